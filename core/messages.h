@@ -1,0 +1,26 @@
+#pragma once
+// Texts the program shows in its warning boxes. The screens' own checks are framed
+// by ideographic spaces (U+3000); the spectrum model's range messages are not.
+
+namespace tervolin::msg {
+
+inline constexpr const char* kCannotCalculate = "　正しく計算できません　";
+
+// Calculation screen.
+inline constexpr const char* kNoEnergy = "　光子エネルギーが未入力　";
+inline constexpr const char* kNoSpectrum = "　Ｘ線スペクトルが未計算　";
+inline constexpr const char* kNoScatterer = "　散乱体が未選択　";
+
+// Spectrum screen.
+inline constexpr const char* kEnterTubeVoltage = "　管電圧を入力　";
+inline constexpr const char* kReenterTargetAngle = "　ターゲット角度を再入力　";
+inline constexpr const char* kReenterInherentFiltration = "　固有ろ過を再入力　";
+
+// Spectrum model range checks.
+inline constexpr const char* kMaxTubeVoltage = "最大管電圧は 150 kV です";
+inline constexpr const char* kMinTubeVoltage = "最小管電圧は 30 kV です";
+inline constexpr const char* kMinInherentFiltration = "最小固有濾過は Al 1.0 mm です";
+
+inline constexpr const char* kCaption = "Tervolin";
+
+}  // namespace tervolin::msg

@@ -1,0 +1,12 @@
+#include "core/shared_state.h"
+
+namespace tervolin {
+
+SharedState& Shared() {
+  static SharedState state;
+  return state;
+}
+
+void ResetSharedState() { Shared() = SharedState{}; }
+
+}  // namespace tervolin

@@ -1,0 +1,17 @@
+#pragma once
+// Approximate photon spectrum of an X-ray tube with a thick tungsten anode at
+// constant potential, on 0.5-keV bins: bremsstrahlung summed over the electrons'
+// slowing-down (Thomson–Whiddington), self-absorption in the anode at the target
+// angle, tungsten K lines above 70 kV, filtration, conversion to photon fluence and
+// scaling to a maximum of 1.
+
+namespace tervolin {
+
+// Reads the five spectrum fields, checks the tube voltage (30…150 kV) and the
+// inherent filtration (≥ 1.0 mm Al), computes SpectrumFluence and draws it as a red
+// staircase on the spectrum graph. A rejected input shows its message, rewrites its
+// field and leaves SpectrumFluence all 0.0; so does an arithmetic failure (overflow,
+// or a spectrum with no positive bin), which shows "cannot be calculated correctly".
+void CalculateSpectrum();
+
+}  // namespace tervolin

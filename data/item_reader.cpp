@@ -1,0 +1,134 @@
+#include "data/item_reader.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <locale.h>
+
+namespace tervolin {
+
+namespace {
+
+inline constexpr std::size_t kItemTextShown = 24;   // characters of a bad item in a message
+inline constexpr std::size_t kLongestItem = 4096;   // longer items are not numbers
+
+bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+void SkipSpaces(std::istream& in) {
+  while (IsSpace(in.peek())) in.get();
+}
+
+// A byte-order mark some editors put at the start of a UTF-8 file.
+void SkipByteOrderMark(std::istream& in) {
+  static const std::string kMark = "\xEF\xBB\xBF";
+  if (in.peek() != static_cast<unsigned char>(kMark[0])) return;
+  std::string head(3, '\0');
+  in.read(head.data(), 3);
+  if (head == kMark) return;
+  in.clear();
+  in.seekg(0);
+}
+
+// The characters of the next item, and the separator after it consumed.
+std::string TakeItem(std::istream& in) {
+  std::string item;
+  for (int c = in.peek(); c != EOF && c != ',' && !IsSpace(c); c = in.peek()) {
+    if (item.size() <= kLongestItem) item += static_cast<char>(c);
+    in.get();
+  }
+  SkipSpaces(in);
+  if (in.peek() == ',') {
+    in.get();
+    SkipSpaces(in);
+  }
+  return item;
+}
+
+std::size_t SkipDigits(const std::string& s, std::size_t i) {
+  while (i < s.size() && IsDigit(s[i])) ++i;
+  return i;
+}
+
+// [sign] digits [. digits] [(e|E) [sign] digits], at least one mantissa digit.
+bool IsDecimalNumber(const std::string& s) {
+  std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+  const std::size_t intEnd = SkipDigits(s, i);
+  std::size_t end = intEnd;
+  if (end < s.size() && s[end] == '.') end = SkipDigits(s, end + 1);
+  if (end - i - (end > intEnd ? 1 : 0) == 0) return false;
+  if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
+    std::size_t e = end + 1;
+    if (e < s.size() && (s[e] == '+' || s[e] == '-')) ++e;
+    const std::size_t expEnd = SkipDigits(s, e);
+    if (expEnd == e) return false;
+    end = expEnd;
+  }
+  return end == s.size();
+}
+
+double ParseInCLocale(const std::string& s) {
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return strtod_l(s.c_str(), nullptr, cLocale);
+}
+
+ReadFailure Failure(ReadProblem problem, const std::string& fileName, std::size_t itemNumber,
+                    const std::string& item, std::size_t count) {
+  return {problem, fileName, itemNumber, item.substr(0, kItemTextShown), count};
+}
+
+}  // namespace
+
+ItemsRead ReadItems(std::istream& in, std::size_t count, const std::string& fileName) {
+  ItemsRead result;
+  SkipByteOrderMark(in);
+  SkipSpaces(in);
+  for (std::size_t n = 1; n <= count; ++n) {
+    if (in.peek() == EOF) {
+      result.failure = Failure(ReadProblem::EndedEarly, fileName, n, "", count);
+      return result;
+    }
+    const std::string item = TakeItem(in);
+    if (!IsDecimalNumber(item)) {
+      result.failure = Failure(ReadProblem::NotANumber, fileName, n, item, count);
+      return result;
+    }
+    const double value = ParseInCLocale(item);
+    if (std::isinf(value)) {
+      result.failure = Failure(ReadProblem::OutOfRange, fileName, n, item, count);
+      return result;
+    }
+    result.items.push_back(value);
+  }
+  return result;
+}
+
+ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count,
+                            const std::string& fileName) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    ItemsRead result;
+    result.failure = Failure(ReadProblem::CannotOpen, fileName, 1, "", count);
+    return result;
+  }
+  return ReadItems(in, count, fileName);
+}
+
+std::string DescribeReadFailure(const ReadFailure& f) {
+  const std::string n = std::to_string(f.itemNumber);
+  switch (f.problem) {
+    case ReadProblem::CannotOpen:
+      return "ファイル " + f.fileName + " を開けません（見つからないか、読めません）";
+    case ReadProblem::NotANumber:
+      return "ファイル " + f.fileName + " の " + n + " 番目の項目「" + f.itemText + "」は数値ではありません";
+    case ReadProblem::OutOfRange:
+      return "ファイル " + f.fileName + " の " + n + " 番目の項目「" + f.itemText + "」は大きすぎる数値です";
+    case ReadProblem::EndedEarly:
+      return "ファイル " + f.fileName + " は " + std::to_string(f.itemNumber - 1) + " 個の項目で終わっています（" +
+             std::to_string(f.itemsNeeded) + " 個必要）";
+  }
+  return "ファイル " + f.fileName + " を読めません";
+}
+
+}  // namespace tervolin

@@ -1,0 +1,47 @@
+#pragma once
+// Sequential reading of numeric items from a data file. An item ends at a comma or
+// at a run of white space; a comma together with the white space around it is one
+// separator; white space before the first item is skipped and the line structure
+// does not matter. An item is a decimal number: optional sign, digits with "." as
+// the decimal point whatever the locale, optional exponent ("1.5E-02").
+
+#include <cstddef>
+#include <filesystem>
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tervolin {
+
+enum class ReadProblem {
+  CannotOpen,  // missing or unreadable file
+  NotANumber,  // an item that is not a decimal number (an empty item included)
+  OutOfRange,  // a number too large for a double
+  EndedEarly,  // fewer items than the table needs
+};
+
+struct ReadFailure {
+  ReadProblem problem;
+  std::string fileName;     // as shown to the user, e.g. "XFS_Data/鉄.xfs"
+  std::size_t itemNumber;   // 1-based number of the offending or missing item
+  std::string itemText;     // the offending item (shortened), for NotANumber/OutOfRange
+  std::size_t itemsNeeded;  // how many items the table needs
+};
+
+// One-line Japanese description for the user, naming the file and the problem.
+std::string DescribeReadFailure(const ReadFailure& failure);
+
+struct ItemsRead {
+  std::vector<double> items;           // all `count` items when failure is empty
+  std::optional<ReadFailure> failure;  // why reading stopped early
+};
+
+// Reads the first `count` items of a stream; whatever follows them is never read.
+[[nodiscard]] ItemsRead ReadItems(std::istream& in, std::size_t count, const std::string& fileName);
+
+// The same for a file; fileName is the name reported in a failure.
+[[nodiscard]] ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count,
+                                          const std::string& fileName);
+
+}  // namespace tervolin

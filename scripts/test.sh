@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tervolin with its tests and runs the whole suite:
+# the normal build (core, data, tables, screens, end-to-end), then the toolkit-free
+# library and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/ensure-packages.sh"
+
+# One test reads numbers under a comma-decimal locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
+
+build="${TERVOLIN_BUILD_DIR:-$root/build}"
+sanitized="${TERVOLIN_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
+
+"$root/scripts/build.sh"
+ctest --test-dir "$build" --output-on-failure -j2 --timeout 300
+
+TERVOLIN_BUILD_DIR="$sanitized" "$root/scripts/build.sh" \
+  -DTERVOLIN_WITH_UI=OFF -DTERVOLIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$sanitized" --output-on-failure -j2 --timeout 300

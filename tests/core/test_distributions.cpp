@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/distributions.h"
+#include "core/messages.h"
+#include "core/scattering_terms.h"
+#include "core/shared_state.h"
+#include "support/recording_host.h"
+#include "support/synthetic_tables.h"
+
+namespace tervolin {
+namespace {
+
+using testing::HostFixtureInstaller;
+
+class MonoenergeticDistribution : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Shared().Pi = kProgramPi;
+    Shared().PlotColor = 12;
+    testing::FillSyntheticXfsTable();
+  }
+  int CurvesDrawn() const { return static_cast<int>(fixture.host.angleGraph.OpsOfKind("PSet").size()); }
+  void ExpectFailedWithMessage() const {
+    ASSERT_EQ(fixture.host.warnings.size(), 1u);
+    EXPECT_EQ(fixture.host.warnings[0], msg::kCannotCalculate);
+    EXPECT_EQ(CurvesDrawn(), 0);
+  }
+  HostFixtureInstaller fixture;
+};
+
+TEST_F(MonoenergeticDistribution, AnglesUseTheProgramsFiveDecimalPi) {
+  const ScatteringAngle at1 = AngleAt(1, WavelengthFromEnergy(100.0), kProgramPi);
+  const ScatteringAngle at180 = AngleAt(180, WavelengthFromEnergy(100.0), kProgramPi);
+  EXPECT_NEAR(at1.momentumTransfer, 0.0703752, 1e-7);
+  EXPECT_NEAR(at180.momentumTransfer, 8.0645161, 1e-7);
+  EXPECT_EQ(at180.theta, 3.14159);
+  EXPECT_NEAR(at180.sinTheta, 2.65358979e-6, 1e-14);
+  EXPECT_EQ(AngleAt(90, 1.0, kProgramPi).theta, 1.570795);
+}
+
+TEST_F(MonoenergeticDistribution, CoherentCurveIsScaledToOneAndDrawnOnce) {
+  fixture.host.energyText = "100";
+  Shared().AngleDistribution[0] = 7.0;
+  CoherentMonoenergetic();
+  const AngleTable& d = Shared().AngleDistribution;
+  EXPECT_TRUE(fixture.host.warnings.empty());
+  EXPECT_EQ(*std::max_element(d.begin() + 1, d.end()), 1.0);
+  EXPECT_TRUE(std::all_of(d.begin() + 1, d.end(), [](double v) { return v > 0.0; }));
+  EXPECT_LT(d[180], 1e-4);
+  EXPECT_EQ(d[0], 7.0);
+  EXPECT_EQ(CurvesDrawn(), 1);
+  EXPECT_EQ(fixture.host.dispatches, 2);
+}
+
+TEST_F(MonoenergeticDistribution, CoherentValuesFollowThomsonTimesFormFactorSquared) {
+  fixture.host.energyText = "100";
+  CoherentMonoenergetic();
+  // Independent of the scale: ratio of two angles.
+  auto unscaled = [](int j) {
+    const double theta = j / 180.0 * 3.14159;
+    const double x = std::sin(theta / 2) / 0.124;
+    const double f = 6.0 / (1.0 + 4.0 * x * x);  // the synthetic table is a smooth curve
+    return (std::cos(theta) * std::cos(theta) + 1) * std::sin(theta) * f * f;
+  };
+  const AngleTable& d = Shared().AngleDistribution;
+  EXPECT_NEAR(d[30] / d[60], unscaled(30) / unscaled(60), 0.02 * unscaled(30) / unscaled(60));
+}
+
+TEST_F(MonoenergeticDistribution, SameInputsGiveIdenticalArrays) {
+  fixture.host.energyText = "59.3";
+  IncoherentMonoenergetic();
+  const AngleTable first = Shared().AngleDistribution;
+  IncoherentMonoenergetic();
+  EXPECT_EQ(first, Shared().AngleDistribution);
+}
+
+TEST_F(MonoenergeticDistribution, UnusableEnergiesFailWithTheMessage) {
+  for (const char* energy : {"0", "abc", "-20", " ", "1e999", "1e-320"}) {
+    fixture.host.warnings.clear();
+    fixture.host.energyText = energy;
+    CoherentMonoenergetic();
+    ExpectFailedWithMessage();
+    fixture.host.warnings.clear();
+    IncoherentMonoenergetic();
+    ExpectFailedWithMessage();
+  }
+}
+
+TEST_F(MonoenergeticDistribution, SearchPastTheLastRowKeepsTheUnscaledValuesReached) {
+  for (int r = 1; r <= kXfsRows; ++r) Shared().XfsGrid[r] = 0.01 * std::pow(1000.0, (r - 1) / 44.0);
+  fixture.host.energyText = "200";  // x reaches 10 Å⁻¹ at 77°
+  CoherentMonoenergetic();
+  ExpectFailedWithMessage();
+  const AngleTable& d = Shared().AngleDistribution;
+  EXPECT_GT(d[76], 0.0);
+  EXPECT_EQ(d[77], 0.0);
+  EXPECT_EQ(d[180], 0.0);
+  EXPECT_NE(*std::max_element(d.begin() + 1, d.end()), 1.0);  // never scaled
+}
+
+TEST_F(MonoenergeticDistribution, AZeroInRowOneFailsOnlyBelowRowTwo) {
+  Shared().XfsScatterFunction[1] = 0.0;
+  fixture.host.energyText = "1";  // x at 1° is 0.0000704 Å⁻¹, below row 2
+  IncoherentMonoenergetic();
+  ExpectFailedWithMessage();
+  fixture.host.warnings.clear();
+  Shared().XfsGrid[1] = 0.0;
+  CoherentMonoenergetic();
+  ExpectFailedWithMessage();
+}
+
+TEST(ComptonKinematics, ScatteredEnergiesAndKleinNishinaFactorAt100keV) {
+  const double wavelength = WavelengthFromEnergy(100.0);
+  const struct {
+    int degrees;
+    double scattered;
+    double factor;
+  } expected[] = {{1, 99.99701957, 0.03489738738}, {90, 83.63340605, 0.7218571563},
+                  {180, 71.87060478, 2.892267744e-6}};
+  for (const auto& e : expected) {
+    const ScatteringAngle a = AngleAt(e.degrees, wavelength, kProgramPi);
+    const double scattered = ComptonScatteredEnergy(100.0, a);
+    EXPECT_NEAR(scattered, e.scattered, 1e-8) << e.degrees;
+    const double factor = KleinNishinaEnergyRatioSquared(100.0, scattered) *
+                          KleinNishinaBracket(100.0, scattered, a) * a.sinTheta;
+    EXPECT_NEAR(factor, e.factor, e.factor * 1e-9) << e.degrees;
+  }
+}
+
+TEST(ComptonKinematics, At511keVBackscatterLeavesOneThird) {
+  const double wavelength = WavelengthFromEnergy(511.0);
+  EXPECT_NEAR(ComptonScatteredEnergy(511.0, AngleAt(180, wavelength, kProgramPi)), 170.3333333, 1e-7);
+  EXPECT_NEAR(ComptonScatteredEnergy(511.0, AngleAt(90, wavelength, kProgramPi)), 255.5001695, 1e-7);
+}
+
+TEST(ComptonKinematics, KleinNishinaTendsToThomsonAtLowEnergy) {
+  const double wavelength = WavelengthFromEnergy(0.001);
+  for (int degrees : {10, 60, 120, 170}) {
+    const ScatteringAngle a = AngleAt(degrees, wavelength, kProgramPi);
+    const double scattered = ComptonScatteredEnergy(0.001, a);
+    const double kleinNishina = KleinNishinaEnergyRatioSquared(0.001, scattered) *
+                                KleinNishinaBracket(0.001, scattered, a);
+    EXPECT_NEAR(kleinNishina, a.cosTheta * a.cosTheta + 1.0, 1e-4) << degrees;
+  }
+}
+
+}  // namespace
+}  // namespace tervolin

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+
+#include "core/leading_number.h"
+
+namespace tervolin {
+namespace {
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {
+  EXPECT_EQ(ReadLeadingNumber("100"), 100.0);
+  EXPECT_EQ(ReadLeadingNumber("  59.5 keV"), 59.5);
+  EXPECT_EQ(ReadLeadingNumber("-3.25"), -3.25);
+  EXPECT_EQ(ReadLeadingNumber("+7"), 7.0);
+  EXPECT_EQ(ReadLeadingNumber(".5"), 0.5);
+  EXPECT_EQ(ReadLeadingNumber("5."), 5.0);
+  EXPECT_EQ(ReadLeadingNumber("1.5E-02"), 0.015);
+  EXPECT_EQ(ReadLeadingNumber("2e3x"), 2000.0);
+  EXPECT_EQ(ReadLeadingNumber("12,5"), 12.0);
+}
+
+TEST(LeadingNumber, IgnoresBlanksInsideTheNumber) {
+  EXPECT_EQ(ReadLeadingNumber("1 00"), 100.0);
+  EXPECT_EQ(ReadLeadingNumber("- 5"), -5.0);
+  EXPECT_EQ(ReadLeadingNumber("\t 1 e 2"), 100.0);
+}
+
+TEST(LeadingNumber, TextWithoutALeadingNumberReadsAsZero) {
+  for (const char* text : {"", " ", "abc", "keV 100", ".", "-", "+.", "e5", "inf", "-Infinity",
+                           "nan", "NaN(1)", "\xEF\xBC\x91"}) {
+    EXPECT_EQ(ReadLeadingNumber(text), 0.0) << text;
+  }
+}
+
+TEST(LeadingNumber, HexAndIncompleteExponentsStopAtTheirFirstInvalidCharacter) {
+  EXPECT_EQ(ReadLeadingNumber("0x1A"), 0.0);
+  EXPECT_EQ(ReadLeadingNumber("1e"), 1.0);
+  EXPECT_EQ(ReadLeadingNumber("1e+"), 1.0);
+  EXPECT_EQ(ReadLeadingNumber("1.5e-x"), 1.5);
+}
+
+TEST(LeadingNumber, OutOfRangeExponentIsNotClampedIntoAPlausibleValue) {
+  EXPECT_TRUE(std::isinf(ReadLeadingNumber("1e400")));
+  EXPECT_GT(ReadLeadingNumber("1e400"), 0.0);
+  EXPECT_LT(ReadLeadingNumber("-1e99999999999999999999"), 0.0);
+  EXPECT_TRUE(std::isinf(ReadLeadingNumber("-1e99999999999999999999")));
+  EXPECT_EQ(ReadLeadingNumber("1e-400"), 0.0);
+  EXPECT_EQ(ReadLeadingNumber(std::string(400, '9') + "e-390"), 1e10);
+}
+
+TEST(LeadingNumber, PointIsTheDecimalSeparatorUnderACommaLocale) {
+  // The test command generates de_DE.UTF-8 when the machine lacks it.
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+  EXPECT_EQ(ReadLeadingNumber("2.5"), 2.5);
+  EXPECT_EQ(ReadLeadingNumber("2,5"), 2.0);
+  std::setlocale(LC_ALL, "C");
+}
+
+}  // namespace
+}  // namespace tervolin
