@@ -18,6 +18,6 @@ sanitized="${TERVOLIN_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 ctest --test-dir "$build" --output-on-failure -j2 --timeout 300
 
 TERVOLIN_BUILD_DIR="$sanitized" "$root/scripts/build.sh" \
-  -DTERVOLIN_WITH_UI=OFF -DTERVOLIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+  -DTERVOLIN_WITH_UI=OFF -DTERVOLIN_WITH_TABLE_TOOL=OFF -DTERVOLIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$sanitized" --output-on-failure -j2 --timeout 300
