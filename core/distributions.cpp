@@ -1,5 +1,7 @@
 #include "core/distributions.h"
 
+#include <array>
+
 #include "core/angle_graph.h"
 #include "core/failure_rule.h"
 #include "core/host.h"
@@ -15,6 +17,15 @@ namespace {
 
 inline constexpr int kFirstCoherentBin = 5;     // 2.5 keV
 inline constexpr int kFirstIncoherentBin = 16;  // 8.0 keV
+
+// sin θ, cos θ and sin(θ/2) of the 180 angles, the same for every energy.
+using AngleGrid = std::array<AngleTrigonometry, kAngles + 1>;
+
+AngleGrid MakeAngleGrid() {
+  AngleGrid grid{};
+  for (int j = 1; j <= kAngles; ++j) grid[j] = TrigonometryAt(j, Shared().Pi);
+  return grid;
+}
 
 void ClearDistribution() {
   for (int j = 1; j <= kAngles; ++j) Shared().AngleDistribution[j] = 0.0;
@@ -33,14 +44,14 @@ void UnderFailureRule(Body body) {
 }
 
 // ((cos θ)² + 1) × sin θ × F² at one angle.
-double CoherentTerm(const ScatteringAngle& a) {
-  const double formFactor = LogLogLookup(a.momentumTransfer, Shared().XfsFormFactor);
+double CoherentTerm(const LogLogTable& formFactors, const ScatteringAngle& a) {
+  const double formFactor = formFactors.Lookup(a.momentumTransfer);
   return Checked(Checked(ThomsonFactor(a) * a.sinTheta) * Checked(formFactor * formFactor));
 }
 
 // (E′/E)² × ((E/E′ + E′/E) − sin²θ) × sin θ × S at one angle.
-double IncoherentTerm(double energy, const ScatteringAngle& a) {
-  const double scatterFunction = LogLogLookup(a.momentumTransfer, Shared().XfsScatterFunction);
+double IncoherentTerm(const LogLogTable& scatterFunctions, double energy, const ScatteringAngle& a) {
+  const double scatterFunction = scatterFunctions.Lookup(a.momentumTransfer);
   const double scattered = ComptonScatteredEnergy(energy, a);
   const double kleinNishina = Checked(KleinNishinaEnergyRatioSquared(energy, scattered) *
                                       KleinNishinaBracket(energy, scattered, a));
@@ -48,38 +59,44 @@ double IncoherentTerm(double energy, const ScatteringAngle& a) {
 }
 
 // weight × ((cos θ)² + 1) × sin θ × F², multiplied from the left.
-double WeightedCoherentTerm(double weight, const ScatteringAngle& a) {
-  const double formFactor = LogLogLookup(a.momentumTransfer, Shared().XfsFormFactor);
+double WeightedCoherentTerm(const LogLogTable& formFactors, double weight, const ScatteringAngle& a) {
+  const double formFactor = formFactors.Lookup(a.momentumTransfer);
   const double product = Checked(Checked(weight * ThomsonFactor(a)) * a.sinTheta);
   return Checked(product * Checked(formFactor * formFactor));
 }
 
 // weight × (E′/E)² × ((E/E′ + E′/E) − sin²θ) × sin θ × S, multiplied from the left.
-double WeightedIncoherentTerm(double weight, double energy, const ScatteringAngle& a) {
-  const double scatterFunction = LogLogLookup(a.momentumTransfer, Shared().XfsScatterFunction);
+double WeightedIncoherentTerm(const LogLogTable& scatterFunctions, double weight, double energy,
+                              const ScatteringAngle& a) {
+  const double scatterFunction = scatterFunctions.Lookup(a.momentumTransfer);
   const double scattered = ComptonScatteredEnergy(energy, a);
   double product = Checked(weight * KleinNishinaEnergyRatioSquared(energy, scattered));
   product = Checked(product * KleinNishinaBracket(energy, scattered, a));
   return Checked(Checked(product * a.sinTheta) * scatterFunction);
 }
 
-void AddSpectralBin(int bin, double weight, bool coherent) {
+// Adds one 0.5-keV bin of the spectrum to every angle of the distribution.
+void AddSpectralBin(const LogLogTable& column, const AngleGrid& angles, int bin, double weight,
+                    bool coherent) {
   const double energy = bin * 0.5;
   const double wavelength = WavelengthFromEnergy(energy);
   AngleTable& distribution = Shared().AngleDistribution;
   for (int j = 1; j <= kAngles; ++j) {
-    const ScatteringAngle a = AngleAt(j, wavelength, Shared().Pi);
-    const double term = coherent ? WeightedCoherentTerm(weight, a)
-                                 : WeightedIncoherentTerm(weight, energy, a);
+    const ScatteringAngle a = AtWavelength(angles[j], wavelength);
+    const double term = coherent ? WeightedCoherentTerm(column, weight, a)
+                                 : WeightedIncoherentTerm(column, weight, energy, a);
     distribution[j] = Checked(distribution[j] + term);
   }
 }
 
-void SumOverSpectrum(int firstBin, const EnergyTable& crossSection, bool coherent) {
+// The energy loop outside, the angle loop inside, bins firstBin…300.
+void SumOverSpectrum(int firstBin, const EnergyTable& crossSection, const XfsTable& column, bool coherent) {
   ClearDistribution();
+  const LogLogTable table(Shared().XfsGrid, column);
+  const AngleGrid angles = MakeAngleGrid();
   for (int n = firstBin; n <= kEnergyBins; ++n) {
     const double weight = Checked(Shared().SpectrumFluence[n] * crossSection[n]);
-    AddSpectralBin(n, weight, coherent);
+    AddSpectralBin(table, angles, n, weight, coherent);
   }
 }
 
@@ -96,8 +113,9 @@ void CoherentMonoenergetic() {
   UnderFailureRule([] {
     ClearDistribution();
     const double wavelength = WavelengthFromEnergy(TypedEnergy());
+    const LogLogTable formFactors(Shared().XfsGrid, Shared().XfsFormFactor);
     for (int j = 1; j <= kAngles; ++j) {
-      Shared().AngleDistribution[j] = CoherentTerm(AngleAt(j, wavelength, Shared().Pi));
+      Shared().AngleDistribution[j] = CoherentTerm(formFactors, AngleAt(j, wavelength, Shared().Pi));
     }
     ScaleAndPlot();
   });
@@ -108,8 +126,10 @@ void IncoherentMonoenergetic() {
     ClearDistribution();
     const double energy = TypedEnergy();
     const double wavelength = WavelengthFromEnergy(energy);
+    const LogLogTable scatterFunctions(Shared().XfsGrid, Shared().XfsScatterFunction);
     for (int j = 1; j <= kAngles; ++j) {
-      Shared().AngleDistribution[j] = IncoherentTerm(energy, AngleAt(j, wavelength, Shared().Pi));
+      Shared().AngleDistribution[j] =
+          IncoherentTerm(scatterFunctions, energy, AngleAt(j, wavelength, Shared().Pi));
     }
     NormaliseToMaximum();
     CurrentHost().DispatchPendingEvents();
@@ -119,14 +139,14 @@ void IncoherentMonoenergetic() {
 
 void CoherentSpectral() {
   UnderFailureRule([] {
-    SumOverSpectrum(kFirstCoherentBin, Shared().CoherentByEnergy, true);
+    SumOverSpectrum(kFirstCoherentBin, Shared().CoherentByEnergy, Shared().XfsFormFactor, true);
     ScaleAndPlot();
   });
 }
 
 void IncoherentSpectral() {
   UnderFailureRule([] {
-    SumOverSpectrum(kFirstIncoherentBin, Shared().IncoherentByEnergy, false);
+    SumOverSpectrum(kFirstIncoherentBin, Shared().IncoherentByEnergy, Shared().XfsScatterFunction, false);
     ScaleAndPlot();
   });
 }

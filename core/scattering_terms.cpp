@@ -10,13 +10,13 @@ double WavelengthFromEnergy(double energyKeV) {
   return CheckedDivide(kWavelengthEnergyProduct, energyKeV);
 }
 
-ScatteringAngle AngleAt(int degrees, double wavelength, double pi) {
-  ScatteringAngle a{};
-  a.theta = (static_cast<double>(degrees) / 180.0) * pi;
-  a.sinTheta = std::sin(a.theta);
-  a.cosTheta = std::cos(a.theta);
-  a.momentumTransfer = CheckedDivide(std::sin(0.5 * a.theta), wavelength);
-  return a;
+AngleTrigonometry TrigonometryAt(int degrees, double pi) {
+  const double theta = (static_cast<double>(degrees) / 180.0) * pi;
+  return {theta, std::sin(theta), std::cos(theta), std::sin(0.5 * theta)};
+}
+
+ScatteringAngle AtWavelength(const AngleTrigonometry& trig, double wavelength) {
+  return {trig.theta, trig.sinTheta, trig.cosTheta, CheckedDivide(trig.sinHalfTheta, wavelength)};
 }
 
 double ComptonScatteredEnergy(double energyKeV, const ScatteringAngle& a) {

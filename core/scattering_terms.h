@@ -16,11 +16,26 @@ struct ScatteringAngle {
   double momentumTransfer;  // x = sin(θ/2)/λ, Å⁻¹
 };
 
+// The trigonometry of one whole-degree angle, the same at every wavelength.
+struct AngleTrigonometry {
+  double theta;  // rad, (j / 180) × π
+  double sinTheta;
+  double cosTheta;
+  double sinHalfTheta;
+};
+
 // Photon wavelength in Å of energy E keV; throws ArithmeticFailure for E = 0.
 double WavelengthFromEnergy(double energyKeV);
 
-// Angle of `degrees` whole degrees at wavelength λ (Å), θ = (j / 180) × π.
-ScatteringAngle AngleAt(int degrees, double wavelength, double pi);
+AngleTrigonometry TrigonometryAt(int degrees, double pi);
+
+// The angle at wavelength λ (Å): x = sin(θ/2) / λ.
+ScatteringAngle AtWavelength(const AngleTrigonometry& trig, double wavelength);
+
+// Angle of `degrees` whole degrees at wavelength λ (Å).
+inline ScatteringAngle AngleAt(int degrees, double wavelength, double pi) {
+  return AtWavelength(TrigonometryAt(degrees, pi), wavelength);
+}
 
 // Thomson factor (cos θ)² + 1 of the coherent cross section.
 inline double ThomsonFactor(const ScatteringAngle& a) { return a.cosTheta * a.cosTheta + 1.0; }

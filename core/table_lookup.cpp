@@ -1,35 +1,65 @@
 #include "core/table_lookup.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/failure_rule.h"
 
 namespace tervolin {
 
 namespace {
 
-// First row k >= 2 with x < XfsGrid(k); every x at or above XfsGrid(45) fails.
-int UpperBracketRow(double x, const XfsTable& grid) {
-  int k = 2;
-  while (true) {
-    if (k > kXfsRows) throw ArithmeticFailure("momentum transfer beyond the table");
-    if (!(x >= grid[k])) return k;
-    ++k;
-  }
+// The logarithm of a table row taken beforehand, once the row's value is known to
+// be a valid argument; the same number CheckedLog(table[row]) gives.
+double RowLog(const XfsTable& table, const XfsTable& logs, int row) {
+  const double value = table[row];
+  if (!(value > 0.0) || !std::isfinite(value)) throw ArithmeticFailure("logarithm of a non-positive value");
+  return logs[row];
 }
 
 }  // namespace
 
-double LogLogLookup(double x, const XfsTable& values) {
-  const XfsTable& grid = Shared().XfsGrid;
-  const int up = UpperBracketRow(x, grid);
+LogLogTable::LogLogTable(const XfsTable& grid, const XfsTable& values) : grid_(grid), values_(values) {
+  for (int r = 1; r <= kXfsRows; ++r) {
+    lnGrid_[r] = std::log(grid[r]);
+    lnValues_[r] = std::log(values[r]);
+  }
+  increasing_ = true;
+  for (int r = 3; r <= kXfsRows; ++r) increasing_ = increasing_ && grid[r - 1] < grid[r];
+}
+
+// First row k >= 2 with x < XfsGrid(k); every x at or above XfsGrid(45) fails. On a
+// strictly increasing grid a binary search finds the same row as the scan upward
+// from row 2 that defines it.
+int LogLogTable::UpperBracketRow(double x) const {
+  if (increasing_ && !std::isnan(x)) {
+    const auto row = std::upper_bound(grid_.begin() + 2, grid_.end(), x) - grid_.begin();
+    if (row > kXfsRows) throw ArithmeticFailure("momentum transfer beyond the table");
+    return static_cast<int>(row);
+  }
+  int k = 2;
+  while (true) {
+    if (k > kXfsRows) throw ArithmeticFailure("momentum transfer beyond the table");
+    if (!(x >= grid_[k])) return k;
+    ++k;
+  }
+}
+
+double LogLogTable::Lookup(double x) const {
+  const int up = UpperBracketRow(x);
   const int lo = up - 1;
   const double lnX = CheckedLog(x);
-  const double lnGridLo = CheckedLog(grid[lo]);
-  const double lnGridUp = CheckedLog(grid[up]);
-  const double lnValueLo = CheckedLog(values[lo]);
-  const double lnValueUp = CheckedLog(values[up]);
+  const double lnGridLo = RowLog(grid_, lnGrid_, lo);
+  const double lnGridUp = RowLog(grid_, lnGrid_, up);
+  const double lnValueLo = RowLog(values_, lnValues_, lo);
+  const double lnValueUp = RowLog(values_, lnValues_, up);
   const double rise = Checked((lnX - lnGridLo) * (lnValueUp - lnValueLo));
   const double lnValue = CheckedDivide(rise, lnGridUp - lnGridLo) + lnValueLo;
   return CheckedExp(lnValue);
+}
+
+double LogLogLookup(double x, const XfsTable& values) {
+  return LogLogTable(Shared().XfsGrid, values).Lookup(x);
 }
 
 void NormaliseToMaximum() {

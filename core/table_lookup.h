@@ -6,6 +6,25 @@
 
 namespace tervolin {
 
+// A column of the material's table with the logarithms of its rows and of the grid
+// taken once, for the many lookups of one calculation. A row whose value is not
+// positive fails only when a lookup brackets x with it. Refers to, does not copy,
+// the tables it was made from.
+class LogLogTable {
+ public:
+  LogLogTable(const XfsTable& grid, const XfsTable& values);
+  // The interpolated value at x (Å⁻¹), exactly as LogLogLookup below.
+  double Lookup(double x) const;
+
+ private:
+  int UpperBracketRow(double x) const;
+  const XfsTable& grid_;
+  const XfsTable& values_;
+  XfsTable lnGrid_{};
+  XfsTable lnValues_{};
+  bool increasing_ = false;  // grid rows 2…45 strictly increasing
+};
+
 // Value of the column `values` at momentum transfer x (Å⁻¹), interpolated linearly in
 // ln x and ln V between two rows of XfsGrid. The search starts at row 2 and stops at
 // the first row whose grid value exceeds x; below row 2 the line through rows 1 and 2

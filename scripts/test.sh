@@ -15,9 +15,12 @@ build="${TERVOLIN_BUILD_DIR:-$root/build}"
 sanitized="${TERVOLIN_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 
 "$root/scripts/build.sh"
-ctest --test-dir "$build" --output-on-failure -j2 --timeout 300
-
 TERVOLIN_BUILD_DIR="$sanitized" "$root/scripts/build.sh" \
   -DTERVOLIN_WITH_UI=OFF -DTERVOLIN_WITH_TABLE_TOOL=OFF -DTERVOLIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+
+# A short smoke run of every fuzz target over its corpus.
+TERVOLIN_FUZZ_BUILD_DIR="${TERVOLIN_FUZZ_BUILD_DIR:-$root/build-fuzz}" "$root/scripts/fuzz.sh" 15
+
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$sanitized" --output-on-failure -j2 --timeout 300
+ctest --test-dir "$build" --output-on-failure -j2 --timeout 300

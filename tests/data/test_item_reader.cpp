@@ -33,7 +33,7 @@ TEST(ItemReader, ItemsAfterTheCountAreNeverRead) {
 }
 
 TEST(ItemReader, NonNumberItemIsReportedWithItsPosition) {
-  for (const std::string& text : {"1,2,x3", "1,2,inf", "1,2,nan", "1,2,0x10", "1,2,1.2.3", "1,,3",
+  for (const char* text : {"1,2,x3", "1,2,inf", "1,2,nan", "1,2,0x10", "1,2,1.2.3", "1,,3",
                                  "1,2,3e", "1;2;3"}) {
     const ItemsRead r = Read(text, 3);
     ASSERT_TRUE(r.failure.has_value()) << text;
@@ -47,7 +47,7 @@ TEST(ItemReader, NonNumberItemIsReportedWithItsPosition) {
 }
 
 TEST(ItemReader, EndOfFileBeforeTheLastItemIsADistinctFailure) {
-  for (const std::string& text : {"", "   \n", "1,2", "1,2,"}) {
+  for (const char* text : {"", "   \n", "1,2", "1,2,"}) {
     const ItemsRead r = Read(text, 3);
     ASSERT_TRUE(r.failure.has_value()) << text;
     EXPECT_EQ(r.failure->problem, ReadProblem::EndedEarly) << text;

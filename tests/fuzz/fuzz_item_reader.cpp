@@ -1,0 +1,22 @@
+// Arbitrary bytes as a data file: the reader returns all items or one failure.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "data/item_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const std::size_t count = 1 + data[0] % 64;
+  std::istringstream in(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+  const tervolin::ItemsRead read = tervolin::ReadItems(in, count, "fuzz.dat");
+  if (!read.failure && read.items.size() != count) std::abort();
+  for (double value : read.items) {
+    if (!std::isfinite(value)) std::abort();
+  }
+  if (read.failure && tervolin::DescribeReadFailure(*read.failure).empty()) std::abort();
+  return 0;
+}
