@@ -1,0 +1,100 @@
+// Speed of the spectral distributions and the spectrum model, each beside the floor
+// it cannot beat measured in the same run: a loop making only the transcendental
+// calls its sums need (per lookup one logarithm of x and one exponential, per angle
+// sin θ, cos θ and sin(θ/2); per electron-energy step of the spectrum two
+// exponentials).
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <stdexcept>
+
+#include "bench/null_host.h"
+#include "core/distributions.h"
+#include "core/shared_state.h"
+#include "core/spectrum_model.h"
+#include "support/shipped_tables.h"
+
+namespace tervolin::bench {
+namespace {
+
+NullHost& InstalledHost(const char* material) {
+  static NullHost host;
+  InstallHost(&host);
+  testing::LoadShippedTables(TERVOLIN_TABLES_DIR, material, true);
+  CalculateSpectrum();  // 150 kV spectrum as the weights
+  if (host.warnings != 0) throw std::runtime_error("setup failed");
+  return host;
+}
+
+void BM_CoherentSpectral(benchmark::State& state) {
+  NullHost& host = InstalledHost("鉄");
+  for (auto _ : state) {
+    CoherentSpectral();
+    benchmark::DoNotOptimize(Shared().AngleDistribution[90]);
+  }
+  if (host.warnings != 0) state.SkipWithError("calculation failed");
+}
+
+void BM_IncoherentSpectral(benchmark::State& state) {
+  NullHost& host = InstalledHost("鉄");
+  for (auto _ : state) {
+    IncoherentSpectral();
+    benchmark::DoNotOptimize(Shared().AngleDistribution[90]);
+  }
+  if (host.warnings != 0) state.SkipWithError("calculation failed");
+}
+
+// The transcendental calls of `bins` energy bins × 180 angles.
+double SpectralFloor(int firstBin) {
+  double sum = 0.0;
+  for (int j = 1; j <= kAngles; ++j) {
+    const double theta = j / 180.0 * kProgramPi;
+    sum += std::sin(theta) + std::cos(theta) + std::sin(0.5 * theta);
+  }
+  for (int n = firstBin; n <= kEnergyBins; ++n) {
+    for (int j = 1; j <= kAngles; ++j) {
+      sum += std::exp(std::log(j * 1e-3 * n + 1e-3) * 0.75);
+    }
+  }
+  return sum;
+}
+
+void BM_CoherentSpectralFloor(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(SpectralFloor(5));
+}
+
+void BM_IncoherentSpectralFloor(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(SpectralFloor(16));
+}
+
+void BM_CalculateSpectrum150kV(benchmark::State& state) {
+  NullHost& host = InstalledHost("水");
+  for (auto _ : state) {
+    CalculateSpectrum();
+    benchmark::DoNotOptimize(Shared().SpectrumFluence[100]);
+  }
+  if (host.warnings != 0) state.SkipWithError("calculation failed");
+}
+
+// The 44,850 electron-energy steps at 150 kV, two exponentials each.
+void BM_CalculateSpectrum150kVFloor(benchmark::State& state) {
+  for (auto _ : state) {
+    double sum = 0.0;
+    for (int n = 2; n <= 300; ++n) {
+      for (double t = 0.5 * n; t <= 150.0; t += 0.5) sum += std::exp(-0.04695 * t) + std::exp(-1e-3 * n * t);
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+}
+
+BENCHMARK(BM_CoherentSpectral)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoherentSpectralFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IncoherentSpectral)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IncoherentSpectralFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculateSpectrum150kV)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculateSpectrum150kVFloor)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tervolin::bench
+
+BENCHMARK_MAIN();

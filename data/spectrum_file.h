@@ -1,0 +1,42 @@
+#pragma once
+// "P_Spectrum.dat": the accepted X-ray spectrum as text, one line per 0.5-keV bin.
+// Line n holds the photon energy 0.5·n keV as "000.0" and, right after it, the
+// relative fluence of bin n as "  0.000E+00", ended by CR LF. The numbers are written
+// with a point as the decimal separator whatever the locale.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/shared_state.h"
+
+namespace tervolin {
+
+inline constexpr const char* kSpectrumFileName = "P_Spectrum.dat";
+
+// Photon energy of a bin: at least three integer digits, a point and one decimal
+// ("000.5" for bin 1, "150.0" for bin 300).
+std::string FormatEnergyField(int bin);
+
+// Two spaces, one digit, a point, three rounded decimals, "E", the exponent's sign
+// and at least two exponent digits: "  5.000E-01", "  1.234E-07", "  5.000E-100".
+// Zero is "  0.000E+00"; rounding may carry into the next power ("  1.000E+00" for
+// 0.99996).
+std::string FormatFluenceField(double value);
+
+// The whole file: bins 1 to 300, each line ended by CR LF.
+std::string SpectrumFileText(const EnergyTable& fluence);
+
+// Writes the file anew. The text goes to a temporary file in the same folder that
+// then replaces the old file, so the file is either the complete new spectrum or
+// left as it was. An existing file the user may not write (or one marked read-only,
+// even for the superuser) is left alone and reported. Returns a
+// description of the failure (naming the file and the reason) or nothing.
+[[nodiscard]] std::optional<std::string> WriteSpectrumFile(const std::filesystem::path& file,
+                                                           const EnergyTable& fluence);
+
+// Deletes the file when it exists and the user may write it; ignores every error.
+// A read-only file stays in place, for the superuser too.
+void DeleteSpectrumFile(const std::filesystem::path& file);
+
+}  // namespace tervolin

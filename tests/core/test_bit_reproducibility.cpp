@@ -1,0 +1,70 @@
+// The distributions are reproducible to the last bit: any change of the order of
+// evaluation (a reordered sum, a fused multiply-add, a different power function)
+// changes these fingerprints. They were taken from the straightforward evaluation
+// of every formula in its stated order.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <functional>
+
+#include "core/distributions.h"
+#include "core/shared_state.h"
+#include "core/spectrum_model.h"
+#include "support/recording_host.h"
+#include "support/shipped_tables.h"
+
+namespace tervolin {
+namespace {
+
+using testing::HostFixtureInstaller;
+
+inline constexpr std::uint64_t GOLDEN_COHERENT_IRON_100 = 15588799042700446409ull;
+inline constexpr std::uint64_t GOLDEN_INCOHERENT_WATER_59_3 = 9797912484391860988ull;
+inline constexpr std::uint64_t GOLDEN_COHERENT_SPECTRAL_LEAD = 13188194035063366828ull;
+inline constexpr std::uint64_t GOLDEN_INCOHERENT_SPECTRAL_PMMA = 14281601238770559066ull;
+inline constexpr std::uint64_t GOLDEN_SPECTRUM_100KV = 2431431196214169488ull;
+
+// FNV-1a over the bit patterns of a table's elements 1..n.
+template <typename Table>
+std::uint64_t Fingerprint(const Table& table) {
+  std::uint64_t hash = 1469598103934665603ull;
+  for (std::size_t i = 1; i < table.size(); ++i) {
+    hash = (hash ^ std::bit_cast<std::uint64_t>(table[i])) * 1099511628211ull;
+  }
+  return hash;
+}
+
+void ComputeDefaultSpectrum(testing::RecordingHost& host) {
+  host.spectrumFields = {{SpectrumField::TubeVoltage, "100"},   {SpectrumField::TargetAngle, "12"},
+                         {SpectrumField::InherentFiltration, "2.5"}, {SpectrumField::AluminiumFilter, "0"},
+                         {SpectrumField::CopperFilter, "0"}};
+  CalculateSpectrum();
+}
+
+std::uint64_t DistributionFingerprint(const char* material, bool spectral, void (*procedure)(), const char* energy) {
+  HostFixtureInstaller fixture;
+  testing::LoadShippedTables(TERVOLIN_TABLES_DIR, material, spectral);
+  fixture.host.energyText = energy;
+  if (spectral) ComputeDefaultSpectrum(fixture.host);
+  procedure();
+  EXPECT_TRUE(fixture.host.warnings.empty());
+  return Fingerprint(Shared().AngleDistribution);
+}
+
+TEST(BitReproducibility, DistributionsMatchTheirFingerprints) {
+  EXPECT_EQ(DistributionFingerprint("鉄", false, CoherentMonoenergetic, "100"), GOLDEN_COHERENT_IRON_100);
+  EXPECT_EQ(DistributionFingerprint("水", false, IncoherentMonoenergetic, "59.3"), GOLDEN_INCOHERENT_WATER_59_3);
+  EXPECT_EQ(DistributionFingerprint("鉛", true, CoherentSpectral, ""), GOLDEN_COHERENT_SPECTRAL_LEAD);
+  EXPECT_EQ(DistributionFingerprint("PMMA", true, IncoherentSpectral, ""), GOLDEN_INCOHERENT_SPECTRAL_PMMA);
+}
+
+TEST(BitReproducibility, DefaultSpectrumMatchesItsFingerprint) {
+  HostFixtureInstaller fixture;
+  testing::LoadShippedTables(TERVOLIN_TABLES_DIR, "水", false);
+  ComputeDefaultSpectrum(fixture.host);
+  EXPECT_EQ(Fingerprint(Shared().SpectrumFluence), GOLDEN_SPECTRUM_100KV);
+}
+
+}  // namespace
+}  // namespace tervolin

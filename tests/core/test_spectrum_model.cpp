@@ -1,0 +1,466 @@
+// CalculateSpectrum as the spectrum screen runs it: the fields it reads, the range
+// checks with their messages, the shape of the result, the failures it survives and
+// the staircase it draws.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/failure_rule.h"
+#include "core/host.h"
+#include "core/messages.h"
+#include "core/shared_state.h"
+#include "core/spectrum_model.h"
+#include "core/spectrum_physics.h"
+#include "support/recording_host.h"
+
+namespace tervolin {
+namespace {
+
+using testing::DrawOp;
+using testing::HostFixtureInstaller;
+
+constexpr Rgb kRed{255, 0, 0};
+
+// Attenuation coefficients (1/cm) that fall with the third power of the photon
+// energy towards a constant and level off below a few keV, roughly like tungsten,
+// aluminium and copper without their absorption edges.
+void FillSyntheticAttenuation(SharedState& s) {
+  for (int n = 1; n <= kEnergyBins; ++n) {
+    const double e = 0.5 * n;
+    const double cube = e * e * e;
+    s.MuTungsten[n] = 19.3 * (300000.0 / (cube + 75.0) + 0.2);
+    s.MuAluminium[n] = 2.7 * (26000.0 / (cube + 20.0) + 0.15);
+    s.MuCopper[n] = 8.96 * (300000.0 / (cube + 30.0) + 0.15);
+  }
+}
+
+bool AllZero(const EnergyTable& table) {
+  return std::all_of(table.begin() + 1, table.end(), [](double v) { return v == 0.0; });
+}
+
+double Largest(const EnergyTable& table) { return *std::max_element(table.begin() + 1, table.end()); }
+
+int LargestBin(const EnergyTable& table) {
+  return static_cast<int>(std::max_element(table.begin() + 1, table.end()) - table.begin());
+}
+
+class SpectrumModel : public ::testing::Test {
+ protected:
+  SpectrumModel() {
+    FillSyntheticAttenuation(Shared());
+    SetFields("100", "12", "2.5", "0", "0");
+  }
+
+  void SetFields(const char* voltage, const char* angle, const char* inherent,
+                 const char* aluminium, const char* copper) {
+    host.spectrumFields[SpectrumField::TubeVoltage] = voltage;
+    host.spectrumFields[SpectrumField::TargetAngle] = angle;
+    host.spectrumFields[SpectrumField::InherentFiltration] = inherent;
+    host.spectrumFields[SpectrumField::AluminiumFilter] = aluminium;
+    host.spectrumFields[SpectrumField::CopperFilter] = copper;
+  }
+
+  // Computes with the current fields and expects no message box.
+  void ComputeSuccessfully() {
+    CalculateSpectrum();
+    ASSERT_TRUE(host.warnings.empty()) << host.warnings.front();
+  }
+
+  HostFixtureInstaller installer;
+  testing::RecordingHost& host = installer.host;
+  const EnergyTable& fluence = Shared().SpectrumFluence;
+};
+
+// ---------------------------------------------------------------------------
+// The result's shape
+
+TEST_F(SpectrumModel, DefaultSpectrumIsScaledToExactlyOneWithEmptyEdges) {
+  ComputeSuccessfully();
+  EXPECT_EQ(fluence[1], 0.0);
+  EXPECT_EQ(Largest(fluence), 1.0);
+  for (int n = 1; n <= kEnergyBins; ++n) {
+    EXPECT_TRUE(fluence[n] >= 0.0 && fluence[n] <= 1.0) << "bin " << n << ": " << fluence[n];
+  }
+  for (int n = 201; n <= kEnergyBins; ++n) EXPECT_EQ(fluence[n], 0.0) << "bin " << n;
+  EXPECT_GT(fluence[200], 0.0);
+  // The filtered bremsstrahlung of a 100-kV tube peaks well inside the range.
+  EXPECT_GT(LargestBin(fluence), 40);
+  EXPECT_LT(LargestBin(fluence), 140);
+}
+
+TEST_F(SpectrumModel, VoltageLimitsSetTheLastComputedBin) {
+  struct Case {
+    const char* voltage;
+    int lastBin;
+  };
+  for (const Case c : {Case{"150", 300}, Case{"30", 60}, Case{"100.3", 200}, Case{"70.5", 141}}) {
+    SCOPED_TRACE(c.voltage);
+    host.spectrumFields[SpectrumField::TubeVoltage] = c.voltage;
+    ComputeSuccessfully();
+    EXPECT_EQ(Largest(fluence), 1.0);
+    EXPECT_GT(fluence[c.lastBin], 0.0);
+    for (int n = c.lastBin + 1; n <= kEnergyBins; ++n) EXPECT_EQ(fluence[n], 0.0) << "bin " << n;
+  }
+}
+
+TEST_F(SpectrumModel, ElectronEnergiesStopAtTheLastHalfKilovoltBelowTheVoltage) {
+  host.spectrumFields[SpectrumField::TubeVoltage] = "100.3";
+  ComputeSuccessfully();
+  const EnergyTable& target = Shared().TargetSpectrum;
+  // Worked out independently with the synthetic tungsten coefficients: bin 200
+  // (100 keV) has the one electron energy 100.0 keV, bin 199 the two 99.5 and 100.0,
+  // bin 180 the 21 from 90.0 to 100.0 keV.
+  EXPECT_NEAR(target[200], 0.00014117465688010255, 1e-18);
+  EXPECT_NEAR(target[199], 0.00028016329267742705, 1e-18);
+  EXPECT_NEAR(target[180], 0.0026361769348757923, 1e-17);
+}
+
+TEST_F(SpectrumModel, KLinesAreAddedAboveSeventyKilovoltsOnly) {
+  const SharedState& s = Shared();
+  for (const char* voltage : {"70", "100"}) {
+    SCOPED_TRACE(voltage);
+    host.spectrumFields[SpectrumField::TubeVoltage] = voltage;
+    ComputeSuccessfully();
+    const double v = std::stod(voltage);
+    const SpectrumConstants k{v, TargetAngleCotangent(12.0), ThomsonWhiddingtonConstant(v)};
+    const int last = LastComputedBin(v);
+    std::vector<double> continuum(static_cast<std::size_t>(last) + 1, 0.0);
+    double total = 0.0;
+    for (int n = 2; n <= last; ++n) {
+      continuum[n] = TargetBremsstrahlung(n, s.MuTungsten[n], k);
+      total += continuum[n];
+    }
+    const double lines = total * KLinePercentage(v) * 0.01;
+    EXPECT_EQ(lines == 0.0, v <= 70.0);
+    const std::vector<std::pair<int, double>> shares{{119, 0.5048}, {116, 0.2908}, {134, 0.162},
+                                                     {138, 0.0424}};
+    for (int n = 2; n <= last; ++n) {
+      double expected = continuum[n];
+      for (const auto& [bin, share] : shares) {
+        if (bin == n) expected += lines * share;
+      }
+      EXPECT_DOUBLE_EQ(s.TargetSpectrum[n], expected) << "bin " << n;
+    }
+  }
+}
+
+TEST_F(SpectrumModel, KLinesStandOutOfTheContinuumAtTheirEnergies) {
+  host.spectrumFields[SpectrumField::TubeVoltage] = "150";
+  ComputeSuccessfully();
+  for (int bin : {116, 119, 134, 138}) {
+    EXPECT_GT(fluence[bin], 1.05 * fluence[bin - 1]) << "bin " << bin;
+    EXPECT_GT(fluence[bin], 1.05 * fluence[bin + 1]) << "bin " << bin;
+  }
+}
+
+TEST_F(SpectrumModel, FilteredFluenceIsTheTargetSpectrumAttenuatedAndDividedByEnergy) {
+  ComputeSuccessfully();
+  const SharedState& s = Shared();
+  // Relative to the 50-keV bin, every bin follows T(n) · exp(−μ_Al(n) · 0.25) / E_n.
+  const auto unscaled = [&](int n) {
+    return s.TargetSpectrum[n] * std::exp(-s.MuAluminium[n] * 0.25) / (0.5 * n);
+  };
+  for (int n : {20, 40, 80, 119, 150, 199, 200}) {
+    EXPECT_NEAR(fluence[n] / fluence[100], unscaled(n) / unscaled(100), 1e-12) << "bin " << n;
+  }
+}
+
+TEST_F(SpectrumModel, AddedAluminiumActsTogetherWithTheInherentFiltration) {
+  SetFields("100", "12", "3", "0", "0");
+  ComputeSuccessfully();
+  const EnergyTable thick = fluence;
+  SetFields("100", "12", "1", "2", "0");
+  ComputeSuccessfully();
+  for (int n = 1; n <= kEnergyBins; ++n) {
+    EXPECT_NEAR(fluence[n], thick[n], 1e-13 + 1e-13 * thick[n]) << "bin " << n;
+  }
+}
+
+TEST_F(SpectrumModel, CopperOfEnergyIndependentAttenuationChangesNothingAfterScaling) {
+  ComputeSuccessfully();
+  const EnergyTable unfiltered = fluence;
+  std::fill(Shared().MuCopper.begin(), Shared().MuCopper.end(), 3.0);
+  host.spectrumFields[SpectrumField::CopperFilter] = "2";
+  ComputeSuccessfully();
+  for (int n = 1; n <= kEnergyBins; ++n) {
+    EXPECT_NEAR(fluence[n], unfiltered[n], 1e-13) << "bin " << n;
+  }
+}
+
+TEST_F(SpectrumModel, CopperHardensTheSpectrum) {
+  const auto meanEnergy = [&] {
+    double weighted = 0.0, sum = 0.0;
+    for (int n = 1; n <= kEnergyBins; ++n) {
+      weighted += 0.5 * n * fluence[n];
+      sum += fluence[n];
+    }
+    return weighted / sum;
+  };
+  ComputeSuccessfully();
+  const double soft = meanEnergy();
+  host.spectrumFields[SpectrumField::CopperFilter] = "0.5";
+  ComputeSuccessfully();
+  EXPECT_GT(meanEnergy(), soft + 5.0);
+  EXPECT_EQ(Largest(fluence), 1.0);
+}
+
+TEST_F(SpectrumModel, NegligibleBinsBecomeZeroAfterScaling) {
+  ComputeSuccessfully();
+  const SharedState& s = Shared();
+  // Bins that leave the anode and pass 2.5 mm of aluminium, but at 1e-100 of the
+  // peak or less, are dropped; the others keep their scaled value.
+  std::vector<double> passed(kEnergyBins + 1, 0.0);
+  for (int n = 2; n <= 200; ++n) {
+    passed[n] = s.TargetSpectrum[n] * std::exp(-s.MuAluminium[n] * 0.25) / (0.5 * n);
+  }
+  const double peak = *std::max_element(passed.begin(), passed.end());
+  int dropped = 0;
+  for (int n = 2; n <= 200; ++n) {
+    const double relative = passed[n] / peak;
+    if (relative > 0.0 && relative <= 1e-100) {
+      ++dropped;
+      EXPECT_EQ(fluence[n], 0.0) << "bin " << n;
+    } else {
+      EXPECT_NEAR(fluence[n], relative, 1e-12 * relative) << "bin " << n;
+    }
+  }
+  EXPECT_GT(dropped, 0);
+  EXPECT_TRUE(std::any_of(fluence.begin(), fluence.end(),
+                          [](double v) { return v > 0.0 && v < 1e-50; }));
+}
+
+TEST_F(SpectrumModel, TargetSpectrumOutsideTheComputedBinsKeepsEarlierValues) {
+  Shared().TargetSpectrum[1] = 7.0;
+  Shared().TargetSpectrum[250] = 42.0;
+  ComputeSuccessfully();
+  EXPECT_EQ(Shared().TargetSpectrum[1], 7.0);
+  EXPECT_EQ(Shared().TargetSpectrum[250], 42.0);
+  EXPECT_NE(Shared().TargetSpectrum[200], 0.0);
+}
+
+// ---------------------------------------------------------------------------
+// Range checks
+
+TEST_F(SpectrumModel, BoundaryInputsAreAccepted) {
+  struct Case {
+    SpectrumField field;
+    const char* text;
+  };
+  for (const Case c : {Case{SpectrumField::TubeVoltage, "150"}, Case{SpectrumField::TubeVoltage, "30"},
+                       Case{SpectrumField::InherentFiltration, "1"},
+                       Case{SpectrumField::InherentFiltration, "1.0"},
+                       Case{SpectrumField::AluminiumFilter, ""}, Case{SpectrumField::CopperFilter, ""}}) {
+    SCOPED_TRACE(c.text);
+    SetFields("100", "12", "2.5", "0", "0");
+    host.spectrumFields[c.field] = c.text;
+    host.warnings.clear();
+    ComputeSuccessfully();
+    EXPECT_EQ(Largest(fluence), 1.0);
+    EXPECT_EQ(host.spectrumFields[c.field], c.text);
+  }
+}
+
+struct Rejection {
+  SpectrumField field;
+  const char* typed;
+  const char* message;
+  const char* replacement;
+};
+
+class SpectrumModelRejection : public SpectrumModel,
+                               public ::testing::WithParamInterface<Rejection> {};
+
+TEST_P(SpectrumModelRejection, ShowsItsMessageResetsTheFieldAndLeavesNoSpectrum) {
+  const Rejection& r = GetParam();
+  ComputeSuccessfully();
+  const auto opsBefore = host.spectrumGraph.ops.size();
+  const auto fieldsBefore = host.spectrumFields;
+  host.spectrumFields[r.field] = r.typed;
+
+  CalculateSpectrum();
+
+  EXPECT_EQ(host.warnings, std::vector<std::string>{r.message});
+  EXPECT_EQ(host.spectrumFields[r.field], r.replacement);
+  for (const auto& [field, text] : fieldsBefore) {
+    if (field != r.field) {
+      EXPECT_EQ(host.spectrumFields[field], text);
+    }
+  }
+  EXPECT_TRUE(AllZero(fluence));
+  EXPECT_EQ(host.spectrumGraph.ops.size(), opsBefore);  // the previous curve stays
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, SpectrumModelRejection,
+    ::testing::Values(
+        Rejection{SpectrumField::TubeVoltage, "150.1", msg::kMaxTubeVoltage, "150"},
+        Rejection{SpectrumField::TubeVoltage, "200", msg::kMaxTubeVoltage, "150"},
+        Rejection{SpectrumField::TubeVoltage, "1e999", msg::kMaxTubeVoltage, "150"},
+        Rejection{SpectrumField::TubeVoltage, "29.9", msg::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::TubeVoltage, " ", msg::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::TubeVoltage, "", msg::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::TubeVoltage, "kV100", msg::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::TubeVoltage, "-1e999", msg::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::InherentFiltration, "0.9", msg::kMinInherentFiltration, "1"},
+        Rejection{SpectrumField::InherentFiltration, "0.99999", msg::kMinInherentFiltration, "1"},
+        Rejection{SpectrumField::InherentFiltration, " ", msg::kMinInherentFiltration, "1"},
+        Rejection{SpectrumField::InherentFiltration, "-5", msg::kMinInherentFiltration, "1"}));
+
+TEST_F(SpectrumModel, OnlyTheFirstFailingCheckIsReported) {
+  SetFields("200", "12", "0.5", "0", "0");
+  CalculateSpectrum();
+  EXPECT_EQ(host.warnings, std::vector<std::string>{msg::kMaxTubeVoltage});
+  EXPECT_EQ(host.spectrumFields[SpectrumField::InherentFiltration], "0.5");
+
+  host.warnings.clear();
+  SetFields("10", "12", "0.5", "0", "0");
+  CalculateSpectrum();
+  EXPECT_EQ(host.warnings, std::vector<std::string>{msg::kMinTubeVoltage});
+  EXPECT_EQ(host.spectrumFields[SpectrumField::InherentFiltration], "0.5");
+  EXPECT_TRUE(host.spectrumGraph.ops.empty());
+}
+
+// ---------------------------------------------------------------------------
+// Arithmetic failures: the message, no spectrum, no curve
+
+struct Unworkable {
+  const char* what;
+  std::vector<std::pair<SpectrumField, const char*>> fields;
+};
+
+class SpectrumModelFailure : public SpectrumModel,
+                             public ::testing::WithParamInterface<Unworkable> {};
+
+TEST_P(SpectrumModelFailure, ShowsCannotCalculateAndLeavesEverythingAsItWas) {
+  ComputeSuccessfully();
+  const auto opsBefore = host.spectrumGraph.ops.size();
+  const EnergyTable targetBefore = Shared().TargetSpectrum;
+  for (const auto& [field, text] : GetParam().fields) host.spectrumFields[field] = text;
+  const auto fieldsBefore = host.spectrumFields;
+
+  CalculateSpectrum();
+
+  EXPECT_EQ(host.warnings, std::vector<std::string>{msg::kCannotCalculate});
+  EXPECT_TRUE(AllZero(fluence));
+  EXPECT_EQ(Shared().TargetSpectrum, targetBefore);
+  EXPECT_EQ(host.spectrumGraph.ops.size(), opsBefore);
+  EXPECT_EQ(host.spectrumFields, fieldsBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, SpectrumModelFailure,
+    ::testing::Values(
+        Unworkable{"angle near half a turn overflows the anode factor",
+                   {{SpectrumField::TargetAngle, "179.9"}}},
+        Unworkable{"angle of half a turn", {{SpectrumField::TargetAngle, "180"}}},
+        Unworkable{"angle 0: no cotangent", {{SpectrumField::TargetAngle, "0"}}},
+        Unworkable{"angle beyond any number", {{SpectrumField::TargetAngle, "1e999"}}},
+        Unworkable{"negative copper overflows", {{SpectrumField::CopperFilter, "-100"}}},
+        Unworkable{"aluminium absorbs every bin", {{SpectrumField::AluminiumFilter, "100000"}}},
+        Unworkable{"infinite inherent filtration",
+                   {{SpectrumField::InherentFiltration, "1e999"}}},
+        Unworkable{"infinite filters of opposite sign make NaN",
+                   {{SpectrumField::InherentFiltration, "1e999"},
+                    {SpectrumField::AluminiumFilter, "-1e999"}}}),
+    [](const ::testing::TestParamInfo<Unworkable>& info) {
+      std::string name;
+      for (char ch : std::string(info.param.what)) {
+        if (std::isalnum(static_cast<unsigned char>(ch))) name += ch;
+      }
+      return name;
+    });
+
+TEST_F(SpectrumModel, UnusualButWorkableInputsGiveASpectrum) {
+  struct Case {
+    SpectrumField field;
+    const char* text;
+  };
+  // A grazing or steep target angle, angles past 90° (photons leave through the
+  // anode's back: amplified, not absorbed), a thin negative copper filter, and a
+  // thick aluminium filter that still lets the hardest photons through.
+  for (const Case c : {Case{SpectrumField::TargetAngle, "0.0001"}, Case{SpectrumField::TargetAngle, "90"},
+                       Case{SpectrumField::TargetAngle, "100"}, Case{SpectrumField::CopperFilter, "-0.01"},
+                       Case{SpectrumField::AluminiumFilter, "1000"}}) {
+    SCOPED_TRACE(c.text);
+    SetFields("100", "12", "2.5", "0", "0");
+    host.spectrumFields[c.field] = c.text;
+    host.warnings.clear();
+    ComputeSuccessfully();
+    EXPECT_EQ(Largest(fluence), 1.0);
+    EXPECT_TRUE(std::all_of(fluence.begin() + 1, fluence.end(),
+                            [](double v) { return std::isfinite(v) && v >= 0.0; }));
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+TEST_F(SpectrumModel, DrawsARedStaircaseFromTheCornerThenTheFrame) {
+  ComputeSuccessfully();
+  const std::vector<DrawOp>& ops = host.spectrumGraph.ops;
+  ASSERT_EQ(ops.size(), 1u + 1u + 2u * 299u + 2u);
+
+  EXPECT_EQ(ops[0].kind, "DrawWidth");
+  EXPECT_EQ(ops[0].width, 2);
+  EXPECT_EQ(ops[1].kind, "PSet");
+  EXPECT_EQ(ops[1].x1, 1000.0f);
+  EXPECT_EQ(ops[1].y1, 2100.0f);
+  EXPECT_EQ(ops[1].colour, kBlack);
+
+  for (int n = 2; n <= kEnergyBins; ++n) {
+    const DrawOp& riser = ops[static_cast<std::size_t>(2 * n - 2)];
+    const DrawOp& step = ops[static_cast<std::size_t>(2 * n - 1)];
+    const auto y = static_cast<float>(2100.0 - 2000.0 * fluence[n]);
+    SCOPED_TRACE(n);
+    EXPECT_EQ(riser.kind, "LineTo");
+    EXPECT_EQ(step.kind, "LineTo");
+    EXPECT_EQ(riser.x2, 992.5f + 15.0f * static_cast<float>(n));
+    EXPECT_EQ(step.x2, 1007.5f + 15.0f * static_cast<float>(n));
+    EXPECT_EQ(riser.y2, y);
+    EXPECT_EQ(step.y2, y);
+    EXPECT_EQ(riser.colour, kRed);
+    EXPECT_EQ(step.colour, kRed);
+  }
+  EXPECT_EQ(ops[2].x2, 1022.5f);
+  EXPECT_EQ(ops[ops.size() - 3].x2, 5507.5f);
+  EXPECT_EQ(ops[ops.size() - 3].y2, 2100.0f);  // bins above 2V lie on the base line
+
+  const DrawOp& width = ops[ops.size() - 2];
+  const DrawOp& frame = ops.back();
+  EXPECT_EQ(width.kind, "DrawWidth");
+  EXPECT_EQ(width.width, 2);
+  EXPECT_EQ(frame.kind, "Box");
+  EXPECT_EQ(frame.colour, kBlack);
+  EXPECT_EQ(std::vector<float>({frame.x1, frame.y1, frame.x2, frame.y2}),
+            std::vector<float>({1000.0f, 100.0f, 5500.0f, 2100.0f}));
+}
+
+TEST_F(SpectrumModel, ThePeakStepTouchesTheTopOfTheFrame) {
+  ComputeSuccessfully();
+  const int peak = LargestBin(fluence);
+  const DrawOp& step = host.spectrumGraph.ops[static_cast<std::size_t>(2 * peak - 1)];
+  EXPECT_EQ(step.y2, 100.0f);
+}
+
+TEST_F(SpectrumModel, TwoCallsLeaveTwoCurvesWithoutClearing) {
+  ComputeSuccessfully();
+  host.spectrumFields[SpectrumField::TubeVoltage] = "60";
+  ComputeSuccessfully();
+  const testing::RecordingSurface& graph = host.spectrumGraph;
+  EXPECT_EQ(graph.OpsOfKind("Cls").size(), 0u);
+  EXPECT_EQ(graph.OpsOfKind("PSet").size(), 2u);
+  EXPECT_EQ(graph.OpsOfKind("LineTo").size(), 4u * 299u);
+  EXPECT_EQ(graph.OpsOfKind("Box").size(), 2u);
+  // The second curve ends on the base line from bin 121 on.
+  EXPECT_EQ(graph.ops[graph.ops.size() / 2 + 2 * 121 - 1].y2, 2100.0f);
+  EXPECT_LT(graph.ops[graph.ops.size() / 2 + 2 * 120 - 1].y2, 2100.0f);
+}
+
+}  // namespace
+}  // namespace tervolin
