@@ -1,0 +1,130 @@
+#pragma once
+// What the calculation and spectrum screen tests share: a working directory with
+// copies of the shipped tables, the program's host, the start-up state (attenuation
+// table read, Pi set), the way the user opens the calculation screen, and looks at
+// the graphs.
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QImage>
+#include <QList>
+#include <QListWidget>
+#include <QPointer>
+#include <QRadioButton>
+#include <QtTest>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "core/host.h"
+#include "core/shared_state.h"
+#include "data/attenuation_table.h"
+#include "support/scratch_directory.h"
+#include "ui/fonts.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/qt_host.h"
+
+namespace tervolin::testing {
+
+inline QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// The tables shipped with the program, next to the tests' source folder.
+inline std::filesystem::path ShippedTables() {
+  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "tables";
+}
+
+// A fresh working directory holding "Mus2018.dat" and "XFS_Data", the shared state
+// as start-up leaves it, and the given host installed.
+class ScreenWorkspace {
+ public:
+  explicit ScreenWorkspace(Host& host) {
+    namespace fs = std::filesystem;
+    fs::copy_file(ShippedTables() / "Mus2018.dat", scratch_.path() / "Mus2018.dat");
+    fs::copy(ShippedTables() / "XFS_Data", scratch_.path() / "XFS_Data", fs::copy_options::recursive);
+    ResetSharedState();
+    attenuationRead_ = !LoadAttenuationTable().has_value();
+    InstallFontSubstitutions();
+    InstallHost(&host);
+  }
+  ~ScreenWorkspace() {
+    DiscardWindows();
+    InstallHost(nullptr);
+    ResetSharedState();
+  }
+  ScreenWorkspace(const ScreenWorkspace&) = delete;
+  ScreenWorkspace& operator=(const ScreenWorkspace&) = delete;
+
+  bool AttenuationRead() const { return attenuationRead_; }
+  const ScratchDirectory& Scratch() const { return scratch_; }
+
+  // Deletes every window without running a close handler.
+  static void DiscardWindows() {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) windows.append(window);
+    for (const QPointer<QWidget>& window : windows) delete window.data();
+    FlushDeletions();
+  }
+
+  // Lets windows closed by their close box go away for good.
+  static void FlushDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+ private:
+  ScratchDirectory scratch_;
+  bool attenuationRead_ = false;
+};
+
+// The calculation screen as the explanation screen's "次へ進む" leaves it.
+inline Form4& OpenCalculationScreen(int scatterType) {
+  if (scatterType == kIncoherent) {
+    Form3::Instance().Form3_Command1_Click();
+  } else {
+    Form2::Instance().Form2_Command1_Click();
+  }
+  return Form4::Instance();
+}
+
+// An option button is clicked on its round indicator, as a user clicks it.
+inline void ClickOption(QRadioButton* option) {
+  QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+// Selects the material by clicking its entry in the list.
+inline void ClickMaterial(QListWidget* list, const char* material) {
+  const QList<QListWidgetItem*> found = list->findItems(Utf8(material), Qt::MatchExactly);
+  QVERIFY(found.size() == 1);
+  list->scrollToItem(found.first());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+  QVERIFY(found.first()->isSelected());
+}
+
+// The image at one pixel per logical pixel, whatever the screen's pixel ratio.
+inline QImage AtLogicalSize(const QImage& image) {
+  const QSize logical = (QSizeF(image.size()) / image.devicePixelRatio()).toSize();
+  QImage scaled = image.scaled(logical).convertToFormat(QImage::Format_RGB32);
+  scaled.setDevicePixelRatio(1.0);
+  return scaled;
+}
+
+// What the widget shows, one image pixel per logical pixel.
+inline QImage Shot(QWidget& widget) { return AtLogicalSize(widget.grab().toImage()); }
+
+inline int CountPixels(const QImage& image, const std::function<bool(QColor)>& test) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += test(image.pixelColor(x, y)) ? 1 : 0;
+  }
+  return count;
+}
+
+inline bool IsRed(QColor c) { return c.red() > c.green() + 60 && c.red() > c.blue() + 60; }
+inline bool IsGreen(QColor c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 40; }
+inline bool IsBlue(QColor c) { return c.blue() > c.red() + 60 && c.blue() > c.green() + 60; }
+
+// Saves a picture of the widget for a look by eye.
+inline void SaveShot(QWidget& widget, const char* fileName) {
+  QVERIFY(widget.grab().save(QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/") + QLatin1String(fileName)));
+}
+
+}  // namespace tervolin::testing

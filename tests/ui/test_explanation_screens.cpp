@@ -1,0 +1,317 @@
+// The two explanation screens: their layout, and where each of their buttons and
+// their close box leads, with what "次へ進む" leaves on the calculation screen.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <cmath>
+
+#include "core/drawing_surface.h"
+#include "core/shared_state.h"
+#include "core/user_coordinates.h"
+#include "modal_answerer.h"
+#include "screen_checks.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/form6.h"
+#include "ui/form7.h"
+#include "ui/picture_surface.h"
+
+using namespace tervolin::testing;
+using tervolin::Shared;
+
+namespace {
+
+// Which explanation screen a data row is about.
+enum Which { kCoherentScreen = 2, kIncoherentScreen = 3 };
+
+ExplanationScreen& Screen(int which) {
+  if (which == kCoherentScreen) return Form2::Instance();
+  return Form3::Instance();
+}
+
+ExplanationScreen* ExistingScreen(int which) {
+  if (which == kCoherentScreen) return Form2::Existing();
+  return Form3::Existing();
+}
+
+// Opens the explanation screen the way the user does, from the start screen.
+ExplanationScreen& OpenFromStart(int which) {
+  Form1& start = Form1::Instance();
+  start.ShowScreen();
+  QTest::mouseClick(which == kCoherentScreen ? start.Command1 : start.Command2, Qt::LeftButton);
+  return Screen(which);
+}
+
+QColor ImagePixel(const QImage& image, QPoint logical) {
+  const qreal ratio = image.devicePixelRatio();
+  return image.pixelColor(QPoint(static_cast<int>((logical.x() + 0.5) * ratio),
+                                 static_cast<int>((logical.y() + 0.5) * ratio)));
+}
+
+bool IsReddish(QColor c) { return c.red() > c.green() + 60 && c.red() > c.blue() + 60; }
+
+// The pixel of the angular graph at user point (x, y).
+QPoint GraphPixel(double x, double y) {
+  const tervolin::PixelPoint p = tervolin::UserToPixel(tervolin::kAngleGraphScale, tervolin::kAngleGraphPixelWidth,
+                                                       tervolin::kAngleGraphPixelHeight, x, y);
+  return QPoint(static_cast<int>(std::floor(p.x)), static_cast<int>(std::floor(p.y)));
+}
+
+bool InkNear(const QImage& image, QPoint p) {
+  for (int dx = -1; dx <= 1; ++dx) {
+    if (IsInk(ImagePixel(image, p + QPoint(dx, 0)))) return true;
+  }
+  return false;
+}
+
+// The calculation screen as a previous pass may have left it: spectral mode with an
+// accepted spectrum, blue curves, an energy typed, a curve on the graph and the second
+// material selected.
+void LeaveCalculationScreenUsed() {
+  Form4& calculation = Form4::Instance();
+  calculation.Option2->setChecked(true);
+  calculation.Option5->setChecked(true);
+  calculation.Command2->setEnabled(true);
+  calculation.Text1->setText(QStringLiteral("60"));
+  calculation.Picture1->Line(0, 0.5, 180, 0.5, tervolin::Rgb{255, 0, 0});
+  QVERIFY(calculation.List1->count() >= 2);
+  calculation.List1->setCurrentRow(1);
+  Shared().ScatterType = 0;
+  Shared().EnergyMode = 1;
+  Shared().SpectrumReady = 1;
+  Shared().PlotColor = 9;
+}
+
+}  // namespace
+
+class ExplanationScreensTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { InstallScreenHost(); }
+
+  void cleanup() {
+    answerer_.Clear();
+    DiscardAllWindows();
+  }
+
+  void layoutOfBothScreens_data() {
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QPoint>("headingAt");
+    QTest::addColumn<QRect>("formulaBox");
+    QTest::addColumn<QRect>("coneBox");
+    QTest::addColumn<int>("firstLineTop");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QPoint>("noteAt");
+    QTest::addColumn<QRect>("nextButton");
+    QTest::addColumn<QRect>("spectralMethodButton");
+    QTest::newRow("coherent") << int(kCoherentScreen) << Utf8(" Coherent scattering") << QSize(1118, 491)
+                              << Utf8("干渉性散乱（レイリー散乱）") << QPoint(152, 8) << QRect(8, 40, 646, 392)
+                              << QRect(704, 40, 395, 185) << 240
+                              << Utf8("各物質に対する形状因子のデータは、別ソフト(ZELTOR)から取得できる")
+                              << QPoint(40, 456) << QRect(752, 392, 129, 49) << QRect(752, 448, 273, 33);
+    QTest::newRow("incoherent") << int(kIncoherentScreen) << Utf8(" Incoherent scattering") << QSize(1117, 617)
+                                << Utf8("非干渉性散乱（コンプトン散乱）") << QPoint(128, 8) << QRect(8, 40, 660, 526)
+                                << QRect(688, 40, 403, 201) << 280
+                                << Utf8("各物質に対する非干渉性散乱案数のデータは、別ソフト(ZELTOR)から取得できる")
+                                << QPoint(16, 584) << QRect(752, 480, 129, 49) << QRect(760, 568, 273, 33);
+  }
+
+  void layoutOfBothScreens() {
+    QFETCH(int, which);
+    ExplanationScreen& screen = Screen(which);
+    QTEST(screen.windowTitle(), "title");
+    QTEST(screen.size(), "client");
+    QCOMPARE(screen.minimumSize(), screen.maximumSize());
+    QCOMPARE(screen.windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
+    QVERIFY(!(screen.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(!screen.windowIcon().isNull());
+    QTEST(screen.Label1->text(), "heading");
+    QTEST(screen.Label1->pos(), "headingAt");
+    QTEST(screen.Picture1->geometry(), "formulaBox");
+    QTEST(screen.Picture2->geometry(), "coneBox");
+    QTEST(screen.Label6->text(), "note");
+    QTEST(screen.Label6->pos(), "noteAt");
+    QCOMPARE(screen.Label6->font().pixelSize(), 15);
+    QTEST(screen.Command1->geometry(), "nextButton");
+    QTEST(screen.Command5->geometry(), "spectralMethodButton");
+    QFETCH(int, firstLineTop);
+    QCOMPARE(screen.Label2->pos(), QPoint(704, firstLineTop));
+    for (QLabel* label : {screen.Label1, screen.Label2, screen.Label3, screen.Label4, screen.Label5, screen.Label7}) {
+      QCOMPARE(label->font().pixelSize(), 19);
+      QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+      QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+    }
+  }
+
+  void procedureTextIsTheSameOnBoth() {
+    for (int which : {kCoherentScreen, kIncoherentScreen}) {
+      ExplanationScreen& screen = Screen(which);
+      QCOMPARE(screen.Label2->text(), Utf8("左に示した式を用いて"));
+      QCOMPARE(screen.Label3->text(), Utf8("散乱角度 1 度～180 度まで、1 度間隔で"));
+      QCOMPARE(screen.Label4->text(), Utf8("微分断面積を計算する"));
+      QCOMPARE(screen.Label5->text(), Utf8("各散乱角の微分案面積を、最大値で正規化し"));
+      QCOMPARE(screen.Label7->text(), Utf8("散乱角度の確率密度分布をグラフ表示する"));
+    }
+  }
+
+  void buttonsTheirFacesAndTabOrder_data() {
+    QTest::addColumn<int>("which");
+    QTest::newRow("coherent") << int(kCoherentScreen);
+    QTest::newRow("incoherent") << int(kIncoherentScreen);
+  }
+
+  void buttonsTheirFacesAndTabOrder() {
+    QFETCH(int, which);
+    ExplanationScreen& screen = OpenFromStart(which);
+    QPushButton* const order[] = {screen.Command1, screen.Command2, screen.Command3, screen.Command5};
+    const char* const texts[] = {"次へ進む", "キャンセル", "データ出典", "スペクトルＸ線に対する計算方法"};
+    const QColor yellow(255, 255, 192), cyan(192, 255, 255);
+    for (int i = 0; i < 4; ++i) {
+      QCOMPARE(order[i]->text(), Utf8(texts[i]));
+      QCOMPARE(FaceColour(order[i]), i == 2 ? cyan : yellow);
+      QVERIFY(!order[i]->isDefault() && !order[i]->autoDefault());
+    }
+    QCOMPARE(screen.Command3->font().pixelSize(), 16);
+    QCOMPARE(screen.Command5->font().pixelSize(), 15);
+    screen.Command1->setFocus();
+    for (int i = 1; i <= 4; ++i) {
+      QTest::keyClick(screen.focusWidget(), Qt::Key_Tab);
+      QCOMPARE(screen.focusWidget(), order[i % 4]);
+    }
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) QTest::keyClick(screen.Command1, key);
+    QVERIFY(screen.isVisible());
+    QCOMPARE(Form4::Existing(), nullptr);
+  }
+
+  void nextPreparesTheCalculationScreen_data() {
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<int>("scatterType");
+    QTest::newRow("coherent") << int(kCoherentScreen) << Utf8("干渉性散乱") << 1;
+    QTest::newRow("incoherent") << int(kIncoherentScreen) << Utf8("非干渉性散乱") << 2;
+  }
+
+  void nextPreparesTheCalculationScreen() {
+    QFETCH(int, which);
+    LeaveCalculationScreenUsed();
+    ExplanationScreen& screen = OpenFromStart(which);
+    Click(screen.Command3);
+    Click(screen.Command5);
+    Click(screen.Command1);
+
+    Form4* calculation = Form4::Existing();
+    QVERIFY(IsShown(calculation));
+    QTEST(calculation->Label20->text(), "heading");
+    QVERIFY(calculation->Option1->isChecked() && !calculation->Option2->isChecked());
+    QVERIFY(calculation->Option3->isChecked() && !calculation->Option5->isChecked());
+    QVERIFY(!calculation->Command2->isEnabled());
+    QCOMPARE(calculation->Text1->text(), QString());
+    QCOMPARE(calculation->List1->currentRow(), 1);
+    QTEST(Shared().ScatterType, "scatterType");
+    QCOMPARE(Shared().EnergyMode, 0);
+    QCOMPARE(Shared().SpectrumReady, 0);
+    QCOMPARE(Shared().PlotColor, 12);
+
+    const QImage graph = calculation->Picture1->RetainedImage();
+    QCOMPARE(CountPixels(graph, graph.rect(), IsReddish), 0);
+    QVERIFY(InkNear(graph, GraphPixel(0, 0.5)));    // frame, left
+    QVERIFY(InkNear(graph, GraphPixel(180, 0.5)));  // frame, right
+
+    QVERIFY(!screen.isVisible());
+    QVERIFY(!Form1::Instance().isVisible());
+    QVERIFY(!IsShown(Form6::Existing()));
+    QVERIFY(IsShown(Form7::Existing()));
+    QVERIFY(answerer_.Answered().isEmpty());
+  }
+
+  void nextAfterCurvesWereDrawnLeavesOnlyTheEmptyGraph() {
+    ExplanationScreen& screen = OpenFromStart(kCoherentScreen);
+    Click(screen.Command1);
+    const QImage empty = Form4::Existing()->Picture1->RetainedImage();
+    QVERIFY(CountPixels(empty, empty.rect(), IsInk) > 0);
+    Form4::Existing()->Picture1->Line(10, 0.2, 170, 0.9, tervolin::Rgb{0, 0, 255});
+    Form4::Existing()->hide();
+    Click(OpenFromStart(kCoherentScreen).Command1);
+    QCOMPARE(Form4::Existing()->Picture1->RetainedImage(), empty);
+  }
+
+  void cancelGoesBackToTheStartScreen_data() {
+    QTest::addColumn<int>("which");
+    QTest::newRow("coherent") << int(kCoherentScreen);
+    QTest::newRow("incoherent") << int(kIncoherentScreen);
+  }
+
+  void cancelGoesBackToTheStartScreen() {
+    QFETCH(int, which);
+    Shared().ScatterType = 1;
+    Shared().PlotColor = 2;
+    ExplanationScreen& screen = OpenFromStart(which);
+    Click(screen.Command3);
+    Click(screen.Command5);
+    Click(screen.Command2);
+    QVERIFY(Form1::Instance().isVisible());
+    QVERIFY(!screen.isVisible());
+    QCOMPARE(ExistingScreen(which), &screen);  // hidden, not gone
+    QVERIFY(!IsShown(Form6::Existing()));
+    QVERIFY(IsShown(Form7::Existing()));
+    QCOMPARE(Form4::Existing(), nullptr);
+    QCOMPARE(Shared().ScatterType, 1);
+    QCOMPARE(Shared().PlotColor, 2);
+  }
+
+  void closeBoxGoesBackAndTheNextVisitBuildsTheScreenAnew_data() {
+    QTest::addColumn<int>("which");
+    QTest::newRow("coherent") << int(kCoherentScreen);
+    QTest::newRow("incoherent") << int(kIncoherentScreen);
+  }
+
+  void closeBoxGoesBackAndTheNextVisitBuildsTheScreenAnew() {
+    QFETCH(int, which);
+    QPointer<ExplanationScreen> first = &OpenFromStart(which);
+    const QString heading = first->Label1->text();
+    Click(first->Command3);
+    Click(first->Command5);
+    CloseBox(first);
+    QVERIFY(first.isNull());
+    QCOMPARE(ExistingScreen(which), nullptr);
+    QVERIFY(Form1::Instance().isVisible());
+    QVERIFY(!IsShown(Form6::Existing()));
+    QVERIFY(IsShown(Form7::Existing()));
+
+    ExplanationScreen& second = OpenFromStart(which);
+    QVERIFY(second.isVisible());
+    QCOMPARE(second.Label1->text(), heading);
+    QVERIFY(!Form1::Instance().isVisible());
+  }
+
+  void dataSourceTwiceLeavesOneScreen() {
+    ExplanationScreen& screen = OpenFromStart(kIncoherentScreen);
+    Click(screen.Command3);
+    Form6* source = Form6::Existing();
+    Click(screen.Command3);
+    QCOMPARE(Form6::Existing(), source);
+    QCOMPARE(CountWindows<Form6>(), 1);
+    QVERIFY(source->isVisible());
+    Click(screen.Command5);
+    Click(screen.Command5);
+    QCOMPARE(CountWindows<Form7>(), 1);
+    QVERIFY(Form7::Existing()->isVisible());
+  }
+
+ private:
+  ModalAnswerer answerer_;
+};
+
+QTEST_MAIN(ExplanationScreensTest)
+#include "test_explanation_screens.moc"

@@ -1,0 +1,445 @@
+// The spectrum screen: its layout and keyboard order, how the calculation screen
+// opens it, the compute button's checks and which message wins, redo, and what OK,
+// cancel and the close box do to "P_Spectrum.dat" and to the accepted spectrum,
+// also when the file cannot be written; then a spectral curve from the accepted
+// spectrum.
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+#include <utility>
+
+#include "calculation_fixture.h"
+#include "core/messages.h"
+#include "core/shared_state.h"
+#include "modal_answerer.h"
+#include "ui/form4.h"
+#include "ui/form5.h"
+#include "ui/picture_surface.h"
+
+using namespace tervolin::testing;
+using tervolin::Shared;
+
+namespace {
+
+const QColor kPanelCyan(192, 255, 255);
+
+// The accepted spectrum, in the working directory.
+const char* const kSpectrumFile = "P_Spectrum.dat";
+
+QImage Graph(const Form5& f) { return AtLogicalSize(f.Picture3->RetainedImage()); }
+
+QStringList Messages(const ModalAnswerer& answerer) {
+  QStringList texts;
+  for (const AnsweredBox& box : answerer.Answered()) texts.append(box.text);
+  return texts;
+}
+
+void CheckWarningBoxes(const ModalAnswerer& answerer) {
+  for (const AnsweredBox& box : answerer.Answered()) {
+    QCOMPARE(box.title, Utf8("Tervolin"));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+    QCOMPARE(box.modality, Qt::ApplicationModal);
+  }
+}
+
+// The spectrum screen as the user reaches it: the calculation screen in spectral
+// mode, then its "スペクトル計算".
+Form5& OpenSpectrumScreen() {
+  Form4& calculation = OpenCalculationScreen(tervolin::kCoherent);
+  ClickOption(calculation.Option2);
+  QTest::mouseClick(calculation.Command2, Qt::LeftButton);
+  return Form5::Instance();
+}
+
+QStringList Fields(const Form5& f) {
+  return {f.Text1->text(), f.Text5->text(), f.Text2->text(), f.Text3->text(), f.Text4->text()};
+}
+
+QByteArray SpectrumFile() {
+  QFile file(QString::fromLatin1(kSpectrumFile));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool SpectrumFileExists() { return std::filesystem::exists(kSpectrumFile); }
+
+}  // namespace
+
+class SpectrumScreenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    workspace_ = std::make_unique<ScreenWorkspace>(host_);
+    QVERIFY(workspace_->AttenuationRead());
+  }
+
+  void cleanup() {
+    answerer_.Clear();
+    workspace_.reset();
+  }
+
+  void windowAndControlsStandWhereTheLayoutPutsThem() {
+    Form5& f = OpenSpectrumScreen();
+    QCOMPARE(f.windowTitle(), QStringLiteral("X-ray spectrum"));
+    QCOMPARE(f.size(), QSize(991, 489));
+    QCOMPARE(f.minimumSize(), f.maximumSize());
+    QCOMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
+    QVERIFY(!(f.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(!f.windowIcon().isNull());
+    QCOMPARE(f.font().pixelSize(), 16);
+
+    const std::pair<QWidget*, QRect> placed[] = {
+        {f.Picture3, QRect(16, 24, 609, 441)},  {f.Text1, QRect(816, 112, 65, 27)},
+        {f.Text5, QRect(816, 192, 65, 28)},     {f.Text2, QRect(816, 232, 65, 26)},
+        {f.Text3, QRect(816, 288, 65, 27)},     {f.Text4, QRect(816, 328, 65, 27)},
+        {f.Command1, QRect(672, 376, 145, 41)}, {f.Command3, QRect(840, 376, 105, 41)},
+        {f.Command4, QRect(672, 440, 145, 41)}, {f.Command2, QRect(840, 448, 105, 33)},
+    };
+    for (const auto& [widget, geometry] : placed) QCOMPARE(widget->geometry(), geometry);
+    const std::pair<QString, const char*> captions[] = {
+        {f.Command1->text(), "スペクトル計算"}, {f.Command3->text(), "やり直し"},
+        {f.Command4->text(), "OK"},            {f.Command2->text(), "キャンセル"},
+    };
+    for (const auto& [shown, expected] : captions) QCOMPARE(shown, Utf8(expected));
+    const std::pair<QPushButton*, int> buttonPixels[] = {
+        {f.Command1, 16}, {f.Command3, 16}, {f.Command4, 19}, {f.Command2, 15}};
+    for (const auto& [button, pixels] : buttonPixels) QCOMPARE(button->font().pixelSize(), pixels);
+    for (QLineEdit* field : {f.Text1, f.Text5, f.Text2, f.Text3, f.Text4}) {
+      QCOMPARE(QFontInfo(field->font()).family(), Utf8("Liberation Serif"));
+      QCOMPARE(field->font().pixelSize(), 16);
+      QVERIFY(field->alignment() & Qt::AlignHCenter);
+      QCOMPARE(field->palette().color(QPalette::Text), field == f.Text5 ? QColor(0, 0, 255) : QColor(0, 0, 192));
+    }
+    QCOMPARE(f.Picture3->SurfaceFont().pixelSize(), 21);
+    QVERIFY(f.Picture3->SurfaceFont().bold());
+  }
+
+  void labelsOnThePanel_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<QColor>("ink");
+    QTest::addColumn<bool>("roundGothic");  // may stand higher, see labelsStandLevelWithTheirFields
+    const QColor darkBlue(0, 0, 192), black(0, 0, 0);
+    QTest::newRow("Label1(3)") << "Label1(3)" << Utf8("Ｘ線スペクトルを近似計算する") << QPoint(664, 24) << 21 << darkBlue
+                               << false;
+    QTest::newRow("Label1(2)") << "Label1(2)" << Utf8("照射条件を設定して下さい") << QPoint(688, 80) << 19 << darkBlue
+                               << true;
+    QTest::newRow("Label1(1)") << "Label1(1)" << Utf8("Ｘ線管電圧") << QPoint(720, 120) << 16 << black << true;
+    QTest::newRow("Label6") << "Label6" << Utf8("kV") << QPoint(888, 120) << 16 << black << false;
+    QTest::newRow("Label11") << "Label11" << Utf8("(30～150)") << QPoint(808, 136) << 15 << black << false;
+    QTest::newRow("Label10") << "Label10" << Utf8("高電圧整流方式：定電圧") << QPoint(720, 160) << 16 << black << false;
+    QTest::newRow("Label1(0)") << "Label1(0)" << Utf8("ターゲット角度") << QPoint(688, 200) << 16 << black << true;
+    QTest::newRow("Label5") << "Label5" << Utf8("degree") << QPoint(888, 200) << 16 << black << false;
+    QTest::newRow("Label2(1)") << "Label2(1)" << Utf8("固有ろ過（Al当量）") << QPoint(664, 240) << 16 << black << true;
+    QTest::newRow("Label7") << "Label7" << Utf8("mmAl eq.") << QPoint(888, 240) << 16 << black << false;
+    QTest::newRow("Label12") << "Label12" << Utf8("(最小1mm)") << QPoint(808, 256) << 15 << black << false;
+    QTest::newRow("Label3") << "Label3" << Utf8("アルミ付加フィルタ") << QPoint(664, 296) << 16 << black << true;
+    QTest::newRow("Label8") << "Label8" << Utf8("mm") << QPoint(888, 288) << 16 << black << false;
+    QTest::newRow("Label4") << "Label4" << Utf8("銅付加フィルタ") << QPoint(696, 336) << 16 << black << true;
+    QTest::newRow("Label9") << "Label9" << Utf8("mm") << QPoint(888, 328) << 16 << black << false;
+  }
+
+  void labelsOnThePanel() {
+    QFETCH(QString, name);
+    QFETCH(QPoint, at);
+    QFETCH(bool, roundGothic);
+    Form5& f = OpenSpectrumScreen();
+    auto* label = f.findChild<QLabel*>(name);
+    QVERIFY(label != nullptr);
+    QTEST(label->text(), "text");
+    QCOMPARE(label->x(), at.x());
+    if (roundGothic) {
+      QVERIFY2(label->y() <= at.y() && label->y() >= at.y() - 8, qPrintable(QString::number(label->y())));
+    } else {
+      QCOMPARE(label->y(), at.y());
+    }
+    QTEST(label->font().pixelSize(), "pixelSize");
+    QTEST(label->palette().color(QPalette::WindowText), "ink");
+    QVERIFY(!label->autoFillBackground());
+    QVERIFY(label->width() >= label->sizeHint().width());
+    QVERIFY(QFontMetrics(label->font()).inFont(label->text().front()));
+  }
+
+  // Each condition's name stands level with its field, as on the layout, where the
+  // name's characters lie two or three pixels below the field's middle.
+  void labelsStandLevelWithTheirFields() {
+    Form5& f = OpenSpectrumScreen();
+    const QImage shot = Shot(f);
+    const std::pair<const char*, QLineEdit*> named[] = {
+        {"Label1(1)", f.Text1}, {"Label1(0)", f.Text5}, {"Label2(1)", f.Text2},
+        {"Label3", f.Text3},    {"Label4", f.Text4},
+    };
+    for (const auto& [name, field] : named) {
+      const QRect area = f.findChild<QLabel*>(name)->geometry();
+      int first = -1, last = -1;
+      for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+          if (qGray(shot.pixel(x, y)) >= 128) continue;
+          if (first < 0) first = y;
+          last = y;
+          break;
+        }
+      }
+      QVERIFY2(first >= 0, name);
+      const double offset = (first + last) / 2.0 - field->geometry().center().y();
+      QVERIFY2(offset >= -1.0 && offset <= 4.0, qPrintable(QString("%1: %2").arg(name).arg(offset)));
+    }
+  }
+
+  // "Relative", "Photon", "Fluence" and "φ(E)" stay clear of the frame they stand by.
+  void axisTitleStaysLeftOfTheFrame() {
+    Form5& f = OpenSpectrumScreen();
+    const QImage graph = Graph(f);
+    const int frameLeft = 100;  // x = 1000 of 6000 units across 605 pixels
+    int inkNearFrame = 0;
+    for (int y = 40; y < 190; ++y) {
+      for (int x = frameLeft - 5; x <= frameLeft - 2; ++x) inkNearFrame += qGray(graph.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    QCOMPARE(inkNearFrame, 0);
+    QVERIFY(qGray(graph.pixel(frameLeft, 120)) < 128);  // the frame itself
+    int inkOfTitle = 0;
+    for (int y = 40; y < 190; ++y) {
+      for (int x = 15; x < frameLeft - 5; ++x) inkOfTitle += qGray(graph.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    QVERIFY(inkOfTitle > 400);
+  }
+
+  void panelLiesBehindItsControls() {
+    Form5& f = OpenSpectrumScreen();
+    auto* panel = f.findChild<QLabel*>("Label22");
+    QVERIFY(panel != nullptr);
+    QCOMPARE(panel->geometry(), QRect(640, 64, 329, 369));
+    const QImage shot = Shot(f);
+    SaveShot(f, "spectrum_screen_empty.png");
+    QCOMPARE(shot.pixelColor(650, 100), kPanelCyan);          // bare panel
+    QCOMPARE(shot.pixelColor(panel->geometry().topLeft()), QColor(0, 0, 0));  // its border
+    // Fields and buttons show over the panel, labels let it through.
+    QCOMPARE(shot.pixelColor(f.Text1->geometry().center() + QPoint(25, 0)), QColor(255, 255, 255));
+    QCOMPARE(shot.pixelColor(f.Command1->geometry().topLeft() + QPoint(4, 20)), QColor(255, 255, 192));
+    const QLabel* degree = f.findChild<QLabel*>("Label5");
+    QCOMPARE(shot.pixelColor(degree->geometry().bottomRight() - QPoint(2, 2)), kPanelCyan);
+  }
+
+  void tabOrderStartsOnTheComputeButton() {
+    Form5& f = OpenSpectrumScreen();
+    QCOMPARE(f.focusWidget(), f.Command1);
+    QWidget* const order[] = {f.Command1, f.Command3, f.Text5,    f.Text1,    f.Text3,   f.Text4,
+                              f.Text2,    f.Picture3, f.Command2, f.Command4, f.Command1};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+      QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
+      QCOMPARE(f.focusWidget(), order[i]);
+    }
+  }
+
+  void spectrumButtonResetsFieldsAndGraph() {
+    Form5& f = OpenSpectrumScreen();
+    QVERIFY(f.isVisible());
+    QCOMPARE(Fields(f), QStringList({"100", "12", "2.5", "0", "0"}));
+    const QImage empty = Graph(f);
+    QVERIFY(CountPixels(empty, [](QColor c) { return c == QColor(0, 0, 0); }) > 1000);  // frame and texts
+    QCOMPARE(CountPixels(empty, IsRed), 0);
+
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QVERIFY(CountPixels(Graph(f), IsRed) > 300);
+    for (QLineEdit* field : {f.Text1, f.Text5, f.Text2, f.Text3, f.Text4}) field->setText(QStringLiteral("7"));
+    Shared().SpectrumReady = 1;
+    QTest::mouseClick(Form4::Instance().Command2, Qt::LeftButton);
+    QCOMPARE(Form5::Existing(), &f);
+    QCOMPARE(Fields(f), QStringList({"100", "12", "2.5", "0", "0"}));
+    QVERIFY(Graph(f) == empty);
+    QCOMPARE(Shared().SpectrumReady, 1);
+    QVERIFY(Form4::Instance().isVisible());  // the calculation screen stays usable
+  }
+
+  void computeChecksAndWhichMessageWins_data() {
+    QTest::addColumn<QStringList>("typed");  // tube voltage, target angle, inherent filtration
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("after");
+    const QString enterVoltage = Utf8(tervolin::msg::kEnterTubeVoltage);
+    const QString reenterAngle = Utf8(tervolin::msg::kReenterTargetAngle);
+    const QString reenterFiltration = Utf8(tervolin::msg::kReenterInherentFiltration);
+    QTest::newRow("all three empty: tube voltage first")
+        << QStringList({"", "", ""}) << enterVoltage << QStringList({"", "", ""});
+    QTest::newRow("target angle empty") << QStringList({"100", "", ""}) << reenterAngle << QStringList({"100", "12", ""});
+    QTest::newRow("target angle 0.5") << QStringList({"100", "0.5", "2.5"}) << reenterAngle
+                                      << QStringList({"100", "12", "2.5"});
+    QTest::newRow("target angle not a number") << QStringList({"100", "x9", "2.5"}) << reenterAngle
+                                               << QStringList({"100", "12", "2.5"});
+    QTest::newRow("target angle 1 passes") << QStringList({"100", "1", ""}) << reenterFiltration
+                                           << QStringList({"100", "1", "2.5"});
+    QTest::newRow("200 kV passes the presence checks")
+        << QStringList({"200", "12", "2.5"}) << Utf8(tervolin::msg::kMaxTubeVoltage)
+        << QStringList({"150", "12", "2.5"});
+    QTest::newRow("blank tube voltage is present") << QStringList({" ", "12", "2.5"})
+                                                   << Utf8(tervolin::msg::kMinTubeVoltage)
+                                                   << QStringList({"30", "12", "2.5"});
+    QTest::newRow("blank filtration is present") << QStringList({"100", "12", " "})
+                                                 << Utf8(tervolin::msg::kMinInherentFiltration)
+                                                 << QStringList({"100", "12", "1"});
+  }
+
+  void computeChecksAndWhichMessageWins() {
+    QFETCH(QStringList, typed);
+    QFETCH(QString, message);
+    QFETCH(QStringList, after);
+    Form5& f = OpenSpectrumScreen();
+    f.Text1->setText(typed[0]);
+    f.Text5->setText(typed[1]);
+    f.Text2->setText(typed[2]);
+    const QImage graph = Graph(f);
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QCOMPARE(Messages(answerer_), QStringList{message});
+    CheckWarningBoxes(answerer_);
+    QCOMPARE(QStringList({f.Text1->text(), f.Text5->text(), f.Text2->text()}), after);
+    QCOMPARE(QStringList({f.Text3->text(), f.Text4->text()}), QStringList({"0", "0"}));
+    QVERIFY(Graph(f) == graph);  // nothing computed, nothing drawn
+    QVERIFY(f.isVisible());
+  }
+
+  void redoClearsTheCurvesAndKeepsTheFields() {
+    Form5& f = OpenSpectrumScreen();
+    const QImage empty = Graph(f);
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    f.Text1->setText(QStringLiteral("60"));
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QVERIFY(CountPixels(Graph(f), IsRed) > 300);
+    const tervolin::EnergyTable fluence = Shared().SpectrumFluence;
+    QTest::mouseClick(f.Command3, Qt::LeftButton);
+    QVERIFY(Graph(f) == empty);
+    QCOMPARE(Fields(f), QStringList({"60", "12", "2.5", "0", "0"}));
+    QVERIFY(Shared().SpectrumFluence == fluence);
+  }
+
+  void okWritesTheFileAcceptsAndHides() {
+    Form5& f = OpenSpectrumScreen();
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    SaveShot(f, "spectrum_screen_computed.png");
+    QVERIFY(!SpectrumFileExists());
+    QCOMPARE(Shared().SpectrumReady, 0);
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    const QByteArray written = SpectrumFile();
+    QCOMPARE(written.size(), 5400);
+    QVERIFY(written.startsWith("000.5  0.000E+00\r\n"));
+    QVERIFY(written.contains("  1.000E+00\r\n"));
+    QCOMPARE(Shared().SpectrumReady, 1);
+    QVERIFY(!f.isVisible());
+    QVERIFY(Form4::Instance().isVisible());
+    QVERIFY(answerer_.Answered().isEmpty());
+  }
+
+  void okWithoutComputingAcceptsWhatIsThere() {
+    Form5& f = OpenSpectrumScreen();
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    const QByteArray written = SpectrumFile();
+    QCOMPARE(written.size(), 5400);
+    QCOMPARE(written.count("  0.000E+00\r\n"), 300);
+    QCOMPARE(Shared().SpectrumReady, 1);
+  }
+
+  void cancelAndCloseBoxAcceptNothing_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<int>("ready");
+    QTest::newRow("cancel, nothing accepted") << false << 0;
+    QTest::newRow("cancel, accepted before") << false << 1;
+    QTest::newRow("close box, nothing accepted") << true << 0;
+    QTest::newRow("close box, accepted before") << true << 1;
+  }
+
+  void cancelAndCloseBoxAcceptNothing() {
+    QFETCH(bool, closeBox);
+    QFETCH(int, ready);
+    Form5& f = OpenSpectrumScreen();
+    Shared().SpectrumReady = ready;
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    if (closeBox) {
+      QVERIFY(f.close());
+      ScreenWorkspace::FlushDeletions();
+      QCOMPARE(Form5::Existing(), nullptr);
+    } else {
+      QTest::mouseClick(f.Command2, Qt::LeftButton);
+      QVERIFY(!f.isVisible());
+      QCOMPARE(Form5::Existing(), &f);
+    }
+    QCOMPARE(Shared().SpectrumReady, ready);
+    QVERIFY(!SpectrumFileExists());
+    QVERIFY(Form4::Instance().isVisible());
+  }
+
+  void acceptedSpectrumSurvivesModeSwitchesAndCancel() {
+    Form5& f = OpenSpectrumScreen();
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    Form4& calculation = Form4::Instance();
+    ClickOption(calculation.Option1);
+    ClickOption(calculation.Option2);
+    QCOMPARE(Shared().SpectrumReady, 1);
+
+    QTest::mouseClick(calculation.Command2, Qt::LeftButton);
+    f.Text1->setText(QStringLiteral("60"));
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.Command2, Qt::LeftButton);
+    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(Shared().SpectrumFluence[121], 0.0);  // the 60-kV spectrum is the one held
+    QVERIFY(Shared().SpectrumFluence[100] > 0.0);
+  }
+
+  void spectralCurveWithAnEmptyEnergyField_data() {
+    QTest::addColumn<int>("scatterType");
+    QTest::newRow("coherent") << int(tervolin::kCoherent);
+    QTest::newRow("incoherent") << int(tervolin::kIncoherent);
+  }
+
+  void spectralCurveWithAnEmptyEnergyField() {
+    QFETCH(int, scatterType);
+    Form4& calculation = OpenCalculationScreen(scatterType);
+    ClickOption(calculation.Option2);
+    QTest::mouseClick(calculation.Command2, Qt::LeftButton);
+    Form5& f = Form5::Instance();
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QVERIFY(calculation.Text1->text().isEmpty());
+    ClickMaterial(calculation.List1, "PMMA");
+    QTest::mouseClick(calculation.Command1, Qt::LeftButton);
+    QVERIFY(answerer_.Answered().isEmpty());
+    QVERIFY(CountPixels(AtLogicalSize(calculation.Picture1->RetainedImage()), IsRed) > 300);
+  }
+
+  void okWhereTheFileCannotBeWritten() {
+    std::filesystem::create_directory(kSpectrumFile);  // takes the file's name
+    Form5& f = OpenSpectrumScreen();
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QCOMPARE(answerer_.Answered().size(), 1);
+    CheckWarningBoxes(answerer_);
+    const QString text = answerer_.Answered().first().text;
+    QVERIFY2(text.contains(QStringLiteral("P_Spectrum.dat")), qPrintable(text));
+    QVERIFY(text.front() == QChar(0x3000) && text.back() == QChar(0x3000));
+    QVERIFY(f.isVisible());
+    QCOMPARE(Shared().SpectrumReady, 0);
+
+    // The program goes on: with the way cleared, OK works.
+    std::filesystem::remove(kSpectrumFile);
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QCOMPARE(SpectrumFile().size(), 5400);
+    QCOMPARE(Shared().SpectrumReady, 1);
+    QVERIFY(!f.isVisible());
+  }
+
+ private:
+  QtHost host_;
+  std::unique_ptr<ScreenWorkspace> workspace_;
+  ModalAnswerer answerer_;
+};
+
+QTEST_MAIN(SpectrumScreenTest)
+#include "test_spectrum_screen.moc"

@@ -1,0 +1,111 @@
+#include "ui/controls.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgWidget>
+
+int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+namespace {
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::ButtonText, colour);
+  palette.setColor(QPalette::Text, colour);
+  widget->setPalette(palette);
+}
+
+QString ButtonStyle(const QColor& face) {
+  return QStringLiteral(
+             "QPushButton { background-color: %1; border: 1px solid #7a7a7a; border-radius: 2px; }"
+             "QPushButton:hover { border-color: #3c7fb1; }"
+             "QPushButton:pressed { background-color: %2; }"
+             "QPushButton:focus { border: 2px solid #3c7fb1; }"
+             "QPushButton:disabled { color: #9a9a9a; }")
+      .arg(face.name(), face.darker(115).name());
+}
+
+}  // namespace
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  const QFont& font, const QColor& colour) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setFont(font);
+  SetTextColour(label, colour);
+  label->move(TwipsToPixels(left), TwipsToPixels(top));
+  label->adjustSize();
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, QRect twips,
+                        const QFont& font, const QColor& face) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setFont(font);
+  button->setGeometry(twips);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  button->setStyleSheet(ButtonStyle(face));
+  return button;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& text, QRect twips,
+                         const QFont& font, const QColor& colour) {
+  auto* option = new QRadioButton(text, parent);
+  option->setObjectName(name);
+  option->setFont(font);
+  SetTextColour(option, colour);
+  option->setGeometry(twips);
+  return option;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips,
+                     const QFont& font) {
+  auto* frame = new QGroupBox(caption, parent);
+  frame->setObjectName(name);
+  frame->setFont(font);
+  frame->setGeometry(twips);
+  return frame;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font,
+                       const QColor& textColour) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setFont(font);
+  box->setAlignment(Qt::AlignCenter);
+  SetTextColour(box, textColour);
+  box->setGeometry(twips);
+  return box;
+}
+
+QWidget* MakePictureBox(QWidget* parent, const char* name, QRect twips, const QString& svgResource,
+                        const QColor& background) {
+  auto* box = new QFrame(parent);
+  box->setObjectName(name);
+  box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  box->setLineWidth(2);
+  box->setGeometry(twips);
+  box->setAutoFillBackground(true);
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Window, background);
+  box->setPalette(palette);
+  auto* picture = new QSvgWidget(svgResource, box);
+  picture->setObjectName(QString(name) + "Image");
+  picture->move(box->frameWidth(), box->frameWidth());
+  picture->resize(picture->sizeHint());
+  return box;
+}
+
+QIcon RoadSignIcon() { return QIcon(QStringLiteral(":/images/road_sign.svg")); }

@@ -1,0 +1,51 @@
+#pragma once
+// Building blocks of the screens, placed by positions in twips (15 twips = 1 logical
+// pixel) as the layouts give them: labels sized to their text, push buttons with a
+// coloured face, option buttons, frames, text boxes and picture boxes.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+inline constexpr int kTwipsPerPixel = 15;
+
+int TwipsToPixels(int twips);
+QRect TwipsRect(int left, int top, int width, int height);
+
+inline const QColor kButtonYellow{255, 255, 192};
+inline const QColor kButtonCyan{192, 255, 255};
+inline const QColor kLabelBlue{0, 0, 255};
+
+// A transparent label at (left, top) twips, sized to its text.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  const QFont& font, const QColor& colour = Qt::black);
+
+// A push button with a flat coloured face; no default or auto-default behaviour.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, QRect twips,
+                        const QFont& font, const QColor& face);
+
+QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& text, QRect twips,
+                         const QFont& font, const QColor& colour = Qt::black);
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips,
+                     const QFont& font);
+
+// A text box with its text centred.
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font,
+                       const QColor& textColour = Qt::black);
+
+// A picture box with a sunken 3-D border showing an SVG resource at its natural size
+// from the top-left corner of the inner area, on the given background.
+QWidget* MakePictureBox(QWidget* parent, const char* name, QRect twips, const QString& svgResource,
+                        const QColor& background = Qt::white);
+
+// The road-sign window icon.
+QIcon RoadSignIcon();

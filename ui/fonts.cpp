@@ -1,0 +1,38 @@
+#include "ui/fonts.h"
+
+#include <QStringList>
+#include <QtGlobal>
+
+namespace {
+
+const char* const kSansJapanese = "Noto Sans CJK JP";
+const char* const kSerifJapanese = "Noto Serif CJK JP";
+const char* const kSerifLatin = "Liberation Serif";
+
+struct Substitution {
+  const char* family;
+  const char* substitute;
+};
+
+constexpr Substitution kSubstitutions[] = {
+    {"メイリオ", kSansJapanese},        {"Meiryo", kSansJapanese},
+    {"ＭＳ Ｐゴシック", kSansJapanese}, {"MS PGothic", kSansJapanese},
+    {"HG丸ｺﾞｼｯｸM-PRO", kSansJapanese},  {"ＭＳ 明朝", kSerifJapanese},
+    {"MS Mincho", kSerifJapanese},      {"ＭＳ Ｐ明朝", kSerifJapanese},
+    {"Times New Roman", kSerifLatin},
+};
+
+}  // namespace
+
+void InstallFontSubstitutions() {
+  for (const Substitution& s : kSubstitutions) {
+    QFont::insertSubstitution(QString::fromUtf8(s.family), QString::fromUtf8(s.substitute));
+  }
+}
+
+QFont ScreenFont(const QString& family, double points, bool bold) {
+  QFont font(family);
+  font.setPixelSize(qRound(points * 96.0 / 72.0));
+  font.setBold(bold);
+  return font;
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Fonts of the screens. The screens name the Windows fonts they were laid out with;
+// substitutions map them onto the Noto CJK and Liberation fonts found here.
+
+#include <QFont>
+#include <QString>
+
+// Registers the substitutes. Call once in main before the first widget is created.
+void InstallFontSubstitutions();
+
+// The font family at a size given in points at 96 dpi (14.25 pt = 19 pixels). The
+// size is set in pixels, so layouts do not change with the screen's dpi.
+QFont ScreenFont(const QString& family, double points, bool bold = false);

@@ -1,0 +1,87 @@
+// The spectrum screen's handlers: the presence checks before the spectrum is
+// computed, redo, cancel, and OK, which writes the spectrum file and accepts it.
+
+#include "ui/form5.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+
+#include "core/leading_number.h"
+#include "core/messages.h"
+#include "core/shared_state.h"
+#include "core/spectrum_graph.h"
+#include "core/spectrum_model.h"
+#include "data/spectrum_file.h"
+#include "ui/message_box.h"
+#include "ui/picture_surface.h"
+#include "ui/qt_host.h"
+
+using tervolin::Shared;
+
+namespace {
+
+ScreenSlot<Form5> slot;
+
+// A check of the compute button: the field is taken as missing when `missing`
+// holds; then the message is shown and the field gets its replacement, if any.
+struct PresenceCheck {
+  QLineEdit* Form5::*field;
+  bool (*missing)(const QString& text);
+  const char* message;
+  const char* replacement;  // nullptr: the field is left as it is
+};
+
+bool IsEmpty(const QString& text) { return text.isEmpty(); }
+
+// Empty, or an angle below 1 degree by its leading number.
+bool IsEmptyOrBelowOne(const QString& text) {
+  return text.isEmpty() || tervolin::ReadLeadingNumber(ToUtf8(text)) < 1.0;
+}
+
+const PresenceCheck kPresenceChecks[] = {
+    {&Form5::Text1, IsEmpty, tervolin::msg::kEnterTubeVoltage, nullptr},
+    {&Form5::Text5, IsEmptyOrBelowOne, tervolin::msg::kReenterTargetAngle, "12"},
+    {&Form5::Text2, IsEmpty, tervolin::msg::kReenterInherentFiltration, "2.5"},
+};
+
+// False after the first failing check has shown its message and reset its field.
+bool InputsPresent(Form5& f) {
+  for (const PresenceCheck& check : kPresenceChecks) {
+    QLineEdit* field = f.*check.field;
+    if (!check.missing(field->text())) continue;
+    ShowWarningBox(&f, QString::fromUtf8(check.message));
+    if (check.replacement != nullptr) field->setText(QString::fromUtf8(check.replacement));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+Form5& Form5::Instance() { return slot.Get(); }
+
+Form5* Form5::Existing() { return slot.Existing(); }
+
+void Form5::Form5_Command1_Click() {
+  if (InputsPresent(*this)) tervolin::CalculateSpectrum();
+}
+
+void Form5::Form5_Command2_Click() { HideScreen(); }
+
+void Form5::Form5_Command3_Click() {
+  Picture3->Cls();
+  tervolin::DrawSpectrumAxes();
+}
+
+// The file goes into the working directory. When it cannot be written the user
+// is told why, the spectrum is not accepted and the screen stays open.
+void Form5::Form5_Command4_Click() {
+  const auto failure = tervolin::WriteSpectrumFile(tervolin::kSpectrumFileName, Shared().SpectrumFluence);
+  if (failure) {
+    ShowWarningBox(this, QString::fromUtf8("　") + FromUtf8(*failure) + QString::fromUtf8("　"));
+    return;
+  }
+  QCoreApplication::processEvents();
+  Shared().SpectrumReady = 1;
+  HideScreen();
+}

@@ -1,0 +1,24 @@
+#include "ui/form7.h"
+
+#include <QPushButton>
+
+#include "ui/controls.h"
+#include "ui/fonts.h"
+
+namespace {
+ScreenSlot<Form7> slot;
+}
+
+Form7& Form7::Instance() { return slot.Get(); }
+
+Form7* Form7::Existing() { return slot.Existing(); }
+
+Form7::Form7() : ScreenWindow(QString::fromUtf8("　スペクトルＸ線"), 11430, 6045, Frame::ToolWindow) {
+  Picture1 = MakePictureBox(this, "Picture1", TwipsRect(360, 360, 10605, 4755),
+                            QStringLiteral(":/images/formula_spectral.svg"));
+  Command1 = MakeButton(this, "Command1", QString::fromUtf8("閉じる"), TwipsRect(5160, 5280, 1335, 495),
+                        ScreenFont(QString::fromUtf8("メイリオ"), 12), kButtonYellow);
+  connect(Command1, &QPushButton::clicked, this, &Form7::Form7_Command1_Click);
+}
+
+void Form7::Form7_Command1_Click() { HideScreen(); }

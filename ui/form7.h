@@ -1,0 +1,26 @@
+#pragma once
+// The spectral-method screen: how the angular distribution is weighted over the
+// energies of an X-ray spectrum.
+
+#include "ui/screen_slot.h"
+#include "ui/screen_window.h"
+
+class QPushButton;
+class QWidget;
+
+class Form7 : public ScreenWindow {
+  Q_OBJECT
+
+ public:
+  static Form7& Instance();
+  static Form7* Existing();
+
+  void Form7_Command1_Click();  // 閉じる
+
+  QWidget* Picture1 = nullptr;
+  QPushButton* Command1 = nullptr;
+
+ private:
+  friend class ScreenSlot<Form7>;
+  Form7();
+};

@@ -1,0 +1,5 @@
+// Tervolin: scattering of X-ray photons in matter, a teaching tool.
+
+#include "ui/program.h"
+
+int main(int argc, char* argv[]) { return RunTervolin(argc, argv); }

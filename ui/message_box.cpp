@@ -1,0 +1,13 @@
+#include "ui/message_box.h"
+
+#include <QMessageBox>
+
+#include "core/messages.h"
+
+void ShowWarningBox(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(tervolin::msg::kCaption), text,
+                  QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}

@@ -1,0 +1,180 @@
+#include "ui/picture_surface.h"
+
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Fonts given in points are laid out as on a 96-dpi screen.
+constexpr int kDotsPerMeterAt96Dpi = 3780;
+
+QColor ToQColor(tervolin::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+
+QPoint ContainingPixel(QPointF p) {
+  return QPoint(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+}
+
+// The classic sunken 3-D edge: two rings of one logical pixel, shadowed at the top
+// and left, lit at the bottom and right.
+void DrawSunkenBorder(QPainter& painter, const QRect& outer, const QPalette& palette) {
+  const auto ring = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+  };
+  ring(outer, palette.color(QPalette::Dark), palette.color(QPalette::Light));
+  ring(outer.adjusted(1, 1, -1, -1), palette.color(QPalette::Shadow),
+       palette.color(QPalette::Midlight));
+}
+
+}  // namespace
+
+PictureSurface::PictureSurface(const tervolin::UserScale& scale, QSize innerSize, QWidget* parent)
+    : QWidget(parent),
+      scale_(scale),
+      innerSize_(innerSize),
+      ratio_(devicePixelRatioF()),
+      image_(innerSize * ratio_, QImage::Format_RGB32),
+      font_(font()) {
+  image_.setDotsPerMeterX(kDotsPerMeterAt96Dpi);
+  image_.setDotsPerMeterY(kDotsPerMeterAt96Dpi);
+  image_.fill(Qt::white);
+  setFixedSize(sizeHint());
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureSurface::SetUserScale(const tervolin::UserScale& scale) { scale_ = scale; }
+
+void PictureSurface::SetSurfaceFont(const QFont& font) { font_ = font; }
+
+QImage PictureSurface::RetainedImage() const {
+  QImage copy = image_;
+  copy.setDevicePixelRatio(ratio_);
+  return copy;
+}
+
+QSize PictureSurface::sizeHint() const { return innerSize_ + QSize(2 * kBorder, 2 * kBorder); }
+
+void PictureSurface::Cls() {
+  image_.fill(Qt::white);
+  current_ = QPointF(0.0, 0.0);
+  ImageChanged();
+}
+
+void PictureSurface::DrawWidth(int pixels) { lineWidth_ = std::max(1, pixels); }
+
+void PictureSurface::Line(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  StrokeBetween(x1, y1, x2, y2, colour);
+}
+
+void PictureSurface::LineTo(float x2, float y2, tervolin::Rgb colour) {
+  StrokeBetween(static_cast<float>(current_.x()), static_cast<float>(current_.y()), x2, y2, colour);
+}
+
+void PictureSurface::Box(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  const QRect a = DotRect(ToDevicePixel(x1, y1));
+  const QRect b = DotRect(ToDevicePixel(x2, y2));
+  const QRect sameRowAsA(b.x(), a.y(), a.width(), a.height());
+  const QRect sameRowAsB(a.x(), b.y(), a.width(), a.height());
+  const QColor c = ToQColor(colour);
+  QPainter painter(&image_);
+  for (const QRect& corner : {a, b}) {
+    Stroke(painter, corner, sameRowAsA, c);
+    Stroke(painter, corner, sameRowAsB, c);
+  }
+  painter.end();
+  ImageChanged();
+}
+
+void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
+  const QRect dot = DotRect(ToDevicePixel(x, y));
+  const QColor c = ToQColor(colour);
+  QPainter painter(&image_);
+  if (lineWidth_ <= 2) {
+    painter.fillRect(dot, c);
+  } else {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(c);
+    painter.drawEllipse(QRectF(dot));
+  }
+  painter.end();
+  current_ = QPointF(x, y);
+  ImageChanged();
+}
+
+void PictureSurface::Print(float x, float y, const std::string& utf8Text) {
+  // Greyscale antialiasing keeps the retained image free of colour fringes.
+  QFont textFont = font_;
+  textFont.setStyleStrategy(
+      QFont::StyleStrategy(textFont.styleStrategy() | QFont::NoSubpixelAntialias));
+  const QPoint corner = ContainingPixel(ToDevicePixel(x, y) / ratio_);
+  const QString text = QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
+  QPainter painter(&image_);
+  painter.scale(ratio_, ratio_);
+  painter.setFont(textFont);
+  painter.setPen(Qt::black);
+  const qreal ascent = QFontMetricsF(textFont, &image_).ascent();
+  painter.drawText(QPointF(corner.x(), corner.y() + ascent), text);
+  painter.end();
+  ImageChanged();
+}
+
+void PictureSurface::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  DrawSunkenBorder(painter, rect(), palette());
+  painter.setClipRegion(event->region());
+  // Moved to a screen of another pixel ratio, the image is scaled to fit.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                        !qFuzzyCompare(devicePixelRatioF(), ratio_));
+  painter.drawImage(QRectF(QPointF(kBorder, kBorder), QSizeF(innerSize_)), image_);
+}
+
+QPointF PictureSurface::ToDevicePixel(float x, float y) const {
+  const tervolin::PixelPoint p =
+      tervolin::UserToPixel(scale_, innerSize_.width(), innerSize_.height(), x, y);
+  return QPointF(p.x, p.y) * ratio_;
+}
+
+// The line width in device pixels.
+int PictureSurface::PenPixels() const { return std::max(1, qRound(lineWidth_ * ratio_)); }
+
+// The block of whole device pixels that a pen draws for point p (in device
+// pixels): PenPixels() square, most nearly centred on p.
+QRect PictureSurface::DotRect(QPointF p) const {
+  const int pen = PenPixels();
+  const qreal back = pen / 2.0 - 0.5;
+  return QRect(ContainingPixel(p - QPointF(back, back)), QSize(pen, pen));
+}
+
+// A line between the blocks of its end points: a horizontal or vertical run fills
+// both blocks and everything between; anything else is an antialiased stroke.
+void PictureSurface::Stroke(QPainter& painter, QRect from, QRect to, const QColor& colour) const {
+  if (from.x() == to.x() || from.y() == to.y()) {
+    painter.fillRect(from.united(to), colour);
+    return;
+  }
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(colour, PenPixels(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.drawLine(QRectF(from).center(), QRectF(to).center());
+}
+
+void PictureSurface::StrokeBetween(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  QPainter painter(&image_);
+  Stroke(painter, DotRect(ToDevicePixel(x1, y1)), DotRect(ToDevicePixel(x2, y2)), ToQColor(colour));
+  painter.end();
+  current_ = QPointF(x2, y2);
+  ImageChanged();
+}
+
+void PictureSurface::ImageChanged() { update(); }
+
+// The meta-object code lives with this file, so a program that uses only the
+// surface does not pull in every screen of the library.
+#include "moc_picture_surface.cpp"

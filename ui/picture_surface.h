@@ -1,0 +1,85 @@
+#pragma once
+// A picture box the computation draws on: a fixed user coordinate system, a white
+// retained image that the widget paints from, a current point, a current line width
+// and a surface font. Everything drawn is kept, also while the widget is hidden.
+//
+// The image has the resolution of the screen (device pixels), and lines are laid
+// on its pixels: a pen of width w at a point covers the w × w block of whole
+// device pixels most nearly centred on it (at ratio 1 and width 1 the pixel that
+// contains the point; at width 2 the four pixels around the nearest pixel corner).
+// Horizontal and vertical lines, boxes and points are made of such blocks, crisp
+// (a 1-pixel grid line fills one column). Sloped lines run antialiased, with round
+// ends, between the centres of their end points' blocks, so a curve that ends on a
+// line drawn later is covered by it exactly. Text hangs from the logical pixel that
+// contains its point.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <QWidget>
+#include <string>
+
+#include "core/drawing_surface.h"
+#include "core/user_coordinates.h"
+
+class QPainter;
+
+class PictureSurface : public QWidget, public tervolin::DrawingSurface {
+  Q_OBJECT
+
+ public:
+  // innerSize: the drawing area in logical pixels; the widget adds a 2-pixel sunken
+  // border on each side. The image is kept at the device pixel ratio of the screen
+  // the widget starts on and scaled when painted on a screen of another ratio.
+  PictureSurface(const tervolin::UserScale& scale, QSize innerSize, QWidget* parent = nullptr);
+
+  void SetUserScale(const tervolin::UserScale& scale);
+  tervolin::UserScale UserScale() const { return scale_; }
+  QSize InnerSize() const { return innerSize_; }
+
+  void SetSurfaceFont(const QFont& font);
+  QFont SurfaceFont() const { return font_; }
+
+  // The drawing itself, innerSize × device pixel ratio pixels, with that ratio set.
+  QImage RetainedImage() const;
+  // Current point in user coordinates, and the current line width in pixels.
+  QPointF CurrentPoint() const { return current_; }
+  int LineWidth() const { return lineWidth_; }
+
+  // tervolin::DrawingSurface
+  void Cls() override;
+  void DrawWidth(int pixels) override;
+  void Line(float x1, float y1, float x2, float y2, tervolin::Rgb colour) override;
+  void LineTo(float x2, float y2, tervolin::Rgb colour) override;
+  void Box(float x1, float y1, float x2, float y2, tervolin::Rgb colour) override;
+  void PSet(float x, float y, tervolin::Rgb colour) override;
+  // Black text with its top-left corner at (x, y), so its baseline lies one font
+  // ascent lower. The current point does not move.
+  void Print(float x, float y, const std::string& utf8Text) override;
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  static constexpr int kBorder = 2;
+
+  QPointF ToDevicePixel(float x, float y) const;
+  int PenPixels() const;
+  QRect DotRect(QPointF p) const;
+  void Stroke(QPainter& painter, QRect from, QRect to, const QColor& colour) const;
+  void StrokeBetween(float x1, float y1, float x2, float y2, tervolin::Rgb colour);
+  void ImageChanged();
+
+  tervolin::UserScale scale_;
+  QSize innerSize_;
+  qreal ratio_;   // device pixels per logical pixel of image_
+  QImage image_;  // in device pixels
+  QFont font_;
+  QPointF current_{0.0, 0.0};
+  int lineWidth_ = 1;
+};

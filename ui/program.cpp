@@ -1,0 +1,60 @@
+#include "ui/program.h"
+
+#include <QApplication>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include "core/host.h"
+#include "ui/fonts.h"
+#include "ui/form1.h"
+#include "ui/qt_host.h"
+
+namespace {
+
+constexpr int kCannotStart = 1;
+
+QtHost& ProgramHost() {
+  static QtHost host;
+  return host;
+}
+
+// Deletes every window that is left; deleting runs no close handler.
+void DiscardWindows() {
+  QList<QPointer<QWidget>> windows;
+  for (QWidget* window : QApplication::topLevelWidgets()) windows.append(window);
+  for (const QPointer<QWidget>& window : windows) delete window.data();
+}
+
+}  // namespace
+
+int RunTervolin(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (const std::optional<int> status = StartTervolin()) return *status;
+  return WaitForProgramEnd();
+}
+
+std::optional<int> StartTervolin() {
+  InstallFontSubstitutions();
+  tervolin::InstallHost(&ProgramHost());
+  QApplication::setQuitOnLastWindowClosed(false);
+  Form1& start = Form1::Instance();
+  if (!start.Form1_Form_Load()) {
+    delete &start;
+    return kCannotStart;
+  }
+  start.ShowScreen();
+  return std::nullopt;
+}
+
+int WaitForProgramEnd() {
+  const int status = QApplication::exec();
+  DiscardWindows();
+  tervolin::InstallHost(nullptr);
+  return status;
+}
+
+void EndProgram() {
+  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+  QCoreApplication::exit(0);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Start-up and end of the program.
+
+#include <optional>
+
+// The whole run: the application, start-up, then user events until the program ends.
+// Returns the process's exit status.
+int RunTervolin(int argc, char** argv);
+
+// Start-up inside the running application: font substitutions, the computation's
+// host, the start screen and its load handler. Nothing when the start screen is up;
+// otherwise the exit status, after the user was told why the program cannot start.
+[[nodiscard]] std::optional<int> StartTervolin();
+
+// Handles user events until the program ends, then discards the screens without
+// their close handlers. Returns the exit status.
+int WaitForProgramEnd();
+
+// Ends the program at once: every window is hidden without running its close handler
+// and the event loop ends with status 0.
+void EndProgram();

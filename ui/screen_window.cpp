@@ -1,0 +1,58 @@
+#include "ui/screen_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui/controls.h"
+
+namespace {
+
+Qt::WindowFlags FlagsFor(ScreenWindow::Frame frame) {
+  const Qt::WindowFlags titleAndClose =
+      Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+  switch (frame) {
+    case ScreenWindow::Frame::FixedDialog: return Qt::Dialog | titleAndClose;
+    case ScreenWindow::Frame::FixedSingle: return Qt::Window | titleAndClose;
+    case ScreenWindow::Frame::ToolWindow: return Qt::Tool | titleAndClose;
+  }
+  return Qt::Window;
+}
+
+}  // namespace
+
+ScreenWindow::ScreenWindow(const QString& title, int clientWidthTwips, int clientHeightTwips, Frame frame)
+    : QWidget(nullptr, FlagsFor(frame)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(title);
+  setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
+}
+
+void ScreenWindow::ShowScreen() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void ScreenWindow::HideScreen() { hide(); }
+
+void ScreenWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (centred_) return;
+  centred_ = true;
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+  if (!CanCloseNow()) {
+    event->ignore();
+    return;
+  }
+  closing_ = true;
+  FormUnload();
+  event->accept();
+}

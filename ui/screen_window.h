@@ -1,0 +1,38 @@
+#pragma once
+// A fixed-size top-level screen: title, client size given in twips (15 twips = 1
+// logical pixel), frame kind, task-bar entry, centred the first time it is shown,
+// never modal, destroyed when its close box is used (after its close handler ran).
+
+#include <QString>
+#include <QWidget>
+
+class ScreenWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  enum class Frame {
+    FixedDialog,  // close box only, no minimise or maximise box
+    FixedSingle,  // the same, with a task-bar entry
+    ToolWindow,   // small title bar with a close box, no icon
+  };
+
+  ScreenWindow(const QString& title, int clientWidthTwips, int clientHeightTwips, Frame frame);
+
+  // Makes the screen visible and brings it to the front.
+  void ShowScreen();
+  // Hides the screen, keeping its controls and drawings for the next showing.
+  void HideScreen();
+  bool IsClosing() const { return closing_; }
+
+ protected:
+  // Runs when the user closes the window; the screen is destroyed afterwards unless
+  // CanCloseNow() refuses.
+  virtual void FormUnload() {}
+  virtual bool CanCloseNow() const { return true; }
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  bool centred_ = false;
+  bool closing_ = false;
+};
