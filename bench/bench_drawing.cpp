@@ -1,0 +1,77 @@
+// Drawing one distribution on the angular graph's retained image, beside the floor:
+// the same 180-segment polyline drawn with QPainter straight onto an image of the
+// same size with the same pen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPolygonF>
+#include <cmath>
+
+#include "bench/null_host.h"
+#include "core/angle_graph.h"
+#include "core/shared_state.h"
+#include "core/user_coordinates.h"
+#include "ui/picture_surface.h"
+
+namespace {
+
+using namespace tervolin;
+
+class SurfaceHost : public bench::NullHost {
+ public:
+  explicit SurfaceHost(PictureSurface& surface) : graph(surface) {}
+  DrawingSurface& AngleGraph() override { return graph; }
+  PictureSurface& graph;
+};
+
+void FillBellCurve() {
+  for (int j = 1; j <= kAngles; ++j) Shared().AngleDistribution[j] = std::exp(-std::pow((j - 60) / 30.0, 2));
+  Shared().PlotColor = 12;
+}
+
+void BM_PlotDistributionOnRetainedImage(benchmark::State& state) {
+  PictureSurface surface(kAngleGraphScale, QSize(kAngleGraphPixelWidth, kAngleGraphPixelHeight));
+  SurfaceHost host(surface);
+  InstallHost(&host);
+  FillBellCurve();
+  DrawAngleAxes();
+  for (auto _ : state) PlotDistribution();
+  InstallHost(nullptr);
+}
+
+void BM_QPainterPolylineFloor(benchmark::State& state) {
+  QImage image(kAngleGraphPixelWidth, kAngleGraphPixelHeight, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  FillBellCurve();
+  QPolygonF line;
+  for (int j = 0; j <= kAngles; ++j) {
+    const PixelPoint p = UserToPixel(kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, j,
+                                     j == 0 ? 0.0 : Shared().AngleDistribution[j]);
+    line << QPointF(p.x, p.y);
+  }
+  for (auto _ : state) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::red, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(line);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawRect(QRectF(70, 17, 505, 344));
+  }
+}
+
+BENCHMARK(BM_PlotDistributionOnRetainedImage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QPainterPolylineFloor)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,72 @@
+// Start-up to the first painted start screen, beside a bare Qt program that shows
+// and paints one fixed-size window of the same size, on the same platform.
+//   bench_startup tervolin|bare   (working directory: one holding Mus2018.dat)
+// Prints "<microseconds from main to first paint> <peak resident KiB>".
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <cstring>
+
+#include "ui/fonts.h"
+#include "ui/form1.h"
+#include "ui/qt_host.h"
+
+namespace {
+
+// Ends the event loop at the first paint of the watched window.
+class FirstPaint : public QObject {
+ public:
+  explicit FirstPaint(QElapsedTimer& clock) : clock_(clock) {}
+  qint64 micros = -1;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && micros < 0) {
+      micros = clock_.nsecsElapsed() / 1000;
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QElapsedTimer& clock_;
+};
+
+QWidget* ShowTervolin() {
+  static QtHost host;
+  tervolin::InstallHost(&host);
+  Form1& start = Form1::Instance();
+  if (!start.Form1_Form_Load()) return nullptr;
+  return &start;
+}
+
+QWidget* ShowBareWindow() {
+  auto* window = new QWidget;
+  window->setFixedSize(783, 549);
+  return window;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QElapsedTimer clock;
+  clock.start();
+  const bool tervolin = argc > 1 && std::strcmp(argv[1], "tervolin") == 0;
+  if (tervolin) InstallFontSubstitutions();
+  QApplication app(argc, argv);
+  QWidget* window = tervolin ? ShowTervolin() : ShowBareWindow();
+  if (window == nullptr) return 1;
+  FirstPaint firstPaint(clock);
+  window->installEventFilter(&firstPaint);
+  window->show();
+  app.exec();
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf("%lld %ld\n", static_cast<long long>(firstPaint.micros), usage.ru_maxrss);
+  return 0;
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the built program into a scratch prefix and checks the installed layout:
+# binary, launcher, data files, desktop entry, icon; then starts the launcher with a
+# fresh XDG_DATA_HOME and checks it made the per-user working directory.
+#   check_install.sh BUILD_DIR
+set -euo pipefail
+build="$1"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+prefix="$scratch/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fail() { echo "install: $*" >&2; exit 1; }
+for file in bin/tervolin libexec/tervolin/tervolin share/tervolin/Mus2018.dat \
+            share/tervolin/XFS_Data/鉄.xfs share/tervolin/XFS_Data/水.csv \
+            share/applications/tervolin.desktop share/icons/hicolor/scalable/apps/tervolin.svg; do
+  [[ -e "$prefix/$file" ]] || fail "missing $file"
+done
+[[ -x "$prefix/bin/tervolin" ]] || fail "the launcher is not executable"
+grep -q '^Exec=tervolin$' "$prefix/share/applications/tervolin.desktop" || fail "desktop entry without Exec"
+
+# The launcher keeps the program running; end it after a few seconds.
+status=0
+XDG_DATA_HOME="$scratch/home-data" QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/tervolin" || status=$?
+((status == 124)) || fail "the program ended early with status $status"
+work="$scratch/home-data/tervolin"
+cmp -s "$work/Mus2018.dat" "$prefix/share/tervolin/Mus2018.dat" || fail "working directory lacks Mus2018.dat"
+[[ -f "$work/XFS_Data/PMMA.xfs" ]] || fail "working directory lacks XFS_Data"
+echo "install: 1 passed, 0 failed"
