@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "core/host.h"
+#include "modal_answerer.h"
 #include "core/shared_state.h"
 #include "data/attenuation_table.h"
 #include "support/scratch_directory.h"
@@ -29,6 +30,23 @@
 namespace tervolin::testing {
 
 inline QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// The texts of the boxes answered so far.
+inline QStringList Messages(const ModalAnswerer& answerer) {
+  QStringList texts;
+  for (const AnsweredBox& box : answerer.Answered()) texts.append(box.text);
+  return texts;
+}
+
+// Every box so far was the program's warning box.
+inline void CheckWarningBoxes(const ModalAnswerer& answerer) {
+  for (const AnsweredBox& box : answerer.Answered()) {
+    QCOMPARE(box.title, Utf8("Tervolin"));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+    QCOMPARE(box.modality, Qt::ApplicationModal);
+  }
+}
 
 // The tables shipped with the program, next to the tests' source folder.
 inline std::filesystem::path ShippedTables() {

@@ -47,22 +47,6 @@ QColor FaceColour(QPushButton* button) {
 
 QImage Graph(const Form4& f) { return AtLogicalSize(f.Picture1->RetainedImage()); }
 
-QStringList Messages(const ModalAnswerer& answerer) {
-  QStringList texts;
-  for (const AnsweredBox& box : answerer.Answered()) texts.append(box.text);
-  return texts;
-}
-
-// Every box so far was the program's warning box.
-void CheckWarningBoxes(const ModalAnswerer& answerer) {
-  for (const AnsweredBox& box : answerer.Answered()) {
-    QCOMPARE(box.title, Utf8("Tervolin"));
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
-    QCOMPARE(box.modality, Qt::ApplicationModal);
-  }
-}
-
 bool FramedByIdeographicSpaces(const QString& text) {
   return text.size() > 2 && text.front() == QChar(0x3000) && text.back() == QChar(0x3000);
 }

@@ -35,21 +35,6 @@ const char* const kSpectrumFile = "P_Spectrum.dat";
 
 QImage Graph(const Form5& f) { return AtLogicalSize(f.Picture3->RetainedImage()); }
 
-QStringList Messages(const ModalAnswerer& answerer) {
-  QStringList texts;
-  for (const AnsweredBox& box : answerer.Answered()) texts.append(box.text);
-  return texts;
-}
-
-void CheckWarningBoxes(const ModalAnswerer& answerer) {
-  for (const AnsweredBox& box : answerer.Answered()) {
-    QCOMPARE(box.title, Utf8("Tervolin"));
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
-    QCOMPARE(box.modality, Qt::ApplicationModal);
-  }
-}
-
 // The spectrum screen as the user reaches it: the calculation screen in spectral
 // mode, then its "スペクトル計算".
 Form5& OpenSpectrumScreen() {
