@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ostream>
 #include <cmath>
 #include <filesystem>
 #include <sstream>
@@ -46,6 +47,9 @@ struct Material {
     int z;                 // atomic number of an element, 0 for a compound
     const char* compound;  // xraylib formula or NIST name of a compound
 };
+
+// Names the material in test output instead of dumping its bytes.
+void PrintTo(const Material& material, std::ostream* out) { *out << material.label; }
 
 const std::array<Material, 7> kMaterials{{
     {"Hydrogen", "水素", 1, nullptr},
