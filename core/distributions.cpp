@@ -52,41 +52,60 @@ double CoherentTerm(const LogLogTable& formFactors, const ScatteringAngle& a) {
 // (E′/E)² × ((E/E′ + E′/E) − sin²θ) × sin θ × S at one angle.
 double IncoherentTerm(const LogLogTable& scatterFunctions, double energy, const ScatteringAngle& a) {
   const double scatterFunction = scatterFunctions.Lookup(a.momentumTransfer);
-  const double scattered = ComptonScatteredEnergy(energy, a);
-  const double kleinNishina = Checked(KleinNishinaEnergyRatioSquared(energy, scattered) *
-                                      KleinNishinaBracket(energy, scattered, a));
+  const ComptonScattering compton = ComptonAt(energy, a);
+  const double kleinNishina =
+      Checked(KleinNishinaEnergyRatioSquared(compton) * KleinNishinaBracket(compton, a));
   return Checked(Checked(kleinNishina * a.sinTheta) * scatterFunction);
 }
 
 // weight × ((cos θ)² + 1) × sin θ × F², multiplied from the left.
-double WeightedCoherentTerm(const LogLogTable& formFactors, double weight, const ScatteringAngle& a) {
-  const double formFactor = formFactors.Lookup(a.momentumTransfer);
+double WeightedCoherentTerm(const LogLogTable& formFactors, double weight, const ScatteringAngle& a,
+                            int& bracketHint) {
+  const double formFactor = formFactors.Lookup(a.momentumTransfer, bracketHint);
   const double product = Checked(Checked(weight * ThomsonFactor(a)) * a.sinTheta);
   return Checked(product * Checked(formFactor * formFactor));
 }
 
+// One 0.5-keV bin of the spectrum: its energy and the quantities of it that are the
+// same at every angle.
+struct SpectralBin {
+  double energy;                // E, keV
+  double wavelength;            // λ, Å
+  double energyOverRestEnergy;  // E / 511
+  double weight;                // fluence × cross section
+};
+
 // weight × (E′/E)² × ((E/E′ + E′/E) − sin²θ) × sin θ × S, multiplied from the left.
-double WeightedIncoherentTerm(const LogLogTable& scatterFunctions, double weight, double energy,
-                              const ScatteringAngle& a) {
-  const double scatterFunction = scatterFunctions.Lookup(a.momentumTransfer);
-  const double scattered = ComptonScatteredEnergy(energy, a);
-  double product = Checked(weight * KleinNishinaEnergyRatioSquared(energy, scattered));
-  product = Checked(product * KleinNishinaBracket(energy, scattered, a));
+double WeightedIncoherentTerm(const LogLogTable& scatterFunctions, const SpectralBin& bin,
+                              const ScatteringAngle& a, int& bracketHint) {
+  const double scatterFunction = scatterFunctions.Lookup(a.momentumTransfer, bracketHint);
+  const ComptonScattering compton = ComptonAt(bin.energy, bin.energyOverRestEnergy, a);
+  double product = Checked(bin.weight * KleinNishinaEnergyRatioSquared(compton));
+  product = Checked(product * KleinNishinaBracket(compton, a));
   return Checked(Checked(product * a.sinTheta) * scatterFunction);
 }
 
+// The table rows that bracketed each angle's momentum transfer at the previous
+// energy: x only grows with the energy, so the next search starts there.
+using BracketHints = std::array<int, kAngles + 1>;
+
 // Adds one 0.5-keV bin of the spectrum to every angle of the distribution.
-void AddSpectralBin(const LogLogTable& column, const AngleGrid& angles, int bin, double weight,
-                    bool coherent) {
-  const double energy = bin * 0.5;
-  const double wavelength = WavelengthFromEnergy(energy);
+void AddSpectralBin(const LogLogTable& column, const AngleGrid& angles, const SpectralBin& bin,
+                    bool coherent, BracketHints& hints) {
   AngleTable& distribution = Shared().AngleDistribution;
   for (int j = 1; j <= kAngles; ++j) {
-    const ScatteringAngle a = AtWavelength(angles[j], wavelength);
-    const double term = coherent ? WeightedCoherentTerm(column, weight, a)
-                                 : WeightedIncoherentTerm(column, weight, energy, a);
+    const ScatteringAngle a = AtWavelength(angles[j], bin.wavelength);
+    const double term = coherent ? WeightedCoherentTerm(column, bin.weight, a, hints[j])
+                                 : WeightedIncoherentTerm(column, bin, a, hints[j]);
     distribution[j] = Checked(distribution[j] + term);
   }
+}
+
+SpectralBin MakeSpectralBin(int n, const EnergyTable& crossSection) {
+  const double energy = n * 0.5;
+  const double wavelength = WavelengthFromEnergy(energy);
+  const double weight = Checked(Shared().SpectrumFluence[n] * crossSection[n]);
+  return {energy, wavelength, energy / kElectronRestEnergy, weight};
 }
 
 // The energy loop outside, the angle loop inside, bins firstBin…300.
@@ -94,9 +113,9 @@ void SumOverSpectrum(int firstBin, const EnergyTable& crossSection, const XfsTab
   ClearDistribution();
   const LogLogTable table(Shared().XfsGrid, column);
   const AngleGrid angles = MakeAngleGrid();
+  BracketHints hints{};
   for (int n = firstBin; n <= kEnergyBins; ++n) {
-    const double weight = Checked(Shared().SpectrumFluence[n] * crossSection[n]);
-    AddSpectralBin(table, angles, n, weight, coherent);
+    AddSpectralBin(table, angles, MakeSpectralBin(n, crossSection), coherent, hints);
   }
 }
 

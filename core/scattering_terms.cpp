@@ -19,19 +19,10 @@ ScatteringAngle AtWavelength(const AngleTrigonometry& trig, double wavelength) {
   return {trig.theta, trig.sinTheta, trig.cosTheta, CheckedDivide(trig.sinHalfTheta, wavelength)};
 }
 
-double ComptonScatteredEnergy(double energyKeV, const ScatteringAngle& a) {
-  const double recoilTerm = Checked((energyKeV / kElectronRestEnergy) * (1.0 - a.cosTheta));
-  return CheckedDivide(energyKeV, 1.0 + recoilTerm);
-}
-
-double KleinNishinaEnergyRatioSquared(double energyKeV, double scatteredKeV) {
-  const double ratio = CheckedDivide(scatteredKeV, energyKeV);
-  return Checked(ratio * ratio);
-}
-
-double KleinNishinaBracket(double energyKeV, double scatteredKeV, const ScatteringAngle& a) {
-  const double sum = Checked(CheckedDivide(energyKeV, scatteredKeV) + CheckedDivide(scatteredKeV, energyKeV));
-  return Checked(sum - a.sinTheta * a.sinTheta);
+ComptonScattering ComptonAt(double energyKeV, double energyOverRestEnergy, const ScatteringAngle& a) {
+  const double recoilTerm = Checked(energyOverRestEnergy * (1.0 - a.cosTheta));
+  const double scattered = CheckedDivide(energyKeV, 1.0 + recoilTerm);
+  return {scattered, CheckedDivide(scattered, energyKeV), CheckedDivide(energyKeV, scattered)};
 }
 
 }  // namespace tervolin

@@ -40,14 +40,28 @@ inline ScatteringAngle AngleAt(int degrees, double wavelength, double pi) {
 // Thomson factor (cos θ)² + 1 of the coherent cross section.
 inline double ThomsonFactor(const ScatteringAngle& a) { return a.cosTheta * a.cosTheta + 1.0; }
 
-// Energy E′ (keV) of a photon of E keV Compton-scattered into θ:
-// E / (1 + (E / 511) × (1 − cos θ)). Throws ArithmeticFailure on a zero denominator.
-double ComptonScatteredEnergy(double energyKeV, const ScatteringAngle& a);
+// A photon of E keV Compton-scattered into θ: E′ = E / (1 + (E / 511) × (1 − cos θ)),
+// with the ratios E′/E and E/E′ the Klein–Nishina factor needs.
+struct ComptonScattering {
+  double scattered;     // E′, keV
+  double ratio;         // E′ / E
+  double inverseRatio;  // E / E′
+};
+
+// energyOverRestEnergy is E / 511, the same at every angle. Throws ArithmeticFailure
+// on a zero denominator or an overflow.
+ComptonScattering ComptonAt(double energyKeV, double energyOverRestEnergy, const ScatteringAngle& a);
+
+inline ComptonScattering ComptonAt(double energyKeV, const ScatteringAngle& a) {
+  return ComptonAt(energyKeV, energyKeV / kElectronRestEnergy, a);
+}
 
 // (E′/E)² of the Klein–Nishina cross section.
-double KleinNishinaEnergyRatioSquared(double energyKeV, double scatteredKeV);
+inline double KleinNishinaEnergyRatioSquared(const ComptonScattering& c) { return c.ratio * c.ratio; }
 
 // The Klein–Nishina bracket (E/E′ + E′/E) − (sin θ)².
-double KleinNishinaBracket(double energyKeV, double scatteredKeV, const ScatteringAngle& a);
+inline double KleinNishinaBracket(const ComptonScattering& c, const ScatteringAngle& a) {
+  return (c.inverseRatio + c.ratio) - a.sinTheta * a.sinTheta;
+}
 
 }  // namespace tervolin

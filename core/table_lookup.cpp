@@ -45,8 +45,27 @@ int LogLogTable::UpperBracketRow(double x) const {
   }
 }
 
-double LogLogTable::Lookup(double x) const {
-  const int up = UpperBracketRow(x);
+// On an increasing grid the first row above x lies at or after the hint as long as
+// the row before the hint is not above x; the scan from there finds the same row.
+int LogLogTable::UpperBracketRowFrom(double x, int hint) const {
+  if (!increasing_ || std::isnan(x) || hint <= 2 || hint > kXfsRows || x < grid_[hint - 1]) {
+    return UpperBracketRow(x);
+  }
+  int k = hint;
+  while (k <= kXfsRows && x >= grid_[k]) ++k;
+  if (k > kXfsRows) throw ArithmeticFailure("momentum transfer beyond the table");
+  return k;
+}
+
+double LogLogTable::Lookup(double x) const { return Interpolate(x, UpperBracketRow(x)); }
+
+double LogLogTable::Lookup(double x, int& bracketHint) const {
+  bracketHint = UpperBracketRowFrom(x, bracketHint);
+  return Interpolate(x, bracketHint);
+}
+
+// ln V(x) on the line through rows up − 1 and up, in ln x and ln V.
+double LogLogTable::Interpolate(double x, int up) const {
   const int lo = up - 1;
   const double lnX = CheckedLog(x);
   const double lnGridLo = RowLog(grid_, lnGrid_, lo);

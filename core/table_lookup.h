@@ -15,9 +15,15 @@ class LogLogTable {
   LogLogTable(const XfsTable& grid, const XfsTable& values);
   // The interpolated value at x (Å⁻¹), exactly as LogLogLookup below.
   double Lookup(double x) const;
+  // The same value, for a series of lookups whose x never decreases: bracketHint
+  // holds the upper bracket row of the previous lookup (0 at the first) and is
+  // updated. It only speeds up the search; the result is the same.
+  double Lookup(double x, int& bracketHint) const;
 
  private:
   int UpperBracketRow(double x) const;
+  int UpperBracketRowFrom(double x, int hint) const;
+  double Interpolate(double x, int up) const;
   const XfsTable& grid_;
   const XfsTable& values_;
   XfsTable lnGrid_{};

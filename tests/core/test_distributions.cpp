@@ -122,27 +122,25 @@ TEST(ComptonKinematics, ScatteredEnergiesAndKleinNishinaFactorAt100keV) {
                   {180, 71.87060478, 2.892267744e-6}};
   for (const auto& e : expected) {
     const ScatteringAngle a = AngleAt(e.degrees, wavelength, kProgramPi);
-    const double scattered = ComptonScatteredEnergy(100.0, a);
-    EXPECT_NEAR(scattered, e.scattered, 1e-8) << e.degrees;
-    const double factor = KleinNishinaEnergyRatioSquared(100.0, scattered) *
-                          KleinNishinaBracket(100.0, scattered, a) * a.sinTheta;
+    const ComptonScattering compton = ComptonAt(100.0, a);
+    EXPECT_NEAR(compton.scattered, e.scattered, 1e-8) << e.degrees;
+    const double factor = KleinNishinaEnergyRatioSquared(compton) * KleinNishinaBracket(compton, a) * a.sinTheta;
     EXPECT_NEAR(factor, e.factor, e.factor * 1e-9) << e.degrees;
   }
 }
 
 TEST(ComptonKinematics, At511keVBackscatterLeavesOneThird) {
   const double wavelength = WavelengthFromEnergy(511.0);
-  EXPECT_NEAR(ComptonScatteredEnergy(511.0, AngleAt(180, wavelength, kProgramPi)), 170.3333333, 1e-7);
-  EXPECT_NEAR(ComptonScatteredEnergy(511.0, AngleAt(90, wavelength, kProgramPi)), 255.5001695, 1e-7);
+  EXPECT_NEAR(ComptonAt(511.0, AngleAt(180, wavelength, kProgramPi)).scattered, 170.3333333, 1e-7);
+  EXPECT_NEAR(ComptonAt(511.0, AngleAt(90, wavelength, kProgramPi)).scattered, 255.5001695, 1e-7);
 }
 
 TEST(ComptonKinematics, KleinNishinaTendsToThomsonAtLowEnergy) {
   const double wavelength = WavelengthFromEnergy(0.001);
   for (int degrees : {10, 60, 120, 170}) {
     const ScatteringAngle a = AngleAt(degrees, wavelength, kProgramPi);
-    const double scattered = ComptonScatteredEnergy(0.001, a);
-    const double kleinNishina = KleinNishinaEnergyRatioSquared(0.001, scattered) *
-                                KleinNishinaBracket(0.001, scattered, a);
+    const ComptonScattering compton = ComptonAt(0.001, a);
+    const double kleinNishina = KleinNishinaEnergyRatioSquared(compton) * KleinNishinaBracket(compton, a);
     EXPECT_NEAR(kleinNishina, a.cosTheta * a.cosTheta + 1.0, 1e-4) << degrees;
   }
 }

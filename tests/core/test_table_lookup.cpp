@@ -67,3 +67,27 @@ TEST(NormaliseToMaximum, FailsWithoutAPositiveElement) {
 
 }  // namespace
 }  // namespace tervolin
+
+namespace tervolin {
+namespace {
+
+// A series of lookups that passes the previous bracket on finds what a search from
+// row 2 finds, bit for bit, on increasing and on disordered grids, and fails alike.
+TEST(LogLogTable, BracketHintNeverChangesTheResult) {
+  HostFixtureInstaller fixture;
+  testing::FillSyntheticXfsTable();
+  for (bool disordered : {false, true}) {
+    if (disordered) std::swap(Shared().XfsGrid[10], Shared().XfsGrid[11]);
+    const LogLogTable table(Shared().XfsGrid, Shared().XfsFormFactor);
+    int hint = 0;
+    for (double x = 1e-4; x < 1e4; x *= 1.37) {
+      EXPECT_EQ(table.Lookup(x, hint), table.Lookup(x)) << x << (disordered ? " disordered" : "");
+    }
+    EXPECT_THROW(table.Lookup(Shared().XfsGrid[kXfsRows], hint), ArithmeticFailure);
+    hint = 30;
+    EXPECT_EQ(table.Lookup(0.002, hint), table.Lookup(0.002));  // a hint past x is ignored
+  }
+}
+
+}  // namespace
+}  // namespace tervolin
