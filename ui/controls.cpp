@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgWidget>
+#include <utility>
 
 int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
@@ -35,13 +36,20 @@ QString ButtonStyle(const QColor& face) {
       .arg(face.name(), face.darker(115).name());
 }
 
+// A new control of the given kind on parent, with its layout name and font.
+template <typename Control, typename... Args>
+Control* NamedControl(QWidget* parent, const char* name, const QFont& font, Args&&... args) {
+  auto* control = new Control(std::forward<Args>(args)..., parent);
+  control->setObjectName(name);
+  control->setFont(font);
+  return control;
+}
+
 }  // namespace
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                   const QFont& font, const QColor& colour) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setFont(font);
+  auto* label = NamedControl<QLabel>(parent, name, font, text);
   SetTextColour(label, colour);
   label->move(TwipsToPixels(left), TwipsToPixels(top));
   label->adjustSize();
@@ -50,9 +58,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, QRect twips,
                         const QFont& font, const QColor& face) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setFont(font);
+  auto* button = NamedControl<QPushButton>(parent, name, font, text);
   button->setGeometry(twips);
   button->setAutoDefault(false);
   button->setDefault(false);
@@ -62,9 +68,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 
 QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& text, QRect twips,
                          const QFont& font, const QColor& colour) {
-  auto* option = new QRadioButton(text, parent);
-  option->setObjectName(name);
-  option->setFont(font);
+  auto* option = NamedControl<QRadioButton>(parent, name, font, text);
   SetTextColour(option, colour);
   option->setGeometry(twips);
   return option;
@@ -72,18 +76,14 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& text,
 
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips,
                      const QFont& font) {
-  auto* frame = new QGroupBox(caption, parent);
-  frame->setObjectName(name);
-  frame->setFont(font);
+  auto* frame = NamedControl<QGroupBox>(parent, name, font, caption);
   frame->setGeometry(twips);
   return frame;
 }
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font,
                        const QColor& textColour) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  box->setFont(font);
+  auto* box = NamedControl<QLineEdit>(parent, name, font);
   box->setAlignment(Qt::AlignCenter);
   SetTextColour(box, textColour);
   box->setGeometry(twips);
