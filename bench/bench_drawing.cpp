@@ -15,6 +15,8 @@
 #include "core/user_coordinates.h"
 #include "ui/picture_surface.h"
 
+using namespace tervolin::ui;
+
 namespace {
 
 using namespace tervolin;

@@ -13,8 +13,10 @@
 #include <cstring>
 
 #include "ui/fonts.h"
-#include "ui/form1.h"
+#include "ui/start_screen.h"
 #include "ui/qt_host.h"
+
+using namespace tervolin::ui;
 
 namespace {
 

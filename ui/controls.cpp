@@ -10,6 +10,8 @@
 #include <QSvgWidget>
 #include <utility>
 
+namespace tervolin::ui {
+
 int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 QRect TwipsRect(int left, int top, int width, int height) {
@@ -109,3 +111,5 @@ QWidget* MakePictureBox(QWidget* parent, const char* name, QRect twips, const QS
 }
 
 QIcon RoadSignIcon() { return QIcon(QStringLiteral(":/images/road_sign.svg")); }
+
+}  // namespace tervolin::ui

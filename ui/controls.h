@@ -15,6 +15,8 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 
+namespace tervolin::ui {
+
 inline constexpr int kTwipsPerPixel = 15;
 
 int TwipsToPixels(int twips);
@@ -49,3 +51,5 @@ QWidget* MakePictureBox(QWidget* parent, const char* name, QRect twips, const QS
 
 // The road-sign window icon.
 QIcon RoadSignIcon();
+
+}  // namespace tervolin::ui

@@ -11,11 +11,13 @@
 #include "core/shared_state.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/form1.h"
-#include "ui/form4.h"
-#include "ui/form6.h"
-#include "ui/form7.h"
+#include "ui/start_screen.h"
+#include "ui/calculation_screen.h"
+#include "ui/data_source_screen.h"
+#include "ui/method_screen.h"
 #include "ui/picture_surface.h"
+
+namespace tervolin::ui {
 
 namespace {
 
@@ -132,3 +134,5 @@ void ExplanationScreen::ReturnAfterClose() {
 void ExplanationScreen::ShowDataSource() { Form6::Instance().ShowScreen(); }
 
 void ExplanationScreen::ShowSpectralMethod() { Form7::Instance().ShowScreen(); }
+
+}  // namespace tervolin::ui

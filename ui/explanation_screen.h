@@ -15,6 +15,8 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
+namespace tervolin::ui {
+
 // Positions in twips; rectangles are left, top, width, height.
 struct ExplanationLayout {
   const char* title;
@@ -73,3 +75,5 @@ class ExplanationScreen : public ScreenWindow {
 
   const ExplanationLayout& layout_;
 };
+
+}  // namespace tervolin::ui

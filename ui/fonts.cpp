@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+namespace tervolin::ui {
+
 namespace {
 
 const char* const kSansJapanese = "Noto Sans CJK JP";
@@ -36,3 +38,5 @@ QFont ScreenFont(const QString& family, double points, bool bold) {
   font.setBold(bold);
   return font;
 }
+
+}  // namespace tervolin::ui

@@ -5,9 +5,13 @@
 #include <QFont>
 #include <QString>
 
+namespace tervolin::ui {
+
 // Registers the substitutes. Call once in main before the first widget is created.
 void InstallFontSubstitutions();
 
 // The font family at a size given in points at 96 dpi (14.25 pt = 19 pixels). The
 // size is set in pixels, so layouts do not change with the screen's dpi.
 QFont ScreenFont(const QString& family, double points, bool bold = false);
+
+}  // namespace tervolin::ui

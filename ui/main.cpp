@@ -2,4 +2,4 @@
 
 #include "ui/program.h"
 
-int main(int argc, char* argv[]) { return RunTervolin(argc, argv); }
+int main(int argc, char* argv[]) { return tervolin::ui::RunTervolin(argc, argv); }

@@ -4,6 +4,8 @@
 
 #include "core/messages.h"
 
+namespace tervolin::ui {
+
 void ShowWarningBox(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Warning, QString::fromUtf8(tervolin::msg::kCaption), text,
                   QMessageBox::Ok, parent);
@@ -11,3 +13,5 @@ void ShowWarningBox(QWidget* parent, const QString& text) {
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
 }
+
+}  // namespace tervolin::ui

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tervolin::ui {
+
 namespace {
 
 // Fonts given in points are laid out as on a 96-dpi screen.
@@ -178,3 +180,5 @@ void PictureSurface::ImageChanged() { update(); }
 // The meta-object code lives with this file, so a program that uses only the
 // surface does not pull in every screen of the library.
 #include "moc_picture_surface.cpp"
+
+}  // namespace tervolin::ui

@@ -27,6 +27,8 @@
 
 class QPainter;
 
+namespace tervolin::ui {
+
 class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   Q_OBJECT
 
@@ -83,3 +85,5 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   QPointF current_{0.0, 0.0};
   int lineWidth_ = 1;
 };
+
+}  // namespace tervolin::ui

@@ -7,8 +7,10 @@
 
 #include "core/host.h"
 #include "ui/fonts.h"
-#include "ui/form1.h"
+#include "ui/start_screen.h"
 #include "ui/qt_host.h"
+
+namespace tervolin::ui {
 
 namespace {
 
@@ -54,7 +56,4 @@ int WaitForProgramEnd() {
   return status;
 }
 
-void EndProgram() {
-  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
-  QCoreApplication::exit(0);
-}
+}  // namespace tervolin::ui

@@ -3,6 +3,8 @@
 
 #include <optional>
 
+namespace tervolin::ui {
+
 // The whole run: the application, start-up, then user events until the program ends.
 // Returns the process's exit status.
 int RunTervolin(int argc, char** argv);
@@ -16,6 +18,4 @@ int RunTervolin(int argc, char** argv);
 // their close handlers. Returns the exit status.
 int WaitForProgramEnd();
 
-// Ends the program at once: every window is hidden without running its close handler
-// and the event loop ends with status 0.
-void EndProgram();
+}  // namespace tervolin::ui

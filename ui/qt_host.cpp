@@ -9,6 +9,8 @@
 #include "ui/picture_surface.h"
 #include "ui/screen_access.h"
 
+namespace tervolin::ui {
+
 QString FromUtf8(const std::string& utf8Text) {
   return QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
 }
@@ -34,3 +36,5 @@ void QtHost::ShowWarning(const std::string& utf8Text) {
 }
 
 void QtHost::DispatchPendingEvents() { QCoreApplication::processEvents(); }
+
+}  // namespace tervolin::ui

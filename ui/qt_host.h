@@ -7,6 +7,8 @@
 
 #include "core/host.h"
 
+namespace tervolin::ui {
+
 QString FromUtf8(const std::string& utf8Text);
 std::string ToUtf8(const QString& text);
 
@@ -21,3 +23,5 @@ class QtHost : public tervolin::Host {
   void ShowWarning(const std::string& utf8Text) override;
   void DispatchPendingEvents() override;
 };
+
+}  // namespace tervolin::ui

@@ -4,9 +4,11 @@
 
 #include <QLineEdit>
 
-#include "ui/form4.h"
-#include "ui/form5.h"
+#include "ui/calculation_screen.h"
+#include "ui/spectrum_screen.h"
 #include "ui/picture_surface.h"
+
+namespace tervolin::ui {
 
 PictureSurface& CalculationGraphSurface() { return *Form4::Instance().Picture1; }
 
@@ -25,3 +27,5 @@ QLineEdit& SpectrumFieldEdit(tervolin::SpectrumField field) {
   }
   return *screen.Text1;
 }
+
+}  // namespace tervolin::ui

@@ -7,8 +7,11 @@
 
 #include "core/host.h"
 
-class PictureSurface;
 class QLineEdit;
+
+namespace tervolin::ui {
+
+class PictureSurface;
 
 // The calculation screen's angular graph (Picture1).
 PictureSurface& CalculationGraphSurface();
@@ -19,3 +22,5 @@ QString CalculationEnergyText();
 PictureSurface& SpectrumGraphSurface();
 // The spectrum screen's input field for one of its five values.
 QLineEdit& SpectrumFieldEdit(tervolin::SpectrumField field);
+
+}  // namespace tervolin::ui

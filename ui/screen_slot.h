@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+namespace tervolin::ui {
+
 template <typename Screen>
 class ScreenSlot {
  public:
@@ -21,3 +23,20 @@ class ScreenSlot {
  private:
   QPointer<Screen> screen_;
 };
+
+// The single instance of a screen class, reached by the class's name:
+// `class Form4 : public ScreenWindow, public SingleInstance<Form4>`.
+template <typename Screen>
+class SingleInstance {
+ public:
+  static Screen& Instance() { return Slot().Get(); }
+  static Screen* Existing() { return Slot().Existing(); }
+
+ private:
+  static ScreenSlot<Screen>& Slot() {
+    static ScreenSlot<Screen> slot;
+    return slot;
+  }
+};
+
+}  // namespace tervolin::ui

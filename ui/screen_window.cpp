@@ -6,6 +6,8 @@
 
 #include "ui/controls.h"
 
+namespace tervolin::ui {
+
 namespace {
 
 Qt::WindowFlags FlagsFor(ScreenWindow::Frame frame) {
@@ -56,3 +58,5 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
   FormUnload();
   event->accept();
 }
+
+}  // namespace tervolin::ui

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+namespace tervolin::ui {
+
 class ScreenWindow : public QWidget {
   Q_OBJECT
 
@@ -36,3 +38,5 @@ class ScreenWindow : public QWidget {
   bool centred_ = false;
   bool closing_ = false;
 };
+
+}  // namespace tervolin::ui

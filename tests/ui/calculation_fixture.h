@@ -22,10 +22,11 @@
 #include "data/attenuation_table.h"
 #include "support/scratch_directory.h"
 #include "ui/fonts.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
+#include "ui/explanation_screens.h"
+#include "ui/calculation_screen.h"
 #include "ui/qt_host.h"
+
+using namespace tervolin::ui;
 
 namespace tervolin::testing {
 

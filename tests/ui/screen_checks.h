@@ -21,6 +21,8 @@
 #include "ui/fonts.h"
 #include "ui/qt_host.h"
 
+using namespace tervolin::ui;
+
 namespace tervolin::testing {
 
 inline QString Utf8(const char* text) { return QString::fromUtf8(text); }

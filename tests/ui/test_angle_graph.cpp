@@ -28,6 +28,8 @@
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
 
+using namespace tervolin::ui;
+
 using tervolin::Shared;
 
 namespace {

@@ -19,9 +19,11 @@
 #include "core/messages.h"
 #include "core/shared_state.h"
 #include "modal_answerer.h"
-#include "ui/form1.h"
-#include "ui/form4.h"
+#include "ui/start_screen.h"
+#include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
+
+using namespace tervolin::ui;
 
 using namespace tervolin::testing;
 using tervolin::Shared;

@@ -7,12 +7,13 @@
 #include <QtTest>
 
 #include "screen_checks.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form6.h"
-#include "ui/form7.h"
+#include "ui/start_screen.h"
+#include "ui/explanation_screens.h"
+#include "ui/calculation_screen.h"
+#include "ui/data_source_screen.h"
+#include "ui/method_screen.h"
+
+using namespace tervolin::ui;
 
 using namespace tervolin::testing;
 

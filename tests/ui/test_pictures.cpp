@@ -8,6 +8,8 @@
 
 #include "screen_checks.h"
 
+using namespace tervolin::ui;
+
 using namespace tervolin::testing;
 
 namespace {

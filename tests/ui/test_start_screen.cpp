@@ -21,13 +21,14 @@
 #include "modal_answerer.h"
 #include "screen_checks.h"
 #include "support/scratch_directory.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form6.h"
-#include "ui/form7.h"
+#include "ui/start_screen.h"
+#include "ui/explanation_screens.h"
+#include "ui/calculation_screen.h"
+#include "ui/data_source_screen.h"
+#include "ui/method_screen.h"
 #include "ui/program.h"
+
+using namespace tervolin::ui;
 
 using namespace tervolin::testing;
 using tervolin::Shared;

@@ -8,13 +8,12 @@
 class QPushButton;
 class QWidget;
 
-class Form7 : public ScreenWindow {
+namespace tervolin::ui {
+
+class Form7 : public ScreenWindow, public SingleInstance<Form7> {
   Q_OBJECT
 
  public:
-  static Form7& Instance();
-  static Form7* Existing();
-
   void Form7_Command1_Click();  // 閉じる
 
   QWidget* Picture1 = nullptr;
@@ -24,3 +23,5 @@ class Form7 : public ScreenWindow {
   friend class ScreenSlot<Form7>;
   Form7();
 };
+
+}  // namespace tervolin::ui

@@ -9,13 +9,12 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-class Form1 : public ScreenWindow {
+namespace tervolin::ui {
+
+class Form1 : public ScreenWindow, public SingleInstance<Form1> {
   Q_OBJECT
 
  public:
-  static Form1& Instance();
-  static Form1* Existing();
-
   // Reads the attenuation table; false (after telling the user why) when the program
   // cannot start.
   bool Form1_Form_Load();
@@ -50,3 +49,5 @@ class Form1 : public ScreenWindow {
   // Deletes "P_Spectrum.dat" in the working directory, ignoring every error.
   static void DeleteSpectrumFile();
 };
+
+}  // namespace tervolin::ui

@@ -11,8 +11,10 @@
 #include "core/user_coordinates.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/form5.h"
+#include "ui/spectrum_screen.h"
 #include "ui/picture_surface.h"
+
+namespace tervolin::ui {
 
 namespace {
 
@@ -175,3 +177,5 @@ Form5::Form5() : ScreenWindow(QStringLiteral("X-ray spectrum"), 14865, 7335, Fra
   SetKeyboardOrder(*this);
   ConnectHandlers(*this);
 }
+
+}  // namespace tervolin::ui

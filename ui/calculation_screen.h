@@ -5,7 +5,6 @@
 #include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
-class PictureSurface;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -13,13 +12,14 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-class Form4 : public ScreenWindow {
+namespace tervolin::ui {
+
+class PictureSurface;
+
+class Form4 : public ScreenWindow, public SingleInstance<Form4> {
   Q_OBJECT
 
  public:
-  static Form4& Instance();
-  static Form4* Existing();
-
   void Form4_Command1_Click();  // 計算・描画
   void Form4_Command2_Click();  // スペクトル計算
   void Form4_Command3_Click();  // 終了して初期画面に戻る
@@ -62,3 +62,5 @@ class Form4 : public ScreenWindow {
   Form4();
   bool calculating_ = false;
 };
+
+}  // namespace tervolin::ui

@@ -8,13 +8,12 @@
 class QLabel;
 class QPushButton;
 
-class Form6 : public ScreenWindow {
+namespace tervolin::ui {
+
+class Form6 : public ScreenWindow, public SingleInstance<Form6> {
   Q_OBJECT
 
  public:
-  static Form6& Instance();
-  static Form6* Existing();
-
   void Form6_Command1_Click();  // 閉じる
 
   QLabel* Label1 = nullptr;
@@ -30,3 +29,5 @@ class Form6 : public ScreenWindow {
   Form6();
   void CreateLabels();
 };
+
+}  // namespace tervolin::ui

@@ -1,7 +1,7 @@
 // The calculation screen's handlers: input checks, reading the material's tables,
 // choosing the distribution, the clear, spectrum and return buttons and the options.
 
-#include "ui/form4.h"
+#include "ui/calculation_screen.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,17 +17,15 @@
 #include "core/shared_state.h"
 #include "core/spectrum_graph.h"
 #include "data/scatterer_data.h"
-#include "ui/form1.h"
-#include "ui/form5.h"
+#include "ui/start_screen.h"
+#include "ui/spectrum_screen.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_host.h"
 
-using tervolin::Shared;
+namespace tervolin::ui {
 
 namespace {
-
-ScreenSlot<Form4> slot;
 
 struct Distribution {
   int scatterType;
@@ -126,10 +124,6 @@ class CalculationInProgress {
 
 }  // namespace
 
-Form4& Form4::Instance() { return slot.Get(); }
-
-Form4* Form4::Existing() { return slot.Existing(); }
-
 void Form4::Form4_Command1_Click() {
   if (calculating_) return;
   if (const char* message = MissingInput(*this)) {
@@ -183,3 +177,5 @@ void Form4::Form4_Option3_Click() { Shared().PlotColor = tervolin::kPaletteRed; 
 void Form4::Form4_Option4_Click() { Shared().PlotColor = tervolin::kPaletteDarkGreen; }
 
 void Form4::Form4_Option5_Click() { Shared().PlotColor = tervolin::kPaletteBlue; }
+
+}  // namespace tervolin::ui

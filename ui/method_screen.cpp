@@ -1,17 +1,11 @@
-#include "ui/form7.h"
+#include "ui/method_screen.h"
 
 #include <QPushButton>
 
 #include "ui/controls.h"
 #include "ui/fonts.h"
 
-namespace {
-ScreenSlot<Form7> slot;
-}
-
-Form7& Form7::Instance() { return slot.Get(); }
-
-Form7* Form7::Existing() { return slot.Existing(); }
+namespace tervolin::ui {
 
 Form7::Form7() : ScreenWindow(QString::fromUtf8("　スペクトルＸ線"), 11430, 6045, Frame::ToolWindow) {
   Picture1 = MakePictureBox(this, "Picture1", TwipsRect(360, 360, 10605, 4755),
@@ -22,3 +16,5 @@ Form7::Form7() : ScreenWindow(QString::fromUtf8("　スペクトルＸ線"), 114
 }
 
 void Form7::Form7_Command1_Click() { HideScreen(); }
+
+}  // namespace tervolin::ui

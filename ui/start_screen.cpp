@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/start_screen.h"
 
 #include <QDir>
 #include <QFrame>
@@ -13,13 +13,12 @@
 #include "data/spectrum_file.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/program.h"
+#include "ui/explanation_screens.h"
+#include "ui/program_end.h"
+
+namespace tervolin::ui {
 
 namespace {
-
-ScreenSlot<Form1> slot;
 
 const QString kMeiryo = QString::fromUtf8("メイリオ");
 const QString kTimes = QStringLiteral("Times New Roman");
@@ -86,10 +85,6 @@ void ReportStartupFailure(const QString& text) {
 
 }  // namespace
 
-Form1& Form1::Instance() { return slot.Get(); }
-
-Form1* Form1::Existing() { return slot.Existing(); }
-
 Form1::Form1() : ScreenWindow(QStringLiteral("  Tervolin"), 11745, 8235, Frame::FixedDialog) {
   setWindowIcon(RoadSignIcon());
   setFont(ScreenFont(kMeiryo, 14.25));
@@ -151,3 +146,5 @@ void Form1::FormUnload() {
 }
 
 void Form1::DeleteSpectrumFile() { tervolin::DeleteSpectrumFile(tervolin::kSpectrumFileName); }
+
+}  // namespace tervolin::ui

@@ -1,7 +1,7 @@
 // The spectrum screen's handlers: the presence checks before the spectrum is
 // computed, redo, cancel, and OK, which writes the spectrum file and accepts it.
 
-#include "ui/form5.h"
+#include "ui/spectrum_screen.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -16,11 +16,9 @@
 #include "ui/picture_surface.h"
 #include "ui/qt_host.h"
 
-using tervolin::Shared;
+namespace tervolin::ui {
 
 namespace {
-
-ScreenSlot<Form5> slot;
 
 // A check of the compute button: the field is taken as missing when `missing`
 // holds; then the message is shown and the field gets its replacement, if any.
@@ -58,10 +56,6 @@ bool InputsPresent(Form5& f) {
 
 }  // namespace
 
-Form5& Form5::Instance() { return slot.Get(); }
-
-Form5* Form5::Existing() { return slot.Existing(); }
-
 void Form5::Form5_Command1_Click() {
   if (InputsPresent(*this)) tervolin::CalculateSpectrum();
 }
@@ -85,3 +79,5 @@ void Form5::Form5_Command4_Click() {
   Shared().SpectrumReady = 1;
   HideScreen();
 }
+
+}  // namespace tervolin::ui

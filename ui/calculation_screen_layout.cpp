@@ -11,8 +11,10 @@
 #include "core/user_coordinates.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/form4.h"
+#include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
+
+namespace tervolin::ui {
 
 namespace {
 
@@ -135,3 +137,5 @@ Form4::Form4() : ScreenWindow(U("散乱角度の確率密度分布"), 15420, 763
   SetKeyboardOrder(*this);
   ConnectHandlers(*this);
 }
+
+}  // namespace tervolin::ui

@@ -5,18 +5,18 @@
 #include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
-class PictureSurface;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class Form5 : public ScreenWindow {
+namespace tervolin::ui {
+
+class PictureSurface;
+
+class Form5 : public ScreenWindow, public SingleInstance<Form5> {
   Q_OBJECT
 
  public:
-  static Form5& Instance();
-  static Form5* Existing();
-
   void Form5_Command1_Click();  // スペクトル計算
   void Form5_Command2_Click();  // キャンセル
   void Form5_Command3_Click();  // やり直し
@@ -37,3 +37,5 @@ class Form5 : public ScreenWindow {
   friend class ScreenSlot<Form5>;
   Form5();
 };
+
+}  // namespace tervolin::ui

@@ -1,4 +1,4 @@
-#include "ui/form6.h"
+#include "ui/data_source_screen.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -7,9 +7,9 @@
 #include "ui/controls.h"
 #include "ui/fonts.h"
 
-namespace {
+namespace tervolin::ui {
 
-ScreenSlot<Form6> slot;
+namespace {
 
 const QString kMeiryo = QString::fromUtf8("メイリオ");
 const QString kTimes = QStringLiteral("Times New Roman");
@@ -31,10 +31,6 @@ const CitationLine kCitation[] = {
 };
 
 }  // namespace
-
-Form6& Form6::Instance() { return slot.Get(); }
-
-Form6* Form6::Existing() { return slot.Existing(); }
 
 Form6::Form6() : ScreenWindow(QString::fromUtf8("　Data reference"), 7860, 3930, Frame::FixedSingle) {
   setWindowIcon(RoadSignIcon());
@@ -59,3 +55,5 @@ void Form6::CreateLabels() {
 }
 
 void Form6::Form6_Command1_Click() { HideScreen(); }
+
+}  // namespace tervolin::ui

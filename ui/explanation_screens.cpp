@@ -1,0 +1,87 @@
+#include "ui/explanation_screens.h"
+
+#include <QPushButton>
+
+namespace tervolin::ui {
+
+namespace {
+
+constexpr ExplanationLayout kCoherent = {
+    .title = " Coherent scattering",
+    .client = {16770, 7365},
+    .heading = "干渉性散乱（レイリー散乱）",
+    .headingAt = {2280, 120},
+    .formulaSheet = ":/images/formula_coherent.svg",
+    .formulaBox = {120, 600, 9690, 5880},
+    .formulaOnWhite = true,
+    .coneSketch = ":/images/cone_e0.svg",
+    .coneBox = {10560, 600, 5925, 2775},
+    .procedureTops = {3600, 4080, 4440, 4920, 5280},
+    .dataNote = "各物質に対する形状因子のデータは、別ソフト(ZELTOR)から取得できる",
+    .dataNoteAt = {600, 6840},
+    .next = {11280, 5880, 1935, 735},
+    .cancel = {13560, 5880, 1935, 735},
+    .dataSource = {8040, 6840, 1815, 375},
+    .spectralMethod = {11280, 6720, 4095, 495},
+    .scatterType = 1,
+    .calculationHeading = "干渉性散乱",
+};
+
+constexpr ExplanationLayout kIncoherent = {
+    .title = " Incoherent scattering",
+    .client = {16755, 9255},
+    .heading = "非干渉性散乱（コンプトン散乱）",
+    .headingAt = {1920, 120},
+    .formulaSheet = ":/images/formula_incoherent.svg",
+    .formulaBox = {120, 600, 9900, 7890},
+    .formulaOnWhite = false,
+    .coneSketch = ":/images/cone_e1.svg",
+    .coneBox = {10320, 600, 6045, 3015},
+    .procedureTops = {4200, 4800, 5160, 5760, 6120},
+    .dataNote = "各物質に対する非干渉性散乱案数のデータは、別ソフト(ZELTOR)から取得できる",
+    .dataNoteAt = {240, 8760},
+    .next = {11280, 7200, 1935, 735},
+    .cancel = {13800, 7200, 1935, 735},
+    .dataSource = {8520, 8760, 1815, 375},
+    .spectralMethod = {11400, 8520, 4095, 495},
+    .scatterType = 2,
+    .calculationHeading = "非干渉性散乱",
+};
+
+}  // namespace
+
+Form2::Form2() : ExplanationScreen(kCoherent) {
+  connect(Command1, &QPushButton::clicked, this, &Form2::Form2_Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form2::Form2_Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &Form2::Form2_Command3_Click);
+  connect(Command5, &QPushButton::clicked, this, &Form2::Form2_Command5_Click);
+}
+
+void Form2::Form2_Command1_Click() { GoToCalculation(); }
+
+void Form2::Form2_Command2_Click() { ReturnToStart(); }
+
+void Form2::Form2_Command3_Click() { ShowDataSource(); }
+
+void Form2::Form2_Command5_Click() { ShowSpectralMethod(); }
+
+void Form2::Form2_Form_Unload() { ReturnAfterClose(); }
+
+Form3::Form3() : ExplanationScreen(kIncoherent) {
+  connect(Command1, &QPushButton::clicked, this, &Form3::Form3_Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form3::Form3_Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &Form3::Form3_Command3_Click);
+  connect(Command5, &QPushButton::clicked, this, &Form3::Form3_Command5_Click);
+}
+
+void Form3::Form3_Command1_Click() { GoToCalculation(); }
+
+void Form3::Form3_Command2_Click() { ReturnToStart(); }
+
+void Form3::Form3_Command3_Click() { ShowDataSource(); }
+
+void Form3::Form3_Command5_Click() { ShowSpectralMethod(); }
+
+void Form3::Form3_Form_Unload() { ReturnAfterClose(); }
+
+}  // namespace tervolin::ui
