@@ -102,10 +102,10 @@ void AddSpectralBin(const LogLogTable& column, const AngleGrid& angles, const Sp
 }
 
 SpectralBin MakeSpectralBin(int n, const EnergyTable& crossSection) {
-  const double energy = n * 0.5;
+  const double energy = BinEnergy(n);
   const double wavelength = WavelengthFromEnergy(energy);
   const double weight = Checked(Shared().SpectrumFluence[n] * crossSection[n]);
-  return {energy, wavelength, energy / kElectronRestEnergy, weight};
+  return {energy, wavelength, energy / kElectronRestEnergyKev, weight};
 }
 
 // The energy loop outside, the angle loop inside, bins firstBin…300.

@@ -15,4 +15,15 @@ Host& CurrentHost() {
 
 void InstallHost(Host* host) { installedHost = host; }
 
+const char* DefaultSpectrumFieldText(SpectrumField field) {
+  switch (field) {
+    case SpectrumField::TubeVoltage: return "100";
+    case SpectrumField::InherentFiltration: return "2.5";
+    case SpectrumField::AluminiumFilter: return "0";
+    case SpectrumField::CopperFilter: return "0";
+    case SpectrumField::TargetAngle: return "12";
+  }
+  return "";
+}
+
 }  // namespace tervolin

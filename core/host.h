@@ -18,6 +18,14 @@ enum class SpectrumField {
   TargetAngle,        // degrees
 };
 
+// The text of a spectrum field when the spectrum screen opens: 100 kV, 12°,
+// 2.5 mm Al equivalent, 0 mm aluminium, 0 mm copper.
+const char* DefaultSpectrumFieldText(SpectrumField field);
+
+inline constexpr SpectrumField kSpectrumFields[] = {
+    SpectrumField::TubeVoltage, SpectrumField::InherentFiltration, SpectrumField::AluminiumFilter,
+    SpectrumField::CopperFilter, SpectrumField::TargetAngle};
+
 class Host {
  public:
   virtual ~Host() = default;

@@ -3,10 +3,9 @@
 // constant ½ r0² · 2π is left out: every distribution is scaled to its maximum.
 // Each function states its order of evaluation, on which the last bits depend.
 
-namespace tervolin {
+#include "core/physical_constants.h"
 
-inline constexpr double kWavelengthEnergyProduct = 12.4;  // λ (Å) = 12.4 / E (keV)
-inline constexpr double kElectronRestEnergy = 511.0;      // m0c², keV
+namespace tervolin {
 
 // One scattering angle of the 1° grid at one photon wavelength.
 struct ScatteringAngle {
@@ -53,7 +52,7 @@ struct ComptonScattering {
 ComptonScattering ComptonAt(double energyKeV, double energyOverRestEnergy, const ScatteringAngle& a);
 
 inline ComptonScattering ComptonAt(double energyKeV, const ScatteringAngle& a) {
-  return ComptonAt(energyKeV, energyKeV / kElectronRestEnergy, a);
+  return ComptonAt(energyKeV, energyKeV / kElectronRestEnergyKev, a);
 }
 
 // (E′/E)² of the Klein–Nishina cross section.

@@ -5,20 +5,23 @@
 
 #include <array>
 
+#include "core/physical_constants.h"
+
 namespace tervolin {
 
 inline constexpr int kEnergyBins = 300;  // 0.5 keV .. 150 keV in 0.5-keV steps
 inline constexpr int kXfsRows = 45;      // rows of a material's momentum-transfer table
 inline constexpr int kAngles = 180;      // 1° .. 180° in 1° steps
+inline constexpr double kBinWidthKev = 0.5;  // also the electron-energy step of the spectrum model
 
-// The five-decimal value of π the program converts angles with (not full π).
-inline constexpr double kProgramPi = 3.14159;
+// Photon energy of bin n, keV: 0.5 × n.
+inline constexpr double BinEnergy(int bin) { return kBinWidthKev * bin; }
 
 using EnergyTable = std::array<double, kEnergyBins + 1>;
 using XfsTable = std::array<double, kXfsRows + 1>;
 using AngleTable = std::array<double, kAngles + 1>;
 
-enum ScatterKind { kNoScatterType = 0, kCoherent = 1, kIncoherent = 2 };
+enum ScatterKind { kCoherent = 1, kIncoherent = 2 };
 enum EnergyModeKind { kSingleEnergy = 0, kSpectral = 1 };
 
 struct SharedState {

@@ -37,12 +37,19 @@ inline constexpr std::array<PlacedText, 9> kAxisTexts{{
 // relative fluence from 0.9 down to 0.1.
 void DrawGrid(DrawingSurface& graph) {
   const Rgb grey = PaletteColour(kPaletteGrey);
-  for (int x = 1300; x <= 5200; x += 300) {
-    graph.Line(static_cast<float>(x), 100.0f, static_cast<float>(x), 2100.0f, grey);
+  for (int energy = 10; energy <= 140; energy += 10) {
+    const auto x = static_cast<float>(SpectrumGraphX(energy));
+    graph.Line(x, kSpectrumFrameTop, x, kSpectrumFrameBottom, grey);
   }
-  for (int y = 300; y <= 1900; y += 200) {
-    graph.Line(1000.0f, static_cast<float>(y), 5500.0f, static_cast<float>(y), grey);
+  for (int tenths = 9; tenths >= 1; --tenths) {
+    const auto y = static_cast<float>(SpectrumGraphY(tenths / 10.0));
+    graph.Line(kSpectrumFrameLeft, y, kSpectrumFrameRight, y, grey);
   }
+}
+
+void DrawFrame(DrawingSurface& graph) {
+  graph.DrawWidth(2);
+  graph.Box(kSpectrumFrameLeft, kSpectrumFrameTop, kSpectrumFrameRight, kSpectrumFrameBottom, kBlack);
 }
 
 }  // namespace
@@ -52,8 +59,21 @@ void DrawSpectrumAxes() {
   graph.DrawWidth(1);
   DrawGrid(graph);
   for (const PlacedText& label : kAxisTexts) graph.Print(label.x, label.y, label.text);
+  DrawFrame(graph);
+}
+
+void DrawSpectrumCurve(const EnergyTable& fluence) {
+  DrawingSurface& graph = CurrentHost().SpectrumGraph();
+  const Rgb red = PaletteColour(kPaletteRed);
+  const double halfStep = kBinWidthKev / 2;
   graph.DrawWidth(2);
-  graph.Box(1000.0f, 100.0f, 5500.0f, 2100.0f, kBlack);
+  graph.PSet(kSpectrumFrameLeft, kSpectrumFrameBottom, kBlack);
+  for (int n = 2; n <= kEnergyBins; ++n) {
+    const auto y = static_cast<float>(SpectrumGraphY(fluence[n]));
+    graph.LineTo(static_cast<float>(SpectrumGraphX(BinEnergy(n) - halfStep)), y, red);
+    graph.LineTo(static_cast<float>(SpectrumGraphX(BinEnergy(n) + halfStep)), y, red);
+  }
+  DrawFrame(graph);
 }
 
 }  // namespace tervolin

@@ -1,10 +1,28 @@
 #pragma once
-// The spectrum screen's graph: 6000 × 2500 user units, origin top left, y downward;
-// photon energy E keV at x = 1000 + 30·E, relative fluence φ at y = 2100 − 2000·φ.
+// The spectrum screen's graph: 6000 × 2500 user units, origin top left, y downward.
+// Inside the frame (1000, 100)–(5500, 2100), photon energy E keV lies at
+// x = 1000 + 30·E and relative fluence φ at y = 2100 − 2000·φ.
+
+#include "core/shared_state.h"
 
 namespace tervolin {
 
+// The frame of the plotting area, user units.
+inline constexpr float kSpectrumFrameLeft = 1000.0f;   // 0 keV
+inline constexpr float kSpectrumFrameRight = 5500.0f;  // 150 keV
+inline constexpr float kSpectrumFrameTop = 100.0f;     // φ = 1
+inline constexpr float kSpectrumFrameBottom = 2100.0f; // φ = 0
+
+// User x of photon energy E keV.
+inline constexpr double SpectrumGraphX(double energyKev) { return 1000.0 + 30.0 * energyKev; }
+// User y of relative fluence φ.
+inline constexpr double SpectrumGraphY(double fluence) { return 2100.0 - 2000.0 * fluence; }
+
 // Grid, energy labels, the stacked axis title and the frame, without clearing first.
 void DrawSpectrumAxes();
+
+// The fluence of bins 2…300 as a red staircase from the corner (0 keV, φ = 0), each
+// bin a step 0.5 keV wide centred on its energy, then the frame over it.
+void DrawSpectrumCurve(const EnergyTable& fluence);
 
 }  // namespace tervolin

@@ -3,13 +3,12 @@
 #include <array>
 #include <optional>
 
-#include "core/drawing_surface.h"
 #include "core/failure_rule.h"
 #include "core/host.h"
 #include "core/leading_number.h"
 #include "core/messages.h"
-#include "core/palette.h"
 #include "core/shared_state.h"
+#include "core/spectrum_graph.h"
 #include "core/spectrum_physics.h"
 
 namespace tervolin {
@@ -110,21 +109,6 @@ SpectrumResult ComputeSpectrum(const SpectrumInputs& in, const EnergyTable& prev
   }
   ScaleToMaximum(r.lastBin, r.fluence);
   return r;
-}
-
-// The red staircase of bins 2…300 from the corner (0 keV, φ = 0), then the frame.
-void DrawSpectrumCurve(const EnergyTable& fluence) {
-  DrawingSurface& graph = CurrentHost().SpectrumGraph();
-  const Rgb red = PaletteColour(kPaletteRed);
-  graph.DrawWidth(2);
-  graph.PSet(1000.0f, 2100.0f, kBlack);
-  for (int n = 2; n <= kEnergyBins; ++n) {
-    const auto y = static_cast<float>(2100.0 - 2000.0 * fluence[n]);
-    graph.LineTo(static_cast<float>(1000.0 + 15.0 * (n - 1) + 7.5), y, red);
-    graph.LineTo(static_cast<float>(1000.0 + 15.0 * n + 7.5), y, red);
-  }
-  graph.DrawWidth(2);
-  graph.Box(1000.0f, 100.0f, 5500.0f, 2100.0f, kBlack);
 }
 
 }  // namespace

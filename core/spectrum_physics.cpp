@@ -8,8 +8,7 @@ namespace tervolin {
 
 namespace {
 
-// The five-decimal π and the degrees per π used for the target angle.
-inline constexpr double kAnglePi = 3.14159;
+// Degrees per π, for the target angle.
 inline constexpr double kDegreesPerPi = 180.0;
 
 }  // namespace
@@ -19,7 +18,7 @@ int LastComputedBin(double tubeVoltageKv) {
 }
 
 double TargetAngleCotangent(double targetAngleDeg) {
-  const double radians = Checked(targetAngleDeg * kAnglePi) / kDegreesPerPi;
+  const double radians = Checked(targetAngleDeg * kProgramPi) / kDegreesPerPi;
   return CheckedDivide(1.0, Checked(std::tan(radians)));
 }
 

@@ -18,12 +18,7 @@ inline constexpr double kMinInherentFiltrationCm = 0.1;  // 1.0 mm aluminium equ
 inline constexpr double kMillimetresToCm = 0.1;
 inline constexpr double kKLineThresholdKv = 70.0;       // K lines only above this voltage
 inline constexpr double kTungstenDensity = 19.3;        // g/cm³
-inline constexpr double kElectronRestEnergyKev = 511.0;
-inline constexpr double kBinWidthKev = 0.5;             // also the electron-energy step
 inline constexpr double kNegligibleFluence = 1e-100;    // scaled values at or below are 0
-
-// Photon energy of bin n, keV: 0.5 × n.
-inline double BinEnergy(int bin) { return kBinWidthKev * bin; }
 
 // The last bin the model computes for a tube voltage V (kV): the largest whole
 // number not above 2V, so that its photon energy does not exceed V. V must lie in

@@ -1,10 +1,9 @@
 #include "data/item_reader.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
-#include <locale.h>
+
+#include "core/decimal_number.h"
 
 namespace tervolin {
 
@@ -14,7 +13,6 @@ inline constexpr std::size_t kItemTextShown = 24;   // characters of a bad item 
 inline constexpr std::size_t kLongestItem = 4096;   // longer items are not numbers
 
 bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 void SkipSpaces(std::istream& in) {
   while (IsSpace(in.peek())) in.get();
@@ -46,31 +44,9 @@ std::string TakeItem(std::istream& in) {
   return item;
 }
 
-std::size_t SkipDigits(const std::string& s, std::size_t i) {
-  while (i < s.size() && IsDigit(s[i])) ++i;
-  return i;
-}
-
-// [sign] digits [. digits] [(e|E) [sign] digits], at least one mantissa digit.
-bool IsDecimalNumber(const std::string& s) {
-  std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
-  const std::size_t intEnd = SkipDigits(s, i);
-  std::size_t end = intEnd;
-  if (end < s.size() && s[end] == '.') end = SkipDigits(s, end + 1);
-  if (end - i - (end > intEnd ? 1 : 0) == 0) return false;
-  if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
-    std::size_t e = end + 1;
-    if (e < s.size() && (s[e] == '+' || s[e] == '-')) ++e;
-    const std::size_t expEnd = SkipDigits(s, e);
-    if (expEnd == e) return false;
-    end = expEnd;
-  }
-  return end == s.size();
-}
-
-double ParseInCLocale(const std::string& s) {
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return strtod_l(s.c_str(), nullptr, cLocale);
+// The whole item is one decimal number.
+bool IsDecimalNumber(const std::string& item) {
+  return !item.empty() && DecimalNumberLength(item) == item.size();
 }
 
 ReadFailure Failure(ReadProblem problem, const std::string& fileName, std::size_t itemNumber,
@@ -94,7 +70,7 @@ ItemsRead ReadItems(std::istream& in, std::size_t count, const std::string& file
       result.failure = Failure(ReadProblem::NotANumber, fileName, n, item, count);
       return result;
     }
-    const double value = ParseInCLocale(item);
+    const double value = DecimalNumberValue(item);
     if (std::isinf(value)) {
       result.failure = Failure(ReadProblem::OutOfRange, fileName, n, item, count);
       return result;

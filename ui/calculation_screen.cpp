@@ -22,6 +22,7 @@
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_host.h"
+#include "ui/screen_access.h"
 
 namespace tervolin::ui {
 
@@ -137,11 +138,9 @@ void Form4::Form4_Command1_Click() {
 
 void Form4::Form4_Command2_Click() {
   Form5& spectrum = Form5::Instance();
-  spectrum.Text1->setText(QStringLiteral("100"));
-  spectrum.Text5->setText(QStringLiteral("12"));
-  spectrum.Text2->setText(QStringLiteral("2.5"));
-  spectrum.Text3->setText(QStringLiteral("0"));
-  spectrum.Text4->setText(QStringLiteral("0"));
+  for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) {
+    SpectrumFieldEdit(field).setText(QString::fromUtf8(tervolin::DefaultSpectrumFieldText(field)));
+  }
   spectrum.Picture3->Cls();
   tervolin::DrawSpectrumAxes();
   spectrum.ShowScreen();

@@ -37,7 +37,7 @@ const ProcedureLine kProcedure[] = {
     {&ExplanationScreen::Label2, "Label2", "左に示した式を用いて"},
     {&ExplanationScreen::Label3, "Label3", "散乱角度 1 度～180 度まで、1 度間隔で"},
     {&ExplanationScreen::Label4, "Label4", "微分断面積を計算する"},
-    {&ExplanationScreen::Label5, "Label5", "各散乱角の微分案面積を、最大値で正規化し"},
+    {&ExplanationScreen::Label5, "Label5", "各散乱角の微分断面積を、最大値で正規化し"},
     {&ExplanationScreen::Label7, "Label7", "散乱角度の確率密度分布をグラフ表示する"},
 };
 

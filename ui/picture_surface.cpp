@@ -51,8 +51,6 @@ PictureSurface::PictureSurface(const tervolin::UserScale& scale, QSize innerSize
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureSurface::SetUserScale(const tervolin::UserScale& scale) { scale_ = scale; }
-
 void PictureSurface::SetSurfaceFont(const QFont& font) { font_ = font; }
 
 QImage PictureSurface::RetainedImage() const {

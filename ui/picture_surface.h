@@ -38,10 +38,6 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   // the widget starts on and scaled when painted on a screen of another ratio.
   PictureSurface(const tervolin::UserScale& scale, QSize innerSize, QWidget* parent = nullptr);
 
-  void SetUserScale(const tervolin::UserScale& scale);
-  tervolin::UserScale UserScale() const { return scale_; }
-  QSize InnerSize() const { return innerSize_; }
-
   void SetSurfaceFont(const QFont& font);
   QFont SurfaceFont() const { return font_; }
 

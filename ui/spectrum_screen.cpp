@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
+#include "core/host.h"
 #include "core/leading_number.h"
 #include "core/messages.h"
 #include "core/shared_state.h"
@@ -15,18 +16,19 @@
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_host.h"
+#include "ui/screen_access.h"
 
 namespace tervolin::ui {
 
 namespace {
 
 // A check of the compute button: the field is taken as missing when `missing`
-// holds; then the message is shown and the field gets its replacement, if any.
+// holds; then the message is shown and, if so marked, the field gets its default.
 struct PresenceCheck {
-  QLineEdit* Form5::*field;
+  tervolin::SpectrumField field;
   bool (*missing)(const QString& text);
   const char* message;
-  const char* replacement;  // nullptr: the field is left as it is
+  bool resetToDefault;  // false: the field is left as it is
 };
 
 bool IsEmpty(const QString& text) { return text.isEmpty(); }
@@ -37,18 +39,18 @@ bool IsEmptyOrBelowOne(const QString& text) {
 }
 
 const PresenceCheck kPresenceChecks[] = {
-    {&Form5::Text1, IsEmpty, tervolin::msg::kEnterTubeVoltage, nullptr},
-    {&Form5::Text5, IsEmptyOrBelowOne, tervolin::msg::kReenterTargetAngle, "12"},
-    {&Form5::Text2, IsEmpty, tervolin::msg::kReenterInherentFiltration, "2.5"},
+    {tervolin::SpectrumField::TubeVoltage, IsEmpty, tervolin::msg::kEnterTubeVoltage, false},
+    {tervolin::SpectrumField::TargetAngle, IsEmptyOrBelowOne, tervolin::msg::kReenterTargetAngle, true},
+    {tervolin::SpectrumField::InherentFiltration, IsEmpty, tervolin::msg::kReenterInherentFiltration, true},
 };
 
 // False after the first failing check has shown its message and reset its field.
 bool InputsPresent(Form5& f) {
   for (const PresenceCheck& check : kPresenceChecks) {
-    QLineEdit* field = f.*check.field;
-    if (!check.missing(field->text())) continue;
+    QLineEdit& field = SpectrumFieldEdit(check.field);
+    if (!check.missing(field.text())) continue;
     ShowWarningBox(&f, QString::fromUtf8(check.message));
-    if (check.replacement != nullptr) field->setText(QString::fromUtf8(check.replacement));
+    if (check.resetToDefault) field.setText(QString::fromUtf8(tervolin::DefaultSpectrumFieldText(check.field)));
     return false;
   }
   return true;

@@ -49,6 +49,16 @@ TEST(LeadingNumber, OutOfRangeExponentIsNotClampedIntoAPlausibleValue) {
   EXPECT_EQ(ReadLeadingNumber(std::string(400, '9') + "e-390"), 1e10);
 }
 
+TEST(LeadingNumber, TooLargeOrTooSmallIsJudgedByTheWholeNumberNotItsExponentAlone) {
+  EXPECT_TRUE(std::isinf(ReadLeadingNumber("1" + std::string(310, '0'))));
+  EXPECT_TRUE(std::isinf(ReadLeadingNumber("0.00001e314")));
+  EXPECT_EQ(ReadLeadingNumber("0.0000001e-320"), 0.0);
+  EXPECT_TRUE(std::signbit(ReadLeadingNumber("-" + std::string(20, '0') + "1e-330")));
+  EXPECT_EQ(ReadLeadingNumber("0." + std::string(400, '0') + "1e+390"), 1e-11);
+  EXPECT_EQ(ReadLeadingNumber("4.9406564584124654e-324"), 4.9406564584124654e-324);
+  EXPECT_EQ(ReadLeadingNumber("1.7976931348623157e308"), 1.7976931348623157e308);
+}
+
 TEST(LeadingNumber, PointIsTheDecimalSeparatorUnderACommaLocale) {
   // The test command generates de_DE.UTF-8 when the machine lacks it.
   ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);

@@ -124,7 +124,7 @@ class ExplanationScreensTest : public QObject {
     QTest::newRow("incoherent") << int(kIncoherentScreen) << Utf8(" Incoherent scattering") << QSize(1117, 617)
                                 << Utf8("非干渉性散乱（コンプトン散乱）") << QPoint(128, 8) << QRect(8, 40, 660, 526)
                                 << QRect(688, 40, 403, 201) << 280
-                                << Utf8("各物質に対する非干渉性散乱案数のデータは、別ソフト(ZELTOR)から取得できる")
+                                << Utf8("各物質に対する非干渉性散乱関数のデータは、別ソフト(ZELTOR)から取得できる")
                                 << QPoint(16, 584) << QRect(752, 480, 129, 49) << QRect(760, 568, 273, 33);
   }
 
@@ -161,7 +161,7 @@ class ExplanationScreensTest : public QObject {
       QCOMPARE(screen.Label2->text(), Utf8("左に示した式を用いて"));
       QCOMPARE(screen.Label3->text(), Utf8("散乱角度 1 度～180 度まで、1 度間隔で"));
       QCOMPARE(screen.Label4->text(), Utf8("微分断面積を計算する"));
-      QCOMPARE(screen.Label5->text(), Utf8("各散乱角の微分案面積を、最大値で正規化し"));
+      QCOMPARE(screen.Label5->text(), Utf8("各散乱角の微分断面積を、最大値で正規化し"));
       QCOMPARE(screen.Label7->text(), Utf8("散乱角度の確率密度分布をグラフ表示する"));
     }
   }
