@@ -45,6 +45,9 @@ root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
   || fail "the metainfo file does not validate"
+# The tree check also finds the desktop entry that the metainfo names as launchable.
+appstreamcli validate-tree --no-net "$root" > "$scratch/tree.log" 2>&1 \
+  || { cat "$scratch/tree.log" >&2; fail "the installed tree does not validate"; }
 grep -qF "<release version=\"$version\"" "$root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo lacks release $version"
 problems="$(desktop-file-validate "$root/usr/share/applications/$id.desktop" | grep -v ': hint: ' || true)"
 [[ -z "$problems" ]] || fail "the desktop entry does not validate: $problems"
