@@ -32,6 +32,8 @@ void DiscardWindows() {
 
 int RunTervolin(int argc, char** argv) {
   QApplication application(argc, argv);
+  // Lets the desktop match the windows to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(TERVOLIN_APP_ID));
   if (const std::optional<int> status = StartTervolin()) return *status;
   return WaitForProgramEnd();
 }

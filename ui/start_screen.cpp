@@ -92,7 +92,7 @@ Form1::Form1() : ScreenWindow(QStringLiteral("  Tervolin"), 11745, 8235, Frame::
   Picture1 = MakePictureBox(this, "Picture1", TwipsRect(360, 2280, 6450, 5385),
                             QStringLiteral(":/images/atom.svg"));
   CreateButtons();
-  Label10 = MakeLabel(this, "Label10", QStringLiteral("Tervolin  Version 1.0"), 8145, 7560,
+  Label10 = MakeLabel(this, "Label10", QStringLiteral("Tervolin  Version " TERVOLIN_VERSION), 8145, 7560,
                       ScreenFont(kTimes, 11.25), kCreditGrey);
   Label10->setGeometry(TwipsRect(8145, 7560, 2325, 255));
   Label10->setAlignment(Qt::AlignCenter);

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the built program into a scratch prefix and checks the installed layout:
-# binary, launcher, data files, desktop entry, icon; then starts the launcher with a
+# binary, launcher, data files, desktop entry and metainfo under the program's id,
+# icon, manual page; then starts the launcher with a
 # fresh XDG_DATA_HOME and checks it made the per-user working directory.
-#   check_install.sh BUILD_DIR
+#   check_install.sh BUILD_DIR APP_ID
 set -euo pipefail
-build="$1"
+build="$1" id="$2"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 prefix="$scratch/prefix"
@@ -13,11 +14,12 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "install: $*" >&2; exit 1; }
 for file in bin/tervolin libexec/tervolin/tervolin share/tervolin/Mus2018.dat \
             share/tervolin/XFS_Data/鉄.xfs share/tervolin/XFS_Data/水.csv \
-            share/applications/tervolin.desktop share/icons/hicolor/scalable/apps/tervolin.svg; do
+            "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
+            share/icons/hicolor/scalable/apps/tervolin.svg share/man/man1/tervolin.1.gz; do
   [[ -e "$prefix/$file" ]] || fail "missing $file"
 done
 [[ -x "$prefix/bin/tervolin" ]] || fail "the launcher is not executable"
-grep -q '^Exec=tervolin$' "$prefix/share/applications/tervolin.desktop" || fail "desktop entry without Exec"
+grep -q '^Exec=tervolin$' "$prefix/share/applications/$id.desktop" || fail "desktop entry without Exec"
 
 # The launcher keeps the program running; end it after a few seconds.
 status=0

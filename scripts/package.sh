@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tervolin into build/ (or $TERVOLIN_BUILD_DIR) and
+# makes its Debian package there: tervolin_<version>_amd64.deb.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/ensure-packages.sh"
+"$root/scripts/build.sh"
+build="${TERVOLIN_BUILD_DIR:-$root/build}"
+(cd "$build" && cpack -G DEB)
+echo "Package: $(ls "$build"/tervolin_*_amd64.deb)"

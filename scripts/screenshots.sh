@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Makes the user guide's screenshots (docs/images/*.png): builds Tervolin, starts it
+# on a virtual X display (Xvfb) in a scratch working directory with the bundled
+# tables, and drives it as a user would with the mouse and keyboard (xdotool), taking
+# each window alone at its size. Each step below is one screen; add a step for a new
+# screen where the walk reaches it.
+#   screenshots.sh [OUTPUT_DIR]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+out="$(mkdir -p "${1:-$root/docs/images}" && cd "${1:-$root/docs/images}" && pwd)"
+
+if [[ -z "${TERVOLIN_SCREENSHOTS_INSIDE_XVFB:-}" ]]; then
+  "$root/scripts/ensure-packages.sh"
+  "$root/scripts/build.sh"
+  export TERVOLIN_SCREENSHOTS_INSIDE_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$out"
+fi
+
+program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cp -r "$root/tables/Mus2018.dat" "$root/tables/XFS_Data" "$work/"
+cd "$work"
+unset QT_QPA_PLATFORM
+
+fail() { echo "screenshots: $*" >&2; exit 1; }
+
+# Client-area pixel of the centre of a control given in twips (15 twips = 1 pixel),
+# plus an offset in twips for controls inside a frame.
+centre() { echo $(( ($1 + $3 / 2 + ${5:-0}) / 15 )) $(( ($2 + $4 / 2 + ${6:-0}) / 15 )); }
+# The indicator of an option button (left, top, height in twips; its frame's offset).
+indicator() { echo $(( ($1 + ${4:-0}) / 15 + 8 )) $(( ($2 + $3 / 2 + ${5:-0}) / 15 )); }
+
+window_of() {  # waits for a visible window whose title matches
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    [[ -n "$id" ]] && { echo "$id"; return; }
+    sleep 0.1
+  done
+  fail "no window titled '$1'"
+}
+
+click() {  # click WINDOW X Y (client pixels)
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.4
+}
+
+shot() {  # shot WINDOW NAME: the window's client area alone, as docs/images/NAME.png
+  xdotool mousemove 0 0
+  sleep 0.5
+  import -window "$1" -strip -define png:exclude-chunks=date,time "PNG8:$out/$2.png"
+  echo "$out/$2.png"
+}
+
+pick_material() {  # pick_material WINDOW N: the N-th entry (0 = first) of the material list
+  click "$1" $(( 3840 / 15 + 20 )) $(( 1560 / 15 + 12 ))
+  for _ in $(seq "$2"); do xdotool key Down; done
+  sleep 0.3
+}
+
+draw() { click "$1" $(centre 720 5880 2055 615); sleep 0.5; }  # 計算・描画
+
+"$program" & pid=$!
+trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# The start screen, then each explanation screen (キャンセル goes back to the start).
+start=$(window_of '^  Tervolin$')
+shot "$start" start
+click "$start" $(centre 7920 5520 2775 615)                 # 非干渉性散乱
+incoherent=$(window_of '^ Incoherent scattering$')
+shot "$incoherent" incoherent
+click "$incoherent" $(centre 13800 7200 1935 735)           # キャンセル
+start=$(window_of '^  Tervolin$')
+click "$start" $(centre 7920 4680 2775 615)                 # 干渉性散乱
+coherent=$(window_of '^ Coherent scattering$')
+shot "$coherent" coherent
+
+# The data reference and the spectral method, opened from the explanation screen.
+click "$coherent" $(centre 8040 6840 1815 375)              # データ出典
+source=$(window_of '^　Data reference$')
+shot "$source" data-source
+click "$source" $(centre 3360 3240 1095 495)                # 閉じる
+click "$coherent" $(centre 11280 6720 4095 495)             # スペクトルＸ線に対する計算方法
+method=$(window_of '^　スペクトルＸ線$')
+shot "$method" spectral-method
+click "$method" $(centre 5160 5280 1335 495)                # 閉じる
+
+# Single energy: iron in red, lead in dark green, water in blue, all at 100 keV.
+click "$coherent" $(centre 11280 5880 1935 735)             # 次へ進む
+calc=$(window_of '^散乱角度の確率密度分布$')
+click "$calc" $(centre 600 960 1095 495 720 1080)           # energy field in its frame
+xdotool type --delay 50 "100"
+pick_material "$calc" 2 && draw "$calc"                     # 鉄
+click "$calc" $(indicator 1680 480 375 720 4440)            # 濃緑色
+pick_material "$calc" 3 && draw "$calc"                     # 鉛
+click "$calc" $(indicator 3120 480 360 720 4440)            # 青色
+pick_material "$calc" 6 && draw "$calc"                     # 水
+shot "$calc" calculation
+
+# A spectrum of the default tube (100 kV), accepted, and iron's curve weighted by it.
+click "$calc" $(centre 3120 5880 2055 615)                  # グラフ消去
+click "$calc" $(indicator 240 1680 375 720 1080)            # スペクトルＸ線
+click "$calc" $(centre 480 2160 1815 615 720 1080)          # スペクトル計算
+spectrum=$(window_of '^X-ray spectrum$')
+click "$spectrum" $(centre 10080 5640 2175 615)             # スペクトル計算
+shot "$spectrum" spectrum
+click "$spectrum" $(centre 10080 6600 2175 615)             # OK
+click "$calc" $(indicator 360 480 360 720 4440)             # 赤色
+pick_material "$calc" 2 && draw "$calc"                     # 鉄
+shot "$calc" calculation-spectral
+
+click "$calc" $(centre 1080 6840 3615 495)                  # 終了して初期画面に戻る
+start=$(window_of '^  Tervolin$')
+click "$start" $(centre 7920 6480 2775 615)                 # 終　了
+wait "$pid" || fail "Tervolin ended with status $?"
