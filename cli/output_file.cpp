@@ -45,7 +45,7 @@ mode_t NewFileMode() {
 int CreateTemporaryBeside(const fs::path& file, std::string& temporary) {
   temporary = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) Fail(file, "create a file beside", errno);
+  if (fd < 0) Fail(file, "write", errno);
   if (::fchmod(fd, NewFileMode()) != 0) {
     const int error = errno;
     ::close(fd);
