@@ -100,7 +100,7 @@ TEST_F(SpoiltData, ArithmeticFailurePrintsNoTable) {
 }
 
 TEST_F(SpoiltData, DataFolderThatCannotBeFoundIsAFailure) {
-  const CalcRun absent = Run({"materials", "--data", (data.path() / "absent").string()});
+  const CalcRun absent = RunCalc({"materials", "--data", (data.path() / "absent").string()}, data.path());
   EXPECT_EQ(absent.status, 1);
   EXPECT_TRUE(absent.err.starts_with("tervolin-calc: cannot use the data folder " + (data.path() / "absent").string()))
       << absent.err;
