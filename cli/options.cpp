@@ -122,7 +122,8 @@ std::string HelpText() {
       "materials prints the list names and English aliases of the data folder.\n\n"
       "Options:\n";
   for (const OptionSpec& o : kOptions) {
-    std::string left = "  " + std::string(o.name) + (o.valueName.empty() ? "" : " " + std::string(o.valueName));
+    std::string left = "  ";
+    left.append(o.name).append(o.valueName.empty() ? "" : " ").append(o.valueName);
     left.resize(std::max<std::size_t>(left.size() + 1, 36), ' ');
     text += left + std::string(o.help) + "\n";
   }

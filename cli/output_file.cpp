@@ -43,7 +43,9 @@ mode_t NewFileMode() {
 // A new file beside `file`, named from it and a unique suffix, with the permissions
 // of a newly created file; its descriptor.
 int CreateTemporaryBeside(const fs::path& file, std::string& temporary) {
-  temporary = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+  std::string name(".");
+  name.append(file.filename().string()).append(".XXXXXX");
+  temporary = (file.parent_path() / name).string();
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) Fail(file, "write", errno);
   if (::fchmod(fd, NewFileMode()) != 0) {
