@@ -26,6 +26,16 @@ def startup(results):
     return rows
 
 
+def calc(results):
+    """tervolin-calc's whole run (ms) beside /bin/true and beside its library call."""
+    process = json.loads((results / "process.json").read_text())
+    library = json.loads((results / "calc.json").read_text())
+    call = next(b["real_time"] for b in library["benchmarks"] if b.get("aggregate_name") == "median")
+    run, floor = process["calc"], process["true"]
+    print(f"{'tervolin-calc spectral run / /bin/true':40} {run:12.4g} {floor:12.4g} {run / floor:7.2f}")
+    print(f"{'tervolin-calc spectral run / library':40} {run:12.4g} {call:12.4g} {run / call:7.2f}")
+
+
 def main():
     results = Path(sys.argv[1])
     times = {name: medians(results / f"{name}.json") for name in ("computation", "drawing")}
@@ -37,6 +47,7 @@ def main():
     (tt, tr), (bt, br) = rows["tervolin"], rows["bare"]
     print(f"{'start-up to first paint (µs)':40} {tt:12.0f} {bt:12.0f} {tt / bt:7.2f}  ≤ 1.3")
     print(f"{'peak resident size (KiB)':40} {tr:12d} {br:12d} {tr / br:7.2f}")
+    calc(results)
 
 
 if __name__ == "__main__":

@@ -170,4 +170,32 @@ void IncoherentSpectral() {
   });
 }
 
+namespace {
+
+struct Distribution {
+  int scatterType;
+  int energyMode;
+  void (*run)();
+};
+
+// Tested in this order.
+constexpr Distribution kDistributions[] = {
+    {kCoherent, kSingleEnergy, CoherentMonoenergetic},
+    {kCoherent, kSpectral, CoherentSpectral},
+    {kIncoherent, kSingleEnergy, IncoherentMonoenergetic},
+    {kIncoherent, kSpectral, IncoherentSpectral},
+};
+
+}  // namespace
+
+bool RunChosenDistribution() {
+  for (const Distribution& d : kDistributions) {
+    if (Shared().ScatterType == d.scatterType && Shared().EnergyMode == d.energyMode) {
+      d.run();
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace tervolin

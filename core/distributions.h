@@ -22,4 +22,8 @@ void CoherentSpectral();
 // weighted by fluence × IncoherentByEnergy.
 void IncoherentSpectral();
 
+// Runs the distribution of Shared().ScatterType and EnergyMode, as the calculation
+// screen's compute button does; false (nothing run) for any other pair.
+bool RunChosenDistribution();
+
 }  // namespace tervolin

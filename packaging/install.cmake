@@ -1,8 +1,8 @@
 # Installation as a desktop program: the binary under libexec, a launcher on PATH
 # that starts it in a per-user working directory (found relative to the launcher, so
-# the installed tree may be moved), the data files, the desktop entry and the
-# software-centre metadata under the program's reverse-DNS id, the window icon and
-# the launcher's manual page.
+# the installed tree may be moved), the desktop entry and the software-centre
+# metadata under the program's reverse-DNS id, the window icon and the launcher's
+# manual page. The data files are installed by data.cmake.
 include(GNUInstallDirs)
 include(${CMAKE_CURRENT_LIST_DIR}/manpage.cmake)
 
@@ -17,8 +17,6 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/tervolin.metainfo.xml.in
 
 install(TARGETS tervolin RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/tervolin)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/tervolin DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/tables/Mus2018.dat DESTINATION ${CMAKE_INSTALL_DATADIR}/tervolin)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/tables/XFS_Data DESTINATION ${CMAKE_INSTALL_DATADIR}/tervolin)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/tervolin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
         RENAME ${TERVOLIN_APP_ID}.desktop)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${TERVOLIN_APP_ID}.metainfo.xml

@@ -1,4 +1,5 @@
-# The command-line programs where this build makes them, each with its manual page;
+# The manual pages of the command-line programs this build makes (each program's own
+# folder installs the program);
 # then, with the desktop program, the Debian package of everything installed
 # (cpack -G DEB in the build folder, or scripts/package.sh) and its test.
 include(GNUInstallDirs)
@@ -7,7 +8,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/manpage.cmake)
 set(TERVOLIN_COMMAND_LINE_PROGRAMS)
 foreach(program tervolin-calc tervolin-tables)
   if(TARGET ${program})
-    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     tervolin_install_manpage(${program})
     list(APPEND TERVOLIN_COMMAND_LINE_PROGRAMS ${program})
   endif()

@@ -28,29 +28,6 @@ namespace tervolin::ui {
 
 namespace {
 
-struct Distribution {
-  int scatterType;
-  int energyMode;
-  void (*run)();
-};
-
-// Tested in this order; any other pair runs nothing.
-constexpr Distribution kDistributions[] = {
-    {tervolin::kCoherent, tervolin::kSingleEnergy, tervolin::CoherentMonoenergetic},
-    {tervolin::kCoherent, tervolin::kSpectral, tervolin::CoherentSpectral},
-    {tervolin::kIncoherent, tervolin::kSingleEnergy, tervolin::IncoherentMonoenergetic},
-    {tervolin::kIncoherent, tervolin::kSpectral, tervolin::IncoherentSpectral},
-};
-
-void RunChosenDistribution() {
-  for (const Distribution& d : kDistributions) {
-    if (Shared().ScatterType == d.scatterType && Shared().EnergyMode == d.energyMode) {
-      d.run();
-      return;
-    }
-  }
-}
-
 // The screens' own messages stand between ideographic spaces.
 QString Framed(const std::string& utf8Text) {
   return QString::fromUtf8("　") + FromUtf8(utf8Text) + QString::fromUtf8("　");
@@ -133,7 +110,7 @@ void Form4::Form4_Command1_Click() {
   }
   if (!LoadMaterialTables(*this)) return;
   const CalculationInProgress busy(calculating_, *this, {Command1, Command3, Command4});
-  RunChosenDistribution();
+  tervolin::RunChosenDistribution();
 }
 
 void Form4::Form4_Command2_Click() {

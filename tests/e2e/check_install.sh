@@ -12,7 +12,7 @@ prefix="$scratch/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "install: $*" >&2; exit 1; }
-for file in bin/tervolin libexec/tervolin/tervolin share/tervolin/Mus2018.dat \
+for file in bin/tervolin bin/tervolin-calc libexec/tervolin/tervolin share/tervolin/Mus2018.dat \
             share/tervolin/XFS_Data/鉄.xfs share/tervolin/XFS_Data/水.csv \
             "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
             share/icons/hicolor/scalable/apps/tervolin.svg share/man/man1/tervolin.1.gz; do

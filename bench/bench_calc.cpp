@@ -1,0 +1,24 @@
+// The library call that tervolin-calc makes for a spectral distribution (tables read,
+// 150 kV spectrum, incoherent distribution of iron), without the process around it;
+// scripts/bench.sh sets it beside the command's whole run and /bin/true.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "cli/calculation.h"
+
+namespace tervolin::bench {
+namespace {
+
+void BM_CalcSpectralLibraryCall(benchmark::State& state) {
+  std::filesystem::current_path(TERVOLIN_TABLES_DIR);  // where the data readers look
+  cli::AnglesRequest request{kIncoherent, "iron", std::nullopt, cli::SpectrumTexts{"150", "2.5", "0", "0", "12"}};
+  for (auto _ : state) benchmark::DoNotOptimize(cli::CalculateAngles(request, "鉄")[90]);
+}
+
+BENCHMARK(BM_CalcSpectralLibraryCall)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace tervolin::bench
+
+BENCHMARK_MAIN();

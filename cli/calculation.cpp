@@ -1,0 +1,67 @@
+#include "cli/calculation.h"
+
+#include "cli/calc_host.h"
+#include "cli/run_failure.h"
+#include "core/distributions.h"
+#include "core/messages.h"
+#include "core/spectrum_model.h"
+#include "data/attenuation_table.h"
+#include "data/scatterer_data.h"
+
+namespace tervolin::cli {
+
+const char* const kCannotCalculate = "cannot calculate";
+
+namespace {
+
+void ThrowOnReadFailure(const std::optional<ReadFailure>& failure) {
+  if (failure) {
+    throw RunFailure("cannot read the data file " + failure->fileName + ": " + DescribeReadFailure(*failure));
+  }
+}
+
+// Any warning box the library would have shown ends the run with its text.
+void ThrowOnWarning(const CalcHost& host) {
+  if (host.warnings.empty()) return;
+  if (host.warnings.front() == msg::kCannotCalculate) throw RunFailure(kCannotCalculate);
+  throw RunFailure("the calculation refused its input: " + host.warnings.front());
+}
+
+// A fresh shared state with the attenuation table read, as after start-up.
+void StartRun() {
+  ResetSharedState();
+  ThrowOnReadFailure(LoadAttenuationTable());
+}
+
+void ComputeSpectrum(CalcHost& host, const SpectrumTexts& texts) {
+  for (std::size_t i = 0; i < texts.size(); ++i) host.spectrumFields[kSpectrumFields[i]] = texts[i];
+  CalculateSpectrum();
+  ThrowOnWarning(host);
+}
+
+}  // namespace
+
+EnergyTable CalculateSpectrumFluence(const SpectrumTexts& texts) {
+  InstalledHost installed;
+  StartRun();
+  ComputeSpectrum(installed.host, texts);
+  return Shared().SpectrumFluence;
+}
+
+AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material) {
+  InstalledHost installed;
+  StartRun();
+  if (request.spectrum) {
+    ComputeSpectrum(installed.host, *request.spectrum);
+    Shared().SpectrumReady = 1;
+  }
+  installed.host.energyText = request.energyText.value_or("");
+  Shared().EnergyMode = request.spectrum ? kSpectral : kSingleEnergy;
+  Shared().ScatterType = request.scatterType;
+  ThrowOnReadFailure(LoadScattererData(material));
+  if (!RunChosenDistribution()) throw RunFailure(kCannotCalculate);
+  ThrowOnWarning(installed.host);
+  return Shared().AngleDistribution;
+}
+
+}  // namespace tervolin::cli

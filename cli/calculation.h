@@ -1,0 +1,20 @@
+#pragma once
+// The calculations of the screens, run on the library in the order the screens run
+// them: the attenuation table as at start-up, the spectrum as its compute button,
+// the material's tables and the distribution as the calculation screen's. The data
+// files are read from the working directory. Each throws RunFailure on a data-file
+// problem, an arithmetic failure or any warning the library raises.
+
+#include "cli/requests.h"
+#include "core/shared_state.h"
+
+namespace tervolin::cli {
+
+extern const char* const kCannotCalculate;  // "cannot calculate"
+
+EnergyTable CalculateSpectrumFluence(const SpectrumTexts& texts);
+
+// `material` must be a list name of the data folder.
+AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material);
+
+}  // namespace tervolin::cli

@@ -1,0 +1,68 @@
+#include "cli/commands.h"
+
+#include <filesystem>
+
+#include "cli/calculation.h"
+#include "cli/data_folder.h"
+#include "cli/table_text.h"
+#include "data/material_catalogue.h"
+#include "data/spectrum_file.h"
+
+namespace tervolin::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void EnterData(const Invocation& invocation) { EnterDataFolder(FindDataFolder(invocation.Value("--data"))); }
+
+// The list name of the material the user named, by name or alias.
+std::string ListName(const std::string& typed) {
+  const std::optional<MaterialEntry> entry = FindMaterial(ListMaterials(fs::current_path()), typed);
+  if (!entry) {
+    throw UsageError("--material \"" + typed + "\" is not a material of the data folder (see: tervolin-calc materials)");
+  }
+  return entry->name;
+}
+
+std::string Angles(const Invocation& invocation) {
+  const AnglesRequest request = MakeAnglesRequest(invocation);
+  const Format format = OutputFormat(invocation, false);
+  EnterData(invocation);
+  const AngleTable distribution = CalculateAngles(request, ListName(request.material));
+  std::vector<Row> rows;
+  for (int j = 1; j <= kAngles; ++j) rows.push_back({std::to_string(j), ShortestText(distribution[j])});
+  return TableText(format, {"theta_deg", "relative_density"}, rows);
+}
+
+std::string Spectrum(const Invocation& invocation) {
+  const SpectrumTexts texts = SpectrumRequest(invocation);
+  const Format format = OutputFormat(invocation, true);
+  EnterData(invocation);
+  const EnergyTable fluence = CalculateSpectrumFluence(texts);
+  if (format == Format::Dat) return SpectrumFileText(fluence);
+  std::vector<Row> rows;
+  for (int n = 1; n <= kEnergyBins; ++n) rows.push_back({ShortestText(BinEnergy(n)), ShortestText(fluence[n])});
+  return TableText(format, {"energy_keV", "relative_fluence"}, rows);
+}
+
+std::string Materials(const Invocation& invocation) {
+  const Format format = OutputFormat(invocation, false);
+  EnterData(invocation);
+  std::vector<Row> rows;
+  for (const MaterialEntry& entry : ListMaterials(fs::current_path())) rows.push_back({entry.name, entry.alias});
+  return TableText(format, {"name", "alias"}, rows);
+}
+
+}  // namespace
+
+std::string RunCommand(const Invocation& invocation) {
+  switch (invocation.command) {
+    case Command::Angles: return Angles(invocation);
+    case Command::Spectrum: return Spectrum(invocation);
+    case Command::Materials: return Materials(invocation);
+  }
+  return {};
+}
+
+}  // namespace tervolin::cli

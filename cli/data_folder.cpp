@@ -1,0 +1,48 @@
+#include "cli/data_folder.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#include "cli/run_failure.h"
+#include "data/attenuation_table.h"
+
+namespace tervolin::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool HoldsAttenuationTable(const fs::path& folder) {
+  std::error_code error;
+  return fs::exists(folder / kAttenuationFileName, error);
+}
+
+// <prefix>/share/tervolin for the program <prefix>/bin/tervolin-calc; empty when the
+// program's own path cannot be read.
+fs::path InstalledDataFolder() {
+  std::error_code error;
+  const fs::path program = fs::read_symlink("/proc/self/exe", error);
+  if (error) return {};
+  return program.parent_path().parent_path() / TERVOLIN_INSTALLED_DATA;
+}
+
+}  // namespace
+
+fs::path FindDataFolder(const std::string* dataOption) {
+  if (dataOption != nullptr) return *dataOption;
+  const char* environment = std::getenv("TERVOLIN_DATA");
+  if (environment != nullptr && *environment != '\0') return environment;
+  if (HoldsAttenuationTable(".")) return fs::current_path();
+  const fs::path installed = InstalledDataFolder();
+  if (!installed.empty() && HoldsAttenuationTable(installed)) return installed;
+  throw RunFailure("no data folder: give --data DIR or set TERVOLIN_DATA (no Mus2018.dat here nor in " +
+                   installed.string() + ")");
+}
+
+void EnterDataFolder(const fs::path& folder) {
+  std::error_code error;
+  fs::current_path(folder, error);
+  if (error) throw RunFailure("cannot use the data folder " + folder.string() + ": " + error.message());
+}
+
+}  // namespace tervolin::cli

@@ -1,0 +1,56 @@
+// tervolin-calc: the calculations of Tervolin's screens from the command line.
+// Exit status 0 done, 1 a calculation, data file or output failed, 2 usage error.
+
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "cli/output_file.h"
+#include "cli/run_failure.h"
+
+namespace {
+
+using namespace tervolin::cli;
+
+constexpr int kFailed = 1;
+constexpr int kUsageError = 2;
+
+// Taken before the data folder becomes the working directory.
+std::optional<std::filesystem::path> OutputPath(const Invocation& invocation) {
+  const std::string* file = invocation.Value("--output");
+  if (file == nullptr) return std::nullopt;
+  return std::filesystem::absolute(*file);
+}
+
+int Run(const Invocation& invocation) {
+  if (invocation.request == Request::Help) {
+    WriteStandardOutput(HelpText());
+  } else if (invocation.request == Request::Version) {
+    WriteStandardOutput("tervolin-calc " TERVOLIN_VERSION "\n");
+  } else {
+    const std::optional<std::filesystem::path> output = OutputPath(invocation);
+    const std::string text = RunCommand(invocation);
+    if (output) {
+      WriteFileSafely(*output, text);
+    } else {
+      WriteStandardOutput(text);
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(ParseArguments({argv + (argc > 0 ? 1 : 0), argv + argc}));
+  } catch (const UsageError& error) {
+    std::cerr << "tervolin-calc: " << error.what() << "\n" << UsageLine() << "\n";
+    return kUsageError;
+  } catch (const std::exception& error) {  // RunFailure, and file-system or memory failures
+    std::cerr << "tervolin-calc: " << error.what() << "\n";
+    return kFailed;
+  }
+}

@@ -1,0 +1,136 @@
+#include "cli/options.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tervolin::cli {
+
+namespace {
+
+// One row per option; a later flag is one more row here.
+constexpr std::array kOptions{
+    OptionSpec{"--scattering", "coherent|incoherent", kForAngles, "kind of scattering"},
+    OptionSpec{"--material", "NAME", kForAngles, "scatterer: list name or English alias"},
+    OptionSpec{"--energy", "KEV", kForAngles, "one photon energy, keV"},
+    OptionSpec{"--kv", "KV", kForAngles | kForSpectrum, "tube voltage of the spectrum, 30-150 kV"},
+    OptionSpec{"--target-angle", "DEG", kForAngles | kForSpectrum, "anode target angle, degrees (12)"},
+    OptionSpec{"--inherent", "MM", kForAngles | kForSpectrum, "inherent filtration, mm Al (2.5)"},
+    OptionSpec{"--al", "MM", kForAngles | kForSpectrum, "added aluminium filter, mm (0)"},
+    OptionSpec{"--cu", "MM", kForAngles | kForSpectrum, "added copper filter, mm (0)"},
+    OptionSpec{"--format", "csv|tsv|dat", kForAll, "output format (csv; dat only for spectrum)"},
+    OptionSpec{"--output", "FILE", kForAll, "write to FILE instead of standard output"},
+    OptionSpec{"--data", "DIR", kForAll, "data folder holding Mus2018.dat and XFS_Data"},
+};
+
+struct CommandName {
+  std::string_view name;
+  Command command;
+  unsigned bit;
+};
+
+constexpr std::array kCommands{
+    CommandName{"angles", Command::Angles, kForAngles},
+    CommandName{"spectrum", Command::Spectrum, kForSpectrum},
+    CommandName{"materials", Command::Materials, kForMaterials},
+};
+
+const CommandName& FindCommand(std::string_view text) {
+  for (const CommandName& c : kCommands) {
+    if (c.name == text) return c;
+  }
+  if (text.starts_with("-")) throw UsageError("a command must come first: angles, spectrum or materials");
+  throw UsageError("unknown command \"" + std::string(text) + "\": use angles, spectrum or materials");
+}
+
+const OptionSpec& FindOption(std::string_view name, const CommandName& command) {
+  const auto* spec = std::find_if(kOptions.begin(), kOptions.end(),
+                                  [&](const OptionSpec& o) { return o.name == name; });
+  if (spec == kOptions.end()) throw UsageError("unknown option " + std::string(name));
+  if ((spec->commands & command.bit) == 0) {
+    throw UsageError(std::string(name) + " does not apply to the " + std::string(command.name) + " command");
+  }
+  return *spec;
+}
+
+// Takes the option at arguments[i] (and its value), advancing i past what it used.
+void TakeOption(std::span<const char* const> arguments, std::size_t& i, const CommandName& command,
+                Invocation& result) {
+  const std::string_view argument = arguments[i];
+  const std::size_t equals = argument.find('=');
+  const std::string name(argument.substr(0, equals));
+  const OptionSpec& spec = FindOption(name, command);
+  if (result.Has(name)) throw UsageError(name + " is given twice");
+  if (spec.valueName.empty()) {
+    if (equals != std::string_view::npos) throw UsageError(name + " takes no value");
+    result.flags.insert(name);
+    return;
+  }
+  if (equals == std::string_view::npos && i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
+  const std::string value(equals != std::string_view::npos ? argument.substr(equals + 1) : arguments[++i]);
+  if (value.empty()) throw UsageError(name + " has an empty value");
+  result.values.emplace(name, value);
+}
+
+bool IsRequest(std::span<const char* const> arguments, std::string_view name) {
+  return std::any_of(arguments.begin(), arguments.end(), [&](const char* a) { return name == a; });
+}
+
+}  // namespace
+
+const std::string* Invocation::Value(std::string_view option) const {
+  const auto found = values.find(option);
+  return found == values.end() ? nullptr : &found->second;
+}
+
+std::span<const OptionSpec> Options() { return kOptions; }
+
+Invocation ParseArguments(std::span<const char* const> arguments) {
+  Invocation result;
+  if (IsRequest(arguments, "--help") || IsRequest(arguments, "-h")) {
+    result.request = Request::Help;
+    return result;
+  }
+  if (IsRequest(arguments, "--version")) {
+    result.request = Request::Version;
+    return result;
+  }
+  if (arguments.empty()) throw UsageError("no command given");
+  const CommandName& command = FindCommand(arguments[0]);
+  result.command = command.command;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    if (!std::string_view(arguments[i]).starts_with("--")) {
+      throw UsageError("unexpected argument \"" + std::string(arguments[i]) + "\"");
+    }
+    TakeOption(arguments, i, command, result);
+  }
+  return result;
+}
+
+std::string UsageLine() {
+  return "usage: tervolin-calc angles|spectrum|materials [OPTIONS]  (tervolin-calc --help)";
+}
+
+std::string HelpText() {
+  std::string text =
+      "tervolin-calc: the angular distributions and X-ray spectra of Tervolin from the command line.\n\n"
+      "  tervolin-calc angles --scattering coherent|incoherent --material NAME --energy KEV\n"
+      "  tervolin-calc angles --scattering coherent|incoherent --material NAME --kv KV [spectrum options]\n"
+      "  tervolin-calc spectrum --kv KV [spectrum options]\n"
+      "  tervolin-calc materials\n\n"
+      "angles prints theta = 1..180 degrees and the distribution scaled to a maximum of 1;\n"
+      "spectrum prints the 300 bins of 0.5 keV and the relative photon fluence;\n"
+      "materials prints the list names and English aliases of the data folder.\n\n"
+      "Options:\n";
+  for (const OptionSpec& o : kOptions) {
+    std::string left = "  ";
+    left.append(o.name).append(o.valueName.empty() ? "" : " ").append(o.valueName);
+    left.resize(std::max<std::size_t>(left.size() + 1, 36), ' ');
+    text += left + std::string(o.help) + "\n";
+  }
+  text += "  --help, --version\n\n"
+          "The data folder is --data, else $TERVOLIN_DATA, else the working directory when it\n"
+          "holds Mus2018.dat, else the installed data. Exit status: 0 done, 1 failed, 2 usage error.\n";
+  return text;
+}
+
+}  // namespace tervolin::cli

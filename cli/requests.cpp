@@ -1,0 +1,107 @@
+#include "cli/requests.h"
+
+#include <cmath>
+
+#include "core/decimal_number.h"
+#include "core/shared_state.h"
+#include "core/spectrum_physics.h"
+
+namespace tervolin::cli {
+
+namespace {
+
+// A spectrum field's option and the range the spectrum screen accepts, tested on
+// the value as the spectrum model computes with it.
+struct SpectrumOption {
+  SpectrumField field;
+  const char* name;
+  bool (*accepted)(double value);
+  const char* rule;
+};
+
+constexpr SpectrumOption kSpectrumOptions[] = {
+    {SpectrumField::TubeVoltage, "--kv",
+     [](double kv) { return kv >= kMinTubeVoltageKv && kv <= kMaxTubeVoltageKv; }, "must be 30 to 150 kV"},
+    {SpectrumField::InherentFiltration, "--inherent",
+     [](double mm) { return mm * kMillimetresToCm >= kMinInherentFiltrationCm; }, "must be at least 1 mm"},
+    {SpectrumField::AluminiumFilter, "--al", [](double mm) { return mm >= 0.0; }, "must not be negative"},
+    {SpectrumField::CopperFilter, "--cu", [](double mm) { return mm >= 0.0; }, "must not be negative"},
+    {SpectrumField::TargetAngle, "--target-angle", [](double deg) { return deg >= 1.0; },
+     "must be at least 1 degree"},
+};
+
+// The option's value as a whole decimal number ("100", "2.5", "1E2"); throws UsageError.
+double NumberOf(const std::string& name, const std::string& text) {
+  if (DecimalNumberLength(text) != text.size()) {
+    throw UsageError(name + " \"" + text + "\" is not a number (digits with \".\" as the decimal point)");
+  }
+  const double value = DecimalNumberValue(text);
+  if (!std::isfinite(value)) throw UsageError(name + " \"" + text + "\" is too large");
+  return value;
+}
+
+const std::string& Required(const Invocation& invocation, const std::string& name) {
+  const std::string* text = invocation.Value(name);
+  if (text == nullptr) throw UsageError(name + " is missing");
+  return *text;
+}
+
+std::size_t FieldIndex(SpectrumField field) {
+  for (std::size_t i = 0; i < std::size(kSpectrumFields); ++i) {
+    if (kSpectrumFields[i] == field) return i;
+  }
+  return 0;
+}
+
+// The typed text; the tube voltage has no default, the others open as on the screen.
+std::string OptionText(const Invocation& invocation, const SpectrumOption& option) {
+  if (option.field == SpectrumField::TubeVoltage) return Required(invocation, option.name);
+  const std::string* given = invocation.Value(option.name);
+  return given ? *given : DefaultSpectrumFieldText(option.field);
+}
+
+int ScatterTypeOf(const std::string& text) {
+  if (text == "coherent") return kCoherent;
+  if (text == "incoherent") return kIncoherent;
+  throw UsageError("--scattering \"" + text + "\" must be coherent or incoherent");
+}
+
+}  // namespace
+
+SpectrumTexts SpectrumRequest(const Invocation& invocation) {
+  SpectrumTexts texts;
+  for (const SpectrumOption& option : kSpectrumOptions) {
+    const std::string text = OptionText(invocation, option);
+    if (!option.accepted(NumberOf(option.name, text))) {
+      throw UsageError(std::string(option.name) + " " + text + " " + option.rule);
+    }
+    texts[FieldIndex(option.field)] = text;
+  }
+  return texts;
+}
+
+AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
+  AnglesRequest request{ScatterTypeOf(Required(invocation, "--scattering")),
+                        Required(invocation, "--material"), std::nullopt, std::nullopt};
+  if (const std::string* energy = invocation.Value("--energy")) {
+    for (const SpectrumOption& option : kSpectrumOptions) {
+      if (invocation.Has(option.name)) throw UsageError("--energy and " + std::string(option.name) + " exclude each other");
+    }
+    if (!(NumberOf("--energy", *energy) > 0.0)) throw UsageError("--energy " + *energy + " must be above 0 keV");
+    request.energyText = *energy;
+    return request;
+  }
+  if (!invocation.Has("--kv")) throw UsageError("--energy or --kv is missing");
+  request.spectrum = SpectrumRequest(invocation);
+  return request;
+}
+
+Format OutputFormat(const Invocation& invocation, bool datAllowed) {
+  const std::string* text = invocation.Value("--format");
+  if (text == nullptr || *text == "csv") return Format::Csv;
+  if (*text == "tsv") return Format::Tsv;
+  if (*text == "dat" && datAllowed) return Format::Dat;
+  throw UsageError("--format \"" + *text + (datAllowed ? "\" must be csv, tsv or dat" : "\" must be csv or tsv"));
+}
+
+}  // namespace tervolin::cli

@@ -1,0 +1,21 @@
+#pragma once
+// The printed tables: a header line, then one line per row; fields separated by
+// commas (csv) or tabs (tsv), lines ended by "\n". Numbers are written with "." as
+// the decimal point whatever the locale.
+
+#include <string>
+#include <vector>
+
+#include "cli/requests.h"
+
+namespace tervolin::cli {
+
+// The shortest text that reads back to the same double ("0.5", "1", "3.0517578125e-05").
+std::string ShortestText(double value);
+
+using Row = std::vector<std::string>;
+
+// Csv or Tsv; a csv field holding a comma, quote or line break is quoted.
+std::string TableText(Format format, const Row& header, const std::vector<Row>& rows);
+
+}  // namespace tervolin::cli

@@ -1,0 +1,144 @@
+// tervolin-calc's answers to wrong input, unreadable data and unwritable output:
+// exit status 2 with the reason and the usage line, or 1 with the reason, and never
+// a partial table or a stray file.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli/calc_process.h"
+#include "support/scratch_directory.h"
+
+namespace tervolin::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kUsage = "usage: tervolin-calc";
+
+struct UsageCase {
+  std::vector<std::string> arguments;
+  std::string message;
+};
+
+TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
+  const std::vector<UsageCase> cases{
+      {{}, "no command given"},
+      {{"scatter"}, "unknown command \"scatter\""},
+      {{"angles", "--material", "iron", "--energy", "30"}, "--scattering is missing"},
+      {{"angles", "--scattering", "coherent", "--material", "iron"}, "--energy or --kv is missing"},
+      {{"spectrum", "--kv", "abc"}, "--kv \"abc\" is not a number"},
+      {{"angles", "--scattering", "coherent", "--material", "iron", "--energy", "100keV"},
+       "--energy \"100keV\" is not a number"},
+      {{"spectrum", "--kv="}, "--kv has an empty value"},
+      {{"spectrum", "--kv", ""}, "--kv has an empty value"},
+      {{"spectrum", "--kv"}, "--kv needs a value"},
+      {{"spectrum", "--kv", "29.9"}, "--kv 29.9 must be 30 to 150 kV"},
+      {{"spectrum", "--kv", "100", "--inherent", "0.99"}, "--inherent 0.99 must be at least 1 mm"},
+      {{"spectrum", "--kv", "100", "--target-angle", "0.5"}, "--target-angle 0.5 must be at least 1 degree"},
+      {{"spectrum", "--kv", "100", "--cu", "-1"}, "--cu -1 must not be negative"},
+      {{"spectrum", "--kv", "100", "--energy", "30"}, "--energy does not apply to the spectrum command"},
+      {{"spectrum", "--kv", "100", "--kv", "90"}, "--kv is given twice"},
+      {{"spectrum", "--kv", "100", "--colour", "red"}, "unknown option --colour"},
+      {{"spectrum", "--kv", "100", "--format", "xlsx"}, "--format \"xlsx\" must be csv, tsv or dat"},
+      {{"angles", "--scattering", "elastic", "--material", "iron", "--energy", "30"},
+       "--scattering \"elastic\" must be coherent or incoherent"},
+      {{"angles", "--scattering", "coherent", "--material", "gold", "--energy", "30"},
+       "--material \"gold\" is not a material of the data folder"},
+      {{"angles", "--scattering", "coherent", "--material", "iron", "--energy", "30", "--inherent", "2"},
+       "--energy and --inherent exclude each other"},
+  };
+  for (const UsageCase& c : cases) {
+    const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR);
+    EXPECT_EQ(run.status, 2) << c.message;
+    EXPECT_TRUE(run.err.starts_with("tervolin-calc: " + c.message)) << run.err;
+    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials [OPTIONS]  (tervolin-calc --help)\n"))
+        << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+// A copy of the shipped tables to spoil.
+class SpoiltData : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::copy(TERVOLIN_TABLES_DIR, data.path(), fs::copy_options::recursive);
+  }
+  CalcRun Run(std::vector<std::string> arguments) {
+    arguments.insert(arguments.end(), {"--data", data.path().string()});
+    return RunCalc(arguments, fs::temp_directory_path());
+  }
+  ScratchDirectory data;
+};
+
+TEST_F(SpoiltData, MissingOrBadFilesAreNamedWithStatusOne) {
+  fs::remove(data.path() / "XFS_Data/鉄.csv");
+  const CalcRun missing = Run({"angles", "--scattering", "coherent", "--material", "iron", "--kv", "100"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "tervolin-calc: cannot read the data file XFS_Data/鉄.csv: "
+                         "ファイル XFS_Data/鉄.csv を開けません（見つからないか、読めません）\n");
+  EXPECT_EQ(missing.out, "");
+
+  data.Write("Mus2018.dat", "0.5, 1, abc, 3\n");
+  const CalcRun bad = Run({"spectrum", "--kv", "100"});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.err.find("cannot read the data file Mus2018.dat: ファイル Mus2018.dat の 3 番目の項目「abc」"),
+            std::string::npos) << bad.err;
+  EXPECT_EQ(bad.out, "");
+}
+
+TEST_F(SpoiltData, ArithmeticFailurePrintsNoTable) {
+  const CalcRun run = Run({"angles", "--scattering", "coherent", "--material", "iron", "--energy", "1e300"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tervolin-calc: cannot calculate\n");
+  EXPECT_EQ(run.out, "");
+}
+
+TEST_F(SpoiltData, DataFolderThatCannotBeFoundIsAFailure) {
+  const CalcRun absent = RunCalc({"materials", "--data", (data.path() / "absent").string()}, data.path());
+  EXPECT_EQ(absent.status, 1);
+  EXPECT_TRUE(absent.err.starts_with("tervolin-calc: cannot use the data folder " + (data.path() / "absent").string()))
+      << absent.err;
+  // No --data, no $TERVOLIN_DATA, no Mus2018.dat here and none installed beside the build.
+  fs::remove(data.path() / "Mus2018.dat");
+  const CalcRun nowhere = RunCalc({"materials"}, data.path());
+  EXPECT_EQ(nowhere.status, 1);
+  EXPECT_TRUE(nowhere.err.starts_with("tervolin-calc: no data folder: give --data DIR or set TERVOLIN_DATA"))
+      << nowhere.err;
+}
+
+std::vector<fs::path> Entries(const fs::path& folder) {
+  return {fs::directory_iterator(folder), fs::directory_iterator()};
+}
+
+TEST(CalcOutput, FileIsWrittenWholeOrNotAtAll) {
+  ScratchDirectory out;
+  const std::vector<std::string> spectrum{"spectrum", "--kv", "70"};
+  const CalcRun printed = RunCalc(spectrum, out.path(), TERVOLIN_TABLES_DIR);
+  out.Write("old.csv", "previous contents");
+  std::vector<std::string> toFile = spectrum;
+  toFile.insert(toFile.end(), {"--output", "old.csv"});  // relative to the working directory
+  const CalcRun written = RunCalc(toFile, out.path(), TERVOLIN_TABLES_DIR);
+  EXPECT_EQ(written.status, 0) << written.err;
+  EXPECT_EQ(written.out, "");
+  std::ifstream in(out.path() / "old.csv", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), printed.out);
+
+  // A folder whose parent is a regular file cannot be written, not even by root.
+  out.Write("plain-file", "x");
+  toFile.back() = (out.path() / "plain-file/spectrum.csv").string();
+  const CalcRun refused = RunCalc(toFile, out.path(), TERVOLIN_TABLES_DIR);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "tervolin-calc: cannot write " + toFile.back() + ": Not a directory\n");
+  toFile.back() = out.path().string();  // a folder is not replaced by a file
+  EXPECT_EQ(RunCalc(toFile, out.path(), TERVOLIN_TABLES_DIR).status, 1);
+  EXPECT_EQ(Entries(out.path()).size(), 2u);  // old.csv and plain-file, no temporary file
+}
+
+}  // namespace
+}  // namespace tervolin::testing

@@ -1,0 +1,139 @@
+// tervolin-calc prints, bit for bit, what the library computes for the screens.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/calc_process.h"
+#include "core/distributions.h"
+#include "core/spectrum_model.h"
+#include "data/spectrum_file.h"
+#include "support/recording_host.h"
+#include "support/scratch_directory.h"
+#include "support/shipped_tables.h"
+
+namespace tervolin::testing {
+namespace {
+
+struct SpectrumInputs {
+  const char* kv;
+  const char* targetAngle = "12";
+  const char* inherent = "2.5";
+  const char* aluminium = "0";
+  const char* copper = "0";
+};
+
+// The spectrum screen's computation with the given fields, on the shipped tables.
+EnergyTable LibrarySpectrum(RecordingHost& host, const SpectrumInputs& in) {
+  host.spectrumFields = {{SpectrumField::TubeVoltage, in.kv},
+                         {SpectrumField::TargetAngle, in.targetAngle},
+                         {SpectrumField::InherentFiltration, in.inherent},
+                         {SpectrumField::AluminiumFilter, in.aluminium},
+                         {SpectrumField::CopperFilter, in.copper}};
+  CalculateSpectrum();
+  EXPECT_TRUE(host.warnings.empty());
+  return Shared().SpectrumFluence;
+}
+
+std::vector<std::string> SpectrumArguments(const SpectrumInputs& in) {
+  return {"--kv", in.kv, "--target-angle", in.targetAngle, "--inherent", in.inherent,
+          "--al", in.aluminium, "--cu", in.copper};
+}
+
+// Every printed row equals the library's value at its angle, to the bit.
+void ExpectAngles(const CalcRun& run, const AngleTable& expected) {
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "theta_deg,relative_density");
+  const auto rows = TableRows(run.out);
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kAngles));
+  for (int j = 1; j <= kAngles; ++j) {
+    ASSERT_EQ(rows[j - 1].size(), 2u);
+    EXPECT_EQ(rows[j - 1][0], std::to_string(j));
+    EXPECT_EQ(FieldValue(rows[j - 1][1]), expected[j]) << "θ = " << j;
+  }
+}
+
+CalcRun RunInTables(std::vector<std::string> arguments) {
+  return RunCalc(arguments, std::filesystem::current_path(), TERVOLIN_TABLES_DIR);
+}
+
+TEST(CalcValues, MonoenergeticDistributionsEqualTheLibrarys) {
+  HostFixtureInstaller fixture;
+  LoadShippedTables(TERVOLIN_TABLES_DIR, "鉛", false);
+  fixture.host.energyText = "60";
+  CoherentMonoenergetic();
+  ExpectAngles(RunInTables({"angles", "--scattering", "coherent", "--material", "LEAD", "--energy", "60"}),
+               Shared().AngleDistribution);
+
+  LoadShippedTables(TERVOLIN_TABLES_DIR, "炭素", false);
+  fixture.host.energyText = "17.5";
+  IncoherentMonoenergetic();
+  ExpectAngles(RunInTables({"angles", "--scattering", "incoherent", "--material", "炭素", "--energy", "17.5"}),
+               Shared().AngleDistribution);
+  EXPECT_TRUE(fixture.host.warnings.empty());
+}
+
+TEST(CalcValues, SpectralDistributionsEqualTheLibrarys) {
+  HostFixtureInstaller fixture;
+  const SpectrumInputs filtered{"120", "15", "3", "1", "0.1"};
+  LoadShippedTables(TERVOLIN_TABLES_DIR, "水", true);
+  LibrarySpectrum(fixture.host, filtered);
+  CoherentSpectral();
+  std::vector<std::string> arguments{"angles", "--scattering", "coherent", "--material", "water"};
+  for (const std::string& a : SpectrumArguments(filtered)) arguments.push_back(a);
+  ExpectAngles(RunInTables(arguments), Shared().AngleDistribution);
+
+  LoadShippedTables(TERVOLIN_TABLES_DIR, "鉄", true);
+  LibrarySpectrum(fixture.host, {"80"});
+  IncoherentSpectral();
+  ExpectAngles(RunInTables({"angles", "--scattering", "incoherent", "--material", "Iron", "--kv", "80"}),
+               Shared().AngleDistribution);
+  EXPECT_TRUE(fixture.host.warnings.empty());
+}
+
+TEST(CalcValues, SpectrumEqualsTheLibrarysInEveryFormat) {
+  HostFixtureInstaller fixture;
+  const SpectrumInputs in{"150", "10", "1", "2", "0"};
+  LoadShippedTables(TERVOLIN_TABLES_DIR, "水", false);
+  const EnergyTable expected = LibrarySpectrum(fixture.host, in);
+  std::vector<std::string> arguments{"spectrum"};
+  for (const std::string& a : SpectrumArguments(in)) arguments.push_back(a);
+
+  const CalcRun csv = RunInTables(arguments);
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  const auto rows = TableRows(csv.out);
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kEnergyBins));
+  for (int n = 1; n <= kEnergyBins; ++n) {
+    EXPECT_EQ(FieldValue(rows[n - 1][0]), BinEnergy(n));
+    EXPECT_EQ(FieldValue(rows[n - 1][1]), expected[n]) << "bin " << n;
+  }
+
+  arguments.insert(arguments.end(), {"--format", "tsv"});
+  const CalcRun tsv = RunInTables(arguments);
+  EXPECT_EQ(TableRows(tsv.out, '\t'), rows);
+  arguments.back() = "dat";
+  EXPECT_EQ(RunInTables(arguments).out, SpectrumFileText(expected));
+}
+
+// A material added to the data folder with an alias in its index is found by it.
+TEST(CalcValues, MaterialsAddedToTheDataFolderAreListedAndComputed) {
+  ScratchDirectory data;
+  std::filesystem::copy(TERVOLIN_TABLES_DIR, data.path(), std::filesystem::copy_options::recursive);
+  std::filesystem::copy(data.path() / "XFS_Data/水.xfs", data.path() / "XFS_Data/Gel.xfs");
+  std::filesystem::copy(data.path() / "XFS_Data/水.csv", data.path() / "XFS_Data/Gel.csv");
+  data.Write("XFS_Data/materials.txt", "Gel\tgelatine\n");
+
+  const CalcRun list = RunCalc({"materials", "--format", "tsv"}, data.path());
+  EXPECT_EQ(list.out, "name\talias\n水素\thydrogen\n炭素\tcarbon\n鉄\tiron\n鉛\tlead\n空気\tair\n"
+                      "PMMA\tpmma\n水\twater\nGel\tgelatine\n");
+  const CalcRun added = RunCalc({"angles", "--scattering", "coherent", "--material", "Gelatine", "--energy", "20"},
+                                data.path());
+  const CalcRun water = RunCalc({"angles", "--scattering", "coherent", "--material", "水", "--energy", "20"},
+                                data.path());
+  EXPECT_EQ(added.status, 0) << added.err;
+  EXPECT_EQ(added.out, water.out);
+}
+
+}  // namespace
+}  // namespace tervolin::testing
