@@ -18,7 +18,7 @@
 
 namespace fs = std::filesystem;
 
-namespace tables {
+namespace tervolin::tables {
 namespace {
 
 // Anode, inherent/added filter and second added filter of the X-ray tube.
@@ -27,69 +27,63 @@ constexpr int kAluminium = 13;
 constexpr int kCopper = 29;
 
 // Records "x, F, S".
-std::vector<Record> formFactorRecords(const Material& material)
-{
-    std::vector<Record> records;
-    for (const double x : kMomentumTransfer)
-        records.push_back({x, formFactor(material, x), scatteringFunction(material, x)});
-    return records;
+std::vector<Record> FormFactorRecords(const Material& material) {
+  std::vector<Record> records;
+  for (const double x : kMomentumTransfer)
+    records.push_back({x, FormFactor(material, x), ScatteringFunction(material, x)});
+  return records;
 }
 
 // Records "E, coherent, incoherent".
-std::vector<Record> crossSectionRecords(const Material& material)
-{
-    std::vector<Record> records;
-    for (int n = 1; n <= kEnergyRecords; ++n) {
-        const double e = energyOfRecord(n);
-        records.push_back({e, coherentPerMass(material, e), incoherentPerMass(material, e)});
-    }
-    return records;
+std::vector<Record> CrossSectionRecords(const Material& material) {
+  std::vector<Record> records;
+  for (int n = 1; n <= kEnergyRecords; ++n) {
+    const double e = EnergyOfRecord(n);
+    records.push_back({e, CoherentPerMass(material, e), IncoherentPerMass(material, e)});
+  }
+  return records;
 }
 
 // Records "E, μ_W, μ_Al, μ_Cu, (μ/ρ)_W, (μ/ρ)_Al, (μ/ρ)_Cu".
-std::vector<Record> attenuationRecords()
-{
-    std::vector<Record> records;
-    for (int n = 1; n <= kEnergyRecords; ++n) {
-        const double e = energyOfRecord(n);
-        records.push_back({e, linearAttenuation(kTungsten, e), linearAttenuation(kAluminium, e),
-                           linearAttenuation(kCopper, e), massAttenuation(kTungsten, e),
-                           massAttenuation(kAluminium, e), massAttenuation(kCopper, e)});
-    }
-    return records;
+std::vector<Record> AttenuationRecords() {
+  std::vector<Record> records;
+  for (int n = 1; n <= kEnergyRecords; ++n) {
+    const double e = EnergyOfRecord(n);
+    records.push_back({e, LinearAttenuation(kTungsten, e), LinearAttenuation(kAluminium, e),
+                       LinearAttenuation(kCopper, e), MassAttenuation(kTungsten, e),
+                       MassAttenuation(kAluminium, e), MassAttenuation(kCopper, e)});
+  }
+  return records;
 }
 
-void writeMaterialFiles(const fs::path& folder, const Material& material)
-{
-    const fs::path stem = folder / material.name;
-    writeRecords(fs::path(stem).concat(u8".xfs"), formFactorRecords(material));
-    writeRecords(fs::path(stem).concat(u8".csv"), crossSectionRecords(material));
+void WriteMaterialFiles(const fs::path& folder, const Material& material) {
+  const fs::path stem = folder / material.name;
+  WriteRecords(fs::path(stem).concat(u8".xfs"), FormFactorRecords(material));
+  WriteRecords(fs::path(stem).concat(u8".csv"), CrossSectionRecords(material));
 }
 
-void writeAllTables(const fs::path& outdir)
-{
-    const fs::path folder = outdir / u8"XFS_Data";
-    fs::create_directories(folder);
-    for (const Material& material : scattererMaterials())
-        writeMaterialFiles(folder, material);
-    writeRecords(outdir / u8"Mus2018.dat", attenuationRecords());
+void WriteAllTables(const fs::path& outdir) {
+  const fs::path folder = outdir / u8"XFS_Data";
+  fs::create_directories(folder);
+  for (const Material& material : ScattererMaterials())
+    WriteMaterialFiles(folder, material);
+  WriteRecords(outdir / u8"Mus2018.dat", AttenuationRecords());
 }
 
-} // namespace
-} // namespace tables
+}  // namespace
+}  // namespace tervolin::tables
 
-int main(int argc, char** argv)
-{
-    std::setlocale(LC_ALL, "C");
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tervolin_tables OUTDIR\n");
-        return 2;
-    }
-    try {
-        tables::writeAllTables(argv[1]);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "tervolin_tables: %s\n", error.what());
-        return 1;
-    }
-    return 0;
+int main(int argc, char** argv) {
+  std::setlocale(LC_ALL, "C");
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: tervolin_tables OUTDIR\n");
+    return 2;
+  }
+  try {
+    tervolin::tables::WriteAllTables(argv[1]);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "tervolin_tables: %s\n", error.what());
+    return 1;
+  }
+  return 0;
 }

@@ -8,98 +8,89 @@
 
 namespace fs = std::filesystem;
 
-namespace tables_test {
+namespace tervolin::tables_test {
 namespace {
 
 // Parses one item; the whole item apart from surrounding blanks must be a number.
-double parseNumber(const std::string& item, const std::string& where)
-{
-    const char* begin = item.c_str();
-    char* end = nullptr;
-    const double value = std::strtod(begin, &end);
-    while (end != begin && (*end == ' ' || *end == '\t' || *end == '\r'))
-        ++end;
-    if (end == begin || *end != '\0')
-        throw std::runtime_error(where + ": not a number: '" + item + "'");
-    return value;
+double ParseNumber(const std::string& item, const std::string& where) {
+  const char* begin = item.c_str();
+  char* end = nullptr;
+  const double value = std::strtod(begin, &end);
+  while (end != begin && (*end == ' ' || *end == '\t' || *end == '\r'))
+    ++end;
+  if (end == begin || *end != '\0')
+    throw std::runtime_error(where + ": not a number: '" + item + "'");
+  return value;
 }
 
-Record parseLine(const std::string& line, const std::string& where)
-{
-    Record record;
-    std::istringstream items(line);
-    std::string item;
-    while (std::getline(items, item, ','))
-        record.push_back(parseNumber(item, where));
-    return record;
+Record ParseLine(const std::string& line, const std::string& where) {
+  Record record;
+  std::istringstream items(line);
+  std::string item;
+  while (std::getline(items, item, ','))
+    record.push_back(ParseNumber(item, where));
+  return record;
 }
 
-std::string text(const fs::path& path)
-{
-    const std::u8string name = path.u8string();
-    return std::string(name.begin(), name.end());
+std::string Utf8Text(const fs::path& path) {
+  const std::u8string name = path.u8string();
+  return std::string(name.begin(), name.end());
 }
 
 // Dry air of xraylib's NIST list by mass: C, N, O, Ar; counted two atoms to
 // the formula unit, n_i ∝ w_i / A_i.
-MaterialInfo air()
-{
-    const std::array<double, 4> z{6, 7, 8, 18};
-    const std::array<double, 4> w{0.000124, 0.755267, 0.231781, 0.012827};
-    const std::array<double, 4> a{12.011, 14.007, 15.999, 39.948};
-    double atoms = 0.0, electrons = 0.0, squares = 0.0;
-    for (std::size_t i = 0; i < z.size(); ++i) {
-        atoms += w[i] / a[i];
-        electrons += w[i] / a[i] * z[i];
-        squares += w[i] / a[i] * z[i] * z[i];
-    }
-    return {u8"空気", 2.0 * electrons / atoms, 2.0 * squares / atoms, 2.0 / atoms};
+MaterialInfo Air() {
+  const std::array<double, 4> z{6, 7, 8, 18};
+  const std::array<double, 4> w{0.000124, 0.755267, 0.231781, 0.012827};
+  const std::array<double, 4> a{12.011, 14.007, 15.999, 39.948};
+  double atoms = 0.0, electrons = 0.0, squares = 0.0;
+  for (std::size_t i = 0; i < z.size(); ++i) {
+    atoms += w[i] / a[i];
+    electrons += w[i] / a[i] * z[i];
+    squares += w[i] / a[i] * z[i] * z[i];
+  }
+  return {u8"空気", 2.0 * electrons / atoms, 2.0 * squares / atoms, 2.0 / atoms};
 }
 
-} // namespace
+}  // namespace
 
-fs::path tablesDir()
-{
-    return fs::path(TERVOLIN_TABLES_DIR);
+fs::path TablesDir() {
+  return fs::path(TERVOLIN_TABLES_DIR);
 }
 
-fs::path materialFile(const std::u8string& name, const std::u8string& extension, const fs::path& folder)
-{
-    return folder / u8"XFS_Data" / (name + extension);
+fs::path MaterialFile(const std::u8string& name, const std::u8string& extension,
+                      const fs::path& folder) {
+  return folder / u8"XFS_Data" / (name + extension);
 }
 
-std::vector<Record> readRecords(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot open " + text(path));
-    std::vector<Record> records;
-    std::string line;
-    while (std::getline(in, line))
-        records.push_back(parseLine(line, text(path) + ":" + std::to_string(records.size() + 1)));
-    return records;
+std::vector<Record> ReadRecords(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot open " + Utf8Text(path));
+  std::vector<Record> records;
+  std::string line;
+  while (std::getline(in, line))
+    records.push_back(ParseLine(line, Utf8Text(path) + ":" + std::to_string(records.size() + 1)));
+  return records;
 }
 
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
-const std::vector<MaterialInfo>& scattererMaterials()
-{
-    static const std::vector<MaterialInfo> materials{
-        {u8"水素", 1, 1, 1.008},
-        {u8"炭素", 6, 36, 12.011},
-        {u8"鉄", 26, 676, 55.845},
-        {u8"鉛", 82, 6724, 207.2},
-        air(),
-        {u8"PMMA", 54, 316, 100.117}, // C5H8O2: 5·6 + 8·1 + 2·8, 5·36 + 8·1 + 2·64
-        {u8"水", 10, 66, 18.015},     // H2O: 2·1 + 8, 2·1 + 64
-    };
-    return materials;
+const std::vector<MaterialInfo>& ScattererMaterials() {
+  static const std::vector<MaterialInfo> materials{
+      {u8"水素", 1, 1, 1.008},
+      {u8"炭素", 6, 36, 12.011},
+      {u8"鉄", 26, 676, 55.845},
+      {u8"鉛", 82, 6724, 207.2},
+      Air(),
+      {u8"PMMA", 54, 316, 100.117},  // C5H8O2: 5·6 + 8·1 + 2·8, 5·36 + 8·1 + 2·64
+      {u8"水", 10, 66, 18.015},      // H2O: 2·1 + 8, 2·1 + 64
+  };
+  return materials;
 }
 
-} // namespace tables_test
+}  // namespace tervolin::tables_test
