@@ -1,0 +1,141 @@
+#include "data/material_catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "data/scatterer_data.h"
+
+namespace tervolin {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::array<MaterialEntry, 7> kOriginalMaterials{{
+    {"水素", "hydrogen"},
+    {"炭素", "carbon"},
+    {"鉄", "iron"},
+    {"鉛", "lead"},
+    {"空気", "air"},
+    {"PMMA", "pmma"},
+    {"水", "water"},
+}};
+
+// An index file is a few hundred bytes; anything far larger is not one.
+constexpr std::uintmax_t kMaxIndexBytes = 1 << 20;
+
+// Length in bytes of the UTF-8 sequence led by `lead`, 0 if it cannot lead one.
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+// Well-formed UTF-8 (overlong forms and surrogates aside) without control characters:
+// text that can stand as one line of the list.
+bool IsDisplayableText(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = SequenceLength(lead);
+    if (length == 0 || i + length > text.size() || lead < 0x20 || lead == 0x7F) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    i += length;
+  }
+  return !text.empty();
+}
+
+bool IsOriginal(const std::string& name) {
+  return std::any_of(kOriginalMaterials.begin(), kOriginalMaterials.end(),
+                     [&](const MaterialEntry& entry) { return entry.name == name; });
+}
+
+bool IsRegularFile(const fs::path& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
+}
+
+// Stems of the files in folder that end in ".xfs" and have a ".csv" beside them.
+std::set<std::string> MaterialsWithBothTables(const fs::path& folder) {
+  std::set<std::string> names;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const fs::path& file = it->path();
+    if (file.extension() != ".xfs" || !IsRegularFile(file)) continue;
+    const std::string name = file.stem().string();
+    if (IsDisplayableText(name) && !IsOriginal(name) &&
+        IsRegularFile(fs::path(file).replace_extension(".csv")))
+      names.insert(name);
+  }
+  return names;
+}
+
+// The index file's text, empty when it is missing, not a regular file or too large.
+std::string ReadIndexText(const fs::path& path) {
+  std::error_code error;
+  if (!fs::is_regular_file(path, error)) return {};
+  const std::uintmax_t size = fs::file_size(path, error);
+  if (error || size > kMaxIndexBytes) return {};
+  std::ifstream in(path, std::ios::binary);
+  std::string text;
+  text.resize(static_cast<std::size_t>(size));
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+  return text;
+}
+
+// The entries of the index file in its order; comment, empty and garbled lines and
+// repeated names are skipped, an alias that cannot be shown is dropped.
+std::vector<MaterialEntry> ReadIndex(const fs::path& path) {
+  std::vector<MaterialEntry> entries;
+  std::istringstream lines(ReadIndexText(path));
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line.front() == '#') continue;
+    const std::size_t tab = line.find('\t');
+    MaterialEntry entry{line.substr(0, tab), tab == std::string::npos ? "" : line.substr(tab + 1)};
+    if (!IsDisplayableText(entry.name)) continue;
+    if (!IsDisplayableText(entry.alias)) entry.alias.clear();
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+}  // namespace
+
+std::vector<MaterialEntry> ListMaterials(const fs::path& dataFolder) {
+  std::vector<MaterialEntry> list(kOriginalMaterials.begin(), kOriginalMaterials.end());
+  const fs::path folder = dataFolder / kScattererFolder;
+  std::set<std::string> unlisted = MaterialsWithBothTables(folder);
+  for (MaterialEntry& entry : ReadIndex(folder / kMaterialIndexFile))
+    if (unlisted.erase(entry.name) == 1) list.push_back(std::move(entry));
+  for (const std::string& name : unlisted) list.push_back({name, ""});
+  return list;
+}
+
+std::optional<MaterialEntry> FindMaterial(const std::vector<MaterialEntry>& materials,
+                                          std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  for (const MaterialEntry& entry : materials)
+    if (EqualIgnoringAsciiCase(entry.name, text) || EqualIgnoringAsciiCase(entry.alias, text))
+      return entry;
+  return std::nullopt;
+}
+
+}  // namespace tervolin
