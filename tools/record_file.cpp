@@ -7,7 +7,7 @@
 
 namespace tervolin::tables {
 
-// Formats with the C library; make_tables sets the "C" locale at start-up so
+// Formats with the C library; main sets the "C" locale at start-up so
 // that the decimal point is "." on every system.
 std::string FormatRecord(const Record& record) {
   std::string line;
@@ -21,11 +21,26 @@ std::string FormatRecord(const Record& record) {
 }
 
 void WriteRecords(const std::filesystem::path& path, const std::vector<Record>& records) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::string text;
   for (const Record& record : records)
-    out << FormatRecord(record);
+    text += FormatRecord(record);
+  WriteFileSafely(path, text);
+}
+
+// The text goes to "<file>.part" beside the file, which a rename then puts in the
+// file's place: a reader sees the old file or the whole new one, never a part.
+void WriteFileSafely(const std::filesystem::path& path, const std::string& text) {
+  std::filesystem::path part = path;
+  part += ".part";
+  std::ofstream out(part, std::ios::binary | std::ios::trunc);
+  out << text;
   out.close();
-  if (!out) throw TableError("cannot write " + DisplayName(path));
+  std::error_code error;
+  if (out) std::filesystem::rename(part, path, error);
+  if (!out || error) {
+    std::filesystem::remove(part, error);
+    throw TableError("cannot write " + DisplayName(path));
+  }
 }
 
 std::string DisplayName(const std::filesystem::path& path) {

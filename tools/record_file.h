@@ -18,6 +18,10 @@ std::string FormatRecord(const Record& record);
 // file cannot be written.
 void WriteRecords(const std::filesystem::path& path, const std::vector<Record>& records);
 
+// Puts text in place of the file at path by way of a temporary file in the same
+// folder, so the file is never left half written; throws a TableError on failure.
+void WriteFileSafely(const std::filesystem::path& path, const std::string& text);
+
 // The path as UTF-8 text, for messages.
 std::string DisplayName(const std::filesystem::path& path);
 

@@ -1,40 +1,24 @@
-// The committed tables are exactly what tervolin_tables writes from xraylib.
+// The committed tables are exactly what tervolin-tables writes from xraylib.
 
 #include "table_file.h"
+#include "tool_run.h"
+
+#include "data/material_catalogue.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 using namespace tervolin::tables_test;
+using tervolin::ListMaterials;
+using tervolin::MaterialEntry;
 
 namespace {
-
-std::string Quoted(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return '"' + std::string(text.begin(), text.end()) + '"';
-}
-
-// Runs the tool with the given argument text; returns std::system's status.
-int RunTool(const std::string& arguments, const fs::path& errorLog) {
-  const std::string command =
-      Quoted(fs::path(TERVOLIN_TABLES_TOOL)) + " " + arguments + " 2>" + Quoted(errorLog);
-  return std::system(command.c_str());
-}
-
-fs::path FreshTemporaryFolder(const std::string& purpose) {
-  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-  const fs::path folder =
-      fs::temp_directory_path() / ("tervolin_tables_" + purpose + "_" + std::to_string(ticks));
-  fs::create_directories(folder);
-  return folder;
-}
 
 // Regular files below folder, as paths relative to it; README.md is left out.
 std::set<fs::path> DataFilesBelow(const fs::path& folder) {
@@ -60,7 +44,8 @@ class Regeneration : public ::testing::Test {
 TEST_F(Regeneration, ToolSucceedsAndWritesTheSameSetOfFilesAsCommitted) {
   ASSERT_EQ(status, 0) << ReadBytes(scratch / "stderr.txt");
   const std::set<fs::path> committed = DataFilesBelow(TablesDir());
-  EXPECT_EQ(committed.size(), 15u);  // Mus2018.dat and two files per material
+  // Mus2018.dat, two files per material and the index materials.txt
+  EXPECT_EQ(committed.size(), 2 * ScattererMaterials().size() + 2);
   EXPECT_EQ(DataFilesBelow(scratch / "out"), committed);
 }
 
@@ -75,6 +60,15 @@ TEST_F(Regeneration, EveryCommittedFileIsByteIdenticalToTheRegeneratedOne) {
   }
 }
 
+// The program's catalogue reads the shipped index: every material in the tool's order.
+TEST(ShippedIndex, ListsEveryShippedMaterialInTheOrderOfTheTablesTests) {
+  std::vector<std::string> expected, listed;
+  for (const MaterialInfo& material : ScattererMaterials())
+    expected.emplace_back(material.name.begin(), material.name.end());
+  for (const MaterialEntry& entry : ListMaterials(TablesDir())) listed.push_back(entry.name);
+  EXPECT_EQ(listed, expected);
+}
+
 TEST(ToolFailures, ReportsAndFailsWhenItCannotWriteOrHasNoOutputFolder) {
   const fs::path scratch = FreshTemporaryFolder("failures");
   const fs::path log = scratch / "stderr.txt";
@@ -85,7 +79,7 @@ TEST(ToolFailures, ReportsAndFailsWhenItCannotWriteOrHasNoOutputFolder) {
   const fs::path blocker = scratch / "not_a_folder";
   std::ofstream(blocker) << "a file where the output folder should be\n";
   EXPECT_NE(RunTool(Quoted(blocker), log), 0) << "output folder is a regular file";
-  EXPECT_NE(ReadBytes(log).find("tervolin_tables"), std::string::npos);
+  EXPECT_NE(ReadBytes(log).find("tervolin-tables"), std::string::npos);
 
   const fs::path occupied = scratch / "occupied";
   fs::create_directories(MaterialFile(u8"水", u8".xfs", occupied));  // a folder in the file's place

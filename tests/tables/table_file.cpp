@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <xraylib.h>
+
 namespace fs = std::filesystem;
 
 namespace tervolin::tables_test {
@@ -52,6 +54,30 @@ MaterialInfo Air() {
   return {u8"空気", 2.0 * electrons / atoms, 2.0 * squares / atoms, 2.0 / atoms};
 }
 
+// An element as xraylib weighs it.
+MaterialInfo Element(std::u8string name, int z) {
+  return {std::move(name), double(z), double(z * z), AtomicWeight(z, nullptr)};
+}
+
+// A mixture of xraylib's NIST list, counted atomsPerUnit atoms to the formula unit
+// by n_i ∝ w_i / A_i, as air above.
+MaterialInfo NistMixture(std::u8string name, const char* nistName, double atomsPerUnit) {
+  compoundDataNIST* data = GetCompoundDataNISTByName(nistName, nullptr);
+  if (data == nullptr) throw std::runtime_error(std::string("not in xraylib: ") + nistName);
+  double atoms = 0.0, electrons = 0.0, squares = 0.0, mass = 0.0;
+  for (int i = 0; i < data->nElements; ++i) {
+    const int z = data->Elements[i];
+    const double n = data->massFractions[i] / AtomicWeight(z, nullptr);
+    atoms += n;
+    electrons += n * z;
+    squares += n * z * z;
+    mass += data->massFractions[i];
+  }
+  FreeCompoundDataNIST(data);
+  const double scale = atomsPerUnit / atoms;
+  return {std::move(name), scale * electrons, scale * squares, scale * mass};
+}
+
 }  // namespace
 
 fs::path TablesDir() {
@@ -89,6 +115,17 @@ const std::vector<MaterialInfo>& ScattererMaterials() {
       Air(),
       {u8"PMMA", 54, 316, 100.117},  // C5H8O2: 5·6 + 8·1 + 2·8, 5·36 + 8·1 + 2·64
       {u8"水", 10, 66, 18.015},      // H2O: 2·1 + 8, 2·1 + 64
+      NistMixture(u8"骨", "Bone, Cortical (ICRP)", 1.0),  // tissues: one mean atom
+      NistMixture(u8"軟部組織", "Tissue, Soft (ICRP)", 1.0),
+      NistMixture(u8"筋肉", "Muscle, Skeletal", 1.0),
+      NistMixture(u8"脂肪", "Adipose Tissue (ICRP)", 1.0),
+      NistMixture(u8"肺", "Lung (ICRP)", 1.0),
+      Element(u8"アルミニウム", 13),
+      Element(u8"銅", 29),
+      Element(u8"タングステン", 74),
+      Element(u8"ヨウ素", 53),
+      NistMixture(u8"ヨウ化セシウム", "Cesium Iodide", 2.0),  // CsI
+      NistMixture(u8"ガドリニウム酸硫化物", "Gadolinium Oxysulfide", 5.0),  // Gd2O2S
   };
   return materials;
 }

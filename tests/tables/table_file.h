@@ -23,7 +23,7 @@ std::vector<Record> ReadRecords(const std::filesystem::path& path);
 // The whole file as bytes.
 std::string ReadBytes(const std::filesystem::path& path);
 
-// The seven scatterer materials, in the order of the program's list, with
+// The shipped scatterer materials, in the order of the program's list, with
 // the make-up of one formula unit: its electrons Σ n_i Z_i, its Σ n_i Z_i²
 // and its molar mass in g/mol.
 struct MaterialInfo {

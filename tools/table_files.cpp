@@ -1,20 +1,11 @@
-// tervolin_tables OUTDIR
-//
-// Writes the program's data files from xraylib:
-//   OUTDIR/Mus2018.dat             attenuation of the tube's anode and filters
-//   OUTDIR/XFS_Data/<name>.xfs     F(x) and S(x) of each scatterer material
-//   OUTDIR/XFS_Data/<name>.csv     its scattering cross sections per 0.5-keV bin
-// Exits with status 1 and a message on any failure.
+#include "table_files.h"
 
 #include "grids.h"
-#include "materials.h"
 #include "record_file.h"
 #include "scattering.h"
 
-#include <clocale>
-#include <cstdio>
-#include <exception>
-#include <filesystem>
+#include "data/material_catalogue.h"
+#include "data/scatterer_data.h"
 
 namespace fs = std::filesystem;
 
@@ -56,34 +47,31 @@ std::vector<Record> AttenuationRecords() {
   return records;
 }
 
-void WriteMaterialFiles(const fs::path& folder, const Material& material) {
-  const fs::path stem = folder / material.name;
-  WriteRecords(fs::path(stem).concat(u8".xfs"), FormFactorRecords(material));
-  WriteRecords(fs::path(stem).concat(u8".csv"), CrossSectionRecords(material));
-}
-
-void WriteAllTables(const fs::path& outdir) {
-  const fs::path folder = outdir / u8"XFS_Data";
-  fs::create_directories(folder);
-  for (const Material& material : ScattererMaterials())
-    WriteMaterialFiles(folder, material);
-  WriteRecords(outdir / u8"Mus2018.dat", AttenuationRecords());
-}
-
 }  // namespace
-}  // namespace tervolin::tables
 
-int main(int argc, char** argv) {
-  std::setlocale(LC_ALL, "C");
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: tervolin_tables OUTDIR\n");
-    return 2;
-  }
-  try {
-    tervolin::tables::WriteAllTables(argv[1]);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "tervolin_tables: %s\n", error.what());
-    return 1;
-  }
-  return 0;
+std::vector<fs::path> WriteMaterialFiles(const fs::path& dataFolder, const Material& material) {
+  const fs::path folder = dataFolder / kScattererFolder;
+  fs::create_directories(folder);
+  const fs::path stem = folder / material.name;
+  const fs::path xfs = fs::path(stem).concat(u8".xfs");
+  const fs::path csv = fs::path(stem).concat(u8".csv");
+  // Both record lists first, so that an xraylib error leaves no file behind.
+  const std::vector<Record> formFactors = FormFactorRecords(material);
+  const std::vector<Record> crossSections = CrossSectionRecords(material);
+  WriteRecords(xfs, formFactors);
+  WriteRecords(csv, crossSections);
+  return {xfs, csv};
 }
+
+void WriteAttenuationTable(const fs::path& dataFolder) {
+  WriteRecords(dataFolder / u8"Mus2018.dat", AttenuationRecords());
+}
+
+void WriteMaterialIndex(const fs::path& dataFolder, const std::vector<MaterialDefinition>& materials) {
+  std::string text = "# name\talias (written by tervolin-tables)\n";
+  for (const MaterialDefinition& material : materials)
+    text += std::string(material.name.begin(), material.name.end()) + '\t' + material.alias + '\n';
+  WriteFileSafely(dataFolder / kScattererFolder / kMaterialIndexFile, text);
+}
+
+}  // namespace tervolin::tables
