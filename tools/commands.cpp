@@ -47,8 +47,8 @@ std::optional<std::string> ExistingMaterialReason(const AddRequest& request) {
 int MakeShippedTables(const fs::path& outdir) {
   try {
     for (const MaterialDefinition& definition : ShippedMaterials())
-      WriteMaterialFiles(outdir, MaterialFromSource(definition.name, definition.source,
-                                                    definition.atomsPerUnit));
+      WriteMaterialFiles(
+          outdir, MaterialFromSource(definition.name, definition.source, definition.atomsPerUnit));
     WriteMaterialIndex(outdir, ShippedMaterials());
     WriteAttenuationTable(outdir);
   } catch (const std::exception& error) {

@@ -16,10 +16,10 @@ inline constexpr int kExitUsage = 2;
 int MakeShippedTables(const std::filesystem::path& outdir);
 
 struct AddRequest {
-  std::string name;    // list entry and file stem, UTF-8
-  std::string source;  // chemical formula or xraylib NIST compound name
+  std::string name;                        // list entry and file stem, UTF-8
+  std::string source;                      // chemical formula or xraylib NIST compound name
   std::filesystem::path dataFolder = ".";  // the folder that holds XFS_Data
-  bool force = false;  // replace a material that is already there
+  bool force = false;                      // replace a material that is already there
 };
 
 // Writes the two files of one more material and prints their paths.

@@ -56,7 +56,8 @@ int Run(const std::vector<std::string>& args) {
   if (command == "add") return Add(rest);
   if (command == "list-sources") return rest.empty() ? ListSources() : Usage("too many arguments");
   if (command == "--help" || command == "-h") return std::fputs(kUsage, stdout), kExitOk;
-  if (command == "make") return rest.size() == 1 ? MakeShippedTables(rest.front()) : Usage("make needs one OUTDIR");
+  if (command == "make")
+    return rest.size() == 1 ? MakeShippedTables(rest.front()) : Usage("make needs one OUTDIR");
   if (args.size() == 1 && !command.starts_with("-")) return MakeShippedTables(args.front());
   return Usage("unknown command");
 }

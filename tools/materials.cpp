@@ -69,8 +69,8 @@ std::vector<AtomCount> CountsFromMassFractions(const compoundDataNIST& data, dou
 Material FromFormula(std::u8string name, const std::string& text) {
   xrl_error* error = nullptr;
   compoundData* result = CompoundParser(text.c_str(), &error);
-  const FormulaData parsed(
-      RequireResult(result, error, DescribeCall("CompoundParser", text)), FreeCompoundData);
+  const FormulaData parsed(RequireResult(result, error, DescribeCall("CompoundParser", text)),
+                           FreeCompoundData);
   if (parsed->nElements == 1 && parsed->nAtoms[0] == 1.0)
     return Material{std::move(name), {AtomCount{parsed->Elements[0], 1.0}}, {}};
   Material material{std::move(name), {}, text};
@@ -93,7 +93,8 @@ Material MaterialFromSource(std::u8string name, const std::string& source, doubl
   } catch (const TableError& error) {
     throw TableError("unknown source \"" + source +
                      "\": neither a chemical formula nor an xraylib NIST compound name"
-                     " (tervolin-tables list-sources prints those) [" + error.what() + "]");
+                     " (tervolin-tables list-sources prints those) [" +
+                     error.what() + "]");
   }
 }
 

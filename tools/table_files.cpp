@@ -67,7 +67,8 @@ void WriteAttenuationTable(const fs::path& dataFolder) {
   WriteRecords(dataFolder / u8"Mus2018.dat", AttenuationRecords());
 }
 
-void WriteMaterialIndex(const fs::path& dataFolder, const std::vector<MaterialDefinition>& materials) {
+void WriteMaterialIndex(const fs::path& dataFolder,
+                        const std::vector<MaterialDefinition>& materials) {
   std::string text = "# name\talias (written by tervolin-tables)\n";
   for (const MaterialDefinition& material : materials)
     text += std::string(material.name.begin(), material.name.end()) + '\t' + material.alias + '\n';

@@ -16,7 +16,8 @@ const std::vector<std::string> kSeven{"水素", "炭素", "鉄", "鉛", "空気"
 
 std::vector<std::string> Names(const std::vector<MaterialEntry>& list) {
   std::vector<std::string> names;
-  for (const MaterialEntry& entry : list) names.push_back(entry.name);
+  for (const MaterialEntry& entry : list)
+    names.push_back(entry.name);
   return names;
 }
 
@@ -34,8 +35,10 @@ void AddTables(const ScratchDirectory& dir, const std::string& name) {
 TEST(MaterialCatalogue, SevenAlwaysFirstThenIndexOrderThenByteOrder) {
   ScratchDirectory dir;
   EXPECT_EQ(Names(ListMaterials(dir.path())), kSeven) << "no XFS_Data at all";
-  for (const char* name : {"骨", "脂肪", "Zinc", "Boron", "水"}) AddTables(dir, name);
-  dir.Write("XFS_Data/materials.txt", "# name\talias\n脂肪\tadipose\r\n\nnot-there\tx\n骨\tbone\n脂肪\tagain\n");
+  for (const char* name : {"骨", "脂肪", "Zinc", "Boron", "水"})
+    AddTables(dir, name);
+  dir.Write("XFS_Data/materials.txt",
+            "# name\talias\n脂肪\tadipose\r\n\nnot-there\tx\n骨\tbone\n脂肪\tagain\n");
   const auto list = ListMaterials(dir.path());
   EXPECT_EQ(Names(list), SevenThen({"脂肪", "骨", "Boron", "Zinc"}));
   EXPECT_EQ(list[6].alias, "water");
@@ -79,8 +82,8 @@ TEST(MaterialCatalogue, GarbledOrOddIndexFilesAreSurvived) {
 }
 
 TEST(MaterialCatalogue, FindsByNameOrAliasIgnoringAsciiCaseOnly) {
-  const std::vector<MaterialEntry> list{{"水素", "hydrogen"}, {"PMMA", "pmma"}, {"骨", "bone"},
-                                        {"Zinc", ""}};
+  const std::vector<MaterialEntry> list{
+      {"水素", "hydrogen"}, {"PMMA", "pmma"}, {"骨", "bone"}, {"Zinc", ""}};
   EXPECT_EQ(FindMaterial(list, "HyDrogen")->name, "水素");
   EXPECT_EQ(FindMaterial(list, "骨")->name, "骨");
   EXPECT_EQ(FindMaterial(list, "BONE")->name, "骨");

@@ -59,8 +59,9 @@ TEST_F(AddCommand, FormulaGivesBothTablesWithTheFormulaUnitsLimitsAndIsListed) {
 TEST_F(AddCommand, NistCompoundNameIsAcceptedAndListSourcesNamesIt) {
   ASSERT_EQ(Add("'Ferrous Sulfate Dosimeter Solution' 'Ferrous Sulfate Dosimeter Solution'"), 0)
       << Errors();
-  EXPECT_EQ(ReadRecords(MaterialFile(u8"Ferrous Sulfate Dosimeter Solution", u8".xfs", data_)).size(),
-            45u);
+  EXPECT_EQ(
+      ReadRecords(MaterialFile(u8"Ferrous Sulfate Dosimeter Solution", u8".xfs", data_)).size(),
+      45u);
   ASSERT_EQ(RunTool("list-sources", data_ / "stderr.txt", data_ / "stdout.txt"), 0);
   EXPECT_NE(Output().find("\nFerrous Sulfate Dosimeter Solution\n"), std::string::npos);
   EXPECT_NE(Output().find("\nBone, Cortical (ICRP)\n"), std::string::npos);

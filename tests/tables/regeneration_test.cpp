@@ -65,7 +65,8 @@ TEST(ShippedIndex, ListsEveryShippedMaterialInTheOrderOfTheTablesTests) {
   std::vector<std::string> expected, listed;
   for (const MaterialInfo& material : ScattererMaterials())
     expected.emplace_back(material.name.begin(), material.name.end());
-  for (const MaterialEntry& entry : ListMaterials(TablesDir())) listed.push_back(entry.name);
+  for (const MaterialEntry& entry : ListMaterials(TablesDir()))
+    listed.push_back(entry.name);
   EXPECT_EQ(listed, expected);
 }
 

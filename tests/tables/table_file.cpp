@@ -124,7 +124,7 @@ const std::vector<MaterialInfo>& ScattererMaterials() {
       Element(u8"銅", 29),
       Element(u8"タングステン", 74),
       Element(u8"ヨウ素", 53),
-      NistMixture(u8"ヨウ化セシウム", "Cesium Iodide", 2.0),  // CsI
+      NistMixture(u8"ヨウ化セシウム", "Cesium Iodide", 2.0),                // CsI
       NistMixture(u8"ガドリニウム酸硫化物", "Gadolinium Oxysulfide", 5.0),  // Gd2O2S
   };
   return materials;

@@ -24,11 +24,14 @@ namespace {
 
 QStringList Entries(const QListWidget& list) {
   QStringList entries;
-  for (int row = 0; row < list.count(); ++row) entries.append(list.item(row)->text());
+  for (int row = 0; row < list.count(); ++row)
+    entries.append(list.item(row)->text());
   return entries;
 }
 
-QImage Graph(const Form4& f) { return AtLogicalSize(f.Picture1->RetainedImage()); }
+QImage Graph(const Form4& f) {
+  return AtLogicalSize(f.Picture1->RetainedImage());
+}
 
 // Closes the calculation screen for good, so that the next one is made afresh.
 void CloseCalculationScreen() {
@@ -58,7 +61,8 @@ class MaterialListTest : public QObject {
     QTest::keyClick(f.List1, Qt::Key_Down);  // the first key press picks the first entry
     QTest::keyClick(f.List1, Qt::Key_End);
     QCOMPARE(f.List1->currentItem()->text(), Utf8("ガドリニウム酸硫化物"));
-    QVERIFY(f.List1->viewport()->rect().intersects(f.List1->visualItemRect(f.List1->currentItem())));
+    QVERIFY(
+        f.List1->viewport()->rect().intersects(f.List1->visualItemRect(f.List1->currentItem())));
     QCOMPARE(f.List1->currentItem()->toolTip(), Utf8("ガドリニウム酸硫化物 (gos)"));
     SaveShot(*f.List1, "material_list_end.png");
   }
@@ -79,7 +83,8 @@ class MaterialListTest : public QObject {
     Form4& f = OpenCalculationScreen(tervolin::kCoherent);
     QCOMPARE(Entries(*f.List1), shipped + Utf8("Zirconia 重水").split(' '));
 
-    workspace_->Scratch().Write("XFS_Data/materials.txt", "# name\talias\n重水\theavy-water\n骨\tbone\n");
+    workspace_->Scratch().Write("XFS_Data/materials.txt",
+                                "# name\talias\n重水\theavy-water\n骨\tbone\n");
     CloseCalculationScreen();
     Form4& again = OpenCalculationScreen(tervolin::kCoherent);
     const QStringList entries = Entries(*again.List1);
@@ -117,7 +122,8 @@ class MaterialListTest : public QObject {
       QTest::mouseClick(f.Command1, Qt::LeftButton);
     }
     QVERIFY(answerer_.Answered().isEmpty());
-    for (auto isColour : {IsRed, IsGreen, IsBlue}) QVERIFY(CountPixels(Graph(f), isColour) > 300);
+    for (auto isColour : {IsRed, IsGreen, IsBlue})
+      QVERIFY(CountPixels(Graph(f), isColour) > 300);
     SaveShot(f, "calculation_screen_tissues.png");
   }
 
