@@ -8,8 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <filesystem>
-
 #include "core/user_coordinates.h"
 #include "data/material_catalogue.h"
 #include "ui/controls.h"
@@ -68,7 +66,7 @@ void BuildMaterialList(Form4& f) {
   f.List1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   f.List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   f.List1->setWordWrap(true);
-  for (const MaterialEntry& material : ListMaterials(std::filesystem::current_path())) {
+  for (const MaterialEntry& material : ListMaterials(".")) {
     auto* item = new QListWidgetItem(QString::fromStdString(material.name), f.List1);
     // Long names show whole, with the English name, when the pointer rests on them.
     item->setToolTip(material.alias.empty() ? item->text()
