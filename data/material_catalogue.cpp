@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "data/scatterer_data.h"
+#include "data/utf8_text.h"
 
 namespace tervolin {
 
@@ -27,29 +28,6 @@ const std::array<MaterialEntry, 7> kOriginalMaterials{{
 
 // An index file is a few hundred bytes; anything far larger is not one.
 constexpr std::uintmax_t kMaxIndexBytes = 1 << 20;
-
-// Length in bytes of the UTF-8 sequence led by `lead`, 0 if it cannot lead one.
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) return 2;
-  if (lead >= 0xE0 && lead <= 0xEF) return 3;
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  return 0;
-}
-
-// Well-formed UTF-8 (overlong forms and surrogates aside) without control characters:
-// text that can stand as one line of the list.
-bool IsDisplayableText(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = SequenceLength(lead);
-    if (length == 0 || i + length > text.size() || lead < 0x20 || lead == 0x7F) return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    i += length;
-  }
-  return !text.empty();
-}
 
 bool IsOriginal(const std::string& name) {
   return std::any_of(kOriginalMaterials.begin(), kOriginalMaterials.end(),

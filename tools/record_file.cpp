@@ -5,36 +5,47 @@
 #include <cstdio>
 #include <fstream>
 
-namespace tables {
+namespace tervolin::tables {
 
-// Formats with the C library; make_tables sets the "C" locale at start-up so
+// Formats with the C library; main sets the "C" locale at start-up so
 // that the decimal point is "." on every system.
-std::string formatRecord(const Record& record)
-{
-    std::string line;
-    char number[32];
-    for (const double value : record) {
-        std::snprintf(number, sizeof number, "%.8E", value);
-        line += line.empty() ? "" : ", ";
-        line += number;
-    }
-    return line + '\n';
+std::string FormatRecord(const Record& record) {
+  std::string line;
+  char number[32];
+  for (const double value : record) {
+    std::snprintf(number, sizeof number, "%.8E", value);
+    line += line.empty() ? "" : ", ";
+    line += number;
+  }
+  return line + '\n';
 }
 
-void writeRecords(const std::filesystem::path& path, const std::vector<Record>& records)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (const Record& record : records)
-        out << formatRecord(record);
-    out.close();
-    if (!out)
-        throw TableError("cannot write " + displayName(path));
+void WriteRecords(const std::filesystem::path& path, const std::vector<Record>& records) {
+  std::string text;
+  for (const Record& record : records)
+    text += FormatRecord(record);
+  WriteFileSafely(path, text);
 }
 
-std::string displayName(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+// The text goes to "<file>.part" beside the file, which a rename then puts in the
+// file's place: a reader sees the old file or the whole new one, never a part.
+void WriteFileSafely(const std::filesystem::path& path, const std::string& text) {
+  std::filesystem::path part = path;
+  part += ".part";
+  std::ofstream out(part, std::ios::binary | std::ios::trunc);
+  out << text;
+  out.close();
+  std::error_code error;
+  if (out) std::filesystem::rename(part, path, error);
+  if (!out || error) {
+    std::filesystem::remove(part, error);
+    throw TableError("cannot write " + DisplayName(path));
+  }
 }
 
-} // namespace tables
+std::string DisplayName(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+}  // namespace tervolin::tables

@@ -5,25 +5,25 @@
 
 #include "materials.h"
 
-namespace tables {
+namespace tervolin::tables {
 
 // Form factor in the independent-atom approximation: sqrt(Σ n_i F_i(x)²),
 // x in 1/Å.  Interference between the atoms of a molecule is left out.
-double formFactor(const Material& material, double x);
+double FormFactor(const Material& material, double x);
 
 // Incoherent scattering function Σ n_i S_i(x), x in 1/Å.
-double scatteringFunction(const Material& material, double x);
+double ScatteringFunction(const Material& material, double x);
 
 // Coherent (Rayleigh) scattering cross section per unit mass, cm²/g; E in keV.
-double coherentPerMass(const Material& material, double energy);
+double CoherentPerMass(const Material& material, double energy);
 
 // Incoherent (Compton) scattering cross section per unit mass, cm²/g.
-double incoherentPerMass(const Material& material, double energy);
+double IncoherentPerMass(const Material& material, double energy);
 
 // Total mass attenuation coefficient of element z, cm²/g.
-double massAttenuation(int z, double energy);
+double MassAttenuation(int z, double energy);
 
 // Linear attenuation coefficient of element z at its standard density, 1/cm.
-double linearAttenuation(int z, double energy);
+double LinearAttenuation(int z, double energy);
 
-} // namespace tables
+}  // namespace tervolin::tables

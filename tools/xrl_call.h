@@ -10,56 +10,50 @@
 #include <stdexcept>
 #include <string>
 
-namespace tables {
+namespace tervolin::tables {
 
 // Any failure while making the tables: an xraylib error, a value that is not
 // positive, a file that cannot be written.
 class TableError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // Frees the error and throws a TableError naming the call, if there is one.
-void throwIfError(xrl_error* error, const std::string& call);
+void ThrowIfError(xrl_error* error, const std::string& call);
 
 // Checks what an xraylib call that allocates a struct returned.
 template <class T>
-T* requireResult(T* result, xrl_error* error, const std::string& call)
-{
-    throwIfError(error, call);
-    if (result == nullptr)
-        throw TableError(call + ": xraylib returned nothing");
-    return result;
+T* RequireResult(T* result, xrl_error* error, const std::string& call) {
+  ThrowIfError(error, call);
+  if (result == nullptr) throw TableError(call + ": xraylib returned nothing");
+  return result;
 }
 
 // Throws unless value is finite and above zero.
-void requirePositive(double value, const std::string& call);
+void RequirePositive(double value, const std::string& call);
 
 // "name(arg1, arg2)" for messages.
 template <class... Args>
-std::string describeCall(const char* name, const Args&... args)
-{
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
-    text << name << '(';
-    const char* separator = "";
-    ((text << separator << args, separator = ", "), ...);
-    text << ')';
-    return text.str();
+std::string DescribeCall(const char* name, const Args&... args) {
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
+  text << name << '(';
+  const char* separator = "";
+  ((text << separator << args, separator = ", "), ...);
+  text << ')';
+  return text.str();
 }
 
 // Calls an xraylib function that reports through a trailing xrl_error** and
 // returns its value, which must be positive.
 template <class Fn, class... Args>
-double positiveValue(const char* name, Fn fn, Args... args)
-{
-    xrl_error* error = nullptr;
-    const double value = fn(args..., &error);
-    if (error != nullptr)
-        throwIfError(error, describeCall(name, args...));
-    if (!std::isfinite(value) || !(value > 0.0))
-        requirePositive(value, describeCall(name, args...));
-    return value;
+double PositiveValue(const char* name, Fn fn, Args... args) {
+  xrl_error* error = nullptr;
+  const double value = fn(args..., &error);
+  if (error != nullptr) ThrowIfError(error, DescribeCall(name, args...));
+  if (!std::isfinite(value) || !(value > 0.0)) RequirePositive(value, DescribeCall(name, args...));
+  return value;
 }
 
-} // namespace tables
+}  // namespace tervolin::tables

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "core/user_coordinates.h"
+#include "data/material_catalogue.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/calculation_screen.h"
@@ -25,9 +26,6 @@ QFont Times(double points) { return ScreenFont(U("Times New Roman"), points); }
 const QColor kCaptionRed{255, 0, 0};
 const QColor kCaptionDarkGreen{0, 128, 0};
 const QColor kCaptionBlue{0, 0, 255};
-
-// The scatterer materials in list order; each names its files in XFS_Data.
-constexpr const char* kMaterials[] = {"水素", "炭素", "鉄", "鉛", "空気", "PMMA", "水"};
 
 // Right edge of the scattering-type heading (Left 8400 + Width 1575 twips). The
 // heading is right-aligned, so "非干渉性散乱", a character longer than the layout's
@@ -63,7 +61,17 @@ void BuildMaterialList(Form4& f) {
   f.List1->setObjectName("List1");
   f.List1->setGeometry(TwipsRect(3840, 1560, 1335, 2580));
   f.List1->setSelectionMode(QAbstractItemView::SingleSelection);
-  for (const char* material : kMaterials) f.List1->addItem(U(material));
+  // The materials of the working directory, each naming its files in XFS_Data; a
+  // longer list scrolls within the list's fixed size, a long name wraps.
+  f.List1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  f.List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  f.List1->setWordWrap(true);
+  for (const MaterialEntry& material : ListMaterials(".")) {
+    auto* item = new QListWidgetItem(QString::fromStdString(material.name), f.List1);
+    // Long names show whole, with the English name, when the pointer rests on them.
+    item->setToolTip(material.alias.empty() ? item->text()
+                                            : item->text() + " (" + QString::fromStdString(material.alias) + ")");
+  }
 }
 
 void BuildColourFrame(Form4& f) {

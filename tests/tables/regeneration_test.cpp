@@ -1,106 +1,93 @@
-// The committed tables are exactly what tervolin_tables writes from xraylib.
+// The committed tables are exactly what tervolin-tables writes from xraylib.
 
 #include "table_file.h"
+#include "tool_run.h"
+
+#include "data/material_catalogue.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
-using namespace tables_test;
+using namespace tervolin::tables_test;
+using tervolin::ListMaterials;
+using tervolin::MaterialEntry;
 
 namespace {
 
-std::string quoted(const fs::path& path)
-{
-    const std::u8string text = path.u8string();
-    return '"' + std::string(text.begin(), text.end()) + '"';
-}
-
-// Runs the tool with the given argument text; returns std::system's status.
-int runTool(const std::string& arguments, const fs::path& errorLog)
-{
-    const std::string command =
-        quoted(fs::path(TERVOLIN_TABLES_TOOL)) + " " + arguments + " 2>" + quoted(errorLog);
-    return std::system(command.c_str());
-}
-
-fs::path freshTemporaryFolder(const std::string& purpose)
-{
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    const fs::path folder =
-        fs::temp_directory_path() / ("tervolin_tables_" + purpose + "_" + std::to_string(ticks));
-    fs::create_directories(folder);
-    return folder;
-}
-
 // Regular files below folder, as paths relative to it; README.md is left out.
-std::set<fs::path> dataFilesBelow(const fs::path& folder)
-{
-    std::set<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file() && entry.path().filename() != "README.md")
-            files.insert(fs::relative(entry.path(), folder));
-    return files;
+std::set<fs::path> DataFilesBelow(const fs::path& folder) {
+  std::set<fs::path> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
+    if (entry.is_regular_file() && entry.path().filename() != "README.md")
+      files.insert(fs::relative(entry.path(), folder));
+  return files;
 }
 
 class Regeneration : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        scratch = freshTemporaryFolder("regeneration");
-        status = runTool(quoted(scratch / "out"), scratch / "stderr.txt");
-    }
-    static void TearDownTestSuite() { fs::remove_all(scratch); }
+ protected:
+  static void SetUpTestSuite() {
+    scratch = FreshTemporaryFolder("regeneration");
+    status = RunTool(Quoted(scratch / "out"), scratch / "stderr.txt");
+  }
+  static void TearDownTestSuite() { fs::remove_all(scratch); }
 
-    static inline fs::path scratch;
-    static inline int status = -1;
+  static inline fs::path scratch;
+  static inline int status = -1;
 };
 
-TEST_F(Regeneration, ToolSucceedsAndWritesTheSameSetOfFilesAsCommitted)
-{
-    ASSERT_EQ(status, 0) << readBytes(scratch / "stderr.txt");
-    const std::set<fs::path> committed = dataFilesBelow(tablesDir());
-    EXPECT_EQ(committed.size(), 15u); // Mus2018.dat and two files per material
-    EXPECT_EQ(dataFilesBelow(scratch / "out"), committed);
+TEST_F(Regeneration, ToolSucceedsAndWritesTheSameSetOfFilesAsCommitted) {
+  ASSERT_EQ(status, 0) << ReadBytes(scratch / "stderr.txt");
+  const std::set<fs::path> committed = DataFilesBelow(TablesDir());
+  // Mus2018.dat, two files per material and the index materials.txt
+  EXPECT_EQ(committed.size(), 2 * ScattererMaterials().size() + 2);
+  EXPECT_EQ(DataFilesBelow(scratch / "out"), committed);
 }
 
-TEST_F(Regeneration, EveryCommittedFileIsByteIdenticalToTheRegeneratedOne)
-{
-    ASSERT_EQ(status, 0) << readBytes(scratch / "stderr.txt");
-    for (const fs::path& file : dataFilesBelow(tablesDir())) {
-        SCOPED_TRACE(quoted(file));
-        const std::string committed = readBytes(tablesDir() / file);
-        EXPECT_FALSE(committed.empty());
-        EXPECT_TRUE(committed == readBytes(scratch / "out" / file))
-            << "differs from the regenerated file: " << quoted(file);
-    }
+TEST_F(Regeneration, EveryCommittedFileIsByteIdenticalToTheRegeneratedOne) {
+  ASSERT_EQ(status, 0) << ReadBytes(scratch / "stderr.txt");
+  for (const fs::path& file : DataFilesBelow(TablesDir())) {
+    SCOPED_TRACE(Quoted(file));
+    const std::string committed = ReadBytes(TablesDir() / file);
+    EXPECT_FALSE(committed.empty());
+    EXPECT_TRUE(committed == ReadBytes(scratch / "out" / file))
+        << "differs from the regenerated file: " << Quoted(file);
+  }
 }
 
-TEST(ToolFailures, ReportsAndFailsWhenItCannotWriteOrHasNoOutputFolder)
-{
-    const fs::path scratch = freshTemporaryFolder("failures");
-    const fs::path log = scratch / "stderr.txt";
-
-    EXPECT_NE(runTool("", log), 0) << "no output folder given";
-    EXPECT_FALSE(readBytes(log).empty());
-
-    const fs::path blocker = scratch / "not_a_folder";
-    std::ofstream(blocker) << "a file where the output folder should be\n";
-    EXPECT_NE(runTool(quoted(blocker), log), 0) << "output folder is a regular file";
-    EXPECT_NE(readBytes(log).find("tervolin_tables"), std::string::npos);
-
-    const fs::path occupied = scratch / "occupied";
-    fs::create_directories(materialFile(u8"水", u8".xfs", occupied)); // a folder in the file's place
-    EXPECT_NE(runTool(quoted(occupied), log), 0) << "a data file cannot be written";
-    EXPECT_NE(readBytes(log).find("cannot write"), std::string::npos) << readBytes(log);
-
-    fs::remove_all(scratch);
+// The program's catalogue reads the shipped index: every material in the tool's order.
+TEST(ShippedIndex, ListsEveryShippedMaterialInTheOrderOfTheTablesTests) {
+  std::vector<std::string> expected, listed;
+  for (const MaterialInfo& material : ScattererMaterials())
+    expected.emplace_back(material.name.begin(), material.name.end());
+  for (const MaterialEntry& entry : ListMaterials(TablesDir()))
+    listed.push_back(entry.name);
+  EXPECT_EQ(listed, expected);
 }
 
-} // namespace
+TEST(ToolFailures, ReportsAndFailsWhenItCannotWriteOrHasNoOutputFolder) {
+  const fs::path scratch = FreshTemporaryFolder("failures");
+  const fs::path log = scratch / "stderr.txt";
+
+  EXPECT_NE(RunTool("", log), 0) << "no output folder given";
+  EXPECT_FALSE(ReadBytes(log).empty());
+
+  const fs::path blocker = scratch / "not_a_folder";
+  std::ofstream(blocker) << "a file where the output folder should be\n";
+  EXPECT_NE(RunTool(Quoted(blocker), log), 0) << "output folder is a regular file";
+  EXPECT_NE(ReadBytes(log).find("tervolin-tables"), std::string::npos);
+
+  const fs::path occupied = scratch / "occupied";
+  fs::create_directories(MaterialFile(u8"水", u8".xfs", occupied));  // a folder in the file's place
+  EXPECT_NE(RunTool(Quoted(occupied), log), 0) << "a data file cannot be written";
+  EXPECT_NE(ReadBytes(log).find("cannot write"), std::string::npos) << ReadBytes(log);
+
+  fs::remove_all(scratch);
+}
+
+}  // namespace

@@ -134,7 +134,9 @@ class CalculationScreenTest : public QObject {
     for (const auto& [shown, expected] : captions) QCOMPARE(shown, Utf8(expected));
     QStringList materials;
     for (int row = 0; row < f.List1->count(); ++row) materials.append(f.List1->item(row)->text());
-    QCOMPARE(materials, Utf8("水素 炭素 鉄 鉛 空気 PMMA 水").split(' '));
+    QCOMPARE(materials, Utf8("水素 炭素 鉄 鉛 空気 PMMA 水 骨 軟部組織 筋肉 脂肪 肺 アルミニウム 銅 "
+                             "タングステン ヨウ素 ヨウ化セシウム ガドリニウム酸硫化物")
+                            .split(' '));
 
     QCOMPARE(QFontInfo(f.font()).family(), Utf8("Noto Sans CJK JP"));
     QCOMPARE(f.font().pixelSize(), 16);

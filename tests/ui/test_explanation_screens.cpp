@@ -119,12 +119,12 @@ class ExplanationScreensTest : public QObject {
     QTest::newRow("coherent") << int(kCoherentScreen) << Utf8(" Coherent scattering") << QSize(1118, 491)
                               << Utf8("干渉性散乱（レイリー散乱）") << QPoint(152, 8) << QRect(8, 40, 646, 392)
                               << QRect(704, 40, 395, 185) << 240
-                              << Utf8("各物質に対する形状因子のデータは、別ソフト(ZELTOR)から取得できる")
+                              << Utf8("各物質の形状因子は、付属の tervolin-tables で xraylib から作成できる")
                               << QPoint(40, 456) << QRect(752, 392, 129, 49) << QRect(752, 448, 273, 33);
     QTest::newRow("incoherent") << int(kIncoherentScreen) << Utf8(" Incoherent scattering") << QSize(1117, 617)
                                 << Utf8("非干渉性散乱（コンプトン散乱）") << QPoint(128, 8) << QRect(8, 40, 660, 526)
                                 << QRect(688, 40, 403, 201) << 280
-                                << Utf8("各物質に対する非干渉性散乱関数のデータは、別ソフト(ZELTOR)から取得できる")
+                                << Utf8("各物質の非干渉性散乱関数は、付属の tervolin-tables で xraylib から作成できる")
                                 << QPoint(16, 584) << QRect(752, 480, 129, 49) << QRect(760, 568, 273, 33);
   }
 
@@ -144,6 +144,15 @@ class ExplanationScreensTest : public QObject {
     QTEST(screen.Label6->text(), "note");
     QTEST(screen.Label6->pos(), "noteAt");
     QCOMPARE(screen.Label6->font().pixelSize(), 15);
+    // The note is shown whole and ends before the data-source button beside it.
+    QVERIFY2(screen.Label6->width() >= screen.Label6->sizeHint().width(),
+             qPrintable(QString("%1 < %2").arg(screen.Label6->width()).arg(screen.Label6->sizeHint().width())));
+    QVERIFY2(screen.Label6->x() + screen.Label6->sizeHint().width() < screen.Command3->x(),
+             qPrintable(QString("note ends at %1, button starts at %2")
+                            .arg(screen.Label6->x() + screen.Label6->sizeHint().width())
+                            .arg(screen.Command3->x())));
+    // A picture to look at by eye.
+    QVERIFY(screen.grab().save(QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/explanation_%1.png").arg(which)));
     QTEST(screen.Command1->geometry(), "nextButton");
     QTEST(screen.Command5->geometry(), "spectralMethodButton");
     QFETCH(int, firstLineTop);

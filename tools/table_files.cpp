@@ -1,0 +1,78 @@
+#include "table_files.h"
+
+#include "grids.h"
+#include "record_file.h"
+#include "scattering.h"
+
+#include "data/material_catalogue.h"
+#include "data/scatterer_data.h"
+
+namespace fs = std::filesystem;
+
+namespace tervolin::tables {
+namespace {
+
+// Anode, inherent/added filter and second added filter of the X-ray tube.
+constexpr int kTungsten = 74;
+constexpr int kAluminium = 13;
+constexpr int kCopper = 29;
+
+// Records "x, F, S".
+std::vector<Record> FormFactorRecords(const Material& material) {
+  std::vector<Record> records;
+  for (const double x : kMomentumTransfer)
+    records.push_back({x, FormFactor(material, x), ScatteringFunction(material, x)});
+  return records;
+}
+
+// Records "E, coherent, incoherent".
+std::vector<Record> CrossSectionRecords(const Material& material) {
+  std::vector<Record> records;
+  for (int n = 1; n <= kEnergyRecords; ++n) {
+    const double e = EnergyOfRecord(n);
+    records.push_back({e, CoherentPerMass(material, e), IncoherentPerMass(material, e)});
+  }
+  return records;
+}
+
+// Records "E, μ_W, μ_Al, μ_Cu, (μ/ρ)_W, (μ/ρ)_Al, (μ/ρ)_Cu".
+std::vector<Record> AttenuationRecords() {
+  std::vector<Record> records;
+  for (int n = 1; n <= kEnergyRecords; ++n) {
+    const double e = EnergyOfRecord(n);
+    records.push_back({e, LinearAttenuation(kTungsten, e), LinearAttenuation(kAluminium, e),
+                       LinearAttenuation(kCopper, e), MassAttenuation(kTungsten, e),
+                       MassAttenuation(kAluminium, e), MassAttenuation(kCopper, e)});
+  }
+  return records;
+}
+
+}  // namespace
+
+std::vector<fs::path> WriteMaterialFiles(const fs::path& dataFolder, const Material& material) {
+  const fs::path folder = dataFolder / kScattererFolder;
+  fs::create_directories(folder);
+  const fs::path stem = folder / material.name;
+  const fs::path xfs = fs::path(stem).concat(u8".xfs");
+  const fs::path csv = fs::path(stem).concat(u8".csv");
+  // Both record lists first, so that an xraylib error leaves no file behind.
+  const std::vector<Record> formFactors = FormFactorRecords(material);
+  const std::vector<Record> crossSections = CrossSectionRecords(material);
+  WriteRecords(xfs, formFactors);
+  WriteRecords(csv, crossSections);
+  return {xfs, csv};
+}
+
+void WriteAttenuationTable(const fs::path& dataFolder) {
+  WriteRecords(dataFolder / u8"Mus2018.dat", AttenuationRecords());
+}
+
+void WriteMaterialIndex(const fs::path& dataFolder,
+                        const std::vector<MaterialDefinition>& materials) {
+  std::string text = "# name\talias (written by tervolin-tables)\n";
+  for (const MaterialDefinition& material : materials)
+    text += std::string(material.name.begin(), material.name.end()) + '\t' + material.alias + '\n';
+  WriteFileSafely(dataFolder / kScattererFolder / kMaterialIndexFile, text);
+}
+
+}  // namespace tervolin::tables
