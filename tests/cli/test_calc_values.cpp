@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <string>
 #include <vector>
 
@@ -122,11 +124,12 @@ TEST(CalcValues, MaterialsAddedToTheDataFolderAreListedAndComputed) {
   std::filesystem::copy(TERVOLIN_TABLES_DIR, data.path(), std::filesystem::copy_options::recursive);
   std::filesystem::copy(data.path() / "XFS_Data/水.xfs", data.path() / "XFS_Data/Gel.xfs");
   std::filesystem::copy(data.path() / "XFS_Data/水.csv", data.path() / "XFS_Data/Gel.csv");
-  data.Write("XFS_Data/materials.txt", "Gel\tgelatine\n");
+  std::ofstream(data.path() / "XFS_Data/materials.txt", std::ios::app) << "Gel\tgelatine\n";
 
   const CalcRun list = RunCalc({"materials", "--format", "tsv"}, data.path());
-  EXPECT_EQ(list.out, "name\talias\n水素\thydrogen\n炭素\tcarbon\n鉄\tiron\n鉛\tlead\n空気\tair\n"
-                      "PMMA\tpmma\n水\twater\nGel\tgelatine\n");
+  EXPECT_EQ(list.out.substr(0, list.out.find("\n骨")),
+            "name\talias\n水素\thydrogen\n炭素\tcarbon\n鉄\tiron\n鉛\tlead\n空気\tair\nPMMA\tpmma\n水\twater");
+  EXPECT_TRUE(list.out.ends_with("\nGel\tgelatine\n")) << list.out;
   const CalcRun added = RunCalc({"angles", "--scattering", "coherent", "--material", "Gelatine", "--energy", "20"},
                                 data.path());
   const CalcRun water = RunCalc({"angles", "--scattering", "coherent", "--material", "水", "--energy", "20"},
