@@ -22,6 +22,7 @@ NullHost& InstalledHost(const char* material) {
   InstallHost(&host);
   testing::LoadShippedTables(TERVOLIN_TABLES_DIR, material, true);
   CalculateSpectrum();  // 150 kV spectrum as the weights
+  Shared().AcceptedSpectrum = Shared().SpectrumFluence;
   if (host.warnings != 0) throw std::runtime_error("setup failed");
   return host;
 }

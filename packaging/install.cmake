@@ -9,7 +9,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/tervolin-launcher.sh.in
 
 install(TARGETS tervolin RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/tervolin)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/tervolin DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/tables/Mus2018.dat DESTINATION ${CMAKE_INSTALL_DATADIR}/tervolin)
+install(FILES ${PROJECT_SOURCE_DIR}/tables/Mus2018.dat ${PROJECT_SOURCE_DIR}/tables/MuenAir.dat DESTINATION ${CMAKE_INSTALL_DATADIR}/tervolin)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/tables/XFS_Data DESTINATION ${CMAKE_INSTALL_DATADIR}/tervolin)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/tervolin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/ui/images/road_sign.svg

@@ -2,10 +2,12 @@
 //
 // Writes the program's data files from xraylib:
 //   OUTDIR/Mus2018.dat             attenuation of the tube's anode and filters
+//   OUTDIR/MuenAir.dat             energy absorption of dry air
 //   OUTDIR/XFS_Data/<name>.xfs     F(x) and S(x) of each scatterer material
 //   OUTDIR/XFS_Data/<name>.csv     its scattering cross sections per 0.5-keV bin
 // Exits with status 1 and a message on any failure.
 
+#include "air_absorption.h"
 #include "grids.h"
 #include "materials.h"
 #include "record_file.h"
@@ -59,6 +61,15 @@ std::vector<Record> attenuationRecords()
     return records;
 }
 
+// Records "E, (μen/ρ)_air".
+std::vector<Record> airAbsorptionRecords()
+{
+    std::vector<Record> records;
+    for (int n = 1; n <= kEnergyRecords; ++n)
+        records.push_back({energyOfRecord(n), tervolin::tables::AirEnergyAbsorption(energyOfRecord(n))});
+    return records;
+}
+
 void writeMaterialFiles(const fs::path& folder, const Material& material)
 {
     const fs::path stem = folder / material.name;
@@ -73,6 +84,7 @@ void writeAllTables(const fs::path& outdir)
     for (const Material& material : scattererMaterials())
         writeMaterialFiles(folder, material);
     writeRecords(outdir / u8"Mus2018.dat", attenuationRecords());
+    writeRecords(outdir / u8"MuenAir.dat", airAbsorptionRecords());
 }
 
 } // namespace

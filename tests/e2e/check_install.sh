@@ -11,7 +11,7 @@ prefix="$scratch/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "install: $*" >&2; exit 1; }
-for file in bin/tervolin libexec/tervolin/tervolin share/tervolin/Mus2018.dat \
+for file in bin/tervolin libexec/tervolin/tervolin share/tervolin/Mus2018.dat share/tervolin/MuenAir.dat \
             share/tervolin/XFS_Data/鉄.xfs share/tervolin/XFS_Data/水.csv \
             share/applications/tervolin.desktop share/icons/hicolor/scalable/apps/tervolin.svg; do
   [[ -e "$prefix/$file" ]] || fail "missing $file"
@@ -25,5 +25,6 @@ XDG_DATA_HOME="$scratch/home-data" QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/
 ((status == 124)) || fail "the program ended early with status $status"
 work="$scratch/home-data/tervolin"
 cmp -s "$work/Mus2018.dat" "$prefix/share/tervolin/Mus2018.dat" || fail "working directory lacks Mus2018.dat"
+cmp -s "$work/MuenAir.dat" "$prefix/share/tervolin/MuenAir.dat" || fail "working directory lacks MuenAir.dat"
 [[ -f "$work/XFS_Data/PMMA.xfs" ]] || fail "working directory lacks XFS_Data"
 echo "install: 1 passed, 0 failed"
