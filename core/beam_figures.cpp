@@ -19,6 +19,9 @@ inline constexpr int kMaxBisectionSteps = 64;
 
 // Aluminium's K edge lies at 1.56 keV; bins from 2.0 keV on fall smoothly.
 inline constexpr int kFirstBinAboveAluminiumKEdge = 4;
+// ln 2 / HVL1 of a beam of one energy comes back as that energy's coefficient
+// only to within rounding; so close to either end of the column it still counts.
+inline constexpr double kCoefficientRounding = 1e-12;
 
 inline constexpr double kLn2 = std::numbers::ln2;
 
@@ -107,9 +110,10 @@ std::optional<double> AluminiumThicknessFor(const EnergyTable& kerma, const Ener
 
 std::optional<double> EffectiveEnergy(const EnergyTable& muAluminium, double hvl1Mm) {
   const double mu = kLn2 / (hvl1Mm * kMillimetresToCm);  // 1/cm
+  const double rounding = kCoefficientRounding * mu;  // a beam of the last bin's energy
   for (int n = kFirstBinAboveAluminiumKEdge; n < kEnergyBins; ++n) {
     const double high = muAluminium[n], low = muAluminium[n + 1];
-    if (!(high >= mu && mu >= low && low > 0.0)) continue;
+    if (!(high + rounding >= mu && mu + rounding >= low && low > 0.0)) continue;
     if (high == low) return BinEnergy(n);
     return LogLogInverse(BinEnergy(n), high, BinEnergy(n + 1), low, mu);
   }

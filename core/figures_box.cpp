@@ -10,9 +10,9 @@ namespace tervolin {
 
 namespace {
 
-// The figures' text against the graph's labels: as large as five lines and a
-// reason allow in the box (the labels are 21 pixels, this 13).
-inline constexpr double kFiguresTextScale = 0.62;
+// The figures' text against the graph's labels: as large as six lines allow in the
+// box (the labels are 21 pixels, this 14).
+inline constexpr double kFiguresTextScale = 0.67;
 
 // The box, user units: from just right of 100 keV to just inside the frame's right
 // side, from just below its top to above φ = 0.7 (y 700) with six lines.

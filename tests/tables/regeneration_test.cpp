@@ -66,7 +66,7 @@ TEST_F(Regeneration, ToolSucceedsAndWritesTheSameSetOfFilesAsCommitted)
 {
     ASSERT_EQ(status, 0) << readBytes(scratch / "stderr.txt");
     const std::set<fs::path> committed = dataFilesBelow(tablesDir());
-    EXPECT_EQ(committed.size(), 15u); // Mus2018.dat and two files per material
+    EXPECT_EQ(committed.size(), 16u); // Mus2018.dat, MuenAir.dat and two files per material
     EXPECT_EQ(dataFilesBelow(scratch / "out"), committed);
 }
 
