@@ -1,5 +1,6 @@
 // Speed of the spectral distributions and the spectrum model, each beside the floor
-// it cannot beat measured in the same run: a loop making only the transcendental
+// it cannot beat measured in the same run, and of the beam's figures beside the
+// spectrum they describe: a loop making only the transcendental
 // calls its sums need (per lookup one logarithm of x and one exponential, per angle
 // sin θ, cos θ and sin(θ/2); per electron-energy step of the spectrum two
 // exponentials).
@@ -9,6 +10,7 @@
 #include <stdexcept>
 
 #include "bench/null_host.h"
+#include "core/beam_figures.h"
 #include "core/distributions.h"
 #include "core/shared_state.h"
 #include "core/spectrum_model.h"
@@ -22,6 +24,7 @@ NullHost& InstalledHost(const char* material) {
   InstallHost(&host);
   testing::LoadShippedTables(TERVOLIN_TABLES_DIR, material, true);
   CalculateSpectrum();  // 150 kV spectrum as the weights
+  Shared().AcceptedSpectrum = Shared().SpectrumFluence;
   if (host.warnings != 0) throw std::runtime_error("setup failed");
   return host;
 }
@@ -67,8 +70,10 @@ void BM_IncoherentSpectralFloor(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(SpectralFloor(16));
 }
 
+// The spectrum alone: without the air table its figures stop at the mean energy.
 void BM_CalculateSpectrum150kV(benchmark::State& state) {
   NullHost& host = InstalledHost("水");
+  Shared().MuenAirStatus = kAirTableNotRead;
   for (auto _ : state) {
     CalculateSpectrum();
     benchmark::DoNotOptimize(Shared().SpectrumFluence[100]);
@@ -87,12 +92,24 @@ void BM_CalculateSpectrum150kVFloor(benchmark::State& state) {
   }
 }
 
+// The five figures of the 150 kV spectrum, measured against the spectrum itself.
+void BM_BeamFigures150kV(benchmark::State& state) {
+  InstalledHost("水");
+  testing::LoadShippedAirTable(TERVOLIN_TABLES_DIR);
+  for (auto _ : state) {
+    const BeamFigures figures = ComputeBeamFigures(Shared().SpectrumFluence);
+    benchmark::DoNotOptimize(figures.effectiveEnergyKev);
+  }
+  if (!ComputeBeamFigures(Shared().SpectrumFluence).effectiveEnergyKev) state.SkipWithError("no figures");
+}
+
 BENCHMARK(BM_CoherentSpectral)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CoherentSpectralFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IncoherentSpectral)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IncoherentSpectralFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CalculateSpectrum150kV)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CalculateSpectrum150kVFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BeamFigures150kV)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tervolin::bench

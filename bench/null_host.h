@@ -12,8 +12,10 @@ class NullSurface : public DrawingSurface {
   void Line(float, float, float, float, Rgb) override {}
   void LineTo(float, float, Rgb) override {}
   void Box(float, float, float, float, Rgb) override {}
+  void FillBox(float, float, float, float, Rgb) override {}
   void PSet(float, float, Rgb) override {}
   void Print(float, float, const std::string&) override {}
+  void TextScale(double) override {}
 };
 
 class NullHost : public Host {

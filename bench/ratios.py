@@ -1,4 +1,5 @@
-"""Prints every benchmark beside its floor as a ratio (medians of the repetitions)."""
+"""Prints every benchmark beside its floor (the beam figures beside the spectrum
+they describe) as a ratio (medians of the repetitions)."""
 import json
 import statistics
 import sys
@@ -8,6 +9,7 @@ PAIRS = [
     ("computation", "BM_CoherentSpectral", "BM_CoherentSpectralFloor", 2.0),
     ("computation", "BM_IncoherentSpectral", "BM_IncoherentSpectralFloor", 2.0),
     ("computation", "BM_CalculateSpectrum150kV", "BM_CalculateSpectrum150kVFloor", None),
+    ("computation", "BM_BeamFigures150kV", "BM_CalculateSpectrum150kV", 1.0),
     ("drawing", "BM_PlotDistributionOnRetainedImage", "BM_QPainterPolylineFloor", None),
 ]
 

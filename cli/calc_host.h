@@ -17,6 +17,8 @@ class BlankSurface : public DrawingSurface {
   void Line(float, float, float, float, Rgb) override {}
   void LineTo(float, float, Rgb) override {}
   void Box(float, float, float, float, Rgb) override {}
+  void FillBox(float, float, float, float, Rgb) override {}
+  void TextScale(double) override {}
   void PSet(float, float, Rgb) override {}
   void Print(float, float, const std::string&) override {}
 };

@@ -1,12 +1,16 @@
 #include "cli/calculation.h"
 
+#include <iostream>
+
 #include "cli/calc_host.h"
 #include "cli/run_failure.h"
 #include "core/distributions.h"
 #include "core/messages.h"
 #include "core/spectrum_model.h"
+#include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
+#include "data/spectrum_acceptance.h"
 
 namespace tervolin::cli {
 
@@ -48,12 +52,22 @@ EnergyTable CalculateSpectrumFluence(const SpectrumTexts& texts) {
   return Shared().SpectrumFluence;
 }
 
+BeamFigures CalculateBeamFigures(const SpectrumTexts& texts) {
+  InstalledHost installed;
+  StartRun();
+  if (const std::optional<std::string> failure = LoadAirAbsorptionTable()) {
+    std::cerr << "tervolin-calc: " << *failure << " (figures that need it are left out)\n";
+  }
+  ComputeSpectrum(installed.host, texts);
+  return ComputeBeamFigures(Shared().SpectrumFluence);
+}
+
 AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material) {
   InstalledHost installed;
   StartRun();
   if (request.spectrum) {
     ComputeSpectrum(installed.host, *request.spectrum);
-    Shared().SpectrumReady = 1;
+    AcceptComputedSpectrum();
   }
   installed.host.energyText = request.energyText.value_or("");
   Shared().EnergyMode = request.spectrum ? kSpectral : kSingleEnergy;

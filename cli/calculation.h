@@ -6,6 +6,7 @@
 // problem, an arithmetic failure or any warning the library raises.
 
 #include "cli/requests.h"
+#include "core/beam_figures.h"
 #include "core/shared_state.h"
 
 namespace tervolin::cli {
@@ -13,6 +14,10 @@ namespace tervolin::cli {
 extern const char* const kCannotCalculate;  // "cannot calculate"
 
 EnergyTable CalculateSpectrumFluence(const SpectrumTexts& texts);
+
+// The spectrum's beam figures. Without a usable "MuenAir.dat" the figures that need
+// it are missing, and the reason goes to standard error.
+BeamFigures CalculateBeamFigures(const SpectrumTexts& texts);
 
 // `material` must be a list name of the data folder.
 AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material);

@@ -39,6 +39,7 @@ std::string Spectrum(const Invocation& invocation) {
   const SpectrumTexts texts = SpectrumRequest(invocation);
   const Format format = OutputFormat(invocation, true);
   EnterData(invocation);
+  if (invocation.Has("--figures")) return FormatBeamFigures(CalculateBeamFigures(texts));
   const EnergyTable fluence = CalculateSpectrumFluence(texts);
   if (format == Format::Dat) return SpectrumFileText(fluence);
   std::vector<Row> rows;

@@ -17,6 +17,7 @@ constexpr std::array kOptions{
     OptionSpec{"--inherent", "MM", kForAngles | kForSpectrum, "inherent filtration, mm Al (2.5)"},
     OptionSpec{"--al", "MM", kForAngles | kForSpectrum, "added aluminium filter, mm (0)"},
     OptionSpec{"--cu", "MM", kForAngles | kForSpectrum, "added copper filter, mm (0)"},
+    OptionSpec{"--figures", "", kForSpectrum, "print the beam's mean and effective energy, HVL1, HVL2 and homogeneity"},
     OptionSpec{"--format", "csv|tsv|dat", kForAll, "output format (csv; dat only for spectrum)"},
     OptionSpec{"--output", "FILE", kForAll, "write to FILE instead of standard output"},
     OptionSpec{"--data", "DIR", kForAll, "data folder holding Mus2018.dat and XFS_Data"},

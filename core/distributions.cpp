@@ -104,7 +104,7 @@ void AddSpectralBin(const LogLogTable& column, const AngleGrid& angles, const Sp
 SpectralBin MakeSpectralBin(int n, const EnergyTable& crossSection) {
   const double energy = BinEnergy(n);
   const double wavelength = WavelengthFromEnergy(energy);
-  const double weight = Checked(Shared().SpectrumFluence[n] * crossSection[n]);
+  const double weight = Checked(Shared().AcceptedSpectrum[n] * crossSection[n]);
   return {energy, wavelength, energy / kElectronRestEnergyKev, weight};
 }
 

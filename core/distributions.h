@@ -14,11 +14,11 @@ void CoherentMonoenergetic();
 // energy typed in the calculation screen's field.
 void IncoherentMonoenergetic();
 
-// The coherent distribution summed over the 0.5-keV bins 5…300 of SpectrumFluence,
+// The coherent distribution summed over the 0.5-keV bins 5…300 of AcceptedSpectrum,
 // each weighted by fluence × CoherentByEnergy.
 void CoherentSpectral();
 
-// The incoherent distribution summed over the bins 16…300 of SpectrumFluence, each
+// The incoherent distribution summed over the bins 16…300 of AcceptedSpectrum, each
 // weighted by fluence × IncoherentByEnergy.
 void IncoherentSpectral();
 

@@ -30,10 +30,16 @@ class DrawingSurface {
   virtual void LineTo(float x2, float y2, Rgb colour) = 0;
   // Outline of the axis-parallel rectangle with corners (x1, y1) and (x2, y2), not filled.
   virtual void Box(float x1, float y1, float x2, float y2, Rgb colour) = 0;
+  // The axis-parallel rectangle with corners (x1, y1) and (x2, y2) filled with the
+  // colour, without an outline.
+  virtual void FillBox(float x1, float y1, float x2, float y2, Rgb colour) = 0;
   // A dot of the current line width at (x, y), which becomes the current point.
   virtual void PSet(float x, float y, Rgb colour) = 0;
   // Text with its top-left corner at (x, y), in the surface font and the foreground colour.
   virtual void Print(float x, float y, const std::string& utf8Text) = 0;
+  // Size of the text of the following Print calls relative to the surface font
+  // (1 restores it).
+  virtual void TextScale(double factor) = 0;
 };
 
 }  // namespace tervolin

@@ -21,6 +21,10 @@ inline constexpr const char* kMaxTubeVoltage = "最大管電圧は 150 kV です
 inline constexpr const char* kMinTubeVoltage = "最小管電圧は 30 kV です";
 inline constexpr const char* kMinInherentFiltration = "最小固有濾過は Al 1.0 mm です";
 
+// The beam's figures, when the air table they need is missing or damaged.
+inline constexpr const char* kAirTableMissing = "MuenAir.dat なし";
+inline constexpr const char* kAirTableUnusable = "MuenAir.dat 不正";
+
 inline constexpr const char* kCaption = "Tervolin";
 
 }  // namespace tervolin::msg

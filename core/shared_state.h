@@ -22,6 +22,7 @@ using XfsTable = std::array<double, kXfsRows + 1>;
 using AngleTable = std::array<double, kAngles + 1>;
 
 enum ScatterKind { kCoherent = 1, kIncoherent = 2 };
+enum AirTableStatus { kAirTableNotRead = 0, kAirTableRead = 1, kAirTableMissing = 2, kAirTableUnusable = 3 };
 enum EnergyModeKind { kSingleEnergy = 0, kSpectral = 1 };
 
 struct SharedState {
@@ -29,6 +30,8 @@ struct SharedState {
   int ScatterType = 0;    // 0 none yet, 1 coherent, 2 incoherent
   int EnergyMode = 0;     // 0 one photon energy, 1 X-ray spectrum
   int SpectrumReady = 0;  // 1 once a spectrum was accepted since the calculation screen opened
+  int SpectrumShown = 0;  // 1 while the spectrum graph shows the curve of SpectrumFluence
+  int MuenAirStatus = 0;  // an AirTableStatus: whether "MuenAir.dat" was read
   int PlotColor = 0;      // index into the 16-colour palette: 12 red, 2 dark green, 9 blue
 
   double Pi = 0.0;  // set to kProgramPi after the attenuation table was read
@@ -38,7 +41,14 @@ struct SharedState {
   EnergyTable MuAluminium{};
   EnergyTable MuCopper{};
   EnergyTable TargetSpectrum{};   // spectrum leaving the anode, before filtration
-  EnergyTable SpectrumFluence{};  // relative photon fluence, largest value 1
+  // Relative photon fluence, largest value 1: the spectrum screen's latest successful
+  // computation, and the one accepted with its OK (written to "P_Spectrum.dat"),
+  // which the spectral distributions weight with.
+  EnergyTable SpectrumFluence{};
+  EnergyTable AcceptedSpectrum{};
+
+  // Mass energy-absorption coefficient of dry air, cm²/g, per 0.5-keV bin.
+  EnergyTable MuenAir{};
 
   // The material's table against momentum transfer x = sin(θ/2)/λ (Å⁻¹).
   XfsTable XfsGrid{};

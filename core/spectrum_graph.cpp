@@ -62,6 +62,12 @@ void DrawSpectrumAxes() {
   DrawFrame(graph);
 }
 
+void ClearSpectrumGraph() {
+  CurrentHost().SpectrumGraph().Cls();
+  DrawSpectrumAxes();
+  Shared().SpectrumShown = 0;
+}
+
 void DrawSpectrumCurve(const EnergyTable& fluence) {
   DrawingSurface& graph = CurrentHost().SpectrumGraph();
   const Rgb red = PaletteColour(kPaletteRed);

@@ -21,6 +21,9 @@ inline constexpr double SpectrumGraphY(double fluence) { return 2100.0 - 2000.0 
 // Grid, energy labels, the stacked axis title and the frame, without clearing first.
 void DrawSpectrumAxes();
 
+// Clears the graph to its axes; it then shows no computed spectrum (SpectrumShown 0).
+void ClearSpectrumGraph();
+
 // The fluence of bins 2…300 as a red staircase from the corner (0 keV, φ = 0), each
 // bin a step 0.5 keV wide centred on its energy, then the frame over it.
 void DrawSpectrumCurve(const EnergyTable& fluence);

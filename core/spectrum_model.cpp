@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/failure_rule.h"
+#include "core/figures_box.h"
 #include "core/host.h"
 #include "core/leading_number.h"
 #include "core/messages.h"
@@ -115,18 +116,19 @@ SpectrumResult ComputeSpectrum(const SpectrumInputs& in, const EnergyTable& prev
 
 void CalculateSpectrum() {
   SharedState& s = Shared();
-  for (int n = 1; n <= kEnergyBins; ++n) s.SpectrumFluence[n] = 0.0;
   const std::optional<SpectrumInputs> inputs = ReadCheckedInputs();
   if (!inputs) return;
   try {
     const SpectrumResult r = ComputeSpectrum(*inputs, s.TargetSpectrum);
     s.TargetSpectrum = r.target;
-    for (int n = 2; n <= r.lastBin; ++n) s.SpectrumFluence[n] = r.fluence[n];
+    s.SpectrumFluence = r.fluence;  // bins 1 and above N are 0
   } catch (const ArithmeticFailure&) {
     CurrentHost().ShowWarning(msg::kCannotCalculate);
     return;
   }
+  s.SpectrumShown = 1;
   DrawSpectrumCurve(s.SpectrumFluence);
+  DrawFiguresBox(ComputeBeamFigures(s.SpectrumFluence));
 }
 
 }  // namespace tervolin

@@ -8,10 +8,12 @@
 namespace tervolin {
 
 // Reads the five spectrum fields, checks the tube voltage (30…150 kV) and the
-// inherent filtration (≥ 1.0 mm Al), computes SpectrumFluence and draws it as a red
-// staircase on the spectrum graph. A rejected input shows its message, rewrites its
-// field and leaves SpectrumFluence all 0.0; so does an arithmetic failure (overflow,
-// or a spectrum with no positive bin), which shows "cannot be calculated correctly".
+// inherent filtration (≥ 1.0 mm Al), computes SpectrumFluence, draws it as a red
+// staircase on the spectrum graph with the beam's figures in its upper right, and
+// sets SpectrumShown. A rejected input shows its message, rewrites its field and
+// leaves SpectrumFluence and the graph as they were; so does an arithmetic failure
+// (overflow, or a spectrum with no positive bin), which shows "cannot be calculated
+// correctly".
 void CalculateSpectrum();
 
 }  // namespace tervolin

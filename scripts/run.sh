@@ -8,11 +8,11 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh"
 program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"
 
-# The program reads Mus2018.dat and XFS_Data/ from, and writes P_Spectrum.dat to,
+# The program reads Mus2018.dat, MuenAir.dat and XFS_Data/ from, and writes P_Spectrum.dat to,
 # its working directory: never the source tree.
 workdir="${TERVOLIN_WORKDIR:-${XDG_DATA_HOME:-$HOME/.local/share}/tervolin}"
 mkdir -p "$workdir"
-cp -r "$root/tables/Mus2018.dat" "$root/tables/XFS_Data" "$workdir/"
+cp -r "$root/tables/Mus2018.dat" "$root/tables/MuenAir.dat" "$root/tables/XFS_Data" "$workdir/"
 cd "$workdir"
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then

@@ -51,6 +51,7 @@ int MakeShippedTables(const fs::path& outdir) {
           outdir, MaterialFromSource(definition.name, definition.source, definition.atomsPerUnit));
     WriteMaterialIndex(outdir, ShippedMaterials());
     WriteAttenuationTable(outdir);
+    WriteAirAbsorptionTable(outdir);
   } catch (const std::exception& error) {
     return Fail(error.what());
   }

@@ -2,6 +2,7 @@
 
 #include "grids.h"
 #include "record_file.h"
+#include "air_absorption.h"
 #include "scattering.h"
 
 #include "data/material_catalogue.h"
@@ -65,6 +66,13 @@ std::vector<fs::path> WriteMaterialFiles(const fs::path& dataFolder, const Mater
 
 void WriteAttenuationTable(const fs::path& dataFolder) {
   WriteRecords(dataFolder / u8"Mus2018.dat", AttenuationRecords());
+}
+
+void WriteAirAbsorptionTable(const fs::path& dataFolder) {
+  std::vector<Record> records;
+  for (int n = 1; n <= kEnergyRecords; ++n)
+    records.push_back({EnergyOfRecord(n), AirEnergyAbsorption(EnergyOfRecord(n))});
+  WriteRecords(dataFolder / u8"MuenAir.dat", records);
 }
 
 void WriteMaterialIndex(const fs::path& dataFolder,

@@ -1,5 +1,6 @@
 // The files the program reads, made from xraylib:
 //   <data>/Mus2018.dat            attenuation of the tube's anode and filters
+//   <data>/MuenAir.dat            energy absorption of dry air
 //   <data>/XFS_Data/<name>.xfs    F(x) and S(x) of a scatterer material
 //   <data>/XFS_Data/<name>.csv    its scattering cross sections per 0.5-keV bin
 //   <data>/XFS_Data/materials.txt the shipped materials, "name<TAB>alias" a line
@@ -18,6 +19,9 @@ std::vector<std::filesystem::path> WriteMaterialFiles(const std::filesystem::pat
                                                       const Material& material);
 
 void WriteAttenuationTable(const std::filesystem::path& dataFolder);
+
+// MuenAir.dat: records "E, (μen/ρ)_air" of dry air, cm²/g.
+void WriteAirAbsorptionTable(const std::filesystem::path& dataFolder);
 
 void WriteMaterialIndex(const std::filesystem::path& dataFolder,
                         const std::vector<MaterialDefinition>& materials);

@@ -118,8 +118,7 @@ void Form4::Form4_Command2_Click() {
   for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) {
     SpectrumFieldEdit(field).setText(QString::fromUtf8(tervolin::DefaultSpectrumFieldText(field)));
   }
-  spectrum.Picture3->Cls();
-  tervolin::DrawSpectrumAxes();
+  tervolin::ClearSpectrumGraph();
   spectrum.ShowScreen();
 }
 

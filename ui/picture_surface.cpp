@@ -92,6 +92,14 @@ void PictureSurface::Box(float x1, float y1, float x2, float y2, tervolin::Rgb c
   ImageChanged();
 }
 
+// The pixels between the two points' blocks, both blocks included.
+void PictureSurface::FillBox(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  QPainter painter(&image_);
+  painter.fillRect(DotRect(ToDevicePixel(x1, y1)).united(DotRect(ToDevicePixel(x2, y2))), ToQColor(colour));
+  painter.end();
+  ImageChanged();
+}
+
 void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
   const QRect dot = DotRect(ToDevicePixel(x, y));
   const QColor c = ToQColor(colour);
@@ -112,6 +120,11 @@ void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
 void PictureSurface::Print(float x, float y, const std::string& utf8Text) {
   // Greyscale antialiasing keeps the retained image free of colour fringes.
   QFont textFont = font_;
+  if (textScale_ != 1.0 && font_.pixelSize() > 0) {
+    textFont.setPixelSize(std::max(1, qRound(font_.pixelSize() * textScale_)));
+  } else if (textScale_ != 1.0) {
+    textFont.setPointSizeF(font_.pointSizeF() * textScale_);
+  }
   textFont.setStyleStrategy(
       QFont::StyleStrategy(textFont.styleStrategy() | QFont::NoSubpixelAntialias));
   const QPoint corner = ContainingPixel(ToDevicePixel(x, y) / ratio_);

@@ -53,10 +53,12 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   void Line(float x1, float y1, float x2, float y2, tervolin::Rgb colour) override;
   void LineTo(float x2, float y2, tervolin::Rgb colour) override;
   void Box(float x1, float y1, float x2, float y2, tervolin::Rgb colour) override;
+  void FillBox(float x1, float y1, float x2, float y2, tervolin::Rgb colour) override;
   void PSet(float x, float y, tervolin::Rgb colour) override;
   // Black text with its top-left corner at (x, y), so its baseline lies one font
   // ascent lower. The current point does not move.
   void Print(float x, float y, const std::string& utf8Text) override;
+  void TextScale(double factor) override { textScale_ = factor; }
 
   QSize sizeHint() const override;
 
@@ -80,6 +82,7 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   QFont font_;
   QPointF current_{0.0, 0.0};
   int lineWidth_ = 1;
+  double textScale_ = 1.0;
 };
 
 }  // namespace tervolin::ui

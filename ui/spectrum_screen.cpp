@@ -1,5 +1,6 @@
 // The spectrum screen's handlers: the presence checks before the spectrum is
-// computed, redo, cancel, and OK, which writes the spectrum file and accepts it.
+// computed, redo, cancel, and OK, which writes the computed spectrum to the
+// spectrum file and accepts it.
 
 #include "ui/spectrum_screen.h"
 
@@ -12,6 +13,7 @@
 #include "core/shared_state.h"
 #include "core/spectrum_graph.h"
 #include "core/spectrum_model.h"
+#include "data/spectrum_acceptance.h"
 #include "data/spectrum_file.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
@@ -64,21 +66,17 @@ void Form5::Form5_Command1_Click() {
 
 void Form5::Form5_Command2_Click() { HideScreen(); }
 
-void Form5::Form5_Command3_Click() {
-  Picture3->Cls();
-  tervolin::DrawSpectrumAxes();
-}
+void Form5::Form5_Command3_Click() { tervolin::ClearSpectrumGraph(); }
 
-// The file goes into the working directory. When it cannot be written the user
-// is told why, the spectrum is not accepted and the screen stays open.
+// The file goes into the working directory. With no computed spectrum on the graph,
+// or when the file cannot be written, the user is told why, nothing is accepted
+// and the screen stays open.
 void Form5::Form5_Command4_Click() {
-  const auto failure = tervolin::WriteSpectrumFile(tervolin::kSpectrumFileName, Shared().SpectrumFluence);
-  if (failure) {
-    ShowWarningBox(this, QString::fromUtf8("　") + FromUtf8(*failure) + QString::fromUtf8("　"));
+  if (const auto message = tervolin::AcceptShownSpectrum(tervolin::kSpectrumFileName)) {
+    ShowWarningBox(this, FromUtf8(*message));
     return;
   }
   QCoreApplication::processEvents();
-  Shared().SpectrumReady = 1;
   HideScreen();
 }
 

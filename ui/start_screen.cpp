@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "core/messages.h"
+#include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/spectrum_file.h"
 #include "ui/controls.h"
@@ -119,10 +120,16 @@ void Form1::CreateButtons() {
   connect(Command3, &QPushButton::clicked, this, &Form1::Form1_Command3_Click);
 }
 
+// Without "Mus2018.dat" the program cannot start. Without a usable "MuenAir.dat" it
+// starts all the same: the spectrum graph then shows why some figures are missing.
 bool Form1::Form1_Form_Load() {
   const std::optional<tervolin::ReadFailure> failure = tervolin::LoadAttenuationTable();
-  if (failure) ReportStartupFailure(StartupFailureText(*failure));
-  return !failure;
+  if (failure) {
+    ReportStartupFailure(StartupFailureText(*failure));
+    return false;
+  }
+  if (const auto airFailure = tervolin::LoadAirAbsorptionTable()) std::fprintf(stderr, "%s\n", airFailure->c_str());
+  return true;
 }
 
 void Form1::Form1_Command1_Click() {

@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "cli/calc_process.h"
+#include "core/beam_figures.h"
 #include "core/distributions.h"
 #include "core/spectrum_model.h"
+#include "data/air_absorption_table.h"
+#include "data/spectrum_acceptance.h"
 #include "data/spectrum_file.h"
 #include "support/recording_host.h"
 #include "support/scratch_directory.h"
@@ -35,6 +38,7 @@ EnergyTable LibrarySpectrum(RecordingHost& host, const SpectrumInputs& in) {
                          {SpectrumField::CopperFilter, in.copper}};
   CalculateSpectrum();
   EXPECT_TRUE(host.warnings.empty());
+  AcceptComputedSpectrum();
   return Shared().SpectrumFluence;
 }
 
@@ -116,6 +120,30 @@ TEST(CalcValues, SpectrumEqualsTheLibrarysInEveryFormat) {
   EXPECT_EQ(TableRows(tsv.out, '\t'), rows);
   arguments.back() = "dat";
   EXPECT_EQ(RunInTables(arguments).out, SpectrumFileText(expected));
+}
+
+// The beam figures are the library's, formatted alike; without the air table the
+// figures that need it read "—" and standard error says why.
+TEST(CalcValues, FiguresAreTheLibrarysAndSurviveAMissingAirTable) {
+  HostFixtureInstaller fixture;
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(TERVOLIN_TABLES_DIR);
+  ASSERT_FALSE(LoadAirAbsorptionTable().has_value());
+  std::filesystem::current_path(previous);
+  LoadShippedTables(TERVOLIN_TABLES_DIR, "水", false);
+  const EnergyTable fluence = LibrarySpectrum(fixture.host, {"80"});
+  const CalcRun run = RunInTables({"spectrum", "--kv", "80", "--figures"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, FormatBeamFigures(ComputeBeamFigures(fluence)));
+  EXPECT_TRUE(run.out.starts_with("mean energy: ")) << run.out;
+
+  ScratchDirectory data;
+  std::filesystem::copy(TERVOLIN_TABLES_DIR, data.path(), std::filesystem::copy_options::recursive);
+  std::filesystem::remove(data.path() / "MuenAir.dat");
+  const CalcRun withoutAir = RunCalc({"spectrum", "--kv", "80", "--figures"}, data.path());
+  ASSERT_EQ(withoutAir.status, 0) << withoutAir.err;
+  EXPECT_NE(withoutAir.out.find("HVL1: —"), std::string::npos) << withoutAir.out;
+  EXPECT_NE(withoutAir.err.find("MuenAir.dat"), std::string::npos) << withoutAir.err;
 }
 
 // A material added to the data folder with an alias in its index is found by it.

@@ -46,7 +46,10 @@ std::uint64_t DistributionFingerprint(const char* material, bool spectral, void 
   HostFixtureInstaller fixture;
   testing::LoadShippedTables(TERVOLIN_TABLES_DIR, material, spectral);
   fixture.host.energyText = energy;
-  if (spectral) ComputeDefaultSpectrum(fixture.host);
+  if (spectral) {
+    ComputeDefaultSpectrum(fixture.host);
+    Shared().AcceptedSpectrum = Shared().SpectrumFluence;
+  }
   procedure();
   EXPECT_TRUE(fixture.host.warnings.empty());
   return Fingerprint(Shared().AngleDistribution);

@@ -40,10 +40,6 @@ void FillSyntheticAttenuation(SharedState& s) {
   }
 }
 
-bool AllZero(const EnergyTable& table) {
-  return std::all_of(table.begin() + 1, table.end(), [](double v) { return v == 0.0; });
-}
-
 double Largest(const EnergyTable& table) { return *std::max_element(table.begin() + 1, table.end()); }
 
 int LargestBin(const EnergyTable& table) {
@@ -276,9 +272,10 @@ struct Rejection {
 class SpectrumModelRejection : public SpectrumModel,
                                public ::testing::WithParamInterface<Rejection> {};
 
-TEST_P(SpectrumModelRejection, ShowsItsMessageResetsTheFieldAndLeavesNoSpectrum) {
+TEST_P(SpectrumModelRejection, ShowsItsMessageResetsTheFieldAndKeepsThePreviousSpectrum) {
   const Rejection& r = GetParam();
   ComputeSuccessfully();
+  const EnergyTable fluenceBefore = fluence;
   const auto opsBefore = host.spectrumGraph.ops.size();
   const auto fieldsBefore = host.spectrumFields;
   host.spectrumFields[r.field] = r.typed;
@@ -292,7 +289,8 @@ TEST_P(SpectrumModelRejection, ShowsItsMessageResetsTheFieldAndLeavesNoSpectrum)
       EXPECT_EQ(host.spectrumFields[field], text);
     }
   }
-  EXPECT_TRUE(AllZero(fluence));
+  EXPECT_EQ(fluence, fluenceBefore);
+  EXPECT_EQ(Shared().SpectrumShown, 1);
   EXPECT_EQ(host.spectrumGraph.ops.size(), opsBefore);  // the previous curve stays
 }
 
@@ -324,6 +322,7 @@ TEST_F(SpectrumModel, OnlyTheFirstFailingCheckIsReported) {
   EXPECT_EQ(host.warnings, std::vector<std::string>{msg::kMinTubeVoltage});
   EXPECT_EQ(host.spectrumFields[SpectrumField::InherentFiltration], "0.5");
   EXPECT_TRUE(host.spectrumGraph.ops.empty());
+  EXPECT_EQ(Shared().SpectrumShown, 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -340,6 +339,7 @@ class SpectrumModelFailure : public SpectrumModel,
 TEST_P(SpectrumModelFailure, ShowsCannotCalculateAndLeavesEverythingAsItWas) {
   ComputeSuccessfully();
   const auto opsBefore = host.spectrumGraph.ops.size();
+  const EnergyTable fluenceBefore = fluence;
   const EnergyTable targetBefore = Shared().TargetSpectrum;
   for (const auto& [field, text] : GetParam().fields) host.spectrumFields[field] = text;
   const auto fieldsBefore = host.spectrumFields;
@@ -347,7 +347,7 @@ TEST_P(SpectrumModelFailure, ShowsCannotCalculateAndLeavesEverythingAsItWas) {
   CalculateSpectrum();
 
   EXPECT_EQ(host.warnings, std::vector<std::string>{msg::kCannotCalculate});
-  EXPECT_TRUE(AllZero(fluence));
+  EXPECT_EQ(fluence, fluenceBefore);
   EXPECT_EQ(Shared().TargetSpectrum, targetBefore);
   EXPECT_EQ(host.spectrumGraph.ops.size(), opsBefore);
   EXPECT_EQ(host.spectrumFields, fieldsBefore);
@@ -401,9 +401,17 @@ TEST_F(SpectrumModel, UnusualButWorkableInputsGiveASpectrum) {
 // ---------------------------------------------------------------------------
 // Drawing
 
+// The ops of the curve and its frame, without the figures' box drawn after them.
+std::vector<DrawOp> CurveOps(const testing::RecordingSurface& graph) {
+  const auto fill = std::find_if(graph.ops.begin(), graph.ops.end(),
+                                 [](const DrawOp& op) { return op.kind == "FillBox"; });
+  return {graph.ops.begin(), fill};
+}
+
 TEST_F(SpectrumModel, DrawsARedStaircaseFromTheCornerThenTheFrame) {
   ComputeSuccessfully();
-  const std::vector<DrawOp>& ops = host.spectrumGraph.ops;
+  EXPECT_EQ(Shared().SpectrumShown, 1);
+  const std::vector<DrawOp> ops = CurveOps(host.spectrumGraph);
   ASSERT_EQ(ops.size(), 1u + 1u + 2u * 299u + 2u);
 
   EXPECT_EQ(ops[0].kind, "DrawWidth");
@@ -456,7 +464,7 @@ TEST_F(SpectrumModel, TwoCallsLeaveTwoCurvesWithoutClearing) {
   EXPECT_EQ(graph.OpsOfKind("Cls").size(), 0u);
   EXPECT_EQ(graph.OpsOfKind("PSet").size(), 2u);
   EXPECT_EQ(graph.OpsOfKind("LineTo").size(), 4u * 299u);
-  EXPECT_EQ(graph.OpsOfKind("Box").size(), 2u);
+  EXPECT_EQ(graph.OpsOfKind("Box").size(), 4u);  // frame and figures' box, twice
   // The second curve ends on the base line from bin 121 on.
   EXPECT_EQ(graph.ops[graph.ops.size() / 2 + 2 * 121 - 1].y2, 2100.0f);
   EXPECT_LT(graph.ops[graph.ops.size() / 2 + 2 * 120 - 1].y2, 2100.0f);

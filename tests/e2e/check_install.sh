@@ -12,7 +12,7 @@ prefix="$scratch/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "install: $*" >&2; exit 1; }
-for file in bin/tervolin bin/tervolin-calc libexec/tervolin/tervolin share/tervolin/Mus2018.dat \
+for file in bin/tervolin bin/tervolin-calc libexec/tervolin/tervolin share/tervolin/Mus2018.dat share/tervolin/MuenAir.dat \
             share/tervolin/XFS_Data/鉄.xfs share/tervolin/XFS_Data/水.csv \
             share/tervolin/XFS_Data/骨.xfs share/tervolin/XFS_Data/materials.txt \
             "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
@@ -31,6 +31,7 @@ XDG_DATA_HOME="$scratch/home-data" QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/
 ((status == 124)) || fail "the program ended early with status $status"
 work="$scratch/home-data/tervolin"
 cmp -s "$work/Mus2018.dat" "$prefix/share/tervolin/Mus2018.dat" || fail "working directory lacks Mus2018.dat"
+cmp -s "$work/MuenAir.dat" "$prefix/share/tervolin/MuenAir.dat" || fail "working directory lacks MuenAir.dat"
 [[ -f "$work/XFS_Data/PMMA.xfs" ]] || fail "working directory lacks XFS_Data"
 
 # A later start adds the shipped materials the working directory lacks and keeps the

@@ -14,7 +14,7 @@ fi
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp -r "$tables/Mus2018.dat" "$tables/XFS_Data" "$work/"
+cp -r "$tables/Mus2018.dat" "$tables/MuenAir.dat" "$tables/XFS_Data" "$work/"
 cd "$work"
 unset QT_QPA_PLATFORM
 

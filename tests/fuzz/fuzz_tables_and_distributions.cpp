@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)tervolin::LoadAttenuationTable();
   tervolin::Shared().EnergyMode = tervolin::kSpectral;
   if (tervolin::LoadScattererData("m")) return 0;
-  for (int n = 1; n <= tervolin::kEnergyBins; ++n) tervolin::Shared().SpectrumFluence[n] = 1.0 / n;
+  for (int n = 1; n <= tervolin::kEnergyBins; ++n) tervolin::Shared().AcceptedSpectrum[n] = 1.0 / n;
   RunAllDistributions(fixture.host);
   return 0;
 }

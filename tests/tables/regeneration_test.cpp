@@ -44,8 +44,8 @@ class Regeneration : public ::testing::Test {
 TEST_F(Regeneration, ToolSucceedsAndWritesTheSameSetOfFilesAsCommitted) {
   ASSERT_EQ(status, 0) << ReadBytes(scratch / "stderr.txt");
   const std::set<fs::path> committed = DataFilesBelow(TablesDir());
-  // Mus2018.dat, two files per material and the index materials.txt
-  EXPECT_EQ(committed.size(), 2 * ScattererMaterials().size() + 2);
+  // Mus2018.dat, MuenAir.dat, two files per material and the index materials.txt
+  EXPECT_EQ(committed.size(), 2 * ScattererMaterials().size() + 3);
   EXPECT_EQ(DataFilesBelow(scratch / "out"), committed);
 }
 

@@ -19,6 +19,7 @@
 #include "core/host.h"
 #include "modal_answerer.h"
 #include "core/shared_state.h"
+#include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "support/scratch_directory.h"
 #include "ui/fonts.h"
@@ -60,9 +61,10 @@ class ScreenWorkspace {
   explicit ScreenWorkspace(Host& host) {
     namespace fs = std::filesystem;
     fs::copy_file(ShippedTables() / "Mus2018.dat", scratch_.path() / "Mus2018.dat");
+    fs::copy_file(ShippedTables() / "MuenAir.dat", scratch_.path() / "MuenAir.dat");
     fs::copy(ShippedTables() / "XFS_Data", scratch_.path() / "XFS_Data", fs::copy_options::recursive);
     ResetSharedState();
-    attenuationRead_ = !LoadAttenuationTable().has_value();
+    attenuationRead_ = !LoadAttenuationTable().has_value() && !LoadAirAbsorptionTable().has_value();
     InstallFontSubstitutions();
     InstallHost(&host);
   }

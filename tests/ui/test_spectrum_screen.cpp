@@ -18,6 +18,7 @@
 #include "calculation_fixture.h"
 #include "core/messages.h"
 #include "core/shared_state.h"
+#include "data/spectrum_file.h"
 #include "modal_answerer.h"
 #include "ui/calculation_screen.h"
 #include "ui/spectrum_screen.h"
@@ -324,12 +325,56 @@ class SpectrumScreenTest : public QObject {
     QVERIFY(answerer_.Answered().isEmpty());
   }
 
-  void okWithoutComputingAcceptsWhatIsThere() {
+  // OK accepts only a spectrum computed in this opening of the screen and still on
+  // its graph; otherwise it says so, writes nothing, accepts nothing, stays open.
+  void okWithoutAComputedSpectrumOnTheGraph_data() {
+    QTest::addColumn<QString>("before");
+    QTest::newRow("nothing computed") << "";
+    QTest::newRow("rejected input only") << "reject";
+    QTest::newRow("reopened after computing") << "compute,reopen";
+    QTest::newRow("cleared by redo") << "compute,redo";
+  }
+
+  void okWithoutAComputedSpectrumOnTheGraph() {
+    QFETCH(QString, before);
     Form5& f = OpenSpectrumScreen();
+    for (const QString& step : before.split(',', Qt::SkipEmptyParts)) {
+      if (step == "compute") QTest::mouseClick(f.Command1, Qt::LeftButton);
+      if (step == "reopen") QTest::mouseClick(Form4::Instance().Command2, Qt::LeftButton);
+      if (step == "redo") QTest::mouseClick(f.Command3, Qt::LeftButton);
+      if (step == "reject") {
+        f.Text1->setText(QStringLiteral("200"));
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+      }
+    }
+    answerer_.Clear();
     QTest::mouseClick(f.Command4, Qt::LeftButton);
-    const QByteArray written = SpectrumFile();
-    QCOMPARE(written.size(), 5400);
-    QCOMPARE(written.count("  0.000E+00\r\n"), 300);
+    QCOMPARE(Messages(answerer_), QStringList{Utf8(tervolin::msg::kNoSpectrum)});
+    CheckWarningBoxes(answerer_);
+    QVERIFY(!SpectrumFileExists());
+    QCOMPARE(Shared().SpectrumReady, 0);
+    QVERIFY(f.isVisible());
+
+    // Computed now, the same OK accepts it.
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QVERIFY(SpectrumFile().contains("  1.000E+00\r\n"));
+    QCOMPARE(Shared().SpectrumReady, 1);
+    QVERIFY(!f.isVisible());
+  }
+
+  // A rejected input after a computation leaves that computation's curve on the
+  // graph, and OK accepts it.
+  void okAfterARejectedInputAcceptsTheCurveStillShown() {
+    Form5& f = OpenSpectrumScreen();
+    f.Text1->setText(QStringLiteral("60"));
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    const std::string computed = tervolin::SpectrumFileText(Shared().SpectrumFluence);
+    QVERIFY(computed.find("  1.000E+00\r\n") != std::string::npos);
+    f.Text1->setText(QStringLiteral("200"));
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QCOMPARE(SpectrumFile().toStdString(), computed);
     QCOMPARE(Shared().SpectrumReady, 1);
   }
 
@@ -378,6 +423,41 @@ class SpectrumScreenTest : public QObject {
     QCOMPARE(Shared().SpectrumReady, 1);
     QCOMPARE(Shared().SpectrumFluence[121], 0.0);  // the 60-kV spectrum is the one held
     QVERIFY(Shared().SpectrumFluence[100] > 0.0);
+  }
+
+  // The spectral curve keeps the accepted spectrum's weights whatever the spectrum
+  // screen computed afterwards without OK (cancel, close box, or computing only).
+  void computationsWithoutOkLeaveTheAcceptedSpectrumInForce_data() {
+    QTest::addColumn<QString>("leave");
+    QTest::newRow("cancel") << "cancel";
+    QTest::newRow("close box") << "close";
+    QTest::newRow("computing only, reopened") << "reopen";
+  }
+
+  void computationsWithoutOkLeaveTheAcceptedSpectrumInForce() {
+    QFETCH(QString, leave);
+    Form5& f = OpenSpectrumScreen();
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    const QByteArray accepted = SpectrumFile();
+    Form4& calculation = Form4::Instance();
+    ClickMaterial(calculation.List1, "PMMA");
+    QTest::mouseClick(calculation.Command1, Qt::LeftButton);
+    const QImage curve = AtLogicalSize(calculation.Picture1->RetainedImage());
+    QTest::mouseClick(calculation.Command4, Qt::LeftButton);  // clear the graph
+
+    QTest::mouseClick(calculation.Command2, Qt::LeftButton);
+    Form5& again = Form5::Instance();
+    again.Text1->setText(QStringLiteral("40"));
+    QTest::mouseClick(again.Command1, Qt::LeftButton);
+    if (leave == "cancel") QTest::mouseClick(again.Command2, Qt::LeftButton);
+    if (leave == "close") QVERIFY(again.close());
+    if (leave == "reopen") QTest::mouseClick(calculation.Command2, Qt::LeftButton);
+    QTest::mouseClick(calculation.Command1, Qt::LeftButton);
+    QVERIFY(answerer_.Answered().isEmpty());
+    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumFile(), accepted);
+    QVERIFY(AtLogicalSize(calculation.Picture1->RetainedImage()) == curve);
   }
 
   void spectralCurveWithAnEmptyEnergyField_data() {

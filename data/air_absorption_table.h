@@ -1,0 +1,19 @@
+#pragma once
+// The table "MuenAir.dat" of the working directory: 300 records "E, (μen/ρ)_air",
+// the mass energy-absorption coefficient of dry air (cm²/g) per 0.5-keV bin. The
+// beam's half-value layers and effective energy need it; the rest of the program
+// works without it.
+
+#include <optional>
+#include <string>
+
+namespace tervolin {
+
+inline constexpr const char* kAirAbsorptionFileName = "MuenAir.dat";
+
+// Reads the table into MuenAir and sets MuenAirStatus: read, or unusable when the
+// file is there but damaged or holds a coefficient that is not positive (MuenAir
+// then stays as it was). Returns a one-line description of the failure, or nothing.
+[[nodiscard]] std::optional<std::string> LoadAirAbsorptionTable();
+
+}  // namespace tervolin

@@ -1,0 +1,113 @@
+// Reading "MuenAir.dat" (whatever happens, the program goes on), and OK on the
+// spectrum screen: only a spectrum shown on the graph is written and accepted.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/messages.h"
+#include "core/shared_state.h"
+#include "data/air_absorption_table.h"
+#include "data/spectrum_acceptance.h"
+#include "data/spectrum_file.h"
+#include "support/recording_host.h"
+#include "support/scratch_directory.h"
+
+namespace tervolin {
+namespace {
+
+using testing::HostFixtureInstaller;
+using testing::ScratchDirectory;
+
+// Record n: "0.5n, value(n)".
+std::string AirText(int records, double (*value)(int)) {
+  std::ostringstream out;
+  for (int n = 1; n <= records; ++n) out << 0.5 * n << ", " << value(n) << "\n";
+  return out.str();
+}
+
+double Falling(int n) { return 1000.0 / n; }
+
+TEST(AirAbsorptionTable, ReadsTheSecondFieldOfEachRecord) {
+  HostFixtureInstaller fixture;
+  ScratchDirectory dir;
+  dir.Write("MuenAir.dat", AirText(300, Falling));
+  EXPECT_FALSE(LoadAirAbsorptionTable().has_value());
+  EXPECT_EQ(Shared().MuenAirStatus, kAirTableRead);
+  EXPECT_EQ(Shared().MuenAir[1], 1000.0);
+  EXPECT_NEAR(Shared().MuenAir[300], 1000.0 / 300, 1e-5);  // as written, six digits
+}
+
+TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndLeavesTheTable) {
+  HostFixtureInstaller fixture;
+  ScratchDirectory dir;
+  const auto missing = LoadAirAbsorptionTable();
+  ASSERT_TRUE(missing.has_value());
+  EXPECT_NE(missing->find("MuenAir.dat"), std::string::npos);
+  EXPECT_EQ(Shared().MuenAirStatus, kAirTableMissing);
+
+  const std::string bad[] = {
+      AirText(299, Falling),                                  // a record short
+      AirText(300, Falling).replace(40, 1, "x"),                 // not a number
+      AirText(300, [](int n) { return n == 150 ? -1.0 : 1.0; }),  // not positive
+      AirText(300, [](int n) { return n == 7 ? 0.0 : 1.0; }),
+  };
+  for (const std::string& text : bad) {
+    dir.Write("MuenAir.dat", text);
+    const auto failure = LoadAirAbsorptionTable();
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("MuenAir.dat"), std::string::npos) << *failure;
+    EXPECT_EQ(Shared().MuenAirStatus, kAirTableUnusable);
+    EXPECT_EQ(Shared().MuenAir[150], 0.0);
+  }
+  std::filesystem::remove("MuenAir.dat");
+  std::filesystem::create_directory("MuenAir.dat");  // a folder in the file's place
+  ASSERT_TRUE(LoadAirAbsorptionTable().has_value());
+  EXPECT_NE(Shared().MuenAirStatus, kAirTableRead);
+}
+
+class SpectrumAcceptance : public ::testing::Test {
+ protected:
+  SpectrumAcceptance() {
+    Shared().SpectrumFluence[100] = 1.0;
+    Shared().AcceptedSpectrum[50] = 0.5;
+  }
+  HostFixtureInstaller fixture;
+  ScratchDirectory dir;
+};
+
+TEST_F(SpectrumAcceptance, NothingShownMeansNotComputed) {
+  const EnergyTable accepted = Shared().AcceptedSpectrum;
+  EXPECT_EQ(AcceptShownSpectrum(kSpectrumFileName), std::string(msg::kNoSpectrum));
+  EXPECT_FALSE(std::filesystem::exists(kSpectrumFileName));
+  EXPECT_EQ(Shared().AcceptedSpectrum, accepted);
+  EXPECT_EQ(Shared().SpectrumReady, 0);
+}
+
+TEST_F(SpectrumAcceptance, ShownSpectrumIsWrittenAndAccepted) {
+  Shared().SpectrumShown = 1;
+  EXPECT_FALSE(AcceptShownSpectrum(kSpectrumFileName).has_value());
+  EXPECT_EQ(Shared().AcceptedSpectrum, Shared().SpectrumFluence);
+  EXPECT_EQ(Shared().SpectrumReady, 1);
+  std::ifstream file(kSpectrumFileName, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  EXPECT_EQ(text.str(), SpectrumFileText(Shared().SpectrumFluence));
+}
+
+TEST_F(SpectrumAcceptance, UnwritableFileAcceptsNothing) {
+  Shared().SpectrumShown = 1;
+  std::filesystem::create_directory(kSpectrumFileName);
+  const EnergyTable accepted = Shared().AcceptedSpectrum;
+  const auto message = AcceptShownSpectrum(kSpectrumFileName);
+  ASSERT_TRUE(message.has_value());
+  EXPECT_EQ(message->rfind("　", 0), 0u);
+  EXPECT_NE(message->find(kSpectrumFileName), std::string::npos);
+  EXPECT_EQ(Shared().AcceptedSpectrum, accepted);
+  EXPECT_EQ(Shared().SpectrumReady, 0);
+}
+
+}  // namespace
+}  // namespace tervolin
