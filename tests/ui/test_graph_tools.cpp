@@ -224,8 +224,9 @@ class GraphToolsTest : public QObject {
     QTimer::singleShot(50, [&] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       QVERIFY(dialog);
-      offered = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
-      dialog->selectFile(QString::fromStdString(scratch.path().string()) + "/curves.csv");
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      offered = name->text();
+      name->setText(QString::fromStdString(scratch.path().string()) + "/curves.csv");
       QMetaObject::invokeMethod(dialog, "accept");
     });
     QTest::keyClick(&host_->window, Qt::Key_S, Qt::ControlModifier);
