@@ -1,22 +1,10 @@
 #pragma once
 // A host that draws nowhere, so a benchmark measures the computation alone.
 
+#include "core/blank_surface.h"
 #include "core/host.h"
 
 namespace tervolin::bench {
-
-class NullSurface : public DrawingSurface {
- public:
-  void Cls() override {}
-  void DrawWidth(int) override {}
-  void Line(float, float, float, float, Rgb) override {}
-  void LineTo(float, float, Rgb) override {}
-  void Box(float, float, float, float, Rgb) override {}
-  void FillBox(float, float, float, float, Rgb) override {}
-  void PSet(float, float, Rgb) override {}
-  void Print(float, float, const std::string&) override {}
-  void TextScale(double) override {}
-};
 
 class NullHost : public Host {
  public:
@@ -29,7 +17,7 @@ class NullHost : public Host {
   void DispatchPendingEvents() override {}
 
   std::string energyText = "100";
-  NullSurface surface;
+  BlankSurface surface;
   int warnings = 0;
 };
 

@@ -6,22 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "core/blank_surface.h"
 #include "core/host.h"
 
 namespace tervolin::cli {
-
-class BlankSurface : public DrawingSurface {
- public:
-  void Cls() override {}
-  void DrawWidth(int) override {}
-  void Line(float, float, float, float, Rgb) override {}
-  void LineTo(float, float, Rgb) override {}
-  void Box(float, float, float, float, Rgb) override {}
-  void FillBox(float, float, float, float, Rgb) override {}
-  void TextScale(double) override {}
-  void PSet(float, float, Rgb) override {}
-  void Print(float, float, const std::string&) override {}
-};
 
 class CalcHost : public Host {
  public:

@@ -18,9 +18,9 @@ inline constexpr double kFiguresTextScale = 0.67;
 // side, from just below its top to above φ = 0.7 (y 700) with six lines.
 inline constexpr float kBoxLeft = static_cast<float>(SpectrumGraphX(100.0)) + 30.0f;
 inline constexpr float kBoxRight = kSpectrumFrameRight - 20.0f;
-inline constexpr float kBoxTop = kSpectrumFrameTop + 10.0f;
-inline constexpr float kLinePitch = 90.0f;  // 15.7 pixels
-inline constexpr float kMargin = 20.0f;
+inline constexpr float kBoxTop = kFiguresBoxTop;
+inline constexpr float kLinePitch = kFiguresLinePitch;
+inline constexpr float kMargin = kFiguresBoxMargin;
 inline constexpr float kNameX = kBoxLeft + 40.0f;
 inline constexpr float kValueX = kBoxLeft + 520.0f;
 

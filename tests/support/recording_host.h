@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/curve_memory.h"
 #include "core/host.h"
 
 namespace tervolin::testing {
@@ -21,7 +22,10 @@ struct DrawOp {
 
 class RecordingSurface : public DrawingSurface {
  public:
-  void Cls() override { ops.push_back({"Cls"}); }
+  void Cls() override {
+    ops.push_back({"Cls"});
+    curves.Forget();
+  }
   void DrawWidth(int pixels) override {
     DrawOp op{"DrawWidth"};
     op.width = pixels;
@@ -48,6 +52,7 @@ class RecordingSurface : public DrawingSurface {
     op.scale = factor;
     ops.push_back(op);
   }
+  CurveMemory& Curves() override { return curves; }
   std::vector<DrawOp> OpsOfKind(const std::string& kind) const {
     std::vector<DrawOp> found;
     for (const DrawOp& op : ops) {
@@ -56,6 +61,7 @@ class RecordingSurface : public DrawingSurface {
     return found;
   }
   std::vector<DrawOp> ops;
+  CurveMemory curves;
 };
 
 class RecordingHost : public Host {
