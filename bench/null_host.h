@@ -1,19 +1,22 @@
 #pragma once
 // A host that draws nowhere, so a benchmark measures the computation alone.
 
+#include "core/curve_memory.h"
 #include "core/host.h"
 
 namespace tervolin::bench {
 
 class NullSurface : public DrawingSurface {
  public:
-  void Cls() override {}
+  void Cls() override { curves.Forget(); }
   void DrawWidth(int) override {}
   void Line(float, float, float, float, Rgb) override {}
   void LineTo(float, float, Rgb) override {}
   void Box(float, float, float, float, Rgb) override {}
   void PSet(float, float, Rgb) override {}
   void Print(float, float, const std::string&) override {}
+  CurveMemory& Curves() override { return curves; }
+  CurveMemory curves;
 };
 
 class NullHost : public Host {

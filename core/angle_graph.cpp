@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/curve_memory.h"
 #include "core/host.h"
 #include "core/palette.h"
 #include "core/shared_state.h"
@@ -61,6 +62,8 @@ void PlotDistribution() {
   for (int i = 1; i <= kAngles; ++i) {
     surface.LineTo(static_cast<float>(i), static_cast<float>(Shared().AngleDistribution[i]), colour);
   }
+  const AngleTable& values = Shared().AngleDistribution;
+  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, {}});
   DrawGraphFrame();
 }
 

@@ -12,7 +12,7 @@ void DrawAngleAxes();
 void DrawGraphFrame();
 
 // AngleDistribution(1..180) as a polyline from (0, 0) in the colour of PlotColor,
-// then the frame over its ends.
+// then the frame over its ends. The graph remembers the curve, without a label.
 void PlotDistribution();
 
 }  // namespace tervolin

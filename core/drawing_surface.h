@@ -16,11 +16,14 @@ struct Rgb {
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};
 
+class CurveMemory;
+
 class DrawingSurface {
  public:
   virtual ~DrawingSurface() = default;
 
-  // Fills the surface with its background colour; the current point becomes (0, 0).
+  // Fills the surface with its background colour and forgets its curves; the current
+  // point becomes (0, 0).
   virtual void Cls() = 0;
   // Line width in pixels for all following lines, boxes and points.
   virtual void DrawWidth(int pixels) = 0;
@@ -34,6 +37,8 @@ class DrawingSurface {
   virtual void PSet(float x, float y, Rgb colour) = 0;
   // Text with its top-left corner at (x, y), in the surface font and the foreground colour.
   virtual void Print(float x, float y, const std::string& utf8Text) = 0;
+  // The curves drawn since the last Cls, which forgets them.
+  virtual CurveMemory& Curves() = 0;
 };
 
 }  // namespace tervolin

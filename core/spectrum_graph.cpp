@@ -1,7 +1,9 @@
 #include "core/spectrum_graph.h"
 
 #include <array>
+#include <vector>
 
+#include "core/curve_memory.h"
 #include "core/drawing_surface.h"
 #include "core/host.h"
 #include "core/palette.h"
@@ -64,16 +66,22 @@ void DrawSpectrumAxes() {
 
 void DrawSpectrumCurve(const EnergyTable& fluence) {
   DrawingSurface& graph = CurrentHost().SpectrumGraph();
-  const Rgb red = PaletteColour(kPaletteRed);
+  const Rgb colour = SpectrumCurveColour(graph.Curves().Count());
   const double halfStep = kBinWidthKev / 2;
   graph.DrawWidth(2);
   graph.PSet(kSpectrumFrameLeft, kSpectrumFrameBottom, kBlack);
   for (int n = 2; n <= kEnergyBins; ++n) {
     const auto y = static_cast<float>(SpectrumGraphY(fluence[n]));
-    graph.LineTo(static_cast<float>(SpectrumGraphX(BinEnergy(n) - halfStep)), y, red);
-    graph.LineTo(static_cast<float>(SpectrumGraphX(BinEnergy(n) + halfStep)), y, red);
+    graph.LineTo(static_cast<float>(SpectrumGraphX(BinEnergy(n) - halfStep)), y, colour);
+    graph.LineTo(static_cast<float>(SpectrumGraphX(BinEnergy(n) + halfStep)), y, colour);
   }
   DrawFrame(graph);
+  graph.Curves().Remember({std::vector<double>(fluence.begin() + 1, fluence.end()), colour, {}});
+}
+
+Rgb SpectrumCurveColour(std::size_t curvesBefore) {
+  static constexpr std::array<int, 4> kTurns{kPaletteRed, kPaletteBlue, kPaletteDarkGreen, kPaletteBlack};
+  return PaletteColour(kTurns[curvesBefore % kTurns.size()]);
 }
 
 }  // namespace tervolin

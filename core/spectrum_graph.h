@@ -3,6 +3,9 @@
 // Inside the frame (1000, 100)–(5500, 2100), photon energy E keV lies at
 // x = 1000 + 30·E and relative fluence φ at y = 2100 − 2000·φ.
 
+#include <cstddef>
+
+#include "core/drawing_surface.h"
 #include "core/shared_state.h"
 
 namespace tervolin {
@@ -21,8 +24,13 @@ inline constexpr double SpectrumGraphY(double fluence) { return 2100.0 - 2000.0 
 // Grid, energy labels, the stacked axis title and the frame, without clearing first.
 void DrawSpectrumAxes();
 
-// The fluence of bins 2…300 as a red staircase from the corner (0 keV, φ = 0), each
-// bin a step 0.5 keV wide centred on its energy, then the frame over it.
+// The fluence of bins 2…300 as a staircase from the corner (0 keV, φ = 0), each
+// bin a step 0.5 keV wide centred on its energy, then the frame over it. Its colour
+// follows the curves drawn since the graph was cleared (SpectrumCurveColour); the
+// graph remembers bins 1…300, without a label.
 void DrawSpectrumCurve(const EnergyTable& fluence);
+
+// Overlaid spectra take turns: red, blue, dark green, black, then red again.
+Rgb SpectrumCurveColour(std::size_t curvesBefore);
 
 }  // namespace tervolin

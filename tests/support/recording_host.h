@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/curve_memory.h"
 #include "core/host.h"
 
 namespace tervolin::testing {
@@ -20,7 +21,10 @@ struct DrawOp {
 
 class RecordingSurface : public DrawingSurface {
  public:
-  void Cls() override { ops.push_back({"Cls"}); }
+  void Cls() override {
+    ops.push_back({"Cls"});
+    curves.Forget();
+  }
   void DrawWidth(int pixels) override {
     DrawOp op{"DrawWidth"};
     op.width = pixels;
@@ -39,6 +43,7 @@ class RecordingSurface : public DrawingSurface {
     op.text = text;
     ops.push_back(op);
   }
+  CurveMemory& Curves() override { return curves; }
   std::vector<DrawOp> OpsOfKind(const std::string& kind) const {
     std::vector<DrawOp> found;
     for (const DrawOp& op : ops) {
@@ -47,6 +52,7 @@ class RecordingSurface : public DrawingSurface {
     return found;
   }
   std::vector<DrawOp> ops;
+  CurveMemory curves;
 };
 
 class RecordingHost : public Host {

@@ -1,0 +1,44 @@
+#pragma once
+// What the graph tools need to know of each graph: the abscissa of its curves,
+// where its plotting area lies, and where its legend goes.
+
+#include <optional>
+
+#include "core/curve_axis.h"
+#include "core/spectrum_graph.h"
+
+namespace tervolin {
+
+// The frame's edges in user coordinates.
+struct PlotArea {
+  float left, top, right, bottom;
+};
+
+struct GraphLayout {
+  CurveAxis axis;
+  PlotArea frame;
+  double (*abscissaAtX)(double userX);
+  bool legendShowsMaximum;  // angular curves: "最大 8°"
+  float legendTop;          // user y of the legend's top edge
+};
+
+// The top of the spectrum graph's legend, user y: the frame's top edge. When the
+// beam's figures are shown in the frame's upper right, the legend stands under them:
+// set this to the user y of their box's lower edge (GraphTools::SetLegendTop moves
+// it while the program runs).
+inline constexpr float kSpectrumLegendTop = kSpectrumFrameTop;
+
+inline constexpr GraphLayout kAngleGraphLayout{
+    kAngleAxis, {0.0f, 1.0f, 180.0f, 0.0f}, [](double x) { return x; }, true, 1.0f};
+
+inline constexpr GraphLayout kSpectrumGraphLayout{
+    kEnergyAxis,
+    {kSpectrumFrameLeft, kSpectrumFrameTop, kSpectrumFrameRight, kSpectrumFrameBottom},
+    [](double x) { return (x - SpectrumGraphX(0.0)) / (SpectrumGraphX(1.0) - SpectrumGraphX(0.0)); },
+    false,
+    kSpectrumLegendTop};
+
+// The curve index under user point (x, y), or nothing outside the frame.
+std::optional<int> CurveIndexAt(const GraphLayout& layout, double x, double y);
+
+}  // namespace tervolin
