@@ -71,6 +71,16 @@ DistributionRequest ChosenRequest() {
   return {scatter, mode, ReadLeadingNumber(CurrentHost().EnergyFieldText())};
 }
 
+void AngleGraphViews::Add(ViewedCurve curve) {
+  curves_.push_back(std::move(curve));
+  if (changed) changed();
+}
+
+void AngleGraphViews::Forget() {
+  curves_.clear();
+  if (changed) changed();
+}
+
 std::vector<ShownCurve> AngleGraphViews::Shown() const {
   std::vector<ShownCurve> shown;
   const bool perSolidAngle = choices.perSolidAngle;

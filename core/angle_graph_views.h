@@ -6,6 +6,7 @@
 // afterwards), and draws itself anew from them when a view is chosen.
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,11 +54,14 @@ struct ShownCurve {
 
 class AngleGraphViews {
  public:
-  void Add(ViewedCurve curve) { curves_.push_back(std::move(curve)); }
-  void Forget() { curves_.clear(); }
+  void Add(ViewedCurve curve);
+  void Forget();
   const std::vector<ViewedCurve>& Curves() const { return curves_; }
 
   AngleGraphChoices choices;
+  // Called after a curve was added or the curves forgotten (e.g. to update a view
+  // of them elsewhere).
+  std::function<void()> changed;
 
   // Each curve in the chosen view, followed by its free-electron curve when chosen.
   std::vector<ShownCurve> Shown() const;
