@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "core/angle_graph.h"
+#include "core/curve_label.h"
+#include "core/curve_memory.h"
 #include "core/distributions.h"
 #include "core/messages.h"
 #include "core/palette.h"
@@ -60,6 +62,16 @@ QString Framed(const std::string& utf8Text) {
 QString SelectedMaterial(const QListWidget& list) {
   const QList<QListWidgetItem*> selected = list.selectedItems();
   return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+// What the chosen distribution is computed for: scattering, material, and the
+// photon energy or the accepted spectrum's conditions, as typed.
+tervolin::CurveLabel ChosenCurveLabel(const Form4& f) {
+  const std::string material = ToUtf8(SelectedMaterial(*f.List1));
+  if (Shared().EnergyMode == tervolin::kSpectral) {
+    return tervolin::SpectralLabel(Shared().ScatterType, material, Form5::Instance().AcceptedConditions());
+  }
+  return tervolin::MonoenergeticLabel(Shared().ScatterType, material, ToUtf8(f.Text1->text()));
 }
 
 // The first missing input's message, or nullptr when the calculation may go on.
@@ -133,7 +145,9 @@ void Form4::Form4_Command1_Click() {
   }
   if (!LoadMaterialTables(*this)) return;
   const CalculationInProgress busy(calculating_, *this, {Command1, Command3, Command4});
+  const std::size_t before = Picture1->Curves().Count();
   RunChosenDistribution();
+  Picture1->Curves().LabelFrom(before, ChosenCurveLabel(*this));
 }
 
 void Form4::Form4_Command2_Click() {

@@ -10,7 +10,9 @@
 
 #include "core/user_coordinates.h"
 #include "ui/controls.h"
+#include "core/graph_layout.h"
 #include "ui/fonts.h"
+#include "ui/graph_tools.h"
 #include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
 
@@ -91,14 +93,16 @@ void BuildGraph(Form4& f) {
   f.Picture1->setObjectName("Picture1");
   f.Picture1->SetSurfaceFont(Meiryo(14.25));
   f.Picture1->move(TwipsToPixels(6120), TwipsToPixels(840));
+  f.Picture1->setFocusPolicy(Qt::TabFocus);
+  new GraphTools(*f.Picture1, tervolin::kAngleGraphLayout);
 }
 
 // Material list first, then the spectrum button, the energy box, the energy and
-// colour options, and the calculate, clear and return buttons; the list starts
-// with the focus.
+// colour options, the calculate, clear and return buttons, and the graph (for its
+// menu); the list starts with the focus.
 void SetKeyboardOrder(Form4& f) {
   QWidget* const order[] = {f.List1,   f.Command2, f.Text1,    f.Option1,  f.Option2, f.Option3,
-                            f.Option4, f.Option5,  f.Command1, f.Command4, f.Command3};
+                            f.Option4, f.Option5,  f.Command1, f.Command4, f.Command3, f.Picture1};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
   f.List1->setFocus();
 }

@@ -64,20 +64,30 @@ QSize PictureSurface::sizeHint() const { return innerSize_ + QSize(2 * kBorder, 
 void PictureSurface::Cls() {
   image_.fill(Qt::white);
   current_ = QPointF(0.0, 0.0);
+  curves_.Forget();
+  operations_.assign(1, {SurfaceOperation::kDrawWidth, 0, 0, 0, 0, {}, lineWidth_});
   ImageChanged();
 }
 
-void PictureSurface::DrawWidth(int pixels) { lineWidth_ = std::max(1, pixels); }
+void PictureSurface::DrawWidth(int pixels) {
+  lineWidth_ = std::max(1, pixels);
+  operations_.push_back({SurfaceOperation::kDrawWidth, 0, 0, 0, 0, {}, lineWidth_});
+}
 
 void PictureSurface::Line(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  operations_.push_back({SurfaceOperation::kLine, x1, y1, x2, y2, colour});
   StrokeBetween(x1, y1, x2, y2, colour);
 }
 
 void PictureSurface::LineTo(float x2, float y2, tervolin::Rgb colour) {
-  StrokeBetween(static_cast<float>(current_.x()), static_cast<float>(current_.y()), x2, y2, colour);
+  const auto x1 = static_cast<float>(current_.x());
+  const auto y1 = static_cast<float>(current_.y());
+  operations_.push_back({SurfaceOperation::kLineTo, x1, y1, x2, y2, colour});
+  StrokeBetween(x1, y1, x2, y2, colour);
 }
 
 void PictureSurface::Box(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  operations_.push_back({SurfaceOperation::kBox, x1, y1, x2, y2, colour});
   const QRect a = DotRect(ToDevicePixel(x1, y1));
   const QRect b = DotRect(ToDevicePixel(x2, y2));
   const QRect sameRowAsA(b.x(), a.y(), a.width(), a.height());
@@ -93,6 +103,7 @@ void PictureSurface::Box(float x1, float y1, float x2, float y2, tervolin::Rgb c
 }
 
 void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
+  operations_.push_back({SurfaceOperation::kPSet, x, y, x, y, colour});
   const QRect dot = DotRect(ToDevicePixel(x, y));
   const QColor c = ToQColor(colour);
   QPainter painter(&image_);
@@ -110,6 +121,7 @@ void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
 }
 
 void PictureSurface::Print(float x, float y, const std::string& utf8Text) {
+  operations_.push_back({SurfaceOperation::kPrint, x, y, x, y, {}, lineWidth_, utf8Text});
   // Greyscale antialiasing keeps the retained image free of colour fringes.
   QFont textFont = font_;
   textFont.setStyleStrategy(
@@ -134,13 +146,39 @@ void PictureSurface::paintEvent(QPaintEvent* event) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform,
                         !qFuzzyCompare(devicePixelRatioF(), ratio_));
   painter.drawImage(QRectF(QPointF(kBorder, kBorder), QSizeF(innerSize_)), image_);
+  if (overlay_) {
+    painter.translate(kBorder, kBorder);
+    painter.setClipRect(QRect(QPoint(0, 0), innerSize_), Qt::IntersectClip);
+    overlay_(painter);
+  }
 }
 
-QPointF PictureSurface::ToDevicePixel(float x, float y) const {
-  const tervolin::PixelPoint p =
-      tervolin::UserToPixel(scale_, innerSize_.width(), innerSize_.height(), x, y);
-  return QPointF(p.x, p.y) * ratio_;
+void PictureSurface::SetOverlay(std::function<void(QPainter&)> paintOverlay) {
+  overlay_ = std::move(paintOverlay);
+  update();
 }
+
+QImage PictureSurface::ShownImage() const {
+  QImage shown = RetainedImage();
+  if (overlay_) {
+    QPainter painter(&shown);  // in logical pixels: the image carries its pixel ratio
+    overlay_(painter);
+  }
+  return shown;
+}
+
+QPointF PictureSurface::ToLogicalPixel(double x, double y) const {
+  const tervolin::PixelPoint p = tervolin::UserToPixel(scale_, innerSize_.width(), innerSize_.height(), x, y);
+  return QPointF(p.x, p.y);
+}
+
+QPointF PictureSurface::UserPointAt(QPointF widgetPosition) const {
+  const QPointF inner = widgetPosition - QPointF(kBorder, kBorder);
+  return QPointF(scale_.left + inner.x() * scale_.width / innerSize_.width(),
+                 scale_.top + inner.y() * scale_.height / innerSize_.height());
+}
+
+QPointF PictureSurface::ToDevicePixel(float x, float y) const { return ToLogicalPixel(x, y) * ratio_; }
 
 // The line width in device pixels.
 int PictureSurface::PenPixels() const { return std::max(1, qRound(lineWidth_ * ratio_)); }

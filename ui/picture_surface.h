@@ -12,6 +12,11 @@
 // ends, between the centres of their end points' blocks, so a curve that ends on a
 // line drawn later is covered by it exactly. Text hangs from the logical pixel that
 // contains its point.
+//
+// Besides the image, the surface keeps the curves drawn since the last Cls and the
+// drawing operations received since then, so the graph can be drawn again on any
+// painter (vector files); and it may paint an overlay (the legend) over the image
+// on screen without changing the image.
 
 #include <QColor>
 #include <QFont>
@@ -20,14 +25,28 @@
 #include <QRect>
 #include <QSize>
 #include <QWidget>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "core/curve_memory.h"
 #include "core/drawing_surface.h"
 #include "core/user_coordinates.h"
 
 class QPainter;
 
 namespace tervolin::ui {
+
+// One drawing operation as received, in user coordinates. A LineTo keeps the point
+// it started from in (x1, y1).
+struct SurfaceOperation {
+  enum Kind { kDrawWidth, kLine, kLineTo, kBox, kPSet, kPrint };
+  Kind kind;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  tervolin::Rgb colour{};
+  int width = 1;
+  std::string text{};
+};
 
 class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   Q_OBJECT
@@ -47,6 +66,22 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   QPointF CurrentPoint() const { return current_; }
   int LineWidth() const { return lineWidth_; }
 
+  const tervolin::UserScale& Scale() const { return scale_; }
+  QSize InnerSize() const { return innerSize_; }
+  // User point (x, y) in logical pixels from the inner top-left corner, and back
+  // from a position in widget coordinates.
+  QPointF ToLogicalPixel(double x, double y) const;
+  QPointF UserPointAt(QPointF widgetPosition) const;
+
+  // The operations since the last Cls, which starts the list with the line width then.
+  const std::vector<SurfaceOperation>& Operations() const { return operations_; }
+
+  // Painted over the image in logical pixels of the inner area; an empty function
+  // paints nothing.
+  void SetOverlay(std::function<void(QPainter&)> paintOverlay);
+  // The graph as the user sees it: the retained image with the overlay over it.
+  QImage ShownImage() const;
+
   // tervolin::DrawingSurface
   void Cls() override;
   void DrawWidth(int pixels) override;
@@ -57,6 +92,7 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   // Black text with its top-left corner at (x, y), so its baseline lies one font
   // ascent lower. The current point does not move.
   void Print(float x, float y, const std::string& utf8Text) override;
+  tervolin::CurveMemory& Curves() override { return curves_; }
 
   QSize sizeHint() const override;
 
@@ -80,6 +116,9 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   QFont font_;
   QPointF current_{0.0, 0.0};
   int lineWidth_ = 1;
+  tervolin::CurveMemory curves_;
+  std::vector<SurfaceOperation> operations_;
+  std::function<void(QPainter&)> overlay_;
 };
 
 }  // namespace tervolin::ui

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
+#include "core/curve_memory.h"
 #include "core/host.h"
 #include "core/leading_number.h"
 #include "core/messages.h"
@@ -56,10 +57,24 @@ bool InputsPresent(Form5& f) {
   return true;
 }
 
+tervolin::SpectrumConditions TypedConditions() {
+  const auto typed = [](tervolin::SpectrumField field) { return ToUtf8(SpectrumFieldEdit(field).text()); };
+  return {typed(tervolin::SpectrumField::TubeVoltage), typed(tervolin::SpectrumField::TargetAngle),
+          typed(tervolin::SpectrumField::InherentFiltration), typed(tervolin::SpectrumField::AluminiumFilter),
+          typed(tervolin::SpectrumField::CopperFilter)};
+}
+
 }  // namespace
 
+// The new curve is labelled with the conditions it was computed for.
 void Form5::Form5_Command1_Click() {
-  if (InputsPresent(*this)) tervolin::CalculateSpectrum();
+  if (!InputsPresent(*this)) return;
+  const tervolin::SpectrumConditions conditions = TypedConditions();
+  const std::size_t before = Picture3->Curves().Count();
+  tervolin::CalculateSpectrum();
+  if (Picture3->Curves().Count() == before) return;
+  Picture3->Curves().LabelFrom(before, tervolin::SpectrumLabel(conditions));
+  computed_ = conditions;
 }
 
 void Form5::Form5_Command2_Click() { HideScreen(); }
@@ -79,6 +94,7 @@ void Form5::Form5_Command4_Click() {
   }
   QCoreApplication::processEvents();
   Shared().SpectrumReady = 1;
+  accepted_ = computed_;
   HideScreen();
 }
 

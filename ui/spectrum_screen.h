@@ -2,6 +2,7 @@
 // The spectrum screen: exposure conditions of the X-ray tube, the computed spectrum
 // on its graph, and accepting it for the spectral distributions.
 
+#include "core/curve_label.h"
 #include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
@@ -33,9 +34,14 @@ class Form5 : public ScreenWindow, public SingleInstance<Form5> {
   QPushButton* Command4 = nullptr;
   PictureSurface* Picture3 = nullptr;
 
+  // The exposure conditions of the spectrum last accepted with OK, as typed.
+  const tervolin::SpectrumConditions& AcceptedConditions() const { return accepted_; }
+
  private:
   friend class ScreenSlot<Form5>;
   Form5();
+  tervolin::SpectrumConditions computed_;  // of the spectrum last drawn
+  tervolin::SpectrumConditions accepted_;
 };
 
 }  // namespace tervolin::ui

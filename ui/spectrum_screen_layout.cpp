@@ -10,7 +10,9 @@
 
 #include "core/user_coordinates.h"
 #include "ui/controls.h"
+#include "core/graph_layout.h"
 #include "ui/fonts.h"
+#include "ui/graph_tools.h"
 #include "ui/spectrum_screen.h"
 #include "ui/picture_surface.h"
 
@@ -147,6 +149,7 @@ void BuildGraph(Form5& f) {
   f.Picture3->SetSurfaceFont(SpectrumGraphFont());
   f.Picture3->move(TwipsToPixels(240), TwipsToPixels(360));
   f.Picture3->setFocusPolicy(Qt::TabFocus);
+  new GraphTools(*f.Picture3, tervolin::kSpectrumGraphLayout);
 }
 
 // Compute and redo first, then the fields from target angle to inherent filtration,

@@ -176,7 +176,7 @@ class CalculationScreenTest : public QObject {
     Form4& f = OpenCalculationScreen(tervolin::kCoherent);
     ClickOption(f.Option2);  // enables the spectrum button
     QWidget* const order[] = {f.List1,   f.Command2, f.Text1,    f.Option1,  f.Option2, f.Option3,
-                              f.Option4, f.Option5,  f.Command1, f.Command4, f.Command3, f.List1};
+                              f.Option4, f.Option5,  f.Command1, f.Command4, f.Command3, f.Picture1, f.List1};
     f.List1->setFocus();
     for (std::size_t i = 1; i < std::size(order); ++i) {
       QTest::keyClick(f.focusWidget(), Qt::Key_Tab);

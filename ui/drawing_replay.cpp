@@ -1,0 +1,102 @@
+#include "ui/drawing_replay.h"
+
+#include <QColor>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygonF>
+#include <cmath>
+#include <vector>
+
+#include "ui/picture_surface.h"
+
+namespace tervolin::ui {
+
+namespace {
+
+using Operations = std::vector<SurfaceOperation>;
+
+QColor ToQColor(tervolin::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+
+class Replay {
+ public:
+  Replay(QPainter& painter, const PictureSurface& surface) : painter_(painter), surface_(surface) {}
+
+  void Run(const Operations& ops) {
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+      if (ops[i].kind == SurfaceOperation::kLineTo) {
+        i = PolylineFrom(ops, i);
+      } else {
+        One(ops[i]);
+      }
+    }
+  }
+
+ private:
+  QPointF At(float x, float y) const { return surface_.ToLogicalPixel(x, y); }
+
+  void SetPen(tervolin::Rgb colour, Qt::PenCapStyle cap, Qt::PenJoinStyle join) {
+    painter_.setPen(QPen(ToQColor(colour), width_, Qt::SolidLine, cap, join));
+    painter_.setBrush(Qt::NoBrush);
+  }
+
+  // The LineTo run starting at `first`, while each continues the last in the same
+  // colour; returns the index of its last operation.
+  std::size_t PolylineFrom(const Operations& ops, std::size_t first) {
+    QPolygonF line{At(ops[first].x1, ops[first].y1)};
+    std::size_t i = first;
+    for (; i < ops.size() && ops[i].kind == SurfaceOperation::kLineTo && ops[i].colour == ops[first].colour;
+         ++i) {
+      line << At(ops[i].x2, ops[i].y2);
+    }
+    SetPen(ops[first].colour, Qt::RoundCap, Qt::RoundJoin);
+    painter_.drawPolyline(line);
+    return i - 1;
+  }
+
+  void One(const SurfaceOperation& op) {
+    switch (op.kind) {
+      case SurfaceOperation::kDrawWidth: width_ = op.width; break;
+      case SurfaceOperation::kLine:
+        SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin);
+        painter_.drawLine(At(op.x1, op.y1), At(op.x2, op.y2));
+        break;
+      case SurfaceOperation::kLineTo: break;  // drawn as polylines
+      case SurfaceOperation::kBox:
+        SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin);
+        painter_.drawRect(QRectF(At(op.x1, op.y1), At(op.x2, op.y2)).normalized());
+        break;
+      case SurfaceOperation::kPSet: Dot(op); break;
+      case SurfaceOperation::kPrint: Text(op); break;
+    }
+  }
+
+  void Dot(const SurfaceOperation& op) {
+    const QPointF centre = At(op.x1, op.y1);
+    const QRectF dot(centre - QPointF(width_ / 2.0, width_ / 2.0), QSizeF(width_, width_));
+    painter_.fillRect(dot, ToQColor(op.colour));
+  }
+
+  // Hanging from the logical pixel that holds its point, as on screen.
+  void Text(const SurfaceOperation& op) {
+    const QPointF at = At(op.x1, op.y1);
+    painter_.setFont(surface_.SurfaceFont());
+    painter_.setPen(Qt::black);
+    const qreal ascent = QFontMetricsF(surface_.SurfaceFont(), painter_.device()).ascent();
+    painter_.drawText(QPointF(std::floor(at.x()), std::floor(at.y()) + ascent), QString::fromStdString(op.text));
+  }
+
+  QPainter& painter_;
+  const PictureSurface& surface_;
+  int width_ = 1;
+};
+
+}  // namespace
+
+void ReplayDrawing(QPainter& painter, const PictureSurface& surface) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  Replay(painter, surface).Run(surface.Operations());
+  painter.restore();
+}
+
+}  // namespace tervolin::ui

@@ -1,0 +1,64 @@
+#include "ui/graph_legend_box.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QString>
+#include <algorithm>
+
+#include "ui/fonts.h"
+
+namespace tervolin::ui {
+
+namespace {
+
+constexpr qreal kPadding = 5;      // between the box's edge and its rows
+constexpr qreal kSampleLength = 22;  // the short line in the curve's colour
+constexpr qreal kGap = 6;          // between the line, the title and the note
+constexpr qreal kNoteGap = 12;
+
+QString Text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+// The widest title and the widest note of the rows.
+QPointF ColumnWidths(const QFontMetricsF& metrics, const std::vector<tervolin::LegendRow>& rows) {
+  qreal title = 0, note = 0;
+  for (const tervolin::LegendRow& row : rows) {
+    title = std::max(title, metrics.horizontalAdvance(Text(row.title)));
+    note = std::max(note, metrics.horizontalAdvance(Text(row.note)));
+  }
+  return QPointF(title, note);
+}
+
+}  // namespace
+
+QFont LegendFont() { return ScreenFont(QString::fromUtf8("メイリオ"), 9); }
+
+void PaintLegend(QPainter& painter, const std::vector<tervolin::LegendRow>& rows, QPointF topRight) {
+  if (rows.empty()) return;
+  painter.save();
+  const QFont font = LegendFont();
+  painter.setFont(font);
+  const QFontMetricsF metrics(font, painter.device());
+  const QPointF columns = ColumnWidths(metrics, rows);
+  const qreal rowHeight = metrics.height();
+  const qreal width = 2 * kPadding + kSampleLength + kGap + columns.x() + (columns.y() > 0 ? kNoteGap + columns.y() : 0);
+  const QRectF box(topRight.x() - width, topRight.y(), width, 2 * kPadding + rowHeight * rows.size());
+  painter.setPen(QPen(QColor(128, 128, 128), 1));
+  painter.setBrush(Qt::white);
+  painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const tervolin::LegendRow& row = rows[i];
+    const qreal top = box.top() + kPadding + rowHeight * i;
+    const qreal middle = top + rowHeight / 2;
+    const qreal left = box.left() + kPadding;
+    painter.setPen(QPen(QColor(row.colour.r, row.colour.g, row.colour.b), 2, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(left, middle), QPointF(left + kSampleLength, middle));
+    painter.setPen(Qt::black);
+    const qreal titleLeft = left + kSampleLength + kGap;
+    painter.drawText(QPointF(titleLeft, top + metrics.ascent()), Text(row.title));
+    painter.drawText(QPointF(titleLeft + columns.x() + kNoteGap, top + metrics.ascent()), Text(row.note));
+  }
+  painter.restore();
+}
+
+}  // namespace tervolin::ui

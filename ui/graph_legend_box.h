@@ -1,0 +1,22 @@
+#pragma once
+// The legend of a graph: a white box with one row per curve (a short line in the
+// curve's colour, its title and a note such as "最大 8°").
+
+#include <QFont>
+#include <QPointF>
+#include <vector>
+
+#include "core/graph_legend.h"
+
+class QPainter;
+
+namespace tervolin::ui {
+
+// The legend's font: small enough that a spectral label leaves room for the curves.
+QFont LegendFont();
+
+// Paints the rows with the box's top-right corner at `topRight` (logical pixels);
+// nothing for no rows.
+void PaintLegend(QPainter& painter, const std::vector<tervolin::LegendRow>& rows, QPointF topRight);
+
+}  // namespace tervolin::ui

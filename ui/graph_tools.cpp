@@ -1,0 +1,203 @@
+#include "ui/graph_tools.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QToolTip>
+
+#include "core/curves_csv.h"
+#include "core/graph_legend.h"
+#include "ui/drawing_replay.h"
+#include "ui/graph_legend_box.h"
+#include "ui/message_box.h"
+#include "ui/picture_surface.h"
+#include "ui/qt_host.h"
+
+namespace tervolin::ui {
+
+namespace {
+
+// Between the frame and the legend's box, logical pixels.
+constexpr qreal kLegendMargin = 6;
+
+bool useQtFileDialog = false;
+// The folder of the last file chosen in a save dialog, for the next one.
+QString lastFolder;
+
+QAction* AddAction(QWidget& window, QMenu& menu, const char* text, QKeySequence shortcut) {
+  auto* action = new QAction(QString::fromUtf8(text), &menu);
+  action->setShortcut(shortcut);
+  action->setShortcutContext(Qt::WindowShortcut);
+  window.addAction(action);
+  menu.addAction(action);
+  return action;
+}
+
+bool IsMenuKey(const QKeyEvent& key) {
+  return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
+}  // namespace
+
+GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& layout)
+    : QObject(&surface), surface_(surface), layout_(layout), menu_(new QMenu(&surface)) {
+  QWidget& window = *surface.window();
+  copy_ = AddAction(window, *menu_, "グラフをコピー", QKeySequence(Qt::CTRL | Qt::Key_C));
+  save_ = AddAction(window, *menu_, "グラフを保存…", QKeySequence(Qt::CTRL | Qt::Key_S));
+  legend_ = AddAction(window, *menu_, "凡例を表示", QKeySequence());
+  legend_->setCheckable(true);
+  connect(copy_, &QAction::triggered, this, &GraphTools::CopyGraph);
+  connect(save_, &QAction::triggered, this, &GraphTools::SaveGraph);
+  connect(legend_, &QAction::toggled, this, &GraphTools::SetLegendShown);
+  surface.setMouseTracking(true);
+  surface.installEventFilter(this);
+}
+
+GraphTools* ToolsOf(PictureSurface& surface) { return surface.findChild<GraphTools*>(QString(), Qt::FindDirectChildrenOnly); }
+
+void GraphTools::UseQtFileDialog(bool use) { useQtFileDialog = use; }
+
+void GraphTools::CopyGraph() { QGuiApplication::clipboard()->setImage(surface_.ShownImage()); }
+
+QString GraphTools::DefaultFileName(GraphFileType type) const {
+  const auto& curves = surface_.Curves().Curves();
+  const std::string stem = tervolin::LabelFileStem(curves.empty() ? tervolin::CurveLabel{} : curves.back().label);
+  return FromUtf8(stem) + QLatin1Char('.') + FileExtension(type);
+}
+
+QString GraphTools::StartFolder() const {
+  if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) return lastFolder;
+  for (auto location : {QStandardPaths::PicturesLocation, QStandardPaths::DocumentsLocation}) {
+    const QString folder = QStandardPaths::writableLocation(location);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+  }
+  return QDir::homePath();
+}
+
+void GraphTools::SaveGraph() {
+  QFileDialog dialog(surface_.window(), QString::fromUtf8("グラフを保存"), StartFolder());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(GraphFileFilters());
+  dialog.setDefaultSuffix(FileExtension(GraphFileType::kPng));
+  dialog.selectFile(DefaultFileName(GraphFileType::kPng));
+  if (useQtFileDialog || qEnvironmentVariableIsSet("TERVOLIN_QT_FILE_DIALOG")) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+  }
+  // A filter chosen later gives a name without extension its extension.
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+    dialog.setDefaultSuffix(FileExtension(ChosenFileType(QString(), filter)));
+  });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString chosen = dialog.selectedFiles().first();
+  const GraphFileType type = ChosenFileType(chosen, dialog.selectedNameFilter());
+  lastFolder = QFileInfo(chosen).absolutePath();
+  SaveGraphAs(WithExtension(chosen, type), type);
+}
+
+bool GraphTools::SaveGraphAs(const QString& path, GraphFileType type) {
+  const std::optional<QString> failure = WriteFileSafely(path, FileContents(type));
+  if (!failure) return true;
+  ShowWarningBox(surface_.window(), QString::fromUtf8("ファイル「%1」を保存できませんでした。\n理由: %2")
+                                        .arg(QDir::toNativeSeparators(path), *failure));
+  return false;
+}
+
+QByteArray GraphTools::FileContents(GraphFileType type) const {
+  const QString title = FromUtf8(tervolin::LabelFileStem({}));
+  const auto paint = [this](QPainter& painter) { PaintVector(painter); };
+  switch (type) {
+    case GraphFileType::kPng: return PngBytes(surface_.ShownImage());
+    case GraphFileType::kSvg: return SvgBytes(surface_.InnerSize(), title, paint);
+    case GraphFileType::kPdf: return PdfBytes(surface_.InnerSize(), title, paint);
+    case GraphFileType::kCsv: {
+      const std::string csv = tervolin::CurvesCsv(layout_.axis, surface_.Curves().Curves());
+      return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
+    }
+  }
+  return {};
+}
+
+void GraphTools::PaintVector(QPainter& painter) const {
+  painter.fillRect(QRect(QPoint(0, 0), surface_.InnerSize()), Qt::white);
+  ReplayDrawing(painter, surface_);
+  PaintOverlay(painter);
+}
+
+void GraphTools::PaintOverlay(QPainter& painter) const {
+  if (!legendShown_) return;
+  const QPointF corner = surface_.ToLogicalPixel(layout_.frame.right, layout_.legendTop);
+  PaintLegend(painter,
+              tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum),
+              corner + QPointF(-kLegendMargin, kLegendMargin));
+}
+
+void GraphTools::SetLegendShown(bool shown) {
+  legendShown_ = shown;
+  if (legend_->isChecked() != shown) legend_->setChecked(shown);
+  if (shown) {
+    surface_.SetOverlay([this](QPainter& painter) { PaintOverlay(painter); });
+  } else {
+    surface_.SetOverlay({});
+  }
+}
+
+void GraphTools::SetLegendTop(float userY) {
+  layout_.legendTop = userY;
+  surface_.update();
+}
+
+std::optional<QString> GraphTools::ReadOutAt(QPointF surfacePosition) const {
+  const QPointF user = surface_.UserPointAt(surfacePosition);
+  const std::optional<int> index = tervolin::CurveIndexAt(layout_, user.x(), user.y());
+  if (!index) return std::nullopt;
+  return FromUtf8(tervolin::ReadOutText(layout_.axis, *index, surface_.Curves().Curves()));
+}
+
+void GraphTools::ShowMenu(const QPoint& globalPosition) { menu_->exec(globalPosition); }
+
+void GraphTools::ShowReadOut(const QPoint& position, const QPoint& globalPosition) {
+  const std::optional<QString> text = ReadOutAt(position);
+  if (text) {
+    QToolTip::showText(globalPosition, *text, &surface_);
+  } else {
+    QToolTip::hideText();
+  }
+}
+
+bool GraphTools::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != &surface_) return false;
+  switch (event->type()) {
+    case QEvent::ContextMenu: {
+      const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+      const bool byMouse = menuEvent->reason() == QContextMenuEvent::Mouse;
+      ShowMenu(byMouse ? menuEvent->globalPos() : surface_.mapToGlobal(surface_.rect().center()));
+      return true;
+    }
+    case QEvent::KeyPress:
+      if (!IsMenuKey(*static_cast<QKeyEvent*>(event))) return false;
+      ShowMenu(surface_.mapToGlobal(surface_.rect().center()));
+      return true;
+    case QEvent::ToolTip: {
+      const auto* help = static_cast<QHelpEvent*>(event);
+      ShowReadOut(help->pos(), help->globalPos());
+      return true;
+    }
+    case QEvent::MouseMove: {
+      const auto* move = static_cast<QMouseEvent*>(event);
+      if (QToolTip::isVisible()) ShowReadOut(move->position().toPoint(), move->globalPosition().toPoint());
+      return false;
+    }
+    default: return false;
+  }
+}
+
+}  // namespace tervolin::ui
