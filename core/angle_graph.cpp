@@ -77,22 +77,23 @@ void DrawGraphFrame() {
   surface.Box(0.0f, 0.0f, 180.0f, 1.0f, kBlack);
 }
 
-void PlotDistribution() { PlotAngleCurve(Shared().AngleDistribution, PaletteColour(Shared().PlotColor), {}); }
+void PlotDistribution() { PlotAngleCurve(Shared().AngleDistribution, PaletteColour(Shared().PlotColor), {}, true); }
 
-void PlotAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel& label) {
+void PlotAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel& label, bool fromOrigin) {
   DrawingSurface& surface = CurrentHost().AngleGraph();
-  surface.PSet(0.0f, 0.0f, colour);
-  for (int i = 1; i <= kAngles; ++i) surface.LineTo(static_cast<float>(i), static_cast<float>(values[i]), colour);
+  const int first = fromOrigin ? 0 : 1;
+  surface.PSet(static_cast<float>(first), fromOrigin ? 0.0f : static_cast<float>(values[1]), colour);
+  for (int i = first + 1; i <= kAngles; ++i) surface.LineTo(static_cast<float>(i), static_cast<float>(values[i]), colour);
   surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label});
   DrawGraphFrame();
 }
 
-// Dashes of kDashDegrees drawn and kDashDegrees left out, from (0, 0) on.
-void PlotDashedAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel& label) {
+// Dashes of kDashDegrees drawn and kDashDegrees left out.
+void PlotDashedAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel& label, bool fromOrigin) {
   DrawingSurface& surface = CurrentHost().AngleGraph();
-  float x = 0.0f;
-  float y = 0.0f;
-  for (int i = 1; i <= kAngles; ++i) {
+  float x = fromOrigin ? 0.0f : 1.0f;
+  float y = fromOrigin ? 0.0f : static_cast<float>(values[1]);
+  for (int i = fromOrigin ? 1 : 2; i <= kAngles; ++i) {
     const auto yi = static_cast<float>(values[i]);
     if (((i - 1) / kDashDegrees) % 2 == 0) surface.Line(x, y, static_cast<float>(i), yi, colour);
     x = static_cast<float>(i);

@@ -23,10 +23,11 @@ void DrawGraphFrame();
 // then the frame over its ends. The graph remembers the curve, without a label.
 void PlotDistribution();
 
-// values(1..180) as a polyline from (0, 0), then the frame; the graph remembers it
-// with its label.
-void PlotAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel& label);
+// values(1..180) as a polyline, then the frame; the graph remembers it with its
+// label. A curve per unit angle starts at (0, 0), where sin θ is 0; one per unit
+// solid angle (fromOrigin false) starts at 1°, since its value at 0° is not 0.
+void PlotAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel& label, bool fromOrigin);
 // The same dashed: every other 2° of the polyline left out.
-void PlotDashedAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel& label);
+void PlotDashedAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel& label, bool fromOrigin);
 
 }  // namespace tervolin

@@ -105,10 +105,11 @@ void RedrawAngleGraph() {
   DrawAngleAxes(views.choices.perSolidAngle);
   DrawGraphFrame();
   for (const ShownCurve& c : views.Shown()) {
+    const bool fromOrigin = !views.choices.perSolidAngle;
     if (c.dashed) {
-      PlotDashedAngleCurve(*c.values, c.colour, c.label);
+      PlotDashedAngleCurve(*c.values, c.colour, c.label, fromOrigin);
     } else {
-      PlotAngleCurve(*c.values, c.colour, c.label);
+      PlotAngleCurve(*c.values, c.colour, c.label, fromOrigin);
     }
   }
 }

@@ -48,6 +48,7 @@ AngleViewActions::AngleViewActions(QWidget& screen)
   connect(perSolidAngle_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
   connect(polar_, &QAction::triggered, this, &AngleViewActions::ShowPolarWindow);
   tervolin::GraphViews().choices = {};
+  tervolin::GraphViews().Forget();  // a new screen starts with an empty graph
   tervolin::GraphViews().changed = [this] { UpdatePolarWindow(); };
 }
 
@@ -72,6 +73,8 @@ void AngleViewActions::ChoicesChanged() {
   tervolin::RedrawAngleGraph();
   UpdatePolarWindow();
 }
+
+PolarDiagramWindow* AngleViewActions::PolarWindow() const { return polarWindow_; }
 
 void AngleViewActions::ShowPolarWindow() {
   if (!polarWindow_) {

@@ -36,7 +36,7 @@ class AngleViewActions : public QObject {
 
   void ShowPolarWindow();
   // The polar window once opened, else nullptr.
-  PolarDiagramWindow* PolarWindow() const { return polarWindow_; }
+  PolarDiagramWindow* PolarWindow() const;
 
  private:
   void ChoicesChanged();

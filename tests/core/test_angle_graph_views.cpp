@@ -91,6 +91,9 @@ TEST_F(ViewedGraph, PerSolidAngleChangesTheCurvesAndTheAxisTitle) {
   ASSERT_EQ(Remembered().size(), 2u);
   EXPECT_EQ(LabelText(Remembered()[0].label), "干渉性散乱 鉄 60 keV 立体角あたり");
   EXPECT_EQ(Remembered()[0].values[0], 1.0);  // iron's coherent peak forward
+  const DrawOp start = fixture.host.angleGraph.OpsOfKind("PSet")[0];  // at 1°, not at (0, 0)
+  EXPECT_EQ(start.x1, 1.0f);
+  EXPECT_EQ(start.y1, 1.0f);
   EXPECT_EQ(Remembered()[0].values, std::vector<double>(GraphViews().Curves()[0].views[2]->begin() + 1,
                                                         GraphViews().Curves()[0].views[2]->end()));
 }
