@@ -79,6 +79,18 @@ class TeachingViewsTest : public QObject {
     QVERIFY(Graph(f) == plain);
   }
 
+  void ExportsCarryTheViews() {
+    Form4& f = DrawAt60keV(tervolin::kCoherent, "鉄");
+    f.Views->FreeElectronAction().trigger();
+    f.Views->PerSolidAngleAction().trigger();
+    GraphTools& tools = *ToolsOf(*f.Picture1);
+    const QString csv = QString::fromUtf8(tools.FileContents(GraphFileType::kCsv));
+    const QString header = csv.section(QStringLiteral("\r\n"), 0, 0);
+    QVERIFY2(header.endsWith(Utf8("干渉性散乱 鉄 60 keV 立体角あたり,干渉性散乱 鉄 60 keV 立体角あたり (自由電子)")),
+             qPrintable(header));
+    QVERIFY(QString::fromUtf8(tools.FileContents(GraphFileType::kSvg)).contains(Utf8("立")));
+  }
+
   void ReadOutAddsMomentumTransferAndScatteredEnergy() {
     Form4& f = DrawAt60keV(tervolin::kIncoherent, "水");
     f.Views->FreeElectronAction().trigger();
