@@ -1,0 +1,285 @@
+// The graph tools on real picture surfaces: copy and PNG equal the retained image,
+// CSV reads back to the curves, SVG holds polylines and text, PDF is one page, the
+// legend is an overlay only, a failed save says why and leaves nothing, and the
+// menu, save dialog and read-out are reachable by keyboard and mouse.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QXmlStreamReader>
+#include <QtTest>
+#include <cmath>
+#include <functional>
+
+#include "core/angle_graph.h"
+#include "core/curve_memory.h"
+#include "core/graph_layout.h"
+#include "core/host.h"
+#include "core/palette.h"
+#include "core/shared_state.h"
+#include "core/spectrum_graph.h"
+#include "modal_answerer.h"
+#include "support/scratch_directory.h"
+#include "ui/fonts.h"
+#include "ui/graph_tools.h"
+#include "ui/picture_surface.h"
+
+using namespace tervolin::ui;
+using tervolin::Shared;
+
+namespace {
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// The two graphs in one window, as the computation sees them.
+class GraphsHost : public tervolin::Host {
+ public:
+  GraphsHost()
+      : angle(new PictureSurface(tervolin::kAngleGraphScale,
+                                 QSize(tervolin::kAngleGraphPixelWidth, tervolin::kAngleGraphPixelHeight), &window)),
+        spectrum(new PictureSurface(tervolin::kSpectrumGraphScale,
+                                    QSize(tervolin::kSpectrumGraphPixelWidth, tervolin::kSpectrumGraphPixelHeight),
+                                    &spectrumWindow)),
+        angleTools(*angle, tervolin::kAngleGraphLayout),
+        spectrumTools(*spectrum, tervolin::kSpectrumGraphLayout) {
+    angle->SetSurfaceFont(ScreenFont(Utf8("メイリオ"), 14.25));
+    spectrum->SetSurfaceFont(ScreenFont(Utf8("メイリオ"), 12));
+    angle->setFocusPolicy(Qt::TabFocus);
+    window.resize(700, 500);
+    spectrumWindow.resize(700, 500);
+  }
+  std::string EnergyFieldText() override { return {}; }
+  tervolin::DrawingSurface& AngleGraph() override { return *angle; }
+  tervolin::DrawingSurface& SpectrumGraph() override { return *spectrum; }
+  std::string SpectrumFieldText(tervolin::SpectrumField) override { return {}; }
+  void SetSpectrumFieldText(tervolin::SpectrumField, const std::string&) override {}
+  void ShowWarning(const std::string&) override {}
+  void DispatchPendingEvents() override {}
+
+  QWidget window;  // each graph on a screen of its own, as in the program
+  QWidget spectrumWindow;
+  PictureSurface* angle;
+  PictureSurface* spectrum;
+  GraphTools angleTools;
+  GraphTools spectrumTools;
+};
+
+// Three angular curves (a peak at 8°, one at 60°, a flat one) and three spectra.
+void DrawCurves(GraphsHost& host) {
+  const int colours[] = {tervolin::kPaletteRed, tervolin::kPaletteDarkGreen, tervolin::kPaletteBlue};
+  const char* materials[] = {"鉄", "鉛", "水"};
+  tervolin::DrawAngleAxes();
+  tervolin::DrawGraphFrame();
+  for (int c = 0; c < 3; ++c) {
+    Shared().PlotColor = colours[c];
+    for (int j = 1; j <= tervolin::kAngles; ++j) {
+      Shared().AngleDistribution[j] = c == 2 ? 0.3 : std::exp(-std::pow((j - 8 - 52 * c) / 20.0, 2)) / 3.0 * 3;
+    }
+    tervolin::PlotDistribution();
+    host.angle->Curves().LabelFrom(c, tervolin::MonoenergeticLabel(tervolin::kCoherent, materials[c], "100"));
+  }
+  host.spectrum->Cls();
+  tervolin::DrawSpectrumAxes();
+  for (int c = 0; c < 3; ++c) {
+    tervolin::EnergyTable fluence{};
+    const int last = 2 * (60 + 30 * c);
+    for (int n = 2; n <= last; ++n) fluence[n] = std::sin(M_PI * n / last) * (0.6 + 0.2 * c);
+    tervolin::DrawSpectrumCurve(fluence);
+    const std::string kv = std::to_string(60 + 30 * c);
+    host.spectrum->Curves().LabelFrom(c, tervolin::SpectrumLabel({kv, "12", "2.5", "0", "0"}));
+  }
+}
+
+QImage Rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+// The polylines of an SVG file, each as its number of points, and its texts.
+void ReadSvg(const QByteArray& svg, QList<int>& polylinePoints, QStringList& texts) {
+  QXmlStreamReader xml(svg);
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("polyline")) {  // straight lines too: count the longer ones
+      const qsizetype points = xml.attributes().value("points").toString().split(' ', Qt::SkipEmptyParts).size();
+      if (points > 2) polylinePoints.append(static_cast<int>(points));
+    } else if (xml.name() == QLatin1String("text")) {
+      texts.append(xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed());
+    }
+  }
+  QVERIFY(!xml.hasError());
+}
+
+}  // namespace
+
+class GraphToolsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    tervolin::ResetSharedState();
+    host_ = std::make_unique<GraphsHost>();
+    tervolin::InstallHost(host_.get());
+    DrawCurves(*host_);
+  }
+  void cleanup() {
+    tervolin::InstallHost(nullptr);
+    host_.reset();
+  }
+
+  void pngFileAndClipboardHoldTheRetainedImage() {
+    const tervolin::testing::ScratchDirectory scratch;
+    const QImage retained = Rgb32(host_->angle->RetainedImage());
+    QVERIFY(host_->angleTools.SaveGraphAs("graph.png", GraphFileType::kPng));
+    QCOMPARE(Rgb32(QImage("graph.png")), retained);
+    host_->angleTools.CopyAction().trigger();
+    QCOMPARE(Rgb32(QGuiApplication::clipboard()->image()), retained);
+  }
+
+  void csvReadsBackToTheCurvesDoublesAndLabels() {
+    const tervolin::testing::ScratchDirectory scratch;
+    QVERIFY(host_->spectrumTools.SaveGraphAs("spectra.csv", GraphFileType::kCsv));
+    QFile file("spectra.csv");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList rows = QString::fromUtf8(bytes.mid(3)).split("\r\n", Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 301);
+    QCOMPARE(rows[0], Utf8("エネルギー (keV),60 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm,90 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm,"
+                           "120 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm"));
+    const auto& curves = host_->spectrum->Curves().Curves();
+    for (int n = 1; n <= tervolin::kEnergyBins; ++n) {
+      const QStringList cells = rows[n].split(',');
+      QCOMPARE(cells[0].toDouble(), 0.5 * n);
+      for (int c = 0; c < 3; ++c) QCOMPARE(cells[c + 1].toDouble(), curves[c].values[n - 1]);  // exact
+    }
+  }
+
+  // The angular curves start at (0, 0) and go through θ = 1…180: 181 points. The
+  // spectrum staircase starts at the corner and takes two points per bin 2…300: 599.
+  void svgHoldsCurvesAsPolylinesAndLabelsAsText() {
+    QList<int> points;
+    QStringList texts;
+    ReadSvg(host_->angleTools.FileContents(GraphFileType::kSvg), points, texts);
+    QCOMPARE(points, QList<int>({181, 181, 181}));
+    for (const char* label : {"1.0", "散", "150", "散乱角度"}) QVERIFY2(texts.contains(Utf8(label)), label);
+    points.clear();
+    texts.clear();
+    ReadSvg(host_->spectrumTools.FileContents(GraphFileType::kSvg), points, texts);
+    QCOMPARE(points, QList<int>({599, 599, 599}));
+    QVERIFY(texts.contains("Photon energy (E) in keV"));
+  }
+
+  void pdfIsOnePage() {
+    const QByteArray pdf = host_->angleTools.FileContents(GraphFileType::kPdf);
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+    QVERIFY(pdf.contains("/Count 1"));
+  }
+
+  void legendIsAnOverlayThatLeavesTheGraphAsItWas() {
+    for (PictureSurface* surface : {host_->angle, host_->spectrum}) {
+      GraphTools& tools = *ToolsOf(*surface);
+      const QImage retained = surface->RetainedImage();
+      const QImage shownBefore = surface->grab().toImage();
+      QCOMPARE(surface->ShownImage(), retained);
+      tools.LegendAction().trigger();
+      QVERIFY(tools.LegendShown());
+      QVERIFY(surface->ShownImage() != retained);
+      QVERIFY(surface->grab().toImage() != shownBefore);
+      QCOMPARE(surface->RetainedImage(), retained);
+      tools.LegendAction().trigger();
+      QCOMPARE(surface->ShownImage(), retained);
+      QCOMPARE(surface->grab().toImage(), shownBefore);
+    }
+  }
+
+  void failedSaveSaysWhichFileAndWhyAndLeavesNothing() {
+    const tervolin::testing::ScratchDirectory scratch;
+    QFile blocker("not-a-folder");
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    tervolin::testing::ModalAnswerer answerer;
+    for (GraphFileType type : {GraphFileType::kPng, GraphFileType::kCsv, GraphFileType::kSvg}) {
+      answerer.Clear();
+      const QString path = scratch.path().c_str() + QString("/not-a-folder/graph.") + FileExtension(type);
+      QVERIFY(!host_->angleTools.SaveGraphAs(path, type));
+      QCOMPARE(answerer.Answered().size(), 1);
+      QVERIFY(answerer.Answered()[0].text.contains(path));
+      QCOMPARE(answerer.Answered()[0].icon, QMessageBox::Warning);
+      QVERIFY(!QFile::exists(path));
+    }
+    QCOMPARE(QDir(scratch.path().c_str()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList{"not-a-folder"});
+  }
+
+  void keyboardSavesThroughTheDialogByTheNamesExtension() {
+    const tervolin::testing::ScratchDirectory scratch;
+    GraphTools::UseQtFileDialog(true);
+    host_->window.show();
+    host_->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&host_->window));
+    QString offered;
+    QTimer::singleShot(50, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      offered = name->text();
+      name->setText(QString::fromStdString(scratch.path().string()) + "/curves.csv");
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::keyClick(&host_->window, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(offered, Utf8("干渉性散乱_水_100keV.png"));
+    QFile file("curves.csv");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("干渉性散乱 鉄 100 keV"));
+  }
+
+  void menuKeyOnTheFocusedGraphOpensTheMenu() {
+    host_->window.show();
+    host_->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&host_->window));
+    host_->angle->setFocus();
+    QStringList items;
+    QTimer::singleShot(50, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu);
+      for (QAction* action : menu->actions()) items.append(action->text());
+      menu->close();
+    });
+    QTest::keyClick(host_->angle, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(items, QStringList({Utf8("グラフをコピー"), Utf8("グラフを保存…"), Utf8("凡例を表示")}));
+  }
+
+  void readOutGivesTheNearestAbscissaAndEveryCurve() {
+    const QPointF at8 = host_->angle->ToLogicalPixel(8.2, 0.5) + QPointF(2, 2);  // 2-pixel border
+    const std::optional<QString> text = host_->angleTools.ReadOutAt(at8);
+    QVERIFY(text);
+    QCOMPARE(text->split('\n')[0], Utf8("θ = 8°"));
+    QCOMPARE(text->split('\n')[1], Utf8("干渉性散乱 鉄 100 keV: 1.000"));
+    QCOMPARE(text->split('\n').size(), 4);
+    QVERIFY(!host_->angleTools.ReadOutAt(QPointF(5, 5)));
+    const QPointF at60 = host_->spectrum->ToLogicalPixel(tervolin::SpectrumGraphX(59.8), 1000) + QPointF(2, 2);
+    QVERIFY(host_->spectrumTools.ReadOutAt(at60)->startsWith("E = 60 keV\n60 kV"));
+  }
+
+  // Pictures to look at: both graphs with three curves and the legend.
+  void picturesWithTheLegend() {
+    host_->angleTools.SetLegendShown(true);
+    host_->spectrumTools.SetLegendShown(true);
+    const QString dir = QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/");
+    QVERIFY(host_->angle->ShownImage().save(dir + "angle_graph_legend.png"));
+    QVERIFY(host_->spectrum->ShownImage().save(dir + "spectrum_graph_legend.png"));
+    QVERIFY(host_->angleTools.SaveGraphAs(dir + "angle_graph_legend.svg", GraphFileType::kSvg));
+    QVERIFY(host_->angleTools.SaveGraphAs(dir + "angle_graph_legend.pdf", GraphFileType::kPdf));
+    QVERIFY(host_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.svg", GraphFileType::kSvg));
+    QVERIFY(host_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.pdf", GraphFileType::kPdf));
+  }
+
+ private:
+  std::unique_ptr<GraphsHost> host_;
+};
+
+QTEST_MAIN(GraphToolsTest)
+#include "test_graph_tools.moc"
