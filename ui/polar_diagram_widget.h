@@ -39,6 +39,8 @@ class PolarDiagramWidget : public QWidget {
   tervolin::PolarFrame Frame() const;
   // The picture as shown, at the screen's resolution.
   QImage Picture() const;
+  // Paints the diagram on any painter over an area of the widget's size (vector files).
+  void PaintOn(QPainter& painter) const { Paint(painter); }
 
   QSize sizeHint() const override { return {520, 600}; }
 

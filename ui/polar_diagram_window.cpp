@@ -8,10 +8,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "ui/graph_files.h"
 #include "ui/message_box.h"
 #include "ui/polar_diagram_widget.h"
 
@@ -47,23 +47,36 @@ PolarDiagramWindow::PolarDiagramWindow(QWidget* parent)
 
 void PolarDiagramWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(diagram_->Picture()); }
 
+QByteArray PolarDiagramWindow::FileContents(const QString& path) const {
+  const auto paint = [this](QPainter& painter) { diagram_->PaintOn(painter); };
+  switch (ChosenFileType(path, QString())) {
+    case GraphFileType::kSvg:
+      return SvgBytes(diagram_->size(), windowTitle(), paint);
+    case GraphFileType::kPdf:
+      return PdfBytes(diagram_->size(), windowTitle(), paint);
+    default:
+      return PngBytes(diagram_->Picture());
+  }
+}
+
 bool PolarDiagramWindow::SavePicture(const QString& path) {
-  QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly) && diagram_->Picture().save(&file, "PNG") && file.commit();
-  if (written) return true;
-  const QString reason = file.errorString().isEmpty() ? Utf8("書き込めませんでした") : file.errorString();
-  file.cancelWriting();
-  ShowWarningBox(this, Utf8("ファイル「%1」を保存できません。\n%2").arg(QDir::toNativeSeparators(path), reason));
+  const std::optional<QString> failure = WriteFileSafely(path, FileContents(path));
+  if (!failure) return true;
+  ShowWarningBox(this, Utf8("ファイル「%1」を保存できませんでした。\n理由: %2").arg(QDir::toNativeSeparators(path), *failure));
   return false;
 }
 
+// The graphs' file types but the table: the diagram has no columns of its own.
 void PolarDiagramWindow::SaveWithDialog() {
+  const QStringList filters = GraphFileFilters().mid(0, 3);
+  QString filter;
   const QString start = QDir(lastFolder_).filePath(Utf8("極座標.png"));
-  QString path = QFileDialog::getSaveFileName(this, Utf8("グラフを保存"), start, Utf8("PNG 画像 (*.png)"));
-  if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += ".png";
-  lastFolder_ = QFileInfo(path).absolutePath();
-  SavePicture(path);
+  const QString chosen = QFileDialog::getSaveFileName(this, Utf8("グラフを保存"), start, filters.join(";;"), &filter);
+  if (chosen.isEmpty()) return;
+  GraphFileType type = ChosenFileType(chosen, filter);
+  if (type == GraphFileType::kCsv) type = GraphFileType::kPng;
+  lastFolder_ = QFileInfo(chosen).absolutePath();
+  SavePicture(WithExtension(chosen, type));
 }
 
 void PolarDiagramWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -6,6 +6,7 @@
 
 #include "core/angle_graph.h"
 #include "core/angle_graph_views.h"
+#include "core/angle_readout.h"
 #include "core/curve_memory.h"
 #include "core/distributions.h"
 #include "core/palette.h"
@@ -113,6 +114,7 @@ TEST_F(ViewedGraph, ReadOutGivesMomentumTransferAndScatteredEnergyPerEnergy) {
   ViewedCurve spectral = GraphViews().Curves()[0];
   spectral.request = {kCoherent, kSpectral, 0.0};
   EXPECT_EQ(ViewReadOutLines({spectral}, 10), "");
+  EXPECT_NEAR(ScatteredPhotonEnergy(511.0, 180), 511.0 / 3.0, 1e-6);  // E′ = E / (1 + 2E/511)
 }
 
 }  // namespace

@@ -6,10 +6,8 @@
 #include <cmath>
 #include <string>
 
-#include "core/angle_readout.h"
 #include "core/distributions.h"
 #include "core/failure_rule.h"
-#include "core/polar_diagram.h"
 #include "core/shared_state.h"
 #include "core/spectrum_model.h"
 #include "support/recording_host.h"
@@ -143,29 +141,6 @@ TEST_F(ViewsBesideTheProcedures, FailuresAreThrownNotShown) {
   EXPECT_THROW(Single(kCoherent, 0.0, kFreeElectron), ArithmeticFailure);
   EXPECT_TRUE(fixture.host.warnings.empty());
   EXPECT_TRUE(fixture.host.angleGraph.ops.empty());
-}
-
-TEST(AngleReadout, ScatteredEnergyAndMomentumTransfer) {
-  EXPECT_NEAR(ScatteredPhotonEnergy(100.0, 90), 100.0 / (1.0 + 100.0 / 511.0), 1e-4);
-  EXPECT_NEAR(ScatteredPhotonEnergy(511.0, 180), 511.0 / 3.0, 1e-6);
-  EXPECT_NEAR(ScatteredPhotonEnergy(60.0, 1), 59.998927, 1e-6);
-  EXPECT_NEAR(MomentumTransferAtAngle(100.0, 180), 100.0 / 12.4, 1e-6);
-  EXPECT_NEAR(MomentumTransferAtAngle(12.4, 60), 0.5, 1e-5);
-  EXPECT_THROW(ScatteredPhotonEnergy(0.0, 90), ArithmeticFailure);
-}
-
-TEST(PolarDiagram, OutlineIsMirroredAboutTheBeam) {
-  AngleTable values{};
-  for (int j = 1; j <= kAngles; ++j) values[j] = j == 90 ? 0.5 : 1.0;
-  const std::vector<PolarPoint> outline = PolarOutline(values);
-  ASSERT_EQ(outline.size(), 2u * kAngles);
-  EXPECT_NEAR(outline[89].x, 0.0, 1e-12);  // 90° straight up
-  EXPECT_NEAR(outline[89].y, 0.5, 1e-12);
-  EXPECT_NEAR(outline[179].x, -1.0, 1e-12);  // 180° back towards the source
-  EXPECT_NEAR(outline[270].y, -0.5, 1e-12);  // 90° mirrored below
-  const PolarFrame frame = FitPolarFrame(400, 300, 30);
-  EXPECT_NEAR(frame.PixelX(PolarPointAt(1.0, 0.0)), 200.0 + 120.0, 1e-9);
-  EXPECT_NEAR(frame.PixelY(PolarPointAt(1.0, 90.0)), 150.0 - 120.0, 1e-9);
 }
 
 }  // namespace

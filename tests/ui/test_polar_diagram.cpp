@@ -79,7 +79,7 @@ class PolarDiagramTest : public QObject {
     image.save(QDir(TERVOLIN_TEST_OUTPUT_DIR).filePath("polar_thomson.png"));
   }
 
-  void CopyAndSaveGiveThePictureShown() {
+  void CopiedAndSavedAsShownOrNotAtAll() {
     PolarDiagramWindow window;
     window.resize(400, 480);
     window.Diagram().SetCurves({ThomsonPerSolidAngle()});
@@ -87,21 +87,16 @@ class PolarDiagramTest : public QObject {
     window.CopyPicture();
     QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
     QTemporaryDir dir;
-    const QString path = dir.filePath("polar.png");
-    QVERIFY(window.SavePicture(path));
-    QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), shown);
-  }
+    QVERIFY(window.SavePicture(dir.filePath("polar.png")) && window.SavePicture(dir.filePath("polar.svg")));
+    QCOMPARE(QImage(dir.filePath("polar.png")).convertToFormat(QImage::Format_RGB32), shown);
+    QFile svg(dir.filePath("polar.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains(QString::fromUtf8("干渉性散乱").toUtf8()));
 
-  void SaveIntoAMissingFolderWarnsAndLeavesNothing() {
-    PolarDiagramWindow window;
     tervolin::testing::ModalAnswerer answerer;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("missing/polar.png");
-    QVERIFY(!window.SavePicture(path));
+    QVERIFY(!window.SavePicture(dir.filePath("missing/polar.png")));
     QCOMPARE(answerer.Answered().size(), 1);
     QVERIFY(answerer.Answered()[0].text.contains("polar.png"));
-    QVERIFY(!QFile::exists(path));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);
   }
 };
 
