@@ -99,7 +99,7 @@ void PlotDashedAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel
     x = static_cast<float>(i);
     y = yi;
   }
-  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label});
+  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label, true});
   DrawGraphFrame();
 }
 

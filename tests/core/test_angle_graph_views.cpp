@@ -75,6 +75,7 @@ TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashedInTheirColour) {
   ASSERT_EQ(Remembered().size(), 4u);
   EXPECT_EQ(LabelText(Remembered()[1].label), "干渉性散乱 鉄 60 keV (自由電子)");
   EXPECT_EQ(Remembered()[1].colour, PaletteColour(kPaletteRed));
+  EXPECT_TRUE(Remembered()[1].dashed && !Remembered()[0].dashed);
   EXPECT_EQ(Remembered()[3].colour, PaletteColour(kPaletteBlue));
   // Thomson per unit angle is symmetric about 90°.
   EXPECT_NEAR(Remembered()[1].values[29], Remembered()[1].values[149], 1e-4);
