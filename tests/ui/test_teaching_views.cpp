@@ -4,6 +4,7 @@
 // following the graph.
 
 #include <QAction>
+#include <QMenu>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -102,6 +103,10 @@ class TeachingViewsTest : public QObject {
 
   void PolarWindowFollowsTheCurvesAndTheChoices() {
     Form4& f = DrawAt60keV(tervolin::kCoherent, "鉄");
+    const QList<QAction*> menu = ToolsOf(*f.Picture1)->Menu().actions();
+    for (QAction* item : {&f.Views->FreeElectronAction(), &f.Views->PerSolidAngleAction(), &f.Views->PolarAction()}) {
+      QVERIFY(menu.contains(item));
+    }
     f.Views->PolarAction().trigger();
     PolarDiagramWindow* polar = f.Views->PolarWindow();
     QVERIFY(polar && polar->isVisible() && !polar->isModal());
