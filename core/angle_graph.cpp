@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/angle_graph_views.h"
 #include "core/curve_memory.h"
 #include "core/host.h"
 #include "core/palette.h"
@@ -13,6 +14,7 @@ namespace tervolin {
 namespace {
 
 inline constexpr Rgb kGridGrey{180, 180, 180};
+inline constexpr int kDashDegrees = 2;
 
 struct PlacedText {
   const char* text;
@@ -22,12 +24,21 @@ struct PlacedText {
 
 // Scale labels, the upright y-axis title (one character under the other) and the
 // x-axis title, each placed by its top-left corner.
-inline constexpr std::array<PlacedText, 15> kAxisTexts{{
-    {"1.0", -14, 1.03f}, {"0.5", -14, 0.53f}, {"0.0", -14, 0.05f},
-    {"散", -20, 0.90f},  {"乱", -20, 0.82f},  {"確", -20, 0.74f},  {"率", -20, 0.66f},
-    {"0", -1, 0},        {"30", 26, 0},       {"60", 56, 0},       {"90", 86, 0},
-    {"120", 115, 0},     {"150", 145, 0},     {"180", 172, 0},     {"散乱角度", 91, -0.07f},
+inline constexpr std::array<PlacedText, 3> kScaleTexts{{{"1.0", -14, 1.03f}, {"0.5", -14, 0.53f}, {"0.0", -14, 0.05f}}};
+inline constexpr std::array<PlacedText, 4> kPerAngleTitle{{
+    {"散", -20, 0.90f}, {"乱", -20, 0.82f}, {"確", -20, 0.74f}, {"率", -20, 0.66f}}};
+inline constexpr std::array<PlacedText, 10> kPerSolidAngleTitle{{
+    {"立", -20, 0.98f}, {"体", -20, 0.90f}, {"角", -20, 0.82f}, {"あ", -20, 0.74f}, {"た", -20, 0.66f},
+    {"り", -20, 0.58f}, {"散", -20, 0.46f}, {"乱", -20, 0.38f}, {"確", -20, 0.30f}, {"率", -20, 0.22f}}};
+inline constexpr std::array<PlacedText, 8> kAngleTexts{{
+    {"0", -1, 0},    {"30", 26, 0},   {"60", 56, 0},   {"90", 86, 0},
+    {"120", 115, 0}, {"150", 145, 0}, {"180", 172, 0}, {"散乱角度", 91, -0.07f},
 }};
+
+template <std::size_t N>
+void PrintAll(DrawingSurface& surface, const std::array<PlacedText, N>& texts) {
+  for (const PlacedText& label : texts) surface.Print(label.x, label.y, label.text);
+}
 
 void DrawGrid(DrawingSurface& surface) {
   for (int x = 10; x <= 170; x += 10) {
@@ -42,11 +53,22 @@ void DrawGrid(DrawingSurface& surface) {
 }  // namespace
 
 void DrawAngleAxes() {
+  GraphViews().Forget();
+  DrawAngleAxes(GraphViews().choices.perSolidAngle);
+}
+
+void DrawAngleAxes(bool perSolidAngle) {
   DrawingSurface& surface = CurrentHost().AngleGraph();
   surface.Cls();
   surface.DrawWidth(1);
   DrawGrid(surface);
-  for (const PlacedText& label : kAxisTexts) surface.Print(label.x, label.y, label.text);
+  PrintAll(surface, kScaleTexts);
+  if (perSolidAngle) {
+    PrintAll(surface, kPerSolidAngleTitle);
+  } else {
+    PrintAll(surface, kPerAngleTitle);
+  }
+  PrintAll(surface, kAngleTexts);
 }
 
 void DrawGraphFrame() {
@@ -55,15 +77,29 @@ void DrawGraphFrame() {
   surface.Box(0.0f, 0.0f, 180.0f, 1.0f, kBlack);
 }
 
-void PlotDistribution() {
+void PlotDistribution() { PlotAngleCurve(Shared().AngleDistribution, PaletteColour(Shared().PlotColor), {}, true); }
+
+void PlotAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel& label, bool fromOrigin) {
   DrawingSurface& surface = CurrentHost().AngleGraph();
-  const Rgb colour = PaletteColour(Shared().PlotColor);
-  surface.PSet(0.0f, 0.0f, colour);
-  for (int i = 1; i <= kAngles; ++i) {
-    surface.LineTo(static_cast<float>(i), static_cast<float>(Shared().AngleDistribution[i]), colour);
+  const int first = fromOrigin ? 0 : 1;
+  surface.PSet(static_cast<float>(first), fromOrigin ? 0.0f : static_cast<float>(values[1]), colour);
+  for (int i = first + 1; i <= kAngles; ++i) surface.LineTo(static_cast<float>(i), static_cast<float>(values[i]), colour);
+  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label});
+  DrawGraphFrame();
+}
+
+// Dashes of kDashDegrees drawn and kDashDegrees left out.
+void PlotDashedAngleCurve(const AngleTable& values, Rgb colour, const CurveLabel& label, bool fromOrigin) {
+  DrawingSurface& surface = CurrentHost().AngleGraph();
+  float x = fromOrigin ? 0.0f : 1.0f;
+  float y = fromOrigin ? 0.0f : static_cast<float>(values[1]);
+  for (int i = fromOrigin ? 1 : 2; i <= kAngles; ++i) {
+    const auto yi = static_cast<float>(values[i]);
+    if (((i - 1) / kDashDegrees) % 2 == 0) surface.Line(x, y, static_cast<float>(i), yi, colour);
+    x = static_cast<float>(i);
+    y = yi;
   }
-  const AngleTable& values = Shared().AngleDistribution;
-  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, {}});
+  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label, true});
   DrawGraphFrame();
 }
 

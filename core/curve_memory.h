@@ -18,6 +18,7 @@ struct CurveRecord {
   std::vector<double> values;  // values[i] belongs to abscissa i of the graph's CurveAxis
   Rgb colour;
   CurveLabel label;
+  bool dashed = false;  // drawn dashed (a reference curve beside another)
 };
 
 class CurveMemory {

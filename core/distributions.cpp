@@ -43,26 +43,47 @@ void UnderFailureRule(Body body) {
   }
 }
 
+// sin θ per unit angle; 1 per unit solid angle (a multiplication by 1 is exact, so
+// the order of the other factors is kept).
+double AngleFactor(const DistributionView& view, const ScatteringAngle& a) {
+  return view.perSolidAngle ? 1.0 : a.sinTheta;
+}
+
+// The material's F(x) or S(x) from its table, or 1 for a free electron (no lookup,
+// so a free electron has no table limits).
+class AtomicFactor {
+ public:
+  AtomicFactor(const XfsTable& column, const DistributionView& view)
+      : table_(Shared().XfsGrid, column), freeElectron_(view.freeElectron) {}
+  double At(double x) const { return freeElectron_ ? 1.0 : table_.Lookup(x); }
+  double At(double x, int& bracketHint) const { return freeElectron_ ? 1.0 : table_.Lookup(x, bracketHint); }
+
+ private:
+  LogLogTable table_;
+  bool freeElectron_;
+};
+
 // ((cos θ)² + 1) × sin θ × F² at one angle.
-double CoherentTerm(const LogLogTable& formFactors, const ScatteringAngle& a) {
-  const double formFactor = formFactors.Lookup(a.momentumTransfer);
-  return Checked(Checked(ThomsonFactor(a) * a.sinTheta) * Checked(formFactor * formFactor));
+double CoherentTerm(const AtomicFactor& formFactors, const DistributionView& view, const ScatteringAngle& a) {
+  const double formFactor = formFactors.At(a.momentumTransfer);
+  return Checked(Checked(ThomsonFactor(a) * AngleFactor(view, a)) * Checked(formFactor * formFactor));
 }
 
 // (E′/E)² × ((E/E′ + E′/E) − sin²θ) × sin θ × S at one angle.
-double IncoherentTerm(const LogLogTable& scatterFunctions, double energy, const ScatteringAngle& a) {
-  const double scatterFunction = scatterFunctions.Lookup(a.momentumTransfer);
+double IncoherentTerm(const AtomicFactor& scatterFunctions, const DistributionView& view, double energy,
+                      const ScatteringAngle& a) {
+  const double scatterFunction = scatterFunctions.At(a.momentumTransfer);
   const ComptonScattering compton = ComptonAt(energy, a);
   const double kleinNishina =
       Checked(KleinNishinaEnergyRatioSquared(compton) * KleinNishinaBracket(compton, a));
-  return Checked(Checked(kleinNishina * a.sinTheta) * scatterFunction);
+  return Checked(Checked(kleinNishina * AngleFactor(view, a)) * scatterFunction);
 }
 
 // weight × ((cos θ)² + 1) × sin θ × F², multiplied from the left.
-double WeightedCoherentTerm(const LogLogTable& formFactors, double weight, const ScatteringAngle& a,
-                            int& bracketHint) {
-  const double formFactor = formFactors.Lookup(a.momentumTransfer, bracketHint);
-  const double product = Checked(Checked(weight * ThomsonFactor(a)) * a.sinTheta);
+double WeightedCoherentTerm(const AtomicFactor& formFactors, const DistributionView& view, double weight,
+                            const ScatteringAngle& a, int& bracketHint) {
+  const double formFactor = formFactors.At(a.momentumTransfer, bracketHint);
+  const double product = Checked(Checked(weight * ThomsonFactor(a)) * AngleFactor(view, a));
   return Checked(product * Checked(formFactor * formFactor));
 }
 
@@ -76,28 +97,34 @@ struct SpectralBin {
 };
 
 // weight × (E′/E)² × ((E/E′ + E′/E) − sin²θ) × sin θ × S, multiplied from the left.
-double WeightedIncoherentTerm(const LogLogTable& scatterFunctions, const SpectralBin& bin,
-                              const ScatteringAngle& a, int& bracketHint) {
-  const double scatterFunction = scatterFunctions.Lookup(a.momentumTransfer, bracketHint);
+double WeightedIncoherentTerm(const AtomicFactor& scatterFunctions, const DistributionView& view,
+                              const SpectralBin& bin, const ScatteringAngle& a, int& bracketHint) {
+  const double scatterFunction = scatterFunctions.At(a.momentumTransfer, bracketHint);
   const ComptonScattering compton = ComptonAt(bin.energy, bin.energyOverRestEnergy, a);
   double product = Checked(bin.weight * KleinNishinaEnergyRatioSquared(compton));
   product = Checked(product * KleinNishinaBracket(compton, a));
-  return Checked(Checked(product * a.sinTheta) * scatterFunction);
+  return Checked(Checked(product * AngleFactor(view, a)) * scatterFunction);
 }
 
 // The table rows that bracketed each angle's momentum transfer at the previous
 // energy: x only grows with the energy, so the next search starts there.
 using BracketHints = std::array<int, kAngles + 1>;
 
+// One spectral sum in progress: the distribution it adds to and what every bin needs.
+struct SpectralSum {
+  AngleTable& distribution;
+  const AtomicFactor& column;
+  const DistributionView& view;
+  bool coherent;
+};
+
 // Adds one 0.5-keV bin of the spectrum to every angle of the distribution.
-void AddSpectralBin(const LogLogTable& column, const AngleGrid& angles, const SpectralBin& bin,
-                    bool coherent, BracketHints& hints) {
-  AngleTable& distribution = Shared().AngleDistribution;
+void AddSpectralBin(const SpectralSum& sum, const AngleGrid& angles, const SpectralBin& bin, BracketHints& hints) {
   for (int j = 1; j <= kAngles; ++j) {
     const ScatteringAngle a = AtWavelength(angles[j], bin.wavelength);
-    const double term = coherent ? WeightedCoherentTerm(column, bin.weight, a, hints[j])
-                                 : WeightedIncoherentTerm(column, bin, a, hints[j]);
-    distribution[j] = Checked(distribution[j] + term);
+    const double term = sum.coherent ? WeightedCoherentTerm(sum.column, sum.view, bin.weight, a, hints[j])
+                                     : WeightedIncoherentTerm(sum.column, sum.view, bin, a, hints[j]);
+    sum.distribution[j] = Checked(sum.distribution[j] + term);
   }
 }
 
@@ -108,14 +135,32 @@ SpectralBin MakeSpectralBin(int n, const EnergyTable& crossSection) {
   return {energy, wavelength, energy / kElectronRestEnergyKev, weight};
 }
 
-// The energy loop outside, the angle loop inside, bins firstBin…300.
-void SumOverSpectrum(int firstBin, const EnergyTable& crossSection, const XfsTable& column, bool coherent) {
-  ClearDistribution();
-  const LogLogTable table(Shared().XfsGrid, column);
+// The energy loop outside, the angle loop inside: coherent over bins 5…300,
+// incoherent over 16…300. `distribution` must start at 0.
+void SumOverSpectrum(AngleTable& distribution, ScatterKind scatter, const DistributionView& view) {
+  const bool coherent = scatter == kCoherent;
+  const int firstBin = coherent ? kFirstCoherentBin : kFirstIncoherentBin;
+  const EnergyTable& crossSection = coherent ? Shared().CoherentByEnergy : Shared().IncoherentByEnergy;
+  const AtomicFactor column(coherent ? Shared().XfsFormFactor : Shared().XfsScatterFunction, view);
+  const SpectralSum sum{distribution, column, view, coherent};
   const AngleGrid angles = MakeAngleGrid();
   BracketHints hints{};
-  for (int n = firstBin; n <= kEnergyBins; ++n) {
-    AddSpectralBin(table, angles, MakeSpectralBin(n, crossSection), coherent, hints);
+  for (int n = firstBin; n <= kEnergyBins; ++n) AddSpectralBin(sum, angles, MakeSpectralBin(n, crossSection), hints);
+}
+
+void FillCoherent(AngleTable& distribution, double energy, const DistributionView& view) {
+  const double wavelength = WavelengthFromEnergy(energy);
+  const AtomicFactor formFactors(Shared().XfsFormFactor, view);
+  for (int j = 1; j <= kAngles; ++j) {
+    distribution[j] = CoherentTerm(formFactors, view, AngleAt(j, wavelength, Shared().Pi));
+  }
+}
+
+void FillIncoherent(AngleTable& distribution, double energy, const DistributionView& view) {
+  const double wavelength = WavelengthFromEnergy(energy);
+  const AtomicFactor scatterFunctions(Shared().XfsScatterFunction, view);
+  for (int j = 1; j <= kAngles; ++j) {
+    distribution[j] = IncoherentTerm(scatterFunctions, view, energy, AngleAt(j, wavelength, Shared().Pi));
   }
 }
 
@@ -128,14 +173,23 @@ void ScaleAndPlot() {
 
 }  // namespace
 
+AngleTable ComputeDistribution(const DistributionRequest& request, const DistributionView& view) {
+  AngleTable distribution{};
+  if (request.energyMode == kSpectral) {
+    SumOverSpectrum(distribution, request.scatter, view);
+  } else if (request.scatter == kCoherent) {
+    FillCoherent(distribution, request.energyKeV, view);
+  } else {
+    FillIncoherent(distribution, request.energyKeV, view);
+  }
+  NormaliseToMaximum(distribution);
+  return distribution;
+}
+
 void CoherentMonoenergetic() {
   UnderFailureRule([] {
     ClearDistribution();
-    const double wavelength = WavelengthFromEnergy(TypedEnergy());
-    const LogLogTable formFactors(Shared().XfsGrid, Shared().XfsFormFactor);
-    for (int j = 1; j <= kAngles; ++j) {
-      Shared().AngleDistribution[j] = CoherentTerm(formFactors, AngleAt(j, wavelength, Shared().Pi));
-    }
+    FillCoherent(Shared().AngleDistribution, TypedEnergy(), DistributionView{});
     ScaleAndPlot();
   });
 }
@@ -143,13 +197,7 @@ void CoherentMonoenergetic() {
 void IncoherentMonoenergetic() {
   UnderFailureRule([] {
     ClearDistribution();
-    const double energy = TypedEnergy();
-    const double wavelength = WavelengthFromEnergy(energy);
-    const LogLogTable scatterFunctions(Shared().XfsGrid, Shared().XfsScatterFunction);
-    for (int j = 1; j <= kAngles; ++j) {
-      Shared().AngleDistribution[j] =
-          IncoherentTerm(scatterFunctions, energy, AngleAt(j, wavelength, Shared().Pi));
-    }
+    FillIncoherent(Shared().AngleDistribution, TypedEnergy(), DistributionView{});
     NormaliseToMaximum();
     CurrentHost().DispatchPendingEvents();
     PlotDistribution();
@@ -158,14 +206,16 @@ void IncoherentMonoenergetic() {
 
 void CoherentSpectral() {
   UnderFailureRule([] {
-    SumOverSpectrum(kFirstCoherentBin, Shared().CoherentByEnergy, Shared().XfsFormFactor, true);
+    ClearDistribution();
+    SumOverSpectrum(Shared().AngleDistribution, kCoherent, DistributionView{});
     ScaleAndPlot();
   });
 }
 
 void IncoherentSpectral() {
   UnderFailureRule([] {
-    SumOverSpectrum(kFirstIncoherentBin, Shared().IncoherentByEnergy, Shared().XfsScatterFunction, false);
+    ClearDistribution();
+    SumOverSpectrum(Shared().AngleDistribution, kIncoherent, DistributionView{});
     ScaleAndPlot();
   });
 }

@@ -28,7 +28,7 @@ std::vector<LegendRow> LegendRows(const CurveAxis& axis, const std::vector<Curve
   std::vector<LegendRow> rows;
   for (std::size_t i = 0; i < curves.size(); ++i) {
     rows.push_back({curves[i].colour, CurveTitle(curves, i),
-                    withMaximum ? MaximumNote(axis, curves[i].values) : std::string()});
+                    withMaximum ? MaximumNote(axis, curves[i].values) : std::string(), curves[i].dashed});
   }
   return rows;
 }

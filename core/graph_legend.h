@@ -13,6 +13,7 @@ struct LegendRow {
   Rgb colour;
   std::string title;
   std::string note;  // "最大 8°" for angular curves, else empty
+  bool dashed = false;
 };
 
 // One row per curve in drawing order; `withMaximum` adds the abscissa of each

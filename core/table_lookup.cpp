@@ -81,8 +81,9 @@ double LogLogLookup(double x, const XfsTable& values) {
   return LogLogTable(Shared().XfsGrid, values).Lookup(x);
 }
 
-void NormaliseToMaximum() {
-  AngleTable& distribution = Shared().AngleDistribution;
+void NormaliseToMaximum() { NormaliseToMaximum(Shared().AngleDistribution); }
+
+void NormaliseToMaximum(AngleTable& distribution) {
   double maximum = 0.0;
   for (int j = 1; j <= kAngles; ++j) {
     if (distribution[j] > maximum) maximum = distribution[j];

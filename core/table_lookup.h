@@ -41,5 +41,7 @@ double LogLogLookup(double x, const XfsTable& values);
 // Divides AngleDistribution(1..180) by its largest element, which becomes exactly 1.
 // Throws ArithmeticFailure when the largest element is not greater than 0.
 void NormaliseToMaximum();
+// The same for any angle table.
+void NormaliseToMaximum(AngleTable& distribution);
 
 }  // namespace tervolin

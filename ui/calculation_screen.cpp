@@ -19,6 +19,7 @@
 #include "core/shared_state.h"
 #include "core/spectrum_graph.h"
 #include "data/scatterer_data.h"
+#include "ui/angle_view_actions.h"
 #include "ui/start_screen.h"
 #include "ui/spectrum_screen.h"
 #include "ui/message_box.h"
@@ -124,7 +125,9 @@ void Form4::Form4_Command1_Click() {
   const CalculationInProgress busy(calculating_, *this, {Command1, Command3, Command4});
   const std::size_t before = Picture1->Curves().Count();
   tervolin::RunChosenDistribution();
-  Picture1->Curves().LabelFrom(before, ChosenCurveLabel(*this));
+  const tervolin::CurveLabel label = ChosenCurveLabel(*this);
+  Picture1->Curves().LabelFrom(before, label);
+  if (Picture1->Curves().Count() > before) Views->CurveDrawn(label);
 }
 
 void Form4::Form4_Command2_Click() {

@@ -14,6 +14,7 @@ class QRadioButton;
 
 namespace tervolin::ui {
 
+class AngleViewActions;
 class PictureSurface;
 
 class Form4 : public ScreenWindow, public SingleInstance<Form4> {
@@ -52,6 +53,7 @@ class Form4 : public ScreenWindow, public SingleInstance<Form4> {
   QPushButton* Command3 = nullptr;
   QPushButton* Command4 = nullptr;
   PictureSurface* Picture1 = nullptr;
+  AngleViewActions* Views = nullptr;  // the graph's teaching views
 
  protected:
   void FormUnload() override;  // Form4_Form_Unload

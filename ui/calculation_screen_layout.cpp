@@ -11,8 +11,10 @@
 #include "core/user_coordinates.h"
 #include "data/material_catalogue.h"
 #include "ui/controls.h"
+#include "core/angle_graph_views.h"
 #include "core/graph_layout.h"
 #include "ui/fonts.h"
+#include "ui/angle_view_actions.h"
 #include "ui/graph_tools.h"
 #include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
@@ -102,7 +104,12 @@ void BuildGraph(Form4& f) {
   f.Picture1->SetSurfaceFont(Meiryo(14.25));
   f.Picture1->move(TwipsToPixels(6120), TwipsToPixels(840));
   f.Picture1->setFocusPolicy(Qt::TabFocus);
-  new GraphTools(*f.Picture1, tervolin::kAngleGraphLayout);
+  auto* tools = new GraphTools(*f.Picture1, tervolin::kAngleGraphLayout);
+  f.Views = new AngleViewActions(f);
+  f.Views->AddTo(tools->Menu());
+  tools->SetReadOutExtra([](int index) {
+    return tervolin::ViewReadOutLines(tervolin::GraphViews().Curves(), index);
+  });
 }
 
 // Material list first, then the spectrum button, the energy box, the energy and

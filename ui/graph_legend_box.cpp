@@ -51,7 +51,8 @@ void PaintLegend(QPainter& painter, const std::vector<tervolin::LegendRow>& rows
     const qreal top = box.top() + kPadding + rowHeight * i;
     const qreal middle = top + rowHeight / 2;
     const qreal left = box.left() + kPadding;
-    painter.setPen(QPen(QColor(row.colour.r, row.colour.g, row.colour.b), 2, Qt::SolidLine, Qt::FlatCap));
+    const Qt::PenStyle style = row.dashed ? Qt::DashLine : Qt::SolidLine;
+    painter.setPen(QPen(QColor(row.colour.r, row.colour.g, row.colour.b), 2, style, Qt::FlatCap));
     painter.drawLine(QPointF(left, middle), QPointF(left + kSampleLength, middle));
     painter.setPen(Qt::black);
     const qreal titleLeft = left + kSampleLength + kGap;

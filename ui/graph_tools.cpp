@@ -159,7 +159,10 @@ std::optional<QString> GraphTools::ReadOutAt(QPointF surfacePosition) const {
   const QPointF user = surface_.UserPointAt(surfacePosition);
   const std::optional<int> index = tervolin::CurveIndexAt(layout_, user.x(), user.y());
   if (!index) return std::nullopt;
-  return FromUtf8(tervolin::ReadOutText(layout_.axis, *index, surface_.Curves().Curves()));
+  std::string text = tervolin::ReadOutText(layout_.axis, *index, surface_.Curves().Curves());
+  const std::string extra = readOutExtra_ ? readOutExtra_(*index) : std::string();
+  if (!extra.empty()) text += "\n" + extra;
+  return FromUtf8(text);
 }
 
 void GraphTools::ShowMenu(const QPoint& globalPosition) { menu_->exec(globalPosition); }

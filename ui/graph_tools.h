@@ -8,7 +8,9 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "core/graph_layout.h"
 #include "ui/graph_files.h"
@@ -53,6 +55,8 @@ class GraphTools : public QObject {
   // The text the tooltip shows at a position in the surface's coordinates, or
   // nothing outside the plotting area.
   std::optional<QString> ReadOutAt(QPointF surfacePosition) const;
+  // Further lines of the read-out at a curve index (UTF-8; none when empty).
+  void SetReadOutExtra(std::function<std::string(int index)> extra) { readOutExtra_ = std::move(extra); }
 
   // The save dialog is Qt's own when this is set or TERVOLIN_QT_FILE_DIALOG is
   // in the environment (tests drive it).
@@ -75,6 +79,7 @@ class GraphTools : public QObject {
   QAction* save_;
   QAction* legend_;
   bool legendShown_ = false;
+  std::function<std::string(int)> readOutExtra_;
 };
 
 // The graph tools attached to a surface, or nullptr.

@@ -1,0 +1,147 @@
+// The teaching views of the distributions: the free electron's curves (Thomson and
+// Klein–Nishina) and the distributions per unit solid angle, on the shipped tables.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "core/distributions.h"
+#include "core/failure_rule.h"
+#include "core/shared_state.h"
+#include "core/spectrum_model.h"
+#include "support/recording_host.h"
+#include "support/shipped_tables.h"
+
+namespace tervolin {
+namespace {
+
+using testing::HostFixtureInstaller;
+
+constexpr DistributionView kPerAngle{};
+constexpr DistributionView kFreeElectron{true, false};
+constexpr DistributionView kPerSolidAngle{false, true};
+constexpr DistributionView kFreeElectronPerSolidAngle{true, true};
+
+AngleTable Single(ScatterKind scatter, double energy, const DistributionView& view) {
+  return ComputeDistribution({scatter, kSingleEnergy, energy}, view);
+}
+
+// ((cos θ)² + 1) × sin θ at the program's angles, scaled to a maximum of 1.
+AngleTable ThomsonPerAngle() {
+  AngleTable t{};
+  for (int j = 1; j <= kAngles; ++j) {
+    const double theta = j / 180.0 * kProgramPi;
+    t[j] = (std::cos(theta) * std::cos(theta) + 1.0) * std::sin(theta);
+  }
+  const double maximum = *std::max_element(t.begin() + 1, t.end());
+  for (double& v : t) v /= maximum;
+  return t;
+}
+
+int PeakAngle(const AngleTable& d) { return static_cast<int>(std::max_element(d.begin() + 1, d.end()) - d.begin()); }
+
+class FreeElectronCurves : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::LoadShippedTables(TERVOLIN_TABLES_DIR, "水素", false); }
+  HostFixtureInstaller fixture;
+};
+
+TEST_F(FreeElectronCurves, CoherentIsThomsonAtEveryEnergy) {
+  const AngleTable thomson = ThomsonPerAngle();
+  for (double energy : {1.0, 60.0, 150.0, 2000.0}) {  // no table limit for a free electron
+    const AngleTable d = Single(kCoherent, energy, kFreeElectron);
+    for (int j = 1; j <= kAngles; ++j) EXPECT_NEAR(d[j], thomson[j], 1e-14) << energy << " keV, " << j << "°";
+  }
+}
+
+TEST_F(FreeElectronCurves, KleinNishinaTendsToThomsonAndLeansForwardWithEnergy) {
+  const AngleTable thomson = ThomsonPerAngle();
+  const AngleTable at1keV = Single(kIncoherent, 1.0, kFreeElectron);
+  for (int j = 1; j <= kAngles; ++j) EXPECT_NEAR(at1keV[j], thomson[j], 0.01) << j << "°";
+  // At 511 keV, per solid angle: 1 forward, (1/3)² (1/3 + 3) / 2 = 0.185 back.
+  const AngleTable perSolidAngle = Single(kIncoherent, 511.0, kFreeElectronPerSolidAngle);
+  EXPECT_EQ(PeakAngle(perSolidAngle), 1);
+  EXPECT_NEAR(perSolidAngle[180], 0.18519, 1e-3);
+  EXPECT_LT(perSolidAngle[90], 0.5 * Single(kIncoherent, 1.0, kFreeElectronPerSolidAngle)[90]);
+  EXPECT_LT(PeakAngle(Single(kIncoherent, 511.0, kFreeElectron)), 60);
+}
+
+TEST_F(FreeElectronCurves, HydrogensIncoherentCurveMeetsKleinNishinaAtLargeAngles) {
+  const AngleTable atom = Single(kIncoherent, 100.0, kPerAngle);
+  const AngleTable free = Single(kIncoherent, 100.0, kFreeElectron);
+  for (int j = 91; j <= kAngles; ++j) EXPECT_NEAR(atom[j], free[j], 0.01 * free[j] + 1e-9) << j << "°";
+  EXPECT_LT(atom[1], 0.5 * free[1]);  // S(x) → 0 forward
+}
+
+// Per solid angle F² falls from 1° to 90° together with 1 + cos²θ. Beyond 90°
+// x = sin(θ/2)/λ hardly grows while 1 + cos²θ rises towards 2, so the curve rises
+// again slightly, by less than 1 % of the forward peak for lead.
+TEST(PerSolidAngle, HeavyAtomsCoherentCurvePeaksForwardAndFalls) {
+  HostFixtureInstaller fixture;
+  testing::LoadShippedTables(TERVOLIN_TABLES_DIR, "鉛", false);
+  for (double energy : {30.0, 60.0, 100.0}) {
+    const AngleTable d = Single(kCoherent, energy, kPerSolidAngle);
+    EXPECT_EQ(d[1], 1.0) << energy;
+    EXPECT_TRUE(std::is_sorted(d.rend() - 91, d.rend() - 1)) << energy;  // 90° … 1°
+    EXPECT_LT(*std::max_element(d.begin() + 91, d.end()), d[90] + 0.01) << energy;
+    EXPECT_GT(d[180], 0.0) << energy;
+  }
+  // Without sin θ the back direction is no longer suppressed by 2.65×10⁻⁶.
+  EXPECT_GT(Single(kCoherent, 60.0, kPerSolidAngle)[180], 1e4 * Single(kCoherent, 60.0, kPerAngle)[180]);
+  // The free electron per solid angle: (1 + cos²θ) / 2, 1 at 180°, ½ at 90°.
+  const AngleTable thomson = Single(kCoherent, 60.0, kFreeElectronPerSolidAngle);
+  EXPECT_EQ(thomson[180], 1.0);
+  EXPECT_NEAR(thomson[90], 0.5, 1e-10);
+}
+
+// The view is the caller's choice only: the default view is the procedures' curve
+// to the bit, and a calculation in another view leaves theirs alone.
+class ViewsBesideTheProcedures : public ::testing::Test {
+ protected:
+  void Load(const char* material, bool spectral) {
+    testing::LoadShippedTables(TERVOLIN_TABLES_DIR, material, spectral);
+    fixture.host.energyText = "59.3";
+    if (!spectral) return;
+    fixture.host.spectrumFields = {{SpectrumField::TubeVoltage, "100"}, {SpectrumField::TargetAngle, "12"},
+                                   {SpectrumField::InherentFiltration, "2.5"}, {SpectrumField::AluminiumFilter, "0"},
+                                   {SpectrumField::CopperFilter, "0"}};
+    CalculateSpectrum();
+  }
+  void ExpectSameAsProcedure(const DistributionRequest& request, void (*procedure)()) {
+    const AngleTable before = ComputeDistribution(request, kFreeElectronPerSolidAngle);
+    procedure();
+    const AngleTable drawn = Shared().AngleDistribution;
+    const AngleTable perSolidAngle = ComputeDistribution(request, kPerSolidAngle);
+    EXPECT_EQ(*std::max_element(perSolidAngle.begin() + 1, perSolidAngle.end()), 1.0);
+    EXPECT_EQ(Shared().AngleDistribution, drawn);
+    EXPECT_EQ(ComputeDistribution(request, kPerAngle), drawn);
+    EXPECT_NE(before, drawn);
+    EXPECT_TRUE(fixture.host.warnings.empty());
+  }
+  HostFixtureInstaller fixture;
+};
+
+TEST_F(ViewsBesideTheProcedures, SingleEnergy) {
+  Load("鉄", false);
+  ExpectSameAsProcedure({kCoherent, kSingleEnergy, 59.3}, CoherentMonoenergetic);
+  Load("水", false);
+  ExpectSameAsProcedure({kIncoherent, kSingleEnergy, 59.3}, IncoherentMonoenergetic);
+}
+
+TEST_F(ViewsBesideTheProcedures, Spectral) {
+  Load("鉛", true);
+  ExpectSameAsProcedure({kCoherent, kSpectral, 0.0}, CoherentSpectral);
+  Load("PMMA", true);
+  ExpectSameAsProcedure({kIncoherent, kSpectral, 0.0}, IncoherentSpectral);
+}
+
+TEST_F(ViewsBesideTheProcedures, FailuresAreThrownNotShown) {
+  Load("鉄", false);
+  EXPECT_THROW(Single(kCoherent, 0.0, kFreeElectron), ArithmeticFailure);
+  EXPECT_TRUE(fixture.host.warnings.empty());
+  EXPECT_TRUE(fixture.host.angleGraph.ops.empty());
+}
+
+}  // namespace
+}  // namespace tervolin

@@ -1,0 +1,104 @@
+// The polar diagram window: the curves land where their values put them, and the
+// picture is copied and saved whole or not at all.
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+
+#include "core/distributions.h"
+#include "core/polar_diagram.h"
+#include "core/shared_state.h"
+#include "modal_answerer.h"
+#include "ui/fonts.h"
+#include "ui/polar_diagram_widget.h"
+#include "ui/polar_diagram_window.h"
+
+using namespace tervolin::ui;
+
+namespace {
+
+// The curve is drawn in pure red, which nothing else of the diagram uses.
+bool IsCurveInk(QColor c) { return c.red() > 150 && c.green() < 120 && c.blue() < 120; }
+
+// Whether curve ink lies within 2 pixels of the diagram point (r, θ).
+bool CurveNear(const QImage& image, const tervolin::PolarFrame& frame, double r, double degrees, bool below) {
+  const tervolin::PolarPoint p = tervolin::PolarPointAt(r, degrees, below);
+  const QPoint at(static_cast<int>(std::lround(frame.PixelX(p))), static_cast<int>(std::lround(frame.PixelY(p))));
+  const qreal ratio = image.devicePixelRatio();
+  for (int dy = -2; dy <= 2; ++dy) {
+    for (int dx = -2; dx <= 2; ++dx) {
+      const QPoint q = at + QPoint(dx, dy);
+      if (IsCurveInk(image.pixelColor(QPoint(std::floor((q.x() + 0.5) * ratio), std::floor((q.y() + 0.5) * ratio))))) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+PolarCurve ThomsonPerSolidAngle() {
+  tervolin::Shared().Pi = tervolin::kProgramPi;
+  PolarCurve curve;
+  curve.values = tervolin::ComputeDistribution({tervolin::kCoherent, tervolin::kSingleEnergy, 60.0}, {true, true});
+  curve.colour = QColor(255, 0, 0);
+  curve.label = QString::fromUtf8("干渉性散乱 自由電子 60 keV");
+  return curve;
+}
+
+}  // namespace
+
+class PolarDiagramTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { InstallFontSubstitutions(); }
+
+  void ThomsonPerSolidAngleTouchesTheUnitCircleAndHalvesAt90Degrees() {
+    PolarDiagramWindow window;
+    window.resize(520, 620);
+    window.Diagram().SetCurves({ThomsonPerSolidAngle()});
+    window.Diagram().SetCaption(QString::fromUtf8("立体角あたりの散乱確率（最大値を 1 とする）"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage image = window.Diagram().Picture();
+    const tervolin::PolarFrame frame = window.Diagram().Frame();
+    QVERIFY(frame.radius > 150);
+    for (bool below : {false, true}) {
+      QVERIFY(CurveNear(image, frame, 1.0, 1.0, below));    // forward, on the unit circle
+      QVERIFY(CurveNear(image, frame, 1.0, 179.0, below));  // backward
+      QVERIFY(CurveNear(image, frame, 0.5, 90.0, below));
+      QVERIFY(!CurveNear(image, frame, 0.5 + 8.0 / frame.radius, 90.0, below));
+      QVERIFY(!CurveNear(image, frame, 0.5 - 8.0 / frame.radius, 90.0, below));
+      QVERIFY(!CurveNear(image, frame, 1.0 + 8.0 / frame.radius, 1.0, below));
+    }
+    image.save(QDir(TERVOLIN_TEST_OUTPUT_DIR).filePath("polar_thomson.png"));
+  }
+
+  void CopiedAndSavedAsShownOrNotAtAll() {
+    PolarDiagramWindow window;
+    window.resize(400, 480);
+    window.Diagram().SetCurves({ThomsonPerSolidAngle()});
+    const QImage shown = window.Diagram().Picture();
+    window.CopyPicture();
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
+    QTemporaryDir dir;
+    QVERIFY(window.SavePicture(dir.filePath("polar.png")) && window.SavePicture(dir.filePath("polar.svg")));
+    QCOMPARE(QImage(dir.filePath("polar.png")).convertToFormat(QImage::Format_RGB32), shown);
+    QFile svg(dir.filePath("polar.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains(QString::fromUtf8("干渉性散乱").toUtf8()));
+
+    tervolin::testing::ModalAnswerer answerer;
+    QVERIFY(!window.SavePicture(dir.filePath("missing/polar.png")));
+    QCOMPARE(answerer.Answered().size(), 1);
+    QVERIFY(answerer.Answered()[0].text.contains("polar.png"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);
+  }
+};
+
+QTEST_MAIN(PolarDiagramTest)
+#include "test_polar_diagram.moc"

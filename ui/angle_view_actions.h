@@ -1,0 +1,52 @@
+#pragma once
+// The angular graph's teaching views on the calculation screen: the check items
+// "自由電子の曲線を重ねる" and "立体角あたりで表示", which draw the graph anew from
+// its curves, and "極座標で表示…", which opens the polar diagram window. The window
+// follows the choices and the curves.
+
+#include <QObject>
+#include <QPointer>
+
+#include "core/curve_label.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace tervolin::ui {
+
+class PolarDiagramWindow;
+
+class AngleViewActions : public QObject {
+  Q_OBJECT
+
+ public:
+  // `screen`: the window the polar diagram belongs to (it closes with it).
+  explicit AngleViewActions(QWidget& screen);
+  ~AngleViewActions() override;
+
+  void AddTo(QMenu& menu);
+  QAction& FreeElectronAction() { return *freeElectron_; }
+  QAction& PerSolidAngleAction() { return *perSolidAngle_; }
+  QAction& PolarAction() { return *polar_; }
+
+  // Keeps the curve the calculation has just drawn (AngleDistribution, PlotColor,
+  // the screen's choices) in every view and shows it in the chosen one.
+  void CurveDrawn(const tervolin::CurveLabel& label);
+
+  void ShowPolarWindow();
+  // The polar window once opened, else nullptr.
+  PolarDiagramWindow* PolarWindow() const;
+
+ private:
+  void ChoicesChanged();
+  void UpdatePolarWindow();
+
+  QWidget& screen_;
+  QAction* freeElectron_;
+  QAction* perSolidAngle_;
+  QAction* polar_;
+  QPointer<PolarDiagramWindow> polarWindow_;
+};
+
+}  // namespace tervolin::ui

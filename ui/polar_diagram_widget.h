@@ -1,0 +1,66 @@
+#pragma once
+// The polar diagram of the angular graph's curves: the beam coming in from the left,
+// θ from its direction, each curve mirrored above and below the axis, with circles at
+// 0.25, 0.5, 0.75 and 1, the angles 0°, 30°, …, 180° marked, and a legend below.
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "core/polar_diagram.h"
+#include "core/shared_state.h"
+
+class QPainter;
+
+namespace tervolin::ui {
+
+// One curve of the diagram: the values at θ = 1° … 180° (largest 1).
+struct PolarCurve {
+  tervolin::AngleTable values{};
+  QColor colour;
+  QString label;
+  bool dashed = false;
+};
+
+class PolarDiagramWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PolarDiagramWidget(QWidget* parent = nullptr);
+
+  void SetCurves(std::vector<PolarCurve> curves);
+  // The line above the diagram, e.g. what the radius means.
+  void SetCaption(const QString& caption);
+  const std::vector<PolarCurve>& Curves() const { return curves_; }
+
+  // Where the diagram lies in the widget (logical pixels).
+  tervolin::PolarFrame Frame() const;
+  // The picture as shown, at the screen's resolution.
+  QImage Picture() const;
+  // Paints the diagram on any painter over an area of the widget's size (vector files).
+  void PaintOn(QPainter& painter) const { Paint(painter); }
+
+  QSize sizeHint() const override { return {520, 600}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  static constexpr int kMargin = 64;  // around the unit circle, for the angle labels and the beam
+  static constexpr int kCaptionHeight = 22;
+  static constexpr int kLegendRow = 20;
+
+  int LegendHeight() const;
+  void Paint(QPainter& painter) const;
+  void PaintScale(QPainter& painter, const tervolin::PolarFrame& frame) const;
+  void PaintBeam(QPainter& painter, const tervolin::PolarFrame& frame) const;
+  void PaintCurve(QPainter& painter, const tervolin::PolarFrame& frame, const PolarCurve& curve) const;
+  void PaintLegend(QPainter& painter) const;
+
+  std::vector<PolarCurve> curves_;
+  QString caption_;
+};
+
+}  // namespace tervolin::ui
