@@ -5,12 +5,13 @@
 #include "cli/calc_host.h"
 #include "cli/run_failure.h"
 #include "core/distributions.h"
+#include "core/failure_rule.h"
+#include "core/leading_number.h"
 #include "core/messages.h"
 #include "core/spectrum_model.h"
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
-#include "data/spectrum_acceptance.h"
 
 namespace tervolin::cli {
 
@@ -43,6 +44,19 @@ void ComputeSpectrum(CalcHost& host, const SpectrumTexts& texts) {
   ThrowOnWarning(host);
 }
 
+// The distribution as the calculation screen's teaching views compute it, from the
+// energy as the screen reads its field.
+AngleTable CalculateInView(const AnglesRequest& request) {
+  const DistributionRequest what{static_cast<ScatterKind>(request.scatterType),
+                                 request.spectrum ? kSpectral : kSingleEnergy,
+                                 ReadLeadingNumber(request.energyText.value_or(""))};
+  try {
+    return ComputeDistribution(what, request.view);
+  } catch (const ArithmeticFailure&) {
+    throw RunFailure(kCannotCalculate);
+  }
+}
+
 }  // namespace
 
 EnergyTable CalculateSpectrumFluence(const SpectrumTexts& texts) {
@@ -73,6 +87,7 @@ AngleTable CalculateAngles(const AnglesRequest& request, const std::string& mate
   Shared().EnergyMode = request.spectrum ? kSpectral : kSingleEnergy;
   Shared().ScatterType = request.scatterType;
   ThrowOnReadFailure(LoadScattererData(material));
+  if (request.view.freeElectron || request.view.perSolidAngle) return CalculateInView(request);
   if (!RunChosenDistribution()) throw RunFailure(kCannotCalculate);
   ThrowOnWarning(installed.host);
   return Shared().AngleDistribution;

@@ -25,6 +25,13 @@ std::string ListName(const std::string& typed) {
   return entry->name;
 }
 
+// The value column names the view: "relative_density", "…_per_solid_angle",
+// "…_free_electron".
+std::string DensityColumn(const DistributionView& view) {
+  return std::string("relative_density") + (view.perSolidAngle ? "_per_solid_angle" : "") +
+         (view.freeElectron ? "_free_electron" : "");
+}
+
 std::string Angles(const Invocation& invocation) {
   const AnglesRequest request = MakeAnglesRequest(invocation);
   const Format format = OutputFormat(invocation, false);
@@ -32,7 +39,7 @@ std::string Angles(const Invocation& invocation) {
   const AngleTable distribution = CalculateAngles(request, ListName(request.material));
   std::vector<Row> rows;
   for (int j = 1; j <= kAngles; ++j) rows.push_back({std::to_string(j), ShortestText(distribution[j])});
-  return TableText(format, {"theta_deg", "relative_density"}, rows);
+  return TableText(format, {"theta_deg", DensityColumn(request.view)}, rows);
 }
 
 std::string Spectrum(const Invocation& invocation) {

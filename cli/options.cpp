@@ -17,6 +17,8 @@ constexpr std::array kOptions{
     OptionSpec{"--inherent", "MM", kForAngles | kForSpectrum, "inherent filtration, mm Al (2.5)"},
     OptionSpec{"--al", "MM", kForAngles | kForSpectrum, "added aluminium filter, mm (0)"},
     OptionSpec{"--cu", "MM", kForAngles | kForSpectrum, "added copper filter, mm (0)"},
+    OptionSpec{"--free-electron", "", kForAngles, "the free electron's curve: Thomson or Klein-Nishina"},
+    OptionSpec{"--per-solid-angle", "", kForAngles, "per unit solid angle instead of per unit angle"},
     OptionSpec{"--figures", "", kForSpectrum, "print the beam's mean and effective energy, HVL1, HVL2 and homogeneity"},
     OptionSpec{"--format", "csv|tsv|dat", kForAll, "output format (csv; dat only for spectrum)"},
     OptionSpec{"--output", "FILE", kForAll, "write to FILE instead of standard output"},

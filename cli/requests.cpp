@@ -82,7 +82,8 @@ SpectrumTexts SpectrumRequest(const Invocation& invocation) {
 
 AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
   AnglesRequest request{ScatterTypeOf(Required(invocation, "--scattering")),
-                        Required(invocation, "--material"), std::nullopt, std::nullopt};
+                        Required(invocation, "--material"), std::nullopt, std::nullopt,
+                        {invocation.Has("--free-electron"), invocation.Has("--per-solid-angle")}};
   if (const std::string* energy = invocation.Value("--energy")) {
     for (const SpectrumOption& option : kSpectrumOptions) {
       if (invocation.Has(option.name)) throw UsageError("--energy and " + std::string(option.name) + " exclude each other");

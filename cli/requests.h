@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/options.h"
+#include "core/distributions.h"
 #include "core/host.h"
 
 namespace tervolin::cli {
@@ -20,6 +21,7 @@ struct AnglesRequest {
   std::string material;                   // as the user typed it; looked up later
   std::optional<std::string> energyText;  // keV, one photon energy
   std::optional<SpectrumTexts> spectrum;  // instead of the energy
+  DistributionView view;                  // --free-electron, --per-solid-angle
 };
 
 enum class Format { Csv, Tsv, Dat };

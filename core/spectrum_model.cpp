@@ -131,4 +131,9 @@ void CalculateSpectrum() {
   DrawFiguresBox(ComputeBeamFigures(s.SpectrumFluence));
 }
 
+void AcceptComputedSpectrum() {
+  Shared().AcceptedSpectrum = Shared().SpectrumFluence;
+  Shared().SpectrumReady = 1;
+}
+
 }  // namespace tervolin

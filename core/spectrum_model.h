@@ -16,4 +16,8 @@ namespace tervolin {
 // correctly".
 void CalculateSpectrum();
 
+// Makes the computed spectrum (SpectrumFluence) the accepted one, the spectrum the
+// spectral distributions weight with, and sets SpectrumReady.
+void AcceptComputedSpectrum();
+
 }  // namespace tervolin

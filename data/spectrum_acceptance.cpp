@@ -2,14 +2,10 @@
 
 #include "core/messages.h"
 #include "core/shared_state.h"
+#include "core/spectrum_model.h"
 #include "data/spectrum_file.h"
 
 namespace tervolin {
-
-void AcceptComputedSpectrum() {
-  Shared().AcceptedSpectrum = Shared().SpectrumFluence;
-  Shared().SpectrumReady = 1;
-}
 
 std::optional<std::string> AcceptShownSpectrum(const std::filesystem::path& file) {
   SharedState& s = Shared();

@@ -10,10 +10,6 @@
 
 namespace tervolin {
 
-// Makes the computed spectrum (SpectrumFluence) the accepted one, without a file:
-// the command line's acceptance of the spectrum it has just computed.
-void AcceptComputedSpectrum();
-
 // Returns the message to show when nothing was accepted: "Ｘ線スペクトルが未計算"
 // when the graph shows no computed spectrum, or why the file could not be written;
 // each between ideographic spaces. Then the file and the accepted spectrum are as

@@ -12,7 +12,6 @@
 #include "core/distributions.h"
 #include "core/spectrum_model.h"
 #include "data/air_absorption_table.h"
-#include "data/spectrum_acceptance.h"
 #include "data/spectrum_file.h"
 #include "support/recording_host.h"
 #include "support/scratch_directory.h"
@@ -120,6 +119,31 @@ TEST(CalcValues, SpectrumEqualsTheLibrarysInEveryFormat) {
   EXPECT_EQ(TableRows(tsv.out, '\t'), rows);
   arguments.back() = "dat";
   EXPECT_EQ(RunInTables(arguments).out, SpectrumFileText(expected));
+}
+
+// The teaching views print what the calculation screen's views compute.
+TEST(CalcValues, ViewsEqualTheLibrarysAndNameThemselves) {
+  HostFixtureInstaller fixture;
+  LoadShippedTables(TERVOLIN_TABLES_DIR, "鉄", true);
+  LibrarySpectrum(fixture.host, {"80"});
+  const AngleTable perSolidAngle = ComputeDistribution({kCoherent, kSingleEnergy, 60.0}, {false, true});
+  const AngleTable freeElectron = ComputeDistribution({kIncoherent, kSpectral, 0.0}, {true, false});
+  const CalcRun first = RunInTables({"angles", "--scattering", "coherent", "--material", "iron", "--energy", "60",
+                                     "--per-solid-angle"});
+  const CalcRun second = RunInTables({"angles", "--scattering", "incoherent", "--material", "iron", "--kv", "80",
+                                      "--free-electron"});
+  ASSERT_EQ(first.status, 0) << first.err;
+  ASSERT_EQ(second.status, 0) << second.err;
+  EXPECT_TRUE(first.out.starts_with("theta_deg,relative_density_per_solid_angle\n"));
+  EXPECT_TRUE(second.out.starts_with("theta_deg,relative_density_free_electron\n"));
+  const auto firstRows = TableRows(first.out);
+  const auto secondRows = TableRows(second.out);
+  ASSERT_EQ(firstRows.size(), static_cast<std::size_t>(kAngles));
+  ASSERT_EQ(secondRows.size(), static_cast<std::size_t>(kAngles));
+  for (int j = 1; j <= kAngles; ++j) {
+    EXPECT_EQ(FieldValue(firstRows[j - 1][1]), perSolidAngle[j]) << "θ = " << j;
+    EXPECT_EQ(FieldValue(secondRows[j - 1][1]), freeElectron[j]) << "θ = " << j;
+  }
 }
 
 // The beam figures are the library's, formatted alike; without the air table the

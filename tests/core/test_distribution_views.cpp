@@ -107,6 +107,7 @@ class ViewsBesideTheProcedures : public ::testing::Test {
                                    {SpectrumField::InherentFiltration, "2.5"}, {SpectrumField::AluminiumFilter, "0"},
                                    {SpectrumField::CopperFilter, "0"}};
     CalculateSpectrum();
+    AcceptComputedSpectrum();
   }
   void ExpectSameAsProcedure(const DistributionRequest& request, void (*procedure)()) {
     const AngleTable before = ComputeDistribution(request, kFreeElectronPerSolidAngle);
