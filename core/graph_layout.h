@@ -19,6 +19,8 @@ struct GraphLayout {
   CurveAxis axis;
   PlotArea frame;
   double (*abscissaAtX)(double userX);
+  double (*xAtAbscissa)(double abscissa);  // the inverse, user x
+  double (*yAtValue)(double value);        // user y of a curve's value
   bool legendShowsMaximum;  // angular curves: "最大 8°"
   float legendTop;          // user y of the legend's top edge
 };
@@ -27,13 +29,20 @@ struct GraphLayout {
 // every computed spectrum shows in the frame's upper right.
 inline constexpr float kSpectrumLegendTop = kFiguresBoxLowest + 20.0f;
 
-inline constexpr GraphLayout kAngleGraphLayout{
-    kAngleAxis, {0.0f, 1.0f, 180.0f, 0.0f}, [](double x) { return x; }, true, 1.0f};
+inline constexpr GraphLayout kAngleGraphLayout{kAngleAxis,
+                                               {0.0f, 1.0f, 180.0f, 0.0f},
+                                               [](double x) { return x; },
+                                               [](double degrees) { return degrees; },
+                                               [](double value) { return value; },
+                                               true,
+                                               1.0f};
 
 inline constexpr GraphLayout kSpectrumGraphLayout{
     kEnergyAxis,
     {kSpectrumFrameLeft, kSpectrumFrameTop, kSpectrumFrameRight, kSpectrumFrameBottom},
     [](double x) { return (x - SpectrumGraphX(0.0)) / (SpectrumGraphX(1.0) - SpectrumGraphX(0.0)); },
+    SpectrumGraphX,
+    SpectrumGraphY,
     false,
     kSpectrumLegendTop};
 

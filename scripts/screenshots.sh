@@ -19,7 +19,7 @@ fi
 program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp -r "$root/tables/Mus2018.dat" "$root/tables/XFS_Data" "$work/"
+cp -r "$root/tables/Mus2018.dat" "$root/tables/MuenAir.dat" "$root/tables/XFS_Data" "$work/"
 cd "$work"
 unset QT_QPA_PLATFORM
 
@@ -60,6 +60,14 @@ pick_material() {  # pick_material WINDOW N: the N-th entry (0 = first) of the m
 
 draw() { click "$1" $(centre 720 5880 2055 615); sleep 0.5; }  # 計算・描画
 
+menu_item() {  # menu_item WINDOW X Y N: the N-th item of the graph's context menu at (X, Y)
+  xdotool mousemove --window "$1" "$2" "$3" click 3
+  sleep 0.5
+  for _ in $(seq "$4"); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.6
+}
+
 "$program" & pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -97,6 +105,29 @@ click "$calc" $(indicator 3120 480 360 720 4440)            # 青色
 pick_material "$calc" 6 && draw "$calc"                     # 水
 shot "$calc" calculation
 
+# The graph's context menu: the legend, then the save dialog (Ctrl+S) with a PNG name.
+menu_item "$calc" 700 200 3                                 # 凡例を表示
+shot "$calc" calculation-legend
+xdotool key ctrl+s
+save=$(window_of '^グラフを保存$')
+shot "$save" save-dialog
+xdotool key Escape
+sleep 0.4
+
+# The teaching views: the free electron's curves beside the atoms', then per solid
+# angle with the polar diagram.
+menu_item "$calc" 700 200 4                                 # 自由電子の曲線を重ねる
+shot "$calc" view-free-electron
+menu_item "$calc" 700 200 4                                 # off again
+menu_item "$calc" 700 200 5                                 # 立体角あたりで表示
+shot "$calc" view-per-solid-angle
+menu_item "$calc" 700 200 6                                 # 極座標で表示…
+polar=$(window_of '^極座標で表示$')
+shot "$polar" view-polar
+click "$polar" 20 20
+xdotool key Escape
+menu_item "$calc" 700 200 5                                 # per angle again
+
 # A spectrum of the default tube (100 kV), accepted, and iron's curve weighted by it.
 click "$calc" $(centre 3120 5880 2055 615)                  # グラフ消去
 click "$calc" $(indicator 240 1680 375 720 1080)            # スペクトルＸ線
@@ -104,6 +135,17 @@ click "$calc" $(centre 480 2160 1815 615 720 1080)          # スペクトル計
 spectrum=$(window_of '^X-ray spectrum$')
 click "$spectrum" $(centre 10080 5640 2175 615)             # スペクトル計算
 shot "$spectrum" spectrum
+# Two more tubes, 80 and 120 kV, beside it with the legend; then the 100 kV again.
+for kv in 80 120; do
+  click "$spectrum" $(centre 12240 1680 975 405)            # tube voltage
+  xdotool key ctrl+a && xdotool type --delay 50 "$kv"
+  click "$spectrum" $(centre 10080 5640 2175 615)            # スペクトル計算
+done
+menu_item "$spectrum" 300 150 3                             # 凡例を表示
+shot "$spectrum" spectrum-legend
+click "$spectrum" $(centre 12240 1680 975 405)
+xdotool key ctrl+a && xdotool type --delay 50 "100"
+click "$spectrum" $(centre 10080 5640 2175 615)             # スペクトル計算
 click "$spectrum" $(centre 10080 6600 2175 615)             # OK
 click "$calc" $(indicator 360 480 360 720 4440)             # 赤色
 pick_material "$calc" 2 && draw "$calc"                     # 鉄

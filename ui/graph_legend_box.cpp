@@ -32,6 +32,13 @@ QPointF ColumnWidths(const QFontMetricsF& metrics, const std::vector<tervolin::L
 
 QFont LegendFont() { return ScreenFont(QString::fromUtf8("メイリオ"), 9); }
 
+QSizeF LegendSize(const std::vector<tervolin::LegendRow>& rows, const QPaintDevice* device) {
+  const QFontMetricsF metrics(LegendFont(), device);
+  const QPointF columns = ColumnWidths(metrics, rows);
+  const qreal width = 2 * kPadding + kSampleLength + kGap + columns.x() + (columns.y() > 0 ? kNoteGap + columns.y() : 0);
+  return QSizeF(width, 2 * kPadding + metrics.height() * rows.size());
+}
+
 void PaintLegend(QPainter& painter, const std::vector<tervolin::LegendRow>& rows, QPointF topRight) {
   if (rows.empty()) return;
   painter.save();
@@ -40,8 +47,8 @@ void PaintLegend(QPainter& painter, const std::vector<tervolin::LegendRow>& rows
   const QFontMetricsF metrics(font, painter.device());
   const QPointF columns = ColumnWidths(metrics, rows);
   const qreal rowHeight = metrics.height();
-  const qreal width = 2 * kPadding + kSampleLength + kGap + columns.x() + (columns.y() > 0 ? kNoteGap + columns.y() : 0);
-  const QRectF box(topRight.x() - width, topRight.y(), width, 2 * kPadding + rowHeight * rows.size());
+  const QSizeF size = LegendSize(rows, painter.device());
+  const QRectF box(QPointF(topRight.x() - size.width(), topRight.y()), size);
   painter.setPen(QPen(QColor(128, 128, 128), 1));
   painter.setBrush(Qt::white);
   painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));

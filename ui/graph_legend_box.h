@@ -4,16 +4,21 @@
 
 #include <QFont>
 #include <QPointF>
+#include <QSizeF>
 #include <vector>
 
 #include "core/graph_legend.h"
 
 class QPainter;
+class QPaintDevice;
 
 namespace tervolin::ui {
 
 // The legend's font: small enough that a spectral label leaves room for the curves.
 QFont LegendFont();
+
+// The box's size for the rows, logical pixels, as painted on `device`.
+QSizeF LegendSize(const std::vector<tervolin::LegendRow>& rows, const QPaintDevice* device);
 
 // Paints the rows with the box's top-right corner at `topRight` (logical pixels);
 // nothing for no rows.

@@ -28,6 +28,7 @@ namespace {
 
 // Between the frame and the legend's box, logical pixels.
 constexpr qreal kLegendMargin = 6;
+constexpr qreal kLegendSearchStep = 10;  // pixels between the places tried for the legend
 
 bool useQtFileDialog = false;
 // The folder of the last file chosen in a save dialog, for the next one.
@@ -134,10 +135,42 @@ void GraphTools::PaintVector(QPainter& painter) const {
 
 void GraphTools::PaintOverlay(QPainter& painter) const {
   if (!legendShown_) return;
-  const QPointF corner = surface_.ToLogicalPixel(layout_.frame.right, layout_.legendTop);
-  PaintLegend(painter,
-              tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum),
-              corner + QPointF(-kLegendMargin, kLegendMargin));
+  const std::vector<tervolin::LegendRow> rows =
+      tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum);
+  PaintLegend(painter, rows, LegendCorner(LegendSize(rows, painter.device())));
+}
+
+// The upper right under legendTop, unless a curve passes there: then the first free
+// place going down the frame's right side, then the same a step further left each
+// time; the upper right again when no place inside the frame is free.
+QPointF GraphTools::LegendCorner(QSizeF size) const {
+  const QPointF upper =
+      surface_.ToLogicalPixel(layout_.frame.right, layout_.legendTop) + QPointF(-kLegendMargin, kLegendMargin);
+  const QPointF frameCorner = surface_.ToLogicalPixel(layout_.frame.left, layout_.frame.bottom);
+  const qreal lowest = frameCorner.y() - kLegendMargin - size.height();
+  const qreal leftmost = frameCorner.x() + kLegendMargin + size.width();
+  for (qreal right = upper.x(); right >= leftmost; right -= kLegendSearchStep) {
+    for (qreal top = upper.y(); top <= lowest; top += kLegendSearchStep) {
+      if (!CurvesPassThrough(QRectF(QPointF(right - size.width(), top), size))) return QPointF(right, top);
+    }
+  }
+  return upper;
+}
+
+// Whether a remembered curve's line, point to point, comes into `box` (logical pixels).
+bool GraphTools::CurvesPassThrough(const QRectF& box) const {
+  for (const tervolin::CurveRecord& curve : surface_.Curves().Curves()) {
+    for (std::size_t i = 1; i < curve.values.size(); ++i) {
+      const QRectF segment = QRectF(CurvePoint(curve, i - 1), CurvePoint(curve, i)).normalized();
+      if (segment.adjusted(0, 0, 0.5, 0.5).intersects(box)) return true;
+    }
+  }
+  return false;
+}
+
+QPointF GraphTools::CurvePoint(const tervolin::CurveRecord& curve, std::size_t index) const {
+  const double abscissa = tervolin::AbscissaAt(layout_.axis, static_cast<int>(index));
+  return surface_.ToLogicalPixel(layout_.xAtAbscissa(abscissa), layout_.yAtValue(curve.values[index]));
 }
 
 void GraphTools::SetLegendShown(bool shown) {

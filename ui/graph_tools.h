@@ -7,11 +7,15 @@
 // curves the surface remembers.
 
 #include <QObject>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "core/curve_memory.h"
 #include "core/graph_layout.h"
 #include "ui/graph_files.h"
 
@@ -67,6 +71,9 @@ class GraphTools : public QObject {
 
  private:
   void PaintOverlay(QPainter& painter) const;
+  QPointF LegendCorner(QSizeF size) const;
+  bool CurvesPassThrough(const QRectF& box) const;
+  QPointF CurvePoint(const tervolin::CurveRecord& curve, std::size_t index) const;
   void PaintVector(QPainter& painter) const;
   void ShowMenu(const QPoint& globalPosition);
   void ShowReadOut(const QPoint& position, const QPoint& globalPosition);

@@ -195,6 +195,22 @@ class GraphToolsTest : public QObject {
     }
   }
 
+  // The legend keeps to the upper right unless a curve runs there; then it moves
+  // down to the first free place.
+  void legendMakesWayForACurveInTheUpperRight() {
+    const QRect upperRight(440, 10, 140, 20), underTheLine(440, 50, 140, 20), lowerRight(440, 330, 140, 20);
+    const auto legendIn = [this](double flatValue, const QRect& area) {
+      tervolin::DrawAngleAxes();
+      for (int j = 1; j <= tervolin::kAngles; ++j) Shared().AngleDistribution[j] = flatValue;
+      tervolin::PlotDistribution();
+      host_->angle->update();
+      return host_->angle->ShownImage().copy(area) != host_->angle->RetainedImage().copy(area);
+    };
+    host_->angleTools.SetLegendShown(true);
+    QVERIFY(legendIn(0.5, upperRight) && !legendIn(0.5, lowerRight));
+    QVERIFY(legendIn(0.95, underTheLine) && !legendIn(0.95, upperRight));
+  }
+
   void failedSaveSaysWhichFileAndWhyAndLeavesNothing() {
     const tervolin::testing::ScratchDirectory scratch;
     QFile blocker("not-a-folder");
