@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QStandardPaths>
 #include <QToolTip>
+#include <algorithm>
 
 #include "core/curves_csv.h"
 #include "core/graph_legend.h"
@@ -192,10 +193,27 @@ std::optional<QString> GraphTools::ReadOutAt(QPointF surfacePosition) const {
   const QPointF user = surface_.UserPointAt(surfacePosition);
   const std::optional<int> index = tervolin::CurveIndexAt(layout_, user.x(), user.y());
   if (!index) return std::nullopt;
-  std::string text = tervolin::ReadOutText(layout_.axis, *index, surface_.Curves().Curves());
-  const std::string extra = readOutExtra_ ? readOutExtra_(*index) : std::string();
+  return ReadOutAtIndex(*index);
+}
+
+QString GraphTools::ReadOutAtIndex(int index) const {
+  std::string text = tervolin::ReadOutText(layout_.axis, index, surface_.Curves().Curves());
+  const std::string extra = readOutExtra_ ? readOutExtra_(index) : std::string();
   if (!extra.empty()) text += "\n" + extra;
   return FromUtf8(text);
+}
+
+// The arrow keys move the read-out along the abscissa (Ctrl: ten steps at a time),
+// for the keyboard as the pointer does for the mouse.
+bool GraphTools::StepReadOut(const QKeyEvent& key) {
+  const int direction = key.key() == Qt::Key_Left ? -1 : key.key() == Qt::Key_Right ? 1 : 0;
+  if (direction == 0) return false;
+  const int step = key.modifiers() & Qt::ControlModifier ? 10 : 1;
+  keyReadOut_ = std::clamp(keyReadOut_ < 0 ? 0 : keyReadOut_ + direction * step, 0, layout_.axis.points - 1);
+  const double x = layout_.xAtAbscissa(tervolin::AbscissaAt(layout_.axis, keyReadOut_));
+  const QPointF at = surface_.ToLogicalPixel(x, (layout_.frame.top + layout_.frame.bottom) / 2);
+  QToolTip::showText(surface_.mapToGlobal(at.toPoint()), ReadOutAtIndex(keyReadOut_), &surface_);
+  return true;
 }
 
 void GraphTools::ShowMenu(const QPoint& globalPosition) { menu_->exec(globalPosition); }
@@ -218,10 +236,12 @@ bool GraphTools::eventFilter(QObject* watched, QEvent* event) {
       ShowMenu(byMouse ? menuEvent->globalPos() : surface_.mapToGlobal(surface_.rect().center()));
       return true;
     }
-    case QEvent::KeyPress:
-      if (!IsMenuKey(*static_cast<QKeyEvent*>(event))) return false;
+    case QEvent::KeyPress: {
+      const auto& key = *static_cast<QKeyEvent*>(event);
+      if (!IsMenuKey(key)) return StepReadOut(key);
       ShowMenu(surface_.mapToGlobal(surface_.rect().center()));
       return true;
+    }
     case QEvent::ToolTip: {
       const auto* help = static_cast<QHelpEvent*>(event);
       ShowReadOut(help->pos(), help->globalPos());

@@ -6,6 +6,7 @@
 // Further check items go into Menu(); the legend, table and read-out follow the
 // curves the surface remembers.
 
+#include <QKeyEvent>
 #include <QObject>
 #include <QPointF>
 #include <QRectF>
@@ -77,6 +78,8 @@ class GraphTools : public QObject {
   void PaintVector(QPainter& painter) const;
   void ShowMenu(const QPoint& globalPosition);
   void ShowReadOut(const QPoint& position, const QPoint& globalPosition);
+  QString ReadOutAtIndex(int index) const;
+  bool StepReadOut(const QKeyEvent& key);
   QString StartFolder() const;
 
   PictureSurface& surface_;
@@ -87,6 +90,7 @@ class GraphTools : public QObject {
   QAction* legend_;
   bool legendShown_ = false;
   std::function<std::string(int)> readOutExtra_;
+  int keyReadOut_ = -1;  // the curve index the arrow keys have reached, -1 before
 };
 
 // The graph tools attached to a surface, or nullptr.

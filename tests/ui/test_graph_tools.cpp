@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+#include <QToolTip>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <cmath>
@@ -209,6 +210,20 @@ class GraphToolsTest : public QObject {
     host_->angleTools.SetLegendShown(true);
     QVERIFY(legendIn(0.5, upperRight) && !legendIn(0.5, lowerRight));
     QVERIFY(legendIn(0.95, underTheLine) && !legendIn(0.95, upperRight));
+  }
+
+  // The arrow keys move the read-out along the curves, one degree (ten with Ctrl) a press.
+  void readOutFollowsTheArrowKeys() {
+    host_->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host_->window));
+    for (int i = 0; i < 8; ++i) QTest::keyClick(host_->angle, Qt::Key_Right);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY2(QToolTip::text().startsWith(Utf8("θ = 8°")), qPrintable(QToolTip::text()));
+    QTest::keyClick(host_->angle, Qt::Key_Right, Qt::ControlModifier);
+    QVERIFY2(QToolTip::text().startsWith(Utf8("θ = 18°")), qPrintable(QToolTip::text()));
+    QTest::keyClick(host_->angle, Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(host_->angle, Qt::Key_Left, Qt::ControlModifier);
+    QVERIFY2(QToolTip::text().startsWith(Utf8("θ = 1°")), qPrintable(QToolTip::text()));
   }
 
   void failedSaveSaysWhichFileAndWhyAndLeavesNothing() {
