@@ -132,8 +132,11 @@ void Form4::Form4_Command1_Click() {
     return;
   }
   if (!LoadMaterialTables(*this)) return;
-  const CalculationInProgress busy(calculating_, *this, {Command1, Command3, Command4});
-  RunChosenDistribution();
+  {
+    const CalculationInProgress busy(calculating_, *this, {Command1, Command3, Command4});
+    RunChosenDistribution();
+  }
+  CloseIfRequested();  // the close box used while the distribution ran
 }
 
 void Form4::Form4_Command2_Click() {

@@ -49,10 +49,9 @@ inline void CheckWarningBoxes(const ModalAnswerer& answerer) {
   }
 }
 
-// The tables shipped with the program, next to the tests' source folder.
-inline std::filesystem::path ShippedTables() {
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "tables";
-}
+// The tables shipped with the program, as an absolute path: a compiler cache may
+// make __FILE__ relative, and the tests change the working directory.
+inline std::filesystem::path ShippedTables() { return TERVOLIN_TABLES_DIR; }
 
 // A fresh working directory holding "Mus2018.dat" and "XFS_Data", the shared state
 // as start-up leaves it, and the given host installed.

@@ -368,7 +368,6 @@ class CalculationScreenTest : public QObject {
       f.Form4_Command1_Click();
       f.Form4_Command4_Click();
       f.Form4_Command3_Click();
-      QVERIFY(!f.close());  // the close box is refused
     };
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     QVERIFY(probed);
@@ -384,6 +383,30 @@ class CalculationScreenTest : public QObject {
     for (QPushButton* b : {f.Command1, f.Command3, f.Command4}) QVERIFY(b->isEnabled());
     QTest::mouseClick(f.Command4, Qt::LeftButton);
     QCOMPARE(CountPixels(Graph(f), IsGreen) + CountPixels(Graph(f), IsRed), 0);
+  }
+
+  void closeBoxDuringADistributionClosesTheScreenWhenItEnds() {
+    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
+    f.Text1->setText(QStringLiteral("30"));
+    ClickMaterial(f.List1, "鉄");
+    const QPointer<Form4> screen(&f);
+    bool closedDuring = true;
+    host_.probe = [&] {
+      closedDuring = f.close();
+      closedDuring = closedDuring || !f.isVisible() || !f.IsCalculating();
+    };
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QVERIFY(!closedDuring);  // the distribution was not cut short
+    ScreenWorkspace::FlushDeletions();
+    QVERIFY(screen.isNull());  // ... but the close came right after it
+    QVERIFY(Form1::Existing() != nullptr && Form1::Existing()->isVisible());
+    QVERIFY(answerer_.Answered().isEmpty());
+
+    Form4& again = OpenCalculationScreen(tervolin::kCoherent);  // a request is carried out once
+    again.Text1->setText(QStringLiteral("30"));
+    ClickMaterial(again.List1, "鉄");
+    QTest::mouseClick(again.Command1, Qt::LeftButton);
+    QVERIFY(again.isVisible());
   }
 
   void clickedButtonGetsItsFocusBackAfterTheCalculation() {
