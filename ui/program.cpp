@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/start_screen.h"
 #include "ui/qt_host.h"
+#include "ui/termination_signals.h"
 
 namespace tervolin::ui {
 
@@ -32,6 +33,8 @@ void DiscardWindows() {
 
 int RunTervolin(int argc, char** argv) {
   QApplication application(argc, argv);
+  // A signal during start-up is handled once the program waits for events.
+  const TerminationSignals endOnSignal([] { Form1::Instance().Form1_Command3_Click(); });
   if (const std::optional<int> status = StartTervolin()) return *status;
   return WaitForProgramEnd();
 }
