@@ -9,10 +9,13 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"
 
 # The program reads Mus2018.dat and XFS_Data/ from, and writes P_Spectrum.dat to,
-# its working directory: never the source tree.
+# its working directory: never the source tree. Data files already there are kept,
+# the user's own tables among them; only missing ones are copied in.
 workdir="${TERVOLIN_WORKDIR:-${XDG_DATA_HOME:-$HOME/.local/share}/tervolin}"
-mkdir -p "$workdir"
-cp -r "$root/tables/Mus2018.dat" "$root/tables/XFS_Data" "$workdir/"
+mkdir -p "$workdir" "$workdir/XFS_Data"
+. "$root/packaging/copy-missing.sh"
+[[ -e "$workdir/Mus2018.dat" ]] || cp "$root/tables/Mus2018.dat" "$workdir/"
+copy_missing "$root/tables/XFS_Data" "$workdir/XFS_Data"
 cd "$workdir"
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
