@@ -26,12 +26,17 @@ void OnSignal(int) {
   errno = saved;
 }
 
+// A signal ignored when the program started (SIGHUP under nohup, SIGINT for a
+// background job) stays ignored.
 void Install() {
   struct sigaction action {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &action, &g_previous[i]);
+  for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+    sigaction(kSignals[i], nullptr, &g_previous[i]);
+    if (g_previous[i].sa_handler != SIG_IGN) sigaction(kSignals[i], &action, nullptr);
+  }
 }
 
 void Restore() {
