@@ -50,7 +50,8 @@ struct ItemsRead {
 // Reads the first `count` items of a stream; whatever follows them is never read.
 [[nodiscard]] ItemsRead ReadItems(std::istream& in, std::size_t count, const std::string& fileName);
 
-// The same for a file; fileName is the name reported in a failure.
+// The same for a file, read only when it is a regular file of bounded size (see
+// data/data_file.h); fileName is the name reported in a failure.
 [[nodiscard]] ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count,
                                           const std::string& fileName);
 

@@ -65,17 +65,17 @@ std::optional<ReadFailure> CheckRecords(const std::vector<double>& items, std::s
 }  // namespace
 
 std::optional<ReadFailure> CheckFormFactorRecords(const std::vector<double>& items,
-                                                   const std::string& fileName) {
+                                                  const std::string& fileName) {
   return CheckRecords(items, kXfsFields, kFormFactorColumns, fileName);
 }
 
 std::optional<ReadFailure> CheckCrossSectionRecords(const std::vector<double>& items,
-                                                     const std::string& fileName) {
+                                                    const std::string& fileName) {
   return CheckRecords(items, kCsvFields, kCrossSectionColumns, fileName);
 }
 
 std::optional<ReadFailure> CheckAttenuationRecords(const std::vector<double>& items,
-                                                    const std::string& fileName) {
+                                                   const std::string& fileName) {
   return CheckRecords(items, kAttenuationFields, kAttenuationColumns, fileName);
 }
 

@@ -15,14 +15,15 @@ namespace tervolin {
 
 // Each check gives the first record that breaks a rule as a BadRecord failure of the
 // file `fileName`.
+
 // Records "x, F, S" of a .xfs table.
 [[nodiscard]] std::optional<ReadFailure> CheckFormFactorRecords(const std::vector<double>& items,
-                                                                   const std::string& fileName);
+                                                                const std::string& fileName);
 // Records "E, coherent, incoherent" of a .csv table.
 [[nodiscard]] std::optional<ReadFailure> CheckCrossSectionRecords(const std::vector<double>& items,
-                                                                     const std::string& fileName);
+                                                                  const std::string& fileName);
 // Records "E, μ tungsten, μ aluminium, μ copper, …" (7 fields) of the attenuation table.
 [[nodiscard]] std::optional<ReadFailure> CheckAttenuationRecords(const std::vector<double>& items,
-                                                                    const std::string& fileName);
+                                                                 const std::string& fileName);
 
 }  // namespace tervolin
