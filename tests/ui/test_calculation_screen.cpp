@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <sys/stat.h>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -305,13 +306,15 @@ class CalculationScreenTest : public QObject {
   void unreadableTableStopsTheCalculation_data() {
     QTest::addColumn<bool>("spectral");
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("content");  // empty: the file is missing
+    QTest::addColumn<QByteArray>("content");  // empty: the file is missing; "<pipe>": a named pipe
     QTest::addColumn<QString>("detail");
     QTest::newRow("form factors missing") << false << Utf8("XFS_Data/鉄.xfs") << QByteArray() << QString();
     QTest::newRow("form factors short") << false << Utf8("XFS_Data/鉄.xfs") << QByteArray("0.1, 2, 3\n0.2, 3, 4\n")
                                          << QStringLiteral("135");
     QTest::newRow("form factor not a number") << false << Utf8("XFS_Data/鉄.xfs") << QByteArray("0.1, x2, 3\n")
                                                << QStringLiteral("x2");
+    QTest::newRow("form factors a named pipe") << false << Utf8("XFS_Data/鉄.xfs") << QByteArray("<pipe>")
+                                                << Utf8("通常のファイルではありません");
     QTest::newRow("cross sections missing") << true << Utf8("XFS_Data/鉄.csv") << QByteArray() << QString();
     QTest::newRow("cross sections short") << true << Utf8("XFS_Data/鉄.csv") << QByteArray("0.5, 1, 2\n")
                                            << QStringLiteral("900");
@@ -331,7 +334,11 @@ class CalculationScreenTest : public QObject {
     const tervolin::EnergyTable coherent = Shared().CoherentByEnergy;
     const std::filesystem::path path = workspace_->Scratch().path() / file.toStdString();
     std::filesystem::remove(path);
-    if (!content.isEmpty()) workspace_->Scratch().Write(file.toStdString(), content.toStdString());
+    if (content == "<pipe>") {
+      QCOMPARE(::mkfifo(path.c_str(), 0600), 0);  // opening it would wait for a writer
+    } else if (!content.isEmpty()) {
+      workspace_->Scratch().Write(file.toStdString(), content.toStdString());
+    }
     if (spectral) ClickOption(f.Option2);
     Shared().SpectrumReady = 1;
 
