@@ -1,16 +1,15 @@
 #include "data/item_reader.h"
 
 #include <cmath>
-#include <fstream>
+#include <sstream>
 
 #include "core/decimal_number.h"
+#include "data/data_file.h"
+#include "data/shown_item.h"
 
 namespace tervolin {
 
 namespace {
-
-inline constexpr std::size_t kItemTextShown = 24;   // characters of a bad item in a message
-inline constexpr std::size_t kLongestItem = 4096;   // longer items are not numbers
 
 bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 
@@ -29,7 +28,8 @@ void SkipByteOrderMark(std::istream& in) {
   in.seekg(0);
 }
 
-// The characters of the next item, and the separator after it consumed.
+// The characters of the next item, kept up to one more than kLongestItem, and the
+// separator after it consumed.
 std::string TakeItem(std::istream& in) {
   std::string item;
   for (int c = in.peek(); c != EOF && c != ',' && !IsSpace(c); c = in.peek()) {
@@ -51,7 +51,7 @@ bool IsDecimalNumber(const std::string& item) {
 
 ReadFailure Failure(ReadProblem problem, const std::string& fileName, std::size_t itemNumber,
                     const std::string& item, std::size_t count) {
-  return {problem, fileName, itemNumber, item.substr(0, kItemTextShown), count};
+  return {problem, fileName, itemNumber, ShownItem(item), count};
 }
 
 }  // namespace
@@ -66,6 +66,10 @@ ItemsRead ReadItems(std::istream& in, std::size_t count, const std::string& file
       return result;
     }
     const std::string item = TakeItem(in);
+    if (item.size() > kLongestItem) {
+      result.failure = Failure(ReadProblem::TooLong, fileName, n, item, count);
+      return result;
+    }
     if (!IsDecimalNumber(item)) {
       result.failure = Failure(ReadProblem::NotANumber, fileName, n, item, count);
       return result;
@@ -82,12 +86,13 @@ ItemsRead ReadItems(std::istream& in, std::size_t count, const std::string& file
 
 ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count,
                             const std::string& fileName) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const DataFileBytes file = ReadDataFileBytes(path);
+  if (file.problem) {
     ItemsRead result;
-    result.failure = Failure(ReadProblem::CannotOpen, fileName, 1, "", count);
+    result.failure = Failure(*file.problem, fileName, 1, "", count);
     return result;
   }
+  std::istringstream in(file.bytes);
   return ReadItems(in, count, fileName);
 }
 
@@ -96,13 +101,25 @@ std::string DescribeReadFailure(const ReadFailure& f) {
   switch (f.problem) {
     case ReadProblem::CannotOpen:
       return "ファイル " + f.fileName + " を開けません（見つからないか、読めません）";
+    case ReadProblem::IsFolder:
+      return f.fileName + " はフォルダです。ファイルではないため読めません";
+    case ReadProblem::NotRegularFile:
+      return f.fileName + " は通常のファイルではありません（デバイスや名前付きパイプなどは読めません）";
+    case ReadProblem::TooLarge:
+      return "ファイル " + f.fileName + " は大きすぎます（" + std::to_string(kLargestDataFile >> 20) +
+             " MiB を超えています）";
     case ReadProblem::NotANumber:
       return "ファイル " + f.fileName + " の " + n + " 番目の項目「" + f.itemText + "」は数値ではありません";
     case ReadProblem::OutOfRange:
       return "ファイル " + f.fileName + " の " + n + " 番目の項目「" + f.itemText + "」は大きすぎる数値です";
+    case ReadProblem::TooLong:
+      return "ファイル " + f.fileName + " の " + n + " 番目の項目「" + f.itemText + "」は長すぎます（" +
+             std::to_string(kLongestItem) + " 文字を超えています）";
     case ReadProblem::EndedEarly:
       return "ファイル " + f.fileName + " は " + std::to_string(f.itemNumber - 1) + " 個の項目で終わっています（" +
              std::to_string(f.itemsNeeded) + " 個必要）";
+    case ReadProblem::BadRecord:
+      return "ファイル " + f.fileName + " の " + std::to_string(f.record) + " 番目のレコードで、" + f.fault;
   }
   return "ファイル " + f.fileName + " を読めません";
 }

@@ -15,18 +15,28 @@
 namespace tervolin {
 
 enum class ReadProblem {
-  CannotOpen,  // missing or unreadable file
-  NotANumber,  // an item that is not a decimal number (an empty item included)
-  OutOfRange,  // a number too large for a double
-  EndedEarly,  // fewer items than the table needs
+  CannotOpen,      // missing or unreadable file
+  IsFolder,        // the name is a folder's
+  NotRegularFile,  // a device, a named pipe, a socket
+  TooLarge,        // a file larger than any table (kLargestDataFile)
+  NotANumber,      // an item that is not a decimal number (an empty item included)
+  OutOfRange,      // a number too large for a double
+  TooLong,         // an item longer than kLongestItem characters, longer than any number
+  EndedEarly,      // fewer items than the table needs
+  BadRecord,       // all items read, but a record breaks what the calculation relies on
 };
+
+// No number needs more characters than this; a longer item is never cut to fit.
+inline constexpr std::size_t kLongestItem = 100;
 
 struct ReadFailure {
   ReadProblem problem;
   std::string fileName;     // as shown to the user, e.g. "XFS_Data/鉄.xfs"
   std::size_t itemNumber;   // 1-based number of the offending or missing item
-  std::string itemText;     // the offending item (shortened), for NotANumber/OutOfRange
+  std::string itemText;     // the offending item as shown (ShownItem), for NotANumber/OutOfRange/TooLong
   std::size_t itemsNeeded;  // how many items the table needs
+  std::size_t record = 0;   // for BadRecord: the 1-based record
+  std::string fault{};      // for BadRecord: what is wrong, in Japanese
 };
 
 // One-line Japanese description for the user, naming the file and the problem.
@@ -40,7 +50,8 @@ struct ItemsRead {
 // Reads the first `count` items of a stream; whatever follows them is never read.
 [[nodiscard]] ItemsRead ReadItems(std::istream& in, std::size_t count, const std::string& fileName);
 
-// The same for a file; fileName is the name reported in a failure.
+// The same for a file, read only when it is a regular file of bounded size (see
+// data/data_file.h); fileName is the name reported in a failure.
 [[nodiscard]] ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count,
                                           const std::string& fileName);
 

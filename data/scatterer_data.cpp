@@ -1,17 +1,21 @@
 #include "data/scatterer_data.h"
 
 #include "core/shared_state.h"
+#include "data/table_checks.h"
 
 namespace tervolin {
 
 namespace {
 
-inline constexpr std::size_t kXfsFields = 3;
-inline constexpr std::size_t kCsvFields = 3;
+using RecordCheck = std::optional<ReadFailure> (*)(const std::vector<double>&, const std::string&);
 
-ItemsRead ReadTable(const std::string& material, const char* extension, std::size_t items) {
+// The table's items, or the failure of reading them or of the records' check.
+ItemsRead ReadTable(const std::string& material, const char* extension, std::size_t items,
+                    RecordCheck check) {
   const std::string name = ScattererFileName(material, extension);
-  return ReadItemsFromFile(std::filesystem::path(name), items, name);
+  ItemsRead read = ReadItemsFromFile(std::filesystem::path(name), items, name);
+  if (!read.failure) read.failure = check(read.items, name);
+  return read;
 }
 
 void StoreFormFactorTable(const std::vector<double>& items) {
@@ -40,12 +44,12 @@ std::string ScattererFileName(const std::string& material, const char* extension
 }
 
 std::optional<ReadFailure> LoadScattererData(const std::string& material) {
-  const ItemsRead formFactors = ReadTable(material, ".xfs", kXfsRows * kXfsFields);
+  const ItemsRead formFactors = ReadTable(material, ".xfs", kXfsRows * kXfsFields, CheckFormFactorRecords);
   if (formFactors.failure) return formFactors.failure;
   ItemsRead crossSections;
   const bool spectral = Shared().EnergyMode == kSpectral;
   if (spectral) {
-    crossSections = ReadTable(material, ".csv", kEnergyBins * kCsvFields);
+    crossSections = ReadTable(material, ".csv", kEnergyBins * kCsvFields, CheckCrossSectionRecords);
     if (crossSections.failure) return crossSections.failure;
   }
   StoreFormFactorTable(formFactors.items);

@@ -5,6 +5,7 @@
 //   <name>.csv  300 records "E, coherent, incoherent": scattering cross sections per
 //               unit mass for the 0.5-keV bins (the first field is not used).
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,8 @@
 namespace tervolin {
 
 inline constexpr const char* kScattererFolder = "XFS_Data";
+inline constexpr std::size_t kXfsFields = 3;  // x, F, S
+inline constexpr std::size_t kCsvFields = 3;  // E, coherent, incoherent
 
 // File name as shown to the user, e.g. "XFS_Data/鉄.xfs".
 std::string ScattererFileName(const std::string& material, const char* extension);

@@ -17,6 +17,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/tervolin.metainfo.xml.in
 
 install(TARGETS tervolin RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/tervolin)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/tervolin DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copy-missing.sh DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/tervolin)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/tervolin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
         RENAME ${TERVOLIN_APP_ID}.desktop)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${TERVOLIN_APP_ID}.metainfo.xml

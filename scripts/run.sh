@@ -8,11 +8,16 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh"
 program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"
 
-# The program reads Mus2018.dat, MuenAir.dat and XFS_Data/ from, and writes P_Spectrum.dat to,
-# its working directory: never the source tree.
+# The program reads Mus2018.dat, MuenAir.dat and XFS_Data/ from, and writes
+# P_Spectrum.dat to, its working directory: never the source tree. Data files already
+# there are kept, the user's own tables among them; only missing ones are copied in.
 workdir="${TERVOLIN_WORKDIR:-${XDG_DATA_HOME:-$HOME/.local/share}/tervolin}"
-mkdir -p "$workdir"
-cp -r "$root/tables/Mus2018.dat" "$root/tables/MuenAir.dat" "$root/tables/XFS_Data" "$workdir/"
+mkdir -p "$workdir" "$workdir/XFS_Data"
+. "$root/packaging/copy-missing.sh"
+for file in Mus2018.dat MuenAir.dat; do
+  [[ -e "$workdir/$file" ]] || cp "$root/tables/$file" "$workdir/"
+done
+copy_missing "$root/tables/XFS_Data" "$workdir/XFS_Data"
 cd "$workdir"
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then

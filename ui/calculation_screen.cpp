@@ -122,12 +122,15 @@ void Form4::Form4_Command1_Click() {
     return;
   }
   if (!LoadMaterialTables(*this)) return;
-  const CalculationInProgress busy(calculating_, *this, {Command1, Command3, Command4});
-  const std::size_t before = Picture1->Curves().Count();
-  tervolin::RunChosenDistribution();
-  const tervolin::CurveLabel label = ChosenCurveLabel(*this);
-  Picture1->Curves().LabelFrom(before, label);
-  if (Picture1->Curves().Count() > before) Views->CurveDrawn(label);
+  {
+    const CalculationInProgress busy(calculating_, *this, {Command1, Command3, Command4});
+    const std::size_t before = Picture1->Curves().Count();
+    tervolin::RunChosenDistribution();
+    const tervolin::CurveLabel label = ChosenCurveLabel(*this);
+    Picture1->Curves().LabelFrom(before, label);
+    if (Picture1->Curves().Count() > before) Views->CurveDrawn(label);
+  }
+  CloseIfRequested();  // the close box used while the distribution ran
 }
 
 void Form4::Form4_Command2_Click() {

@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/start_screen.h"
 #include "ui/qt_host.h"
+#include "ui/termination_signals.h"
 
 namespace tervolin::ui {
 
@@ -34,6 +35,8 @@ int RunTervolin(int argc, char** argv) {
   QApplication application(argc, argv);
   // Lets the desktop match the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TERVOLIN_APP_ID));
+  // A signal during start-up is handled once the program waits for events.
+  const TerminationSignals endOnSignal([] { Form1::Instance().Form1_Command3_Click(); });
   if (const std::optional<int> status = StartTervolin()) return *status;
   return WaitForProgramEnd();
 }

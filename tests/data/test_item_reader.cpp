@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
+#include <fstream>
+#include <future>
 #include <sstream>
 
+#include "support/scratch_directory.h"
+
+#include "data/data_file.h"
 #include "data/item_reader.h"
 
 namespace tervolin {
@@ -72,6 +80,72 @@ TEST(ItemReader, MissingFileAndMessagesNameTheFile) {
     EXPECT_NE(text.find("XFS_Data/鉄.xfs"), std::string::npos);
   }
   EXPECT_NE(DescribeReadFailure({ReadProblem::EndedEarly, "a", 100, "", 135}).find("99"), std::string::npos);
+}
+
+TEST(ItemReader, AnItemLongerThanAnyNumberIsTooLongNotCut) {
+  // Cut at any length, this item would read as 1.1468 instead of 1.1468E+01.
+  const ItemsRead r = Read("1,1.1468" + std::string(5000, '0') + "E+01,3", 3);
+  ASSERT_TRUE(r.failure.has_value());
+  EXPECT_EQ(r.failure->problem, ReadProblem::TooLong);
+  EXPECT_EQ(r.failure->itemNumber, 2u);
+  const std::string text = DescribeReadFailure(*r.failure);
+  EXPECT_NE(text.find("test.dat"), std::string::npos) << text;
+  EXPECT_NE(text.find(" 2 "), std::string::npos) << text;
+  EXPECT_EQ(ReadOk("1," + std::string(99, '0') + "1,3", 3)[1], 1.0);  // 100 characters
+  EXPECT_EQ(Read("1," + std::string(100, '0') + "1,3", 3).failure->problem, ReadProblem::TooLong);
+}
+
+TEST(ItemReader, BadItemIsShownShortWithRawBytesEscaped) {
+  const ItemsRead binary = Read(std::string("1,a\x01\x00\xff\xfe\x7f", 8), 2);
+  ASSERT_TRUE(binary.failure.has_value());
+  EXPECT_EQ(binary.failure->itemText, "a\\x01\\x00\\xFF\\xFE\\x7F");
+  EXPECT_EQ(Read("鉄x", 1).failure->itemText, "鉄x");  // readable text stays readable
+  EXPECT_EQ(Read("\xe9\x89x", 1).failure->itemText, "\\xE9\\x89x");  // a cut UTF-8 character
+  const ItemsRead longItem = Read(std::string(60, 'z'), 1);
+  EXPECT_EQ(longItem.failure->itemText, std::string(30, 'z') + "…");
+}
+
+TEST(ItemReaderFile, OnlyRegularFilesAreRead) {
+  testing::ScratchDirectory dir;
+  dir.Write("table.dat", "1,2,3\n");
+  std::filesystem::create_symlink("table.dat", "link.dat");
+  EXPECT_FALSE(ReadItemsFromFile("link.dat", 3, "link.dat").failure.has_value());
+  std::filesystem::create_directory("folder.dat");
+  std::filesystem::create_symlink("/dev/zero", "zero.dat");
+  const struct {
+    const char* name;
+    ReadProblem problem;
+  } cases[] = {{"folder.dat", ReadProblem::IsFolder}, {"zero.dat", ReadProblem::NotRegularFile},
+               {"/dev/null", ReadProblem::NotRegularFile}, {"none.dat", ReadProblem::CannotOpen}};
+  for (const auto& c : cases) {
+    const ItemsRead r = ReadItemsFromFile(c.name, 3, c.name);
+    ASSERT_TRUE(r.failure.has_value()) << c.name;
+    EXPECT_EQ(r.failure->problem, c.problem) << c.name;
+    EXPECT_NE(DescribeReadFailure(*r.failure).find(c.name), std::string::npos);
+  }
+}
+
+TEST(ItemReaderFile, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
+  testing::ScratchDirectory dir;
+  ASSERT_EQ(::mkfifo("pipe.dat", 0600), 0);
+  auto read = std::async(std::launch::async, [] { return ReadItemsFromFile("pipe.dat", 3, "pipe.dat"); });
+  if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+    std::ofstream("pipe.dat") << "1";  // lets the blocked open go on
+    FAIL() << "opening a named pipe blocked";
+  }
+  const ItemsRead r = read.get();
+  ASSERT_TRUE(r.failure.has_value());
+  EXPECT_EQ(r.failure->problem, ReadProblem::NotRegularFile);
+}
+
+TEST(ItemReaderFile, AFileLargerThanAnyTableIsRefused) {
+  testing::ScratchDirectory dir;
+  dir.Write("big.dat", "1,2,3\n" + std::string(kLargestDataFile, ' '));
+  const ItemsRead r = ReadItemsFromFile("big.dat", 3, "big.dat");
+  ASSERT_TRUE(r.failure.has_value());
+  EXPECT_EQ(r.failure->problem, ReadProblem::TooLarge);
+  dir.Write("big.dat", "1,2,3\n" + std::string(kLargestDataFile - 6, ' '));
+  EXPECT_FALSE(ReadItemsFromFile("big.dat", 3, "big.dat").failure.has_value());
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the built program into a scratch prefix and checks the installed layout:
 # binary, launcher, data files, desktop entry and metainfo under the program's id,
-# icon, manual page; then starts the launcher with a
-# fresh XDG_DATA_HOME and checks it made the per-user working directory.
+# icon, manual page; then starts the launcher with a fresh XDG_DATA_HOME and checks it
+# made the per-user working directory; starts it again after the user changed tables
+# there and a newer release shipped a material, and checks the user's files were kept
+# and only missing ones copied in.
 #   check_install.sh BUILD_DIR APP_ID
 set -euo pipefail
 build="$1" id="$2"
@@ -26,21 +28,26 @@ fi
 grep -q '^Exec=tervolin$' "$prefix/share/applications/$id.desktop" || fail "desktop entry without Exec"
 
 # The launcher keeps the program running; end it after a few seconds.
-status=0
-XDG_DATA_HOME="$scratch/home-data" QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/tervolin" || status=$?
-((status == 124)) || fail "the program ended early with status $status"
+launch() {
+  local status=0
+  XDG_DATA_HOME="$scratch/home-data" QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/tervolin" || status=$?
+  ((status == 124)) || fail "the program ended early with status $status"
+}
+launch
 work="$scratch/home-data/tervolin"
 cmp -s "$work/Mus2018.dat" "$prefix/share/tervolin/Mus2018.dat" || fail "working directory lacks Mus2018.dat"
 cmp -s "$work/MuenAir.dat" "$prefix/share/tervolin/MuenAir.dat" || fail "working directory lacks MuenAir.dat"
 [[ -f "$work/XFS_Data/PMMA.xfs" ]] || fail "working directory lacks XFS_Data"
 
-# A later start adds the shipped materials the working directory lacks and keeps the
-# user's own files.
-rm "$work/XFS_Data/骨.xfs"
-echo "the user's own" >"$work/XFS_Data/水.csv"
-status=0
-XDG_DATA_HOME="$scratch/home-data" QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/tervolin" || status=$?
-((status == 124)) || fail "the program ended early with status $status on its second start"
-cmp -s "$work/XFS_Data/骨.xfs" "$prefix/share/tervolin/XFS_Data/骨.xfs" || fail "a shipped material was not added"
-[[ "$(cat "$work/XFS_Data/水.csv")" == "the user's own" ]] || fail "a user's data file was replaced"
+echo "% the teacher's copy" >> "$work/Mus2018.dat"
+echo "% the teacher's iron" >> "$work/XFS_Data/鉄.xfs"
+cp "$work/XFS_Data/鉄.xfs" "$work/XFS_Data/自作.xfs"
+rm "$work/XFS_Data/PMMA.csv"
+cp "$prefix/share/tervolin/XFS_Data/水.xfs" "$prefix/share/tervolin/XFS_Data/新素材.xfs"
+launch
+grep -q "teacher's copy" "$work/Mus2018.dat" || fail "the user's Mus2018.dat was overwritten"
+grep -q "teacher's iron" "$work/XFS_Data/鉄.xfs" || fail "the user's 鉄.xfs was overwritten"
+[[ -f "$work/XFS_Data/自作.xfs" ]] || fail "the user's own table is gone"
+[[ -f "$work/XFS_Data/PMMA.csv" ]] || fail "a missing table was not copied again"
+[[ -f "$work/XFS_Data/新素材.xfs" ]] || fail "a newly shipped material did not reach the working directory"
 echo "install: 1 passed, 0 failed"

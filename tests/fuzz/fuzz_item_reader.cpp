@@ -1,4 +1,5 @@
-// Arbitrary bytes as a data file: the reader returns all items or one failure.
+// Arbitrary bytes as a data file: the reader returns all items or one failure, whose
+// item is shown short and without raw control bytes.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "data/item_reader.h"
+#include "data/shown_item.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -17,6 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (double value : read.items) {
     if (!std::isfinite(value)) std::abort();
   }
-  if (read.failure && tervolin::DescribeReadFailure(*read.failure).empty()) std::abort();
+  if (!read.failure) return 0;
+  if (tervolin::DescribeReadFailure(*read.failure).empty()) std::abort();
+  const std::string& shown = read.failure->itemText;
+  if (shown.size() > 4 * tervolin::kShownItemCharacters + 3) std::abort();
+  for (unsigned char c : shown) {
+    if (c < 0x20 || c == 0x7F) std::abort();
+  }
   return 0;
 }

@@ -1,6 +1,7 @@
 // Whatever the data files hold: load the attenuation table and a material's tables
 // from the bytes given, then run all four distributions on whatever was loaded with
-// any energy text. Nothing may crash, and a successful distribution has maximum 1.
+// any energy text. Nothing may crash, a material table that loads keeps what the
+// table checks promise, and a successful distribution has maximum 1.
 #include <unistd.h>
 
 #include <algorithm>
@@ -55,6 +56,15 @@ void CheckScaled(const tervolin::testing::RecordingHost& host) {
   if (*std::max_element(d.begin() + 1, d.end()) != 1.0) std::abort();
 }
 
+// Grid positive and strictly increasing, F and S not negative.
+void CheckLoadedFormFactors() {
+  const tervolin::SharedState& s = tervolin::Shared();
+  for (int r = 1; r <= tervolin::kXfsRows; ++r) {
+    const double previous = r == 1 ? 0.0 : s.XfsGrid[r - 1];
+    if (!(s.XfsGrid[r] > previous && s.XfsFormFactor[r] >= 0 && s.XfsScatterFunction[r] >= 0)) std::abort();
+  }
+}
+
 void RunAllDistributions(tervolin::testing::RecordingHost& host) {
   for (auto procedure : {tervolin::CoherentMonoenergetic, tervolin::IncoherentMonoenergetic,
                          tervolin::CoherentSpectral, tervolin::IncoherentSpectral}) {
@@ -78,6 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)tervolin::LoadAttenuationTable();
   tervolin::Shared().EnergyMode = tervolin::kSpectral;
   if (tervolin::LoadScattererData("m")) return 0;
+  CheckLoadedFormFactors();
   for (int n = 1; n <= tervolin::kEnergyBins; ++n) tervolin::Shared().AcceptedSpectrum[n] = 1.0 / n;
   RunAllDistributions(fixture.host);
   return 0;

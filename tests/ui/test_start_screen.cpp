@@ -1,6 +1,7 @@
 // The start screen as the user meets it: start-up with the attenuation table, the
 // screen's layout, the way to the explanation screens and back, and the two ways out
-// of the program with the spectrum file they remove.
+// of the program with the spectrum file they remove, and the end by a termination
+// signal on the same path.
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -27,6 +29,7 @@
 #include "ui/data_source_screen.h"
 #include "ui/method_screen.h"
 #include "ui/program.h"
+#include "ui/termination_signals.h"
 
 using namespace tervolin::ui;
 
@@ -82,6 +85,12 @@ QString StandardErrorOf(const std::function<void()>& action) {
   const QString text = QString::fromUtf8(written.readAll());
   std::fclose(capture);
   return text;
+}
+
+void (*Handler(int signal))(int) {
+  struct sigaction now {};
+  sigaction(signal, nullptr, &now);
+  return now.sa_handler;
 }
 
 bool AnyWindowVisible() {
@@ -314,6 +323,43 @@ class StartScreenTest : public QObject {
     QVERIFY(!windowsLeftVisible);
     QVERIFY(!Exists(kSpectrum));
     QVERIFY(answerer_->Answered().isEmpty());
+  }
+
+  void terminationSignalEndsTheProgramAsQuitDoes_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+  }
+
+  void terminationSignalEndsTheProgramAsQuitDoes() {
+    QFETCH(int, signal);
+    scratch_->Write(kTable, AttenuationTable(300));
+    scratch_->Write(kSpectrum, SpectrumFile());
+    const TerminationSignals endOnSignal([] { Form1::Instance().Form1_Command3_Click(); });
+    QCOMPARE(StartTervolin(), std::nullopt);
+    bool leftToTheLoop = false;
+    const int status = RunUntilEnd([&] {
+      std::raise(signal);
+      leftToTheLoop = Exists(kSpectrum) && AnyWindowVisible();  // the handler itself ends nothing
+    });
+    QCOMPARE(status, 0);
+    QVERIFY(leftToTheLoop);
+    QVERIFY(!Exists(kSpectrum));
+    QVERIFY(answerer_->Answered().isEmpty());
+  }
+
+  void anIgnoredSignalStaysIgnoredAndAllAreRestoredAfterwards() {
+    std::signal(SIGHUP, SIG_IGN);               // as nohup leaves it
+    const auto termination = Handler(SIGTERM);  // the test framework's own
+    {
+      const TerminationSignals endOnSignal([] {});
+      QVERIFY(Handler(SIGHUP) == SIG_IGN);
+      QVERIFY(Handler(SIGTERM) != termination);
+    }
+    QVERIFY(Handler(SIGHUP) == SIG_IGN);
+    QVERIFY(Handler(SIGTERM) == termination);
+    std::signal(SIGHUP, SIG_DFL);
   }
 
  private:

@@ -1,0 +1,82 @@
+#include "data/table_checks.h"
+
+#include <cmath>
+#include <span>
+
+#include "data/attenuation_table.h"
+#include "data/scatterer_data.h"
+
+namespace tervolin {
+
+namespace {
+
+enum class Rule {
+  Grid,         // positive and larger than in the record before
+  Positive,     // finite and > 0
+  NotNegative,  // finite and >= 0
+};
+
+struct Column {
+  std::size_t field;  // 0-based within the record
+  Rule rule;
+  const char* name;
+};
+
+constexpr Column kFormFactorColumns[] = {{0, Rule::Grid, "x（sin(θ/2)/λ）"},
+                                         {1, Rule::NotNegative, "形状因子 F"},
+                                         {2, Rule::NotNegative, "非干渉性散乱関数 S"}};
+constexpr Column kCrossSectionColumns[] = {{0, Rule::Grid, "エネルギー"},
+                                           {1, Rule::NotNegative, "干渉性散乱断面積"},
+                                           {2, Rule::NotNegative, "非干渉性散乱断面積"}};
+constexpr Column kAttenuationColumns[] = {{0, Rule::Grid, "エネルギー"},
+                                          {1, Rule::Positive, "タングステンの線減弱係数"},
+                                          {2, Rule::Positive, "アルミニウムの線減弱係数"},
+                                          {3, Rule::Positive, "銅の線減弱係数"}};
+
+// What is wrong with `value` under `rule`; nullptr when nothing. `previous` is the
+// same field of the record before, NaN for the first record.
+const char* Violation(Rule rule, double value, double previous) {
+  if (!std::isfinite(value)) return "が有限の数ではありません";
+  switch (rule) {
+    case Rule::Grid:
+      if (value <= 0) return "が正の数ではありません";
+      if (value <= previous) return "が前のレコード以下です（昇順でなければなりません）";
+      return nullptr;
+    case Rule::Positive: return value > 0 ? nullptr : "が正の数ではありません";
+    case Rule::NotNegative: return value >= 0 ? nullptr : "が負の数です";
+  }
+  return nullptr;
+}
+
+std::optional<ReadFailure> CheckRecords(const std::vector<double>& items, std::size_t fields,
+                                        std::span<const Column> columns, const std::string& fileName) {
+  for (std::size_t start = 0; start + fields <= items.size(); start += fields) {
+    for (const Column& column : columns) {
+      const double previous = start == 0 ? std::nan("") : items[start - fields + column.field];
+      if (const char* what = Violation(column.rule, items[start + column.field], previous)) {
+        return ReadFailure{ReadProblem::BadRecord, fileName, start + column.field + 1, "",
+                           items.size(), start / fields + 1, "「" + std::string(column.name) + "」" + what};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ReadFailure> CheckFormFactorRecords(const std::vector<double>& items,
+                                                  const std::string& fileName) {
+  return CheckRecords(items, kXfsFields, kFormFactorColumns, fileName);
+}
+
+std::optional<ReadFailure> CheckCrossSectionRecords(const std::vector<double>& items,
+                                                    const std::string& fileName) {
+  return CheckRecords(items, kCsvFields, kCrossSectionColumns, fileName);
+}
+
+std::optional<ReadFailure> CheckAttenuationRecords(const std::vector<double>& items,
+                                                   const std::string& fileName) {
+  return CheckRecords(items, kAttenuationFields, kAttenuationColumns, fileName);
+}
+
+}  // namespace tervolin

@@ -1,0 +1,29 @@
+#pragma once
+// What the calculation relies on in a table read whole, record by record: a grid
+// (momentum transfer or photon energy) positive and strictly increasing, form
+// factors, scattering functions and cross sections finite and not negative,
+// attenuation coefficients finite and positive. A table written with comma decimals
+// or with an item split in two shifts the items between fields and breaks these.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/item_reader.h"
+
+namespace tervolin {
+
+// Each check gives the first record that breaks a rule as a BadRecord failure of the
+// file `fileName`.
+
+// Records "x, F, S" of a .xfs table.
+[[nodiscard]] std::optional<ReadFailure> CheckFormFactorRecords(const std::vector<double>& items,
+                                                                const std::string& fileName);
+// Records "E, coherent, incoherent" of a .csv table.
+[[nodiscard]] std::optional<ReadFailure> CheckCrossSectionRecords(const std::vector<double>& items,
+                                                                  const std::string& fileName);
+// Records "E, μ tungsten, μ aluminium, μ copper, …" (7 fields) of the attenuation table.
+[[nodiscard]] std::optional<ReadFailure> CheckAttenuationRecords(const std::vector<double>& items,
+                                                                 const std::string& fileName);
+
+}  // namespace tervolin
