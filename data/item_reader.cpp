@@ -54,6 +54,14 @@ ReadFailure Failure(ReadProblem problem, const std::string& fileName, std::size_
   return {problem, fileName, itemNumber, ShownItem(item), count};
 }
 
+// What is wrong with an item as a number, or nothing.
+std::optional<ReadProblem> ItemProblem(const std::string& item) {
+  if (item.size() > kLongestItem) return ReadProblem::TooLong;
+  if (!IsDecimalNumber(item)) return ReadProblem::NotANumber;
+  if (std::isinf(DecimalNumberValue(item))) return ReadProblem::OutOfRange;
+  return std::nullopt;
+}
+
 }  // namespace
 
 ItemsRead ReadItems(std::istream& in, std::size_t count, const std::string& fileName) {
@@ -66,20 +74,11 @@ ItemsRead ReadItems(std::istream& in, std::size_t count, const std::string& file
       return result;
     }
     const std::string item = TakeItem(in);
-    if (item.size() > kLongestItem) {
-      result.failure = Failure(ReadProblem::TooLong, fileName, n, item, count);
+    if (const std::optional<ReadProblem> problem = ItemProblem(item)) {
+      result.failure = Failure(*problem, fileName, n, item, count);
       return result;
     }
-    if (!IsDecimalNumber(item)) {
-      result.failure = Failure(ReadProblem::NotANumber, fileName, n, item, count);
-      return result;
-    }
-    const double value = DecimalNumberValue(item);
-    if (std::isinf(value)) {
-      result.failure = Failure(ReadProblem::OutOfRange, fileName, n, item, count);
-      return result;
-    }
-    result.items.push_back(value);
+    result.items.push_back(DecimalNumberValue(item));
   }
   return result;
 }

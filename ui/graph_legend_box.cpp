@@ -28,6 +28,20 @@ QPointF ColumnWidths(const QFontMetricsF& metrics, const std::vector<tervolin::L
   return QPointF(title, note);
 }
 
+// One row: the sample line in the curve's colour, the title, the note in its column.
+void PaintRow(QPainter& painter, const tervolin::LegendRow& row, QPointF topLeft, const QFontMetricsF& metrics,
+              qreal titleWidth) {
+  const qreal middle = topLeft.y() + metrics.height() / 2;
+  const Qt::PenStyle style = row.dashed ? Qt::DashLine : Qt::SolidLine;
+  painter.setPen(QPen(QColor(row.colour.r, row.colour.g, row.colour.b), 2, style, Qt::FlatCap));
+  painter.drawLine(QPointF(topLeft.x(), middle), QPointF(topLeft.x() + kSampleLength, middle));
+  painter.setPen(Qt::black);
+  const qreal titleLeft = topLeft.x() + kSampleLength + kGap;
+  const qreal baseline = topLeft.y() + metrics.ascent();
+  painter.drawText(QPointF(titleLeft, baseline), Text(row.title));
+  painter.drawText(QPointF(titleLeft + titleWidth + kNoteGap, baseline), Text(row.note));
+}
+
 }  // namespace
 
 QFont LegendFont() { return ScreenFont(QString::fromUtf8("メイリオ"), 9); }
@@ -54,17 +68,8 @@ void PaintLegend(QPainter& painter, const std::vector<tervolin::LegendRow>& rows
   painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
   painter.setRenderHint(QPainter::Antialiasing);
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const tervolin::LegendRow& row = rows[i];
-    const qreal top = box.top() + kPadding + rowHeight * i;
-    const qreal middle = top + rowHeight / 2;
-    const qreal left = box.left() + kPadding;
-    const Qt::PenStyle style = row.dashed ? Qt::DashLine : Qt::SolidLine;
-    painter.setPen(QPen(QColor(row.colour.r, row.colour.g, row.colour.b), 2, style, Qt::FlatCap));
-    painter.drawLine(QPointF(left, middle), QPointF(left + kSampleLength, middle));
-    painter.setPen(Qt::black);
-    const qreal titleLeft = left + kSampleLength + kGap;
-    painter.drawText(QPointF(titleLeft, top + metrics.ascent()), Text(row.title));
-    painter.drawText(QPointF(titleLeft + columns.x() + kNoteGap, top + metrics.ascent()), Text(row.note));
+    const QPointF topLeft(box.left() + kPadding, box.top() + kPadding + rowHeight * i);
+    PaintRow(painter, rows[i], topLeft, metrics, columns.x());
   }
   painter.restore();
 }
