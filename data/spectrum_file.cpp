@@ -5,9 +5,10 @@
 #include <cstring>
 #include <string_view>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "data/file_replacement.h"
 
 namespace tervolin {
 
@@ -28,39 +29,6 @@ int WriteRefusal(const fs::path& file) {
   struct stat status {};
   if (::stat(file.c_str(), &status) != 0) return errno;
   return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ? EACCES : 0;
-}
-
-// Creates a new, empty file next to `file` under a name no one else uses and
-// returns its descriptor, or -1 with errno set.
-int CreateTemporaryBeside(const fs::path& file, fs::path& temporary) {
-  static unsigned serial = 0;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = file;
-    temporary.replace_filename("." + file.filename().string() + "." + std::to_string(::getpid()) +
-                               "." + std::to_string(++serial) + ".tmp");
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
-// Writes the whole text and flushes it to the disk; false with errno set on failure.
-bool WriteAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = ::write(fd, text.data(), text.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written == 0) errno = EIO;  // no progress and no reason given
-    if (written <= 0) return false;
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return ::fsync(fd) == 0;
-}
-
-// Writes the text into the temporary file, which it closes; 0 or the error number.
-int FillAndClose(int fd, std::string_view text) {
-  int error = WriteAll(fd, text) ? 0 : errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  return error;
 }
 
 }  // namespace
@@ -102,20 +70,10 @@ std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyT
       return Describe(file, "は書き換えられません", refusal);
     }
   }
-  const std::string text = SpectrumFileText(fluence);
-  fs::path temporary;
-  const int fd = CreateTemporaryBeside(file, temporary);
-  if (fd < 0) return Describe(file, "を作成できません", errno);
-  if (const int error = FillAndClose(fd, text); error != 0) {
-    ::unlink(temporary.c_str());
-    return Describe(file, "に書き込めません", error);
-  }
-  if (::rename(temporary.c_str(), file.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    return Describe(file, "を置き換えられません", error);
-  }
-  return std::nullopt;
+  const auto failure = ReplaceFileContents(file, SpectrumFileText(fluence));
+  if (!failure) return std::nullopt;
+  static constexpr const char* kStepText[] = {"を作成できません", "に書き込めません", "を置き換えられません"};
+  return Describe(file, kStepText[failure->step], failure->error);
 }
 
 void DeleteSpectrumFile(const fs::path& file) {

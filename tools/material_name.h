@@ -7,8 +7,9 @@
 
 namespace tervolin::tables {
 
-// Longest name in bytes: with ".xfs.part" it stays within the 255 bytes a file name
-// may have on common file systems.
+// Longest name in bytes: with ".xfs" and the temporary file's additions (a leading
+// dot, the process number, a serial number, ".tmp") it stays within the 255 bytes a
+// file name may have on common file systems.
 inline constexpr std::size_t kLongestMaterialName = 200;
 
 // Why the name is refused, or nothing when it is a safe file name: not empty, not

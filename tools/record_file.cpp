@@ -3,7 +3,9 @@
 #include "xrl_call.h"
 
 #include <cstdio>
-#include <fstream>
+#include <cstring>
+
+#include "data/file_replacement.h"
 
 namespace tervolin::tables {
 
@@ -27,19 +29,11 @@ void WriteRecords(const std::filesystem::path& path, const std::vector<Record>& 
   WriteFileSafely(path, text);
 }
 
-// The text goes to "<file>.part" beside the file, which a rename then puts in the
-// file's place: a reader sees the old file or the whole new one, never a part.
+// Through a temporary file beside it and a rename: a reader sees the old file or the
+// whole new one, never a part.
 void WriteFileSafely(const std::filesystem::path& path, const std::string& text) {
-  std::filesystem::path part = path;
-  part += ".part";
-  std::ofstream out(part, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.close();
-  std::error_code error;
-  if (out) std::filesystem::rename(part, path, error);
-  if (!out || error) {
-    std::filesystem::remove(part, error);
-    throw TableError("cannot write " + DisplayName(path));
+  if (const auto failure = ReplaceFileContents(path, text)) {
+    throw TableError("cannot write " + DisplayName(path) + ": " + std::strerror(failure->error));
   }
 }
 
