@@ -18,9 +18,12 @@ namespace fs = std::filesystem;
 int CreateTemporaryBeside(const fs::path& file, fs::path& temporary) {
   static unsigned serial = 0;
   for (int attempt = 0; attempt < 100; ++attempt) {
+    // Built by appending: GCC 12 warns (-Wrestrict) about the same chain of "+".
+    std::string name(".");
+    name.append(file.filename().string()).append(".").append(std::to_string(::getpid()));
+    name.append(".").append(std::to_string(++serial)).append(".tmp");
     temporary = file;
-    temporary.replace_filename("." + file.filename().string() + "." + std::to_string(::getpid()) + "." +
-                               std::to_string(++serial) + ".tmp");
+    temporary.replace_filename(name);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "core/shared_state.h"
+
 namespace tervolin::tables {
 
 // Momentum transfer x = sin(θ/2)/λ in 1/Å of the 45 records of a form-factor
@@ -15,11 +17,9 @@ inline constexpr std::array<double, 45> kMomentumTransfer{
     3.5,   4.0,   5.0,  6.0,   7.0,  8.0,   10.0, 15.0, 20.0, 50.0, 80.0, 100.0, 1e3,   1e6,  1e9};
 
 // Records of the per-energy files: one per 0.5-keV bin, 0.5 keV to 150 keV.
-inline constexpr int kEnergyRecords = 300;
+inline constexpr int kEnergyRecords = kEnergyBins;
 
-// Photon energy in keV of energy record n (1-based).
-constexpr double EnergyOfRecord(int n) {
-  return 0.5 * n;
-}
+// Photon energy in keV of energy record n (1-based): the program's bin energy.
+constexpr double EnergyOfRecord(int n) { return BinEnergy(n); }
 
 }  // namespace tervolin::tables
