@@ -47,7 +47,7 @@ QString SelectedMaterial(const QListWidget& list) {
 tervolin::CurveLabel ChosenCurveLabel(const Form4& f) {
   const std::string material = ToUtf8(SelectedMaterial(*f.List1));
   if (Shared().EnergyMode == tervolin::kSpectral) {
-    return tervolin::SpectralLabel(Shared().ScatterType, material, Form5::Instance().AcceptedConditions());
+    return tervolin::SpectralLabel(Shared().ScatterType, material, Form5::AcceptedConditions());
   }
   return tervolin::MonoenergeticLabel(Shared().ScatterType, material, ToUtf8(f.Text1->text()));
 }

@@ -66,7 +66,14 @@ tervolin::SpectrumConditions TypedConditions() {
           typed(tervolin::SpectrumField::CopperFilter)};
 }
 
+tervolin::SpectrumConditions& AcceptedConditionsHeld() {
+  static tervolin::SpectrumConditions accepted;
+  return accepted;
+}
+
 }  // namespace
+
+const tervolin::SpectrumConditions& Form5::AcceptedConditions() { return AcceptedConditionsHeld(); }
 
 // The new curve is labelled with the conditions it was computed for.
 void Form5::Form5_Command1_Click() {
@@ -92,7 +99,7 @@ void Form5::Form5_Command4_Click() {
     return;
   }
   QCoreApplication::processEvents();
-  accepted_ = computed_;
+  AcceptedConditionsHeld() = computed_;
   HideScreen();
 }
 

@@ -34,14 +34,14 @@ class Form5 : public ScreenWindow, public SingleInstance<Form5> {
   QPushButton* Command4 = nullptr;
   PictureSurface* Picture3 = nullptr;
 
-  // The exposure conditions of the spectrum last accepted with OK, as typed.
-  const tervolin::SpectrumConditions& AcceptedConditions() const { return accepted_; }
+  // The exposure conditions of the spectrum last accepted with OK, as typed. They
+  // outlive the screen, as the accepted spectrum does.
+  static const tervolin::SpectrumConditions& AcceptedConditions();
 
  private:
   friend class ScreenSlot<Form5>;
   Form5();
   tervolin::SpectrumConditions computed_;  // of the spectrum last drawn
-  tervolin::SpectrumConditions accepted_;
 };
 
 }  // namespace tervolin::ui

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "calculation_fixture.h"
+#include "core/curve_memory.h"
 #include "core/messages.h"
 #include "core/shared_state.h"
 #include "data/spectrum_file.h"
@@ -458,6 +459,8 @@ class SpectrumScreenTest : public QObject {
     QCOMPARE(Shared().SpectrumReady, 1);
     QCOMPARE(SpectrumFile(), accepted);
     QVERIFY(AtLogicalSize(calculation.Picture1->RetainedImage()) == curve);
+    const std::string label = tervolin::CurveTitle(calculation.Picture1->Curves().Curves(), 0);
+    QVERIFY2(label.find("PMMA 100 kV 12°") != std::string::npos, label.c_str());
   }
 
   void spectralCurveWithAnEmptyEnergyField_data() {
