@@ -26,7 +26,7 @@ fi
 
 shot="$workdir/tervolin-start-screen.png"
 echo "No display found: starting Tervolin on a virtual X display (Xvfb)."
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   "$1" & pid=$!
   if xdotool search --sync --onlyvisible --name "Tervolin" >/dev/null 2>&1; then
     sleep 1

@@ -13,7 +13,7 @@ if [[ -z "${TERVOLIN_SCREENSHOTS_INSIDE_XVFB:-}" ]]; then
   "$root/scripts/ensure-packages.sh"
   "$root/scripts/build.sh"
   export TERVOLIN_SCREENSHOTS_INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$out"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$out"
 fi
 
 program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"

@@ -7,7 +7,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 for display in $(seq 150 250); do
   [[ -e "/tmp/.X$display-lock" || -e "/tmp/.X11-unix/X$display" ]] || break
 done
-(sleep 3; exec Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp) >/dev/null 2>&1 &
+(sleep 3; exec Xvfb ":$display" -screen 0 1280x1024x24 -noreset -nolisten tcp) >/dev/null 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null || true' EXIT
 unset XAUTHORITY

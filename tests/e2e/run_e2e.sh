@@ -10,7 +10,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 if [[ -z "${TERVOLIN_E2E_INSIDE_XVFB:-}" ]]; then
   export TERVOLIN_E2E_INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 
 work="$(mktemp -d)"
@@ -35,7 +35,9 @@ window_of() {  # waits for a visible window whose title matches
 }
 
 # Xvfb may take its time to accept clients on a loaded machine: the program starts
-# only once the display answers.
+# only once the display answers. The server runs with -noreset: by default it resets
+# when its last client leaves, and a program connecting just after this probe
+# disconnected would meet the reset and fail to connect.
 wait_for_display() {
   for _ in $(seq 300); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && return
