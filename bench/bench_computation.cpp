@@ -24,8 +24,8 @@ NullHost& InstalledHost(const char* material) {
   InstallHost(&host);
   testing::LoadShippedTables(TERVOLIN_TABLES_DIR, material, true);
   CalculateSpectrum();  // 150 kV spectrum as the weights
-  Shared().AcceptedSpectrum = Shared().SpectrumFluence;
-  if (host.warnings != 0) throw std::runtime_error("setup failed");
+  AcceptComputedSpectrum();
+  if (!host.warnings.empty()) throw std::runtime_error("setup failed");
   return host;
 }
 
@@ -35,7 +35,7 @@ void BM_CoherentSpectral(benchmark::State& state) {
     CoherentSpectral();
     benchmark::DoNotOptimize(Shared().AngleDistribution[90]);
   }
-  if (host.warnings != 0) state.SkipWithError("calculation failed");
+  if (!host.warnings.empty()) state.SkipWithError("calculation failed");
 }
 
 void BM_IncoherentSpectral(benchmark::State& state) {
@@ -44,7 +44,7 @@ void BM_IncoherentSpectral(benchmark::State& state) {
     IncoherentSpectral();
     benchmark::DoNotOptimize(Shared().AngleDistribution[90]);
   }
-  if (host.warnings != 0) state.SkipWithError("calculation failed");
+  if (!host.warnings.empty()) state.SkipWithError("calculation failed");
 }
 
 // The transcendental calls of `bins` energy bins × 180 angles.
@@ -78,7 +78,7 @@ void BM_CalculateSpectrum150kV(benchmark::State& state) {
     CalculateSpectrum();
     benchmark::DoNotOptimize(Shared().SpectrumFluence[100]);
   }
-  if (host.warnings != 0) state.SkipWithError("calculation failed");
+  if (!host.warnings.empty()) state.SkipWithError("calculation failed");
 }
 
 // The 44,850 electron-energy steps at 150 kV, two exponentials each.

@@ -1,36 +1,19 @@
 #pragma once
-// A host that draws nowhere, so a benchmark measures the computation alone.
+// The benchmarks' host: windowless, its spectrum fields the spectrum screen's
+// defaults at 150 kV, so a benchmark measures the computation alone.
 
-#include "core/blank_surface.h"
 #include "core/host.h"
+#include "core/text_host.h"
 
 namespace tervolin::bench {
 
-class NullHost : public Host {
+class NullHost : public TextHost {
  public:
-  std::string EnergyFieldText() override { return energyText; }
-  DrawingSurface& AngleGraph() override { return surface; }
-  DrawingSurface& SpectrumGraph() override { return surface; }
-  std::string SpectrumFieldText(SpectrumField field) override;
-  void SetSpectrumFieldText(SpectrumField, const std::string&) override {}
-  void ShowWarning(const std::string&) override { ++warnings; }
-  void DispatchPendingEvents() override {}
-
-  std::string energyText = "100";
-  BlankSurface surface;
-  int warnings = 0;
-};
-
-// The spectrum screen's defaults, with the tube voltage given.
-inline std::string DefaultSpectrumField(SpectrumField field, const char* tubeVoltage) {
-  switch (field) {
-    case SpectrumField::TubeVoltage: return tubeVoltage;
-    case SpectrumField::TargetAngle: return "12";
-    case SpectrumField::InherentFiltration: return "2.5";
-    default: return "0";
+  NullHost() {
+    energyText = "100";
+    for (const SpectrumField field : kSpectrumFields) spectrumFields[field] = DefaultSpectrumFieldText(field);
+    spectrumFields[SpectrumField::TubeVoltage] = "150";
   }
-}
-
-inline std::string NullHost::SpectrumFieldText(SpectrumField field) { return DefaultSpectrumField(field, "150"); }
+};
 
 }  // namespace tervolin::bench

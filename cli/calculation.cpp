@@ -26,7 +26,7 @@ void ThrowOnReadFailure(const std::optional<ReadFailure>& failure) {
 }
 
 // Any warning box the library would have shown ends the run with its text.
-void ThrowOnWarning(const CalcHost& host) {
+void ThrowOnWarning(const TextHost& host) {
   if (host.warnings.empty()) return;
   if (host.warnings.front() == msg::kCannotCalculate) throw RunFailure(kCannotCalculate);
   throw RunFailure("the calculation refused its input: " + host.warnings.front());
@@ -38,7 +38,7 @@ void StartRun() {
   ThrowOnReadFailure(LoadAttenuationTable());
 }
 
-void ComputeSpectrum(CalcHost& host, const SpectrumTexts& texts) {
+void ComputeSpectrum(TextHost& host, const SpectrumTexts& texts) {
   for (std::size_t i = 0; i < texts.size(); ++i) host.spectrumFields[kSpectrumFields[i]] = texts[i];
   CalculateSpectrum();
   ThrowOnWarning(host);

@@ -17,33 +17,11 @@ if [[ -z "${TERVOLIN_SCREENSHOTS_INSIDE_XVFB:-}" ]]; then
 fi
 
 program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-cp -r "$root/tables/Mus2018.dat" "$root/tables/MuenAir.dat" "$root/tables/XFS_Data" "$work/"
-cd "$work"
-unset QT_QPA_PLATFORM
-
 fail() { echo "screenshots: $*" >&2; exit 1; }
+. "$root/tests/e2e/x_driving.sh"
 
-# Client-area pixel of the centre of a control given in twips (15 twips = 1 pixel),
-# plus an offset in twips for controls inside a frame.
-centre() { echo $(( ($1 + $3 / 2 + ${5:-0}) / 15 )) $(( ($2 + $4 / 2 + ${6:-0}) / 15 )); }
-# The indicator of an option button (left, top, height in twips; its frame's offset).
-indicator() { echo $(( ($1 + ${4:-0}) / 15 + 8 )) $(( ($2 + $3 / 2 + ${5:-0}) / 15 )); }
-
-window_of() {  # waits for a visible window whose title matches
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    [[ -n "$id" ]] && { echo "$id"; return; }
-    sleep 0.1
-  done
-  fail "no window titled '$1'"
-}
-
-click() {  # click WINDOW X Y (client pixels)
-  xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.4
-}
+enter_scratch_workdir "$root/tables"
+trap 'rm -rf "$work"' EXIT
 
 shot() {  # shot WINDOW NAME: the window's client area alone, as docs/images/NAME.png
   xdotool mousemove 0 0
@@ -68,6 +46,7 @@ menu_item() {  # menu_item WINDOW X Y N: the N-th item of the graph's context me
   sleep 0.6
 }
 
+wait_for_display
 "$program" & pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 

@@ -13,43 +13,11 @@ if [[ -z "${TERVOLIN_E2E_INSIDE_XVFB:-}" ]]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-cp -r "$tables/Mus2018.dat" "$tables/MuenAir.dat" "$tables/XFS_Data" "$work/"
-cd "$work"
-unset QT_QPA_PLATFORM
-
 fail() { echo "end-to-end: $*" >&2; exit 1; }
+. "$here/x_driving.sh"
 
-# Client-area pixel of the centre of a control given in twips (15 twips = 1 pixel),
-# plus an offset in twips for controls inside a frame.
-centre() { echo $(( ($1 + $3 / 2 + ${5:-0}) / 15 )) $(( ($2 + $4 / 2 + ${6:-0}) / 15 )); }
-
-window_of() {  # waits for a visible window whose title matches
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    [[ -n "$id" ]] && { echo "$id"; return; }
-    sleep 0.1
-  done
-  fail "no window titled '$1'"
-}
-
-# Xvfb may take its time to accept clients on a loaded machine: the program starts
-# only once the display answers. The server runs with -noreset: by default it resets
-# when its last client leaves, and a program connecting just after this probe
-# disconnected would meet the reset and fail to connect.
-wait_for_display() {
-  for _ in $(seq 300); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && return
-    sleep 0.1
-  done
-  fail "the display ${DISPLAY:-} does not answer"
-}
-
-click() {  # click WINDOW X Y (client pixels)
-  xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.4
-}
+enter_scratch_workdir "$tables"
+trap 'rm -rf "$work"' EXIT
 
 wait_for_display
 "$program" & pid=$!
@@ -71,7 +39,7 @@ import -window "$calc" "$work/curve.png"
 "$expectations" curve "$tables" 鉄 100 > "$work/curve.txt" || fail "no expected curve"
 /usr/bin/python3 "$here/check_curve.py" "$work/curve.png" "$work/curve.txt" || fail "curve not where the distribution puts it"
 
-click "$calc" $(( (720 + 240) / 15 + 8 )) $(( (1080 + 1680 + 375 / 2) / 15 ))  # スペクトルＸ線 indicator
+click "$calc" $(indicator 240 1680 375 720 1080)            # スペクトルＸ線
 click "$calc" $(centre 480 2160 1815 615 720 1080)          # スペクトル計算
 spectrum=$(window_of '^X-ray spectrum$')
 click "$spectrum" $(centre 10080 5640 2175 615)             # スペクトル計算
