@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <fstream>
 #include <set>
 #include <sstream>
 
+#include "data/data_file.h"
 #include "data/scatterer_data.h"
 #include "data/utf8_text.h"
 
@@ -27,7 +26,7 @@ const std::array<MaterialEntry, 7> kOriginalMaterials{{
 }};
 
 // An index file is a few hundred bytes; anything far larger is not one.
-constexpr std::uintmax_t kMaxIndexBytes = 1 << 20;
+constexpr std::size_t kLargestIndexFile = std::size_t{1} << 20;
 
 bool IsOriginal(const std::string& name) {
   return std::any_of(kOriginalMaterials.begin(), kOriginalMaterials.end(),
@@ -54,18 +53,11 @@ std::set<std::string> MaterialsWithBothTables(const fs::path& folder) {
   return names;
 }
 
-// The index file's text, empty when it is missing, not a regular file or too large.
+// The index file's text, empty when it is missing, not a readable data file or far
+// larger than an index.
 std::string ReadIndexText(const fs::path& path) {
-  std::error_code error;
-  if (!fs::is_regular_file(path, error)) return {};
-  const std::uintmax_t size = fs::file_size(path, error);
-  if (error || size > kMaxIndexBytes) return {};
-  std::ifstream in(path, std::ios::binary);
-  std::string text;
-  text.resize(static_cast<std::size_t>(size));
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-  return text;
+  DataFileBytes file = ReadDataFileBytes(path);
+  return file.problem || file.bytes.size() > kLargestIndexFile ? std::string() : std::move(file.bytes);
 }
 
 // The entries of the index file in its order; comment, empty and garbled lines and
