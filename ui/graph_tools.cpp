@@ -4,14 +4,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QStandardPaths>
 #include <QToolTip>
 #include <algorithm>
 
@@ -19,9 +15,9 @@
 #include "core/graph_legend.h"
 #include "ui/drawing_replay.h"
 #include "ui/graph_legend_box.h"
-#include "ui/message_box.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_host.h"
+#include "ui/save_dialog.h"
 
 namespace tervolin::ui {
 
@@ -30,10 +26,6 @@ namespace {
 // Between the frame and the legend's box, logical pixels.
 constexpr qreal kLegendMargin = 6;
 constexpr qreal kLegendSearchStep = 10;  // pixels between the places tried for the legend
-
-bool useQtFileDialog = false;
-// The folder of the last file chosen in a save dialog, for the next one.
-QString lastFolder;
 
 QAction* AddAction(QWidget& window, QMenu& menu, const char* text, QKeySequence shortcut) {
   auto* action = new QAction(QString::fromUtf8(text), &menu);
@@ -66,7 +58,7 @@ GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& lay
 
 GraphTools* ToolsOf(PictureSurface& surface) { return surface.findChild<GraphTools*>(QString(), Qt::FindDirectChildrenOnly); }
 
-void GraphTools::UseQtFileDialog(bool use) { useQtFileDialog = use; }
+void GraphTools::UseQtFileDialog(bool use) { UseQtSaveDialog(use); }
 
 void GraphTools::CopyGraph() { QGuiApplication::clipboard()->setImage(surface_.ShownImage()); }
 
@@ -76,41 +68,13 @@ QString GraphTools::DefaultFileName(GraphFileType type) const {
   return FromUtf8(stem) + QLatin1Char('.') + FileExtension(type);
 }
 
-QString GraphTools::StartFolder() const {
-  if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) return lastFolder;
-  for (auto location : {QStandardPaths::PicturesLocation, QStandardPaths::DocumentsLocation}) {
-    const QString folder = QStandardPaths::writableLocation(location);
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
-  }
-  return QDir::homePath();
-}
-
 void GraphTools::SaveGraph() {
-  QFileDialog dialog(surface_.window(), QString::fromUtf8("グラフを保存"), StartFolder());
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters(GraphFileFilters());
-  dialog.setDefaultSuffix(FileExtension(GraphFileType::kPng));
-  dialog.selectFile(DefaultFileName(GraphFileType::kPng));
-  if (useQtFileDialog || qEnvironmentVariableIsSet("TERVOLIN_QT_FILE_DIALOG")) {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-  }
-  // A filter chosen later gives a name without extension its extension.
-  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    dialog.setDefaultSuffix(FileExtension(ChosenFileType(QString(), filter)));
-  });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const QString chosen = dialog.selectedFiles().first();
-  const GraphFileType type = ChosenFileType(chosen, dialog.selectedNameFilter());
-  lastFolder = QFileInfo(chosen).absolutePath();
-  SaveGraphAs(WithExtension(chosen, type), type);
+  const auto chosen = AskFileToSave(surface_.window(), GraphFileFilters(), DefaultFileName(GraphFileType::kPng));
+  if (chosen) SaveGraphAs(chosen->path, chosen->type);
 }
 
 bool GraphTools::SaveGraphAs(const QString& path, GraphFileType type) {
-  const std::optional<QString> failure = WriteFileSafely(path, FileContents(type));
-  if (!failure) return true;
-  ShowWarningBox(surface_.window(), QString::fromUtf8("ファイル「%1」を保存できませんでした。\n理由: %2")
-                                        .arg(QDir::toNativeSeparators(path), *failure));
-  return false;
+  return SaveOrWarn(surface_.window(), path, FileContents(type));
 }
 
 QByteArray GraphTools::FileContents(GraphFileType type) const {

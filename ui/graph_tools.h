@@ -80,7 +80,6 @@ class GraphTools : public QObject {
   void ShowReadOut(const QPoint& position, const QPoint& globalPosition);
   QString ReadOutAtIndex(int index) const;
   bool StepReadOut(const QKeyEvent& key);
-  QString StartFolder() const;
 
   PictureSurface& surface_;
   tervolin::GraphLayout layout_;

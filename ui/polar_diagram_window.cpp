@@ -3,17 +3,13 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "ui/graph_files.h"
-#include "ui/message_box.h"
 #include "ui/polar_diagram_widget.h"
+#include "ui/save_dialog.h"
 
 namespace tervolin::ui {
 
@@ -42,7 +38,6 @@ PolarDiagramWindow::PolarDiagramWindow(QWidget* parent)
   connect(WindowAction(this, "グラフを保存…", QKeySequence::Save), &QAction::triggered, this,
           &PolarDiagramWindow::SaveWithDialog);
   connect(WindowAction(this, "閉じる", QKeySequence(Qt::Key_Escape)), &QAction::triggered, this, &QWidget::close);
-  lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
 }
 
 void PolarDiagramWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(diagram_->Picture()); }
@@ -59,24 +54,12 @@ QByteArray PolarDiagramWindow::FileContents(const QString& path) const {
   }
 }
 
-bool PolarDiagramWindow::SavePicture(const QString& path) {
-  const std::optional<QString> failure = WriteFileSafely(path, FileContents(path));
-  if (!failure) return true;
-  ShowWarningBox(this, Utf8("ファイル「%1」を保存できませんでした。\n理由: %2").arg(QDir::toNativeSeparators(path), *failure));
-  return false;
-}
+bool PolarDiagramWindow::SavePicture(const QString& path) { return SaveOrWarn(this, path, FileContents(path)); }
 
 // The graphs' file types but the table: the diagram has no columns of its own.
 void PolarDiagramWindow::SaveWithDialog() {
-  const QStringList filters = GraphFileFilters().mid(0, 3);
-  QString filter;
-  const QString start = QDir(lastFolder_).filePath(Utf8("極座標.png"));
-  const QString chosen = QFileDialog::getSaveFileName(this, Utf8("グラフを保存"), start, filters.join(";;"), &filter);
-  if (chosen.isEmpty()) return;
-  GraphFileType type = ChosenFileType(chosen, filter);
-  if (type == GraphFileType::kCsv) type = GraphFileType::kPng;
-  lastFolder_ = QFileInfo(chosen).absolutePath();
-  SavePicture(WithExtension(chosen, type));
+  const auto chosen = AskFileToSave(this, GraphFileFilters().mid(0, 3), Utf8("極座標.png"));
+  if (chosen) SavePicture(chosen->type == GraphFileType::kCsv ? WithExtension(chosen->path, GraphFileType::kPng) : chosen->path);
 }
 
 void PolarDiagramWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -34,7 +34,6 @@ class PolarDiagramWindow : public QWidget {
  private:
   QByteArray FileContents(const QString& path) const;
   PolarDiagramWidget* diagram_;
-  QString lastFolder_;
 };
 
 }  // namespace tervolin::ui
