@@ -26,8 +26,8 @@ constexpr SpectrumOption kSpectrumOptions[] = {
      [](double mm) { return mm * kMillimetresToCm >= kMinInherentFiltrationCm; }, "must be at least 1 mm"},
     {SpectrumField::AluminiumFilter, "--al", [](double mm) { return mm >= 0.0; }, "must not be negative"},
     {SpectrumField::CopperFilter, "--cu", [](double mm) { return mm >= 0.0; }, "must not be negative"},
-    {SpectrumField::TargetAngle, "--target-angle", [](double deg) { return deg >= 1.0; },
-     "must be at least 1 degree"},
+    {SpectrumField::TargetAngle, "--target-angle",
+     [](double deg) { return deg >= 1.0 && deg < kMaxTargetAngleDeg; }, "must be at least 1 and below 90 degrees"},
 };
 
 // The option's value as a whole decimal number ("100", "2.5", "1E2"); throws UsageError.

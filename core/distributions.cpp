@@ -1,8 +1,10 @@
 #include "core/distributions.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/angle_graph.h"
+#include "core/angle_integral.h"
 #include "core/failure_rule.h"
 #include "core/host.h"
 #include "core/leading_number.h"
@@ -64,27 +66,16 @@ class AtomicFactor {
 };
 
 // ((cos θ)² + 1) × sin θ × F² at one angle.
-double CoherentTerm(const AtomicFactor& formFactors, const DistributionView& view, const ScatteringAngle& a) {
-  const double formFactor = formFactors.At(a.momentumTransfer);
+double CoherentTerm(double formFactor, const DistributionView& view, const ScatteringAngle& a) {
   return Checked(Checked(ThomsonFactor(a) * AngleFactor(view, a)) * Checked(formFactor * formFactor));
 }
 
 // (E′/E)² × ((E/E′ + E′/E) − sin²θ) × sin θ × S at one angle.
-double IncoherentTerm(const AtomicFactor& scatterFunctions, const DistributionView& view, double energy,
+double IncoherentTerm(double scatterFunction, const DistributionView& view, const ComptonScattering& compton,
                       const ScatteringAngle& a) {
-  const double scatterFunction = scatterFunctions.At(a.momentumTransfer);
-  const ComptonScattering compton = ComptonAt(energy, a);
   const double kleinNishina =
       Checked(KleinNishinaEnergyRatioSquared(compton) * KleinNishinaBracket(compton, a));
   return Checked(Checked(kleinNishina * AngleFactor(view, a)) * scatterFunction);
-}
-
-// weight × ((cos θ)² + 1) × sin θ × F², multiplied from the left.
-double WeightedCoherentTerm(const AtomicFactor& formFactors, const DistributionView& view, double weight,
-                            const ScatteringAngle& a, int& bracketHint) {
-  const double formFactor = formFactors.At(a.momentumTransfer, bracketHint);
-  const double product = Checked(Checked(weight * ThomsonFactor(a)) * AngleFactor(view, a));
-  return Checked(product * Checked(formFactor * formFactor));
 }
 
 // One 0.5-keV bin of the spectrum: its energy and the quantities of it that are the
@@ -93,18 +84,8 @@ struct SpectralBin {
   double energy;                // E, keV
   double wavelength;            // λ, Å
   double energyOverRestEnergy;  // E / 511
-  double weight;                // fluence × cross section
+  double weight;                // fluence × cross section (cm²/g)
 };
-
-// weight × (E′/E)² × ((E/E′ + E′/E) − sin²θ) × sin θ × S, multiplied from the left.
-double WeightedIncoherentTerm(const AtomicFactor& scatterFunctions, const DistributionView& view,
-                              const SpectralBin& bin, const ScatteringAngle& a, int& bracketHint) {
-  const double scatterFunction = scatterFunctions.At(a.momentumTransfer, bracketHint);
-  const ComptonScattering compton = ComptonAt(bin.energy, bin.energyOverRestEnergy, a);
-  double product = Checked(bin.weight * KleinNishinaEnergyRatioSquared(compton));
-  product = Checked(product * KleinNishinaBracket(compton, a));
-  return Checked(Checked(product * AngleFactor(view, a)) * scatterFunction);
-}
 
 // The table rows that bracketed each angle's momentum transfer at the previous
 // energy: x only grows with the energy, so the next search starts there.
@@ -118,14 +99,36 @@ struct SpectralSum {
   bool coherent;
 };
 
-// Adds one 0.5-keV bin of the spectrum to every angle of the distribution.
-void AddSpectralBin(const SpectralSum& sum, const AngleGrid& angles, const SpectralBin& bin, BracketHints& hints) {
-  for (int j = 1; j <= kAngles; ++j) {
-    const ScatteringAngle a = AtWavelength(angles[j], bin.wavelength);
-    const double term = sum.coherent ? WeightedCoherentTerm(sum.column, sum.view, bin.weight, a, hints[j])
-                                     : WeightedIncoherentTerm(sum.column, sum.view, bin, a, hints[j]);
-    sum.distribution[j] = Checked(sum.distribution[j] + term);
+// The term of the view at one angle of one bin, unweighted.
+double BinTerm(const SpectralSum& sum, const SpectralBin& bin, const ScatteringAngle& a, int& bracketHint) {
+  const double factor = sum.column.At(a.momentumTransfer, bracketHint);
+  if (sum.coherent) return CoherentTerm(factor, sum.view, a);
+  return IncoherentTerm(factor, sum.view, ComptonAt(bin.energy, bin.energyOverRestEnergy, a), a);
+}
+
+// The bin's term per unit angle has the integral that makes it a probability density:
+// per unit solid angle, the same term without sin θ is divided by it too.
+double PerAngleIntegral(const AngleTable& terms, const AngleGrid& angles, const DistributionView& view) {
+  AngleTable perAngle = terms;
+  if (view.perSolidAngle) {
+    for (int j = 1; j <= kAngles; ++j) perAngle[j] = Checked(terms[j] * angles[j].sinTheta);
   }
+  const double integral = IntegralOverAngles(perAngle, Shared().Pi);
+  if (!(integral > 0.0) || !std::isfinite(integral)) throw ArithmeticFailure("angular term without area");
+  return integral;
+}
+
+// Adds one 0.5-keV bin of the spectrum to every angle of the distribution: its
+// probability density of the angle, weighted by fluence × cross section. The term
+// alone is proportional to the cross section already; weighting it again would
+// count the cross section twice.
+void AddSpectralBin(const SpectralSum& sum, const AngleGrid& angles, const SpectralBin& bin, BracketHints& hints) {
+  AngleTable terms{};
+  for (int j = 1; j <= kAngles; ++j) {
+    terms[j] = BinTerm(sum, bin, AtWavelength(angles[j], bin.wavelength), hints[j]);
+  }
+  const double scale = CheckedDivide(bin.weight, PerAngleIntegral(terms, angles, sum.view));
+  for (int j = 1; j <= kAngles; ++j) sum.distribution[j] = Checked(sum.distribution[j] + scale * terms[j]);
 }
 
 SpectralBin MakeSpectralBin(int n, const EnergyTable& crossSection) {
@@ -152,7 +155,8 @@ void FillCoherent(AngleTable& distribution, double energy, const DistributionVie
   const double wavelength = WavelengthFromEnergy(energy);
   const AtomicFactor formFactors(Shared().XfsFormFactor, view);
   for (int j = 1; j <= kAngles; ++j) {
-    distribution[j] = CoherentTerm(formFactors, view, AngleAt(j, wavelength, Shared().Pi));
+    const ScatteringAngle a = AngleAt(j, wavelength, Shared().Pi);
+    distribution[j] = CoherentTerm(formFactors.At(a.momentumTransfer), view, a);
   }
 }
 
@@ -160,7 +164,8 @@ void FillIncoherent(AngleTable& distribution, double energy, const DistributionV
   const double wavelength = WavelengthFromEnergy(energy);
   const AtomicFactor scatterFunctions(Shared().XfsScatterFunction, view);
   for (int j = 1; j <= kAngles; ++j) {
-    distribution[j] = IncoherentTerm(scatterFunctions, view, energy, AngleAt(j, wavelength, Shared().Pi));
+    const ScatteringAngle a = AngleAt(j, wavelength, Shared().Pi);
+    distribution[j] = IncoherentTerm(scatterFunctions.At(a.momentumTransfer), view, ComptonAt(energy, a), a);
   }
 }
 

@@ -39,12 +39,13 @@ void CoherentMonoenergetic();
 // energy typed in the calculation screen's field.
 void IncoherentMonoenergetic();
 
-// The coherent distribution summed over the 0.5-keV bins 5…300 of AcceptedSpectrum,
-// each weighted by fluence × CoherentByEnergy.
+// The coherent distribution summed over the 0.5-keV bins 5…300 of AcceptedSpectrum:
+// each bin's term divided by its integral over 0°…180° (the probability density of
+// the angle at that energy), weighted by fluence × CoherentByEnergy.
 void CoherentSpectral();
 
 // The incoherent distribution summed over the bins 16…300 of AcceptedSpectrum, each
-// weighted by fluence × IncoherentByEnergy.
+// bin's probability density of the angle weighted by fluence × IncoherentByEnergy.
 void IncoherentSpectral();
 
 // Runs the distribution of Shared().ScatterType and EnergyMode, as the calculation

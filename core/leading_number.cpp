@@ -18,12 +18,42 @@ std::string WithoutBlanks(std::string_view text) {
   return kept;
 }
 
-}  // namespace
+// The ASCII character of a full-width digit, point or sign (U+FF0B, U+FF0D, U+FF0E,
+// U+FF10…U+FF19, encoded EF BC 8B…99) or a blank for the ideographic space (E3 80 80);
+// 0 for any other three bytes.
+char AsciiFormOf(std::string_view three) {
+  if (three == "\xE3\x80\x80") return ' ';
+  if (three.substr(0, 2) != "\xEF\xBC") return 0;
+  const unsigned char last = static_cast<unsigned char>(three[2]);
+  const bool numeric = last == 0x8B || last == 0x8D || last == 0x8E || (last >= 0x90 && last <= 0x99);
+  return numeric ? static_cast<char>(last - 0x60) : 0;
+}
 
-double ReadLeadingNumber(std::string_view text) {
+// The text with the full-width forms a Japanese input method types (１２０, ６０．５,
+// －１, the ideographic space) replaced by their ASCII forms.
+std::string WithAsciiForms(std::string_view text) {
+  std::string ascii;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char form = text.size() - i >= 3 ? AsciiFormOf(text.substr(i, 3)) : 0;
+    if (form != 0) i += 2;
+    ascii += form != 0 ? form : text[i];
+  }
+  return ascii;
+}
+
+double ReadAsciiLeadingNumber(std::string_view text) {
   const std::string compact = WithoutBlanks(text);
   const std::size_t length = DecimalNumberLength(compact);
   return length == 0 ? 0.0 : DecimalNumberValue(std::string_view(compact).substr(0, length));
+}
+
+}  // namespace
+
+// Full-width forms are read only where the text reads as 0 without them, so that no
+// text that gave a number before gives another one now.
+double ReadLeadingNumber(std::string_view text) {
+  const double value = ReadAsciiLeadingNumber(text);
+  return value != 0.0 ? value : ReadAsciiLeadingNumber(WithAsciiForms(text));
 }
 
 }  // namespace tervolin

@@ -15,6 +15,8 @@ inline constexpr const char* kNoScatterer = "　散乱体が未選択　";
 inline constexpr const char* kEnterTubeVoltage = "　管電圧を入力　";
 inline constexpr const char* kReenterTargetAngle = "　ターゲット角度を再入力　";
 inline constexpr const char* kReenterInherentFiltration = "　固有ろ過を再入力　";
+inline constexpr const char* kReenterAluminiumFilter = "　Ａｌフィルタ厚を再入力　";
+inline constexpr const char* kReenterCopperFilter = "　Ｃｕフィルタ厚を再入力　";
 
 // Spectrum model range checks.
 inline constexpr const char* kMaxTubeVoltage = "最大管電圧は 150 kV です";

@@ -15,6 +15,9 @@ namespace tervolin {
 inline constexpr double kMaxTubeVoltageKv = 150.0;
 inline constexpr double kMinTubeVoltageKv = 30.0;
 inline constexpr double kMinInherentFiltrationCm = 0.1;  // 1.0 mm aluminium equivalent
+// The anode's self-absorption path grows with cot(target angle): from 90° on it
+// shrinks below zero and would amplify the beam instead.
+inline constexpr double kMaxTargetAngleDeg = 90.0;  // exclusive
 inline constexpr double kMillimetresToCm = 0.1;
 inline constexpr double kKLineThresholdKv = 70.0;       // K lines only above this voltage
 inline constexpr double kTungstenDensity = 19.3;        // g/cm³

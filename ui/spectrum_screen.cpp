@@ -14,6 +14,7 @@
 #include "core/shared_state.h"
 #include "core/spectrum_graph.h"
 #include "core/spectrum_model.h"
+#include "core/spectrum_physics.h"
 #include "data/spectrum_acceptance.h"
 #include "data/spectrum_file.h"
 #include "ui/message_box.h"
@@ -36,15 +37,22 @@ struct PresenceCheck {
 
 bool IsEmpty(const QString& text) { return text.isEmpty(); }
 
-// Empty, or an angle below 1 degree by its leading number.
-bool IsEmptyOrBelowOne(const QString& text) {
-  return text.isEmpty() || tervolin::ReadLeadingNumber(ToUtf8(text)) < 1.0;
+// Empty, or an angle outside 1° … 90° by its leading number: at 90° and beyond the
+// anode's self-absorption would turn into a gain.
+bool IsEmptyOrNotATargetAngle(const QString& text) {
+  const double degrees = tervolin::ReadLeadingNumber(ToUtf8(text));
+  return text.isEmpty() || degrees < 1.0 || degrees >= tervolin::kMaxTargetAngleDeg;
 }
+
+// A negative added filter would amplify the low-energy bins.
+bool IsNegative(const QString& text) { return tervolin::ReadLeadingNumber(ToUtf8(text)) < 0.0; }
 
 const PresenceCheck kPresenceChecks[] = {
     {tervolin::SpectrumField::TubeVoltage, IsEmpty, tervolin::msg::kEnterTubeVoltage, false},
-    {tervolin::SpectrumField::TargetAngle, IsEmptyOrBelowOne, tervolin::msg::kReenterTargetAngle, true},
+    {tervolin::SpectrumField::TargetAngle, IsEmptyOrNotATargetAngle, tervolin::msg::kReenterTargetAngle, true},
     {tervolin::SpectrumField::InherentFiltration, IsEmpty, tervolin::msg::kReenterInherentFiltration, true},
+    {tervolin::SpectrumField::AluminiumFilter, IsNegative, tervolin::msg::kReenterAluminiumFilter, true},
+    {tervolin::SpectrumField::CopperFilter, IsNegative, tervolin::msg::kReenterCopperFilter, true},
 };
 
 // False after the first failing check has shown its message and reset its field.

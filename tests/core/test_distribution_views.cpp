@@ -137,6 +137,32 @@ TEST_F(ViewsBesideTheProcedures, Spectral) {
   ExpectSameAsProcedure({kIncoherent, kSpectral, 0.0}, IncoherentSpectral);
 }
 
+// Each bin adds its probability density of the angle: a spectrum of one bin gives
+// that energy's curve in every view, and over a whole spectrum the per-solid-angle
+// curve is the per-angle one divided by sin θ.
+TEST_F(ViewsBesideTheProcedures, SpectralSumsAreSumsOfEachEnergysDensity) {
+  const struct {
+    const char* material;
+    ScatterKind scatter;
+  } cases[] = {{"鉄", kCoherent}, {"水", kIncoherent}};
+  for (const auto& c : cases) {
+    Load(c.material, true);
+    const AngleTable wholeSpectrum = ComputeDistribution({c.scatter, kSpectral, 0.0}, kPerAngle);
+    AngleTable divided{};
+    for (int j = 1; j <= kAngles; ++j) divided[j] = wholeSpectrum[j] / std::sin(j / 180.0 * kProgramPi);
+    const double largest = *std::max_element(divided.begin() + 1, divided.end());
+    const AngleTable perSolidAngle = ComputeDistribution({c.scatter, kSpectral, 0.0}, kPerSolidAngle);
+    for (int j = 1; j <= kAngles; ++j) EXPECT_NEAR(perSolidAngle[j], divided[j] / largest, 1e-12) << c.material << j;
+    Shared().AcceptedSpectrum = {};
+    Shared().AcceptedSpectrum[120] = 0.25;  // 60 keV alone
+    for (const DistributionView& view : {kPerAngle, kFreeElectron, kPerSolidAngle, kFreeElectronPerSolidAngle}) {
+      const AngleTable oneBin = ComputeDistribution({c.scatter, kSpectral, 0.0}, view);
+      const AngleTable single = Single(c.scatter, 60.0, view);
+      for (int j = 1; j <= kAngles; ++j) EXPECT_NEAR(oneBin[j], single[j], 1e-12) << c.material << j;
+    }
+  }
+}
+
 TEST_F(ViewsBesideTheProcedures, FailuresAreThrownNotShown) {
   Load("鉄", false);
   EXPECT_THROW(Single(kCoherent, 0.0, kFreeElectron), ArithmeticFailure);

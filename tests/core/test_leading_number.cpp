@@ -28,9 +28,21 @@ TEST(LeadingNumber, IgnoresBlanksInsideTheNumber) {
 
 TEST(LeadingNumber, TextWithoutALeadingNumberReadsAsZero) {
   for (const char* text : {"", " ", "abc", "keV 100", ".", "-", "+.", "e5", "inf", "-Infinity",
-                           "nan", "NaN(1)", "\xEF\xBC\x91"}) {
+                           "nan", "NaN(1)", "\xEF\xBD\x85" /* ｅ */, "\xE3\x80\x80"}) {
     EXPECT_EQ(ReadLeadingNumber(text), 0.0) << text;
   }
+}
+
+// What a Japanese input method types; a text that gave a number with its ASCII part
+// alone keeps that number.
+TEST(LeadingNumber, FullWidthFormsReadAsTheirAsciiFormsWhereTheTextReadAsZero) {
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {{"１２０", 120.0},  {"６０．５", 60.5},   {"－１", -1.0},      {"＋７", 7.0},
+               {"　１２", 12.0},   {"１ ２", 12.0},      {"０．５keV", 0.5}, {"12０", 12.0},
+               {"1．5", 1.0},      {"０", 0.0},          {"－", 0.0},        {"ａ１", 0.0}};
+  for (const auto& c : cases) EXPECT_EQ(ReadLeadingNumber(c.text), c.value) << c.text;
 }
 
 TEST(LeadingNumber, HexAndIncompleteExponentsStopAtTheirFirstInvalidCharacter) {

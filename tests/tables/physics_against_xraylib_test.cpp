@@ -16,6 +16,8 @@
 
 #include "core/distributions.h"
 #include "core/shared_state.h"
+#include "core/spectrum_model.h"
+#include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
 #include "support/recording_host.h"
 
@@ -197,6 +199,72 @@ TEST_P(DistributionAgainstXraylib, CoherentFollowsThomsonTimesFormFactorSquared)
 TEST_P(DistributionAgainstXraylib, IncoherentFollowsKleinNishinaTimesScatteringFunction) {
   CompareAtEachEnergy(Kind::Incoherent);
 }
+
+// Over a tube spectrum the physical sum is Σ φ(E) · dσ/dΩ(E, θ) · sin θ over the
+// program's 0.5-keV bins (coherent from 2.5 keV, incoherent from 8 keV): each energy
+// counts with its fluence and its cross section once.
+constexpr double kSpectralTolerance = 0.01;
+constexpr std::array<const char*, 3> kTubeVoltages{"50", "100", "150"};
+
+Curve SpectralReference(const Material& material, Kind kind, const tervolin::EnergyTable& fluence) {
+  Curve curve{};
+  for (int n = kind == Kind::Coherent ? 5 : 16; n <= tervolin::kEnergyBins; ++n) {
+    if (fluence[n] == 0.0) continue;
+    for (int j = 1; j <= tervolin::kAngles; ++j) {
+      const double theta = AngleOfDegree(j);
+      curve[j] += fluence[n] * XraylibCrossSection(material, kind, tervolin::BinEnergy(n), theta) * std::sin(theta);
+    }
+  }
+  const double largest = *std::max_element(curve.begin() + 1, curve.end());
+  for (int j = 1; j <= tervolin::kAngles; ++j) curve[j] /= largest;
+  return curve;
+}
+
+// The program's spectral curve over the spectrum of `kv` (12°, 2.5 mm Al inherent, no
+// added filter), accepted as the spectrum screen's OK accepts it.
+Curve ProgramSpectralCurve(const Material& material, Kind kind, const char* kv) {
+  tervolin::testing::HostFixtureInstaller fixture;
+  {
+    const WorkingDirectory inTables(TablesDir());
+    tervolin::Shared().EnergyMode = tervolin::kSpectral;
+    EXPECT_FALSE(tervolin::LoadAttenuationTable().has_value());
+    EXPECT_FALSE(tervolin::LoadScattererData(material.name).has_value());
+  }
+  using tervolin::SpectrumField;
+  fixture.host.spectrumFields = {{SpectrumField::TubeVoltage, kv},        {SpectrumField::TargetAngle, "12"},
+                                 {SpectrumField::InherentFiltration, "2.5"}, {SpectrumField::AluminiumFilter, "0"},
+                                 {SpectrumField::CopperFilter, "0"}};
+  tervolin::CalculateSpectrum();
+  tervolin::Shared().AcceptedSpectrum = tervolin::Shared().SpectrumFluence;
+  kind == Kind::Coherent ? tervolin::CoherentSpectral() : tervolin::IncoherentSpectral();
+  EXPECT_TRUE(fixture.host.warnings.empty());
+  return tervolin::Shared().AngleDistribution;
+}
+
+class SpectralAgainstXraylib : public ::testing::TestWithParam<Material> {
+ protected:
+  void CompareAtEachVoltage(Kind kind) {
+    for (const char* kv : kTubeVoltages) {
+      SCOPED_TRACE(::testing::Message() << kv << " kV");
+      const Curve program = ProgramSpectralCurve(GetParam(), kind, kv);
+      const Worst worst = LargestDifference(program, SpectralReference(GetParam(), kind, tervolin::Shared().AcceptedSpectrum));
+      RecordProperty(std::string("largest_difference_at_") + kv + "_kV",
+                     EnergyText(worst.difference) + " at " + std::to_string(worst.degree) + " deg");
+      EXPECT_LE(worst.difference, kSpectralTolerance) << "at " << worst.degree << "°";
+    }
+  }
+};
+
+TEST_P(SpectralAgainstXraylib, CoherentCountsEachEnergysCrossSectionOnce) { CompareAtEachVoltage(Kind::Coherent); }
+
+TEST_P(SpectralAgainstXraylib, IncoherentCountsEachEnergysCrossSectionOnce) {
+  CompareAtEachVoltage(Kind::Incoherent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Materials, SpectralAgainstXraylib, ::testing::ValuesIn(kMaterials),
+                         [](const ::testing::TestParamInfo<Material>& info) {
+                           return std::string(info.param.label);
+                         });
 
 INSTANTIATE_TEST_SUITE_P(Materials, DistributionAgainstXraylib, ::testing::ValuesIn(kMaterials),
                          [](const ::testing::TestParamInfo<Material>& info) {

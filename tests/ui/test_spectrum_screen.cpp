@@ -251,30 +251,37 @@ class SpectrumScreenTest : public QObject {
   }
 
   void computeChecksAndWhichMessageWins_data() {
-    QTest::addColumn<QStringList>("typed");  // tube voltage, target angle, inherent filtration
+    // tube voltage, target angle, inherent filtration, Al, Cu
+    QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("after");
     const QString enterVoltage = Utf8(tervolin::msg::kEnterTubeVoltage);
     const QString reenterAngle = Utf8(tervolin::msg::kReenterTargetAngle);
     const QString reenterFiltration = Utf8(tervolin::msg::kReenterInherentFiltration);
-    QTest::newRow("all three empty: tube voltage first")
-        << QStringList({"", "", ""}) << enterVoltage << QStringList({"", "", ""});
-    QTest::newRow("target angle empty") << QStringList({"100", "", ""}) << reenterAngle << QStringList({"100", "12", ""});
-    QTest::newRow("target angle 0.5") << QStringList({"100", "0.5", "2.5"}) << reenterAngle
-                                      << QStringList({"100", "12", "2.5"});
-    QTest::newRow("target angle not a number") << QStringList({"100", "x9", "2.5"}) << reenterAngle
-                                               << QStringList({"100", "12", "2.5"});
-    QTest::newRow("target angle 1 passes") << QStringList({"100", "1", ""}) << reenterFiltration
-                                           << QStringList({"100", "1", "2.5"});
-    QTest::newRow("200 kV passes the presence checks")
-        << QStringList({"200", "12", "2.5"}) << Utf8(tervolin::msg::kMaxTubeVoltage)
-        << QStringList({"150", "12", "2.5"});
-    QTest::newRow("blank tube voltage is present") << QStringList({" ", "12", "2.5"})
-                                                   << Utf8(tervolin::msg::kMinTubeVoltage)
-                                                   << QStringList({"30", "12", "2.5"});
-    QTest::newRow("blank filtration is present") << QStringList({"100", "12", " "})
-                                                 << Utf8(tervolin::msg::kMinInherentFiltration)
-                                                 << QStringList({"100", "12", "1"});
+    const auto row = [](const char* name, QStringList typed, const QString& message, QStringList after) {
+      for (QStringList* fields : {&typed, &after}) {
+        while (fields->size() < 5) fields->append("0");
+      }
+      QTest::newRow(name) << typed << message << after;
+    };
+    row("all three empty: tube voltage first", {"", "", ""}, enterVoltage, {"", "", ""});
+    row("target angle empty", {"100", "", ""}, reenterAngle, {"100", "12", ""});
+    row("target angle 0.5", {"100", "0.5", "2.5"}, reenterAngle, {"100", "12", "2.5"});
+    row("target angle not a number", {"100", "x9", "2.5"}, reenterAngle, {"100", "12", "2.5"});
+    row("target angle 90", {"100", "90", "2.5"}, reenterAngle, {"100", "12", "2.5"});
+    row("target angle 1 passes", {"100", "1", ""}, reenterFiltration, {"100", "1", "2.5"});
+    row("negative Al filter", {"100", "89.9", "2.5", "-0.1", "-1"}, Utf8(tervolin::msg::kReenterAluminiumFilter),
+        {"100", "89.9", "2.5", "0", "-1"});
+    row("negative Cu filter, full width", {"100", "12", "2.5", "0", "－０．１"},
+        Utf8(tervolin::msg::kReenterCopperFilter), {"100", "12", "2.5", "0", "0"});
+    row("200 kV passes the presence checks", {"200", "12", "2.5"}, Utf8(tervolin::msg::kMaxTubeVoltage),
+        {"150", "12", "2.5"});
+    row("full-width 200 kV reads as 200", {"２００", "１２", "２．５"}, Utf8(tervolin::msg::kMaxTubeVoltage),
+        {"150", "１２", "２．５"});
+    row("blank tube voltage is present", {" ", "12", "2.5"}, Utf8(tervolin::msg::kMinTubeVoltage),
+        {"30", "12", "2.5"});
+    row("blank filtration is present", {"100", "12", " "}, Utf8(tervolin::msg::kMinInherentFiltration),
+        {"100", "12", "1"});
   }
 
   void computeChecksAndWhichMessageWins() {
@@ -282,15 +289,15 @@ class SpectrumScreenTest : public QObject {
     QFETCH(QString, message);
     QFETCH(QStringList, after);
     Form5& f = OpenSpectrumScreen();
-    f.Text1->setText(typed[0]);
-    f.Text5->setText(typed[1]);
-    f.Text2->setText(typed[2]);
+    QLineEdit* const fields[] = {f.Text1, f.Text5, f.Text2, f.Text3, f.Text4};
+    for (int i = 0; i < 5; ++i) fields[i]->setText(typed[i]);
     const QImage graph = Graph(f);
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     QCOMPARE(Messages(answerer_), QStringList{message});
     CheckWarningBoxes(answerer_);
-    QCOMPARE(QStringList({f.Text1->text(), f.Text5->text(), f.Text2->text()}), after);
-    QCOMPARE(QStringList({f.Text3->text(), f.Text4->text()}), QStringList({"0", "0"}));
+    QStringList shown;
+    for (QLineEdit* field : fields) shown << field->text();
+    QCOMPARE(shown, after);
     QVERIFY(Graph(f) == graph);  // nothing computed, nothing drawn
     QVERIFY(f.isVisible());
   }
