@@ -12,6 +12,7 @@
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
+#include "data/utf8_text.h"
 
 namespace tervolin::cli {
 
@@ -70,7 +71,7 @@ BeamFigures CalculateBeamFigures(const SpectrumTexts& texts) {
   InstalledHost installed;
   StartRun();
   if (const std::optional<std::string> failure = LoadAirAbsorptionTable()) {
-    std::cerr << "tervolin-calc: " << *failure << " (figures that need it are left out)\n";
+    std::cerr << "tervolin-calc: " << EscapedForDisplay(*failure, false) << " (figures that need it are left out)\n";
   }
   ComputeSpectrum(installed.host, texts);
   return ComputeBeamFigures(Shared().SpectrumFluence);

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include <cmath>
 #include <filesystem>
 
 #include "cli/calculation.h"
@@ -42,11 +43,27 @@ std::string Angles(const Invocation& invocation) {
   return TableText(format, {"theta_deg", DensityColumn(request.view)}, rows);
 }
 
+// The beam figures as lines "name: value unit", or with --format as a table of
+// name, value (empty when missing) and unit.
+std::string Figures(const Invocation& invocation, const SpectrumTexts& texts) {
+  const bool asTable = invocation.Has("--format");
+  const Format format = OutputFormat(invocation, false);
+  EnterData(invocation);
+  const BeamFigures figures = CalculateBeamFigures(texts);
+  if (!asTable) return FormatBeamFigures(figures);
+  std::vector<Row> rows;
+  for (const BeamFigureLine& line : BeamFigureLines(figures)) {
+    const bool known = line.value && std::isfinite(*line.value);
+    rows.push_back({line.name, known ? FormatFigure(line.value, line.decimals) : "", line.unit});
+  }
+  return TableText(format, {"figure", "value", "unit"}, rows);
+}
+
 std::string Spectrum(const Invocation& invocation) {
   const SpectrumTexts texts = SpectrumRequest(invocation);
+  if (invocation.Has("--figures")) return Figures(invocation, texts);
   const Format format = OutputFormat(invocation, true);
   EnterData(invocation);
-  if (invocation.Has("--figures")) return FormatBeamFigures(CalculateBeamFigures(texts));
   const EnergyTable fluence = CalculateSpectrumFluence(texts);
   if (format == Format::Dat) return SpectrumFileText(fluence);
   std::vector<Row> rows;

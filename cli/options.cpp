@@ -19,8 +19,8 @@ constexpr std::array kOptions{
     OptionSpec{"--cu", "MM", kForAngles | kForSpectrum, "added copper filter, mm (0)"},
     OptionSpec{"--free-electron", "", kForAngles, "the free electron's curve: Thomson or Klein-Nishina"},
     OptionSpec{"--per-solid-angle", "", kForAngles, "per unit solid angle instead of per unit angle"},
-    OptionSpec{"--figures", "", kForSpectrum, "print the beam's mean and effective energy, HVL1, HVL2 and homogeneity"},
-    OptionSpec{"--format", "csv|tsv|dat", kForAll, "output format (csv; dat only for spectrum)"},
+    OptionSpec{"--figures", "", kForSpectrum, "the beam's mean and effective energy, HVL1, HVL2, homogeneity (--format: a table)"},
+    OptionSpec{"--format", "csv|tsv|dat", kForAll, "output format (csv; dat only for the spectrum's bins)"},
     OptionSpec{"--output", "FILE", kForAll, "write to FILE instead of standard output"},
     OptionSpec{"--data", "DIR", kForAll, "data folder holding Mus2018.dat and XFS_Data"},
 };
