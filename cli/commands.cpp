@@ -1,9 +1,11 @@
 #include "cli/commands.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include "cli/calculation.h"
 #include "cli/data_folder.h"
+#include "cli/magnitudes.h"
 #include "cli/table_text.h"
 #include "data/material_catalogue.h"
 #include "data/spectrum_file.h"
@@ -62,6 +64,18 @@ std::string Materials(const Invocation& invocation) {
   return TableText(format, {"name", "alias"}, rows);
 }
 
+// The curves, the totals on standard error; with --totals the totals alone.
+std::string Compare(const Invocation& invocation) {
+  const std::string& material = Required(invocation, "--material");
+  const EnergyRequest energy = MakeEnergyRequest(invocation);
+  const Format format = OutputFormat(invocation, false);
+  EnterData(invocation);
+  const ScatteringMagnitudes magnitudes = CalculateMagnitudes(energy, ListName(material));
+  if (invocation.Has("--totals")) return MagnitudeTotalsText(magnitudes);
+  std::cerr << MagnitudeTotalsText(magnitudes);
+  return MagnitudeCurvesText(magnitudes, format, invocation.Has("--per-solid-angle"));
+}
+
 }  // namespace
 
 std::string RunCommand(const Invocation& invocation) {
@@ -69,6 +83,7 @@ std::string RunCommand(const Invocation& invocation) {
     case Command::Angles: return Angles(invocation);
     case Command::Spectrum: return Spectrum(invocation);
     case Command::Materials: return Materials(invocation);
+    case Command::Compare: return Compare(invocation);
   }
   return {};
 }

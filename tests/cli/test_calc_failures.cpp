@@ -57,7 +57,7 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
     const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR);
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_TRUE(run.err.starts_with("tervolin-calc: " + c.message)) << run.err;
-    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials [OPTIONS]  (tervolin-calc --help)\n"))
+    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials|compare [OPTIONS]  (tervolin-calc --help)\n"))
         << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
     EXPECT_EQ(run.out, "");
