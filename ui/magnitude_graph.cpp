@@ -35,6 +35,10 @@ tervolin::ValueAxis AxisFor(const MagnitudePlot& plot) {
   return plot.logarithmic ? tervolin::LogarithmicValueAxis(smallest, largest) : tervolin::LinearValueAxis(largest);
 }
 
+QPen CurvePen(const MagnitudeCurve& curve) {
+  return QPen(curve.colour, 2, curve.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap);
+}
+
 }  // namespace
 
 QPointF PlotMapping::At(double degrees, double value) const {
@@ -134,7 +138,7 @@ void MagnitudeGraph::PaintCurves(QPainter& painter, const PlotMapping& map) cons
   for (const MagnitudeCurve& curve : plot_.curves) {
     QPolygonF line;
     for (int j = 1; j <= tervolin::kAngles; ++j) line << map.At(j, curve.values[j]);
-    painter.setPen(QPen(curve.colour, 2));
+    painter.setPen(CurvePen(curve));
     painter.drawPolyline(line);
   }
   painter.restore();
@@ -149,7 +153,7 @@ void MagnitudeGraph::PaintLegend(QPainter& painter, const PlotMapping& map) cons
     const qreal textLeft = right - metrics.horizontalAdvance(curve->title);
     painter.setPen(Qt::black);
     painter.drawText(QPointF(textLeft, middle - metrics.height() / 2 + metrics.ascent()), curve->title);
-    painter.setPen(QPen(curve->colour, 2));
+    painter.setPen(CurvePen(*curve));
     painter.drawLine(QPointF(textLeft - 6 - kLegendSample, middle), QPointF(textLeft - 6, middle));
     right = textLeft - 6 - kLegendSample - 16;
   }

@@ -25,6 +25,7 @@ struct MagnitudeCurve {
   tervolin::AngleTable values{};  // θ = 1° … 180°
   QColor colour;
   QString title;
+  bool dashed = false;  // a sum drawn over its parts, which show through its gaps
 };
 
 struct MagnitudePlot {

@@ -76,7 +76,7 @@ std::vector<MagnitudeCurve> Curves(const tervolin::ScatteringMagnitudes& m, bool
   for (const Kind& kind : kKinds) {
     const tervolin::Rgb c = tervolin::PaletteColour(kind.colour);
     curves.push_back({perSolidAngle ? tervolin::PerSolidAngle(m.*kind.curve) : m.*kind.curve, QColor(c.r, c.g, c.b),
-                      Utf8(kind.title)});
+                      Utf8(kind.title), kind.curve == &tervolin::ScatteringMagnitudes::total});
   }
   return curves;
 }
