@@ -26,14 +26,27 @@ struct ScreenChoice {
   tervolin::CurveLabel subject;  // material and energy, or material and the spectrum's conditions
 };
 
+QString SelectedMaterial(const QListWidget& list) {
+  const QList<QListWidgetItem*> selected = list.selectedItems();
+  return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+// The material, then the energy or, once a spectrum was accepted, its conditions.
+tervolin::CurveLabel SubjectOf(const ScreenChoice& choice) {
+  tervolin::CurveLabel subject;
+  if (!choice.material.empty()) subject.push_back({choice.material, ""});
+  if (!choice.spectral) subject.push_back({choice.energyText, "keV"});
+  if (choice.spectral && tervolin::Shared().SpectrumReady != 0) {
+    const tervolin::CurveLabel conditions = tervolin::SpectrumLabel(Form5::AcceptedConditions());
+    subject.insert(subject.end(), conditions.begin(), conditions.end());
+  }
+  return subject;
+}
+
 ScreenChoice ChoiceOf(const Form4& screen) {
-  const QList<QListWidgetItem*> selected = screen.List1->selectedItems();
-  ScreenChoice choice{selected.isEmpty() ? std::string() : ToUtf8(selected.first()->text()), ToUtf8(screen.Text1->text()),
+  ScreenChoice choice{ToUtf8(SelectedMaterial(*screen.List1)), ToUtf8(screen.Text1->text()),
                       tervolin::Shared().EnergyMode == tervolin::kSpectral, {}};
-  if (!choice.material.empty()) choice.subject.push_back({choice.material, ""});
-  const tervolin::CurveLabel rest = choice.spectral ? tervolin::SpectrumLabel(Form5::AcceptedConditions())
-                                                    : tervolin::CurveLabel{{choice.energyText, "keV"}};
-  if (!choice.spectral || tervolin::Shared().SpectrumReady != 0) choice.subject.insert(choice.subject.end(), rest.begin(), rest.end());
+  choice.subject = SubjectOf(choice);
   return choice;
 }
 
@@ -45,12 +58,16 @@ const char* MissingInput(const ScreenChoice& choice) {
   return nullptr;
 }
 
+// "0.5～150 keV", the energies of the cross-section table.
+std::string TableRange() {
+  return tervolin::ShortestText(tervolin::BinEnergy(1)) + "～" +
+         tervolin::ShortestText(tervolin::BinEnergy(tervolin::kEnergyBins)) + " keV";
+}
+
 std::string ProblemText(tervolin::MagnitudeProblem problem, const ScreenChoice& choice) {
   switch (problem) {
     case tervolin::MagnitudeProblem::kEnergyOutsideTable:
-      return "光子エネルギー " + choice.energyText + " keV の断面積は表にありません（表は " +
-             tervolin::ShortestText(tervolin::BinEnergy(1)) + "～" + tervolin::ShortestText(tervolin::BinEnergy(tervolin::kEnergyBins)) +
-             " keV）";
+      return "光子エネルギー " + choice.energyText + " keV の断面積は表にありません（表は " + TableRange() + "）";
     case tervolin::MagnitudeProblem::kNoFluence: return "受け入れたスペクトルに光子がありません";
     case tervolin::MagnitudeProblem::kCannotCalculate: break;
   }
@@ -87,9 +104,12 @@ void MagnitudeAction::Follow() {
 // The comparison for the screen's choice, or why there is none.
 void MagnitudeAction::Update() {
   const ScreenChoice choice = ChoiceOf(screen_);
-  if (const char* missing = MissingInput(choice)) return window_->ShowProblem(choice.subject, missing);
-  const tervolin::MagnitudesOfMaterial result =
-      tervolin::MaterialMagnitudes(choice.material, tervolin::ReadLeadingNumber(choice.energyText));
+  if (const char* missing = MissingInput(choice)) {
+    window_->ShowProblem(choice.subject, missing);
+    return;
+  }
+  const double energy = tervolin::ReadLeadingNumber(choice.energyText);
+  const tervolin::MagnitudesOfMaterial result = tervolin::MaterialMagnitudes(choice.material, energy);
   if (const auto* failure = std::get_if<tervolin::ReadFailure>(&result)) {
     window_->ShowProblem(choice.subject, tervolin::DescribeReadFailure(*failure));
   } else if (const auto* problem = std::get_if<tervolin::MagnitudeProblem>(&result)) {

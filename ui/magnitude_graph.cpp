@@ -35,6 +35,13 @@ tervolin::ValueAxis AxisFor(const MagnitudePlot& plot) {
   return plot.logarithmic ? tervolin::LogarithmicValueAxis(smallest, largest) : tervolin::LinearValueAxis(largest);
 }
 
+// A grey line, leaving the pen black for the labels.
+void PaintGridLine(QPainter& painter, QPointF from, QPointF to) {
+  painter.setPen(kGridGrey);
+  painter.drawLine(from, to);
+  painter.setPen(Qt::black);
+}
+
 QPen CurvePen(const MagnitudeCurve& curve) {
   return QPen(curve.colour, 2, curve.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap);
 }
@@ -91,26 +98,21 @@ void MagnitudeGraph::Paint(QPainter& painter) const {
   PaintLegend(painter, map);
 }
 
-// Grid lines every 10° and at each value tick; the angles every 30° and the tick
-// values labelled outside the frame.
+// Grid lines every 10° and at each value tick, with the angles every 30° and the
+// tick values labelled outside the frame.
 void MagnitudeGraph::PaintGrid(QPainter& painter, const PlotMapping& map) const {
-  const QFontMetricsF metrics(font());
+  const qreal lineHeight = QFontMetricsF(font()).height();
   for (int degrees = 0; degrees <= 180; degrees += kAngleGridStep) {
     const qreal x = map.At(degrees, map.axis.low).x();
-    painter.setPen(kGridGrey);
-    painter.drawLine(QPointF(x, map.frame.top()), QPointF(x, map.frame.bottom()));
+    PaintGridLine(painter, QPointF(x, map.frame.top()), QPointF(x, map.frame.bottom()));
     if (degrees % kAngleTickStep != 0) continue;
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(x - 20, map.frame.bottom() + 3, 40, metrics.height()), Qt::AlignCenter,
-                     QString::number(degrees));
+    painter.drawText(QRectF(x - 20, map.frame.bottom() + 3, 40, lineHeight), Qt::AlignCenter, QString::number(degrees));
   }
   for (const double tick : map.axis.ticks) {
     const qreal y = map.At(0, tick).y();
-    painter.setPen(kGridGrey);
-    painter.drawLine(QPointF(map.frame.left(), y), QPointF(map.frame.right(), y));
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(0, y - metrics.height() / 2, map.frame.left() - 5, metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(tervolin::TickText(map.axis, tick)));
+    PaintGridLine(painter, QPointF(map.frame.left(), y), QPointF(map.frame.right(), y));
+    painter.drawText(QRectF(0, y - lineHeight / 2, map.frame.left() - 5, lineHeight), Qt::AlignRight | Qt::AlignVCenter,
+                     QString::fromStdString(tervolin::TickText(map.axis, tick)));
   }
 }
 

@@ -24,11 +24,12 @@ QString Utf8(const char* text) { return QString::fromUtf8(text); }
 QString Utf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 const char* const kHelp =
-    "曲線の形は、干渉性散乱では形状因子 F(x)、非干渉性散乱では非干渉性散乱関数 S(x) から計算した角度分布で、"
-    "大きさは物質の表の断面積 σ/ρ です（0～180° で積分すると σ/ρ になります）。表の断面積は、形状因子では表せない"
-    "異常散乱も含みます。そのため重い元素の高いエネルギーでは、形状因子から求めた微分断面積の積分より大きくなります"
-    "（xraylib では鉛の 140 keV で干渉性散乱の断面積がその積分より 10 % 大きい）。スペクトルでは各エネルギーの値を"
-    "光子数で重み付けした平均（光子 1 個あたり）です。";
+    "曲線の形は、干渉性散乱では形状因子 F(x)、非干渉性散乱では非干渉性散乱関数 S(x) から計算した"
+    "角度分布で、大きさは物質の表の断面積 σ/ρ です（0～180° で積分すると σ/ρ になります）。"
+    "表の断面積は、形状因子では表せない異常散乱も含みます。そのため重い元素の高いエネルギーでは、"
+    "形状因子から求めた微分断面積の積分より大きくなります（xraylib では鉛の 140 keV で"
+    "干渉性散乱の断面積がその積分より 10 % 大きい）。"
+    "スペクトルでは各エネルギーの値を光子数で重み付けした平均（光子 1 個あたり）です。";
 
 struct Kind {
   const char* title;
@@ -59,15 +60,17 @@ QString Significant(double value) { return QString::number(value, 'g', 4); }
 
 // A row of the table under the graph: the kind, σ/ρ and its share.
 QString SummaryRow(const char* title, double crossSection, double share) {
-  return Utf8("<tr><td>%1</td><td align=right>&nbsp;&nbsp;%2 cm²/g</td><td align=right>&nbsp;&nbsp;%3 %</td></tr>")
-      .arg(Utf8(title), Significant(crossSection), QString::number(share, 'f', 1));
+  const QString cell = QStringLiteral("<td align=right>&nbsp;&nbsp;%1</td>");
+  return QStringLiteral("<tr><td>%1</td>").arg(Utf8(title)) + cell.arg(Significant(crossSection) + Utf8(" cm²/g")) +
+         cell.arg(QString::number(share, 'f', 1) + QStringLiteral(" %")) + QStringLiteral("</tr>");
 }
 
 QString SummaryHtml(const tervolin::ScatteringMagnitudes& m, bool spectral) {
-  const QString heading = spectral ? Utf8("断面積 σ/ρ（スペクトルの光子あたりの平均）と割合") : Utf8("断面積 σ/ρ と割合");
-  return Utf8("<b>%1</b><table>").arg(heading) + SummaryRow(kKinds[0].title, m.coherentCrossSection, m.coherentShare) +
+  const char* heading = spectral ? "断面積 σ/ρ（スペクトルの光子あたりの平均）と割合" : "断面積 σ/ρ と割合";
+  return QStringLiteral("<b>%1</b><table>").arg(Utf8(heading)) +
+         SummaryRow(kKinds[0].title, m.coherentCrossSection, m.coherentShare) +
          SummaryRow(kKinds[1].title, m.incoherentCrossSection, m.incoherentShare) +
-         SummaryRow(kKinds[2].title, m.totalCrossSection, 100.0) + Utf8("</table>");
+         SummaryRow(kKinds[2].title, m.totalCrossSection, 100.0) + QStringLiteral("</table>");
 }
 
 // The three curves in the chosen view: per degree, or per steradian.
@@ -79,6 +82,17 @@ std::vector<MagnitudeCurve> Curves(const tervolin::ScatteringMagnitudes& m, bool
                       Utf8(kind.title), kind.curve == &tervolin::ScatteringMagnitudes::total});
   }
   return curves;
+}
+
+// The curves as drawn, each titled with its unit, as the graphs' tables are written.
+QByteArray CsvBytes(const MagnitudePlot& plot) {
+  std::vector<tervolin::CurveRecord> records;
+  for (const MagnitudeCurve& curve : plot.curves) {
+    const std::string title = QStringLiteral("%1 (%2)").arg(curve.title, plot.unit).toStdString();
+    records.push_back({std::vector<double>(curve.values.begin() + 1, curve.values.end()), {}, {{title, ""}}});
+  }
+  const std::string csv = tervolin::CurvesCsv(tervolin::kAngleAxis, records);
+  return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
 }
 
 }  // namespace
@@ -94,7 +108,13 @@ MagnitudeWindow::MagnitudeWindow(QWidget* parent)
   layout->addWidget(graph_, 1);
   layout->addWidget(summary_);
   layout->addWidget(help);
-  connect(WindowAction(this, "グラフをコピー", QKeySequence::Copy), &QAction::triggered, this, &MagnitudeWindow::CopyPicture);
+  AddActions();
+}
+
+// The menu's items with their keys, in the menu's order, and Shift+F10 for the menu.
+void MagnitudeWindow::AddActions() {
+  connect(WindowAction(this, "グラフをコピー", QKeySequence::Copy), &QAction::triggered, this,
+          &MagnitudeWindow::CopyPicture);
   connect(WindowAction(this, "グラフを保存…", QKeySequence::Save), &QAction::triggered, this,
           &MagnitudeWindow::SaveWithDialog);
   logarithmic_ = WindowAction(this, "縦軸を対数で表示", QKeySequence(Qt::CTRL | Qt::Key_L), true);
@@ -106,11 +126,10 @@ MagnitudeWindow::MagnitudeWindow(QWidget* parent)
   connect(menuKey_, &QAction::triggered, this, &MagnitudeWindow::ShowMenuAtGraph);
 }
 
-void MagnitudeWindow::ShowMagnitudes(const tervolin::CurveLabel& subject, const tervolin::ScatteringMagnitudes& magnitudes,
-                                     bool spectral) {
+void MagnitudeWindow::ShowMagnitudes(const tervolin::CurveLabel& subject,
+                                     const tervolin::ScatteringMagnitudes& magnitudes, bool spectral) {
   subject_ = subject;
   magnitudes_ = magnitudes;
-  spectral_ = spectral;
   summary_->setText(SummaryHtml(magnitudes, spectral));
   Redraw();
 }
@@ -122,7 +141,9 @@ void MagnitudeWindow::ShowProblem(const tervolin::CurveLabel& subject, const std
   Redraw();
 }
 
-QString MagnitudeWindow::SummaryText() const { return QTextDocumentFragment::fromHtml(summary_->text()).toPlainText(); }
+QString MagnitudeWindow::SummaryText() const {
+  return QTextDocumentFragment::fromHtml(summary_->text()).toPlainText();
+}
 
 void MagnitudeWindow::Redraw() {
   const bool perSolidAngle = perSolidAngle_->isChecked();
@@ -135,25 +156,20 @@ void MagnitudeWindow::Redraw() {
 
 void MagnitudeWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(graph_->Picture()); }
 
-// The table holds the curves as drawn, each titled with its unit.
 QByteArray MagnitudeWindow::FileContents(GraphFileType type) const {
   const auto paint = [this](QPainter& painter) { graph_->PaintOn(painter); };
   switch (type) {
     case GraphFileType::kSvg: return SvgBytes(graph_->size(), windowTitle(), paint);
     case GraphFileType::kPdf: return PdfBytes(graph_->size(), windowTitle(), paint);
     case GraphFileType::kPng: return PngBytes(graph_->Picture());
-    case GraphFileType::kCsv: break;
+    case GraphFileType::kCsv: return CsvBytes(graph_->Plot());
   }
-  std::vector<tervolin::CurveRecord> records;
-  for (const MagnitudeCurve& curve : graph_->Plot().curves) {
-    const std::string title = (curve.title + Utf8(" (%1)").arg(graph_->Plot().unit)).toStdString();
-    records.push_back({std::vector<double>(curve.values.begin() + 1, curve.values.end()), {}, {{title, ""}}});
-  }
-  const std::string csv = tervolin::CurvesCsv(tervolin::kAngleAxis, records);
-  return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
+  return {};
 }
 
-bool MagnitudeWindow::SaveAs(const QString& path, GraphFileType type) { return SaveOrWarn(this, path, FileContents(type)); }
+bool MagnitudeWindow::SaveAs(const QString& path, GraphFileType type) {
+  return SaveOrWarn(this, path, FileContents(type));
+}
 
 void MagnitudeWindow::SaveWithDialog() {
   tervolin::CurveLabel label{{"散乱の大きさ", ""}};

@@ -53,6 +53,7 @@ class MagnitudeWindow : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void AddActions();
   void Redraw();
   void ShowMenuAtGraph();
   void ShowMenu(QPoint globalPosition);
@@ -64,7 +65,6 @@ class MagnitudeWindow : public QWidget {
   QAction* menuKey_;  // Shift+F10, which opens the menu it is not in
   tervolin::CurveLabel subject_;
   std::optional<tervolin::ScatteringMagnitudes> magnitudes_;
-  bool spectral_ = false;
 };
 
 }  // namespace tervolin::ui
