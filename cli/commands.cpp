@@ -64,14 +64,17 @@ std::string Materials(const Invocation& invocation) {
   return TableText(format, {"name", "alias"}, rows);
 }
 
-// The curves, the totals on standard error; with --totals the totals alone.
+// The curves, the totals on standard error; with --totals the totals alone, as a
+// table when a --format is given.
 std::string Compare(const Invocation& invocation) {
   const std::string& material = Required(invocation, "--material");
   const EnergyRequest energy = MakeEnergyRequest(invocation);
   const Format format = OutputFormat(invocation, false);
   EnterData(invocation);
   const ScatteringMagnitudes magnitudes = CalculateMagnitudes(energy, ListName(material));
-  if (invocation.Has("--totals")) return MagnitudeTotalsText(magnitudes);
+  if (invocation.Has("--totals")) {
+    return invocation.Has("--format") ? MagnitudeTotalsTable(magnitudes, format) : MagnitudeTotalsText(magnitudes);
+  }
   std::cerr << MagnitudeTotalsText(magnitudes);
   return MagnitudeCurvesText(magnitudes, format, invocation.Has("--per-solid-angle"));
 }

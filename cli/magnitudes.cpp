@@ -61,4 +61,12 @@ std::string MagnitudeTotalsText(const ScatteringMagnitudes& m) {
          "total: " + ShortestText(m.totalCrossSection) + " cm2/g\n";
 }
 
+std::string MagnitudeTotalsTable(const ScatteringMagnitudes& m, Format format) {
+  const std::vector<Row> rows{
+      {"coherent", ShortestText(m.coherentCrossSection), ShortestText(m.coherentShare)},
+      {"incoherent", ShortestText(m.incoherentCrossSection), ShortestText(m.incoherentShare)},
+      {"total", ShortestText(m.totalCrossSection), "100"}};
+  return TableText(format, {"scattering", "cross_section_cm2_per_g", "share_percent"}, rows);
+}
+
 }  // namespace tervolin::cli

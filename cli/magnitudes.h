@@ -20,4 +20,7 @@ std::string MagnitudeCurvesText(const ScatteringMagnitudes& magnitudes, Format f
 // "coherent: 0.0139 cm2/g, 7.29 %" and the same for incoherent, then the total.
 std::string MagnitudeTotalsText(const ScatteringMagnitudes& magnitudes);
 
+// The same as a table: scattering, cross_section_cm2_per_g, share_percent.
+std::string MagnitudeTotalsTable(const ScatteringMagnitudes& magnitudes, Format format);
+
 }  // namespace tervolin::cli

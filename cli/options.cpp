@@ -22,7 +22,7 @@ constexpr std::array kOptions{
     OptionSpec{"--cu", "MM", kForSpectrumUsers, "added copper filter, mm (0)"},
     OptionSpec{"--free-electron", "", kForAngles, "the free electron's curve: Thomson or Klein-Nishina"},
     OptionSpec{"--per-solid-angle", "", kForAngles | kForCompare, "per unit solid angle instead of per unit angle"},
-    OptionSpec{"--totals", "", kForCompare, "print the cross sections and their shares instead of the curves"},
+    OptionSpec{"--totals", "", kForCompare, "the cross sections and shares instead of the curves (--format: a table)"},
     OptionSpec{"--figures", "", kForSpectrum, "print the beam's mean and effective energy, HVL1, HVL2 and homogeneity"},
     OptionSpec{"--format", "csv|tsv|dat", kForAll, "output format (csv; dat only for spectrum)"},
     OptionSpec{"--output", "FILE", kForAll, "write to FILE instead of standard output"},

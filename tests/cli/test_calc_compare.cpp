@@ -66,6 +66,12 @@ TEST(CalcCompare, PerSolidAngleAndSpectrumNameTheirUnitAndTellTheirTotals) {
   EXPECT_TRUE(run.out.starts_with("theta_deg\tcoherent_cm2_per_g_per_sr\tincoherent_cm2_per_g_per_sr\ttotal_cm2_per_g_per_sr\n"));
   EXPECT_TRUE(run.err.starts_with("coherent: ")) << run.err;
   EXPECT_NE(run.err.find(" cm2/g, "), std::string::npos);
+  const CalcRun table = Compare({"--material", "water", "--kv", "100", "--totals", "--format", "csv"});
+  const auto rows = TableRows(table.out);
+  ASSERT_EQ(rows.size(), 3u) << table.out;
+  EXPECT_TRUE(table.out.starts_with("scattering,cross_section_cm2_per_g,share_percent\ncoherent,"));
+  EXPECT_NEAR(FieldValue(rows[0][1]) + FieldValue(rows[1][1]), FieldValue(rows[2][1]), 1e-15);
+  EXPECT_NEAR(FieldValue(rows[0][2]) + FieldValue(rows[1][2]), 100.0, 1e-12);
 }
 
 }  // namespace
