@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <filesystem>
+#include <iostream>
 
 #include "cli/calculation.h"
 #include "cli/data_folder.h"
+#include "cli/magnitudes.h"
 #include "cli/table_text.h"
 #include "data/material_catalogue.h"
 #include "data/spectrum_file.h"
@@ -79,6 +81,21 @@ std::string Materials(const Invocation& invocation) {
   return TableText(format, {"name", "alias"}, rows);
 }
 
+// The curves, the totals on standard error; with --totals the totals alone, as a
+// table when a --format is given.
+std::string Compare(const Invocation& invocation) {
+  const std::string& material = Required(invocation, "--material");
+  const EnergyRequest energy = MakeEnergyRequest(invocation);
+  const Format format = OutputFormat(invocation, false);
+  EnterData(invocation);
+  const ScatteringMagnitudes magnitudes = CalculateMagnitudes(energy, ListName(material));
+  if (invocation.Has("--totals")) {
+    return invocation.Has("--format") ? MagnitudeTotalsTable(magnitudes, format) : MagnitudeTotalsText(magnitudes);
+  }
+  std::cerr << MagnitudeTotalsText(magnitudes);
+  return MagnitudeCurvesText(magnitudes, format, invocation.Has("--per-solid-angle"));
+}
+
 }  // namespace
 
 std::string RunCommand(const Invocation& invocation) {
@@ -86,6 +103,7 @@ std::string RunCommand(const Invocation& invocation) {
     case Command::Angles: return Angles(invocation);
     case Command::Spectrum: return Spectrum(invocation);
     case Command::Materials: return Materials(invocation);
+    case Command::Compare: return Compare(invocation);
   }
   return {};
 }

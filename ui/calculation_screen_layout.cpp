@@ -15,6 +15,7 @@
 #include "core/graph_layout.h"
 #include "ui/fonts.h"
 #include "ui/angle_view_actions.h"
+#include "ui/magnitude_action.h"
 #include "ui/graph_tools.h"
 #include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
@@ -107,6 +108,8 @@ void BuildGraph(Form4& f) {
   auto* tools = new GraphTools(*f.Picture1, tervolin::kAngleGraphLayout);
   f.Views = new AngleViewActions(f);
   f.Views->AddTo(tools->Menu());
+  f.Magnitudes = new MagnitudeAction(f);
+  f.Magnitudes->AddTo(tools->Menu());
   tools->SetReadOutExtra([](int index) {
     return tervolin::ViewReadOutLines(tervolin::GraphViews().Curves(), index);
   });

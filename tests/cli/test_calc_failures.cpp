@@ -54,12 +54,18 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
        "--material \"gold\" is not a material of the data folder"},
       {{"angles", "--scattering", "coherent", "--material", "iron", "--energy", "30", "--inherent", "2"},
        "--energy and --inherent exclude each other"},
+      {{"compare", "--material", "water", "--energy", "150.5"},
+       "--energy 150.5 is outside the cross-section table, 0.5 to 150 keV"},
+      {{"compare", "--material", "water", "--energy", "0.4"}, "--energy 0.4 is outside the cross-section table"},
+      {{"compare", "--energy", "60"}, "--material is missing"},
+      {{"compare", "--material", "water", "--energy", "60", "--scattering", "coherent"},
+       "--scattering does not apply to the compare command"},
   };
   for (const UsageCase& c : cases) {
     const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR);
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_TRUE(run.err.starts_with("tervolin-calc: " + c.message)) << run.err;
-    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials [OPTIONS]  (tervolin-calc --help)\n"))
+    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials|compare [OPTIONS]  (tervolin-calc --help)\n"))
         << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
     EXPECT_EQ(run.out, "");
