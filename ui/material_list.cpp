@@ -18,11 +18,13 @@ void AddEntry(QListWidget& list, const tervolin::MaterialEntry& material) {
                                           : item->text() + " (" + QString::fromStdString(material.alias) + ")");
 }
 
+// The list scrolls its current entry into view when it is next shown. Scrolling it now,
+// while the screen is hidden, would lay the entries out for a width without the scroll
+// bar, and a long name wrapped into more lines would overlap the entry below it.
 void Choose(QListWidget& list, const QString& name) {
   const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
   if (name.isEmpty() || found.isEmpty()) return;
   list.setCurrentItem(found.first());
-  list.scrollToItem(found.first());
 }
 
 }  // namespace

@@ -34,6 +34,23 @@ QImage Graph(const Form4& f) {
   return AtLogicalSize(f.Picture1->RetainedImage());
 }
 
+// Each entry stands below the one before it, whatever lines its name wraps into,
+// and the chosen one, if any, is in view.
+void CheckListShown(const QListWidget& list) {
+  QCoreApplication::processEvents();
+  for (int row = 1; row < list.count(); ++row)
+    QVERIFY2(list.visualItemRect(list.item(row - 1)).bottom() < list.visualItemRect(list.item(row)).top(),
+             qPrintable(list.item(row)->text()));
+  if (const QListWidgetItem* chosen = list.currentItem())
+    QVERIFY(list.viewport()->rect().contains(list.visualItemRect(chosen)));
+}
+
+// A material with water's tables under another name.
+void AddMaterial(const fs::path& folder, const std::string& name) {
+  fs::copy_file(folder / "水.xfs", folder / (name + ".xfs"));
+  fs::copy_file(folder / "水.csv", folder / (name + ".csv"));
+}
+
 QStringList SelectedEntries(const QListWidget& list) {
   QStringList entries;
   for (const QListWidgetItem* item : list.selectedItems()) entries.append(item->text());
@@ -77,20 +94,21 @@ class MaterialListTest : public QObject {
 
   // Each opening by 次へ進む reads XFS_Data again: a material copied in meanwhile is
   // listed after the shipped ones and by name (without its .csv it is left out); one
-  // removed is no longer offered, and the chosen one stays chosen only while it is there.
+  // removed is no longer offered, and the chosen one stays chosen, in view, only while
+  // it is there.
   void listShowsWhatTheFolderHoldsAtEachOpening() {
     const fs::path folder = workspace_->Scratch().path() / "XFS_Data";
     Form4& f = OpenCalculationScreen(tervolin::kCoherent);
     const QStringList shipped = Entries(*f.List1);
-    for (const char* name : {"重水", "Zirconia"}) {
-      fs::copy_file(folder / "水.xfs", folder / (std::string(name) + ".xfs"));
-      fs::copy_file(folder / "水.csv", folder / (std::string(name) + ".csv"));
-    }
+    for (const char* name : {"重水", "Zirconia"}) AddMaterial(folder, name);
     fs::copy_file(folder / "水.xfs", folder / "欠損.xfs");
     QCOMPARE(Entries(*f.List1), shipped);
 
+    ClickMaterial(f.List1, "ガドリニウム酸硫化物");  // wraps into three lines
     ReopenCalculationScreen(f, tervolin::kIncoherent);
     QCOMPARE(Entries(*f.List1), shipped + Utf8("Zirconia 重水").split(' '));
+    QCOMPARE(SelectedEntries(*f.List1), QStringList(Utf8("ガドリニウム酸硫化物")));
+    CheckListShown(*f.List1);
     f.Text1->setText(QStringLiteral("30"));
     ClickMaterial(f.List1, "重水");
     QTest::mouseClick(f.Command1, Qt::LeftButton);
@@ -98,13 +116,19 @@ class MaterialListTest : public QObject {
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
 
     fs::remove(folder / "Zirconia.xfs");
+    QStringList added;
+    for (const char* name : {"A0", "A1", "A2", "A3", "A4", "A5", "A6", "A7"}) {
+      AddMaterial(folder, name);
+      added.append(name);
+    }
     ReopenCalculationScreen(f, tervolin::kCoherent);
-    QCOMPARE(Entries(*f.List1), shipped + QStringList(Utf8("重水")));
+    QCOMPARE(Entries(*f.List1), shipped + added + QStringList(Utf8("重水")));
     QCOMPARE(SelectedEntries(*f.List1), QStringList(Utf8("重水")));
+    CheckListShown(*f.List1);
 
     fs::remove(folder / "重水.csv");
     ReopenCalculationScreen(f, tervolin::kCoherent);
-    QCOMPARE(Entries(*f.List1), shipped);
+    QCOMPARE(Entries(*f.List1), shipped + added);
     QVERIFY(SelectedEntries(*f.List1).isEmpty());
     f.Text1->setText(QStringLiteral("30"));
     QTest::mouseClick(f.Command1, Qt::LeftButton);
