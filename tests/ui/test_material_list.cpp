@@ -116,11 +116,8 @@ class MaterialListTest : public QObject {
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
 
     fs::remove(folder / "Zirconia.xfs");
-    QStringList added;
-    for (const char* name : {"A0", "A1", "A2", "A3", "A4", "A5", "A6", "A7"}) {
-      AddMaterial(folder, name);
-      added.append(name);
-    }
+    const QStringList added = QStringLiteral("A0 A1 A2 A3 A4 A5 A6 A7").split(' ');  // before 重水
+    for (const QString& name : added) AddMaterial(folder, name.toStdString());
     ReopenCalculationScreen(f, tervolin::kCoherent);
     QCOMPARE(Entries(*f.List1), shipped + added + QStringList(Utf8("重水")));
     QCOMPARE(SelectedEntries(*f.List1), QStringList(Utf8("重水")));
