@@ -1,6 +1,6 @@
 // The calculation screen's material list: what the working directory's XFS_Data
-// holds, read at each opening of the screen, in a list of fixed size that scrolls; and the
-// tissues drawn from the shipped tables.
+// holds, read at each opening of the screen, in a list of fixed size that scrolls;
+// and the tissues drawn from the shipped tables.
 
 #include <QLineEdit>
 #include <QListWidget>
