@@ -11,6 +11,12 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
 
+# A compiler cache, where the machine has one, serves every checkout of the same
+# sources: paths below the checkout are hashed relative to it.
+if command -v ccache >/dev/null && [[ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ]]; then
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$root"
+fi
+
 build="${TERVOLIN_BUILD_DIR:-$root/build}"
 sanitized="${TERVOLIN_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 
