@@ -3,21 +3,21 @@
 // them: the attenuation table as at start-up, the spectrum as its compute button,
 // the material's tables and the distribution as the calculation screen's. The data
 // files are read from the working directory. Each throws RunFailure on a data-file
-// problem, an arithmetic failure or any warning the library raises.
+// problem or on the problem the library returns.
 
 #include "cli/requests.h"
 #include "core/beam_figures.h"
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 
 namespace tervolin::cli {
 
 extern const char* const kCannotCalculate;  // "cannot calculate"
 
-EnergyTable CalculateSpectrumFluence(const SpectrumTexts& texts);
+EnergyTable CalculateSpectrumFluence(const TubeSettings& settings);
 
 // The spectrum's beam figures. Without a usable "MuenAir.dat" the figures that need
 // it are missing, and the reason goes to standard error.
-BeamFigures CalculateBeamFigures(const SpectrumTexts& texts);
+BeamFigures CalculateBeamFigures(const TubeSettings& settings);
 
 // `material` must be a list name of the data folder.
 AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material);

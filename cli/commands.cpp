@@ -43,11 +43,11 @@ std::string Angles(const Invocation& invocation) {
 }
 
 std::string Spectrum(const Invocation& invocation) {
-  const SpectrumTexts texts = SpectrumRequest(invocation);
+  const TubeSettings settings = SpectrumRequest(invocation);
   const Format format = OutputFormat(invocation, true);
   EnterData(invocation);
-  if (invocation.Has("--figures")) return FormatBeamFigures(CalculateBeamFigures(texts));
-  const EnergyTable fluence = CalculateSpectrumFluence(texts);
+  if (invocation.Has("--figures")) return FormatBeamFigures(CalculateBeamFigures(settings));
+  const EnergyTable fluence = CalculateSpectrumFluence(settings);
   if (format == Format::Dat) return SpectrumFileText(fluence);
   std::vector<Row> rows;
   for (int n = 1; n <= kEnergyBins; ++n) rows.push_back({ShortestText(BinEnergy(n)), ShortestText(fluence[n])});

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/shared_state.h"
+#include "core/tables.h"
 
 namespace tervolin {
 
@@ -43,8 +43,9 @@ std::optional<double> AluminiumThicknessFor(const EnergyTable& kerma, const Ener
 // aluminium column above its K edge. Nothing outside that column's range.
 std::optional<double> EffectiveEnergy(const EnergyTable& muAluminium, double hvl1Mm);
 
-// All five figures of a spectrum, with μ_Al and (μen/ρ)_air from the shared state.
-BeamFigures ComputeBeamFigures(const EnergyTable& fluence);
+// All five figures of a spectrum, with μ_Al (1/cm) and (μen/ρ)_air; without a read
+// air table only the mean energy, and the reason for the others' absence.
+BeamFigures ComputeBeamFigures(const EnergyTable& fluence, const EnergyTable& muAluminium, const AirTable& air);
 
 // The five lines "mean energy: 48.12 keV", "effective energy: 37.85 keV",
 // "HVL1: 3.641 mm Al", "HVL2: 4.902 mm Al", "homogeneity coefficient: 0.743",

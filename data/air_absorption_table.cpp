@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
+
 #include "data/item_reader.h"
 
 namespace tervolin {
@@ -22,24 +23,22 @@ int FirstUnusableRecord(const std::vector<double>& items) {
 
 }  // namespace
 
-std::optional<std::string> LoadAirAbsorptionTable() {
-  SharedState& state = Shared();
+AirTableRead LoadAirAbsorptionTable() {
   const ItemsRead read =
       ReadItemsFromFile(kAirAbsorptionFileName, kEnergyBins * kFieldsPerRecord, kAirAbsorptionFileName);
   if (read.failure) {
-    state.MuenAirStatus = read.failure->problem == ReadProblem::CannotOpen ? kAirTableMissing : kAirTableUnusable;
-    return DescribeReadFailure(*read.failure);
+    const bool missing = read.failure->problem == ReadProblem::CannotOpen;
+    return {{missing ? kAirTableMissing : kAirTableUnusable, {}}, DescribeReadFailure(*read.failure)};
   }
   if (const int record = FirstUnusableRecord(read.items); record != 0) {
-    state.MuenAirStatus = kAirTableUnusable;
-    return std::string("ファイル「") + kAirAbsorptionFileName + "」の " + std::to_string(record) +
-           " 番目の係数が正の数ではありません";
+    return {{kAirTableUnusable, {}}, std::string("ファイル「") + kAirAbsorptionFileName + "」の " +
+                                         std::to_string(record) + " 番目の係数が正の数ではありません"};
   }
+  AirTableRead result{{kAirTableRead, {}}, std::nullopt};
   for (int n = 1; n <= kEnergyBins; ++n) {
-    state.MuenAir[n] = read.items[static_cast<std::size_t>(n - 1) * kFieldsPerRecord + 1];
+    result.table.muen[n] = read.items[static_cast<std::size_t>(n - 1) * kFieldsPerRecord + 1];
   }
-  state.MuenAirStatus = kAirTableRead;
-  return std::nullopt;
+  return result;
 }
 
 }  // namespace tervolin

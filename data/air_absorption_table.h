@@ -7,13 +7,18 @@
 #include <optional>
 #include <string>
 
+#include "core/tables.h"
+
 namespace tervolin {
 
 inline constexpr const char* kAirAbsorptionFileName = "MuenAir.dat";
 
-// Reads the table into MuenAir and sets MuenAirStatus: read, or unusable when the
-// file is there but damaged or holds a coefficient that is not positive (MuenAir
-// then stays as it was). Returns a one-line description of the failure, or nothing.
-[[nodiscard]] std::optional<std::string> LoadAirAbsorptionTable();
+struct AirTableRead {
+  AirTable table;                      // status read, missing, or unusable when the file is
+                                       // there but damaged or holds a coefficient not positive
+  std::optional<std::string> failure;  // a one-line description of the failure
+};
+
+[[nodiscard]] AirTableRead LoadAirAbsorptionTable();
 
 }  // namespace tervolin

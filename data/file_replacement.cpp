@@ -4,6 +4,7 @@
 #include <string>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tervolin {
@@ -64,6 +65,13 @@ std::optional<FileReplacementFailure> ReplaceFileContents(const fs::path& file, 
     return FileReplacementFailure{FileReplacementFailure::Replace, error};
   }
   return std::nullopt;
+}
+
+int WriteRefusal(const fs::path& file) {
+  if (::access(file.c_str(), W_OK) != 0) return errno;
+  struct stat status {};
+  if (::stat(file.c_str(), &status) != 0) return errno;
+  return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ? EACCES : 0;
 }
 
 }  // namespace tervolin

@@ -21,6 +21,11 @@ struct FileReplacementFailure {
 [[nodiscard]] std::optional<FileReplacementFailure> ReplaceFileContents(const std::filesystem::path& file,
                                                                         std::string_view text);
 
+// Whether the file exists and is the user's to change: writing must be granted, and
+// the file must not be marked read-only for everyone (which the superuser's access
+// check overlooks). 0, or the error number that says why not.
+int WriteRefusal(const std::filesystem::path& file);
+
 // Writes the whole text to a descriptor; false with errno set on failure.
 bool WriteAllTo(int fd, std::string_view text);
 

@@ -5,9 +5,6 @@
 #include <cstring>
 #include <string_view>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "data/file_replacement.h"
 
 namespace tervolin {
@@ -19,16 +16,6 @@ namespace fs = std::filesystem;
 // "ファイル「name」<what>（reason）", the reason from the error number.
 std::string Describe(const fs::path& file, const char* what, int error) {
   return std::string("ファイル「") + file.string() + "」" + what + "（" + std::strerror(error) + "）";
-}
-
-// Whether the file exists and is the user's to change: access() must grant writing,
-// and the file must not be marked read-only for everyone (which access() overlooks
-// for the superuser). 0, or the error number that says why not.
-int WriteRefusal(const fs::path& file) {
-  if (::access(file.c_str(), W_OK) != 0) return errno;
-  struct stat status {};
-  if (::stat(file.c_str(), &status) != 0) return errno;
-  return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ? EACCES : 0;
 }
 
 }  // namespace
@@ -65,7 +52,8 @@ std::string SpectrumFileText(const EnergyTable& fluence) {
 }
 
 std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence) {
-  if (::access(file.c_str(), F_OK) == 0) {
+  std::error_code error;
+  if (fs::exists(file, error)) {
     if (const int refusal = WriteRefusal(file); refusal != 0) {
       return Describe(file, "は書き換えられません", refusal);
     }
@@ -78,7 +66,9 @@ std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyT
 
 void DeleteSpectrumFile(const fs::path& file) {
   if (WriteRefusal(file) != 0) return;  // absent, or not the user's to change
-  ::unlink(file.c_str());
+  std::error_code ignored;
+  if (fs::is_directory(fs::symlink_status(file, ignored))) return;  // a folder is no spectrum file
+  fs::remove(file, ignored);
 }
 
 }  // namespace tervolin

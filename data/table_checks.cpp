@@ -3,8 +3,6 @@
 #include <cmath>
 #include <span>
 
-#include "data/attenuation_table.h"
-#include "data/scatterer_data.h"
 
 namespace tervolin {
 

@@ -2,6 +2,7 @@
 // The calculation screen: energy mode, material and curve colour, the calculate,
 // clear and return buttons, and the angular distribution graph.
 
+#include "core/tables.h"
 #include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
@@ -31,8 +32,8 @@ class Form4 : public ScreenWindow, public SingleInstance<Form4> {
   void Form4_Option4_Click();
   void Form4_Option5_Click();
 
-  // True while a distribution is being computed (its event dispatch may run clicks).
-  bool IsCalculating() const { return calculating_; }
+  // The graph with nothing but its axes and frame.
+  void ClearGraph();
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
@@ -57,12 +58,11 @@ class Form4 : public ScreenWindow, public SingleInstance<Form4> {
 
  protected:
   void FormUnload() override;  // Form4_Form_Unload
-  bool CanCloseNow() const override { return !calculating_; }
 
  private:
   friend class ScreenSlot<Form4>;
   Form4();
-  bool calculating_ = false;
+  void DrawChosenCurve(const tervolin::MaterialTables& material);
 };
 
 }  // namespace tervolin::ui

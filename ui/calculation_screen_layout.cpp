@@ -8,24 +8,25 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/user_coordinates.h"
+#include "graphs/user_coordinates.h"
 #include "data/material_catalogue.h"
 #include "ui/controls.h"
-#include "core/angle_graph_views.h"
-#include "core/graph_layout.h"
+#include "graphs/angle_graph_views.h"
+#include "graphs/graph_layout.h"
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 #include "ui/angle_view_actions.h"
 #include "ui/graph_tools.h"
 #include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
+#include "ui/session.h"
 
 namespace tervolin::ui {
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-QFont Meiryo(double points) { return ScreenFont(U("メイリオ"), points); }
-QFont Times(double points) { return ScreenFont(U("Times New Roman"), points); }
+QFont Meiryo(double points) { return ScreenFont(Utf8("メイリオ"), points); }
+QFont Times(double points) { return ScreenFont(Utf8("Times New Roman"), points); }
 
 const QColor kCaptionRed{255, 0, 0};
 const QColor kCaptionDarkGreen{0, 128, 0};
@@ -38,21 +39,21 @@ constexpr int kHeadingRightTwips = 8400 + 1575;
 constexpr int kHeadingLeftTwips = 6120;  // free space back to the graph's left edge
 
 void BuildHeadings(Form4& f) {
-  f.Label4 = MakeLabel(&f, "Label4", U("光子エネルギーおよび散乱体物質の設定"), 360, 360,
+  f.Label4 = MakeLabel(&f, "Label4", Utf8("光子エネルギーおよび散乱体物質の設定"), 360, 360,
                        Meiryo(14.25), kLabelBlue);
   f.Label20 = MakeLabel(&f, "Label20", QString(), 0, 240, Meiryo(15.75), kLabelBlue);
   f.Label20->setAlignment(Qt::AlignRight | Qt::AlignTop);
   f.Label20->setGeometry(TwipsRect(kHeadingLeftTwips, 240, kHeadingRightTwips - kHeadingLeftTwips, 465));
-  f.Label1 = MakeLabel(&f, "Label1", U("散乱角度の確率密度分布"), 10200, 240, Meiryo(15.75), kLabelBlue);
+  f.Label1 = MakeLabel(&f, "Label1", Utf8("散乱角度の確率密度分布"), 10200, 240, Meiryo(15.75), kLabelBlue);
 }
 
 void BuildEnergyFrame(Form4& f) {
-  f.Frame1 = MakeFrame(&f, "Frame1", U(" 光子エネルギー "), TwipsRect(720, 1080, 2655, 3135), f.font());
-  f.Option1 = MakeOption(f.Frame1, "Option1", U("単一エネルギー"), TwipsRect(240, 480, 2175, 375), f.font());
+  f.Frame1 = MakeFrame(&f, "Frame1", Utf8(" 光子エネルギー "), TwipsRect(720, 1080, 2655, 3135), f.font());
+  f.Option1 = MakeOption(f.Frame1, "Option1", Utf8("単一エネルギー"), TwipsRect(240, 480, 2175, 375), f.font());
   f.Text1 = MakeTextBox(f.Frame1, "Text1", TwipsRect(600, 960, 1095, 495), Times(14.25));
-  f.Label3 = MakeLabel(f.Frame1, "Label3", U("keV"), 1800, 1080, Times(14.25));
-  f.Option2 = MakeOption(f.Frame1, "Option2", U("スペクトルＸ線"), TwipsRect(240, 1680, 2175, 375), f.font());
-  f.Command2 = MakeButton(f.Frame1, "Command2", U("スペクトル計算"), TwipsRect(480, 2160, 1815, 615),
+  f.Label3 = MakeLabel(f.Frame1, "Label3", Utf8("keV"), 1800, 1080, Times(14.25));
+  f.Option2 = MakeOption(f.Frame1, "Option2", Utf8("スペクトルＸ線"), TwipsRect(240, 1680, 2175, 375), f.font());
+  f.Command2 = MakeButton(f.Frame1, "Command2", Utf8("スペクトル計算"), TwipsRect(480, 2160, 1815, 615),
                           Meiryo(11.25), kButtonYellow);
   f.Option1->setChecked(true);
   // Single energy is selected, so there is no spectrum to open yet.
@@ -60,7 +61,7 @@ void BuildEnergyFrame(Form4& f) {
 }
 
 void BuildMaterialList(Form4& f) {
-  f.Label2 = MakeLabel(&f, "Label2", U("散乱体"), 4080, 1080, f.font());
+  f.Label2 = MakeLabel(&f, "Label2", Utf8("散乱体"), 4080, 1080, f.font());
   f.List1 = new QListWidget(&f);
   f.List1->setObjectName("List1");
   f.List1->setGeometry(TwipsRect(3840, 1560, 1335, 2580));
@@ -79,20 +80,20 @@ void BuildMaterialList(Form4& f) {
 }
 
 void BuildColourFrame(Form4& f) {
-  f.Frame2 = MakeFrame(&f, "Frame2", U(" 描画色 "), TwipsRect(720, 4440, 4455, 1095), f.font());
-  f.Option3 = MakeOption(f.Frame2, "Option3", U("赤色"), TwipsRect(360, 480, 975, 360), f.font(), kCaptionRed);
-  f.Option4 = MakeOption(f.Frame2, "Option4", U("濃緑色"), TwipsRect(1680, 480, 1095, 375), f.font(),
+  f.Frame2 = MakeFrame(&f, "Frame2", Utf8(" 描画色 "), TwipsRect(720, 4440, 4455, 1095), f.font());
+  f.Option3 = MakeOption(f.Frame2, "Option3", Utf8("赤色"), TwipsRect(360, 480, 975, 360), f.font(), kCaptionRed);
+  f.Option4 = MakeOption(f.Frame2, "Option4", Utf8("濃緑色"), TwipsRect(1680, 480, 1095, 375), f.font(),
                          kCaptionDarkGreen);
-  f.Option5 = MakeOption(f.Frame2, "Option5", U("青色"), TwipsRect(3120, 480, 975, 360), f.font(), kCaptionBlue);
+  f.Option5 = MakeOption(f.Frame2, "Option5", Utf8("青色"), TwipsRect(3120, 480, 975, 360), f.font(), kCaptionBlue);
   f.Option3->setChecked(true);
 }
 
 void BuildButtons(Form4& f) {
-  f.Command1 = MakeButton(&f, "Command1", U("計算・描画"), TwipsRect(720, 5880, 2055, 615), f.font(),
+  f.Command1 = MakeButton(&f, "Command1", Utf8("計算・描画"), TwipsRect(720, 5880, 2055, 615), f.font(),
                           kButtonYellow);
-  f.Command4 = MakeButton(&f, "Command4", U("グラフ消去"), TwipsRect(3120, 5880, 2055, 615), f.font(),
+  f.Command4 = MakeButton(&f, "Command4", Utf8("グラフ消去"), TwipsRect(3120, 5880, 2055, 615), f.font(),
                           kButtonYellow);
-  f.Command3 = MakeButton(&f, "Command3", U("終了して初期画面に戻る"), TwipsRect(1080, 6840, 3615, 495),
+  f.Command3 = MakeButton(&f, "Command3", Utf8("終了して初期画面に戻る"), TwipsRect(1080, 6840, 3615, 495),
                           Meiryo(11.25), kButtonCyan);
 }
 
@@ -105,10 +106,10 @@ void BuildGraph(Form4& f) {
   f.Picture1->move(TwipsToPixels(6120), TwipsToPixels(840));
   f.Picture1->setFocusPolicy(Qt::TabFocus);
   auto* tools = new GraphTools(*f.Picture1, tervolin::kAngleGraphLayout);
-  f.Views = new AngleViewActions(f);
+  f.Views = new AngleViewActions(f, *f.Picture1);
   f.Views->AddTo(tools->Menu());
   tools->SetReadOutExtra([](int index) {
-    return tervolin::ViewReadOutLines(tervolin::GraphViews().Curves(), index);
+    return tervolin::ViewReadOutLines(TheSession().graphViews.Curves(), index);
   });
 }
 
@@ -144,7 +145,7 @@ void ConnectHandlers(Form4& f) {
 
 }  // namespace
 
-Form4::Form4() : ScreenWindow(U("散乱角度の確率密度分布"), 15420, 7635, Frame::FixedDialog) {
+Form4::Form4() : ScreenWindow(Utf8("散乱角度の確率密度分布"), 15420, 7635, Frame::FixedDialog) {
   setWindowIcon(RoadSignIcon());
   setFont(Meiryo(12));
   BuildHeadings(*this);

@@ -6,9 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/angle_graph.h"
-#include "core/palette.h"
-#include "core/shared_state.h"
+#include "graphs/palette.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/start_screen.h"
@@ -16,6 +14,8 @@
 #include "ui/data_source_screen.h"
 #include "ui/method_screen.h"
 #include "ui/picture_surface.h"
+#include "ui/qt_text.h"
+#include "ui/session.h"
 
 namespace tervolin::ui {
 
@@ -42,8 +42,6 @@ const ProcedureLine kProcedure[] = {
 };
 
 QRect Twips(const QRect& r) { return TwipsRect(r.left(), r.top(), r.width(), r.height()); }
-
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 void HideDataSource() {
   if (Form6* source = Form6::Existing()) source->HideScreen();
@@ -104,20 +102,18 @@ void ExplanationScreen::GoToCalculation() {
 // an empty energy field and a graph with nothing but its axes and frame. The
 // material list keeps its selection.
 void ExplanationScreen::PrepareCalculationScreen() {
-  tervolin::SharedState& state = tervolin::Shared();
+  Session& session = TheSession();
   Form4& calculation = Form4::Instance();
-  state.ScatterType = layout_.scatterType;
+  session.scatter = layout_.scatter;
   calculation.Label20->setText(Utf8(layout_.calculationHeading));
   calculation.Option1->setChecked(true);
-  state.EnergyMode = tervolin::kSingleEnergy;
-  state.SpectrumReady = 0;
+  session.energyMode = tervolin::kSingleEnergy;
+  session.acceptedSpectrum.reset();
   calculation.Option3->setChecked(true);
-  state.PlotColor = tervolin::kPaletteRed;
+  session.plotColour = tervolin::kPaletteRed;
   calculation.Command2->setEnabled(false);
   calculation.Text1->setText(QString());
-  calculation.Picture1->Cls();
-  tervolin::DrawAngleAxes();
-  tervolin::DrawGraphFrame();
+  calculation.ClearGraph();
 }
 
 void ExplanationScreen::ReturnToStart() {

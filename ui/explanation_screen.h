@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QSize>
 
+#include "core/energy_tables.h"
 #include "ui/screen_window.h"
 
 class QLabel;
@@ -32,7 +33,7 @@ struct ExplanationLayout {
   const char* dataNote;  // Label6
   QPoint dataNoteAt;
   QRect next, cancel, dataSource, spectralMethod;  // Command1, Command2, Command3, Command5
-  int scatterType;                                 // given to ScatterType by Command1
+  tervolin::ScatterKind scatter;                   // given to the session by Command1
   const char* calculationHeading;                  // given to the calculation screen by Command1
 };
 

@@ -6,7 +6,7 @@ namespace tervolin::ui {
 
 namespace {
 
-constexpr ExplanationLayout kCoherent = {
+constexpr ExplanationLayout kCoherentLayout = {
     .title = " Coherent scattering",
     .client = {16770, 7365},
     .heading = "干渉性散乱（レイリー散乱）",
@@ -23,11 +23,11 @@ constexpr ExplanationLayout kCoherent = {
     .cancel = {13560, 5880, 1935, 735},
     .dataSource = {8040, 6840, 1815, 375},
     .spectralMethod = {11280, 6720, 4095, 495},
-    .scatterType = 1,
+    .scatter = tervolin::kCoherent,
     .calculationHeading = "干渉性散乱",
 };
 
-constexpr ExplanationLayout kIncoherent = {
+constexpr ExplanationLayout kIncoherentLayout = {
     .title = " Incoherent scattering",
     .client = {16755, 9255},
     .heading = "非干渉性散乱（コンプトン散乱）",
@@ -44,13 +44,13 @@ constexpr ExplanationLayout kIncoherent = {
     .cancel = {13800, 7200, 1935, 735},
     .dataSource = {8520, 8760, 1815, 375},
     .spectralMethod = {11400, 8520, 4095, 495},
-    .scatterType = 2,
+    .scatter = tervolin::kIncoherent,
     .calculationHeading = "非干渉性散乱",
 };
 
 }  // namespace
 
-Form2::Form2() : ExplanationScreen(kCoherent) {
+Form2::Form2() : ExplanationScreen(kCoherentLayout) {
   connect(Command1, &QPushButton::clicked, this, &Form2::Form2_Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form2::Form2_Command2_Click);
   connect(Command3, &QPushButton::clicked, this, &Form2::Form2_Command3_Click);
@@ -67,7 +67,7 @@ void Form2::Form2_Command5_Click() { ShowSpectralMethod(); }
 
 void Form2::Form2_Form_Unload() { ReturnAfterClose(); }
 
-Form3::Form3() : ExplanationScreen(kIncoherent) {
+Form3::Form3() : ExplanationScreen(kIncoherentLayout) {
   connect(Command1, &QPushButton::clicked, this, &Form3::Form3_Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form3::Form3_Command2_Click);
   connect(Command3, &QPushButton::clicked, this, &Form3::Form3_Command3_Click);

@@ -2,7 +2,7 @@
 // The spectrum screen: exposure conditions of the X-ray tube, the computed spectrum
 // on its graph, and accepting it for the spectral distributions.
 
-#include "core/curve_label.h"
+#include "core/tube_settings.h"
 #include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
@@ -34,14 +34,15 @@ class Form5 : public ScreenWindow, public SingleInstance<Form5> {
   QPushButton* Command4 = nullptr;
   PictureSurface* Picture3 = nullptr;
 
-  // The exposure conditions of the spectrum last accepted with OK, as typed. They
-  // outlive the screen, as the accepted spectrum does.
-  static const tervolin::SpectrumConditions& AcceptedConditions();
+  // The fields at their defaults and the graph at its axes, then the screen shown.
+  void OpenWithDefaults();
 
  private:
   friend class ScreenSlot<Form5>;
   Form5();
-  tervolin::SpectrumConditions computed_;  // of the spectrum last drawn
+  QLineEdit& FieldEdit(tervolin::SpectrumField field) const;
+  tervolin::TubeSettings TypedSettings() const;
+  void ClearGraph();
 };
 
 }  // namespace tervolin::ui

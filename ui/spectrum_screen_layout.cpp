@@ -8,10 +8,11 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "core/user_coordinates.h"
+#include "graphs/user_coordinates.h"
 #include "ui/controls.h"
-#include "core/graph_layout.h"
+#include "graphs/graph_layout.h"
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 #include "ui/graph_tools.h"
 #include "ui/spectrum_screen.h"
 #include "ui/picture_surface.h"
@@ -19,8 +20,6 @@
 namespace tervolin::ui {
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const QColor kDarkBlue{0, 0, 192};
 const QColor kPanelCyan{192, 255, 255};
@@ -111,24 +110,24 @@ int RaiseForSubstitute(const LabelLayout& l, const QFont& font) {
 
 void BuildLabels(Form5& f) {
   for (const LabelLayout& l : kLabels) {
-    const QFont font = ScreenFont(U(l.family), l.points);
-    QLabel* label = MakeLabel(&f, l.name, U(l.text), l.left, l.top, font, l.colour);
+    const QFont font = ScreenFont(Utf8(l.family), l.points);
+    QLabel* label = MakeLabel(&f, l.name, Utf8(l.text), l.left, l.top, font, l.colour);
     label->move(label->x(), label->y() - RaiseForSubstitute(l, font));
     if (l.centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   }
   // The one label with a size of its own.
-  QLabel* degree = MakeLabel(&f, "Label5", U("degree"), 13320, 3000, ScreenFont(U(kTimes), 12));
+  QLabel* degree = MakeLabel(&f, "Label5", Utf8("degree"), 13320, 3000, ScreenFont(Utf8(kTimes), 12));
   degree->resize(TwipsRect(0, 0, 855, 375).size());
 }
 
 void BuildFieldsAndButtons(Form5& f) {
   for (const FieldLayout& l : kFields) {
     f.*l.field = MakeTextBox(&f, l.name, TwipsRect(l.left, l.top, l.width, l.height),
-                             ScreenFont(U(kTimes), 12), l.colour);
+                             ScreenFont(Utf8(kTimes), 12), l.colour);
   }
   for (const ButtonLayout& l : kButtons) {
-    f.*l.button = MakeButton(&f, l.name, U(l.caption), TwipsRect(l.left, l.top, l.width, l.height),
-                             ScreenFont(U(kMeiryo), l.points), kButtonYellow);
+    f.*l.button = MakeButton(&f, l.name, Utf8(l.caption), TwipsRect(l.left, l.top, l.width, l.height),
+                             ScreenFont(Utf8(kMeiryo), l.points), kButtonYellow);
   }
 }
 
@@ -136,7 +135,7 @@ void BuildFieldsAndButtons(Form5& f) {
 // the original, which would run "Relative" and "Fluence" into the frame; it is
 // narrowed to the original's width.
 QFont SpectrumGraphFont() {
-  QFont font = ScreenFont(U("ＭＳ Ｐゴシック"), 15.75, true);
+  QFont font = ScreenFont(Utf8("ＭＳ Ｐゴシック"), 15.75, true);
   if (QFontInfo(font).family() != font.family()) font.setStretch(88);
   return font;
 }
@@ -172,7 +171,7 @@ void ConnectHandlers(Form5& f) {
 
 Form5::Form5() : ScreenWindow(QStringLiteral("X-ray spectrum"), 14865, 7335, Frame::FixedDialog) {
   setWindowIcon(RoadSignIcon());
-  setFont(ScreenFont(U(kMeiryo), 12));
+  setFont(ScreenFont(Utf8(kMeiryo), 12));
   BuildPanel(*this);
   BuildGraph(*this);
   BuildLabels(*this);

@@ -16,6 +16,7 @@
 #include "ui/fonts.h"
 #include "ui/explanation_screens.h"
 #include "ui/program_end.h"
+#include "ui/session.h"
 
 namespace tervolin::ui {
 
@@ -123,12 +124,15 @@ void Form1::CreateButtons() {
 // Without "Mus2018.dat" the program cannot start. Without a usable "MuenAir.dat" it
 // starts all the same: the spectrum graph then shows why some figures are missing.
 bool Form1::Form1_Form_Load() {
-  const std::optional<tervolin::ReadFailure> failure = tervolin::LoadAttenuationTable();
-  if (failure) {
-    ReportStartupFailure(StartupFailureText(*failure));
+  const auto attenuation = tervolin::LoadAttenuationTable();
+  if (!attenuation) {
+    ReportStartupFailure(StartupFailureText(attenuation.Fault()));
     return false;
   }
-  if (const auto airFailure = tervolin::LoadAirAbsorptionTable()) std::fprintf(stderr, "%s\n", airFailure->c_str());
+  TheSession().attenuation = attenuation.Value();
+  const tervolin::AirTableRead air = tervolin::LoadAirAbsorptionTable();
+  if (air.failure) std::fprintf(stderr, "%s\n", air.failure->c_str());
+  TheSession().air = air.table;
   return true;
 }
 

@@ -19,7 +19,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 #include "data/spectrum_file.h"
 
 namespace tervolin {

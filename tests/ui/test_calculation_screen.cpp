@@ -1,6 +1,6 @@
 // The calculation screen: its layout and keyboard order, the options, the checks of
 // the calculate button and which message wins, curves drawn from the shipped tables,
-// the clear button, unreadable tables, buttons held while a distribution runs, and
+// the clear button, unreadable tables, no event handled inside a calculation, and
 // what the return button and the close box keep.
 
 #include <QGroupBox>
@@ -18,7 +18,7 @@
 
 #include "calculation_fixture.h"
 #include "core/messages.h"
-#include "core/shared_state.h"
+#include "ui/session.h"
 #include "modal_answerer.h"
 #include "ui/start_screen.h"
 #include "ui/calculation_screen.h"
@@ -27,22 +27,8 @@
 using namespace tervolin::ui;
 
 using namespace tervolin::testing;
-using tervolin::Shared;
 
 namespace {
-
-// The program's host, with a probe that runs once inside the next event dispatch of
-// a distribution, that is, where a user's click would be handled.
-class ProbingHost : public QtHost {
- public:
-  void DispatchPendingEvents() override {
-    ++dispatches;
-    if (probe) std::exchange(probe, nullptr)();
-    QtHost::DispatchPendingEvents();
-  }
-  std::function<void()> probe;
-  int dispatches = 0;
-};
 
 QColor FaceColour(QPushButton* button) {
   return Shot(*button).pixelColor(4, button->height() / 2);
@@ -61,10 +47,8 @@ class CalculationScreenTest : public QObject {
 
  private slots:
   void init() {
-    workspace_ = std::make_unique<ScreenWorkspace>(host_);
+    workspace_ = std::make_unique<ScreenWorkspace>();
     QVERIFY(workspace_->AttenuationRead());
-    host_.probe = nullptr;
-    host_.dispatches = 0;
   }
 
   void cleanup() {
@@ -170,9 +154,9 @@ class CalculationScreenTest : public QObject {
     QVERIFY(!f.Command2->isEnabled());
     QVERIFY(f.Text1->text().isEmpty());
     QCOMPARE(f.focusWidget(), f.List1);
-    // Creating the screen leaves the shared state alone.
-    QCOMPARE(Shared().EnergyMode, 0);
-    QCOMPARE(Shared().PlotColor, 0);
+    // Creating the screen leaves the session alone.
+    QCOMPARE(TheSession().energyMode, tervolin::kSingleEnergy);
+    QCOMPARE(TheSession().plotColour, 0);
   }
 
   void tabGoesFromTheListToTheReturnButton() {
@@ -190,22 +174,22 @@ class CalculationScreenTest : public QObject {
   void optionsSetModeAndColour() {
     Form4& f = OpenCalculationScreen(tervolin::kCoherent);
     ClickOption(f.Option2);
-    QCOMPARE(Shared().EnergyMode, 1);
+    QCOMPARE(TheSession().energyMode, tervolin::kSpectral);
     QVERIFY(f.Command2->isEnabled());
     ClickOption(f.Option1);
-    QCOMPARE(Shared().EnergyMode, 0);
+    QCOMPARE(TheSession().energyMode, tervolin::kSingleEnergy);
     QVERIFY(!f.Command2->isEnabled());
     const std::pair<QRadioButton*, int> colours[] = {{f.Option4, 2}, {f.Option5, 9}, {f.Option3, 12}};
     for (const auto& [option, plotColor] : colours) {
       ClickOption(option);
-      QCOMPARE(Shared().PlotColor, plotColor);
+      QCOMPARE(TheSession().plotColour, plotColor);
     }
     // Selected by the program, an option runs its handler as well.
     f.Option2->setChecked(true);
-    QCOMPARE(Shared().EnergyMode, 1);
+    QCOMPARE(TheSession().energyMode, tervolin::kSpectral);
     QVERIFY(f.Command2->isEnabled());
     f.Option5->setChecked(true);
-    QCOMPARE(Shared().PlotColor, 9);
+    QCOMPARE(TheSession().plotColour, 9);
   }
 
   void firstMissingInputIsTheOnlyMessage_data() {
@@ -231,19 +215,17 @@ class CalculationScreenTest : public QObject {
     QFETCH(QString, message);
     Form4& f = OpenCalculationScreen(tervolin::kCoherent);
     if (spectral) ClickOption(f.Option2);
-    Shared().SpectrumReady = spectrumReady;
+    SetSpectrumReady(spectrumReady);
     f.Text1->setText(energy);
     const QImage graph = Graph(f);
-    const tervolin::XfsTable grid = Shared().XfsGrid;
 
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     QCOMPARE(Messages(answerer_), QStringList{message});
     CheckWarningBoxes(answerer_);
     QVERIFY(FramedByIdeographicSpaces(message));
     QVERIFY(Graph(f) == graph);
-    QVERIFY(Shared().XfsGrid == grid);  // no table was read
-    QCOMPARE(Shared().EnergyMode, spectral ? 1 : 0);
-    QCOMPARE(Shared().SpectrumReady, spectrumReady);
+    QCOMPARE(TheSession().energyMode, spectral ? tervolin::kSpectral : tervolin::kSingleEnergy);
+    QCOMPARE(SpectrumReady(), spectrumReady);
     QCOMPARE(f.Text1->text(), energy);
   }
 
@@ -298,8 +280,8 @@ class CalculationScreenTest : public QObject {
 
     QTest::mouseClick(f.Command4, Qt::LeftButton);
     QVERIFY(Graph(f) == empty);
-    QCOMPARE(Shared().EnergyMode, 1);
-    QCOMPARE(Shared().PlotColor, 9);
+    QCOMPARE(TheSession().energyMode, tervolin::kSpectral);
+    QCOMPARE(TheSession().plotColour, 9);
     QCOMPARE(f.List1->selectedItems().size(), 1);
     QCOMPARE(f.List1->selectedItems().first()->text(), Utf8("炭素"));
     QCOMPARE(f.Text1->text(), QStringLiteral("45"));
@@ -332,8 +314,6 @@ class CalculationScreenTest : public QObject {
     ClickMaterial(f.List1, "水");
     QTest::mouseClick(f.Command1, Qt::LeftButton);  // water's tables are now loaded
     const QImage graph = Graph(f);
-    const tervolin::XfsTable grid = Shared().XfsGrid;
-    const tervolin::EnergyTable coherent = Shared().CoherentByEnergy;
     const std::filesystem::path path = workspace_->Scratch().path() / file.toStdString();
     std::filesystem::remove(path);
     if (content == "<pipe>") {
@@ -342,7 +322,7 @@ class CalculationScreenTest : public QObject {
       workspace_->Scratch().Write(file.toStdString(), content.toStdString());
     }
     if (spectral) ClickOption(f.Option2);
-    Shared().SpectrumReady = 1;
+    SetSpectrumReady(1);
 
     ClickMaterial(f.List1, "鉄");
     QTest::mouseClick(f.Command1, Qt::LeftButton);
@@ -353,80 +333,56 @@ class CalculationScreenTest : public QObject {
     QVERIFY2(text.contains(file), qPrintable(text));
     QVERIFY2(text.contains(detail), qPrintable(text));
     QVERIFY(Graph(f) == graph);
-    QVERIFY(Shared().XfsGrid == grid);  // nothing of a partly read material is used
-    QVERIFY(Shared().CoherentByEnergy == coherent);
   }
 
-  void buttonsWaitWhileADistributionRuns() {
+  // A click that comes while a distribution is computed waits for it: the
+  // calculation handles no event, so nothing can start, clear or leave mid-way.
+  void clicksDuringADistributionWaitUntilItIsDrawn() {
     Form4& f = OpenCalculationScreen(tervolin::kCoherent);
     f.Text1->setText(QStringLiteral("30"));
     ClickMaterial(f.List1, "鉄");
     ClickOption(f.Option4);
     QTest::mouseClick(f.Command1, Qt::LeftButton);  // a green curve for the clear button to wipe
-    const int dispatchesOfOneCalculation = std::exchange(host_.dispatches, 0);
-    QVERIFY(dispatchesOfOneCalculation > 0);
     ClickOption(f.Option3);
     f.Text1->setText(QStringLiteral("80"));
 
-    bool probed = false;
-    host_.probe = [&] {
-      probed = true;
-      QVERIFY(f.IsCalculating());
-      for (QPushButton* b : {f.Command1, f.Command3, f.Command4}) QVERIFY(!b->isEnabled());
-      for (QPushButton* b : {f.Command1, f.Command3, f.Command4}) QTest::mouseClick(b, Qt::LeftButton);
-      f.Form4_Command1_Click();
+    bool handled = false;
+    QTimer::singleShot(0, &f, [&] {
+      handled = true;
       f.Form4_Command4_Click();
-      f.Form4_Command3_Click();
-    };
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QVERIFY(probed);
-    QCOMPARE(host_.dispatches, dispatchesOfOneCalculation);  // no second calculation ran
-    QVERIFY(CountPixels(Graph(f), IsGreen) > 300);           // the graph was not cleared
+    });
+    f.Form4_Command1_Click();
+    QVERIFY(!handled);
+    QVERIFY(CountPixels(Graph(f), IsGreen) > 300);
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
-    QVERIFY(f.isVisible());
-    QCOMPARE(Form4::Existing(), &f);
-    QVERIFY(Form1::Existing() == nullptr || !Form1::Existing()->isVisible());
     QVERIFY(answerer_.Answered().isEmpty());
-
-    QVERIFY(!f.IsCalculating());
-    for (QPushButton* b : {f.Command1, f.Command3, f.Command4}) QVERIFY(b->isEnabled());
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QTRY_VERIFY(handled);
     QCOMPARE(CountPixels(Graph(f), IsGreen) + CountPixels(Graph(f), IsRed), 0);
   }
 
-  void closeBoxDuringADistributionClosesTheScreenWhenItEnds() {
+  void closeBoxUsedDuringADistributionClosesTheScreenAfterIt() {
     Form4& f = OpenCalculationScreen(tervolin::kCoherent);
     f.Text1->setText(QStringLiteral("30"));
     ClickMaterial(f.List1, "鉄");
     const QPointer<Form4> screen(&f);
-    bool closedDuring = true;
-    host_.probe = [&] {
-      closedDuring = f.close();
-      closedDuring = closedDuring || !f.isVisible() || !f.IsCalculating();
-    };
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QVERIFY(!closedDuring);  // the distribution was not cut short
+    QTimer::singleShot(0, &f, [&] { QVERIFY(f.close()); });
+    f.Form4_Command1_Click();
+    QVERIFY(f.isVisible());  // the distribution was not cut short
+    QVERIFY(CountPixels(Graph(f), IsRed) > 300);
+    QTRY_VERIFY(screen.isNull() || !screen->isVisible());
     ScreenWorkspace::FlushDeletions();
     QVERIFY(screen.isNull());  // ... but the close came right after it
     QVERIFY(Form1::Existing() != nullptr && Form1::Existing()->isVisible());
     QVERIFY(answerer_.Answered().isEmpty());
-
-    Form4& again = OpenCalculationScreen(tervolin::kCoherent);  // a request is carried out once
-    again.Text1->setText(QStringLiteral("30"));
-    ClickMaterial(again.List1, "鉄");
-    QTest::mouseClick(again.Command1, Qt::LeftButton);
-    QVERIFY(again.isVisible());
   }
 
-  void clickedButtonGetsItsFocusBackAfterTheCalculation() {
+  void clickedButtonKeepsItsFocusThroughTheCalculation() {
     Form4& f = OpenCalculationScreen(tervolin::kCoherent);
     f.Text1->setText(QStringLiteral("30"));
     ClickMaterial(f.List1, "鉄");
     f.Command1->setFocus();
-    QWidget* focusDuring = nullptr;
-    host_.probe = [&] { focusDuring = f.focusWidget(); };
     QTest::keyClick(f.Command1, Qt::Key_Space);
-    QVERIFY(focusDuring != f.Command1);
+    QVERIFY(CountPixels(Graph(f), IsRed) > 300);
     QCOMPARE(f.focusWidget(), f.Command1);
   }
 
@@ -448,8 +404,8 @@ class CalculationScreenTest : public QObject {
     QVERIFY(again.close());
     QVERIFY(Form1::Existing() != nullptr && Form1::Existing()->isVisible());
     QCOMPARE(Form4::Existing(), nullptr);
-    QCOMPARE(Shared().PlotColor, 2);  // the close leaves the shared state alone
-    QCOMPARE(Shared().ScatterType, 2);
+    QCOMPARE(TheSession().plotColour, 2);  // the close leaves the session alone
+    QVERIFY(TheSession().scatter == tervolin::kIncoherent);
     ScreenWorkspace::FlushDeletions();
 
     Form4& afresh = OpenCalculationScreen(tervolin::kCoherent);
@@ -457,7 +413,6 @@ class CalculationScreenTest : public QObject {
   }
 
  private:
-  ProbingHost host_;
   std::unique_ptr<ScreenWorkspace> workspace_;
   ModalAnswerer answerer_;
 };

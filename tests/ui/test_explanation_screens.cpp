@@ -10,9 +10,9 @@
 #include <QtTest>
 #include <cmath>
 
-#include "core/drawing_surface.h"
-#include "core/shared_state.h"
-#include "core/user_coordinates.h"
+#include "graphs/drawing_surface.h"
+#include "ui/session.h"
+#include "graphs/user_coordinates.h"
 #include "modal_answerer.h"
 #include "screen_checks.h"
 #include "ui/start_screen.h"
@@ -25,7 +25,6 @@
 using namespace tervolin::ui;
 
 using namespace tervolin::testing;
-using tervolin::Shared;
 
 namespace {
 
@@ -84,10 +83,11 @@ void LeaveCalculationScreenUsed() {
   calculation.Picture1->Line(0, 0.5, 180, 0.5, tervolin::Rgb{255, 0, 0});
   QVERIFY(calculation.List1->count() >= 2);
   calculation.List1->setCurrentRow(1);
-  Shared().ScatterType = 0;
-  Shared().EnergyMode = 1;
-  Shared().SpectrumReady = 1;
-  Shared().PlotColor = 9;
+  Session& session = TheSession();
+  session.scatter.reset();
+  session.energyMode = tervolin::kSpectral;
+  session.acceptedSpectrum = tervolin::Spectrum{};
+  session.plotColour = 9;
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ class ExplanationScreensTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { InstallScreenHost(); }
+  void initTestCase() { InstallScreenFonts(); }
 
   void cleanup() {
     answerer_.Clear();
@@ -228,10 +228,11 @@ class ExplanationScreensTest : public QObject {
     QVERIFY(!calculation->Command2->isEnabled());
     QCOMPARE(calculation->Text1->text(), QString());
     QCOMPARE(calculation->List1->currentRow(), 1);
-    QTEST(Shared().ScatterType, "scatterType");
-    QCOMPARE(Shared().EnergyMode, 0);
-    QCOMPARE(Shared().SpectrumReady, 0);
-    QCOMPARE(Shared().PlotColor, 12);
+    QFETCH(int, scatterType);
+    QVERIFY(TheSession().scatter == static_cast<tervolin::ScatterKind>(scatterType));
+    QCOMPARE(TheSession().energyMode, tervolin::kSingleEnergy);
+    QVERIFY(!TheSession().acceptedSpectrum);
+    QCOMPARE(TheSession().plotColour, 12);
 
     const QImage graph = calculation->Picture1->RetainedImage();
     QCOMPARE(CountPixels(graph, graph.rect(), IsReddish), 0);
@@ -264,8 +265,8 @@ class ExplanationScreensTest : public QObject {
 
   void cancelGoesBackToTheStartScreen() {
     QFETCH(int, which);
-    Shared().ScatterType = 1;
-    Shared().PlotColor = 2;
+    TheSession().scatter = tervolin::kCoherent;
+    TheSession().plotColour = 2;
     ExplanationScreen& screen = OpenFromStart(which);
     Click(screen.Command3);
     Click(screen.Command5);
@@ -276,8 +277,8 @@ class ExplanationScreensTest : public QObject {
     QVERIFY(!IsShown(Form6::Existing()));
     QVERIFY(IsShown(Form7::Existing()));
     QCOMPARE(Form4::Existing(), nullptr);
-    QCOMPARE(Shared().ScatterType, 1);
-    QCOMPARE(Shared().PlotColor, 2);
+    QVERIFY(TheSession().scatter == tervolin::kCoherent);
+    QCOMPARE(TheSession().plotColour, 2);
   }
 
   void closeBoxGoesBackAndTheNextVisitBuildsTheScreenAnew_data() {

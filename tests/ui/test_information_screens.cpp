@@ -37,7 +37,7 @@ class InformationScreensTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { InstallScreenHost(); }
+  void initTestCase() { InstallScreenFonts(); }
   void cleanup() { DiscardAllWindows(); }
 
   void dataSourceScreenLayout() {

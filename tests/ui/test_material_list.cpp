@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "calculation_fixture.h"
-#include "core/shared_state.h"
+#include "ui/session.h"
 #include "modal_answerer.h"
 #include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
@@ -46,7 +46,7 @@ class MaterialListTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { workspace_ = std::make_unique<ScreenWorkspace>(host_); }
+  void init() { workspace_ = std::make_unique<ScreenWorkspace>(); }
   void cleanup() {
     answerer_.Clear();
     workspace_.reset();
@@ -119,7 +119,6 @@ class MaterialListTest : public QObject {
   }
 
  private:
-  QtHost host_;
   std::unique_ptr<ScreenWorkspace> workspace_;
   ModalAnswerer answerer_;
 };

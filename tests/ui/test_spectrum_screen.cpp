@@ -16,9 +16,9 @@
 #include <utility>
 
 #include "calculation_fixture.h"
-#include "core/curve_memory.h"
+#include "graphs/curve_memory.h"
 #include "core/messages.h"
-#include "core/shared_state.h"
+#include "ui/session.h"
 #include "data/spectrum_file.h"
 #include "modal_answerer.h"
 #include "ui/calculation_screen.h"
@@ -28,7 +28,6 @@
 using namespace tervolin::ui;
 
 using namespace tervolin::testing;
-using tervolin::Shared;
 
 namespace {
 
@@ -66,7 +65,7 @@ class SpectrumScreenTest : public QObject {
 
  private slots:
   void init() {
-    workspace_ = std::make_unique<ScreenWorkspace>(host_);
+    workspace_ = std::make_unique<ScreenWorkspace>();
     QVERIFY(workspace_->AttenuationRead());
   }
 
@@ -241,12 +240,12 @@ class SpectrumScreenTest : public QObject {
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
     for (QLineEdit* field : {f.Text1, f.Text5, f.Text2, f.Text3, f.Text4}) field->setText(QStringLiteral("7"));
-    Shared().SpectrumReady = 1;
+    SetSpectrumReady(1);
     QTest::mouseClick(Form4::Instance().Command2, Qt::LeftButton);
     QCOMPARE(Form5::Existing(), &f);
     QCOMPARE(Fields(f), QStringList({"100", "12", "2.5", "0", "0"}));
     QVERIFY(Graph(f) == empty);
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
     QVERIFY(Form4::Instance().isVisible());  // the calculation screen stays usable
   }
 
@@ -309,11 +308,11 @@ class SpectrumScreenTest : public QObject {
     f.Text1->setText(QStringLiteral("60"));
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
-    const tervolin::EnergyTable fluence = Shared().SpectrumFluence;
+    QVERIFY(TheSession().shownSpectrum.has_value());
     QTest::mouseClick(f.Command3, Qt::LeftButton);
     QVERIFY(Graph(f) == empty);
     QCOMPARE(Fields(f), QStringList({"60", "12", "2.5", "0", "0"}));
-    QVERIFY(Shared().SpectrumFluence == fluence);
+    QVERIFY(!TheSession().shownSpectrum);  // nothing left for OK to accept
   }
 
   void okWritesTheFileAcceptsAndHides() {
@@ -321,13 +320,13 @@ class SpectrumScreenTest : public QObject {
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     SaveShot(f, "spectrum_screen_computed.png");
     QVERIFY(!SpectrumFileExists());
-    QCOMPARE(Shared().SpectrumReady, 0);
+    QCOMPARE(SpectrumReady(), 0);
     QTest::mouseClick(f.Command4, Qt::LeftButton);
     const QByteArray written = SpectrumFile();
     QCOMPARE(written.size(), 5400);
     QVERIFY(written.startsWith("000.5  0.000E+00\r\n"));
     QVERIFY(written.contains("  1.000E+00\r\n"));
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
     QVERIFY(!f.isVisible());
     QVERIFY(Form4::Instance().isVisible());
     QVERIFY(answerer_.Answered().isEmpty());
@@ -360,14 +359,14 @@ class SpectrumScreenTest : public QObject {
     QCOMPARE(Messages(answerer_), QStringList{Utf8(tervolin::msg::kNoSpectrum)});
     CheckWarningBoxes(answerer_);
     QVERIFY(!SpectrumFileExists());
-    QCOMPARE(Shared().SpectrumReady, 0);
+    QCOMPARE(SpectrumReady(), 0);
     QVERIFY(f.isVisible());
 
     // Computed now, the same OK accepts it.
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     QTest::mouseClick(f.Command4, Qt::LeftButton);
     QVERIFY(SpectrumFile().contains("  1.000E+00\r\n"));
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
     QVERIFY(!f.isVisible());
   }
 
@@ -377,13 +376,13 @@ class SpectrumScreenTest : public QObject {
     Form5& f = OpenSpectrumScreen();
     f.Text1->setText(QStringLiteral("60"));
     QTest::mouseClick(f.Command1, Qt::LeftButton);
-    const std::string computed = tervolin::SpectrumFileText(Shared().SpectrumFluence);
+    const std::string computed = tervolin::SpectrumFileText(TheSession().shownSpectrum->fluence);
     QVERIFY(computed.find("  1.000E+00\r\n") != std::string::npos);
     f.Text1->setText(QStringLiteral("200"));
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     QTest::mouseClick(f.Command4, Qt::LeftButton);
     QCOMPARE(SpectrumFile().toStdString(), computed);
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
   }
 
   void cancelAndCloseBoxAcceptNothing_data() {
@@ -399,7 +398,7 @@ class SpectrumScreenTest : public QObject {
     QFETCH(bool, closeBox);
     QFETCH(int, ready);
     Form5& f = OpenSpectrumScreen();
-    Shared().SpectrumReady = ready;
+    SetSpectrumReady(ready);
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     if (closeBox) {
       QVERIFY(f.close());
@@ -410,7 +409,7 @@ class SpectrumScreenTest : public QObject {
       QVERIFY(!f.isVisible());
       QCOMPARE(Form5::Existing(), &f);
     }
-    QCOMPARE(Shared().SpectrumReady, ready);
+    QCOMPARE(SpectrumReady(), ready);
     QVERIFY(!SpectrumFileExists());
     QVERIFY(Form4::Instance().isVisible());
   }
@@ -422,15 +421,16 @@ class SpectrumScreenTest : public QObject {
     Form4& calculation = Form4::Instance();
     ClickOption(calculation.Option1);
     ClickOption(calculation.Option2);
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
 
     QTest::mouseClick(calculation.Command2, Qt::LeftButton);
     f.Text1->setText(QStringLiteral("60"));
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     QTest::mouseClick(f.Command2, Qt::LeftButton);
-    QCOMPARE(Shared().SpectrumReady, 1);
-    QCOMPARE(Shared().SpectrumFluence[121], 0.0);  // the 60-kV spectrum is the one held
-    QVERIFY(Shared().SpectrumFluence[100] > 0.0);
+    QCOMPARE(SpectrumReady(), 1);
+    QCOMPARE(TheSession().shownSpectrum->fluence[121], 0.0);  // the 60-kV spectrum is the one shown
+    QVERIFY(TheSession().shownSpectrum->fluence[100] > 0.0);
+    QVERIFY(TheSession().acceptedSpectrum->fluence[121] > 0.0);  // the accepted one is still 100 kV
   }
 
   // The spectral curve keeps the accepted spectrum's weights whatever the spectrum
@@ -463,7 +463,7 @@ class SpectrumScreenTest : public QObject {
     if (leave == "reopen") QTest::mouseClick(calculation.Command2, Qt::LeftButton);
     QTest::mouseClick(calculation.Command1, Qt::LeftButton);
     QVERIFY(answerer_.Answered().isEmpty());
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
     QCOMPARE(SpectrumFile(), accepted);
     QVERIFY(AtLogicalSize(calculation.Picture1->RetainedImage()) == curve);
     const std::string label = tervolin::CurveTitle(calculation.Picture1->Curves().Curves(), 0);
@@ -502,18 +502,17 @@ class SpectrumScreenTest : public QObject {
     QVERIFY2(text.contains(QStringLiteral("P_Spectrum.dat")), qPrintable(text));
     QVERIFY(text.front() == QChar(0x3000) && text.back() == QChar(0x3000));
     QVERIFY(f.isVisible());
-    QCOMPARE(Shared().SpectrumReady, 0);
+    QCOMPARE(SpectrumReady(), 0);
 
     // The program goes on: with the way cleared, OK works.
     std::filesystem::remove(kSpectrumFile);
     QTest::mouseClick(f.Command4, Qt::LeftButton);
     QCOMPARE(SpectrumFile().size(), 5400);
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
     QVERIFY(!f.isVisible());
   }
 
  private:
-  QtHost host_;
   std::unique_ptr<ScreenWorkspace> workspace_;
   ModalAnswerer answerer_;
 };

@@ -19,7 +19,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "core/shared_state.h"
+#include "ui/session.h"
 #include "modal_answerer.h"
 #include "screen_checks.h"
 #include "support/scratch_directory.h"
@@ -34,7 +34,6 @@
 using namespace tervolin::ui;
 
 using namespace tervolin::testing;
-using tervolin::Shared;
 
 namespace {
 
@@ -122,17 +121,15 @@ class StartScreenTest : public QObject {
   void cleanup() {
     answerer_.reset();
     DiscardAllWindows();
-    tervolin::InstallHost(nullptr);
     scratch_.reset();
   }
 
   void startUpReadsTheTableOnceAndShowsTheStartScreen() {
     scratch_->Write(kTable, AttenuationTable(300));
     QCOMPARE(StartTervolin(), std::nullopt);
-    QVERIFY(Shared().Pi == 3.14159);
-    QCOMPARE(Shared().MuTungsten[1], 1001.0);
-    QCOMPARE(Shared().MuAluminium[300], 2300.0);
-    QCOMPARE(Shared().MuCopper[300], 3300.0);
+    QCOMPARE(TheSession().attenuation.tungsten[1], 1001.0);
+    QCOMPARE(TheSession().attenuation.aluminium[300], 2300.0);
+    QCOMPARE(TheSession().attenuation.copper[300], 3300.0);
     Form1* start = Form1::Existing();
     QVERIFY(IsShown(start));
     QVERIFY(!IsShown(Form2::Existing()) && !IsShown(Form3::Existing()));
@@ -145,7 +142,7 @@ class StartScreenTest : public QObject {
     Click(Form2::Existing()->Command2);
     QCOMPARE(Form1::Existing(), start);
     QVERIFY(start->isVisible());
-    QCOMPARE(Shared().MuTungsten[1], 1001.0);
+    QCOMPARE(TheSession().attenuation.tungsten[1], 1001.0);
     QVERIFY(answerer_->Answered().isEmpty());
   }
 
@@ -176,7 +173,7 @@ class StartScreenTest : public QObject {
     QVERIFY2(box.text.contains(QDir::currentPath()), qPrintable(box.text));
     QVERIFY2(box.text.contains(problem), qPrintable(box.text));
     QVERIFY2(printed.contains(box.text), qPrintable(printed));
-    QCOMPARE(Shared().Pi, 0.0);
+    QCOMPARE(TheSession().attenuation.tungsten[1], 0.0);
     QCOMPARE(Form1::Existing(), nullptr);
     QVERIFY(!AnyWindowVisible());
   }
@@ -258,7 +255,7 @@ class StartScreenTest : public QObject {
     QVERIFY(IsShown(Form2::Existing()));
     QVERIFY(!IsShown(Form3::Existing()));
     QVERIFY(!start.isVisible());
-    QCOMPARE(Shared().ScatterType, 0);  // nothing is fixed before 次へ進む
+    QVERIFY(!TheSession().scatter);  // nothing is fixed before 次へ進む
   }
 
   void quitDeletesTheSpectrumFileAndEndsTheProgram() {

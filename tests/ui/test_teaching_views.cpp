@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "calculation_fixture.h"
-#include "core/curve_memory.h"
+#include "graphs/curve_memory.h"
 #include "ui/angle_view_actions.h"
 #include "ui/calculation_screen.h"
 #include "ui/graph_tools.h"
@@ -46,7 +46,7 @@ class TeachingViewsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { workspace_ = std::make_unique<ScreenWorkspace>(host_); }
+  void init() { workspace_ = std::make_unique<ScreenWorkspace>(); }
   void cleanup() { workspace_.reset(); }
 
   void FreeElectronCurvesComeAndGoFromTheRememberedCurves() {
@@ -142,7 +142,6 @@ class TeachingViewsTest : public QObject {
   }
 
  private:
-  QtHost host_;
   std::unique_ptr<ScreenWorkspace> workspace_;
 };
 
