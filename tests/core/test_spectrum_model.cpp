@@ -298,6 +298,31 @@ TEST_F(SpectrumModel, OnlyTheFirstFailingCheckIsReported) {
   EXPECT_EQ(Compute().Fault(), (Problem{msg::kMinTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "30"}}));
 }
 
+// The spectrum screen's order: the typed settings first, then the model's range;
+// only the first problem is returned, with the field to reset and its new text.
+TEST(TubeSettingsCheck, FirstProblemWithItsMessageAndTheFieldToReset) {
+  using F = SpectrumField;
+  const struct {
+    TubeSettings settings;
+    std::optional<Problem> problem;
+  } cases[] = {
+      {{"", "", "", "-1", "-1"}, Problem{msg::kEnterTubeVoltage}},
+      {{"100", "", "", "-1", "-1"}, Problem{msg::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
+      {{"100", "90", "2.5", "0", "0"}, Problem{msg::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
+      {{"100", "0.5", "2.5", "0", "0"}, Problem{msg::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
+      {{"100", "12", "", "-1", "-1"},
+       Problem{msg::kReenterInherentFiltration, FieldReset{F::InherentFiltration, "2.5"}}},
+      {{"100", "12", "2.5", "-0.1", "-1"}, Problem{msg::kReenterAluminiumFilter, FieldReset{F::AluminiumFilter, "0"}}},
+      {{"100", "12", "2.5", "0", "-1"}, Problem{msg::kReenterCopperFilter, FieldReset{F::CopperFilter, "0"}}},
+      {{"200", "12", "0.5", "0", "0"}, Problem{msg::kMaxTubeVoltage, FieldReset{F::TubeVoltage, "150"}}},
+      {{"100", "12", "0.5", "0", "0"}, Problem{msg::kMinInherentFiltration, FieldReset{F::InherentFiltration, "1"}}},
+      {{"30", "89.9", "1", "", ""}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CheckTubeSettings(c.settings), c.problem) << c.settings.tubeVoltage << " " << c.settings.targetAngle;
+  }
+}
+
 // ---------------------------------------------------------------------------
 // Arithmetic failures: the message, no spectrum, no curve
 
