@@ -39,8 +39,8 @@ class FirstPaint : public QObject {
 };
 
 QWidget* ShowTervolin() {
-  Form1& start = Form1::Instance();
-  if (!start.Form1_Form_Load()) return nullptr;
+  StartScreen& start = StartScreen::Instance();
+  if (!start.Load()) return nullptr;
   return &start;
 }
 

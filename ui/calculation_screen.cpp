@@ -41,18 +41,18 @@ bool Spectral() { return TheSession().energyMode == tervolin::kSpectral; }
 
 // What the chosen distribution is computed for: scattering, material, and the
 // photon energy or the accepted spectrum's settings, as typed.
-tervolin::CurveLabel ChosenCurveLabel(const Form4& f) {
+tervolin::CurveLabel ChosenCurveLabel(const CalculationScreen& f) {
   const Session& s = TheSession();
-  const std::string material = ToUtf8(SelectedMaterial(*f.List1));
+  const std::string material = ToUtf8(SelectedMaterial(*f.materialList));
   if (Spectral()) return tervolin::SpectralLabel(*s.scatter, material, s.acceptedSpectrum->settings);
-  return tervolin::MonoenergeticLabel(*s.scatter, material, ToUtf8(f.Text1->text()));
+  return tervolin::MonoenergeticLabel(*s.scatter, material, ToUtf8(f.energyField->text()));
 }
 
 // The distribution the screen's choices select, with the energy read from its field.
-tervolin::DistributionRequest ChosenRequest(const Form4& f) {
+tervolin::DistributionRequest ChosenRequest(const CalculationScreen& f) {
   const Session& s = TheSession();
   if (Spectral()) return {*s.scatter, s.energyMode, 0.0};
-  return {*s.scatter, s.energyMode, tervolin::ReadLeadingNumber(ToUtf8(f.Text1->text()))};
+  return {*s.scatter, s.energyMode, tervolin::ReadLeadingNumber(ToUtf8(f.energyField->text()))};
 }
 
 const tervolin::EnergyTable& AcceptedFluence() {
@@ -62,22 +62,22 @@ const tervolin::EnergyTable& AcceptedFluence() {
 }
 
 // The first missing input's message, or nullptr when the calculation may go on.
-const char* MissingInput(const Form4& f) {
-  if (f.Text1->text().isEmpty() && !Spectral()) return tervolin::msg::kNoEnergy;
+const char* MissingInput(const CalculationScreen& f) {
+  if (f.energyField->text().isEmpty() && !Spectral()) return tervolin::msg::kNoEnergy;
   if (!TheSession().acceptedSpectrum && Spectral()) return tervolin::msg::kNoSpectrum;
-  if (SelectedMaterial(*f.List1).isEmpty()) return tervolin::msg::kNoScatterer;
+  if (SelectedMaterial(*f.materialList).isEmpty()) return tervolin::msg::kNoScatterer;
   return nullptr;
 }
 
 }  // namespace
 
-void Form4::Form4_Command1_Click() {
+void CalculationScreen::onComputeClicked() {
   if (!TheSession().scatter) return;
   if (const char* message = MissingInput(*this)) {
     ShowWarningBox(this, Utf8(message));
     return;
   }
-  const auto material = tervolin::LoadMaterialTables(ToUtf8(SelectedMaterial(*List1)), Spectral());
+  const auto material = tervolin::LoadMaterialTables(ToUtf8(SelectedMaterial(*materialList)), Spectral());
   if (!material) {
     ShowWarningBox(this, Framed(tervolin::DescribeReadFailure(material.Fault())));
     return;
@@ -86,7 +86,7 @@ void Form4::Form4_Command1_Click() {
 }
 
 // The curve in the chosen colour, labelled, kept in every view by the graph's views.
-void Form4::DrawChosenCurve(const tervolin::MaterialTables& material) {
+void CalculationScreen::DrawChosenCurve(const tervolin::MaterialTables& material) {
   const tervolin::DistributionRequest request = ChosenRequest(*this);
   const tervolin::EnergyTable& fluence = AcceptedFluence();
   const tervolin::Outcome<tervolin::AngleTable> values = tervolin::Distribution(request, {}, material, fluence);
@@ -96,45 +96,45 @@ void Form4::DrawChosenCurve(const tervolin::MaterialTables& material) {
   }
   const tervolin::CurveLabel label = ChosenCurveLabel(*this);
   const tervolin::Rgb colour = tervolin::PaletteColour(TheSession().plotColour);
-  tervolin::PlotAngleCurve(*Picture1, values.Value(), colour, label, true);
-  Views->CurveDrawn(tervolin::ViewCurve(request, values.Value(), colour, label, material, fluence));
+  tervolin::PlotAngleCurve(*graph, values.Value(), colour, label, true);
+  views->CurveDrawn(tervolin::ViewCurve(request, values.Value(), colour, label, material, fluence));
 }
 
-void Form4::Form4_Command2_Click() {
-  Form5::Instance().OpenWithDefaults();
+void CalculationScreen::onSpectrumClicked() {
+  SpectrumScreen::Instance().OpenWithDefaults();
 }
 
-void Form4::Form4_Command3_Click() {
-  Form1::Instance().ShowScreen();
+void CalculationScreen::onReturnClicked() {
+  StartScreen::Instance().ShowScreen();
   HideScreen();
 }
 
-void Form4::Form4_Command4_Click() { ClearGraph(); }
+void CalculationScreen::onClearClicked() { ClearGraph(); }
 
 // The graph with nothing but its axes and frame; its views forget their curves.
-void Form4::ClearGraph() {
+void CalculationScreen::ClearGraph() {
   Session& s = TheSession();
   s.graphViews.Forget();
-  tervolin::DrawAngleAxes(*Picture1, s.graphViews.choices.perSolidAngle);
-  tervolin::DrawGraphFrame(*Picture1);
+  tervolin::DrawAngleAxes(*graph, s.graphViews.choices.perSolidAngle);
+  tervolin::DrawGraphFrame(*graph);
 }
 
-void Form4::FormUnload() { Form1::Instance().ShowScreen(); }
+void CalculationScreen::onCloseBoxUsed() { StartScreen::Instance().ShowScreen(); }
 
-void Form4::Form4_Option1_Click() {
+void CalculationScreen::onSingleEnergyChosen() {
   TheSession().energyMode = tervolin::kSingleEnergy;
-  Command2->setEnabled(false);
+  spectrumButton->setEnabled(false);
 }
 
-void Form4::Form4_Option2_Click() {
+void CalculationScreen::onSpectrumChosen() {
   TheSession().energyMode = tervolin::kSpectral;
-  Command2->setEnabled(true);
+  spectrumButton->setEnabled(true);
 }
 
-void Form4::Form4_Option3_Click() { TheSession().plotColour = tervolin::kPaletteRed; }
+void CalculationScreen::onRedChosen() { TheSession().plotColour = tervolin::kPaletteRed; }
 
-void Form4::Form4_Option4_Click() { TheSession().plotColour = tervolin::kPaletteDarkGreen; }
+void CalculationScreen::onDarkGreenChosen() { TheSession().plotColour = tervolin::kPaletteDarkGreen; }
 
-void Form4::Form4_Option5_Click() { TheSession().plotColour = tervolin::kPaletteBlue; }
+void CalculationScreen::onBlueChosen() { TheSession().plotColour = tervolin::kPaletteBlue; }
 
 }  // namespace tervolin::ui

@@ -18,50 +18,50 @@ namespace tervolin::ui {
 class AngleViewActions;
 class PictureSurface;
 
-class Form4 : public ScreenWindow, public SingleInstance<Form4> {
+class CalculationScreen : public ScreenWindow, public SingleInstance<CalculationScreen> {
   Q_OBJECT
 
  public:
-  void Form4_Command1_Click();  // 計算・描画
-  void Form4_Command2_Click();  // スペクトル計算
-  void Form4_Command3_Click();  // 終了して初期画面に戻る
-  void Form4_Command4_Click();  // グラフ消去
-  void Form4_Option1_Click();
-  void Form4_Option2_Click();
-  void Form4_Option3_Click();
-  void Form4_Option4_Click();
-  void Form4_Option5_Click();
+  void onComputeClicked();
+  void onSpectrumClicked();
+  void onReturnClicked();
+  void onClearClicked();
+  void onSingleEnergyChosen();
+  void onSpectrumChosen();
+  void onRedChosen();
+  void onDarkGreenChosen();
+  void onBlueChosen();
 
   // The graph with nothing but its axes and frame.
   void ClearGraph();
 
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label20 = nullptr;
-  QGroupBox* Frame1 = nullptr;
-  QGroupBox* Frame2 = nullptr;
-  QRadioButton* Option1 = nullptr;
-  QRadioButton* Option2 = nullptr;
-  QRadioButton* Option3 = nullptr;
-  QRadioButton* Option4 = nullptr;
-  QRadioButton* Option5 = nullptr;
-  QLineEdit* Text1 = nullptr;
-  QListWidget* List1 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QPushButton* Command3 = nullptr;
-  QPushButton* Command4 = nullptr;
-  PictureSurface* Picture1 = nullptr;
-  AngleViewActions* Views = nullptr;  // the graph's teaching views
+  QLabel* graphTitleLabel = nullptr;
+  QLabel* materialTitleLabel = nullptr;
+  QLabel* energyUnitLabel = nullptr;
+  QLabel* settingsTitleLabel = nullptr;
+  QLabel* scatterHeadingLabel = nullptr;
+  QGroupBox* energyFrame = nullptr;
+  QGroupBox* colourFrame = nullptr;
+  QRadioButton* singleEnergyOption = nullptr;
+  QRadioButton* spectrumOption = nullptr;
+  QRadioButton* redOption = nullptr;
+  QRadioButton* darkGreenOption = nullptr;
+  QRadioButton* blueOption = nullptr;
+  QLineEdit* energyField = nullptr;
+  QListWidget* materialList = nullptr;
+  QPushButton* computeButton = nullptr;
+  QPushButton* spectrumButton = nullptr;
+  QPushButton* returnButton = nullptr;
+  QPushButton* clearButton = nullptr;
+  PictureSurface* graph = nullptr;
+  AngleViewActions* views = nullptr;  // the graph's teaching views
 
  protected:
-  void FormUnload() override;  // Form4_Form_Unload
+  void onCloseBoxUsed() override;
 
  private:
-  friend class ScreenSlot<Form4>;
-  Form4();
+  friend class ScreenSlot<CalculationScreen>;
+  CalculationScreen();
   void DrawChosenCurve(const tervolin::MaterialTables& material);
 };
 

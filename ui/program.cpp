@@ -29,7 +29,7 @@ int RunTervolin(int argc, char** argv) {
   // Lets the desktop match the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TERVOLIN_APP_ID));
   // A signal during start-up is handled once the program waits for events.
-  const TerminationSignals endOnSignal([] { Form1::Instance().Form1_Command3_Click(); });
+  const TerminationSignals endOnSignal([] { StartScreen::Instance().onQuitClicked(); });
   if (const std::optional<int> status = StartTervolin()) return *status;
   return WaitForProgramEnd();
 }
@@ -37,8 +37,8 @@ int RunTervolin(int argc, char** argv) {
 std::optional<int> StartTervolin() {
   InstallFontSubstitutions();
   QApplication::setQuitOnLastWindowClosed(false);
-  Form1& start = Form1::Instance();
-  if (!start.Form1_Form_Load()) {
+  StartScreen& start = StartScreen::Instance();
+  if (!start.Load()) {
     delete &start;
     return kCannotStart;
   }

@@ -51,7 +51,7 @@ void ScreenWindow::showEvent(QShowEvent* event) {
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
   closing_ = true;
-  FormUnload();
+  onCloseBoxUsed();
   event->accept();
 }
 

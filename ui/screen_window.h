@@ -28,7 +28,7 @@ class ScreenWindow : public QWidget {
 
  protected:
   // Runs when the user closes the window; the screen is destroyed afterwards.
-  virtual void FormUnload() {}
+  virtual void onCloseBoxUsed() {}
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 

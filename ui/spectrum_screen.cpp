@@ -18,29 +18,29 @@
 
 namespace tervolin::ui {
 
-QLineEdit& Form5::FieldEdit(tervolin::SpectrumField field) const {
+QLineEdit& SpectrumScreen::FieldEdit(tervolin::SpectrumField field) const {
   switch (field) {
-    case tervolin::SpectrumField::TubeVoltage: return *Text1;
-    case tervolin::SpectrumField::InherentFiltration: return *Text2;
-    case tervolin::SpectrumField::AluminiumFilter: return *Text3;
-    case tervolin::SpectrumField::CopperFilter: return *Text4;
+    case tervolin::SpectrumField::TubeVoltage: return *tubeVoltageField;
+    case tervolin::SpectrumField::InherentFiltration: return *inherentFiltrationField;
+    case tervolin::SpectrumField::AluminiumFilter: return *aluminiumFilterField;
+    case tervolin::SpectrumField::CopperFilter: return *copperFilterField;
     case tervolin::SpectrumField::TargetAngle: break;
   }
-  return *Text5;
+  return *targetAngleField;
 }
 
-tervolin::TubeSettings Form5::TypedSettings() const {
+tervolin::TubeSettings SpectrumScreen::TypedSettings() const {
   tervolin::TubeSettings settings;
   for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) settings.Text(field) = ToUtf8(FieldEdit(field).text());
   return settings;
 }
 
-void Form5::ClearGraph() {
-  tervolin::ClearSpectrumGraph(*Picture3);
+void SpectrumScreen::ClearGraph() {
+  tervolin::ClearSpectrumGraph(*graph);
   TheSession().shownSpectrum.reset();
 }
 
-void Form5::OpenWithDefaults() {
+void SpectrumScreen::OpenWithDefaults() {
   for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) {
     FieldEdit(field).setText(Utf8(tervolin::DefaultSpectrumFieldText(field)));
   }
@@ -59,26 +59,26 @@ tervolin::Outcome<tervolin::Spectrum> CheckedSpectrum(const tervolin::TubeSettin
 
 // A refused setting is said and its field reset; a computed spectrum is drawn,
 // labelled with its settings, with its figures, and is the one OK accepts.
-void Form5::Form5_Command1_Click() {
+void SpectrumScreen::onComputeClicked() {
   const tervolin::Outcome<tervolin::Spectrum> spectrum = CheckedSpectrum(TypedSettings());
   if (!spectrum) {
     ShowWarningBox(this, FromUtf8(spectrum.Fault().message));
     if (const auto& reset = spectrum.Fault().reset) FieldEdit(reset->field).setText(FromUtf8(reset->text));
     return;
   }
-  tervolin::DrawSpectrumCurve(*Picture3, spectrum.Value().fluence, tervolin::SpectrumLabel(spectrum.Value().settings));
-  tervolin::DrawFiguresBox(*Picture3, spectrum.Value().figures);
+  tervolin::DrawSpectrumCurve(*graph, spectrum.Value().fluence, tervolin::SpectrumLabel(spectrum.Value().settings));
+  tervolin::DrawFiguresBox(*graph, spectrum.Value().figures);
   TheSession().shownSpectrum = spectrum.Value();
 }
 
-void Form5::Form5_Command2_Click() { HideScreen(); }
+void SpectrumScreen::onCancelClicked() { HideScreen(); }
 
-void Form5::Form5_Command3_Click() { ClearGraph(); }
+void SpectrumScreen::onRedoClicked() { ClearGraph(); }
 
 // The file goes into the working directory. With no computed spectrum on the graph,
 // or when the file cannot be written, the user is told why, nothing is accepted
 // and the screen stays open.
-void Form5::Form5_Command4_Click() {
+void SpectrumScreen::onOkClicked() {
   Session& session = TheSession();
   const tervolin::Spectrum* shown = session.shownSpectrum ? &*session.shownSpectrum : nullptr;
   if (const auto message = tervolin::WriteAcceptedSpectrum(tervolin::kSpectrumFileName, shown)) {

@@ -21,7 +21,7 @@
 #include "data/attenuation_table.h"
 #include "support/scratch_directory.h"
 #include "ui/fonts.h"
-#include "ui/explanation_screens.h"
+#include "ui/explanation_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
@@ -108,13 +108,13 @@ inline void SetSpectrumReady(int ready) {
 }
 
 // The calculation screen as the explanation screen's "次へ進む" leaves it.
-inline Form4& OpenCalculationScreen(int scatterType) {
+inline CalculationScreen& OpenCalculationScreen(int scatterType) {
   if (scatterType == kIncoherent) {
-    Form3::Instance().Form3_Command1_Click();
+    ExplanationScreen::Instance(tervolin::kIncoherent).onNextClicked();
   } else {
-    Form2::Instance().Form2_Command1_Click();
+    ExplanationScreen::Instance(tervolin::kCoherent).onNextClicked();
   }
-  return Form4::Instance();
+  return CalculationScreen::Instance();
 }
 
 // An option button is clicked on its round indicator, as a user clicks it.

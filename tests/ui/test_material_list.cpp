@@ -29,15 +29,15 @@ QStringList Entries(const QListWidget& list) {
   return entries;
 }
 
-QImage Graph(const Form4& f) {
-  return AtLogicalSize(f.Picture1->RetainedImage());
+QImage Graph(const CalculationScreen& f) {
+  return AtLogicalSize(f.graph->RetainedImage());
 }
 
 // Closes the calculation screen for good, so that the next one is made afresh.
 void CloseCalculationScreen() {
-  QVERIFY(Form4::Instance().close());
+  QVERIFY(CalculationScreen::Instance().close());
   ScreenWorkspace::FlushDeletions();
-  QCOMPARE(Form4::Existing(), nullptr);
+  QCOMPARE(CalculationScreen::Existing(), nullptr);
 }
 
 }  // namespace
@@ -53,64 +53,64 @@ class MaterialListTest : public QObject {
   }
 
   void listScrollsWithinItsSizeAndTheKeyboardReachesTheLastMaterial() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    QCOMPARE(f.List1->count(), 18);
-    QCOMPARE(f.List1->size(), QSize(89, 172));
-    QVERIFY(f.List1->verticalScrollBar()->maximum() > 0);
-    f.List1->setFocus();
-    QTest::keyClick(f.List1, Qt::Key_Down);  // the first key press picks the first entry
-    QTest::keyClick(f.List1, Qt::Key_End);
-    QCOMPARE(f.List1->currentItem()->text(), Utf8("ガドリニウム酸硫化物"));
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    QCOMPARE(f.materialList->count(), 18);
+    QCOMPARE(f.materialList->size(), QSize(89, 172));
+    QVERIFY(f.materialList->verticalScrollBar()->maximum() > 0);
+    f.materialList->setFocus();
+    QTest::keyClick(f.materialList, Qt::Key_Down);  // the first key press picks the first entry
+    QTest::keyClick(f.materialList, Qt::Key_End);
+    QCOMPARE(f.materialList->currentItem()->text(), Utf8("ガドリニウム酸硫化物"));
     QVERIFY(
-        f.List1->viewport()->rect().intersects(f.List1->visualItemRect(f.List1->currentItem())));
-    QCOMPARE(f.List1->currentItem()->toolTip(), Utf8("ガドリニウム酸硫化物 (gos)"));
-    SaveShot(*f.List1, "material_list_end.png");
+        f.materialList->viewport()->rect().intersects(f.materialList->visualItemRect(f.materialList->currentItem())));
+    QCOMPARE(f.materialList->currentItem()->toolTip(), Utf8("ガドリニウム酸硫化物 (gos)"));
+    SaveShot(*f.materialList, "material_list_end.png");
   }
 
   // A material copied into XFS_Data shows after the screen is made again, after the
   // shipped ones and by name; without its .csv it is left out.
   void listShowsWhatTheFolderHoldsWhenTheScreenIsMade() {
     const fs::path folder = workspace_->Scratch().path() / "XFS_Data";
-    const QStringList shipped = Entries(*OpenCalculationScreen(tervolin::kCoherent).List1);
+    const QStringList shipped = Entries(*OpenCalculationScreen(tervolin::kCoherent).materialList);
     for (const char* name : {"重水", "Zirconia"}) {
       fs::copy_file(folder / "水.xfs", folder / (std::string(name) + ".xfs"));
       fs::copy_file(folder / "水.csv", folder / (std::string(name) + ".csv"));
     }
     fs::copy_file(folder / "水.xfs", folder / "欠損.xfs");
-    QCOMPARE(Entries(*Form4::Instance().List1), shipped);
+    QCOMPARE(Entries(*CalculationScreen::Instance().materialList), shipped);
 
     CloseCalculationScreen();
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    QCOMPARE(Entries(*f.List1), shipped + Utf8("Zirconia 重水").split(' '));
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    QCOMPARE(Entries(*f.materialList), shipped + Utf8("Zirconia 重水").split(' '));
 
-    f.Text1->setText(QStringLiteral("30"));
-    ClickMaterial(f.List1, "重水");
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    f.energyField->setText(QStringLiteral("30"));
+    ClickMaterial(f.materialList, "重水");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY(answerer_.Answered().isEmpty());
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
   }
 
   void theSevenStayWhenTheirFilesAreMissingAndSayWhichFileWhenChosen() {
     fs::remove_all(workspace_->Scratch().path() / "XFS_Data");
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    QCOMPARE(Entries(*f.List1), Utf8("水素 炭素 鉄 鉛 空気 PMMA 水").split(' '));
-    f.Text1->setText(QStringLiteral("30"));
-    ClickMaterial(f.List1, "鉄");
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    QCOMPARE(Entries(*f.materialList), Utf8("水素 炭素 鉄 鉛 空気 PMMA 水").split(' '));
+    f.energyField->setText(QStringLiteral("30"));
+    ClickMaterial(f.materialList, "鉄");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QCOMPARE(answerer_.Answered().size(), 1);
     QVERIFY(answerer_.Answered().first().text.contains(Utf8("XFS_Data/鉄.xfs")));
   }
 
   // Bone, soft tissue and fat at 60 keV: three coherent curves in three colours.
   void tissuesAreDrawnFromTheShippedTables() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    f.Text1->setText(QStringLiteral("60"));
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    f.energyField->setText(QStringLiteral("60"));
     const std::pair<const char*, QRadioButton*> curves[] = {
-        {"骨", f.Option3}, {"軟部組織", f.Option4}, {"脂肪", f.Option5}};
+        {"骨", f.redOption}, {"軟部組織", f.darkGreenOption}, {"脂肪", f.blueOption}};
     for (const auto& [material, colour] : curves) {
       ClickOption(colour);
-      ClickMaterial(f.List1, material);
-      QTest::mouseClick(f.Command1, Qt::LeftButton);
+      ClickMaterial(f.materialList, material);
+      QTest::mouseClick(f.computeButton, Qt::LeftButton);
     }
     QVERIFY(answerer_.Answered().isEmpty());
     for (auto isColour : {IsRed, IsGreen, IsBlue})

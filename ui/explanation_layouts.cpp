@@ -1,6 +1,8 @@
-#include "ui/explanation_screens.h"
+// The two explanation screens' layouts: coherent (Rayleigh) and incoherent
+// (Compton) scattering, each a formula sheet, a cone sketch and the way on to the
+// calculation.
 
-#include <QPushButton>
+#include "ui/explanation_screen.h"
 
 namespace tervolin::ui {
 
@@ -50,38 +52,8 @@ constexpr ExplanationLayout kIncoherentLayout = {
 
 }  // namespace
 
-Form2::Form2() : ExplanationScreen(kCoherentLayout) {
-  connect(Command1, &QPushButton::clicked, this, &Form2::Form2_Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form2::Form2_Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &Form2::Form2_Command3_Click);
-  connect(Command5, &QPushButton::clicked, this, &Form2::Form2_Command5_Click);
+const ExplanationLayout& ExplanationLayoutOf(tervolin::ScatterKind scatter) {
+  return scatter == tervolin::kCoherent ? kCoherentLayout : kIncoherentLayout;
 }
-
-void Form2::Form2_Command1_Click() { GoToCalculation(); }
-
-void Form2::Form2_Command2_Click() { ReturnToStart(); }
-
-void Form2::Form2_Command3_Click() { ShowDataSource(); }
-
-void Form2::Form2_Command5_Click() { ShowSpectralMethod(); }
-
-void Form2::Form2_Form_Unload() { ReturnAfterClose(); }
-
-Form3::Form3() : ExplanationScreen(kIncoherentLayout) {
-  connect(Command1, &QPushButton::clicked, this, &Form3::Form3_Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form3::Form3_Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &Form3::Form3_Command3_Click);
-  connect(Command5, &QPushButton::clicked, this, &Form3::Form3_Command5_Click);
-}
-
-void Form3::Form3_Command1_Click() { GoToCalculation(); }
-
-void Form3::Form3_Command2_Click() { ReturnToStart(); }
-
-void Form3::Form3_Command3_Click() { ShowDataSource(); }
-
-void Form3::Form3_Command5_Click() { ShowSpectralMethod(); }
-
-void Form3::Form3_Form_Unload() { ReturnAfterClose(); }
 
 }  // namespace tervolin::ui

@@ -10,18 +10,18 @@ class QWidget;
 
 namespace tervolin::ui {
 
-class Form7 : public ScreenWindow, public SingleInstance<Form7> {
+class SpectralMethodScreen : public ScreenWindow, public SingleInstance<SpectralMethodScreen> {
   Q_OBJECT
 
  public:
-  void Form7_Command1_Click();  // 閉じる
+  void onCloseClicked();
 
-  QWidget* Picture1 = nullptr;
-  QPushButton* Command1 = nullptr;
+  QWidget* methodPicture = nullptr;
+  QPushButton* closeButton = nullptr;
 
  private:
-  friend class ScreenSlot<Form7>;
-  Form7();
+  friend class ScreenSlot<SpectralMethodScreen>;
+  SpectralMethodScreen();
 };
 
 }  // namespace tervolin::ui
