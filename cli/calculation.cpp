@@ -10,6 +10,7 @@
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
+#include "data/utf8_text.h"
 
 namespace tervolin::cli {
 
@@ -19,9 +20,8 @@ namespace {
 
 template <typename T>
 T ValueOrThrow(const Outcome<T, ReadFailure>& read) {
-  if (read) return read.Value();
-  const ReadFailure& failure = read.Fault();
-  throw RunFailure("cannot read the data file " + failure.fileName + ": " + DescribeReadFailure(failure));
+  if (!read) ThrowReadFailure(read.Fault());
+  return read.Value();
 }
 
 // The problem the library returned ends the run with its text.
@@ -36,7 +36,9 @@ T ValueOrThrow(const Outcome<T>& result) {
 // The air table when it is usable; otherwise the reason goes to standard error.
 AirTable AirTableOrNote() {
   const AirTableRead air = LoadAirAbsorptionTable();
-  if (air.failure) std::cerr << "tervolin-calc: " << *air.failure << " (figures that need it are left out)\n";
+  if (air.failure) {
+    std::cerr << "tervolin-calc: " << EscapedForDisplay(*air.failure, false) << " (figures that need it are left out)\n";
+  }
   return air.table;
 }
 
@@ -44,6 +46,16 @@ AirTable AirTableOrNote() {
 AttenuationTables StartRun() { return ValueOrThrow(LoadAttenuationTable()); }
 
 }  // namespace
+
+void ThrowReadFailure(const ReadFailure& failure) {
+  throw RunFailure("cannot read the data file " + failure.fileName + ": " + DescribeReadFailure(failure));
+}
+
+EnergyTable PrepareCalculation(const std::optional<TubeSettings>& spectrum) {
+  const AttenuationTables attenuation = StartRun();
+  if (!spectrum) return EnergyTable{};
+  return ValueOrThrow(ComputeSpectrum(*spectrum, attenuation, {})).fluence;
+}
 
 EnergyTable CalculateSpectrumFluence(const TubeSettings& settings) {
   return ValueOrThrow(ComputeSpectrum(settings, StartRun(), {})).fluence;
@@ -55,10 +67,8 @@ BeamFigures CalculateBeamFigures(const TubeSettings& settings) {
 }
 
 AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material) {
-  const AttenuationTables attenuation = StartRun();
+  const EnergyTable fluence = PrepareCalculation(request.spectrum);
   const EnergyModeKind mode = request.spectrum ? kSpectral : kSingleEnergy;
-  EnergyTable fluence{};
-  if (request.spectrum) fluence = ValueOrThrow(ComputeSpectrum(*request.spectrum, attenuation, {})).fluence;
   const MaterialTables tables = ValueOrThrow(LoadMaterialTables(material, request.spectrum.has_value()));
   const DistributionRequest what{request.scatter, mode, ReadLeadingNumber(request.energyText.value_or(""))};
   return ValueOrThrow(Distribution(what, request.view, tables, fluence));

@@ -5,9 +5,12 @@
 // files are read from the working directory. Each throws RunFailure on a data-file
 // problem or on the problem the library returns.
 
+#include <optional>
+
 #include "cli/requests.h"
 #include "core/beam_figures.h"
 #include "core/energy_tables.h"
+#include "data/item_reader.h"
 
 namespace tervolin::cli {
 
@@ -18,6 +21,14 @@ EnergyTable CalculateSpectrumFluence(const TubeSettings& settings);
 // The spectrum's beam figures. Without a usable "MuenAir.dat" the figures that need
 // it are missing, and the reason goes to standard error.
 BeamFigures CalculateBeamFigures(const TubeSettings& settings);
+
+// A data file's failure as the run's failure, naming the file and the reason.
+[[noreturn]] void ThrowReadFailure(const ReadFailure& failure);
+
+// What the calculation screen has before its compute button: the attenuation table
+// read, and the fluence of the spectrum computed and accepted when one is given (all
+// zero for one photon energy).
+EnergyTable PrepareCalculation(const std::optional<TubeSettings>& spectrum);
 
 // `material` must be a list name of the data folder.
 AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material);

@@ -39,12 +39,6 @@ double NumberOf(const std::string& name, const std::string& text) {
   return value;
 }
 
-const std::string& Required(const Invocation& invocation, const std::string& name) {
-  const std::string* text = invocation.Value(name);
-  if (text == nullptr) throw UsageError(name + " is missing");
-  return *text;
-}
-
 // The typed text; the tube voltage has no default, the others open as on the screen.
 std::string OptionText(const Invocation& invocation, const SpectrumOption& option) {
   if (option.field == SpectrumField::TubeVoltage) return Required(invocation, option.name);
@@ -60,6 +54,12 @@ ScatterKind ScatterOf(const std::string& text) {
 
 }  // namespace
 
+const std::string& Required(const Invocation& invocation, const std::string& name) {
+  const std::string* text = invocation.Value(name);
+  if (text == nullptr) throw UsageError(name + " is missing");
+  return *text;
+}
+
 TubeSettings SpectrumRequest(const Invocation& invocation) {
   TubeSettings settings;
   for (const SpectrumOption& option : kSpectrumOptions) {
@@ -72,20 +72,25 @@ TubeSettings SpectrumRequest(const Invocation& invocation) {
   return settings;
 }
 
-AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
-  AnglesRequest request{ScatterOf(Required(invocation, "--scattering")),
-                        Required(invocation, "--material"), std::nullopt, std::nullopt,
-                        {invocation.Has("--free-electron"), invocation.Has("--per-solid-angle")}};
+EnergyRequest MakeEnergyRequest(const Invocation& invocation) {
   if (const std::string* energy = invocation.Value("--energy")) {
     for (const SpectrumOption& option : kSpectrumOptions) {
       if (invocation.Has(option.name)) throw UsageError("--energy and " + std::string(option.name) + " exclude each other");
     }
     if (!(NumberOf("--energy", *energy) > 0.0)) throw UsageError("--energy " + *energy + " must be above 0 keV");
-    request.energyText = *energy;
-    return request;
+    return {*energy, std::nullopt};
   }
   if (!invocation.Has("--kv")) throw UsageError("--energy or --kv is missing");
-  request.spectrum = SpectrumRequest(invocation);
+  return {std::nullopt, SpectrumRequest(invocation)};
+}
+
+AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
+  AnglesRequest request{ScatterOf(Required(invocation, "--scattering")),
+                        Required(invocation, "--material"), std::nullopt, std::nullopt,
+                        {invocation.Has("--free-electron"), invocation.Has("--per-solid-angle")}};
+  EnergyRequest energy = MakeEnergyRequest(invocation);
+  request.energyText = std::move(energy.energyText);
+  request.spectrum = std::move(energy.spectrum);
   return request;
 }
 

@@ -12,6 +12,12 @@
 
 namespace tervolin::cli {
 
+// One photon energy or the spectrum of a tube.
+struct EnergyRequest {
+  std::optional<std::string> energyText;  // keV, one photon energy
+  std::optional<TubeSettings> spectrum;   // instead of the energy
+};
+
 struct AnglesRequest {
   ScatterKind scatter;
   std::string material;                   // as the user typed it; looked up later
@@ -22,9 +28,15 @@ struct AnglesRequest {
 
 enum class Format { Csv, Tsv, Dat };
 
+// The option's text; throws UsageError when it was not given.
+const std::string& Required(const Invocation& invocation, const std::string& name);
+
 // The options of the spectrum (--kv required, the others defaulted as the spectrum
 // screen opens); throws UsageError.
 TubeSettings SpectrumRequest(const Invocation& invocation);
+
+// Either --energy or the spectrum; throws UsageError.
+EnergyRequest MakeEnergyRequest(const Invocation& invocation);
 
 // --scattering, --material and either --energy or the spectrum; throws UsageError.
 AnglesRequest MakeAnglesRequest(const Invocation& invocation);

@@ -4,6 +4,7 @@
 // beam's half-value layers and effective energy need it; the rest of the program
 // works without it.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -15,7 +16,9 @@ inline constexpr const char* kAirAbsorptionFileName = "MuenAir.dat";
 
 struct AirTableRead {
   AirTable table;                      // status read, missing, or unusable when the file is
-                                       // there but damaged or holds a coefficient not positive
+                                       // there but damaged or breaks CheckAirAbsorptionRecords
+                                       // (energies on the 0.5-keV grid in order, coefficients
+                                       // finite, positive and plausible)
   std::optional<std::string> failure;  // a one-line description of the failure
 };
 

@@ -1,11 +1,11 @@
 #include "data/spectrum_file.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <string_view>
 
+#include "data/data_file.h"
 #include "data/file_replacement.h"
+#include "data/replacement_messages.h"
 
 namespace tervolin {
 
@@ -13,9 +13,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "ファイル「name」<what>（reason）", the reason from the error number.
-std::string Describe(const fs::path& file, const char* what, int error) {
-  return std::string("ファイル「") + file.string() + "」" + what + "（" + std::strerror(error) + "）";
+// The file this program wrote last: which file it is and what it holds.
+struct WrittenSpectrum {
+  FileIdentity identity;
+  std::string text;
+};
+
+std::optional<WrittenSpectrum>& LastWritten() {
+  static std::optional<WrittenSpectrum> written;
+  return written;
+}
+
+// Whether the file at `file` is still the one this program wrote: the same file,
+// neither a link nor replaced since, with the same bytes in it.
+bool IsStillOurs(const fs::path& file) {
+  const std::optional<WrittenSpectrum>& ours = LastWritten();
+  std::error_code error;
+  if (!ours || fs::is_symlink(file, error) || IdentityOf(file) != ours->identity) return false;
+  const DataFileBytes now = ReadDataFileBytes(file);
+  return !now.problem && now.bytes == ours->text;
 }
 
 }  // namespace
@@ -52,23 +68,18 @@ std::string SpectrumFileText(const EnergyTable& fluence) {
 }
 
 std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence) {
-  std::error_code error;
-  if (fs::exists(file, error)) {
-    if (const int refusal = WriteRefusal(file); refusal != 0) {
-      return Describe(file, "は書き換えられません", refusal);
-    }
-  }
-  const auto failure = ReplaceFileContents(file, SpectrumFileText(fluence));
-  if (!failure) return std::nullopt;
-  static constexpr const char* kStepText[] = {"を作成できません", "に書き込めません", "を置き換えられません"};
-  return Describe(file, kStepText[failure->step], failure->error);
+  std::string text = SpectrumFileText(fluence);
+  FileIdentity written;
+  if (const auto failure = ReplaceFileContents(file, text, &written)) return DescribeReplacementFailure(file, *failure);
+  LastWritten() = WrittenSpectrum{written, std::move(text)};
+  return std::nullopt;
 }
 
 void DeleteSpectrumFile(const fs::path& file) {
-  if (WriteRefusal(file) != 0) return;  // absent, or not the user's to change
+  if (!IsStillOurs(file) || IsReadOnly(file)) return;  // absent, another program's, changed or marked
   std::error_code ignored;
-  if (fs::is_directory(fs::symlink_status(file, ignored))) return;  // a folder is no spectrum file
-  fs::remove(file, ignored);
+  fs::remove(file, ignored);  // a regular file: IsStillOurs checked its identity
+  LastWritten().reset();
 }
 
 }  // namespace tervolin

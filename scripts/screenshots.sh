@@ -107,6 +107,23 @@ click "$polar" 20 20
 xdotool key Escape
 menu_item "$calc" 700 200 5                                 # per angle again
 
+# Coherent and incoherent scattering on one absolute scale: water at 60 keV, then lead
+# at 30 keV on a logarithmic axis (Ctrl+L); the window closes with Esc after each.
+magnitudes_for() {  # magnitudes_for ENERGY N: the N-th material at ENERGY keV, drawn and compared
+  click "$calc" $(centre 600 960 1095 495 720 1080)
+  xdotool key ctrl+a && xdotool type --delay 50 "$1"
+  pick_material "$calc" "$2" && draw "$calc"
+  menu_item "$calc" 700 200 7                               # 散乱の大きさを比較…
+  magnitudes=$(window_of '^散乱の大きさを比較$')
+}
+magnitudes_for 60 6                                         # 水
+shot "$magnitudes" magnitudes-water
+xdotool key Escape
+magnitudes_for 30 3                                         # 鉛
+xdotool key ctrl+l && sleep 0.4
+shot "$magnitudes" magnitudes-lead-log
+xdotool key ctrl+l Escape
+
 # A spectrum of the default tube (100 kV), accepted, and iron's curve weighted by it.
 click "$calc" $(centre 3120 5880 2055 615)                  # グラフ消去
 click "$calc" $(indicator 240 1680 375 720 1080)            # スペクトルＸ線
@@ -129,6 +146,11 @@ click "$spectrum" $(centre 10080 6600 2175 615)             # OK
 click "$calc" $(indicator 360 480 360 720 4440)             # 赤色
 pick_material "$calc" 2 && draw "$calc"                     # 鉄
 shot "$calc" calculation-spectral
+pick_material "$calc" 6 && draw "$calc"                     # 水
+menu_item "$calc" 700 200 7                                 # 散乱の大きさを比較…
+magnitudes=$(window_of '^散乱の大きさを比較$')
+shot "$magnitudes" magnitudes-spectrum
+xdotool key Escape
 
 click "$calc" $(centre 1080 6840 3615 495)                  # 終了して初期画面に戻る
 start=$(window_of '^  Tervolin$')

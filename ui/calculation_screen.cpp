@@ -17,6 +17,7 @@
 #include "graphs/palette.h"
 #include "graphs/spectrum_graph.h"
 #include "ui/angle_view_actions.h"
+#include "ui/magnitude_action.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_text.h"
@@ -98,6 +99,7 @@ void CalculationScreen::DrawChosenCurve(const tervolin::MaterialTables& material
   const tervolin::Rgb colour = tervolin::PaletteColour(TheSession().plotColour);
   tervolin::PlotAngleCurve(*graph, values.Value(), colour, label, true);
   views->CurveDrawn(tervolin::ViewCurve(request, values.Value(), colour, label, material, fluence));
+  magnitudes->Follow();
 }
 
 void CalculationScreen::onSpectrumClicked() {

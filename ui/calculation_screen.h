@@ -16,6 +16,7 @@ class QRadioButton;
 namespace tervolin::ui {
 
 class AngleViewActions;
+class MagnitudeAction;
 class PictureSurface;
 
 class CalculationScreen : public ScreenWindow, public SingleInstance<CalculationScreen> {
@@ -55,6 +56,7 @@ class CalculationScreen : public ScreenWindow, public SingleInstance<Calculation
   QPushButton* clearButton = nullptr;
   PictureSurface* graph = nullptr;
   AngleViewActions* views = nullptr;  // the graph's teaching views
+  MagnitudeAction* magnitudes = nullptr;  // 散乱の大きさを比較…
 
  protected:
   void onCloseBoxUsed() override;

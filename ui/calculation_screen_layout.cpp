@@ -16,6 +16,7 @@
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/angle_view_actions.h"
+#include "ui/magnitude_action.h"
 #include "ui/graph_tools.h"
 #include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
@@ -108,6 +109,8 @@ void BuildGraph(CalculationScreen& f) {
   auto* tools = new GraphTools(*f.graph, tervolin::kAngleGraphLayout);
   f.views = new AngleViewActions(f, *f.graph);
   f.views->AddTo(tools->Menu());
+  f.magnitudes = new MagnitudeAction(f);
+  f.magnitudes->AddTo(tools->Menu());
   tools->SetReadOutExtra([](int index) {
     return tervolin::ViewReadOutLines(TheSession().graphViews.Curves(), index);
   });

@@ -10,6 +10,7 @@ inline QString Utf8(const char* text) { return QString::fromUtf8(text); }
 inline QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+inline QString Utf8(const std::string& text) { return FromUtf8(text); }
 inline std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 }  // namespace tervolin::ui

@@ -12,9 +12,11 @@
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/spectrum_file.h"
+#include "data/utf8_text.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/explanation_screen.h"
+#include "ui/message_box.h"
 #include "ui/program_end.h"
 #include "ui/session.h"
 
@@ -78,10 +80,11 @@ QString StartupFailureText(const tervolin::ReadFailure& failure) {
            QString::fromStdString(tervolin::DescribeReadFailure(failure)));
 }
 
-void ReportStartupFailure(const QString& text) {
+void ReportStartupFailure(const QString& message) {
+  const QString text = ShownText(message);
   std::fprintf(stderr, "%s\n", text.toUtf8().constData());
   QMessageBox box(QMessageBox::Critical, QString::fromUtf8(tervolin::msg::kCaption), text, QMessageBox::Ok);
-  box.setTextFormat(Qt::PlainText);  // a folder name is shown as it is
+  box.setTextFormat(Qt::PlainText);  // a folder name as it is, but for ShownText's escapes
   box.exec();
 }
 
@@ -131,7 +134,7 @@ bool StartScreen::Load() {
   }
   TheSession().attenuation = attenuation.Value();
   const tervolin::AirTableRead air = tervolin::LoadAirAbsorptionTable();
-  if (air.failure) std::fprintf(stderr, "%s\n", air.failure->c_str());
+  if (air.failure) std::fprintf(stderr, "%s\n", tervolin::EscapedForDisplay(*air.failure, false).c_str());
   TheSession().air = air.table;
   return true;
 }

@@ -6,7 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <utility>
 
+#include "core/beam_figures.h"
 #include "core/messages.h"
 #include "data/air_absorption_table.h"
 #include "data/spectrum_acceptance.h"
@@ -63,6 +66,30 @@ TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndNotUsed) {
   const AirTableRead folder = LoadAirAbsorptionTable();
   ASSERT_TRUE(folder.failure.has_value());
   EXPECT_NE(folder.table.status, kAirTableRead);
+}
+
+// Tables that pass as numbers but give wrong figures: the shipped one in reverse
+// order, absurd coefficients. The figures that need the table are left out.
+TEST(AirAbsorptionTable, ReversedOrAbsurdTableIsUnusable) {
+  ScratchDirectory dir;
+  std::ifstream shipped(std::string(TERVOLIN_TABLES_DIR) + "/MuenAir.dat");
+  std::string reversed;
+  for (std::string line; std::getline(shipped, line);) reversed.insert(0, line + "\n");
+  for (const auto& [text, reason] : {std::pair{reversed, "1 番目のレコードで、「エネルギー」が 0.5 keV 刻みの順"},
+                                     std::pair{AirText(300, [](int) { return 1e308; }),
+                                               "1 番目のレコードで、「空気の質量エネルギー吸収係数」が空気の値としてありえない"}}) {
+    dir.Write("MuenAir.dat", text);
+    const AirTableRead read = LoadAirAbsorptionTable();
+    EXPECT_NE(read.failure.value_or("").find(reason), std::string::npos) << read.failure.value_or("");
+    EXPECT_EQ(read.table.status, kAirTableUnusable);
+    EnergyTable fluence{};
+    fluence[100] = 1.0;
+    EnergyTable aluminium{};
+    aluminium.fill(1.0);
+    const BeamFigures figures = ComputeBeamFigures(fluence, aluminium, read.table);
+    EXPECT_TRUE(!figures.hvl1Mm && !figures.effectiveEnergyKev);
+    EXPECT_STREQ(figures.problem, msg::kAirTableUnusable);
+  }
 }
 
 class SpectrumAcceptance : public ::testing::Test {

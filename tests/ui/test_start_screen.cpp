@@ -19,6 +19,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "data/spectrum_file.h"
 #include "ui/session.h"
 #include "modal_answerer.h"
 #include "screen_checks.h"
@@ -54,6 +55,9 @@ std::string AttenuationTable(int records, int offset = 0) {
 }
 
 std::string SpectrumFile() { return "000.5  1.000E+00\r\n001.0  5.000E-01\r\n"; }
+
+// The spectrum file as this program writes it, the one it removes at its end.
+void WriteOwnSpectrumFile() { QVERIFY(!tervolin::WriteSpectrumFile(kSpectrum, tervolin::EnergyTable{})); }
 
 bool Exists(const char* name) { return fs::exists(fs::path(name)); }
 
@@ -260,7 +264,7 @@ class StartScreenTest : public QObject {
 
   void quitDeletesTheSpectrumFileAndEndsTheProgram() {
     scratch_->Write(kTable, AttenuationTable(300));
-    scratch_->Write(kSpectrum, SpectrumFile());
+    WriteOwnSpectrumFile();
     QCOMPARE(StartTervolin(), std::nullopt);
     bool deletedAtOnce = false, windowsLeftVisible = true, closed = true;
     const int status = RunUntilEnd([&] {
@@ -286,9 +290,19 @@ class StartScreenTest : public QObject {
     QVERIFY(answerer_->Answered().isEmpty());
   }
 
+  // Another program's file (one this program did not write) stays.
+  void quitLeavesAnotherProgramsSpectrumFile() {
+    scratch_->Write(kTable, AttenuationTable(300));
+    WriteOwnSpectrumFile();
+    scratch_->Write(kSpectrum, SpectrumFile());
+    QCOMPARE(StartTervolin(), std::nullopt);
+    QCOMPARE(RunUntilEnd([] { Click(StartScreen::Existing()->quitButton); }), 0);
+    QVERIFY(Exists(kSpectrum));
+  }
+
   void quitLeavesAReadOnlySpectrumFile() {
     scratch_->Write(kTable, AttenuationTable(300));
-    scratch_->Write(kSpectrum, SpectrumFile());
+    WriteOwnSpectrumFile();
     fs::permissions(kSpectrum, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     QCOMPARE(StartTervolin(), std::nullopt);
     QCOMPARE(RunUntilEnd([] { Click(StartScreen::Existing()->quitButton); }), 0);
@@ -310,7 +324,7 @@ class StartScreenTest : public QObject {
     Click(start->incoherentButton);
     Click(ExplanationScreen::Existing(tervolin::kIncoherent)->cancelButton);
     QVERIFY(start->isVisible());
-    scratch_->Write(kSpectrum, SpectrumFile());
+    WriteOwnSpectrumFile();
     bool windowsLeftVisible = true;
     const int status = RunUntilEnd([&] {
       start->close();
@@ -332,7 +346,7 @@ class StartScreenTest : public QObject {
   void terminationSignalEndsTheProgramAsQuitDoes() {
     QFETCH(int, signal);
     scratch_->Write(kTable, AttenuationTable(300));
-    scratch_->Write(kSpectrum, SpectrumFile());
+    WriteOwnSpectrumFile();
     const TerminationSignals endOnSignal([] { StartScreen::Instance().onQuitClicked(); });
     QCOMPARE(StartTervolin(), std::nullopt);
     bool leftToTheLoop = false;

@@ -1,0 +1,22 @@
+#pragma once
+// The comparison of coherent and incoherent scattering for a material of XFS_Data,
+// gathered as the calculation screen's compute button gathers a curve: the
+// material's tables read, the shapes from the program's distributions, the sizes
+// from the material's .csv at the energy or over the accepted spectrum.
+
+#include <string>
+#include <variant>
+
+#include "core/scattering_magnitudes.h"
+#include "data/item_reader.h"
+
+namespace tervolin {
+
+using MagnitudesOfMaterial = std::variant<ScatteringMagnitudes, MagnitudeProblem, ReadFailure>;
+
+// At `energyKev` for one photon energy, over the accepted spectrum's `fluence` for a
+// spectrum (energyKev is not used then).
+MagnitudesOfMaterial MaterialMagnitudes(const std::string& material, EnergyModeKind mode, double energyKev,
+                                        const EnergyTable& fluence);
+
+}  // namespace tervolin
