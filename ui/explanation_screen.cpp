@@ -21,7 +21,7 @@ namespace tervolin::ui {
 
 namespace {
 
-const QString kMeiryo = QString::fromUtf8("メイリオ");
+const QString kMeiryo = Utf8("メイリオ");
 
 constexpr int kProcedureLeft = 10560;
 
