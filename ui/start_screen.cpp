@@ -160,6 +160,8 @@ void StartScreen::onCloseBoxUsed() {
   EndProgram();
 }
 
-void StartScreen::DeleteSpectrumFile() { tervolin::DeleteSpectrumFile(tervolin::kSpectrumFileName); }
+void StartScreen::DeleteSpectrumFile() {
+  tervolin::DeleteSpectrumFile(tervolin::kSpectrumFileName, TheSession().writtenSpectrumFile);
+}
 
 }  // namespace tervolin::ui
