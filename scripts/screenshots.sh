@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the user guide's screenshots (docs/images/*.png): builds Tervolin, starts it
 # on a virtual X display (Xvfb) in a scratch working directory with the bundled
-# tables, and drives it as a user would with the mouse and keyboard (xdotool), taking
-# each window alone at its size. Each step below is one screen; add a step for a new
+# tables and with a scratch home folder, and drives it as a user would with the mouse
+# and keyboard (xdotool), taking each window alone at its size. Each step below is one screen; add a step for a new
 # screen where the walk reaches it.
 #   screenshots.sh [OUTPUT_DIR]
 set -euo pipefail
@@ -11,7 +11,7 @@ out="$(mkdir -p "${1:-$root/docs/images}" && cd "${1:-$root/docs/images}" && pwd
 
 if [[ -z "${TERVOLIN_SCREENSHOTS_INSIDE_XVFB:-}" ]]; then
   "$root/scripts/ensure-packages.sh"
-  "$root/scripts/build.sh"
+  "$root/scripts/build.sh" --programs
   export TERVOLIN_SCREENSHOTS_INSIDE_XVFB=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$out"
 fi
@@ -22,6 +22,15 @@ fail() { echo "screenshots: $*" >&2; exit 1; }
 
 enter_scratch_workdir "$root/tables"
 trap 'rm -rf "$work"' EXIT
+
+# A neutral home folder, made for this run and removed after it, so that no dialog
+# shows the home of whoever makes the pictures (/root, run as root).
+home="${TERVOLIN_SCREENSHOTS_HOME:-/home/user}"
+mkdir "$home" 2>/dev/null \
+  || fail "cannot make the home folder $home (it exists, or needs root); name another in TERVOLIN_SCREENSHOTS_HOME"
+trap 'rm -rf "$work" "$home"' EXIT
+export HOME="$home"
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
 
 shot() {  # shot WINDOW NAME: the window's client area alone, as docs/images/NAME.png
   xdotool mousemove 0 0
@@ -48,7 +57,7 @@ menu_item() {  # menu_item WINDOW X Y N: the N-th item of the graph's context me
 
 wait_for_display
 "$program" & pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill $pid 2>/dev/null || true; rm -rf "$work" "$home"' EXIT
 
 # The start screen, then each explanation screen (キャンセル goes back to the start).
 start=$(window_of '^  Tervolin$')

@@ -9,7 +9,6 @@
 #include <QRadioButton>
 
 #include "graphs/user_coordinates.h"
-#include "data/material_catalogue.h"
 #include "ui/controls.h"
 #include "graphs/angle_graph_views.h"
 #include "graphs/graph_layout.h"
@@ -18,6 +17,7 @@
 #include "ui/angle_view_actions.h"
 #include "ui/magnitude_action.h"
 #include "ui/graph_tools.h"
+#include "ui/material_list.h"
 #include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
 #include "ui/session.h"
@@ -72,12 +72,7 @@ void BuildMaterialList(CalculationScreen& f) {
   f.materialList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   f.materialList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   f.materialList->setWordWrap(true);
-  for (const MaterialEntry& material : ListMaterials(".")) {
-    auto* item = new QListWidgetItem(QString::fromStdString(material.name), f.materialList);
-    // Long names show whole, with the English name, when the pointer rests on them.
-    item->setToolTip(material.alias.empty() ? item->text()
-                                            : item->text() + " (" + QString::fromStdString(material.alias) + ")");
-  }
+  ListDataFolderMaterials(*f.materialList);
 }
 
 void BuildColourFrame(CalculationScreen& f) {

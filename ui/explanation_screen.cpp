@@ -12,6 +12,7 @@
 #include "ui/start_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/data_source_screen.h"
+#include "ui/material_list.h"
 #include "ui/spectral_method_screen.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_text.h"
@@ -115,11 +116,13 @@ void ExplanationScreen::onNextClicked() {
 
 // The kind of scattering, the single-energy mode, red curves, no spectrum accepted,
 // an empty energy field and a graph with nothing but its axes and frame. The
-// material list keeps its selection.
+// material list is read again from the data folder and keeps its selection while the
+// folder still offers the chosen material.
 void ExplanationScreen::PrepareCalculationScreen() {
   Session& session = TheSession();
   CalculationScreen& calculation = CalculationScreen::Instance();
   session.scatter = layout_.scatter;
+  ListDataFolderMaterials(*calculation.materialList);
   calculation.scatterHeadingLabel->setText(Utf8(layout_.calculationHeading));
   calculation.singleEnergyOption->setChecked(true);
   session.energyMode = tervolin::kSingleEnergy;
