@@ -23,7 +23,6 @@
 #include "ui/qt_text.h"
 #include "ui/session.h"
 #include "ui/spectrum_screen.h"
-#include "ui/start_screen.h"
 
 namespace tervolin::ui {
 
@@ -107,7 +106,7 @@ void CalculationScreen::onSpectrumClicked() {
 }
 
 void CalculationScreen::onReturnClicked() {
-  StartScreen::Instance().ShowScreen();
+  ShowHomeScreen();
   HideScreen();
 }
 
@@ -121,7 +120,7 @@ void CalculationScreen::ClearGraph() {
   tervolin::DrawGraphFrame(*graph);
 }
 
-void CalculationScreen::onCloseBoxUsed() { StartScreen::Instance().ShowScreen(); }
+void CalculationScreen::onCloseBoxUsed() { ShowHomeScreen(); }
 
 void CalculationScreen::onSingleEnergyChosen() {
   TheSession().energyMode = tervolin::kSingleEnergy;

@@ -9,7 +9,6 @@
 #include "graphs/palette.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/start_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/data_source_screen.h"
 #include "ui/material_list.h"
@@ -135,13 +134,13 @@ void ExplanationScreen::PrepareCalculationScreen() {
 }
 
 void ExplanationScreen::onCancelClicked() {
-  StartScreen::Instance().ShowScreen();
+  ShowHomeScreen();
   HideDataSource();
   HideScreen();
 }
 
 void ExplanationScreen::onCloseBoxUsed() {
-  StartScreen::Instance().ShowScreen();
+  ShowHomeScreen();
   HideDataSource();
 }
 

@@ -89,6 +89,9 @@ void ReportStartupFailure(const QString& message) {
   box.exec();
 }
 
+// The other screens lead back here.
+const bool kHomeScreenSet = (ScreenWindow::SetHomeScreen([] { StartScreen::Instance().ShowScreen(); }), true);
+
 }  // namespace
 
 StartScreen::StartScreen() : ScreenWindow(QStringLiteral("  Tervolin"), 11745, 8235, Frame::FixedDialog) {
