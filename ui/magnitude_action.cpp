@@ -11,6 +11,7 @@
 #include "core/messages.h"
 #include "data/material_magnitudes.h"
 #include "ui/magnitude_window.h"
+#include "ui/material_list.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 
@@ -26,11 +27,6 @@ struct ScreenChoice {
   tervolin::CurveLabel subject;  // material and energy, or material and the spectrum's conditions
 };
 
-QString SelectedMaterial(const QListWidget& list) {
-  const QList<QListWidgetItem*> selected = list.selectedItems();
-  return selected.isEmpty() ? QString() : selected.first()->text();
-}
-
 // The material, then the energy or, once a spectrum was accepted, its conditions.
 tervolin::CurveLabel SubjectOf(const ScreenChoice& choice) {
   tervolin::CurveLabel subject;
@@ -45,7 +41,7 @@ tervolin::CurveLabel SubjectOf(const ScreenChoice& choice) {
 }
 
 ScreenChoice ChoiceOf(const QListWidget& materials, const QLineEdit& energy) {
-  ScreenChoice choice{ToUtf8(SelectedMaterial(materials)), ToUtf8(energy.text()),
+  ScreenChoice choice{ToUtf8(ChosenMaterial(materials)), ToUtf8(energy.text()),
                       TheSession().energyMode == tervolin::kSpectral, {}};
   choice.subject = SubjectOf(choice);
   return choice;
