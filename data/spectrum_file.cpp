@@ -3,8 +3,6 @@
 #include <charconv>
 #include <string_view>
 
-#include <unistd.h>
-
 #include "data/data_file.h"
 #include "data/file_replacement.h"
 #include "data/replacement_messages.h"
@@ -15,33 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file this program wrote last: which file it is and what it holds.
-struct WrittenSpectrum {
-  FileIdentity identity;
-  std::string text;
-};
-
-std::optional<WrittenSpectrum>& LastWritten() {
-  static std::optional<WrittenSpectrum> written;
-  return written;
-}
-
 // Whether the file at `file` is still the one this program wrote: the same file,
 // neither a link nor replaced since, with the same bytes in it.
-bool IsStillOurs(const fs::path& file) {
-  const std::optional<WrittenSpectrum>& ours = LastWritten();
+bool IsStillOurs(const fs::path& file, const std::optional<WrittenSpectrumFile>& ours) {
   std::error_code error;
   if (!ours || fs::is_symlink(file, error) || IdentityOf(file) != ours->identity) return false;
   const DataFileBytes now = ReadDataFileBytes(file);
   return !now.problem && now.bytes == ours->text;
-}
-
-// Marked read-only (kept for the superuser too), or not the user's to change.
-bool IsReadOnly(const fs::path& file) {
-  constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-  std::error_code error;
-  const fs::perms permissions = fs::status(file, error).permissions();
-  return error || (permissions & kWrite) == fs::perms::none || ::access(file.c_str(), W_OK) != 0;
 }
 
 }  // namespace
@@ -77,18 +55,19 @@ std::string SpectrumFileText(const EnergyTable& fluence) {
   return text;
 }
 
-std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence) {
+std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence,
+                                             WrittenSpectrumFile* written) {
   std::string text = SpectrumFileText(fluence);
-  FileIdentity written;
-  if (const auto failure = ReplaceFileContents(file, text, &written)) return DescribeReplacementFailure(file, *failure);
-  LastWritten() = WrittenSpectrum{written, std::move(text)};
+  FileIdentity identity;
+  if (const auto failure = ReplaceFileContents(file, text, &identity)) return DescribeReplacementFailure(file, *failure);
+  if (written != nullptr) *written = WrittenSpectrumFile{identity, std::move(text)};
   return std::nullopt;
 }
 
-void DeleteSpectrumFile(const fs::path& file) {
-  if (!IsStillOurs(file) || IsReadOnly(file)) return;  // absent, another program's, changed or marked
-  ::unlink(file.c_str());
-  LastWritten().reset();
+void DeleteSpectrumFile(const fs::path& file, const std::optional<WrittenSpectrumFile>& written) {
+  if (!IsStillOurs(file, written) || IsReadOnly(file)) return;  // absent, another program's, changed or marked
+  std::error_code ignored;
+  fs::remove(file, ignored);  // a regular file: IsStillOurs checked its identity
 }
 
 }  // namespace tervolin

@@ -10,6 +10,8 @@
 #include <limits>
 
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
+#include "ui/widget_picture.h"
 
 namespace tervolin::ui {
 
@@ -22,7 +24,6 @@ constexpr int kAngleGridStep = 10;
 constexpr qreal kLegendSample = 24;  // the short line in a curve's colour
 const QColor kGridGrey(200, 200, 200);
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 tervolin::ValueAxis AxisFor(const MagnitudePlot& plot) {
   double largest = 0.0, smallest = std::numeric_limits<double>::infinity();
@@ -73,12 +74,7 @@ PlotMapping MagnitudeGraph::Mapping() const {
 }
 
 QImage MagnitudeGraph::Picture() const {
-  const qreal ratio = devicePixelRatioF();
-  QImage image(size() * ratio, QImage::Format_RGB32);
-  image.setDevicePixelRatio(ratio);
-  QPainter painter(&image);
-  Paint(painter);
-  return image;
+  return WidgetPicture(*this, [this](QPainter& painter) { Paint(painter); });
 }
 
 void MagnitudeGraph::paintEvent(QPaintEvent*) {

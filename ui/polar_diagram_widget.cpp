@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
+#include "ui/widget_picture.h"
 
 namespace tervolin::ui {
 
@@ -18,7 +20,6 @@ QPointF ToPixel(const tervolin::PolarFrame& frame, const tervolin::PolarPoint& p
   return {frame.PixelX(p), frame.PixelY(p)};
 }
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 
@@ -49,12 +50,7 @@ tervolin::PolarFrame PolarDiagramWidget::Frame() const {
 }
 
 QImage PolarDiagramWidget::Picture() const {
-  const qreal ratio = devicePixelRatioF();
-  QImage image(size() * ratio, QImage::Format_RGB32);
-  image.setDevicePixelRatio(ratio);
-  QPainter painter(&image);
-  Paint(painter);
-  return image;
+  return WidgetPicture(*this, [this](QPainter& painter) { Paint(painter); });
 }
 
 void PolarDiagramWidget::paintEvent(QPaintEvent*) {

@@ -38,6 +38,21 @@ void ScreenWindow::ShowScreen() {
 
 void ScreenWindow::HideScreen() { hide(); }
 
+namespace {
+
+void (*&HomeScreen())() {
+  static void (*show)() = nullptr;
+  return show;
+}
+
+}  // namespace
+
+void ScreenWindow::SetHomeScreen(void (*show)()) { HomeScreen() = show; }
+
+void ScreenWindow::ShowHomeScreen() {
+  if (HomeScreen() != nullptr) HomeScreen()();
+}
+
 void ScreenWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (centred_) return;
@@ -50,19 +65,9 @@ void ScreenWindow::showEvent(QShowEvent* event) {
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
-  if (!CanCloseNow()) {
-    closeRequested_ = true;
-    event->ignore();
-    return;
-  }
-  closeRequested_ = false;
   closing_ = true;
-  FormUnload();
+  onCloseBoxUsed();
   event->accept();
-}
-
-void ScreenWindow::CloseIfRequested() {
-  if (closeRequested_ && CanCloseNow()) close();
 }
 
 }  // namespace tervolin::ui

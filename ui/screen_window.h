@@ -22,24 +22,23 @@ class ScreenWindow : public QWidget {
 
   // Makes the screen visible and brings it to the front.
   void ShowScreen();
+  // Shows the screen the others lead back to (the start screen, which names itself
+  // so when its file is loaded; the screens need not know it).
+  static void ShowHomeScreen();
+  static void SetHomeScreen(void (*show)());
   // Hides the screen, keeping its controls and drawings for the next showing.
   void HideScreen();
   bool IsClosing() const { return closing_; }
 
  protected:
-  // Runs when the user closes the window; the screen is destroyed afterwards. While
-  // CanCloseNow() refuses, the request is remembered for CloseIfRequested().
-  virtual void FormUnload() {}
-  virtual bool CanCloseNow() const { return true; }
-  // Carries out a close request that came while the screen could not close.
-  void CloseIfRequested();
+  // Runs when the user closes the window; the screen is destroyed afterwards.
+  virtual void onCloseBoxUsed() {}
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   bool centred_ = false;
   bool closing_ = false;
-  bool closeRequested_ = false;
 };
 
 }  // namespace tervolin::ui

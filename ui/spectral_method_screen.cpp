@@ -1,0 +1,21 @@
+#include "ui/spectral_method_screen.h"
+
+#include <QPushButton>
+
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/qt_text.h"
+
+namespace tervolin::ui {
+
+SpectralMethodScreen::SpectralMethodScreen() : ScreenWindow(Utf8("　スペクトルＸ線"), 11430, 6045, Frame::ToolWindow) {
+  methodPicture = MakePictureBox(this, "methodPicture", TwipsRect(360, 360, 10605, 4755),
+                            QStringLiteral(":/images/formula_spectral.svg"));
+  closeButton = MakeButton(this, "closeButton", Utf8("閉じる"), TwipsRect(5160, 5280, 1335, 495),
+                        ScreenFont(Utf8("メイリオ"), 12), kButtonYellow);
+  connect(closeButton, &QPushButton::clicked, this, &SpectralMethodScreen::onCloseClicked);
+}
+
+void SpectralMethodScreen::onCloseClicked() { HideScreen(); }
+
+}  // namespace tervolin::ui
