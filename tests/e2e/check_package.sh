@@ -3,7 +3,7 @@
 # administrator would: its name and version, the dependencies, every installed file,
 # lintian, the metadata validators; then unpacks it into a scratch folder and runs
 # the launcher (offscreen, fresh XDG_DATA_HOME) and the command-line programs built.
-#   check_package.sh BUILD_DIR VERSION APP_ID PROGRAM[,PROGRAM...]
+#   check_package.sh BUILD_DIR VERSION APP_ID PROGRAM[,PROGRAM...] [WEB_SITE]
 set -euo pipefail
 build="$1" version="$2" id="$3"
 IFS=, read -r -a programs <<< "$4"
@@ -33,6 +33,10 @@ expected=(usr/bin/tervolin usr/libexec/tervolin/tervolin usr/share/tervolin/Mus2
 for program in "${programs[@]:1}"; do
   expected+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz")
 done
+# The page, when it was built before the package.
+if [[ -f "${5:-}/index.html" ]]; then
+  expected+=(usr/share/tervolin/web/index.html usr/share/tervolin/web/tervolin.wasm usr/share/tervolin/web/tervolin.data)
+fi
 dpkg-deb --contents "$deb" | awk '{ print $NF }' > "$scratch/contents"
 for file in "${expected[@]}"; do
   grep -qxF "./$file" "$scratch/contents" || fail "the package lacks /$file"
