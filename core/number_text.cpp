@@ -31,15 +31,16 @@ std::string ShortestScientific(double value) {
   }
 }
 
-// "1.25e-05" as plain digits with its point where fixed notation puts it.
-std::string AsFixed(const std::string& scientific) {
+// "1.25e-05" as plain digits with its point where fixed notation puts it. A whole
+// number is written with all its digits, as std::to_chars writes it.
+std::string AsFixed(const std::string& scientific, double value) {
   const std::size_t e = scientific.find('e');
   std::string digits = scientific.substr(0, e);
   if (digits.size() > 1) digits.erase(1, 1);  // the point
   const int exponent = std::atoi(scientific.c_str() + e + 1);
   if (exponent < 0) return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
   const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-  if (digits.size() <= integerDigits) return digits + std::string(integerDigits - digits.size(), '0');
+  if (digits.size() <= integerDigits) return Printed("%.*f", 0, value);
   return digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
 }
 
@@ -53,7 +54,7 @@ std::string ShortestText(double value) {
   if (value == 0.0 || !std::isfinite(value)) return Printed("%.*g", 1, value);
   const std::string sign = std::signbit(value) ? "-" : "";
   const std::string scientific = ShortestScientific(std::fabs(value));
-  const std::string fixed = AsFixed(scientific);
+  const std::string fixed = AsFixed(scientific, std::fabs(value));
   return sign + (fixed.size() <= scientific.size() ? fixed : scientific);
 }
 

@@ -24,6 +24,7 @@ struct SvgFont {
 class SvgSurface : public DrawingSurface {
  public:
   SvgSurface(const UserScale& scale, int pixelWidth, int pixelHeight, SvgFont font);
+  void SetFont(SvgFont font) { font_ = std::move(font); }
 
   // The whole picture drawn since the last Cls, as a standalone SVG document.
   std::string Document() const;

@@ -203,6 +203,16 @@ class Session {
     return Finished(result);
   }
 
+  // The spectrum screen's スペクトル計算 alone: {message, fields, spectrum, figures}.
+  val Spectrum(const val& request) {
+    host_.warning.clear();
+    val result = val::object();
+    SetChoices(request, true);
+    if (startFailure_) return Refused(result, StartProblem());
+    if (!ComputeSpectrum(result)) return Refused(result, host_.warning);
+    return Finished(result);
+  }
+
   // グラフ消去.
   void ClearAngleGraph() {
     host_.angle.Cls();
@@ -329,6 +339,7 @@ EMSCRIPTEN_BINDINGS(tervolin) {
       .function("startProblem", &Session::StartProblem)
       .function("materials", &Session::Materials)
       .function("compute", &Session::Compute)
+      .function("spectrum", &Session::Spectrum)
       .function("clear", &Session::ClearAngleGraph)
       .function("setViews", &Session::SetViews)
       .function("angleSvg", &Session::AngleSvg)

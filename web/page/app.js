@@ -33,13 +33,13 @@ function showMessage(message) {
   element('message').textContent = message;
 }
 
-function compute(session) {
-  const result = session.compute(request());
+function compute(session, what = 'compute') {
+  const result = session[what](request());
   for (const [name, role] of Object.entries(spectrumFields)) element(role).value = result.fields[name];
   showMessage(result.message);
   showGraphs(session);
   // On a phone the graph lies below the choices.
-  if (!result.message) element('angle-graph').scrollIntoView({ block: 'nearest' });
+  if (!result.message) element(`${what === 'spectrum' ? 'spectrum' : 'angle'}-graph`).scrollIntoView({ block: 'nearest' });
 }
 
 function download(bytes, type, name) {
@@ -95,6 +95,7 @@ function connect(session) {
     event.preventDefault();
     compute(session);
   });
+  element('spectrum-compute').addEventListener('click', () => compute(session, 'spectrum'));
   element('clear').addEventListener('click', () => {
     session.clear();
     showMessage('');
