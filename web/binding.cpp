@@ -102,6 +102,16 @@ const PresenceCheck kPresenceChecks[] = {
     {SpectrumField::CopperFilter, IsNegative, msg::kReenterCopperFilter, true},
 };
 
+// The first failing check's message (its field reset when so marked), or nullptr.
+const char* FailedPresenceCheck(std::map<SpectrumField, std::string>& fields) {
+  for (const PresenceCheck& check : kPresenceChecks) {
+    if (!check.refused(fields[check.field])) continue;
+    if (check.resetToDefault) fields[check.field] = DefaultSpectrumFieldText(check.field);
+    return check.message;
+  }
+  return nullptr;
+}
+
 std::string Text(const val& request, const char* name) {
   const val value = request[name];
   return value.isUndefined() || value.isNull() ? std::string() : value.as<std::string>();
@@ -279,15 +289,17 @@ class Session {
   // The spectrum screen's compute and OK: the checks, the spectrum drawn alone on
   // its graph with its figures, and accepted for the distribution.
   bool ComputeSpectrum(val& result) {
-    for (const PresenceCheck& check : kPresenceChecks) {
-      if (!check.refused(host_.fields[check.field])) continue;
-      if (check.resetToDefault) host_.fields[check.field] = DefaultSpectrumFieldText(check.field);
-      host_.warning = check.message;
+    if (const char* problem = FailedPresenceCheck(host_.fields)) {
+      host_.warning = problem;
       return false;
     }
+    const SvgSurface shown = host_.spectrum;  // a refused input leaves the graph as it was
     ClearSpectrumGraph();
     CalculateSpectrum();
-    if (!host_.warning.empty()) return false;
+    if (!host_.warning.empty()) {
+      host_.spectrum = shown;
+      return false;
+    }
     host_.spectrum.Curves().LabelFrom(0, SpectrumLabel(Conditions()));
     AcceptComputedSpectrum();
     result.set("spectrum", Values(Shared().SpectrumFluence));

@@ -112,6 +112,29 @@ def screenshots(driver, folder):
     role(driver, "spectrum-graph").location_once_scrolled_into_view
     driver.save_screenshot(os.path.join(folder, "page-390x844-spectrum.png"))
 
+def check_iron_and_its_table(driver, downloads):
+    choose(driver, "coherent", "single", "鉄", energy="100")
+    iron = calc("angles", "--scattering", "coherent", "--material", "鉄", "--energy", "100")
+    check_curve(driver, "iron at 100 keV", [float(r.split(",")[1]) for r in iron.split()[1:]])
+    role(driver, "download-csv").click()
+    check_csv(downloads, "干渉性散乱_鉄_100keV.csv", iron)
+
+def check_water_over_spectrum(driver):
+    role(driver, "clear").click()
+    choose(driver, "incoherent", "spectrum", "水", kv="100")
+    check_curve(driver, "water over the 100 kV spectrum",
+                calc_values("angles", "--scattering", "incoherent", "--material", "水", "--kv", "100"))
+
+# Each refusal shows its message, resets its field as the spectrum screen does and
+# leaves the spectrum graph as it was.
+def check_refusals(driver):
+    for kv, message, field in (("200", "最大管電圧は 150 kV です", "150"), ("", "　管電圧を入力　", "")):
+        choose(driver, "incoherent", "spectrum", "水", kv=kv)
+        shown = (role(driver, "message").get_attribute("textContent"), role(driver, "kv").get_attribute("value"))
+        assert shown == (message, field), f"tube voltage {kv!r}: {shown}"
+        spectra = driver.find_elements(By.CSS_SELECTOR, '[data-role="spectrum-graph"] polyline')
+        assert len(spectra) == 1, f"tube voltage {kv!r} changed the spectrum graph"
+
 def main():
     server = serve(SITE)
     origin = f"http://127.0.0.1:{server.server_address[1]}"
@@ -122,20 +145,9 @@ def main():
             WebDriverWait(driver, 60).until(lambda d: d.execute_script("return window.tervolinFirstGraphMs"))
             print(f"load to first graph: {driver.execute_script('return window.tervolinFirstGraphMs'):.0f} ms")
             print(f".wasm: {os.path.getsize(os.path.join(SITE, 'tervolin.wasm'))} bytes")
-            choose(driver, "coherent", "single", "鉄", energy="100")
-            iron = calc("angles", "--scattering", "coherent", "--material", "鉄", "--energy", "100")
-            check_curve(driver, "iron at 100 keV", [float(r.split(",")[1]) for r in iron.split()[1:]])
-            role(driver, "download-csv").click()
-            check_csv(downloads, "干渉性散乱_鉄_100keV.csv", iron)
-            role(driver, "clear").click()
-            choose(driver, "incoherent", "spectrum", "水", kv="100")
-            check_curve(driver, "water over the 100 kV spectrum",
-                        calc_values("angles", "--scattering", "incoherent", "--material", "水", "--kv", "100"))
-            refusals = [("200", "最大管電圧は 150 kV です", "150"), ("", "　管電圧を入力　", "")]
-            for kv, message, field in refusals:
-                choose(driver, "incoherent", "spectrum", "水", kv=kv)
-                shown = (role(driver, "message").get_attribute("textContent"), role(driver, "kv").get_attribute("value"))
-                assert shown == (message, field), f"tube voltage {kv!r}: {shown}"
+            check_iron_and_its_table(driver, downloads)
+            check_water_over_spectrum(driver)
+            check_refusals(driver)
             if SHOTS:
                 role(driver, "clear").click()
                 choose(driver, "incoherent", "spectrum", "水", kv="100")
