@@ -134,6 +134,9 @@ def check_refusals(driver):
         assert shown == (message, field), f"tube voltage {kv!r}: {shown}"
         spectra = driver.find_elements(By.CSS_SELECTOR, '[data-role="spectrum-graph"] polyline')
         assert len(spectra) == 1, f"tube voltage {kv!r} changed the spectrum graph"
+    choose(driver, "coherent", "single", "鉄", energy="abc")  # read as 0 keV
+    shown = role(driver, "message").get_attribute("textContent")
+    assert shown == "　正しく計算できません　", f"energy 'abc': {shown!r}"
 
 def main():
     server = serve(SITE)
