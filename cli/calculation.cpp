@@ -12,18 +12,13 @@
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
+#include "data/utf8_text.h"
 
 namespace tervolin::cli {
 
 const char* const kCannotCalculate = "cannot calculate";
 
 namespace {
-
-void ThrowOnReadFailure(const std::optional<ReadFailure>& failure) {
-  if (failure) {
-    throw RunFailure("cannot read the data file " + failure->fileName + ": " + DescribeReadFailure(*failure));
-  }
-}
 
 // Any warning box the library would have shown ends the run with its text.
 void ThrowOnWarning(const TextHost& host) {
@@ -59,6 +54,21 @@ AngleTable CalculateInView(const AnglesRequest& request) {
 
 }  // namespace
 
+void ThrowOnReadFailure(const std::optional<ReadFailure>& failure) {
+  if (failure) {
+    throw RunFailure("cannot read the data file " + failure->fileName + ": " + DescribeReadFailure(*failure));
+  }
+}
+
+void PrepareCalculation(InstalledHost& installed, const std::optional<SpectrumTexts>& spectrum) {
+  StartRun();
+  if (spectrum) {
+    ComputeSpectrum(installed.host, *spectrum);
+    AcceptComputedSpectrum();
+  }
+  Shared().EnergyMode = spectrum ? kSpectral : kSingleEnergy;
+}
+
 EnergyTable CalculateSpectrumFluence(const SpectrumTexts& texts) {
   InstalledHost installed;
   StartRun();
@@ -70,7 +80,7 @@ BeamFigures CalculateBeamFigures(const SpectrumTexts& texts) {
   InstalledHost installed;
   StartRun();
   if (const std::optional<std::string> failure = LoadAirAbsorptionTable()) {
-    std::cerr << "tervolin-calc: " << *failure << " (figures that need it are left out)\n";
+    std::cerr << "tervolin-calc: " << EscapedForDisplay(*failure, false) << " (figures that need it are left out)\n";
   }
   ComputeSpectrum(installed.host, texts);
   return ComputeBeamFigures(Shared().SpectrumFluence);
@@ -78,13 +88,8 @@ BeamFigures CalculateBeamFigures(const SpectrumTexts& texts) {
 
 AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material) {
   InstalledHost installed;
-  StartRun();
-  if (request.spectrum) {
-    ComputeSpectrum(installed.host, *request.spectrum);
-    AcceptComputedSpectrum();
-  }
+  PrepareCalculation(installed, request.spectrum);
   installed.host.energyText = request.energyText.value_or("");
-  Shared().EnergyMode = request.spectrum ? kSpectral : kSingleEnergy;
   Shared().ScatterType = request.scatterType;
   ThrowOnReadFailure(LoadScattererData(material));
   if (request.view.freeElectron || request.view.perSolidAngle) return CalculateInView(request);

@@ -1,9 +1,12 @@
 #include "cli/commands.h"
 
+#include <cmath>
 #include <filesystem>
+#include <iostream>
 
 #include "cli/calculation.h"
 #include "cli/data_folder.h"
+#include "cli/magnitudes.h"
 #include "cli/table_text.h"
 #include "data/material_catalogue.h"
 #include "data/spectrum_file.h"
@@ -42,11 +45,27 @@ std::string Angles(const Invocation& invocation) {
   return TableText(format, {"theta_deg", DensityColumn(request.view)}, rows);
 }
 
+// The beam figures as lines "name: value unit", or with --format as a table of
+// name, value (empty when missing) and unit.
+std::string Figures(const Invocation& invocation, const SpectrumTexts& texts) {
+  const bool asTable = invocation.Has("--format");
+  const Format format = OutputFormat(invocation, false);
+  EnterData(invocation);
+  const BeamFigures figures = CalculateBeamFigures(texts);
+  if (!asTable) return FormatBeamFigures(figures);
+  std::vector<Row> rows;
+  for (const BeamFigureLine& line : BeamFigureLines(figures)) {
+    const bool known = line.value && std::isfinite(*line.value);
+    rows.push_back({line.name, known ? FormatFigure(line.value, line.decimals) : "", line.unit});
+  }
+  return TableText(format, {"figure", "value", "unit"}, rows);
+}
+
 std::string Spectrum(const Invocation& invocation) {
   const SpectrumTexts texts = SpectrumRequest(invocation);
+  if (invocation.Has("--figures")) return Figures(invocation, texts);
   const Format format = OutputFormat(invocation, true);
   EnterData(invocation);
-  if (invocation.Has("--figures")) return FormatBeamFigures(CalculateBeamFigures(texts));
   const EnergyTable fluence = CalculateSpectrumFluence(texts);
   if (format == Format::Dat) return SpectrumFileText(fluence);
   std::vector<Row> rows;
@@ -62,6 +81,21 @@ std::string Materials(const Invocation& invocation) {
   return TableText(format, {"name", "alias"}, rows);
 }
 
+// The curves, the totals on standard error; with --totals the totals alone, as a
+// table when a --format is given.
+std::string Compare(const Invocation& invocation) {
+  const std::string& material = Required(invocation, "--material");
+  const EnergyRequest energy = MakeEnergyRequest(invocation);
+  const Format format = OutputFormat(invocation, false);
+  EnterData(invocation);
+  const ScatteringMagnitudes magnitudes = CalculateMagnitudes(energy, ListName(material));
+  if (invocation.Has("--totals")) {
+    return invocation.Has("--format") ? MagnitudeTotalsTable(magnitudes, format) : MagnitudeTotalsText(magnitudes);
+  }
+  std::cerr << MagnitudeTotalsText(magnitudes);
+  return MagnitudeCurvesText(magnitudes, format, invocation.Has("--per-solid-angle"));
+}
+
 }  // namespace
 
 std::string RunCommand(const Invocation& invocation) {
@@ -69,6 +103,7 @@ std::string RunCommand(const Invocation& invocation) {
     case Command::Angles: return Angles(invocation);
     case Command::Spectrum: return Spectrum(invocation);
     case Command::Materials: return Materials(invocation);
+    case Command::Compare: return Compare(invocation);
   }
   return {};
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The three commands: angles, spectrum and materials.
+// The four commands: angles, spectrum, materials and compare.
 
 #include <string>
 

@@ -1,5 +1,7 @@
 // tervolin-calc: the calculations of Tervolin's screens from the command line.
 // Exit status 0 done, 1 a calculation, data file or output failed, 2 usage error.
+// Messages go to standard error with control and format characters escaped
+// (EscapedForDisplay), so an argument echoed cannot drive the terminal.
 
 #include <filesystem>
 #include <iostream>
@@ -9,6 +11,7 @@
 #include "cli/options.h"
 #include "cli/output_file.h"
 #include "cli/run_failure.h"
+#include "data/utf8_text.h"
 
 namespace {
 
@@ -47,10 +50,10 @@ int main(int argc, char** argv) {
   try {
     return Run(ParseArguments({argv + (argc > 0 ? 1 : 0), argv + argc}));
   } catch (const UsageError& error) {
-    std::cerr << "tervolin-calc: " << error.what() << "\n" << UsageLine() << "\n";
+    std::cerr << "tervolin-calc: " << tervolin::EscapedForDisplay(error.what(), false) << "\n" << UsageLine() << "\n";
     return kUsageError;
   } catch (const std::exception& error) {  // RunFailure, and file-system or memory failures
-    std::cerr << "tervolin-calc: " << error.what() << "\n";
+    std::cerr << "tervolin-calc: " << tervolin::EscapedForDisplay(error.what(), false) << "\n";
     return kFailed;
   }
 }

@@ -7,20 +7,24 @@ namespace tervolin::cli {
 
 namespace {
 
+// The commands that compute a spectrum from the tube's options.
+constexpr unsigned kForSpectrumUsers = kForAngles | kForSpectrum | kForCompare;
+
 // One row per option; a later flag is one more row here.
 constexpr std::array kOptions{
     OptionSpec{"--scattering", "coherent|incoherent", kForAngles, "kind of scattering"},
-    OptionSpec{"--material", "NAME", kForAngles, "scatterer: list name or English alias"},
-    OptionSpec{"--energy", "KEV", kForAngles, "one photon energy, keV"},
-    OptionSpec{"--kv", "KV", kForAngles | kForSpectrum, "tube voltage of the spectrum, 30-150 kV"},
-    OptionSpec{"--target-angle", "DEG", kForAngles | kForSpectrum, "anode target angle, degrees (12)"},
-    OptionSpec{"--inherent", "MM", kForAngles | kForSpectrum, "inherent filtration, mm Al (2.5)"},
-    OptionSpec{"--al", "MM", kForAngles | kForSpectrum, "added aluminium filter, mm (0)"},
-    OptionSpec{"--cu", "MM", kForAngles | kForSpectrum, "added copper filter, mm (0)"},
+    OptionSpec{"--material", "NAME", kForAngles | kForCompare, "scatterer: list name or English alias"},
+    OptionSpec{"--energy", "KEV", kForAngles | kForCompare, "one photon energy, keV"},
+    OptionSpec{"--kv", "KV", kForSpectrumUsers, "tube voltage of the spectrum, 30-150 kV"},
+    OptionSpec{"--target-angle", "DEG", kForSpectrumUsers, "anode target angle, degrees (12)"},
+    OptionSpec{"--inherent", "MM", kForSpectrumUsers, "inherent filtration, mm Al (2.5)"},
+    OptionSpec{"--al", "MM", kForSpectrumUsers, "added aluminium filter, mm (0)"},
+    OptionSpec{"--cu", "MM", kForSpectrumUsers, "added copper filter, mm (0)"},
     OptionSpec{"--free-electron", "", kForAngles, "the free electron's curve: Thomson or Klein-Nishina"},
-    OptionSpec{"--per-solid-angle", "", kForAngles, "per unit solid angle instead of per unit angle"},
-    OptionSpec{"--figures", "", kForSpectrum, "print the beam's mean and effective energy, HVL1, HVL2 and homogeneity"},
-    OptionSpec{"--format", "csv|tsv|dat", kForAll, "output format (csv; dat only for spectrum)"},
+    OptionSpec{"--per-solid-angle", "", kForAngles | kForCompare, "per unit solid angle instead of per unit angle"},
+    OptionSpec{"--totals", "", kForCompare, "the cross sections and shares instead of the curves (--format: a table)"},
+    OptionSpec{"--figures", "", kForSpectrum, "the beam's mean and effective energy, HVL1, HVL2, homogeneity (--format: a table)"},
+    OptionSpec{"--format", "csv|tsv|dat", kForAll, "output format (csv; dat only for the spectrum's bins)"},
     OptionSpec{"--output", "FILE", kForAll, "write to FILE instead of standard output"},
     OptionSpec{"--data", "DIR", kForAll, "data folder holding Mus2018.dat and XFS_Data"},
 };
@@ -35,14 +39,15 @@ constexpr std::array kCommands{
     CommandName{"angles", Command::Angles, kForAngles},
     CommandName{"spectrum", Command::Spectrum, kForSpectrum},
     CommandName{"materials", Command::Materials, kForMaterials},
+    CommandName{"compare", Command::Compare, kForCompare},
 };
 
 const CommandName& FindCommand(std::string_view text) {
   for (const CommandName& c : kCommands) {
     if (c.name == text) return c;
   }
-  if (text.starts_with("-")) throw UsageError("a command must come first: angles, spectrum or materials");
-  throw UsageError("unknown command \"" + std::string(text) + "\": use angles, spectrum or materials");
+  if (text.starts_with("-")) throw UsageError("a command must come first: angles, spectrum, materials or compare");
+  throw UsageError("unknown command \"" + std::string(text) + "\": use angles, spectrum, materials or compare");
 }
 
 const OptionSpec& FindOption(std::string_view name, const CommandName& command) {
@@ -110,7 +115,7 @@ Invocation ParseArguments(std::span<const char* const> arguments) {
 }
 
 std::string UsageLine() {
-  return "usage: tervolin-calc angles|spectrum|materials [OPTIONS]  (tervolin-calc --help)";
+  return "usage: tervolin-calc angles|spectrum|materials|compare [OPTIONS]  (tervolin-calc --help)";
 }
 
 std::string HelpText() {
@@ -119,10 +124,14 @@ std::string HelpText() {
       "  tervolin-calc angles --scattering coherent|incoherent --material NAME --energy KEV\n"
       "  tervolin-calc angles --scattering coherent|incoherent --material NAME --kv KV [spectrum options]\n"
       "  tervolin-calc spectrum --kv KV [spectrum options]\n"
-      "  tervolin-calc materials\n\n"
+      "  tervolin-calc materials\n"
+      "  tervolin-calc compare --material NAME --energy KEV | --kv KV [spectrum options]\n\n"
       "angles prints theta = 1..180 degrees and the distribution scaled to a maximum of 1;\n"
       "spectrum prints the 300 bins of 0.5 keV and the relative photon fluence;\n"
-      "materials prints the list names and English aliases of the data folder.\n\n"
+      "materials prints the list names and English aliases of the data folder;\n"
+      "compare prints theta and the coherent, incoherent and total differential cross\n"
+      "sections per unit mass in cm2/g per degree (per sr with --per-solid-angle), the\n"
+      "cross sections and shares on standard error (in the output with --totals).\n\n"
       "Options:\n";
   for (const OptionSpec& o : kOptions) {
     std::string left = "  ";

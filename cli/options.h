@@ -12,13 +12,14 @@
 
 namespace tervolin::cli {
 
-enum class Command { Angles, Spectrum, Materials };
+enum class Command { Angles, Spectrum, Materials, Compare };
 
 // Sets of commands, as bits.
 inline constexpr unsigned kForAngles = 1u << 0;
 inline constexpr unsigned kForSpectrum = 1u << 1;
 inline constexpr unsigned kForMaterials = 1u << 2;
-inline constexpr unsigned kForAll = kForAngles | kForSpectrum | kForMaterials;
+inline constexpr unsigned kForCompare = 1u << 3;
+inline constexpr unsigned kForAll = kForAngles | kForSpectrum | kForMaterials | kForCompare;
 
 struct OptionSpec {
   std::string_view name;       // "--energy"

@@ -8,35 +8,18 @@
 
 #include "cli/run_failure.h"
 #include "data/file_replacement.h"
+#include "data/replacement_messages.h"
 
 namespace tervolin::cli {
 
-namespace {
-
-namespace fs = std::filesystem;
-
-[[noreturn]] void Fail(const fs::path& file, const char* what, int error) {
-  throw RunFailure("cannot " + std::string(what) + " " + file.string() + ": " + std::strerror(error));
-}
-
-// What a failed step of the replacement was trying to do, for the message.
-const char* StepVerb(FileReplacementFailure::Step step) {
-  switch (step) {
-    case FileReplacementFailure::Create: return "write";
-    case FileReplacementFailure::Write: return "write";
-    case FileReplacementFailure::Replace: return "replace";
+void WriteFileSafely(const std::filesystem::path& file, std::string_view text) {
+  if (const auto failure = ReplaceFileContents(file, text)) {
+    throw RunFailure(DescribeReplacementFailureInEnglish(file, *failure));
   }
-  return "write";
-}
-
-}  // namespace
-
-void WriteFileSafely(const fs::path& file, std::string_view text) {
-  if (const auto failure = ReplaceFileContents(file, text)) Fail(file, StepVerb(failure->step), failure->error);
 }
 
 void WriteStandardOutput(std::string_view text) {
-  if (!WriteAllTo(STDOUT_FILENO, text)) Fail("standard output", "write to", errno);
+  if (!WriteAllTo(STDOUT_FILENO, text)) throw RunFailure(std::string("cannot write to standard output: ") + std::strerror(errno));
 }
 
 }  // namespace tervolin::cli

@@ -6,9 +6,10 @@
 
 namespace tervolin::cli {
 
-// Writes the text to a temporary file in the file's folder and renames it over the
-// file, so the file is either the complete new text or as it was; on a failure the
-// temporary file is removed. Throws RunFailure naming the file and the reason.
+// Replaces the file's contents through ReplaceFileContents (data/file_replacement.h):
+// the file is either the complete new text or as it was, no temporary file stays; a
+// folder, device, named pipe, socket or read-only file is refused, a symbolic link
+// written through. Throws RunFailure naming the file and the reason.
 void WriteFileSafely(const std::filesystem::path& file, std::string_view text);
 
 // Writes the text to standard output; throws RunFailure when it cannot be written.

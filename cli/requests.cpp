@@ -40,12 +40,6 @@ double NumberOf(const std::string& name, const std::string& text) {
   return value;
 }
 
-const std::string& Required(const Invocation& invocation, const std::string& name) {
-  const std::string* text = invocation.Value(name);
-  if (text == nullptr) throw UsageError(name + " is missing");
-  return *text;
-}
-
 std::size_t FieldIndex(SpectrumField field) {
   for (std::size_t i = 0; i < std::size(kSpectrumFields); ++i) {
     if (kSpectrumFields[i] == field) return i;
@@ -68,6 +62,12 @@ int ScatterTypeOf(const std::string& text) {
 
 }  // namespace
 
+const std::string& Required(const Invocation& invocation, const std::string& name) {
+  const std::string* text = invocation.Value(name);
+  if (text == nullptr) throw UsageError(name + " is missing");
+  return *text;
+}
+
 SpectrumTexts SpectrumRequest(const Invocation& invocation) {
   SpectrumTexts texts;
   for (const SpectrumOption& option : kSpectrumOptions) {
@@ -80,20 +80,25 @@ SpectrumTexts SpectrumRequest(const Invocation& invocation) {
   return texts;
 }
 
-AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
-  AnglesRequest request{ScatterTypeOf(Required(invocation, "--scattering")),
-                        Required(invocation, "--material"), std::nullopt, std::nullopt,
-                        {invocation.Has("--free-electron"), invocation.Has("--per-solid-angle")}};
+EnergyRequest MakeEnergyRequest(const Invocation& invocation) {
   if (const std::string* energy = invocation.Value("--energy")) {
     for (const SpectrumOption& option : kSpectrumOptions) {
       if (invocation.Has(option.name)) throw UsageError("--energy and " + std::string(option.name) + " exclude each other");
     }
     if (!(NumberOf("--energy", *energy) > 0.0)) throw UsageError("--energy " + *energy + " must be above 0 keV");
-    request.energyText = *energy;
-    return request;
+    return {*energy, std::nullopt};
   }
   if (!invocation.Has("--kv")) throw UsageError("--energy or --kv is missing");
-  request.spectrum = SpectrumRequest(invocation);
+  return {std::nullopt, SpectrumRequest(invocation)};
+}
+
+AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
+  AnglesRequest request{ScatterTypeOf(Required(invocation, "--scattering")),
+                        Required(invocation, "--material"), std::nullopt, std::nullopt,
+                        {invocation.Has("--free-electron"), invocation.Has("--per-solid-angle")}};
+  EnergyRequest energy = MakeEnergyRequest(invocation);
+  request.energyText = std::move(energy.energyText);
+  request.spectrum = std::move(energy.spectrum);
   return request;
 }
 

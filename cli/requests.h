@@ -16,6 +16,12 @@ namespace tervolin::cli {
 // The five spectrum fields' texts, in the order of kSpectrumFields.
 using SpectrumTexts = std::array<std::string, std::size(kSpectrumFields)>;
 
+// One photon energy or the spectrum of a tube.
+struct EnergyRequest {
+  std::optional<std::string> energyText;  // keV, one photon energy
+  std::optional<SpectrumTexts> spectrum;  // instead of the energy
+};
+
 struct AnglesRequest {
   int scatterType;                        // kCoherent or kIncoherent
   std::string material;                   // as the user typed it; looked up later
@@ -26,9 +32,15 @@ struct AnglesRequest {
 
 enum class Format { Csv, Tsv, Dat };
 
+// The option's text; throws UsageError when it was not given.
+const std::string& Required(const Invocation& invocation, const std::string& name);
+
 // The options of the spectrum (--kv required, the others defaulted as the spectrum
 // screen opens); throws UsageError.
 SpectrumTexts SpectrumRequest(const Invocation& invocation);
+
+// Either --energy or the spectrum; throws UsageError.
+EnergyRequest MakeEnergyRequest(const Invocation& invocation);
 
 // --scattering, --material and either --energy or the spectrum; throws UsageError.
 AnglesRequest MakeAnglesRequest(const Invocation& invocation);

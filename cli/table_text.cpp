@@ -1,10 +1,13 @@
 #include "cli/table_text.h"
 
+#include "core/spreadsheet_cell.h"
+
 namespace tervolin::cli {
 
 namespace {
 
-std::string CsvField(const std::string& text) {
+std::string CsvField(const std::string& cell) {
+  const std::string text = FormulaSafeCell(cell);
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
   for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -12,7 +15,8 @@ std::string CsvField(const std::string& text) {
 }
 
 // A tab or line break inside a tsv field would split it; it becomes a space.
-std::string TsvField(std::string text) {
+std::string TsvField(const std::string& cell) {
+  std::string text = FormulaSafeCell(cell);
   for (char& c : text) {
     if (c == '\t' || c == '\r' || c == '\n') c = ' ';
   }

@@ -13,7 +13,8 @@ namespace tervolin::cli {
 
 using Row = std::vector<std::string>;
 
-// Csv or Tsv; a csv field holding a comma, quote or line break is quoted.
+// Csv or Tsv; every field kept from being read as a formula (FormulaSafeCell), then
+// a csv field holding a comma, quote or line break quoted.
 std::string TableText(Format format, const Row& header, const std::vector<Row>& rows);
 
 }  // namespace tervolin::cli

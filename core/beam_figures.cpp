@@ -140,13 +140,22 @@ std::string FormatFigure(const std::optional<double>& value, int decimals) {
   return FixedText(*value, decimals);
 }
 
+std::array<BeamFigureLine, 5> BeamFigureLines(const BeamFigures& f) {
+  return {{{"mean energy", f.meanEnergyKev, 2, "keV"},
+           {"effective energy", f.effectiveEnergyKev, 2, "keV"},
+           {"HVL1", f.hvl1Mm, 3, "mm Al"},
+           {"HVL2", f.hvl2Mm, 3, "mm Al"},
+           {"homogeneity coefficient", f.homogeneity, 3, ""}}};
+}
+
 std::string FormatBeamFigures(const BeamFigures& f) {
-  const auto line = [](const char* name, const std::optional<double>& value, int decimals, const char* unit) {
-    return std::string(name) + ": " + FormatFigure(value, decimals) + (value ? unit : "") + "\n";
-  };
-  return line("mean energy", f.meanEnergyKev, 2, " keV") +
-         line("effective energy", f.effectiveEnergyKev, 2, " keV") + line("HVL1", f.hvl1Mm, 3, " mm Al") +
-         line("HVL2", f.hvl2Mm, 3, " mm Al") + line("homogeneity coefficient", f.homogeneity, 3, "");
+  std::string text;
+  for (const BeamFigureLine& line : BeamFigureLines(f)) {
+    const bool unit = line.value && *line.unit != '\0';
+    text += std::string(line.name) + ": " + FormatFigure(line.value, line.decimals) + (unit ? " " : "") +
+            (unit ? line.unit : "") + "\n";
+  }
+  return text;
 }
 
 }  // namespace tervolin

@@ -3,6 +3,7 @@
 // fluence per 0.5-keV bin: mean energy, the first and second half-value layers in
 // aluminium for air kerma, the homogeneity coefficient and the effective energy.
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -45,6 +46,17 @@ std::optional<double> EffectiveEnergy(const EnergyTable& muAluminium, double hvl
 
 // All five figures of a spectrum, with μ_Al and (μen/ρ)_air from the shared state.
 BeamFigures ComputeBeamFigures(const EnergyTable& fluence);
+
+// One figure as it is printed: its English name, value, decimals and unit ("" for none).
+struct BeamFigureLine {
+  const char* name;  // "mean energy", "effective energy", "HVL1", "HVL2", "homogeneity coefficient"
+  std::optional<double> value;
+  int decimals;
+  const char* unit;  // "keV", "mm Al", ""
+};
+
+// The five figures in the order FormatBeamFigures prints them.
+std::array<BeamFigureLine, 5> BeamFigureLines(const BeamFigures& figures);
 
 // The five lines "mean energy: 48.12 keV", "effective energy: 37.85 keV",
 // "HVL1: 3.641 mm Al", "HVL2: 4.902 mm Al", "homogeneity coefficient: 0.743",

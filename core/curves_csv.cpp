@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "core/spreadsheet_cell.h"
+
 namespace tervolin {
 
 namespace {
@@ -9,9 +11,10 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 
-// A field as it must stand in the table: quoted, with its quotes doubled, when it
-// holds a comma, a quote or a line break.
-std::string Field(const std::string& text) {
+// A field as it must stand in the table: kept from being read as a formula, then
+// quoted, with its quotes doubled, when it holds a comma, a quote or a line break.
+std::string Field(const std::string& cell) {
+  const std::string text = FormulaSafeCell(cell);
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
   for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);

@@ -17,9 +17,6 @@ namespace tervolin {
 
 namespace {
 
-inline constexpr int kFirstCoherentBin = 5;     // 2.5 keV
-inline constexpr int kFirstIncoherentBin = 16;  // 8.0 keV
-
 // sin θ, cos θ and sin(θ/2) of the 180 angles, the same for every energy.
 using AngleGrid = std::array<AngleTrigonometry, kAngles + 1>;
 

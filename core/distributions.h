@@ -8,6 +8,10 @@
 
 namespace tervolin {
 
+// The first 0.5-keV bins the spectral distributions sum.
+inline constexpr int kFirstCoherentBin = 5;     // 2.5 keV
+inline constexpr int kFirstIncoherentBin = 16;  // 8.0 keV
+
 // How a distribution is shown. Both off: the program's curves, per unit angle.
 struct DistributionView {
   // The atomic factor replaced by 1: Thomson (F → 1) for coherent, Klein–Nishina

@@ -50,6 +50,8 @@ std::string FixedText(double value, int decimals) { return Printed("%.*f", decim
 
 std::string ScientificText(double value, int decimals) { return Printed("%.*e", decimals, value); }
 
+std::string GeneralText(double value, int significant) { return Printed("%.*g", significant, value); }
+
 std::string ShortestText(double value) {
   if (value == 0.0 || !std::isfinite(value)) return Printed("%.*g", 1, value);
   const std::string sign = std::signbit(value) ? "-" : "";
@@ -65,6 +67,8 @@ std::string ShortestText(double value) {
 std::string FixedText(double value, int decimals) { return printf_fallback::FixedText(value, decimals); }
 
 std::string ScientificText(double value, int decimals) { return printf_fallback::ScientificText(value, decimals); }
+
+std::string GeneralText(double value, int significant) { return printf_fallback::GeneralText(value, significant); }
 
 std::string ShortestText(double value) { return printf_fallback::ShortestText(value); }
 
@@ -90,6 +94,10 @@ std::string FixedText(double value, int decimals) { return Charconv(value, std::
 
 std::string ScientificText(double value, int decimals) {
   return Charconv(value, std::chars_format::scientific, decimals);
+}
+
+std::string GeneralText(double value, int significant) {
+  return Charconv(value, std::chars_format::general, significant);
 }
 
 std::string ShortestText(double value) {

@@ -17,6 +17,10 @@ std::string FixedText(double value, int decimals);
 // "1.235e+01" for ScientificText(12.3456, 3): as printf's "%.*e".
 std::string ScientificText(double value, int decimals);
 
+// "12.3456" for GeneralText(12.3456, 6), "1e+06" for GeneralText(1e6, 6): as
+// printf's "%.*g", at most `significant` digits and no trailing zeros.
+std::string GeneralText(double value, int significant);
+
 // The shortest text that reads back as the same double, fixed or scientific
 // whichever is shorter (fixed on a tie): "1", "0.5", "1e-05", "3.0517578125e-05".
 std::string ShortestText(double value);
@@ -30,6 +34,7 @@ std::optional<double> UnsignedDecimalValue(std::string_view number);
 namespace printf_fallback {
 std::string FixedText(double value, int decimals);
 std::string ScientificText(double value, int decimals);
+std::string GeneralText(double value, int significant);
 std::string ShortestText(double value);
 }  // namespace printf_fallback
 

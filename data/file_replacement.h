@@ -1,27 +1,95 @@
 #pragma once
-// Replacing a file's contents safely: the text goes to a new temporary file in the
-// same folder, is flushed to the disk, and a rename then puts it in the file's
-// place, so a reader sees the old file or the whole new one, never a part. The one
-// place where the program needs calls of the operating system beyond the standard
-// library (exclusive creation, fsync).
+// Replacing a file's contents safely, the one way every file the programs write is
+// written (graph saves, tervolin-calc --output, the tables, P_Spectrum.dat): the
+// text goes to a new temporary file in the same folder, every write and the final
+// flush to the disk are checked, and a rename then puts it in the file's place, so a
+// reader sees the old file or the whole new one, never a part. The one place where
+// the program needs calls of the operating system beyond the standard library.
+//
+// What may be replaced: a regular file or nothing. A symbolic link is followed and
+// its target replaced, the link staying as it is. A folder, a device, a named pipe
+// or a socket is refused, and so is a file marked read-only (for the superuser too)
+// or one the user may not write. A replaced file keeps its permission bits and, as
+// far as the user may give them, its owner and group. SIGTERM, SIGINT, SIGHUP and
+// SIGQUIT wait while a replacement runs; one that arrives before the rename cancels
+// it, so the old file stays, no temporary file is left, and the signal then acts.
 
 #include <filesystem>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
+
+#include <sys/types.h>
 
 namespace tervolin {
 
 struct FileReplacementFailure {
-  enum Step { Create, Write, Replace } step;  // the temporary file's creation, its
-                                             // writing, or the rename over the file
-  int error;                                 // the errno value that says why
+  enum Step {
+    Check,    // the target is not one to replace (`refusal`), or cannot be looked at
+    Create,   // the temporary file's creation
+    Write,    // its writing, the final flush to the disk included
+    Replace,  // the rename over the target; EINTR when an ending signal cancelled it
+  } step;
+  int error;  // the errno value that says why; 0 for a refusal by the target's kind
+  enum Refusal { None, Folder, Device, Pipe, Socket, NotRegular, ReadOnly } refusal = None;
 };
 
-// On a failure the temporary file is removed and the file is as it was.
+// Which file a replacement wrote: it stays the same file until it is replaced or removed.
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// On a failure the temporary file is removed and the file is as it was. `written`,
+// when given, receives the identity of the file written.
 [[nodiscard]] std::optional<FileReplacementFailure> ReplaceFileContents(const std::filesystem::path& file,
-                                                                        std::string_view text);
+                                                                        std::string_view text,
+                                                                        FileIdentity* written = nullptr);
+
+struct FileText {
+  std::filesystem::path file;
+  std::string_view text;
+};
+
+struct FilesReplacementFailure {
+  std::filesystem::path file;  // the file the failure concerns, as given
+  FileReplacementFailure failure;
+};
+
+// Several files as one: all temporary files are written before any is renamed, and a
+// failed rename puts back the files renamed before it (an old file is kept under a
+// second name, a hard link, until all are in place; on a file system without hard
+// links an old file renamed over cannot come back). On a failure every file is as
+// it was.
+[[nodiscard]] std::optional<FilesReplacementFailure> ReplaceFilesTogether(std::span<const FileText> files);
+
+// The identity of the regular file at `file` (links followed), or nothing.
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file);
 
 // Writes the whole text to a descriptor; false with errno set on failure.
 bool WriteAllTo(int fd, std::string_view text);
+
+// An exclusive lock on a folder, held while the object lives: flock(2) on the file
+// `lockName` in it, created when missing. The constructor waits for another holder.
+class FolderLock {
+ public:
+  FolderLock(const std::filesystem::path& folder, const char* lockName);
+  ~FolderLock();
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+  // 0 when the lock is held, else the errno value that says why not.
+  int error() const { return error_; }
+
+ private:
+  int fd_ = -1;
+  int error_ = 0;
+};
+
+// For tests: the write(2) the replacements call, to make a write fail or a signal
+// arrive half way; nullptr restores write(2).
+using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
+void SetReplacementWriteCallForTesting(WriteCall call);
 
 }  // namespace tervolin

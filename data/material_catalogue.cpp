@@ -81,13 +81,13 @@ char AsciiLower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+}  // namespace
+
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(),
                     [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
-
-}  // namespace
 
 std::vector<MaterialEntry> ListMaterials(const fs::path& dataFolder) {
   std::vector<MaterialEntry> list(kOriginalMaterials.begin(), kOriginalMaterials.end());
@@ -102,9 +102,19 @@ std::vector<MaterialEntry> ListMaterials(const fs::path& dataFolder) {
 std::optional<MaterialEntry> FindMaterial(const std::vector<MaterialEntry>& materials,
                                           std::string_view text) {
   if (text.empty()) return std::nullopt;
-  for (const MaterialEntry& entry : materials)
-    if (EqualIgnoringAsciiCase(entry.name, text) || EqualIgnoringAsciiCase(entry.alias, text))
-      return entry;
+  // Names before aliases, and within each the exact spelling before another case.
+  const auto find = [&](std::string MaterialEntry::*field, bool exact) -> const MaterialEntry* {
+    for (const MaterialEntry& entry : materials) {
+      const std::string& candidate = entry.*field;
+      if (exact ? candidate == text : EqualIgnoringAsciiCase(candidate, text)) return &entry;
+    }
+    return nullptr;
+  };
+  for (auto field : {&MaterialEntry::name, &MaterialEntry::alias}) {
+    for (bool exact : {true, false}) {
+      if (const MaterialEntry* entry = find(field, exact)) return *entry;
+    }
+  }
   return std::nullopt;
 }
 

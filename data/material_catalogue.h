@@ -26,8 +26,14 @@ inline constexpr const char* kMaterialIndexFile = "materials.txt";
 // XFS_Data/materials.txt in its order, then the rest by name (byte order of UTF-8).
 std::vector<MaterialEntry> ListMaterials(const std::filesystem::path& dataFolder);
 
-// The entry whose name or alias equals `text`, ASCII letters compared without case.
+// The entry that `text` names, ASCII letters compared without case: a material's
+// own name wins over another's alias, and the exact spelling over another case
+// (name as typed, name in another case, alias as typed, alias in another case; the
+// first in list order within each).
 std::optional<MaterialEntry> FindMaterial(const std::vector<MaterialEntry>& materials,
                                           std::string_view text);
+
+// Whether two names are the same but for the case of ASCII letters ("abc", "ABC").
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 }  // namespace tervolin

@@ -8,17 +8,11 @@ namespace tervolin {
 
 namespace {
 
-std::string Escaped(unsigned char c) {
-  static const char kHex[] = "0123456789ABCDEF";
-  return {'\\', 'x', kHex[c >> 4], kHex[c & 0xF]};
-}
-
 // The next character as shown and the bytes it takes.
 std::pair<std::string, std::size_t> NextShown(std::string_view rest) {
   const std::size_t length = Utf8CharacterLength(rest);
-  if (length == 0 || IsControlCharacter(rest.substr(0, length))) {
-    return {Escaped(static_cast<unsigned char>(rest[0])), 1};
-  }
+  if (length == 0 || IsControlCharacter(rest.substr(0, length))) return {EscapedCharacter(rest.substr(0, 1)), 1};
+  if (IsFormatCharacter(CodePoint(rest.substr(0, length)))) return {EscapedCharacter(rest.substr(0, length)), length};
   return {std::string(rest.substr(0, length)), length};
 }
 

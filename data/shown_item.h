@@ -1,7 +1,8 @@
 #pragma once
 // A data file's item as a message shows it: at most kShownItemCharacters characters,
 // then "…"; readable UTF-8 text (Japanese included) as it is, every other byte
-// (control characters, broken or overlong UTF-8) as "\xNN".
+// (control characters, broken or overlong UTF-8) as "\xNN", a format character such
+// as the right-to-left override as "\u202E".
 
 #include <cstddef>
 #include <string>

@@ -1,14 +1,13 @@
 #include "data/spectrum_file.h"
 
-#include <cerrno>
-#include <cstring>
 #include <string_view>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/number_text.h"
+#include "data/data_file.h"
 #include "data/file_replacement.h"
+#include "data/replacement_messages.h"
 
 namespace tervolin {
 
@@ -16,19 +15,33 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "ファイル「name」<what>（reason）", the reason from the error number.
-std::string Describe(const fs::path& file, const char* what, int error) {
-  return std::string("ファイル「") + file.string() + "」" + what + "（" + std::strerror(error) + "）";
+// The file this program wrote last: which file it is and what it holds.
+struct WrittenSpectrum {
+  FileIdentity identity;
+  std::string text;
+};
+
+std::optional<WrittenSpectrum>& LastWritten() {
+  static std::optional<WrittenSpectrum> written;
+  return written;
 }
 
-// Whether the file exists and is the user's to change: access() must grant writing,
-// and the file must not be marked read-only for everyone (which access() overlooks
-// for the superuser). 0, or the error number that says why not.
-int WriteRefusal(const fs::path& file) {
-  if (::access(file.c_str(), W_OK) != 0) return errno;
-  struct stat status {};
-  if (::stat(file.c_str(), &status) != 0) return errno;
-  return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ? EACCES : 0;
+// Whether the file at `file` is still the one this program wrote: the same file,
+// neither a link nor replaced since, with the same bytes in it.
+bool IsStillOurs(const fs::path& file) {
+  const std::optional<WrittenSpectrum>& ours = LastWritten();
+  std::error_code error;
+  if (!ours || fs::is_symlink(file, error) || IdentityOf(file) != ours->identity) return false;
+  const DataFileBytes now = ReadDataFileBytes(file);
+  return !now.problem && now.bytes == ours->text;
+}
+
+// Marked read-only (kept for the superuser too), or not the user's to change.
+bool IsReadOnly(const fs::path& file) {
+  constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  std::error_code error;
+  const fs::perms permissions = fs::status(file, error).permissions();
+  return error || (permissions & kWrite) == fs::perms::none || ::access(file.c_str(), W_OK) != 0;
 }
 
 }  // namespace
@@ -60,20 +73,17 @@ std::string SpectrumFileText(const EnergyTable& fluence) {
 }
 
 std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence) {
-  if (::access(file.c_str(), F_OK) == 0) {
-    if (const int refusal = WriteRefusal(file); refusal != 0) {
-      return Describe(file, "は書き換えられません", refusal);
-    }
-  }
-  const auto failure = ReplaceFileContents(file, SpectrumFileText(fluence));
-  if (!failure) return std::nullopt;
-  static constexpr const char* kStepText[] = {"を作成できません", "に書き込めません", "を置き換えられません"};
-  return Describe(file, kStepText[failure->step], failure->error);
+  std::string text = SpectrumFileText(fluence);
+  FileIdentity written;
+  if (const auto failure = ReplaceFileContents(file, text, &written)) return DescribeReplacementFailure(file, *failure);
+  LastWritten() = WrittenSpectrum{written, std::move(text)};
+  return std::nullopt;
 }
 
 void DeleteSpectrumFile(const fs::path& file) {
-  if (WriteRefusal(file) != 0) return;  // absent, or not the user's to change
+  if (!IsStillOurs(file) || IsReadOnly(file)) return;  // absent, another program's, changed or marked
   ::unlink(file.c_str());
+  LastWritten().reset();
 }
 
 }  // namespace tervolin

@@ -27,16 +27,19 @@ std::string FormatFluenceField(double value);
 // The whole file: bins 1 to 300, each line ended by CR LF.
 std::string SpectrumFileText(const EnergyTable& fluence);
 
-// Writes the file anew. The text goes to a temporary file in the same folder that
-// then replaces the old file, so the file is either the complete new spectrum or
-// left as it was. An existing file the user may not write (or one marked read-only,
-// even for the superuser) is left alone and reported. Returns a
-// description of the failure (naming the file and the reason) or nothing.
+// Writes the file anew through ReplaceFileContents (data/file_replacement.h): the
+// file is either the complete new spectrum or left as it was; a read-only file (for
+// the superuser too), a folder, a device, a named pipe or a socket of that name is
+// left alone and reported; a symbolic link is written through. Returns a description
+// of the failure in Japanese (naming the file and the reason) or nothing. The file
+// written is remembered, for DeleteSpectrumFile.
 [[nodiscard]] std::optional<std::string> WriteSpectrumFile(const std::filesystem::path& file,
                                                            const EnergyTable& fluence);
 
-// Deletes the file when it exists and the user may write it; ignores every error.
-// A read-only file stays in place, for the superuser too.
+// Deletes the file when it is still the one this program wrote last (the same file,
+// not replaced by another program since, holding the same bytes) and the user may
+// write it; ignores every error. Another program's file stays, and so does a
+// read-only file, for the superuser too.
 void DeleteSpectrumFile(const std::filesystem::path& file);
 
 }  // namespace tervolin

@@ -2,7 +2,8 @@
 // What the calculation relies on in a table read whole, record by record: a grid
 // (momentum transfer or photon energy) positive and strictly increasing, form
 // factors, scattering functions and cross sections finite and not negative,
-// attenuation coefficients finite and positive. A table written with comma decimals
+// attenuation coefficients finite and positive, the air table's energies on the
+// program's 0.5-keV grid. A table written with comma decimals
 // or with an item split in two shifts the items between fields and breaks these.
 
 #include <optional>
@@ -22,6 +23,10 @@ namespace tervolin {
 // Records "E, coherent, incoherent" of a .csv table.
 [[nodiscard]] std::optional<ReadFailure> CheckCrossSectionRecords(const std::vector<double>& items,
                                                                   const std::string& fileName);
+// Records "E, (μen/ρ) of air" of the air table: the energies those of the 0.5-keV
+// bins in order, the coefficients finite, positive and within what air's can be.
+[[nodiscard]] std::optional<ReadFailure> CheckAirAbsorptionRecords(const std::vector<double>& items,
+                                                                   const std::string& fileName);
 // Records "E, μ tungsten, μ aluminium, μ copper, …" (7 fields) of the attenuation table.
 [[nodiscard]] std::optional<ReadFailure> CheckAttenuationRecords(const std::vector<double>& items,
                                                                  const std::string& fileName);

@@ -1,7 +1,9 @@
 #pragma once
-// UTF-8 text that comes from file names and data files, before it is shown.
+// UTF-8 text that comes from file names, data files and command lines, before it is
+// shown.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tervolin {
@@ -10,12 +12,36 @@ namespace tervolin {
 // table: no overlong forms, no surrogates); 0 when there is none.
 std::size_t Utf8CharacterLength(std::string_view text);
 
+// The code point of one well-formed character (as Utf8CharacterLength measured it).
+char32_t CodePoint(std::string_view character);
+
 // Whether one well-formed character is a control character: C0, DEL or C1
 // (U+0080 to U+009F), none of which prints anything readable.
 bool IsControlCharacter(std::string_view character);
 
+// Unicode's format characters (general category Cf, Unicode 15): the bidirectional
+// controls such as U+202E, which reverse the text after them, the zero-width
+// characters, the soft hyphen, the tag characters. None shows as itself.
+bool IsFormatCharacter(char32_t c);
+
+// A character that shows as nothing but empty space: Unicode's White_Space (the
+// ideographic space U+3000 among them), the Hangul fillers and the braille blank.
+bool IsBlankCharacter(char32_t c);
+
 // Non-empty, well-formed UTF-8 without control characters: text that can stand as
 // one line of a list.
 bool IsDisplayableText(std::string_view text);
+
+// The text with everything that could hide, reorder or garble what is shown made
+// visible: a byte of broken UTF-8 and a control character (ESC and BEL among them;
+// line feed and tab stay when `keepLineBreaks`) as "\xNN" a byte, a format character
+// as "\u202E" ("\U000E0001" beyond the first plane). Readable text, Japanese
+// included, stays as it is.
+std::string EscapedForDisplay(std::string_view text, bool keepLineBreaks);
+
+// One character as EscapedForDisplay shows it when it must be escaped: "\xNN" a byte
+// for a control character or a byte that begins no well-formed character, "\u…" for
+// a format character. `character` is one well-formed character or one byte.
+std::string EscapedCharacter(std::string_view character);
 
 }  // namespace tervolin

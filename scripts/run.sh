@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tervolin and starts it in a working directory
-# that holds its data files. Without a display it starts Tervolin on a virtual X
+# Installs what is missing, builds the programs (not the tests: scripts/test.sh builds
+# those) and starts Tervolin in a working directory that holds its data files. Without a display it starts Tervolin on a virtual X
 # display, saves a screenshot of the start screen and ends it again.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/ensure-packages.sh"
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" --programs
 program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"
 
 # The program reads Mus2018.dat, MuenAir.dat and XFS_Data/ from, and writes

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the user guide's screenshots (docs/images/*.png): builds Tervolin, starts it
 # on a virtual X display (Xvfb) in a scratch working directory with the bundled
-# tables, and drives it as a user would with the mouse and keyboard (xdotool), taking
-# each window alone at its size. Each step below is one screen; add a step for a new
+# tables and with a scratch home folder, and drives it as a user would with the mouse
+# and keyboard (xdotool), taking each window alone at its size. Each step below is one screen; add a step for a new
 # screen where the walk reaches it.
 #   screenshots.sh [OUTPUT_DIR]
 set -euo pipefail
@@ -11,7 +11,7 @@ out="$(mkdir -p "${1:-$root/docs/images}" && cd "${1:-$root/docs/images}" && pwd
 
 if [[ -z "${TERVOLIN_SCREENSHOTS_INSIDE_XVFB:-}" ]]; then
   "$root/scripts/ensure-packages.sh"
-  "$root/scripts/build.sh"
+  "$root/scripts/build.sh" --programs
   export TERVOLIN_SCREENSHOTS_INSIDE_XVFB=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$out"
 fi
@@ -22,6 +22,15 @@ fail() { echo "screenshots: $*" >&2; exit 1; }
 
 enter_scratch_workdir "$root/tables"
 trap 'rm -rf "$work"' EXIT
+
+# A neutral home folder, made for this run and removed after it, so that no dialog
+# shows the home of whoever makes the pictures (/root, run as root).
+home="${TERVOLIN_SCREENSHOTS_HOME:-/home/user}"
+mkdir "$home" 2>/dev/null \
+  || fail "cannot make the home folder $home (it exists, or needs root); name another in TERVOLIN_SCREENSHOTS_HOME"
+trap 'rm -rf "$work" "$home"' EXIT
+export HOME="$home"
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
 
 shot() {  # shot WINDOW NAME: the window's client area alone, as docs/images/NAME.png
   xdotool mousemove 0 0
@@ -48,7 +57,7 @@ menu_item() {  # menu_item WINDOW X Y N: the N-th item of the graph's context me
 
 wait_for_display
 "$program" & pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill $pid 2>/dev/null || true; rm -rf "$work" "$home"' EXIT
 
 # The start screen, then each explanation screen (キャンセル goes back to the start).
 start=$(window_of '^  Tervolin$')
@@ -107,6 +116,23 @@ click "$polar" 20 20
 xdotool key Escape
 menu_item "$calc" 700 200 5                                 # per angle again
 
+# Coherent and incoherent scattering on one absolute scale: water at 60 keV, then lead
+# at 30 keV on a logarithmic axis (Ctrl+L); the window closes with Esc after each.
+magnitudes_for() {  # magnitudes_for ENERGY N: the N-th material at ENERGY keV, drawn and compared
+  click "$calc" $(centre 600 960 1095 495 720 1080)
+  xdotool key ctrl+a && xdotool type --delay 50 "$1"
+  pick_material "$calc" "$2" && draw "$calc"
+  menu_item "$calc" 700 200 7                               # 散乱の大きさを比較…
+  magnitudes=$(window_of '^散乱の大きさを比較$')
+}
+magnitudes_for 60 6                                         # 水
+shot "$magnitudes" magnitudes-water
+xdotool key Escape
+magnitudes_for 30 3                                         # 鉛
+xdotool key ctrl+l && sleep 0.4
+shot "$magnitudes" magnitudes-lead-log
+xdotool key ctrl+l Escape
+
 # A spectrum of the default tube (100 kV), accepted, and iron's curve weighted by it.
 click "$calc" $(centre 3120 5880 2055 615)                  # グラフ消去
 click "$calc" $(indicator 240 1680 375 720 1080)            # スペクトルＸ線
@@ -129,6 +155,11 @@ click "$spectrum" $(centre 10080 6600 2175 615)             # OK
 click "$calc" $(indicator 360 480 360 720 4440)             # 赤色
 pick_material "$calc" 2 && draw "$calc"                     # 鉄
 shot "$calc" calculation-spectral
+pick_material "$calc" 6 && draw "$calc"                     # 水
+menu_item "$calc" 700 200 7                                 # 散乱の大きさを比較…
+magnitudes=$(window_of '^散乱の大きさを比較$')
+shot "$magnitudes" magnitudes-spectrum
+xdotool key Escape
 
 click "$calc" $(centre 1080 6840 3615 495)                  # 終了して初期画面に戻る
 start=$(window_of '^  Tervolin$')

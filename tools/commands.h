@@ -22,7 +22,11 @@ struct AddRequest {
   bool force = false;                      // replace a material that is already there
 };
 
-// Writes the two files of one more material and prints their paths.
+// Writes the two files of one more material as a pair and prints their paths. The
+// data folder must be there; the command holds a lock on it (flock on
+// .tervolin-tables.lock there) from its checks to the last rename, so a second add
+// waits, then finds the material there. A name that differs from a listed one only
+// in ASCII case counts as that name.
 int AddMaterial(const AddRequest& request);
 
 // Prints xraylib's NIST compound names, one a line.

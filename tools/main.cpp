@@ -7,6 +7,8 @@
 
 #include "commands.h"
 
+#include "data/utf8_text.h"
+
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -23,8 +25,8 @@ constexpr const char* kUsage =
     "SOURCE is a chemical formula (BaSO4, Gd2O2S, CaWO4) or an xraylib NIST compound\n"
     "name (see list-sources). DIR is the folder that holds XFS_Data (default: .).\n";
 
-int Usage(const char* problem) {
-  std::fprintf(stderr, "tervolin-tables: %s\n%s", problem, kUsage);
+int Usage(const std::string& problem) {
+  std::fprintf(stderr, "tervolin-tables: %s\n%s", EscapedForDisplay(problem, false).c_str(), kUsage);
   return kExitUsage;
 }
 
@@ -38,7 +40,7 @@ int Add(const std::vector<std::string>& args) {
       if (++i == args.size()) return Usage("--data needs a folder");
       request.dataFolder = args[i];
     } else if (args[i].starts_with("--")) {
-      return Usage(("unknown option " + args[i]).c_str());
+      return Usage("unknown option " + args[i]);
     } else {
       positional.push_back(args[i]);
     }

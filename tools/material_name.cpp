@@ -3,6 +3,7 @@
 #include "data/utf8_text.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace tervolin::tables {
 namespace {
@@ -24,6 +25,17 @@ std::optional<std::string> UnsafeNameReason(const std::string& name) {
   if (std::any_of(name.begin(), name.end(), IsControlCharacter))
     return "the name contains a control character";
   if (!IsDisplayableText(name)) return "the name is not UTF-8 text";
+  bool blank = true;
+  for (std::size_t i = 0; i < name.size();) {
+    const std::string_view rest = std::string_view(name).substr(i);
+    const std::string_view character = rest.substr(0, Utf8CharacterLength(rest));
+    if (IsFormatCharacter(CodePoint(character)))
+      return "the name contains the invisible format character " + EscapedCharacter(character) +
+             " (a bidirectional control, a zero-width character or the like)";
+    blank = blank && IsBlankCharacter(CodePoint(character));
+    i += character.size();
+  }
+  if (blank) return "the name is only blank space";
   return std::nullopt;
 }
 

@@ -12,9 +12,11 @@ namespace tervolin::tables {
 // file name may have on common file systems.
 inline constexpr std::size_t kLongestMaterialName = 200;
 
-// Why the name is refused, or nothing when it is a safe file name: not empty, not
-// "." or "..", no "/", "\", control character or NUL, no leading "-", UTF-8 text
-// of at most kLongestMaterialName bytes.
+// Why the name is refused, or nothing when it is a safe file name and list entry:
+// not empty, not "." or "..", no "/", "\", control character or NUL, no leading
+// "-", UTF-8 text of at most kLongestMaterialName bytes, no format character
+// (bidirectional controls, zero-width characters: entries that look like others)
+// and not only blank space.
 std::optional<std::string> UnsafeNameReason(const std::string& name);
 
 }  // namespace tervolin::tables

@@ -3,9 +3,8 @@
 #include "xrl_call.h"
 
 #include <cstdio>
-#include <cstring>
 
-#include "data/file_replacement.h"
+#include "data/replacement_messages.h"
 
 namespace tervolin::tables {
 
@@ -22,19 +21,27 @@ std::string FormatRecord(const Record& record) {
   return line + '\n';
 }
 
-void WriteRecords(const std::filesystem::path& path, const std::vector<Record>& records) {
+std::string RecordsText(const std::vector<Record>& records) {
   std::string text;
   for (const Record& record : records)
     text += FormatRecord(record);
-  WriteFileSafely(path, text);
+  return text;
+}
+
+void WriteRecords(const std::filesystem::path& path, const std::vector<Record>& records) {
+  WriteFileSafely(path, RecordsText(records));
 }
 
 // Through a temporary file beside it and a rename: a reader sees the old file or the
 // whole new one, never a part.
 void WriteFileSafely(const std::filesystem::path& path, const std::string& text) {
-  if (const auto failure = ReplaceFileContents(path, text)) {
-    throw TableError("cannot write " + DisplayName(path) + ": " + std::strerror(failure->error));
-  }
+  if (const auto failure = ReplaceFileContents(path, text))
+    throw TableError(DescribeReplacementFailureInEnglish(DisplayName(path), *failure));
+}
+
+void WriteFilesTogether(std::span<const FileText> files) {
+  if (const auto failure = ReplaceFilesTogether(files))
+    throw TableError(DescribeReplacementFailureInEnglish(DisplayName(failure->file), failure->failure));
 }
 
 std::string DisplayName(const std::filesystem::path& path) {

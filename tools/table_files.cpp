@@ -4,6 +4,7 @@
 #include "record_file.h"
 #include "air_absorption.h"
 #include "scattering.h"
+#include "xrl_call.h"
 
 #include "data/material_catalogue.h"
 #include "data/scatterer_data.h"
@@ -52,15 +53,18 @@ std::vector<Record> AttenuationRecords() {
 
 std::vector<fs::path> WriteMaterialFiles(const fs::path& dataFolder, const Material& material) {
   const fs::path folder = dataFolder / kScattererFolder;
-  fs::create_directories(folder);
+  std::error_code error;
+  fs::create_directory(folder, error);  // in a data folder that is there
+  if (error) throw TableError("cannot make the folder " + DisplayName(folder) + ": " + error.message());
   const fs::path stem = folder / material.name;
   const fs::path xfs = fs::path(stem).concat(u8".xfs");
   const fs::path csv = fs::path(stem).concat(u8".csv");
-  // Both record lists first, so that an xraylib error leaves no file behind.
-  const std::vector<Record> formFactors = FormFactorRecords(material);
-  const std::vector<Record> crossSections = CrossSectionRecords(material);
-  WriteRecords(xfs, formFactors);
-  WriteRecords(csv, crossSections);
+  // Both texts first, so that an xraylib error leaves no file behind; then the two
+  // files as a pair, never one without the other.
+  const std::string formFactors = RecordsText(FormFactorRecords(material));
+  const std::string crossSections = RecordsText(CrossSectionRecords(material));
+  const FileText pair[] = {{xfs, formFactors}, {csv, crossSections}};
+  WriteFilesTogether(pair);
   return {xfs, csv};
 }
 

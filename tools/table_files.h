@@ -14,7 +14,9 @@
 
 namespace tervolin::tables {
 
-// The material's two files in folder XFS_Data of dataFolder; returns their paths.
+// The material's two files in folder XFS_Data of dataFolder (made when missing; the
+// data folder must be there), written as a pair: both new, or both as they were.
+// Returns their paths.
 std::vector<std::filesystem::path> WriteMaterialFiles(const std::filesystem::path& dataFolder,
                                                       const Material& material);
 

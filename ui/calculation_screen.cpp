@@ -20,6 +20,7 @@
 #include "core/spectrum_graph.h"
 #include "data/scatterer_data.h"
 #include "ui/angle_view_actions.h"
+#include "ui/magnitude_action.h"
 #include "ui/start_screen.h"
 #include "ui/spectrum_screen.h"
 #include "ui/message_box.h"
@@ -128,7 +129,10 @@ void Form4::Form4_Command1_Click() {
     tervolin::RunChosenDistribution();
     const tervolin::CurveLabel label = ChosenCurveLabel(*this);
     Picture1->Curves().LabelFrom(before, label);
-    if (Picture1->Curves().Count() > before) Views->CurveDrawn(label);
+    if (Picture1->Curves().Count() > before) {
+      Views->CurveDrawn(label);
+      Magnitudes->Follow();
+    }
   }
   CloseIfRequested();  // the close box used while the distribution ran
 }

@@ -15,6 +15,7 @@ class QRadioButton;
 namespace tervolin::ui {
 
 class AngleViewActions;
+class MagnitudeAction;
 class PictureSurface;
 
 class Form4 : public ScreenWindow, public SingleInstance<Form4> {
@@ -54,6 +55,7 @@ class Form4 : public ScreenWindow, public SingleInstance<Form4> {
   QPushButton* Command4 = nullptr;
   PictureSurface* Picture1 = nullptr;
   AngleViewActions* Views = nullptr;  // the graph's teaching views
+  MagnitudeAction* Magnitudes = nullptr;  // 散乱の大きさを比較…
 
  protected:
   void FormUnload() override;  // Form4_Form_Unload

@@ -9,13 +9,14 @@
 #include <QRadioButton>
 
 #include "core/user_coordinates.h"
-#include "data/material_catalogue.h"
 #include "ui/controls.h"
 #include "core/angle_graph_views.h"
 #include "core/graph_layout.h"
 #include "ui/fonts.h"
 #include "ui/angle_view_actions.h"
+#include "ui/magnitude_action.h"
 #include "ui/graph_tools.h"
+#include "ui/material_list.h"
 #include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
 
@@ -70,12 +71,7 @@ void BuildMaterialList(Form4& f) {
   f.List1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   f.List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   f.List1->setWordWrap(true);
-  for (const MaterialEntry& material : ListMaterials(".")) {
-    auto* item = new QListWidgetItem(QString::fromStdString(material.name), f.List1);
-    // Long names show whole, with the English name, when the pointer rests on them.
-    item->setToolTip(material.alias.empty() ? item->text()
-                                            : item->text() + " (" + QString::fromStdString(material.alias) + ")");
-  }
+  ListDataFolderMaterials(*f.List1);
 }
 
 void BuildColourFrame(Form4& f) {
@@ -107,6 +103,8 @@ void BuildGraph(Form4& f) {
   auto* tools = new GraphTools(*f.Picture1, tervolin::kAngleGraphLayout);
   f.Views = new AngleViewActions(f);
   f.Views->AddTo(tools->Menu());
+  f.Magnitudes = new MagnitudeAction(f);
+  f.Magnitudes->AddTo(tools->Menu());
   tools->SetReadOutExtra([](int index) {
     return tervolin::ViewReadOutLines(tervolin::GraphViews().Curves(), index);
   });

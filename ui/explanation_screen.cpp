@@ -14,6 +14,7 @@
 #include "ui/start_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/data_source_screen.h"
+#include "ui/material_list.h"
 #include "ui/method_screen.h"
 #include "ui/picture_surface.h"
 
@@ -102,11 +103,13 @@ void ExplanationScreen::GoToCalculation() {
 
 // The kind of scattering, the single-energy mode, red curves, no spectrum accepted,
 // an empty energy field and a graph with nothing but its axes and frame. The
-// material list keeps its selection.
+// material list is read again from the data folder and keeps its selection while the
+// folder still offers the chosen material.
 void ExplanationScreen::PrepareCalculationScreen() {
   tervolin::SharedState& state = tervolin::Shared();
   Form4& calculation = Form4::Instance();
   state.ScatterType = layout_.scatterType;
+  ListDataFolderMaterials(*calculation.List1);
   calculation.Label20->setText(Utf8(layout_.calculationHeading));
   calculation.Option1->setChecked(true);
   state.EnergyMode = tervolin::kSingleEnergy;

@@ -7,8 +7,13 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QFile>
 #include <QSvgGenerator>
+#include <filesystem>
+#include <string_view>
+
+#include "data/file_replacement.h"
+#include "data/replacement_messages.h"
 
 namespace tervolin::ui {
 
@@ -92,16 +97,13 @@ QByteArray PdfBytes(QSize size, const QString& title, const std::function<void(Q
   return bytes;
 }
 
+// Not QSaveFile: Qt 6.4's commit() reports success when its final flush meets a
+// full disk, and it replaces a device, a named pipe or a symbolic link.
 std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (file.write(bytes) != bytes.size()) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return reason;
-  }
-  if (!file.commit()) return file.errorString();
-  return std::nullopt;
+  const std::filesystem::path file(QFile::encodeName(path).toStdString());
+  const auto failure = tervolin::ReplaceFileContents(file, std::string_view(bytes.constData(), bytes.size()));
+  if (!failure) return std::nullopt;
+  return QString::fromStdString(tervolin::ReplacementFailureReason(*failure, tervolin::MessageLanguage::Japanese));
 }
 
 }  // namespace tervolin::ui

@@ -31,8 +31,11 @@ QByteArray PngBytes(const QImage& image);
 QByteArray SvgBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& paint);
 QByteArray PdfBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& paint);
 
-// Writes the bytes through a temporary file that replaces `path` only when
-// complete; on failure no file is left and the reason is returned.
+// Writes the bytes through ReplaceFileContents (data/file_replacement.h): a temporary
+// file, every write and the final flush checked, that replaces `path` only when
+// complete; a folder, device, named pipe, socket or read-only file is refused, a
+// symbolic link written through, the permission bits kept. On failure the old file
+// is as it was, no temporary file is left and the reason is returned in Japanese.
 std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& bytes);
 
 }  // namespace tervolin::ui

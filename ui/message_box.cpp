@@ -3,11 +3,16 @@
 #include <QMessageBox>
 
 #include "core/messages.h"
+#include "data/utf8_text.h"
 
 namespace tervolin::ui {
 
+QString ShownText(const QString& text) {
+  return QString::fromStdString(tervolin::EscapedForDisplay(text.toStdString(), true));
+}
+
 void ShowWarningBox(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(tervolin::msg::kCaption), text,
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(tervolin::msg::kCaption), ShownText(text),
                   QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);

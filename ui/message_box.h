@@ -8,8 +8,13 @@ class QWidget;
 namespace tervolin::ui {
 
 // Modal box with the exclamation icon, one OK button and the caption "Tervolin";
-// the text is shown exactly as given (plain text, so the ideographic spaces that
+// the text is shown as ShownText gives it (plain text, so the ideographic spaces that
 // frame the screens' messages stay). Returns when the user has pressed OK.
 void ShowWarningBox(QWidget* parent, const QString& text);
+
+// A message as the screens show it: line breaks kept, control characters (ESC, BEL)
+// and format characters (the right-to-left override U+202E among them) escaped
+// (EscapedForDisplay), so a file or material name cannot reorder or hide the rest.
+QString ShownText(const QString& text);
 
 }  // namespace tervolin::ui

@@ -12,9 +12,11 @@
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/spectrum_file.h"
+#include "data/utf8_text.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/explanation_screens.h"
+#include "ui/message_box.h"
 #include "ui/program_end.h"
 
 namespace tervolin::ui {
@@ -77,10 +79,11 @@ QString StartupFailureText(const tervolin::ReadFailure& failure) {
            QString::fromStdString(tervolin::DescribeReadFailure(failure)));
 }
 
-void ReportStartupFailure(const QString& text) {
+void ReportStartupFailure(const QString& message) {
+  const QString text = ShownText(message);
   std::fprintf(stderr, "%s\n", text.toUtf8().constData());
   QMessageBox box(QMessageBox::Critical, QString::fromUtf8(tervolin::msg::kCaption), text, QMessageBox::Ok);
-  box.setTextFormat(Qt::PlainText);  // a folder name is shown as it is
+  box.setTextFormat(Qt::PlainText);  // a folder name as it is, but for ShownText's escapes
   box.exec();
 }
 
@@ -128,7 +131,9 @@ bool Form1::Form1_Form_Load() {
     ReportStartupFailure(StartupFailureText(*failure));
     return false;
   }
-  if (const auto airFailure = tervolin::LoadAirAbsorptionTable()) std::fprintf(stderr, "%s\n", airFailure->c_str());
+  if (const auto airFailure = tervolin::LoadAirAbsorptionTable()) {
+    std::fprintf(stderr, "%s\n", tervolin::EscapedForDisplay(*airFailure, false).c_str());
+  }
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "cli/calc_process.h"
 #include "support/scratch_directory.h"
+#include "support/target_kinds.h"
 
 namespace tervolin::testing {
 namespace {
@@ -52,12 +54,18 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
        "--material \"gold\" is not a material of the data folder"},
       {{"angles", "--scattering", "coherent", "--material", "iron", "--energy", "30", "--inherent", "2"},
        "--energy and --inherent exclude each other"},
+      {{"compare", "--material", "water", "--energy", "150.5"},
+       "--energy 150.5 is outside the cross-section table, 0.5 to 150 keV"},
+      {{"compare", "--material", "water", "--energy", "0.4"}, "--energy 0.4 is outside the cross-section table"},
+      {{"compare", "--energy", "60"}, "--material is missing"},
+      {{"compare", "--material", "water", "--energy", "60", "--scattering", "coherent"},
+       "--scattering does not apply to the compare command"},
   };
   for (const UsageCase& c : cases) {
     const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR);
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_TRUE(run.err.starts_with("tervolin-calc: " + c.message)) << run.err;
-    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials [OPTIONS]  (tervolin-calc --help)\n"))
+    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials|compare [OPTIONS]  (tervolin-calc --help)\n"))
         << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
     EXPECT_EQ(run.out, "");
@@ -139,6 +147,47 @@ TEST(CalcOutput, FileIsWrittenWholeOrNotAtAll) {
   toFile.back() = out.path().string();  // a folder is not replaced by a file
   EXPECT_EQ(RunCalc(toFile, out.path(), TERVOLIN_TABLES_DIR).status, 1);
   EXPECT_EQ(Entries(out.path()).size(), 2u);  // old.csv and plain-file, no temporary file
+}
+
+// --output onto every kind of target: replaced whole (permission bits kept, a link
+// written through), or refused with the reason and all left as it was.
+TEST(CalcOutput, EveryKindOfTargetEndsInTheRightFileOrAReason) {
+  const std::vector<std::string> spectrum{"spectrum", "--kv", "70", "--output"};
+  const std::string printed = RunCalc({"spectrum", "--kv", "70"}, fs::current_path(), TERVOLIN_TABLES_DIR).out;
+  const std::pair<TargetKind, std::string> rows[] = {
+      {TargetKind::Regular, ""}, {TargetKind::Missing, ""}, {TargetKind::ReadOnly, "it is read-only"},
+      {TargetKind::Symlink, ""}, {TargetKind::Fifo, "it is a named pipe (FIFO), not a regular file"},
+      {TargetKind::Device, "it is a device"}, {TargetKind::Folder, "it is a folder, not a file"},
+      {TargetKind::FullDisk, "No space left on device"}};
+  for (const auto& [kind, reason] : rows) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    TargetCase target(kind, "old.csv");
+    target.Ready();
+    if (target.injectFailure()) LimitFileSize(1024);
+    std::vector<std::string> arguments = spectrum;
+    arguments.push_back(target.target().string());
+    const CalcRun run = RunCalc(arguments, target.folder(), TERVOLIN_TABLES_DIR);
+    LimitFileSize(RLIM_INFINITY);
+    EXPECT_EQ(target.Mismatch(reason.empty(), printed), "");
+    EXPECT_EQ(run.status, reason.empty() ? 0 : 1) << run.err;
+    const std::string why = target.injectFailure() ? "File too large" : reason;
+    if (!reason.empty()) {
+      EXPECT_TRUE(run.err.starts_with("tervolin-calc: cannot write " + target.target().string() + ": " + why)) << run.err;
+    }
+  }
+}
+
+// Cells a spreadsheet would run stay text, echoed arguments cannot drive the
+// terminal, --figures follows --format.
+TEST_F(SpoiltData, FormulaCellsEscapedEchoesAndFiguresInTheFormat) {
+  data.Write("XFS_Data/=cmd|' -C calc'!A0.xfs", "");
+  data.Write("XFS_Data/=cmd|' -C calc'!A0.csv", "");
+  EXPECT_NE(Run({"materials"}).out.find("\n'=cmd|' -C calc'!A0,\n"), std::string::npos);
+  EXPECT_NE(Run({"materials", "--format", "tsv"}).out.find("\n'=cmd|' -C calc'!A0\t\n"), std::string::npos);
+  EXPECT_TRUE(Run({"spectrum", "--kv", "\x1B]0;x\a\u202E"}).err.starts_with("tervolin-calc: --kv \"\\x1B]0;x\\x07\\u202E\""));
+  EXPECT_TRUE(Run({"spectrum", "--kv", "80", "--figures", "--format", "csv"})
+                  .out.starts_with("figure,value,unit\nmean energy,42.59,keV\neffective energy,33.13,keV\nHVL1,2.923,mm Al\n"));
+  EXPECT_EQ(Run({"spectrum", "--kv", "80", "--figures", "--format", "dat"}).status, 2);
 }
 
 }  // namespace

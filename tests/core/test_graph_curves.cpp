@@ -12,6 +12,7 @@
 
 #include "core/angle_graph.h"
 #include "core/curves_csv.h"
+#include "core/spreadsheet_cell.h"
 #include "core/graph_layout.h"
 #include "core/graph_legend.h"
 #include "core/palette.h"
@@ -74,6 +75,19 @@ TEST(CurvesCsv, ReadsBackToTheSameDoublesAndTitles) {
   const std::string spectrum = CurvesCsv(kEnergyAxis, {});
   EXPECT_EQ(Split(spectrum, "\r\n")[1], "0.5");
   EXPECT_EQ(Split(spectrum, "\r\n")[300], "150");
+}
+
+// A label typed as a formula stays text in a spreadsheet; numbers stay numbers.
+TEST(CurvesCsv, CellsThatASpreadsheetWouldRunGetAnApostrophe) {
+  for (const auto& [cell, safe] : std::vector<std::pair<std::string, std::string>>{
+           {"=1+1", "'=1+1"}, {"@SUM(A1)", "'@SUM(A1)"}, {"-cmd", "'-cmd"}, {"+1+2", "'+1+2"},
+           {"\t=1", "'\t=1"}, {"-1.5E-03", "-1.5E-03"}, {"+100", "+100"}, {"100", "100"}, {"", ""}, {"a=b", "a=b"}}) {
+    EXPECT_EQ(FormulaSafeCell(cell), safe);
+  }
+  const CurveLabel typed{{"+100+cmd|' /C calc'!A0", "kV"}};
+  const std::string csv = CurvesCsv(kEnergyAxis, {{std::vector<double>{-1.5e-3}, kBlack, typed}});
+  EXPECT_EQ(Split(csv.substr(3), "\r\n")[0], "エネルギー (keV),'+100+cmd|' /C calc'!A0 kV");
+  EXPECT_EQ(Split(csv.substr(3), "\r\n")[1], "0.5,-0.0015");
 }
 
 TEST(GraphLegend, RowsInDrawingOrderWithTheAngleOfTheMaximum) {

@@ -33,6 +33,7 @@ TEST(NumberText, PrintfFormsEqualTheStandardLibrarysTexts) {
     ASSERT_EQ(printf_fallback::ShortestText(value), ShortestText(value)) << std::hexfloat << value;
     ASSERT_EQ(printf_fallback::FixedText(value, 3), FixedText(value, 3)) << std::hexfloat << value;
     ASSERT_EQ(printf_fallback::ScientificText(value, 3), ScientificText(value, 3)) << std::hexfloat << value;
+    ASSERT_EQ(printf_fallback::GeneralText(value, 6), GeneralText(value, 6)) << std::hexfloat << value;
   }
 }
 

@@ -6,7 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <utility>
 
+#include "core/beam_figures.h"
 #include "core/messages.h"
 #include "core/shared_state.h"
 #include "data/air_absorption_table.h"
@@ -66,6 +69,29 @@ TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndLeavesTheTable) {
   std::filesystem::create_directory("MuenAir.dat");  // a folder in the file's place
   ASSERT_TRUE(LoadAirAbsorptionTable().has_value());
   EXPECT_NE(Shared().MuenAirStatus, kAirTableRead);
+}
+
+// Tables that pass as numbers but give wrong figures: the shipped one in reverse
+// order, absurd coefficients. The figures that need the table are left out.
+TEST(AirAbsorptionTable, ReversedOrAbsurdTableIsUnusable) {
+  HostFixtureInstaller fixture;
+  ScratchDirectory dir;
+  std::ifstream shipped(std::string(TERVOLIN_TABLES_DIR) + "/MuenAir.dat");
+  std::string reversed;
+  for (std::string line; std::getline(shipped, line);) reversed.insert(0, line + "\n");
+  for (const auto& [text, reason] : {std::pair{reversed, "1 番目のレコードで、「エネルギー」が 0.5 keV 刻みの順"},
+                                     std::pair{AirText(300, [](int) { return 1e308; }),
+                                               "1 番目のレコードで、「空気の質量エネルギー吸収係数」が空気の値としてありえない"}}) {
+    dir.Write("MuenAir.dat", text);
+    const auto failure = LoadAirAbsorptionTable();
+    EXPECT_NE(failure.value_or("").find(reason), std::string::npos) << failure.value_or("");
+    EXPECT_EQ(Shared().MuenAirStatus, kAirTableUnusable);
+    EnergyTable fluence{};
+    fluence[100] = 1.0;
+    const BeamFigures figures = ComputeBeamFigures(fluence);
+    EXPECT_TRUE(!figures.hvl1Mm && !figures.effectiveEnergyKev);
+    EXPECT_STREQ(figures.problem, msg::kAirTableUnusable);
+  }
 }
 
 class SpectrumAcceptance : public ::testing::Test {

@@ -101,6 +101,7 @@ TEST(ItemReader, BadItemIsShownShortWithRawBytesEscaped) {
   EXPECT_EQ(binary.failure->itemText, "a\\x01\\x00\\xFF\\xFE\\x7F");
   EXPECT_EQ(Read("鉄x", 1).failure->itemText, "鉄x");  // readable text stays readable
   EXPECT_EQ(Read("\xe9\x89x", 1).failure->itemText, "\\xE9\\x89x");  // a cut UTF-8 character
+  EXPECT_EQ(Read("a\u202Eb", 1).failure->itemText, "a\\u202Eb") << "the right-to-left override";
   const ItemsRead longItem = Read(std::string(60, 'z'), 1);
   EXPECT_EQ(longItem.failure->itemText, std::string(30, 'z') + "…");
 }

@@ -93,5 +93,12 @@ TEST(MaterialCatalogue, FindsByNameOrAliasIgnoringAsciiCaseOnly) {
   EXPECT_FALSE(FindMaterial({}, "bone").has_value());
 }
 
+TEST(MaterialCatalogue, OwnNameWinsOverAnotherAliasAndExactCaseOverOther) {
+  const std::vector<MaterialEntry> list{{"X", "y"}, {"ABC", ""}, {"abc", ""}, {"Y", ""}, {"Z", "abd"}};
+  const std::pair<const char*, const char*> cases[] = {{"y", "Y"}, {"abc", "abc"}, {"ABC", "ABC"}, {"Abc", "ABC"}, {"ABD", "Z"}};
+  for (const auto& [typed, found] : cases)
+    EXPECT_EQ(FindMaterial(list, typed)->name, found) << typed;
+}
+
 }  // namespace
 }  // namespace tervolin

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <csignal>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -17,9 +18,11 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "core/shared_state.h"
+#include "data/file_replacement.h"
 #include "data/spectrum_file.h"
 
 namespace tervolin {
@@ -189,15 +192,15 @@ TEST_F(SpectrumFileOnDisk, FolderThatIsARegularFileOrMissingIsReported) {
   WriteBytes(folder / "plain", "not a folder");
   struct Case {
     fs::path target;
-    int error;
+    const char* reason;
   };
-  for (const Case& c : {Case{folder / "plain" / kSpectrumFileName, ENOTDIR},
-                        Case{folder / "missing" / kSpectrumFileName, ENOENT}}) {
+  for (const Case& c : {Case{folder / "plain" / kSpectrumFileName, "途中の名前がフォルダではありません"},
+                        Case{folder / "missing" / kSpectrumFileName, "フォルダが見つかりません"}}) {
     SCOPED_TRACE(c.target.string());
     const std::optional<std::string> error = WriteSpectrumFile(c.target, RampSpectrum(1.0));
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(error->find(c.target.string()), std::string::npos) << *error;
-    EXPECT_NE(error->find(std::strerror(c.error)), std::string::npos) << *error;
+    EXPECT_NE(error->find(c.reason), std::string::npos) << *error;
   }
   EXPECT_EQ(Names(folder), std::set<std::string>{"plain"});
   EXPECT_EQ(ReadBytes(folder / "plain"), "not a folder");
@@ -212,7 +215,7 @@ TEST_F(SpectrumFileOnDisk, FolderThatIsARegularFileOrMissingIsReported) {
   ::setrlimit(RLIMIT_FSIZE, &limit);
   const std::optional<std::string> error = WriteSpectrumFile(file, RampSpectrum(1.0));
   const bool reported = error && error->find(kSpectrumFileName) != std::string::npos &&
-                        error->find(std::strerror(EFBIG)) != std::string::npos;
+                        error->find("ファイルが大きすぎます") != std::string::npos;
   std::_Exit(reported ? 0 : 1);
 }
 
@@ -221,6 +224,28 @@ TEST_F(SpectrumFileOnDisk, FailureWhileWritingLeavesTheOldFileIntact) {
   EXPECT_EXIT(WriteWithFilesLimitedTo1000Bytes(file), ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(ReadBytes(file), oldContent);
   EXPECT_EQ(Names(folder), std::set<std::string>{kSpectrumFileName});
+}
+
+int g_signal = 0;
+
+// The signal arrives while the temporary file fills.
+ssize_t SignalledWrite(int fd, const void* data, std::size_t size) {
+  std::raise(g_signal);
+  return ::write(fd, data, size);
+}
+
+// As with every file the programs write (ReplaceFileContents): an ending signal half
+// way leaves the old file and no temporary file, then ends the program.
+TEST_F(SpectrumFileOnDisk, EndingSignalHalfWayLeavesTheOldFileAndNoTemporaryFile) {
+  WriteBytes(file, oldContent);
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    g_signal = signal;
+    EXPECT_EXIT((SetReplacementWriteCallForTesting(SignalledWrite), (void)WriteSpectrumFile(file, RampSpectrum(1.0)),
+                 std::_Exit(0)),
+                ::testing::KilledBySignal(signal), "");
+    EXPECT_EQ(ReadBytes(file), oldContent);
+    EXPECT_EQ(Names(folder), std::set<std::string>{kSpectrumFileName});
+  }
 }
 
 TEST_F(SpectrumFileOnDisk, FailureToReplaceLeavesWhatIsThereIntact) {
@@ -252,7 +277,7 @@ TEST_F(SpectrumFileOnDisk, ReadOnlyFolder) {
   fs::permissions(folder, fs::perms::owner_all);
   if (::geteuid() != 0) {
     ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->find(std::strerror(EACCES)), std::string::npos) << *error;
+    EXPECT_NE(error->find("書き込みが許可されていません"), std::string::npos) << *error;
     EXPECT_EQ(ReadBytes(file), oldContent);
   } else {
     // The superuser writes into any folder.
@@ -276,10 +301,30 @@ TEST_F(SpectrumFileOnDisk, DeleteIgnoresAnAbsentFile) {
 }
 
 TEST_F(SpectrumFileOnDisk, DeleteLeavesAReadOnlyFileInPlace) {
-  WriteBytes(file, oldContent);
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0)), std::nullopt);  // the program's own file
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   EXPECT_NO_THROW(DeleteSpectrumFile(file));
-  EXPECT_EQ(ReadBytes(file), oldContent);
+  EXPECT_EQ(ReadBytes(file), SpectrumFileText(RampSpectrum(1.0)));
+}
+
+// Two programs in one working folder: this process is A, a child process B. At its
+// end a program removes only the file it wrote, unchanged.
+TEST_F(SpectrumFileOnDisk, AtItsEndAProgramRemovesOnlyItsOwnFile) {
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0)), std::nullopt);
+  if (const pid_t b = ::fork(); b == 0) {
+    std::_Exit(WriteSpectrumFile(file, RampSpectrum(0.5)) ? 1 : 0);
+  } else {
+    ::waitpid(b, nullptr, 0);
+  }
+  DeleteSpectrumFile(file);
+  EXPECT_EQ(ReadBytes(file), SpectrumFileText(RampSpectrum(0.5))) << "B's file stays";
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0)), std::nullopt);
+  std::fstream(file, std::ios::in | std::ios::out | std::ios::binary) << "1";  // changed in place since
+  DeleteSpectrumFile(file);
+  EXPECT_TRUE(fs::exists(file));
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0)), std::nullopt);
+  DeleteSpectrumFile(file);
+  EXPECT_TRUE(Names(folder).empty()) << "A's own file goes";
 }
 
 TEST_F(SpectrumFileOnDisk, DeleteIgnoresAFolderOfTheFilesName) {

@@ -58,6 +58,19 @@ problems="$(desktop-file-validate "$root/usr/share/applications/$id.desktop" | g
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$root/usr/share/doc/tervolin/copyright" \
   || fail "the copyright file is not in the machine-readable format"
 
+# Every manual page names each data file the programs read: the entries of the
+# installed data folder and the files in XFS_Data that belong to no one material.
+data="$root/usr/share/tervolin"
+mapfile -t data_files < <(find "$data" -mindepth 1 -maxdepth 1 -printf '%f\n'
+                          find "$data/XFS_Data" -type f ! -name '*.xfs' ! -name '*.csv' -printf '%f\n')
+((${#data_files[@]} >= 4)) || fail "the data folder holds only: ${data_files[*]}"
+for page in "$root"/usr/share/man/man1/*.1.gz; do
+  text="$(zcat "$page")"
+  for file in "${data_files[@]}"; do
+    [[ "$text" == *"$file"* ]] || fail "$(basename "$page") does not name $file"
+  done
+done
+
 # The launcher keeps the program running; end it after a few seconds.
 status=0
 XDG_DATA_HOME="$scratch/home-data" QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/tervolin" || status=$?

@@ -2,7 +2,7 @@
 # End-to-end: Tervolin in a real X window under Xvfb, driven like a person with the
 # mouse and keyboard (xdotool), checked from outside: a screenshot for the curve,
 # the working directory for P_Spectrum.dat, the exit status; then that a termination
-# signal ends the program as 終　了 does.
+# signal ends the program as 終　了 does, leaving a P_Spectrum.dat it did not write.
 #   run_e2e.sh PROGRAM EXPECTATIONS TABLES_DIR
 set -euo pipefail
 program="$1" expectations="$2" tables="$3"
@@ -58,7 +58,8 @@ wait "$pid" || status=$?
 [[ ! -e P_Spectrum.dat ]] || fail "P_Spectrum.dat is still there after 終　了"
 
 # SIGINT is left out: a background job of a script ignores it, and so does the
-# program then. A logout sends SIGHUP.
+# program then. A logout sends SIGHUP. The P_Spectrum.dat there now is another
+# program's (this one did not write it): the program ends and leaves it.
 for signal in TERM HUP; do
   cp "$work/expected.dat" P_Spectrum.dat
   "$program" & pid=$!
@@ -68,6 +69,6 @@ for signal in TERM HUP; do
   for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   wait "$pid" || status=$?
   ((status == 0)) || fail "SIG$signal: the program ended with status $status"
-  [[ ! -e P_Spectrum.dat ]] || fail "SIG$signal: P_Spectrum.dat is still there"
+  cmp -s P_Spectrum.dat "$work/expected.dat" || fail "SIG$signal: another program's P_Spectrum.dat was removed"
 done
 echo "end-to-end: 2 passed, 0 failed"

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!read.failure) return 0;
   if (tervolin::DescribeReadFailure(*read.failure).empty()) std::abort();
   const std::string& shown = read.failure->itemText;
-  if (shown.size() > 4 * tervolin::kShownItemCharacters + 3) std::abort();
+  // At most 10 bytes a character ("\U000E0001" for a format character), then "…".
+  if (shown.size() > 10 * tervolin::kShownItemCharacters + 3) std::abort();
   for (unsigned char c : shown) {
     if (c < 0x20 || c == 0x7F) std::abort();
   }

@@ -5,12 +5,16 @@
 #include "tool_run.h"
 
 #include "data/material_catalogue.h"
+#include "support/target_kinds.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -73,7 +77,7 @@ TEST_F(AddCommand, RefusesUnknownFormulasAndUnsafeNamesWritingNothing) {
     EXPECT_NE(Errors().find("unknown source"), std::string::npos) << Errors();
   }
   for (const char* name : {"''", ".", "..", "../escape", "'a\\b'", "-dash", "'tab\there'",
-                           "\"$(printf 'bad\\377')\""}) {
+                           "\"$(printf 'bad\\377')\"", "'  '", "'\u3000'", "'\u200B'", "'Lead\u202Ebad'"}) {
     EXPECT_EQ(Add(std::string(name) + " H2O"), 1) << name;
     EXPECT_NE(Errors().find("cannot use"), std::string::npos) << name << ": " << Errors();
   }
@@ -90,7 +94,11 @@ TEST_F(AddCommand, KeepsAnExistingMaterialUnlessForced) {
   EXPECT_EQ(ReadBytes(MaterialFile(u8"Filter", u8".xfs", data_)), aluminium);
   EXPECT_EQ(Add("filter Cu"), 1) << "the name of a listed material in other case";
   EXPECT_EQ(Add("water Cu"), 1) << "the alias of one of the seven";
+  std::filesystem::remove(MaterialFile(u8"Filter", u8".csv", data_));
+  EXPECT_EQ(Add("FILTER Cu"), 1) << "a table of the name in another case, even without its pair";
+  EXPECT_NE(Errors().find("Filter.xfs exists"), std::string::npos) << Errors();
   EXPECT_EQ(Add("Filter Cu --force"), 0) << Errors();
+  EXPECT_EQ(ReadRecords(MaterialFile(u8"Filter", u8".csv", data_)).size(), 300u);
   EXPECT_NE(ReadBytes(MaterialFile(u8"Filter", u8".xfs", data_)), aluminium);
   EXPECT_EQ(FileCount(), 2);
 }
@@ -103,6 +111,60 @@ TEST_F(AddCommand, WrongCommandLinesAreUsageErrors) {
   EXPECT_EQ(RunTool("list-sources extra", log), 2);
   EXPECT_EQ(RunTool("make", log), 2);
   EXPECT_NE(ReadBytes(log).find("usage:"), std::string::npos);
+  EXPECT_EQ(RunTool("add A H2O --data " + Quoted(data_ / "missing/d"), log), 1);
+  EXPECT_NE(ReadBytes(log).find("missing/d is not there"), std::string::npos) << ReadBytes(log);
+  EXPECT_FALSE(fs::exists(data_ / "missing"));
+}
+
+// add --force onto every kind of target at the .xfs file's place, an old .csv beside:
+// both new (permission bits kept, a link written through), or both old with the
+// reason; the full disk has room for the new .xfs, not for the .csv.
+TEST_F(AddCommand, EveryKindOfTargetGivesBothNewTablesOrNeither) {
+  ASSERT_EQ(Add("Reference H2O"), 0) << Errors();
+  const std::string xfs = ReadBytes(MaterialFile(u8"Reference", u8".xfs", data_));
+  const std::string csv = ReadBytes(MaterialFile(u8"Reference", u8".csv", data_));
+  using testing::TargetKind;
+  const std::pair<TargetKind, std::string> rows[] = {
+      {TargetKind::Regular, ""}, {TargetKind::Missing, ""}, {TargetKind::ReadOnly, "it is read-only"},
+      {TargetKind::Symlink, ""}, {TargetKind::Fifo, "it is a named pipe (FIFO)"},
+      {TargetKind::Device, "it is a device"}, {TargetKind::Folder, "it is a folder"},
+      {TargetKind::FullDisk, "No space left on device"}};
+  for (const auto& [kind, reason] : rows) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    testing::TargetCase target(kind, "XFS_Data/m.xfs");
+    std::ofstream(target.folder() / "XFS_Data/m.csv") << "old csv";
+    target.Ready(1);
+    if (target.injectFailure()) testing::LimitFileSize(1024);
+    const std::string add = "add m H2O --force --data " + Quoted(target.folder());
+    EXPECT_EQ(RunTool(add, data_ / "stderr.txt", data_ / "stdout.txt"), reason.empty() ? 0 : 1) << Errors();
+    testing::LimitFileSize(RLIM_INFINITY);
+    EXPECT_EQ(target.Mismatch(reason.empty(), xfs), "");
+    EXPECT_EQ(ReadBytes(target.folder() / "XFS_Data/m.csv"), reason.empty() ? csv : "old csv");
+    const std::string why = target.injectFailure() ? "m.xfs: File too large" : kind == TargetKind::FullDisk ? "m.csv: " + reason : "m.xfs: " + reason;
+    EXPECT_NE(Errors().find(reason.empty() ? "" : why), std::string::npos) << Errors();
+  }
+}
+
+// Adds of one name, Pb and H2O, started together in pairs: one writes and the other
+// finds it there, or with --force replaces the pair whole; never a mixed pair.
+TEST_F(AddCommand, ConcurrentAddsOfOneNameNeverMixAPair) {
+  ASSERT_EQ(Add("LeadRef Pb") + Add("WaterRef H2O"), 0) << Errors();
+  const auto pair = [this](const std::string& name) {
+    const std::u8string stem(name.begin(), name.end());
+    return ReadBytes(MaterialFile(stem, u8".xfs", data_)) + ReadBytes(MaterialFile(stem, u8".csv", data_));
+  };
+  for (const char* force : {"", " --force"}) {
+    std::string script;
+    for (int k = 0; k < 20; ++k)
+      script += Quoted(fs::path(TERVOLIN_TABLES_TOOL)) + " add m" + std::to_string(k / 2) +
+                (k % 2 ? " Pb" : " H2O") + force + " --data " + Quoted(data_) + " >/dev/null 2>&1 & ";
+    ASSERT_EQ(std::system((script + "wait").c_str()), 0);
+    for (int k = 0; k < 10; ++k) {
+      const std::string written = pair("m" + std::to_string(k));
+      EXPECT_TRUE(written == pair("LeadRef") || written == pair("WaterRef")) << k << force;
+    }
+  }
+  EXPECT_EQ(FileCount(), 24) << "no temporary file is left";
 }
 
 }  // namespace

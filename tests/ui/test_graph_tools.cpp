@@ -13,7 +13,9 @@
 #include <QToolTip>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <cerrno>
 #include <cmath>
+#include <utility>
 #include <functional>
 
 #include "core/angle_graph.h"
@@ -24,9 +26,12 @@
 #include "core/shared_state.h"
 #include "core/spectrum_graph.h"
 #include "modal_answerer.h"
+#include "data/file_replacement.h"
 #include "support/scratch_directory.h"
+#include "support/target_kinds.h"
 #include "ui/fonts.h"
 #include "ui/graph_tools.h"
+#include "ui/message_box.h"
 #include "ui/picture_surface.h"
 
 using namespace tervolin::ui;
@@ -94,6 +99,8 @@ void DrawCurves(GraphsHost& host) {
     host.spectrum->Curves().LabelFrom(c, tervolin::SpectrumLabel({kv, "12", "2.5", "0", "0"}));
   }
 }
+
+ssize_t NoSpace(int, const void*, std::size_t) { return errno = ENOSPC, -1; }
 
 QImage Rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
@@ -243,6 +250,32 @@ class GraphToolsTest : public QObject {
     }
     QCOMPARE(QDir(scratch.path().c_str()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList{"not-a-folder"});
+  }
+
+  // Ctrl+S onto every kind of target: replaced whole (permission bits kept, a link
+  // written through), or refused with the reason in Japanese and all left as it was.
+  void saveOntoEveryKindOfTarget() {
+    using tervolin::testing::TargetKind;
+    const std::pair<TargetKind, const char*> rows[] = {
+        {TargetKind::Regular, ""}, {TargetKind::Missing, ""}, {TargetKind::ReadOnly, "読み取り専用のファイルです"},
+        {TargetKind::Symlink, ""}, {TargetKind::Fifo, "名前付きパイプ（FIFO）であり、通常のファイルではありません"},
+        {TargetKind::Device, "装置ファイル（デバイス）であり"}, {TargetKind::Folder, "フォルダであり"},
+        {TargetKind::FullDisk, "ディスクの空き容量が足りません"}};
+    const QByteArray csv = host_->angleTools.FileContents(GraphFileType::kCsv);
+    for (const auto& [kind, reason] : rows) {
+      tervolin::testing::TargetCase target(kind, "keep.csv");
+      target.Ready();
+      if (target.injectFailure()) tervolin::SetReplacementWriteCallForTesting(NoSpace);
+      tervolin::testing::ModalAnswerer answerer;
+      const QString path = QString::fromStdString(target.target().string());
+      const bool saved = host_->angleTools.SaveGraphAs(path, GraphFileType::kCsv);
+      tervolin::SetReplacementWriteCallForTesting(nullptr);
+      QCOMPARE(QString::fromStdString(target.Mismatch(saved, csv.toStdString())), QString());
+      const QString shown = saved ? QString() : answerer.Answered().value(0).text;
+      QVERIFY2(saved == !*reason && (saved || (shown.contains(path) && shown.contains(Utf8(reason)))), qPrintable(shown));
+    }
+    // A name that would turn the message around is shown with the override escaped.
+    QCOMPARE(ShownText(Utf8("「a\u202Ecod.exe」\n\x1B")), Utf8("「a\\u202Ecod.exe」\n\\x1B"));
   }
 
   void keyboardSavesThroughTheDialogByTheNamesExtension() {

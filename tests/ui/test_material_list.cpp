@@ -1,6 +1,6 @@
 // The calculation screen's material list: what the working directory's XFS_Data
-// holds, read when the screen is made, in a list of fixed size that scrolls; and the
-// tissues drawn from the shipped tables.
+// holds, read at each opening of the screen, in a list of fixed size that scrolls;
+// and the tissues drawn from the shipped tables.
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "calculation_fixture.h"
+#include "core/messages.h"
 #include "core/shared_state.h"
 #include "modal_answerer.h"
 #include "ui/calculation_screen.h"
@@ -33,11 +34,35 @@ QImage Graph(const Form4& f) {
   return AtLogicalSize(f.Picture1->RetainedImage());
 }
 
-// Closes the calculation screen for good, so that the next one is made afresh.
-void CloseCalculationScreen() {
-  QVERIFY(Form4::Instance().close());
-  ScreenWorkspace::FlushDeletions();
-  QCOMPARE(Form4::Existing(), nullptr);
+// Each entry stands below the one before it, whatever lines its name wraps into,
+// and the chosen one, if any, is in view.
+void CheckListShown(const QListWidget& list) {
+  QCoreApplication::processEvents();
+  for (int row = 1; row < list.count(); ++row)
+    QVERIFY2(list.visualItemRect(list.item(row - 1)).bottom() < list.visualItemRect(list.item(row)).top(),
+             qPrintable(list.item(row)->text()));
+  if (const QListWidgetItem* chosen = list.currentItem())
+    QVERIFY(list.viewport()->rect().contains(list.visualItemRect(chosen)));
+}
+
+// A material with water's tables under another name.
+void AddMaterial(const fs::path& folder, const std::string& name) {
+  fs::copy_file(folder / "水.xfs", folder / (name + ".xfs"));
+  fs::copy_file(folder / "水.csv", folder / (name + ".csv"));
+}
+
+QStringList SelectedEntries(const QListWidget& list) {
+  QStringList entries;
+  for (const QListWidgetItem* item : list.selectedItems()) entries.append(item->text());
+  return entries;
+}
+
+// Back to the start screen, then to the calculation screen again through an
+// explanation screen's 次へ進む; the same screen comes back.
+void ReopenCalculationScreen(Form4& f, int scatterType) {
+  QTest::mouseClick(f.Command3, Qt::LeftButton);
+  QVERIFY(!f.isVisible());
+  QCOMPARE(&OpenCalculationScreen(scatterType), &f);
 }
 
 }  // namespace
@@ -67,27 +92,44 @@ class MaterialListTest : public QObject {
     SaveShot(*f.List1, "material_list_end.png");
   }
 
-  // A material copied into XFS_Data shows after the screen is made again, after the
-  // shipped ones and by name; without its .csv it is left out.
-  void listShowsWhatTheFolderHoldsWhenTheScreenIsMade() {
+  // Each opening by 次へ進む reads XFS_Data again: a material copied in meanwhile is
+  // listed after the shipped ones and by name (without its .csv it is left out); one
+  // removed is no longer offered, and the chosen one stays chosen, in view, only while
+  // it is there.
+  void listShowsWhatTheFolderHoldsAtEachOpening() {
     const fs::path folder = workspace_->Scratch().path() / "XFS_Data";
-    const QStringList shipped = Entries(*OpenCalculationScreen(tervolin::kCoherent).List1);
-    for (const char* name : {"重水", "Zirconia"}) {
-      fs::copy_file(folder / "水.xfs", folder / (std::string(name) + ".xfs"));
-      fs::copy_file(folder / "水.csv", folder / (std::string(name) + ".csv"));
-    }
-    fs::copy_file(folder / "水.xfs", folder / "欠損.xfs");
-    QCOMPARE(Entries(*Form4::Instance().List1), shipped);
-
-    CloseCalculationScreen();
     Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    QCOMPARE(Entries(*f.List1), shipped + Utf8("Zirconia 重水").split(' '));
+    const QStringList shipped = Entries(*f.List1);
+    for (const char* name : {"重水", "Zirconia"}) AddMaterial(folder, name);
+    fs::copy_file(folder / "水.xfs", folder / "欠損.xfs");
+    QCOMPARE(Entries(*f.List1), shipped);
 
+    ClickMaterial(f.List1, "ガドリニウム酸硫化物");  // wraps into three lines
+    ReopenCalculationScreen(f, tervolin::kIncoherent);
+    QCOMPARE(Entries(*f.List1), shipped + Utf8("Zirconia 重水").split(' '));
+    QCOMPARE(SelectedEntries(*f.List1), QStringList(Utf8("ガドリニウム酸硫化物")));
+    CheckListShown(*f.List1);
     f.Text1->setText(QStringLiteral("30"));
     ClickMaterial(f.List1, "重水");
     QTest::mouseClick(f.Command1, Qt::LeftButton);
     QVERIFY(answerer_.Answered().isEmpty());
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
+
+    fs::remove(folder / "Zirconia.xfs");
+    const QStringList added = QStringLiteral("A0 A1 A2 A3 A4 A5 A6 A7").split(' ');  // before 重水
+    for (const QString& name : added) AddMaterial(folder, name.toStdString());
+    ReopenCalculationScreen(f, tervolin::kCoherent);
+    QCOMPARE(Entries(*f.List1), shipped + added + QStringList(Utf8("重水")));
+    QCOMPARE(SelectedEntries(*f.List1), QStringList(Utf8("重水")));
+    CheckListShown(*f.List1);
+
+    fs::remove(folder / "重水.csv");
+    ReopenCalculationScreen(f, tervolin::kCoherent);
+    QCOMPARE(Entries(*f.List1), shipped + added);
+    QVERIFY(SelectedEntries(*f.List1).isEmpty());
+    f.Text1->setText(QStringLiteral("30"));
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QCOMPARE(Messages(answerer_), QStringList(Utf8(tervolin::msg::kNoScatterer)));
   }
 
   void theSevenStayWhenTheirFilesAreMissingAndSayWhichFileWhenChosen() {

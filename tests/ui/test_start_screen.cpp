@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include "core/shared_state.h"
+#include "data/spectrum_file.h"
 #include "modal_answerer.h"
 #include "screen_checks.h"
 #include "support/scratch_directory.h"
@@ -55,6 +56,9 @@ std::string AttenuationTable(int records, int offset = 0) {
 }
 
 std::string SpectrumFile() { return "000.5  1.000E+00\r\n001.0  5.000E-01\r\n"; }
+
+// The spectrum file as this program writes it, the one it removes at its end.
+void WriteOwnSpectrumFile() { QVERIFY(!tervolin::WriteSpectrumFile(kSpectrum, tervolin::EnergyTable{})); }
 
 bool Exists(const char* name) { return fs::exists(fs::path(name)); }
 
@@ -263,7 +267,7 @@ class StartScreenTest : public QObject {
 
   void quitDeletesTheSpectrumFileAndEndsTheProgram() {
     scratch_->Write(kTable, AttenuationTable(300));
-    scratch_->Write(kSpectrum, SpectrumFile());
+    WriteOwnSpectrumFile();
     QCOMPARE(StartTervolin(), std::nullopt);
     bool deletedAtOnce = false, windowsLeftVisible = true, closed = true;
     const int status = RunUntilEnd([&] {
@@ -289,9 +293,19 @@ class StartScreenTest : public QObject {
     QVERIFY(answerer_->Answered().isEmpty());
   }
 
+  // Another program's file (one this program did not write) stays.
+  void quitLeavesAnotherProgramsSpectrumFile() {
+    scratch_->Write(kTable, AttenuationTable(300));
+    WriteOwnSpectrumFile();
+    scratch_->Write(kSpectrum, SpectrumFile());
+    QCOMPARE(StartTervolin(), std::nullopt);
+    QCOMPARE(RunUntilEnd([] { Click(Form1::Existing()->Command3); }), 0);
+    QVERIFY(Exists(kSpectrum));
+  }
+
   void quitLeavesAReadOnlySpectrumFile() {
     scratch_->Write(kTable, AttenuationTable(300));
-    scratch_->Write(kSpectrum, SpectrumFile());
+    WriteOwnSpectrumFile();
     fs::permissions(kSpectrum, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     QCOMPARE(StartTervolin(), std::nullopt);
     QCOMPARE(RunUntilEnd([] { Click(Form1::Existing()->Command3); }), 0);
@@ -313,7 +327,7 @@ class StartScreenTest : public QObject {
     Click(start->Command2);
     Click(Form3::Existing()->Command2);
     QVERIFY(start->isVisible());
-    scratch_->Write(kSpectrum, SpectrumFile());
+    WriteOwnSpectrumFile();
     bool windowsLeftVisible = true;
     const int status = RunUntilEnd([&] {
       start->close();
@@ -335,7 +349,7 @@ class StartScreenTest : public QObject {
   void terminationSignalEndsTheProgramAsQuitDoes() {
     QFETCH(int, signal);
     scratch_->Write(kTable, AttenuationTable(300));
-    scratch_->Write(kSpectrum, SpectrumFile());
+    WriteOwnSpectrumFile();
     const TerminationSignals endOnSignal([] { Form1::Instance().Form1_Command3_Click(); });
     QCOMPARE(StartTervolin(), std::nullopt);
     bool leftToTheLoop = false;

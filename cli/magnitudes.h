@@ -1,0 +1,26 @@
+#pragma once
+// The compare command's calculation and texts: coherent and incoherent scattering of
+// a material on one absolute scale, dσ/dθ in cm²/g per degree (or dσ/dΩ in cm²/g/sr).
+
+#include <string>
+
+#include "cli/requests.h"
+#include "core/scattering_magnitudes.h"
+
+namespace tervolin::cli {
+
+// For a list name of the data folder (the working directory), at the energy or over
+// the tube's spectrum. Throws UsageError for an energy outside the cross-section
+// table, RunFailure on a data file or a calculation that fails.
+ScatteringMagnitudes CalculateMagnitudes(const EnergyRequest& energy, const std::string& material);
+
+// theta_deg and the three curves, the header naming the unit.
+std::string MagnitudeCurvesText(const ScatteringMagnitudes& magnitudes, Format format, bool perSolidAngle);
+
+// "coherent: 0.0139 cm2/g, 7.29 %" and the same for incoherent, then the total.
+std::string MagnitudeTotalsText(const ScatteringMagnitudes& magnitudes);
+
+// The same as a table: scattering, cross_section_cm2_per_g, share_percent.
+std::string MagnitudeTotalsTable(const ScatteringMagnitudes& magnitudes, Format format);
+
+}  // namespace tervolin::cli

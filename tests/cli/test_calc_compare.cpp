@@ -1,0 +1,78 @@
+// tervolin-calc compare: each column integrates, by the program's Simpson rule over
+// the degrees, to the cross section of the material's .csv; the totals go to
+// standard error, or alone to the output with --totals.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/calc_process.h"
+#include "core/angle_integral.h"
+#include "core/shared_state.h"
+
+namespace tervolin::testing {
+namespace {
+
+// Fields 2 and 3 (coherent, incoherent σ/ρ) of the .csv row of `bin`.
+std::vector<double> CsvRow(const std::string& material, int bin) {
+  std::ifstream file(std::string(TERVOLIN_TABLES_DIR) + "/XFS_Data/" + material + ".csv");
+  std::string line;
+  for (int n = 1; n <= bin; ++n) std::getline(file, line);
+  std::vector<double> fields;
+  std::stringstream row(line);
+  for (std::string field; std::getline(row, field, ',');) fields.push_back(std::stod(field));
+  return fields;
+}
+
+CalcRun Compare(std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), "compare");
+  return RunCalc(arguments, std::filesystem::current_path(), TERVOLIN_TABLES_DIR);
+}
+
+struct Case {
+  const char* material;
+  const char* alias;
+  const char* energy;
+  int bin;
+};
+
+TEST(CalcCompare, EachColumnIntegratesToTheCrossSectionOfTheTable) {
+  for (const Case& c : {Case{"水", "water", "60", 120}, Case{"鉛", "lead", "30", 60}, Case{"骨", "bone", "120", 240}}) {
+    const CalcRun run = Compare({"--material", c.alias, "--energy", c.energy});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+              "theta_deg,coherent_cm2_per_g_per_deg,incoherent_cm2_per_g_per_deg,total_cm2_per_g_per_deg");
+    const auto rows = TableRows(run.out);
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(kAngles));
+    const std::vector<double> csv = CsvRow(c.material, c.bin);
+    const double expected[] = {csv[1], csv[2], csv[1] + csv[2]};
+    for (int column = 1; column <= 3; ++column) {
+      AngleTable values{};
+      for (int j = 1; j <= kAngles; ++j) values[j] = FieldValue(rows[j - 1][column]);
+      EXPECT_NEAR(IntegralOverAngles(values, 180.0) / expected[column - 1], 1.0, 1e-12) << c.alias << " " << column;
+    }
+    const CalcRun totals = Compare({"--material", c.alias, "--energy", c.energy, "--totals"});
+    EXPECT_EQ(totals.out, run.err);
+    EXPECT_EQ(totals.err, "");
+  }
+}
+
+TEST(CalcCompare, PerSolidAngleAndSpectrumNameTheirUnitAndTellTheirTotals) {
+  const CalcRun run = Compare({"--material", "water", "--kv", "100", "--per-solid-angle", "--format", "tsv"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.out.starts_with("theta_deg\tcoherent_cm2_per_g_per_sr\tincoherent_cm2_per_g_per_sr\ttotal_cm2_per_g_per_sr\n"));
+  EXPECT_TRUE(run.err.starts_with("coherent: ")) << run.err;
+  EXPECT_NE(run.err.find(" cm2/g, "), std::string::npos);
+  const CalcRun table = Compare({"--material", "water", "--kv", "100", "--totals", "--format", "csv"});
+  const auto rows = TableRows(table.out);
+  ASSERT_EQ(rows.size(), 3u) << table.out;
+  EXPECT_TRUE(table.out.starts_with("scattering,cross_section_cm2_per_g,share_percent\ncoherent,"));
+  EXPECT_NEAR(FieldValue(rows[0][1]) + FieldValue(rows[1][1]), FieldValue(rows[2][1]), 1e-15);
+  EXPECT_NEAR(FieldValue(rows[0][2]) + FieldValue(rows[1][2]), 100.0, 1e-12);
+}
+
+}  // namespace
+}  // namespace tervolin::testing

@@ -1,0 +1,101 @@
+// The scattering-magnitude window: opened from the angular graph's menu for the
+// screen's material and energy, its table equal to tervolin-calc compare's, its
+// views and its following the compute button.
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "calculation_fixture.h"
+#include "ui/calculation_screen.h"
+#include "ui/graph_tools.h"
+#include "ui/magnitude_action.h"
+#include "ui/magnitude_graph.h"
+#include "ui/magnitude_window.h"
+#include "ui/picture_surface.h"
+
+using namespace tervolin::ui;
+using namespace tervolin::testing;
+
+namespace {
+
+// The value rows of a table, header dropped, fields split at commas.
+QList<QStringList> Rows(QString text) {
+  QList<QStringList> rows;
+  const QStringList lines = text.remove(QChar(0xFEFF)).remove('\r').split('\n', Qt::SkipEmptyParts);
+  for (qsizetype i = 1; i < lines.size(); ++i) rows.append(lines[i].split(','));
+  return rows;
+}
+
+QString CalcOutput(const QStringList& arguments) {
+  QProcess calc;
+  calc.start(QStringLiteral(TERVOLIN_CALC), arguments);
+  return calc.waitForFinished(30000) && calc.exitCode() == 0 ? QString::fromUtf8(calc.readAllStandardOutput()) : QString();
+}
+
+// The window's table and the command line's, the same numbers to the bit.
+void CompareWithCalc(const MagnitudeWindow& window, QStringList arguments) {
+  const QList<QStringList> shown = Rows(QString::fromUtf8(window.FileContents(GraphFileType::kCsv)));
+  const QList<QStringList> printed = Rows(CalcOutput(arguments << QStringLiteral("--data") << QDir::currentPath()));
+  QCOMPARE(shown.size(), 180);
+  QCOMPARE(printed.size(), 180);
+  for (qsizetype i = 0; i < shown.size(); ++i) {
+    for (qsizetype k = 0; k < 4; ++k) QCOMPARE(shown[i][k].toDouble(), printed[i][k].toDouble());
+  }
+}
+
+}  // namespace
+
+class MagnitudeWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { workspace_ = std::make_unique<ScreenWorkspace>(host_); }
+  void cleanup() { workspace_.reset(); }
+
+  void OpensFromTheGraphMenuEqualsTheCommandLineAndFollowsTheScreen() {
+    Form4& f = OpenCalculationScreen(tervolin::kIncoherent);
+    f.Text1->setText(QStringLiteral("60"));
+    ClickMaterial(f.List1, "水");
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QAction* item = ToolsOf(*f.Picture1)->Menu().actions().last();
+    QCOMPARE(item->text(), Utf8("散乱の大きさを比較…"));
+    item->trigger();
+    MagnitudeWindow* window = f.Magnitudes->Window();
+    QVERIFY(window && window->isVisible());
+    QVERIFY2(window->SummaryText().contains(Utf8("0.01392 cm²/g")) && window->SummaryText().contains(Utf8("92.7 %")),
+             qPrintable(window->SummaryText()));
+    CompareWithCalc(*window, {"compare", "--material", "water", "--energy", "60"});
+    SaveShot(*window, "magnitudes_water_60keV.png");
+
+    const QImage linear = window->Graph().Picture();
+    window->LogarithmicAction().trigger();
+    QVERIFY(window->Graph().Picture() != linear);
+    window->PerSolidAngleAction().trigger();
+    QVERIFY(QString::fromUtf8(window->FileContents(GraphFileType::kCsv)).contains(Utf8("合計 (cm²/g/sr)")));
+    CompareWithCalc(*window, {"compare", "--material", "water", "--energy", "60", "--per-solid-angle"});
+    QVERIFY(window->Graph().ReadOutText(30).contains(Utf8("cm²/g/sr")));
+
+    ClickMaterial(f.List1, "鉛");
+    f.Text1->setText(QStringLiteral("30"));
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QVERIFY2(window->SummaryText().contains(Utf8("94.4 %")), qPrintable(window->SummaryText()));
+    QCOMPARE(window->Graph().Plot().caption, Utf8("鉛 30 keV"));
+    f.Text1->setText(QStringLiteral("200"));
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QCOMPARE(window->SummaryText(), Utf8("光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）"));
+    QVERIFY(window->Graph().Plot().curves.empty());
+  }
+
+ private:
+  QtHost host_;
+  std::unique_ptr<ScreenWorkspace> workspace_;
+};
+
+QTEST_MAIN(MagnitudeWindowTest)
+#include "test_magnitude_window.moc"

@@ -1,0 +1,122 @@
+#include "ui/magnitude_action.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+
+#include "core/curve_axis.h"
+#include "core/leading_number.h"
+#include "core/messages.h"
+#include "data/material_magnitudes.h"
+#include "ui/calculation_screen.h"
+#include "ui/magnitude_window.h"
+#include "ui/qt_host.h"
+#include "ui/spectrum_screen.h"
+
+namespace tervolin::ui {
+
+namespace {
+
+// What the calculation screen has chosen to compare.
+struct ScreenChoice {
+  std::string material;    // empty when none is selected
+  std::string energyText;  // the energy field as typed, keV
+  bool spectral;
+  tervolin::CurveLabel subject;  // material and energy, or material and the spectrum's conditions
+};
+
+QString SelectedMaterial(const QListWidget& list) {
+  const QList<QListWidgetItem*> selected = list.selectedItems();
+  return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+// The material, then the energy or, once a spectrum was accepted, its conditions.
+tervolin::CurveLabel SubjectOf(const ScreenChoice& choice) {
+  tervolin::CurveLabel subject;
+  if (!choice.material.empty()) subject.push_back({choice.material, ""});
+  if (!choice.spectral) subject.push_back({choice.energyText, "keV"});
+  if (choice.spectral && tervolin::Shared().SpectrumReady != 0) {
+    const tervolin::CurveLabel conditions = tervolin::SpectrumLabel(Form5::AcceptedConditions());
+    subject.insert(subject.end(), conditions.begin(), conditions.end());
+  }
+  return subject;
+}
+
+ScreenChoice ChoiceOf(const Form4& screen) {
+  ScreenChoice choice{ToUtf8(SelectedMaterial(*screen.List1)), ToUtf8(screen.Text1->text()),
+                      tervolin::Shared().EnergyMode == tervolin::kSpectral, {}};
+  choice.subject = SubjectOf(choice);
+  return choice;
+}
+
+// The screen's own message for an input the comparison needs, or nullptr.
+const char* MissingInput(const ScreenChoice& choice) {
+  if (!choice.spectral && choice.energyText.empty()) return tervolin::msg::kNoEnergy;
+  if (choice.spectral && tervolin::Shared().SpectrumReady == 0) return tervolin::msg::kNoSpectrum;
+  if (choice.material.empty()) return tervolin::msg::kNoScatterer;
+  return nullptr;
+}
+
+// "0.5～150 keV", the energies of the cross-section table.
+std::string TableRange() {
+  return tervolin::ShortestText(tervolin::BinEnergy(1)) + "～" +
+         tervolin::ShortestText(tervolin::BinEnergy(tervolin::kEnergyBins)) + " keV";
+}
+
+std::string ProblemText(tervolin::MagnitudeProblem problem, const ScreenChoice& choice) {
+  switch (problem) {
+    case tervolin::MagnitudeProblem::kEnergyOutsideTable:
+      return "光子エネルギー " + choice.energyText + " keV の断面積は表にありません（表は " + TableRange() + "）";
+    case tervolin::MagnitudeProblem::kNoFluence: return "受け入れたスペクトルに光子がありません";
+    case tervolin::MagnitudeProblem::kCannotCalculate: break;
+  }
+  return tervolin::msg::kCannotCalculate;
+}
+
+}  // namespace
+
+MagnitudeAction::MagnitudeAction(Form4& screen)
+    : QObject(&screen), screen_(screen), action_(new QAction(QString::fromUtf8("散乱の大きさを比較…"), this)) {
+  connect(action_, &QAction::triggered, this, &MagnitudeAction::ShowWindow);
+}
+
+void MagnitudeAction::AddTo(QMenu& menu) { menu.addAction(action_); }
+
+void MagnitudeAction::ShowWindow() {
+  if (screen_.IsCalculating()) return;
+  if (!window_) {
+    window_ = new MagnitudeWindow(&screen_);
+    window_->resize(window_->sizeHint());
+  }
+  Update();
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+MagnitudeWindow* MagnitudeAction::Window() const { return window_; }
+
+void MagnitudeAction::Follow() {
+  if (window_) Update();
+}
+
+// The comparison for the screen's choice, or why there is none.
+void MagnitudeAction::Update() {
+  const ScreenChoice choice = ChoiceOf(screen_);
+  if (const char* missing = MissingInput(choice)) {
+    window_->ShowProblem(choice.subject, missing);
+    return;
+  }
+  const double energy = tervolin::ReadLeadingNumber(choice.energyText);
+  const tervolin::MagnitudesOfMaterial result = tervolin::MaterialMagnitudes(choice.material, energy);
+  if (const auto* failure = std::get_if<tervolin::ReadFailure>(&result)) {
+    window_->ShowProblem(choice.subject, tervolin::DescribeReadFailure(*failure));
+  } else if (const auto* problem = std::get_if<tervolin::MagnitudeProblem>(&result)) {
+    window_->ShowProblem(choice.subject, ProblemText(*problem, choice));
+  } else {
+    window_->ShowMagnitudes(choice.subject, std::get<tervolin::ScatteringMagnitudes>(result), choice.spectral);
+  }
+}
+
+}  // namespace tervolin::ui

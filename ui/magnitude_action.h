@@ -1,0 +1,43 @@
+#pragma once
+// The angular graph's menu item 「散乱の大きさを比較…」 on the calculation screen: it
+// opens the scattering-magnitude window for the material chosen on the screen and
+// the photon energy in its field, or for the accepted spectrum in spectral mode,
+// and the open window follows the screen each time its compute button draws a curve.
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QMenu;
+
+namespace tervolin::ui {
+
+class Form4;
+class MagnitudeWindow;
+
+class MagnitudeAction : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit MagnitudeAction(Form4& screen);
+
+  void AddTo(QMenu& menu);
+  QAction& Action() { return *action_; }
+
+  // Opens (or raises) the window with the comparison for the screen's choice; does
+  // nothing while the screen is computing a distribution.
+  void ShowWindow();
+  // After the screen has drawn a curve: an open window shows the screen's choice.
+  void Follow();
+  // The window once opened, else nullptr.
+  MagnitudeWindow* Window() const;
+
+ private:
+  void Update();
+
+  Form4& screen_;
+  QAction* action_;
+  QPointer<MagnitudeWindow> window_;
+};
+
+}  // namespace tervolin::ui

@@ -1,0 +1,197 @@
+#include "ui/magnitude_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QTextDocumentFragment>
+#include <QVBoxLayout>
+
+#include "core/curves_csv.h"
+#include "core/palette.h"
+#include "ui/fonts.h"
+#include "ui/magnitude_graph.h"
+#include "ui/save_dialog.h"
+
+namespace tervolin::ui {
+
+namespace {
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Utf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+const char* const kHelp =
+    "曲線の形は、干渉性散乱では形状因子 F(x)、非干渉性散乱では非干渉性散乱関数 S(x) から計算した"
+    "角度分布で、大きさは物質の表の断面積 σ/ρ です（0～180° で積分すると σ/ρ になります）。"
+    "表の断面積は、形状因子では表せない異常散乱も含みます。そのため重い元素の高いエネルギーでは、"
+    "形状因子から求めた微分断面積の積分より大きくなります（xraylib では鉛の 140 keV で"
+    "干渉性散乱の断面積がその積分より 10 % 大きい）。"
+    "スペクトルでは各エネルギーの値を光子数で重み付けした平均（光子 1 個あたり）です。";
+
+struct Kind {
+  const char* title;
+  int colour;  // palette index
+  tervolin::AngleTable tervolin::ScatteringMagnitudes::*curve;
+  double tervolin::ScatteringMagnitudes::*crossSection;
+};
+
+constexpr Kind kKinds[] = {
+    {"干渉性散乱", tervolin::kPaletteRed, &tervolin::ScatteringMagnitudes::coherent,
+     &tervolin::ScatteringMagnitudes::coherentCrossSection},
+    {"非干渉性散乱", tervolin::kPaletteBlue, &tervolin::ScatteringMagnitudes::incoherent,
+     &tervolin::ScatteringMagnitudes::incoherentCrossSection},
+    {"合計", tervolin::kPaletteBlack, &tervolin::ScatteringMagnitudes::total,
+     &tervolin::ScatteringMagnitudes::totalCrossSection},
+};
+
+QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys, bool checkable = false) {
+  auto* action = new QAction(Utf8(text), window);
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  action->setCheckable(checkable);
+  window->addAction(action);
+  return action;
+}
+
+QString Significant(double value) { return QString::number(value, 'g', 4); }
+
+// A row of the table under the graph: the kind, σ/ρ and its share.
+QString SummaryRow(const char* title, double crossSection, double share) {
+  const QString cell = QStringLiteral("<td align=right>&nbsp;&nbsp;%1</td>");
+  return QStringLiteral("<tr><td>%1</td>").arg(Utf8(title)) + cell.arg(Significant(crossSection) + Utf8(" cm²/g")) +
+         cell.arg(QString::number(share, 'f', 1) + QStringLiteral(" %")) + QStringLiteral("</tr>");
+}
+
+QString SummaryHtml(const tervolin::ScatteringMagnitudes& m, bool spectral) {
+  const char* heading = spectral ? "断面積 σ/ρ（スペクトルの光子あたりの平均）と割合" : "断面積 σ/ρ と割合";
+  return QStringLiteral("<b>%1</b><table>").arg(Utf8(heading)) +
+         SummaryRow(kKinds[0].title, m.coherentCrossSection, m.coherentShare) +
+         SummaryRow(kKinds[1].title, m.incoherentCrossSection, m.incoherentShare) +
+         SummaryRow(kKinds[2].title, m.totalCrossSection, 100.0) + QStringLiteral("</table>");
+}
+
+// The three curves in the chosen view: per degree, or per steradian.
+std::vector<MagnitudeCurve> Curves(const tervolin::ScatteringMagnitudes& m, bool perSolidAngle) {
+  std::vector<MagnitudeCurve> curves;
+  for (const Kind& kind : kKinds) {
+    const tervolin::Rgb c = tervolin::PaletteColour(kind.colour);
+    curves.push_back({perSolidAngle ? tervolin::PerSolidAngle(m.*kind.curve) : m.*kind.curve, QColor(c.r, c.g, c.b),
+                      Utf8(kind.title), kind.curve == &tervolin::ScatteringMagnitudes::total});
+  }
+  return curves;
+}
+
+// The curves as drawn, each titled with its unit, as the graphs' tables are written.
+QByteArray CsvBytes(const MagnitudePlot& plot) {
+  std::vector<tervolin::CurveRecord> records;
+  for (const MagnitudeCurve& curve : plot.curves) {
+    const std::string title = QStringLiteral("%1 (%2)").arg(curve.title, plot.unit).toStdString();
+    records.push_back({std::vector<double>(curve.values.begin() + 1, curve.values.end()), {}, {{title, ""}}});
+  }
+  const std::string csv = tervolin::CurvesCsv(tervolin::kAngleAxis, records);
+  return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
+}
+
+}  // namespace
+
+MagnitudeWindow::MagnitudeWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), graph_(new MagnitudeGraph(this)), summary_(new QLabel(this)) {
+  setWindowTitle(Utf8("散乱の大きさを比較"));
+  setFont(ScreenFont(Utf8("メイリオ"), 9));
+  auto* help = new QLabel(Utf8(kHelp), this);
+  help->setWordWrap(true);
+  help->setStyleSheet(QStringLiteral("color: #444444"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(graph_, 1);
+  layout->addWidget(summary_);
+  layout->addWidget(help);
+  AddActions();
+}
+
+// The menu's items with their keys, in the menu's order, and Shift+F10 for the menu.
+void MagnitudeWindow::AddActions() {
+  connect(WindowAction(this, "グラフをコピー", QKeySequence::Copy), &QAction::triggered, this,
+          &MagnitudeWindow::CopyPicture);
+  connect(WindowAction(this, "グラフを保存…", QKeySequence::Save), &QAction::triggered, this,
+          &MagnitudeWindow::SaveWithDialog);
+  logarithmic_ = WindowAction(this, "縦軸を対数で表示", QKeySequence(Qt::CTRL | Qt::Key_L), true);
+  perSolidAngle_ = WindowAction(this, "立体角あたりで表示", QKeySequence(Qt::CTRL | Qt::Key_R), true);
+  connect(logarithmic_, &QAction::toggled, this, &MagnitudeWindow::Redraw);
+  connect(perSolidAngle_, &QAction::toggled, this, &MagnitudeWindow::Redraw);
+  connect(WindowAction(this, "閉じる", QKeySequence(Qt::Key_Escape)), &QAction::triggered, this, &QWidget::close);
+  menuKey_ = WindowAction(this, "メニュー", QKeySequence(Qt::SHIFT | Qt::Key_F10));
+  connect(menuKey_, &QAction::triggered, this, &MagnitudeWindow::ShowMenuAtGraph);
+}
+
+void MagnitudeWindow::ShowMagnitudes(const tervolin::CurveLabel& subject,
+                                     const tervolin::ScatteringMagnitudes& magnitudes, bool spectral) {
+  subject_ = subject;
+  magnitudes_ = magnitudes;
+  summary_->setText(SummaryHtml(magnitudes, spectral));
+  Redraw();
+}
+
+void MagnitudeWindow::ShowProblem(const tervolin::CurveLabel& subject, const std::string& message) {
+  subject_ = subject;
+  magnitudes_.reset();
+  summary_->setText(Utf8("<span style='color: #c00000'>%1</span>").arg(Utf8(message).toHtmlEscaped()));
+  Redraw();
+}
+
+QString MagnitudeWindow::SummaryText() const {
+  return QTextDocumentFragment::fromHtml(summary_->text()).toPlainText();
+}
+
+void MagnitudeWindow::Redraw() {
+  const bool perSolidAngle = perSolidAngle_->isChecked();
+  graph_->SetPlot({Utf8(tervolin::LabelText(subject_)),
+                   perSolidAngle ? Utf8("dσ/dΩ (cm²/g/sr)") : Utf8("dσ/dθ (cm²/g/deg)"),
+                   perSolidAngle ? Utf8("cm²/g/sr") : Utf8("cm²/g/deg"),
+                   magnitudes_ ? Curves(*magnitudes_, perSolidAngle) : std::vector<MagnitudeCurve>(),
+                   logarithmic_->isChecked()});
+}
+
+void MagnitudeWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(graph_->Picture()); }
+
+QByteArray MagnitudeWindow::FileContents(GraphFileType type) const {
+  const auto paint = [this](QPainter& painter) { graph_->PaintOn(painter); };
+  switch (type) {
+    case GraphFileType::kSvg: return SvgBytes(graph_->size(), windowTitle(), paint);
+    case GraphFileType::kPdf: return PdfBytes(graph_->size(), windowTitle(), paint);
+    case GraphFileType::kPng: return PngBytes(graph_->Picture());
+    case GraphFileType::kCsv: return CsvBytes(graph_->Plot());
+  }
+  return {};
+}
+
+bool MagnitudeWindow::SaveAs(const QString& path, GraphFileType type) {
+  return SaveOrWarn(this, path, FileContents(type));
+}
+
+void MagnitudeWindow::SaveWithDialog() {
+  tervolin::CurveLabel label{{"散乱の大きさ", ""}};
+  label.insert(label.end(), subject_.begin(), subject_.end());
+  const QString name = Utf8(tervolin::LabelFileStem(label)) + QStringLiteral(".png");
+  const auto chosen = AskFileToSave(this, GraphFileFilters(), name);
+  if (chosen) SaveAs(chosen->path, chosen->type);
+}
+
+void MagnitudeWindow::contextMenuEvent(QContextMenuEvent* event) {
+  ShowMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                        : graph_->mapToGlobal(graph_->rect().center()));
+}
+
+void MagnitudeWindow::ShowMenuAtGraph() { ShowMenu(graph_->mapToGlobal(graph_->rect().center())); }
+
+void MagnitudeWindow::ShowMenu(QPoint globalPosition) {
+  QMenu menu(this);
+  for (QAction* action : actions()) {
+    if (action != menuKey_) menu.addAction(action);
+  }
+  menu.exec(globalPosition);
+}
+
+}  // namespace tervolin::ui

@@ -1,0 +1,70 @@
+#pragma once
+// The window 「散乱の大きさを比較」: coherent and incoherent scattering and their sum
+// on one absolute scale, dσ/dθ in cm²/g per degree or, when chosen, dσ/dΩ in
+// cm²/g/sr, on a linear or logarithmic axis; under the graph σ/ρ of each and its
+// share of the total, and a note on where the shape and the size come from. Its
+// menu (right click, the Menu key or Shift+F10) copies the graph (Ctrl+C), saves it
+// as PNG, SVG, PDF or CSV (Ctrl+S) and holds the two check items; Esc closes it.
+
+#include <QByteArray>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "core/curve_label.h"
+#include "core/scattering_magnitudes.h"
+#include "ui/graph_files.h"
+
+class QAction;
+class QLabel;
+
+namespace tervolin::ui {
+
+class MagnitudeGraph;
+
+class MagnitudeWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MagnitudeWindow(QWidget* parent = nullptr);
+
+  // The comparison for `subject` (material and energy, or material and the
+  // spectrum's conditions); `spectral` marks the cross sections as the spectrum's means.
+  void ShowMagnitudes(const tervolin::CurveLabel& subject, const tervolin::ScatteringMagnitudes& magnitudes,
+                      bool spectral);
+  // No comparison for `subject`, and why (UTF-8).
+  void ShowProblem(const tervolin::CurveLabel& subject, const std::string& message);
+
+  MagnitudeGraph& Graph() { return *graph_; }
+  QAction& LogarithmicAction() { return *logarithmic_; }
+  QAction& PerSolidAngleAction() { return *perSolidAngle_; }
+  // The cross sections and shares, or the problem, as shown under the graph.
+  QString SummaryText() const;
+
+  void CopyPicture();
+  QByteArray FileContents(GraphFileType type) const;
+  // Writes safely (whole file or none); a failure shows a warning and gives false.
+  bool SaveAs(const QString& path, GraphFileType type);
+  // Asks for a file, "散乱の大きさ_水_60keV.png" to begin with, then saves.
+  void SaveWithDialog();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void AddActions();
+  void Redraw();
+  void ShowMenuAtGraph();
+  void ShowMenu(QPoint globalPosition);
+
+  MagnitudeGraph* graph_;
+  QLabel* summary_;
+  QAction* logarithmic_;
+  QAction* perSolidAngle_;
+  QAction* menuKey_;  // Shift+F10, which opens the menu it is not in
+  tervolin::CurveLabel subject_;
+  std::optional<tervolin::ScatteringMagnitudes> magnitudes_;
+};
+
+}  // namespace tervolin::ui

@@ -1,0 +1,13 @@
+#pragma once
+// The calculation screen's material list, filled from the data folder.
+
+class QListWidget;
+
+namespace tervolin::ui {
+
+// Reads the working directory's materials afresh and lists them in the library's
+// order, each with its English name in the tool tip. The chosen material stays
+// chosen while the folder still offers it; otherwise nothing is chosen.
+void ListDataFolderMaterials(QListWidget& list);
+
+}  // namespace tervolin::ui
