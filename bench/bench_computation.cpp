@@ -9,43 +9,44 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "bench/null_host.h"
 #include "core/beam_figures.h"
 #include "core/distributions.h"
-#include "core/shared_state.h"
 #include "core/spectrum_model.h"
 #include "support/shipped_tables.h"
 
 namespace tervolin::bench {
 namespace {
 
-NullHost& InstalledHost(const char* material) {
-  static NullHost host;
-  InstallHost(&host);
-  testing::LoadShippedTables(TERVOLIN_TABLES_DIR, material, true);
-  CalculateSpectrum();  // 150 kV spectrum as the weights
-  AcceptComputedSpectrum();
-  if (!host.warnings.empty()) throw std::runtime_error("setup failed");
-  return host;
+// The spectrum screen's defaults at 150 kV.
+TubeSettings Settings150kV() {
+  TubeSettings settings = DefaultTubeSettings();
+  settings.tubeVoltage = "150";
+  return settings;
 }
 
-void BM_CoherentSpectral(benchmark::State& state) {
-  NullHost& host = InstalledHost("鉄");
-  for (auto _ : state) {
-    CoherentSpectral();
-    benchmark::DoNotOptimize(Shared().AngleDistribution[90]);
-  }
-  if (!host.warnings.empty()) state.SkipWithError("calculation failed");
+// The 150 kV spectrum, the weights of the spectral distributions.
+Spectrum Spectrum150kV(const AirTable& air = {}) {
+  const Outcome<Spectrum> spectrum =
+      ComputeSpectrum(Settings150kV(), testing::ShippedAttenuation(TERVOLIN_TABLES_DIR), air);
+  if (!spectrum) throw std::runtime_error("setup failed");
+  return spectrum.Value();
 }
 
-void BM_IncoherentSpectral(benchmark::State& state) {
-  NullHost& host = InstalledHost("鉄");
+void SpectralDistribution(benchmark::State& state, ScatterKind scatter) {
+  const MaterialTables material = testing::ShippedMaterial(TERVOLIN_TABLES_DIR, "鉄", true);
+  const EnergyTable fluence = Spectrum150kV().fluence;
+  bool failed = false;
   for (auto _ : state) {
-    IncoherentSpectral();
-    benchmark::DoNotOptimize(Shared().AngleDistribution[90]);
+    const Outcome<AngleTable> values = Distribution({scatter, kSpectral, 0.0}, {}, material, fluence);
+    failed = failed || !values;
+    benchmark::DoNotOptimize(values);
   }
-  if (!host.warnings.empty()) state.SkipWithError("calculation failed");
+  if (failed) state.SkipWithError("calculation failed");
 }
+
+void BM_CoherentSpectral(benchmark::State& state) { SpectralDistribution(state, kCoherent); }
+
+void BM_IncoherentSpectral(benchmark::State& state) { SpectralDistribution(state, kIncoherent); }
 
 // The transcendental calls of `bins` energy bins × 180 angles.
 double SpectralFloor(int firstBin) {
@@ -72,13 +73,15 @@ void BM_IncoherentSpectralFloor(benchmark::State& state) {
 
 // The spectrum alone: without the air table its figures stop at the mean energy.
 void BM_CalculateSpectrum150kV(benchmark::State& state) {
-  NullHost& host = InstalledHost("水");
-  Shared().MuenAirStatus = kAirTableNotRead;
+  const TubeSettings settings = Settings150kV();
+  const AttenuationTables attenuation = testing::ShippedAttenuation(TERVOLIN_TABLES_DIR);
+  bool failed = false;
   for (auto _ : state) {
-    CalculateSpectrum();
-    benchmark::DoNotOptimize(Shared().SpectrumFluence[100]);
+    const Outcome<Spectrum> spectrum = ComputeSpectrum(settings, attenuation, {});
+    failed = failed || !spectrum;
+    benchmark::DoNotOptimize(spectrum);
   }
-  if (!host.warnings.empty()) state.SkipWithError("calculation failed");
+  if (failed) state.SkipWithError("calculation failed");
 }
 
 // The 44,850 electron-energy steps at 150 kV, two exponentials each.
@@ -94,13 +97,14 @@ void BM_CalculateSpectrum150kVFloor(benchmark::State& state) {
 
 // The five figures of the 150 kV spectrum, measured against the spectrum itself.
 void BM_BeamFigures150kV(benchmark::State& state) {
-  InstalledHost("水");
-  testing::LoadShippedAirTable(TERVOLIN_TABLES_DIR);
+  const AirTable air = testing::ShippedAirTable(TERVOLIN_TABLES_DIR);
+  const EnergyTable aluminium = testing::ShippedAttenuation(TERVOLIN_TABLES_DIR).aluminium;
+  const EnergyTable fluence = Spectrum150kV().fluence;
   for (auto _ : state) {
-    const BeamFigures figures = ComputeBeamFigures(Shared().SpectrumFluence);
+    const BeamFigures figures = ComputeBeamFigures(fluence, aluminium, air);
     benchmark::DoNotOptimize(figures.effectiveEnergyKev);
   }
-  if (!ComputeBeamFigures(Shared().SpectrumFluence).effectiveEnergyKev) state.SkipWithError("no figures");
+  if (!ComputeBeamFigures(fluence, aluminium, air).effectiveEnergyKev) state.SkipWithError("no figures");
 }
 
 BENCHMARK(BM_CoherentSpectral)->Unit(benchmark::kMillisecond);

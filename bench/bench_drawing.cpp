@@ -9,10 +9,10 @@
 #include <QPolygonF>
 #include <cmath>
 
-#include "bench/null_host.h"
-#include "core/angle_graph.h"
-#include "core/shared_state.h"
-#include "core/user_coordinates.h"
+#include "graphs/angle_graph.h"
+#include "core/energy_tables.h"
+#include "graphs/palette.h"
+#include "graphs/user_coordinates.h"
 #include "ui/picture_surface.h"
 
 using namespace tervolin::ui;
@@ -21,36 +21,27 @@ namespace {
 
 using namespace tervolin;
 
-class SurfaceHost : public bench::NullHost {
- public:
-  explicit SurfaceHost(PictureSurface& surface) : graph(surface) {}
-  DrawingSurface& AngleGraph() override { return graph; }
-  PictureSurface& graph;
-};
-
-void FillBellCurve() {
-  for (int j = 1; j <= kAngles; ++j) Shared().AngleDistribution[j] = std::exp(-std::pow((j - 60) / 30.0, 2));
-  Shared().PlotColor = 12;
+AngleTable BellCurve() {
+  AngleTable values{};
+  for (int j = 1; j <= kAngles; ++j) values[j] = std::exp(-std::pow((j - 60) / 30.0, 2));
+  return values;
 }
 
 void BM_PlotDistributionOnRetainedImage(benchmark::State& state) {
   PictureSurface surface(kAngleGraphScale, QSize(kAngleGraphPixelWidth, kAngleGraphPixelHeight));
-  SurfaceHost host(surface);
-  InstallHost(&host);
-  FillBellCurve();
-  DrawAngleAxes();
-  for (auto _ : state) PlotDistribution();
-  InstallHost(nullptr);
+  const AngleTable values = BellCurve();
+  DrawAngleAxes(surface, false);
+  for (auto _ : state) PlotAngleCurve(surface, values, PaletteColour(kPaletteRed), {}, true);
 }
 
 void BM_QPainterPolylineFloor(benchmark::State& state) {
   QImage image(kAngleGraphPixelWidth, kAngleGraphPixelHeight, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::white);
-  FillBellCurve();
+  const AngleTable values = BellCurve();
   QPolygonF line;
   for (int j = 0; j <= kAngles; ++j) {
     const PixelPoint p = UserToPixel(kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, j,
-                                     j == 0 ? 0.0 : Shared().AngleDistribution[j]);
+                                     j == 0 ? 0.0 : values[j]);
     line << QPointF(p.x, p.y);
   }
   for (auto _ : state) {

@@ -14,7 +14,6 @@
 
 #include "ui/fonts.h"
 #include "ui/start_screen.h"
-#include "ui/qt_host.h"
 
 using namespace tervolin::ui;
 
@@ -40,10 +39,8 @@ class FirstPaint : public QObject {
 };
 
 QWidget* ShowTervolin() {
-  static QtHost host;
-  tervolin::InstallHost(&host);
-  Form1& start = Form1::Instance();
-  if (!start.Form1_Form_Load()) return nullptr;
+  StartScreen& start = StartScreen::Instance();
+  if (!start.Load()) return nullptr;
   return &start;
 }
 

@@ -2,10 +2,8 @@
 
 #include <iostream>
 
-#include "cli/calc_host.h"
 #include "cli/run_failure.h"
 #include "core/distributions.h"
-#include "core/failure_rule.h"
 #include "core/leading_number.h"
 #include "core/messages.h"
 #include "core/spectrum_model.h"
@@ -20,82 +18,60 @@ const char* const kCannotCalculate = "cannot calculate";
 
 namespace {
 
-// Any warning box the library would have shown ends the run with its text.
-void ThrowOnWarning(const TextHost& host) {
-  if (host.warnings.empty()) return;
-  if (host.warnings.front() == msg::kCannotCalculate) throw RunFailure(kCannotCalculate);
-  throw RunFailure("the calculation refused its input: " + host.warnings.front());
+template <typename T>
+T ValueOrThrow(const Outcome<T, ReadFailure>& read) {
+  if (!read) ThrowReadFailure(read.Fault());
+  return read.Value();
 }
 
-// A fresh shared state with the attenuation table read, as after start-up.
-void StartRun() {
-  ResetSharedState();
-  ThrowOnReadFailure(LoadAttenuationTable());
+// The problem the library returned ends the run with its text.
+template <typename T>
+T ValueOrThrow(const Outcome<T>& result) {
+  if (result) return result.Value();
+  const std::string& message = result.Fault().message;
+  if (message == msg::kCannotCalculate) throw RunFailure(kCannotCalculate);
+  throw RunFailure("the calculation refused its input: " + message);
 }
 
-void ComputeSpectrum(TextHost& host, const SpectrumTexts& texts) {
-  for (std::size_t i = 0; i < texts.size(); ++i) host.spectrumFields[kSpectrumFields[i]] = texts[i];
-  CalculateSpectrum();
-  ThrowOnWarning(host);
-}
-
-// The distribution as the calculation screen's teaching views compute it, from the
-// energy as the screen reads its field.
-AngleTable CalculateInView(const AnglesRequest& request) {
-  const DistributionRequest what{static_cast<ScatterKind>(request.scatterType),
-                                 request.spectrum ? kSpectral : kSingleEnergy,
-                                 ReadLeadingNumber(request.energyText.value_or(""))};
-  try {
-    return ComputeDistribution(what, request.view);
-  } catch (const ArithmeticFailure&) {
-    throw RunFailure(kCannotCalculate);
+// The air table when it is usable; otherwise the reason goes to standard error.
+AirTable AirTableOrNote() {
+  const AirTableRead air = LoadAirAbsorptionTable();
+  if (air.failure) {
+    std::cerr << "tervolin-calc: " << EscapedForDisplay(*air.failure, false) << " (figures that need it are left out)\n";
   }
+  return air.table;
 }
+
+// The attenuation table, read first as at start-up.
+AttenuationTables StartRun() { return ValueOrThrow(LoadAttenuationTable()); }
 
 }  // namespace
 
-void ThrowOnReadFailure(const std::optional<ReadFailure>& failure) {
-  if (failure) {
-    throw RunFailure("cannot read the data file " + failure->fileName + ": " + DescribeReadFailure(*failure));
-  }
+void ThrowReadFailure(const ReadFailure& failure) {
+  throw RunFailure("cannot read the data file " + failure.fileName + ": " + DescribeReadFailure(failure));
 }
 
-void PrepareCalculation(InstalledHost& installed, const std::optional<SpectrumTexts>& spectrum) {
-  StartRun();
-  if (spectrum) {
-    ComputeSpectrum(installed.host, *spectrum);
-    AcceptComputedSpectrum();
-  }
-  Shared().EnergyMode = spectrum ? kSpectral : kSingleEnergy;
+EnergyTable PrepareCalculation(const std::optional<TubeSettings>& spectrum) {
+  const AttenuationTables attenuation = StartRun();
+  if (!spectrum) return EnergyTable{};
+  return ValueOrThrow(ComputeSpectrum(*spectrum, attenuation, {})).fluence;
 }
 
-EnergyTable CalculateSpectrumFluence(const SpectrumTexts& texts) {
-  InstalledHost installed;
-  StartRun();
-  ComputeSpectrum(installed.host, texts);
-  return Shared().SpectrumFluence;
+EnergyTable CalculateSpectrumFluence(const TubeSettings& settings) {
+  return ValueOrThrow(ComputeSpectrum(settings, StartRun(), {})).fluence;
 }
 
-BeamFigures CalculateBeamFigures(const SpectrumTexts& texts) {
-  InstalledHost installed;
-  StartRun();
-  if (const std::optional<std::string> failure = LoadAirAbsorptionTable()) {
-    std::cerr << "tervolin-calc: " << EscapedForDisplay(*failure, false) << " (figures that need it are left out)\n";
-  }
-  ComputeSpectrum(installed.host, texts);
-  return ComputeBeamFigures(Shared().SpectrumFluence);
+BeamFigures CalculateBeamFigures(const TubeSettings& settings) {
+  const AttenuationTables attenuation = StartRun();
+  return ValueOrThrow(ComputeSpectrum(settings, attenuation, AirTableOrNote())).figures;
 }
 
 AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material) {
-  InstalledHost installed;
-  PrepareCalculation(installed, request.spectrum);
-  installed.host.energyText = request.energyText.value_or("");
-  Shared().ScatterType = request.scatterType;
-  ThrowOnReadFailure(LoadScattererData(material));
-  if (request.view.freeElectron || request.view.perSolidAngle) return CalculateInView(request);
-  if (!RunChosenDistribution()) throw RunFailure(kCannotCalculate);
-  ThrowOnWarning(installed.host);
-  return Shared().AngleDistribution;
+  const EnergyTable fluence = PrepareCalculation(request.spectrum);
+  const EnergyModeKind mode = request.spectrum ? kSpectral : kSingleEnergy;
+  const MaterialTables tables = ValueOrThrow(LoadMaterialTables(material, request.spectrum.has_value()));
+  const DistributionRequest what{request.scatter, mode, ReadLeadingNumber(request.energyText.value_or(""))};
+  return ValueOrThrow(Distribution(what, request.view, tables, fluence));
 }
 
 }  // namespace tervolin::cli

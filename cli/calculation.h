@@ -3,33 +3,32 @@
 // them: the attenuation table as at start-up, the spectrum as its compute button,
 // the material's tables and the distribution as the calculation screen's. The data
 // files are read from the working directory. Each throws RunFailure on a data-file
-// problem, an arithmetic failure or any warning the library raises.
+// problem or on the problem the library returns.
 
 #include <optional>
 
-#include "cli/calc_host.h"
 #include "cli/requests.h"
 #include "core/beam_figures.h"
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 #include "data/item_reader.h"
 
 namespace tervolin::cli {
 
 extern const char* const kCannotCalculate;  // "cannot calculate"
 
-EnergyTable CalculateSpectrumFluence(const SpectrumTexts& texts);
+EnergyTable CalculateSpectrumFluence(const TubeSettings& settings);
 
 // The spectrum's beam figures. Without a usable "MuenAir.dat" the figures that need
 // it are missing, and the reason goes to standard error.
-BeamFigures CalculateBeamFigures(const SpectrumTexts& texts);
+BeamFigures CalculateBeamFigures(const TubeSettings& settings);
 
 // A data file's failure as the run's failure, naming the file and the reason.
-void ThrowOnReadFailure(const std::optional<ReadFailure>& failure);
+[[noreturn]] void ThrowReadFailure(const ReadFailure& failure);
 
-// The shared state as the calculation screen has it before its compute button: the
-// attenuation table read, the spectrum computed and accepted when given, the energy
-// mode set. The host must stay installed for the calculation that follows.
-void PrepareCalculation(InstalledHost& installed, const std::optional<SpectrumTexts>& spectrum);
+// What the calculation screen has before its compute button: the attenuation table
+// read, and the fluence of the spectrum computed and accepted when one is given (all
+// zero for one photon energy).
+EnergyTable PrepareCalculation(const std::optional<TubeSettings>& spectrum);
 
 // `material` must be a list name of the data folder.
 AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material);

@@ -47,11 +47,11 @@ std::string Angles(const Invocation& invocation) {
 
 // The beam figures as lines "name: value unit", or with --format as a table of
 // name, value (empty when missing) and unit.
-std::string Figures(const Invocation& invocation, const SpectrumTexts& texts) {
+std::string Figures(const Invocation& invocation, const TubeSettings& settings) {
   const bool asTable = invocation.Has("--format");
   const Format format = OutputFormat(invocation, false);
   EnterData(invocation);
-  const BeamFigures figures = CalculateBeamFigures(texts);
+  const BeamFigures figures = CalculateBeamFigures(settings);
   if (!asTable) return FormatBeamFigures(figures);
   std::vector<Row> rows;
   for (const BeamFigureLine& line : BeamFigureLines(figures)) {
@@ -62,11 +62,11 @@ std::string Figures(const Invocation& invocation, const SpectrumTexts& texts) {
 }
 
 std::string Spectrum(const Invocation& invocation) {
-  const SpectrumTexts texts = SpectrumRequest(invocation);
-  if (invocation.Has("--figures")) return Figures(invocation, texts);
+  const TubeSettings settings = SpectrumRequest(invocation);
+  if (invocation.Has("--figures")) return Figures(invocation, settings);
   const Format format = OutputFormat(invocation, true);
   EnterData(invocation);
-  const EnergyTable fluence = CalculateSpectrumFluence(texts);
+  const EnergyTable fluence = CalculateSpectrumFluence(settings);
   if (format == Format::Dat) return SpectrumFileText(fluence);
   std::vector<Row> rows;
   for (int n = 1; n <= kEnergyBins; ++n) rows.push_back({ShortestText(BinEnergy(n)), ShortestText(fluence[n])});

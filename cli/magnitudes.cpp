@@ -1,6 +1,5 @@
 #include "cli/magnitudes.h"
 
-#include "cli/calc_host.h"
 #include "cli/calculation.h"
 #include "cli/run_failure.h"
 #include "cli/table_text.h"
@@ -18,7 +17,7 @@ std::string OutsideTable(const std::string& energyText) {
 
 // The comparison, or the failure that ends the run.
 ScatteringMagnitudes Unpacked(const MagnitudesOfMaterial& result, const EnergyRequest& energy) {
-  if (const auto* failure = std::get_if<ReadFailure>(&result)) ThrowOnReadFailure(*failure);
+  if (const auto* failure = std::get_if<ReadFailure>(&result)) ThrowReadFailure(*failure);
   if (const auto* problem = std::get_if<MagnitudeProblem>(&result)) {
     if (*problem == MagnitudeProblem::kEnergyOutsideTable) throw UsageError(OutsideTable(*energy.energyText));
     if (*problem == MagnitudeProblem::kNoFluence) throw RunFailure("the spectrum has no photons");
@@ -32,10 +31,10 @@ std::string Percent(double share) { return FixedText(share, 2); }
 }  // namespace
 
 ScatteringMagnitudes CalculateMagnitudes(const EnergyRequest& energy, const std::string& material) {
-  InstalledHost installed;
-  PrepareCalculation(installed, energy.spectrum);
+  const EnergyTable fluence = PrepareCalculation(energy.spectrum);
   const double energyKev = energy.energyText ? ReadLeadingNumber(*energy.energyText) : 0.0;
-  return Unpacked(MaterialMagnitudes(material, energyKev), energy);
+  const EnergyModeKind mode = energy.spectrum ? kSpectral : kSingleEnergy;
+  return Unpacked(MaterialMagnitudes(material, mode, energyKev, fluence), energy);
 }
 
 std::string MagnitudeCurvesText(const ScatteringMagnitudes& m, Format format, bool perSolidAngle) {

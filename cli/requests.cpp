@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "core/decimal_number.h"
-#include "core/shared_state.h"
 #include "core/spectrum_physics.h"
 
 namespace tervolin::cli {
@@ -40,13 +39,6 @@ double NumberOf(const std::string& name, const std::string& text) {
   return value;
 }
 
-std::size_t FieldIndex(SpectrumField field) {
-  for (std::size_t i = 0; i < std::size(kSpectrumFields); ++i) {
-    if (kSpectrumFields[i] == field) return i;
-  }
-  return 0;
-}
-
 // The typed text; the tube voltage has no default, the others open as on the screen.
 std::string OptionText(const Invocation& invocation, const SpectrumOption& option) {
   if (option.field == SpectrumField::TubeVoltage) return Required(invocation, option.name);
@@ -54,7 +46,7 @@ std::string OptionText(const Invocation& invocation, const SpectrumOption& optio
   return given ? *given : DefaultSpectrumFieldText(option.field);
 }
 
-int ScatterTypeOf(const std::string& text) {
+ScatterKind ScatterOf(const std::string& text) {
   if (text == "coherent") return kCoherent;
   if (text == "incoherent") return kIncoherent;
   throw UsageError("--scattering \"" + text + "\" must be coherent or incoherent");
@@ -68,16 +60,16 @@ const std::string& Required(const Invocation& invocation, const std::string& nam
   return *text;
 }
 
-SpectrumTexts SpectrumRequest(const Invocation& invocation) {
-  SpectrumTexts texts;
+TubeSettings SpectrumRequest(const Invocation& invocation) {
+  TubeSettings settings;
   for (const SpectrumOption& option : kSpectrumOptions) {
     const std::string text = OptionText(invocation, option);
     if (!option.accepted(NumberOf(option.name, text))) {
       throw UsageError(std::string(option.name) + " " + text + " " + option.rule);
     }
-    texts[FieldIndex(option.field)] = text;
+    settings.Text(option.field) = text;
   }
-  return texts;
+  return settings;
 }
 
 EnergyRequest MakeEnergyRequest(const Invocation& invocation) {
@@ -93,7 +85,7 @@ EnergyRequest MakeEnergyRequest(const Invocation& invocation) {
 }
 
 AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
-  AnglesRequest request{ScatterTypeOf(Required(invocation, "--scattering")),
+  AnglesRequest request{ScatterOf(Required(invocation, "--scattering")),
                         Required(invocation, "--material"), std::nullopt, std::nullopt,
                         {invocation.Has("--free-electron"), invocation.Has("--per-solid-angle")}};
   EnergyRequest energy = MakeEnergyRequest(invocation);

@@ -2,7 +2,7 @@
 // The integral over 0° … 180° of a quantity given per unit angle on the program's 1°
 // grid, for turning an angular term into the probability density of the angle.
 
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 
 namespace tervolin {
 

@@ -60,8 +60,8 @@ std::optional<double> Homogeneity(const BeamFigures& f) {
   return *f.hvl1Mm / *f.hvl2Mm;
 }
 
-const char* AirTableProblem() {
-  switch (Shared().MuenAirStatus) {
+const char* AirTableProblem(AirTableStatus status) {
+  switch (status) {
     case kAirTableRead: return nullptr;
     case kAirTableUnusable: return msg::kAirTableUnusable;
     default: return msg::kAirTableMissing;
@@ -120,18 +120,17 @@ std::optional<double> EffectiveEnergy(const EnergyTable& muAluminium, double hvl
   return std::nullopt;
 }
 
-BeamFigures ComputeBeamFigures(const EnergyTable& fluence) {
-  const SharedState& s = Shared();
+BeamFigures ComputeBeamFigures(const EnergyTable& fluence, const EnergyTable& muAluminium, const AirTable& air) {
   BeamFigures f;
   f.meanEnergyKev = MeanEnergy(fluence);
-  f.problem = AirTableProblem();
+  f.problem = AirTableProblem(air.status);
   if (f.problem != nullptr) return f;
-  const EnergyTable kerma = AirKerma(fluence, s.MuenAir);
-  f.hvl1Mm = AluminiumThicknessFor(kerma, s.MuAluminium, 0.5);
-  const std::optional<double> quarter = AluminiumThicknessFor(kerma, s.MuAluminium, 0.25);
+  const EnergyTable kerma = AirKerma(fluence, air.muen);
+  f.hvl1Mm = AluminiumThicknessFor(kerma, muAluminium, 0.5);
+  const std::optional<double> quarter = AluminiumThicknessFor(kerma, muAluminium, 0.25);
   if (f.hvl1Mm && quarter) f.hvl2Mm = *quarter - *f.hvl1Mm;
   f.homogeneity = Homogeneity(f);
-  if (f.hvl1Mm) f.effectiveEnergyKev = EffectiveEnergy(s.MuAluminium, *f.hvl1Mm);
+  if (f.hvl1Mm) f.effectiveEnergyKev = EffectiveEnergy(muAluminium, *f.hvl1Mm);
   return f;
 }
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "core/shared_state.h"
+#include "core/tables.h"
 
 namespace tervolin {
 
@@ -44,8 +44,9 @@ std::optional<double> AluminiumThicknessFor(const EnergyTable& kerma, const Ener
 // aluminium column above its K edge. Nothing outside that column's range.
 std::optional<double> EffectiveEnergy(const EnergyTable& muAluminium, double hvl1Mm);
 
-// All five figures of a spectrum, with μ_Al and (μen/ρ)_air from the shared state.
-BeamFigures ComputeBeamFigures(const EnergyTable& fluence);
+// All five figures of a spectrum, with μ_Al (1/cm) and (μen/ρ)_air; without a read
+// air table only the mean energy, and the reason for the others' absence.
+BeamFigures ComputeBeamFigures(const EnergyTable& fluence, const EnergyTable& muAluminium, const AirTable& air);
 
 // One figure as it is printed: its English name, value, decimals and unit ("" for none).
 struct BeamFigureLine {

@@ -3,14 +3,10 @@
 #include <array>
 #include <cmath>
 
-#include "core/angle_graph.h"
 #include "core/angle_integral.h"
 #include "core/failure_rule.h"
-#include "core/host.h"
-#include "core/leading_number.h"
 #include "core/messages.h"
 #include "core/scattering_terms.h"
-#include "core/shared_state.h"
 #include "core/table_lookup.h"
 
 namespace tervolin {
@@ -22,24 +18,8 @@ using AngleGrid = std::array<AngleTrigonometry, kAngles + 1>;
 
 AngleGrid MakeAngleGrid() {
   AngleGrid grid{};
-  for (int j = 1; j <= kAngles; ++j) grid[j] = TrigonometryAt(j, Shared().Pi);
+  for (int j = 1; j <= kAngles; ++j) grid[j] = TrigonometryAt(j, kProgramPi);
   return grid;
-}
-
-void ClearDistribution() {
-  for (int j = 1; j <= kAngles; ++j) Shared().AngleDistribution[j] = 0.0;
-}
-
-double TypedEnergy() { return ReadLeadingNumber(CurrentHost().EnergyFieldText()); }
-
-// Runs one distribution; an arithmetic failure ends it with the message box.
-template <typename Body>
-void UnderFailureRule(Body body) {
-  try {
-    body();
-  } catch (const ArithmeticFailure&) {
-    CurrentHost().ShowWarning(msg::kCannotCalculate);
-  }
 }
 
 // sin θ per unit angle; 1 per unit solid angle (a multiplication by 1 is exact, so
@@ -52,8 +32,8 @@ double AngleFactor(const DistributionView& view, const ScatteringAngle& a) {
 // so a free electron has no table limits).
 class AtomicFactor {
  public:
-  AtomicFactor(const XfsTable& column, const DistributionView& view)
-      : table_(Shared().XfsGrid, column), freeElectron_(view.freeElectron) {}
+  AtomicFactor(const XfsTable& grid, const XfsTable& column, const DistributionView& view)
+      : table_(grid, column), freeElectron_(view.freeElectron) {}
   double At(double x) const { return freeElectron_ ? 1.0 : table_.Lookup(x); }
   double At(double x, int& bracketHint) const { return freeElectron_ ? 1.0 : table_.Lookup(x, bracketHint); }
 
@@ -94,6 +74,8 @@ struct SpectralSum {
   const AtomicFactor& column;
   const DistributionView& view;
   bool coherent;
+  const EnergyTable& fluence;
+  const EnergyTable& crossSection;  // cm²/g
 };
 
 // The term of the view at one angle of one bin, unweighted.
@@ -110,7 +92,7 @@ double PerAngleIntegral(const AngleTable& terms, const AngleGrid& angles, const 
   if (view.perSolidAngle) {
     for (int j = 1; j <= kAngles; ++j) perAngle[j] = Checked(terms[j] * angles[j].sinTheta);
   }
-  const double integral = IntegralOverAngles(perAngle, Shared().Pi);
+  const double integral = IntegralOverAngles(perAngle, kProgramPi);
   if (!(integral > 0.0) || !std::isfinite(integral)) throw ArithmeticFailure("angular term without area");
   return integral;
 }
@@ -128,126 +110,68 @@ void AddSpectralBin(const SpectralSum& sum, const AngleGrid& angles, const Spect
   for (int j = 1; j <= kAngles; ++j) sum.distribution[j] = Checked(sum.distribution[j] + scale * terms[j]);
 }
 
-SpectralBin MakeSpectralBin(int n, const EnergyTable& crossSection) {
+SpectralBin MakeSpectralBin(int n, const SpectralSum& sum) {
   const double energy = BinEnergy(n);
   const double wavelength = WavelengthFromEnergy(energy);
-  const double weight = Checked(Shared().AcceptedSpectrum[n] * crossSection[n]);
+  const double weight = Checked(sum.fluence[n] * sum.crossSection[n]);
   return {energy, wavelength, energy / kElectronRestEnergyKev, weight};
 }
 
 // The energy loop outside, the angle loop inside: coherent over bins 5…300,
 // incoherent over 16…300. `distribution` must start at 0.
-void SumOverSpectrum(AngleTable& distribution, ScatterKind scatter, const DistributionView& view) {
+void SumOverSpectrum(AngleTable& distribution, ScatterKind scatter, const DistributionView& view,
+                     const MaterialTables& m, const EnergyTable& fluence) {
   const bool coherent = scatter == kCoherent;
   const int firstBin = coherent ? kFirstCoherentBin : kFirstIncoherentBin;
-  const EnergyTable& crossSection = coherent ? Shared().CoherentByEnergy : Shared().IncoherentByEnergy;
-  const AtomicFactor column(coherent ? Shared().XfsFormFactor : Shared().XfsScatterFunction, view);
-  const SpectralSum sum{distribution, column, view, coherent};
+  const AtomicFactor column(m.grid, coherent ? m.formFactor : m.scatterFunction, view);
+  const SpectralSum sum{distribution, column, view, coherent, fluence, coherent ? m.coherent : m.incoherent};
   const AngleGrid angles = MakeAngleGrid();
   BracketHints hints{};
-  for (int n = firstBin; n <= kEnergyBins; ++n) AddSpectralBin(sum, angles, MakeSpectralBin(n, crossSection), hints);
+  for (int n = firstBin; n <= kEnergyBins; ++n) AddSpectralBin(sum, angles, MakeSpectralBin(n, sum), hints);
 }
 
-void FillCoherent(AngleTable& distribution, double energy, const DistributionView& view) {
+void FillCoherent(AngleTable& distribution, double energy, const DistributionView& view, const MaterialTables& m) {
   const double wavelength = WavelengthFromEnergy(energy);
-  const AtomicFactor formFactors(Shared().XfsFormFactor, view);
+  const AtomicFactor formFactors(m.grid, m.formFactor, view);
   for (int j = 1; j <= kAngles; ++j) {
-    const ScatteringAngle a = AngleAt(j, wavelength, Shared().Pi);
+    const ScatteringAngle a = AngleAt(j, wavelength, kProgramPi);
     distribution[j] = CoherentTerm(formFactors.At(a.momentumTransfer), view, a);
   }
 }
 
-void FillIncoherent(AngleTable& distribution, double energy, const DistributionView& view) {
+void FillIncoherent(AngleTable& distribution, double energy, const DistributionView& view,
+                    const MaterialTables& m) {
   const double wavelength = WavelengthFromEnergy(energy);
-  const AtomicFactor scatterFunctions(Shared().XfsScatterFunction, view);
+  const AtomicFactor scatterFunctions(m.grid, m.scatterFunction, view);
   for (int j = 1; j <= kAngles; ++j) {
-    const ScatteringAngle a = AngleAt(j, wavelength, Shared().Pi);
+    const ScatteringAngle a = AngleAt(j, wavelength, kProgramPi);
     distribution[j] = IncoherentTerm(scatterFunctions.At(a.momentumTransfer), view, ComptonAt(energy, a), a);
   }
 }
 
-void ScaleAndPlot() {
-  CurrentHost().DispatchPendingEvents();
-  NormaliseToMaximum();
-  CurrentHost().DispatchPendingEvents();
-  PlotDistribution();
-}
-
 }  // namespace
 
-AngleTable ComputeDistribution(const DistributionRequest& request, const DistributionView& view) {
+AngleTable ComputeDistribution(const DistributionRequest& request, const DistributionView& view,
+                               const MaterialTables& material, const EnergyTable& fluence) {
   AngleTable distribution{};
   if (request.energyMode == kSpectral) {
-    SumOverSpectrum(distribution, request.scatter, view);
+    SumOverSpectrum(distribution, request.scatter, view, material, fluence);
   } else if (request.scatter == kCoherent) {
-    FillCoherent(distribution, request.energyKeV, view);
+    FillCoherent(distribution, request.energyKeV, view, material);
   } else {
-    FillIncoherent(distribution, request.energyKeV, view);
+    FillIncoherent(distribution, request.energyKeV, view, material);
   }
   NormaliseToMaximum(distribution);
   return distribution;
 }
 
-void CoherentMonoenergetic() {
-  UnderFailureRule([] {
-    ClearDistribution();
-    FillCoherent(Shared().AngleDistribution, TypedEnergy(), DistributionView{});
-    ScaleAndPlot();
-  });
-}
-
-void IncoherentMonoenergetic() {
-  UnderFailureRule([] {
-    ClearDistribution();
-    FillIncoherent(Shared().AngleDistribution, TypedEnergy(), DistributionView{});
-    NormaliseToMaximum();
-    CurrentHost().DispatchPendingEvents();
-    PlotDistribution();
-  });
-}
-
-void CoherentSpectral() {
-  UnderFailureRule([] {
-    ClearDistribution();
-    SumOverSpectrum(Shared().AngleDistribution, kCoherent, DistributionView{});
-    ScaleAndPlot();
-  });
-}
-
-void IncoherentSpectral() {
-  UnderFailureRule([] {
-    ClearDistribution();
-    SumOverSpectrum(Shared().AngleDistribution, kIncoherent, DistributionView{});
-    ScaleAndPlot();
-  });
-}
-
-namespace {
-
-struct Distribution {
-  int scatterType;
-  int energyMode;
-  void (*run)();
-};
-
-// Tested in this order.
-constexpr Distribution kDistributions[] = {
-    {kCoherent, kSingleEnergy, CoherentMonoenergetic},
-    {kCoherent, kSpectral, CoherentSpectral},
-    {kIncoherent, kSingleEnergy, IncoherentMonoenergetic},
-    {kIncoherent, kSpectral, IncoherentSpectral},
-};
-
-}  // namespace
-
-bool RunChosenDistribution() {
-  for (const Distribution& d : kDistributions) {
-    if (Shared().ScatterType == d.scatterType && Shared().EnergyMode == d.energyMode) {
-      d.run();
-      return true;
-    }
+Outcome<AngleTable> Distribution(const DistributionRequest& request, const DistributionView& view,
+                                 const MaterialTables& material, const EnergyTable& fluence) {
+  try {
+    return ComputeDistribution(request, view, material, fluence);
+  } catch (const ArithmeticFailure&) {
+    return Problem{msg::kCannotCalculate};
   }
-  return false;
 }
 
 }  // namespace tervolin

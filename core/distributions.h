@@ -1,10 +1,11 @@
 #pragma once
-// The four angular distributions of the scattered photons, θ = 1° … 180°. Each fills
-// AngleDistribution(1..180), scales it to a maximum of 1 and draws it on the angular
-// graph; on an arithmetic failure it shows "cannot be calculated correctly", draws
-// nothing and leaves AngleDistribution as far as it got.
+// The four angular distributions of the scattered photons, θ = 1° … 180°: coherent
+// or incoherent scattering, at one photon energy or summed over a spectrum, each in
+// any of four views, scaled to a maximum of 1.
 
-#include "core/shared_state.h"
+#include "core/outcome.h"
+#include "core/tables.h"
+
 
 namespace tervolin {
 
@@ -21,39 +22,28 @@ struct DistributionView {
   bool perSolidAngle = false;
 };
 
-// The inputs of one distribution besides the shared state's tables.
+// What is computed: the kind of scattering and the photon energy, or the spectrum.
 struct DistributionRequest {
   ScatterKind scatter = kCoherent;
   EnergyModeKind energyMode = kSingleEnergy;
   double energyKeV = 0.0;  // photon energy of a single-energy distribution
 };
 
-// One of the four distributions in the view chosen, θ = 1° … 180°, scaled to a
-// maximum of 1: the same terms in the same order as the procedures below, from the
-// material's table, Pi and, for a spectrum, SpectrumFluence and the cross sections
-// of the shared state. Reads no field, draws nothing and leaves AngleDistribution
-// alone. Throws ArithmeticFailure where the procedures show their message.
-AngleTable ComputeDistribution(const DistributionRequest& request, const DistributionView& view);
+// One of the four distributions in the view chosen, scaled to a maximum of 1:
+//   coherent (Rayleigh) at energy E: ((cos θ)² + 1) · sin θ · F²(x);
+//   incoherent (Compton) at E: (E′/E)² · ((E/E′ + E′/E) − sin²θ) · sin θ · S(x);
+//   spectral: the 0.5-keV bins 5…300 (coherent) or 16…300 (incoherent) of
+//   `fluence`, each bin's term divided by its integral over 0°…180° (the probability
+//   density of the angle at that energy), weighted by fluence × the material's cross
+//   section of the kind.
+// F, S and the cross sections come from `material`; `fluence` is used by the
+// spectral distributions only. Throws ArithmeticFailure (core/failure_rule.h) on a
+// logarithm of a value not positive, a division by zero or an overflow.
+AngleTable ComputeDistribution(const DistributionRequest& request, const DistributionView& view,
+                               const MaterialTables& material, const EnergyTable& fluence);
 
-// Coherent (Rayleigh): ((cos θ)² + 1) · sin θ · F²(x) at the energy typed in the
-// calculation screen's field.
-void CoherentMonoenergetic();
-
-// Incoherent (Compton): (E′/E)² · ((E/E′ + E′/E) − sin²θ) · sin θ · S(x) at the
-// energy typed in the calculation screen's field.
-void IncoherentMonoenergetic();
-
-// The coherent distribution summed over the 0.5-keV bins 5…300 of AcceptedSpectrum:
-// each bin's term divided by its integral over 0°…180° (the probability density of
-// the angle at that energy), weighted by fluence × CoherentByEnergy.
-void CoherentSpectral();
-
-// The incoherent distribution summed over the bins 16…300 of AcceptedSpectrum, each
-// bin's probability density of the angle weighted by fluence × IncoherentByEnergy.
-void IncoherentSpectral();
-
-// Runs the distribution of Shared().ScatterType and EnergyMode, as the calculation
-// screen's compute button does; false (nothing run) for any other pair.
-bool RunChosenDistribution();
+// The same, with an arithmetic failure returned as "cannot be calculated correctly".
+Outcome<AngleTable> Distribution(const DistributionRequest& request, const DistributionView& view,
+                                 const MaterialTables& material, const EnergyTable& fluence);
 
 }  // namespace tervolin

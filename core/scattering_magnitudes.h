@@ -10,7 +10,7 @@
 
 #include <variant>
 
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 
 namespace tervolin {
 

@@ -4,12 +4,7 @@
 #include <optional>
 
 #include "core/failure_rule.h"
-#include "core/figures_box.h"
-#include "core/host.h"
-#include "core/leading_number.h"
 #include "core/messages.h"
-#include "core/shared_state.h"
-#include "core/spectrum_graph.h"
 #include "core/spectrum_physics.h"
 
 namespace tervolin {
@@ -29,50 +24,12 @@ inline constexpr std::array<KLine, 4> kKLines{{
     {138, 0.0424},  // Kβ2, 69.0 keV
 }};
 
-struct SpectrumInputs {
-  double tubeVoltageKv;
-  double targetAngleDeg;
-  Filtration filters;
-};
-
-// A finished computation, kept apart from the shared state until it has succeeded.
+// A finished computation, before it becomes a Spectrum.
 struct SpectrumResult {
   int lastBin;
   EnergyTable target;
   EnergyTable fluence;
 };
-
-double FieldNumber(SpectrumField field) {
-  return ReadLeadingNumber(CurrentHost().SpectrumFieldText(field));
-}
-
-void Reject(SpectrumField field, const char* message, const char* replacement) {
-  CurrentHost().ShowWarning(message);
-  CurrentHost().SetSpectrumFieldText(field, replacement);
-}
-
-// The fields as numbers, or nothing after a rejected tube voltage or inherent
-// filtration (message shown and field reset).
-std::optional<SpectrumInputs> ReadCheckedInputs() {
-  const double voltage = FieldNumber(SpectrumField::TubeVoltage);
-  if (voltage > kMaxTubeVoltageKv) {
-    Reject(SpectrumField::TubeVoltage, msg::kMaxTubeVoltage, "150");
-    return std::nullopt;
-  }
-  if (voltage < kMinTubeVoltageKv) {
-    Reject(SpectrumField::TubeVoltage, msg::kMinTubeVoltage, "30");
-    return std::nullopt;
-  }
-  const double angle = FieldNumber(SpectrumField::TargetAngle);
-  const double inherent = FieldNumber(SpectrumField::InherentFiltration) * kMillimetresToCm;
-  if (inherent < kMinInherentFiltrationCm) {
-    Reject(SpectrumField::InherentFiltration, msg::kMinInherentFiltration, "1");
-    return std::nullopt;
-  }
-  const double aluminium = FieldNumber(SpectrumField::AluminiumFilter) * kMillimetresToCm;
-  const double copper = FieldNumber(SpectrumField::CopperFilter) * kMillimetresToCm;
-  return SpectrumInputs{voltage, angle, {inherent, aluminium, copper}};
-}
 
 // Adds the four K lines, together f_K percent of the bremsstrahlung in bins 2…N.
 void AddKLines(double tubeVoltageKv, int lastBin, EnergyTable& target) {
@@ -98,15 +55,15 @@ void ScaleToMaximum(int lastBin, EnergyTable& fluence) {
 }
 
 // The spectrum leaving the anode, then filtered and scaled; throws ArithmeticFailure.
-SpectrumResult ComputeSpectrum(const SpectrumInputs& in, const EnergyTable& previousTarget) {
-  const SharedState& s = Shared();
+SpectrumResult FilteredSpectrum(const TubeFigures& in, const AttenuationTables& mu) {
   const SpectrumConstants k{in.tubeVoltageKv, TargetAngleCotangent(in.targetAngleDeg),
                             ThomsonWhiddingtonConstant(in.tubeVoltageKv)};
-  SpectrumResult r{LastComputedBin(in.tubeVoltageKv), previousTarget, EnergyTable{}};
-  for (int n = 2; n <= r.lastBin; ++n) r.target[n] = TargetBremsstrahlung(n, s.MuTungsten[n], k);
+  const Filtration filters{in.inherentCm, in.aluminiumCm, in.copperCm};
+  SpectrumResult r{LastComputedBin(in.tubeVoltageKv), EnergyTable{}, EnergyTable{}};
+  for (int n = 2; n <= r.lastBin; ++n) r.target[n] = TargetBremsstrahlung(n, mu.tungsten[n], k);
   if (in.tubeVoltageKv > kKLineThresholdKv) AddKLines(in.tubeVoltageKv, r.lastBin, r.target);
   for (int n = 2; n <= r.lastBin; ++n) {
-    r.fluence[n] = FilteredFluence(n, r.target[n], s.MuAluminium[n], s.MuCopper[n], in.filters);
+    r.fluence[n] = FilteredFluence(n, r.target[n], mu.aluminium[n], mu.copper[n], filters);
   }
   ScaleToMaximum(r.lastBin, r.fluence);
   return r;
@@ -114,26 +71,19 @@ SpectrumResult ComputeSpectrum(const SpectrumInputs& in, const EnergyTable& prev
 
 }  // namespace
 
-void CalculateSpectrum() {
-  SharedState& s = Shared();
-  const std::optional<SpectrumInputs> inputs = ReadCheckedInputs();
-  if (!inputs) return;
+Outcome<Spectrum> ComputeSpectrum(const TubeSettings& settings, const AttenuationTables& attenuation,
+                                  const AirTable& air) {
+  if (std::optional<Problem> refused = CheckTubeRange(settings)) return *refused;
+  Spectrum spectrum{settings, {}, {}, {}};
   try {
-    const SpectrumResult r = ComputeSpectrum(*inputs, s.TargetSpectrum);
-    s.TargetSpectrum = r.target;
-    s.SpectrumFluence = r.fluence;  // bins 1 and above N are 0
+    const SpectrumResult r = FilteredSpectrum(ReadTubeFigures(settings), attenuation);
+    spectrum.target = r.target;
+    spectrum.fluence = r.fluence;
   } catch (const ArithmeticFailure&) {
-    CurrentHost().ShowWarning(msg::kCannotCalculate);
-    return;
+    return Problem{msg::kCannotCalculate};
   }
-  s.SpectrumShown = 1;
-  DrawSpectrumCurve(s.SpectrumFluence);
-  DrawFiguresBox(ComputeBeamFigures(s.SpectrumFluence));
-}
-
-void AcceptComputedSpectrum() {
-  Shared().AcceptedSpectrum = Shared().SpectrumFluence;
-  Shared().SpectrumReady = 1;
+  spectrum.figures = ComputeBeamFigures(spectrum.fluence, attenuation.aluminium, air);
+  return spectrum;
 }
 
 }  // namespace tervolin

@@ -5,19 +5,29 @@
 // angle, tungsten K lines above 70 kV, filtration, conversion to photon fluence and
 // scaling to a maximum of 1.
 
+#include "core/beam_figures.h"
+#include "core/outcome.h"
+#include "core/tables.h"
+#include "core/tube_settings.h"
+
 namespace tervolin {
 
-// Reads the five spectrum fields, checks the tube voltage (30…150 kV) and the
-// inherent filtration (≥ 1.0 mm Al), computes SpectrumFluence, draws it as a red
-// staircase on the spectrum graph with the beam's figures in its upper right, and
-// sets SpectrumShown. A rejected input shows its message, rewrites its field and
-// leaves SpectrumFluence and the graph as they were; so does an arithmetic failure
-// (overflow, or a spectrum with no positive bin), which shows "cannot be calculated
-// correctly".
-void CalculateSpectrum();
+// A computed spectrum: the settings it was computed for, the spectrum leaving the
+// anode, its relative photon fluence after the filters (largest value 1), and the
+// beam's figures. Bin 1 and the bins above the tube voltage are 0.
+struct Spectrum {
+  TubeSettings settings;
+  EnergyTable target{};   // leaving the anode, before filtration
+  EnergyTable fluence{};  // relative photon fluence
+  BeamFigures figures;
+};
 
-// Makes the computed spectrum (SpectrumFluence) the accepted one, the spectrum the
-// spectral distributions weight with, and sets SpectrumReady.
-void AcceptComputedSpectrum();
+// The spectrum of the settings, with μ of tungsten, aluminium and copper from
+// `attenuation` and the figures that need it from `air`. A tube voltage outside
+// 30…150 kV or an inherent filtration below 1.0 mm is refused (CheckTubeRange); an
+// arithmetic failure (overflow, or a spectrum with no positive bin) gives "cannot be
+// calculated correctly".
+Outcome<Spectrum> ComputeSpectrum(const TubeSettings& settings, const AttenuationTables& attenuation,
+                                  const AirTable& air);
 
 }  // namespace tervolin

@@ -8,7 +8,7 @@
 // tangent is 0, exponentials of huge arguments) throw ArithmeticFailure
 // (core/failure_rule.h) instead of returning a non-finite value.
 
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 
 namespace tervolin {
 

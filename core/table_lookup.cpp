@@ -77,11 +77,9 @@ double LogLogTable::Interpolate(double x, int up) const {
   return CheckedExp(lnValue);
 }
 
-double LogLogLookup(double x, const XfsTable& values) {
-  return LogLogTable(Shared().XfsGrid, values).Lookup(x);
+double LogLogLookup(double x, const XfsTable& grid, const XfsTable& values) {
+  return LogLogTable(grid, values).Lookup(x);
 }
-
-void NormaliseToMaximum() { NormaliseToMaximum(Shared().AngleDistribution); }
 
 void NormaliseToMaximum(AngleTable& distribution) {
   double maximum = 0.0;

@@ -8,16 +8,20 @@
 #include <optional>
 #include <string>
 
+#include "core/tables.h"
+
 namespace tervolin {
 
 inline constexpr const char* kAirAbsorptionFileName = "MuenAir.dat";
-inline constexpr std::size_t kAirAbsorptionFields = 2;  // fields per record
 
-// Reads the table into MuenAir and sets MuenAirStatus: read, or unusable when the
-// file is there but damaged or breaks the checks the other tables get
-// (CheckAirAbsorptionRecords: energies on the 0.5-keV grid in order, coefficients
-// finite, positive and plausible); MuenAir then stays as it was. Returns a one-line
-// description of the failure, or nothing.
-[[nodiscard]] std::optional<std::string> LoadAirAbsorptionTable();
+struct AirTableRead {
+  AirTable table;                      // status read, missing, or unusable when the file is
+                                       // there but damaged or breaks CheckAirAbsorptionRecords
+                                       // (energies on the 0.5-keV grid in order, coefficients
+                                       // finite, positive and plausible)
+  std::optional<std::string> failure;  // a one-line description of the failure
+};
+
+[[nodiscard]] AirTableRead LoadAirAbsorptionTable();
 
 }  // namespace tervolin

@@ -1,24 +1,22 @@
 #include "data/attenuation_table.h"
 
-#include "core/shared_state.h"
 #include "data/table_checks.h"
 
 namespace tervolin {
 
-std::optional<ReadFailure> LoadAttenuationTable() {
+Outcome<AttenuationTables, ReadFailure> LoadAttenuationTable() {
   const ItemsRead read =
       ReadItemsFromFile(kAttenuationFileName, kEnergyBins * kAttenuationFields, kAttenuationFileName);
-  if (read.failure) return read.failure;
-  if (auto fault = CheckAttenuationRecords(read.items, kAttenuationFileName)) return fault;
-  SharedState& state = Shared();
+  if (read.failure) return *read.failure;
+  if (auto fault = CheckAttenuationRecords(read.items, kAttenuationFileName)) return *fault;
+  AttenuationTables tables;
   for (int n = 1; n <= kEnergyBins; ++n) {
     const std::size_t record = static_cast<std::size_t>(n - 1) * kAttenuationFields;
-    state.MuTungsten[n] = read.items[record + 1];
-    state.MuAluminium[n] = read.items[record + 2];
-    state.MuCopper[n] = read.items[record + 3];
+    tables.tungsten[n] = read.items[record + 1];
+    tables.aluminium[n] = read.items[record + 2];
+    tables.copper[n] = read.items[record + 3];
   }
-  state.Pi = kProgramPi;
-  return std::nullopt;
+  return tables;
 }
 
 }  // namespace tervolin

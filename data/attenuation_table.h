@@ -3,18 +3,15 @@
 // records of 7 numbers, one per 0.5-keV bin; fields 2, 3 and 4 are the linear
 // attenuation coefficients (1/cm) of tungsten, aluminium and copper.
 
-#include <cstddef>
-#include <optional>
-
+#include "core/outcome.h"
+#include "core/tables.h"
 #include "data/item_reader.h"
 
 namespace tervolin {
 
 inline constexpr const char* kAttenuationFileName = "Mus2018.dat";
-inline constexpr std::size_t kAttenuationFields = 7;  // fields per record
 
-// Reads the table into MuTungsten, MuAluminium and MuCopper, then sets Pi to
-// 3.14159. On any failure the tables and Pi are left untouched.
-[[nodiscard]] std::optional<ReadFailure> LoadAttenuationTable();
+// The tungsten, aluminium and copper columns, or why the table cannot be used.
+[[nodiscard]] Outcome<AttenuationTables, ReadFailure> LoadAttenuationTable();
 
 }  // namespace tervolin

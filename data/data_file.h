@@ -8,9 +8,20 @@
 #include <optional>
 #include <string>
 
-#include "data/item_reader.h"
-
 namespace tervolin {
+
+// Why a data file could not be read.
+enum class ReadProblem {
+  CannotOpen,      // missing or unreadable file
+  IsFolder,        // the name is a folder's
+  NotRegularFile,  // a device, a named pipe, a socket
+  TooLarge,        // a file larger than any table (kLargestDataFile)
+  NotANumber,      // an item that is not a decimal number (an empty item included)
+  OutOfRange,      // a number too large for a double
+  TooLong,         // an item longer than kLongestItem characters, longer than any number
+  EndedEarly,      // fewer items than the table needs
+  BadRecord,       // all items read, but a record breaks what the calculation relies on
+};
 
 // 16 MiB: the largest table the program reads is about 150 kB.
 inline constexpr std::size_t kLargestDataFile = std::size_t{16} << 20;

@@ -313,4 +313,11 @@ FolderLock::~FolderLock() {
 
 void SetReplacementWriteCallForTesting(WriteCall call) { g_writeCall = call; }
 
+bool IsReadOnly(const fs::path& file) {
+  constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  std::error_code error;
+  const fs::perms permissions = fs::status(file, error).permissions();
+  return error || (permissions & kWrite) == fs::perms::none || ::access(file.c_str(), W_OK) != 0;
+}
+
 }  // namespace tervolin

@@ -92,4 +92,7 @@ class FolderLock {
 using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
 void SetReplacementWriteCallForTesting(WriteCall call);
 
+// Marked read-only (kept for the superuser too), or not the user's to change.
+bool IsReadOnly(const std::filesystem::path& file);
+
 }  // namespace tervolin

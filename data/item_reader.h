@@ -12,19 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "data/data_file.h"
+
 namespace tervolin {
 
-enum class ReadProblem {
-  CannotOpen,      // missing or unreadable file
-  IsFolder,        // the name is a folder's
-  NotRegularFile,  // a device, a named pipe, a socket
-  TooLarge,        // a file larger than any table (kLargestDataFile)
-  NotANumber,      // an item that is not a decimal number (an empty item included)
-  OutOfRange,      // a number too large for a double
-  TooLong,         // an item longer than kLongestItem characters, longer than any number
-  EndedEarly,      // fewer items than the table needs
-  BadRecord,       // all items read, but a record breaks what the calculation relies on
-};
 
 // No number needs more characters than this; a longer item is never cut to fit.
 inline constexpr std::size_t kLongestItem = 100;

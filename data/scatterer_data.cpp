@@ -1,6 +1,5 @@
 #include "data/scatterer_data.h"
 
-#include "core/shared_state.h"
 #include "data/table_checks.h"
 
 namespace tervolin {
@@ -18,22 +17,20 @@ ItemsRead ReadTable(const std::string& material, const char* extension, std::siz
   return read;
 }
 
-void StoreFormFactorTable(const std::vector<double>& items) {
-  SharedState& state = Shared();
+void StoreFormFactorTable(const std::vector<double>& items, MaterialTables& tables) {
   for (int r = 1; r <= kXfsRows; ++r) {
     const std::size_t record = static_cast<std::size_t>(r - 1) * kXfsFields;
-    state.XfsGrid[r] = items[record];
-    state.XfsFormFactor[r] = items[record + 1];
-    state.XfsScatterFunction[r] = items[record + 2];
+    tables.grid[r] = items[record];
+    tables.formFactor[r] = items[record + 1];
+    tables.scatterFunction[r] = items[record + 2];
   }
 }
 
-void StoreCrossSectionTable(const std::vector<double>& items) {
-  SharedState& state = Shared();
+void StoreCrossSectionTable(const std::vector<double>& items, MaterialTables& tables) {
   for (int r = 1; r <= kEnergyBins; ++r) {
     const std::size_t record = static_cast<std::size_t>(r - 1) * kCsvFields;
-    state.CoherentByEnergy[r] = items[record + 1];
-    state.IncoherentByEnergy[r] = items[record + 2];
+    tables.coherent[r] = items[record + 1];
+    tables.incoherent[r] = items[record + 2];
   }
 }
 
@@ -43,18 +40,16 @@ std::string ScattererFileName(const std::string& material, const char* extension
   return std::string(kScattererFolder) + "/" + material + extension;
 }
 
-std::optional<ReadFailure> LoadScattererData(const std::string& material) {
+Outcome<MaterialTables, ReadFailure> LoadMaterialTables(const std::string& material, bool crossSections) {
   const ItemsRead formFactors = ReadTable(material, ".xfs", kXfsRows * kXfsFields, CheckFormFactorRecords);
-  if (formFactors.failure) return formFactors.failure;
-  ItemsRead crossSections;
-  const bool spectral = Shared().EnergyMode == kSpectral;
-  if (spectral) {
-    crossSections = ReadTable(material, ".csv", kEnergyBins * kCsvFields, CheckCrossSectionRecords);
-    if (crossSections.failure) return crossSections.failure;
-  }
-  StoreFormFactorTable(formFactors.items);
-  if (spectral) StoreCrossSectionTable(crossSections.items);
-  return std::nullopt;
+  if (formFactors.failure) return *formFactors.failure;
+  MaterialTables tables;
+  StoreFormFactorTable(formFactors.items, tables);
+  if (!crossSections) return tables;
+  const ItemsRead sections = ReadTable(material, ".csv", kEnergyBins * kCsvFields, CheckCrossSectionRecords);
+  if (sections.failure) return *sections.failure;
+  StoreCrossSectionTable(sections.items, tables);
+  return tables;
 }
 
 }  // namespace tervolin

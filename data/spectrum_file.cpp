@@ -2,8 +2,6 @@
 
 #include <string_view>
 
-#include <unistd.h>
-
 #include "core/number_text.h"
 #include "data/data_file.h"
 #include "data/file_replacement.h"
@@ -34,14 +32,6 @@ bool IsStillOurs(const fs::path& file) {
   if (!ours || fs::is_symlink(file, error) || IdentityOf(file) != ours->identity) return false;
   const DataFileBytes now = ReadDataFileBytes(file);
   return !now.problem && now.bytes == ours->text;
-}
-
-// Marked read-only (kept for the superuser too), or not the user's to change.
-bool IsReadOnly(const fs::path& file) {
-  constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-  std::error_code error;
-  const fs::perms permissions = fs::status(file, error).permissions();
-  return error || (permissions & kWrite) == fs::perms::none || ::access(file.c_str(), W_OK) != 0;
 }
 
 }  // namespace
@@ -82,7 +72,8 @@ std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyT
 
 void DeleteSpectrumFile(const fs::path& file) {
   if (!IsStillOurs(file) || IsReadOnly(file)) return;  // absent, another program's, changed or marked
-  ::unlink(file.c_str());
+  std::error_code ignored;
+  fs::remove(file, ignored);  // a regular file: IsStillOurs checked its identity
   LastWritten().reset();
 }
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 
 namespace tervolin {
 

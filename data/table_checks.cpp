@@ -3,10 +3,7 @@
 #include <cmath>
 #include <span>
 
-#include "core/shared_state.h"
-#include "data/air_absorption_table.h"
-#include "data/attenuation_table.h"
-#include "data/scatterer_data.h"
+#include "core/energy_tables.h"
 
 namespace tervolin {
 

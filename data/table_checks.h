@@ -6,6 +6,7 @@
 // program's 0.5-keV grid. A table written with comma decimals
 // or with an item split in two shifts the items between fields and breaks these.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,11 @@
 #include "data/item_reader.h"
 
 namespace tervolin {
+
+inline constexpr std::size_t kXfsFields = 3;          // x, F, S
+inline constexpr std::size_t kCsvFields = 3;          // E, coherent, incoherent
+inline constexpr std::size_t kAttenuationFields = 7;  // E, μ of W, Al, Cu, and three more
+inline constexpr std::size_t kAirAbsorptionFields = 2;  // E, (μen/ρ)_air
 
 // Each check gives the first record that breaks a rule as a BadRecord failure of the
 // file `fileName`.

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 
 namespace tervolin::tables {
 

@@ -4,17 +4,15 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "core/angle_graph_views.h"
-#include "core/palette.h"
-#include "core/shared_state.h"
+#include "graphs/angle_graph_views.h"
 #include "ui/polar_diagram_widget.h"
 #include "ui/polar_diagram_window.h"
+#include "ui/qt_text.h"
+#include "ui/session.h"
 
 namespace tervolin::ui {
 
 namespace {
-
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 QAction* CheckItem(QObject* owner, const char* text) {
   auto* action = new QAction(Utf8(text), owner);
@@ -24,7 +22,7 @@ QAction* CheckItem(QObject* owner, const char* text) {
 
 std::vector<PolarCurve> PolarCurves() {
   std::vector<PolarCurve> curves;
-  for (const tervolin::ShownCurve& c : tervolin::GraphViews().Shown()) {
+  for (const tervolin::ShownCurve& c : TheSession().graphViews.Shown()) {
     curves.push_back({*c.values, QColor(c.colour.r, c.colour.g, c.colour.b),
                       QString::fromStdString(tervolin::LabelText(c.label)), c.dashed});
   }
@@ -38,21 +36,22 @@ QString PolarCaption(bool perSolidAngle) {
 
 }  // namespace
 
-AngleViewActions::AngleViewActions(QWidget& screen)
+AngleViewActions::AngleViewActions(QWidget& screen, tervolin::DrawingSurface& graph)
     : QObject(&screen),
       screen_(screen),
+      graph_(graph),
       freeElectron_(CheckItem(this, "自由電子の曲線を重ねる")),
       perSolidAngle_(CheckItem(this, "立体角あたりで表示")),
       polar_(new QAction(Utf8("極座標で表示…"), this)) {
   connect(freeElectron_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
   connect(perSolidAngle_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
   connect(polar_, &QAction::triggered, this, &AngleViewActions::ShowPolarWindow);
-  tervolin::GraphViews().choices = {};
-  tervolin::GraphViews().Forget();  // a new screen starts with an empty graph
-  tervolin::GraphViews().changed = [this] { UpdatePolarWindow(); };
+  TheSession().graphViews.choices = {};
+  TheSession().graphViews.Forget();  // a new screen starts with an empty graph
+  TheSession().graphViews.changed = [this] { UpdatePolarWindow(); };
 }
 
-AngleViewActions::~AngleViewActions() { tervolin::GraphViews().changed = nullptr; }
+AngleViewActions::~AngleViewActions() { TheSession().graphViews.changed = nullptr; }
 
 void AngleViewActions::AddTo(QMenu& menu) {
   menu.addSeparator();
@@ -61,16 +60,15 @@ void AngleViewActions::AddTo(QMenu& menu) {
   menu.addAction(polar_);
 }
 
-void AngleViewActions::CurveDrawn(const tervolin::CurveLabel& label) {
-  const tervolin::Rgb colour = tervolin::PaletteColour(tervolin::Shared().PlotColor);
-  tervolin::GraphViews().Add(
-      tervolin::ViewCurve(tervolin::ChosenRequest(), tervolin::Shared().AngleDistribution, colour, label));
-  if (tervolin::GraphViews().choices.AnyChosen()) tervolin::RedrawAngleGraph();
+void AngleViewActions::CurveDrawn(tervolin::ViewedCurve curve) {
+  tervolin::AngleGraphViews& views = TheSession().graphViews;
+  views.Add(std::move(curve));
+  if (views.choices.AnyChosen()) tervolin::RedrawAngleGraph(graph_, views);
 }
 
 void AngleViewActions::ChoicesChanged() {
-  tervolin::GraphViews().choices = {freeElectron_->isChecked(), perSolidAngle_->isChecked()};
-  tervolin::RedrawAngleGraph();
+  TheSession().graphViews.choices = {freeElectron_->isChecked(), perSolidAngle_->isChecked()};
+  tervolin::RedrawAngleGraph(graph_, TheSession().graphViews);
   UpdatePolarWindow();
 }
 
@@ -89,7 +87,7 @@ void AngleViewActions::ShowPolarWindow() {
 
 void AngleViewActions::UpdatePolarWindow() {
   if (!polarWindow_) return;
-  polarWindow_->Diagram().SetCaption(PolarCaption(tervolin::GraphViews().choices.perSolidAngle));
+  polarWindow_->Diagram().SetCaption(PolarCaption(TheSession().graphViews.choices.perSolidAngle));
   polarWindow_->Diagram().SetCurves(PolarCurves());
 }
 

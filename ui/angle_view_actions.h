@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "core/curve_label.h"
+#include "graphs/angle_graph_views.h"
 
 class QAction;
 class QMenu;
@@ -21,8 +21,9 @@ class AngleViewActions : public QObject {
   Q_OBJECT
 
  public:
-  // `screen`: the window the polar diagram belongs to (it closes with it).
-  explicit AngleViewActions(QWidget& screen);
+  // `screen`: the window the polar diagram belongs to (it closes with it); `graph`:
+  // the angular graph the views are drawn on.
+  AngleViewActions(QWidget& screen, tervolin::DrawingSurface& graph);
   ~AngleViewActions() override;
 
   void AddTo(QMenu& menu);
@@ -30,9 +31,9 @@ class AngleViewActions : public QObject {
   QAction& PerSolidAngleAction() { return *perSolidAngle_; }
   QAction& PolarAction() { return *polar_; }
 
-  // Keeps the curve the calculation has just drawn (AngleDistribution, PlotColor,
-  // the screen's choices) in every view and shows it in the chosen one.
-  void CurveDrawn(const tervolin::CurveLabel& label);
+  // Keeps the curve the calculation has just drawn in every view and shows it in
+  // the chosen one.
+  void CurveDrawn(tervolin::ViewedCurve curve);
 
   void ShowPolarWindow();
   // The polar window once opened, else nullptr.
@@ -43,6 +44,7 @@ class AngleViewActions : public QObject {
   void UpdatePolarWindow();
 
   QWidget& screen_;
+  tervolin::DrawingSurface& graph_;
   QAction* freeElectron_;
   QAction* perSolidAngle_;
   QAction* polar_;

@@ -10,23 +10,23 @@ class QPushButton;
 
 namespace tervolin::ui {
 
-class Form6 : public ScreenWindow, public SingleInstance<Form6> {
+class DataSourceScreen : public ScreenWindow, public SingleInstance<DataSourceScreen> {
   Q_OBJECT
 
  public:
-  void Form6_Command1_Click();  // 閉じる
+  void onCloseClicked();
 
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* Label6 = nullptr;
-  QPushButton* Command1 = nullptr;
+  QLabel* citationLine1 = nullptr;
+  QLabel* citationLine2 = nullptr;
+  QLabel* citationLine3 = nullptr;
+  QLabel* citationLine4 = nullptr;
+  QLabel* citationLine5 = nullptr;
+  QLabel* headingLabel = nullptr;
+  QPushButton* closeButton = nullptr;
 
  private:
-  friend class ScreenSlot<Form6>;
-  Form6();
+  friend class ScreenSlot<DataSourceScreen>;
+  DataSourceScreen();
   void CreateLabels();
 };
 

@@ -6,17 +6,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/angle_graph.h"
-#include "core/palette.h"
-#include "core/shared_state.h"
+#include "graphs/palette.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/start_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/data_source_screen.h"
 #include "ui/material_list.h"
-#include "ui/method_screen.h"
+#include "ui/spectral_method_screen.h"
 #include "ui/picture_surface.h"
+#include "ui/qt_text.h"
+#include "ui/session.h"
 
 namespace tervolin::ui {
 
@@ -26,7 +26,7 @@ const QString kMeiryo = QString::fromUtf8("メイリオ");
 
 constexpr int kProcedureLeft = 10560;
 
-// Label2, Label3, Label4, Label5 and Label7, one under the other: one sentence on
+// procedureLine1, procedureLine2, procedureLine3, procedureLine4 and procedureLine5, one under the other: one sentence on
 // what the calculation screen computes.
 struct ProcedureLine {
   QLabel* ExplanationScreen::*member;
@@ -35,26 +35,35 @@ struct ProcedureLine {
 };
 
 const ProcedureLine kProcedure[] = {
-    {&ExplanationScreen::Label2, "Label2", "左に示した式を用いて"},
-    {&ExplanationScreen::Label3, "Label3", "散乱角度 1 度～180 度まで、1 度間隔で"},
-    {&ExplanationScreen::Label4, "Label4", "微分断面積を計算する"},
-    {&ExplanationScreen::Label5, "Label5", "各散乱角の微分断面積を、最大値で正規化し"},
-    {&ExplanationScreen::Label7, "Label7", "散乱角度の確率密度分布をグラフ表示する"},
+    {&ExplanationScreen::procedureLine1, "procedureLine1", "左に示した式を用いて"},
+    {&ExplanationScreen::procedureLine2, "procedureLine2", "散乱角度 1 度～180 度まで、1 度間隔で"},
+    {&ExplanationScreen::procedureLine3, "procedureLine3", "微分断面積を計算する"},
+    {&ExplanationScreen::procedureLine4, "procedureLine4", "各散乱角の微分断面積を、最大値で正規化し"},
+    {&ExplanationScreen::procedureLine5, "procedureLine5", "散乱角度の確率密度分布をグラフ表示する"},
 };
 
 QRect Twips(const QRect& r) { return TwipsRect(r.left(), r.top(), r.width(), r.height()); }
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
-
 void HideDataSource() {
-  if (Form6* source = Form6::Existing()) source->HideScreen();
+  if (DataSourceScreen* source = DataSourceScreen::Existing()) source->HideScreen();
 }
 
 }  // namespace
 
-ExplanationScreen::ExplanationScreen(const ExplanationLayout& layout)
-    : ScreenWindow(Utf8(layout.title), layout.client.width(), layout.client.height(), Frame::FixedDialog),
-      layout_(layout) {
+ScreenSlot<ExplanationScreen>& ExplanationScreen::Slot(tervolin::ScatterKind scatter) {
+  static ScreenSlot<ExplanationScreen> coherent;
+  static ScreenSlot<ExplanationScreen> incoherent;
+  return scatter == tervolin::kCoherent ? coherent : incoherent;
+}
+
+ExplanationScreen& ExplanationScreen::Instance(tervolin::ScatterKind scatter) { return Slot(scatter).Get(scatter); }
+
+ExplanationScreen* ExplanationScreen::Existing(tervolin::ScatterKind scatter) { return Slot(scatter).Existing(); }
+
+ExplanationScreen::ExplanationScreen(tervolin::ScatterKind scatter)
+    : ScreenWindow(Utf8(ExplanationLayoutOf(scatter).title), ExplanationLayoutOf(scatter).client.width(),
+                   ExplanationLayoutOf(scatter).client.height(), Frame::FixedDialog),
+      layout_(ExplanationLayoutOf(scatter)) {
   setWindowIcon(RoadSignIcon());
   setFont(ScreenFont(kMeiryo, 12));
   CreatePictures();
@@ -64,39 +73,43 @@ ExplanationScreen::ExplanationScreen(const ExplanationLayout& layout)
 
 void ExplanationScreen::CreatePictures() {
   const QColor formulaBackground = layout_.formulaOnWhite ? QColor(Qt::white) : palette().color(QPalette::Window);
-  Picture1 = MakePictureBox(this, "Picture1", Twips(layout_.formulaBox), Utf8(layout_.formulaSheet),
+  formulaPicture = MakePictureBox(this, "formulaPicture", Twips(layout_.formulaBox), Utf8(layout_.formulaSheet),
                             formulaBackground);
-  Picture2 = MakePictureBox(this, "Picture2", Twips(layout_.coneBox), Utf8(layout_.coneSketch));
+  conePicture = MakePictureBox(this, "conePicture", Twips(layout_.coneBox), Utf8(layout_.coneSketch));
 }
 
 void ExplanationScreen::CreateTexts() {
   const QFont lineFont = ScreenFont(kMeiryo, 14.25);
-  Label1 = MakeLabel(this, "Label1", Utf8(layout_.heading), layout_.headingAt.x(), layout_.headingAt.y(),
+  headingLabel = MakeLabel(this, "headingLabel", Utf8(layout_.heading), layout_.headingAt.x(), layout_.headingAt.y(),
                      lineFont, kLabelBlue);
   for (int i = 0; i < 5; ++i) {
     const ProcedureLine& line = kProcedure[i];
     this->*line.member = MakeLabel(this, line.name, Utf8(line.text), kProcedureLeft, layout_.procedureTops[i],
                                    lineFont, kLabelBlue);
   }
-  Label6 = MakeLabel(this, "Label6", Utf8(layout_.dataNote), layout_.dataNoteAt.x(), layout_.dataNoteAt.y(),
+  dataNoteLabel = MakeLabel(this, "dataNoteLabel", Utf8(layout_.dataNote), layout_.dataNoteAt.x(), layout_.dataNoteAt.y(),
                      ScreenFont(kMeiryo, 11.25), kLabelBlue);
 }
 
 void ExplanationScreen::CreateButtons() {
   const QFont large = ScreenFont(kMeiryo, 14.25);
-  Command1 = MakeButton(this, "Command1", Utf8("次へ進む"), Twips(layout_.next), large, kButtonYellow);
-  Command2 = MakeButton(this, "Command2", Utf8("キャンセル"), Twips(layout_.cancel), large, kButtonYellow);
-  Command3 = MakeButton(this, "Command3", Utf8("データ出典"), Twips(layout_.dataSource), font(), kButtonCyan);
-  Command5 = MakeButton(this, "Command5", Utf8("スペクトルＸ線に対する計算方法"), Twips(layout_.spectralMethod),
+  nextButton = MakeButton(this, "nextButton", Utf8("次へ進む"), Twips(layout_.next), large, kButtonYellow);
+  cancelButton = MakeButton(this, "cancelButton", Utf8("キャンセル"), Twips(layout_.cancel), large, kButtonYellow);
+  dataSourceButton = MakeButton(this, "dataSourceButton", Utf8("データ出典"), Twips(layout_.dataSource), font(), kButtonCyan);
+  spectralMethodButton = MakeButton(this, "spectralMethodButton", Utf8("スペクトルＸ線に対する計算方法"), Twips(layout_.spectralMethod),
                         ScreenFont(kMeiryo, 11.25), kButtonYellow);
-  setTabOrder(Command1, Command2);
-  setTabOrder(Command2, Command3);
-  setTabOrder(Command3, Command5);
+  setTabOrder(nextButton, cancelButton);
+  setTabOrder(cancelButton, dataSourceButton);
+  setTabOrder(dataSourceButton, spectralMethodButton);
+  connect(nextButton, &QPushButton::clicked, this, &ExplanationScreen::onNextClicked);
+  connect(cancelButton, &QPushButton::clicked, this, &ExplanationScreen::onCancelClicked);
+  connect(dataSourceButton, &QPushButton::clicked, this, &ExplanationScreen::onDataSourceClicked);
+  connect(spectralMethodButton, &QPushButton::clicked, this, &ExplanationScreen::onSpectralMethodClicked);
 }
 
-void ExplanationScreen::GoToCalculation() {
+void ExplanationScreen::onNextClicked() {
   PrepareCalculationScreen();
-  Form4::Instance().ShowScreen();
+  CalculationScreen::Instance().ShowScreen();
   HideDataSource();
   HideScreen();
 }
@@ -106,36 +119,34 @@ void ExplanationScreen::GoToCalculation() {
 // material list is read again from the data folder and keeps its selection while the
 // folder still offers the chosen material.
 void ExplanationScreen::PrepareCalculationScreen() {
-  tervolin::SharedState& state = tervolin::Shared();
-  Form4& calculation = Form4::Instance();
-  state.ScatterType = layout_.scatterType;
-  ListDataFolderMaterials(*calculation.List1);
-  calculation.Label20->setText(Utf8(layout_.calculationHeading));
-  calculation.Option1->setChecked(true);
-  state.EnergyMode = tervolin::kSingleEnergy;
-  state.SpectrumReady = 0;
-  calculation.Option3->setChecked(true);
-  state.PlotColor = tervolin::kPaletteRed;
-  calculation.Command2->setEnabled(false);
-  calculation.Text1->setText(QString());
-  calculation.Picture1->Cls();
-  tervolin::DrawAngleAxes();
-  tervolin::DrawGraphFrame();
+  Session& session = TheSession();
+  CalculationScreen& calculation = CalculationScreen::Instance();
+  session.scatter = layout_.scatter;
+  ListDataFolderMaterials(*calculation.materialList);
+  calculation.scatterHeadingLabel->setText(Utf8(layout_.calculationHeading));
+  calculation.singleEnergyOption->setChecked(true);
+  session.energyMode = tervolin::kSingleEnergy;
+  session.acceptedSpectrum.reset();
+  calculation.redOption->setChecked(true);
+  session.plotColour = tervolin::kPaletteRed;
+  calculation.spectrumButton->setEnabled(false);
+  calculation.energyField->setText(QString());
+  calculation.ClearGraph();
 }
 
-void ExplanationScreen::ReturnToStart() {
-  Form1::Instance().ShowScreen();
+void ExplanationScreen::onCancelClicked() {
+  StartScreen::Instance().ShowScreen();
   HideDataSource();
   HideScreen();
 }
 
-void ExplanationScreen::ReturnAfterClose() {
-  Form1::Instance().ShowScreen();
+void ExplanationScreen::onCloseBoxUsed() {
+  StartScreen::Instance().ShowScreen();
   HideDataSource();
 }
 
-void ExplanationScreen::ShowDataSource() { Form6::Instance().ShowScreen(); }
+void ExplanationScreen::onDataSourceClicked() { DataSourceScreen::Instance().ShowScreen(); }
 
-void ExplanationScreen::ShowSpectralMethod() { Form7::Instance().ShowScreen(); }
+void ExplanationScreen::onSpectralMethodClicked() { SpectralMethodScreen::Instance().ShowScreen(); }
 
 }  // namespace tervolin::ui

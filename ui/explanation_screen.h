@@ -1,14 +1,16 @@
 #pragma once
-// The build shared by the two explanation screens (coherent and incoherent
-// scattering): the formula sheet, the scattering-cone sketch, five lines on the
+// The two explanation screens (coherent and incoherent scattering), one class with
+// two layouts: the formula sheet, the scattering-cone sketch, five lines on the
 // procedure, a note on the data, and the buttons to the calculation screen, back to
 // the start screen and to the two information screens. The screens differ only in
-// what an ExplanationLayout holds.
+// what their ExplanationLayout holds.
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
+#include "core/energy_tables.h"
+#include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
 class QLabel;
@@ -21,53 +23,60 @@ namespace tervolin::ui {
 struct ExplanationLayout {
   const char* title;
   QSize client;
-  const char* heading;  // Label1
+  const char* heading;  // headingLabel
   QPoint headingAt;
-  const char* formulaSheet;  // SVG resource of Picture1
+  const char* formulaSheet;  // SVG resource of formulaPicture
   QRect formulaBox;
   bool formulaOnWhite;     // white background behind the formula sheet
-  const char* coneSketch;  // SVG resource of Picture2
+  const char* coneSketch;  // SVG resource of conePicture
   QRect coneBox;
-  int procedureTops[5];  // Label2, Label3, Label4, Label5, Label7
-  const char* dataNote;  // Label6
+  int procedureTops[5];  // procedureLine1, procedureLine2, procedureLine3, procedureLine4, procedureLine5
+  const char* dataNote;  // dataNoteLabel
   QPoint dataNoteAt;
-  QRect next, cancel, dataSource, spectralMethod;  // Command1, Command2, Command3, Command5
-  int scatterType;                                 // given to ScatterType by Command1
-  const char* calculationHeading;                  // given to the calculation screen by Command1
+  QRect next, cancel, dataSource, spectralMethod;  // nextButton, cancelButton, dataSourceButton, spectralMethodButton
+  tervolin::ScatterKind scatter;                   // given to the session by nextButton
+  const char* calculationHeading;                  // given to the calculation screen by nextButton
 };
 
 class ExplanationScreen : public ScreenWindow {
   Q_OBJECT
 
  public:
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* Label6 = nullptr;
-  QLabel* Label7 = nullptr;
-  QWidget* Picture1 = nullptr;
-  QWidget* Picture2 = nullptr;
-  QPushButton* Command1 = nullptr;  // 次へ進む
-  QPushButton* Command2 = nullptr;  // キャンセル
-  QPushButton* Command3 = nullptr;  // データ出典
-  QPushButton* Command5 = nullptr;  // スペクトルＸ線に対する計算方法
+  QLabel* headingLabel = nullptr;
+  QLabel* procedureLine1 = nullptr;
+  QLabel* procedureLine2 = nullptr;
+  QLabel* procedureLine3 = nullptr;
+  QLabel* procedureLine4 = nullptr;
+  QLabel* dataNoteLabel = nullptr;
+  QLabel* procedureLine5 = nullptr;
+  QWidget* formulaPicture = nullptr;
+  QWidget* conePicture = nullptr;
+  QPushButton* nextButton = nullptr;
+  QPushButton* cancelButton = nullptr;
+  QPushButton* dataSourceButton = nullptr;
+  QPushButton* spectralMethodButton = nullptr;
+
+  // The screen of the kind of scattering, created hidden on first use.
+  static ExplanationScreen& Instance(tervolin::ScatterKind scatter);
+  static ExplanationScreen* Existing(tervolin::ScatterKind scatter);
+
+  // Fixes the kind of scattering, puts the calculation screen into its starting
+  // state with an empty graph, shows it and hides this screen.
+  void onNextClicked();
+  // Back to the start screen.
+  void onCancelClicked();
+  static void onDataSourceClicked();
+  static void onSpectralMethodClicked();
 
  protected:
-  explicit ExplanationScreen(const ExplanationLayout& layout);
-
-  // 次へ進む: fixes the kind of scattering, puts the calculation screen into its
-  // starting state with an empty graph, shows it and hides this screen.
-  void GoToCalculation();
-  // キャンセル: back to the start screen.
-  void ReturnToStart();
   // The close box: the start screen comes back and the data source screen goes.
-  void ReturnAfterClose();
-  static void ShowDataSource();
-  static void ShowSpectralMethod();
+  void onCloseBoxUsed() override;
 
  private:
+  friend class ScreenSlot<ExplanationScreen>;
+  explicit ExplanationScreen(tervolin::ScatterKind scatter);
+  static ScreenSlot<ExplanationScreen>& Slot(tervolin::ScatterKind scatter);
+
   void CreatePictures();
   void CreateTexts();
   void CreateButtons();
@@ -75,5 +84,8 @@ class ExplanationScreen : public ScreenWindow {
 
   const ExplanationLayout& layout_;
 };
+
+// The layout of the screen of the kind of scattering.
+const ExplanationLayout& ExplanationLayoutOf(tervolin::ScatterKind scatter);
 
 }  // namespace tervolin::ui

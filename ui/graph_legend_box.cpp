@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
@@ -16,14 +17,13 @@ constexpr qreal kSampleLength = 22;  // the short line in the curve's colour
 constexpr qreal kGap = 6;          // between the line, the title and the note
 constexpr qreal kNoteGap = 12;
 
-QString Text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 // The widest title and the widest note of the rows.
 QPointF ColumnWidths(const QFontMetricsF& metrics, const std::vector<tervolin::LegendRow>& rows) {
   qreal title = 0, note = 0;
   for (const tervolin::LegendRow& row : rows) {
-    title = std::max(title, metrics.horizontalAdvance(Text(row.title)));
-    note = std::max(note, metrics.horizontalAdvance(Text(row.note)));
+    title = std::max(title, metrics.horizontalAdvance(FromUtf8(row.title)));
+    note = std::max(note, metrics.horizontalAdvance(FromUtf8(row.note)));
   }
   return QPointF(title, note);
 }
@@ -38,8 +38,8 @@ void PaintRow(QPainter& painter, const tervolin::LegendRow& row, QPointF topLeft
   painter.setPen(Qt::black);
   const qreal titleLeft = topLeft.x() + kSampleLength + kGap;
   const qreal baseline = topLeft.y() + metrics.ascent();
-  painter.drawText(QPointF(titleLeft, baseline), Text(row.title));
-  painter.drawText(QPointF(titleLeft + titleWidth + kNoteGap, baseline), Text(row.note));
+  painter.drawText(QPointF(titleLeft, baseline), FromUtf8(row.title));
+  painter.drawText(QPointF(titleLeft + titleWidth + kNoteGap, baseline), FromUtf8(row.note));
 }
 
 }  // namespace

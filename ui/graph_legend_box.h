@@ -7,7 +7,7 @@
 #include <QSizeF>
 #include <vector>
 
-#include "core/graph_legend.h"
+#include "graphs/graph_legend.h"
 
 class QPainter;
 class QPaintDevice;

@@ -11,13 +11,13 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "core/curves_csv.h"
-#include "core/graph_legend.h"
+#include "graphs/curves_csv.h"
+#include "graphs/graph_legend.h"
 #include "ui/drawing_replay.h"
 #include "ui/graph_legend_box.h"
 #include "ui/picture_surface.h"
-#include "ui/qt_host.h"
 #include "ui/save_dialog.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
@@ -46,11 +46,11 @@ GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& lay
     : QObject(&surface), surface_(surface), layout_(layout), menu_(new QMenu(&surface)) {
   QWidget& window = *surface.window();
   copy_ = AddAction(window, *menu_, "グラフをコピー", QKeySequence(Qt::CTRL | Qt::Key_C));
-  save_ = AddAction(window, *menu_, "グラフを保存…", QKeySequence(Qt::CTRL | Qt::Key_S));
+  QAction* save = AddAction(window, *menu_, "グラフを保存…", QKeySequence(Qt::CTRL | Qt::Key_S));
   legend_ = AddAction(window, *menu_, "凡例を表示", QKeySequence());
   legend_->setCheckable(true);
   connect(copy_, &QAction::triggered, this, &GraphTools::CopyGraph);
-  connect(save_, &QAction::triggered, this, &GraphTools::SaveGraph);
+  connect(save, &QAction::triggered, this, &GraphTools::SaveGraph);
   connect(legend_, &QAction::toggled, this, &GraphTools::SetLegendShown);
   surface.setMouseTracking(true);
   surface.installEventFilter(this);

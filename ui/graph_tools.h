@@ -16,8 +16,8 @@
 #include <optional>
 #include <string>
 
-#include "core/curve_memory.h"
-#include "core/graph_layout.h"
+#include "graphs/curve_memory.h"
+#include "graphs/graph_layout.h"
 #include "ui/graph_files.h"
 
 class QAction;
@@ -38,7 +38,6 @@ class GraphTools : public QObject {
 
   QMenu& Menu() { return *menu_; }
   QAction& CopyAction() { return *copy_; }
-  QAction& SaveAction() { return *save_; }
   QAction& LegendAction() { return *legend_; }
 
   // The image shown (with the legend when shown) onto the clipboard.
@@ -85,7 +84,6 @@ class GraphTools : public QObject {
   tervolin::GraphLayout layout_;
   QMenu* menu_;
   QAction* copy_;
-  QAction* save_;
   QAction* legend_;
   bool legendShown_ = false;
   std::function<std::string(int)> readOutExtra_;

@@ -5,13 +5,15 @@
 #include <QListWidget>
 #include <QMenu>
 
-#include "core/curve_axis.h"
+#include "graphs/curve_axis.h"
+#include "graphs/curve_label.h"
 #include "core/leading_number.h"
 #include "core/messages.h"
 #include "data/material_magnitudes.h"
 #include "ui/calculation_screen.h"
 #include "ui/magnitude_window.h"
-#include "ui/qt_host.h"
+#include "ui/qt_text.h"
+#include "ui/session.h"
 #include "ui/spectrum_screen.h"
 
 namespace tervolin::ui {
@@ -36,16 +38,17 @@ tervolin::CurveLabel SubjectOf(const ScreenChoice& choice) {
   tervolin::CurveLabel subject;
   if (!choice.material.empty()) subject.push_back({choice.material, ""});
   if (!choice.spectral) subject.push_back({choice.energyText, "keV"});
-  if (choice.spectral && tervolin::Shared().SpectrumReady != 0) {
-    const tervolin::CurveLabel conditions = tervolin::SpectrumLabel(Form5::AcceptedConditions());
+  const Session& session = TheSession();
+  if (choice.spectral && session.acceptedSpectrum) {
+    const tervolin::CurveLabel conditions = tervolin::SpectrumLabel(session.acceptedSpectrum->settings);
     subject.insert(subject.end(), conditions.begin(), conditions.end());
   }
   return subject;
 }
 
-ScreenChoice ChoiceOf(const Form4& screen) {
-  ScreenChoice choice{ToUtf8(SelectedMaterial(*screen.List1)), ToUtf8(screen.Text1->text()),
-                      tervolin::Shared().EnergyMode == tervolin::kSpectral, {}};
+ScreenChoice ChoiceOf(const CalculationScreen& screen) {
+  ScreenChoice choice{ToUtf8(SelectedMaterial(*screen.materialList)), ToUtf8(screen.energyField->text()),
+                      TheSession().energyMode == tervolin::kSpectral, {}};
   choice.subject = SubjectOf(choice);
   return choice;
 }
@@ -53,7 +56,7 @@ ScreenChoice ChoiceOf(const Form4& screen) {
 // The screen's own message for an input the comparison needs, or nullptr.
 const char* MissingInput(const ScreenChoice& choice) {
   if (!choice.spectral && choice.energyText.empty()) return tervolin::msg::kNoEnergy;
-  if (choice.spectral && tervolin::Shared().SpectrumReady == 0) return tervolin::msg::kNoSpectrum;
+  if (choice.spectral && !TheSession().acceptedSpectrum) return tervolin::msg::kNoSpectrum;
   if (choice.material.empty()) return tervolin::msg::kNoScatterer;
   return nullptr;
 }
@@ -76,15 +79,14 @@ std::string ProblemText(tervolin::MagnitudeProblem problem, const ScreenChoice& 
 
 }  // namespace
 
-MagnitudeAction::MagnitudeAction(Form4& screen)
-    : QObject(&screen), screen_(screen), action_(new QAction(QString::fromUtf8("散乱の大きさを比較…"), this)) {
+MagnitudeAction::MagnitudeAction(CalculationScreen& screen)
+    : QObject(&screen), screen_(screen), action_(new QAction(Utf8("散乱の大きさを比較…"), this)) {
   connect(action_, &QAction::triggered, this, &MagnitudeAction::ShowWindow);
 }
 
 void MagnitudeAction::AddTo(QMenu& menu) { menu.addAction(action_); }
 
 void MagnitudeAction::ShowWindow() {
-  if (screen_.IsCalculating()) return;
   if (!window_) {
     window_ = new MagnitudeWindow(&screen_);
     window_->resize(window_->sizeHint());
@@ -108,8 +110,11 @@ void MagnitudeAction::Update() {
     window_->ShowProblem(choice.subject, missing);
     return;
   }
+  const Session& session = TheSession();
   const double energy = tervolin::ReadLeadingNumber(choice.energyText);
-  const tervolin::MagnitudesOfMaterial result = tervolin::MaterialMagnitudes(choice.material, energy);
+  const tervolin::EnergyTable fluence = session.acceptedSpectrum ? session.acceptedSpectrum->fluence : tervolin::EnergyTable{};
+  const tervolin::MagnitudesOfMaterial result =
+      tervolin::MaterialMagnitudes(choice.material, session.energyMode, energy, fluence);
   if (const auto* failure = std::get_if<tervolin::ReadFailure>(&result)) {
     window_->ShowProblem(choice.subject, tervolin::DescribeReadFailure(*failure));
   } else if (const auto* problem = std::get_if<tervolin::MagnitudeProblem>(&result)) {

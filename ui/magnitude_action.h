@@ -12,14 +12,14 @@ class QMenu;
 
 namespace tervolin::ui {
 
-class Form4;
+class CalculationScreen;
 class MagnitudeWindow;
 
 class MagnitudeAction : public QObject {
   Q_OBJECT
 
  public:
-  explicit MagnitudeAction(Form4& screen);
+  explicit MagnitudeAction(CalculationScreen& screen);
 
   void AddTo(QMenu& menu);
   QAction& Action() { return *action_; }
@@ -35,7 +35,7 @@ class MagnitudeAction : public QObject {
  private:
   void Update();
 
-  Form4& screen_;
+  CalculationScreen& screen_;
   QAction* action_;
   QPointer<MagnitudeWindow> window_;
 };

@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
@@ -22,7 +23,6 @@ constexpr int kAngleGridStep = 10;
 constexpr qreal kLegendSample = 24;  // the short line in a curve's colour
 const QColor kGridGrey(200, 200, 200);
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 tervolin::ValueAxis AxisFor(const MagnitudePlot& plot) {
   double largest = 0.0, smallest = std::numeric_limits<double>::infinity();

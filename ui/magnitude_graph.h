@@ -14,8 +14,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/shared_state.h"
-#include "core/value_axis.h"
+#include "core/energy_tables.h"
+#include "graphs/value_axis.h"
 
 class QPainter;
 

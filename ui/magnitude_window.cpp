@@ -10,18 +10,17 @@
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
-#include "core/curves_csv.h"
-#include "core/palette.h"
+#include "graphs/curves_csv.h"
+#include "graphs/palette.h"
 #include "ui/fonts.h"
 #include "ui/magnitude_graph.h"
 #include "ui/save_dialog.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
 namespace {
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
-QString Utf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 const char* const kHelp =
     "曲線の形は、干渉性散乱では形状因子 F(x)、非干渉性散乱では非干渉性散乱関数 S(x) から計算した"

@@ -12,7 +12,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "core/curve_label.h"
+#include "graphs/curve_label.h"
 #include "core/scattering_magnitudes.h"
 #include "ui/graph_files.h"
 

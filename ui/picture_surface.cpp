@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/qt_text.h"
+
 namespace tervolin::ui {
 
 namespace {
@@ -152,7 +154,7 @@ void PictureSurface::Print(float x, float y, const std::string& utf8Text) {
   textFont.setStyleStrategy(
       QFont::StyleStrategy(textFont.styleStrategy() | QFont::NoSubpixelAntialias));
   const QPoint corner = ContainingPixel(ToDevicePixel(x, y) / ratio_);
-  const QString text = QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
+  const QString text = FromUtf8(utf8Text);
   QPainter painter(&image_);
   painter.scale(ratio_, ratio_);
   painter.setFont(textFont);

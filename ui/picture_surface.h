@@ -29,10 +29,10 @@
 #include <string>
 #include <vector>
 
-#include "core/curve_memory.h"
-#include "core/drawing_surface.h"
-#include "core/svg_surface.h"
-#include "core/user_coordinates.h"
+#include "graphs/curve_memory.h"
+#include "graphs/drawing_surface.h"
+#include "graphs/svg_surface.h"
+#include "graphs/user_coordinates.h"
 
 class QPainter;
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
@@ -18,7 +19,6 @@ QPointF ToPixel(const tervolin::PolarFrame& frame, const tervolin::PolarPoint& p
   return {frame.PixelX(p), frame.PixelY(p)};
 }
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 

@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "core/polar_diagram.h"
-#include "core/shared_state.h"
+#include "graphs/polar_diagram.h"
+#include "core/energy_tables.h"
 
 class QPainter;
 

@@ -10,12 +10,12 @@
 #include "ui/graph_files.h"
 #include "ui/polar_diagram_widget.h"
 #include "ui/save_dialog.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
 namespace {
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys) {
   auto* action = new QAction(Utf8(text), window);

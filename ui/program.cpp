@@ -5,10 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/host.h"
 #include "ui/fonts.h"
 #include "ui/start_screen.h"
-#include "ui/qt_host.h"
 #include "ui/termination_signals.h"
 
 namespace tervolin::ui {
@@ -16,11 +14,6 @@ namespace tervolin::ui {
 namespace {
 
 constexpr int kCannotStart = 1;
-
-QtHost& ProgramHost() {
-  static QtHost host;
-  return host;
-}
 
 // Deletes every window that is left; deleting runs no close handler.
 void DiscardWindows() {
@@ -36,17 +29,16 @@ int RunTervolin(int argc, char** argv) {
   // Lets the desktop match the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TERVOLIN_APP_ID));
   // A signal during start-up is handled once the program waits for events.
-  const TerminationSignals endOnSignal([] { Form1::Instance().Form1_Command3_Click(); });
+  const TerminationSignals endOnSignal([] { StartScreen::Instance().onQuitClicked(); });
   if (const std::optional<int> status = StartTervolin()) return *status;
   return WaitForProgramEnd();
 }
 
 std::optional<int> StartTervolin() {
   InstallFontSubstitutions();
-  tervolin::InstallHost(&ProgramHost());
   QApplication::setQuitOnLastWindowClosed(false);
-  Form1& start = Form1::Instance();
-  if (!start.Form1_Form_Load()) {
+  StartScreen& start = StartScreen::Instance();
+  if (!start.Load()) {
     delete &start;
     return kCannotStart;
   }
@@ -57,7 +49,6 @@ std::optional<int> StartTervolin() {
 int WaitForProgramEnd() {
   const int status = QApplication::exec();
   DiscardWindows();
-  tervolin::InstallHost(nullptr);
   return status;
 }
 

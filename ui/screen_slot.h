@@ -10,9 +10,10 @@ namespace tervolin::ui {
 template <typename Screen>
 class ScreenSlot {
  public:
-  // The live instance, created hidden if there is none.
-  Screen& Get() {
-    if (Existing() == nullptr) screen_ = new Screen();
+  // The live instance, created hidden (from `arguments`) if there is none.
+  template <typename... Arguments>
+  Screen& Get(Arguments... arguments) {
+    if (Existing() == nullptr) screen_ = new Screen(arguments...);
     return *screen_;
   }
   // The live instance, or nullptr when it does not exist (or is being closed).
@@ -25,7 +26,7 @@ class ScreenSlot {
 };
 
 // The single instance of a screen class, reached by the class's name:
-// `class Form4 : public ScreenWindow, public SingleInstance<Form4>`.
+// `class CalculationScreen : public ScreenWindow, public SingleInstance<CalculationScreen>`.
 template <typename Screen>
 class SingleInstance {
  public:

@@ -50,19 +50,9 @@ void ScreenWindow::showEvent(QShowEvent* event) {
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
-  if (!CanCloseNow()) {
-    closeRequested_ = true;
-    event->ignore();
-    return;
-  }
-  closeRequested_ = false;
   closing_ = true;
-  FormUnload();
+  onCloseBoxUsed();
   event->accept();
-}
-
-void ScreenWindow::CloseIfRequested() {
-  if (closeRequested_ && CanCloseNow()) close();
 }
 
 }  // namespace tervolin::ui

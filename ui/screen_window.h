@@ -27,19 +27,14 @@ class ScreenWindow : public QWidget {
   bool IsClosing() const { return closing_; }
 
  protected:
-  // Runs when the user closes the window; the screen is destroyed afterwards. While
-  // CanCloseNow() refuses, the request is remembered for CloseIfRequested().
-  virtual void FormUnload() {}
-  virtual bool CanCloseNow() const { return true; }
-  // Carries out a close request that came while the screen could not close.
-  void CloseIfRequested();
+  // Runs when the user closes the window; the screen is destroyed afterwards.
+  virtual void onCloseBoxUsed() {}
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   bool centred_ = false;
   bool closing_ = false;
-  bool closeRequested_ = false;
 };
 
 }  // namespace tervolin::ui

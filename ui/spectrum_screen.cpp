@@ -4,110 +4,88 @@
 
 #include "ui/spectrum_screen.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 
-#include "core/curve_memory.h"
-#include "core/host.h"
-#include "core/leading_number.h"
-#include "core/messages.h"
-#include "core/shared_state.h"
-#include "core/spectrum_graph.h"
 #include "core/spectrum_model.h"
-#include "core/spectrum_physics.h"
 #include "data/spectrum_acceptance.h"
 #include "data/spectrum_file.h"
+#include "graphs/figures_box.h"
+#include "graphs/spectrum_graph.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
-#include "ui/qt_host.h"
-#include "ui/screen_access.h"
+#include "ui/qt_text.h"
+#include "ui/session.h"
 
 namespace tervolin::ui {
 
+QLineEdit& SpectrumScreen::FieldEdit(tervolin::SpectrumField field) const {
+  switch (field) {
+    case tervolin::SpectrumField::TubeVoltage: return *tubeVoltageField;
+    case tervolin::SpectrumField::InherentFiltration: return *inherentFiltrationField;
+    case tervolin::SpectrumField::AluminiumFilter: return *aluminiumFilterField;
+    case tervolin::SpectrumField::CopperFilter: return *copperFilterField;
+    case tervolin::SpectrumField::TargetAngle: break;
+  }
+  return *targetAngleField;
+}
+
+tervolin::TubeSettings SpectrumScreen::TypedSettings() const {
+  tervolin::TubeSettings settings;
+  for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) settings.Text(field) = ToUtf8(FieldEdit(field).text());
+  return settings;
+}
+
+void SpectrumScreen::ClearGraph() {
+  tervolin::ClearSpectrumGraph(*graph);
+  TheSession().shownSpectrum.reset();
+}
+
+void SpectrumScreen::OpenWithDefaults() {
+  for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) {
+    FieldEdit(field).setText(Utf8(tervolin::DefaultSpectrumFieldText(field)));
+  }
+  ClearGraph();
+  ShowScreen();
+}
+
 namespace {
 
-// A check of the compute button: the field is taken as missing when `missing`
-// holds; then the message is shown and, if so marked, the field gets its default.
-struct PresenceCheck {
-  tervolin::SpectrumField field;
-  bool (*missing)(const QString& text);
-  const char* message;
-  bool resetToDefault;  // false: the field is left as it is
-};
-
-bool IsEmpty(const QString& text) { return text.isEmpty(); }
-
-// Empty, or an angle outside 1° … 90° by its leading number: at 90° and beyond the
-// anode's self-absorption would turn into a gain.
-bool IsEmptyOrNotATargetAngle(const QString& text) {
-  const double degrees = tervolin::ReadLeadingNumber(ToUtf8(text));
-  return text.isEmpty() || degrees < 1.0 || degrees >= tervolin::kMaxTargetAngleDeg;
-}
-
-// A negative added filter would amplify the low-energy bins.
-bool IsNegative(const QString& text) { return tervolin::ReadLeadingNumber(ToUtf8(text)) < 0.0; }
-
-const PresenceCheck kPresenceChecks[] = {
-    {tervolin::SpectrumField::TubeVoltage, IsEmpty, tervolin::msg::kEnterTubeVoltage, false},
-    {tervolin::SpectrumField::TargetAngle, IsEmptyOrNotATargetAngle, tervolin::msg::kReenterTargetAngle, true},
-    {tervolin::SpectrumField::InherentFiltration, IsEmpty, tervolin::msg::kReenterInherentFiltration, true},
-    {tervolin::SpectrumField::AluminiumFilter, IsNegative, tervolin::msg::kReenterAluminiumFilter, true},
-    {tervolin::SpectrumField::CopperFilter, IsNegative, tervolin::msg::kReenterCopperFilter, true},
-};
-
-// False after the first failing check has shown its message and reset its field.
-bool InputsPresent(Form5& f) {
-  for (const PresenceCheck& check : kPresenceChecks) {
-    QLineEdit& field = SpectrumFieldEdit(check.field);
-    if (!check.missing(field.text())) continue;
-    ShowWarningBox(&f, QString::fromUtf8(check.message));
-    if (check.resetToDefault) field.setText(QString::fromUtf8(tervolin::DefaultSpectrumFieldText(check.field)));
-    return false;
-  }
-  return true;
-}
-
-tervolin::SpectrumConditions TypedConditions() {
-  const auto typed = [](tervolin::SpectrumField field) { return ToUtf8(SpectrumFieldEdit(field).text()); };
-  return {typed(tervolin::SpectrumField::TubeVoltage), typed(tervolin::SpectrumField::TargetAngle),
-          typed(tervolin::SpectrumField::InherentFiltration), typed(tervolin::SpectrumField::AluminiumFilter),
-          typed(tervolin::SpectrumField::CopperFilter)};
-}
-
-tervolin::SpectrumConditions& AcceptedConditionsHeld() {
-  static tervolin::SpectrumConditions accepted;
-  return accepted;
+tervolin::Outcome<tervolin::Spectrum> CheckedSpectrum(const tervolin::TubeSettings& settings) {
+  if (auto problem = tervolin::CheckTubeSettings(settings)) return *problem;
+  return tervolin::ComputeSpectrum(settings, TheSession().attenuation, TheSession().air);
 }
 
 }  // namespace
 
-const tervolin::SpectrumConditions& Form5::AcceptedConditions() { return AcceptedConditionsHeld(); }
-
-// The new curve is labelled with the conditions it was computed for.
-void Form5::Form5_Command1_Click() {
-  if (!InputsPresent(*this)) return;
-  const tervolin::SpectrumConditions conditions = TypedConditions();
-  const std::size_t before = Picture3->Curves().Count();
-  tervolin::CalculateSpectrum();
-  if (Picture3->Curves().Count() == before) return;
-  Picture3->Curves().LabelFrom(before, tervolin::SpectrumLabel(conditions));
-  computed_ = conditions;
+// A refused setting is said and its field reset; a computed spectrum is drawn,
+// labelled with its settings, with its figures, and is the one OK accepts.
+void SpectrumScreen::onComputeClicked() {
+  const tervolin::Outcome<tervolin::Spectrum> spectrum = CheckedSpectrum(TypedSettings());
+  if (!spectrum) {
+    ShowWarningBox(this, FromUtf8(spectrum.Fault().message));
+    if (const auto& reset = spectrum.Fault().reset) FieldEdit(reset->field).setText(FromUtf8(reset->text));
+    return;
+  }
+  tervolin::DrawSpectrumCurve(*graph, spectrum.Value().fluence, tervolin::SpectrumLabel(spectrum.Value().settings));
+  tervolin::DrawFiguresBox(*graph, spectrum.Value().figures);
+  TheSession().shownSpectrum = spectrum.Value();
 }
 
-void Form5::Form5_Command2_Click() { HideScreen(); }
+void SpectrumScreen::onCancelClicked() { HideScreen(); }
 
-void Form5::Form5_Command3_Click() { tervolin::ClearSpectrumGraph(); }
+void SpectrumScreen::onRedoClicked() { ClearGraph(); }
 
 // The file goes into the working directory. With no computed spectrum on the graph,
 // or when the file cannot be written, the user is told why, nothing is accepted
 // and the screen stays open.
-void Form5::Form5_Command4_Click() {
-  if (const auto message = tervolin::AcceptShownSpectrum(tervolin::kSpectrumFileName)) {
+void SpectrumScreen::onOkClicked() {
+  Session& session = TheSession();
+  const tervolin::Spectrum* shown = session.shownSpectrum ? &*session.shownSpectrum : nullptr;
+  if (const auto message = tervolin::WriteAcceptedSpectrum(tervolin::kSpectrumFileName, shown)) {
     ShowWarningBox(this, FromUtf8(*message));
     return;
   }
-  QCoreApplication::processEvents();
-  AcceptedConditionsHeld() = computed_;
+  session.acceptedSpectrum = *shown;
   HideScreen();
 }
 

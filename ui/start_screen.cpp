@@ -15,9 +15,10 @@
 #include "data/utf8_text.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/explanation_screens.h"
+#include "ui/explanation_screen.h"
 #include "ui/message_box.h"
 #include "ui/program_end.h"
+#include "ui/session.h"
 
 namespace tervolin::ui {
 
@@ -29,7 +30,7 @@ const QColor kCreditGrey(128, 128, 128);
 
 // A label of the screen; a null family stands for the screen's default font.
 struct LabelLayout {
-  QLabel* Form1::*member;
+  QLabel* StartScreen::*member;
   const char* name;
   const char* text;
   int left, top;
@@ -39,20 +40,20 @@ struct LabelLayout {
 };
 
 const LabelLayout kLabels[] = {
-    {&Form1::Label1, "Label1", "干渉性散乱（レイリー散乱）  非干渉性散乱（コンプトン散乱）", 720, 240,
+    {&StartScreen::titleLabel, "titleLabel", "干渉性散乱（レイリー散乱）  非干渉性散乱（コンプトン散乱）", 720, 240,
      "メイリオ", 18, kLabelBlue},
-    {&Form1::Label3, "Label3", "Coherent scattering", 1320, 720, "Times New Roman", 18, Qt::black},
-    {&Form1::Label4, "Label4", "Incoherent scattering", 6720, 720, "Times New Roman", 18, Qt::black},
-    {&Form1::Label2, "Label2", "散乱角度の確率密度分布", 3600, 1320, "メイリオ", 20.25, kLabelBlue},
-    {&Form1::Label5, "Label5", "物質中で", 7200, 2400, nullptr, 0, Qt::black},
-    {&Form1::Label6, "Label6", "干渉性散乱および非干渉性散乱が", 7200, 2760, nullptr, 0, Qt::black},
-    {&Form1::Label7, "Label7", "起こった時、どの角度(θ)方向へ", 7200, 3120, nullptr, 0, Qt::black},
-    {&Form1::Label8, "Label8", "散乱されるかの確率密度分布を", 7200, 3480, nullptr, 0, Qt::black},
-    {&Form1::Label9, "Label9", "理論的に計算して表示します", 7200, 3840, nullptr, 0, Qt::black},
+    {&StartScreen::coherentNameLabel, "coherentNameLabel", "Coherent scattering", 1320, 720, "Times New Roman", 18, Qt::black},
+    {&StartScreen::incoherentNameLabel, "incoherentNameLabel", "Incoherent scattering", 6720, 720, "Times New Roman", 18, Qt::black},
+    {&StartScreen::subjectLabel, "subjectLabel", "散乱角度の確率密度分布", 3600, 1320, "メイリオ", 20.25, kLabelBlue},
+    {&StartScreen::aboutLine1, "aboutLine1", "物質中で", 7200, 2400, nullptr, 0, Qt::black},
+    {&StartScreen::aboutLine2, "aboutLine2", "干渉性散乱および非干渉性散乱が", 7200, 2760, nullptr, 0, Qt::black},
+    {&StartScreen::aboutLine3, "aboutLine3", "起こった時、どの角度(θ)方向へ", 7200, 3120, nullptr, 0, Qt::black},
+    {&StartScreen::aboutLine4, "aboutLine4", "散乱されるかの確率密度分布を", 7200, 3480, nullptr, 0, Qt::black},
+    {&StartScreen::aboutLine5, "aboutLine5", "理論的に計算して表示します", 7200, 3840, nullptr, 0, Qt::black},
 };
 
 struct ButtonLayout {
-  QPushButton* Form1::*member;
+  QPushButton* StartScreen::*member;
   const char* name;
   const char* text;
   int top;
@@ -60,9 +61,9 @@ struct ButtonLayout {
 
 // All three share left 7920, width 2775, height 615, the default font and a yellow face.
 const ButtonLayout kButtons[] = {
-    {&Form1::Command1, "Command1", "干渉性散乱", 4680},
-    {&Form1::Command2, "Command2", "非干渉性散乱", 5520},
-    {&Form1::Command3, "Command3", "終　了", 6480},
+    {&StartScreen::coherentButton, "coherentButton", "干渉性散乱", 4680},
+    {&StartScreen::incoherentButton, "incoherentButton", "非干渉性散乱", 5520},
+    {&StartScreen::quitButton, "quitButton", "終　了", 6480},
 };
 
 // A picture without a border, at its natural size.
@@ -89,74 +90,75 @@ void ReportStartupFailure(const QString& message) {
 
 }  // namespace
 
-Form1::Form1() : ScreenWindow(QStringLiteral("  Tervolin"), 11745, 8235, Frame::FixedDialog) {
+StartScreen::StartScreen() : ScreenWindow(QStringLiteral("  Tervolin"), 11745, 8235, Frame::FixedDialog) {
   setWindowIcon(RoadSignIcon());
   setFont(ScreenFont(kMeiryo, 14.25));
   CreateLabels();
-  Picture1 = MakePictureBox(this, "Picture1", TwipsRect(360, 2280, 6450, 5385),
+  atomPicture = MakePictureBox(this, "atomPicture", TwipsRect(360, 2280, 6450, 5385),
                             QStringLiteral(":/images/atom.svg"));
   CreateButtons();
-  Label10 = MakeLabel(this, "Label10", QStringLiteral("Tervolin  Version " TERVOLIN_VERSION), 8145, 7560,
+  versionLabel = MakeLabel(this, "versionLabel", QStringLiteral("Tervolin  Version " TERVOLIN_VERSION), 8145, 7560,
                       ScreenFont(kTimes, 11.25), kCreditGrey);
-  Label10->setGeometry(TwipsRect(8145, 7560, 2325, 255));
-  Label10->setAlignment(Qt::AlignCenter);
-  Picture2 = MakePlainPicture(this, "Picture2", TwipsRect(10920, 7440, 480, 480),
+  versionLabel->setGeometry(TwipsRect(8145, 7560, 2325, 255));
+  versionLabel->setAlignment(Qt::AlignCenter);
+  mascotPicture = MakePlainPicture(this, "mascotPicture", TwipsRect(10920, 7440, 480, 480),
                               QStringLiteral(":/images/dog.svg"));
 }
 
-void Form1::CreateLabels() {
+void StartScreen::CreateLabels() {
   for (const LabelLayout& l : kLabels) {
     const QFont font = l.family != nullptr ? ScreenFont(QString::fromUtf8(l.family), l.points) : this->font();
     this->*l.member = MakeLabel(this, l.name, QString::fromUtf8(l.text), l.left, l.top, font, l.colour);
   }
 }
 
-void Form1::CreateButtons() {
+void StartScreen::CreateButtons() {
   for (const ButtonLayout& b : kButtons) {
     this->*b.member = MakeButton(this, b.name, QString::fromUtf8(b.text), TwipsRect(7920, b.top, 2775, 615),
                                  font(), kButtonYellow);
   }
-  setTabOrder(Command1, Command2);
-  setTabOrder(Command2, Command3);
-  connect(Command1, &QPushButton::clicked, this, &Form1::Form1_Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form1::Form1_Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &Form1::Form1_Command3_Click);
+  setTabOrder(coherentButton, incoherentButton);
+  setTabOrder(incoherentButton, quitButton);
+  connect(coherentButton, &QPushButton::clicked, this, &StartScreen::onCoherentClicked);
+  connect(incoherentButton, &QPushButton::clicked, this, &StartScreen::onIncoherentClicked);
+  connect(quitButton, &QPushButton::clicked, this, &StartScreen::onQuitClicked);
 }
 
 // Without "Mus2018.dat" the program cannot start. Without a usable "MuenAir.dat" it
 // starts all the same: the spectrum graph then shows why some figures are missing.
-bool Form1::Form1_Form_Load() {
-  const std::optional<tervolin::ReadFailure> failure = tervolin::LoadAttenuationTable();
-  if (failure) {
-    ReportStartupFailure(StartupFailureText(*failure));
+bool StartScreen::Load() {
+  const auto attenuation = tervolin::LoadAttenuationTable();
+  if (!attenuation) {
+    ReportStartupFailure(StartupFailureText(attenuation.Fault()));
     return false;
   }
-  if (const auto airFailure = tervolin::LoadAirAbsorptionTable()) {
-    std::fprintf(stderr, "%s\n", tervolin::EscapedForDisplay(*airFailure, false).c_str());
-  }
+  TheSession().attenuation = attenuation.Value();
+  const tervolin::AirTableRead air = tervolin::LoadAirAbsorptionTable();
+  if (air.failure) std::fprintf(stderr, "%s\n", tervolin::EscapedForDisplay(*air.failure, false).c_str());
+  TheSession().air = air.table;
   return true;
 }
 
-void Form1::Form1_Command1_Click() {
-  Form2::Instance().ShowScreen();
+void StartScreen::onCoherentClicked() {
+  ExplanationScreen::Instance(tervolin::kCoherent).ShowScreen();
   HideScreen();
 }
 
-void Form1::Form1_Command2_Click() {
-  Form3::Instance().ShowScreen();
+void StartScreen::onIncoherentClicked() {
+  ExplanationScreen::Instance(tervolin::kIncoherent).ShowScreen();
   HideScreen();
 }
 
-void Form1::Form1_Command3_Click() {
+void StartScreen::onQuitClicked() {
   DeleteSpectrumFile();
   EndProgram();
 }
 
-void Form1::FormUnload() {
+void StartScreen::onCloseBoxUsed() {
   DeleteSpectrumFile();
   EndProgram();
 }
 
-void Form1::DeleteSpectrumFile() { tervolin::DeleteSpectrumFile(tervolin::kSpectrumFileName); }
+void StartScreen::DeleteSpectrumFile() { tervolin::DeleteSpectrumFile(tervolin::kSpectrumFileName); }
 
 }  // namespace tervolin::ui

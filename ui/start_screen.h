@@ -11,39 +11,39 @@ class QWidget;
 
 namespace tervolin::ui {
 
-class Form1 : public ScreenWindow, public SingleInstance<Form1> {
+class StartScreen : public ScreenWindow, public SingleInstance<StartScreen> {
   Q_OBJECT
 
  public:
   // Reads the attenuation table; false (after telling the user why) when the program
   // cannot start.
-  bool Form1_Form_Load();
-  void Form1_Command1_Click();
-  void Form1_Command2_Click();
-  void Form1_Command3_Click();
+  bool Load();
+  void onCoherentClicked();
+  void onIncoherentClicked();
+  void onQuitClicked();
 
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* Label6 = nullptr;
-  QLabel* Label7 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLabel* Label9 = nullptr;
-  QLabel* Label10 = nullptr;
-  QWidget* Picture1 = nullptr;
-  QWidget* Picture2 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QPushButton* Command3 = nullptr;
+  QLabel* titleLabel = nullptr;
+  QLabel* subjectLabel = nullptr;
+  QLabel* coherentNameLabel = nullptr;
+  QLabel* incoherentNameLabel = nullptr;
+  QLabel* aboutLine1 = nullptr;
+  QLabel* aboutLine2 = nullptr;
+  QLabel* aboutLine3 = nullptr;
+  QLabel* aboutLine4 = nullptr;
+  QLabel* aboutLine5 = nullptr;
+  QLabel* versionLabel = nullptr;
+  QWidget* atomPicture = nullptr;
+  QWidget* mascotPicture = nullptr;
+  QPushButton* coherentButton = nullptr;
+  QPushButton* incoherentButton = nullptr;
+  QPushButton* quitButton = nullptr;
 
  protected:
-  void FormUnload() override;  // Form1_Form_Unload
+  void onCloseBoxUsed() override;
 
  private:
-  friend class ScreenSlot<Form1>;
-  Form1();
+  friend class ScreenSlot<StartScreen>;
+  StartScreen();
   void CreateLabels();
   void CreateButtons();
   // Deletes "P_Spectrum.dat" in the working directory, ignoring every error.

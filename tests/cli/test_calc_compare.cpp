@@ -11,7 +11,7 @@
 
 #include "cli/calc_process.h"
 #include "core/angle_integral.h"
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 
 namespace tervolin::testing {
 namespace {

@@ -13,7 +13,6 @@
 #include "core/spectrum_model.h"
 #include "data/air_absorption_table.h"
 #include "data/spectrum_file.h"
-#include "support/recording_host.h"
 #include "support/scratch_directory.h"
 #include "support/shipped_tables.h"
 
@@ -28,17 +27,23 @@ struct SpectrumInputs {
   const char* copper = "0";
 };
 
-// The spectrum screen's computation with the given fields, on the shipped tables.
-EnergyTable LibrarySpectrum(RecordingHost& host, const SpectrumInputs& in) {
-  host.spectrumFields = {{SpectrumField::TubeVoltage, in.kv},
-                         {SpectrumField::TargetAngle, in.targetAngle},
-                         {SpectrumField::InherentFiltration, in.inherent},
-                         {SpectrumField::AluminiumFilter, in.aluminium},
-                         {SpectrumField::CopperFilter, in.copper}};
-  CalculateSpectrum();
-  EXPECT_TRUE(host.warnings.empty());
-  AcceptComputedSpectrum();
-  return Shared().SpectrumFluence;
+// The spectrum screen's computation with the given settings, on the shipped tables.
+EnergyTable LibrarySpectrum(const SpectrumInputs& in) {
+  const TubeSettings settings{in.kv, in.targetAngle, in.inherent, in.aluminium, in.copper};
+  const Outcome<Spectrum> spectrum = ComputeSpectrum(settings, ShippedAttenuation(TERVOLIN_TABLES_DIR), {});
+  EXPECT_TRUE(spectrum);
+  return spectrum ? spectrum.Value().fluence : EnergyTable{};
+}
+
+// The calculation screen's distribution of the material, weighted by `fluence` when
+// spectral.
+AngleTable LibraryAngles(const char* material, const DistributionRequest& request,
+                         const EnergyTable& fluence = {}, const DistributionView& view = {}) {
+  const bool spectral = request.energyMode == kSpectral;
+  const Outcome<AngleTable> d =
+      Distribution(request, view, ShippedMaterial(TERVOLIN_TABLES_DIR, material, spectral), fluence);
+  EXPECT_TRUE(d);
+  return d ? d.Value() : AngleTable{};
 }
 
 std::vector<std::string> SpectrumArguments(const SpectrumInputs& in) {
@@ -64,44 +69,24 @@ CalcRun RunInTables(std::vector<std::string> arguments) {
 }
 
 TEST(CalcValues, MonoenergeticDistributionsEqualTheLibrarys) {
-  HostFixtureInstaller fixture;
-  LoadShippedTables(TERVOLIN_TABLES_DIR, "鉛", false);
-  fixture.host.energyText = "60";
-  CoherentMonoenergetic();
   ExpectAngles(RunInTables({"angles", "--scattering", "coherent", "--material", "LEAD", "--energy", "60"}),
-               Shared().AngleDistribution);
-
-  LoadShippedTables(TERVOLIN_TABLES_DIR, "炭素", false);
-  fixture.host.energyText = "17.5";
-  IncoherentMonoenergetic();
+               LibraryAngles("鉛", {kCoherent, kSingleEnergy, 60.0}));
   ExpectAngles(RunInTables({"angles", "--scattering", "incoherent", "--material", "炭素", "--energy", "17.5"}),
-               Shared().AngleDistribution);
-  EXPECT_TRUE(fixture.host.warnings.empty());
+               LibraryAngles("炭素", {kIncoherent, kSingleEnergy, 17.5}));
 }
 
 TEST(CalcValues, SpectralDistributionsEqualTheLibrarys) {
-  HostFixtureInstaller fixture;
   const SpectrumInputs filtered{"120", "15", "3", "1", "0.1"};
-  LoadShippedTables(TERVOLIN_TABLES_DIR, "水", true);
-  LibrarySpectrum(fixture.host, filtered);
-  CoherentSpectral();
   std::vector<std::string> arguments{"angles", "--scattering", "coherent", "--material", "water"};
   for (const std::string& a : SpectrumArguments(filtered)) arguments.push_back(a);
-  ExpectAngles(RunInTables(arguments), Shared().AngleDistribution);
-
-  LoadShippedTables(TERVOLIN_TABLES_DIR, "鉄", true);
-  LibrarySpectrum(fixture.host, {"80"});
-  IncoherentSpectral();
+  ExpectAngles(RunInTables(arguments), LibraryAngles("水", {kCoherent, kSpectral, 0.0}, LibrarySpectrum(filtered)));
   ExpectAngles(RunInTables({"angles", "--scattering", "incoherent", "--material", "Iron", "--kv", "80"}),
-               Shared().AngleDistribution);
-  EXPECT_TRUE(fixture.host.warnings.empty());
+               LibraryAngles("鉄", {kIncoherent, kSpectral, 0.0}, LibrarySpectrum({"80"})));
 }
 
 TEST(CalcValues, SpectrumEqualsTheLibrarysInEveryFormat) {
-  HostFixtureInstaller fixture;
   const SpectrumInputs in{"150", "10", "1", "2", "0"};
-  LoadShippedTables(TERVOLIN_TABLES_DIR, "水", false);
-  const EnergyTable expected = LibrarySpectrum(fixture.host, in);
+  const EnergyTable expected = LibrarySpectrum(in);
   std::vector<std::string> arguments{"spectrum"};
   for (const std::string& a : SpectrumArguments(in)) arguments.push_back(a);
 
@@ -123,11 +108,9 @@ TEST(CalcValues, SpectrumEqualsTheLibrarysInEveryFormat) {
 
 // The teaching views print what the calculation screen's views compute.
 TEST(CalcValues, ViewsEqualTheLibrarysAndNameThemselves) {
-  HostFixtureInstaller fixture;
-  LoadShippedTables(TERVOLIN_TABLES_DIR, "鉄", true);
-  LibrarySpectrum(fixture.host, {"80"});
-  const AngleTable perSolidAngle = ComputeDistribution({kCoherent, kSingleEnergy, 60.0}, {false, true});
-  const AngleTable freeElectron = ComputeDistribution({kIncoherent, kSpectral, 0.0}, {true, false});
+  const AngleTable perSolidAngle = LibraryAngles("鉄", {kCoherent, kSingleEnergy, 60.0}, {}, {false, true});
+  const AngleTable freeElectron =
+      LibraryAngles("鉄", {kIncoherent, kSpectral, 0.0}, LibrarySpectrum({"80"}), {true, false});
   const CalcRun first = RunInTables({"angles", "--scattering", "coherent", "--material", "iron", "--energy", "60",
                                      "--per-solid-angle"});
   const CalcRun second = RunInTables({"angles", "--scattering", "incoherent", "--material", "iron", "--kv", "80",
@@ -149,16 +132,11 @@ TEST(CalcValues, ViewsEqualTheLibrarysAndNameThemselves) {
 // The beam figures are the library's, formatted alike; without the air table the
 // figures that need it read "—" and standard error says why.
 TEST(CalcValues, FiguresAreTheLibrarysAndSurviveAMissingAirTable) {
-  HostFixtureInstaller fixture;
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(TERVOLIN_TABLES_DIR);
-  ASSERT_FALSE(LoadAirAbsorptionTable().has_value());
-  std::filesystem::current_path(previous);
-  LoadShippedTables(TERVOLIN_TABLES_DIR, "水", false);
-  const EnergyTable fluence = LibrarySpectrum(fixture.host, {"80"});
+  const EnergyTable fluence = LibrarySpectrum({"80"});
   const CalcRun run = RunInTables({"spectrum", "--kv", "80", "--figures"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, FormatBeamFigures(ComputeBeamFigures(fluence)));
+  const EnergyTable aluminium = ShippedAttenuation(TERVOLIN_TABLES_DIR).aluminium;
+  EXPECT_EQ(run.out, FormatBeamFigures(ComputeBeamFigures(fluence, aluminium, ShippedAirTable(TERVOLIN_TABLES_DIR))));
   EXPECT_TRUE(run.out.starts_with("mean energy: ")) << run.out;
 
   ScratchDirectory data;

@@ -12,16 +12,14 @@
 
 #include "core/beam_figures.h"
 #include "core/messages.h"
-#include "core/shared_state.h"
-#include "core/spectrum_graph.h"
+#include "graphs/spectrum_graph.h"
 #include "core/spectrum_model.h"
-#include "support/recording_host.h"
+#include "graphs/figures_box.h"
+#include "support/recording_surface.h"
 #include "support/shipped_tables.h"
 
 namespace tervolin {
 namespace {
-
-using testing::HostFixtureInstaller;
 
 constexpr double kLn2 = std::numbers::ln2;
 
@@ -30,11 +28,12 @@ constexpr double kLn2 = std::numbers::ln2;
 class BeamFiguresByHand : public ::testing::Test {
  protected:
   BeamFiguresByHand() {
-    testing::LoadShippedTables(TERVOLIN_TABLES_DIR, "水", false);
-    for (int n = 1; n <= kEnergyBins; ++n) Shared().MuenAir[n] = 1.0;
-    Shared().MuenAirStatus = kAirTableRead;
+    for (int n = 1; n <= kEnergyBins; ++n) air.muen[n] = 1.0;
+    air.status = kAirTableRead;
   }
-  HostFixtureInstaller installer;
+  BeamFigures Figures() const { return ComputeBeamFigures(fluence, aluminium, air); }
+  EnergyTable aluminium = testing::ShippedAttenuation(TERVOLIN_TABLES_DIR).aluminium;
+  AirTable air;
   EnergyTable fluence{};
 };
 
@@ -43,8 +42,8 @@ TEST_F(BeamFiguresByHand, AllFluenceInOneBin) {
     SCOPED_TRACE(bin);
     fluence = {};
     fluence[bin] = 0.25;
-    const BeamFigures f = ComputeBeamFigures(fluence);
-    const double halfValueMm = kLn2 / Shared().MuAluminium[bin] * 10.0;
+    const BeamFigures f = Figures();
+    const double halfValueMm = kLn2 / aluminium[bin] * 10.0;
     EXPECT_EQ(f.meanEnergyKev, BinEnergy(bin));
     ASSERT_TRUE(f.hvl1Mm && f.hvl2Mm && f.homogeneity && f.effectiveEnergyKev);
     EXPECT_NEAR(*f.hvl1Mm, halfValueMm, 1e-4);
@@ -60,10 +59,10 @@ TEST_F(BeamFiguresByHand, AllFluenceInOneBin) {
 // golden ratio's inverse and = ¼ at (√3 − 1)/2. A power law is straight in
 // log-log, so the effective energy is exactly 80 keV / μ.
 TEST_F(BeamFiguresByHand, TwoBinsOfEqualKerma) {
-  for (int n = 1; n <= kEnergyBins; ++n) Shared().MuAluminium[n] = 80.0 / BinEnergy(n);
+  for (int n = 1; n <= kEnergyBins; ++n) aluminium[n] = 80.0 / BinEnergy(n);
   fluence[80] = 2.0;
   fluence[160] = 1.0;
-  const BeamFigures f = ComputeBeamFigures(fluence);
+  const BeamFigures f = Figures();
   const double hvl1 = 10.0 * std::log(std::numbers::phi);
   const double quarter = -10.0 * std::log((std::sqrt(3.0) - 1.0) / 2.0);
   EXPECT_NEAR(*f.meanEnergyKev, 160.0 / 3.0, 1e-12);
@@ -74,14 +73,14 @@ TEST_F(BeamFiguresByHand, TwoBinsOfEqualKerma) {
 }
 
 TEST_F(BeamFiguresByHand, NoFluenceOrNoAirTableLeavesFiguresOut) {
-  const BeamFigures none = ComputeBeamFigures(fluence);
+  const BeamFigures none = Figures();
   EXPECT_FALSE(none.meanEnergyKev || none.hvl1Mm || none.hvl2Mm || none.effectiveEnergyKev);
   fluence[100] = 1.0;
   for (const auto& [status, problem] : {std::pair{kAirTableNotRead, msg::kAirTableMissing},
                                         std::pair{kAirTableMissing, msg::kAirTableMissing},
                                         std::pair{kAirTableUnusable, msg::kAirTableUnusable}}) {
-    Shared().MuenAirStatus = status;
-    const BeamFigures f = ComputeBeamFigures(fluence);
+    air.status = status;
+    const BeamFigures f = Figures();
     EXPECT_EQ(f.meanEnergyKev, 50.0);
     EXPECT_FALSE(f.hvl1Mm || f.hvl2Mm || f.homogeneity || f.effectiveEnergyKev);
     EXPECT_STREQ(f.problem, problem);
@@ -93,32 +92,35 @@ TEST_F(BeamFiguresByHand, NoFluenceOrNoAirTableLeavesFiguresOut) {
 
 class BeamFiguresOfSpectra : public ::testing::Test {
  protected:
-  BeamFiguresOfSpectra() {
-    testing::LoadShippedTables(TERVOLIN_TABLES_DIR, "水", false);
-    testing::LoadShippedAirTable(TERVOLIN_TABLES_DIR);
-  }
+  // The spectrum's fluence, its figures kept and drawn as the spectrum screen does.
   const EnergyTable& Spectrum(const char* kilovolts) {
-    installer.host.spectrumFields = {{SpectrumField::TubeVoltage, kilovolts}, {SpectrumField::TargetAngle, "12"},
-                                     {SpectrumField::InherentFiltration, "2.5"},
-                                     {SpectrumField::AluminiumFilter, "0"}, {SpectrumField::CopperFilter, "0"}};
-    CalculateSpectrum();
-    EXPECT_TRUE(installer.host.warnings.empty());
-    return Shared().SpectrumFluence;
+    const Outcome<tervolin::Spectrum> result =
+        ComputeSpectrum({kilovolts, "12", "2.5", "0", "0"}, attenuation, air);
+    EXPECT_TRUE(result);
+    spectrum = result.Value();
+    DrawSpectrumCurve(graph, spectrum.fluence);
+    DrawFiguresBox(graph, spectrum.figures);
+    return spectrum.fluence;
   }
-  HostFixtureInstaller installer;
+  BeamFigures Figures(const EnergyTable& fluence) const {
+    return ComputeBeamFigures(fluence, attenuation.aluminium, air);
+  }
+  AttenuationTables attenuation = testing::ShippedAttenuation(TERVOLIN_TABLES_DIR);
+  AirTable air = testing::ShippedAirTable(TERVOLIN_TABLES_DIR);
+  tervolin::Spectrum spectrum;
+  testing::RecordingSurface graph;
 };
 
 // Newton's method on the transmitted kerma, with its derivative, in cm.
-double ThicknessByNewton(const EnergyTable& fluence, double share) {
-  const SharedState& s = Shared();
+double ThicknessByNewton(const EnergyTable& fluence, const AttenuationTables& a, const AirTable& air, double share) {
   double t = 0.1;
   for (int i = 0; i < 100; ++i) {
     long double total = 0, passed = 0, slope = 0;
     for (int n = 1; n <= kEnergyBins; ++n) {
-      const long double k = fluence[n] * 0.5L * n * s.MuenAir[n];
+      const long double k = fluence[n] * 0.5L * n * air.muen[n];
       total += k;
-      passed += k * std::exp(-s.MuAluminium[n] * t);
-      slope -= k * s.MuAluminium[n] * std::exp(-s.MuAluminium[n] * t);
+      passed += k * std::exp(-a.aluminium[n] * t);
+      slope -= k * a.aluminium[n] * std::exp(-a.aluminium[n] * t);
     }
     t -= static_cast<double>((passed / total - share) / (slope / total));
   }
@@ -127,17 +129,17 @@ double ThicknessByNewton(const EnergyTable& fluence, double share) {
 
 TEST_F(BeamFiguresOfSpectra, DefaultSpectrumAgreesWithAnIndependentCalculation) {
   const EnergyTable& fluence = Spectrum("100");
-  const BeamFigures f = ComputeBeamFigures(fluence);
+  const BeamFigures f = Figures(fluence);
   long double photons = 0, energy = 0;
   for (int n = 1; n <= kEnergyBins; ++n) {
     photons += fluence[n];
     energy += fluence[n] * 0.5L * n;
   }
-  const double hvl1Cm = ThicknessByNewton(fluence, 0.5);
-  const double hvl2Cm = ThicknessByNewton(fluence, 0.25) - hvl1Cm;
+  const double hvl1Cm = ThicknessByNewton(fluence, attenuation, air, 0.5);
+  const double hvl2Cm = ThicknessByNewton(fluence, attenuation, air, 0.25) - hvl1Cm;
   // The aluminium coefficient ln 2 / HVL1 between two bins, as a power of the energy.
   const double mu = kLn2 / hvl1Cm;
-  const EnergyTable& al = Shared().MuAluminium;
+  const EnergyTable& al = attenuation.aluminium;
   int n = 4;
   while (al[n + 1] > mu) ++n;
   const double effective = 0.5 * n * std::pow(mu / al[n], std::log((n + 1.0) / n) / std::log(al[n + 1] / al[n]));
@@ -155,7 +157,7 @@ TEST_F(BeamFiguresOfSpectra, DefaultSpectrumAgreesWithAnIndependentCalculation) 
 // tube-spectrum models: about 2.7, 3.5 and 4.2 mm Al at 80, 100 and 120 kV.
 TEST_F(BeamFiguresOfSpectra, FirstHalfValueLayersMatchPublishedModelsWithinTenPercent) {
   for (const auto& [kilovolts, published] : {std::pair{"80", 2.7}, std::pair{"100", 3.5}, std::pair{"120", 4.2}}) {
-    const BeamFigures f = ComputeBeamFigures(Spectrum(kilovolts));
+    const BeamFigures f = Figures(Spectrum(kilovolts));
     std::cout << kilovolts << " kV: " << FormatBeamFigures(f);
     ASSERT_TRUE(f.hvl1Mm);
     EXPECT_NEAR(*f.hvl1Mm, published, 0.1 * published) << kilovolts << " kV";
@@ -176,8 +178,8 @@ TEST(BeamFiguresText, FiveLinesForTheCommandLine) {
 }
 
 TEST_F(BeamFiguresOfSpectra, BoxInTheUpperRightWithTheLatestFiguresThenClearedWithTheCurves) {
-  const BeamFigures f = ComputeBeamFigures(Spectrum("100"));
-  const testing::RecordingSurface& graph = installer.host.spectrumGraph;
+  const BeamFigures f = Figures(Spectrum("100"));
+  EXPECT_EQ(FormatBeamFigures(f), FormatBeamFigures(spectrum.figures));
   const std::vector<testing::DrawOp> fills = graph.OpsOfKind("FillBox");
   ASSERT_EQ(fills.size(), 1u);
   EXPECT_EQ(fills[0].colour, kWhite);
@@ -196,16 +198,15 @@ TEST_F(BeamFiguresOfSpectra, BoxInTheUpperRightWithTheLatestFiguresThenClearedWi
   EXPECT_LT(scales[0].scale, 1.0);
   EXPECT_EQ(scales[1].scale, 1.0);
 
-  ClearSpectrumGraph();
-  EXPECT_EQ(Shared().SpectrumShown, 0);
+  ClearSpectrumGraph(graph);
   EXPECT_EQ(graph.OpsOfKind("Cls").size(), 1u);
 }
 
 TEST_F(BeamFiguresOfSpectra, WithoutTheAirTableTheBoxSaysWhy) {
-  Shared().MuenAirStatus = kAirTableMissing;
+  air.status = kAirTableMissing;
   Spectrum("100");
   std::vector<std::string> texts;
-  for (const testing::DrawOp& op : installer.host.spectrumGraph.OpsOfKind("Print")) texts.push_back(op.text);
+  for (const testing::DrawOp& op : graph.OpsOfKind("Print")) texts.push_back(op.text);
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "—"), 4);
   EXPECT_EQ(std::count(texts.begin(), texts.end(), msg::kAirTableMissing), 1);
 }

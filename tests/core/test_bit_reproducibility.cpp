@@ -10,15 +10,11 @@
 #include <functional>
 
 #include "core/distributions.h"
-#include "core/shared_state.h"
 #include "core/spectrum_model.h"
-#include "support/recording_host.h"
 #include "support/shipped_tables.h"
 
 namespace tervolin {
 namespace {
-
-using testing::HostFixtureInstaller;
 
 inline constexpr std::uint64_t GOLDEN_COHERENT_IRON_100 = 15588799042700446409ull;
 inline constexpr std::uint64_t GOLDEN_INCOHERENT_WATER_59_3 = 9797912484391860988ull;
@@ -36,38 +32,30 @@ std::uint64_t Fingerprint(const Table& table) {
   return hash;
 }
 
-void ComputeDefaultSpectrum(testing::RecordingHost& host) {
-  host.spectrumFields = {{SpectrumField::TubeVoltage, "100"},   {SpectrumField::TargetAngle, "12"},
-                         {SpectrumField::InherentFiltration, "2.5"}, {SpectrumField::AluminiumFilter, "0"},
-                         {SpectrumField::CopperFilter, "0"}};
-  CalculateSpectrum();
+EnergyTable DefaultSpectrum() {
+  return ComputeSpectrum(DefaultTubeSettings(), testing::ShippedAttenuation(TERVOLIN_TABLES_DIR), {})
+      .Value()
+      .fluence;
 }
 
-std::uint64_t DistributionFingerprint(const char* material, bool spectral, void (*procedure)(), const char* energy) {
-  HostFixtureInstaller fixture;
-  testing::LoadShippedTables(TERVOLIN_TABLES_DIR, material, spectral);
-  fixture.host.energyText = energy;
-  if (spectral) {
-    ComputeDefaultSpectrum(fixture.host);
-    Shared().AcceptedSpectrum = Shared().SpectrumFluence;
-  }
-  procedure();
-  EXPECT_TRUE(fixture.host.warnings.empty());
-  return Fingerprint(Shared().AngleDistribution);
+std::uint64_t DistributionFingerprint(const char* material, ScatterKind scatter, bool spectral, double energy) {
+  const MaterialTables tables = testing::ShippedMaterial(TERVOLIN_TABLES_DIR, material, spectral);
+  const EnergyTable fluence = spectral ? DefaultSpectrum() : EnergyTable{};
+  const Outcome<AngleTable> d =
+      Distribution({scatter, spectral ? kSpectral : kSingleEnergy, energy}, {}, tables, fluence);
+  EXPECT_TRUE(d);
+  return d ? Fingerprint(d.Value()) : 0;
 }
 
 TEST(BitReproducibility, DistributionsMatchTheirFingerprints) {
-  EXPECT_EQ(DistributionFingerprint("鉄", false, CoherentMonoenergetic, "100"), GOLDEN_COHERENT_IRON_100);
-  EXPECT_EQ(DistributionFingerprint("水", false, IncoherentMonoenergetic, "59.3"), GOLDEN_INCOHERENT_WATER_59_3);
-  EXPECT_EQ(DistributionFingerprint("鉛", true, CoherentSpectral, ""), GOLDEN_COHERENT_SPECTRAL_LEAD);
-  EXPECT_EQ(DistributionFingerprint("PMMA", true, IncoherentSpectral, ""), GOLDEN_INCOHERENT_SPECTRAL_PMMA);
+  EXPECT_EQ(DistributionFingerprint("鉄", kCoherent, false, 100), GOLDEN_COHERENT_IRON_100);
+  EXPECT_EQ(DistributionFingerprint("水", kIncoherent, false, 59.3), GOLDEN_INCOHERENT_WATER_59_3);
+  EXPECT_EQ(DistributionFingerprint("鉛", kCoherent, true, 0), GOLDEN_COHERENT_SPECTRAL_LEAD);
+  EXPECT_EQ(DistributionFingerprint("PMMA", kIncoherent, true, 0), GOLDEN_INCOHERENT_SPECTRAL_PMMA);
 }
 
 TEST(BitReproducibility, DefaultSpectrumMatchesItsFingerprint) {
-  HostFixtureInstaller fixture;
-  testing::LoadShippedTables(TERVOLIN_TABLES_DIR, "水", false);
-  ComputeDefaultSpectrum(fixture.host);
-  EXPECT_EQ(Fingerprint(Shared().SpectrumFluence), GOLDEN_SPECTRUM_100KV);
+  EXPECT_EQ(Fingerprint(DefaultSpectrum()), GOLDEN_SPECTRUM_100KV);
 }
 
 }  // namespace

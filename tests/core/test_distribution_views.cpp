@@ -8,24 +8,36 @@
 
 #include "core/distributions.h"
 #include "core/failure_rule.h"
-#include "core/shared_state.h"
 #include "core/spectrum_model.h"
-#include "support/recording_host.h"
 #include "support/shipped_tables.h"
 
 namespace tervolin {
 namespace {
-
-using testing::HostFixtureInstaller;
 
 constexpr DistributionView kPerAngle{};
 constexpr DistributionView kFreeElectron{true, false};
 constexpr DistributionView kPerSolidAngle{false, true};
 constexpr DistributionView kFreeElectronPerSolidAngle{true, true};
 
-AngleTable Single(ScatterKind scatter, double energy, const DistributionView& view) {
-  return ComputeDistribution({scatter, kSingleEnergy, energy}, view);
-}
+// A material's shipped tables and, for the spectral distributions, the default
+// 100-kV spectrum.
+class ShippedDistributions : public ::testing::Test {
+ protected:
+  void Load(const char* material, bool spectral) {
+    tables = testing::ShippedMaterial(TERVOLIN_TABLES_DIR, material, spectral);
+    if (!spectral) return;
+    const AttenuationTables attenuation = testing::ShippedAttenuation(TERVOLIN_TABLES_DIR);
+    fluence = ComputeSpectrum(DefaultTubeSettings(), attenuation, {}).Value().fluence;
+  }
+  AngleTable Compute(const DistributionRequest& request, const DistributionView& view) const {
+    return ComputeDistribution(request, view, tables, fluence);
+  }
+  AngleTable Single(ScatterKind scatter, double energy, const DistributionView& view) const {
+    return Compute({scatter, kSingleEnergy, energy}, view);
+  }
+  MaterialTables tables;
+  EnergyTable fluence{};
+};
 
 // ((cos θ)² + 1) × sin θ at the program's angles, scaled to a maximum of 1.
 AngleTable ThomsonPerAngle() {
@@ -41,10 +53,9 @@ AngleTable ThomsonPerAngle() {
 
 int PeakAngle(const AngleTable& d) { return static_cast<int>(std::max_element(d.begin() + 1, d.end()) - d.begin()); }
 
-class FreeElectronCurves : public ::testing::Test {
+class FreeElectronCurves : public ShippedDistributions {
  protected:
-  void SetUp() override { testing::LoadShippedTables(TERVOLIN_TABLES_DIR, "水素", false); }
-  HostFixtureInstaller fixture;
+  void SetUp() override { Load("水素", false); }
 };
 
 TEST_F(FreeElectronCurves, CoherentIsThomsonAtEveryEnergy) {
@@ -77,9 +88,10 @@ TEST_F(FreeElectronCurves, HydrogensIncoherentCurveMeetsKleinNishinaAtLargeAngle
 // Per solid angle F² falls from 1° to 90° together with 1 + cos²θ. Beyond 90°
 // x = sin(θ/2)/λ hardly grows while 1 + cos²θ rises towards 2, so the curve rises
 // again slightly, by less than 1 % of the forward peak for lead.
-TEST(PerSolidAngle, HeavyAtomsCoherentCurvePeaksForwardAndFalls) {
-  HostFixtureInstaller fixture;
-  testing::LoadShippedTables(TERVOLIN_TABLES_DIR, "鉛", false);
+using PerSolidAngle = ShippedDistributions;
+
+TEST_F(PerSolidAngle, HeavyAtomsCoherentCurvePeaksForwardAndFalls) {
+  Load("鉛", false);
   for (double energy : {30.0, 60.0, 100.0}) {
     const AngleTable d = Single(kCoherent, energy, kPerSolidAngle);
     EXPECT_EQ(d[1], 1.0) << energy;
@@ -95,79 +107,64 @@ TEST(PerSolidAngle, HeavyAtomsCoherentCurvePeaksForwardAndFalls) {
   EXPECT_NEAR(thomson[90], 0.5, 1e-10);
 }
 
-// The view is the caller's choice only: the default view is the procedures' curve
-// to the bit, and a calculation in another view leaves theirs alone.
-class ViewsBesideTheProcedures : public ::testing::Test {
+// The view is the caller's choice only: every view is scaled to 1, the default view
+// differs from the others, and the returned outcome is the thrown-or-returned table.
+class ViewsOfOneRequest : public ShippedDistributions {
  protected:
-  void Load(const char* material, bool spectral) {
-    testing::LoadShippedTables(TERVOLIN_TABLES_DIR, material, spectral);
-    fixture.host.energyText = "59.3";
-    if (!spectral) return;
-    fixture.host.spectrumFields = {{SpectrumField::TubeVoltage, "100"}, {SpectrumField::TargetAngle, "12"},
-                                   {SpectrumField::InherentFiltration, "2.5"}, {SpectrumField::AluminiumFilter, "0"},
-                                   {SpectrumField::CopperFilter, "0"}};
-    CalculateSpectrum();
-    AcceptComputedSpectrum();
-  }
-  void ExpectSameAsProcedure(const DistributionRequest& request, void (*procedure)()) {
-    const AngleTable before = ComputeDistribution(request, kFreeElectronPerSolidAngle);
-    procedure();
-    const AngleTable drawn = Shared().AngleDistribution;
-    const AngleTable perSolidAngle = ComputeDistribution(request, kPerSolidAngle);
+  void ExpectViewsApart(const DistributionRequest& request) {
+    const AngleTable perAngle = Compute(request, kPerAngle);
+    const AngleTable perSolidAngle = Compute(request, kPerSolidAngle);
     EXPECT_EQ(*std::max_element(perSolidAngle.begin() + 1, perSolidAngle.end()), 1.0);
-    EXPECT_EQ(Shared().AngleDistribution, drawn);
-    EXPECT_EQ(ComputeDistribution(request, kPerAngle), drawn);
-    EXPECT_NE(before, drawn);
-    EXPECT_TRUE(fixture.host.warnings.empty());
+    EXPECT_EQ(*std::max_element(perAngle.begin() + 1, perAngle.end()), 1.0);
+    EXPECT_NE(Compute(request, kFreeElectronPerSolidAngle), perAngle);
+    EXPECT_EQ(Distribution(request, {}, tables, fluence).Value(), perAngle);
   }
-  HostFixtureInstaller fixture;
 };
 
-TEST_F(ViewsBesideTheProcedures, SingleEnergy) {
+TEST_F(ViewsOfOneRequest, SingleEnergy) {
   Load("鉄", false);
-  ExpectSameAsProcedure({kCoherent, kSingleEnergy, 59.3}, CoherentMonoenergetic);
+  ExpectViewsApart({kCoherent, kSingleEnergy, 59.3});
   Load("水", false);
-  ExpectSameAsProcedure({kIncoherent, kSingleEnergy, 59.3}, IncoherentMonoenergetic);
+  ExpectViewsApart({kIncoherent, kSingleEnergy, 59.3});
 }
 
-TEST_F(ViewsBesideTheProcedures, Spectral) {
+TEST_F(ViewsOfOneRequest, Spectral) {
   Load("鉛", true);
-  ExpectSameAsProcedure({kCoherent, kSpectral, 0.0}, CoherentSpectral);
+  ExpectViewsApart({kCoherent, kSpectral, 0.0});
   Load("PMMA", true);
-  ExpectSameAsProcedure({kIncoherent, kSpectral, 0.0}, IncoherentSpectral);
+  ExpectViewsApart({kIncoherent, kSpectral, 0.0});
 }
 
 // Each bin adds its probability density of the angle: a spectrum of one bin gives
 // that energy's curve in every view, and over a whole spectrum the per-solid-angle
 // curve is the per-angle one divided by sin θ.
-TEST_F(ViewsBesideTheProcedures, SpectralSumsAreSumsOfEachEnergysDensity) {
+TEST_F(ViewsOfOneRequest, SpectralSumsAreSumsOfEachEnergysDensity) {
   const struct {
     const char* material;
     ScatterKind scatter;
   } cases[] = {{"鉄", kCoherent}, {"水", kIncoherent}};
   for (const auto& c : cases) {
     Load(c.material, true);
-    const AngleTable wholeSpectrum = ComputeDistribution({c.scatter, kSpectral, 0.0}, kPerAngle);
+    const AngleTable wholeSpectrum = Compute({c.scatter, kSpectral, 0.0}, kPerAngle);
     AngleTable divided{};
     for (int j = 1; j <= kAngles; ++j) divided[j] = wholeSpectrum[j] / std::sin(j / 180.0 * kProgramPi);
     const double largest = *std::max_element(divided.begin() + 1, divided.end());
-    const AngleTable perSolidAngle = ComputeDistribution({c.scatter, kSpectral, 0.0}, kPerSolidAngle);
+    const AngleTable perSolidAngle = Compute({c.scatter, kSpectral, 0.0}, kPerSolidAngle);
     for (int j = 1; j <= kAngles; ++j) EXPECT_NEAR(perSolidAngle[j], divided[j] / largest, 1e-12) << c.material << j;
-    Shared().AcceptedSpectrum = {};
-    Shared().AcceptedSpectrum[120] = 0.25;  // 60 keV alone
+    fluence = {};
+    fluence[120] = 0.25;  // 60 keV alone
     for (const DistributionView& view : {kPerAngle, kFreeElectron, kPerSolidAngle, kFreeElectronPerSolidAngle}) {
-      const AngleTable oneBin = ComputeDistribution({c.scatter, kSpectral, 0.0}, view);
+      const AngleTable oneBin = Compute({c.scatter, kSpectral, 0.0}, view);
       const AngleTable single = Single(c.scatter, 60.0, view);
       for (int j = 1; j <= kAngles; ++j) EXPECT_NEAR(oneBin[j], single[j], 1e-12) << c.material << j;
     }
   }
 }
 
-TEST_F(ViewsBesideTheProcedures, FailuresAreThrownNotShown) {
+TEST_F(ViewsOfOneRequest, FailuresAreThrownOrReturned) {
   Load("鉄", false);
   EXPECT_THROW(Single(kCoherent, 0.0, kFreeElectron), ArithmeticFailure);
-  EXPECT_TRUE(fixture.host.warnings.empty());
-  EXPECT_TRUE(fixture.host.angleGraph.ops.empty());
+  EXPECT_FALSE(Distribution({kCoherent, kSingleEnergy, 0.0}, kFreeElectron, tables, fluence));
 }
 
 }  // namespace

@@ -4,31 +4,25 @@
 #include <cmath>
 
 #include "core/distributions.h"
+#include "core/failure_rule.h"
+#include "core/leading_number.h"
 #include "core/messages.h"
 #include "core/scattering_terms.h"
-#include "core/shared_state.h"
-#include "support/recording_host.h"
 #include "support/synthetic_tables.h"
 
 namespace tervolin {
 namespace {
 
-using testing::HostFixtureInstaller;
-
 class MonoenergeticDistribution : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Shared().Pi = kProgramPi;
-    Shared().PlotColor = 12;
-    testing::FillSyntheticXfsTable();
+  Outcome<AngleTable> Compute(ScatterKind scatter, double energy) const {
+    return Distribution({scatter, kSingleEnergy, energy}, {}, material, EnergyTable{});
   }
-  int CurvesDrawn() const { return static_cast<int>(fixture.host.angleGraph.OpsOfKind("PSet").size()); }
-  void ExpectFailedWithMessage() const {
-    ASSERT_EQ(fixture.host.warnings.size(), 1u);
-    EXPECT_EQ(fixture.host.warnings[0], msg::kCannotCalculate);
-    EXPECT_EQ(CurvesDrawn(), 0);
+  static void ExpectFailedWithMessage(const Outcome<AngleTable>& d) {
+    ASSERT_FALSE(d);
+    EXPECT_EQ(d.Fault().message, msg::kCannotCalculate);
   }
-  HostFixtureInstaller fixture;
+  MaterialTables material = testing::SyntheticMaterial();
 };
 
 TEST_F(MonoenergeticDistribution, AnglesUseTheProgramsFiveDecimalPi) {
@@ -41,23 +35,17 @@ TEST_F(MonoenergeticDistribution, AnglesUseTheProgramsFiveDecimalPi) {
   EXPECT_EQ(AngleAt(90, 1.0, kProgramPi).theta, 1.570795);
 }
 
-TEST_F(MonoenergeticDistribution, CoherentCurveIsScaledToOneAndDrawnOnce) {
-  fixture.host.energyText = "100";
-  Shared().AngleDistribution[0] = 7.0;
-  CoherentMonoenergetic();
-  const AngleTable& d = Shared().AngleDistribution;
-  EXPECT_TRUE(fixture.host.warnings.empty());
+TEST_F(MonoenergeticDistribution, CoherentCurveIsScaledToOne) {
+  const Outcome<AngleTable> result = Compute(kCoherent, 100.0);
+  ASSERT_TRUE(result);
+  const AngleTable& d = result.Value();
   EXPECT_EQ(*std::max_element(d.begin() + 1, d.end()), 1.0);
   EXPECT_TRUE(std::all_of(d.begin() + 1, d.end(), [](double v) { return v > 0.0; }));
   EXPECT_LT(d[180], 1e-4);
-  EXPECT_EQ(d[0], 7.0);
-  EXPECT_EQ(CurvesDrawn(), 1);
-  EXPECT_EQ(fixture.host.dispatches, 2);
+  EXPECT_EQ(d[0], 0.0);
 }
 
 TEST_F(MonoenergeticDistribution, CoherentValuesFollowThomsonTimesFormFactorSquared) {
-  fixture.host.energyText = "100";
-  CoherentMonoenergetic();
   // Independent of the scale: ratio of two angles.
   auto unscaled = [](int j) {
     const double theta = j / 180.0 * 3.14159;
@@ -65,51 +53,35 @@ TEST_F(MonoenergeticDistribution, CoherentValuesFollowThomsonTimesFormFactorSqua
     const double f = 6.0 / (1.0 + 4.0 * x * x);  // the synthetic table is a smooth curve
     return (std::cos(theta) * std::cos(theta) + 1) * std::sin(theta) * f * f;
   };
-  const AngleTable& d = Shared().AngleDistribution;
+  const AngleTable d = Compute(kCoherent, 100.0).Value();
   EXPECT_NEAR(d[30] / d[60], unscaled(30) / unscaled(60), 0.02 * unscaled(30) / unscaled(60));
 }
 
 TEST_F(MonoenergeticDistribution, SameInputsGiveIdenticalArrays) {
-  fixture.host.energyText = "59.3";
-  IncoherentMonoenergetic();
-  const AngleTable first = Shared().AngleDistribution;
-  IncoherentMonoenergetic();
-  EXPECT_EQ(first, Shared().AngleDistribution);
+  EXPECT_EQ(Compute(kIncoherent, 59.3).Value(), Compute(kIncoherent, 59.3).Value());
 }
 
 TEST_F(MonoenergeticDistribution, UnusableEnergiesFailWithTheMessage) {
   for (const char* energy : {"0", "abc", "-20", " ", "1e999", "1e-320"}) {
-    fixture.host.warnings.clear();
-    fixture.host.energyText = energy;
-    CoherentMonoenergetic();
-    ExpectFailedWithMessage();
-    fixture.host.warnings.clear();
-    IncoherentMonoenergetic();
-    ExpectFailedWithMessage();
+    SCOPED_TRACE(energy);
+    ExpectFailedWithMessage(Compute(kCoherent, ReadLeadingNumber(energy)));
+    ExpectFailedWithMessage(Compute(kIncoherent, ReadLeadingNumber(energy)));
   }
 }
 
-TEST_F(MonoenergeticDistribution, SearchPastTheLastRowKeepsTheUnscaledValuesReached) {
-  for (int r = 1; r <= kXfsRows; ++r) Shared().XfsGrid[r] = 0.01 * std::pow(1000.0, (r - 1) / 44.0);
-  fixture.host.energyText = "200";  // x reaches 10 Å⁻¹ at 77°
-  CoherentMonoenergetic();
-  ExpectFailedWithMessage();
-  const AngleTable& d = Shared().AngleDistribution;
-  EXPECT_GT(d[76], 0.0);
-  EXPECT_EQ(d[77], 0.0);
-  EXPECT_EQ(d[180], 0.0);
-  EXPECT_NE(*std::max_element(d.begin() + 1, d.end()), 1.0);  // never scaled
+TEST_F(MonoenergeticDistribution, SearchPastTheLastRowFails) {
+  for (int r = 1; r <= kXfsRows; ++r) material.grid[r] = 0.01 * std::pow(1000.0, (r - 1) / 44.0);
+  ExpectFailedWithMessage(Compute(kCoherent, 200.0));  // x reaches 10 Å⁻¹ at 77°
+  EXPECT_THROW(ComputeDistribution({kCoherent, kSingleEnergy, 200.0}, {}, material, {}), ArithmeticFailure);
+  EXPECT_TRUE(Compute(kCoherent, 100.0));  // 8.06 Å⁻¹ at 180°: inside the table
 }
 
 TEST_F(MonoenergeticDistribution, AZeroInRowOneFailsOnlyBelowRowTwo) {
-  Shared().XfsScatterFunction[1] = 0.0;
-  fixture.host.energyText = "1";  // x at 1° is 0.0000704 Å⁻¹, below row 2
-  IncoherentMonoenergetic();
-  ExpectFailedWithMessage();
-  fixture.host.warnings.clear();
-  Shared().XfsGrid[1] = 0.0;
-  CoherentMonoenergetic();
-  ExpectFailedWithMessage();
+  material.scatterFunction[1] = 0.0;
+  ExpectFailedWithMessage(Compute(kIncoherent, 1.0));  // x at 1° is 0.0000704 Å⁻¹, below row 2
+  EXPECT_TRUE(Compute(kIncoherent, 100.0));
+  material.grid[1] = 0.0;
+  ExpectFailedWithMessage(Compute(kCoherent, 1.0));
 }
 
 TEST(ComptonKinematics, ScatteredEnergiesAndKleinNishinaFactorAt100keV) {

@@ -8,8 +8,7 @@
 
 #include "core/distributions.h"
 #include "core/scattering_magnitudes.h"
-#include "core/value_axis.h"
-#include "support/recording_host.h"
+#include "graphs/value_axis.h"
 
 namespace tervolin {
 namespace {
@@ -31,12 +30,11 @@ double KleinNishinaPerSteradian(int j, double k) {
 }
 
 TEST(ScatteringMagnitudes, FreeElectronCurvesPerSteradianAreThomsonAndKleinNishinaOverTheirIntegrals) {
-  testing::HostFixtureInstaller fixture;
-  Shared().Pi = kProgramPi;
   const double energy = 60.0;
-  const DistributionView freeElectron{true, false};
-  const MagnitudeInputs inputs{ComputeDistribution({kCoherent, kSingleEnergy, energy}, freeElectron),
-                               ComputeDistribution({kIncoherent, kSingleEnergy, energy}, freeElectron), 2.0, 3.0};
+  const DistributionView freeElectron{true, false};  // needs no material table
+  const MagnitudeInputs inputs{ComputeDistribution({kCoherent, kSingleEnergy, energy}, freeElectron, {}, {}),
+                               ComputeDistribution({kIncoherent, kSingleEnergy, energy}, freeElectron, {}, {}), 2.0,
+                               3.0};
   const auto result = CompareMagnitudes(inputs);
   ASSERT_TRUE(std::holds_alternative<ScatteringMagnitudes>(result));
   const ScatteringMagnitudes& m = std::get<ScatteringMagnitudes>(result);

@@ -1,6 +1,6 @@
-// CalculateSpectrum as the spectrum screen runs it: the fields it reads, the range
-// checks with their messages, the shape of the result, the failures it survives and
-// the staircase it draws.
+// ComputeSpectrum as the spectrum screen runs it: the settings it reads, the range
+// checks with their messages, the shape of the result, the failures it returns and
+// the staircase the spectrum graph draws of it.
 
 #include <gtest/gtest.h>
 
@@ -12,32 +12,33 @@
 #include <vector>
 
 #include "core/failure_rule.h"
-#include "core/host.h"
 #include "core/messages.h"
-#include "core/shared_state.h"
 #include "core/spectrum_model.h"
 #include "core/spectrum_physics.h"
-#include "support/recording_host.h"
+#include "graphs/figures_box.h"
+#include "graphs/spectrum_graph.h"
+#include "support/recording_surface.h"
 
 namespace tervolin {
 namespace {
 
 using testing::DrawOp;
-using testing::HostFixtureInstaller;
 
 constexpr Rgb kRed{255, 0, 0};
 
 // Attenuation coefficients (1/cm) that fall with the third power of the photon
 // energy towards a constant and level off below a few keV, roughly like tungsten,
 // aluminium and copper without their absorption edges.
-void FillSyntheticAttenuation(SharedState& s) {
+AttenuationTables SyntheticAttenuation() {
+  AttenuationTables s;
   for (int n = 1; n <= kEnergyBins; ++n) {
     const double e = 0.5 * n;
     const double cube = e * e * e;
-    s.MuTungsten[n] = 19.3 * (300000.0 / (cube + 75.0) + 0.2);
-    s.MuAluminium[n] = 2.7 * (26000.0 / (cube + 20.0) + 0.15);
-    s.MuCopper[n] = 8.96 * (300000.0 / (cube + 30.0) + 0.15);
+    s.tungsten[n] = 19.3 * (300000.0 / (cube + 75.0) + 0.2);
+    s.aluminium[n] = 2.7 * (26000.0 / (cube + 20.0) + 0.15);
+    s.copper[n] = 8.96 * (300000.0 / (cube + 30.0) + 0.15);
   }
+  return s;
 }
 
 double Largest(const EnergyTable& table) { return *std::max_element(table.begin() + 1, table.end()); }
@@ -48,29 +49,28 @@ int LargestBin(const EnergyTable& table) {
 
 class SpectrumModel : public ::testing::Test {
  protected:
-  SpectrumModel() {
-    FillSyntheticAttenuation(Shared());
-    SetFields("100", "12", "2.5", "0", "0");
-  }
-
   void SetFields(const char* voltage, const char* angle, const char* inherent,
                  const char* aluminium, const char* copper) {
-    host.spectrumFields[SpectrumField::TubeVoltage] = voltage;
-    host.spectrumFields[SpectrumField::TargetAngle] = angle;
-    host.spectrumFields[SpectrumField::InherentFiltration] = inherent;
-    host.spectrumFields[SpectrumField::AluminiumFilter] = aluminium;
-    host.spectrumFields[SpectrumField::CopperFilter] = copper;
+    settings = {voltage, angle, inherent, aluminium, copper};
   }
 
-  // Computes with the current fields and expects no message box.
+  Outcome<Spectrum> Compute() const { return ComputeSpectrum(settings, tables, {}); }
+
+  // Computes with the current settings, expects a spectrum and draws it as the
+  // spectrum screen does.
   void ComputeSuccessfully() {
-    CalculateSpectrum();
-    ASSERT_TRUE(host.warnings.empty()) << host.warnings.front();
+    const Outcome<Spectrum> result = Compute();
+    ASSERT_TRUE(result) << result.Fault().message;
+    spectrum = result.Value();
+    DrawSpectrumCurve(graph, spectrum.fluence);
+    DrawFiguresBox(graph, spectrum.figures);
   }
 
-  HostFixtureInstaller installer;
-  testing::RecordingHost& host = installer.host;
-  const EnergyTable& fluence = Shared().SpectrumFluence;
+  AttenuationTables tables = SyntheticAttenuation();
+  TubeSettings settings{"100", "12", "2.5", "0", "0"};
+  Spectrum spectrum;
+  const EnergyTable& fluence = spectrum.fluence;
+  testing::RecordingSurface graph;
 };
 
 // ---------------------------------------------------------------------------
@@ -97,7 +97,7 @@ TEST_F(SpectrumModel, VoltageLimitsSetTheLastComputedBin) {
   };
   for (const Case c : {Case{"150", 300}, Case{"30", 60}, Case{"100.3", 200}, Case{"70.5", 141}}) {
     SCOPED_TRACE(c.voltage);
-    host.spectrumFields[SpectrumField::TubeVoltage] = c.voltage;
+    settings.Text(SpectrumField::TubeVoltage) = c.voltage;
     ComputeSuccessfully();
     EXPECT_EQ(Largest(fluence), 1.0);
     EXPECT_GT(fluence[c.lastBin], 0.0);
@@ -106,9 +106,9 @@ TEST_F(SpectrumModel, VoltageLimitsSetTheLastComputedBin) {
 }
 
 TEST_F(SpectrumModel, ElectronEnergiesStopAtTheLastHalfKilovoltBelowTheVoltage) {
-  host.spectrumFields[SpectrumField::TubeVoltage] = "100.3";
+  settings.Text(SpectrumField::TubeVoltage) = "100.3";
   ComputeSuccessfully();
-  const EnergyTable& target = Shared().TargetSpectrum;
+  const EnergyTable& target = spectrum.target;
   // Worked out independently with the synthetic tungsten coefficients: bin 200
   // (100 keV) has the one electron energy 100.0 keV, bin 199 the two 99.5 and 100.0,
   // bin 180 the 21 from 90.0 to 100.0 keV.
@@ -118,10 +118,9 @@ TEST_F(SpectrumModel, ElectronEnergiesStopAtTheLastHalfKilovoltBelowTheVoltage) 
 }
 
 TEST_F(SpectrumModel, KLinesAreAddedAboveSeventyKilovoltsOnly) {
-  const SharedState& s = Shared();
   for (const char* voltage : {"70", "100"}) {
     SCOPED_TRACE(voltage);
-    host.spectrumFields[SpectrumField::TubeVoltage] = voltage;
+    settings.Text(SpectrumField::TubeVoltage) = voltage;
     ComputeSuccessfully();
     const double v = std::stod(voltage);
     const SpectrumConstants k{v, TargetAngleCotangent(12.0), ThomsonWhiddingtonConstant(v)};
@@ -129,7 +128,7 @@ TEST_F(SpectrumModel, KLinesAreAddedAboveSeventyKilovoltsOnly) {
     std::vector<double> continuum(static_cast<std::size_t>(last) + 1, 0.0);
     double total = 0.0;
     for (int n = 2; n <= last; ++n) {
-      continuum[n] = TargetBremsstrahlung(n, s.MuTungsten[n], k);
+      continuum[n] = TargetBremsstrahlung(n, tables.tungsten[n], k);
       total += continuum[n];
     }
     const double lines = total * KLinePercentage(v) * 0.01;
@@ -141,13 +140,13 @@ TEST_F(SpectrumModel, KLinesAreAddedAboveSeventyKilovoltsOnly) {
       for (const auto& [bin, share] : shares) {
         if (bin == n) expected += lines * share;
       }
-      EXPECT_DOUBLE_EQ(s.TargetSpectrum[n], expected) << "bin " << n;
+      EXPECT_DOUBLE_EQ(spectrum.target[n], expected) << "bin " << n;
     }
   }
 }
 
 TEST_F(SpectrumModel, KLinesStandOutOfTheContinuumAtTheirEnergies) {
-  host.spectrumFields[SpectrumField::TubeVoltage] = "150";
+  settings.Text(SpectrumField::TubeVoltage) = "150";
   ComputeSuccessfully();
   for (int bin : {116, 119, 134, 138}) {
     EXPECT_GT(fluence[bin], 1.05 * fluence[bin - 1]) << "bin " << bin;
@@ -157,10 +156,9 @@ TEST_F(SpectrumModel, KLinesStandOutOfTheContinuumAtTheirEnergies) {
 
 TEST_F(SpectrumModel, FilteredFluenceIsTheTargetSpectrumAttenuatedAndDividedByEnergy) {
   ComputeSuccessfully();
-  const SharedState& s = Shared();
   // Relative to the 50-keV bin, every bin follows T(n) · exp(−μ_Al(n) · 0.25) / E_n.
   const auto unscaled = [&](int n) {
-    return s.TargetSpectrum[n] * std::exp(-s.MuAluminium[n] * 0.25) / (0.5 * n);
+    return spectrum.target[n] * std::exp(-tables.aluminium[n] * 0.25) / (0.5 * n);
   };
   for (int n : {20, 40, 80, 119, 150, 199, 200}) {
     EXPECT_NEAR(fluence[n] / fluence[100], unscaled(n) / unscaled(100), 1e-12) << "bin " << n;
@@ -181,8 +179,8 @@ TEST_F(SpectrumModel, AddedAluminiumActsTogetherWithTheInherentFiltration) {
 TEST_F(SpectrumModel, CopperOfEnergyIndependentAttenuationChangesNothingAfterScaling) {
   ComputeSuccessfully();
   const EnergyTable unfiltered = fluence;
-  std::fill(Shared().MuCopper.begin(), Shared().MuCopper.end(), 3.0);
-  host.spectrumFields[SpectrumField::CopperFilter] = "2";
+  std::fill(tables.copper.begin(), tables.copper.end(), 3.0);
+  settings.Text(SpectrumField::CopperFilter) = "2";
   ComputeSuccessfully();
   for (int n = 1; n <= kEnergyBins; ++n) {
     EXPECT_NEAR(fluence[n], unfiltered[n], 1e-13) << "bin " << n;
@@ -200,7 +198,7 @@ TEST_F(SpectrumModel, CopperHardensTheSpectrum) {
   };
   ComputeSuccessfully();
   const double soft = meanEnergy();
-  host.spectrumFields[SpectrumField::CopperFilter] = "0.5";
+  settings.Text(SpectrumField::CopperFilter) = "0.5";
   ComputeSuccessfully();
   EXPECT_GT(meanEnergy(), soft + 5.0);
   EXPECT_EQ(Largest(fluence), 1.0);
@@ -208,12 +206,11 @@ TEST_F(SpectrumModel, CopperHardensTheSpectrum) {
 
 TEST_F(SpectrumModel, NegligibleBinsBecomeZeroAfterScaling) {
   ComputeSuccessfully();
-  const SharedState& s = Shared();
   // Bins that leave the anode and pass 2.5 mm of aluminium, but at 1e-100 of the
   // peak or less, are dropped; the others keep their scaled value.
   std::vector<double> passed(kEnergyBins + 1, 0.0);
   for (int n = 2; n <= 200; ++n) {
-    passed[n] = s.TargetSpectrum[n] * std::exp(-s.MuAluminium[n] * 0.25) / (0.5 * n);
+    passed[n] = spectrum.target[n] * std::exp(-tables.aluminium[n] * 0.25) / (0.5 * n);
   }
   const double peak = *std::max_element(passed.begin(), passed.end());
   int dropped = 0;
@@ -231,13 +228,11 @@ TEST_F(SpectrumModel, NegligibleBinsBecomeZeroAfterScaling) {
                           [](double v) { return v > 0.0 && v < 1e-50; }));
 }
 
-TEST_F(SpectrumModel, TargetSpectrumOutsideTheComputedBinsKeepsEarlierValues) {
-  Shared().TargetSpectrum[1] = 7.0;
-  Shared().TargetSpectrum[250] = 42.0;
+TEST_F(SpectrumModel, TargetSpectrumOutsideTheComputedBinsIsZero) {
   ComputeSuccessfully();
-  EXPECT_EQ(Shared().TargetSpectrum[1], 7.0);
-  EXPECT_EQ(Shared().TargetSpectrum[250], 42.0);
-  EXPECT_NE(Shared().TargetSpectrum[200], 0.0);
+  EXPECT_EQ(spectrum.target[1], 0.0);
+  EXPECT_EQ(spectrum.target[250], 0.0);
+  EXPECT_NE(spectrum.target[200], 0.0);
 }
 
 // ---------------------------------------------------------------------------
@@ -254,11 +249,10 @@ TEST_F(SpectrumModel, BoundaryInputsAreAccepted) {
                        Case{SpectrumField::AluminiumFilter, ""}, Case{SpectrumField::CopperFilter, ""}}) {
     SCOPED_TRACE(c.text);
     SetFields("100", "12", "2.5", "0", "0");
-    host.spectrumFields[c.field] = c.text;
-    host.warnings.clear();
+    settings.Text(c.field) = c.text;
     ComputeSuccessfully();
     EXPECT_EQ(Largest(fluence), 1.0);
-    EXPECT_EQ(host.spectrumFields[c.field], c.text);
+    EXPECT_EQ(spectrum.settings.Text(c.field), c.text);
   }
 }
 
@@ -272,26 +266,13 @@ struct Rejection {
 class SpectrumModelRejection : public SpectrumModel,
                                public ::testing::WithParamInterface<Rejection> {};
 
-TEST_P(SpectrumModelRejection, ShowsItsMessageResetsTheFieldAndKeepsThePreviousSpectrum) {
+TEST_P(SpectrumModelRejection, ReturnsItsMessageAndTheFieldToReset) {
   const Rejection& r = GetParam();
-  ComputeSuccessfully();
-  const EnergyTable fluenceBefore = fluence;
-  const auto opsBefore = host.spectrumGraph.ops.size();
-  const auto fieldsBefore = host.spectrumFields;
-  host.spectrumFields[r.field] = r.typed;
-
-  CalculateSpectrum();
-
-  EXPECT_EQ(host.warnings, std::vector<std::string>{r.message});
-  EXPECT_EQ(host.spectrumFields[r.field], r.replacement);
-  for (const auto& [field, text] : fieldsBefore) {
-    if (field != r.field) {
-      EXPECT_EQ(host.spectrumFields[field], text);
-    }
-  }
-  EXPECT_EQ(fluence, fluenceBefore);
-  EXPECT_EQ(Shared().SpectrumShown, 1);
-  EXPECT_EQ(host.spectrumGraph.ops.size(), opsBefore);  // the previous curve stays
+  settings.Text(r.field) = r.typed;
+  const Outcome<Spectrum> result = Compute();
+  ASSERT_FALSE(result);
+  EXPECT_EQ(result.Fault(), (Problem{r.message, FieldReset{r.field, r.replacement}}));
+  EXPECT_EQ(CheckTubeRange(settings), result.Fault());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -312,17 +293,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SpectrumModel, OnlyTheFirstFailingCheckIsReported) {
   SetFields("200", "12", "0.5", "0", "0");
-  CalculateSpectrum();
-  EXPECT_EQ(host.warnings, std::vector<std::string>{msg::kMaxTubeVoltage});
-  EXPECT_EQ(host.spectrumFields[SpectrumField::InherentFiltration], "0.5");
-
-  host.warnings.clear();
+  EXPECT_EQ(Compute().Fault(), (Problem{msg::kMaxTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "150"}}));
   SetFields("10", "12", "0.5", "0", "0");
-  CalculateSpectrum();
-  EXPECT_EQ(host.warnings, std::vector<std::string>{msg::kMinTubeVoltage});
-  EXPECT_EQ(host.spectrumFields[SpectrumField::InherentFiltration], "0.5");
-  EXPECT_TRUE(host.spectrumGraph.ops.empty());
-  EXPECT_EQ(Shared().SpectrumShown, 0);
+  EXPECT_EQ(Compute().Fault(), (Problem{msg::kMinTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "30"}}));
+}
+
+// The spectrum screen's order: the typed settings first, then the model's range;
+// only the first problem is returned, with the field to reset and its new text.
+TEST(TubeSettingsCheck, FirstProblemWithItsMessageAndTheFieldToReset) {
+  using F = SpectrumField;
+  const struct {
+    TubeSettings settings;
+    std::optional<Problem> problem;
+  } cases[] = {
+      {{"", "", "", "-1", "-1"}, Problem{msg::kEnterTubeVoltage}},
+      {{"100", "", "", "-1", "-1"}, Problem{msg::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
+      {{"100", "90", "2.5", "0", "0"}, Problem{msg::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
+      {{"100", "0.5", "2.5", "0", "0"}, Problem{msg::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
+      {{"100", "12", "", "-1", "-1"},
+       Problem{msg::kReenterInherentFiltration, FieldReset{F::InherentFiltration, "2.5"}}},
+      {{"100", "12", "2.5", "-0.1", "-1"}, Problem{msg::kReenterAluminiumFilter, FieldReset{F::AluminiumFilter, "0"}}},
+      {{"100", "12", "2.5", "0", "-1"}, Problem{msg::kReenterCopperFilter, FieldReset{F::CopperFilter, "0"}}},
+      {{"200", "12", "0.5", "0", "0"}, Problem{msg::kMaxTubeVoltage, FieldReset{F::TubeVoltage, "150"}}},
+      {{"100", "12", "0.5", "0", "0"}, Problem{msg::kMinInherentFiltration, FieldReset{F::InherentFiltration, "1"}}},
+      {{"30", "89.9", "1", "", ""}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CheckTubeSettings(c.settings), c.problem) << c.settings.tubeVoltage << " " << c.settings.targetAngle;
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -336,21 +334,11 @@ struct Unworkable {
 class SpectrumModelFailure : public SpectrumModel,
                              public ::testing::WithParamInterface<Unworkable> {};
 
-TEST_P(SpectrumModelFailure, ShowsCannotCalculateAndLeavesEverythingAsItWas) {
-  ComputeSuccessfully();
-  const auto opsBefore = host.spectrumGraph.ops.size();
-  const EnergyTable fluenceBefore = fluence;
-  const EnergyTable targetBefore = Shared().TargetSpectrum;
-  for (const auto& [field, text] : GetParam().fields) host.spectrumFields[field] = text;
-  const auto fieldsBefore = host.spectrumFields;
-
-  CalculateSpectrum();
-
-  EXPECT_EQ(host.warnings, std::vector<std::string>{msg::kCannotCalculate});
-  EXPECT_EQ(fluence, fluenceBefore);
-  EXPECT_EQ(Shared().TargetSpectrum, targetBefore);
-  EXPECT_EQ(host.spectrumGraph.ops.size(), opsBefore);
-  EXPECT_EQ(host.spectrumFields, fieldsBefore);
+TEST_P(SpectrumModelFailure, ReturnsCannotCalculateWithNoFieldToReset) {
+  for (const auto& [field, text] : GetParam().fields) settings.Text(field) = text;
+  const Outcome<Spectrum> result = Compute();
+  ASSERT_FALSE(result);
+  EXPECT_EQ(result.Fault(), Problem{msg::kCannotCalculate});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -389,8 +377,7 @@ TEST_F(SpectrumModel, UnusualButWorkableInputsGiveASpectrum) {
                        Case{SpectrumField::AluminiumFilter, "1000"}}) {
     SCOPED_TRACE(c.text);
     SetFields("100", "12", "2.5", "0", "0");
-    host.spectrumFields[c.field] = c.text;
-    host.warnings.clear();
+    settings.Text(c.field) = c.text;
     ComputeSuccessfully();
     EXPECT_EQ(Largest(fluence), 1.0);
     EXPECT_TRUE(std::all_of(fluence.begin() + 1, fluence.end(),
@@ -410,8 +397,7 @@ std::vector<DrawOp> CurveOps(const testing::RecordingSurface& graph) {
 
 TEST_F(SpectrumModel, DrawsARedStaircaseFromTheCornerThenTheFrame) {
   ComputeSuccessfully();
-  EXPECT_EQ(Shared().SpectrumShown, 1);
-  const std::vector<DrawOp> ops = CurveOps(host.spectrumGraph);
+  const std::vector<DrawOp> ops = CurveOps(graph);
   ASSERT_EQ(ops.size(), 1u + 1u + 2u * 299u + 2u);
 
   EXPECT_EQ(ops[0].kind, "DrawWidth");
@@ -452,15 +438,14 @@ TEST_F(SpectrumModel, DrawsARedStaircaseFromTheCornerThenTheFrame) {
 TEST_F(SpectrumModel, ThePeakStepTouchesTheTopOfTheFrame) {
   ComputeSuccessfully();
   const int peak = LargestBin(fluence);
-  const DrawOp& step = host.spectrumGraph.ops[static_cast<std::size_t>(2 * peak - 1)];
+  const DrawOp& step = graph.ops[static_cast<std::size_t>(2 * peak - 1)];
   EXPECT_EQ(step.y2, 100.0f);
 }
 
 TEST_F(SpectrumModel, TwoCallsLeaveTwoCurvesWithoutClearing) {
   ComputeSuccessfully();
-  host.spectrumFields[SpectrumField::TubeVoltage] = "60";
+  settings.Text(SpectrumField::TubeVoltage) = "60";
   ComputeSuccessfully();
-  const testing::RecordingSurface& graph = host.spectrumGraph;
   EXPECT_EQ(graph.OpsOfKind("Cls").size(), 0u);
   EXPECT_EQ(graph.OpsOfKind("PSet").size(), 2u);
   EXPECT_EQ(graph.OpsOfKind("LineTo").size(), 4u * 299u);

@@ -11,17 +11,14 @@
 
 #include "core/beam_figures.h"
 #include "core/messages.h"
-#include "core/shared_state.h"
 #include "data/air_absorption_table.h"
 #include "data/spectrum_acceptance.h"
 #include "data/spectrum_file.h"
-#include "support/recording_host.h"
 #include "support/scratch_directory.h"
 
 namespace tervolin {
 namespace {
 
-using testing::HostFixtureInstaller;
 using testing::ScratchDirectory;
 
 // Record n: "0.5n, value(n)".
@@ -34,22 +31,21 @@ std::string AirText(int records, double (*value)(int)) {
 double Falling(int n) { return 1000.0 / n; }
 
 TEST(AirAbsorptionTable, ReadsTheSecondFieldOfEachRecord) {
-  HostFixtureInstaller fixture;
   ScratchDirectory dir;
   dir.Write("MuenAir.dat", AirText(300, Falling));
-  EXPECT_FALSE(LoadAirAbsorptionTable().has_value());
-  EXPECT_EQ(Shared().MuenAirStatus, kAirTableRead);
-  EXPECT_EQ(Shared().MuenAir[1], 1000.0);
-  EXPECT_NEAR(Shared().MuenAir[300], 1000.0 / 300, 1e-5);  // as written, six digits
+  const AirTableRead read = LoadAirAbsorptionTable();
+  EXPECT_FALSE(read.failure.has_value());
+  EXPECT_EQ(read.table.status, kAirTableRead);
+  EXPECT_EQ(read.table.muen[1], 1000.0);
+  EXPECT_NEAR(read.table.muen[300], 1000.0 / 300, 1e-5);  // as written, six digits
 }
 
-TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndLeavesTheTable) {
-  HostFixtureInstaller fixture;
+TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndNotUsed) {
   ScratchDirectory dir;
-  const auto missing = LoadAirAbsorptionTable();
-  ASSERT_TRUE(missing.has_value());
-  EXPECT_NE(missing->find("MuenAir.dat"), std::string::npos);
-  EXPECT_EQ(Shared().MuenAirStatus, kAirTableMissing);
+  const AirTableRead missing = LoadAirAbsorptionTable();
+  ASSERT_TRUE(missing.failure.has_value());
+  EXPECT_NE(missing.failure->find("MuenAir.dat"), std::string::npos);
+  EXPECT_EQ(missing.table.status, kAirTableMissing);
 
   const std::string bad[] = {
       AirText(299, Falling),                                  // a record short
@@ -59,22 +55,22 @@ TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndLeavesTheTable) {
   };
   for (const std::string& text : bad) {
     dir.Write("MuenAir.dat", text);
-    const auto failure = LoadAirAbsorptionTable();
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("MuenAir.dat"), std::string::npos) << *failure;
-    EXPECT_EQ(Shared().MuenAirStatus, kAirTableUnusable);
-    EXPECT_EQ(Shared().MuenAir[150], 0.0);
+    const AirTableRead read = LoadAirAbsorptionTable();
+    ASSERT_TRUE(read.failure.has_value());
+    EXPECT_NE(read.failure->find("MuenAir.dat"), std::string::npos) << *read.failure;
+    EXPECT_EQ(read.table.status, kAirTableUnusable);
+    EXPECT_EQ(read.table.muen[150], 0.0);
   }
   std::filesystem::remove("MuenAir.dat");
   std::filesystem::create_directory("MuenAir.dat");  // a folder in the file's place
-  ASSERT_TRUE(LoadAirAbsorptionTable().has_value());
-  EXPECT_NE(Shared().MuenAirStatus, kAirTableRead);
+  const AirTableRead folder = LoadAirAbsorptionTable();
+  ASSERT_TRUE(folder.failure.has_value());
+  EXPECT_NE(folder.table.status, kAirTableRead);
 }
 
 // Tables that pass as numbers but give wrong figures: the shipped one in reverse
 // order, absurd coefficients. The figures that need the table are left out.
 TEST(AirAbsorptionTable, ReversedOrAbsurdTableIsUnusable) {
-  HostFixtureInstaller fixture;
   ScratchDirectory dir;
   std::ifstream shipped(std::string(TERVOLIN_TABLES_DIR) + "/MuenAir.dat");
   std::string reversed;
@@ -83,12 +79,14 @@ TEST(AirAbsorptionTable, ReversedOrAbsurdTableIsUnusable) {
                                      std::pair{AirText(300, [](int) { return 1e308; }),
                                                "1 番目のレコードで、「空気の質量エネルギー吸収係数」が空気の値としてありえない"}}) {
     dir.Write("MuenAir.dat", text);
-    const auto failure = LoadAirAbsorptionTable();
-    EXPECT_NE(failure.value_or("").find(reason), std::string::npos) << failure.value_or("");
-    EXPECT_EQ(Shared().MuenAirStatus, kAirTableUnusable);
+    const AirTableRead read = LoadAirAbsorptionTable();
+    EXPECT_NE(read.failure.value_or("").find(reason), std::string::npos) << read.failure.value_or("");
+    EXPECT_EQ(read.table.status, kAirTableUnusable);
     EnergyTable fluence{};
     fluence[100] = 1.0;
-    const BeamFigures figures = ComputeBeamFigures(fluence);
+    EnergyTable aluminium{};
+    aluminium.fill(1.0);
+    const BeamFigures figures = ComputeBeamFigures(fluence, aluminium, read.table);
     EXPECT_TRUE(!figures.hvl1Mm && !figures.effectiveEnergyKev);
     EXPECT_STREQ(figures.problem, msg::kAirTableUnusable);
   }
@@ -96,43 +94,30 @@ TEST(AirAbsorptionTable, ReversedOrAbsurdTableIsUnusable) {
 
 class SpectrumAcceptance : public ::testing::Test {
  protected:
-  SpectrumAcceptance() {
-    Shared().SpectrumFluence[100] = 1.0;
-    Shared().AcceptedSpectrum[50] = 0.5;
-  }
-  HostFixtureInstaller fixture;
+  SpectrumAcceptance() { shown.fluence[100] = 1.0; }
+  Spectrum shown;
   ScratchDirectory dir;
 };
 
 TEST_F(SpectrumAcceptance, NothingShownMeansNotComputed) {
-  const EnergyTable accepted = Shared().AcceptedSpectrum;
-  EXPECT_EQ(AcceptShownSpectrum(kSpectrumFileName), std::string(msg::kNoSpectrum));
+  EXPECT_EQ(WriteAcceptedSpectrum(kSpectrumFileName, nullptr), std::string(msg::kNoSpectrum));
   EXPECT_FALSE(std::filesystem::exists(kSpectrumFileName));
-  EXPECT_EQ(Shared().AcceptedSpectrum, accepted);
-  EXPECT_EQ(Shared().SpectrumReady, 0);
 }
 
-TEST_F(SpectrumAcceptance, ShownSpectrumIsWrittenAndAccepted) {
-  Shared().SpectrumShown = 1;
-  EXPECT_FALSE(AcceptShownSpectrum(kSpectrumFileName).has_value());
-  EXPECT_EQ(Shared().AcceptedSpectrum, Shared().SpectrumFluence);
-  EXPECT_EQ(Shared().SpectrumReady, 1);
+TEST_F(SpectrumAcceptance, ShownSpectrumIsWritten) {
+  EXPECT_FALSE(WriteAcceptedSpectrum(kSpectrumFileName, &shown).has_value());
   std::ifstream file(kSpectrumFileName, std::ios::binary);
   std::stringstream text;
   text << file.rdbuf();
-  EXPECT_EQ(text.str(), SpectrumFileText(Shared().SpectrumFluence));
+  EXPECT_EQ(text.str(), SpectrumFileText(shown.fluence));
 }
 
-TEST_F(SpectrumAcceptance, UnwritableFileAcceptsNothing) {
-  Shared().SpectrumShown = 1;
+TEST_F(SpectrumAcceptance, UnwritableFileIsSaidBetweenIdeographicSpaces) {
   std::filesystem::create_directory(kSpectrumFileName);
-  const EnergyTable accepted = Shared().AcceptedSpectrum;
-  const auto message = AcceptShownSpectrum(kSpectrumFileName);
+  const auto message = WriteAcceptedSpectrum(kSpectrumFileName, &shown);
   ASSERT_TRUE(message.has_value());
   EXPECT_EQ(message->rfind("　", 0), 0u);
   EXPECT_NE(message->find(kSpectrumFileName), std::string::npos);
-  EXPECT_EQ(Shared().AcceptedSpectrum, accepted);
-  EXPECT_EQ(Shared().SpectrumReady, 0);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 #include "data/file_replacement.h"
 #include "data/spectrum_file.h"
 

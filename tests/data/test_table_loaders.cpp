@@ -5,16 +5,13 @@
 #include <set>
 #include <sstream>
 
-#include "core/shared_state.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
-#include "support/recording_host.h"
 #include "support/scratch_directory.h"
 
 namespace tervolin {
 namespace {
 
-using testing::HostFixtureInstaller;
 using testing::ScratchDirectory;
 
 // Record r: "r, 10r, 20r" (or the given separator between fields).
@@ -36,72 +33,61 @@ std::string MusText(int values) {
   return out.str();
 }
 
-TEST(AttenuationTable, LoadsFieldsTwoToFourThenSetsPi) {
-  HostFixtureInstaller fixture;
+TEST(AttenuationTable, LoadsFieldsTwoToFour) {
   ScratchDirectory dir;
   dir.Write("Mus2018.dat", MusText(2100) + "99,99,99\n");
-  ASSERT_FALSE(LoadAttenuationTable().has_value());
-  EXPECT_EQ(Shared().MuTungsten[1], 2.0);
-  EXPECT_EQ(Shared().MuCopper[1], 4.0);
-  EXPECT_EQ(Shared().MuTungsten[300], 2095.0);
-  EXPECT_EQ(Shared().MuAluminium[300], 2096.0);
-  EXPECT_EQ(Shared().MuCopper[300], 2097.0);
-  EXPECT_EQ(Shared().MuTungsten[0], 0.0);
-  EXPECT_EQ(Shared().Pi, 3.14159);
+  const auto read = LoadAttenuationTable();
+  ASSERT_TRUE(read);
+  const AttenuationTables& mu = read.Value();
+  EXPECT_EQ(mu.tungsten[1], 2.0);
+  EXPECT_EQ(mu.copper[1], 4.0);
+  EXPECT_EQ(mu.tungsten[300], 2095.0);
+  EXPECT_EQ(mu.aluminium[300], 2096.0);
+  EXPECT_EQ(mu.copper[300], 2097.0);
+  EXPECT_EQ(mu.tungsten[0], 0.0);
 }
 
-TEST(AttenuationTable, ShortOrMissingFileLeavesTablesAndPiUnset) {
-  HostFixtureInstaller fixture;
+TEST(AttenuationTable, ShortOrMissingFileGivesItsFailure) {
   ScratchDirectory dir;
   auto missing = LoadAttenuationTable();
-  ASSERT_TRUE(missing.has_value());
-  EXPECT_EQ(missing->problem, ReadProblem::CannotOpen);
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(missing.Fault().problem, ReadProblem::CannotOpen);
   dir.Write("Mus2018.dat", MusText(2099));
   auto shortFile = LoadAttenuationTable();
-  ASSERT_TRUE(shortFile.has_value());
-  EXPECT_EQ(shortFile->problem, ReadProblem::EndedEarly);
-  EXPECT_EQ(Shared().Pi, 0.0);
-  EXPECT_EQ(Shared().MuTungsten[1], 0.0);
+  ASSERT_FALSE(shortFile);
+  EXPECT_EQ(shortFile.Fault().problem, ReadProblem::EndedEarly);
 }
 
 TEST(ScattererData, LayoutsOfTheSameRecordsFillTheSameTables) {
-  HostFixtureInstaller fixture;
   ScratchDirectory dir;
   dir.Write("XFS_Data/鉄.xfs", XfsText());
-  ASSERT_FALSE(LoadScattererData("鉄").has_value());
-  const SharedState reference = Shared();
+  const auto reference = LoadMaterialTables("鉄", false);
+  ASSERT_TRUE(reference);
   for (const std::string& layout : {XfsText(kXfsRows, " , "), XfsText(kXfsRows, " "),
                                    XfsText(kXfsRows, ",", ","), XfsText(50)}) {
-    Shared().XfsGrid = {};
     dir.Write("XFS_Data/鉄.xfs", layout);
-    ASSERT_FALSE(LoadScattererData("鉄").has_value()) << layout.substr(0, 40);
-    EXPECT_EQ(Shared().XfsGrid, reference.XfsGrid);
-    EXPECT_EQ(Shared().XfsScatterFunction, reference.XfsScatterFunction);
+    const auto read = LoadMaterialTables("鉄", false);
+    ASSERT_TRUE(read) << layout.substr(0, 40);
+    EXPECT_EQ(read.Value().grid, reference.Value().grid);
+    EXPECT_EQ(read.Value().scatterFunction, reference.Value().scatterFunction);
   }
-  EXPECT_EQ(Shared().XfsFormFactor[45], 450.0);
+  EXPECT_EQ(reference.Value().formFactor[45], 450.0);
 }
 
-TEST(ScattererData, CrossSectionsAreReadOnlyInSpectralMode) {
-  HostFixtureInstaller fixture;
+TEST(ScattererData, CrossSectionsAreReadOnlyWhenAskedFor) {
   ScratchDirectory dir;
   dir.Write("XFS_Data/水.xfs", XfsText());
-  ASSERT_FALSE(LoadScattererData("水").has_value());  // no .csv needed
-  Shared().EnergyMode = kSpectral;
-  EXPECT_TRUE(LoadScattererData("水").has_value());
+  ASSERT_TRUE(LoadMaterialTables("水", false));  // no .csv needed
+  EXPECT_FALSE(LoadMaterialTables("水", true));
   dir.Write("XFS_Data/水.csv", CsvText(1.0) + CsvText(5.0));
-  ASSERT_FALSE(LoadScattererData("水").has_value());
-  EXPECT_EQ(Shared().CoherentByEnergy[300], 300.0);
-  EXPECT_EQ(Shared().IncoherentByEnergy[1], 2.0);
+  const auto read = LoadMaterialTables("水", true);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read.Value().coherent[300], 300.0);
+  EXPECT_EQ(read.Value().incoherent[1], 2.0);
 }
 
-TEST(ScattererData, AFailedReadLeavesEveryTableAsItWas) {
-  HostFixtureInstaller fixture;
+TEST(ScattererData, AFailedReadSaysWhichFileAndWhy) {
   ScratchDirectory dir;
-  Shared().EnergyMode = kSpectral;
-  dir.Write("XFS_Data/鉛.xfs", XfsText());
-  dir.Write("XFS_Data/鉛.csv", CsvText(1.0));
-  ASSERT_FALSE(LoadScattererData("鉛").has_value());
-  const SharedState before = Shared();
   dir.Write("XFS_Data/炭素.xfs", XfsText(44));
   dir.Write("XFS_Data/PMMA.xfs", XfsText(10) + "x, 1, 2\n" + XfsText(40));
   dir.Write("XFS_Data/水素.xfs", XfsText());
@@ -112,12 +98,10 @@ TEST(ScattererData, AFailedReadLeavesEveryTableAsItWas) {
   } cases[] = {{"炭素", ReadProblem::EndedEarly}, {"PMMA", ReadProblem::NotANumber},
                {"水素", ReadProblem::EndedEarly}, {"空気", ReadProblem::CannotOpen}};
   for (const auto& c : cases) {
-    const auto failure = LoadScattererData(c.material);
-    ASSERT_TRUE(failure.has_value()) << c.material;
-    EXPECT_EQ(failure->problem, c.problem) << c.material;
-    EXPECT_NE(DescribeReadFailure(*failure).find(c.material), std::string::npos);
-    EXPECT_EQ(Shared().XfsGrid, before.XfsGrid) << c.material;
-    EXPECT_EQ(Shared().CoherentByEnergy, before.CoherentByEnergy) << c.material;
+    const auto read = LoadMaterialTables(c.material, true);
+    ASSERT_FALSE(read) << c.material;
+    EXPECT_EQ(read.Fault().problem, c.problem) << c.material;
+    EXPECT_NE(DescribeReadFailure(read.Fault()).find(c.material), std::string::npos);
   }
 }
 
@@ -139,7 +123,6 @@ std::string CommaDecimals(std::string text) {
 }
 
 TEST(TableChecks, EveryShippedTablePasses) {
-  HostFixtureInstaller fixture;
   const std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(TERVOLIN_TABLES_DIR);
   std::set<std::string> materials;
@@ -149,23 +132,16 @@ TEST(TableChecks, EveryShippedTablePasses) {
   }
   EXPECT_GE(materials.size(), 7u);
   const auto attenuation = LoadAttenuationTable();
-  EXPECT_FALSE(attenuation.has_value()) << DescribeReadFailure(*attenuation);
-  Shared().EnergyMode = kSpectral;
+  EXPECT_TRUE(attenuation) << DescribeReadFailure(attenuation.Fault());
   for (const std::string& material : materials) {
-    const auto failure = LoadScattererData(material);
-    EXPECT_FALSE(failure.has_value()) << DescribeReadFailure(*failure);
+    const auto read = LoadMaterialTables(material, true);
+    EXPECT_TRUE(read) << DescribeReadFailure(read.Fault());
   }
   std::filesystem::current_path(previous);
 }
 
 TEST(TableChecks, AMaterialTableThatMakesNoSenseIsRefusedByRecord) {
-  HostFixtureInstaller fixture;
   ScratchDirectory dir;
-  Shared().EnergyMode = kSpectral;
-  dir.Write("XFS_Data/鉛.xfs", XfsText());
-  dir.Write("XFS_Data/鉛.csv", CsvText(1.0));
-  ASSERT_FALSE(LoadScattererData("鉛").has_value());
-  const SharedState before = Shared();
   const std::string iron = ShippedText("XFS_Data/鉄.xfs");
   const std::string ironCsv = ShippedText("XFS_Data/鉄.csv");
   const struct {
@@ -186,21 +162,19 @@ TEST(TableChecks, AMaterialTableThatMakesNoSenseIsRefusedByRecord) {
   for (const auto& c : cases) {
     dir.Write("XFS_Data/鉄.xfs", c.xfs);
     dir.Write("XFS_Data/鉄.csv", c.csv);
-    const auto failure = LoadScattererData("鉄");
-    ASSERT_TRUE(failure.has_value()) << c.record;
+    const auto read = LoadMaterialTables("鉄", true);
+    ASSERT_FALSE(read) << c.record;
+    const ReadFailure* failure = &read.Fault();
     EXPECT_EQ(failure->problem, ReadProblem::BadRecord) << c.record;
     EXPECT_EQ(failure->record, c.record);
     const std::string text = DescribeReadFailure(*failure);
     EXPECT_NE(text.find("鉄."), std::string::npos) << text;
     EXPECT_NE(text.find(" " + std::to_string(c.record) + " "), std::string::npos) << text;
     EXPECT_FALSE(failure->fault.empty());
-    EXPECT_EQ(Shared().XfsGrid, before.XfsGrid) << c.record;  // nothing of the file is used
-    EXPECT_EQ(Shared().CoherentByEnergy, before.CoherentByEnergy) << c.record;
   }
 }
 
 TEST(TableChecks, AnAttenuationTableThatMakesNoSenseIsRefused) {
-  HostFixtureInstaller fixture;
   ScratchDirectory dir;
   const std::string shipped = ShippedText("Mus2018.dat");
   const struct {
@@ -214,12 +188,10 @@ TEST(TableChecks, AnAttenuationTableThatMakesNoSenseIsRefused) {
   };
   for (const auto& c : cases) {
     dir.Write("Mus2018.dat", c.text);
-    const auto failure = LoadAttenuationTable();
-    ASSERT_TRUE(failure.has_value()) << c.record;
-    EXPECT_EQ(failure->problem, ReadProblem::BadRecord);
-    EXPECT_EQ(failure->record, c.record);
-    EXPECT_EQ(Shared().Pi, 0.0);
-    EXPECT_EQ(Shared().MuAluminium[3], 0.0);
+    const auto read = LoadAttenuationTable();
+    ASSERT_FALSE(read) << c.record;
+    EXPECT_EQ(read.Fault().problem, ReadProblem::BadRecord);
+    EXPECT_EQ(read.Fault().record, c.record);
   }
 }
 

@@ -59,9 +59,10 @@ grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
   || fail "the copyright file is not in the machine-readable format"
 
 # Every manual page names each data file the programs read: the entries of the
-# installed data folder and the files in XFS_Data that belong to no one material.
+# installed data folder and the files in XFS_Data that belong to no one material
+# (not the page in web/, which carries its own copy and no program reads).
 data="$root/usr/share/tervolin"
-mapfile -t data_files < <(find "$data" -mindepth 1 -maxdepth 1 -printf '%f\n'
+mapfile -t data_files < <(find "$data" -mindepth 1 -maxdepth 1 ! -name web -printf '%f\n'
                           find "$data/XFS_Data" -type f ! -name '*.xfs' ! -name '*.csv' -printf '%f\n')
 ((${#data_files[@]} >= 4)) || fail "the data folder holds only: ${data_files[*]}"
 for page in "$root"/usr/share/man/man1/*.1.gz; do

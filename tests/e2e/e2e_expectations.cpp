@@ -7,10 +7,9 @@
 #include <string>
 
 #include "core/distributions.h"
-#include "core/shared_state.h"
+#include "core/leading_number.h"
 #include "core/spectrum_model.h"
 #include "data/spectrum_file.h"
-#include "support/recording_host.h"
 #include "support/shipped_tables.h"
 
 namespace {
@@ -18,24 +17,17 @@ namespace {
 using namespace tervolin;
 
 int PrintCurve(const std::string& tables, const std::string& material, const std::string& energy) {
-  testing::HostFixtureInstaller fixture;
-  testing::LoadShippedTables(tables, material, false);
-  fixture.host.energyText = energy;
-  CoherentMonoenergetic();
-  if (!fixture.host.warnings.empty()) return 1;
-  for (int j = 1; j <= kAngles; ++j) std::printf("%d %.9f\n", j, Shared().AngleDistribution[j]);
+  const MaterialTables m = testing::ShippedMaterial(tables, material, false);
+  const Outcome<AngleTable> d = Distribution({kCoherent, kSingleEnergy, ReadLeadingNumber(energy)}, {}, m, {});
+  if (!d) return 1;
+  for (int j = 1; j <= kAngles; ++j) std::printf("%d %.9f\n", j, d.Value()[j]);
   return 0;
 }
 
 int PrintDefaultSpectrumFile(const std::string& tables) {
-  testing::HostFixtureInstaller fixture;
-  testing::LoadShippedTables(tables, "水", false);
-  fixture.host.spectrumFields = {{SpectrumField::TubeVoltage, "100"}, {SpectrumField::TargetAngle, "12"},
-                                 {SpectrumField::InherentFiltration, "2.5"},
-                                 {SpectrumField::AluminiumFilter, "0"}, {SpectrumField::CopperFilter, "0"}};
-  CalculateSpectrum();
-  if (!fixture.host.warnings.empty()) return 1;
-  std::cout << SpectrumFileText(Shared().SpectrumFluence);
+  const Outcome<Spectrum> spectrum = ComputeSpectrum(DefaultTubeSettings(), testing::ShippedAttenuation(tables), {});
+  if (!spectrum) return 1;
+  std::cout << SpectrumFileText(spectrum.Value().fluence);
   return 0;
 }
 

@@ -15,10 +15,9 @@
 #include <vector>
 
 #include "core/distributions.h"
-#include "core/shared_state.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
-#include "support/recording_host.h"
+#include "core/leading_number.h"
 
 namespace {
 
@@ -50,27 +49,24 @@ void EnterScratchDirectory() {
   entered = true;
 }
 
-void CheckScaled(const tervolin::testing::RecordingHost& host) {
-  if (!host.warnings.empty()) return;
-  const auto& d = tervolin::Shared().AngleDistribution;
-  if (*std::max_element(d.begin() + 1, d.end()) != 1.0) std::abort();
-}
-
 // Grid positive and strictly increasing, F and S not negative.
-void CheckLoadedFormFactors() {
-  const tervolin::SharedState& s = tervolin::Shared();
+void CheckLoadedFormFactors(const tervolin::MaterialTables& m) {
   for (int r = 1; r <= tervolin::kXfsRows; ++r) {
-    const double previous = r == 1 ? 0.0 : s.XfsGrid[r - 1];
-    if (!(s.XfsGrid[r] > previous && s.XfsFormFactor[r] >= 0 && s.XfsScatterFunction[r] >= 0)) std::abort();
+    const double previous = r == 1 ? 0.0 : m.grid[r - 1];
+    if (!(m.grid[r] > previous && m.formFactor[r] >= 0 && m.scatterFunction[r] >= 0)) std::abort();
   }
 }
 
-void RunAllDistributions(tervolin::testing::RecordingHost& host) {
-  for (auto procedure : {tervolin::CoherentMonoenergetic, tervolin::IncoherentMonoenergetic,
-                         tervolin::CoherentSpectral, tervolin::IncoherentSpectral}) {
-    host.warnings.clear();
-    procedure();
-    CheckScaled(host);
+// A successful distribution has maximum 1.
+void RunAllDistributions(const tervolin::MaterialTables& material, const std::string& energyText) {
+  tervolin::EnergyTable fluence{};
+  for (int n = 1; n <= tervolin::kEnergyBins; ++n) fluence[n] = 1.0 / n;
+  const double energy = tervolin::ReadLeadingNumber(energyText);
+  for (const auto scatter : {tervolin::kCoherent, tervolin::kIncoherent}) {
+    for (const auto mode : {tervolin::kSingleEnergy, tervolin::kSpectral}) {
+      const auto d = tervolin::Distribution({scatter, mode, energy}, {}, material, fluence);
+      if (d && *std::max_element(d.Value().begin() + 1, d.Value().end()) != 1.0) std::abort();
+    }
   }
 }
 
@@ -82,14 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WriteFile("Mus2018.dat", parts[0]);
   WriteFile("XFS_Data/m.xfs", parts[1]);
   WriteFile("XFS_Data/m.csv", parts[2]);
-  tervolin::testing::HostFixtureInstaller fixture;
-  fixture.host.energyText = parts[3];
-  tervolin::Shared().Pi = tervolin::kProgramPi;
   (void)tervolin::LoadAttenuationTable();
-  tervolin::Shared().EnergyMode = tervolin::kSpectral;
-  if (tervolin::LoadScattererData("m")) return 0;
-  CheckLoadedFormFactors();
-  for (int n = 1; n <= tervolin::kEnergyBins; ++n) tervolin::Shared().AcceptedSpectrum[n] = 1.0 / n;
-  RunAllDistributions(fixture.host);
+  const auto material = tervolin::LoadMaterialTables("m", true);
+  if (!material) return 0;
+  CheckLoadedFormFactors(material.Value());
+  RunAllDistributions(material.Value(), parts[3]);
   return 0;
 }

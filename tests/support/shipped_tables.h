@@ -1,35 +1,46 @@
 #pragma once
-// Loads the shipped tables (tables/ of the source tree) into the shared state.
+// The shipped tables (tables/ of the source tree), read as the program reads them.
 
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 
-#include "core/shared_state.h"
+#include "core/tables.h"
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
 
 namespace tervolin::testing {
 
-// Reads Mus2018.dat and the material's tables (with the .csv when spectral) from
-// tablesDir, restoring the working directory afterwards.
-inline void LoadShippedTables(const std::string& tablesDir, const std::string& material, bool spectral) {
+// Runs `read` in tablesDir, restoring the working directory afterwards; throws when
+// it fails.
+template <typename Read>
+auto ReadInFolder(const std::string& tablesDir, const std::string& what, Read read) {
   const std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(tablesDir);
-  Shared().EnergyMode = spectral ? kSpectral : kSingleEnergy;
-  const bool failed = LoadAttenuationTable().has_value() || LoadScattererData(material).has_value();
+  auto result = read();
   std::filesystem::current_path(previous);
-  if (failed) throw std::runtime_error("cannot read the shipped tables for " + material);
+  if (!result) throw std::runtime_error("cannot read the shipped " + what);
+  return result.Value();
 }
 
-// Reads MuenAir.dat from tablesDir, restoring the working directory afterwards.
-inline void LoadShippedAirTable(const std::string& tablesDir) {
+inline AttenuationTables ShippedAttenuation(const std::string& tablesDir) {
+  return ReadInFolder(tablesDir, "Mus2018.dat", [] { return LoadAttenuationTable(); });
+}
+
+// The material's tables, with the .csv when spectral.
+inline MaterialTables ShippedMaterial(const std::string& tablesDir, const std::string& material, bool spectral) {
+  return ReadInFolder(tablesDir, "tables for " + material,
+                      [&] { return LoadMaterialTables(material, spectral); });
+}
+
+inline AirTable ShippedAirTable(const std::string& tablesDir) {
   const std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(tablesDir);
-  const bool failed = LoadAirAbsorptionTable().has_value();
+  const AirTableRead read = LoadAirAbsorptionTable();
   std::filesystem::current_path(previous);
-  if (failed) throw std::runtime_error("cannot read the shipped MuenAir.dat");
+  if (read.failure) throw std::runtime_error("cannot read the shipped MuenAir.dat");
+  return read.table;
 }
 
 }  // namespace tervolin::testing

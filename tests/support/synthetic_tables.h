@@ -3,35 +3,40 @@
 
 #include <cmath>
 
-#include "core/shared_state.h"
+#include "core/tables.h"
 
 namespace tervolin::testing {
 
 // 45 grid values from 0.001 Å⁻¹ growing by `ratio` per row; F falls and S rises
 // smoothly with x, like a light element's.
-inline void FillSyntheticXfsTable(double ratio = 1.5) {
-  SharedState& s = Shared();
+inline MaterialTables SyntheticMaterial(double ratio = 1.5) {
+  MaterialTables m;
   for (int r = 1; r <= kXfsRows; ++r) {
     const double x = 0.001 * std::pow(ratio, r - 1);
-    s.XfsGrid[r] = x;
-    s.XfsFormFactor[r] = 6.0 / (1.0 + 4.0 * x * x);
-    s.XfsScatterFunction[r] = 6.0 * x * x / (0.3 + x * x);
+    m.grid[r] = x;
+    m.formFactor[r] = 6.0 / (1.0 + 4.0 * x * x);
+    m.scatterFunction[r] = 6.0 * x * x / (0.3 + x * x);
   }
+  return m;
 }
 
 // The three-row example table: grid 0.1, 0.2, 0.4 with values 10, 5, 4.
-inline XfsTable FillExampleLookupTable() {
-  SharedState& s = Shared();
-  s.XfsGrid[1] = 0.1;
-  s.XfsGrid[2] = 0.2;
-  s.XfsGrid[3] = 0.4;
-  for (int r = 4; r <= kXfsRows; ++r) s.XfsGrid[r] = 0.4 * r;
+struct ExampleLookupTable {
+  XfsTable grid{};
   XfsTable values{};
-  values[1] = 10;
-  values[2] = 5;
-  values[3] = 4;
-  for (int r = 4; r <= kXfsRows; ++r) values[r] = 4;
-  return values;
+};
+
+inline ExampleLookupTable MakeExampleLookupTable() {
+  ExampleLookupTable t;
+  t.grid[1] = 0.1;
+  t.grid[2] = 0.2;
+  t.grid[3] = 0.4;
+  for (int r = 4; r <= kXfsRows; ++r) t.grid[r] = 0.4 * r;
+  t.values[1] = 10;
+  t.values[2] = 5;
+  t.values[3] = 4;
+  for (int r = 4; r <= kXfsRows; ++r) t.values[r] = 4;
+  return t;
 }
 
 }  // namespace tervolin::testing

@@ -6,9 +6,8 @@
 
 #include "table_file.h"
 
-#include "core/shared_state.h"
+#include "core/energy_tables.h"
 #include "data/material_magnitudes.h"
-#include "support/recording_host.h"
 
 #include <gtest/gtest.h>
 #include <xraylib.h>
@@ -77,11 +76,10 @@ double LargestDifference(const tervolin::AngleTable& program, const tervolin::An
 
 // The program's comparison for the material at one energy, from the committed tables.
 tervolin::ScatteringMagnitudes ProgramMagnitudes(const char* name, double energy) {
-  tervolin::testing::HostFixtureInstaller fixture;
-  tervolin::Shared().Pi = tervolin::kProgramPi;
   const std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(TablesDir());
-  const tervolin::MagnitudesOfMaterial result = tervolin::MaterialMagnitudes(name, energy);
+  const tervolin::MagnitudesOfMaterial result =
+      tervolin::MaterialMagnitudes(name, tervolin::kSingleEnergy, energy, tervolin::EnergyTable{});
   std::filesystem::current_path(previous);
   EXPECT_TRUE(std::holds_alternative<tervolin::ScatteringMagnitudes>(result)) << name << " " << energy << " keV";
   return std::holds_alternative<tervolin::ScatteringMagnitudes>(result) ? std::get<tervolin::ScatteringMagnitudes>(result)

@@ -15,11 +15,10 @@
 #include "table_file.h"
 
 #include "core/distributions.h"
-#include "core/shared_state.h"
+#include "core/leading_number.h"
 #include "core/spectrum_model.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
-#include "support/recording_host.h"
 
 #include <gtest/gtest.h>
 #include <xraylib.h>
@@ -163,22 +162,19 @@ class DistributionAgainstXraylib : public ::testing::TestWithParam<Material> {
     const Material& material = GetParam();
     for (const double energy : kEnergies) {
       SCOPED_TRACE(::testing::Message() << energy << " keV");
-      tervolin::testing::HostFixtureInstaller fixture;
-      tervolin::Shared().Pi = tervolin::kProgramPi;
-      tervolin::Shared().PlotColor = 12;
+      tervolin::MaterialTables tables;
       {
         const WorkingDirectory inTables(TablesDir());
-        const auto failure = tervolin::LoadScattererData(material.name);
-        ASSERT_FALSE(failure.has_value()) << failure->fileName;
+        const auto read = tervolin::LoadMaterialTables(material.name, false);
+        ASSERT_TRUE(read) << read.Fault().fileName;
+        tables = read.Value();
       }
-      fixture.host.energyText = EnergyText(energy);
-      if (kind == Kind::Coherent)
-        tervolin::CoherentMonoenergetic();
-      else
-        tervolin::IncoherentMonoenergetic();
-      ASSERT_TRUE(fixture.host.warnings.empty()) << fixture.host.warnings.front();
+      const tervolin::ScatterKind scatter = kind == Kind::Coherent ? tervolin::kCoherent : tervolin::kIncoherent;
+      const double typed = tervolin::ReadLeadingNumber(EnergyText(energy));
+      const auto computed = tervolin::Distribution({scatter, tervolin::kSingleEnergy, typed}, {}, tables, {});
+      ASSERT_TRUE(computed) << computed.Fault().message;
 
-      const Curve& program = tervolin::Shared().AngleDistribution;
+      const Curve& program = computed.Value();
       EXPECT_EQ(*std::max_element(program.begin() + 1, program.end()), 1.0);
       const Curve reference = ReferenceCurve(material, kind, energy);
       const Worst worst = LargestDifference(program, reference);
@@ -222,23 +218,23 @@ Curve SpectralReference(const Material& material, Kind kind, const tervolin::Ene
 
 // The program's spectral curve over the spectrum of `kv` (12°, 2.5 mm Al inherent, no
 // added filter), accepted as the spectrum screen's OK accepts it.
-Curve ProgramSpectralCurve(const Material& material, Kind kind, const char* kv) {
-  tervolin::testing::HostFixtureInstaller fixture;
-  {
-    const WorkingDirectory inTables(TablesDir());
-    tervolin::Shared().EnergyMode = tervolin::kSpectral;
-    EXPECT_FALSE(tervolin::LoadAttenuationTable().has_value());
-    EXPECT_FALSE(tervolin::LoadScattererData(material.name).has_value());
-  }
-  using tervolin::SpectrumField;
-  fixture.host.spectrumFields = {{SpectrumField::TubeVoltage, kv},        {SpectrumField::TargetAngle, "12"},
-                                 {SpectrumField::InherentFiltration, "2.5"}, {SpectrumField::AluminiumFilter, "0"},
-                                 {SpectrumField::CopperFilter, "0"}};
-  tervolin::CalculateSpectrum();
-  tervolin::Shared().AcceptedSpectrum = tervolin::Shared().SpectrumFluence;
-  kind == Kind::Coherent ? tervolin::CoherentSpectral() : tervolin::IncoherentSpectral();
-  EXPECT_TRUE(fixture.host.warnings.empty());
-  return tervolin::Shared().AngleDistribution;
+struct SpectralCurve {
+  tervolin::EnergyTable fluence;
+  Curve values;
+};
+
+SpectralCurve ProgramSpectralCurve(const Material& material, Kind kind, const char* kv) {
+  const WorkingDirectory inTables(TablesDir());
+  const auto attenuation = tervolin::LoadAttenuationTable();
+  const auto tables = tervolin::LoadMaterialTables(material.name, true);
+  EXPECT_TRUE(attenuation && tables);
+  if (!attenuation || !tables) return {};
+  const auto spectrum = tervolin::ComputeSpectrum({kv, "12", "2.5", "0", "0"}, attenuation.Value(), {});
+  const tervolin::ScatterKind scatter = kind == Kind::Coherent ? tervolin::kCoherent : tervolin::kIncoherent;
+  const auto curve = tervolin::Distribution({scatter, tervolin::kSpectral, 0.0}, {}, tables.Value(),
+                                            spectrum.Value().fluence);
+  EXPECT_TRUE(curve);
+  return {spectrum.Value().fluence, curve ? curve.Value() : Curve{}};
 }
 
 class SpectralAgainstXraylib : public ::testing::TestWithParam<Material> {
@@ -246,8 +242,9 @@ class SpectralAgainstXraylib : public ::testing::TestWithParam<Material> {
   void CompareAtEachVoltage(Kind kind) {
     for (const char* kv : kTubeVoltages) {
       SCOPED_TRACE(::testing::Message() << kv << " kV");
-      const Curve program = ProgramSpectralCurve(GetParam(), kind, kv);
-      const Worst worst = LargestDifference(program, SpectralReference(GetParam(), kind, tervolin::Shared().AcceptedSpectrum));
+      const SpectralCurve computed = ProgramSpectralCurve(GetParam(), kind, kv);
+      const Curve& program = computed.values;
+      const Worst worst = LargestDifference(program, SpectralReference(GetParam(), kind, computed.fluence));
       RecordProperty(std::string("largest_difference_at_") + kv + "_kV",
                      EnergyText(worst.difference) + " at " + std::to_string(worst.degree) + " deg");
       EXPECT_LE(worst.difference, kSpectralTolerance) << "at " << worst.degree << "°";

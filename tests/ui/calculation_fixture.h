@@ -1,8 +1,8 @@
 #pragma once
 // What the calculation and spectrum screen tests share: a working directory with
-// copies of the shipped tables, the program's host, the start-up state (attenuation
-// table read, Pi set), the way the user opens the calculation screen, and looks at
-// the graphs.
+// copies of the shipped tables, the session as start-up leaves it (attenuation and
+// air tables read), the way the user opens the calculation screen, and looks at the
+// graphs.
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,22 +16,21 @@
 #include <functional>
 #include <memory>
 
-#include "core/host.h"
 #include "modal_answerer.h"
-#include "core/shared_state.h"
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "support/scratch_directory.h"
 #include "ui/fonts.h"
-#include "ui/explanation_screens.h"
+#include "ui/explanation_screen.h"
 #include "ui/calculation_screen.h"
-#include "ui/qt_host.h"
+#include "ui/qt_text.h"
+#include "ui/session.h"
 
 using namespace tervolin::ui;
 
 namespace tervolin::testing {
 
-inline QString Utf8(const char* text) { return QString::fromUtf8(text); }
+using tervolin::ui::Utf8;
 
 // The texts of the boxes answered so far.
 inline QStringList Messages(const ModalAnswerer& answerer) {
@@ -54,24 +53,26 @@ inline void CheckWarningBoxes(const ModalAnswerer& answerer) {
 // working directory, and __FILE__ may be relative (as ccache's base folder makes it).
 inline std::filesystem::path ShippedTables() { return std::filesystem::path(TERVOLIN_TABLES_DIR); }
 
-// A fresh working directory holding "Mus2018.dat" and "XFS_Data", the shared state
-// as start-up leaves it, and the given host installed.
+// A fresh working directory holding "Mus2018.dat" and "XFS_Data", and the session
+// as start-up leaves it.
 class ScreenWorkspace {
  public:
-  explicit ScreenWorkspace(Host& host) {
+  ScreenWorkspace() {
     namespace fs = std::filesystem;
     fs::copy_file(ShippedTables() / "Mus2018.dat", scratch_.path() / "Mus2018.dat");
     fs::copy_file(ShippedTables() / "MuenAir.dat", scratch_.path() / "MuenAir.dat");
     fs::copy(ShippedTables() / "XFS_Data", scratch_.path() / "XFS_Data", fs::copy_options::recursive);
-    ResetSharedState();
-    attenuationRead_ = !LoadAttenuationTable().has_value() && !LoadAirAbsorptionTable().has_value();
+    ResetSession();
+    const auto attenuation = LoadAttenuationTable();
+    const AirTableRead air = LoadAirAbsorptionTable();
+    attenuationRead_ = attenuation && !air.failure;
+    if (attenuation) TheSession().attenuation = attenuation.Value();
+    TheSession().air = air.table;
     InstallFontSubstitutions();
-    InstallHost(&host);
   }
   ~ScreenWorkspace() {
     DiscardWindows();
-    InstallHost(nullptr);
-    ResetSharedState();
+    ResetSession();
   }
   ScreenWorkspace(const ScreenWorkspace&) = delete;
   ScreenWorkspace& operator=(const ScreenWorkspace&) = delete;
@@ -95,14 +96,25 @@ class ScreenWorkspace {
   bool attenuationRead_ = false;
 };
 
-// The calculation screen as the explanation screen's "次へ進む" leaves it.
-inline Form4& OpenCalculationScreen(int scatterType) {
-  if (scatterType == kIncoherent) {
-    Form3::Instance().Form3_Command1_Click();
+// Whether a spectrum was accepted since the calculation screen was prepared (1) or
+// not (0); setting it accepts an empty spectrum or forgets the accepted one.
+inline int SpectrumReady() { return TheSession().acceptedSpectrum ? 1 : 0; }
+inline void SetSpectrumReady(int ready) {
+  if (ready != 0) {
+    TheSession().acceptedSpectrum = Spectrum{};
   } else {
-    Form2::Instance().Form2_Command1_Click();
+    TheSession().acceptedSpectrum.reset();
   }
-  return Form4::Instance();
+}
+
+// The calculation screen as the explanation screen's "次へ進む" leaves it.
+inline CalculationScreen& OpenCalculationScreen(int scatterType) {
+  if (scatterType == kIncoherent) {
+    ExplanationScreen::Instance(tervolin::kIncoherent).onNextClicked();
+  } else {
+    ExplanationScreen::Instance(tervolin::kCoherent).onNextClicked();
+  }
+  return CalculationScreen::Instance();
 }
 
 // An option button is clicked on its round indicator, as a user clicks it.

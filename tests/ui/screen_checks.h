@@ -16,35 +16,30 @@
 #include <QtTest>
 #include <functional>
 
-#include "core/host.h"
-#include "core/shared_state.h"
 #include "ui/fonts.h"
-#include "ui/qt_host.h"
+#include "ui/qt_text.h"
+#include "ui/session.h"
 
 using namespace tervolin::ui;
 
 namespace tervolin::testing {
 
-inline QString Utf8(const char* text) { return QString::fromUtf8(text); }
+using tervolin::ui::Utf8;
 
 // Lets the windows closed by a test go away for good.
 inline void FlushDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-// Deletes every window (no close handler runs) and empties the shared state.
+// Deletes every window (no close handler runs) and empties the screens' session.
 inline void DiscardAllWindows() {
   QList<QPointer<QWidget>> windows;
   for (QWidget* window : QApplication::topLevelWidgets()) windows.append(window);
   for (const QPointer<QWidget>& window : windows) delete window.data();
   FlushDeletions();
-  ResetSharedState();
+  tervolin::ui::ResetSession();
 }
 
-// The host the program installs, for tests that run the screens without start-up.
-inline void InstallScreenHost() {
-  static QtHost host;
-  InstallFontSubstitutions();
-  InstallHost(&host);
-}
+// The fonts the program installs, for tests that run the screens without start-up.
+inline void InstallScreenFonts() { InstallFontSubstitutions(); }
 
 inline void Click(QAbstractButton* button) {
   QVERIFY(button != nullptr);

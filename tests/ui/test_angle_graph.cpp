@@ -17,12 +17,12 @@
 #include <functional>
 #include <memory>
 
-#include "core/angle_graph.h"
-#include "core/host.h"
+#include "graphs/angle_graph.h"
 #include "core/messages.h"
-#include "core/palette.h"
-#include "core/shared_state.h"
-#include "core/user_coordinates.h"
+#include "graphs/palette.h"
+#include "core/energy_tables.h"
+#include "graphs/palette.h"
+#include "graphs/user_coordinates.h"
 #include "modal_answerer.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
@@ -30,7 +30,6 @@
 
 using namespace tervolin::ui;
 
-using tervolin::Shared;
 
 namespace {
 
@@ -113,40 +112,31 @@ void Save(const QImage& image, const char* name) {
   QVERIFY(image.save(QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/") + QLatin1String(name)));
 }
 
-// The computation's view of the screens: just the angular graph, laid out like the
-// calculation screen's, in the screen's font.
-class GraphHost : public tervolin::Host {
+// The two graphs laid out like the screens', the angular one in the calculation
+// screen's font.
+class Graphs {
  public:
-  GraphHost()
+  Graphs()
       : graph(tervolin::kAngleGraphScale,
               QSize(tervolin::kAngleGraphPixelWidth, tervolin::kAngleGraphPixelHeight)),
         spectrum(tervolin::kSpectrumGraphScale,
                  QSize(tervolin::kSpectrumGraphPixelWidth, tervolin::kSpectrumGraphPixelHeight)) {
     graph.SetSurfaceFont(ScreenFont(Utf8("メイリオ"), 14.25));
   }
-  std::string EnergyFieldText() override { return {}; }
-  tervolin::DrawingSurface& AngleGraph() override { return graph; }
-  tervolin::DrawingSurface& SpectrumGraph() override { return spectrum; }
-  std::string SpectrumFieldText(tervolin::SpectrumField) override { return {}; }
-  void SetSpectrumFieldText(tervolin::SpectrumField, const std::string&) override {}
-  void ShowWarning(const std::string& text) override {
-    ShowWarningBox(nullptr, QString::fromStdString(text));
-  }
-  void DispatchPendingEvents() override {}
-
   PictureSurface graph;
   PictureSurface spectrum;
 };
 
-void DrawEmptyGraph() {
-  tervolin::DrawAngleAxes();
-  tervolin::DrawGraphFrame();
+void DrawEmptyGraph(PictureSurface& graph) {
+  tervolin::DrawAngleAxes(graph, false);
+  tervolin::DrawGraphFrame(graph);
 }
 
-void PlotCurve(int plotColor, const std::function<double(int)>& distribution) {
-  Shared().PlotColor = plotColor;
-  for (int i = 0; i <= tervolin::kAngles; ++i) Shared().AngleDistribution[i] = distribution(i);
-  tervolin::PlotDistribution();
+// The curve as the calculation screen draws a computed one.
+void PlotCurve(PictureSurface& graph, int plotColor, const std::function<double(int)>& distribution) {
+  tervolin::AngleTable values{};
+  for (int i = 0; i <= tervolin::kAngles; ++i) values[i] = distribution(i);
+  tervolin::PlotAngleCurve(graph, values, tervolin::PaletteColour(plotColor), {}, true);
 }
 
 // A curve rising from 0 like the square of the angle; element 0 holds a value that
@@ -170,16 +160,9 @@ class AngleGraphTest : public QObject {
  private slots:
   void initTestCase() { InstallFontSubstitutions(); }
 
-  void init() {
-    tervolin::ResetSharedState();
-    host_ = std::make_unique<GraphHost>();
-    tervolin::InstallHost(host_.get());
-  }
+  void init() { graphs_ = std::make_unique<Graphs>(); }
 
-  void cleanup() {
-    tervolin::InstallHost(nullptr);
-    host_.reset();
-  }
+  void cleanup() { graphs_.reset(); }
 
   void screenFontsResolveToInstalledFamilies() {
     const QFont meiryo = ScreenFont(Utf8("メイリオ"), 14.25);
@@ -245,8 +228,8 @@ class AngleGraphTest : public QObject {
   }
 
   void emptyGraphHasFrameGridAndLabels() {
-    DrawEmptyGraph();
-    const QImage image = host_->graph.RetainedImage();
+    DrawEmptyGraph(graphs_->graph);
+    const QImage image = graphs_->graph.RetainedImage();
     Save(image, "angle_graph_empty.png");
 
     // Frame corners black; a pixel off each edge, inside and outside, is not.
@@ -287,8 +270,8 @@ class AngleGraphTest : public QObject {
   }
 
   void emptyGraphLabelsInkTheirPlaces() {
-    DrawEmptyGraph();
-    const QImage image = host_->graph.RetainedImage();
+    DrawEmptyGraph(graphs_->graph);
+    const QImage image = graphs_->graph.RetainedImage();
     const PlacedLabel labels[] = {
         {"1.0", -14, 1.03, 11}, {"0.5", -14, 0.53, 11}, {"0.0", -14, 0.05, 11},
         {"散", -20, 0.90, 19},  {"乱", -20, 0.82, 19},  {"確", -20, 0.74, 19},
@@ -313,11 +296,11 @@ class AngleGraphTest : public QObject {
   }
 
   void curvesAccumulateInTheirOwnColours() {
-    DrawEmptyGraph();
-    PlotCurve(tervolin::kPaletteRed, RisingSquare);
-    const QImage firstOnly = host_->graph.RetainedImage();
-    PlotCurve(tervolin::kPaletteDarkGreen, FallingSquare);
-    const QImage image = host_->graph.RetainedImage();
+    DrawEmptyGraph(graphs_->graph);
+    PlotCurve(graphs_->graph, tervolin::kPaletteRed, RisingSquare);
+    const QImage firstOnly = graphs_->graph.RetainedImage();
+    PlotCurve(graphs_->graph, tervolin::kPaletteDarkGreen, FallingSquare);
+    const QImage image = graphs_->graph.RetainedImage();
     Save(image, "angle_graph_curves.png");
 
     // The red curve passes through its points at 90° and 150°, and the green one,
@@ -344,9 +327,9 @@ class AngleGraphTest : public QObject {
   }
 
   void frameCornerStaysBlackUnderCurveEndingThere() {
-    DrawEmptyGraph();
-    PlotCurve(tervolin::kPaletteRed, RisingCube);
-    const QImage image = host_->graph.RetainedImage();
+    DrawEmptyGraph(graphs_->graph);
+    PlotCurve(graphs_->graph, tervolin::kPaletteRed, RisingCube);
+    const QImage image = graphs_->graph.RetainedImage();
     for (int x : {kFrameBand.right() - 1, kFrameBand.right()}) {
       for (int y : {kFrameBand.top(), kFrameBand.top() + 1}) QCOMPARE(At(image, x, y), kBlackInk);
     }
@@ -355,9 +338,9 @@ class AngleGraphTest : public QObject {
   }
 
   void clsLeavesOnlyWhiteAndStartsAtOrigin() {
-    DrawEmptyGraph();
-    PlotCurve(tervolin::kPaletteBlue, FallingSquare);
-    PictureSurface& graph = host_->graph;
+    DrawEmptyGraph(graphs_->graph);
+    PlotCurve(graphs_->graph, tervolin::kPaletteBlue, FallingSquare);
+    PictureSurface& graph = graphs_->graph;
     graph.Cls();
     QCOMPARE(CountPixels(graph.RetainedImage(), WholeImage(), [](QColor c) { return c != kWhite; }),
              0);
@@ -371,9 +354,9 @@ class AngleGraphTest : public QObject {
 
   // What the window shows: drawing done while hidden, and drawing done later.
   void drawingWhileHiddenShowsWhenShown() {
-    PictureSurface& graph = host_->graph;
+    PictureSurface& graph = graphs_->graph;
     QVERIFY(!graph.isVisible());
-    DrawEmptyGraph();
+    DrawEmptyGraph(graphs_->graph);
     graph.show();
     QVERIFY(QTest::qWaitForWindowExposed(&graph));
     QCOMPARE(graph.size(), QSize(593, 417));
@@ -385,7 +368,7 @@ class AngleGraphTest : public QObject {
     QVERIFY(At(shown, 0, 0) != kWhite);
     QVERIFY(At(shown, 1, 1) != kWhite);
 
-    PlotCurve(tervolin::kPaletteRed, RisingSquare);
+    PlotCurve(graphs_->graph, tervolin::kPaletteRed, RisingSquare);
     QTRY_VERIFY(ColourNear(OnScreen(graph), inner + GraphPixel(90, RisingSquare(90)), kRed));
     Save(OnScreen(graph), "angle_graph_widget.png");
   }
@@ -409,7 +392,7 @@ class AngleGraphTest : public QObject {
   }
 
  private:
-  std::unique_ptr<GraphHost> host_;
+  std::unique_ptr<Graphs> graphs_;
 };
 
 QTEST_MAIN(AngleGraphTest)

@@ -1,6 +1,6 @@
 // The calculation screen: its layout and keyboard order, the options, the checks of
 // the calculate button and which message wins, curves drawn from the shipped tables,
-// the clear button, unreadable tables, buttons held while a distribution runs, and
+// the clear button, unreadable tables, no event handled inside a calculation, and
 // what the return button and the close box keep.
 
 #include <QGroupBox>
@@ -18,7 +18,7 @@
 
 #include "calculation_fixture.h"
 #include "core/messages.h"
-#include "core/shared_state.h"
+#include "ui/session.h"
 #include "modal_answerer.h"
 #include "ui/start_screen.h"
 #include "ui/calculation_screen.h"
@@ -27,28 +27,14 @@
 using namespace tervolin::ui;
 
 using namespace tervolin::testing;
-using tervolin::Shared;
 
 namespace {
-
-// The program's host, with a probe that runs once inside the next event dispatch of
-// a distribution, that is, where a user's click would be handled.
-class ProbingHost : public QtHost {
- public:
-  void DispatchPendingEvents() override {
-    ++dispatches;
-    if (probe) std::exchange(probe, nullptr)();
-    QtHost::DispatchPendingEvents();
-  }
-  std::function<void()> probe;
-  int dispatches = 0;
-};
 
 QColor FaceColour(QPushButton* button) {
   return Shot(*button).pixelColor(4, button->height() / 2);
 }
 
-QImage Graph(const Form4& f) { return AtLogicalSize(f.Picture1->RetainedImage()); }
+QImage Graph(const CalculationScreen& f) { return AtLogicalSize(f.graph->RetainedImage()); }
 
 bool FramedByIdeographicSpaces(const QString& text) {
   return text.size() > 2 && text.front() == QChar(0x3000) && text.back() == QChar(0x3000);
@@ -61,10 +47,8 @@ class CalculationScreenTest : public QObject {
 
  private slots:
   void init() {
-    workspace_ = std::make_unique<ScreenWorkspace>(host_);
+    workspace_ = std::make_unique<ScreenWorkspace>();
     QVERIFY(workspace_->AttenuationRead());
-    host_.probe = nullptr;
-    host_.dispatches = 0;
   }
 
   void cleanup() {
@@ -73,7 +57,7 @@ class CalculationScreenTest : public QObject {
   }
 
   void windowAndControlsStandWhereTheLayoutPutsThem() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
     SaveShot(f, "calculation_screen_empty.png");
     QCOMPARE(f.windowTitle(), Utf8("散乱角度の確率密度分布"));
     QCOMPARE(f.size(), QSize(1028, 509));
@@ -84,103 +68,103 @@ class CalculationScreenTest : public QObject {
     QVERIFY(!f.windowIcon().isNull());
 
     const std::pair<QWidget*, QRect> placed[] = {
-        {f.Frame1, QRect(48, 72, 177, 209)},    {f.Option1, QRect(16, 32, 145, 25)},
-        {f.Text1, QRect(40, 64, 73, 33)},       {f.Option2, QRect(16, 112, 145, 25)},
-        {f.Command2, QRect(32, 144, 121, 41)},  {f.List1, QRect(256, 104, 89, 172)},
-        {f.Frame2, QRect(48, 296, 297, 73)},    {f.Option3, QRect(24, 32, 65, 24)},
-        {f.Option4, QRect(112, 32, 73, 25)},    {f.Option5, QRect(208, 32, 65, 24)},
-        {f.Command1, QRect(48, 392, 137, 41)},  {f.Command4, QRect(208, 392, 137, 41)},
-        {f.Command3, QRect(72, 456, 241, 33)},  {f.Picture1, QRect(408, 56, 593, 417)},
+        {f.energyFrame, QRect(48, 72, 177, 209)},    {f.singleEnergyOption, QRect(16, 32, 145, 25)},
+        {f.energyField, QRect(40, 64, 73, 33)},       {f.spectrumOption, QRect(16, 112, 145, 25)},
+        {f.spectrumButton, QRect(32, 144, 121, 41)},  {f.materialList, QRect(256, 104, 89, 172)},
+        {f.colourFrame, QRect(48, 296, 297, 73)},    {f.redOption, QRect(24, 32, 65, 24)},
+        {f.darkGreenOption, QRect(112, 32, 73, 25)},    {f.blueOption, QRect(208, 32, 65, 24)},
+        {f.computeButton, QRect(48, 392, 137, 41)},  {f.clearButton, QRect(208, 392, 137, 41)},
+        {f.returnButton, QRect(72, 456, 241, 33)},  {f.graph, QRect(408, 56, 593, 417)},
     };
     for (const auto& [widget, geometry] : placed) QCOMPARE(widget->geometry(), geometry);
-    for (QWidget* inEnergyFrame : {static_cast<QWidget*>(f.Option1), static_cast<QWidget*>(f.Text1),
-                                   static_cast<QWidget*>(f.Label3), static_cast<QWidget*>(f.Option2),
-                                   static_cast<QWidget*>(f.Command2)}) {
-      QCOMPARE(inEnergyFrame->parentWidget(), f.Frame1);
+    for (QWidget* inEnergyFrame : {static_cast<QWidget*>(f.singleEnergyOption), static_cast<QWidget*>(f.energyField),
+                                   static_cast<QWidget*>(f.energyUnitLabel), static_cast<QWidget*>(f.spectrumOption),
+                                   static_cast<QWidget*>(f.spectrumButton)}) {
+      QCOMPARE(inEnergyFrame->parentWidget(), f.energyFrame);
     }
-    for (QRadioButton* colour : {f.Option3, f.Option4, f.Option5}) QCOMPARE(colour->parentWidget(), f.Frame2);
-    QCOMPARE(f.Label4->pos(), QPoint(24, 24));
-    QCOMPARE(f.Label3->pos(), QPoint(120, 72));
-    QCOMPARE(f.Label2->pos(), QPoint(272, 72));
-    QCOMPARE(f.Label1->pos(), QPoint(680, 16));
+    for (QRadioButton* colour : {f.redOption, f.darkGreenOption, f.blueOption}) QCOMPARE(colour->parentWidget(), f.colourFrame);
+    QCOMPARE(f.settingsTitleLabel->pos(), QPoint(24, 24));
+    QCOMPARE(f.energyUnitLabel->pos(), QPoint(120, 72));
+    QCOMPARE(f.materialTitleLabel->pos(), QPoint(272, 72));
+    QCOMPARE(f.graphTitleLabel->pos(), QPoint(680, 16));
     // The heading ends where the layout's does, whatever its length.
-    QCOMPARE(f.Label20->geometry().right(), 664);
-    QVERIFY(f.Label20->alignment() & Qt::AlignRight);
-    QVERIFY(f.Label20->geometry().right() < f.Label1->x());
-    for (QLabel* label : {f.Label4, f.Label3, f.Label2, f.Label1}) {
+    QCOMPARE(f.scatterHeadingLabel->geometry().right(), 664);
+    QVERIFY(f.scatterHeadingLabel->alignment() & Qt::AlignRight);
+    QVERIFY(f.scatterHeadingLabel->geometry().right() < f.graphTitleLabel->x());
+    for (QLabel* label : {f.settingsTitleLabel, f.energyUnitLabel, f.materialTitleLabel, f.graphTitleLabel}) {
       QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
     }
   }
 
   void captionsFontsAndColours() {
-    Form4& f = OpenCalculationScreen(tervolin::kIncoherent);
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kIncoherent);
     const std::pair<QString, const char*> captions[] = {
-        {f.Label4->text(), "光子エネルギーおよび散乱体物質の設定"},
-        {f.Frame1->title(), " 光子エネルギー "},
-        {f.Option1->text(), "単一エネルギー"},
-        {f.Label3->text(), "keV"},
-        {f.Option2->text(), "スペクトルＸ線"},
-        {f.Command2->text(), "スペクトル計算"},
-        {f.Label2->text(), "散乱体"},
-        {f.Frame2->title(), " 描画色 "},
-        {f.Option3->text(), "赤色"},
-        {f.Option4->text(), "濃緑色"},
-        {f.Option5->text(), "青色"},
-        {f.Command1->text(), "計算・描画"},
-        {f.Command4->text(), "グラフ消去"},
-        {f.Command3->text(), "終了して初期画面に戻る"},
-        {f.Label20->text(), "非干渉性散乱"},
-        {f.Label1->text(), "散乱角度の確率密度分布"},
+        {f.settingsTitleLabel->text(), "光子エネルギーおよび散乱体物質の設定"},
+        {f.energyFrame->title(), " 光子エネルギー "},
+        {f.singleEnergyOption->text(), "単一エネルギー"},
+        {f.energyUnitLabel->text(), "keV"},
+        {f.spectrumOption->text(), "スペクトルＸ線"},
+        {f.spectrumButton->text(), "スペクトル計算"},
+        {f.materialTitleLabel->text(), "散乱体"},
+        {f.colourFrame->title(), " 描画色 "},
+        {f.redOption->text(), "赤色"},
+        {f.darkGreenOption->text(), "濃緑色"},
+        {f.blueOption->text(), "青色"},
+        {f.computeButton->text(), "計算・描画"},
+        {f.clearButton->text(), "グラフ消去"},
+        {f.returnButton->text(), "終了して初期画面に戻る"},
+        {f.scatterHeadingLabel->text(), "非干渉性散乱"},
+        {f.graphTitleLabel->text(), "散乱角度の確率密度分布"},
     };
     for (const auto& [shown, expected] : captions) QCOMPARE(shown, Utf8(expected));
     QStringList materials;
-    for (int row = 0; row < f.List1->count(); ++row) materials.append(f.List1->item(row)->text());
+    for (int row = 0; row < f.materialList->count(); ++row) materials.append(f.materialList->item(row)->text());
     QCOMPARE(materials, Utf8("水素 炭素 鉄 鉛 空気 PMMA 水 骨 軟部組織 筋肉 脂肪 肺 アルミニウム 銅 "
                              "タングステン ヨウ素 ヨウ化セシウム ガドリニウム酸硫化物")
                             .split(' '));
 
     QCOMPARE(QFontInfo(f.font()).family(), Utf8("Noto Sans CJK JP"));
     QCOMPARE(f.font().pixelSize(), 16);
-    QCOMPARE(QFontInfo(f.Text1->font()).family(), Utf8("Liberation Serif"));
-    QCOMPARE(f.Text1->font().pixelSize(), 19);
-    QVERIFY(f.Text1->alignment() & Qt::AlignHCenter);
-    QCOMPARE(f.Label3->font().pixelSize(), 19);
-    for (QWidget* w : {static_cast<QWidget*>(f.Command2), static_cast<QWidget*>(f.Command3)}) {
+    QCOMPARE(QFontInfo(f.energyField->font()).family(), Utf8("Liberation Serif"));
+    QCOMPARE(f.energyField->font().pixelSize(), 19);
+    QVERIFY(f.energyField->alignment() & Qt::AlignHCenter);
+    QCOMPARE(f.energyUnitLabel->font().pixelSize(), 19);
+    for (QWidget* w : {static_cast<QWidget*>(f.spectrumButton), static_cast<QWidget*>(f.returnButton)}) {
       QCOMPARE(w->font().pixelSize(), 15);
     }
-    QCOMPARE(f.Label4->font().pixelSize(), 19);
-    for (QLabel* heading : {f.Label20, f.Label1}) QCOMPARE(heading->font().pixelSize(), 21);
-    QVERIFY(QFontMetrics(f.Label1->font()).inFont(QChar(0x6563)));  // 散
+    QCOMPARE(f.settingsTitleLabel->font().pixelSize(), 19);
+    for (QLabel* heading : {f.scatterHeadingLabel, f.graphTitleLabel}) QCOMPARE(heading->font().pixelSize(), 21);
+    QVERIFY(QFontMetrics(f.graphTitleLabel->font()).inFont(QChar(0x6563)));  // 散
 
     const std::pair<QWidget*, QColor> inks[] = {
-        {f.Label4, QColor(0, 0, 255)},    {f.Label20, QColor(0, 0, 255)},    {f.Label1, QColor(0, 0, 255)},
-        {f.Option3, QColor(255, 0, 0)},   {f.Option4, QColor(0, 128, 0)},    {f.Option5, QColor(0, 0, 255)},
-        {f.Label2, QColor(0, 0, 0)},
+        {f.settingsTitleLabel, QColor(0, 0, 255)},    {f.scatterHeadingLabel, QColor(0, 0, 255)},    {f.graphTitleLabel, QColor(0, 0, 255)},
+        {f.redOption, QColor(255, 0, 0)},   {f.darkGreenOption, QColor(0, 128, 0)},    {f.blueOption, QColor(0, 0, 255)},
+        {f.materialTitleLabel, QColor(0, 0, 0)},
     };
     for (const auto& [widget, ink] : inks) QCOMPARE(widget->palette().color(QPalette::WindowText), ink);
-    for (QPushButton* b : {f.Command1, f.Command4, f.Command2}) QCOMPARE(FaceColour(b), QColor(255, 255, 192));
-    QCOMPARE(FaceColour(f.Command3), QColor(192, 255, 255));
+    for (QPushButton* b : {f.computeButton, f.clearButton, f.spectrumButton}) QCOMPARE(FaceColour(b), QColor(255, 255, 192));
+    QCOMPARE(FaceColour(f.returnButton), QColor(192, 255, 255));
   }
 
   void newScreenStartsOnSingleEnergyRedAndNoMaterial() {
-    Form4& f = Form4::Instance();
-    QVERIFY(f.Option1->isChecked());
-    QVERIFY(f.Option3->isChecked());
-    QVERIFY(f.List1->selectedItems().isEmpty());
-    QVERIFY(!f.Command2->isEnabled());
-    QVERIFY(f.Text1->text().isEmpty());
-    QCOMPARE(f.focusWidget(), f.List1);
-    // Creating the screen leaves the shared state alone.
-    QCOMPARE(Shared().EnergyMode, 0);
-    QCOMPARE(Shared().PlotColor, 0);
+    CalculationScreen& f = CalculationScreen::Instance();
+    QVERIFY(f.singleEnergyOption->isChecked());
+    QVERIFY(f.redOption->isChecked());
+    QVERIFY(f.materialList->selectedItems().isEmpty());
+    QVERIFY(!f.spectrumButton->isEnabled());
+    QVERIFY(f.energyField->text().isEmpty());
+    QCOMPARE(f.focusWidget(), f.materialList);
+    // Creating the screen leaves the session alone.
+    QCOMPARE(TheSession().energyMode, tervolin::kSingleEnergy);
+    QCOMPARE(TheSession().plotColour, 0);
   }
 
   void tabGoesFromTheListToTheReturnButton() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    ClickOption(f.Option2);  // enables the spectrum button
-    QWidget* const order[] = {f.List1,   f.Command2, f.Text1,    f.Option1,  f.Option2, f.Option3,
-                              f.Option4, f.Option5,  f.Command1, f.Command4, f.Command3, f.Picture1, f.List1};
-    f.List1->setFocus();
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    ClickOption(f.spectrumOption);  // enables the spectrum button
+    QWidget* const order[] = {f.materialList,   f.spectrumButton, f.energyField,    f.singleEnergyOption,  f.spectrumOption, f.redOption,
+                              f.darkGreenOption, f.blueOption,  f.computeButton, f.clearButton, f.returnButton, f.graph, f.materialList};
+    f.materialList->setFocus();
     for (std::size_t i = 1; i < std::size(order); ++i) {
       QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
       QCOMPARE(f.focusWidget(), order[i]);
@@ -188,24 +172,24 @@ class CalculationScreenTest : public QObject {
   }
 
   void optionsSetModeAndColour() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    ClickOption(f.Option2);
-    QCOMPARE(Shared().EnergyMode, 1);
-    QVERIFY(f.Command2->isEnabled());
-    ClickOption(f.Option1);
-    QCOMPARE(Shared().EnergyMode, 0);
-    QVERIFY(!f.Command2->isEnabled());
-    const std::pair<QRadioButton*, int> colours[] = {{f.Option4, 2}, {f.Option5, 9}, {f.Option3, 12}};
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    ClickOption(f.spectrumOption);
+    QCOMPARE(TheSession().energyMode, tervolin::kSpectral);
+    QVERIFY(f.spectrumButton->isEnabled());
+    ClickOption(f.singleEnergyOption);
+    QCOMPARE(TheSession().energyMode, tervolin::kSingleEnergy);
+    QVERIFY(!f.spectrumButton->isEnabled());
+    const std::pair<QRadioButton*, int> colours[] = {{f.darkGreenOption, 2}, {f.blueOption, 9}, {f.redOption, 12}};
     for (const auto& [option, plotColor] : colours) {
       ClickOption(option);
-      QCOMPARE(Shared().PlotColor, plotColor);
+      QCOMPARE(TheSession().plotColour, plotColor);
     }
     // Selected by the program, an option runs its handler as well.
-    f.Option2->setChecked(true);
-    QCOMPARE(Shared().EnergyMode, 1);
-    QVERIFY(f.Command2->isEnabled());
-    f.Option5->setChecked(true);
-    QCOMPARE(Shared().PlotColor, 9);
+    f.spectrumOption->setChecked(true);
+    QCOMPARE(TheSession().energyMode, tervolin::kSpectral);
+    QVERIFY(f.spectrumButton->isEnabled());
+    f.blueOption->setChecked(true);
+    QCOMPARE(TheSession().plotColour, 9);
   }
 
   void firstMissingInputIsTheOnlyMessage_data() {
@@ -229,22 +213,20 @@ class CalculationScreenTest : public QObject {
     QFETCH(int, spectrumReady);
     QFETCH(QString, energy);
     QFETCH(QString, message);
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    if (spectral) ClickOption(f.Option2);
-    Shared().SpectrumReady = spectrumReady;
-    f.Text1->setText(energy);
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    if (spectral) ClickOption(f.spectrumOption);
+    SetSpectrumReady(spectrumReady);
+    f.energyField->setText(energy);
     const QImage graph = Graph(f);
-    const tervolin::XfsTable grid = Shared().XfsGrid;
 
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QCOMPARE(Messages(answerer_), QStringList{message});
     CheckWarningBoxes(answerer_);
     QVERIFY(FramedByIdeographicSpaces(message));
     QVERIFY(Graph(f) == graph);
-    QVERIFY(Shared().XfsGrid == grid);  // no table was read
-    QCOMPARE(Shared().EnergyMode, spectral ? 1 : 0);
-    QCOMPARE(Shared().SpectrumReady, spectrumReady);
-    QCOMPARE(f.Text1->text(), energy);
+    QCOMPARE(TheSession().energyMode, spectral ? tervolin::kSpectral : tervolin::kSingleEnergy);
+    QCOMPARE(SpectrumReady(), spectrumReady);
+    QCOMPARE(f.energyField->text(), energy);
   }
 
   void singleEnergyCurvesAccumulateInTheirColours_data() {
@@ -255,18 +237,18 @@ class CalculationScreenTest : public QObject {
 
   void singleEnergyCurvesAccumulateInTheirColours() {
     QFETCH(int, scatterType);
-    Form4& f = OpenCalculationScreen(scatterType);
+    CalculationScreen& f = OpenCalculationScreen(scatterType);
     QCOMPARE(CountPixels(Graph(f), IsRed), 0);
-    QTest::keyClicks(f.Text1, QStringLiteral("30"));
-    ClickMaterial(f.List1, "鉄");
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::keyClicks(f.energyField, QStringLiteral("30"));
+    ClickMaterial(f.materialList, "鉄");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     const int red = CountPixels(Graph(f), IsRed);
     QVERIFY2(red > 300 && red < 5000, qPrintable(QString::number(red)));  // a curve, not a fill
     QCOMPARE(CountPixels(Graph(f), IsGreen), 0);
 
-    ClickOption(f.Option4);
-    ClickMaterial(f.List1, "水");
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    ClickOption(f.darkGreenOption);
+    ClickMaterial(f.materialList, "水");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY(CountPixels(Graph(f), IsGreen) > 300);
     const int redLeft = CountPixels(Graph(f), IsRed);  // the first curve stays
     QVERIFY2(redLeft > red / 2 && redLeft <= red, qPrintable(QString("%1 of %2").arg(redLeft).arg(red)));
@@ -275,34 +257,34 @@ class CalculationScreenTest : public QObject {
   }
 
   void colourChosenLaterLeavesEarlierCurvesAlone() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    f.Text1->setText(QStringLiteral("60"));
-    ClickMaterial(f.List1, "鉛");
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    f.energyField->setText(QStringLiteral("60"));
+    ClickMaterial(f.materialList, "鉛");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     const QImage drawn = Graph(f);
-    ClickOption(f.Option5);
+    ClickOption(f.blueOption);
     QVERIFY(Graph(f) == drawn);
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY(CountPixels(Graph(f), IsBlue) > 300);
   }
 
   void clearButtonEmptiesOnlyTheGraph() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
     const QImage empty = Graph(f);
-    f.Text1->setText(QStringLiteral("45"));
-    ClickMaterial(f.List1, "炭素");
-    ClickOption(f.Option5);
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    ClickOption(f.Option2);
+    f.energyField->setText(QStringLiteral("45"));
+    ClickMaterial(f.materialList, "炭素");
+    ClickOption(f.blueOption);
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    ClickOption(f.spectrumOption);
     QVERIFY(Graph(f) != empty);
 
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QTest::mouseClick(f.clearButton, Qt::LeftButton);
     QVERIFY(Graph(f) == empty);
-    QCOMPARE(Shared().EnergyMode, 1);
-    QCOMPARE(Shared().PlotColor, 9);
-    QCOMPARE(f.List1->selectedItems().size(), 1);
-    QCOMPARE(f.List1->selectedItems().first()->text(), Utf8("炭素"));
-    QCOMPARE(f.Text1->text(), QStringLiteral("45"));
+    QCOMPARE(TheSession().energyMode, tervolin::kSpectral);
+    QCOMPARE(TheSession().plotColour, 9);
+    QCOMPARE(f.materialList->selectedItems().size(), 1);
+    QCOMPARE(f.materialList->selectedItems().first()->text(), Utf8("炭素"));
+    QCOMPARE(f.energyField->text(), QStringLiteral("45"));
   }
 
   void unreadableTableStopsTheCalculation_data() {
@@ -327,13 +309,11 @@ class CalculationScreenTest : public QObject {
     QFETCH(QString, file);
     QFETCH(QByteArray, content);
     QFETCH(QString, detail);
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    f.Text1->setText(QStringLiteral("30"));
-    ClickMaterial(f.List1, "水");
-    QTest::mouseClick(f.Command1, Qt::LeftButton);  // water's tables are now loaded
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    f.energyField->setText(QStringLiteral("30"));
+    ClickMaterial(f.materialList, "水");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);  // water's tables are now loaded
     const QImage graph = Graph(f);
-    const tervolin::XfsTable grid = Shared().XfsGrid;
-    const tervolin::EnergyTable coherent = Shared().CoherentByEnergy;
     const std::filesystem::path path = workspace_->Scratch().path() / file.toStdString();
     std::filesystem::remove(path);
     if (content == "<pipe>") {
@@ -341,11 +321,11 @@ class CalculationScreenTest : public QObject {
     } else if (!content.isEmpty()) {
       workspace_->Scratch().Write(file.toStdString(), content.toStdString());
     }
-    if (spectral) ClickOption(f.Option2);
-    Shared().SpectrumReady = 1;
+    if (spectral) ClickOption(f.spectrumOption);
+    SetSpectrumReady(1);
 
-    ClickMaterial(f.List1, "鉄");
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    ClickMaterial(f.materialList, "鉄");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QCOMPARE(answerer_.Answered().size(), 1);
     CheckWarningBoxes(answerer_);
     const QString text = answerer_.Answered().first().text;
@@ -353,111 +333,86 @@ class CalculationScreenTest : public QObject {
     QVERIFY2(text.contains(file), qPrintable(text));
     QVERIFY2(text.contains(detail), qPrintable(text));
     QVERIFY(Graph(f) == graph);
-    QVERIFY(Shared().XfsGrid == grid);  // nothing of a partly read material is used
-    QVERIFY(Shared().CoherentByEnergy == coherent);
   }
 
-  void buttonsWaitWhileADistributionRuns() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    f.Text1->setText(QStringLiteral("30"));
-    ClickMaterial(f.List1, "鉄");
-    ClickOption(f.Option4);
-    QTest::mouseClick(f.Command1, Qt::LeftButton);  // a green curve for the clear button to wipe
-    const int dispatchesOfOneCalculation = std::exchange(host_.dispatches, 0);
-    QVERIFY(dispatchesOfOneCalculation > 0);
-    ClickOption(f.Option3);
-    f.Text1->setText(QStringLiteral("80"));
+  // A click that comes while a distribution is computed waits for it: the
+  // calculation handles no event, so nothing can start, clear or leave mid-way.
+  void clicksDuringADistributionWaitUntilItIsDrawn() {
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    f.energyField->setText(QStringLiteral("30"));
+    ClickMaterial(f.materialList, "鉄");
+    ClickOption(f.darkGreenOption);
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);  // a green curve for the clear button to wipe
+    ClickOption(f.redOption);
+    f.energyField->setText(QStringLiteral("80"));
 
-    bool probed = false;
-    host_.probe = [&] {
-      probed = true;
-      QVERIFY(f.IsCalculating());
-      for (QPushButton* b : {f.Command1, f.Command3, f.Command4}) QVERIFY(!b->isEnabled());
-      for (QPushButton* b : {f.Command1, f.Command3, f.Command4}) QTest::mouseClick(b, Qt::LeftButton);
-      f.Form4_Command1_Click();
-      f.Form4_Command4_Click();
-      f.Form4_Command3_Click();
-    };
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QVERIFY(probed);
-    QCOMPARE(host_.dispatches, dispatchesOfOneCalculation);  // no second calculation ran
-    QVERIFY(CountPixels(Graph(f), IsGreen) > 300);           // the graph was not cleared
+    bool handled = false;
+    QTimer::singleShot(0, &f, [&] {
+      handled = true;
+      f.onClearClicked();
+    });
+    f.onComputeClicked();
+    QVERIFY(!handled);
+    QVERIFY(CountPixels(Graph(f), IsGreen) > 300);
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
-    QVERIFY(f.isVisible());
-    QCOMPARE(Form4::Existing(), &f);
-    QVERIFY(Form1::Existing() == nullptr || !Form1::Existing()->isVisible());
     QVERIFY(answerer_.Answered().isEmpty());
-
-    QVERIFY(!f.IsCalculating());
-    for (QPushButton* b : {f.Command1, f.Command3, f.Command4}) QVERIFY(b->isEnabled());
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QTRY_VERIFY(handled);
     QCOMPARE(CountPixels(Graph(f), IsGreen) + CountPixels(Graph(f), IsRed), 0);
   }
 
-  void closeBoxDuringADistributionClosesTheScreenWhenItEnds() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    f.Text1->setText(QStringLiteral("30"));
-    ClickMaterial(f.List1, "鉄");
-    const QPointer<Form4> screen(&f);
-    bool closedDuring = true;
-    host_.probe = [&] {
-      closedDuring = f.close();
-      closedDuring = closedDuring || !f.isVisible() || !f.IsCalculating();
-    };
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QVERIFY(!closedDuring);  // the distribution was not cut short
+  void closeBoxUsedDuringADistributionClosesTheScreenAfterIt() {
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    f.energyField->setText(QStringLiteral("30"));
+    ClickMaterial(f.materialList, "鉄");
+    const QPointer<CalculationScreen> screen(&f);
+    QTimer::singleShot(0, &f, [&] { QVERIFY(f.close()); });
+    f.onComputeClicked();
+    QVERIFY(f.isVisible());  // the distribution was not cut short
+    QVERIFY(CountPixels(Graph(f), IsRed) > 300);
+    QTRY_VERIFY(screen.isNull() || !screen->isVisible());
     ScreenWorkspace::FlushDeletions();
     QVERIFY(screen.isNull());  // ... but the close came right after it
-    QVERIFY(Form1::Existing() != nullptr && Form1::Existing()->isVisible());
+    QVERIFY(StartScreen::Existing() != nullptr && StartScreen::Existing()->isVisible());
     QVERIFY(answerer_.Answered().isEmpty());
-
-    Form4& again = OpenCalculationScreen(tervolin::kCoherent);  // a request is carried out once
-    again.Text1->setText(QStringLiteral("30"));
-    ClickMaterial(again.List1, "鉄");
-    QTest::mouseClick(again.Command1, Qt::LeftButton);
-    QVERIFY(again.isVisible());
   }
 
-  void clickedButtonGetsItsFocusBackAfterTheCalculation() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    f.Text1->setText(QStringLiteral("30"));
-    ClickMaterial(f.List1, "鉄");
-    f.Command1->setFocus();
-    QWidget* focusDuring = nullptr;
-    host_.probe = [&] { focusDuring = f.focusWidget(); };
-    QTest::keyClick(f.Command1, Qt::Key_Space);
-    QVERIFY(focusDuring != f.Command1);
-    QCOMPARE(f.focusWidget(), f.Command1);
+  void clickedButtonKeepsItsFocusThroughTheCalculation() {
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    f.energyField->setText(QStringLiteral("30"));
+    ClickMaterial(f.materialList, "鉄");
+    f.computeButton->setFocus();
+    QTest::keyClick(f.computeButton, Qt::Key_Space);
+    QVERIFY(CountPixels(Graph(f), IsRed) > 300);
+    QCOMPARE(f.focusWidget(), f.computeButton);
   }
 
   void returnButtonKeepsTheMaterialCloseBoxForgetsIt() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    ClickMaterial(f.List1, "鉛");
-    ClickOption(f.Option5);
-    QTest::mouseClick(f.Command3, Qt::LeftButton);
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    ClickMaterial(f.materialList, "鉛");
+    ClickOption(f.blueOption);
+    QTest::mouseClick(f.returnButton, Qt::LeftButton);
     QVERIFY(!f.isVisible());
-    QVERIFY(Form1::Existing() != nullptr && Form1::Existing()->isVisible());
+    QVERIFY(StartScreen::Existing() != nullptr && StartScreen::Existing()->isVisible());
 
-    Form4& again = OpenCalculationScreen(tervolin::kIncoherent);
+    CalculationScreen& again = OpenCalculationScreen(tervolin::kIncoherent);
     QCOMPARE(&again, &f);
-    QCOMPARE(again.List1->selectedItems().size(), 1);
-    QCOMPARE(again.List1->selectedItems().first()->text(), Utf8("鉛"));
+    QCOMPARE(again.materialList->selectedItems().size(), 1);
+    QCOMPARE(again.materialList->selectedItems().first()->text(), Utf8("鉛"));
 
-    Form1::Existing()->HideScreen();
-    ClickOption(again.Option4);
+    StartScreen::Existing()->HideScreen();
+    ClickOption(again.darkGreenOption);
     QVERIFY(again.close());
-    QVERIFY(Form1::Existing() != nullptr && Form1::Existing()->isVisible());
-    QCOMPARE(Form4::Existing(), nullptr);
-    QCOMPARE(Shared().PlotColor, 2);  // the close leaves the shared state alone
-    QCOMPARE(Shared().ScatterType, 2);
+    QVERIFY(StartScreen::Existing() != nullptr && StartScreen::Existing()->isVisible());
+    QCOMPARE(CalculationScreen::Existing(), nullptr);
+    QCOMPARE(TheSession().plotColour, 2);  // the close leaves the session alone
+    QVERIFY(TheSession().scatter == tervolin::kIncoherent);
     ScreenWorkspace::FlushDeletions();
 
-    Form4& afresh = OpenCalculationScreen(tervolin::kCoherent);
-    QVERIFY(afresh.List1->selectedItems().isEmpty());
+    CalculationScreen& afresh = OpenCalculationScreen(tervolin::kCoherent);
+    QVERIFY(afresh.materialList->selectedItems().isEmpty());
   }
 
  private:
-  ProbingHost host_;
   std::unique_ptr<ScreenWorkspace> workspace_;
   ModalAnswerer answerer_;
 };

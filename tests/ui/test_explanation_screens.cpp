@@ -10,22 +10,21 @@
 #include <QtTest>
 #include <cmath>
 
-#include "core/drawing_surface.h"
-#include "core/shared_state.h"
-#include "core/user_coordinates.h"
+#include "graphs/drawing_surface.h"
+#include "ui/session.h"
+#include "graphs/user_coordinates.h"
 #include "modal_answerer.h"
 #include "screen_checks.h"
 #include "ui/start_screen.h"
-#include "ui/explanation_screens.h"
+#include "ui/explanation_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/data_source_screen.h"
-#include "ui/method_screen.h"
+#include "ui/spectral_method_screen.h"
 #include "ui/picture_surface.h"
 
 using namespace tervolin::ui;
 
 using namespace tervolin::testing;
-using tervolin::Shared;
 
 namespace {
 
@@ -33,20 +32,20 @@ namespace {
 enum Which { kCoherentScreen = 2, kIncoherentScreen = 3 };
 
 ExplanationScreen& Screen(int which) {
-  if (which == kCoherentScreen) return Form2::Instance();
-  return Form3::Instance();
+  if (which == kCoherentScreen) return ExplanationScreen::Instance(tervolin::kCoherent);
+  return ExplanationScreen::Instance(tervolin::kIncoherent);
 }
 
 ExplanationScreen* ExistingScreen(int which) {
-  if (which == kCoherentScreen) return Form2::Existing();
-  return Form3::Existing();
+  if (which == kCoherentScreen) return ExplanationScreen::Existing(tervolin::kCoherent);
+  return ExplanationScreen::Existing(tervolin::kIncoherent);
 }
 
 // Opens the explanation screen the way the user does, from the start screen.
 ExplanationScreen& OpenFromStart(int which) {
-  Form1& start = Form1::Instance();
+  StartScreen& start = StartScreen::Instance();
   start.ShowScreen();
-  QTest::mouseClick(which == kCoherentScreen ? start.Command1 : start.Command2, Qt::LeftButton);
+  QTest::mouseClick(which == kCoherentScreen ? start.coherentButton : start.incoherentButton, Qt::LeftButton);
   return Screen(which);
 }
 
@@ -76,18 +75,19 @@ bool InkNear(const QImage& image, QPoint p) {
 // accepted spectrum, blue curves, an energy typed, a curve on the graph and the second
 // material selected.
 void LeaveCalculationScreenUsed() {
-  Form4& calculation = Form4::Instance();
-  calculation.Option2->setChecked(true);
-  calculation.Option5->setChecked(true);
-  calculation.Command2->setEnabled(true);
-  calculation.Text1->setText(QStringLiteral("60"));
-  calculation.Picture1->Line(0, 0.5, 180, 0.5, tervolin::Rgb{255, 0, 0});
-  QVERIFY(calculation.List1->count() >= 2);
-  calculation.List1->setCurrentRow(1);
-  Shared().ScatterType = 0;
-  Shared().EnergyMode = 1;
-  Shared().SpectrumReady = 1;
-  Shared().PlotColor = 9;
+  CalculationScreen& calculation = CalculationScreen::Instance();
+  calculation.spectrumOption->setChecked(true);
+  calculation.blueOption->setChecked(true);
+  calculation.spectrumButton->setEnabled(true);
+  calculation.energyField->setText(QStringLiteral("60"));
+  calculation.graph->Line(0, 0.5, 180, 0.5, tervolin::Rgb{255, 0, 0});
+  QVERIFY(calculation.materialList->count() >= 2);
+  calculation.materialList->setCurrentRow(1);
+  Session& session = TheSession();
+  session.scatter.reset();
+  session.energyMode = tervolin::kSpectral;
+  session.acceptedSpectrum = tervolin::Spectrum{};
+  session.plotColour = 9;
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ class ExplanationScreensTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { InstallScreenHost(); }
+  void initTestCase() { InstallScreenFonts(); }
 
   void cleanup() {
     answerer_.Clear();
@@ -137,27 +137,27 @@ class ExplanationScreensTest : public QObject {
     QCOMPARE(screen.windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
     QVERIFY(!(screen.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(!screen.windowIcon().isNull());
-    QTEST(screen.Label1->text(), "heading");
-    QTEST(screen.Label1->pos(), "headingAt");
-    QTEST(screen.Picture1->geometry(), "formulaBox");
-    QTEST(screen.Picture2->geometry(), "coneBox");
-    QTEST(screen.Label6->text(), "note");
-    QTEST(screen.Label6->pos(), "noteAt");
-    QCOMPARE(screen.Label6->font().pixelSize(), 15);
+    QTEST(screen.headingLabel->text(), "heading");
+    QTEST(screen.headingLabel->pos(), "headingAt");
+    QTEST(screen.formulaPicture->geometry(), "formulaBox");
+    QTEST(screen.conePicture->geometry(), "coneBox");
+    QTEST(screen.dataNoteLabel->text(), "note");
+    QTEST(screen.dataNoteLabel->pos(), "noteAt");
+    QCOMPARE(screen.dataNoteLabel->font().pixelSize(), 15);
     // The note is shown whole and ends before the data-source button beside it.
-    QVERIFY2(screen.Label6->width() >= screen.Label6->sizeHint().width(),
-             qPrintable(QString("%1 < %2").arg(screen.Label6->width()).arg(screen.Label6->sizeHint().width())));
-    QVERIFY2(screen.Label6->x() + screen.Label6->sizeHint().width() < screen.Command3->x(),
+    QVERIFY2(screen.dataNoteLabel->width() >= screen.dataNoteLabel->sizeHint().width(),
+             qPrintable(QString("%1 < %2").arg(screen.dataNoteLabel->width()).arg(screen.dataNoteLabel->sizeHint().width())));
+    QVERIFY2(screen.dataNoteLabel->x() + screen.dataNoteLabel->sizeHint().width() < screen.dataSourceButton->x(),
              qPrintable(QString("note ends at %1, button starts at %2")
-                            .arg(screen.Label6->x() + screen.Label6->sizeHint().width())
-                            .arg(screen.Command3->x())));
+                            .arg(screen.dataNoteLabel->x() + screen.dataNoteLabel->sizeHint().width())
+                            .arg(screen.dataSourceButton->x())));
     // A picture to look at by eye.
     QVERIFY(screen.grab().save(QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/explanation_%1.png").arg(which)));
-    QTEST(screen.Command1->geometry(), "nextButton");
-    QTEST(screen.Command5->geometry(), "spectralMethodButton");
+    QTEST(screen.nextButton->geometry(), "nextButton");
+    QTEST(screen.spectralMethodButton->geometry(), "spectralMethodButton");
     QFETCH(int, firstLineTop);
-    QCOMPARE(screen.Label2->pos(), QPoint(704, firstLineTop));
-    for (QLabel* label : {screen.Label1, screen.Label2, screen.Label3, screen.Label4, screen.Label5, screen.Label7}) {
+    QCOMPARE(screen.procedureLine1->pos(), QPoint(704, firstLineTop));
+    for (QLabel* label : {screen.headingLabel, screen.procedureLine1, screen.procedureLine2, screen.procedureLine3, screen.procedureLine4, screen.procedureLine5}) {
       QCOMPARE(label->font().pixelSize(), 19);
       QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
       QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
@@ -167,11 +167,11 @@ class ExplanationScreensTest : public QObject {
   void procedureTextIsTheSameOnBoth() {
     for (int which : {kCoherentScreen, kIncoherentScreen}) {
       ExplanationScreen& screen = Screen(which);
-      QCOMPARE(screen.Label2->text(), Utf8("左に示した式を用いて"));
-      QCOMPARE(screen.Label3->text(), Utf8("散乱角度 1 度～180 度まで、1 度間隔で"));
-      QCOMPARE(screen.Label4->text(), Utf8("微分断面積を計算する"));
-      QCOMPARE(screen.Label5->text(), Utf8("各散乱角の微分断面積を、最大値で正規化し"));
-      QCOMPARE(screen.Label7->text(), Utf8("散乱角度の確率密度分布をグラフ表示する"));
+      QCOMPARE(screen.procedureLine1->text(), Utf8("左に示した式を用いて"));
+      QCOMPARE(screen.procedureLine2->text(), Utf8("散乱角度 1 度～180 度まで、1 度間隔で"));
+      QCOMPARE(screen.procedureLine3->text(), Utf8("微分断面積を計算する"));
+      QCOMPARE(screen.procedureLine4->text(), Utf8("各散乱角の微分断面積を、最大値で正規化し"));
+      QCOMPARE(screen.procedureLine5->text(), Utf8("散乱角度の確率密度分布をグラフ表示する"));
     }
   }
 
@@ -184,7 +184,7 @@ class ExplanationScreensTest : public QObject {
   void buttonsTheirFacesAndTabOrder() {
     QFETCH(int, which);
     ExplanationScreen& screen = OpenFromStart(which);
-    QPushButton* const order[] = {screen.Command1, screen.Command2, screen.Command3, screen.Command5};
+    QPushButton* const order[] = {screen.nextButton, screen.cancelButton, screen.dataSourceButton, screen.spectralMethodButton};
     const char* const texts[] = {"次へ進む", "キャンセル", "データ出典", "スペクトルＸ線に対する計算方法"};
     const QColor yellow(255, 255, 192), cyan(192, 255, 255);
     for (int i = 0; i < 4; ++i) {
@@ -192,16 +192,16 @@ class ExplanationScreensTest : public QObject {
       QCOMPARE(FaceColour(order[i]), i == 2 ? cyan : yellow);
       QVERIFY(!order[i]->isDefault() && !order[i]->autoDefault());
     }
-    QCOMPARE(screen.Command3->font().pixelSize(), 16);
-    QCOMPARE(screen.Command5->font().pixelSize(), 15);
-    screen.Command1->setFocus();
+    QCOMPARE(screen.dataSourceButton->font().pixelSize(), 16);
+    QCOMPARE(screen.spectralMethodButton->font().pixelSize(), 15);
+    screen.nextButton->setFocus();
     for (int i = 1; i <= 4; ++i) {
       QTest::keyClick(screen.focusWidget(), Qt::Key_Tab);
       QCOMPARE(screen.focusWidget(), order[i % 4]);
     }
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) QTest::keyClick(screen.Command1, key);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) QTest::keyClick(screen.nextButton, key);
     QVERIFY(screen.isVisible());
-    QCOMPARE(Form4::Existing(), nullptr);
+    QCOMPARE(CalculationScreen::Existing(), nullptr);
   }
 
   void nextPreparesTheCalculationScreen_data() {
@@ -216,44 +216,45 @@ class ExplanationScreensTest : public QObject {
     QFETCH(int, which);
     LeaveCalculationScreenUsed();
     ExplanationScreen& screen = OpenFromStart(which);
-    Click(screen.Command3);
-    Click(screen.Command5);
-    Click(screen.Command1);
+    Click(screen.dataSourceButton);
+    Click(screen.spectralMethodButton);
+    Click(screen.nextButton);
 
-    Form4* calculation = Form4::Existing();
+    CalculationScreen* calculation = CalculationScreen::Existing();
     QVERIFY(IsShown(calculation));
-    QTEST(calculation->Label20->text(), "heading");
-    QVERIFY(calculation->Option1->isChecked() && !calculation->Option2->isChecked());
-    QVERIFY(calculation->Option3->isChecked() && !calculation->Option5->isChecked());
-    QVERIFY(!calculation->Command2->isEnabled());
-    QCOMPARE(calculation->Text1->text(), QString());
-    QCOMPARE(calculation->List1->currentRow(), 1);
-    QTEST(Shared().ScatterType, "scatterType");
-    QCOMPARE(Shared().EnergyMode, 0);
-    QCOMPARE(Shared().SpectrumReady, 0);
-    QCOMPARE(Shared().PlotColor, 12);
+    QTEST(calculation->scatterHeadingLabel->text(), "heading");
+    QVERIFY(calculation->singleEnergyOption->isChecked() && !calculation->spectrumOption->isChecked());
+    QVERIFY(calculation->redOption->isChecked() && !calculation->blueOption->isChecked());
+    QVERIFY(!calculation->spectrumButton->isEnabled());
+    QCOMPARE(calculation->energyField->text(), QString());
+    QCOMPARE(calculation->materialList->currentRow(), 1);
+    QFETCH(int, scatterType);
+    QVERIFY(TheSession().scatter == static_cast<tervolin::ScatterKind>(scatterType));
+    QCOMPARE(TheSession().energyMode, tervolin::kSingleEnergy);
+    QVERIFY(!TheSession().acceptedSpectrum);
+    QCOMPARE(TheSession().plotColour, 12);
 
-    const QImage graph = calculation->Picture1->RetainedImage();
+    const QImage graph = calculation->graph->RetainedImage();
     QCOMPARE(CountPixels(graph, graph.rect(), IsReddish), 0);
     QVERIFY(InkNear(graph, GraphPixel(0, 0.5)));    // frame, left
     QVERIFY(InkNear(graph, GraphPixel(180, 0.5)));  // frame, right
 
     QVERIFY(!screen.isVisible());
-    QVERIFY(!Form1::Instance().isVisible());
-    QVERIFY(!IsShown(Form6::Existing()));
-    QVERIFY(IsShown(Form7::Existing()));
+    QVERIFY(!StartScreen::Instance().isVisible());
+    QVERIFY(!IsShown(DataSourceScreen::Existing()));
+    QVERIFY(IsShown(SpectralMethodScreen::Existing()));
     QVERIFY(answerer_.Answered().isEmpty());
   }
 
   void nextAfterCurvesWereDrawnLeavesOnlyTheEmptyGraph() {
     ExplanationScreen& screen = OpenFromStart(kCoherentScreen);
-    Click(screen.Command1);
-    const QImage empty = Form4::Existing()->Picture1->RetainedImage();
+    Click(screen.nextButton);
+    const QImage empty = CalculationScreen::Existing()->graph->RetainedImage();
     QVERIFY(CountPixels(empty, empty.rect(), IsInk) > 0);
-    Form4::Existing()->Picture1->Line(10, 0.2, 170, 0.9, tervolin::Rgb{0, 0, 255});
-    Form4::Existing()->hide();
-    Click(OpenFromStart(kCoherentScreen).Command1);
-    QCOMPARE(Form4::Existing()->Picture1->RetainedImage(), empty);
+    CalculationScreen::Existing()->graph->Line(10, 0.2, 170, 0.9, tervolin::Rgb{0, 0, 255});
+    CalculationScreen::Existing()->hide();
+    Click(OpenFromStart(kCoherentScreen).nextButton);
+    QCOMPARE(CalculationScreen::Existing()->graph->RetainedImage(), empty);
   }
 
   void cancelGoesBackToTheStartScreen_data() {
@@ -264,20 +265,20 @@ class ExplanationScreensTest : public QObject {
 
   void cancelGoesBackToTheStartScreen() {
     QFETCH(int, which);
-    Shared().ScatterType = 1;
-    Shared().PlotColor = 2;
+    TheSession().scatter = tervolin::kCoherent;
+    TheSession().plotColour = 2;
     ExplanationScreen& screen = OpenFromStart(which);
-    Click(screen.Command3);
-    Click(screen.Command5);
-    Click(screen.Command2);
-    QVERIFY(Form1::Instance().isVisible());
+    Click(screen.dataSourceButton);
+    Click(screen.spectralMethodButton);
+    Click(screen.cancelButton);
+    QVERIFY(StartScreen::Instance().isVisible());
     QVERIFY(!screen.isVisible());
     QCOMPARE(ExistingScreen(which), &screen);  // hidden, not gone
-    QVERIFY(!IsShown(Form6::Existing()));
-    QVERIFY(IsShown(Form7::Existing()));
-    QCOMPARE(Form4::Existing(), nullptr);
-    QCOMPARE(Shared().ScatterType, 1);
-    QCOMPARE(Shared().PlotColor, 2);
+    QVERIFY(!IsShown(DataSourceScreen::Existing()));
+    QVERIFY(IsShown(SpectralMethodScreen::Existing()));
+    QCOMPARE(CalculationScreen::Existing(), nullptr);
+    QVERIFY(TheSession().scatter == tervolin::kCoherent);
+    QCOMPARE(TheSession().plotColour, 2);
   }
 
   void closeBoxGoesBackAndTheNextVisitBuildsTheScreenAnew_data() {
@@ -289,34 +290,34 @@ class ExplanationScreensTest : public QObject {
   void closeBoxGoesBackAndTheNextVisitBuildsTheScreenAnew() {
     QFETCH(int, which);
     QPointer<ExplanationScreen> first = &OpenFromStart(which);
-    const QString heading = first->Label1->text();
-    Click(first->Command3);
-    Click(first->Command5);
+    const QString heading = first->headingLabel->text();
+    Click(first->dataSourceButton);
+    Click(first->spectralMethodButton);
     CloseBox(first);
     QVERIFY(first.isNull());
     QCOMPARE(ExistingScreen(which), nullptr);
-    QVERIFY(Form1::Instance().isVisible());
-    QVERIFY(!IsShown(Form6::Existing()));
-    QVERIFY(IsShown(Form7::Existing()));
+    QVERIFY(StartScreen::Instance().isVisible());
+    QVERIFY(!IsShown(DataSourceScreen::Existing()));
+    QVERIFY(IsShown(SpectralMethodScreen::Existing()));
 
     ExplanationScreen& second = OpenFromStart(which);
     QVERIFY(second.isVisible());
-    QCOMPARE(second.Label1->text(), heading);
-    QVERIFY(!Form1::Instance().isVisible());
+    QCOMPARE(second.headingLabel->text(), heading);
+    QVERIFY(!StartScreen::Instance().isVisible());
   }
 
   void dataSourceTwiceLeavesOneScreen() {
     ExplanationScreen& screen = OpenFromStart(kIncoherentScreen);
-    Click(screen.Command3);
-    Form6* source = Form6::Existing();
-    Click(screen.Command3);
-    QCOMPARE(Form6::Existing(), source);
-    QCOMPARE(CountWindows<Form6>(), 1);
+    Click(screen.dataSourceButton);
+    DataSourceScreen* source = DataSourceScreen::Existing();
+    Click(screen.dataSourceButton);
+    QCOMPARE(DataSourceScreen::Existing(), source);
+    QCOMPARE(CountWindows<DataSourceScreen>(), 1);
     QVERIFY(source->isVisible());
-    Click(screen.Command5);
-    Click(screen.Command5);
-    QCOMPARE(CountWindows<Form7>(), 1);
-    QVERIFY(Form7::Existing()->isVisible());
+    Click(screen.spectralMethodButton);
+    Click(screen.spectralMethodButton);
+    QCOMPARE(CountWindows<SpectralMethodScreen>(), 1);
+    QVERIFY(SpectralMethodScreen::Existing()->isVisible());
   }
 
  private:

@@ -18,13 +18,13 @@
 #include <utility>
 #include <functional>
 
-#include "core/angle_graph.h"
-#include "core/curve_memory.h"
-#include "core/graph_layout.h"
-#include "core/host.h"
-#include "core/palette.h"
-#include "core/shared_state.h"
-#include "core/spectrum_graph.h"
+#include "graphs/angle_graph.h"
+#include "graphs/curve_memory.h"
+#include "graphs/graph_layout.h"
+#include "graphs/palette.h"
+#include "core/energy_tables.h"
+#include "ui/qt_text.h"
+#include "graphs/spectrum_graph.h"
 #include "modal_answerer.h"
 #include "data/file_replacement.h"
 #include "support/scratch_directory.h"
@@ -35,16 +35,13 @@
 #include "ui/picture_surface.h"
 
 using namespace tervolin::ui;
-using tervolin::Shared;
 
 namespace {
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
-
-// The two graphs in one window, as the computation sees them.
-class GraphsHost : public tervolin::Host {
+// The two graphs, each on a window of its own, with their tools.
+class Graphs {
  public:
-  GraphsHost()
+  Graphs()
       : angle(new PictureSurface(tervolin::kAngleGraphScale,
                                  QSize(tervolin::kAngleGraphPixelWidth, tervolin::kAngleGraphPixelHeight), &window)),
         spectrum(new PictureSurface(tervolin::kSpectrumGraphScale,
@@ -58,14 +55,6 @@ class GraphsHost : public tervolin::Host {
     window.resize(700, 500);
     spectrumWindow.resize(700, 500);
   }
-  std::string EnergyFieldText() override { return {}; }
-  tervolin::DrawingSurface& AngleGraph() override { return *angle; }
-  tervolin::DrawingSurface& SpectrumGraph() override { return *spectrum; }
-  std::string SpectrumFieldText(tervolin::SpectrumField) override { return {}; }
-  void SetSpectrumFieldText(tervolin::SpectrumField, const std::string&) override {}
-  void ShowWarning(const std::string&) override {}
-  void DispatchPendingEvents() override {}
-
   QWidget window;  // each graph on a screen of its own, as in the program
   QWidget spectrumWindow;
   PictureSurface* angle;
@@ -75,28 +64,27 @@ class GraphsHost : public tervolin::Host {
 };
 
 // Three angular curves (a peak at 8°, one at 60°, a flat one) and three spectra.
-void DrawCurves(GraphsHost& host) {
+void DrawCurves(Graphs& graphs) {
   const int colours[] = {tervolin::kPaletteRed, tervolin::kPaletteDarkGreen, tervolin::kPaletteBlue};
   const char* materials[] = {"鉄", "鉛", "水"};
-  tervolin::DrawAngleAxes();
-  tervolin::DrawGraphFrame();
+  tervolin::DrawAngleAxes(*graphs.angle, false);
+  tervolin::DrawGraphFrame(*graphs.angle);
   for (int c = 0; c < 3; ++c) {
-    Shared().PlotColor = colours[c];
+    tervolin::AngleTable values{};
     for (int j = 1; j <= tervolin::kAngles; ++j) {
-      Shared().AngleDistribution[j] = c == 2 ? 0.3 : std::exp(-std::pow((j - 8 - 52 * c) / 20.0, 2)) / 3.0 * 3;
+      values[j] = c == 2 ? 0.3 : std::exp(-std::pow((j - 8 - 52 * c) / 20.0, 2)) / 3.0 * 3;
     }
-    tervolin::PlotDistribution();
-    host.angle->Curves().LabelFrom(c, tervolin::MonoenergeticLabel(tervolin::kCoherent, materials[c], "100"));
+    tervolin::PlotAngleCurve(*graphs.angle, values, tervolin::PaletteColour(colours[c]),
+                             tervolin::MonoenergeticLabel(tervolin::kCoherent, materials[c], "100"), true);
   }
-  host.spectrum->Cls();
-  tervolin::DrawSpectrumAxes();
+  graphs.spectrum->Cls();
+  tervolin::DrawSpectrumAxes(*graphs.spectrum);
   for (int c = 0; c < 3; ++c) {
     tervolin::EnergyTable fluence{};
     const int last = 2 * (60 + 30 * c);
     for (int n = 2; n <= last; ++n) fluence[n] = std::sin(M_PI * n / last) * (0.6 + 0.2 * c);
-    tervolin::DrawSpectrumCurve(fluence);
     const std::string kv = std::to_string(60 + 30 * c);
-    host.spectrum->Curves().LabelFrom(c, tervolin::SpectrumLabel({kv, "12", "2.5", "0", "0"}));
+    tervolin::DrawSpectrumCurve(*graphs.spectrum, fluence, tervolin::SpectrumLabel({kv, "12", "2.5", "0", "0"}));
   }
 }
 
@@ -126,28 +114,23 @@ class GraphToolsTest : public QObject {
 
  private slots:
   void init() {
-    tervolin::ResetSharedState();
-    host_ = std::make_unique<GraphsHost>();
-    tervolin::InstallHost(host_.get());
-    DrawCurves(*host_);
+    graphs_ = std::make_unique<Graphs>();
+    DrawCurves(*graphs_);
   }
-  void cleanup() {
-    tervolin::InstallHost(nullptr);
-    host_.reset();
-  }
+  void cleanup() { graphs_.reset(); }
 
   void pngFileAndClipboardHoldTheRetainedImage() {
     const tervolin::testing::ScratchDirectory scratch;
-    const QImage retained = Rgb32(host_->angle->RetainedImage());
-    QVERIFY(host_->angleTools.SaveGraphAs("graph.png", GraphFileType::kPng));
+    const QImage retained = Rgb32(graphs_->angle->RetainedImage());
+    QVERIFY(graphs_->angleTools.SaveGraphAs("graph.png", GraphFileType::kPng));
     QCOMPARE(Rgb32(QImage("graph.png")), retained);
-    host_->angleTools.CopyAction().trigger();
+    graphs_->angleTools.CopyAction().trigger();
     QCOMPARE(Rgb32(QGuiApplication::clipboard()->image()), retained);
   }
 
   void csvReadsBackToTheCurvesDoublesAndLabels() {
     const tervolin::testing::ScratchDirectory scratch;
-    QVERIFY(host_->spectrumTools.SaveGraphAs("spectra.csv", GraphFileType::kCsv));
+    QVERIFY(graphs_->spectrumTools.SaveGraphAs("spectra.csv", GraphFileType::kCsv));
     QFile file("spectra.csv");
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -156,7 +139,7 @@ class GraphToolsTest : public QObject {
     QCOMPARE(rows.size(), 301);
     QCOMPARE(rows[0], Utf8("エネルギー (keV),60 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm,90 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm,"
                            "120 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm"));
-    const auto& curves = host_->spectrum->Curves().Curves();
+    const auto& curves = graphs_->spectrum->Curves().Curves();
     for (int n = 1; n <= tervolin::kEnergyBins; ++n) {
       const QStringList cells = rows[n].split(',');
       QCOMPARE(cells[0].toDouble(), 0.5 * n);
@@ -169,25 +152,25 @@ class GraphToolsTest : public QObject {
   void svgHoldsCurvesAsPolylinesAndLabelsAsText() {
     QList<int> points;
     QStringList texts;
-    ReadSvg(host_->angleTools.FileContents(GraphFileType::kSvg), points, texts);
+    ReadSvg(graphs_->angleTools.FileContents(GraphFileType::kSvg), points, texts);
     QCOMPARE(points, QList<int>({181, 181, 181}));
     for (const char* label : {"1.0", "散", "150", "散乱角度"}) QVERIFY2(texts.contains(Utf8(label)), label);
     points.clear();
     texts.clear();
-    ReadSvg(host_->spectrumTools.FileContents(GraphFileType::kSvg), points, texts);
+    ReadSvg(graphs_->spectrumTools.FileContents(GraphFileType::kSvg), points, texts);
     QCOMPARE(points, QList<int>({599, 599, 599}));
     QVERIFY(texts.contains("Photon energy (E) in keV"));
   }
 
   void pdfIsOnePage() {
-    const QByteArray pdf = host_->angleTools.FileContents(GraphFileType::kPdf);
+    const QByteArray pdf = graphs_->angleTools.FileContents(GraphFileType::kPdf);
     QVERIFY(pdf.startsWith("%PDF-"));
     QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
     QVERIFY(pdf.contains("/Count 1"));
   }
 
   void legendIsAnOverlayThatLeavesTheGraphAsItWas() {
-    for (PictureSurface* surface : {host_->angle, host_->spectrum}) {
+    for (PictureSurface* surface : {graphs_->angle, graphs_->spectrum}) {
       GraphTools& tools = *ToolsOf(*surface);
       const QImage retained = surface->RetainedImage();
       const QImage shownBefore = surface->grab().toImage();
@@ -208,28 +191,29 @@ class GraphToolsTest : public QObject {
   void legendMakesWayForACurveInTheUpperRight() {
     const QRect upperRight(440, 10, 140, 20), underTheLine(440, 50, 140, 20), lowerRight(440, 330, 140, 20);
     const auto legendIn = [this](double flatValue, const QRect& area) {
-      tervolin::DrawAngleAxes();
-      for (int j = 1; j <= tervolin::kAngles; ++j) Shared().AngleDistribution[j] = flatValue;
-      tervolin::PlotDistribution();
-      host_->angle->update();
-      return host_->angle->ShownImage().copy(area) != host_->angle->RetainedImage().copy(area);
+      tervolin::DrawAngleAxes(*graphs_->angle, false);
+      tervolin::AngleTable flat{};
+      for (int j = 1; j <= tervolin::kAngles; ++j) flat[j] = flatValue;
+      tervolin::PlotAngleCurve(*graphs_->angle, flat, tervolin::PaletteColour(tervolin::kPaletteBlue), {}, true);
+      graphs_->angle->update();
+      return graphs_->angle->ShownImage().copy(area) != graphs_->angle->RetainedImage().copy(area);
     };
-    host_->angleTools.SetLegendShown(true);
+    graphs_->angleTools.SetLegendShown(true);
     QVERIFY(legendIn(0.5, upperRight) && !legendIn(0.5, lowerRight));
     QVERIFY(legendIn(0.95, underTheLine) && !legendIn(0.95, upperRight));
   }
 
   // The arrow keys move the read-out along the curves, one degree (ten with Ctrl) a press.
   void readOutFollowsTheArrowKeys() {
-    host_->window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host_->window));
-    for (int i = 0; i < 8; ++i) QTest::keyClick(host_->angle, Qt::Key_Right);
+    graphs_->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graphs_->window));
+    for (int i = 0; i < 8; ++i) QTest::keyClick(graphs_->angle, Qt::Key_Right);
     QTRY_VERIFY(QToolTip::isVisible());
     QVERIFY2(QToolTip::text().startsWith(Utf8("θ = 8°")), qPrintable(QToolTip::text()));
-    QTest::keyClick(host_->angle, Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(graphs_->angle, Qt::Key_Right, Qt::ControlModifier);
     QVERIFY2(QToolTip::text().startsWith(Utf8("θ = 18°")), qPrintable(QToolTip::text()));
-    QTest::keyClick(host_->angle, Qt::Key_Left, Qt::ControlModifier);
-    QTest::keyClick(host_->angle, Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(graphs_->angle, Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(graphs_->angle, Qt::Key_Left, Qt::ControlModifier);
     QVERIFY2(QToolTip::text().startsWith(Utf8("θ = 1°")), qPrintable(QToolTip::text()));
   }
 
@@ -242,7 +226,7 @@ class GraphToolsTest : public QObject {
     for (GraphFileType type : {GraphFileType::kPng, GraphFileType::kCsv, GraphFileType::kSvg}) {
       answerer.Clear();
       const QString path = scratch.path().c_str() + QString("/not-a-folder/graph.") + FileExtension(type);
-      QVERIFY(!host_->angleTools.SaveGraphAs(path, type));
+      QVERIFY(!graphs_->angleTools.SaveGraphAs(path, type));
       QCOMPARE(answerer.Answered().size(), 1);
       QVERIFY(answerer.Answered()[0].text.contains(path));
       QCOMPARE(answerer.Answered()[0].icon, QMessageBox::Warning);
@@ -261,14 +245,14 @@ class GraphToolsTest : public QObject {
         {TargetKind::Symlink, ""}, {TargetKind::Fifo, "名前付きパイプ（FIFO）であり、通常のファイルではありません"},
         {TargetKind::Device, "装置ファイル（デバイス）であり"}, {TargetKind::Folder, "フォルダであり"},
         {TargetKind::FullDisk, "ディスクの空き容量が足りません"}};
-    const QByteArray csv = host_->angleTools.FileContents(GraphFileType::kCsv);
+    const QByteArray csv = graphs_->angleTools.FileContents(GraphFileType::kCsv);
     for (const auto& [kind, reason] : rows) {
       tervolin::testing::TargetCase target(kind, "keep.csv");
       target.Ready();
       if (target.injectFailure()) tervolin::SetReplacementWriteCallForTesting(NoSpace);
       tervolin::testing::ModalAnswerer answerer;
       const QString path = QString::fromStdString(target.target().string());
-      const bool saved = host_->angleTools.SaveGraphAs(path, GraphFileType::kCsv);
+      const bool saved = graphs_->angleTools.SaveGraphAs(path, GraphFileType::kCsv);
       tervolin::SetReplacementWriteCallForTesting(nullptr);
       QCOMPARE(QString::fromStdString(target.Mismatch(saved, csv.toStdString())), QString());
       const QString shown = saved ? QString() : answerer.Answered().value(0).text;
@@ -281,9 +265,9 @@ class GraphToolsTest : public QObject {
   void keyboardSavesThroughTheDialogByTheNamesExtension() {
     const tervolin::testing::ScratchDirectory scratch;
     GraphTools::UseQtFileDialog(true);
-    host_->window.show();
-    host_->window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&host_->window));
+    graphs_->window.show();
+    graphs_->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&graphs_->window));
     QString offered;
     QTimer::singleShot(50, [&] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -293,7 +277,7 @@ class GraphToolsTest : public QObject {
       name->setText(QString::fromStdString(scratch.path().string()) + "/curves.csv");
       QMetaObject::invokeMethod(dialog, "accept");
     });
-    QTest::keyClick(&host_->window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&graphs_->window, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(offered, Utf8("干渉性散乱_水_100keV.png"));
     QFile file("curves.csv");
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -301,10 +285,10 @@ class GraphToolsTest : public QObject {
   }
 
   void menuKeyOnTheFocusedGraphOpensTheMenu() {
-    host_->window.show();
-    host_->window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&host_->window));
-    host_->angle->setFocus();
+    graphs_->window.show();
+    graphs_->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&graphs_->window));
+    graphs_->angle->setFocus();
     QStringList items;
     QTimer::singleShot(50, [&] {
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -312,37 +296,37 @@ class GraphToolsTest : public QObject {
       for (QAction* action : menu->actions()) items.append(action->text());
       menu->close();
     });
-    QTest::keyClick(host_->angle, Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(graphs_->angle, Qt::Key_F10, Qt::ShiftModifier);
     QCOMPARE(items, QStringList({Utf8("グラフをコピー"), Utf8("グラフを保存…"), Utf8("凡例を表示")}));
   }
 
   void readOutGivesTheNearestAbscissaAndEveryCurve() {
-    const QPointF at8 = host_->angle->ToLogicalPixel(8.2, 0.5) + QPointF(2, 2);  // 2-pixel border
-    const std::optional<QString> text = host_->angleTools.ReadOutAt(at8);
+    const QPointF at8 = graphs_->angle->ToLogicalPixel(8.2, 0.5) + QPointF(2, 2);  // 2-pixel border
+    const std::optional<QString> text = graphs_->angleTools.ReadOutAt(at8);
     QVERIFY(text);
     QCOMPARE(text->split('\n')[0], Utf8("θ = 8°"));
     QCOMPARE(text->split('\n')[1], Utf8("干渉性散乱 鉄 100 keV: 1.000"));
     QCOMPARE(text->split('\n').size(), 4);
-    QVERIFY(!host_->angleTools.ReadOutAt(QPointF(5, 5)));
-    const QPointF at60 = host_->spectrum->ToLogicalPixel(tervolin::SpectrumGraphX(59.8), 1000) + QPointF(2, 2);
-    QVERIFY(host_->spectrumTools.ReadOutAt(at60)->startsWith("E = 60 keV\n60 kV"));
+    QVERIFY(!graphs_->angleTools.ReadOutAt(QPointF(5, 5)));
+    const QPointF at60 = graphs_->spectrum->ToLogicalPixel(tervolin::SpectrumGraphX(59.8), 1000) + QPointF(2, 2);
+    QVERIFY(graphs_->spectrumTools.ReadOutAt(at60)->startsWith("E = 60 keV\n60 kV"));
   }
 
   // Pictures to look at: both graphs with three curves and the legend.
   void picturesWithTheLegend() {
-    host_->angleTools.SetLegendShown(true);
-    host_->spectrumTools.SetLegendShown(true);
+    graphs_->angleTools.SetLegendShown(true);
+    graphs_->spectrumTools.SetLegendShown(true);
     const QString dir = QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/");
-    QVERIFY(host_->angle->ShownImage().save(dir + "angle_graph_legend.png"));
-    QVERIFY(host_->spectrum->ShownImage().save(dir + "spectrum_graph_legend.png"));
-    QVERIFY(host_->angleTools.SaveGraphAs(dir + "angle_graph_legend.svg", GraphFileType::kSvg));
-    QVERIFY(host_->angleTools.SaveGraphAs(dir + "angle_graph_legend.pdf", GraphFileType::kPdf));
-    QVERIFY(host_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.svg", GraphFileType::kSvg));
-    QVERIFY(host_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.pdf", GraphFileType::kPdf));
+    QVERIFY(graphs_->angle->ShownImage().save(dir + "angle_graph_legend.png"));
+    QVERIFY(graphs_->spectrum->ShownImage().save(dir + "spectrum_graph_legend.png"));
+    QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_legend.svg", GraphFileType::kSvg));
+    QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_legend.pdf", GraphFileType::kPdf));
+    QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.svg", GraphFileType::kSvg));
+    QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.pdf", GraphFileType::kPdf));
   }
 
  private:
-  std::unique_ptr<GraphsHost> host_;
+  std::unique_ptr<Graphs> graphs_;
 };
 
 QTEST_MAIN(GraphToolsTest)

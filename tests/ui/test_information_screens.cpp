@@ -8,10 +8,10 @@
 
 #include "screen_checks.h"
 #include "ui/start_screen.h"
-#include "ui/explanation_screens.h"
+#include "ui/explanation_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/data_source_screen.h"
-#include "ui/method_screen.h"
+#include "ui/spectral_method_screen.h"
 
 using namespace tervolin::ui;
 
@@ -20,11 +20,11 @@ using namespace tervolin::testing;
 namespace {
 
 // The coherent explanation screen, opened from the start screen.
-Form2& OpenCoherentScreen() {
-  Form1& start = Form1::Instance();
+ExplanationScreen& OpenCoherentScreen() {
+  StartScreen& start = StartScreen::Instance();
   start.ShowScreen();
-  QTest::mouseClick(start.Command1, Qt::LeftButton);
-  return Form2::Instance();
+  QTest::mouseClick(start.coherentButton, Qt::LeftButton);
+  return ExplanationScreen::Instance(tervolin::kCoherent);
 }
 
 bool HasMinimiseOrMaximise(const QWidget& window) {
@@ -37,11 +37,11 @@ class InformationScreensTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { InstallScreenHost(); }
+  void initTestCase() { InstallScreenFonts(); }
   void cleanup() { DiscardAllWindows(); }
 
   void dataSourceScreenLayout() {
-    Form6& source = Form6::Instance();
+    DataSourceScreen& source = DataSourceScreen::Instance();
     QCOMPARE(source.windowTitle(), Utf8("　Data reference"));
     QCOMPARE(source.size(), QSize(524, 262));
     QCOMPARE(source.minimumSize(), source.maximumSize());
@@ -50,28 +50,28 @@ class InformationScreensTest : public QObject {
     QVERIFY(!HasMinimiseOrMaximise(source));
     QVERIFY(!source.windowIcon().isNull());
 
-    QCOMPARE(source.Label6->text(), Utf8("データの出典"));
-    QCOMPARE(source.Label6->pos(), QPoint(24, 24));
-    QCOMPARE(source.Label6->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(source.Label2->text(), Utf8("Atomic Form Factors, Incoherent Scattering Functions,"));
-    QCOMPARE(source.Label3->text(), Utf8("and Photon Scattering Cross Sections."));
-    QCOMPARE(source.Label4->text(), Utf8("Journal of Physical and Chemical Reference Data"));
-    QCOMPARE(source.Label5->text(), Utf8("Vol.4, No.3, pages 471-538, (1975)"));
-    QVERIFY(!source.Label1->text().isEmpty());
+    QCOMPARE(source.headingLabel->text(), Utf8("データの出典"));
+    QCOMPARE(source.headingLabel->pos(), QPoint(24, 24));
+    QCOMPARE(source.headingLabel->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(source.citationLine2->text(), Utf8("Atomic Form Factors, Incoherent Scattering Functions,"));
+    QCOMPARE(source.citationLine3->text(), Utf8("and Photon Scattering Cross Sections."));
+    QCOMPARE(source.citationLine4->text(), Utf8("Journal of Physical and Chemical Reference Data"));
+    QCOMPARE(source.citationLine5->text(), Utf8("Vol.4, No.3, pages 471-538, (1975)"));
+    QVERIFY(!source.citationLine1->text().isEmpty());
     const QPoint citation[] = {{24, 64}, {40, 88}, {40, 112}, {40, 144}, {40, 168}};
-    QLabel* const lines[] = {source.Label1, source.Label2, source.Label3, source.Label4, source.Label5};
+    QLabel* const lines[] = {source.citationLine1, source.citationLine2, source.citationLine3, source.citationLine4, source.citationLine5};
     for (int i = 0; i < 5; ++i) {
       QCOMPARE(lines[i]->pos(), citation[i]);
       QCOMPARE(lines[i]->font().pixelSize(), 21);
       QVERIFY2(lines[i]->geometry().right() < source.width(), qPrintable(lines[i]->text()));
     }
-    QCOMPARE(source.Command1->text(), Utf8("閉じる"));
-    QCOMPARE(source.Command1->geometry(), QRect(224, 216, 73, 33));
-    QCOMPARE(FaceColour(source.Command1), QColor(255, 255, 192));
+    QCOMPARE(source.closeButton->text(), Utf8("閉じる"));
+    QCOMPARE(source.closeButton->geometry(), QRect(224, 216, 73, 33));
+    QCOMPARE(FaceColour(source.closeButton), QColor(255, 255, 192));
   }
 
   void dataSourceScreenIsWhite() {
-    Form6& source = Form6::Instance();
+    DataSourceScreen& source = DataSourceScreen::Instance();
     source.ShowScreen();
     const QImage shot = Shot(&source);
     const QRect margins[] = {{0, 0, 524, 20}, {0, 200, 200, 62}, {320, 200, 204, 62}};
@@ -81,7 +81,7 @@ class InformationScreensTest : public QObject {
   }
 
   void spectralMethodScreenLayout() {
-    Form7& method = Form7::Instance();
+    SpectralMethodScreen& method = SpectralMethodScreen::Instance();
     QCOMPARE(method.windowTitle(), Utf8("　スペクトルＸ線"));
     QCOMPARE(method.size(), QSize(762, 403));
     QCOMPARE(method.minimumSize(), method.maximumSize());
@@ -89,10 +89,10 @@ class InformationScreensTest : public QObject {
     QVERIFY(method.windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!HasMinimiseOrMaximise(method));
     QVERIFY(method.windowIcon().isNull());
-    QCOMPARE(method.Picture1->geometry(), QRect(24, 24, 707, 317));
-    QCOMPARE(method.Command1->text(), Utf8("閉じる"));
-    QCOMPARE(method.Command1->geometry(), QRect(344, 352, 89, 33));
-    QCOMPARE(FaceColour(method.Command1), QColor(255, 255, 192));
+    QCOMPARE(method.methodPicture->geometry(), QRect(24, 24, 707, 317));
+    QCOMPARE(method.closeButton->text(), Utf8("閉じる"));
+    QCOMPARE(method.closeButton->geometry(), QRect(344, 352, 89, 33));
+    QCOMPARE(FaceColour(method.closeButton), QColor(255, 255, 192));
 
     method.ShowScreen();
     const QImage shot = Shot(&method);
@@ -100,62 +100,62 @@ class InformationScreensTest : public QObject {
   }
 
   void dataSourceComesBackOnceWhereItWas() {
-    Form2& explanation = OpenCoherentScreen();
-    Click(explanation.Command3);
-    Form6* source = Form6::Existing();
+    ExplanationScreen& explanation = OpenCoherentScreen();
+    Click(explanation.dataSourceButton);
+    DataSourceScreen* source = DataSourceScreen::Existing();
     QVERIFY(IsShown(source));
     source->move(source->pos() + QPoint(37, 23));
     const QPoint moved = source->pos();
-    Click(source->Command1);
+    Click(source->closeButton);
     QVERIFY(!source->isVisible());
-    QCOMPARE(Form6::Existing(), source);
+    QCOMPARE(DataSourceScreen::Existing(), source);
 
-    Click(explanation.Command3);
-    QCOMPARE(Form6::Existing(), source);
+    Click(explanation.dataSourceButton);
+    QCOMPARE(DataSourceScreen::Existing(), source);
     QVERIFY(source->isVisible());
     QCOMPARE(source->pos(), moved);
-    Click(explanation.Command3);
-    QCOMPARE(CountWindows<Form6>(), 1);
+    Click(explanation.dataSourceButton);
+    QCOMPARE(CountWindows<DataSourceScreen>(), 1);
   }
 
   void closeBoxDestroysAndTheNextShowingBuildsAnew() {
-    Form2& explanation = OpenCoherentScreen();
-    Click(explanation.Command3);
-    Click(explanation.Command5);
-    QPointer<Form6> source = Form6::Existing();
-    QPointer<Form7> method = Form7::Existing();
+    ExplanationScreen& explanation = OpenCoherentScreen();
+    Click(explanation.dataSourceButton);
+    Click(explanation.spectralMethodButton);
+    QPointer<DataSourceScreen> source = DataSourceScreen::Existing();
+    QPointer<SpectralMethodScreen> method = SpectralMethodScreen::Existing();
     CloseBox(source);
     CloseBox(method);
     QVERIFY(source.isNull() && method.isNull());
-    QCOMPARE(Form6::Existing(), nullptr);
-    QCOMPARE(Form7::Existing(), nullptr);
+    QCOMPARE(DataSourceScreen::Existing(), nullptr);
+    QCOMPARE(SpectralMethodScreen::Existing(), nullptr);
     QVERIFY(explanation.isVisible());  // neither has a close handler of its own
 
-    Click(explanation.Command3);
-    Click(explanation.Command5);
-    QVERIFY(IsShown(Form6::Existing()));
-    QVERIFY(IsShown(Form7::Existing()));
-    QCOMPARE(Form6::Existing()->Label6->text(), Utf8("データの出典"));
+    Click(explanation.dataSourceButton);
+    Click(explanation.spectralMethodButton);
+    QVERIFY(IsShown(DataSourceScreen::Existing()));
+    QVERIFY(IsShown(SpectralMethodScreen::Existing()));
+    QCOMPARE(DataSourceScreen::Existing()->headingLabel->text(), Utf8("データの出典"));
   }
 
   void spectralMethodStaysWhileTheUserMovesOn() {
-    Form2& explanation = OpenCoherentScreen();
-    Click(explanation.Command5);
-    Form7* method = Form7::Existing();
-    Click(explanation.Command1);  // on to the calculation screen
-    QVERIFY(IsShown(Form4::Existing()));
+    ExplanationScreen& explanation = OpenCoherentScreen();
+    Click(explanation.spectralMethodButton);
+    SpectralMethodScreen* method = SpectralMethodScreen::Existing();
+    Click(explanation.nextButton);  // on to the calculation screen
+    QVERIFY(IsShown(CalculationScreen::Existing()));
     QVERIFY(method->isVisible());
-    Click(Form4::Existing()->Command3);  // back to the start screen
-    QVERIFY(Form1::Instance().isVisible());
+    Click(CalculationScreen::Existing()->returnButton);  // back to the start screen
+    QVERIFY(StartScreen::Instance().isVisible());
     QVERIFY(method->isVisible());
-    QTest::mouseClick(Form1::Instance().Command2, Qt::LeftButton);
-    Click(Form3::Instance().Command2);
-    QCOMPARE(Form7::Existing(), method);
+    QTest::mouseClick(StartScreen::Instance().incoherentButton, Qt::LeftButton);
+    Click(ExplanationScreen::Instance(tervolin::kIncoherent).cancelButton);
+    QCOMPARE(SpectralMethodScreen::Existing(), method);
     QVERIFY(method->isVisible());
 
-    Click(method->Command1);
+    Click(method->closeButton);
     QVERIFY(!method->isVisible());
-    QCOMPARE(Form7::Existing(), method);
+    QCOMPARE(SpectralMethodScreen::Existing(), method);
   }
 };
 

@@ -55,18 +55,18 @@ class MagnitudeWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { workspace_ = std::make_unique<ScreenWorkspace>(host_); }
+  void init() { workspace_ = std::make_unique<ScreenWorkspace>(); }
   void cleanup() { workspace_.reset(); }
 
   void OpensFromTheGraphMenuEqualsTheCommandLineAndFollowsTheScreen() {
-    Form4& f = OpenCalculationScreen(tervolin::kIncoherent);
-    f.Text1->setText(QStringLiteral("60"));
-    ClickMaterial(f.List1, "水");
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QAction* item = ToolsOf(*f.Picture1)->Menu().actions().last();
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kIncoherent);
+    f.energyField->setText(QStringLiteral("60"));
+    ClickMaterial(f.materialList, "水");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    QAction* item = ToolsOf(*f.graph)->Menu().actions().last();
     QCOMPARE(item->text(), Utf8("散乱の大きさを比較…"));
     item->trigger();
-    MagnitudeWindow* window = f.Magnitudes->Window();
+    MagnitudeWindow* window = f.magnitudes->Window();
     QVERIFY(window && window->isVisible());
     QVERIFY2(window->SummaryText().contains(Utf8("0.01392 cm²/g")) && window->SummaryText().contains(Utf8("92.7 %")),
              qPrintable(window->SummaryText()));
@@ -81,19 +81,18 @@ class MagnitudeWindowTest : public QObject {
     CompareWithCalc(*window, {"compare", "--material", "water", "--energy", "60", "--per-solid-angle"});
     QVERIFY(window->Graph().ReadOutText(30).contains(Utf8("cm²/g/sr")));
 
-    ClickMaterial(f.List1, "鉛");
-    f.Text1->setText(QStringLiteral("30"));
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    ClickMaterial(f.materialList, "鉛");
+    f.energyField->setText(QStringLiteral("30"));
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY2(window->SummaryText().contains(Utf8("94.4 %")), qPrintable(window->SummaryText()));
     QCOMPARE(window->Graph().Plot().caption, Utf8("鉛 30 keV"));
-    f.Text1->setText(QStringLiteral("200"));
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    f.energyField->setText(QStringLiteral("200"));
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QCOMPARE(window->SummaryText(), Utf8("光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）"));
     QVERIFY(window->Graph().Plot().curves.empty());
   }
 
  private:
-  QtHost host_;
   std::unique_ptr<ScreenWorkspace> workspace_;
 };
 

@@ -13,7 +13,7 @@
 
 #include "calculation_fixture.h"
 #include "core/messages.h"
-#include "core/shared_state.h"
+#include "ui/session.h"
 #include "modal_answerer.h"
 #include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
@@ -30,8 +30,8 @@ QStringList Entries(const QListWidget& list) {
   return entries;
 }
 
-QImage Graph(const Form4& f) {
-  return AtLogicalSize(f.Picture1->RetainedImage());
+QImage Graph(const CalculationScreen& f) {
+  return AtLogicalSize(f.graph->RetainedImage());
 }
 
 // Each entry stands below the one before it, whatever lines its name wraps into,
@@ -59,8 +59,8 @@ QStringList SelectedEntries(const QListWidget& list) {
 
 // Back to the start screen, then to the calculation screen again through an
 // explanation screen's 次へ進む; the same screen comes back.
-void ReopenCalculationScreen(Form4& f, int scatterType) {
-  QTest::mouseClick(f.Command3, Qt::LeftButton);
+void ReopenCalculationScreen(CalculationScreen& f, int scatterType) {
+  QTest::mouseClick(f.returnButton, Qt::LeftButton);
   QVERIFY(!f.isVisible());
   QCOMPARE(&OpenCalculationScreen(scatterType), &f);
 }
@@ -71,25 +71,25 @@ class MaterialListTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { workspace_ = std::make_unique<ScreenWorkspace>(host_); }
+  void init() { workspace_ = std::make_unique<ScreenWorkspace>(); }
   void cleanup() {
     answerer_.Clear();
     workspace_.reset();
   }
 
   void listScrollsWithinItsSizeAndTheKeyboardReachesTheLastMaterial() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    QCOMPARE(f.List1->count(), 18);
-    QCOMPARE(f.List1->size(), QSize(89, 172));
-    QVERIFY(f.List1->verticalScrollBar()->maximum() > 0);
-    f.List1->setFocus();
-    QTest::keyClick(f.List1, Qt::Key_Down);  // the first key press picks the first entry
-    QTest::keyClick(f.List1, Qt::Key_End);
-    QCOMPARE(f.List1->currentItem()->text(), Utf8("ガドリニウム酸硫化物"));
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    QCOMPARE(f.materialList->count(), 18);
+    QCOMPARE(f.materialList->size(), QSize(89, 172));
+    QVERIFY(f.materialList->verticalScrollBar()->maximum() > 0);
+    f.materialList->setFocus();
+    QTest::keyClick(f.materialList, Qt::Key_Down);  // the first key press picks the first entry
+    QTest::keyClick(f.materialList, Qt::Key_End);
+    QCOMPARE(f.materialList->currentItem()->text(), Utf8("ガドリニウム酸硫化物"));
     QVERIFY(
-        f.List1->viewport()->rect().intersects(f.List1->visualItemRect(f.List1->currentItem())));
-    QCOMPARE(f.List1->currentItem()->toolTip(), Utf8("ガドリニウム酸硫化物 (gos)"));
-    SaveShot(*f.List1, "material_list_end.png");
+        f.materialList->viewport()->rect().intersects(f.materialList->visualItemRect(f.materialList->currentItem())));
+    QCOMPARE(f.materialList->currentItem()->toolTip(), Utf8("ガドリニウム酸硫化物 (gos)"));
+    SaveShot(*f.materialList, "material_list_end.png");
   }
 
   // Each opening by 次へ進む reads XFS_Data again: a material copied in meanwhile is
@@ -98,20 +98,20 @@ class MaterialListTest : public QObject {
   // it is there.
   void listShowsWhatTheFolderHoldsAtEachOpening() {
     const fs::path folder = workspace_->Scratch().path() / "XFS_Data";
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    const QStringList shipped = Entries(*f.List1);
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    const QStringList shipped = Entries(*f.materialList);
     for (const char* name : {"重水", "Zirconia"}) AddMaterial(folder, name);
     fs::copy_file(folder / "水.xfs", folder / "欠損.xfs");
-    QCOMPARE(Entries(*f.List1), shipped);
+    QCOMPARE(Entries(*f.materialList), shipped);
 
-    ClickMaterial(f.List1, "ガドリニウム酸硫化物");  // wraps into three lines
+    ClickMaterial(f.materialList, "ガドリニウム酸硫化物");  // wraps into three lines
     ReopenCalculationScreen(f, tervolin::kIncoherent);
-    QCOMPARE(Entries(*f.List1), shipped + Utf8("Zirconia 重水").split(' '));
-    QCOMPARE(SelectedEntries(*f.List1), QStringList(Utf8("ガドリニウム酸硫化物")));
-    CheckListShown(*f.List1);
-    f.Text1->setText(QStringLiteral("30"));
-    ClickMaterial(f.List1, "重水");
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QCOMPARE(Entries(*f.materialList), shipped + Utf8("Zirconia 重水").split(' '));
+    QCOMPARE(SelectedEntries(*f.materialList), QStringList(Utf8("ガドリニウム酸硫化物")));
+    CheckListShown(*f.materialList);
+    f.energyField->setText(QStringLiteral("30"));
+    ClickMaterial(f.materialList, "重水");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY(answerer_.Answered().isEmpty());
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
 
@@ -119,40 +119,40 @@ class MaterialListTest : public QObject {
     const QStringList added = QStringLiteral("A0 A1 A2 A3 A4 A5 A6 A7").split(' ');  // before 重水
     for (const QString& name : added) AddMaterial(folder, name.toStdString());
     ReopenCalculationScreen(f, tervolin::kCoherent);
-    QCOMPARE(Entries(*f.List1), shipped + added + QStringList(Utf8("重水")));
-    QCOMPARE(SelectedEntries(*f.List1), QStringList(Utf8("重水")));
-    CheckListShown(*f.List1);
+    QCOMPARE(Entries(*f.materialList), shipped + added + QStringList(Utf8("重水")));
+    QCOMPARE(SelectedEntries(*f.materialList), QStringList(Utf8("重水")));
+    CheckListShown(*f.materialList);
 
     fs::remove(folder / "重水.csv");
     ReopenCalculationScreen(f, tervolin::kCoherent);
-    QCOMPARE(Entries(*f.List1), shipped + added);
-    QVERIFY(SelectedEntries(*f.List1).isEmpty());
-    f.Text1->setText(QStringLiteral("30"));
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QCOMPARE(Entries(*f.materialList), shipped + added);
+    QVERIFY(SelectedEntries(*f.materialList).isEmpty());
+    f.energyField->setText(QStringLiteral("30"));
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QCOMPARE(Messages(answerer_), QStringList(Utf8(tervolin::msg::kNoScatterer)));
   }
 
   void theSevenStayWhenTheirFilesAreMissingAndSayWhichFileWhenChosen() {
     fs::remove_all(workspace_->Scratch().path() / "XFS_Data");
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    QCOMPARE(Entries(*f.List1), Utf8("水素 炭素 鉄 鉛 空気 PMMA 水").split(' '));
-    f.Text1->setText(QStringLiteral("30"));
-    ClickMaterial(f.List1, "鉄");
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    QCOMPARE(Entries(*f.materialList), Utf8("水素 炭素 鉄 鉛 空気 PMMA 水").split(' '));
+    f.energyField->setText(QStringLiteral("30"));
+    ClickMaterial(f.materialList, "鉄");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QCOMPARE(answerer_.Answered().size(), 1);
     QVERIFY(answerer_.Answered().first().text.contains(Utf8("XFS_Data/鉄.xfs")));
   }
 
   // Bone, soft tissue and fat at 60 keV: three coherent curves in three colours.
   void tissuesAreDrawnFromTheShippedTables() {
-    Form4& f = OpenCalculationScreen(tervolin::kCoherent);
-    f.Text1->setText(QStringLiteral("60"));
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    f.energyField->setText(QStringLiteral("60"));
     const std::pair<const char*, QRadioButton*> curves[] = {
-        {"骨", f.Option3}, {"軟部組織", f.Option4}, {"脂肪", f.Option5}};
+        {"骨", f.redOption}, {"軟部組織", f.darkGreenOption}, {"脂肪", f.blueOption}};
     for (const auto& [material, colour] : curves) {
       ClickOption(colour);
-      ClickMaterial(f.List1, material);
-      QTest::mouseClick(f.Command1, Qt::LeftButton);
+      ClickMaterial(f.materialList, material);
+      QTest::mouseClick(f.computeButton, Qt::LeftButton);
     }
     QVERIFY(answerer_.Answered().isEmpty());
     for (auto isColour : {IsRed, IsGreen, IsBlue})
@@ -161,7 +161,6 @@ class MaterialListTest : public QObject {
   }
 
  private:
-  QtHost host_;
   std::unique_ptr<ScreenWorkspace> workspace_;
   ModalAnswerer answerer_;
 };

@@ -11,8 +11,7 @@
 #include <cmath>
 
 #include "core/distributions.h"
-#include "core/polar_diagram.h"
-#include "core/shared_state.h"
+#include "graphs/polar_diagram.h"
 #include "modal_answerer.h"
 #include "ui/fonts.h"
 #include "ui/polar_diagram_widget.h"
@@ -42,9 +41,10 @@ bool CurveNear(const QImage& image, const tervolin::PolarFrame& frame, double r,
 }
 
 PolarCurve ThomsonPerSolidAngle() {
-  tervolin::Shared().Pi = tervolin::kProgramPi;
   PolarCurve curve;
-  curve.values = tervolin::ComputeDistribution({tervolin::kCoherent, tervolin::kSingleEnergy, 60.0}, {true, true});
+  // A free electron needs no material table.
+  curve.values = tervolin::ComputeDistribution({tervolin::kCoherent, tervolin::kSingleEnergy, 60.0}, {true, true},
+                                               tervolin::MaterialTables{}, tervolin::EnergyTable{});
   curve.colour = QColor(255, 0, 0);
   curve.label = QString::fromUtf8("干渉性散乱 自由電子 60 keV");
   return curve;

@@ -16,9 +16,9 @@
 #include <utility>
 
 #include "calculation_fixture.h"
-#include "core/curve_memory.h"
+#include "graphs/curve_memory.h"
 #include "core/messages.h"
-#include "core/shared_state.h"
+#include "ui/session.h"
 #include "data/spectrum_file.h"
 #include "modal_answerer.h"
 #include "ui/calculation_screen.h"
@@ -28,7 +28,6 @@
 using namespace tervolin::ui;
 
 using namespace tervolin::testing;
-using tervolin::Shared;
 
 namespace {
 
@@ -37,19 +36,19 @@ const QColor kPanelCyan(192, 255, 255);
 // The accepted spectrum, in the working directory.
 const char* const kSpectrumFile = "P_Spectrum.dat";
 
-QImage Graph(const Form5& f) { return AtLogicalSize(f.Picture3->RetainedImage()); }
+QImage Graph(const SpectrumScreen& f) { return AtLogicalSize(f.graph->RetainedImage()); }
 
 // The spectrum screen as the user reaches it: the calculation screen in spectral
 // mode, then its "スペクトル計算".
-Form5& OpenSpectrumScreen() {
-  Form4& calculation = OpenCalculationScreen(tervolin::kCoherent);
-  ClickOption(calculation.Option2);
-  QTest::mouseClick(calculation.Command2, Qt::LeftButton);
-  return Form5::Instance();
+SpectrumScreen& OpenSpectrumScreen() {
+  CalculationScreen& calculation = OpenCalculationScreen(tervolin::kCoherent);
+  ClickOption(calculation.spectrumOption);
+  QTest::mouseClick(calculation.spectrumButton, Qt::LeftButton);
+  return SpectrumScreen::Instance();
 }
 
-QStringList Fields(const Form5& f) {
-  return {f.Text1->text(), f.Text5->text(), f.Text2->text(), f.Text3->text(), f.Text4->text()};
+QStringList Fields(const SpectrumScreen& f) {
+  return {f.tubeVoltageField->text(), f.targetAngleField->text(), f.inherentFiltrationField->text(), f.aluminiumFilterField->text(), f.copperFilterField->text()};
 }
 
 QByteArray SpectrumFile() {
@@ -66,7 +65,7 @@ class SpectrumScreenTest : public QObject {
 
  private slots:
   void init() {
-    workspace_ = std::make_unique<ScreenWorkspace>(host_);
+    workspace_ = std::make_unique<ScreenWorkspace>();
     QVERIFY(workspace_->AttenuationRead());
   }
 
@@ -76,7 +75,7 @@ class SpectrumScreenTest : public QObject {
   }
 
   void windowAndControlsStandWhereTheLayoutPutsThem() {
-    Form5& f = OpenSpectrumScreen();
+    SpectrumScreen& f = OpenSpectrumScreen();
     QCOMPARE(f.windowTitle(), QStringLiteral("X-ray spectrum"));
     QCOMPARE(f.size(), QSize(991, 489));
     QCOMPARE(f.minimumSize(), f.maximumSize());
@@ -86,29 +85,29 @@ class SpectrumScreenTest : public QObject {
     QCOMPARE(f.font().pixelSize(), 16);
 
     const std::pair<QWidget*, QRect> placed[] = {
-        {f.Picture3, QRect(16, 24, 609, 441)},  {f.Text1, QRect(816, 112, 65, 27)},
-        {f.Text5, QRect(816, 192, 65, 28)},     {f.Text2, QRect(816, 232, 65, 26)},
-        {f.Text3, QRect(816, 288, 65, 27)},     {f.Text4, QRect(816, 328, 65, 27)},
-        {f.Command1, QRect(672, 376, 145, 41)}, {f.Command3, QRect(840, 376, 105, 41)},
-        {f.Command4, QRect(672, 440, 145, 41)}, {f.Command2, QRect(840, 448, 105, 33)},
+        {f.graph, QRect(16, 24, 609, 441)},  {f.tubeVoltageField, QRect(816, 112, 65, 27)},
+        {f.targetAngleField, QRect(816, 192, 65, 28)},     {f.inherentFiltrationField, QRect(816, 232, 65, 26)},
+        {f.aluminiumFilterField, QRect(816, 288, 65, 27)},     {f.copperFilterField, QRect(816, 328, 65, 27)},
+        {f.computeButton, QRect(672, 376, 145, 41)}, {f.redoButton, QRect(840, 376, 105, 41)},
+        {f.okButton, QRect(672, 440, 145, 41)}, {f.cancelButton, QRect(840, 448, 105, 33)},
     };
     for (const auto& [widget, geometry] : placed) QCOMPARE(widget->geometry(), geometry);
     const std::pair<QString, const char*> captions[] = {
-        {f.Command1->text(), "スペクトル計算"}, {f.Command3->text(), "やり直し"},
-        {f.Command4->text(), "OK"},            {f.Command2->text(), "キャンセル"},
+        {f.computeButton->text(), "スペクトル計算"}, {f.redoButton->text(), "やり直し"},
+        {f.okButton->text(), "OK"},            {f.cancelButton->text(), "キャンセル"},
     };
     for (const auto& [shown, expected] : captions) QCOMPARE(shown, Utf8(expected));
     const std::pair<QPushButton*, int> buttonPixels[] = {
-        {f.Command1, 16}, {f.Command3, 16}, {f.Command4, 19}, {f.Command2, 15}};
+        {f.computeButton, 16}, {f.redoButton, 16}, {f.okButton, 19}, {f.cancelButton, 15}};
     for (const auto& [button, pixels] : buttonPixels) QCOMPARE(button->font().pixelSize(), pixels);
-    for (QLineEdit* field : {f.Text1, f.Text5, f.Text2, f.Text3, f.Text4}) {
+    for (QLineEdit* field : {f.tubeVoltageField, f.targetAngleField, f.inherentFiltrationField, f.aluminiumFilterField, f.copperFilterField}) {
       QCOMPARE(QFontInfo(field->font()).family(), Utf8("Liberation Serif"));
       QCOMPARE(field->font().pixelSize(), 16);
       QVERIFY(field->alignment() & Qt::AlignHCenter);
-      QCOMPARE(field->palette().color(QPalette::Text), field == f.Text5 ? QColor(0, 0, 255) : QColor(0, 0, 192));
+      QCOMPARE(field->palette().color(QPalette::Text), field == f.targetAngleField ? QColor(0, 0, 255) : QColor(0, 0, 192));
     }
-    QCOMPARE(f.Picture3->SurfaceFont().pixelSize(), 21);
-    QVERIFY(f.Picture3->SurfaceFont().bold());
+    QCOMPARE(f.graph->SurfaceFont().pixelSize(), 21);
+    QVERIFY(f.graph->SurfaceFont().bold());
   }
 
   void labelsOnThePanel_data() {
@@ -119,30 +118,30 @@ class SpectrumScreenTest : public QObject {
     QTest::addColumn<QColor>("ink");
     QTest::addColumn<bool>("roundGothic");  // may stand higher, see labelsStandLevelWithTheirFields
     const QColor darkBlue(0, 0, 192), black(0, 0, 0);
-    QTest::newRow("Label1(3)") << "Label1(3)" << Utf8("Ｘ線スペクトルを近似計算する") << QPoint(664, 24) << 21 << darkBlue
+    QTest::newRow("titleLabel") << "titleLabel" << Utf8("Ｘ線スペクトルを近似計算する") << QPoint(664, 24) << 21 << darkBlue
                                << false;
-    QTest::newRow("Label1(2)") << "Label1(2)" << Utf8("照射条件を設定して下さい") << QPoint(688, 80) << 19 << darkBlue
+    QTest::newRow("promptLabel") << "promptLabel" << Utf8("照射条件を設定して下さい") << QPoint(688, 80) << 19 << darkBlue
                                << true;
-    QTest::newRow("Label1(1)") << "Label1(1)" << Utf8("Ｘ線管電圧") << QPoint(720, 120) << 16 << black << true;
-    QTest::newRow("Label6") << "Label6" << Utf8("kV") << QPoint(888, 120) << 16 << black << false;
-    QTest::newRow("Label11") << "Label11" << Utf8("(30～150)") << QPoint(808, 136) << 15 << black << false;
-    QTest::newRow("Label10") << "Label10" << Utf8("高電圧整流方式：定電圧") << QPoint(720, 160) << 16 << black << false;
-    QTest::newRow("Label1(0)") << "Label1(0)" << Utf8("ターゲット角度") << QPoint(688, 200) << 16 << black << true;
-    QTest::newRow("Label5") << "Label5" << Utf8("degree") << QPoint(888, 200) << 16 << black << false;
-    QTest::newRow("Label2(1)") << "Label2(1)" << Utf8("固有ろ過（Al当量）") << QPoint(664, 240) << 16 << black << true;
-    QTest::newRow("Label7") << "Label7" << Utf8("mmAl eq.") << QPoint(888, 240) << 16 << black << false;
-    QTest::newRow("Label12") << "Label12" << Utf8("(最小1mm)") << QPoint(808, 256) << 15 << black << false;
-    QTest::newRow("Label3") << "Label3" << Utf8("アルミ付加フィルタ") << QPoint(664, 296) << 16 << black << true;
-    QTest::newRow("Label8") << "Label8" << Utf8("mm") << QPoint(888, 288) << 16 << black << false;
-    QTest::newRow("Label4") << "Label4" << Utf8("銅付加フィルタ") << QPoint(696, 336) << 16 << black << true;
-    QTest::newRow("Label9") << "Label9" << Utf8("mm") << QPoint(888, 328) << 16 << black << false;
+    QTest::newRow("tubeVoltageLabel") << "tubeVoltageLabel" << Utf8("Ｘ線管電圧") << QPoint(720, 120) << 16 << black << true;
+    QTest::newRow("kilovoltUnitLabel") << "kilovoltUnitLabel" << Utf8("kV") << QPoint(888, 120) << 16 << black << false;
+    QTest::newRow("voltageRangeLabel") << "voltageRangeLabel" << Utf8("(30～150)") << QPoint(808, 136) << 15 << black << false;
+    QTest::newRow("rectificationLabel") << "rectificationLabel" << Utf8("高電圧整流方式：定電圧") << QPoint(720, 160) << 16 << black << false;
+    QTest::newRow("targetAngleLabel") << "targetAngleLabel" << Utf8("ターゲット角度") << QPoint(688, 200) << 16 << black << true;
+    QTest::newRow("degreeUnitLabel") << "degreeUnitLabel" << Utf8("degree") << QPoint(888, 200) << 16 << black << false;
+    QTest::newRow("inherentFiltrationLabel") << "inherentFiltrationLabel" << Utf8("固有ろ過（Al当量）") << QPoint(664, 240) << 16 << black << true;
+    QTest::newRow("aluminiumEquivalentUnitLabel") << "aluminiumEquivalentUnitLabel" << Utf8("mmAl eq.") << QPoint(888, 240) << 16 << black << false;
+    QTest::newRow("inherentMinimumLabel") << "inherentMinimumLabel" << Utf8("(最小1mm)") << QPoint(808, 256) << 15 << black << false;
+    QTest::newRow("aluminiumFilterLabel") << "aluminiumFilterLabel" << Utf8("アルミ付加フィルタ") << QPoint(664, 296) << 16 << black << true;
+    QTest::newRow("aluminiumUnitLabel") << "aluminiumUnitLabel" << Utf8("mm") << QPoint(888, 288) << 16 << black << false;
+    QTest::newRow("copperFilterLabel") << "copperFilterLabel" << Utf8("銅付加フィルタ") << QPoint(696, 336) << 16 << black << true;
+    QTest::newRow("copperUnitLabel") << "copperUnitLabel" << Utf8("mm") << QPoint(888, 328) << 16 << black << false;
   }
 
   void labelsOnThePanel() {
     QFETCH(QString, name);
     QFETCH(QPoint, at);
     QFETCH(bool, roundGothic);
-    Form5& f = OpenSpectrumScreen();
+    SpectrumScreen& f = OpenSpectrumScreen();
     auto* label = f.findChild<QLabel*>(name);
     QVERIFY(label != nullptr);
     QTEST(label->text(), "text");
@@ -162,11 +161,11 @@ class SpectrumScreenTest : public QObject {
   // Each condition's name stands level with its field, as on the layout, where the
   // name's characters lie two or three pixels below the field's middle.
   void labelsStandLevelWithTheirFields() {
-    Form5& f = OpenSpectrumScreen();
+    SpectrumScreen& f = OpenSpectrumScreen();
     const QImage shot = Shot(f);
     const std::pair<const char*, QLineEdit*> named[] = {
-        {"Label1(1)", f.Text1}, {"Label1(0)", f.Text5}, {"Label2(1)", f.Text2},
-        {"Label3", f.Text3},    {"Label4", f.Text4},
+        {"tubeVoltageLabel", f.tubeVoltageField}, {"targetAngleLabel", f.targetAngleField}, {"inherentFiltrationLabel", f.inherentFiltrationField},
+        {"aluminiumFilterLabel", f.aluminiumFilterField},    {"copperFilterLabel", f.copperFilterField},
     };
     for (const auto& [name, field] : named) {
       const QRect area = f.findChild<QLabel*>(name)->geometry();
@@ -187,7 +186,7 @@ class SpectrumScreenTest : public QObject {
 
   // "Relative", "Photon", "Fluence" and "φ(E)" stay clear of the frame they stand by.
   void axisTitleStaysLeftOfTheFrame() {
-    Form5& f = OpenSpectrumScreen();
+    SpectrumScreen& f = OpenSpectrumScreen();
     const QImage graph = Graph(f);
     const int frameLeft = 100;  // x = 1000 of 6000 units across 605 pixels
     int inkNearFrame = 0;
@@ -204,8 +203,8 @@ class SpectrumScreenTest : public QObject {
   }
 
   void panelLiesBehindItsControls() {
-    Form5& f = OpenSpectrumScreen();
-    auto* panel = f.findChild<QLabel*>("Label22");
+    SpectrumScreen& f = OpenSpectrumScreen();
+    auto* panel = f.findChild<QLabel*>("conditionsPanel");
     QVERIFY(panel != nullptr);
     QCOMPARE(panel->geometry(), QRect(640, 64, 329, 369));
     const QImage shot = Shot(f);
@@ -213,17 +212,17 @@ class SpectrumScreenTest : public QObject {
     QCOMPARE(shot.pixelColor(650, 100), kPanelCyan);          // bare panel
     QCOMPARE(shot.pixelColor(panel->geometry().topLeft()), QColor(0, 0, 0));  // its border
     // Fields and buttons show over the panel, labels let it through.
-    QCOMPARE(shot.pixelColor(f.Text1->geometry().center() + QPoint(25, 0)), QColor(255, 255, 255));
-    QCOMPARE(shot.pixelColor(f.Command1->geometry().topLeft() + QPoint(4, 20)), QColor(255, 255, 192));
-    const QLabel* degree = f.findChild<QLabel*>("Label5");
+    QCOMPARE(shot.pixelColor(f.tubeVoltageField->geometry().center() + QPoint(25, 0)), QColor(255, 255, 255));
+    QCOMPARE(shot.pixelColor(f.computeButton->geometry().topLeft() + QPoint(4, 20)), QColor(255, 255, 192));
+    const QLabel* degree = f.findChild<QLabel*>("degreeUnitLabel");
     QCOMPARE(shot.pixelColor(degree->geometry().bottomRight() - QPoint(2, 2)), kPanelCyan);
   }
 
   void tabOrderStartsOnTheComputeButton() {
-    Form5& f = OpenSpectrumScreen();
-    QCOMPARE(f.focusWidget(), f.Command1);
-    QWidget* const order[] = {f.Command1, f.Command3, f.Text5,    f.Text1,    f.Text3,   f.Text4,
-                              f.Text2,    f.Picture3, f.Command2, f.Command4, f.Command1};
+    SpectrumScreen& f = OpenSpectrumScreen();
+    QCOMPARE(f.focusWidget(), f.computeButton);
+    QWidget* const order[] = {f.computeButton, f.redoButton, f.targetAngleField,    f.tubeVoltageField,    f.aluminiumFilterField,   f.copperFilterField,
+                              f.inherentFiltrationField,    f.graph, f.cancelButton, f.okButton, f.computeButton};
     for (std::size_t i = 1; i < std::size(order); ++i) {
       QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
       QCOMPARE(f.focusWidget(), order[i]);
@@ -231,23 +230,23 @@ class SpectrumScreenTest : public QObject {
   }
 
   void spectrumButtonResetsFieldsAndGraph() {
-    Form5& f = OpenSpectrumScreen();
+    SpectrumScreen& f = OpenSpectrumScreen();
     QVERIFY(f.isVisible());
     QCOMPARE(Fields(f), QStringList({"100", "12", "2.5", "0", "0"}));
     const QImage empty = Graph(f);
     QVERIFY(CountPixels(empty, [](QColor c) { return c == QColor(0, 0, 0); }) > 1000);  // frame and texts
     QCOMPARE(CountPixels(empty, IsRed), 0);
 
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
-    for (QLineEdit* field : {f.Text1, f.Text5, f.Text2, f.Text3, f.Text4}) field->setText(QStringLiteral("7"));
-    Shared().SpectrumReady = 1;
-    QTest::mouseClick(Form4::Instance().Command2, Qt::LeftButton);
-    QCOMPARE(Form5::Existing(), &f);
+    for (QLineEdit* field : {f.tubeVoltageField, f.targetAngleField, f.inherentFiltrationField, f.aluminiumFilterField, f.copperFilterField}) field->setText(QStringLiteral("7"));
+    SetSpectrumReady(1);
+    QTest::mouseClick(CalculationScreen::Instance().spectrumButton, Qt::LeftButton);
+    QCOMPARE(SpectrumScreen::Existing(), &f);
     QCOMPARE(Fields(f), QStringList({"100", "12", "2.5", "0", "0"}));
     QVERIFY(Graph(f) == empty);
-    QCOMPARE(Shared().SpectrumReady, 1);
-    QVERIFY(Form4::Instance().isVisible());  // the calculation screen stays usable
+    QCOMPARE(SpectrumReady(), 1);
+    QVERIFY(CalculationScreen::Instance().isVisible());  // the calculation screen stays usable
   }
 
   void computeChecksAndWhichMessageWins_data() {
@@ -288,11 +287,11 @@ class SpectrumScreenTest : public QObject {
     QFETCH(QStringList, typed);
     QFETCH(QString, message);
     QFETCH(QStringList, after);
-    Form5& f = OpenSpectrumScreen();
-    QLineEdit* const fields[] = {f.Text1, f.Text5, f.Text2, f.Text3, f.Text4};
+    SpectrumScreen& f = OpenSpectrumScreen();
+    QLineEdit* const fields[] = {f.tubeVoltageField, f.targetAngleField, f.inherentFiltrationField, f.aluminiumFilterField, f.copperFilterField};
     for (int i = 0; i < 5; ++i) fields[i]->setText(typed[i]);
     const QImage graph = Graph(f);
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QCOMPARE(Messages(answerer_), QStringList{message});
     CheckWarningBoxes(answerer_);
     QStringList shown;
@@ -303,33 +302,33 @@ class SpectrumScreenTest : public QObject {
   }
 
   void redoClearsTheCurvesAndKeepsTheFields() {
-    Form5& f = OpenSpectrumScreen();
+    SpectrumScreen& f = OpenSpectrumScreen();
     const QImage empty = Graph(f);
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    f.Text1->setText(QStringLiteral("60"));
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    f.tubeVoltageField->setText(QStringLiteral("60"));
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
-    const tervolin::EnergyTable fluence = Shared().SpectrumFluence;
-    QTest::mouseClick(f.Command3, Qt::LeftButton);
+    QVERIFY(TheSession().shownSpectrum.has_value());
+    QTest::mouseClick(f.redoButton, Qt::LeftButton);
     QVERIFY(Graph(f) == empty);
     QCOMPARE(Fields(f), QStringList({"60", "12", "2.5", "0", "0"}));
-    QVERIFY(Shared().SpectrumFluence == fluence);
+    QVERIFY(!TheSession().shownSpectrum);  // nothing left for OK to accept
   }
 
   void okWritesTheFileAcceptsAndHides() {
-    Form5& f = OpenSpectrumScreen();
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    SpectrumScreen& f = OpenSpectrumScreen();
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     SaveShot(f, "spectrum_screen_computed.png");
     QVERIFY(!SpectrumFileExists());
-    QCOMPARE(Shared().SpectrumReady, 0);
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QCOMPARE(SpectrumReady(), 0);
+    QTest::mouseClick(f.okButton, Qt::LeftButton);
     const QByteArray written = SpectrumFile();
     QCOMPARE(written.size(), 5400);
     QVERIFY(written.startsWith("000.5  0.000E+00\r\n"));
     QVERIFY(written.contains("  1.000E+00\r\n"));
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
     QVERIFY(!f.isVisible());
-    QVERIFY(Form4::Instance().isVisible());
+    QVERIFY(CalculationScreen::Instance().isVisible());
     QVERIFY(answerer_.Answered().isEmpty());
   }
 
@@ -345,45 +344,45 @@ class SpectrumScreenTest : public QObject {
 
   void okWithoutAComputedSpectrumOnTheGraph() {
     QFETCH(QString, before);
-    Form5& f = OpenSpectrumScreen();
+    SpectrumScreen& f = OpenSpectrumScreen();
     for (const QString& step : before.split(',', Qt::SkipEmptyParts)) {
-      if (step == "compute") QTest::mouseClick(f.Command1, Qt::LeftButton);
-      if (step == "reopen") QTest::mouseClick(Form4::Instance().Command2, Qt::LeftButton);
-      if (step == "redo") QTest::mouseClick(f.Command3, Qt::LeftButton);
+      if (step == "compute") QTest::mouseClick(f.computeButton, Qt::LeftButton);
+      if (step == "reopen") QTest::mouseClick(CalculationScreen::Instance().spectrumButton, Qt::LeftButton);
+      if (step == "redo") QTest::mouseClick(f.redoButton, Qt::LeftButton);
       if (step == "reject") {
-        f.Text1->setText(QStringLiteral("200"));
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        f.tubeVoltageField->setText(QStringLiteral("200"));
+        QTest::mouseClick(f.computeButton, Qt::LeftButton);
       }
     }
     answerer_.Clear();
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QTest::mouseClick(f.okButton, Qt::LeftButton);
     QCOMPARE(Messages(answerer_), QStringList{Utf8(tervolin::msg::kNoSpectrum)});
     CheckWarningBoxes(answerer_);
     QVERIFY(!SpectrumFileExists());
-    QCOMPARE(Shared().SpectrumReady, 0);
+    QCOMPARE(SpectrumReady(), 0);
     QVERIFY(f.isVisible());
 
     // Computed now, the same OK accepts it.
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    QTest::mouseClick(f.okButton, Qt::LeftButton);
     QVERIFY(SpectrumFile().contains("  1.000E+00\r\n"));
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
     QVERIFY(!f.isVisible());
   }
 
   // A rejected input after a computation leaves that computation's curve on the
   // graph, and OK accepts it.
   void okAfterARejectedInputAcceptsTheCurveStillShown() {
-    Form5& f = OpenSpectrumScreen();
-    f.Text1->setText(QStringLiteral("60"));
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    const std::string computed = tervolin::SpectrumFileText(Shared().SpectrumFluence);
+    SpectrumScreen& f = OpenSpectrumScreen();
+    f.tubeVoltageField->setText(QStringLiteral("60"));
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    const std::string computed = tervolin::SpectrumFileText(TheSession().shownSpectrum->fluence);
     QVERIFY(computed.find("  1.000E+00\r\n") != std::string::npos);
-    f.Text1->setText(QStringLiteral("200"));
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    f.tubeVoltageField->setText(QStringLiteral("200"));
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    QTest::mouseClick(f.okButton, Qt::LeftButton);
     QCOMPARE(SpectrumFile().toStdString(), computed);
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
   }
 
   void cancelAndCloseBoxAcceptNothing_data() {
@@ -398,39 +397,40 @@ class SpectrumScreenTest : public QObject {
   void cancelAndCloseBoxAcceptNothing() {
     QFETCH(bool, closeBox);
     QFETCH(int, ready);
-    Form5& f = OpenSpectrumScreen();
-    Shared().SpectrumReady = ready;
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    SpectrumScreen& f = OpenSpectrumScreen();
+    SetSpectrumReady(ready);
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
     if (closeBox) {
       QVERIFY(f.close());
       ScreenWorkspace::FlushDeletions();
-      QCOMPARE(Form5::Existing(), nullptr);
+      QCOMPARE(SpectrumScreen::Existing(), nullptr);
     } else {
-      QTest::mouseClick(f.Command2, Qt::LeftButton);
+      QTest::mouseClick(f.cancelButton, Qt::LeftButton);
       QVERIFY(!f.isVisible());
-      QCOMPARE(Form5::Existing(), &f);
+      QCOMPARE(SpectrumScreen::Existing(), &f);
     }
-    QCOMPARE(Shared().SpectrumReady, ready);
+    QCOMPARE(SpectrumReady(), ready);
     QVERIFY(!SpectrumFileExists());
-    QVERIFY(Form4::Instance().isVisible());
+    QVERIFY(CalculationScreen::Instance().isVisible());
   }
 
   void acceptedSpectrumSurvivesModeSwitchesAndCancel() {
-    Form5& f = OpenSpectrumScreen();
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
-    Form4& calculation = Form4::Instance();
-    ClickOption(calculation.Option1);
-    ClickOption(calculation.Option2);
-    QCOMPARE(Shared().SpectrumReady, 1);
+    SpectrumScreen& f = OpenSpectrumScreen();
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    QTest::mouseClick(f.okButton, Qt::LeftButton);
+    CalculationScreen& calculation = CalculationScreen::Instance();
+    ClickOption(calculation.singleEnergyOption);
+    ClickOption(calculation.spectrumOption);
+    QCOMPARE(SpectrumReady(), 1);
 
-    QTest::mouseClick(calculation.Command2, Qt::LeftButton);
-    f.Text1->setText(QStringLiteral("60"));
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QTest::mouseClick(f.Command2, Qt::LeftButton);
-    QCOMPARE(Shared().SpectrumReady, 1);
-    QCOMPARE(Shared().SpectrumFluence[121], 0.0);  // the 60-kV spectrum is the one held
-    QVERIFY(Shared().SpectrumFluence[100] > 0.0);
+    QTest::mouseClick(calculation.spectrumButton, Qt::LeftButton);
+    f.tubeVoltageField->setText(QStringLiteral("60"));
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    QTest::mouseClick(f.cancelButton, Qt::LeftButton);
+    QCOMPARE(SpectrumReady(), 1);
+    QCOMPARE(TheSession().shownSpectrum->fluence[121], 0.0);  // the 60-kV spectrum is the one shown
+    QVERIFY(TheSession().shownSpectrum->fluence[100] > 0.0);
+    QVERIFY(TheSession().acceptedSpectrum->fluence[121] > 0.0);  // the accepted one is still 100 kV
   }
 
   // The spectral curve keeps the accepted spectrum's weights whatever the spectrum
@@ -444,29 +444,29 @@ class SpectrumScreenTest : public QObject {
 
   void computationsWithoutOkLeaveTheAcceptedSpectrumInForce() {
     QFETCH(QString, leave);
-    Form5& f = OpenSpectrumScreen();
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    SpectrumScreen& f = OpenSpectrumScreen();
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    QTest::mouseClick(f.okButton, Qt::LeftButton);
     const QByteArray accepted = SpectrumFile();
-    Form4& calculation = Form4::Instance();
-    ClickMaterial(calculation.List1, "PMMA");
-    QTest::mouseClick(calculation.Command1, Qt::LeftButton);
-    const QImage curve = AtLogicalSize(calculation.Picture1->RetainedImage());
-    QTest::mouseClick(calculation.Command4, Qt::LeftButton);  // clear the graph
+    CalculationScreen& calculation = CalculationScreen::Instance();
+    ClickMaterial(calculation.materialList, "PMMA");
+    QTest::mouseClick(calculation.computeButton, Qt::LeftButton);
+    const QImage curve = AtLogicalSize(calculation.graph->RetainedImage());
+    QTest::mouseClick(calculation.clearButton, Qt::LeftButton);  // clear the graph
 
-    QTest::mouseClick(calculation.Command2, Qt::LeftButton);
-    Form5& again = Form5::Instance();
-    again.Text1->setText(QStringLiteral("40"));
-    QTest::mouseClick(again.Command1, Qt::LeftButton);
-    if (leave == "cancel") QTest::mouseClick(again.Command2, Qt::LeftButton);
+    QTest::mouseClick(calculation.spectrumButton, Qt::LeftButton);
+    SpectrumScreen& again = SpectrumScreen::Instance();
+    again.tubeVoltageField->setText(QStringLiteral("40"));
+    QTest::mouseClick(again.computeButton, Qt::LeftButton);
+    if (leave == "cancel") QTest::mouseClick(again.cancelButton, Qt::LeftButton);
     if (leave == "close") QVERIFY(again.close());
-    if (leave == "reopen") QTest::mouseClick(calculation.Command2, Qt::LeftButton);
-    QTest::mouseClick(calculation.Command1, Qt::LeftButton);
+    if (leave == "reopen") QTest::mouseClick(calculation.spectrumButton, Qt::LeftButton);
+    QTest::mouseClick(calculation.computeButton, Qt::LeftButton);
     QVERIFY(answerer_.Answered().isEmpty());
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
     QCOMPARE(SpectrumFile(), accepted);
-    QVERIFY(AtLogicalSize(calculation.Picture1->RetainedImage()) == curve);
-    const std::string label = tervolin::CurveTitle(calculation.Picture1->Curves().Curves(), 0);
+    QVERIFY(AtLogicalSize(calculation.graph->RetainedImage()) == curve);
+    const std::string label = tervolin::CurveTitle(calculation.graph->Curves().Curves(), 0);
     QVERIFY2(label.find("PMMA 100 kV 12°") != std::string::npos, label.c_str());
   }
 
@@ -478,42 +478,41 @@ class SpectrumScreenTest : public QObject {
 
   void spectralCurveWithAnEmptyEnergyField() {
     QFETCH(int, scatterType);
-    Form4& calculation = OpenCalculationScreen(scatterType);
-    ClickOption(calculation.Option2);
-    QTest::mouseClick(calculation.Command2, Qt::LeftButton);
-    Form5& f = Form5::Instance();
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
-    QVERIFY(calculation.Text1->text().isEmpty());
-    ClickMaterial(calculation.List1, "PMMA");
-    QTest::mouseClick(calculation.Command1, Qt::LeftButton);
+    CalculationScreen& calculation = OpenCalculationScreen(scatterType);
+    ClickOption(calculation.spectrumOption);
+    QTest::mouseClick(calculation.spectrumButton, Qt::LeftButton);
+    SpectrumScreen& f = SpectrumScreen::Instance();
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    QTest::mouseClick(f.okButton, Qt::LeftButton);
+    QVERIFY(calculation.energyField->text().isEmpty());
+    ClickMaterial(calculation.materialList, "PMMA");
+    QTest::mouseClick(calculation.computeButton, Qt::LeftButton);
     QVERIFY(answerer_.Answered().isEmpty());
-    QVERIFY(CountPixels(AtLogicalSize(calculation.Picture1->RetainedImage()), IsRed) > 300);
+    QVERIFY(CountPixels(AtLogicalSize(calculation.graph->RetainedImage()), IsRed) > 300);
   }
 
   void okWhereTheFileCannotBeWritten() {
     std::filesystem::create_directory(kSpectrumFile);  // takes the file's name
-    Form5& f = OpenSpectrumScreen();
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    SpectrumScreen& f = OpenSpectrumScreen();
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    QTest::mouseClick(f.okButton, Qt::LeftButton);
     QCOMPARE(answerer_.Answered().size(), 1);
     CheckWarningBoxes(answerer_);
     const QString text = answerer_.Answered().first().text;
     QVERIFY2(text.contains(QStringLiteral("P_Spectrum.dat")), qPrintable(text));
     QVERIFY(text.front() == QChar(0x3000) && text.back() == QChar(0x3000));
     QVERIFY(f.isVisible());
-    QCOMPARE(Shared().SpectrumReady, 0);
+    QCOMPARE(SpectrumReady(), 0);
 
     // The program goes on: with the way cleared, OK works.
     std::filesystem::remove(kSpectrumFile);
-    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    QTest::mouseClick(f.okButton, Qt::LeftButton);
     QCOMPARE(SpectrumFile().size(), 5400);
-    QCOMPARE(Shared().SpectrumReady, 1);
+    QCOMPARE(SpectrumReady(), 1);
     QVERIFY(!f.isVisible());
   }
 
  private:
-  QtHost host_;
   std::unique_ptr<ScreenWorkspace> workspace_;
   ModalAnswerer answerer_;
 };

@@ -19,23 +19,22 @@
 #include <string>
 #include <unistd.h>
 
-#include "core/shared_state.h"
 #include "data/spectrum_file.h"
+#include "ui/session.h"
 #include "modal_answerer.h"
 #include "screen_checks.h"
 #include "support/scratch_directory.h"
 #include "ui/start_screen.h"
-#include "ui/explanation_screens.h"
+#include "ui/explanation_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/data_source_screen.h"
-#include "ui/method_screen.h"
+#include "ui/spectral_method_screen.h"
 #include "ui/program.h"
 #include "ui/termination_signals.h"
 
 using namespace tervolin::ui;
 
 using namespace tervolin::testing;
-using tervolin::Shared;
 
 namespace {
 
@@ -105,7 +104,7 @@ bool AnyWindowVisible() {
 }
 
 struct LabelExpectation {
-  QLabel* Form1::*member;
+  QLabel* StartScreen::*member;
   const char* text;
   QPoint at;  // pixels
   int pixelSize;
@@ -126,30 +125,28 @@ class StartScreenTest : public QObject {
   void cleanup() {
     answerer_.reset();
     DiscardAllWindows();
-    tervolin::InstallHost(nullptr);
     scratch_.reset();
   }
 
   void startUpReadsTheTableOnceAndShowsTheStartScreen() {
     scratch_->Write(kTable, AttenuationTable(300));
     QCOMPARE(StartTervolin(), std::nullopt);
-    QVERIFY(Shared().Pi == 3.14159);
-    QCOMPARE(Shared().MuTungsten[1], 1001.0);
-    QCOMPARE(Shared().MuAluminium[300], 2300.0);
-    QCOMPARE(Shared().MuCopper[300], 3300.0);
-    Form1* start = Form1::Existing();
+    QCOMPARE(TheSession().attenuation.tungsten[1], 1001.0);
+    QCOMPARE(TheSession().attenuation.aluminium[300], 2300.0);
+    QCOMPARE(TheSession().attenuation.copper[300], 3300.0);
+    StartScreen* start = StartScreen::Existing();
     QVERIFY(IsShown(start));
-    QVERIFY(!IsShown(Form2::Existing()) && !IsShown(Form3::Existing()));
+    QVERIFY(!IsShown(ExplanationScreen::Existing(tervolin::kCoherent)) && !IsShown(ExplanationScreen::Existing(tervolin::kIncoherent)));
 
     // A changed table is not read again on the way to an explanation screen and back.
     scratch_->Write(kTable, AttenuationTable(300, 500));
-    Click(start->Command1);
-    QVERIFY(IsShown(Form2::Existing()));
+    Click(start->coherentButton);
+    QVERIFY(IsShown(ExplanationScreen::Existing(tervolin::kCoherent)));
     QVERIFY(!start->isVisible());
-    Click(Form2::Existing()->Command2);
-    QCOMPARE(Form1::Existing(), start);
+    Click(ExplanationScreen::Existing(tervolin::kCoherent)->cancelButton);
+    QCOMPARE(StartScreen::Existing(), start);
     QVERIFY(start->isVisible());
-    QCOMPARE(Shared().MuTungsten[1], 1001.0);
+    QCOMPARE(TheSession().attenuation.tungsten[1], 1001.0);
     QVERIFY(answerer_->Answered().isEmpty());
   }
 
@@ -180,13 +177,13 @@ class StartScreenTest : public QObject {
     QVERIFY2(box.text.contains(QDir::currentPath()), qPrintable(box.text));
     QVERIFY2(box.text.contains(problem), qPrintable(box.text));
     QVERIFY2(printed.contains(box.text), qPrintable(printed));
-    QCOMPARE(Shared().Pi, 0.0);
-    QCOMPARE(Form1::Existing(), nullptr);
+    QCOMPARE(TheSession().attenuation.tungsten[1], 0.0);
+    QCOMPARE(StartScreen::Existing(), nullptr);
     QVERIFY(!AnyWindowVisible());
   }
 
   void layoutOfTheStartScreen() {
-    Form1& start = Form1::Instance();
+    StartScreen& start = StartScreen::Instance();
     QCOMPARE(start.windowTitle(), Utf8("  Tervolin"));
     QCOMPARE(start.size(), QSize(783, 549));
     QCOMPARE(start.minimumSize(), start.maximumSize());
@@ -197,15 +194,15 @@ class StartScreenTest : public QObject {
 
     const QColor blue(0, 0, 255), black(0, 0, 0);
     const LabelExpectation labels[] = {
-        {&Form1::Label1, "干渉性散乱（レイリー散乱）  非干渉性散乱（コンプトン散乱）", {48, 16}, 24, blue},
-        {&Form1::Label3, "Coherent scattering", {88, 48}, 24, black},
-        {&Form1::Label4, "Incoherent scattering", {448, 48}, 24, black},
-        {&Form1::Label2, "散乱角度の確率密度分布", {240, 88}, 27, blue},
-        {&Form1::Label5, "物質中で", {480, 160}, 19, black},
-        {&Form1::Label6, "干渉性散乱および非干渉性散乱が", {480, 184}, 19, black},
-        {&Form1::Label7, "起こった時、どの角度(θ)方向へ", {480, 208}, 19, black},
-        {&Form1::Label8, "散乱されるかの確率密度分布を", {480, 232}, 19, black},
-        {&Form1::Label9, "理論的に計算して表示します", {480, 256}, 19, black},
+        {&StartScreen::titleLabel, "干渉性散乱（レイリー散乱）  非干渉性散乱（コンプトン散乱）", {48, 16}, 24, blue},
+        {&StartScreen::coherentNameLabel, "Coherent scattering", {88, 48}, 24, black},
+        {&StartScreen::incoherentNameLabel, "Incoherent scattering", {448, 48}, 24, black},
+        {&StartScreen::subjectLabel, "散乱角度の確率密度分布", {240, 88}, 27, blue},
+        {&StartScreen::aboutLine1, "物質中で", {480, 160}, 19, black},
+        {&StartScreen::aboutLine2, "干渉性散乱および非干渉性散乱が", {480, 184}, 19, black},
+        {&StartScreen::aboutLine3, "起こった時、どの角度(θ)方向へ", {480, 208}, 19, black},
+        {&StartScreen::aboutLine4, "散乱されるかの確率密度分布を", {480, 232}, 19, black},
+        {&StartScreen::aboutLine5, "理論的に計算して表示します", {480, 256}, 19, black},
     };
     for (const LabelExpectation& e : labels) {
       QLabel* label = start.*e.member;
@@ -215,20 +212,20 @@ class StartScreenTest : public QObject {
       QCOMPARE(label->palette().color(QPalette::WindowText), e.colour);
       QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));  // nothing cut off
     }
-    QCOMPARE(start.Label10->geometry(), QRect(543, 504, 155, 17));
-    QCOMPARE(start.Label10->palette().color(QPalette::WindowText), QColor(128, 128, 128));
-    QVERIFY(start.Label10->alignment() & Qt::AlignHCenter);
-    QVERIFY(!start.Label10->text().isEmpty());
-    QCOMPARE(start.Picture1->geometry(), QRect(24, 152, 430, 359));
-    QCOMPARE(start.Picture2->geometry(), QRect(728, 496, 32, 32));
+    QCOMPARE(start.versionLabel->geometry(), QRect(543, 504, 155, 17));
+    QCOMPARE(start.versionLabel->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    QVERIFY(start.versionLabel->alignment() & Qt::AlignHCenter);
+    QVERIFY(!start.versionLabel->text().isEmpty());
+    QCOMPARE(start.atomPicture->geometry(), QRect(24, 152, 430, 359));
+    QCOMPARE(start.mascotPicture->geometry(), QRect(728, 496, 32, 32));
   }
 
   void buttonsOfTheStartScreen() {
-    Form1& start = Form1::Instance();
+    StartScreen& start = StartScreen::Instance();
     start.ShowScreen();
     const char* const texts[] = {"干渉性散乱", "非干渉性散乱", "終　了"};
     const int tops[] = {312, 368, 432};
-    QPushButton* const buttons[] = {start.Command1, start.Command2, start.Command3};
+    QPushButton* const buttons[] = {start.coherentButton, start.incoherentButton, start.quitButton};
     for (int i = 0; i < 3; ++i) {
       QCOMPARE(buttons[i]->text(), Utf8(texts[i]));
       QCOMPARE(buttons[i]->geometry(), QRect(528, tops[i], 185, 41));
@@ -238,31 +235,31 @@ class StartScreenTest : public QObject {
     }
 
     // Tab goes round the three buttons in order.
-    start.Command1->setFocus();
-    for (QPushButton* next : {start.Command2, start.Command3, start.Command1}) {
+    start.coherentButton->setFocus();
+    for (QPushButton* next : {start.incoherentButton, start.quitButton, start.coherentButton}) {
       QTest::keyClick(start.focusWidget(), Qt::Key_Tab);
       QCOMPARE(start.focusWidget(), next);
     }
 
     // Neither Enter nor Escape presses a button by itself.
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(start.Command1, key);
-    QCOMPARE(Form2::Existing(), nullptr);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(start.coherentButton, key);
+    QCOMPARE(ExplanationScreen::Existing(tervolin::kCoherent), nullptr);
     QVERIFY(start.isVisible());
   }
 
   void theExplanationButtonsOpenTheirScreens() {
-    Form1& start = Form1::Instance();
+    StartScreen& start = StartScreen::Instance();
     start.ShowScreen();
-    Click(start.Command2);
-    QVERIFY(IsShown(Form3::Existing()));
-    QCOMPARE(Form2::Existing(), nullptr);
+    Click(start.incoherentButton);
+    QVERIFY(IsShown(ExplanationScreen::Existing(tervolin::kIncoherent)));
+    QCOMPARE(ExplanationScreen::Existing(tervolin::kCoherent), nullptr);
     QVERIFY(!start.isVisible());
-    Click(Form3::Existing()->Command2);
-    Click(start.Command1);
-    QVERIFY(IsShown(Form2::Existing()));
-    QVERIFY(!IsShown(Form3::Existing()));
+    Click(ExplanationScreen::Existing(tervolin::kIncoherent)->cancelButton);
+    Click(start.coherentButton);
+    QVERIFY(IsShown(ExplanationScreen::Existing(tervolin::kCoherent)));
+    QVERIFY(!IsShown(ExplanationScreen::Existing(tervolin::kIncoherent)));
     QVERIFY(!start.isVisible());
-    QCOMPARE(Shared().ScatterType, 0);  // nothing is fixed before 次へ進む
+    QVERIFY(!TheSession().scatter);  // nothing is fixed before 次へ進む
   }
 
   void quitDeletesTheSpectrumFileAndEndsTheProgram() {
@@ -271,10 +268,10 @@ class StartScreenTest : public QObject {
     QCOMPARE(StartTervolin(), std::nullopt);
     bool deletedAtOnce = false, windowsLeftVisible = true, closed = true;
     const int status = RunUntilEnd([&] {
-      Click(Form1::Existing()->Command3);
+      Click(StartScreen::Existing()->quitButton);
       deletedAtOnce = !Exists(kSpectrum);
       windowsLeftVisible = AnyWindowVisible();
-      closed = Form1::Existing() == nullptr;       // the close handler did not run
+      closed = StartScreen::Existing() == nullptr;       // the close handler did not run
       scratch_->Write(kSpectrum, SpectrumFile());  // a second delete would take this one
     });
     QCOMPARE(status, 0);
@@ -288,7 +285,7 @@ class StartScreenTest : public QObject {
   void quitWithoutASpectrumFileSaysNothing() {
     scratch_->Write(kTable, AttenuationTable(300));
     QCOMPARE(StartTervolin(), std::nullopt);
-    QCOMPARE(RunUntilEnd([] { Click(Form1::Existing()->Command3); }), 0);
+    QCOMPARE(RunUntilEnd([] { Click(StartScreen::Existing()->quitButton); }), 0);
     QVERIFY(!Exists(kSpectrum));
     QVERIFY(answerer_->Answered().isEmpty());
   }
@@ -299,7 +296,7 @@ class StartScreenTest : public QObject {
     WriteOwnSpectrumFile();
     scratch_->Write(kSpectrum, SpectrumFile());
     QCOMPARE(StartTervolin(), std::nullopt);
-    QCOMPARE(RunUntilEnd([] { Click(Form1::Existing()->Command3); }), 0);
+    QCOMPARE(RunUntilEnd([] { Click(StartScreen::Existing()->quitButton); }), 0);
     QVERIFY(Exists(kSpectrum));
   }
 
@@ -308,7 +305,7 @@ class StartScreenTest : public QObject {
     WriteOwnSpectrumFile();
     fs::permissions(kSpectrum, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     QCOMPARE(StartTervolin(), std::nullopt);
-    QCOMPARE(RunUntilEnd([] { Click(Form1::Existing()->Command3); }), 0);
+    QCOMPARE(RunUntilEnd([] { Click(StartScreen::Existing()->quitButton); }), 0);
     QVERIFY(Exists(kSpectrum));
     QVERIFY(answerer_->Answered().isEmpty());
   }
@@ -316,16 +313,16 @@ class StartScreenTest : public QObject {
   void closeBoxEndsTheProgramAfterOtherScreensWereUsed() {
     scratch_->Write(kTable, AttenuationTable(300));
     QCOMPARE(StartTervolin(), std::nullopt);
-    Form1* start = Form1::Existing();
-    Click(start->Command1);
-    Click(Form2::Existing()->Command3);                // data source
-    Click(Form6::Existing()->Command1);                // ... hidden again
-    Click(Form2::Existing()->Command5);                // spectral method, left open
-    Click(Form2::Existing()->Command1);                // calculation screen
-    Click(Form4::Existing()->Command3);                // back to the start screen
+    StartScreen* start = StartScreen::Existing();
+    Click(start->coherentButton);
+    Click(ExplanationScreen::Existing(tervolin::kCoherent)->dataSourceButton);                // data source
+    Click(DataSourceScreen::Existing()->closeButton);                // ... hidden again
+    Click(ExplanationScreen::Existing(tervolin::kCoherent)->spectralMethodButton);                // spectral method, left open
+    Click(ExplanationScreen::Existing(tervolin::kCoherent)->nextButton);                // calculation screen
+    Click(CalculationScreen::Existing()->returnButton);                // back to the start screen
     QVERIFY(start->isVisible());
-    Click(start->Command2);
-    Click(Form3::Existing()->Command2);
+    Click(start->incoherentButton);
+    Click(ExplanationScreen::Existing(tervolin::kIncoherent)->cancelButton);
     QVERIFY(start->isVisible());
     WriteOwnSpectrumFile();
     bool windowsLeftVisible = true;
@@ -350,7 +347,7 @@ class StartScreenTest : public QObject {
     QFETCH(int, signal);
     scratch_->Write(kTable, AttenuationTable(300));
     WriteOwnSpectrumFile();
-    const TerminationSignals endOnSignal([] { Form1::Instance().Form1_Command3_Click(); });
+    const TerminationSignals endOnSignal([] { StartScreen::Instance().onQuitClicked(); });
     QCOMPARE(StartTervolin(), std::nullopt);
     bool leftToTheLoop = false;
     const int status = RunUntilEnd([&] {

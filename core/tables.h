@@ -1,0 +1,36 @@
+#pragma once
+// The tables the calculations read, as values: a scatterer material's, the anode and
+// filter metals' attenuation, and dry air's energy absorption. data/ reads them from
+// their files; the calculations take them as arguments.
+
+#include "core/energy_tables.h"
+
+namespace tervolin {
+
+// A scatterer material's tables.
+struct MaterialTables {
+  // Against momentum transfer x = sin(θ/2)/λ (Å⁻¹).
+  XfsTable grid{};             // x
+  XfsTable formFactor{};       // atomic form factor F(x)
+  XfsTable scatterFunction{};  // incoherent scattering function S(x)
+  // Scattering cross sections per unit mass (cm²/g) per 0.5-keV bin; read for the
+  // spectral distributions only, zero otherwise.
+  EnergyTable coherent{};
+  EnergyTable incoherent{};
+};
+
+// Linear attenuation coefficients, 1/cm, per 0.5-keV bin.
+struct AttenuationTables {
+  EnergyTable tungsten{};
+  EnergyTable aluminium{};
+  EnergyTable copper{};
+};
+
+// Mass energy-absorption coefficient of dry air, cm²/g, per 0.5-keV bin, and whether
+// it could be read: only a read table is used.
+struct AirTable {
+  AirTableStatus status = kAirTableNotRead;
+  EnergyTable muen{};
+};
+
+}  // namespace tervolin

@@ -1,0 +1,51 @@
+#pragma once
+// The X-ray tube's exposure conditions as the user typed them, and their check. A
+// setting is read as the leading decimal number of its text, as the spectrum screen
+// reads its fields; the text itself is kept for the curves' labels.
+
+#include <optional>
+#include <string>
+
+#include "core/outcome.h"
+
+namespace tervolin {
+
+struct TubeSettings {
+  std::string tubeVoltage;         // kV
+  std::string targetAngle;         // degrees
+  std::string inherentFiltration;  // mm aluminium equivalent
+  std::string aluminiumFilter;     // mm
+  std::string copperFilter;        // mm
+
+  std::string& Text(SpectrumField field);
+  const std::string& Text(SpectrumField field) const;
+};
+
+inline constexpr SpectrumField kSpectrumFields[] = {
+    SpectrumField::TubeVoltage, SpectrumField::InherentFiltration, SpectrumField::AluminiumFilter,
+    SpectrumField::CopperFilter, SpectrumField::TargetAngle};
+
+// The text of a setting when the spectrum screen opens: 100 kV, 12°, 2.5 mm Al
+// equivalent, 0 mm aluminium, 0 mm copper.
+const char* DefaultSpectrumFieldText(SpectrumField field);
+TubeSettings DefaultTubeSettings();
+
+// The first problem of the settings, in this order: tube voltage missing, target
+// angle missing or outside 1° … 90°, inherent filtration missing, a negative added
+// filter; then the tube voltage outside 30 … 150 kV and the inherent filtration
+// below 1.0 mm. Nothing when the spectrum can be computed from them.
+std::optional<Problem> CheckTubeSettings(const TubeSettings& settings);
+// Only the second half: the range of the spectrum model, which it checks itself.
+std::optional<Problem> CheckTubeRange(const TubeSettings& settings);
+
+// The settings in the units the spectrum model computes with.
+struct TubeFigures {
+  double tubeVoltageKv;
+  double targetAngleDeg;
+  double inherentCm;   // aluminium equivalent
+  double aluminiumCm;
+  double copperCm;
+};
+TubeFigures ReadTubeFigures(const TubeSettings& settings);
+
+}  // namespace tervolin

@@ -1,0 +1,29 @@
+#pragma once
+// The angular distribution graph of the calculation screen: θ from 0° to 180°
+// across, scattering probability 0 to 1 upward, on the user coordinates
+// x -25 … 185, y -0.15 … 1.05. Curves accumulate until the axes are drawn anew.
+
+#include "core/energy_tables.h"
+#include "graphs/curve_label.h"
+#include "graphs/drawing_surface.h"
+
+namespace tervolin {
+
+// Clears the graph and draws grid, scale labels and axis titles; line width 1 after.
+// The y-axis title is that of the view: "散乱確率" per unit angle, "立体角あたり散乱確率"
+// per unit solid angle.
+void DrawAngleAxes(DrawingSurface& graph, bool perSolidAngle);
+
+// Black frame (0, 0)–(180, 1) with line width 2; line width 2 after.
+void DrawGraphFrame(DrawingSurface& graph);
+
+// values(1..180) as a polyline, then the frame; the graph remembers it with its
+// label. A curve per unit angle starts at (0, 0), where sin θ is 0; one per unit
+// solid angle (fromOrigin false) starts at 1°, since its value at 0° is not 0.
+void PlotAngleCurve(DrawingSurface& graph, const AngleTable& values, Rgb colour, const CurveLabel& label,
+                    bool fromOrigin);
+// The same dashed: every other 2° of the polyline left out.
+void PlotDashedAngleCurve(DrawingSurface& graph, const AngleTable& values, Rgb colour, const CurveLabel& label,
+                          bool fromOrigin);
+
+}  // namespace tervolin

@@ -1,0 +1,80 @@
+#pragma once
+// The angular graph's teaching views: beside each curve the free electron's curve
+// (Thomson, Klein–Nishina), and the distributions per unit solid angle instead of
+// per unit angle. The graph keeps every curve computed since it was last cleared in
+// all four views, computed with the curve (the material and the spectrum may change
+// afterwards), and draws itself anew from them when a view is chosen.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "graphs/curve_label.h"
+#include "core/distributions.h"
+#include "graphs/drawing_surface.h"
+
+namespace tervolin {
+
+// What the angular graph shows besides the program's curves.
+struct AngleGraphChoices {
+  bool freeElectronCurves = false;  // each curve's free-electron curve, dashed
+  bool perSolidAngle = false;       // per unit solid angle instead of per unit angle
+  bool AnyChosen() const { return freeElectronCurves || perSolidAngle; }
+};
+
+// One computed curve in the four views.
+struct ViewedCurve {
+  DistributionRequest request;
+  Rgb colour;
+  CurveLabel label;
+  // Indexed by ViewIndex; a view that cannot be calculated is empty.
+  std::array<std::optional<AngleTable>, 4> views;
+  const std::optional<AngleTable>& In(const DistributionView& view) const;
+};
+
+int ViewIndex(const DistributionView& view);
+
+// The curve just drawn (`drawn`: the atom per unit angle) with its other views,
+// computed from the same material and spectrum.
+ViewedCurve ViewCurve(const DistributionRequest& request, const AngleTable& drawn, Rgb colour, CurveLabel label,
+                      const MaterialTables& material, const EnergyTable& fluence);
+
+// A curve as the graph shows it under the current choices.
+struct ShownCurve {
+  const AngleTable* values;
+  Rgb colour;
+  CurveLabel label;  // a free-electron curve's ends in "(自由電子)"
+  bool dashed;       // the free-electron curves
+};
+
+class AngleGraphViews {
+ public:
+  void Add(ViewedCurve curve);
+  void Forget();
+  const std::vector<ViewedCurve>& Curves() const { return curves_; }
+
+  AngleGraphChoices choices;
+  // Called after a curve was added or the curves forgotten (e.g. to update a view
+  // of them elsewhere).
+  std::function<void()> changed;
+
+  // Each curve in the chosen view, followed by its free-electron curve when chosen.
+  std::vector<ShownCurve> Shown() const;
+
+ private:
+  std::vector<ViewedCurve> curves_;
+};
+
+// Draws the angular graph anew from the views: the axes with the chosen y-axis
+// title, then every shown curve (the free-electron ones dashed), each followed by
+// the frame as the distributions draw it. The graph remembers what it shows.
+void RedrawAngleGraph(DrawingSurface& graph, const AngleGraphViews& views);
+
+// The read-out's lines for the single-energy curves at angle index i (θ = i + 1°):
+// "60 keV: x = 2.419 Å⁻¹, E′ = 53.72 keV", E′ when an incoherent curve has that
+// energy; one line per energy.
+std::string ViewReadOutLines(const std::vector<ViewedCurve>& curves, int index);
+
+}  // namespace tervolin

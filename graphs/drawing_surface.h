@@ -1,0 +1,62 @@
+#pragma once
+// What the computation needs from a picture area: a retained image with a fixed
+// user coordinate system, a current point and a current line width. The Qt widget
+// implements it on screen; tests use a recording fake.
+
+#include <cstdint>
+#include <string>
+
+namespace tervolin {
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+
+class CurveMemory;
+
+// A text placed by its top-left corner, user units.
+struct PlacedText {
+  const char* text;
+  float x;
+  float y;
+};
+
+class DrawingSurface {
+ public:
+  virtual ~DrawingSurface() = default;
+
+  // Fills the surface with its background colour and forgets its curves; the current
+  // point becomes (0, 0).
+  virtual void Cls() = 0;
+  // Line width in pixels for all following lines, boxes and points.
+  virtual void DrawWidth(int pixels) = 0;
+  // Straight line from (x1, y1) to (x2, y2); the current point becomes (x2, y2).
+  virtual void Line(float x1, float y1, float x2, float y2, Rgb colour) = 0;
+  // Straight line from the current point to (x2, y2), which becomes the current point.
+  virtual void LineTo(float x2, float y2, Rgb colour) = 0;
+  // Outline of the axis-parallel rectangle with corners (x1, y1) and (x2, y2), not filled.
+  virtual void Box(float x1, float y1, float x2, float y2, Rgb colour) = 0;
+  // The axis-parallel rectangle with corners (x1, y1) and (x2, y2) filled with the
+  // colour, without an outline.
+  virtual void FillBox(float x1, float y1, float x2, float y2, Rgb colour) = 0;
+  // A dot of the current line width at (x, y), which becomes the current point.
+  virtual void PSet(float x, float y, Rgb colour) = 0;
+  // Text with its top-left corner at (x, y), in the surface font and the foreground colour.
+  virtual void Print(float x, float y, const std::string& utf8Text) = 0;
+  // Size of the text of the following Print calls relative to the surface font
+  // (1 restores it).
+  virtual void TextScale(double factor) = 0;
+  // The curves drawn since the last Cls, which forgets them.
+  virtual CurveMemory& Curves() = 0;
+
+  template <typename Texts>
+  void PrintAll(const Texts& texts) {
+    for (const PlacedText& label : texts) Print(label.x, label.y, label.text);
+  }
+};
+
+}  // namespace tervolin

@@ -1,0 +1,28 @@
+#pragma once
+// The texts of a graph's legend and of its read-out under the mouse pointer.
+
+#include <string>
+#include <vector>
+
+#include "graphs/curve_axis.h"
+#include "graphs/curve_memory.h"
+
+namespace tervolin {
+
+struct LegendRow {
+  Rgb colour;
+  std::string title;
+  std::string note;  // "最大 8°" for angular curves, else empty
+  bool dashed = false;
+};
+
+// One row per curve in drawing order; `withMaximum` adds the abscissa of each
+// curve's largest value (the first, where several are equal).
+std::vector<LegendRow> LegendRows(const CurveAxis& axis, const std::vector<CurveRecord>& curves,
+                                  bool withMaximum);
+
+// "θ = 8°" and then one line per curve with its title and its value there to three
+// decimals, lines apart by "\n".
+std::string ReadOutText(const CurveAxis& axis, int index, const std::vector<CurveRecord>& curves);
+
+}  // namespace tervolin

@@ -1,0 +1,44 @@
+#pragma once
+// The polar diagram of angular distributions: the scatterer at the centre, the beam
+// coming in from the left along the axis, the scattering angle θ measured from the
+// beam's direction (0° points right, 180° back left), the distribution's value as
+// the radius (1 on the unit circle). Scattering is symmetric about the beam, so
+// each curve is drawn above the axis and mirrored below it.
+
+#include <vector>
+
+#include "core/energy_tables.h"
+
+namespace tervolin {
+
+// A point of the diagram in units of the unit circle, x to the right, y upward.
+struct PolarPoint {
+  double x;
+  double y;
+};
+
+// The radii of the value circles and the step of the marked angles 0°, 30°, …, 180°.
+inline constexpr double kPolarCircles[] = {0.25, 0.5, 0.75, 1.0};
+inline constexpr int kPolarAngleStep = 30;
+
+// The point of `value` at θ degrees, above the axis or mirrored below it.
+PolarPoint PolarPointAt(double value, double degrees, bool below = false);
+
+// A curve's closed outline: θ = 1° … 180° above the axis, then 180° … 1° below.
+std::vector<PolarPoint> PolarOutline(const AngleTable& values);
+
+// Where the diagram lies on a picture of width × height pixels (y downward): the
+// centre and the unit circle's radius, with `margin` pixels around the circle
+// for the angle labels.
+struct PolarFrame {
+  double centreX;
+  double centreY;
+  double radius;
+  // The pixel position of a diagram point.
+  double PixelX(const PolarPoint& p) const { return centreX + radius * p.x; }
+  double PixelY(const PolarPoint& p) const { return centreY - radius * p.y; }
+};
+
+PolarFrame FitPolarFrame(double width, double height, double margin);
+
+}  // namespace tervolin

@@ -1,0 +1,40 @@
+#pragma once
+// The spectrum screen's graph: 6000 × 2500 user units, origin top left, y downward.
+// Inside the frame (1000, 100)–(5500, 2100), photon energy E keV lies at
+// x = 1000 + 30·E and relative fluence φ at y = 2100 − 2000·φ.
+
+#include <cstddef>
+
+#include "graphs/drawing_surface.h"
+#include "core/energy_tables.h"
+#include "graphs/curve_label.h"
+
+namespace tervolin {
+
+// The frame of the plotting area, user units.
+inline constexpr float kSpectrumFrameLeft = 1000.0f;   // 0 keV
+inline constexpr float kSpectrumFrameRight = 5500.0f;  // 150 keV
+inline constexpr float kSpectrumFrameTop = 100.0f;     // φ = 1
+inline constexpr float kSpectrumFrameBottom = 2100.0f; // φ = 0
+
+// User x of photon energy E keV.
+inline constexpr double SpectrumGraphX(double energyKev) { return 1000.0 + 30.0 * energyKev; }
+// User y of relative fluence φ.
+inline constexpr double SpectrumGraphY(double fluence) { return 2100.0 - 2000.0 * fluence; }
+
+// Grid, energy labels, the stacked axis title and the frame, without clearing first.
+void DrawSpectrumAxes(DrawingSurface& graph);
+
+// Clears the graph to its axes.
+void ClearSpectrumGraph(DrawingSurface& graph);
+
+// The fluence of bins 2…300 as a staircase from the corner (0 keV, φ = 0), each
+// bin a step 0.5 keV wide centred on its energy, then the frame over it. Its colour
+// follows the curves drawn since the graph was cleared (SpectrumCurveColour); the
+// graph remembers bins 1…300 with the label.
+void DrawSpectrumCurve(DrawingSurface& graph, const EnergyTable& fluence, const CurveLabel& label = {});
+
+// Overlaid spectra take turns: red, blue, dark green, black, then red again.
+Rgb SpectrumCurveColour(std::size_t curvesBefore);
+
+}  // namespace tervolin

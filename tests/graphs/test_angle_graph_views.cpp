@@ -1,0 +1,116 @@
+// The angular graph drawn anew from its curves in the teaching views.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "graphs/angle_graph.h"
+#include "graphs/angle_graph_views.h"
+#include "core/angle_readout.h"
+#include "graphs/curve_memory.h"
+#include "core/distributions.h"
+#include "graphs/palette.h"
+#include "support/recording_surface.h"
+#include "support/shipped_tables.h"
+
+namespace tervolin {
+namespace {
+
+using testing::DrawOp;
+
+bool SameOp(const DrawOp& a, const DrawOp& b) {
+  return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.colour == b.colour &&
+         a.width == b.width && a.text == b.text;
+}
+
+// Iron coherent (red) and water incoherent (blue) at 60 keV, drawn as the
+// calculation screen draws them, with their views kept.
+class ViewedGraph : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DrawAngleAxes(graph, false);
+    DrawGraphFrame(graph);
+    Draw("鉄", kCoherent, kPaletteRed);
+    Draw("水", kIncoherent, kPaletteBlue);
+    drawn = graph.ops;
+  }
+  void Draw(const char* material, ScatterKind scatter, int colour) {
+    const MaterialTables tables = testing::ShippedMaterial(TERVOLIN_TABLES_DIR, material, false);
+    const DistributionRequest request{scatter, kSingleEnergy, 60.0};
+    const AngleTable values = ComputeDistribution(request, {}, tables, {});
+    const CurveLabel label = MonoenergeticLabel(scatter, material, "60");
+    PlotAngleCurve(graph, values, PaletteColour(colour), label, true);
+    views.Add(ViewCurve(request, values, PaletteColour(colour), label, tables, {}));
+  }
+  std::vector<DrawOp> Redrawn(AngleGraphChoices choices) {
+    graph.ops.clear();
+    views.choices = choices;
+    RedrawAngleGraph(graph, views);
+    return graph.ops;
+  }
+  const std::vector<CurveRecord>& Remembered() { return graph.curves.Curves(); }
+  testing::RecordingSurface graph;
+  AngleGraphViews views;
+  std::vector<DrawOp> drawn;
+};
+
+TEST_F(ViewedGraph, WithNoViewTheRedrawnGraphIsTheDrawnOneOpForOp) {
+  Redrawn({true, true});
+  const std::vector<DrawOp> again = Redrawn({});
+  ASSERT_EQ(again.size(), drawn.size());
+  for (std::size_t i = 0; i < drawn.size(); ++i) EXPECT_TRUE(SameOp(again[i], drawn[i])) << i;
+  ASSERT_EQ(Remembered().size(), 2u);
+  EXPECT_EQ(LabelText(Remembered()[1].label), "非干渉性散乱 水 60 keV");
+}
+
+TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashedInTheirColour) {
+  const std::vector<DrawOp> ops = Redrawn({true, false});
+  ASSERT_EQ(Remembered().size(), 4u);
+  EXPECT_EQ(LabelText(Remembered()[1].label), "干渉性散乱 鉄 60 keV (自由電子)");
+  EXPECT_EQ(Remembered()[1].colour, PaletteColour(kPaletteRed));
+  EXPECT_TRUE(Remembered()[1].dashed && !Remembered()[0].dashed);
+  EXPECT_EQ(Remembered()[3].colour, PaletteColour(kPaletteBlue));
+  // Thomson per unit angle is symmetric about 90°.
+  EXPECT_NEAR(Remembered()[1].values[29], Remembered()[1].values[149], 1e-4);
+  int redDashes = 0;
+  for (const DrawOp& op : ops) redDashes += op.kind == "Line" && op.colour == PaletteColour(kPaletteRed);
+  EXPECT_EQ(redDashes, 90);  // 2° drawn, 2° left out
+  EXPECT_EQ(graph.OpsOfKind("LineTo").size(), 2u * kAngles);
+}
+
+TEST_F(ViewedGraph, PerSolidAngleChangesTheCurvesAndTheAxisTitle) {
+  const std::vector<DrawOp> ops = Redrawn({false, true});
+  const auto texts = graph.OpsOfKind("Print");
+  EXPECT_EQ(texts[3].text, "立");
+  EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const DrawOp& t) { return t.text == "散"; }), 1);
+  ASSERT_EQ(Remembered().size(), 2u);
+  EXPECT_EQ(LabelText(Remembered()[0].label), "干渉性散乱 鉄 60 keV 立体角あたり");
+  EXPECT_EQ(Remembered()[0].values[0], 1.0);  // iron's coherent peak forward
+  const DrawOp start = graph.OpsOfKind("PSet")[0];  // at 1°, not at (0, 0)
+  EXPECT_EQ(start.x1, 1.0f);
+  EXPECT_EQ(start.y1, 1.0f);
+  EXPECT_EQ(Remembered()[0].values, std::vector<double>(views.Curves()[0].views[2]->begin() + 1,
+                                                        views.Curves()[0].views[2]->end()));
+}
+
+TEST_F(ViewedGraph, AClearedGraphForgetsItsViewsButKeepsTheChoice) {
+  views.choices.perSolidAngle = true;
+  graph.ops.clear();
+  views.Forget();
+  DrawAngleAxes(graph, views.choices.perSolidAngle);
+  EXPECT_TRUE(views.Curves().empty());
+  EXPECT_TRUE(views.choices.perSolidAngle);
+  EXPECT_EQ(graph.OpsOfKind("Print")[3].text, "立");
+}
+
+TEST_F(ViewedGraph, ReadOutGivesMomentumTransferAndScatteredEnergyPerEnergy) {
+  EXPECT_EQ(ViewReadOutLines(views.Curves(), 89), "60 keV: x = 3.421 Å⁻¹, E′ = 53.70 keV");
+  EXPECT_EQ(ViewReadOutLines({views.Curves()[0]}, 179), "60 keV: x = 4.839 Å⁻¹");
+  ViewedCurve spectral = views.Curves()[0];
+  spectral.request = {kCoherent, kSpectral, 0.0};
+  EXPECT_EQ(ViewReadOutLines({spectral}, 10), "");
+  EXPECT_NEAR(ScatteredPhotonEnergy(511.0, 180), 511.0 / 3.0, 1e-6);  // E′ = E / (1 + 2E/511)
+}
+
+}  // namespace
+}  // namespace tervolin

@@ -1,0 +1,168 @@
+// What the graphs remember of their curves and what the graph tools make of it:
+// labels and file names, the CSV table, the legend rows, the read-out, and the
+// spectrum curves' colours in turn.
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "graphs/angle_graph.h"
+#include "graphs/curves_csv.h"
+#include "core/spreadsheet_cell.h"
+#include "graphs/graph_layout.h"
+#include "graphs/graph_legend.h"
+#include "graphs/palette.h"
+#include "graphs/spectrum_graph.h"
+#include "support/recording_surface.h"
+
+namespace tervolin {
+namespace {
+
+const TubeSettings kDefaultConditions{"100", "12", "2.5", "0", "0"};
+
+TEST(CurveLabels, TextsAndFileNamesAsTyped) {
+  const CurveLabel iron = MonoenergeticLabel(kCoherent, "鉄", " 100 ");
+  EXPECT_EQ(LabelText(iron), "干渉性散乱 鉄 100 keV");
+  EXPECT_EQ(LabelFileStem(iron), "干渉性散乱_鉄_100keV");
+  EXPECT_EQ(LabelText(SpectrumLabel(kDefaultConditions)), "100 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm");
+  const CurveLabel water = SpectralLabel(kIncoherent, "水", kDefaultConditions);
+  EXPECT_EQ(LabelText(water), "非干渉性散乱 水 100 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm");
+  EXPECT_EQ(LabelFileStem(water), "非干渉性散乱_水_100kV_12°_2.5mmAl_Al_0mm_Cu_0mm");
+  // Whatever was typed, the name stays one file in the chosen folder.
+  EXPECT_EQ(LabelFileStem(MonoenergeticLabel(kCoherent, "鉄", "1/2:*?")), "干渉性散乱_鉄_1_2___keV");
+  EXPECT_EQ(LabelFileStem({}), "グラフ");
+}
+
+std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + separator.size()) {
+    parts.push_back(text.substr(start, end - start));
+  }
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+double Parsed(const std::string& text) {
+  double value = std::nan("");
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  EXPECT_EQ(result.ptr, text.data() + text.size()) << text;
+  return value;
+}
+
+TEST(CurvesCsv, ReadsBackToTheSameDoublesAndTitles) {
+  std::vector<double> awkward(kAngles);
+  for (int i = 0; i < kAngles; ++i) awkward[i] = std::sin(i + 0.1) / 3.0 + 1e-300 * i;
+  std::vector<CurveRecord> curves{{awkward, kBlack, MonoenergeticLabel(kCoherent, "鉄", "100")},
+                                  {std::vector<double>(kAngles, 0.1), kBlack, {{"a,\"b\"", ""}}}};
+  const std::string csv = CurvesCsv(kAngleAxis, curves);
+  ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+  const std::vector<std::string> rows = Split(csv.substr(3), "\r\n");
+  ASSERT_EQ(rows.size(), kAngles + 2u);  // header, 180 rows, nothing after the last line end
+  EXPECT_EQ(rows[0], "散乱角度 (deg),干渉性散乱 鉄 100 keV,\"a,\"\"b\"\"\"");
+  EXPECT_EQ(rows.back(), "");
+  for (int i = 0; i < kAngles; ++i) {
+    const std::vector<std::string> cells = Split(rows[i + 1], ",");
+    ASSERT_EQ(cells.size(), 3u);
+    EXPECT_EQ(cells[0], std::to_string(i + 1));
+    EXPECT_EQ(Parsed(cells[1]), awkward[i]);
+    EXPECT_EQ(cells[2], "0.1");
+  }
+  const std::string spectrum = CurvesCsv(kEnergyAxis, {});
+  EXPECT_EQ(Split(spectrum, "\r\n")[1], "0.5");
+  EXPECT_EQ(Split(spectrum, "\r\n")[300], "150");
+}
+
+// A label typed as a formula stays text in a spreadsheet; numbers stay numbers.
+TEST(CurvesCsv, CellsThatASpreadsheetWouldRunGetAnApostrophe) {
+  for (const auto& [cell, safe] : std::vector<std::pair<std::string, std::string>>{
+           {"=1+1", "'=1+1"}, {"@SUM(A1)", "'@SUM(A1)"}, {"-cmd", "'-cmd"}, {"+1+2", "'+1+2"},
+           {"\t=1", "'\t=1"}, {"-1.5E-03", "-1.5E-03"}, {"+100", "+100"}, {"100", "100"}, {"", ""}, {"a=b", "a=b"}}) {
+    EXPECT_EQ(FormulaSafeCell(cell), safe);
+  }
+  const CurveLabel typed{{"+100+cmd|' /C calc'!A0", "kV"}};
+  const std::string csv = CurvesCsv(kEnergyAxis, {{std::vector<double>{-1.5e-3}, kBlack, typed}});
+  EXPECT_EQ(Split(csv.substr(3), "\r\n")[0], "エネルギー (keV),'+100+cmd|' /C calc'!A0 kV");
+  EXPECT_EQ(Split(csv.substr(3), "\r\n")[1], "0.5,-0.0015");
+}
+
+TEST(GraphLegend, RowsInDrawingOrderWithTheAngleOfTheMaximum) {
+  std::vector<double> peaked(kAngles, 0.2);
+  peaked[7] = 1.0;
+  peaked[90] = 1.0;  // a later equal maximum does not count
+  const std::vector<CurveRecord> curves{{peaked, PaletteColour(kPaletteRed), MonoenergeticLabel(kCoherent, "鉄", "100")},
+                                        {std::vector<double>(kAngles, 0.5), PaletteColour(kPaletteBlue), {}}};
+  const std::vector<LegendRow> rows = LegendRows(kAngleAxis, curves, true);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].title, "干渉性散乱 鉄 100 keV");
+  EXPECT_EQ(rows[0].note, "最大 8°");
+  EXPECT_EQ(rows[0].colour, PaletteColour(kPaletteRed));
+  EXPECT_EQ(rows[1].title, "曲線 2");
+  EXPECT_EQ(rows[1].note, "最大 1°");
+  EXPECT_EQ(LegendRows(kEnergyAxis, curves, false)[0].note, "");
+}
+
+TEST(GraphReadOut, NearestAbscissaInsideTheFrameWithEveryCurvesValue) {
+  std::vector<double> values(kEnergyBins, 0.0);
+  values[118] = 0.98765;  // 59.5 keV
+  const std::vector<CurveRecord> curves{{values, kBlack, SpectrumLabel(kDefaultConditions)}};
+  const auto index = CurveIndexAt(kSpectrumGraphLayout, SpectrumGraphX(59.6), SpectrumGraphY(0.5));
+  ASSERT_TRUE(index.has_value());
+  EXPECT_EQ(ReadOutText(kEnergyAxis, *index, curves),
+            "E = 59.5 keV\n100 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm: 0.988");
+  EXPECT_FALSE(CurveIndexAt(kSpectrumGraphLayout, SpectrumGraphX(-1.0), SpectrumGraphY(0.5)));
+  EXPECT_FALSE(CurveIndexAt(kSpectrumGraphLayout, SpectrumGraphX(50.0), SpectrumGraphY(1.01)));
+  EXPECT_EQ(CurveIndexAt(kAngleGraphLayout, 7.6, 0.5), 7);   // θ = 8°
+  EXPECT_EQ(CurveIndexAt(kAngleGraphLayout, 0.2, 0.0), 0);   // θ = 1° nearest there is
+  EXPECT_EQ(CurveIndexAt(kAngleGraphLayout, 180.0, 1.0), 179);
+  EXPECT_FALSE(CurveIndexAt(kAngleGraphLayout, 90.0, -0.01));
+  EXPECT_EQ(ReadOutText(kAngleAxis, 7, {}), "θ = 8°");
+}
+
+class RememberedCurves : public ::testing::Test {
+ protected:
+  testing::RecordingSurface angleGraph;
+  testing::RecordingSurface spectrumGraph;
+};
+
+TEST_F(RememberedCurves, AngularCurveKeepsItsDoublesAndColourUntilCleared) {
+  AngleTable values{};
+  for (int j = 1; j <= kAngles; ++j) values[j] = 1.0 / 3.0 + j;
+  PlotAngleCurve(angleGraph, values, PaletteColour(kPaletteDarkGreen), {}, true);
+  const std::vector<CurveRecord>& curves = angleGraph.curves.Curves();
+  ASSERT_EQ(curves.size(), 1u);
+  EXPECT_EQ(curves[0].values.front(), 1.0 / 3.0 + 1);
+  EXPECT_EQ(curves[0].values.back(), 1.0 / 3.0 + 180);
+  EXPECT_EQ(curves[0].values.size(), kAngles + 0u);
+  EXPECT_EQ(curves[0].colour, PaletteColour(kPaletteDarkGreen));
+  angleGraph.curves.LabelFrom(0, MonoenergeticLabel(kCoherent, "鉄", "100"));
+  EXPECT_EQ(LabelText(curves[0].label), "干渉性散乱 鉄 100 keV");
+  DrawAngleAxes(angleGraph, false);
+  EXPECT_EQ(angleGraph.curves.Count(), 0u);
+}
+
+TEST_F(RememberedCurves, SpectrumCurvesTakeTurnsRedBlueDarkGreenBlackSinceTheClear) {
+  EnergyTable fluence{};
+  for (int n = 1; n <= kEnergyBins; ++n) fluence[n] = n / 300.0;
+  const std::vector<Rgb> expected{PaletteColour(kPaletteRed), PaletteColour(kPaletteBlue),
+                                  PaletteColour(kPaletteDarkGreen), kBlack, PaletteColour(kPaletteRed)};
+  for (const Rgb& colour : expected) {
+    spectrumGraph.ops.clear();
+    DrawSpectrumCurve(spectrumGraph, fluence);
+    const std::vector<testing::DrawOp> steps = spectrumGraph.OpsOfKind("LineTo");
+    ASSERT_EQ(steps.size(), 2u * (kEnergyBins - 1));
+    for (const testing::DrawOp& step : steps) ASSERT_EQ(step.colour, colour);
+    EXPECT_EQ(spectrumGraph.curves.Curves().back().colour, colour);
+  }
+  EXPECT_EQ(spectrumGraph.curves.Curves()[0].values, std::vector<double>(fluence.begin() + 1, fluence.end()));
+  spectrumGraph.Cls();
+  DrawSpectrumCurve(spectrumGraph, fluence);
+  EXPECT_EQ(spectrumGraph.OpsOfKind("LineTo").back().colour, PaletteColour(kPaletteRed));
+}
+
+}  // namespace
+}  // namespace tervolin

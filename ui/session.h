@@ -1,0 +1,38 @@
+#pragma once
+// What the screens share during one run of the program: the tables read at start-up,
+// the kind of scattering and energy mode chosen, the spectrum the spectrum screen
+// shows and the one accepted, the curve colour, and what the angular graph shows.
+// The screens are single instances; so is the session they share.
+
+#include <optional>
+
+#include "core/spectrum_model.h"
+#include "core/tables.h"
+#include "graphs/angle_graph_views.h"
+#include "graphs/palette.h"
+
+namespace tervolin::ui {
+
+struct Session {
+  tervolin::AttenuationTables attenuation;  // read at start-up
+  tervolin::AirTable air;                   // read at start-up when usable
+
+  std::optional<tervolin::ScatterKind> scatter;  // fixed by an explanation screen's next button
+  tervolin::EnergyModeKind energyMode = tervolin::kSingleEnergy;
+  int plotColour = 0;  // index into the 16-colour palette: 12 red, 2 dark green, 9 blue
+
+  // The spectrum screen's latest computed spectrum while its graph shows it.
+  std::optional<tervolin::Spectrum> shownSpectrum;
+  // The spectrum accepted with OK since the calculation screen was prepared: the one
+  // the spectral distributions weight with.
+  std::optional<tervolin::Spectrum> acceptedSpectrum;
+
+  // The angular graph's curves in every view, and the views chosen.
+  tervolin::AngleGraphViews graphViews;
+};
+
+Session& TheSession();
+// A session as the program starts one (tests).
+void ResetSession();
+
+}  // namespace tervolin::ui
