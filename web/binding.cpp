@@ -1,8 +1,8 @@
-// The library as the page calls it: one Session per page, holding the angular and
-// spectrum graphs as SVG surfaces, running the calculations in the order the
-// calculation and spectrum screens run them, and returning each result with the
-// message a screen would have shown. Everything the page needs of the library's
-// inner workings is reached from this file only.
+// The library as the page calls it: one Session per page, holding the tables read
+// at its start, the angular and spectrum graphs as SVG surfaces, the angular graph's
+// views and the accepted spectrum; it runs the calculations as the calculation and
+// spectrum screens run them and returns each result with the message a screen would
+// have shown. Everything the page needs of the library is reached from this file only.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -12,27 +12,28 @@
 #include <string>
 #include <vector>
 
-#include "core/angle_graph.h"
-#include "core/angle_graph_views.h"
 #include "core/beam_figures.h"
-#include "core/curve_label.h"
-#include "core/curves_csv.h"
 #include "core/distributions.h"
-#include "core/graph_legend.h"
-#include "core/host.h"
 #include "core/leading_number.h"
 #include "core/messages.h"
-#include "core/palette.h"
-#include "core/shared_state.h"
-#include "core/spectrum_graph.h"
 #include "core/spectrum_model.h"
-#include "core/spectrum_physics.h"
-#include "core/svg_surface.h"
-#include "core/user_coordinates.h"
+#include "core/tube_settings.h"
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/material_catalogue.h"
+#include "data/material_magnitudes.h"
 #include "data/scatterer_data.h"
+#include "graphs/angle_graph.h"
+#include "graphs/angle_graph_views.h"
+#include "graphs/curve_axis.h"
+#include "graphs/curve_label.h"
+#include "graphs/curves_csv.h"
+#include "graphs/figures_box.h"
+#include "graphs/graph_legend.h"
+#include "graphs/palette.h"
+#include "graphs/spectrum_graph.h"
+#include "graphs/svg_surface.h"
+#include "graphs/user_coordinates.h"
 
 namespace tervolin::web {
 
@@ -45,7 +46,7 @@ using emscripten::val;
 const SvgFont kAngleFont{"Meiryo, 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 19.0};
 const SvgFont kSpectrumFont{"'MS PGothic', 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 21.0, true};
 
-// The spectrum fields by the names the page gives them.
+// The tube settings by the names the page gives them.
 const std::map<std::string, SpectrumField> kFieldNames{
     {"kv", SpectrumField::TubeVoltage},      {"inherent", SpectrumField::InherentFiltration},
     {"al", SpectrumField::AluminiumFilter},  {"cu", SpectrumField::CopperFilter},
@@ -56,61 +57,6 @@ const std::map<std::string, int> kColours{
 
 // The screens' own messages stand between ideographic spaces.
 std::string Framed(const std::string& text) { return "　" + text + "　"; }
-
-class PageHost : public Host {
- public:
-  std::string EnergyFieldText() override { return energyText; }
-  DrawingSurface& AngleGraph() override { return angle; }
-  DrawingSurface& SpectrumGraph() override { return spectrum; }
-  std::string SpectrumFieldText(SpectrumField field) override { return fields[field]; }
-  void SetSpectrumFieldText(SpectrumField field, const std::string& text) override { fields[field] = text; }
-  void ShowWarning(const std::string& text) override {
-    if (warning.empty()) warning = text;
-  }
-  void DispatchPendingEvents() override {}
-
-  std::string energyText;
-  std::map<SpectrumField, std::string> fields;
-  std::string warning;  // the first warning of the current calculation
-  SvgSurface angle{kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, kAngleFont};
-  SvgSurface spectrum{kSpectrumGraphScale, kSpectrumGraphPixelWidth, kSpectrumGraphPixelHeight, kSpectrumFont};
-};
-
-// The spectrum screen's checks before it computes: the first field that is missing
-// or out of range gives its message and, if so marked, is reset to its default.
-struct PresenceCheck {
-  SpectrumField field;
-  bool (*refused)(const std::string& text);
-  const char* message;
-  bool resetToDefault;
-};
-
-bool IsEmpty(const std::string& text) { return text.empty(); }
-// At 90° and beyond the anode's self-absorption would turn into a gain.
-bool IsEmptyOrNotATargetAngle(const std::string& text) {
-  const double degrees = ReadLeadingNumber(text);
-  return text.empty() || degrees < 1.0 || degrees >= kMaxTargetAngleDeg;
-}
-// A negative added filter would amplify the low-energy bins.
-bool IsNegative(const std::string& text) { return ReadLeadingNumber(text) < 0.0; }
-
-const PresenceCheck kPresenceChecks[] = {
-    {SpectrumField::TubeVoltage, IsEmpty, msg::kEnterTubeVoltage, false},
-    {SpectrumField::TargetAngle, IsEmptyOrNotATargetAngle, msg::kReenterTargetAngle, true},
-    {SpectrumField::InherentFiltration, IsEmpty, msg::kReenterInherentFiltration, true},
-    {SpectrumField::AluminiumFilter, IsNegative, msg::kReenterAluminiumFilter, true},
-    {SpectrumField::CopperFilter, IsNegative, msg::kReenterCopperFilter, true},
-};
-
-// The first failing check's message (its field reset when so marked), or nullptr.
-const char* FailedPresenceCheck(std::map<SpectrumField, std::string>& fields) {
-  for (const PresenceCheck& check : kPresenceChecks) {
-    if (!check.refused(fields[check.field])) continue;
-    if (check.resetToDefault) fields[check.field] = DefaultSpectrumFieldText(check.field);
-    return check.message;
-  }
-  return nullptr;
-}
 
 std::string Text(const val& request, const char* name) {
   const val value = request[name];
@@ -127,9 +73,10 @@ val Values(const Table& table) {
 // The curve in the teaching views: {freeElectron, perSolidAngle, freeElectronPerSolidAngle},
 // each 180 values or null where it cannot be calculated.
 val Views(const ViewedCurve& curve) {
-  static const char* const kNames[] = {"", "freeElectron", "perSolidAngle", "freeElectronPerSolidAngle"};
+  const std::pair<const char*, DistributionView> kViews[] = {
+      {"freeElectron", {true, false}}, {"perSolidAngle", {false, true}}, {"freeElectronPerSolidAngle", {true, true}}};
   val views = val::object();
-  for (int v = 1; v < 4; ++v) views.set(kNames[v], curve.views[v] ? Values(*curve.views[v]) : val::null());
+  for (const auto& [name, view] : kViews) views.set(name, curve.In(view) ? Values(*curve.In(view)) : val::null());
   return views;
 }
 
@@ -139,9 +86,15 @@ val Bytes(const std::string& bytes) {
   return val::global("Uint8Array").new_(val(view));
 }
 
-val FieldTexts(PageHost& host) {
+TubeSettings RequestedSettings(const val& request) {
+  TubeSettings settings;
+  for (const auto& [name, field] : kFieldNames) settings.Text(field) = Text(request, name.c_str());
+  return settings;
+}
+
+val FieldTexts(const TubeSettings& settings) {
   val fields = val::object();
-  for (const auto& [name, field] : kFieldNames) fields.set(name, host.fields[field]);
+  for (const auto& [name, field] : kFieldNames) fields.set(name, settings.Text(field));
   return fields;
 }
 
@@ -156,23 +109,51 @@ val FigureTexts(const BeamFigures& f) {
   return figures;
 }
 
+// The comparison of coherent and incoherent scattering: dσ/dθ (cm²/g per degree)
+// of each and of their sum, σ/ρ (cm²/g) and the shares (%).
+val MagnitudeValues(const ScatteringMagnitudes& m) {
+  val result = val::object();
+  result.set("coherent", Values(m.coherent));
+  result.set("incoherent", Values(m.incoherent));
+  result.set("total", Values(m.total));
+  result.set("coherentCrossSection", m.coherentCrossSection);
+  result.set("incoherentCrossSection", m.incoherentCrossSection);
+  result.set("totalCrossSection", m.totalCrossSection);
+  result.set("coherentShare", m.coherentShare);
+  result.set("incoherentShare", m.incoherentShare);
+  return result;
+}
+
+// The page's choices for one calculation.
+struct Choice {
+  ScatterKind scatter;
+  bool spectral;
+  std::string material;
+  std::string energyText;  // keV, as typed
+  int colour;              // palette index
+  TubeSettings settings;
+};
+
+Choice RequestedChoice(const val& request) {
+  const auto colour = kColours.find(Text(request, "colour"));
+  return {Text(request, "kind") == "incoherent" ? kIncoherent : kCoherent, Text(request, "mode") == "spectrum",
+          Text(request, "material"), Text(request, "energy"),
+          colour != kColours.end() ? colour->second : kPaletteRed, RequestedSettings(request)};
+}
+
 }  // namespace
 
 class Session {
  public:
   Session() {
-    InstallHost(&host_);
-    ResetSharedState();
-    startFailure_ = LoadAttenuationTable();
+    auto attenuation = LoadAttenuationTable();
+    if (attenuation) attenuation_ = attenuation.Value();
+    else startFailure_ = attenuation.Fault();
     // Without a usable air table the spectrum graph's figures box says so.
-    (void)LoadAirAbsorptionTable();
-    GraphViews().choices = {};
+    air_ = LoadAirAbsorptionTable().table;
     ClearAngleGraph();
-    ClearSpectrumGraph();
+    ClearSpectrumGraph(spectrum_);
   }
-  ~Session() { InstallHost(nullptr); }
-  Session(const Session&) = delete;
-  Session& operator=(const Session&) = delete;
 
   // Why the program cannot calculate at all (its attenuation table), or "".
   std::string StartProblem() const {
@@ -191,65 +172,72 @@ class Session {
   }
 
   // 計算・描画: request {kind, mode, material, energy, colour, kv, inherent, al, cu,
-  // targetAngle}. Returns {message, fields, values, label, spectrum, figures}.
+  // targetAngle}. Returns {message, fields, values, label, views, spectrum, figures}.
   val Compute(const val& request) {
-    host_.warning.clear();
+    Choice choice = RequestedChoice(request);
     val result = val::object();
-    const bool spectral = Text(request, "mode") == "spectrum";
-    SetChoices(request, spectral);
-    if (const std::string refusal = MissingInput(request, spectral); !refusal.empty()) {
-      return Refused(result, refusal);
+    if (const std::string refusal = MissingInput(choice); !refusal.empty()) return Finished(result, choice, refusal);
+    if (choice.spectral) {
+      if (auto problem = DrawSpectrum(choice.settings, result)) return Finished(result, choice, *problem);
     }
-    if (spectral && !ComputeSpectrum(result)) return Refused(result, host_.warning);
-    if (const auto failure = LoadScattererData(Text(request, "material"))) {
-      return Refused(result, Framed(DescribeReadFailure(*failure)));
-    }
-    DrawChosenDistribution(ChosenLabel(request, spectral));
-    if (!host_.warning.empty()) return Refused(result, host_.warning);
-    const ViewedCurve& curve = GraphViews().Curves().back();
-    result.set("values", Values(*curve.views[0]));
+    const auto material = LoadMaterialTables(choice.material, choice.spectral);
+    if (!material) return Finished(result, choice, Framed(DescribeReadFailure(material.Fault())));
+    if (auto problem = DrawDistribution(choice, material.Value())) return Finished(result, choice, *problem);
+    const ViewedCurve& curve = views_.Curves().back();
+    result.set("values", Values(*curve.In({})));
     result.set("label", LabelText(curve.label));
     result.set("views", Views(curve));
-    return Finished(result);
+    return Finished(result, choice, "");
   }
 
   // The spectrum screen's スペクトル計算 alone: {message, fields, spectrum, figures}.
   val Spectrum(const val& request) {
-    host_.warning.clear();
+    Choice choice = RequestedChoice(request);
     val result = val::object();
-    SetChoices(request, true);
-    if (startFailure_) return Refused(result, StartProblem());
-    if (!ComputeSpectrum(result)) return Refused(result, host_.warning);
-    return Finished(result);
+    if (startFailure_) return Finished(result, choice, StartProblem());
+    return Finished(result, choice, DrawSpectrum(choice.settings, result).value_or(""));
+  }
+
+  // The comparison of the sizes of coherent and incoherent scattering for the
+  // request's material at its energy, or over the accepted spectrum in spectral
+  // mode: {message} and, when it can be made, {magnitudes}.
+  val Magnitudes(const val& request) const {
+    const Choice choice = RequestedChoice(request);
+    val result = val::object();
+    std::string message = MissingInput(choice);
+    if (message.empty() && choice.spectral && !accepted_) message = msg::kNoSpectrum;
+    if (message.empty()) message = MagnitudesOf(choice, result);
+    result.set("message", message);
+    return result;
   }
 
   // グラフ消去.
   void ClearAngleGraph() {
-    host_.angle.Cls();
-    DrawAngleAxes();
-    DrawGraphFrame();
+    views_.Forget();
+    DrawAngleAxes(angle_, views_.choices.perSolidAngle);
+    DrawGraphFrame(angle_);
   }
 
   void SetViews(bool freeElectron, bool perSolidAngle) {
-    GraphViews().choices = {freeElectron, perSolidAngle};
-    RedrawAngleGraph();
+    views_.choices = {freeElectron, perSolidAngle};
+    RedrawAngleGraph(angle_, views_);
   }
 
-  std::string AngleSvg() const { return host_.angle.Picture(); }
-  std::string SpectrumSvg() const { return host_.spectrum.Picture(); }
-  std::string AngleSvgFile() const { return host_.angle.Document(); }
-  std::string SpectrumSvgFile() const { return host_.spectrum.Document(); }
+  std::string AngleSvg() const { return angle_.Picture(); }
+  std::string SpectrumSvg() const { return spectrum_.Picture(); }
+  std::string AngleSvgFile() const { return angle_.Document(); }
+  std::string SpectrumSvgFile() const { return spectrum_.Document(); }
   // The tables as bytes: a text would lose its byte-order mark to the browser's
   // UTF-8 decoder.
-  val AngleCsv() { return Bytes(CurvesCsv(kAngleAxis, host_.angle.Curves().Curves())); }
-  val SpectrumCsv() { return Bytes(CurvesCsv(kEnergyAxis, host_.spectrum.Curves().Curves())); }
-  std::string AngleFileStem() { return FileStem(host_.angle); }
-  std::string SpectrumFileStem() { return FileStem(host_.spectrum); }
+  val AngleCsv() { return Bytes(CurvesCsv(kAngleAxis, angle_.Curves().Curves())); }
+  val SpectrumCsv() { return Bytes(CurvesCsv(kEnergyAxis, spectrum_.Curves().Curves())); }
+  std::string AngleFileStem() { return FileStem(angle_); }
+  std::string SpectrumFileStem() { return FileStem(spectrum_); }
 
   // The angular graph's curves as its legend lists them: {colour, title, note, dashed}.
   val Legend() {
     val rows = val::array();
-    for (const LegendRow& row : LegendRows(kAngleAxis, host_.angle.Curves().Curves(), true)) {
+    for (const LegendRow& row : LegendRows(kAngleAxis, angle_.Curves().Curves(), true)) {
       val r = val::object();
       r.set("colour", "rgb(" + std::to_string(row.colour.r) + "," + std::to_string(row.colour.g) + "," +
                           std::to_string(row.colour.b) + ")");
@@ -267,82 +255,95 @@ class Session {
     return LabelFileStem(curves.empty() ? CurveLabel{} : curves.back().label);
   }
 
-  void SetChoices(const val& request, bool spectral) {
-    SharedState& s = Shared();
-    s.ScatterType = Text(request, "kind") == "incoherent" ? kIncoherent : kCoherent;
-    s.EnergyMode = spectral ? kSpectral : kSingleEnergy;
-    const auto colour = kColours.find(Text(request, "colour"));
-    s.PlotColor = colour != kColours.end() ? colour->second : kPaletteRed;
-    host_.energyText = Text(request, "energy");
-    for (const auto& [name, field] : kFieldNames) host_.fields[field] = Text(request, name.c_str());
-  }
-
-  // The calculation screen's checks: an energy in single-energy mode, a material,
-  // a usable attenuation table.
-  std::string MissingInput(const val& request, bool spectral) const {
+  // The calculation screen's checks: a usable attenuation table, an energy in
+  // single-energy mode, a material.
+  std::string MissingInput(const Choice& choice) const {
     if (startFailure_) return StartProblem();
-    if (!spectral && host_.energyText.empty()) return msg::kNoEnergy;
-    if (Text(request, "material").empty()) return msg::kNoScatterer;
+    if (!choice.spectral && choice.energyText.empty()) return msg::kNoEnergy;
+    if (choice.material.empty()) return msg::kNoScatterer;
     return {};
   }
 
-  // The spectrum screen's compute and OK: the checks, the spectrum drawn alone on
-  // its graph with its figures, and accepted for the distribution.
-  bool ComputeSpectrum(val& result) {
-    if (const char* problem = FailedPresenceCheck(host_.fields)) {
-      host_.warning = problem;
-      return false;
+  // The spectrum screen's compute and OK: the settings checked (a refused one reset
+  // as the screen resets it), the spectrum drawn alone on its graph with its figures
+  // and accepted for the distributions. A refusal leaves the graph as it was.
+  std::optional<std::string> DrawSpectrum(TubeSettings& settings, val& result) {
+    const Outcome<tervolin::Spectrum> spectrum = CheckedSpectrum(settings);
+    if (!spectrum) {
+      if (const auto& reset = spectrum.Fault().reset) settings.Text(reset->field) = reset->text;
+      return spectrum.Fault().message;
     }
-    const SvgSurface shown = host_.spectrum;  // a refused input leaves the graph as it was
-    ClearSpectrumGraph();
-    CalculateSpectrum();
-    if (!host_.warning.empty()) {
-      host_.spectrum = shown;
-      return false;
+    const tervolin::Spectrum& computed = spectrum.Value();
+    ClearSpectrumGraph(spectrum_);
+    DrawSpectrumCurve(spectrum_, computed.fluence, SpectrumLabel(computed.settings));
+    DrawFiguresBox(spectrum_, computed.figures);
+    accepted_ = computed;
+    result.set("spectrum", Values(computed.fluence));
+    result.set("figures", FigureTexts(computed.figures));
+    return std::nullopt;
+  }
+
+  // The library's check of the settings first, as the spectrum screen checks them.
+  Outcome<tervolin::Spectrum> CheckedSpectrum(const TubeSettings& settings) const {
+    if (auto problem = CheckTubeSettings(settings)) return *problem;
+    return ComputeSpectrum(settings, attenuation_, air_);
+  }
+
+  const EnergyTable& AcceptedFluence() const {
+    static const EnergyTable kNone{};
+    return accepted_ ? accepted_->fluence : kNone;
+  }
+
+  DistributionRequest RequestOf(const Choice& choice) const {
+    if (choice.spectral) return {choice.scatter, kSpectral, 0.0};
+    return {choice.scatter, kSingleEnergy, ReadLeadingNumber(choice.energyText)};
+  }
+
+  CurveLabel LabelOf(const Choice& choice) const {
+    if (choice.spectral) return SpectralLabel(choice.scatter, choice.material, accepted_->settings);
+    return MonoenergeticLabel(choice.scatter, choice.material, choice.energyText);
+  }
+
+  // As the calculation screen: the distribution drawn in the chosen colour, kept in
+  // every view, and the graph redrawn when a view is chosen; or why it cannot be.
+  std::optional<std::string> DrawDistribution(const Choice& choice, const MaterialTables& material) {
+    const DistributionRequest request = RequestOf(choice);
+    const Outcome<AngleTable> values = Distribution(request, {}, material, AcceptedFluence());
+    if (!values) return values.Fault().message;
+    const CurveLabel label = LabelOf(choice);
+    const Rgb colour = PaletteColour(choice.colour);
+    PlotAngleCurve(angle_, values.Value(), colour, label, true);
+    views_.Add(ViewCurve(request, values.Value(), colour, label, material, AcceptedFluence()));
+    if (views_.choices.AnyChosen()) RedrawAngleGraph(angle_, views_);
+    return std::nullopt;
+  }
+
+  // The comparison set in `result`, or the message that says why there is none.
+  std::string MagnitudesOf(const Choice& choice, val& result) const {
+    const double energy = ReadLeadingNumber(choice.energyText);
+    const MagnitudesOfMaterial found =
+        MaterialMagnitudes(choice.material, choice.spectral ? kSpectral : kSingleEnergy, energy, AcceptedFluence());
+    if (const auto* failure = std::get_if<ReadFailure>(&found)) return Framed(DescribeReadFailure(*failure));
+    if (const auto* problem = std::get_if<MagnitudeProblem>(&found)) {
+      return DescribeMagnitudeProblem(*problem, choice.energyText);
     }
-    host_.spectrum.Curves().LabelFrom(0, SpectrumLabel(Conditions()));
-    AcceptComputedSpectrum();
-    result.set("spectrum", Values(Shared().SpectrumFluence));
-    result.set("figures", FigureTexts(ComputeBeamFigures(Shared().SpectrumFluence)));
-    return true;
+    result.set("magnitudes", MagnitudeValues(std::get<ScatteringMagnitudes>(found)));
+    return {};
   }
 
-  SpectrumConditions Conditions() {
-    auto& f = host_.fields;
-    return {f[SpectrumField::TubeVoltage], f[SpectrumField::TargetAngle], f[SpectrumField::InherentFiltration],
-            f[SpectrumField::AluminiumFilter], f[SpectrumField::CopperFilter]};
-  }
-
-  CurveLabel ChosenLabel(const val& request, bool spectral) {
-    const std::string material = Text(request, "material");
-    if (spectral) return SpectralLabel(Shared().ScatterType, material, Conditions());
-    return MonoenergeticLabel(Shared().ScatterType, material, host_.energyText);
-  }
-
-  // As the calculation screen: the distribution drawn in the chosen colour, then
-  // kept in the graph's views and the graph redrawn when a view is chosen.
-  void DrawChosenDistribution(const CurveLabel& label) {
-    const std::size_t before = host_.angle.Curves().Count();
-    RunChosenDistribution();
-    host_.angle.Curves().LabelFrom(before, label);
-    if (host_.angle.Curves().Count() == before) return;
-    GraphViews().Add(ViewCurve(ChosenRequest(), Shared().AngleDistribution, PaletteColour(Shared().PlotColor), label));
-    if (GraphViews().choices.AnyChosen()) RedrawAngleGraph();
-  }
-
-  val Refused(val& result, const std::string& message) {
+  val Finished(val& result, const Choice& choice, const std::string& message) {
     result.set("message", message);
-    return Finished(result);
-  }
-
-  val Finished(val& result) {
-    if (result["message"].isUndefined()) result.set("message", std::string());
-    result.set("fields", FieldTexts(host_));
+    result.set("fields", FieldTexts(choice.settings));
     return result;
   }
 
-  PageHost host_;
+  AttenuationTables attenuation_;
+  AirTable air_;
   std::optional<ReadFailure> startFailure_;
+  SvgSurface angle_{kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, kAngleFont};
+  SvgSurface spectrum_{kSpectrumGraphScale, kSpectrumGraphPixelWidth, kSpectrumGraphPixelHeight, kSpectrumFont};
+  AngleGraphViews views_;
+  std::optional<tervolin::Spectrum> accepted_;  // the spectrum the spectral distributions weight with
 };
 
 EMSCRIPTEN_BINDINGS(tervolin) {
@@ -352,6 +353,7 @@ EMSCRIPTEN_BINDINGS(tervolin) {
       .function("materials", &Session::Materials)
       .function("compute", &Session::Compute)
       .function("spectrum", &Session::Spectrum)
+      .function("magnitudes", &Session::Magnitudes)
       .function("clear", &Session::ClearAngleGraph)
       .function("setViews", &Session::SetViews)
       .function("angleSvg", &Session::AngleSvg)

@@ -1,6 +1,7 @@
 """The built page in headless Chromium, driven by Selenium, served on loopback: its
 curves against tervolin-calc's numbers, a refused input's message, the downloaded
-table, and no request beyond its own origin and no console error.
+table, the sizes of the two kinds of scattering, and no request beyond its own
+origin and no console error.
 
 usage: check_page.py SITE_DIR TERVOLIN_CALC TABLES_DIR [SCREENSHOT_DIR]"""
 import csv, functools, http.server, io, json, os, subprocess, sys, tempfile, threading, time
@@ -138,6 +139,21 @@ def check_refusals(driver):
     shown = role(driver, "message").get_attribute("textContent")
     assert shown == "　正しく計算できません　", f"energy 'abc': {shown!r}"
 
+# The sizes of coherent and incoherent scattering as tervolin-calc compare gives them
+# (the page shows four significant digits), and an energy beyond the table refused.
+def check_magnitudes(driver):
+    role(driver, "magnitudes-toggle").click()
+    choose(driver, "coherent", "single", "水", energy="60")
+    rows = csv.reader(io.StringIO(calc("compare", "--material", "水", "--energy", "60", "--totals", "--format", "csv")))
+    expected = {row[0]: (float(row[1]), float(row[2])) for row in list(rows)[1:]}
+    for kind in ("coherent", "incoherent"):
+        cross, share = (float(role(driver, f"{kind}-{cell}").text) for cell in ("cross-section", "share"))
+        assert abs(cross / expected[kind][0] - 1) < 5e-4 and abs(share - expected[kind][1]) <= 0.005, \
+            f"{kind}: σ/ρ {cross}, {share} % shown; tervolin-calc: {expected[kind]}"
+    choose(driver, "coherent", "single", "水", energy="200")
+    shown = role(driver, "magnitudes-message").text
+    assert shown == "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）", f"200 keV: {shown!r}"
+
 def main():
     server = serve(SITE)
     origin = f"http://127.0.0.1:{server.server_address[1]}"
@@ -151,6 +167,7 @@ def main():
             check_iron_and_its_table(driver, downloads)
             check_water_over_spectrum(driver)
             check_refusals(driver)
+            check_magnitudes(driver)
             if SHOTS:
                 role(driver, "clear").click()
                 choose(driver, "incoherent", "spectrum", "水", kv="100")

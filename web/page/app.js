@@ -33,11 +33,30 @@ function showMessage(message) {
   element('message').textContent = message;
 }
 
+// The sizes of coherent and incoherent scattering for the choices, when asked for.
+function showMagnitudes(session) {
+  const shown = element('magnitudes-toggle').checked;
+  element('magnitudes').hidden = !shown;
+  if (!shown) return;
+  const choices = request();
+  const { message, magnitudes: m } = session.magnitudes(choices);
+  element('magnitudes-subject').textContent =
+    [choices.material, choices.mode === 'spectrum' ? `${choices.kv} kV` : `${choices.energy} keV`].join(' ');
+  element('magnitudes-message').textContent = message;
+  const cells = {
+    'coherent-cross-section': m?.coherentCrossSection.toPrecision(4), 'coherent-share': m?.coherentShare.toFixed(2),
+    'incoherent-cross-section': m?.incoherentCrossSection.toPrecision(4),
+    'incoherent-share': m?.incoherentShare.toFixed(2), 'total-cross-section': m?.totalCrossSection.toPrecision(4),
+  };
+  for (const [role, value] of Object.entries(cells)) element(role).textContent = value ?? '';
+}
+
 function compute(session, what = 'compute') {
   const result = session[what](request());
   for (const [name, role] of Object.entries(spectrumFields)) element(role).value = result.fields[name];
   showMessage(result.message);
   showGraphs(session);
+  if (what === 'compute' && !result.message) showMagnitudes(session);
   // On a phone the graph lies below the choices.
   if (!result.message) element(`${what === 'spectrum' ? 'spectrum' : 'angle'}-graph`).scrollIntoView({ block: 'nearest' });
 }
@@ -107,6 +126,7 @@ function connect(session) {
   };
   element('free-electron').addEventListener('change', views);
   element('per-solid-angle').addEventListener('change', views);
+  element('magnitudes-toggle').addEventListener('change', () => showMagnitudes(session));
   const modeChanged = () => { document.getElementById('tube').disabled = chosen('mode') !== 'spectrum'; };
   for (const mode of document.querySelectorAll('[data-role="mode"]')) mode.addEventListener('change', modeChanged);
   const kindChanged = () => { element('kind-heading').textContent = kindHeadings[chosen('kind')]; };
