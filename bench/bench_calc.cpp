@@ -12,7 +12,7 @@ namespace {
 
 void BM_CalcSpectralLibraryCall(benchmark::State& state) {
   std::filesystem::current_path(TERVOLIN_TABLES_DIR);  // where the data readers look
-  cli::AnglesRequest request{kIncoherent, "iron", std::nullopt, TubeSettings{"150", "12", "2.5", "0", "0"}};
+  cli::AnglesRequest request{kIncoherent, "iron", std::nullopt, TubeSettings{"150", "12", "2.5", "0", "0"}, {}};
   for (auto _ : state) benchmark::DoNotOptimize(cli::CalculateAngles(request, "鉄")[90]);
 }
 

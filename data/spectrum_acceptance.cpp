@@ -5,9 +5,10 @@
 
 namespace tervolin {
 
-std::optional<std::string> WriteAcceptedSpectrum(const std::filesystem::path& file, const Spectrum* shown) {
+std::optional<std::string> WriteAcceptedSpectrum(const std::filesystem::path& file, const Spectrum* shown,
+                                                 WrittenSpectrumFile* written) {
   if (shown == nullptr) return std::string(msg::kNoSpectrum);
-  if (const auto failure = WriteSpectrumFile(file, shown->fluence)) return "　" + *failure + "　";
+  if (const auto failure = WriteSpectrumFile(file, shown->fluence, written)) return "　" + *failure + "　";
   return std::nullopt;
 }
 

@@ -8,14 +8,16 @@
 #include <string>
 
 #include "core/spectrum_model.h"
+#include "data/spectrum_file.h"
 
 namespace tervolin {
 
-// Writes `shown` (nullptr: the graph shows no computed spectrum) to the file.
-// Returns the message to show when it may not be accepted: "Ｘ線スペクトルが未計算"
-// without a spectrum, or why the file could not be written; each between
-// ideographic spaces. Then the file is as it was.
+// Writes `shown` (nullptr: the graph shows no computed spectrum) to the file, and
+// what was written to `written`. Returns the message to show when it may not be
+// accepted: "Ｘ線スペクトルが未計算" without a spectrum, or why the file could not be
+// written; each between ideographic spaces. Then the file is as it was.
 [[nodiscard]] std::optional<std::string> WriteAcceptedSpectrum(const std::filesystem::path& file,
-                                                               const Spectrum* shown);
+                                                               const Spectrum* shown,
+                                                               WrittenSpectrumFile* written = nullptr);
 
 }  // namespace tervolin

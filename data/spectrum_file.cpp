@@ -13,21 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file this program wrote last: which file it is and what it holds.
-struct WrittenSpectrum {
-  FileIdentity identity;
-  std::string text;
-};
-
-std::optional<WrittenSpectrum>& LastWritten() {
-  static std::optional<WrittenSpectrum> written;
-  return written;
-}
-
 // Whether the file at `file` is still the one this program wrote: the same file,
 // neither a link nor replaced since, with the same bytes in it.
-bool IsStillOurs(const fs::path& file) {
-  const std::optional<WrittenSpectrum>& ours = LastWritten();
+bool IsStillOurs(const fs::path& file, const std::optional<WrittenSpectrumFile>& ours) {
   std::error_code error;
   if (!ours || fs::is_symlink(file, error) || IdentityOf(file) != ours->identity) return false;
   const DataFileBytes now = ReadDataFileBytes(file);
@@ -62,19 +50,19 @@ std::string SpectrumFileText(const EnergyTable& fluence) {
   return text;
 }
 
-std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence) {
+std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence,
+                                             WrittenSpectrumFile* written) {
   std::string text = SpectrumFileText(fluence);
-  FileIdentity written;
-  if (const auto failure = ReplaceFileContents(file, text, &written)) return DescribeReplacementFailure(file, *failure);
-  LastWritten() = WrittenSpectrum{written, std::move(text)};
+  FileIdentity identity;
+  if (const auto failure = ReplaceFileContents(file, text, &identity)) return DescribeReplacementFailure(file, *failure);
+  if (written != nullptr) *written = WrittenSpectrumFile{identity, std::move(text)};
   return std::nullopt;
 }
 
-void DeleteSpectrumFile(const fs::path& file) {
-  if (!IsStillOurs(file) || IsReadOnly(file)) return;  // absent, another program's, changed or marked
+void DeleteSpectrumFile(const fs::path& file, const std::optional<WrittenSpectrumFile>& written) {
+  if (!IsStillOurs(file, written) || IsReadOnly(file)) return;  // absent, another program's, changed or marked
   std::error_code ignored;
   fs::remove(file, ignored);  // a regular file: IsStillOurs checked its identity
-  LastWritten().reset();
 }
 
 }  // namespace tervolin

@@ -9,10 +9,17 @@
 #include <string>
 
 #include "core/energy_tables.h"
+#include "data/file_replacement.h"
 
 namespace tervolin {
 
 inline constexpr const char* kSpectrumFileName = "P_Spectrum.dat";
+
+// What this program wrote to a spectrum file: which file it is and what it holds.
+struct WrittenSpectrumFile {
+  FileIdentity identity;
+  std::string text;
+};
 
 // Photon energy of a bin: at least three integer digits, a point and one decimal
 // ("000.5" for bin 1, "150.0" for bin 300).
@@ -31,15 +38,16 @@ std::string SpectrumFileText(const EnergyTable& fluence);
 // file is either the complete new spectrum or left as it was; a read-only file (for
 // the superuser too), a folder, a device, a named pipe or a socket of that name is
 // left alone and reported; a symbolic link is written through. Returns a description
-// of the failure in Japanese (naming the file and the reason) or nothing. The file
-// written is remembered, for DeleteSpectrumFile.
+// of the failure in Japanese (naming the file and the reason) or nothing. What was
+// written goes to `written` (when given), for DeleteSpectrumFile.
 [[nodiscard]] std::optional<std::string> WriteSpectrumFile(const std::filesystem::path& file,
-                                                           const EnergyTable& fluence);
+                                                           const EnergyTable& fluence,
+                                                           WrittenSpectrumFile* written = nullptr);
 
-// Deletes the file when it is still the one this program wrote last (the same file,
-// not replaced by another program since, holding the same bytes) and the user may
-// write it; ignores every error. Another program's file stays, and so does a
-// read-only file, for the superuser too.
-void DeleteSpectrumFile(const std::filesystem::path& file);
+// Deletes the file when it is still the one `written` says this program wrote (the
+// same file, not replaced by another program since, holding the same bytes) and the
+// user may write it; ignores every error. Another program's file stays, and so does
+// a read-only file, for the superuser too.
+void DeleteSpectrumFile(const std::filesystem::path& file, const std::optional<WrittenSpectrumFile>& written);
 
 }  // namespace tervolin

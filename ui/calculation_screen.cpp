@@ -18,12 +18,12 @@
 #include "graphs/spectrum_graph.h"
 #include "ui/angle_view_actions.h"
 #include "ui/magnitude_action.h"
+#include "ui/material_list.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 #include "ui/spectrum_screen.h"
-#include "ui/start_screen.h"
 
 namespace tervolin::ui {
 
@@ -32,19 +32,13 @@ namespace {
 // The screens' own messages stand between ideographic spaces.
 QString Framed(const std::string& utf8Text) { return Utf8("　") + FromUtf8(utf8Text) + Utf8("　"); }
 
-// The text of the selected material, or the empty text when none is selected.
-QString SelectedMaterial(const QListWidget& list) {
-  const QList<QListWidgetItem*> selected = list.selectedItems();
-  return selected.isEmpty() ? QString() : selected.first()->text();
-}
-
 bool Spectral() { return TheSession().energyMode == tervolin::kSpectral; }
 
 // What the chosen distribution is computed for: scattering, material, and the
 // photon energy or the accepted spectrum's settings, as typed.
 tervolin::CurveLabel ChosenCurveLabel(const CalculationScreen& f) {
   const Session& s = TheSession();
-  const std::string material = ToUtf8(SelectedMaterial(*f.materialList));
+  const std::string material = ToUtf8(ChosenMaterial(*f.materialList));
   if (Spectral()) return tervolin::SpectralLabel(*s.scatter, material, s.acceptedSpectrum->settings);
   return tervolin::MonoenergeticLabel(*s.scatter, material, ToUtf8(f.energyField->text()));
 }
@@ -66,7 +60,7 @@ const tervolin::EnergyTable& AcceptedFluence() {
 const char* MissingInput(const CalculationScreen& f) {
   if (f.energyField->text().isEmpty() && !Spectral()) return tervolin::msg::kNoEnergy;
   if (!TheSession().acceptedSpectrum && Spectral()) return tervolin::msg::kNoSpectrum;
-  if (SelectedMaterial(*f.materialList).isEmpty()) return tervolin::msg::kNoScatterer;
+  if (ChosenMaterial(*f.materialList).isEmpty()) return tervolin::msg::kNoScatterer;
   return nullptr;
 }
 
@@ -78,7 +72,7 @@ void CalculationScreen::onComputeClicked() {
     ShowWarningBox(this, Utf8(message));
     return;
   }
-  const auto material = tervolin::LoadMaterialTables(ToUtf8(SelectedMaterial(*materialList)), Spectral());
+  const auto material = tervolin::LoadMaterialTables(ToUtf8(ChosenMaterial(*materialList)), Spectral());
   if (!material) {
     ShowWarningBox(this, Framed(tervolin::DescribeReadFailure(material.Fault())));
     return;
@@ -107,7 +101,7 @@ void CalculationScreen::onSpectrumClicked() {
 }
 
 void CalculationScreen::onReturnClicked() {
-  StartScreen::Instance().ShowScreen();
+  ShowHomeScreen();
   HideScreen();
 }
 
@@ -121,7 +115,7 @@ void CalculationScreen::ClearGraph() {
   tervolin::DrawGraphFrame(*graph);
 }
 
-void CalculationScreen::onCloseBoxUsed() { StartScreen::Instance().ShowScreen(); }
+void CalculationScreen::onCloseBoxUsed() { ShowHomeScreen(); }
 
 void CalculationScreen::onSingleEnergyChosen() {
   TheSession().energyMode = tervolin::kSingleEnergy;

@@ -104,7 +104,7 @@ void BuildGraph(CalculationScreen& f) {
   auto* tools = new GraphTools(*f.graph, tervolin::kAngleGraphLayout);
   f.views = new AngleViewActions(f, *f.graph);
   f.views->AddTo(tools->Menu());
-  f.magnitudes = new MagnitudeAction(f);
+  f.magnitudes = new MagnitudeAction(f, *f.materialList, *f.energyField);
   f.magnitudes->AddTo(tools->Menu());
   tools->SetReadOutExtra([](int index) {
     return tervolin::ViewReadOutLines(TheSession().graphViews.Curves(), index);

@@ -6,12 +6,13 @@
 
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
 namespace {
 
-const QString kMeiryo = QString::fromUtf8("メイリオ");
+const QString kMeiryo = Utf8("メイリオ");
 const QString kTimes = QStringLiteral("Times New Roman");
 
 // The citation, black, in Times New Roman 15.75 pt.
@@ -32,7 +33,7 @@ const CitationLine kCitation[] = {
 
 }  // namespace
 
-DataSourceScreen::DataSourceScreen() : ScreenWindow(QString::fromUtf8("　Data reference"), 7860, 3930, Frame::FixedSingle) {
+DataSourceScreen::DataSourceScreen() : ScreenWindow(Utf8("　Data reference"), 7860, 3930, Frame::FixedSingle) {
   setWindowIcon(RoadSignIcon());
   setFont(ScreenFont(kTimes, 12));
   QPalette white = palette();
@@ -40,17 +41,17 @@ DataSourceScreen::DataSourceScreen() : ScreenWindow(QString::fromUtf8("　Data r
   setPalette(white);
   setAutoFillBackground(true);
   CreateLabels();
-  closeButton = MakeButton(this, "closeButton", QString::fromUtf8("閉じる"), TwipsRect(3360, 3240, 1095, 495),
+  closeButton = MakeButton(this, "closeButton", Utf8("閉じる"), TwipsRect(3360, 3240, 1095, 495),
                         ScreenFont(kMeiryo, 12), kButtonYellow);
   connect(closeButton, &QPushButton::clicked, this, &DataSourceScreen::onCloseClicked);
 }
 
 void DataSourceScreen::CreateLabels() {
-  headingLabel = MakeLabel(this, "headingLabel", QString::fromUtf8("データの出典"), 360, 360, ScreenFont(kMeiryo, 14.25),
+  headingLabel = MakeLabel(this, "headingLabel", Utf8("データの出典"), 360, 360, ScreenFont(kMeiryo, 14.25),
                      kLabelBlue);
   const QFont citationFont = ScreenFont(kTimes, 15.75);
   for (const CitationLine& line : kCitation) {
-    this->*line.member = MakeLabel(this, line.name, QString::fromUtf8(line.text), line.left, line.top, citationFont);
+    this->*line.member = MakeLabel(this, line.name, Utf8(line.text), line.left, line.top, citationFont);
   }
 }
 

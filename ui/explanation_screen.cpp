@@ -9,7 +9,6 @@
 #include "graphs/palette.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/start_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/data_source_screen.h"
 #include "ui/material_list.h"
@@ -22,7 +21,7 @@ namespace tervolin::ui {
 
 namespace {
 
-const QString kMeiryo = QString::fromUtf8("メイリオ");
+const QString kMeiryo = Utf8("メイリオ");
 
 constexpr int kProcedureLeft = 10560;
 
@@ -135,13 +134,13 @@ void ExplanationScreen::PrepareCalculationScreen() {
 }
 
 void ExplanationScreen::onCancelClicked() {
-  StartScreen::Instance().ShowScreen();
+  ShowHomeScreen();
   HideDataSource();
   HideScreen();
 }
 
 void ExplanationScreen::onCloseBoxUsed() {
-  StartScreen::Instance().ShowScreen();
+  ShowHomeScreen();
   HideDataSource();
 }
 

@@ -1,4 +1,5 @@
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 
 #include <QStringList>
 #include <QtGlobal>
@@ -28,7 +29,7 @@ constexpr Substitution kSubstitutions[] = {
 
 void InstallFontSubstitutions() {
   for (const Substitution& s : kSubstitutions) {
-    QFont::insertSubstitution(QString::fromUtf8(s.family), QString::fromUtf8(s.substitute));
+    QFont::insertSubstitution(Utf8(s.family), Utf8(s.substitute));
   }
 }
 

@@ -14,6 +14,7 @@
 
 #include "data/file_replacement.h"
 #include "data/replacement_messages.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
@@ -27,8 +28,8 @@ constexpr int kDotsPerInch = 96;
 }  // namespace
 
 QStringList GraphFileFilters() {
-  return {QString::fromUtf8("PNG 画像 (*.png)"), QString::fromUtf8("SVG 図 (*.svg)"),
-          QString::fromUtf8("PDF 文書 (*.pdf)"), QString::fromUtf8("CSV 数値表 (*.csv)")};
+  return {Utf8("PNG 画像 (*.png)"), Utf8("SVG 図 (*.svg)"),
+          Utf8("PDF 文書 (*.pdf)"), Utf8("CSV 数値表 (*.csv)")};
 }
 
 QString FileExtension(GraphFileType type) {

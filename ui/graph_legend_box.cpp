@@ -44,7 +44,7 @@ void PaintRow(QPainter& painter, const tervolin::LegendRow& row, QPointF topLeft
 
 }  // namespace
 
-QFont LegendFont() { return ScreenFont(QString::fromUtf8("メイリオ"), 9); }
+QFont LegendFont() { return ScreenFont(Utf8("メイリオ"), 9); }
 
 QSizeF LegendSize(const std::vector<tervolin::LegendRow>& rows, const QPaintDevice* device) {
   const QFontMetricsF metrics(LegendFont(), device);

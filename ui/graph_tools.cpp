@@ -28,7 +28,7 @@ constexpr qreal kLegendMargin = 6;
 constexpr qreal kLegendSearchStep = 10;  // pixels between the places tried for the legend
 
 QAction* AddAction(QWidget& window, QMenu& menu, const char* text, QKeySequence shortcut) {
-  auto* action = new QAction(QString::fromUtf8(text), &menu);
+  auto* action = new QAction(Utf8(text), &menu);
   action->setShortcut(shortcut);
   action->setShortcutContext(Qt::WindowShortcut);
   window.addAction(action);

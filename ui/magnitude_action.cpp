@@ -10,11 +10,10 @@
 #include "core/leading_number.h"
 #include "core/messages.h"
 #include "data/material_magnitudes.h"
-#include "ui/calculation_screen.h"
 #include "ui/magnitude_window.h"
+#include "ui/material_list.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
-#include "ui/spectrum_screen.h"
 
 namespace tervolin::ui {
 
@@ -27,11 +26,6 @@ struct ScreenChoice {
   bool spectral;
   tervolin::CurveLabel subject;  // material and energy, or material and the spectrum's conditions
 };
-
-QString SelectedMaterial(const QListWidget& list) {
-  const QList<QListWidgetItem*> selected = list.selectedItems();
-  return selected.isEmpty() ? QString() : selected.first()->text();
-}
 
 // The material, then the energy or, once a spectrum was accepted, its conditions.
 tervolin::CurveLabel SubjectOf(const ScreenChoice& choice) {
@@ -46,8 +40,8 @@ tervolin::CurveLabel SubjectOf(const ScreenChoice& choice) {
   return subject;
 }
 
-ScreenChoice ChoiceOf(const CalculationScreen& screen) {
-  ScreenChoice choice{ToUtf8(SelectedMaterial(*screen.materialList)), ToUtf8(screen.energyField->text()),
+ScreenChoice ChoiceOf(const QListWidget& materials, const QLineEdit& energy) {
+  ScreenChoice choice{ToUtf8(ChosenMaterial(materials)), ToUtf8(energy.text()),
                       TheSession().energyMode == tervolin::kSpectral, {}};
   choice.subject = SubjectOf(choice);
   return choice;
@@ -63,8 +57,8 @@ const char* MissingInput(const ScreenChoice& choice) {
 
 }  // namespace
 
-MagnitudeAction::MagnitudeAction(CalculationScreen& screen)
-    : QObject(&screen), screen_(screen), action_(new QAction(Utf8("散乱の大きさを比較…"), this)) {
+MagnitudeAction::MagnitudeAction(QWidget& screen, const QListWidget& materials, const QLineEdit& energy)
+    : QObject(&screen), screen_(screen), materials_(materials), energy_(energy), action_(new QAction(Utf8("散乱の大きさを比較…"), this)) {
   connect(action_, &QAction::triggered, this, &MagnitudeAction::ShowWindow);
 }
 
@@ -89,7 +83,7 @@ void MagnitudeAction::Follow() {
 
 // The comparison for the screen's choice, or why there is none.
 void MagnitudeAction::Update() {
-  const ScreenChoice choice = ChoiceOf(screen_);
+  const ScreenChoice choice = ChoiceOf(materials_, energy_);
   if (const char* missing = MissingInput(choice)) {
     window_->ShowProblem(choice.subject, missing);
     return;

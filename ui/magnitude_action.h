@@ -8,24 +8,27 @@
 #include <QPointer>
 
 class QAction;
+class QLineEdit;
+class QListWidget;
 class QMenu;
+class QWidget;
 
 namespace tervolin::ui {
 
-class CalculationScreen;
 class MagnitudeWindow;
 
 class MagnitudeAction : public QObject {
   Q_OBJECT
 
  public:
-  explicit MagnitudeAction(CalculationScreen& screen);
+  // `screen`: the window the magnitude window belongs to; the material list and the
+  // energy field it reads the choice from.
+  MagnitudeAction(QWidget& screen, const QListWidget& materials, const QLineEdit& energy);
 
   void AddTo(QMenu& menu);
   QAction& Action() { return *action_; }
 
-  // Opens (or raises) the window with the comparison for the screen's choice; does
-  // nothing while the screen is computing a distribution.
+  // Opens (or raises) the window with the comparison for the screen's choice.
   void ShowWindow();
   // After the screen has drawn a curve: an open window shows the screen's choice.
   void Follow();
@@ -35,7 +38,9 @@ class MagnitudeAction : public QObject {
  private:
   void Update();
 
-  CalculationScreen& screen_;
+  QWidget& screen_;
+  const QListWidget& materials_;
+  const QLineEdit& energy_;
   QAction* action_;
   QPointer<MagnitudeWindow> window_;
 };

@@ -11,6 +11,7 @@
 
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
+#include "ui/widget_picture.h"
 
 namespace tervolin::ui {
 
@@ -73,12 +74,7 @@ PlotMapping MagnitudeGraph::Mapping() const {
 }
 
 QImage MagnitudeGraph::Picture() const {
-  const qreal ratio = devicePixelRatioF();
-  QImage image(size() * ratio, QImage::Format_RGB32);
-  image.setDevicePixelRatio(ratio);
-  QPainter painter(&image);
-  Paint(painter);
-  return image;
+  return WidgetPicture(*this, [this](QPainter& painter) { Paint(painter); });
 }
 
 void MagnitudeGraph::paintEvent(QPaintEvent*) {

@@ -29,9 +29,13 @@ void Choose(QListWidget& list, const QString& name) {
 
 }  // namespace
 
-void ListDataFolderMaterials(QListWidget& list) {
+QString ChosenMaterial(const QListWidget& list) {
   const QList<QListWidgetItem*> selected = list.selectedItems();
-  const QString chosen = selected.isEmpty() ? QString() : selected.first()->text();
+  return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void ListDataFolderMaterials(QListWidget& list) {
+  const QString chosen = ChosenMaterial(list);
   list.clear();
   for (const tervolin::MaterialEntry& material : tervolin::ListMaterials(".")) AddEntry(list, material);
   Choose(list, chosen);

@@ -2,6 +2,7 @@
 // The calculation screen's material list, filled from the data folder.
 
 class QListWidget;
+class QString;
 
 namespace tervolin::ui {
 
@@ -9,5 +10,8 @@ namespace tervolin::ui {
 // order, each with its English name in the tool tip. The chosen material stays
 // chosen while the folder still offers it; otherwise nothing is chosen.
 void ListDataFolderMaterials(QListWidget& list);
+
+// The text of the chosen material, or the empty text when none is chosen.
+QString ChosenMaterial(const QListWidget& list);
 
 }  // namespace tervolin::ui

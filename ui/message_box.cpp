@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "data/utf8_text.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
@@ -12,7 +13,7 @@ QString ShownText(const QString& text) {
 }
 
 void ShowWarningBox(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(tervolin::msg::kCaption), ShownText(text),
+  QMessageBox box(QMessageBox::Warning, Utf8(tervolin::msg::kCaption), ShownText(text),
                   QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);

@@ -7,6 +7,7 @@
 
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
+#include "ui/widget_picture.h"
 
 namespace tervolin::ui {
 
@@ -49,12 +50,7 @@ tervolin::PolarFrame PolarDiagramWidget::Frame() const {
 }
 
 QImage PolarDiagramWidget::Picture() const {
-  const qreal ratio = devicePixelRatioF();
-  QImage image(size() * ratio, QImage::Format_RGB32);
-  image.setDevicePixelRatio(ratio);
-  QPainter painter(&image);
-  Paint(painter);
-  return image;
+  return WidgetPicture(*this, [this](QPainter& painter) { Paint(painter); });
 }
 
 void PolarDiagramWidget::paintEvent(QPaintEvent*) {

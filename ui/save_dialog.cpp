@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "ui/message_box.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
@@ -27,7 +28,7 @@ QString StartFolder() {
 }  // namespace
 
 std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName) {
-  QFileDialog dialog(parent, QString::fromUtf8("グラフを保存"), StartFolder());
+  QFileDialog dialog(parent, Utf8("グラフを保存"), StartFolder());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(QFileInfo(defaultName).suffix());
@@ -49,7 +50,7 @@ std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filt
 bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes) {
   const std::optional<QString> failure = WriteFileSafely(path, bytes);
   if (!failure) return true;
-  ShowWarningBox(parent, QString::fromUtf8("ファイル「%1」を保存できませんでした。\n理由: %2")
+  ShowWarningBox(parent, Utf8("ファイル「%1」を保存できませんでした。\n理由: %2")
                              .arg(QDir::toNativeSeparators(path), *failure));
   return false;
 }

@@ -38,6 +38,21 @@ void ScreenWindow::ShowScreen() {
 
 void ScreenWindow::HideScreen() { hide(); }
 
+namespace {
+
+void (*&HomeScreen())() {
+  static void (*show)() = nullptr;
+  return show;
+}
+
+}  // namespace
+
+void ScreenWindow::SetHomeScreen(void (*show)()) { HomeScreen() = show; }
+
+void ScreenWindow::ShowHomeScreen() {
+  if (HomeScreen() != nullptr) HomeScreen()();
+}
+
 void ScreenWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (centred_) return;

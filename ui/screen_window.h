@@ -22,6 +22,10 @@ class ScreenWindow : public QWidget {
 
   // Makes the screen visible and brings it to the front.
   void ShowScreen();
+  // Shows the screen the others lead back to (the start screen, which names itself
+  // so when its file is loaded; the screens need not know it).
+  static void ShowHomeScreen();
+  static void SetHomeScreen(void (*show)());
   // Hides the screen, keeping its controls and drawings for the next showing.
   void HideScreen();
   bool IsClosing() const { return closing_; }

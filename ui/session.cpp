@@ -16,6 +16,7 @@ void ResetSession() {
   session.plotColour = 0;
   session.shownSpectrum.reset();
   session.acceptedSpectrum.reset();
+  session.writtenSpectrumFile.reset();
   session.graphViews.choices = {};
   session.graphViews.Forget();
 }

@@ -8,6 +8,7 @@
 
 #include "core/spectrum_model.h"
 #include "core/tables.h"
+#include "data/spectrum_file.h"
 #include "graphs/angle_graph_views.h"
 #include "graphs/palette.h"
 
@@ -26,6 +27,8 @@ struct Session {
   // The spectrum accepted with OK since the calculation screen was prepared: the one
   // the spectral distributions weight with.
   std::optional<tervolin::Spectrum> acceptedSpectrum;
+  // What OK last wrote to the spectrum file, which the program removes at its end.
+  std::optional<tervolin::WrittenSpectrumFile> writtenSpectrumFile;
 
   // The angular graph's curves in every view, and the views chosen.
   tervolin::AngleGraphViews graphViews;

@@ -4,14 +4,15 @@
 
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
-SpectralMethodScreen::SpectralMethodScreen() : ScreenWindow(QString::fromUtf8("　スペクトルＸ線"), 11430, 6045, Frame::ToolWindow) {
+SpectralMethodScreen::SpectralMethodScreen() : ScreenWindow(Utf8("　スペクトルＸ線"), 11430, 6045, Frame::ToolWindow) {
   methodPicture = MakePictureBox(this, "methodPicture", TwipsRect(360, 360, 10605, 4755),
                             QStringLiteral(":/images/formula_spectral.svg"));
-  closeButton = MakeButton(this, "closeButton", QString::fromUtf8("閉じる"), TwipsRect(5160, 5280, 1335, 495),
-                        ScreenFont(QString::fromUtf8("メイリオ"), 12), kButtonYellow);
+  closeButton = MakeButton(this, "closeButton", Utf8("閉じる"), TwipsRect(5160, 5280, 1335, 495),
+                        ScreenFont(Utf8("メイリオ"), 12), kButtonYellow);
   connect(closeButton, &QPushButton::clicked, this, &SpectralMethodScreen::onCloseClicked);
 }
 

@@ -81,10 +81,12 @@ void SpectrumScreen::onRedoClicked() { ClearGraph(); }
 void SpectrumScreen::onOkClicked() {
   Session& session = TheSession();
   const tervolin::Spectrum* shown = session.shownSpectrum ? &*session.shownSpectrum : nullptr;
-  if (const auto message = tervolin::WriteAcceptedSpectrum(tervolin::kSpectrumFileName, shown)) {
+  tervolin::WrittenSpectrumFile written;
+  if (const auto message = tervolin::WriteAcceptedSpectrum(tervolin::kSpectrumFileName, shown, &written)) {
     ShowWarningBox(this, FromUtf8(*message));
     return;
   }
+  session.writtenSpectrumFile = std::move(written);
   session.acceptedSpectrum = *shown;
   HideScreen();
 }

@@ -19,12 +19,13 @@
 #include "ui/message_box.h"
 #include "ui/program_end.h"
 #include "ui/session.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
 namespace {
 
-const QString kMeiryo = QString::fromUtf8("メイリオ");
+const QString kMeiryo = Utf8("メイリオ");
 const QString kTimes = QStringLiteral("Times New Roman");
 const QColor kCreditGrey(128, 128, 128);
 
@@ -75,18 +76,21 @@ QWidget* MakePlainPicture(QWidget* parent, const char* name, QRect twips, const 
 }
 
 QString StartupFailureText(const tervolin::ReadFailure& failure) {
-  return QString::fromUtf8("%1 を読めないため、Tervolin を起動できません。\n作業フォルダ: %2\n%3")
-      .arg(QString::fromUtf8(tervolin::kAttenuationFileName), QDir::currentPath(),
+  return Utf8("%1 を読めないため、Tervolin を起動できません。\n作業フォルダ: %2\n%3")
+      .arg(Utf8(tervolin::kAttenuationFileName), QDir::currentPath(),
            QString::fromStdString(tervolin::DescribeReadFailure(failure)));
 }
 
 void ReportStartupFailure(const QString& message) {
   const QString text = ShownText(message);
   std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(tervolin::msg::kCaption), text, QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, Utf8(tervolin::msg::kCaption), text, QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);  // a folder name as it is, but for ShownText's escapes
   box.exec();
 }
+
+// The other screens lead back here.
+const bool kHomeScreenSet = (ScreenWindow::SetHomeScreen([] { StartScreen::Instance().ShowScreen(); }), true);
 
 }  // namespace
 
@@ -107,14 +111,14 @@ StartScreen::StartScreen() : ScreenWindow(QStringLiteral("  Tervolin"), 11745, 8
 
 void StartScreen::CreateLabels() {
   for (const LabelLayout& l : kLabels) {
-    const QFont font = l.family != nullptr ? ScreenFont(QString::fromUtf8(l.family), l.points) : this->font();
-    this->*l.member = MakeLabel(this, l.name, QString::fromUtf8(l.text), l.left, l.top, font, l.colour);
+    const QFont font = l.family != nullptr ? ScreenFont(Utf8(l.family), l.points) : this->font();
+    this->*l.member = MakeLabel(this, l.name, Utf8(l.text), l.left, l.top, font, l.colour);
   }
 }
 
 void StartScreen::CreateButtons() {
   for (const ButtonLayout& b : kButtons) {
-    this->*b.member = MakeButton(this, b.name, QString::fromUtf8(b.text), TwipsRect(7920, b.top, 2775, 615),
+    this->*b.member = MakeButton(this, b.name, Utf8(b.text), TwipsRect(7920, b.top, 2775, 615),
                                  font(), kButtonYellow);
   }
   setTabOrder(coherentButton, incoherentButton);
@@ -159,6 +163,8 @@ void StartScreen::onCloseBoxUsed() {
   EndProgram();
 }
 
-void StartScreen::DeleteSpectrumFile() { tervolin::DeleteSpectrumFile(tervolin::kSpectrumFileName); }
+void StartScreen::DeleteSpectrumFile() {
+  tervolin::DeleteSpectrumFile(tervolin::kSpectrumFileName, TheSession().writtenSpectrumFile);
+}
 
 }  // namespace tervolin::ui

@@ -162,6 +162,7 @@ class SpectrumFileOnDisk : public ::testing::Test {
     fs::permissions(folder, fs::perms::owner_all, ignored);
     fs::remove_all(folder, ignored);
   }
+  WrittenSpectrumFile ours;  // what this process wrote last
 
   fs::path folder;
   fs::path file;
@@ -288,48 +289,48 @@ TEST_F(SpectrumFileOnDisk, ReadOnlyFolder) {
 }
 
 TEST_F(SpectrumFileOnDisk, DeleteRemovesAWritableFile) {
-  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0)), std::nullopt);
-  DeleteSpectrumFile(file);
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), &ours), std::nullopt);
+  DeleteSpectrumFile(file, ours);
   EXPECT_FALSE(fs::exists(file));
   EXPECT_TRUE(Names(folder).empty());
 }
 
 TEST_F(SpectrumFileOnDisk, DeleteIgnoresAnAbsentFile) {
-  EXPECT_NO_THROW(DeleteSpectrumFile(file));
-  EXPECT_NO_THROW(DeleteSpectrumFile(folder / "missing" / kSpectrumFileName));
+  EXPECT_NO_THROW(DeleteSpectrumFile(file, std::nullopt));
+  EXPECT_NO_THROW(DeleteSpectrumFile(folder / "missing" / kSpectrumFileName, ours));
   EXPECT_TRUE(Names(folder).empty());
 }
 
 TEST_F(SpectrumFileOnDisk, DeleteLeavesAReadOnlyFileInPlace) {
-  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0)), std::nullopt);  // the program's own file
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), &ours), std::nullopt);  // the program's own file
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_NO_THROW(DeleteSpectrumFile(file));
+  EXPECT_NO_THROW(DeleteSpectrumFile(file, ours));
   EXPECT_EQ(ReadBytes(file), SpectrumFileText(RampSpectrum(1.0)));
 }
 
 // Two programs in one working folder: this process is A, a child process B. At its
 // end a program removes only the file it wrote, unchanged.
 TEST_F(SpectrumFileOnDisk, AtItsEndAProgramRemovesOnlyItsOwnFile) {
-  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0)), std::nullopt);
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), &ours), std::nullopt);
   if (const pid_t b = ::fork(); b == 0) {
     std::_Exit(WriteSpectrumFile(file, RampSpectrum(0.5)) ? 1 : 0);
   } else {
     ::waitpid(b, nullptr, 0);
   }
-  DeleteSpectrumFile(file);
+  DeleteSpectrumFile(file, ours);
   EXPECT_EQ(ReadBytes(file), SpectrumFileText(RampSpectrum(0.5))) << "B's file stays";
-  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0)), std::nullopt);
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), &ours), std::nullopt);
   std::fstream(file, std::ios::in | std::ios::out | std::ios::binary) << "1";  // changed in place since
-  DeleteSpectrumFile(file);
+  DeleteSpectrumFile(file, ours);
   EXPECT_TRUE(fs::exists(file));
-  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0)), std::nullopt);
-  DeleteSpectrumFile(file);
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), &ours), std::nullopt);
+  DeleteSpectrumFile(file, ours);
   EXPECT_TRUE(Names(folder).empty()) << "A's own file goes";
 }
 
 TEST_F(SpectrumFileOnDisk, DeleteIgnoresAFolderOfTheFilesName) {
   fs::create_directory(file);
-  EXPECT_NO_THROW(DeleteSpectrumFile(file));
+  EXPECT_NO_THROW(DeleteSpectrumFile(file, ours));
   EXPECT_TRUE(fs::is_directory(file));
 }
 

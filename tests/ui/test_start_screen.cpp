@@ -57,7 +57,11 @@ std::string AttenuationTable(int records, int offset = 0) {
 std::string SpectrumFile() { return "000.5  1.000E+00\r\n001.0  5.000E-01\r\n"; }
 
 // The spectrum file as this program writes it, the one it removes at its end.
-void WriteOwnSpectrumFile() { QVERIFY(!tervolin::WriteSpectrumFile(kSpectrum, tervolin::EnergyTable{})); }
+void WriteOwnSpectrumFile() {
+  tervolin::WrittenSpectrumFile written;
+  QVERIFY(!tervolin::WriteSpectrumFile(kSpectrum, tervolin::EnergyTable{}, &written));
+  TheSession().writtenSpectrumFile = written;  // as the spectrum screen's OK keeps it
+}
 
 bool Exists(const char* name) { return fs::exists(fs::path(name)); }
 
