@@ -1,7 +1,5 @@
 #include "cli/magnitudes.h"
 
-#include <charconv>
-
 #include "cli/calculation.h"
 #include "cli/run_failure.h"
 #include "cli/table_text.h"
@@ -28,11 +26,7 @@ ScatteringMagnitudes Unpacked(const MagnitudesOfMaterial& result, const EnergyRe
   return std::get<ScatteringMagnitudes>(result);
 }
 
-std::string Percent(double share) {
-  char digits[32];
-  const auto end = std::to_chars(digits, digits + sizeof digits, share, std::chars_format::fixed, 2).ptr;
-  return std::string(digits, end);
-}
+std::string Percent(double share) { return FixedText(share, 2); }
 
 }  // namespace
 

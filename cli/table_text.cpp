@@ -1,7 +1,5 @@
 #include "cli/table_text.h"
 
-#include <charconv>
-
 #include "core/spreadsheet_cell.h"
 
 namespace tervolin::cli {
@@ -35,13 +33,6 @@ std::string Line(Format format, const Row& row) {
 }
 
 }  // namespace
-
-std::string ShortestText(double value) {
-  char digits[32];
-  // Without a precision std::to_chars writes the shortest round-trip form, "C" style.
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  return std::string(digits, result.ptr);
-}
 
 std::string TableText(Format format, const Row& header, const std::vector<Row>& rows) {
   std::string text = Line(format, header);

@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "cli/requests.h"
+#include "core/number_text.h"
 
 namespace tervolin::cli {
-
-// The shortest text that reads back to the same double ("0.5", "1", "3.0517578125e-05").
-std::string ShortestText(double value);
 
 using Row = std::vector<std::string>;
 

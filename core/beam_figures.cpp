@@ -1,10 +1,10 @@
 #include "core/beam_figures.h"
 
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
 #include "core/messages.h"
+#include "core/number_text.h"
 #include "core/spectrum_physics.h"
 
 namespace tervolin {
@@ -136,9 +136,7 @@ BeamFigures ComputeBeamFigures(const EnergyTable& fluence, const EnergyTable& mu
 
 std::string FormatFigure(const std::optional<double>& value, int decimals) {
   if (!value || !std::isfinite(*value)) return "—";
-  char digits[64];
-  const auto result = std::to_chars(digits, digits + sizeof digits, *value, std::chars_format::fixed, decimals);
-  return std::string(digits, result.ptr);
+  return FixedText(*value, decimals);
 }
 
 std::array<BeamFigureLine, 5> BeamFigureLines(const BeamFigures& f) {

@@ -1,8 +1,8 @@
 #include "core/decimal_number.h"
 
-#include <charconv>
 #include <limits>
-#include <system_error>
+
+#include "core/number_text.h"
 
 namespace tervolin {
 
@@ -59,11 +59,8 @@ std::size_t DecimalNumberLength(std::string_view text) {
 double DecimalNumberValue(std::string_view number) {
   const bool negative = !number.empty() && number[0] == '-';
   if (!number.empty() && IsSign(number[0])) number.remove_prefix(1);
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error == std::errc::result_out_of_range) {
-    value = BeyondLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;
-  }
+  const std::optional<double> parsed = UnsignedDecimalValue(number);
+  const double value = parsed ? *parsed : BeyondLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;
   return negative ? -value : value;
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/distributions.h"
 #include "core/failure_rule.h"
+#include "core/messages.h"
+#include "core/number_text.h"
 #include "data/scatterer_data.h"
 
 namespace tervolin {
@@ -52,6 +54,17 @@ MagnitudesOfMaterial MaterialMagnitudes(const std::string& material, EnergyModeK
   const auto tables = LoadMaterialTables(material, true);
   if (!tables) return tables.Fault();
   return Compare({tables.Value(), mode, energyKev, fluence});
+}
+
+std::string DescribeMagnitudeProblem(MagnitudeProblem problem, const std::string& energyText) {
+  const std::string tableRange = ShortestText(BinEnergy(1)) + "～" + ShortestText(BinEnergy(kEnergyBins)) + " keV";
+  switch (problem) {
+    case MagnitudeProblem::kEnergyOutsideTable:
+      return "光子エネルギー " + energyText + " keV の断面積は表にありません（表は " + tableRange + "）";
+    case MagnitudeProblem::kNoFluence: return "受け入れたスペクトルに光子がありません";
+    case MagnitudeProblem::kCannotCalculate: break;
+  }
+  return msg::kCannotCalculate;
 }
 
 }  // namespace tervolin

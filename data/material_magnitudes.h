@@ -19,4 +19,8 @@ using MagnitudesOfMaterial = std::variant<ScatteringMagnitudes, MagnitudeProblem
 MagnitudesOfMaterial MaterialMagnitudes(const std::string& material, EnergyModeKind mode, double energyKev,
                                         const EnergyTable& fluence);
 
+// The message the screens show for a problem, with the energy as typed (keV):
+// "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）".
+std::string DescribeMagnitudeProblem(MagnitudeProblem problem, const std::string& energyText);
+
 }  // namespace tervolin

@@ -1,8 +1,8 @@
 #include "data/spectrum_file.h"
 
-#include <charconv>
 #include <string_view>
 
+#include "core/number_text.h"
 #include "data/data_file.h"
 #include "data/file_replacement.h"
 #include "data/replacement_messages.h"
@@ -32,14 +32,9 @@ std::string FormatEnergyField(int bin) {
 
 std::string FormatFluenceField(double value) {
   if (value == 0.0) value = 0.0;  // no "-0.000E+00"
-  char digits[32];
-  // std::to_chars is correctly rounded, writes at least two exponent digits and
-  // ignores the locale.
-  const auto result =
-      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 3);
   std::string field = "  ";
-  for (const char* c = digits; c != result.ptr; ++c) {
-    field += (*c >= 'a' && *c <= 'z') ? static_cast<char>(*c - 'a' + 'A') : *c;  // "e", "inf"
+  for (const char c : ScientificText(value, 3)) {
+    field += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;  // "e", "inf"
   }
   return field;
 }

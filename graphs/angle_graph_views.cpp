@@ -1,12 +1,12 @@
 #include "graphs/angle_graph_views.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "graphs/angle_graph.h"
 #include "core/angle_readout.h"
 #include "graphs/curve_axis.h"
 #include "core/failure_rule.h"
+#include "core/number_text.h"
 
 namespace tervolin {
 
@@ -26,12 +26,6 @@ CurveLabel WithItem(CurveLabel label, const char* item) {
   return label;
 }
 
-std::string Fixed(double value, int decimals) {
-  char buffer[400];  // room for the largest double in fixed notation
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  return std::string(buffer, result.ptr);
-}
-
 bool HasIncoherentAt(const std::vector<ViewedCurve>& curves, double energy) {
   for (const ViewedCurve& c : curves) {
     if (c.request.energyMode == kSingleEnergy && c.request.scatter == kIncoherent && c.request.energyKeV == energy) {
@@ -43,8 +37,8 @@ bool HasIncoherentAt(const std::vector<ViewedCurve>& curves, double energy) {
 
 // "60 keV: x = 2.419 Å⁻¹" and, with E′, ", E′ = 53.72 keV".
 std::string EnergyLine(double energy, int degrees, bool withScattered) {
-  std::string line = ShortestText(energy) + " keV: x = " + Fixed(MomentumTransferAtAngle(energy, degrees), 3) + " Å⁻¹";
-  if (withScattered) line += ", E′ = " + Fixed(ScatteredPhotonEnergy(energy, degrees), 2) + " keV";
+  std::string line = ShortestText(energy) + " keV: x = " + FixedText(MomentumTransferAtAngle(energy, degrees), 3) + " Å⁻¹";
+  if (withScattered) line += ", E′ = " + FixedText(ScatteredPhotonEnergy(energy, degrees), 2) + " keV";
   return line;
 }
 

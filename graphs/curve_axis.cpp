@@ -1,7 +1,6 @@
 #include "graphs/curve_axis.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace tervolin {
@@ -10,12 +9,6 @@ int NearestIndex(const CurveAxis& axis, double abscissa) {
   const double steps = std::round(abscissa / axis.step) - 1.0;
   if (!(steps > 0.0)) return 0;  // also NaN
   return static_cast<int>(std::min(steps, static_cast<double>(axis.points - 1)));
-}
-
-std::string ShortestText(double value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
 }
 
 std::string AbscissaText(const CurveAxis& axis, int index) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/energy_tables.h"
+#include "core/number_text.h"
 
 namespace tervolin {
 
@@ -25,9 +26,6 @@ inline double AbscissaAt(const CurveAxis& axis, int index) { return axis.step * 
 
 // The index whose abscissa is nearest to `abscissa`, kept within the axis.
 int NearestIndex(const CurveAxis& axis, double abscissa);
-
-// The shortest text that reads back as the same double: "1", "0.5", "0.123456789".
-std::string ShortestText(double value);
 
 // "8°", "59.5 keV".
 std::string AbscissaText(const CurveAxis& axis, int index);

@@ -1,8 +1,8 @@
 #include "graphs/graph_legend.h"
 
 #include <algorithm>
-#include <charconv>
 
+#include "core/number_text.h"
 #include "graphs/graph_layout.h"
 
 namespace tervolin {
@@ -13,12 +13,6 @@ std::string MaximumNote(const CurveAxis& axis, const std::vector<double>& values
   if (values.empty()) return {};
   const auto largest = std::max_element(values.begin(), values.end());
   return "最大 " + AbscissaText(axis, static_cast<int>(largest - values.begin()));
-}
-
-std::string ThreeDecimals(double value) {
-  char buffer[400];  // room for the largest double in fixed notation
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-  return std::string(buffer, result.ptr);
 }
 
 }  // namespace
@@ -38,7 +32,7 @@ std::string ReadOutText(const CurveAxis& axis, int index, const std::vector<Curv
   for (std::size_t i = 0; i < curves.size(); ++i) {
     const std::vector<double>& values = curves[i].values;
     if (index < 0 || static_cast<std::size_t>(index) >= values.size()) continue;
-    text += "\n" + CurveTitle(curves, i) + ": " + ThreeDecimals(values[index]);
+    text += "\n" + CurveTitle(curves, i) + ": " + FixedText(values[index], 3);
   }
   return text;
 }

@@ -1,9 +1,10 @@
 #include "graphs/value_axis.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
+
+#include "core/number_text.h"
 
 namespace tervolin {
 
@@ -62,9 +63,7 @@ std::string TickText(const ValueAxis& axis, double value) {
     if (exponent == 0 || exponent == 1) return exponent == 0 ? "1" : "10";
     return "10" + Superscript(exponent);
   }
-  char digits[32];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 6).ptr;
-  return std::string(digits, end);
+  return GeneralText(value, 6);
 }
 
 }  // namespace tervolin

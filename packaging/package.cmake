@@ -29,6 +29,12 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${CMAKE_BINARY_DIR}/packag
 tervolin_install_gzipped(${CMAKE_BINARY_DIR}/packaging/changelog ${TERVOLIN_DOC_DIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${TERVOLIN_DOC_DIR})
 
+# The page, when scripts/web.sh has built it (the test command does): the same
+# library in a browser, for any web server to serve.
+set(TERVOLIN_WEB_SITE "${PROJECT_SOURCE_DIR}/build-web/site" CACHE PATH "The built page the package ships, if there")
+install(DIRECTORY ${TERVOLIN_WEB_SITE}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tervolin/web OPTIONAL
+        FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tervolin)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -57,6 +63,6 @@ if(TERVOLIN_WITH_TESTS)
   string(JOIN "," tervolin_package_programs tervolin ${TERVOLIN_COMMAND_LINE_PROGRAMS})
   add_test(NAME debian_package
            COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/check_package.sh ${CMAKE_BINARY_DIR}
-                   ${PROJECT_VERSION} ${TERVOLIN_APP_ID} ${tervolin_package_programs})
+                   ${PROJECT_VERSION} ${TERVOLIN_APP_ID} ${tervolin_package_programs} ${TERVOLIN_WEB_SITE})
   set_tests_properties(debian_package PROPERTIES TIMEOUT 300)
 endif()

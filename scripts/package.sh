@@ -5,6 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/ensure-packages.sh"
 "$root/scripts/build.sh"
+"$root/scripts/web.sh" --build-only  # the page the package ships
 build="${TERVOLIN_BUILD_DIR:-$root/build}"
 (cd "$build" && cpack -G DEB)
 echo "Package: $(ls "$build"/tervolin_*_amd64.deb)"

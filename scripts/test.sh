@@ -21,6 +21,8 @@ build="${TERVOLIN_BUILD_DIR:-$root/build}"
 sanitized="${TERVOLIN_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 
 "$root/scripts/build.sh"
+# The page, built here so that its browser test in ctest only checks it.
+"$root/scripts/web.sh" --build-only
 TERVOLIN_BUILD_DIR="$sanitized" "$root/scripts/build.sh" \
   -DTERVOLIN_WITH_UI=OFF -DTERVOLIN_WITH_TABLE_TOOL=OFF -DTERVOLIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 

@@ -82,7 +82,12 @@ QByteArray GraphTools::FileContents(GraphFileType type) const {
   const auto paint = [this](QPainter& painter) { PaintVector(painter); };
   switch (type) {
     case GraphFileType::kPng: return PngBytes(surface_.ShownImage());
-    case GraphFileType::kSvg: return SvgBytes(surface_.InnerSize(), title, paint);
+    case GraphFileType::kSvg: {
+      // The library's own SVG picture; Qt's drawing of it when the legend is over it.
+      if (legendShown_) return SvgBytes(surface_.InnerSize(), title, paint);
+      const std::string svg = surface_.VectorPicture().Document();
+      return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
+    }
     case GraphFileType::kPdf: return PdfBytes(surface_.InnerSize(), title, paint);
     case GraphFileType::kCsv: {
       const std::string csv = tervolin::CurvesCsv(layout_.axis, surface_.Curves().Curves());

@@ -55,22 +55,6 @@ const char* MissingInput(const ScreenChoice& choice) {
   return nullptr;
 }
 
-// "0.5～150 keV", the energies of the cross-section table.
-std::string TableRange() {
-  return tervolin::ShortestText(tervolin::BinEnergy(1)) + "～" +
-         tervolin::ShortestText(tervolin::BinEnergy(tervolin::kEnergyBins)) + " keV";
-}
-
-std::string ProblemText(tervolin::MagnitudeProblem problem, const ScreenChoice& choice) {
-  switch (problem) {
-    case tervolin::MagnitudeProblem::kEnergyOutsideTable:
-      return "光子エネルギー " + choice.energyText + " keV の断面積は表にありません（表は " + TableRange() + "）";
-    case tervolin::MagnitudeProblem::kNoFluence: return "受け入れたスペクトルに光子がありません";
-    case tervolin::MagnitudeProblem::kCannotCalculate: break;
-  }
-  return tervolin::msg::kCannotCalculate;
-}
-
 }  // namespace
 
 MagnitudeAction::MagnitudeAction(QWidget& screen, const QListWidget& materials, const QLineEdit& energy)
@@ -112,7 +96,7 @@ void MagnitudeAction::Update() {
   if (const auto* failure = std::get_if<tervolin::ReadFailure>(&result)) {
     window_->ShowProblem(choice.subject, tervolin::DescribeReadFailure(*failure));
   } else if (const auto* problem = std::get_if<tervolin::MagnitudeProblem>(&result)) {
-    window_->ShowProblem(choice.subject, ProblemText(*problem, choice));
+    window_->ShowProblem(choice.subject, tervolin::DescribeMagnitudeProblem(*problem, choice.energyText));
   } else {
     window_->ShowMagnitudes(choice.subject, std::get<tervolin::ScatteringMagnitudes>(result), choice.spectral);
   }

@@ -45,7 +45,8 @@ PictureSurface::PictureSurface(const tervolin::UserScale& scale, QSize innerSize
       innerSize_(innerSize),
       ratio_(devicePixelRatioF()),
       image_(innerSize * ratio_, QImage::Format_RGB32),
-      font_(font()) {
+      font_(font()),
+      vector_(scale, innerSize.width(), innerSize.height(), {}) {
   image_.setDotsPerMeterX(kDotsPerMeterAt96Dpi);
   image_.setDotsPerMeterY(kDotsPerMeterAt96Dpi);
   image_.fill(Qt::white);
@@ -53,7 +54,11 @@ PictureSurface::PictureSurface(const tervolin::UserScale& scale, QSize innerSize
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureSurface::SetSurfaceFont(const QFont& font) { font_ = font; }
+void PictureSurface::SetSurfaceFont(const QFont& font) {
+  font_ = font;
+  const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
+  vector_.SetFont({"'" + font.family().toStdString() + "', sans-serif", pixels, font.bold()});
+}
 
 QImage PictureSurface::RetainedImage() const {
   QImage copy = image_;
@@ -66,22 +71,25 @@ QSize PictureSurface::sizeHint() const { return innerSize_ + QSize(2 * kBorder, 
 void PictureSurface::Cls() {
   image_.fill(Qt::white);
   current_ = QPointF(0.0, 0.0);
-  curves_.Forget();
+  vector_.Cls();
   operations_.assign(1, {SurfaceOperation::kDrawWidth, 0, 0, 0, 0, {}, lineWidth_});
   ImageChanged();
 }
 
 void PictureSurface::DrawWidth(int pixels) {
+  vector_.DrawWidth(pixels);
   lineWidth_ = std::max(1, pixels);
   operations_.push_back({SurfaceOperation::kDrawWidth, 0, 0, 0, 0, {}, lineWidth_});
 }
 
 void PictureSurface::Line(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  vector_.Line(x1, y1, x2, y2, colour);
   operations_.push_back({SurfaceOperation::kLine, x1, y1, x2, y2, colour});
   StrokeBetween(x1, y1, x2, y2, colour);
 }
 
 void PictureSurface::LineTo(float x2, float y2, tervolin::Rgb colour) {
+  vector_.LineTo(x2, y2, colour);
   const auto x1 = static_cast<float>(current_.x());
   const auto y1 = static_cast<float>(current_.y());
   operations_.push_back({SurfaceOperation::kLineTo, x1, y1, x2, y2, colour});
@@ -89,6 +97,7 @@ void PictureSurface::LineTo(float x2, float y2, tervolin::Rgb colour) {
 }
 
 void PictureSurface::Box(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  vector_.Box(x1, y1, x2, y2, colour);
   operations_.push_back({SurfaceOperation::kBox, x1, y1, x2, y2, colour});
   const QRect a = DotRect(ToDevicePixel(x1, y1));
   const QRect b = DotRect(ToDevicePixel(x2, y2));
@@ -106,6 +115,7 @@ void PictureSurface::Box(float x1, float y1, float x2, float y2, tervolin::Rgb c
 
 // The pixels between the two points' blocks, both blocks included.
 void PictureSurface::FillBox(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  vector_.FillBox(x1, y1, x2, y2, colour);
   QPainter painter(&image_);
   painter.fillRect(DotRect(ToDevicePixel(x1, y1)).united(DotRect(ToDevicePixel(x2, y2))), ToQColor(colour));
   painter.end();
@@ -113,6 +123,7 @@ void PictureSurface::FillBox(float x1, float y1, float x2, float y2, tervolin::R
 }
 
 void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
+  vector_.PSet(x, y, colour);
   operations_.push_back({SurfaceOperation::kPSet, x, y, x, y, colour});
   const QRect dot = DotRect(ToDevicePixel(x, y));
   const QColor c = ToQColor(colour);
@@ -131,6 +142,7 @@ void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
 }
 
 void PictureSurface::Print(float x, float y, const std::string& utf8Text) {
+  vector_.Print(x, y, utf8Text);
   operations_.push_back({SurfaceOperation::kPrint, x, y, x, y, {}, lineWidth_, utf8Text});
   // Greyscale antialiasing keeps the retained image free of colour fringes.
   QFont textFont = font_;

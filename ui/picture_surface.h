@@ -31,6 +31,7 @@
 
 #include "graphs/curve_memory.h"
 #include "graphs/drawing_surface.h"
+#include "graphs/svg_surface.h"
 #include "graphs/user_coordinates.h"
 
 class QPainter;
@@ -73,6 +74,9 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   QPointF ToLogicalPixel(double x, double y) const;
   QPointF UserPointAt(QPointF widgetPosition) const;
 
+  // The same drawing as an SVG picture, by the library's SVG surface.
+  const tervolin::SvgSurface& VectorPicture() const { return vector_; }
+
   // The operations since the last Cls, which starts the list with the line width then.
   const std::vector<SurfaceOperation>& Operations() const { return operations_; }
 
@@ -93,8 +97,11 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   // Black text with its top-left corner at (x, y), so its baseline lies one font
   // ascent lower. The current point does not move.
   void Print(float x, float y, const std::string& utf8Text) override;
-  void TextScale(double factor) override { textScale_ = factor; }
-  tervolin::CurveMemory& Curves() override { return curves_; }
+  void TextScale(double factor) override {
+    textScale_ = factor;
+    vector_.TextScale(factor);
+  }
+  tervolin::CurveMemory& Curves() override { return vector_.Curves(); }
 
   QSize sizeHint() const override;
 
@@ -119,7 +126,7 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   QPointF current_{0.0, 0.0};
   int lineWidth_ = 1;
   double textScale_ = 1.0;
-  tervolin::CurveMemory curves_;
+  tervolin::SvgSurface vector_;  // also keeps the curves
   std::vector<SurfaceOperation> operations_;
   std::function<void(QPainter&)> overlay_;
 };

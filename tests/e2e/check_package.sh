@@ -3,7 +3,7 @@
 # administrator would: its name and version, the dependencies, every installed file,
 # lintian, the metadata validators; then unpacks it into a scratch folder and runs
 # the launcher (offscreen, fresh XDG_DATA_HOME) and the command-line programs built.
-#   check_package.sh BUILD_DIR VERSION APP_ID PROGRAM[,PROGRAM...]
+#   check_package.sh BUILD_DIR VERSION APP_ID PROGRAM[,PROGRAM...] [WEB_SITE]
 set -euo pipefail
 build="$1" version="$2" id="$3"
 IFS=, read -r -a programs <<< "$4"
@@ -33,6 +33,10 @@ expected=(usr/bin/tervolin usr/libexec/tervolin/tervolin usr/share/tervolin/Mus2
 for program in "${programs[@]:1}"; do
   expected+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz")
 done
+# The page, when it was built before the package.
+if [[ -f "${5:-}/index.html" ]]; then
+  expected+=(usr/share/tervolin/web/index.html usr/share/tervolin/web/tervolin.wasm usr/share/tervolin/web/tervolin.data)
+fi
 dpkg-deb --contents "$deb" | awk '{ print $NF }' > "$scratch/contents"
 for file in "${expected[@]}"; do
   grep -qxF "./$file" "$scratch/contents" || fail "the package lacks /$file"
@@ -55,9 +59,10 @@ grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
   || fail "the copyright file is not in the machine-readable format"
 
 # Every manual page names each data file the programs read: the entries of the
-# installed data folder and the files in XFS_Data that belong to no one material.
+# installed data folder and the files in XFS_Data that belong to no one material
+# (not the page in web/, which carries its own copy and no program reads).
 data="$root/usr/share/tervolin"
-mapfile -t data_files < <(find "$data" -mindepth 1 -maxdepth 1 -printf '%f\n'
+mapfile -t data_files < <(find "$data" -mindepth 1 -maxdepth 1 ! -name web -printf '%f\n'
                           find "$data/XFS_Data" -type f ! -name '*.xfs' ! -name '*.csv' -printf '%f\n')
 ((${#data_files[@]} >= 4)) || fail "the data folder holds only: ${data_files[*]}"
 for page in "$root"/usr/share/man/man1/*.1.gz; do

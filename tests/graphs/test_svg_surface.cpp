@@ -1,0 +1,51 @@
+// The SVG drawing surface under the angular graph's own procedures: each remembered
+// curve one polyline (a dashed one a path) with its points where the screen puts them, nothing else a path.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <string>
+
+#include "core/number_text.h"
+#include "graphs/angle_graph.h"
+#include "graphs/svg_surface.h"
+
+namespace tervolin {
+namespace {
+
+// The points of each polyline and the commands of each path, in order.
+std::vector<std::string> Curves(const std::string& svg) {
+  std::vector<std::string> paths;
+  const std::regex path("<(?:polyline points|path d)=\"([^\"]*)\"");
+  for (std::sregex_iterator i(svg.begin(), svg.end(), path), end; i != end; ++i) paths.push_back((*i)[1]);
+  return paths;
+}
+
+std::string Point(double x, double y) {
+  const PixelPoint p = UserToPixel(kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, x, y);
+  return FixedText(p.x, 2) + "," + FixedText(p.y, 2);
+}
+
+TEST(SvgSurface, DrawsEachCurveAsOnePathOfItsPoints) {
+  SvgSurface graph{kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, {"serif", 19.0}};
+  AngleTable values{};
+  for (int j = 1; j <= kAngles; ++j) values[j] = j / 180.0;
+  DrawAngleAxes(graph, false);
+  DrawGraphFrame(graph);
+  PlotAngleCurve(graph, values, {255, 0, 0}, {}, true);
+  PlotDashedAngleCurve(graph, values, {0, 0, 255}, {}, true);
+  const std::string svg = graph.Document();
+
+  const std::vector<std::string> curves = Curves(svg);
+  ASSERT_EQ(curves.size(), 2u);
+  EXPECT_EQ(curves[0].rfind(Point(0, 0) + " " + Point(1, values[1]) + " ", 0), 0u);
+  EXPECT_EQ(curves[0].substr(curves[0].size() - Point(180, 1).size()), Point(180, 1));
+  EXPECT_EQ(std::count(curves[0].begin(), curves[0].end(), ' '), kAngles);  // 181 points
+  EXPECT_EQ(std::count(curves[1].begin(), curves[1].end(), 'M'), kAngles / 4);  // 2° drawn, 2° left out
+  EXPECT_EQ(svg.find("<path", svg.find("<path") + 1), std::string::npos);
+  EXPECT_NE(svg.find(">散乱角度</text>"), std::string::npos);
+  EXPECT_EQ(graph.Curves().Count(), 2u);
+}
+
+}  // namespace
+}  // namespace tervolin
