@@ -9,6 +9,7 @@
 #include "ui/polar_diagram_window.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
+#include "ui/screen_window.h"
 
 namespace tervolin::ui {
 
@@ -80,9 +81,7 @@ void AngleViewActions::ShowPolarWindow() {
     polarWindow_->resize(polarWindow_->sizeHint());
   }
   UpdatePolarWindow();
-  polarWindow_->show();
-  polarWindow_->raise();
-  polarWindow_->activateWindow();
+  ShowInFront(*polarWindow_);
 }
 
 void AngleViewActions::UpdatePolarWindow() {

@@ -14,6 +14,7 @@
 #include "ui/material_list.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
+#include "ui/screen_window.h"
 
 namespace tervolin::ui {
 
@@ -70,9 +71,7 @@ void MagnitudeAction::ShowWindow() {
     window_->resize(window_->sizeHint());
   }
   Update();
-  window_->show();
-  window_->raise();
-  window_->activateWindow();
+  ShowInFront(*window_);
 }
 
 MagnitudeWindow* MagnitudeAction::Window() const { return window_; }

@@ -30,11 +30,13 @@ ScreenWindow::ScreenWindow(const QString& title, int clientWidthTwips, int clien
   setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
 }
 
-void ScreenWindow::ShowScreen() {
-  show();
-  raise();
-  activateWindow();
+void ShowInFront(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
 }
+
+void ScreenWindow::ShowScreen() { ShowInFront(*this); }
 
 void ScreenWindow::HideScreen() { hide(); }
 

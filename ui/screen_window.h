@@ -8,6 +8,9 @@
 
 namespace tervolin::ui {
 
+// Shows the window above the others and gives it the keyboard.
+void ShowInFront(QWidget& window);
+
 class ScreenWindow : public QWidget {
   Q_OBJECT
 
