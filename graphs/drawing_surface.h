@@ -18,6 +18,10 @@ inline constexpr Rgb kWhite{255, 255, 255};
 
 class CurveMemory;
 
+// How lines are stroked. Curves of one colour on one graph take these in turn, so
+// they can be told apart without colour.
+enum class LineStyle { kSolid, kDashDot, kDotted, kDashDotDot };
+
 // A text placed by its top-left corner, user units.
 struct PlacedText {
   const char* text;
@@ -45,8 +49,12 @@ class DrawingSurface {
   virtual void FillBox(float x1, float y1, float x2, float y2, Rgb colour) = 0;
   // A dot of the current line width at (x, y), which becomes the current point.
   virtual void PSet(float x, float y, Rgb colour) = 0;
-  // Text with its top-left corner at (x, y), in the surface font and the foreground colour.
+  // Text with its top-left corner at (x, y), in the surface font and the text colour.
   virtual void Print(float x, float y, const std::string& utf8Text) = 0;
+  // The colour of the text of the following Print calls (black after Cls).
+  virtual void TextColour(Rgb colour) = 0;
+  // The stroke of the following Line and LineTo calls (solid after Cls).
+  virtual void StrokeStyle(LineStyle style) = 0;
   // Size of the text of the following Print calls relative to the surface font
   // (1 restores it).
   virtual void TextScale(double factor) = 0;

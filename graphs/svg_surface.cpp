@@ -89,6 +89,8 @@ void SvgSurface::Cls() {
   curves_.Forget();
   curvesMarked_ = 0;
   current_ = {0.0, 0.0};
+  textColour_ = kBlack;
+  style_ = LineStyle::kSolid;
 }
 
 void SvgSurface::Line(float x1, float y1, float x2, float y2, Rgb colour) {
@@ -126,7 +128,8 @@ void SvgSurface::Print(float x, float y, const std::string& utf8Text) {
   const Point at = At(x, y);
   const double size = font_.pixels * textScale_;
   Add("<text x=\"" + Number(at.x) + "\" y=\"" + Number(at.y + kAscentPerSize * size) + "\" font-size=\"" +
-      Number(size) + "\">" + Escaped(utf8Text) + "</text>");
+      Number(size) + "\"" + (textColour_ == kBlack ? "" : " fill=\"" + Colour(textColour_) + "\"") + ">" +
+      Escaped(utf8Text) + "</text>");
 }
 
 CurveMemory& SvgSurface::Curves() {

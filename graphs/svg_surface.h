@@ -40,6 +40,8 @@ class SvgSurface : public DrawingSurface {
   void PSet(float x, float y, Rgb colour) override;
   void Print(float x, float y, const std::string& utf8Text) override;
   void TextScale(double factor) override { textScale_ = factor; }
+  void TextColour(Rgb colour) override { textColour_ = colour; }
+  void StrokeStyle(LineStyle style) override { style_ = style; }
   CurveMemory& Curves() override;
 
  private:
@@ -74,6 +76,8 @@ class SvgSurface : public DrawingSurface {
   SvgFont font_;
   int width_ = 1;
   double textScale_ = 1.0;
+  Rgb textColour_ = kBlack;
+  LineStyle style_ = LineStyle::kSolid;
   Point current_{0.0, 0.0};
   std::vector<Element> elements_;
   CurveMemory curves_;

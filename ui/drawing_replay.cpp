@@ -80,7 +80,7 @@ class Replay {
   void Text(const SurfaceOperation& op) {
     const QPointF at = At(op.x1, op.y1);
     painter_.setFont(surface_.SurfaceFont());
-    painter_.setPen(Qt::black);
+    painter_.setPen(ToQColor(op.colour));
     const qreal ascent = QFontMetricsF(surface_.SurfaceFont(), painter_.device()).ascent();
     painter_.drawText(QPointF(std::floor(at.x()), std::floor(at.y()) + ascent), QString::fromStdString(op.text));
   }

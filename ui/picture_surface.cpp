@@ -71,6 +71,8 @@ QSize PictureSurface::sizeHint() const { return innerSize_ + QSize(2 * kBorder, 
 void PictureSurface::Cls() {
   image_.fill(Qt::white);
   current_ = QPointF(0.0, 0.0);
+  textColour_ = tervolin::kBlack;
+  style_ = tervolin::LineStyle::kSolid;
   vector_.Cls();
   operations_.assign(1, {SurfaceOperation::kDrawWidth, 0, 0, 0, 0, {}, lineWidth_});
   ImageChanged();
@@ -143,7 +145,7 @@ void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
 
 void PictureSurface::Print(float x, float y, const std::string& utf8Text) {
   vector_.Print(x, y, utf8Text);
-  operations_.push_back({SurfaceOperation::kPrint, x, y, x, y, {}, lineWidth_, utf8Text});
+  operations_.push_back({SurfaceOperation::kPrint, x, y, x, y, textColour_, lineWidth_, utf8Text});
   // Greyscale antialiasing keeps the retained image free of colour fringes.
   QFont textFont = font_;
   if (textScale_ != 1.0 && font_.pixelSize() > 0) {
@@ -158,7 +160,7 @@ void PictureSurface::Print(float x, float y, const std::string& utf8Text) {
   QPainter painter(&image_);
   painter.scale(ratio_, ratio_);
   painter.setFont(textFont);
-  painter.setPen(Qt::black);
+  painter.setPen(ToQColor(textColour_));
   const qreal ascent = QFontMetricsF(textFont, &image_).ascent();
   painter.drawText(QPointF(corner.x(), corner.y() + ascent), text);
   painter.end();

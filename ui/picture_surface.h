@@ -97,6 +97,14 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   // Black text with its top-left corner at (x, y), so its baseline lies one font
   // ascent lower. The current point does not move.
   void Print(float x, float y, const std::string& utf8Text) override;
+  void TextColour(tervolin::Rgb colour) override {
+    textColour_ = colour;
+    vector_.TextColour(colour);
+  }
+  void StrokeStyle(tervolin::LineStyle style) override {
+    style_ = style;
+    vector_.StrokeStyle(style);
+  }
   void TextScale(double factor) override {
     textScale_ = factor;
     vector_.TextScale(factor);
@@ -126,6 +134,8 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   QPointF current_{0.0, 0.0};
   int lineWidth_ = 1;
   double textScale_ = 1.0;
+  tervolin::Rgb textColour_ = tervolin::kBlack;
+  tervolin::LineStyle style_ = tervolin::LineStyle::kSolid;
   tervolin::SvgSurface vector_;  // also keeps the curves
   std::vector<SurfaceOperation> operations_;
   std::function<void(QPainter&)> overlay_;

@@ -10,7 +10,8 @@
 namespace tervolin::testing {
 
 struct DrawOp {
-  std::string kind;  // "Cls", "DrawWidth", "Line", "LineTo", "Box", "FillBox", "PSet", "Print", "TextScale"
+  std::string kind;  // "Cls", "DrawWidth", "Line", "LineTo", "Box", "FillBox", "PSet", "Print", "TextScale",
+                     // "TextColour", "StrokeStyle" (its LineStyle in width)
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   Rgb colour{};
   int width = 0;
@@ -43,6 +44,12 @@ class RecordingSurface : public DrawingSurface {
   void Print(float x, float y, const std::string& text) override {
     DrawOp op{"Print", x, y};
     op.text = text;
+    ops.push_back(op);
+  }
+  void TextColour(Rgb c) override { ops.push_back({"TextColour", 0, 0, 0, 0, c}); }
+  void StrokeStyle(LineStyle style) override {
+    DrawOp op{"StrokeStyle"};
+    op.width = static_cast<int>(style);
     ops.push_back(op);
   }
   void TextScale(double factor) override {
