@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graphs/curve_memory.h"
+#include "graphs/line_styles.h"
 
 namespace tervolin {
 
@@ -58,9 +59,12 @@ void DrawGraphFrame(DrawingSurface& surface) {
 void PlotAngleCurve(DrawingSurface& surface, const AngleTable& values, Rgb colour, const CurveLabel& label,
                     bool fromOrigin) {
   const int first = fromOrigin ? 0 : 1;
+  const LineStyle style = NextLineStyle(surface.Curves().Curves(), colour);
+  surface.StrokeStyle(style);
   surface.PSet(static_cast<float>(first), fromOrigin ? 0.0f : static_cast<float>(values[1]), colour);
   for (int i = first + 1; i <= kAngles; ++i) surface.LineTo(static_cast<float>(i), static_cast<float>(values[i]), colour);
-  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label});
+  surface.StrokeStyle(LineStyle::kSolid);
+  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label, false, style});
   DrawGraphFrame(surface);
 }
 

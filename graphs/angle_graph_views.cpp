@@ -26,6 +26,31 @@ CurveLabel WithItem(CurveLabel label, const char* item) {
   return label;
 }
 
+// Free-electron curves of one kind of scattering at one energy, or over one
+// spectrum, are the same whatever the material: their values are equal.
+bool SameFreeElectronCurve(const std::vector<const ViewedCurve*>& referenced, const ViewedCurve& curve,
+                           bool perSolidAngle) {
+  const AngleTable& values = *curve.In({true, perSolidAngle});
+  return std::any_of(referenced.begin(), referenced.end(), [&](const ViewedCurve* shown) {
+    return shown->request.scatter == curve.request.scatter && *shown->In({true, perSolidAngle}) == values;
+  });
+}
+
+bool BothKinds(const std::vector<ViewedCurve>& curves) {
+  const auto coherent = [](const ViewedCurve& c) { return c.request.scatter == kCoherent; };
+  return std::any_of(curves.begin(), curves.end(), coherent) && !std::all_of(curves.begin(), curves.end(), coherent);
+}
+
+// "自由電子 100 keV": the beam's part of the curve's label (what follows the kind of
+// scattering and the material), with the kind in front when both kinds are drawn.
+CurveLabel FreeElectronLabel(const ViewedCurve& curve, bool perSolidAngle, bool withKind) {
+  CurveLabel label;
+  if (withKind && !curve.label.empty()) label.push_back(curve.label.front());
+  label.push_back({"自由電子", ""});
+  if (curve.label.size() > 2) label.insert(label.end(), curve.label.begin() + 2, curve.label.end());
+  return perSolidAngle ? WithItem(label, "立体角あたり") : label;
+}
+
 bool HasIncoherentAt(const std::vector<ViewedCurve>& curves, double energy) {
   for (const ViewedCurve& c : curves) {
     if (c.request.energyMode == kSingleEnergy && c.request.scatter == kIncoherent && c.request.energyKeV == energy) {
@@ -69,13 +94,14 @@ void AngleGraphViews::Forget() {
 std::vector<ShownCurve> AngleGraphViews::Shown() const {
   std::vector<ShownCurve> shown;
   const bool perSolidAngle = choices.perSolidAngle;
+  std::vector<const ViewedCurve*> referenced;  // those whose free-electron curve is shown
   for (const ViewedCurve& c : curves_) {
     const CurveLabel label = perSolidAngle ? WithItem(c.label, "立体角あたり") : c.label;
     if (const auto& atom = c.In({false, perSolidAngle})) shown.push_back({&*atom, c.colour, label, false});
-    if (!choices.freeElectronCurves) continue;
-    if (const auto& free = c.In({true, perSolidAngle})) {
-      shown.push_back({&*free, c.colour, WithItem(label, "(自由電子)"), true});
-    }
+    const auto& free = c.In({true, perSolidAngle});
+    if (!choices.freeElectronCurves || !free || SameFreeElectronCurve(referenced, c, perSolidAngle)) continue;
+    referenced.push_back(&c);
+    shown.push_back({&*free, c.colour, FreeElectronLabel(c, perSolidAngle, BothKinds(curves_)), true});
   }
   return shown;
 }

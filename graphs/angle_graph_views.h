@@ -45,7 +45,7 @@ ViewedCurve ViewCurve(const DistributionRequest& request, const AngleTable& draw
 struct ShownCurve {
   const AngleTable* values;
   Rgb colour;
-  CurveLabel label;  // a free-electron curve's ends in "(自由電子)"
+  CurveLabel label;  // a free-electron curve's: "自由電子 100 keV"
   bool dashed;       // the free-electron curves
 };
 
@@ -60,7 +60,9 @@ class AngleGraphViews {
   // of them elsewhere).
   std::function<void()> changed;
 
-  // Each curve in the chosen view, followed by its free-electron curve when chosen.
+  // Each curve in the chosen view, followed by its free-electron curve when chosen
+  // and not shown already (the same kind of scattering at the same energy or over
+  // the same spectrum).
   std::vector<ShownCurve> Shown() const;
 
  private:

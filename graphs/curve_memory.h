@@ -19,6 +19,7 @@ struct CurveRecord {
   Rgb colour;
   CurveLabel label;
   bool dashed = false;  // drawn dashed (a reference curve beside another)
+  LineStyle style = LineStyle::kSolid;  // of a curve that is not dashed
 };
 
 class CurveMemory {

@@ -15,8 +15,8 @@ inline constexpr double kFiguresTextScale = 0.67;
 
 // The box, user units: from just right of 100 keV to just inside the frame's right
 // side, from just below its top to above φ = 0.7 (y 700) with six lines.
-inline constexpr float kBoxLeft = static_cast<float>(SpectrumGraphX(100.0)) + 30.0f;
-inline constexpr float kBoxRight = kSpectrumFrameRight - 20.0f;
+inline constexpr float kBoxLeft = kFiguresBoxLeft;
+inline constexpr float kBoxRight = kFiguresBoxRight;
 inline constexpr float kBoxTop = kFiguresBoxTop;
 inline constexpr float kLinePitch = kFiguresLinePitch;
 inline constexpr float kMargin = kFiguresBoxMargin;

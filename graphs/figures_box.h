@@ -11,6 +11,9 @@ namespace tervolin {
 // The box's top edge and the height of one line of figures, user units (a line is
 // 15.7 pixels), with the margin above the first line and below the last.
 inline constexpr float kFiguresBoxTop = kSpectrumFrameTop + 10.0f;
+// Its sides: from just right of 100 keV to just inside the frame's right side.
+inline constexpr float kFiguresBoxLeft = static_cast<float>(SpectrumGraphX(100.0)) + 30.0f;
+inline constexpr float kFiguresBoxRight = kSpectrumFrameRight - 20.0f;
 inline constexpr float kFiguresLinePitch = 90.0f;
 inline constexpr float kFiguresBoxMargin = 20.0f;
 // The lowest the box reaches: five figures and a line saying why some are missing.

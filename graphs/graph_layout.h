@@ -21,13 +21,13 @@ struct GraphLayout {
   double (*abscissaAtX)(double userX);
   double (*xAtAbscissa)(double abscissa);  // the inverse, user x
   double (*yAtValue)(double value);        // user y of a curve's value
-  bool legendShowsMaximum;  // angular curves: "最大 8°"
-  float legendTop;          // user y of the legend's top edge
+  bool legendShowsMaximum;  // angular curves: "ピーク 8°"
+  PlotArea keepClear;       // what the legend never covers on screen, user units (none when empty)
 };
 
-// The top of the spectrum graph's legend, user y: under the beam's figures, which
-// every computed spectrum shows in the frame's upper right.
-inline constexpr float kSpectrumLegendTop = kFiguresBoxLowest + 20.0f;
+// The beam's figures, which every computed spectrum shows in the frame's upper
+// right, at their largest.
+inline constexpr PlotArea kFiguresBoxArea{kFiguresBoxLeft, kFiguresBoxTop, kFiguresBoxRight, kFiguresBoxLowest};
 
 inline constexpr GraphLayout kAngleGraphLayout{kAngleAxis,
                                                {0.0f, 1.0f, 180.0f, 0.0f},
@@ -35,7 +35,7 @@ inline constexpr GraphLayout kAngleGraphLayout{kAngleAxis,
                                                [](double degrees) { return degrees; },
                                                [](double value) { return value; },
                                                true,
-                                               1.0f};
+                                               {}};
 
 inline constexpr GraphLayout kSpectrumGraphLayout{
     kEnergyAxis,
@@ -44,7 +44,7 @@ inline constexpr GraphLayout kSpectrumGraphLayout{
     SpectrumGraphX,
     SpectrumGraphY,
     false,
-    kSpectrumLegendTop};
+    kFiguresBoxArea};
 
 // The curve index under user point (x, y), or nothing outside the frame.
 std::optional<int> CurveIndexAt(const GraphLayout& layout, double x, double y);

@@ -12,7 +12,7 @@ namespace {
 std::string MaximumNote(const CurveAxis& axis, const std::vector<double>& values) {
   if (values.empty()) return {};
   const auto largest = std::max_element(values.begin(), values.end());
-  return "最大 " + AbscissaText(axis, static_cast<int>(largest - values.begin()));
+  return "ピーク " + AbscissaText(axis, static_cast<int>(largest - values.begin()));
 }
 
 }  // namespace
@@ -22,7 +22,8 @@ std::vector<LegendRow> LegendRows(const CurveAxis& axis, const std::vector<Curve
   std::vector<LegendRow> rows;
   for (std::size_t i = 0; i < curves.size(); ++i) {
     rows.push_back({curves[i].colour, CurveTitle(curves, i),
-                    withMaximum ? MaximumNote(axis, curves[i].values) : std::string(), curves[i].dashed});
+                    withMaximum ? MaximumNote(axis, curves[i].values) : std::string(), curves[i].dashed,
+                    curves[i].style});
   }
   return rows;
 }

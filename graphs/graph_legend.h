@@ -12,12 +12,13 @@ namespace tervolin {
 struct LegendRow {
   Rgb colour;
   std::string title;
-  std::string note;  // "最大 8°" for angular curves, else empty
+  std::string note;  // "ピーク 8°" for angular curves, else empty
   bool dashed = false;
+  LineStyle style = LineStyle::kSolid;
 };
 
 // One row per curve in drawing order; `withMaximum` adds the abscissa of each
-// curve's largest value (the first, where several are equal).
+// curve's peak, its largest value (the first, where several are equal).
 std::vector<LegendRow> LegendRows(const CurveAxis& axis, const std::vector<CurveRecord>& curves,
                                   bool withMaximum);
 

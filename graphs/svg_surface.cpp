@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/number_text.h"
+#include "graphs/line_styles.h"
 
 namespace tervolin {
 
@@ -39,7 +40,10 @@ std::string Escaped(const std::string& text) {
   return escaped;
 }
 
-std::string Stroke(Rgb colour, int width, const char* cap) {
+std::string Stroke(Rgb colour, int width, const char* cap, LineStyle style = LineStyle::kSolid) {
+  std::string dashes;
+  for (const double length : DashPattern(style)) dashes += (dashes.empty() ? "" : " ") + Number(length * width);
+  if (!dashes.empty()) return Stroke(colour, width, "butt") + " stroke-dasharray=\"" + dashes + "\"";
   return " stroke=\"" + Colour(colour) + "\" stroke-width=\"" + std::to_string(width) + "\" stroke-linecap=\"" +
          cap + "\"";
 }
@@ -73,10 +77,11 @@ void SvgSurface::Add(std::string svg) {
 
 void SvgSurface::AddSegment(Point from, Point to, Rgb colour) {
   MarkRememberedCurves();
-  const Segment segment{from, to, colour, width_};
+  const Segment segment{from, to, colour, width_, style_};
   Element* last = elements_.empty() ? nullptr : &elements_.back();
   const bool continues = last != nullptr && !last->run.empty() && !last->curve &&
-                         last->run.back().colour == colour && last->run.back().width == width_;
+                         last->run.back().colour == colour && last->run.back().width == width_ &&
+                         last->run.back().style == style_;
   if (continues) {
     last->run.push_back(segment);
   } else {
@@ -141,7 +146,7 @@ std::string SvgSurface::LinesSvg(const Element& element) const {
   std::string lines;
   for (const Segment& s : element.run) {
     lines += "<line x1=\"" + Number(s.from.x) + "\" y1=\"" + Number(s.from.y) + "\" x2=\"" + Number(s.to.x) +
-             "\" y2=\"" + Number(s.to.y) + "\"" + Stroke(s.colour, s.width, "square") + "/>";
+             "\" y2=\"" + Number(s.to.y) + "\"" + Stroke(s.colour, s.width, "square", s.style) + "/>";
   }
   return lines;
 }
@@ -162,7 +167,7 @@ std::string SvgSurface::CurveSvg(const Element& element) const {
   }
   const Segment& first = element.run.front();
   const std::string paint =
-      "\" fill=\"none\"" + Stroke(first.colour, first.width, "round") + " stroke-linejoin=\"round\"/>";
+      "\" fill=\"none\"" + Stroke(first.colour, first.width, "round", first.style) + " stroke-linejoin=\"round\"/>";
   return (joined ? "<polyline points=\"" : "<path d=\"") + points + paint;
 }
 
@@ -171,12 +176,7 @@ std::string SvgSurface::ElementSvg(const Element& element, bool curve) const {
   return curve ? CurveSvg(element) : LinesSvg(element);
 }
 
-std::string SvgSurface::Picture() const {
-  const std::string w = std::to_string(pixelWidth_), h = std::to_string(pixelHeight_);
-  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
-                    "\" viewBox=\"0 0 " + w + " " + h + "\" font-family=\"" + Escaped(font_.family) + "\"" +
-                    (font_.bold ? " font-weight=\"bold\"" : "") + ">\n<rect width=\"" + w + "\" height=\"" + h +
-                    "\" fill=\"#ffffff\"/>\n";
+std::string SvgSurface::Elements() const {
   // Curves remembered since the last drawing call are the last unmarked runs.
   std::size_t pending = curves_.Count() - curvesMarked_;
   std::vector<bool> curve(elements_.size());
@@ -184,10 +184,21 @@ std::string SvgSurface::Picture() const {
     curve[i] = elements_[i].curve || (pending > 0 && !elements_[i].run.empty());
     if (!elements_[i].curve && curve[i]) --pending;
   }
+  std::string svg;
   for (std::size_t i = 0; i < elements_.size(); ++i) svg += ElementSvg(elements_[i], curve[i]) + "\n";
-  return svg + "</svg>\n";
+  return svg;
 }
 
-std::string SvgSurface::Document() const { return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + Picture(); }
+std::string SvgSurface::Picture(const SvgAside& aside) const {
+  const std::string w = std::to_string(std::max(pixelWidth_, aside.width));
+  const std::string h = std::to_string(std::max(pixelHeight_, aside.height));
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w +
+         " " + h + "\" font-family=\"" + Escaped(font_.family) + "\"" + (font_.bold ? " font-weight=\"bold\"" : "") +
+         ">\n<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n" + Elements() + aside.svg + "</svg>\n";
+}
+
+std::string SvgSurface::Document(const SvgAside& aside) const {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + Picture(aside);
+}
 
 }  // namespace tervolin

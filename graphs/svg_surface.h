@@ -21,15 +21,24 @@ struct SvgFont {
   bool bold = false;
 };
 
+// Something drawn beside a picture: the picture widened to width × height pixels,
+// and `svg` drawn over it in those pixels.
+struct SvgAside {
+  int width = 0, height = 0;
+  std::string svg;
+};
+
 class SvgSurface : public DrawingSurface {
  public:
   SvgSurface(const UserScale& scale, int pixelWidth, int pixelHeight, SvgFont font);
   void SetFont(SvgFont font) { font_ = std::move(font); }
 
   // The whole picture drawn since the last Cls, as a standalone SVG document.
-  std::string Document() const;
+  std::string Document(const SvgAside& aside = {}) const;
   // The same without the XML declaration, to be placed inside a page.
-  std::string Picture() const;
+  std::string Picture(const SvgAside& aside = {}) const;
+  // The drawn elements alone, one per line.
+  std::string Elements() const;
 
   void Cls() override;
   void DrawWidth(int pixels) override { width_ = pixels; }
@@ -54,6 +63,7 @@ class SvgSurface : public DrawingSurface {
     Point from, to;
     Rgb colour;
     int width;
+    LineStyle style;
   };
   // Drawn elements in order: finished SVG text, or a run of segments of one colour.
   struct Element {

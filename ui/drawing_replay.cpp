@@ -4,9 +4,11 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "graphs/line_styles.h"
 #include "ui/picture_surface.h"
 
 namespace tervolin::ui {
@@ -34,8 +36,15 @@ class Replay {
  private:
   QPointF At(float x, float y) const { return surface_.ToLogicalPixel(x, y); }
 
-  void SetPen(tervolin::Rgb colour, Qt::PenCapStyle cap, Qt::PenJoinStyle join) {
-    painter_.setPen(QPen(ToQColor(colour), width_, Qt::SolidLine, cap, join));
+  void SetPen(tervolin::Rgb colour, Qt::PenCapStyle cap, Qt::PenJoinStyle join,
+              tervolin::LineStyle style = tervolin::LineStyle::kSolid) {
+    QPen pen(ToQColor(colour), width_, Qt::SolidLine, cap, join);
+    const std::vector<double>& pattern = tervolin::DashPattern(style);
+    if (!pattern.empty()) {
+      pen.setCapStyle(Qt::FlatCap);
+      pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+    }
+    painter_.setPen(pen);
     painter_.setBrush(Qt::NoBrush);
   }
 
@@ -44,11 +53,12 @@ class Replay {
   std::size_t PolylineFrom(const Operations& ops, std::size_t first) {
     QPolygonF line{At(ops[first].x1, ops[first].y1)};
     std::size_t i = first;
-    for (; i < ops.size() && ops[i].kind == SurfaceOperation::kLineTo && ops[i].colour == ops[first].colour;
+    for (; i < ops.size() && ops[i].kind == SurfaceOperation::kLineTo && ops[i].colour == ops[first].colour &&
+           ops[i].style == ops[first].style;
          ++i) {
       line << At(ops[i].x2, ops[i].y2);
     }
-    SetPen(ops[first].colour, Qt::RoundCap, Qt::RoundJoin);
+    SetPen(ops[first].colour, Qt::RoundCap, Qt::RoundJoin, ops[first].style);
     painter_.drawPolyline(line);
     return i - 1;
   }
@@ -57,7 +67,7 @@ class Replay {
     switch (op.kind) {
       case SurfaceOperation::kDrawWidth: width_ = op.width; break;
       case SurfaceOperation::kLine:
-        SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin);
+        SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin, op.style);
         painter_.drawLine(At(op.x1, op.y1), At(op.x2, op.y2));
         break;
       case SurfaceOperation::kLineTo: break;  // drawn as polylines
@@ -65,8 +75,12 @@ class Replay {
         SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin);
         painter_.drawRect(QRectF(At(op.x1, op.y1), At(op.x2, op.y2)).normalized());
         break;
+      case SurfaceOperation::kFillBox:
+        painter_.fillRect(QRectF(At(op.x1, op.y1), At(op.x2, op.y2)).normalized(), ToQColor(op.colour));
+        break;
       case SurfaceOperation::kPSet: Dot(op); break;
       case SurfaceOperation::kPrint: Text(op); break;
+      case SurfaceOperation::kTextScale: textScale_ = op.textScale; break;
     }
   }
 
@@ -79,16 +93,35 @@ class Replay {
   // Hanging from the logical pixel that holds its point, as on screen.
   void Text(const SurfaceOperation& op) {
     const QPointF at = At(op.x1, op.y1);
-    painter_.setFont(surface_.SurfaceFont());
+    QFont font = surface_.SurfaceFont();
+    if (font.pixelSize() > 0) font.setPixelSize(std::max(1, qRound(font.pixelSize() * textScale_)));
+    painter_.setFont(font);
     painter_.setPen(ToQColor(op.colour));
-    const qreal ascent = QFontMetricsF(surface_.SurfaceFont(), painter_.device()).ascent();
+    const qreal ascent = QFontMetricsF(font, painter_.device()).ascent();
     painter_.drawText(QPointF(std::floor(at.x()), std::floor(at.y()) + ascent), QString::fromStdString(op.text));
   }
 
   QPainter& painter_;
   const PictureSurface& surface_;
   int width_ = 1;
+  double textScale_ = 1.0;
 };
+
+void ReplayOne(const SurfaceOperation& op, tervolin::DrawingSurface& target) {
+  switch (op.kind) {
+    case SurfaceOperation::kDrawWidth: target.DrawWidth(op.width); break;
+    case SurfaceOperation::kLine: target.Line(op.x1, op.y1, op.x2, op.y2, op.colour); break;
+    case SurfaceOperation::kLineTo: target.LineTo(op.x2, op.y2, op.colour); break;
+    case SurfaceOperation::kBox: target.Box(op.x1, op.y1, op.x2, op.y2, op.colour); break;
+    case SurfaceOperation::kFillBox: target.FillBox(op.x1, op.y1, op.x2, op.y2, op.colour); break;
+    case SurfaceOperation::kPSet: target.PSet(op.x1, op.y1, op.colour); break;
+    case SurfaceOperation::kTextScale: target.TextScale(op.textScale); break;
+    case SurfaceOperation::kPrint:
+      target.TextColour(op.colour);
+      target.Print(op.x1, op.y1, op.text);
+      break;
+  }
+}
 
 }  // namespace
 
@@ -97,6 +130,15 @@ void ReplayDrawing(QPainter& painter, const PictureSurface& surface) {
   painter.setRenderHint(QPainter::Antialiasing);
   Replay(painter, surface).Run(surface.Operations());
   painter.restore();
+}
+
+void ReplayOnto(const std::vector<SurfaceOperation>& operations, tervolin::DrawingSurface& target) {
+  for (const SurfaceOperation& op : operations) {
+    if (op.kind == SurfaceOperation::kLine || op.kind == SurfaceOperation::kLineTo) target.StrokeStyle(op.style);
+    ReplayOne(op, target);
+  }
+  target.StrokeStyle(tervolin::LineStyle::kSolid);
+  target.TextColour(tervolin::kBlack);
 }
 
 }  // namespace tervolin::ui

@@ -4,12 +4,23 @@
 // inner area: text stays text and each run of joined lines of one colour becomes
 // one polyline.
 
+#include <vector>
+
 class QPainter;
+
+namespace tervolin {
+class DrawingSurface;
+}
 
 namespace tervolin::ui {
 
 class PictureSurface;
+struct SurfaceOperation;
 
 void ReplayDrawing(QPainter& painter, const PictureSurface& surface);
+
+// The same operations made again on another drawing surface, in its user
+// coordinates; the target's curves are not remembered.
+void ReplayOnto(const std::vector<SurfaceOperation>& operations, tervolin::DrawingSurface& target);
 
 }  // namespace tervolin::ui

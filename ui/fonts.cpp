@@ -25,7 +25,30 @@ constexpr Substitution kSubstitutions[] = {
     {"Times New Roman", kSerifLatin},
 };
 
+// What stands in for the family found here elsewhere, as CSS names them.
+struct Counterparts {
+  const char* family;
+  const char* others;
+};
+
+constexpr Counterparts kCounterparts[] = {
+    {kSansJapanese, "Meiryo, 'Hiragino Sans', sans-serif"},
+    {kSerifJapanese, "'MS Mincho', 'Hiragino Mincho ProN', serif"},
+    {kSerifLatin, "'Times New Roman', serif"},
+};
+
 }  // namespace
+
+std::string CssFontFamilies(const QFont& font) {
+  QString found = QFont::substitute(font.family());
+  for (const Substitution& s : kSubstitutions) {
+    if (font.family() == Utf8(s.family)) found = Utf8(s.substitute);
+  }
+  for (const Counterparts& c : kCounterparts) {
+    if (found == Utf8(c.family)) return "'" + found.toStdString() + "', " + c.others;
+  }
+  return "'" + found.toStdString() + "', sans-serif";
+}
 
 void InstallFontSubstitutions() {
   for (const Substitution& s : kSubstitutions) {

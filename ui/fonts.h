@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QString>
+#include <string>
 
 namespace tervolin::ui {
 
@@ -13,5 +14,9 @@ void InstallFontSubstitutions();
 // The font family at a size given in points at 96 dpi (14.25 pt = 19 pixels). The
 // size is set in pixels, so layouts do not change with the screen's dpi.
 QFont ScreenFont(const QString& family, double points, bool bold = false);
+
+// The font as a CSS family list for pictures read elsewhere (SVG): the family found
+// here, then the ones that look alike on Windows and macOS, then the generic one.
+std::string CssFontFamilies(const QFont& font);
 
 }  // namespace tervolin::ui

@@ -1,27 +1,31 @@
 #pragma once
-// The legend of a graph: a white box with one row per curve (a short line in the
-// curve's colour, its title and a note such as "最大 8°").
+// The legend of a graph as the screens and their files show it: the library's
+// legend box (graphs/legend_box.h) in the graph's own typeface, measured and
+// painted with Qt.
 
 #include <QFont>
 #include <QPointF>
 #include <QSizeF>
 #include <vector>
 
-#include "graphs/graph_legend.h"
+#include "graphs/legend_box.h"
 
 class QPainter;
 class QPaintDevice;
 
 namespace tervolin::ui {
 
-// The legend's font: small enough that a spectral label leaves room for the curves.
-QFont LegendFont();
+// The legend's font: the graph's font at kLegendTextScale of its size.
+QFont LegendFont(const QFont& graphFont);
 
-// The box's size for the rows, logical pixels, as painted on `device`.
-QSizeF LegendSize(const std::vector<tervolin::LegendRow>& rows, const QPaintDevice* device);
+tervolin::LegendMeasures MeasureLegend(const std::vector<tervolin::LegendRow>& rows, const QFont& font,
+                                       const QPaintDevice* device);
 
-// Paints the rows with the box's top-right corner at `topRight` (logical pixels);
+// The box's size for the rows, logical pixels.
+QSizeF LegendBoxSize(const std::vector<tervolin::LegendRow>& rows, const QFont& font, const QPaintDevice* device);
+
+// Paints the rows with the box's top-left corner at `topLeft` (logical pixels);
 // nothing for no rows.
-void PaintLegend(QPainter& painter, const std::vector<tervolin::LegendRow>& rows, QPointF topRight);
+void PaintLegend(QPainter& painter, const std::vector<tervolin::LegendRow>& rows, const QFont& font, QPointF topLeft);
 
 }  // namespace tervolin::ui

@@ -13,7 +13,10 @@
 
 #include "graphs/curves_csv.h"
 #include "graphs/graph_legend.h"
+#include "graphs/legend_place.h"
+#include "graphs/svg_surface.h"
 #include "ui/drawing_replay.h"
+#include "ui/fonts.h"
 #include "ui/graph_legend_box.h"
 #include "ui/picture_surface.h"
 #include "ui/save_dialog.h"
@@ -23,9 +26,11 @@ namespace tervolin::ui {
 
 namespace {
 
-// Between the frame and the legend's box, logical pixels.
+// Between the frame and the legend's box, logical pixels: inside it on screen,
+// beside it in files.
 constexpr qreal kLegendMargin = 6;
-constexpr qreal kLegendSearchStep = 10;  // pixels between the places tried for the legend
+constexpr qreal kLegendBesideGap = 12;
+constexpr qreal kLegendKeyStep = 10;  // pixels a Shift+arrow moves the legend
 
 QAction* AddAction(QWidget& window, QMenu& menu, const char* text, QKeySequence shortcut) {
   auto* action = new QAction(Utf8(text), &menu);
@@ -40,6 +45,8 @@ bool IsMenuKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
 }
 
+QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
+
 }  // namespace
 
 GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& layout)
@@ -49,9 +56,12 @@ GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& lay
   QAction* save = AddAction(window, *menu_, "グラフを保存…", QKeySequence(Qt::CTRL | Qt::Key_S));
   legend_ = AddAction(window, *menu_, "凡例を表示", QKeySequence());
   legend_->setCheckable(true);
+  resetLegend_ = new QAction(Utf8("凡例を元の位置に戻す"), menu_);
+  resetLegend_->setEnabled(false);
   connect(copy_, &QAction::triggered, this, &GraphTools::CopyGraph);
   connect(save, &QAction::triggered, this, &GraphTools::SaveGraph);
   connect(legend_, &QAction::toggled, this, &GraphTools::SetLegendShown);
+  connect(resetLegend_, &QAction::triggered, this, &GraphTools::ResetLegendPlace);
   surface.setMouseTracking(true);
   surface.installEventFilter(this);
 }
@@ -60,82 +70,128 @@ GraphTools* ToolsOf(PictureSurface& surface) { return surface.findChild<GraphToo
 
 void GraphTools::UseQtFileDialog(bool use) { UseQtSaveDialog(use); }
 
-void GraphTools::CopyGraph() { QGuiApplication::clipboard()->setImage(surface_.ShownImage()); }
+void GraphTools::CopyGraph() { QGuiApplication::clipboard()->setImage(Picture(surface_.RetainedImage().devicePixelRatio())); }
 
 QString GraphTools::DefaultFileName(GraphFileType type) const {
   const auto& curves = surface_.Curves().Curves();
-  const std::string stem = tervolin::LabelFileStem(curves.empty() ? tervolin::CurveLabel{} : curves.back().label);
-  return FromUtf8(stem) + QLatin1Char('.') + FileExtension(type);
+  const auto computed = std::find_if(curves.rbegin(), curves.rend(), [](const auto& c) { return !c.dashed; });
+  tervolin::CurveLabel label = computed == curves.rend() ? tervolin::CurveLabel{} : computed->label;
+  if (!label.empty() && std::any_of(curves.begin(), curves.end(), [](const auto& c) { return c.dashed; })) {
+    label.push_back({"自由電子", ""});
+  }
+  return FromUtf8(tervolin::LabelFileStem(label)) + QLatin1Char('.') + FileExtension(type);
 }
 
 void GraphTools::SaveGraph() {
   const auto chosen = AskFileToSave(surface_.window(), GraphFileFilters(), DefaultFileName(GraphFileType::kPng));
-  if (chosen) SaveGraphAs(chosen->path, chosen->type);
+  if (chosen) SaveGraphAs(chosen->path, chosen->type, chosen->pngScale);
 }
 
-bool GraphTools::SaveGraphAs(const QString& path, GraphFileType type) {
-  return SaveOrWarn(surface_.window(), path, FileContents(type));
+bool GraphTools::SaveGraphAs(const QString& path, GraphFileType type, int pngScale) {
+  return SaveOrWarn(surface_.window(), path, FileContents(type, pngScale));
 }
 
-QByteArray GraphTools::FileContents(GraphFileType type) const {
-  const QString title = FromUtf8(tervolin::LabelFileStem({}));
-  const auto paint = [this](QPainter& painter) { PaintVector(painter); };
+QByteArray GraphTools::FileContents(GraphFileType type, int pngScale) const {
+  const auto paint = [this](QPainter& painter) { PaintPicture(painter); };
   switch (type) {
-    case GraphFileType::kPng: return PngBytes(surface_.ShownImage());
-    case GraphFileType::kSvg: {
-      // The library's own SVG picture; Qt's drawing of it when the legend is over it.
-      if (legendShown_) return SvgBytes(surface_.InnerSize(), title, paint);
-      const std::string svg = surface_.VectorPicture().Document();
-      return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
-    }
-    case GraphFileType::kPdf: return PdfBytes(surface_.InnerSize(), title, paint);
-    case GraphFileType::kCsv: {
-      const std::string csv = tervolin::CurvesCsv(layout_.axis, surface_.Curves().Curves());
-      return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
-    }
+    case GraphFileType::kPng: return PngBytes(Picture(pngScale));
+    case GraphFileType::kSvg: return SvgDocument();
+    case GraphFileType::kPdf: return PdfBytes(PictureSize(), FromUtf8(tervolin::LabelFileStem({})), paint);
+    case GraphFileType::kCsv: return Bytes(tervolin::CurvesCsv(layout_.axis, surface_.Curves().Curves()));
   }
   return {};
 }
 
-void GraphTools::PaintVector(QPainter& painter) const {
-  painter.fillRect(QRect(QPoint(0, 0), surface_.InnerSize()), Qt::white);
+// The retained image itself at the screen's ratio, else drawn anew: crisp at any size.
+QImage GraphTools::Picture(qreal scale) const {
+  const QImage retained = surface_.RetainedImage();
+  const QImage graph = qFuzzyCompare(scale, retained.devicePixelRatio()) ? retained : surface_.ImageAt(scale);
+  if (!legendShown_ || Rows().empty()) return graph;
+  QImage picture(PictureSize() * scale, QImage::Format_RGB32);
+  picture.setDevicePixelRatio(scale);
+  picture.setDotsPerMeterX(graph.dotsPerMeterX());
+  picture.setDotsPerMeterY(graph.dotsPerMeterY());
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.drawImage(QPointF(0, 0), graph);
+  PaintLegend(painter, Rows(), Font(), LegendBeside().topLeft());
+  return picture;
+}
+
+// The graph and the legend beside it, on a vector painter (PDF).
+void GraphTools::PaintPicture(QPainter& painter) const {
+  painter.fillRect(QRect(QPoint(0, 0), PictureSize()), Qt::white);
   ReplayDrawing(painter, surface_);
-  PaintOverlay(painter);
+  if (legendShown_) PaintLegend(painter, Rows(), Font(), LegendBeside().topLeft());
+}
+
+// The library's SVG picture, widened for the legend beside it.
+QByteArray GraphTools::SvgDocument() const {
+  const tervolin::SvgSurface& graph = surface_.VectorPicture();
+  const std::vector<tervolin::LegendRow> rows = Rows();
+  if (!legendShown_ || rows.empty()) return Bytes(graph.Document());
+  const QSize size = PictureSize();
+  const QFont font = Font();
+  tervolin::SvgSurface legend({0, 0, double(size.width()), double(size.height())}, size.width(), size.height(),
+                              {CssFontFamilies(font), double(font.pixelSize())});
+  const QPointF at = LegendBeside().topLeft();
+  tervolin::DrawLegendBox(legend, rows, MeasureLegend(rows, font, &surface_), {at.x(), at.y()});
+  return Bytes(graph.Document({size.width(), size.height(), "<g font-weight=\"normal\">\n" + legend.Elements() + "</g>\n"}));
+}
+
+std::vector<tervolin::LegendRow> GraphTools::Rows() const {
+  return tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum);
+}
+
+QFont GraphTools::Font() const { return LegendFont(surface_.SurfaceFont()); }
+
+// Right of the frame, its top level with the frame's.
+QRectF GraphTools::LegendBeside() const {
+  const QPointF frameTopRight = surface_.ToLogicalPixel(layout_.frame.right, layout_.frame.top);
+  const QSizeF size = LegendBoxSize(Rows(), Font(), &surface_);
+  return QRectF(frameTopRight + QPointF(kLegendBesideGap, 0), size);
+}
+
+QSize GraphTools::PictureSize() const {
+  const QSize inner = surface_.InnerSize();
+  if (!legendShown_ || Rows().empty()) return inner;
+  const QRectF legend = LegendBeside();
+  return QSize(std::max(inner.width(), qCeil(legend.right() + kLegendBesideGap)),
+               std::max(inner.height(), qCeil(legend.bottom() + kLegendMargin)));
 }
 
 void GraphTools::PaintOverlay(QPainter& painter) const {
-  if (!legendShown_) return;
-  const std::vector<tervolin::LegendRow> rows =
-      tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum);
-  PaintLegend(painter, rows, LegendCorner(LegendSize(rows, painter.device())));
+  if (legendShown_) PaintLegend(painter, Rows(), Font(), LegendOnScreen().topLeft());
 }
 
-// The upper right under legendTop, unless a curve passes there: then the first free
-// place going down the frame's right side, then the same a step further left each
-// time; the upper right again when no place inside the frame is free.
-QPointF GraphTools::LegendCorner(QSizeF size) const {
-  const QPointF upper =
-      surface_.ToLogicalPixel(layout_.frame.right, layout_.legendTop) + QPointF(-kLegendMargin, kLegendMargin);
-  const QPointF frameCorner = surface_.ToLogicalPixel(layout_.frame.left, layout_.frame.bottom);
-  const qreal lowest = frameCorner.y() - kLegendMargin - size.height();
-  const qreal leftmost = frameCorner.x() + kLegendMargin + size.width();
-  for (qreal right = upper.x(); right >= leftmost; right -= kLegendSearchStep) {
-    for (qreal top = upper.y(); top <= lowest; top += kLegendSearchStep) {
-      if (!CurvesPassThrough(QRectF(QPointF(right - size.width(), top), size))) return QPointF(right, top);
-    }
-  }
-  return upper;
+QRectF GraphTools::LegendOnScreen() const {
+  const QSizeF size = LegendBoxSize(Rows(), Font(), &surface_);
+  return QRectF(legendMoved_ ? *legendMoved_ : QuietestPlace(size), size);
 }
 
-// Whether a remembered curve's line, point to point, comes into `box` (logical pixels).
-bool GraphTools::CurvesPassThrough(const QRectF& box) const {
+// Inside the frame, where the box covers the fewest curve pixels and nothing the
+// layout keeps clear.
+QPointF GraphTools::QuietestPlace(QSizeF size) const {
+  std::vector<std::vector<tervolin::PixelPoint>> lines;
   for (const tervolin::CurveRecord& curve : surface_.Curves().Curves()) {
-    for (std::size_t i = 1; i < curve.values.size(); ++i) {
-      const QRectF segment = QRectF(CurvePoint(curve, i - 1), CurvePoint(curve, i)).normalized();
-      if (segment.adjusted(0, 0, 0.5, 0.5).intersects(box)) return true;
+    std::vector<tervolin::PixelPoint>& line = lines.emplace_back();
+    for (std::size_t i = 0; i < curve.values.size(); ++i) {
+      const QPointF p = CurvePoint(curve, i);
+      line.push_back({p.x(), p.y()});
     }
   }
-  return false;
+  const QRectF frame = InnerRect(layout_.frame).adjusted(kLegendMargin, kLegendMargin, -kLegendMargin, -kLegendMargin);
+  std::vector<tervolin::PixelRect> keepClear;
+  const QRectF clear = InnerRect(layout_.keepClear);
+  if (!clear.isEmpty()) keepClear.push_back({clear.left(), clear.top(), clear.width(), clear.height()});
+  const tervolin::PixelPoint at = tervolin::QuietestLegendPlace(
+      lines, {frame.left(), frame.top(), frame.width(), frame.height()}, {size.width(), size.height()}, keepClear);
+  return QPointF(at.x, at.y);
+}
+
+QRectF GraphTools::InnerRect(const tervolin::PlotArea& area) const {
+  return QRectF(surface_.ToLogicalPixel(area.left, area.top), surface_.ToLogicalPixel(area.right, area.bottom))
+      .normalized();
 }
 
 QPointF GraphTools::CurvePoint(const tervolin::CurveRecord& curve, std::size_t index) const {
@@ -146,6 +202,7 @@ QPointF GraphTools::CurvePoint(const tervolin::CurveRecord& curve, std::size_t i
 void GraphTools::SetLegendShown(bool shown) {
   legendShown_ = shown;
   if (legend_->isChecked() != shown) legend_->setChecked(shown);
+  resetLegend_->setEnabled(shown && legendMoved_);
   if (shown) {
     surface_.SetOverlay([this](QPainter& painter) { PaintOverlay(painter); });
   } else {
@@ -153,9 +210,52 @@ void GraphTools::SetLegendShown(bool shown) {
   }
 }
 
-void GraphTools::SetLegendTop(float userY) {
-  layout_.legendTop = userY;
+void GraphTools::MoveLegend(QPointF topLeft) {
+  const QSizeF room = QSizeF(surface_.InnerSize()) - LegendOnScreen().size();
+  legendMoved_ = QPointF(std::clamp(topLeft.x(), 0.0, std::max(0.0, room.width())),
+                         std::clamp(topLeft.y(), 0.0, std::max(0.0, room.height())));
+  resetLegend_->setEnabled(legendShown_);
   surface_.update();
+}
+
+void GraphTools::ResetLegendPlace() {
+  legendMoved_.reset();
+  resetLegend_->setEnabled(false);
+  surface_.update();
+}
+
+// Pressing on the legend takes it along until released.
+bool GraphTools::DragLegend(QEvent& event) {
+  if (!legendShown_) return false;
+  const auto& mouse = static_cast<QMouseEvent&>(event);
+  const QPointF at = surface_.InnerPosition(mouse.position());
+  const bool onLegend = LegendOnScreen().contains(at);
+  if (event.type() == QEvent::MouseButtonPress && mouse.button() == Qt::LeftButton && onLegend) {
+    dragGrab_ = at - LegendOnScreen().topLeft();
+  } else if (event.type() == QEvent::MouseMove && dragGrab_) {
+    MoveLegend(at - *dragGrab_);
+  } else if (event.type() == QEvent::MouseButtonRelease && dragGrab_) {
+    dragGrab_.reset();
+  } else {
+    surface_.setCursor(onLegend ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    return false;
+  }
+  surface_.setCursor(dragGrab_ ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
+  return true;
+}
+
+bool GraphTools::MoveLegendByKey(const QKeyEvent& key) {
+  if (!legendShown_ || key.modifiers() != Qt::ShiftModifier) return false;
+  QPointF step;
+  switch (key.key()) {
+    case Qt::Key_Left: step = {-kLegendKeyStep, 0}; break;
+    case Qt::Key_Right: step = {kLegendKeyStep, 0}; break;
+    case Qt::Key_Up: step = {0, -kLegendKeyStep}; break;
+    case Qt::Key_Down: step = {0, kLegendKeyStep}; break;
+    default: return false;
+  }
+  MoveLegend(LegendOnScreen().topLeft() + step);
+  return true;
 }
 
 std::optional<QString> GraphTools::ReadOutAt(QPointF surfacePosition) const {
@@ -185,7 +285,13 @@ bool GraphTools::StepReadOut(const QKeyEvent& key) {
   return true;
 }
 
-void GraphTools::ShowMenu(const QPoint& globalPosition) { menu_->exec(globalPosition); }
+// The items added since the menu was made go before the legend's reset, which came
+// last to a menu users had learned.
+void GraphTools::ShowMenu(const QPoint& globalPosition) {
+  menu_->removeAction(resetLegend_);
+  menu_->addAction(resetLegend_);
+  menu_->exec(globalPosition);
+}
 
 void GraphTools::ShowReadOut(const QPoint& position, const QPoint& globalPosition) {
   const std::optional<QString> text = ReadOutAt(position);
@@ -207,6 +313,7 @@ bool GraphTools::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress: {
       const auto& key = *static_cast<QKeyEvent*>(event);
+      if (MoveLegendByKey(key)) return true;
       if (!IsMenuKey(key)) return StepReadOut(key);
       ShowMenu(surface_.mapToGlobal(surface_.rect().center()));
       return true;
@@ -216,7 +323,10 @@ bool GraphTools::eventFilter(QObject* watched, QEvent* event) {
       ShowReadOut(help->pos(), help->globalPos());
       return true;
     }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease: return DragLegend(*event);
     case QEvent::MouseMove: {
+      if (DragLegend(*event)) return true;
       const auto* move = static_cast<QMouseEvent*>(event);
       if (QToolTip::isVisible()) ShowReadOut(move->position().toPoint(), move->globalPosition().toPoint());
       return false;

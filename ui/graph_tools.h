@@ -5,6 +5,11 @@
 // under the mouse pointer. The shortcuts act while the graph's screen is active.
 // Further check items go into Menu(); the legend, table and read-out follow the
 // curves the surface remembers.
+//
+// On screen the legend stands where it covers the fewest curve pixels, or where the
+// user dragged it (with the mouse, or Shift and the arrow keys on the focused graph)
+// until the last menu item puts it back. In copies and files it stands beside the
+// frame on a wider picture, so it covers nothing.
 
 #include <QKeyEvent>
 #include <QObject>
@@ -12,11 +17,14 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QImage>
+#include <QFont>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "graphs/curve_memory.h"
+#include "graphs/graph_legend.h"
 #include "graphs/graph_layout.h"
 #include "ui/graph_files.h"
 
@@ -39,22 +47,29 @@ class GraphTools : public QObject {
   QMenu& Menu() { return *menu_; }
   QAction& CopyAction() { return *copy_; }
   QAction& LegendAction() { return *legend_; }
+  QAction& ResetLegendAction() { return *resetLegend_; }
 
-  // The image shown (with the legend when shown) onto the clipboard.
+  // The graph (with the legend beside it when shown) onto the clipboard.
   void CopyGraph();
   // Asks for a file and saves the graph in the chosen type.
   void SaveGraph();
   // Saves without asking; on failure shows a message box naming the file and the
-  // reason, leaves no file and returns false.
-  bool SaveGraphAs(const QString& path, GraphFileType type);
-  QByteArray FileContents(GraphFileType type) const;
-  // "干渉性散乱_鉄_100keV.png" after the last curve's label.
+  // reason, leaves no file and returns false. A PNG has pngScale × the screen's pixels.
+  bool SaveGraphAs(const QString& path, GraphFileType type, int pngScale = 1);
+  QByteArray FileContents(GraphFileType type, int pngScale = 1) const;
+  // The graph at `scale` × its logical size, with the legend beside it when shown.
+  QImage Picture(qreal scale) const;
+  // "干渉性散乱_鉄_100keV.png" after the last computed curve's label, with
+  // "_自由電子" when free-electron curves are shown.
   QString DefaultFileName(GraphFileType type) const;
 
   void SetLegendShown(bool shown);
   bool LegendShown() const { return legendShown_; }
-  // User y of the legend's top edge (see kSpectrumLegendTop).
-  void SetLegendTop(float userY);
+  // The legend's box on screen, logical pixels of the surface's inner area.
+  QRectF LegendOnScreen() const;
+  // Moves the legend's top-left corner (inner logical pixels), kept inside the graph.
+  void MoveLegend(QPointF topLeft);
+  void ResetLegendPlace();
 
   // The text the tooltip shows at a position in the surface's coordinates, or
   // nothing outside the plotting area.
@@ -70,11 +85,18 @@ class GraphTools : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  std::vector<tervolin::LegendRow> Rows() const;
+  QFont Font() const;
   void PaintOverlay(QPainter& painter) const;
-  QPointF LegendCorner(QSizeF size) const;
-  bool CurvesPassThrough(const QRectF& box) const;
+  QPointF QuietestPlace(QSizeF size) const;
+  QRectF InnerRect(const tervolin::PlotArea& area) const;
   QPointF CurvePoint(const tervolin::CurveRecord& curve, std::size_t index) const;
-  void PaintVector(QPainter& painter) const;
+  QRectF LegendBeside() const;
+  QSize PictureSize() const;
+  void PaintPicture(QPainter& painter) const;
+  QByteArray SvgDocument() const;
+  bool DragLegend(QEvent& event);
+  bool MoveLegendByKey(const QKeyEvent& key);
   void ShowMenu(const QPoint& globalPosition);
   void ShowReadOut(const QPoint& position, const QPoint& globalPosition);
   QString ReadOutAtIndex(int index) const;
@@ -85,7 +107,10 @@ class GraphTools : public QObject {
   QMenu* menu_;
   QAction* copy_;
   QAction* legend_;
+  QAction* resetLegend_;
   bool legendShown_ = false;
+  std::optional<QPointF> legendMoved_;  // where the user put the legend
+  std::optional<QPointF> dragGrab_;     // the pointer's place in the legend while dragging
   std::function<std::string(int)> readOutExtra_;
   int keyReadOut_ = -1;  // the curve index the arrow keys have reached, -1 before
 };

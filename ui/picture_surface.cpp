@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphs/line_styles.h"
+#include "ui/drawing_replay.h"
+#include "ui/fonts.h"
 #include "ui/qt_text.h"
 
 namespace tervolin::ui {
@@ -40,10 +43,16 @@ void DrawSunkenBorder(QPainter& painter, const QRect& outer, const QPalette& pal
 }  // namespace
 
 PictureSurface::PictureSurface(const tervolin::UserScale& scale, QSize innerSize, QWidget* parent)
+    : PictureSurface(scale, innerSize, parent, 0.0) {}
+
+PictureSurface::PictureSurface(const tervolin::UserScale& scale, QSize innerSize, qreal ratio)
+    : PictureSurface(scale, innerSize, nullptr, ratio) {}
+
+PictureSurface::PictureSurface(const tervolin::UserScale& scale, QSize innerSize, QWidget* parent, qreal ratio)
     : QWidget(parent),
       scale_(scale),
       innerSize_(innerSize),
-      ratio_(devicePixelRatioF()),
+      ratio_(ratio > 0 ? ratio : devicePixelRatioF()),
       image_(innerSize * ratio_, QImage::Format_RGB32),
       font_(font()),
       vector_(scale, innerSize.width(), innerSize.height(), {}) {
@@ -57,13 +66,20 @@ PictureSurface::PictureSurface(const tervolin::UserScale& scale, QSize innerSize
 void PictureSurface::SetSurfaceFont(const QFont& font) {
   font_ = font;
   const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
-  vector_.SetFont({"'" + font.family().toStdString() + "', sans-serif", pixels, font.bold()});
+  vector_.SetFont({CssFontFamilies(font), pixels, font.bold()});
 }
 
 QImage PictureSurface::RetainedImage() const {
   QImage copy = image_;
   copy.setDevicePixelRatio(ratio_);
   return copy;
+}
+
+QImage PictureSurface::ImageAt(qreal ratio) const {
+  PictureSurface copy(scale_, innerSize_, ratio);
+  copy.SetSurfaceFont(font_);
+  ReplayOnto(operations_, copy);
+  return copy.RetainedImage();
 }
 
 QSize PictureSurface::sizeHint() const { return innerSize_ + QSize(2 * kBorder, 2 * kBorder); }
@@ -86,7 +102,8 @@ void PictureSurface::DrawWidth(int pixels) {
 
 void PictureSurface::Line(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
   vector_.Line(x1, y1, x2, y2, colour);
-  operations_.push_back({SurfaceOperation::kLine, x1, y1, x2, y2, colour});
+  operations_.push_back({SurfaceOperation::kLine, x1, y1, x2, y2, colour, lineWidth_, {}, 1.0, style_});
+  dashTravelled_ = 0;
   StrokeBetween(x1, y1, x2, y2, colour);
 }
 
@@ -94,7 +111,7 @@ void PictureSurface::LineTo(float x2, float y2, tervolin::Rgb colour) {
   vector_.LineTo(x2, y2, colour);
   const auto x1 = static_cast<float>(current_.x());
   const auto y1 = static_cast<float>(current_.y());
-  operations_.push_back({SurfaceOperation::kLineTo, x1, y1, x2, y2, colour});
+  operations_.push_back({SurfaceOperation::kLineTo, x1, y1, x2, y2, colour, lineWidth_, {}, 1.0, style_});
   StrokeBetween(x1, y1, x2, y2, colour);
 }
 
@@ -118,6 +135,7 @@ void PictureSurface::Box(float x1, float y1, float x2, float y2, tervolin::Rgb c
 // The pixels between the two points' blocks, both blocks included.
 void PictureSurface::FillBox(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
   vector_.FillBox(x1, y1, x2, y2, colour);
+  operations_.push_back({SurfaceOperation::kFillBox, x1, y1, x2, y2, colour});
   QPainter painter(&image_);
   painter.fillRect(DotRect(ToDevicePixel(x1, y1)).united(DotRect(ToDevicePixel(x2, y2))), ToQColor(colour));
   painter.end();
@@ -127,6 +145,7 @@ void PictureSurface::FillBox(float x1, float y1, float x2, float y2, tervolin::R
 void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
   vector_.PSet(x, y, colour);
   operations_.push_back({SurfaceOperation::kPSet, x, y, x, y, colour});
+  dashTravelled_ = 0;
   const QRect dot = DotRect(ToDevicePixel(x, y));
   const QColor c = ToQColor(colour);
   QPainter painter(&image_);
@@ -141,6 +160,24 @@ void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
   painter.end();
   current_ = QPointF(x, y);
   ImageChanged();
+}
+
+void PictureSurface::TextColour(tervolin::Rgb colour) {
+  textColour_ = colour;
+  vector_.TextColour(colour);
+}
+
+void PictureSurface::StrokeStyle(tervolin::LineStyle style) {
+  style_ = style;
+  vector_.StrokeStyle(style);
+}
+
+void PictureSurface::TextScale(double factor) {
+  textScale_ = factor;
+  vector_.TextScale(factor);
+  SurfaceOperation op{SurfaceOperation::kTextScale};
+  op.textScale = factor;
+  operations_.push_back(op);
 }
 
 void PictureSurface::Print(float x, float y, const std::string& utf8Text) {
@@ -202,7 +239,7 @@ QPointF PictureSurface::ToLogicalPixel(double x, double y) const {
 }
 
 QPointF PictureSurface::UserPointAt(QPointF widgetPosition) const {
-  const QPointF inner = widgetPosition - QPointF(kBorder, kBorder);
+  const QPointF inner = InnerPosition(widgetPosition);
   return QPointF(scale_.left + inner.x() * scale_.width / innerSize_.width(),
                  scale_.top + inner.y() * scale_.height / innerSize_.height());
 }
@@ -232,9 +269,29 @@ void PictureSurface::Stroke(QPainter& painter, QRect from, QRect to, const QColo
   painter.drawLine(QRectF(from).center(), QRectF(to).center());
 }
 
+// A styled line keeps its pattern going from one piece to the next, so a curve of
+// one-degree pieces shows whole dashes and dots.
+void PictureSurface::StrokeStyled(QPainter& painter, QRect from, QRect to, const QColor& colour) {
+  const qreal pen = PenPixels();
+  QPen styled(colour, pen, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
+  const std::vector<double>& pattern = tervolin::DashPattern(style_);
+  styled.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+  styled.setDashOffset(dashTravelled_ / pen);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(styled);
+  const QLineF line(QRectF(from).center(), QRectF(to).center());
+  painter.drawLine(line);
+  dashTravelled_ += line.length();
+}
+
 void PictureSurface::StrokeBetween(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
   QPainter painter(&image_);
-  Stroke(painter, DotRect(ToDevicePixel(x1, y1)), DotRect(ToDevicePixel(x2, y2)), ToQColor(colour));
+  const QRect from = DotRect(ToDevicePixel(x1, y1)), to = DotRect(ToDevicePixel(x2, y2));
+  if (style_ == tervolin::LineStyle::kSolid) {
+    Stroke(painter, from, to, ToQColor(colour));
+  } else {
+    StrokeStyled(painter, from, to, ToQColor(colour));
+  }
   painter.end();
   current_ = QPointF(x2, y2);
   ImageChanged();

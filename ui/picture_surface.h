@@ -41,12 +41,14 @@ namespace tervolin::ui {
 // One drawing operation as received, in user coordinates. A LineTo keeps the point
 // it started from in (x1, y1).
 struct SurfaceOperation {
-  enum Kind { kDrawWidth, kLine, kLineTo, kBox, kPSet, kPrint };
+  enum Kind { kDrawWidth, kLine, kLineTo, kBox, kFillBox, kPSet, kPrint, kTextScale };
   Kind kind;
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  tervolin::Rgb colour{};
+  tervolin::Rgb colour{};  // of a line, box or point, or of a text
   int width = 1;
   std::string text{};
+  double textScale = 1.0;
+  tervolin::LineStyle style = tervolin::LineStyle::kSolid;  // of a line
 };
 
 class PictureSurface : public QWidget, public tervolin::DrawingSurface {
@@ -57,6 +59,9 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   // border on each side. The image is kept at the device pixel ratio of the screen
   // the widget starts on and scaled when painted on a screen of another ratio.
   PictureSurface(const tervolin::UserScale& scale, QSize innerSize, QWidget* parent = nullptr);
+  // The same with the image at `ratio` device pixels per logical pixel, for pictures
+  // larger than the screen's.
+  PictureSurface(const tervolin::UserScale& scale, QSize innerSize, qreal ratio);
 
   void SetSurfaceFont(const QFont& font);
   QFont SurfaceFont() const { return font_; }
@@ -73,12 +78,16 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   // from a position in widget coordinates.
   QPointF ToLogicalPixel(double x, double y) const;
   QPointF UserPointAt(QPointF widgetPosition) const;
+  // A position in widget coordinates in logical pixels of the inner area.
+  QPointF InnerPosition(QPointF widgetPosition) const { return widgetPosition - QPointF(kBorder, kBorder); }
 
   // The same drawing as an SVG picture, by the library's SVG surface.
   const tervolin::SvgSurface& VectorPicture() const { return vector_; }
 
   // The operations since the last Cls, which starts the list with the line width then.
   const std::vector<SurfaceOperation>& Operations() const { return operations_; }
+  // The retained image drawn anew at `ratio` device pixels per logical pixel.
+  QImage ImageAt(qreal ratio) const;
 
   // Painted over the image in logical pixels of the inner area; an empty function
   // paints nothing.
@@ -97,18 +106,9 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   // Black text with its top-left corner at (x, y), so its baseline lies one font
   // ascent lower. The current point does not move.
   void Print(float x, float y, const std::string& utf8Text) override;
-  void TextColour(tervolin::Rgb colour) override {
-    textColour_ = colour;
-    vector_.TextColour(colour);
-  }
-  void StrokeStyle(tervolin::LineStyle style) override {
-    style_ = style;
-    vector_.StrokeStyle(style);
-  }
-  void TextScale(double factor) override {
-    textScale_ = factor;
-    vector_.TextScale(factor);
-  }
+  void TextColour(tervolin::Rgb colour) override;
+  void StrokeStyle(tervolin::LineStyle style) override;
+  void TextScale(double factor) override;
   tervolin::CurveMemory& Curves() override { return vector_.Curves(); }
 
   QSize sizeHint() const override;
@@ -119,10 +119,13 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
  private:
   static constexpr int kBorder = 2;
 
+  PictureSurface(const tervolin::UserScale& scale, QSize innerSize, QWidget* parent, qreal ratio);
+
   QPointF ToDevicePixel(float x, float y) const;
   int PenPixels() const;
   QRect DotRect(QPointF p) const;
   void Stroke(QPainter& painter, QRect from, QRect to, const QColor& colour) const;
+  void StrokeStyled(QPainter& painter, QRect from, QRect to, const QColor& colour);
   void StrokeBetween(float x1, float y1, float x2, float y2, tervolin::Rgb colour);
   void ImageChanged();
 
@@ -136,6 +139,7 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   double textScale_ = 1.0;
   tervolin::Rgb textColour_ = tervolin::kBlack;
   tervolin::LineStyle style_ = tervolin::LineStyle::kSolid;
+  qreal dashTravelled_ = 0;  // device pixels along the styled line since its start
   tervolin::SvgSurface vector_;  // also keeps the curves
   std::vector<SurfaceOperation> operations_;
   std::function<void(QPainter&)> overlay_;

@@ -16,6 +16,7 @@ namespace tervolin::ui {
 struct FileToSave {
   QString path;  // with the type's extension
   GraphFileType type;
+  int pngScale = 2;  // a PNG's pixels per logical pixel of the screen
 };
 
 // Asks where to save, with the given filters (some of GraphFileFilters(), in its

@@ -41,7 +41,12 @@ TEST(AngleAxes, CurveStartsAtTheOriginAndTheFrameIsDrawnOverIt) {
   values[0] = 0.5;
   for (int j = 1; j <= kAngles; ++j) values[j] = j / 180.0;
   PlotAngleCurve(graph, values, PaletteColour(kPaletteDarkGreen), {}, true);
-  const auto& ops = graph.ops;
+  // The first curve of its colour is solid, and the style is solid again after it.
+  ASSERT_EQ(graph.OpsOfKind("StrokeStyle").size(), 2u);
+  EXPECT_EQ(graph.ops.front().kind, "StrokeStyle");
+  EXPECT_EQ(graph.ops.front().width, static_cast<int>(LineStyle::kSolid));
+  std::vector<testing::DrawOp> ops = graph.ops;
+  std::erase_if(ops, [](const testing::DrawOp& op) { return op.kind == "StrokeStyle"; });
   ASSERT_EQ(ops.size(), 1u + 180u + 2u);
   EXPECT_EQ(ops[0].kind, "PSet");
   EXPECT_EQ(ops[0].x1, 0.0f);

@@ -66,7 +66,8 @@ TEST_F(ViewedGraph, WithNoViewTheRedrawnGraphIsTheDrawnOneOpForOp) {
 TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashedInTheirColour) {
   const std::vector<DrawOp> ops = Redrawn({true, false});
   ASSERT_EQ(Remembered().size(), 4u);
-  EXPECT_EQ(LabelText(Remembered()[1].label), "干渉性散乱 鉄 60 keV (自由電子)");
+  // Both kinds are on the graph: the row names the kind.
+  EXPECT_EQ(LabelText(Remembered()[1].label), "干渉性散乱 自由電子 60 keV");
   EXPECT_EQ(Remembered()[1].colour, PaletteColour(kPaletteRed));
   EXPECT_TRUE(Remembered()[1].dashed && !Remembered()[0].dashed);
   EXPECT_EQ(Remembered()[3].colour, PaletteColour(kPaletteBlue));
@@ -76,6 +77,25 @@ TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashedInTheirColour) {
   for (const DrawOp& op : ops) redDashes += op.kind == "Line" && op.colour == PaletteColour(kPaletteRed);
   EXPECT_EQ(redDashes, 90);  // 2° drawn, 2° left out
   EXPECT_EQ(graph.OpsOfKind("LineTo").size(), 2u * kAngles);
+}
+
+// Lead and iron coherent at 60 keV share one Thomson curve; a second red curve is
+// dash-dot, a third dotted; the reference curves are not counted.
+TEST_F(ViewedGraph, SameFreeElectronCurveOnceAndRepeatedColoursTakeTheNextStyle) {
+  Draw("鉛", kCoherent, kPaletteRed);
+  Draw("水", kCoherent, kPaletteRed);
+  Redrawn({true, false});
+  std::vector<std::string> titles;
+  std::vector<LineStyle> styles;
+  for (std::size_t i = 0; i < Remembered().size(); ++i) {
+    titles.push_back(CurveTitle(Remembered(), i));
+    styles.push_back(Remembered()[i].style);
+  }
+  EXPECT_EQ(titles, (std::vector<std::string>{"干渉性散乱 鉄 60 keV", "干渉性散乱 自由電子 60 keV",
+                                               "非干渉性散乱 水 60 keV", "非干渉性散乱 自由電子 60 keV",
+                                               "干渉性散乱 鉛 60 keV", "干渉性散乱 水 60 keV"}));
+  EXPECT_EQ(styles, (std::vector<LineStyle>{LineStyle::kSolid, LineStyle::kSolid, LineStyle::kSolid,
+                                            LineStyle::kSolid, LineStyle::kDashDot, LineStyle::kDotted}));
 }
 
 TEST_F(ViewedGraph, PerSolidAngleChangesTheCurvesAndTheAxisTitle) {

@@ -99,10 +99,10 @@ TEST(GraphLegend, RowsInDrawingOrderWithTheAngleOfTheMaximum) {
   const std::vector<LegendRow> rows = LegendRows(kAngleAxis, curves, true);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].title, "干渉性散乱 鉄 100 keV");
-  EXPECT_EQ(rows[0].note, "最大 8°");
+  EXPECT_EQ(rows[0].note, "ピーク 8°");
   EXPECT_EQ(rows[0].colour, PaletteColour(kPaletteRed));
   EXPECT_EQ(rows[1].title, "曲線 2");
-  EXPECT_EQ(rows[1].note, "最大 1°");
+  EXPECT_EQ(rows[1].note, "ピーク 1°");
   EXPECT_EQ(LegendRows(kEnergyAxis, curves, false)[0].note, "");
 }
 

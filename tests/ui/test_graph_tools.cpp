@@ -186,21 +186,59 @@ class GraphToolsTest : public QObject {
     }
   }
 
-  // The legend keeps to the upper right unless a curve runs there; then it moves
-  // down to the first free place.
-  void legendMakesWayForACurveInTheUpperRight() {
-    const QRect upperRight(440, 10, 140, 20), underTheLine(440, 50, 140, 20), lowerRight(440, 330, 140, 20);
-    const auto legendIn = [this](double flatValue, const QRect& area) {
+  // On screen the legend takes the first corner where it covers no curve: a flat
+  // curve at 0.5 leaves the upper right, one at 0.95 the lower right. Dragged, it
+  // stays where it was put until the menu puts it back.
+  void legendTakesAQuietCornerAndMovesWhereItIsPut() {
+    GraphTools& tools = graphs_->angleTools;
+    const auto legendWith = [&](double flatValue) {
       tervolin::DrawAngleAxes(*graphs_->angle, false);
       tervolin::AngleTable flat{};
       for (int j = 1; j <= tervolin::kAngles; ++j) flat[j] = flatValue;
       tervolin::PlotAngleCurve(*graphs_->angle, flat, tervolin::PaletteColour(tervolin::kPaletteBlue), {}, true);
-      graphs_->angle->update();
-      return graphs_->angle->ShownImage().copy(area) != graphs_->angle->RetainedImage().copy(area);
+      return tools.LegendOnScreen();
     };
-    graphs_->angleTools.SetLegendShown(true);
-    QVERIFY(legendIn(0.5, upperRight) && !legendIn(0.5, lowerRight));
-    QVERIFY(legendIn(0.95, underTheLine) && !legendIn(0.95, upperRight));
+    tools.SetLegendShown(true);
+    const QRectF frame = QRectF(graphs_->angle->ToLogicalPixel(0, 1), graphs_->angle->ToLogicalPixel(180, 0));
+    const QRectF upper = legendWith(0.5);
+    QVERIFY(upper.right() > frame.right() - 10 && upper.top() < frame.top() + 10);
+    const QRectF lower = legendWith(0.95);
+    QVERIFY(lower.right() > frame.right() - 10 && lower.bottom() > frame.bottom() - 10);
+    const QPoint grab = (lower.center() + QPointF(2, 2)).toPoint();  // 2-pixel border
+    QTest::mousePress(graphs_->angle, Qt::LeftButton, {}, grab);
+    QTest::mouseMove(graphs_->angle, grab - QPoint(200, 150));
+    QTest::mouseRelease(graphs_->angle, Qt::LeftButton, {}, grab - QPoint(200, 150));
+    QCOMPARE(tools.LegendOnScreen().topLeft(), lower.topLeft() - QPointF(200, 150));
+    QTest::keyClick(graphs_->angle, Qt::Key_Up, Qt::ShiftModifier);
+    QCOMPARE(tools.LegendOnScreen().topLeft(), lower.topLeft() - QPointF(200, 160));
+    tools.ResetLegendAction().trigger();
+    QCOMPARE(tools.LegendOnScreen(), lower);
+  }
+
+  // Copies and files: the legend beside the frame on a wider picture, the frame and
+  // its curves as they were; a PNG at 2× has twice the pixels each way; the SVG's
+  // labels and rows are whole text elements under a font list.
+  void exportsSetTheLegendBesideTheFrame() {
+    GraphTools& tools = graphs_->angleTools;
+    const QImage retained = Rgb32(graphs_->angle->RetainedImage());
+    tools.SetLegendShown(true);
+    const QImage once = Rgb32(QImage::fromData(tools.FileContents(GraphFileType::kPng, 1)));
+    QVERIFY(once.width() > retained.width() + 100);
+    const QRect frame = QRectF(graphs_->angle->ToLogicalPixel(0, 1), graphs_->angle->ToLogicalPixel(180, 0))
+                            .toAlignedRect()
+                            .adjusted(-1, -1, 1, 1);
+    QCOMPARE(once.copy(frame), retained.copy(frame));
+    QCOMPARE(QImage::fromData(tools.FileContents(GraphFileType::kPng, 2)).size(), once.size() * 2);
+    QCOMPARE(Rgb32(QGuiApplication::clipboard()->image()).size(), retained.size());
+    tools.CopyGraph();
+    QCOMPARE(Rgb32(QGuiApplication::clipboard()->image()), once);
+    QList<int> points;
+    QStringList texts;
+    const QByteArray svg = tools.FileContents(GraphFileType::kSvg);
+    ReadSvg(svg, points, texts);
+    for (const char* text : {"干渉性散乱 鉄 100 keV", "ピーク 8°", "散乱角度"}) QVERIFY2(texts.contains(Utf8(text)), text);
+    QVERIFY(svg.contains("font-family=\"&apos;Noto Sans CJK JP&apos;, Meiryo, &apos;Hiragino Sans&apos;, sans-serif\"") ||
+            svg.contains("font-family=\"'Noto Sans CJK JP', Meiryo, 'Hiragino Sans', sans-serif\""));
   }
 
   // The arrow keys move the read-out along the curves, one degree (ten with Ctrl) a press.
@@ -297,7 +335,8 @@ class GraphToolsTest : public QObject {
       menu->close();
     });
     QTest::keyClick(graphs_->angle, Qt::Key_F10, Qt::ShiftModifier);
-    QCOMPARE(items, QStringList({Utf8("グラフをコピー"), Utf8("グラフを保存…"), Utf8("凡例を表示")}));
+    QCOMPARE(items, QStringList({Utf8("グラフをコピー"), Utf8("グラフを保存…"), Utf8("凡例を表示"),
+                                 Utf8("凡例を元の位置に戻す")}));
   }
 
   void readOutGivesTheNearestAbscissaAndEveryCurve() {
@@ -323,6 +362,8 @@ class GraphToolsTest : public QObject {
     QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_legend.pdf", GraphFileType::kPdf));
     QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.svg", GraphFileType::kSvg));
     QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.pdf", GraphFileType::kPdf));
+    QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_legend_2x.png", GraphFileType::kPng, 2));
+    QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend_2x.png", GraphFileType::kPng, 2));
   }
 
  private:

@@ -1,0 +1,36 @@
+#pragma once
+// The legend as a box of rows drawn on a surface whose user units are pixels: a
+// short line in each curve's colour and style, its title, and its note in a second
+// column. The front end measures the texts in the font it draws them with.
+
+#include <vector>
+
+#include "graphs/drawing_surface.h"
+#include "graphs/graph_legend.h"
+#include "graphs/user_coordinates.h"
+
+namespace tervolin {
+
+// The legend's text against the graph's own (its axis labels): large enough to read
+// from the back of a lecture room, small enough that ten rows leave the curves room.
+inline constexpr double kLegendTextScale = 0.85;
+
+// The measures of one legend, pixels.
+struct LegendMeasures {
+  double rowHeight;   // one line of the legend's text
+  double titleWidth;  // the widest title
+  double noteWidth;   // the widest note; 0 when no row has one
+};
+
+struct LegendSize {
+  double width, height;
+};
+
+LegendSize LegendBoxSize(const LegendMeasures& measures, std::size_t rows);
+
+// The box with its top-left corner at `topLeft`; nothing for no rows. The text of
+// the surface's font, black; line width 1 and solid strokes after.
+void DrawLegendBox(DrawingSurface& surface, const std::vector<LegendRow>& rows, const LegendMeasures& measures,
+                   PixelPoint topLeft);
+
+}  // namespace tervolin

@@ -1,0 +1,32 @@
+#include "graphs/line_styles.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tervolin {
+
+LineStyle NextLineStyle(const std::vector<CurveRecord>& curves, Rgb colour) {
+  static constexpr std::array kTurns{LineStyle::kSolid, LineStyle::kDashDot, LineStyle::kDotted,
+                                     LineStyle::kDashDotDot};
+  const auto same = std::count_if(curves.begin(), curves.end(),
+                                  [colour](const CurveRecord& c) { return !c.dashed && c.colour == colour; });
+  return kTurns[static_cast<std::size_t>(same) % kTurns.size()];
+}
+
+// Long enough to read at a glance on a 2-pixel curve, short enough that a curve of
+// a few degrees' width still shows a whole period.
+const std::vector<double>& DashPattern(LineStyle style) {
+  static const std::vector<double> kSolid{};
+  static const std::vector<double> kDashDot{6, 2, 1.5, 2};
+  static const std::vector<double> kDotted{1.5, 2};
+  static const std::vector<double> kDashDotDot{6, 2, 1.5, 2, 1.5, 2};
+  switch (style) {
+    case LineStyle::kSolid: break;
+    case LineStyle::kDashDot: return kDashDot;
+    case LineStyle::kDotted: return kDotted;
+    case LineStyle::kDashDotDot: return kDashDotDot;
+  }
+  return kSolid;
+}
+
+}  // namespace tervolin

@@ -1,0 +1,20 @@
+#pragma once
+// Line styles that tell apart curves of one colour: the first curve of a colour is
+// solid, the next ones dash-dot, dotted and dash-dot-dot in turn.
+
+#include <vector>
+
+#include "graphs/curve_memory.h"
+#include "graphs/drawing_surface.h"
+
+namespace tervolin {
+
+// The style of a curve of `colour` drawn after `curves`: the next one after those of
+// that colour already there. Reference curves (dashed) keep their own dashes and
+// are not counted.
+LineStyle NextLineStyle(const std::vector<CurveRecord>& curves, Rgb colour);
+
+// On and off lengths in line widths, starting with a dash; empty for solid.
+const std::vector<double>& DashPattern(LineStyle style);
+
+}  // namespace tervolin

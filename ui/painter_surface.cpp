@@ -1,0 +1,66 @@
+#include "ui/painter_surface.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+
+#include "graphs/line_styles.h"
+#include "ui/qt_text.h"
+
+namespace tervolin::ui {
+
+namespace {
+
+QColor ToQColor(tervolin::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+
+}  // namespace
+
+PainterSurface::PainterSurface(QPainter& painter, const QFont& font) : painter_(painter), font_(font) {
+  painter_.save();
+  painter_.setRenderHint(QPainter::Antialiasing);
+}
+
+PainterSurface::~PainterSurface() { painter_.restore(); }
+
+QPen PainterSurface::Pen(tervolin::Rgb colour) const {
+  QPen pen(ToQColor(colour), width_, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  const std::vector<double>& pattern = tervolin::DashPattern(style_);
+  if (!pattern.empty()) pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+  return pen;
+}
+
+void PainterSurface::Line(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  painter_.setPen(Pen(colour));
+  painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+  current_ = QPointF(x2, y2);
+}
+
+void PainterSurface::LineTo(float x2, float y2, tervolin::Rgb colour) {
+  Line(static_cast<float>(current_.x()), static_cast<float>(current_.y()), x2, y2, colour);
+}
+
+// An outline of odd width lies on the middle of whole pixels, so it stays crisp.
+void PainterSurface::Box(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  const qreal inset = width_ / 2.0;
+  painter_.setPen(QPen(ToQColor(colour), width_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized().adjusted(inset, inset, -inset, -inset));
+}
+
+void PainterSurface::FillBox(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
+  painter_.fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), ToQColor(colour));
+}
+
+void PainterSurface::PSet(float x, float y, tervolin::Rgb colour) {
+  painter_.fillRect(QRectF(x - width_ / 2.0, y - width_ / 2.0, width_, width_), ToQColor(colour));
+  current_ = QPointF(x, y);
+}
+
+void PainterSurface::Print(float x, float y, const std::string& utf8Text) {
+  QFont font = font_;
+  if (textScale_ != 1.0) font.setPixelSize(std::max(1, qRound(font_.pixelSize() * textScale_)));
+  painter_.setFont(font);
+  painter_.setPen(ToQColor(textColour_));
+  painter_.drawText(QPointF(x, y + QFontMetricsF(font, painter_.device()).ascent()), FromUtf8(utf8Text));
+}
+
+}  // namespace tervolin::ui
