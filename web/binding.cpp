@@ -16,6 +16,7 @@
 #include "core/distributions.h"
 #include "core/leading_number.h"
 #include "core/messages.h"
+#include "core/number_text.h"
 #include "core/spectrum_model.h"
 #include "core/tube_settings.h"
 #include "data/air_absorption_table.h"
@@ -30,6 +31,7 @@
 #include "graphs/curves_csv.h"
 #include "graphs/figures_box.h"
 #include "graphs/graph_legend.h"
+#include "graphs/line_styles.h"
 #include "graphs/palette.h"
 #include "graphs/spectrum_graph.h"
 #include "graphs/svg_surface.h"
@@ -234,7 +236,8 @@ class Session {
   std::string AngleFileStem() { return FileStem(angle_); }
   std::string SpectrumFileStem() { return FileStem(spectrum_); }
 
-  // The angular graph's curves as its legend lists them: {colour, title, note, dashed}.
+  // The angular graph's curves as its legend lists them: {colour, title, note, dashed,
+  // dashes}, dashes the stroke-dasharray of the curve's line style ("" for solid).
   val Legend() {
     val rows = val::array();
     for (const LegendRow& row : LegendRows(kAngleAxis, angle_.Curves().Curves(), true)) {
@@ -244,12 +247,20 @@ class Session {
       r.set("title", row.title);
       r.set("note", row.note);
       r.set("dashed", row.dashed);
+      r.set("dashes", Dashes(row.style));
       rows.call<void>("push", r);
     }
     return rows;
   }
 
  private:
+  // The curves' line width is 2 pixels.
+  static std::string Dashes(LineStyle style) {
+    std::string dashes;
+    for (const double length : DashPattern(style)) dashes += (dashes.empty() ? "" : " ") + ShortestText(2 * length);
+    return dashes;
+  }
+
   static std::string FileStem(SvgSurface& graph) {
     const auto& curves = graph.Curves().Curves();
     return LabelFileStem(curves.empty() ? CurveLabel{} : curves.back().label);

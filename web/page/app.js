@@ -15,16 +15,28 @@ function request() {
            colour: chosen('colour'), ...fields };
 }
 
+// A short line in the curve's colour and style, as on the graph.
+function swatchOf(row) {
+  const svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+  svg.setAttribute('class', 'swatch');
+  svg.setAttribute('viewBox', '0 0 28 4');
+  const line = document.createElementNS('http://www.w3.org/2000/svg', 'line');
+  for (const [name, value] of Object.entries({ x1: 0, y1: 2, x2: 28, y2: 2, stroke: row.colour, 'stroke-width': 2 })) {
+    line.setAttribute(name, value);
+  }
+  const dashes = row.dashed ? '4 4' : row.dashes;
+  if (dashes) line.setAttribute('stroke-dasharray', dashes);
+  svg.append(line);
+  return svg;
+}
+
 function showGraphs(session) {
   element('angle-graph').innerHTML = session.angleSvg();
   element('spectrum-graph').innerHTML = session.spectrumSvg();
   const legend = element('legend');
   legend.replaceChildren(...session.legend().map((row) => {
     const item = document.createElement('li');
-    const swatch = document.createElement('span');
-    swatch.className = row.dashed ? 'swatch dashed' : 'swatch';
-    swatch.style.borderColor = row.colour;
-    item.append(swatch, `${row.title}  ${row.note}`);
+    item.append(swatchOf(row), `${row.title}  ${row.note}`);
     return item;
   }));
 }
