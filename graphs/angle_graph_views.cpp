@@ -5,6 +5,7 @@
 #include "graphs/angle_graph.h"
 #include "core/angle_readout.h"
 #include "graphs/curve_axis.h"
+#include "graphs/line_styles.h"
 #include "core/failure_rule.h"
 #include "core/number_text.h"
 
@@ -97,7 +98,11 @@ std::vector<ShownCurve> AngleGraphViews::Shown() const {
   std::vector<const ViewedCurve*> referenced;  // those whose free-electron curve is shown
   for (const ViewedCurve& c : curves_) {
     const CurveLabel label = perSolidAngle ? WithItem(c.label, "立体角あたり") : c.label;
-    if (const auto& atom = c.In({false, perSolidAngle})) shown.push_back({&*atom, c.colour, label, false});
+    if (const auto& atom = c.In({false, perSolidAngle})) {
+      const auto same = std::count_if(shown.begin(), shown.end(),
+                                      [&c](const ShownCurve& s) { return !s.dashed && s.colour == c.colour; });
+      shown.push_back({&*atom, c.colour, label, false, LineStyleAfter(static_cast<std::size_t>(same))});
+    }
     const auto& free = c.In({true, perSolidAngle});
     if (!choices.freeElectronCurves || !free || SameFreeElectronCurve(referenced, c, perSolidAngle)) continue;
     referenced.push_back(&c);

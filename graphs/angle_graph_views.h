@@ -47,6 +47,7 @@ struct ShownCurve {
   Rgb colour;
   CurveLabel label;  // a free-electron curve's: "自由電子 100 keV"
   bool dashed;       // the free-electron curves
+  LineStyle style = LineStyle::kSolid;  // as the graph draws it (NextLineStyle)
 };
 
 class AngleGraphViews {

@@ -5,12 +5,16 @@
 
 namespace tervolin {
 
-LineStyle NextLineStyle(const std::vector<CurveRecord>& curves, Rgb colour) {
+LineStyle LineStyleAfter(std::size_t sameColourBefore) {
   static constexpr std::array kTurns{LineStyle::kSolid, LineStyle::kDashDot, LineStyle::kDotted,
                                      LineStyle::kDashDotDot};
+  return kTurns[sameColourBefore % kTurns.size()];
+}
+
+LineStyle NextLineStyle(const std::vector<CurveRecord>& curves, Rgb colour) {
   const auto same = std::count_if(curves.begin(), curves.end(),
                                   [colour](const CurveRecord& c) { return !c.dashed && c.colour == colour; });
-  return kTurns[static_cast<std::size_t>(same) % kTurns.size()];
+  return LineStyleAfter(static_cast<std::size_t>(same));
 }
 
 // Long enough to read at a glance on a 2-pixel curve, short enough that a curve of

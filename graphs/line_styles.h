@@ -13,6 +13,8 @@ namespace tervolin {
 // that colour already there. Reference curves (dashed) keep their own dashes and
 // are not counted.
 LineStyle NextLineStyle(const std::vector<CurveRecord>& curves, Rgb colour);
+// The style of a curve after `sameColourBefore` curves of its colour.
+LineStyle LineStyleAfter(std::size_t sameColourBefore);
 
 // On and off lengths in line widths, starting with a dash; empty for solid.
 const std::vector<double>& DashPattern(LineStyle style);

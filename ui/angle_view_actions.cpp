@@ -25,7 +25,7 @@ std::vector<PolarCurve> PolarCurves() {
   std::vector<PolarCurve> curves;
   for (const tervolin::ShownCurve& c : TheSession().graphViews.Shown()) {
     curves.push_back({*c.values, QColor(c.colour.r, c.colour.g, c.colour.b),
-                      QString::fromStdString(tervolin::LabelText(c.label)), c.dashed});
+                      QString::fromStdString(tervolin::LabelText(c.label)), c.dashed, c.style});
   }
   return curves;
 }

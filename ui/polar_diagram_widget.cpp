@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <algorithm>
 
+#include "graphs/line_styles.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/widget_picture.h"
@@ -12,6 +13,16 @@
 namespace tervolin::ui {
 
 namespace {
+
+// As on the angular graph: the free-electron curves dashed, a repeated colour in
+// the next line style.
+QPen CurvePen(const PolarCurve& curve) {
+  QPen pen(curve.colour, 2, curve.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap);
+  const std::vector<double>& pattern = tervolin::DashPattern(curve.style);
+  if (!curve.dashed && !pattern.empty()) pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+  return pen;
+}
+
 
 const QColor kScaleGrey(170, 170, 170);
 const QColor kBeamGrey(90, 90, 90);
@@ -110,7 +121,7 @@ void PolarDiagramWidget::PaintCurve(QPainter& painter, const tervolin::PolarFram
                                     const PolarCurve& curve) const {
   QPolygonF outline;
   for (const tervolin::PolarPoint& p : tervolin::PolarOutline(curve.values)) outline << ToPixel(frame, p);
-  painter.setPen(QPen(curve.colour, 2, curve.dashed ? Qt::DashLine : Qt::SolidLine));
+  painter.setPen(CurvePen(curve));
   painter.drawPolygon(outline);
 }
 
@@ -118,7 +129,7 @@ void PolarDiagramWidget::PaintCurve(QPainter& painter, const tervolin::PolarFram
 void PolarDiagramWidget::PaintLegend(QPainter& painter) const {
   int y = height() - LegendHeight() + 4;
   for (const PolarCurve& curve : curves_) {
-    painter.setPen(QPen(curve.colour, 2, curve.dashed ? Qt::DashLine : Qt::SolidLine));
+    painter.setPen(CurvePen(curve));
     painter.drawLine(QPointF(12, y + kLegendRow / 2.0), QPointF(48, y + kLegendRow / 2.0));
     painter.setPen(Qt::black);
     painter.drawText(QRect(56, y, width() - 64, kLegendRow), Qt::AlignLeft | Qt::AlignVCenter, curve.label);

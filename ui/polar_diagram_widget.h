@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "graphs/drawing_surface.h"
 #include "graphs/polar_diagram.h"
 #include "core/energy_tables.h"
 
@@ -22,6 +23,7 @@ struct PolarCurve {
   QColor colour;
   QString label;
   bool dashed = false;
+  tervolin::LineStyle style = tervolin::LineStyle::kSolid;  // of a curve that is not dashed
 };
 
 class PolarDiagramWidget : public QWidget {
