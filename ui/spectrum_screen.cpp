@@ -67,7 +67,7 @@ void SpectrumScreen::onComputeClicked() {
     return;
   }
   tervolin::DrawSpectrumCurve(*graph, spectrum.Value().fluence, tervolin::SpectrumLabel(spectrum.Value().settings));
-  tervolin::DrawFiguresBox(*graph, spectrum.Value().figures);
+  tervolin::DrawFiguresBox(*graph, {spectrum.Value().figures});
   TheSession().shownSpectrum = spectrum.Value();
 }
 
