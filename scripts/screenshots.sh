@@ -148,6 +148,12 @@ for kv in 80 120; do
 done
 menu_item "$spectrum" 300 150 3                             # 凡例を表示
 shot "$spectrum" spectrum-legend
+# The same three on a common scale: the menu's last item (Up, with no item chosen yet).
+xdotool mousemove --window "$spectrum" 300 150 click 3
+sleep 0.5
+xdotool key Up Return                                       # スペクトルを共通の尺度で表示
+sleep 0.6
+shot "$spectrum" spectrum-common-scale
 click "$spectrum" $(centre 12240 1680 975 405)
 xdotool key ctrl+a && xdotool type --delay 50 "100"
 click "$spectrum" $(centre 10080 5640 2175 615)             # スペクトル計算
