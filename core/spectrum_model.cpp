@@ -29,6 +29,7 @@ struct SpectrumResult {
   int lastBin;
   EnergyTable target;
   EnergyTable fluence;
+  double unscaledMaximum;
 };
 
 // Adds the four K lines, together f_K percent of the bremsstrahlung in bins 2…N.
@@ -41,8 +42,9 @@ void AddKLines(double tubeVoltageKv, int lastBin, EnergyTable& target) {
   }
 }
 
-// Divides bins 2…N by their largest value; what is then negligible becomes 0.
-void ScaleToMaximum(int lastBin, EnergyTable& fluence) {
+// Divides bins 2…N by their largest value, which it returns; what is then
+// negligible becomes 0.
+double ScaleToMaximum(int lastBin, EnergyTable& fluence) {
   double maximum = 0.0;
   for (int n = 2; n <= lastBin; ++n) {
     if (fluence[n] > maximum) maximum = fluence[n];
@@ -52,6 +54,7 @@ void ScaleToMaximum(int lastBin, EnergyTable& fluence) {
     fluence[n] = CheckedDivide(fluence[n], maximum);
     if (fluence[n] <= kNegligibleFluence) fluence[n] = 0.0;
   }
+  return maximum;
 }
 
 // The spectrum leaving the anode, then filtered and scaled; throws ArithmeticFailure.
@@ -59,13 +62,13 @@ SpectrumResult FilteredSpectrum(const TubeFigures& in, const AttenuationTables& 
   const SpectrumConstants k{in.tubeVoltageKv, TargetAngleCotangent(in.targetAngleDeg),
                             ThomsonWhiddingtonConstant(in.tubeVoltageKv)};
   const Filtration filters{in.inherentCm, in.aluminiumCm, in.copperCm};
-  SpectrumResult r{LastComputedBin(in.tubeVoltageKv), EnergyTable{}, EnergyTable{}};
+  SpectrumResult r{LastComputedBin(in.tubeVoltageKv), EnergyTable{}, EnergyTable{}, 0.0};
   for (int n = 2; n <= r.lastBin; ++n) r.target[n] = TargetBremsstrahlung(n, mu.tungsten[n], k);
   if (in.tubeVoltageKv > kKLineThresholdKv) AddKLines(in.tubeVoltageKv, r.lastBin, r.target);
   for (int n = 2; n <= r.lastBin; ++n) {
     r.fluence[n] = FilteredFluence(n, r.target[n], mu.aluminium[n], mu.copper[n], filters);
   }
-  ScaleToMaximum(r.lastBin, r.fluence);
+  r.unscaledMaximum = ScaleToMaximum(r.lastBin, r.fluence);
   return r;
 }
 
@@ -74,16 +77,25 @@ SpectrumResult FilteredSpectrum(const TubeFigures& in, const AttenuationTables& 
 Outcome<Spectrum> ComputeSpectrum(const TubeSettings& settings, const AttenuationTables& attenuation,
                                   const AirTable& air) {
   if (std::optional<Problem> refused = CheckTubeRange(settings)) return *refused;
-  Spectrum spectrum{settings, {}, {}, {}};
+  Spectrum spectrum{settings, {}, {}, 0.0, {}};
   try {
     const SpectrumResult r = FilteredSpectrum(ReadTubeFigures(settings), attenuation);
     spectrum.target = r.target;
     spectrum.fluence = r.fluence;
+    spectrum.unscaledMaximum = r.unscaledMaximum;
   } catch (const ArithmeticFailure&) {
     return Problem{msg::kCannotCalculate};
   }
   spectrum.figures = ComputeBeamFigures(spectrum.fluence, attenuation.aluminium, air);
   return spectrum;
+}
+
+EnergyTable FluenceOnCommonScale(const Spectrum& spectrum, double largestMaximum) {
+  EnergyTable fluence = spectrum.fluence;
+  if (!(largestMaximum > 0.0)) return fluence;  // no computed spectrum to compare with
+  const double factor = spectrum.unscaledMaximum / largestMaximum;
+  for (double& value : fluence) value *= factor;
+  return fluence;
 }
 
 }  // namespace tervolin

@@ -13,12 +13,16 @@
 namespace tervolin {
 
 // A computed spectrum: the settings it was computed for, the spectrum leaving the
-// anode, its relative photon fluence after the filters (largest value 1), and the
-// beam's figures. Bin 1 and the bins above the tube voltage are 0.
+// anode, its relative photon fluence after the filters (largest value 1), the
+// largest bin's fluence before that scaling, and the beam's figures. Bin 1 and the
+// bins above the tube voltage are 0.
 struct Spectrum {
   TubeSettings settings;
   EnergyTable target{};   // leaving the anode, before filtration
   EnergyTable fluence{};  // relative photon fluence
+  // The largest bin's fluence before the scaling to 1: photons per electron striking
+  // the anode, in one arbitrary unit for every setting, so spectra compare by it.
+  double unscaledMaximum = 0.0;
   BeamFigures figures;
 };
 
@@ -29,5 +33,10 @@ struct Spectrum {
 // calculated correctly".
 Outcome<Spectrum> ComputeSpectrum(const TubeSettings& settings, const AttenuationTables& attenuation,
                                   const AirTable& air);
+
+// The spectrum's fluence on a scale shared with others: φ(E) × unscaledMaximum /
+// `largestMaximum`, so that the spectrum whose unscaled maximum is `largestMaximum`
+// peaks at 1 and the others in proportion (for the same tube current and time).
+EnergyTable FluenceOnCommonScale(const Spectrum& spectrum, double largestMaximum);
 
 }  // namespace tervolin

@@ -1,7 +1,11 @@
 #include "graphs/figures_box.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
+#include "graphs/curve_axis.h"
+#include "graphs/curve_memory.h"
 #include "graphs/drawing_surface.h"
 #include "graphs/spectrum_graph.h"
 
@@ -13,49 +17,108 @@ namespace {
 // box (the labels are 21 pixels, this 14).
 inline constexpr double kFiguresTextScale = 0.67;
 
-// The box, user units: from just right of 100 keV to just inside the frame's right
-// side, from just below its top to above φ = 0.7 (y 700) with six lines.
-inline constexpr float kBoxLeft = kFiguresBoxLeft;
-inline constexpr float kBoxRight = kFiguresBoxRight;
+// The box, user units: with one column from just right of 100 keV to just inside the
+// frame's right side, from just below its top to above φ = 0.7 (y 700) with six
+// lines. Each further column widens it by a column's pitch: room for the widest
+// value ("12.345 mmAl", some 77 pixels) and a gap.
+inline constexpr float kBoxRight = kSpectrumFrameRight - 20.0f;
+inline constexpr float kOneColumnWidth = kBoxRight - (static_cast<float>(SpectrumGraphX(100.0)) + 30.0f);
 inline constexpr float kBoxTop = kFiguresBoxTop;
 inline constexpr float kLinePitch = kFiguresLinePitch;
 inline constexpr float kMargin = kFiguresBoxMargin;
-inline constexpr float kNameX = kBoxLeft + 40.0f;
-inline constexpr float kValueX = kBoxLeft + 520.0f;
+inline constexpr float kColumnPitch = 880.0f;
+inline constexpr float kNameOffset = 40.0f;    // the figures' names, from the box's left side
+inline constexpr float kValueOffset = 520.0f;  // the first column of values
+inline constexpr float kUpperLeft = kSpectrumFrameLeft + 20.0f;  // where a box goes that a curve drives away
 
-struct FigureLine {
-  const char* name;
-  std::string value;
-};
+// A third column would reach 42 keV, where the spectra peak.
+inline constexpr std::size_t kMostColumns = 2;
+
+constexpr float BoxWidth(std::size_t columns) {
+  return kOneColumnWidth + kColumnPitch * static_cast<float>(columns - 1);
+}
+// Two columns reach left to 72 keV: right of 70 keV no spectrum rises above φ 0.54
+// with filters up to 1 mm copper and 10 mm aluminium.
+static_assert(kBoxRight - BoxWidth(kMostColumns) > SpectrumGraphX(70.0));
+
+inline constexpr std::array<const char*, 5> kNames{"平均E", "実効E", "HVL1", "HVL2", "均等度"};
+
+float RowY(int row) { return kBoxTop + kMargin + kLinePitch * static_cast<float>(row); }
 
 std::string WithUnit(const std::optional<double>& value, int decimals, const char* unit) {
   return FormatFigure(value, decimals) + (value ? unit : "");
 }
 
-void PrintLine(DrawingSurface& graph, int row, const FigureLine& line) {
-  const float y = kBoxTop + kMargin + kLinePitch * static_cast<float>(row);
-  graph.Print(kNameX, y, line.name);
-  graph.Print(kValueX, y, line.value);
+std::array<std::string, 5> ValueTexts(const BeamFigures& f) {
+  return {WithUnit(f.meanEnergyKev, 2, " keV"), WithUnit(f.effectiveEnergyKev, 2, " keV"),
+          WithUnit(f.hvl1Mm, 3, " mmAl"), WithUnit(f.hvl2Mm, 3, " mmAl"), WithUnit(f.homogeneity, 3, "")};
+}
+
+void PrintColumn(DrawingSurface& graph, float x, const BeamFigures& figures, Rgb colour) {
+  graph.TextColour(colour);
+  const std::array<std::string, 5> values = ValueTexts(figures);
+  for (int row = 0; row < static_cast<int>(values.size()); ++row) graph.Print(x, RowY(row), values[row]);
+  graph.TextColour(kBlack);
+}
+
+// Whether a step of a curve drawn since the graph was cleared rises above user y
+// `bottom` between user x `left` and `right`.
+bool CurvesRiseInto(const CurveMemory& memory, float left, float right, float bottom) {
+  const double halfStep = SpectrumGraphX(kBinWidthKev / 2) - SpectrumGraphX(0.0);
+  for (const CurveRecord& curve : memory.Curves()) {
+    for (std::size_t i = 0; i < curve.values.size(); ++i) {
+      const double x = SpectrumGraphX(AbscissaAt(kEnergyAxis, static_cast<int>(i)));
+      if (x + halfStep >= left && x - halfStep <= right && SpectrumGraphY(curve.values[i]) < bottom) return true;
+    }
+  }
+  return false;
+}
+
+struct BoxPlace {
+  std::size_t columns;
+  float left;
+};
+
+// The most columns, up to two, that a box in the upper right or else in the upper
+// left can show without a curve rising into it; the last spectra's columns as
+// many as there are, in the upper right over the curves, when none can.
+BoxPlace PlaceBox(const CurveMemory& memory, std::size_t spectra, float bottom) {
+  const std::size_t most = std::min(spectra, kMostColumns);
+  for (std::size_t columns = most; columns >= 1; --columns) {
+    for (const float left : {kBoxRight - BoxWidth(columns), kUpperLeft}) {
+      if (!CurvesRiseInto(memory, left, left + BoxWidth(columns), bottom)) return {columns, left};
+    }
+  }
+  return {most, kBoxRight - BoxWidth(most)};
+}
+
+void DrawEmptyBox(DrawingSurface& graph, float left, float right, float bottom) {
+  graph.FillBox(left, kBoxTop, right, bottom, kWhite);
+  graph.DrawWidth(1);
+  graph.Box(left, kBoxTop, right, bottom, kBlack);
+}
+
+// Only with more than one spectrum do the columns need their colours.
+Rgb ColumnColour(std::size_t spectra, std::size_t index) {
+  return spectra == 1 ? kBlack : SpectrumCurveColour(index);
 }
 
 }  // namespace
 
-void DrawFiguresBox(DrawingSurface& graph, const BeamFigures& f) {
-  const FigureLine lines[] = {
-      {"平均E", WithUnit(f.meanEnergyKev, 2, " keV")},
-      {"実効E", WithUnit(f.effectiveEnergyKev, 2, " keV")},
-      {"HVL1", WithUnit(f.hvl1Mm, 3, " mmAl")},
-      {"HVL2", WithUnit(f.hvl2Mm, 3, " mmAl")},
-      {"均等度", WithUnit(f.homogeneity, 3, "")},
-  };
-  const int rows = static_cast<int>(std::size(lines)) + (f.problem != nullptr ? 1 : 0);
-  const float bottom = kBoxTop + 2 * kMargin + kLinePitch * static_cast<float>(rows);
-  graph.FillBox(kBoxLeft, kBoxTop, kBoxRight, bottom, kWhite);
-  graph.DrawWidth(1);
-  graph.Box(kBoxLeft, kBoxTop, kBoxRight, bottom, kBlack);
+void DrawFiguresBox(DrawingSurface& graph, const std::vector<BeamFigures>& shown) {
+  if (shown.empty()) return;
+  const char* const problem = shown.back().problem;  // one air table for every spectrum
+  const int names = static_cast<int>(kNames.size());
+  const float bottom = RowY(names + (problem != nullptr ? 1 : 0)) + kMargin;
+  const auto [columns, left] = PlaceBox(graph.Curves(), shown.size(), bottom);
+  DrawEmptyBox(graph, left, left + BoxWidth(columns), bottom);
   graph.TextScale(kFiguresTextScale);
-  for (int row = 0; row < static_cast<int>(std::size(lines)); ++row) PrintLine(graph, row, lines[row]);
-  if (f.problem != nullptr) graph.Print(kNameX, kBoxTop + kMargin + kLinePitch * 5, f.problem);
+  for (int row = 0; row < names; ++row) graph.Print(left + kNameOffset, RowY(row), kNames[row]);
+  for (std::size_t c = 0, first = shown.size() - columns; c < columns; ++c) {
+    const float x = left + kValueOffset + kColumnPitch * static_cast<float>(c);
+    PrintColumn(graph, x, shown[first + c], ColumnColour(shown.size(), first + c));
+  }
+  if (problem != nullptr) graph.Print(left + kNameOffset, RowY(names), problem);
   graph.TextScale(1.0);
 }
 

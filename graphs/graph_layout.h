@@ -22,20 +22,14 @@ struct GraphLayout {
   double (*xAtAbscissa)(double abscissa);  // the inverse, user x
   double (*yAtValue)(double value);        // user y of a curve's value
   bool legendShowsMaximum;  // angular curves: "ピーク 8°"
-  PlotArea keepClear;       // what the legend never covers on screen, user units (none when empty)
 };
-
-// The beam's figures, which every computed spectrum shows in the frame's upper
-// right, at their largest.
-inline constexpr PlotArea kFiguresBoxArea{kFiguresBoxLeft, kFiguresBoxTop, kFiguresBoxRight, kFiguresBoxLowest};
 
 inline constexpr GraphLayout kAngleGraphLayout{kAngleAxis,
                                                {0.0f, 1.0f, 180.0f, 0.0f},
                                                [](double x) { return x; },
                                                [](double degrees) { return degrees; },
                                                [](double value) { return value; },
-                                               true,
-                                               {}};
+                                               true};
 
 inline constexpr GraphLayout kSpectrumGraphLayout{
     kEnergyAxis,
@@ -43,8 +37,7 @@ inline constexpr GraphLayout kSpectrumGraphLayout{
     [](double x) { return (x - SpectrumGraphX(0.0)) / (SpectrumGraphX(1.0) - SpectrumGraphX(0.0)); },
     SpectrumGraphX,
     SpectrumGraphY,
-    false,
-    kFiguresBoxArea};
+    false};
 
 // The curve index under user point (x, y), or nothing outside the frame.
 std::optional<int> CurveIndexAt(const GraphLayout& layout, double x, double y);

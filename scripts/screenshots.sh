@@ -148,6 +148,9 @@ for kv in 80 120; do
 done
 menu_item "$spectrum" 300 150 3                             # 凡例を表示
 shot "$spectrum" spectrum-legend
+# The same three on a common scale.
+menu_item "$spectrum" 300 150 4                             # スペクトルを共通の尺度で表示
+shot "$spectrum" spectrum-common-scale
 click "$spectrum" $(centre 12240 1680 975 405)
 xdotool key ctrl+a && xdotool type --delay 50 "100"
 click "$spectrum" $(centre 10080 5640 2175 615)             # スペクトル計算

@@ -58,6 +58,7 @@ GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& lay
   legend_->setCheckable(true);
   resetLegend_ = new QAction(Utf8("凡例を元の位置に戻す"), menu_);
   resetLegend_->setEnabled(false);
+  menu_->addAction(resetLegend_);
   connect(copy_, &QAction::triggered, this, &GraphTools::CopyGraph);
   connect(save, &QAction::triggered, this, &GraphTools::SaveGraph);
   connect(legend_, &QAction::toggled, this, &GraphTools::SetLegendShown);
@@ -169,8 +170,8 @@ QRectF GraphTools::LegendOnScreen() const {
   return QRectF(legendMoved_ ? *legendMoved_ : QuietestPlace(size), size);
 }
 
-// Inside the frame, where the box covers the fewest curve pixels and nothing the
-// layout keeps clear.
+// Inside the frame, where the box covers the fewest curve pixels and none of the
+// filled boxes the graph drew (the beam's figures).
 QPointF GraphTools::QuietestPlace(QSizeF size) const {
   std::vector<std::vector<tervolin::PixelPoint>> lines;
   for (const tervolin::CurveRecord& curve : surface_.Curves().Curves()) {
@@ -180,10 +181,13 @@ QPointF GraphTools::QuietestPlace(QSizeF size) const {
       line.push_back({p.x(), p.y()});
     }
   }
-  const QRectF frame = InnerRect(layout_.frame).adjusted(kLegendMargin, kLegendMargin, -kLegendMargin, -kLegendMargin);
   std::vector<tervolin::PixelRect> keepClear;
-  const QRectF clear = InnerRect(layout_.keepClear);
-  if (!clear.isEmpty()) keepClear.push_back({clear.left(), clear.top(), clear.width(), clear.height()});
+  for (const SurfaceOperation& op : surface_.Operations()) {
+    if (op.kind != SurfaceOperation::kFillBox) continue;
+    const QRectF box = InnerRect({op.x1, op.y1, op.x2, op.y2});
+    keepClear.push_back({box.left(), box.top(), box.width(), box.height()});
+  }
+  const QRectF frame = InnerRect(layout_.frame).adjusted(kLegendMargin, kLegendMargin, -kLegendMargin, -kLegendMargin);
   const tervolin::PixelPoint at = tervolin::QuietestLegendPlace(
       lines, {frame.left(), frame.top(), frame.width(), frame.height()}, {size.width(), size.height()}, keepClear);
   return QPointF(at.x, at.y);

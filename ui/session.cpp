@@ -14,7 +14,7 @@ void ResetSession() {
   session.scatter.reset();
   session.energyMode = tervolin::kSingleEnergy;
   session.plotColour = 0;
-  session.shownSpectrum.reset();
+  session.shownSpectra.clear();
   session.acceptedSpectrum.reset();
   session.writtenSpectrumFile.reset();
   session.graphViews.choices = {};

@@ -1,10 +1,11 @@
 #pragma once
 // What the screens share during one run of the program: the tables read at start-up,
-// the kind of scattering and energy mode chosen, the spectrum the spectrum screen
+// the kind of scattering and energy mode chosen, the spectra the spectrum screen
 // shows and the one accepted, the curve colour, and what the angular graph shows.
 // The screens are single instances; so is the session they share.
 
 #include <optional>
+#include <vector>
 
 #include "core/spectrum_model.h"
 #include "core/tables.h"
@@ -22,8 +23,9 @@ struct Session {
   tervolin::EnergyModeKind energyMode = tervolin::kSingleEnergy;
   int plotColour = 0;  // index into the 16-colour palette: 12 red, 2 dark green, 9 blue
 
-  // The spectrum screen's latest computed spectrum while its graph shows it.
-  std::optional<tervolin::Spectrum> shownSpectrum;
+  // The spectra the spectrum screen's graph shows, in the order computed; the last
+  // is the one OK accepts.
+  std::vector<tervolin::Spectrum> shownSpectra;
   // The spectrum accepted with OK since the calculation screen was prepared: the one
   // the spectral distributions weight with.
   std::optional<tervolin::Spectrum> acceptedSpectrum;

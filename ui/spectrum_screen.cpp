@@ -4,12 +4,13 @@
 
 #include "ui/spectrum_screen.h"
 
+#include <QAction>
 #include <QLineEdit>
 
 #include "core/spectrum_model.h"
 #include "data/spectrum_acceptance.h"
 #include "data/spectrum_file.h"
-#include "graphs/figures_box.h"
+#include "graphs/shown_spectra.h"
 #include "graphs/spectrum_graph.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
@@ -37,7 +38,14 @@ tervolin::TubeSettings SpectrumScreen::TypedSettings() const {
 
 void SpectrumScreen::ClearGraph() {
   tervolin::ClearSpectrumGraph(*graph);
-  TheSession().shownSpectrum.reset();
+  TheSession().shownSpectra.clear();
+}
+
+// The spectra kept, drawn anew on the scale the menu's check item chooses.
+void SpectrumScreen::DrawShown() {
+  const auto scale = commonScaleAction->isChecked() ? tervolin::SpectrumScale::kCommon
+                                                    : tervolin::SpectrumScale::kEachToItsMaximum;
+  tervolin::DrawShownSpectra(*graph, TheSession().shownSpectra, scale);
 }
 
 void SpectrumScreen::OpenWithDefaults() {
@@ -57,8 +65,8 @@ tervolin::Outcome<tervolin::Spectrum> CheckedSpectrum(const tervolin::TubeSettin
 
 }  // namespace
 
-// A refused setting is said and its field reset; a computed spectrum is drawn,
-// labelled with its settings, with its figures, and is the one OK accepts.
+// A refused setting is said and its field reset; a computed spectrum joins those
+// shown, labelled with its settings, with its figures, and is the one OK accepts.
 void SpectrumScreen::onComputeClicked() {
   const tervolin::Outcome<tervolin::Spectrum> spectrum = CheckedSpectrum(TypedSettings());
   if (!spectrum) {
@@ -66,10 +74,11 @@ void SpectrumScreen::onComputeClicked() {
     if (const auto& reset = spectrum.Fault().reset) FieldEdit(reset->field).setText(FromUtf8(reset->text));
     return;
   }
-  tervolin::DrawSpectrumCurve(*graph, spectrum.Value().fluence, tervolin::SpectrumLabel(spectrum.Value().settings));
-  tervolin::DrawFiguresBox(*graph, spectrum.Value().figures);
-  TheSession().shownSpectrum = spectrum.Value();
+  TheSession().shownSpectra.push_back(spectrum.Value());
+  DrawShown();
 }
+
+void SpectrumScreen::onScaleToggled() { DrawShown(); }
 
 void SpectrumScreen::onCancelClicked() { HideScreen(); }
 
@@ -80,7 +89,7 @@ void SpectrumScreen::onRedoClicked() { ClearGraph(); }
 // and the screen stays open.
 void SpectrumScreen::onOkClicked() {
   Session& session = TheSession();
-  const tervolin::Spectrum* shown = session.shownSpectrum ? &*session.shownSpectrum : nullptr;
+  const tervolin::Spectrum* shown = session.shownSpectra.empty() ? nullptr : &session.shownSpectra.back();
   tervolin::WrittenSpectrumFile written;
   if (const auto message = tervolin::WriteAcceptedSpectrum(tervolin::kSpectrumFileName, shown, &written)) {
     ShowWarningBox(this, FromUtf8(*message));

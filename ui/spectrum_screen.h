@@ -6,6 +6,7 @@
 #include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,6 +23,7 @@ class SpectrumScreen : public ScreenWindow, public SingleInstance<SpectrumScreen
   void onCancelClicked();
   void onRedoClicked();
   void onOkClicked();
+  void onScaleToggled();
 
   QLineEdit* tubeVoltageField = nullptr;         // kV
   QLineEdit* inherentFiltrationField = nullptr;  // mm Al equivalent
@@ -33,6 +35,9 @@ class SpectrumScreen : public ScreenWindow, public SingleInstance<SpectrumScreen
   QPushButton* redoButton = nullptr;
   QPushButton* okButton = nullptr;
   PictureSurface* graph = nullptr;
+  // The graph menu's check item "スペクトルを共通の尺度で表示": the spectra relative
+  // to the largest among them instead of each to its own maximum.
+  QAction* commonScaleAction = nullptr;
 
   // The fields at their defaults and the graph at its axes, then the screen shown.
   void OpenWithDefaults();
@@ -43,6 +48,7 @@ class SpectrumScreen : public ScreenWindow, public SingleInstance<SpectrumScreen
   QLineEdit& FieldEdit(tervolin::SpectrumField field) const;
   tervolin::TubeSettings TypedSettings() const;
   void ClearGraph();
+  void DrawShown();
 };
 
 }  // namespace tervolin::ui

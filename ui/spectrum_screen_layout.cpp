@@ -1,10 +1,12 @@
 // The spectrum screen's controls: the graph on the left, and on the right a panel
 // with the exposure conditions, their units and ranges, and the four buttons.
 
+#include <QAction>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <algorithm>
 
@@ -148,7 +150,12 @@ void BuildGraph(SpectrumScreen& f) {
   f.graph->SetSurfaceFont(SpectrumGraphFont());
   f.graph->move(TwipsToPixels(240), TwipsToPixels(360));
   f.graph->setFocusPolicy(Qt::TabFocus);
-  new GraphTools(*f.graph, tervolin::kSpectrumGraphLayout);
+  auto* tools = new GraphTools(*f.graph, tervolin::kSpectrumGraphLayout);
+  // After the tools' own items, so that their order stays as users learned it.
+  f.commonScaleAction = new QAction(Utf8("スペクトルを共通の尺度で表示"), &f);
+  f.commonScaleAction->setCheckable(true);
+  tools->Menu().addSeparator();
+  tools->Menu().addAction(f.commonScaleAction);
 }
 
 // Compute and redo first, then the fields from target angle to inherent filtration,
@@ -165,6 +172,7 @@ void ConnectHandlers(SpectrumScreen& f) {
   QObject::connect(f.cancelButton, &QPushButton::clicked, &f, &SpectrumScreen::onCancelClicked);
   QObject::connect(f.redoButton, &QPushButton::clicked, &f, &SpectrumScreen::onRedoClicked);
   QObject::connect(f.okButton, &QPushButton::clicked, &f, &SpectrumScreen::onOkClicked);
+  QObject::connect(f.commonScaleAction, &QAction::toggled, &f, &SpectrumScreen::onScaleToggled);
 }
 
 }  // namespace

@@ -287,7 +287,7 @@ class Session {
     const tervolin::Spectrum& computed = spectrum.Value();
     ClearSpectrumGraph(spectrum_);
     DrawSpectrumCurve(spectrum_, computed.fluence, SpectrumLabel(computed.settings));
-    DrawFiguresBox(spectrum_, computed.figures);
+    DrawFiguresBox(spectrum_, {computed.figures});
     accepted_ = computed;
     result.set("spectrum", Values(computed.fluence));
     result.set("figures", FigureTexts(computed.figures));

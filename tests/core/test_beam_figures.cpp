@@ -99,7 +99,7 @@ class BeamFiguresOfSpectra : public ::testing::Test {
     EXPECT_TRUE(result);
     spectrum = result.Value();
     DrawSpectrumCurve(graph, spectrum.fluence);
-    DrawFiguresBox(graph, spectrum.figures);
+    DrawFiguresBox(graph, {spectrum.figures});
     return spectrum.fluence;
   }
   BeamFigures Figures(const EnergyTable& fluence) const {

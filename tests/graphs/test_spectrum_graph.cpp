@@ -1,10 +1,15 @@
-// The empty spectrum graph: grid, labels and frame, in the order they are drawn.
+// The empty spectrum graph: grid, labels and frame, in the order they are drawn;
+// the figures box's columns for several spectra and its place.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "graphs/figures_box.h"
 #include "graphs/spectrum_graph.h"
 #include "support/recording_surface.h"
 
@@ -90,6 +95,48 @@ TEST_F(SpectrumAxes, DrawsTheSameOpsEachTime) {
   DrawSpectrumAxes(graph);
   EXPECT_EQ(graph.ops.size(), 2u * 35u);
   EXPECT_EQ(graph.ops[35].kind, graph.ops[0].kind);
+}
+
+// One column of values per spectrum, the last two when more are shown, each in its
+// spectrum's colour; black for a lone spectrum. Spectrum i's mean energy is 40 + i keV.
+TEST(FiguresBox, ColumnsOfTheLastSpectraInTheirColours) {
+  const Rgb red{255, 0, 0}, blue{0, 0, 255}, darkGreen{0, 128, 0};
+  const std::vector<std::map<std::string, Rgb>> expected{
+      {{"40.00 keV", kBlack}}, {{"40.00 keV", red}, {"41.00 keV", blue}},
+      {{"41.00 keV", blue}, {"42.00 keV", darkGreen}}, {{"42.00 keV", darkGreen}, {"43.00 keV", kBlack}},
+      {{"43.00 keV", kBlack}, {"44.00 keV", red}}};
+  for (std::size_t n = 1; n <= expected.size(); ++n) {
+    SCOPED_TRACE(n);
+    std::vector<BeamFigures> shown(n);
+    for (std::size_t i = 0; i < n; ++i) shown[i].meanEnergyKev = 40.0 + static_cast<double>(i);
+    testing::RecordingSurface graph;
+    DrawFiguresBox(graph, shown);
+    std::map<std::string, Rgb> means;
+    Rgb ink = kBlack;
+    for (const DrawOp& op : graph.ops) {
+      if (op.kind == "TextColour") ink = op.colour;
+      if (op.kind == "Print" && op.text.ends_with(".00 keV")) means[op.text] = ink;
+    }
+    EXPECT_EQ(means, expected[n - 1]);
+    EXPECT_EQ(ink, kBlack);  // the text colour left as it was
+  }
+}
+
+// A curve of a hard beam under the upper right sends the box to the upper left,
+// with one column if two would meet a curve there; with no free place it stays.
+TEST(FiguresBox, MovesAwayFromTheCurvesWhereItCan) {
+  EnergyTable hard{}, soft{}, middle{};
+  hard[220] = soft[60] = middle[120] = 1.0;  // at 110, 30 and 60 keV
+  const std::pair<std::vector<EnergyTable>, std::pair<float, float>> cases[] = {
+      {{hard}, {1020, 2470}},         {{soft}, {4030, 5480}},         {{hard, soft}, {3150, 5480}},
+      {{hard, middle}, {1020, 2470}}, {{middle, soft}, {3150, 5480}}, {{}, {4030, 5480}}};
+  for (const auto& [curves, edges] : cases) {
+    testing::RecordingSurface graph;
+    for (const EnergyTable& curve : curves) DrawSpectrumCurve(graph, curve);
+    DrawFiguresBox(graph, std::vector<BeamFigures>(std::max<std::size_t>(1, curves.size())));
+    const DrawOp box = graph.OpsOfKind("FillBox").at(0);
+    EXPECT_EQ(std::pair(box.x1, box.x2), edges) << curves.size();
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The spectrum screen: its layout and keyboard order, how the calculation screen
-// opens it, the compute button's checks and which message wins, redo, and what OK,
+// opens it, the compute button's checks and which message wins, redo, the common
+// scale of the spectra shown, and what OK,
 // cancel and the close box do to "P_Spectrum.dat" and to the accepted spectrum,
 // also when the file cannot be written; then a spectral curve from the accepted
 // spectrum.
@@ -8,9 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <utility>
@@ -21,7 +24,9 @@
 #include "ui/session.h"
 #include "data/spectrum_file.h"
 #include "modal_answerer.h"
+#include "graphs/spectrum_graph.h"
 #include "ui/calculation_screen.h"
+#include "ui/graph_tools.h"
 #include "ui/spectrum_screen.h"
 #include "ui/picture_surface.h"
 
@@ -57,6 +62,13 @@ QByteArray SpectrumFile() {
 }
 
 bool SpectrumFileExists() { return std::filesystem::exists(kSpectrumFile); }
+
+void ComputeAt(SpectrumScreen& f, std::initializer_list<const char*> kilovolts) {
+  for (const char* kv : kilovolts) {
+    f.tubeVoltageField->setText(QString::fromLatin1(kv));
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+  }
+}
 
 }  // namespace
 
@@ -308,11 +320,47 @@ class SpectrumScreenTest : public QObject {
     f.tubeVoltageField->setText(QStringLiteral("60"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
-    QVERIFY(TheSession().shownSpectrum.has_value());
+    QVERIFY(!TheSession().shownSpectra.empty());
     QTest::mouseClick(f.redoButton, Qt::LeftButton);
     QVERIFY(Graph(f) == empty);
     QCOMPARE(Fields(f), QStringList({"60", "12", "2.5", "0", "0"}));
-    QVERIFY(!TheSession().shownSpectrum);  // nothing left for OK to accept
+    QVERIFY(TheSession().shownSpectra.empty());  // nothing left for OK to accept
+  }
+
+  // The graph menu's last item draws the spectra kept anew, each in proportion to
+  // its unscaled maximum (to 1e-12), the largest at φ = 1, colours and labels kept;
+  // off again, the graph is as before. Redo keeps the choice; OK writes the spectrum
+  // scaled to 1 all the same.
+  void commonScaleRedrawsTheKeptSpectra() {
+    SpectrumScreen& f = OpenSpectrumScreen();
+    QCOMPARE(ToolsOf(*f.graph)->Menu().actions().back()->text(), Utf8("スペクトルを共通の尺度で表示"));
+    ComputeAt(f, {"80", "100", "120", "150"});
+    const QImage each = Graph(f);
+    ToolsOf(*f.graph)->Menu().actions().back()->trigger();
+    SaveShot(f, "spectrum_screen_overlaid_common.png");
+    const auto& curves = f.graph->Curves().Curves();
+    const auto& spectra = TheSession().shownSpectra;
+    QCOMPARE(curves.size(), std::size_t{4});
+    std::vector<double> drawn, perUnscaled;
+    for (std::size_t i = 0; i < 4; ++i) {
+      QVERIFY(curves[i].label == tervolin::SpectrumLabel(spectra[i].settings) && curves[i].colour == tervolin::SpectrumCurveColour(i));
+      drawn.push_back(*std::max_element(curves[i].values.begin(), curves[i].values.end()));
+      perUnscaled.push_back(drawn.back() / spectra[i].unscaledMaximum);
+    }
+    const auto [low, high] = std::minmax_element(perUnscaled.begin(), perUnscaled.end());
+    QVERIFY(*high - *low <= 1e-12 * *high);
+    QCOMPARE(*std::max_element(drawn.begin(), drawn.end()), 1.0);
+    f.commonScaleAction->trigger();
+    QVERIFY(Graph(f) == each);
+
+    f.commonScaleAction->setChecked(true);
+    QTest::mouseClick(f.redoButton, Qt::LeftButton);
+    QVERIFY(f.commonScaleAction->isChecked() && spectra.empty());
+    ComputeAt(f, {"120", "80"});
+    QVERIFY(*std::max_element(curves[1].values.begin(), curves[1].values.end()) < 0.5);
+    QTest::mouseClick(f.okButton, Qt::LeftButton);
+    QCOMPARE(SpectrumFile().toStdString(), tervolin::SpectrumFileText(spectra.back().fluence));
+    QVERIFY(SpectrumFile().contains("  1.000E+00\r\n"));
   }
 
   void okWritesTheFileAcceptsAndHides() {
@@ -376,7 +424,7 @@ class SpectrumScreenTest : public QObject {
     SpectrumScreen& f = OpenSpectrumScreen();
     f.tubeVoltageField->setText(QStringLiteral("60"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
-    const std::string computed = tervolin::SpectrumFileText(TheSession().shownSpectrum->fluence);
+    const std::string computed = tervolin::SpectrumFileText(TheSession().shownSpectra.back().fluence);
     QVERIFY(computed.find("  1.000E+00\r\n") != std::string::npos);
     f.tubeVoltageField->setText(QStringLiteral("200"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
@@ -428,8 +476,8 @@ class SpectrumScreenTest : public QObject {
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QTest::mouseClick(f.cancelButton, Qt::LeftButton);
     QCOMPARE(SpectrumReady(), 1);
-    QCOMPARE(TheSession().shownSpectrum->fluence[121], 0.0);  // the 60-kV spectrum is the one shown
-    QVERIFY(TheSession().shownSpectrum->fluence[100] > 0.0);
+    QCOMPARE(TheSession().shownSpectra.back().fluence[121], 0.0);  // the 60-kV spectrum is the one shown
+    QVERIFY(TheSession().shownSpectra.back().fluence[100] > 0.0);
     QVERIFY(TheSession().acceptedSpectrum->fluence[121] > 0.0);  // the accepted one is still 100 kV
   }
 

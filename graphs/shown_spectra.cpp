@@ -1,0 +1,41 @@
+#include "graphs/shown_spectra.h"
+
+#include <algorithm>
+
+#include "graphs/curve_label.h"
+#include "graphs/figures_box.h"
+#include "graphs/spectrum_graph.h"
+
+namespace tervolin {
+
+namespace {
+
+double LargestUnscaledMaximum(const std::vector<Spectrum>& spectra) {
+  double largest = 0.0;
+  for (const Spectrum& s : spectra) largest = std::max(largest, s.unscaledMaximum);
+  return largest;
+}
+
+}  // namespace
+
+std::vector<EnergyTable> FluencesOnScale(const std::vector<Spectrum>& spectra, SpectrumScale scale) {
+  const double largest = LargestUnscaledMaximum(spectra);
+  std::vector<EnergyTable> fluences;
+  for (const Spectrum& s : spectra) {
+    fluences.push_back(scale == SpectrumScale::kCommon ? FluenceOnCommonScale(s, largest) : s.fluence);
+  }
+  return fluences;
+}
+
+void DrawShownSpectra(DrawingSurface& graph, const std::vector<Spectrum>& spectra, SpectrumScale scale) {
+  ClearSpectrumGraph(graph);
+  const std::vector<EnergyTable> fluences = FluencesOnScale(spectra, scale);
+  std::vector<BeamFigures> figures;
+  for (std::size_t i = 0; i < spectra.size(); ++i) {
+    DrawSpectrumCurve(graph, fluences[i], SpectrumLabel(spectra[i].settings));
+    figures.push_back(spectra[i].figures);
+  }
+  DrawFiguresBox(graph, figures);
+}
+
+}  // namespace tervolin
