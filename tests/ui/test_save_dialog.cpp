@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -73,6 +74,18 @@ Step Save(const QString& name, Seen* seen = nullptr, int filter = 0) {
   };
 }
 
+// The dialog and its open type list saved for a look by eye, then `then`.
+Step Pictured(const Step& then) {
+  return [=](QWidget& modal) {
+    modal.grab().save(QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/save_dialog.png"));
+    auto* types = modal.findChild<QComboBox*>("fileTypeCombo");
+    types->showPopup();
+    types->view()->window()->grab().save(QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/save_dialog_types.png"));
+    types->hidePopup();
+    then(modal);
+  };
+}
+
 Step Ok(QString* text) {
   return [=](QWidget& modal) {
     auto* box = qobject_cast<QMessageBox*>(&modal);
@@ -116,7 +129,7 @@ class SaveDialogTest : public QObject {
         {0, "data.2024", "data.2024.png", GraphFileType::kPng, 2}};
     for (const auto& [filter, typed, path, type, scale] : rows) {
       Seen seen;
-      const Answers answers({Save(dir + typed, &seen, filter)});
+      const Answers answers({Pictured(Save(dir + typed, &seen, filter))});
       const std::optional<FileToSave> file = AskFileToSave(nullptr, GraphFileFilters(), Utf8("鉄.png"));
       QVERIFY(file);
       QCOMPARE(file->path, dir + path);
