@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 namespace tervolin {
 
@@ -64,7 +65,8 @@ std::string ReplacementFailureReason(const Failure& failure, MessageLanguage lan
   for (const ErrorText& text : kErrors) {
     if (text.error == failure.error) return text.japanese;
   }
-  return std::string("システムのエラー: ") + std::strerror(failure.error);
+  // The system's own wording is English: only the number goes to the screens.
+  return "システムのエラー（番号 " + std::to_string(failure.error) + "）";
 }
 
 std::string DescribeReplacementFailure(const std::filesystem::path& file, const Failure& failure) {

@@ -12,7 +12,8 @@ namespace tervolin {
 enum class MessageLanguage { Japanese, English };
 
 // The reason alone: "名前付きパイプ（FIFO）であり、通常のファイルではありません",
-// "ディスクの空き容量が足りません"; "it is a named pipe (FIFO), not a regular file",
+// "ディスクの空き容量が足りません", "システムのエラー（番号 71）" for an error without
+// words of its own; "it is a named pipe (FIFO), not a regular file",
 // "No space left on device".
 std::string ReplacementFailureReason(const FileReplacementFailure& failure, MessageLanguage language);
 

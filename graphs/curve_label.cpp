@@ -1,9 +1,12 @@
 #include "graphs/curve_label.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string_view>
+#include <utility>
 
 #include "core/energy_tables.h"
+#include "core/leading_number.h"
 
 namespace tervolin {
 
@@ -23,18 +26,74 @@ const char* ScatterName(int scatterType) {
 
 bool AttachesDirectly(const std::string& unit) { return unit.rfind("°", 0) == 0; }
 
-bool RefusedInFileNames(char c) {
-  return std::string_view("/\\:*?\"<>| \t\r\n").find(c) != std::string_view::npos ||
-         static_cast<unsigned char>(c) < 0x20;
+// How a character of a label is spelt in a file name, where it is not itself.
+struct FileNameSpelling {
+  std::string_view character;
+  std::string_view spelling;
+};
+
+constexpr FileNameSpelling kSpellings[] = {
+    {"°", "deg"},
+    // Brackets only set a word apart ("PMMA (NIST)"): dropped.
+    {"(", ""}, {")", ""}, {"[", ""}, {"]", ""}, {"{", ""}, {"}", ""}, {"（", ""}, {"）", ""},
+    {"［", ""}, {"］", ""}, {"｛", ""}, {"｝", ""}, {"「", ""}, {"」", ""}, {"『", ""}, {"』", ""},
+    {"【", ""}, {"】", ""}, {"〔", ""}, {"〕", ""}, {"〈", ""}, {"〉", ""}, {"《", ""}, {"》", ""},
+    // Separators, blanks and the full-width forms of the characters file systems refuse.
+    {"・", "_"}, {"･", "_"}, {"·", "_"}, {"　", "_"}, {"、", "_"}, {"。", "_"}, {"，", "_"},
+    {"：", "_"}, {"；", "_"}, {"！", "_"}, {"？", "_"}, {"／", "_"}, {"＼", "_"}, {"＊", "_"},
+    {"＂", "_"}, {"＜", "_"}, {"＞", "_"}, {"｜", "_"}, {"～", "_"}, {"〜", "_"},
+    {"\u00A0", "_"}, {"\u00AD", "_"}, {"\uFEFF", "_"}};
+
+// U+2000 … U+206F, Unicode's general punctuation: spaces, dashes, quotation marks,
+// and the invisible characters (zero-width, bidirectional) that would hide or
+// reorder a file name.
+bool IsGeneralPunctuation(std::string_view text) {
+  if (text.size() < 3 || static_cast<unsigned char>(text[0]) != 0xE2) return false;
+  const auto second = static_cast<unsigned char>(text[1]);
+  return second == 0x80 || (second == 0x81 && static_cast<unsigned char>(text[2]) <= 0xAF);
+}
+
+// The spelling of the character at the start of `text` and its length in bytes.
+// Letters of any script, digits, ".", "-" and "_" stay; other ASCII (the characters
+// file systems refuse among them, blanks and control characters) becomes "_".
+std::pair<std::string_view, std::size_t> SpellingAt(std::string_view text) {
+  for (const FileNameSpelling& s : kSpellings) {
+    if (text.starts_with(s.character)) return {s.spelling, s.character.size()};
+  }
+  if (IsGeneralPunctuation(text)) return {"_", 3};
+  const auto c = static_cast<unsigned char>(text[0]);
+  const bool plain = c >= 0x80 || std::isalnum(c) || c == '.' || c == '-' || c == '_';
+  return {plain ? text.substr(0, 1) : "_", 1};
+}
+
+std::string PlainFileText(std::string_view text) {
+  std::string plain;
+  for (std::size_t at = 0; at < text.size();) {
+    const auto [spelling, length] = SpellingAt(text.substr(at));
+    plain += spelling;
+    at += length;
+  }
+  return plain;
+}
+
+std::string ItemText(const LabelItem& item) {
+  std::string text = item.name.empty() ? std::string() : item.name + ' ';
+  text += item.value;
+  if (!item.unit.empty() && !AttachesDirectly(item.unit)) text += ' ';
+  return text + item.unit;
 }
 
 }  // namespace
 
 CurveLabel SpectrumLabel(const TubeSettings& c) {
-  return {{Trimmed(c.tubeVoltage), "kV"}, {Trimmed(c.targetAngle), "°"},
-          {Trimmed(c.inherentFiltration), "mmAl"}, {"Al", ""},
-          {Trimmed(c.aluminiumFilter), "mm"}, {"Cu", ""},
-          {Trimmed(c.copperFilter), "mm"}};
+  CurveLabel label{{Trimmed(c.tubeVoltage), "kV"},
+                   {Trimmed(c.targetAngle), "°", "", true},
+                   {Trimmed(c.inherentFiltration), "mmAl", "固有", true, false}};
+  // An added filter of no thickness ("0", "0.0", nothing typed) is no filter.
+  for (const auto& [name, text] : {std::pair{"Al", &c.aluminiumFilter}, std::pair{"Cu", &c.copperFilter}}) {
+    if (ReadLeadingNumber(*text) > 0) label.push_back({Trimmed(*text), "mm", name, true});
+  }
+  return label;
 }
 
 CurveLabel MonoenergeticLabel(int scatterType, const std::string& material, const std::string& energyKev) {
@@ -51,10 +110,8 @@ CurveLabel SpectralLabel(int scatterType, const std::string& material, const Tub
 std::string LabelText(const CurveLabel& label) {
   std::string text;
   for (const LabelItem& item : label) {
-    if (!text.empty()) text += ' ';
-    text += item.value;
-    if (!item.unit.empty() && !AttachesDirectly(item.unit)) text += ' ';
-    text += item.unit;
+    if (!text.empty()) text += item.joined ? "・" : " ";
+    text += ItemText(item);
   }
   return text;
 }
@@ -62,10 +119,10 @@ std::string LabelText(const CurveLabel& label) {
 std::string LabelFileStem(const CurveLabel& label) {
   std::string stem;
   for (const LabelItem& item : label) {
+    if (!item.inFileName) continue;
     if (!stem.empty()) stem += '_';
-    stem += item.value + item.unit;
+    stem += PlainFileText(item.name + item.value + item.unit);
   }
-  std::replace_if(stem.begin(), stem.end(), RefusedInFileNames, '_');
   return stem.empty() ? "グラフ" : stem;
 }
 

@@ -10,31 +10,39 @@
 
 namespace tervolin {
 
-// One part of a label: a value and its unit ("100", "keV"), or a word with no unit.
+// One part of a label: a value and its unit ("100", "keV"), or a word with no unit;
+// `name` says what the value is of ("固有", "Al"). The parts of one spectrum's
+// conditions are `joined` to the part before them; `inFileName` is false for a part
+// left out of file names (the inherent filtration, the same for nearly every tube).
 struct LabelItem {
   std::string value;
   std::string unit;
+  std::string name = {};
+  bool joined = false;
+  bool inFileName = true;
   friend bool operator==(const LabelItem&, const LabelItem&) = default;
 };
 
 using CurveLabel = std::vector<LabelItem>;
 
-// "100 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm".
+// "100 kV・12°・固有 2.5 mmAl", then "・Al 1 mm" and "・Cu 0.1 mm" only for an added
+// filter whose text reads as a thickness above 0.
 CurveLabel SpectrumLabel(const TubeSettings& conditions);
 
 // "干渉性散乱 鉄 100 keV" for one photon energy (typed in keV).
 CurveLabel MonoenergeticLabel(int scatterType, const std::string& material, const std::string& energyKev);
 
-// "非干渉性散乱 水 100 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm" for a spectrum.
+// "非干渉性散乱 水 100 kV・12°・固有 2.5 mmAl" for a spectrum.
 CurveLabel SpectralLabel(int scatterType, const std::string& material, const TubeSettings& conditions);
 
-// The label as shown: items apart by a space, a unit a space after its value
-// (the degree sign directly after it).
+// The label as shown: items apart by a space, a spectrum's parts by "・"; a name a
+// space before its value, a unit a space after it (the degree sign directly).
 std::string LabelText(const CurveLabel& label);
 
-// The label as a file name without extension: items joined by "_", each unit
-// directly after its value, characters that file systems refuse replaced by "_";
-// "グラフ" for an empty label.
+// The label as a file name without extension, in plain characters: items joined by
+// "_", each name and unit directly beside its value, "°" as "deg"
+// ("100kV_12deg_Cu0.1mm"); brackets dropped, other punctuation, blanks and the
+// characters file systems refuse replaced by "_"; "グラフ" for an empty label.
 std::string LabelFileStem(const CurveLabel& label);
 
 }  // namespace tervolin

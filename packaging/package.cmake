@@ -46,9 +46,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries from the binaries; the fonts the screens are drawn with (a CJK family
-# for the Japanese texts, a Times substitute for the Latin labels) by name.
+# for the Japanese texts, a Times substitute for the Latin labels) and Qt's Japanese
+# texts for its file dialog and buttons by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, fonts-liberation2, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching tool on the scattering of X-ray photons")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tervolin computes and draws the probability density of the photon scattering
 angle (1 to 180 degrees) for coherent (Rayleigh) and incoherent (Compton)

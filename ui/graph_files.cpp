@@ -1,7 +1,6 @@
 #include "ui/graph_files.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,6 +11,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "data/file_names.h"
 #include "data/file_replacement.h"
 #include "data/replacement_messages.h"
 #include "ui/qt_text.h"
@@ -22,14 +22,58 @@ namespace {
 
 constexpr GraphFileType kTypes[] = {GraphFileType::kPng, GraphFileType::kSvg, GraphFileType::kPdf,
                                     GraphFileType::kCsv};
+
+struct FileFilter {
+  FileFilterChoice choice;
+  const char* text;
+};
+
+// The PNG picture twice the screen's size first: sharp on a projector and on paper.
+constexpr FileFilter kFilters[] = {
+    {{GraphFileType::kPng, 2}, "PNG 画像・画面の 2 倍 (*.png)"},
+    {{GraphFileType::kPng, 1}, "PNG 画像・画面と同じ大きさ (*.png)"},
+    {{GraphFileType::kPng, 3}, "PNG 画像・画面の 3 倍 (*.png)"},
+    {{GraphFileType::kSvg, kDefaultPngScale}, "SVG 図 (*.svg)"},
+    {{GraphFileType::kPdf, kDefaultPngScale}, "PDF 文書 (*.pdf)"},
+    {{GraphFileType::kCsv, kDefaultPngScale}, "CSV 数値表 (*.csv)"},
+};
 // Logical pixels are laid out at 96 per inch, as on the screens.
 constexpr int kDotsPerInch = 96;
 
 }  // namespace
 
 QStringList GraphFileFilters() {
-  return {Utf8("PNG 画像 (*.png)"), Utf8("SVG 図 (*.svg)"),
-          Utf8("PDF 文書 (*.pdf)"), Utf8("CSV 数値表 (*.csv)")};
+  QStringList filters;
+  for (const FileFilter& filter : kFilters) filters.append(Utf8(filter.text));
+  return filters;
+}
+
+QStringList PictureFileFilters() {
+  QStringList filters;
+  for (const FileFilter& filter : kFilters) {
+    if (filter.choice.type != GraphFileType::kCsv) filters.append(Utf8(filter.text));
+  }
+  return filters;
+}
+
+FileFilterChoice FilterChoice(const QString& filter) {
+  for (const FileFilter& f : kFilters) {
+    if (filter == Utf8(f.text)) return f.choice;
+  }
+  return {GraphFileType::kPng, kDefaultPngScale};
+}
+
+QStringList FilterExtensions(const QStringList& filters) {
+  QStringList extensions;
+  for (const QString& filter : filters) {
+    const QString extension = FileExtension(FilterChoice(filter).type);
+    if (!extensions.contains(extension)) extensions.append(extension);
+  }
+  return extensions;
+}
+
+QString TypeExtension(const QString& fileName) {
+  return QString::fromStdString(tervolin::FileTypeExtension(fileName.toStdString()));
 }
 
 QString FileExtension(GraphFileType type) {
@@ -43,19 +87,18 @@ QString FileExtension(GraphFileType type) {
 }
 
 GraphFileType ChosenFileType(const QString& fileName, const QString& selectedFilter) {
-  const QString suffix = QFileInfo(fileName).suffix().toLower();
+  const QString extension = TypeExtension(fileName).toLower();
   for (GraphFileType type : kTypes) {
-    if (suffix == FileExtension(type)) return type;
+    if (extension == FileExtension(type)) return type;
   }
-  const QStringList filters = GraphFileFilters();
-  const auto chosen = filters.indexOf(selectedFilter);
-  return chosen >= 0 ? kTypes[chosen] : GraphFileType::kPng;
+  return FilterChoice(selectedFilter).type;
 }
 
+// "foo." ends in an empty extension: it gets the type's, not a second dot.
 QString WithExtension(const QString& fileName, GraphFileType type) {
   const QString extension = FileExtension(type);
-  if (QFileInfo(fileName).suffix().toLower() == extension) return fileName;
-  return fileName + QLatin1Char('.') + extension;
+  if (TypeExtension(fileName).toLower() == extension) return fileName;
+  return fileName + (fileName.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".")) + extension;
 }
 
 QByteArray PngBytes(const QImage& image) {

@@ -15,9 +15,28 @@ namespace tervolin::ui {
 
 enum class GraphFileType { kPng, kSvg, kPdf, kCsv };
 
-// The save dialog's filters, in the order of GraphFileType.
+// What a filter of the save dialog offers: a type and, for PNG, the picture's size
+// in times the screen's (a projector or a printed page wants more pixels).
+struct FileFilterChoice {
+  GraphFileType type;
+  int pngScale;  // 1, 2 or 3
+};
+inline constexpr int kDefaultPngScale = 2;
+
+// The save dialog's filters: PNG at twice the screen's size, at the screen's size,
+// at three times, then SVG, PDF and CSV.
 QStringList GraphFileFilters();
+// The same without CSV, for a picture that has no table.
+QStringList PictureFileFilters();
 QString FileExtension(GraphFileType type);  // "png"
+
+// The type and scale a filter offers; PNG at the default scale for any other text.
+FileFilterChoice FilterChoice(const QString& filter);
+// The extensions the filters offer, each once, in their order: {"png", "svg"}.
+QStringList FilterExtensions(const QStringList& filters);
+// The extension a name gives its file's type, as written ("txt"), or the empty text
+// (FileTypeExtension, data/file_names.h: "data.2024" has none).
+QString TypeExtension(const QString& fileName);
 
 // The type of a chosen file: by the name's extension when it is one of the four,
 // else by the chosen filter (PNG when that is none of them either).

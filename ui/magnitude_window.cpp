@@ -16,6 +16,7 @@
 #include "ui/magnitude_graph.h"
 #include "ui/save_dialog.h"
 #include "ui/qt_text.h"
+#include "ui/widget_picture.h"
 
 namespace tervolin::ui {
 
@@ -155,19 +156,19 @@ void MagnitudeWindow::Redraw() {
 
 void MagnitudeWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(graph_->Picture()); }
 
-QByteArray MagnitudeWindow::FileContents(GraphFileType type) const {
+QByteArray MagnitudeWindow::FileContents(GraphFileType type, int pngScale) const {
   const auto paint = [this](QPainter& painter) { graph_->PaintOn(painter); };
   switch (type) {
     case GraphFileType::kSvg: return SvgBytes(graph_->size(), windowTitle(), paint);
     case GraphFileType::kPdf: return PdfBytes(graph_->size(), windowTitle(), paint);
-    case GraphFileType::kPng: return PngBytes(graph_->Picture());
+    case GraphFileType::kPng: return PngBytes(ScaledWidgetPicture(*graph_, pngScale, paint));
     case GraphFileType::kCsv: return CsvBytes(graph_->Plot());
   }
   return {};
 }
 
-bool MagnitudeWindow::SaveAs(const QString& path, GraphFileType type) {
-  return SaveOrWarn(this, path, FileContents(type));
+bool MagnitudeWindow::SaveAs(const QString& path, GraphFileType type, int pngScale) {
+  return SaveOrWarn(this, path, FileContents(type, pngScale));
 }
 
 void MagnitudeWindow::SaveWithDialog() {
@@ -175,7 +176,7 @@ void MagnitudeWindow::SaveWithDialog() {
   label.insert(label.end(), subject_.begin(), subject_.end());
   const QString name = Utf8(tervolin::LabelFileStem(label)) + QStringLiteral(".png");
   const auto chosen = AskFileToSave(this, GraphFileFilters(), name);
-  if (chosen) SaveAs(chosen->path, chosen->type);
+  if (chosen) SaveAs(chosen->path, chosen->type, chosen->pngScale);
 }
 
 void MagnitudeWindow::contextMenuEvent(QContextMenuEvent* event) {

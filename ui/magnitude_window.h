@@ -43,9 +43,10 @@ class MagnitudeWindow : public QWidget {
   QString SummaryText() const;
 
   void CopyPicture();
-  QByteArray FileContents(GraphFileType type) const;
+  // A PNG at `pngScale` times the shown size.
+  QByteArray FileContents(GraphFileType type, int pngScale = 1) const;
   // Writes safely (whole file or none); a failure shows a warning and gives false.
-  bool SaveAs(const QString& path, GraphFileType type);
+  bool SaveAs(const QString& path, GraphFileType type, int pngScale = 1);
   // Asks for a file, "散乱の大きさ_水_60keV.png" to begin with, then saves.
   void SaveWithDialog();
 

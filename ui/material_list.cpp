@@ -21,10 +21,16 @@ void AddEntry(QListWidget& list, const tervolin::MaterialEntry& material) {
 // The list scrolls its current entry into view when it is next shown. Scrolling it now,
 // while the screen is hidden, would lay the entries out for a width without the scroll
 // bar, and a long name wrapped into more lines would overlap the entry below it.
+// With nothing chosen no entry is current either: Qt would otherwise make the first
+// current when the list takes the focus, framed as if chosen. An arrow key then
+// chooses the first entry.
 void Choose(QListWidget& list, const QString& name) {
   const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
-  if (name.isEmpty() || found.isEmpty()) return;
-  list.setCurrentItem(found.first());
+  if (name.isEmpty() || found.isEmpty()) {
+    list.setCurrentIndex(QModelIndex());  // the view's own call, which Qt counts as a choice
+  } else {
+    list.setCurrentItem(found.first());
+  }
 }
 
 }  // namespace

@@ -20,4 +20,13 @@ void ShowWarningBox(QWidget* parent, const QString& text) {
   box.exec();
 }
 
+bool AskYesNo(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, Utf8(tervolin::msg::kCaption), ShownText(text),
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace tervolin::ui

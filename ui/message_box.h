@@ -12,6 +12,10 @@ namespace tervolin::ui {
 // frame the screens' messages stay). Returns when the user has pressed OK.
 void ShowWarningBox(QWidget* parent, const QString& text);
 
+// Modal box with the question icon, Yes and No (No to begin with, and for Esc) and
+// the caption "Tervolin". Whether the user answered Yes.
+bool AskYesNo(QWidget* parent, const QString& text);
+
 // A message as the screens show it: line breaks kept, control characters (ESC, BEL)
 // and format characters (the right-to-left override U+202E among them) escaped
 // (EscapedForDisplay), so a file or material name cannot reorder or hide the rest.

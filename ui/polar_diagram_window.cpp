@@ -11,11 +11,11 @@
 #include "ui/polar_diagram_widget.h"
 #include "ui/save_dialog.h"
 #include "ui/qt_text.h"
+#include "ui/widget_picture.h"
 
 namespace tervolin::ui {
 
 namespace {
-
 
 QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys) {
   auto* action = new QAction(Utf8(text), window);
@@ -42,7 +42,7 @@ PolarDiagramWindow::PolarDiagramWindow(QWidget* parent)
 
 void PolarDiagramWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(diagram_->Picture()); }
 
-QByteArray PolarDiagramWindow::FileContents(const QString& path) const {
+QByteArray PolarDiagramWindow::FileContents(const QString& path, int pngScale) const {
   const auto paint = [this](QPainter& painter) { diagram_->PaintOn(painter); };
   switch (ChosenFileType(path, QString())) {
     case GraphFileType::kSvg:
@@ -50,16 +50,18 @@ QByteArray PolarDiagramWindow::FileContents(const QString& path) const {
     case GraphFileType::kPdf:
       return PdfBytes(diagram_->size(), windowTitle(), paint);
     default:
-      return PngBytes(diagram_->Picture());
+      return PngBytes(ScaledWidgetPicture(*diagram_, pngScale, paint));
   }
 }
 
-bool PolarDiagramWindow::SavePicture(const QString& path) { return SaveOrWarn(this, path, FileContents(path)); }
+bool PolarDiagramWindow::SavePicture(const QString& path, int pngScale) {
+  return SaveOrWarn(this, path, FileContents(path, pngScale));
+}
 
 // The graphs' file types but the table: the diagram has no columns of its own.
 void PolarDiagramWindow::SaveWithDialog() {
-  const auto chosen = AskFileToSave(this, GraphFileFilters().mid(0, 3), Utf8("極座標.png"));
-  if (chosen) SavePicture(chosen->type == GraphFileType::kCsv ? WithExtension(chosen->path, GraphFileType::kPng) : chosen->path);
+  const auto chosen = AskFileToSave(this, PictureFileFilters(), Utf8("極座標.png"));
+  if (chosen) SavePicture(chosen->path, chosen->pngScale);
 }
 
 void PolarDiagramWindow::contextMenuEvent(QContextMenuEvent* event) {

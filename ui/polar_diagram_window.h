@@ -22,9 +22,9 @@ class PolarDiagramWindow : public QWidget {
   // The picture onto the clipboard, exactly as shown.
   void CopyPicture();
   // Writes the picture to `path` safely (whole file or none), PNG, SVG or PDF by
-  // the name's extension (PNG for any other); on a failure shows a warning naming
-  // the file and the reason and returns false.
-  bool SavePicture(const QString& path);
+  // the name's extension (PNG for any other; `pngScale` times the shown size); on a
+  // failure shows a warning naming the file and the reason and returns false.
+  bool SavePicture(const QString& path, int pngScale = 1);
   // Asks for a file name, then saves.
   void SaveWithDialog();
 
@@ -32,7 +32,7 @@ class PolarDiagramWindow : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  QByteArray FileContents(const QString& path) const;
+  QByteArray FileContents(const QString& path, int pngScale) const;
   PolarDiagramWidget* diagram_;
 };
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "ui/fonts.h"
+#include "ui/qt_translations.h"
 #include "ui/start_screen.h"
 #include "ui/termination_signals.h"
 
@@ -36,6 +37,7 @@ int RunTervolin(int argc, char** argv) {
 
 std::optional<int> StartTervolin() {
   InstallFontSubstitutions();
+  InstallQtTranslations();
   QApplication::setQuitOnLastWindowClosed(false);
   StartScreen& start = StartScreen::Instance();
   if (!start.Load()) {

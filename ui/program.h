@@ -9,7 +9,8 @@ namespace tervolin::ui {
 // Returns the process's exit status.
 int RunTervolin(int argc, char** argv);
 
-// Start-up inside the running application: font substitutions, the start screen and its load handler. Nothing when the start screen is up;
+// Start-up inside the running application: font substitutions, Qt's Japanese texts,
+// the start screen and its load handler. Nothing when the start screen is up;
 // otherwise the exit status, after the user was told why the program cannot start.
 [[nodiscard]] std::optional<int> StartTervolin();
 

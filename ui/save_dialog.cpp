@@ -1,10 +1,15 @@
 #include "ui/save_dialog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QStandardPaths>
+#include <filesystem>
 
+#include "data/file_names.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 
@@ -13,43 +18,109 @@ namespace tervolin::ui {
 namespace {
 
 bool useQtSaveDialog = false;
-// The folder of the last file chosen in a save dialog, for the next one.
+// The folder of the last successful save, for the next dialog.
 QString lastFolder;
 
+// Icons and type names by the files' extensions only. Qt's own provider reads a file
+// without a known extension to find its type, and the dialog then never closes on a
+// file that never ends (/proc/kmsg).
+class IconsByExtension : public QFileIconProvider {
+ public:
+  QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
+  QIcon icon(const QFileInfo& info) const override {
+    if (info.isDir()) return QFileIconProvider::icon(Folder);
+    return QIcon::fromTheme(MimeType(info).iconName(), QFileIconProvider::icon(File));
+  }
+  QString type(const QFileInfo& info) const override {
+    return info.isDir() ? QFileIconProvider::type(info) : MimeType(info).comment();
+  }
+
+ private:
+  static QMimeType MimeType(const QFileInfo& info) {
+    return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+  }
+};
+
+bool IsSafeFolder(const QString& folder) {
+  return !folder.isEmpty() && tervolin::IsSafeDialogFolder(std::filesystem::path(QFile::encodeName(folder).toStdString()));
+}
+
 QString StartFolder() {
-  if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) return lastFolder;
-  for (auto location : {QStandardPaths::PicturesLocation, QStandardPaths::DocumentsLocation}) {
-    const QString folder = QStandardPaths::writableLocation(location);
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+  const QString candidates[] = {lastFolder, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
+  for (const QString& folder : candidates) {
+    if (IsSafeFolder(folder)) return folder;
   }
   return QDir::homePath();
 }
 
-}  // namespace
-
-std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName) {
-  QFileDialog dialog(parent, Utf8("グラフを保存"), StartFolder());
+void SetUp(QFileDialog& dialog, const QStringList& filters, const QString& defaultName) {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters(filters);
-  dialog.setDefaultSuffix(QFileInfo(defaultName).suffix());
+  dialog.selectNameFilter(filters.value(0));
+  dialog.setDefaultSuffix(FileExtension(FilterChoice(filters.value(0)).type));
   dialog.selectFile(defaultName);
   if (useQtSaveDialog || qEnvironmentVariableIsSet("TERVOLIN_QT_FILE_DIALOG")) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
   }
   // A filter chosen later gives a name without extension its extension.
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    dialog.setDefaultSuffix(FileExtension(ChosenFileType(QString(), filter)));
+    dialog.setDefaultSuffix(FileExtension(FilterChoice(filter).type));
   });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  const QString chosen = dialog.selectedFiles().first();
-  const GraphFileType type = ChosenFileType(chosen, dialog.selectedNameFilter());
-  lastFolder = QFileInfo(chosen).absolutePath();
-  return FileToSave{WithExtension(chosen, type), type};
+}
+
+// Why a name cannot be saved with these filters, or the empty text.
+QString Refusal(const QString& chosen, const QStringList& filters) {
+  const QString extension = TypeExtension(chosen);
+  const QStringList offered = FilterExtensions(filters);
+  if (extension.isEmpty() || offered.contains(extension.toLower())) return {};
+  return Utf8("「.%1」のファイルには保存できません。保存できる種類: .%2")
+      .arg(extension, offered.join(QStringLiteral(", .")));
+}
+
+// The dialog asked before replacing the file it named; the name with its extension
+// added may name another.
+bool MayReplace(QWidget* parent, const QString& chosen, const QString& path) {
+  if (path == chosen || !QFileInfo::exists(path)) return true;
+  return AskYesNo(parent, Utf8("ファイル「%1」は既にあります。\n置き換えますか？").arg(QDir::toNativeSeparators(path)));
+}
+
+std::optional<FileToSave> Checked(QWidget* parent, const QString& chosen, const QString& filter,
+                                  const QStringList& filters) {
+  if (const QString refusal = Refusal(chosen, filters); !refusal.isEmpty()) {
+    ShowWarningBox(parent, refusal);
+    return std::nullopt;
+  }
+  const FileFilterChoice choice = FilterChoice(filter);
+  const GraphFileType type = ChosenFileType(chosen, filter);
+  const bool pngByFilter = type == GraphFileType::kPng && choice.type == GraphFileType::kPng;
+  const int scale = pngByFilter ? choice.pngScale : kDefaultPngScale;
+  const FileToSave file{WithExtension(chosen, type), type, scale};
+  if (!MayReplace(parent, chosen, file.path)) return std::nullopt;
+  return file;
+}
+
+}  // namespace
+
+std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName) {
+  IconsByExtension icons;
+  QFileDialog dialog(parent, Utf8("グラフを保存"), StartFolder());
+  dialog.setIconProvider(&icons);
+  SetUp(dialog, filters, defaultName);
+  while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    const QString chosen = dialog.selectedFiles().first();
+    if (auto file = Checked(parent, chosen, dialog.selectedNameFilter(), filters)) return file;
+    dialog.selectFile(chosen);
+  }
+  return std::nullopt;
 }
 
 bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes) {
   const std::optional<QString> failure = WriteFileSafely(path, bytes);
-  if (!failure) return true;
+  if (!failure) {
+    lastFolder = QFileInfo(path).absolutePath();
+    return true;
+  }
   ShowWarningBox(parent, Utf8("ファイル「%1」を保存できませんでした。\n理由: %2")
                              .arg(QDir::toNativeSeparators(path), *failure));
   return false;

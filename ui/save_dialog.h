@@ -1,6 +1,6 @@
 #pragma once
 // Saving a picture of a graph or diagram: the save dialog and the writing, shared by
-// the two graphs and the polar diagram window.
+// the two graphs, the polar diagram window and the magnitude window.
 
 #include <QByteArray>
 #include <QString>
@@ -16,16 +16,22 @@ namespace tervolin::ui {
 struct FileToSave {
   QString path;  // with the type's extension
   GraphFileType type;
-  int pngScale = 2;  // a PNG's pixels per logical pixel of the screen
+  int pngScale = kDefaultPngScale;  // the PNG filter's times the screen's size; 2 when chosen otherwise
 };
 
 // Asks where to save, with the given filters (some of GraphFileFilters(), in its
-// order) and a default file name. The dialog starts in the folder the last save
-// dialog ended in, else the user's Pictures or Documents folder; the type follows
-// the name's extension or the chosen filter. Nothing when the user cancels.
+// order, the first chosen to begin with) and a default file name. The dialog starts
+// in the folder of the last successful save, else the user's Pictures or Documents
+// folder, else the home folder; never in one that is gone or lies in /proc, /sys or
+// /dev. The type follows the name's extension, else the chosen filter, whose
+// extension a name without one gets. A name whose extension the filters do not
+// offer ("foo.txt") is refused with a message naming those they do, and the dialog
+// opens again with it; so does a name that would, with the extension added, replace
+// an existing file the user then chooses to keep. Nothing when the user cancels.
 std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName);
 
 // Writes the bytes safely; a failure shows a warning naming the file and the reason.
+// A successful save makes its folder the next dialog's start.
 bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes);
 
 // The save dialog is Qt's own when this is set or TERVOLIN_QT_FILE_DIALOG is in the

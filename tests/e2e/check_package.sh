@@ -21,7 +21,7 @@ deb="$scratch/out/tervolin_${version}_amd64.deb"
 
 # Libraries found by dpkg-shlibdeps in the binaries, and the fonts named by hand.
 depends="$(dpkg-deb --info "$deb" | sed -n 's/^ Depends: //p')"
-for package in libc6 libqt6widgets6 libqt6svgwidgets6 fonts-noto-cjk fonts-liberation2; do
+for package in libc6 libqt6widgets6 libqt6svgwidgets6 fonts-noto-cjk fonts-liberation2 qt6-translations-l10n; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 

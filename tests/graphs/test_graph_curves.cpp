@@ -24,17 +24,33 @@ namespace {
 
 const TubeSettings kDefaultConditions{"100", "12", "2.5", "0", "0"};
 
+CurveLabel WithItem(CurveLabel label, const char* item) {
+  label.push_back({item, ""});
+  return label;
+}
+
+// Labels read with the values as typed; file names are plain, and only the voltage,
+// the angle and the filters in use name a spectrum.
 TEST(CurveLabels, TextsAndFileNamesAsTyped) {
-  const CurveLabel iron = MonoenergeticLabel(kCoherent, "鉄", " 100 ");
-  EXPECT_EQ(LabelText(iron), "干渉性散乱 鉄 100 keV");
-  EXPECT_EQ(LabelFileStem(iron), "干渉性散乱_鉄_100keV");
-  EXPECT_EQ(LabelText(SpectrumLabel(kDefaultConditions)), "100 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm");
-  const CurveLabel water = SpectralLabel(kIncoherent, "水", kDefaultConditions);
-  EXPECT_EQ(LabelText(water), "非干渉性散乱 水 100 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm");
-  EXPECT_EQ(LabelFileStem(water), "非干渉性散乱_水_100kV_12°_2.5mmAl_Al_0mm_Cu_0mm");
-  // Whatever was typed, the name stays one file in the chosen folder.
-  EXPECT_EQ(LabelFileStem(MonoenergeticLabel(kCoherent, "鉄", "1/2:*?")), "干渉性散乱_鉄_1_2___keV");
-  EXPECT_EQ(LabelFileStem({}), "グラフ");
+  const std::tuple<CurveLabel, const char*, const char*> cases[] = {
+      {MonoenergeticLabel(kCoherent, "鉄", " 100 "), "干渉性散乱 鉄 100 keV", "干渉性散乱_鉄_100keV"},
+      {WithItem(MonoenergeticLabel(kCoherent, "鉄", "100"), "自由電子"), "干渉性散乱 鉄 100 keV 自由電子",
+       "干渉性散乱_鉄_100keV_自由電子"},
+      {SpectrumLabel(kDefaultConditions), "100 kV・12°・固有 2.5 mmAl", "100kV_12deg"},
+      {SpectrumLabel({" 80 ", "10", "3", " 1 ", "0.1"}), "80 kV・10°・固有 3 mmAl・Al 1 mm・Cu 0.1 mm",
+       "80kV_10deg_Al1mm_Cu0.1mm"},
+      {SpectrumLabel({"80", "10", "3", "0.0", "0.50"}), "80 kV・10°・固有 3 mmAl・Cu 0.50 mm", "80kV_10deg_Cu0.50mm"},
+      {SpectralLabel(kIncoherent, "水", {"100", "12", "2.5", "", "-1"}), "非干渉性散乱 水 100 kV・12°・固有 2.5 mmAl",
+       "非干渉性散乱_水_100kV_12deg"},
+      {MonoenergeticLabel(kCoherent, "PMMA (NIST)", "60"), "干渉性散乱 PMMA (NIST) 60 keV", "干渉性散乱_PMMA_NIST_60keV"},
+      // Whatever was typed, the name stays one readable file in the chosen folder.
+      {MonoenergeticLabel(kCoherent, "鉄・「試料」", "1/2:*?\u202E"), "干渉性散乱 鉄・「試料」 1/2:*?\u202E keV",
+       "干渉性散乱_鉄_試料_1_2____keV"},
+      {{}, "", "グラフ"}};
+  for (const auto& [label, text, stem] : cases) {
+    EXPECT_EQ(LabelText(label), text);
+    EXPECT_EQ(LabelFileStem(label), stem) << text;
+  }
 }
 
 std::vector<std::string> Split(const std::string& text, const std::string& separator) {
@@ -113,7 +129,7 @@ TEST(GraphReadOut, NearestAbscissaInsideTheFrameWithEveryCurvesValue) {
   const auto index = CurveIndexAt(kSpectrumGraphLayout, SpectrumGraphX(59.6), SpectrumGraphY(0.5));
   ASSERT_TRUE(index.has_value());
   EXPECT_EQ(ReadOutText(kEnergyAxis, *index, curves),
-            "E = 59.5 keV\n100 kV 12° 2.5 mmAl Al 0 mm Cu 0 mm: 0.988");
+            "E = 59.5 keV\n100 kV・12°・固有 2.5 mmAl: 0.988");
   EXPECT_FALSE(CurveIndexAt(kSpectrumGraphLayout, SpectrumGraphX(-1.0), SpectrumGraphY(0.5)));
   EXPECT_FALSE(CurveIndexAt(kSpectrumGraphLayout, SpectrumGraphX(50.0), SpectrumGraphY(1.01)));
   EXPECT_EQ(CurveIndexAt(kAngleGraphLayout, 7.6, 0.5), 7);   // θ = 8°

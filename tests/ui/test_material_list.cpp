@@ -92,6 +92,20 @@ class MaterialListTest : public QObject {
     SaveShot(*f.materialList, "material_list_end.png");
   }
 
+  // The screen opens with the focus in the list and no entry framed or chosen, as
+  // 計算 then says; the first arrow key chooses the first entry.
+  void freshListShowsNoEntryChosenUntilAKeyChoosesOne() {
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f) && f.materialList->hasFocus());
+    QCOMPARE(f.materialList->currentItem(), nullptr);
+    QVERIFY(SelectedEntries(*f.materialList).isEmpty());
+    SaveShot(f, "calculation_screen_fresh.png");
+    QTest::keyClick(f.materialList, Qt::Key_Down);
+    QCOMPARE(SelectedEntries(*f.materialList), QStringList(Utf8("水素")));
+    QCOMPARE(f.materialList->currentItem()->text(), Utf8("水素"));
+  }
+
   // Each opening by 次へ進む reads XFS_Data again: a material copied in meanwhile is
   // listed after the shipped ones and by name (without its .csv it is left out); one
   // removed is no longer offered, and the chosen one stays chosen, in view, only while

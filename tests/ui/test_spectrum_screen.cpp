@@ -515,7 +515,7 @@ class SpectrumScreenTest : public QObject {
     QCOMPARE(SpectrumFile(), accepted);
     QVERIFY(AtLogicalSize(calculation.graph->RetainedImage()) == curve);
     const std::string label = tervolin::CurveTitle(calculation.graph->Curves().Curves(), 0);
-    QVERIFY2(label.find("PMMA 100 kV 12°") != std::string::npos, label.c_str());
+    QVERIFY2(label.find("PMMA 100 kV・12°") != std::string::npos, label.c_str());
   }
 
   void spectralCurveWithAnEmptyEnergyField_data() {
