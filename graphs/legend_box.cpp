@@ -4,10 +4,10 @@ namespace tervolin {
 
 namespace {
 
-inline constexpr double kPadding = 6;        // between the box's edge and its rows
-inline constexpr double kSampleLength = 30;  // the short line: two periods of the longest pattern
+inline constexpr double kPadding = 5;        // between the box's edge and its rows
+inline constexpr double kSampleLength = 26;  // the short line: the longest pattern and a dash
 inline constexpr double kGap = 6;            // between the line and the title
-inline constexpr double kNoteGap = 14;       // between the title and the note columns
+inline constexpr double kNoteGap = 12;       // between the title and the note columns
 inline constexpr Rgb kEdgeGrey{128, 128, 128};
 inline constexpr int kSampleWidth = 2;       // as the curves are drawn
 

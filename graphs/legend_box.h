@@ -11,9 +11,10 @@
 
 namespace tervolin {
 
-// The legend's text against the graph's own (its axis labels): large enough to read
-// from the back of a lecture room, small enough that ten rows leave the curves room.
-inline constexpr double kLegendTextScale = 0.85;
+// The legend's text against the graph's own (its axis labels), at least: large
+// enough to read from the back of a lecture room, small enough that the legend
+// finds room between a spectrum's characteristic lines and the beam's figures.
+inline constexpr double kLegendTextScale = 0.8;
 
 // The measures of one legend, pixels.
 struct LegendMeasures {

@@ -133,6 +133,22 @@ xdotool key ctrl+l && sleep 0.4
 shot "$magnitudes" magnitudes-lead-log
 xdotool key ctrl+l Escape
 
+# Ten curves with the legend on: iron in red at four energies, lead in dark green and
+# water in blue at three; a colour that comes again takes the next line style.
+click "$calc" $(centre 3120 5880 2055 615)                  # グラフ消去
+draw_at() {  # draw_at ENERGY N: the N-th material at ENERGY keV in the chosen colour
+  click "$calc" $(centre 600 960 1095 495 720 1080)
+  xdotool key ctrl+a && xdotool type --delay 30 "$1"
+  pick_material "$calc" "$2" && draw "$calc"
+}
+click "$calc" $(indicator 360 480 360 720 4440)             # 赤色
+for energy in 20 60 100 500; do draw_at "$energy" 2; done   # 鉄
+click "$calc" $(indicator 1680 480 375 720 4440)            # 濃緑色
+for energy in 60 100 500; do draw_at "$energy" 3; done      # 鉛
+click "$calc" $(indicator 3120 480 360 720 4440)            # 青色
+for energy in 60 100 500; do draw_at "$energy" 6; done      # 水
+shot "$calc" calculation-ten-curves
+
 # A spectrum of the default tube (100 kV), accepted, and iron's curve weighted by it.
 click "$calc" $(centre 3120 5880 2055 615)                  # グラフ消去
 click "$calc" $(indicator 240 1680 375 720 1080)            # スペクトルＸ線

@@ -1,6 +1,7 @@
 #include "ui/graph_legend_box.h"
 
 #include <QFontMetricsF>
+#include <QtMath>
 #include <QPainter>
 #include <algorithm>
 
@@ -11,7 +12,7 @@ namespace tervolin::ui {
 
 QFont LegendFont(const QFont& graphFont) {
   QFont font = graphFont;
-  font.setPixelSize(qRound(graphFont.pixelSize() * tervolin::kLegendTextScale));
+  font.setPixelSize(qCeil(graphFont.pixelSize() * tervolin::kLegendTextScale));
   font.setBold(false);
   return font;
 }

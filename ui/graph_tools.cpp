@@ -28,7 +28,7 @@ namespace {
 
 // Between the frame and the legend's box, logical pixels: inside it on screen,
 // beside it in files.
-constexpr qreal kLegendMargin = 6;
+constexpr qreal kLegendMargin = 3;
 constexpr qreal kLegendBesideGap = 12;
 constexpr qreal kLegendKeyStep = 10;  // pixels a Shift+arrow moves the legend
 

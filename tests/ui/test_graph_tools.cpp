@@ -30,6 +30,7 @@
 #include "support/scratch_directory.h"
 #include "support/target_kinds.h"
 #include "ui/fonts.h"
+#include "ui/graph_legend_box.h"
 #include "ui/graph_tools.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
@@ -198,6 +199,9 @@ class GraphToolsTest : public QObject {
       return tools.LegendOnScreen();
     };
     tools.SetLegendShown(true);
+    for (const PictureSurface* graph : {graphs_->angle, graphs_->spectrum}) {
+      QVERIFY(LegendFont(graph->SurfaceFont()).pixelSize() >= 0.8 * graph->SurfaceFont().pixelSize());
+    }
     const QRectF frame = QRectF(graphs_->angle->ToLogicalPixel(0, 1), graphs_->angle->ToLogicalPixel(180, 0));
     const QRectF upper = legendWith(0.5);
     QVERIFY(upper.right() > frame.right() - 10 && upper.top() < frame.top() + 10);
