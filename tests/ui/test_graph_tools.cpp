@@ -354,8 +354,16 @@ class GraphToolsTest : public QObject {
     QVERIFY(graphs_->spectrumTools.ReadOutAt(at60)->startsWith("E = 60 keV\n60 kV"));
   }
 
-  // Pictures to look at: both graphs with three curves and the legend.
+  // Pictures to look at: the angular graph with ten curves (colours repeated, so in
+  // line styles) and the spectra, each with the legend, on screen and in every file.
   void picturesWithTheLegend() {
+    for (int c = 3; c < 10; ++c) {
+      tervolin::AngleTable values{};
+      for (int j = 1; j <= tervolin::kAngles; ++j) values[j] = std::exp(-std::pow((j - 15 * c) / 25.0, 2));
+      const int colours[] = {tervolin::kPaletteRed, tervolin::kPaletteDarkGreen, tervolin::kPaletteBlue};
+      tervolin::PlotAngleCurve(*graphs_->angle, values, tervolin::PaletteColour(colours[c % 3]),
+                               tervolin::MonoenergeticLabel(tervolin::kIncoherent, "水", std::to_string(10 * c)), true);
+    }
     graphs_->angleTools.SetLegendShown(true);
     graphs_->spectrumTools.SetLegendShown(true);
     const QString dir = QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/");
