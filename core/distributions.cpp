@@ -61,6 +61,7 @@ struct SpectralBin {
   double energy;                // E, keV
   double wavelength;            // λ, Å
   double energyOverRestEnergy;  // E / 511
+  double fluence;               // relative photons in the bin
   double weight;                // fluence × cross section (cm²/g)
 };
 
@@ -100,13 +101,17 @@ double PerAngleIntegral(const AngleTable& terms, const AngleGrid& angles, const 
 // Adds one 0.5-keV bin of the spectrum to every angle of the distribution: its
 // probability density of the angle, weighted by fluence × cross section. The term
 // alone is proportional to the cross section already; weighting it again would
-// count the cross section twice.
+// count the cross section twice. A free electron's term is its own differential
+// cross section (Thomson, Klein–Nishina), so weighted by the fluence alone it
+// counts the free electron's cross section once, with the atom's factors set to 1
+// in the weight as in the term: the same curve for every material.
 void AddSpectralBin(const SpectralSum& sum, const AngleGrid& angles, const SpectralBin& bin, BracketHints& hints) {
   AngleTable terms{};
   for (int j = 1; j <= kAngles; ++j) {
     terms[j] = BinTerm(sum, bin, AtWavelength(angles[j], bin.wavelength), hints[j]);
   }
-  const double scale = CheckedDivide(bin.weight, PerAngleIntegral(terms, angles, sum.view));
+  const double scale =
+      sum.view.freeElectron ? bin.fluence : CheckedDivide(bin.weight, PerAngleIntegral(terms, angles, sum.view));
   for (int j = 1; j <= kAngles; ++j) sum.distribution[j] = Checked(sum.distribution[j] + scale * terms[j]);
 }
 
@@ -114,7 +119,7 @@ SpectralBin MakeSpectralBin(int n, const SpectralSum& sum) {
   const double energy = BinEnergy(n);
   const double wavelength = WavelengthFromEnergy(energy);
   const double weight = Checked(sum.fluence[n] * sum.crossSection[n]);
-  return {energy, wavelength, energy / kElectronRestEnergyKev, weight};
+  return {energy, wavelength, energy / kElectronRestEnergyKev, sum.fluence[n], weight};
 }
 
 // The energy loop outside, the angle loop inside: coherent over bins 5…300,

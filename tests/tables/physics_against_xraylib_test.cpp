@@ -258,6 +258,32 @@ TEST_P(SpectralAgainstXraylib, IncoherentCountsEachEnergysCrossSectionOnce) {
   CompareAtEachVoltage(Kind::Incoherent);
 }
 
+// A free electron's curve over a spectrum counts the free electron's own cross
+// section once: xraylib's Σ φ(E) · dσ_KN/dΩ(E, θ) · sin θ, the same for every material.
+TEST(FreeElectronOverSpectrum, KleinNishinaWeightedByTheFluenceForEveryMaterial) {
+  const WorkingDirectory inTables(TablesDir());
+  const auto spectrum =
+      tervolin::ComputeSpectrum({"100", "12", "2.5", "0", "0"}, tervolin::LoadAttenuationTable().Value(), {});
+  Curve reference{};
+  for (int n = 16; n <= tervolin::kEnergyBins; ++n) {
+    for (int j = 1; j <= tervolin::kAngles; ++j) {
+      const double theta = AngleOfDegree(j);
+      reference[j] += spectrum.Value().fluence[n] * DCS_KN(tervolin::BinEnergy(n), theta, nullptr) * std::sin(theta);
+    }
+  }
+  const double largest = *std::max_element(reference.begin() + 1, reference.end());
+  for (double& value : reference) value /= largest;
+  std::vector<Curve> curves;
+  for (const char* material : {"水", "鉛"}) {
+    const auto tables = tervolin::LoadMaterialTables(material, true);
+    curves.push_back(tervolin::Distribution({tervolin::kIncoherent, tervolin::kSpectral, 0.0}, {true, false},
+                                            tables.Value(), spectrum.Value().fluence)
+                         .Value());
+  }
+  EXPECT_LE(LargestDifference(curves[0], reference).difference, kSpectralTolerance);
+  EXPECT_EQ(curves[0], curves[1]);
+}
+
 INSTANTIATE_TEST_SUITE_P(Materials, SpectralAgainstXraylib, ::testing::ValuesIn(kMaterials),
                          [](const ::testing::TestParamInfo<Material>& info) {
                            return std::string(info.param.label);

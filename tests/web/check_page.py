@@ -171,6 +171,7 @@ def main():
             if SHOTS:
                 role(driver, "clear").click()
                 choose(driver, "incoherent", "spectrum", "水", kv="100")
+                choose(driver, "incoherent", "spectrum", "鉛", kv="100")
                 screenshots(driver, SHOTS)
             check_offline(driver, origin)
         finally:
