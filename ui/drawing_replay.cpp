@@ -8,8 +8,8 @@
 #include <cmath>
 #include <vector>
 
-#include "graphs/line_styles.h"
 #include "ui/picture_surface.h"
+#include "ui/styled_pen.h"
 
 namespace tervolin::ui {
 
@@ -38,13 +38,7 @@ class Replay {
 
   void SetPen(tervolin::Rgb colour, Qt::PenCapStyle cap, Qt::PenJoinStyle join,
               tervolin::LineStyle style = tervolin::LineStyle::kSolid) {
-    QPen pen(ToQColor(colour), width_, Qt::SolidLine, cap, join);
-    const std::vector<double>& pattern = tervolin::DashPattern(style);
-    if (!pattern.empty()) {
-      pen.setCapStyle(Qt::FlatCap);
-      pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
-    }
-    painter_.setPen(pen);
+    painter_.setPen(StyledPen(ToQColor(colour), width_, style, cap, join));
     painter_.setBrush(Qt::NoBrush);
   }
 

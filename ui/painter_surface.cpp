@@ -3,8 +3,8 @@
 #include <QFontMetricsF>
 #include <algorithm>
 
-#include "graphs/line_styles.h"
 #include "ui/qt_text.h"
+#include "ui/styled_pen.h"
 
 namespace tervolin::ui {
 
@@ -21,12 +21,7 @@ PainterSurface::PainterSurface(QPainter& painter, const QFont& font) : painter_(
 
 PainterSurface::~PainterSurface() { painter_.restore(); }
 
-QPen PainterSurface::Pen(tervolin::Rgb colour) const {
-  QPen pen(ToQColor(colour), width_, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-  const std::vector<double>& pattern = tervolin::DashPattern(style_);
-  if (!pattern.empty()) pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
-  return pen;
-}
+QPen PainterSurface::Pen(tervolin::Rgb colour) const { return StyledPen(ToQColor(colour), width_, style_, Qt::FlatCap); }
 
 void PainterSurface::Line(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
   painter_.setPen(Pen(colour));

@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graphs/line_styles.h"
 #include "ui/drawing_replay.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
+#include "ui/styled_pen.h"
 
 namespace tervolin::ui {
 
@@ -273,9 +273,7 @@ void PictureSurface::Stroke(QPainter& painter, QRect from, QRect to, const QColo
 // one-degree pieces shows whole dashes and dots.
 void PictureSurface::StrokeStyled(QPainter& painter, QRect from, QRect to, const QColor& colour) {
   const qreal pen = PenPixels();
-  QPen styled(colour, pen, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
-  const std::vector<double>& pattern = tervolin::DashPattern(style_);
-  styled.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+  QPen styled = StyledPen(colour, pen, style_, Qt::FlatCap, Qt::RoundJoin);
   styled.setDashOffset(dashTravelled_ / pen);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(styled);

@@ -5,9 +5,9 @@
 #include <QPolygonF>
 #include <algorithm>
 
-#include "graphs/line_styles.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
+#include "ui/styled_pen.h"
 #include "ui/widget_picture.h"
 
 namespace tervolin::ui {
@@ -17,10 +17,8 @@ namespace {
 // As on the angular graph: the free-electron curves dashed, a repeated colour in
 // the next line style.
 QPen CurvePen(const PolarCurve& curve) {
-  QPen pen(curve.colour, 2, curve.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap);
-  const std::vector<double>& pattern = tervolin::DashPattern(curve.style);
-  if (!curve.dashed && !pattern.empty()) pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
-  return pen;
+  if (curve.dashed) return QPen(curve.colour, 2, Qt::DashLine, Qt::FlatCap);
+  return StyledPen(curve.colour, 2, curve.style, Qt::FlatCap);
 }
 
 
