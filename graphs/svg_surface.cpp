@@ -132,8 +132,11 @@ void SvgSurface::PSet(float x, float y, Rgb colour) {
 void SvgSurface::Print(float x, float y, const std::string& utf8Text) {
   const Point at = At(x, y);
   const double size = font_.pixels * textScale_;
-  Add("<text x=\"" + Number(at.x) + "\" y=\"" + Number(at.y + kAscentPerSize * size) + "\" font-size=\"" +
-      Number(size) + "\"" + (textColour_ == kBlack ? "" : " fill=\"" + Colour(textColour_) + "\"") + ">" +
+  const std::string baseline = Number(at.y + kAscentPerSize * size);
+  const std::string place = font_.stretch == 1.0 ? "x=\"" + Number(at.x) + "\" y=\"" + baseline + "\""
+                                                 : "transform=\"matrix(" + Number(font_.stretch) + " 0 0 1 " +
+                                                       Number(at.x) + " " + baseline + ")\"";
+  Add("<text " + place + " font-size=\"" + Number(size) + "\"" + (textColour_ == kBlack ? "" : " fill=\"" + Colour(textColour_) + "\"") + ">" +
       Escaped(utf8Text) + "</text>");
 }
 

@@ -19,6 +19,7 @@ struct SvgFont {
   std::string family;
   double pixels;
   bool bold = false;
+  double stretch = 1.0;  // the glyphs' width against the font's own (a condensed screen font)
 };
 
 // Something drawn beside a picture: the picture widened to width × height pixels,

@@ -14,6 +14,7 @@ QFont LegendFont(const QFont& graphFont) {
   QFont font = graphFont;
   font.setPixelSize(qCeil(graphFont.pixelSize() * tervolin::kLegendTextScale));
   font.setBold(false);
+  font.setStretch(QFont::Unstretched);  // as the SVG file draws it
   return font;
 }
 

@@ -47,5 +47,20 @@ TEST(SvgSurface, DrawsEachCurveAsOnePathOfItsPoints) {
   EXPECT_EQ(graph.Curves().Count(), 2u);
 }
 
+// A second curve of one colour is dash-dot (6, 2, 1.5, 2 line widths); a condensed
+// screen font keeps its width through a scale of each text, which stays whole.
+TEST(SvgSurface, LineStylesAsDashArraysAndCondensedTextScaled) {
+  SvgSurface graph{kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, {"serif", 20.0, false, 0.88}};
+  AngleTable values{};
+  PlotAngleCurve(graph, values, {255, 0, 0}, {}, true);
+  PlotAngleCurve(graph, values, {255, 0, 0}, {}, true);
+  graph.Print(0, 1, "100 kV・12°");
+  const std::string svg = graph.Document();
+  EXPECT_EQ(svg.find("stroke-dasharray"), svg.rfind("stroke-dasharray=\"12.00 4.00 3.00 4.00\""));
+  const std::string x = Point(0, 1).substr(0, Point(0, 1).find(','));
+  EXPECT_NE(svg.find("<text transform=\"matrix(0.88 0 0 1 " + x + " "), std::string::npos);
+  EXPECT_NE(svg.find(">100 kV・12°</text>"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tervolin
