@@ -211,6 +211,7 @@ void GraphTools::SetLegendShown(bool shown) {
     surface_.SetOverlay([this](QPainter& painter) { PaintOverlay(painter); });
   } else {
     surface_.SetOverlay({});
+    surface_.unsetCursor();
   }
 }
 
@@ -241,7 +242,11 @@ bool GraphTools::DragLegend(QEvent& event) {
   } else if (event.type() == QEvent::MouseButtonRelease && dragGrab_) {
     dragGrab_.reset();
   } else {
-    surface_.setCursor(onLegend ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    if (onLegend) {
+      surface_.setCursor(Qt::OpenHandCursor);
+    } else {
+      surface_.unsetCursor();
+    }
     return false;
   }
   surface_.setCursor(dragGrab_ ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
