@@ -7,6 +7,7 @@
 #include "graphs/angle_graph_views.h"
 #include "ui/polar_diagram_widget.h"
 #include "ui/polar_diagram_window.h"
+#include "ui/qt_drawing.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 #include "ui/screen_window.h"
@@ -24,7 +25,7 @@ QAction* CheckItem(QObject* owner, const char* text) {
 std::vector<PolarCurve> PolarCurves() {
   std::vector<PolarCurve> curves;
   for (const tervolin::ShownCurve& c : TheSession().graphViews.Shown()) {
-    curves.push_back({*c.values, QColor(c.colour.r, c.colour.g, c.colour.b),
+    curves.push_back({*c.values, ToQColor(c.colour),
                       QString::fromStdString(tervolin::LabelText(c.label)), c.dashed, c.style});
   }
   return curves;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ui/picture_surface.h"
-#include "ui/styled_pen.h"
+#include "ui/qt_drawing.h"
 
 namespace tervolin::ui {
 
@@ -17,7 +17,6 @@ namespace {
 
 using Operations = std::vector<SurfaceOperation>;
 
-QColor ToQColor(tervolin::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
 class Replay {
  public:

@@ -18,25 +18,24 @@ QFont LegendFont(const QFont& graphFont) {
   return font;
 }
 
-tervolin::LegendMeasures MeasureLegend(const std::vector<tervolin::LegendRow>& rows, const QFont& font,
-                                       const QPaintDevice* device) {
+MeasuredLegend MeasureLegend(std::vector<tervolin::LegendRow> rows, const QFont& font, const QPaintDevice* device) {
   const QFontMetricsF metrics(font, device);
   tervolin::LegendMeasures measures{metrics.height(), 0, 0};
   for (const tervolin::LegendRow& row : rows) {
     measures.titleWidth = std::max(measures.titleWidth, metrics.horizontalAdvance(FromUtf8(row.title)));
     measures.noteWidth = std::max(measures.noteWidth, metrics.horizontalAdvance(FromUtf8(row.note)));
   }
-  return measures;
+  return {std::move(rows), font, measures};
 }
 
-QSizeF LegendBoxSize(const std::vector<tervolin::LegendRow>& rows, const QFont& font, const QPaintDevice* device) {
-  const tervolin::LegendSize size = tervolin::LegendBoxSize(MeasureLegend(rows, font, device), rows.size());
+QSizeF MeasuredLegend::Size() const {
+  const tervolin::LegendSize size = tervolin::LegendBoxSize(measures, rows.size());
   return QSizeF(size.width, size.height);
 }
 
-void PaintLegend(QPainter& painter, const std::vector<tervolin::LegendRow>& rows, const QFont& font, QPointF topLeft) {
-  PainterSurface surface(painter, font);
-  tervolin::DrawLegendBox(surface, rows, MeasureLegend(rows, font, painter.device()), {topLeft.x(), topLeft.y()});
+void PaintLegend(QPainter& painter, const MeasuredLegend& legend, QPointF topLeft) {
+  PainterSurface surface(painter, legend.font);
+  tervolin::DrawLegendBox(surface, legend.rows, legend.measures, {topLeft.x(), topLeft.y()});
 }
 
 }  // namespace tervolin::ui

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPointF>
 #include <QSizeF>
+#include <utility>
 #include <vector>
 
 #include "graphs/legend_box.h"
@@ -18,14 +19,20 @@ namespace tervolin::ui {
 // The legend's font: the graph's font at kLegendTextScale of its size.
 QFont LegendFont(const QFont& graphFont);
 
-tervolin::LegendMeasures MeasureLegend(const std::vector<tervolin::LegendRow>& rows, const QFont& font,
-                                       const QPaintDevice* device);
+// A graph's legend rows in the legend's font, measured once for painting, placing
+// and the SVG file alike.
+struct MeasuredLegend {
+  std::vector<tervolin::LegendRow> rows;
+  QFont font;
+  tervolin::LegendMeasures measures{};
+  // The box's size, logical pixels.
+  QSizeF Size() const;
+};
 
-// The box's size for the rows, logical pixels.
-QSizeF LegendBoxSize(const std::vector<tervolin::LegendRow>& rows, const QFont& font, const QPaintDevice* device);
+MeasuredLegend MeasureLegend(std::vector<tervolin::LegendRow> rows, const QFont& font, const QPaintDevice* device);
 
-// Paints the rows with the box's top-left corner at `topLeft` (logical pixels);
-// nothing for no rows.
-void PaintLegend(QPainter& painter, const std::vector<tervolin::LegendRow>& rows, const QFont& font, QPointF topLeft);
+// Paints the box with its top-left corner at `topLeft` (logical pixels); nothing for
+// no rows.
+void PaintLegend(QPainter& painter, const MeasuredLegend& legend, QPointF topLeft);
 
 }  // namespace tervolin::ui

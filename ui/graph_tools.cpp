@@ -93,11 +93,10 @@ bool GraphTools::SaveGraphAs(const QString& path, GraphFileType type, int pngSca
 }
 
 QByteArray GraphTools::FileContents(GraphFileType type, int pngScale) const {
-  const auto paint = [this](QPainter& painter) { PaintPicture(painter); };
   switch (type) {
     case GraphFileType::kPng: return PngBytes(Picture(pngScale));
     case GraphFileType::kSvg: return SvgDocument();
-    case GraphFileType::kPdf: return PdfBytes(PictureSize(), FromUtf8(tervolin::LabelFileStem({})), paint);
+    case GraphFileType::kPdf: return PdfDocument();
     case GraphFileType::kCsv: return Bytes(tervolin::CurvesCsv(layout_.axis, surface_.Curves().Curves()));
   }
   return {};
@@ -107,66 +106,74 @@ QByteArray GraphTools::FileContents(GraphFileType type, int pngScale) const {
 QImage GraphTools::Picture(qreal scale) const {
   const QImage retained = surface_.RetainedImage();
   const QImage graph = qFuzzyCompare(scale, retained.devicePixelRatio()) ? retained : surface_.ImageAt(scale);
-  if (!legendShown_ || Rows().empty()) return graph;
-  QImage picture(PictureSize() * scale, QImage::Format_RGB32);
+  const MeasuredLegend legend = Legend();
+  if (legend.rows.empty()) return graph;
+  QImage picture(PictureSize(legend) * scale, QImage::Format_RGB32);
   picture.setDevicePixelRatio(scale);
   picture.setDotsPerMeterX(graph.dotsPerMeterX());
   picture.setDotsPerMeterY(graph.dotsPerMeterY());
   picture.fill(Qt::white);
   QPainter painter(&picture);
   painter.drawImage(QPointF(0, 0), graph);
-  PaintLegend(painter, Rows(), Font(), LegendBeside().topLeft());
+  PaintLegend(painter, legend, LegendBeside(legend).topLeft());
   return picture;
 }
 
 // The graph and the legend beside it, on a vector painter (PDF).
-void GraphTools::PaintPicture(QPainter& painter) const {
-  painter.fillRect(QRect(QPoint(0, 0), PictureSize()), Qt::white);
-  ReplayDrawing(painter, surface_);
-  if (legendShown_) PaintLegend(painter, Rows(), Font(), LegendBeside().topLeft());
+QByteArray GraphTools::PdfDocument() const {
+  const MeasuredLegend legend = Legend();
+  const QSize size = PictureSize(legend);
+  return PdfBytes(size, FromUtf8(tervolin::LabelFileStem({})), [&](QPainter& painter) {
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    ReplayDrawing(painter, surface_);
+    PaintLegend(painter, legend, LegendBeside(legend).topLeft());
+  });
 }
 
 // The library's SVG picture, widened for the legend beside it.
 QByteArray GraphTools::SvgDocument() const {
   const tervolin::SvgSurface& graph = surface_.VectorPicture();
-  const std::vector<tervolin::LegendRow> rows = Rows();
-  if (!legendShown_ || rows.empty()) return Bytes(graph.Document());
-  const QSize size = PictureSize();
-  const QFont font = Font();
-  tervolin::SvgSurface legend({0, 0, double(size.width()), double(size.height())}, size.width(), size.height(),
-                              {CssFontFamilies(font), double(font.pixelSize())});
-  const QPointF at = LegendBeside().topLeft();
-  tervolin::DrawLegendBox(legend, rows, MeasureLegend(rows, font, &surface_), {at.x(), at.y()});
-  return Bytes(graph.Document({size.width(), size.height(), "<g font-weight=\"normal\">\n" + legend.Elements() + "</g>\n"}));
+  const MeasuredLegend legend = Legend();
+  if (legend.rows.empty()) return Bytes(graph.Document());
+  const QSize size = PictureSize(legend);
+  tervolin::SvgSurface beside({0, 0, double(size.width()), double(size.height())}, size.width(), size.height(),
+                              {CssFontFamilies(legend.font), double(legend.font.pixelSize())});
+  const QPointF at = LegendBeside(legend).topLeft();
+  tervolin::DrawLegendBox(beside, legend.rows, legend.measures, {at.x(), at.y()});
+  return Bytes(graph.Document({size.width(), size.height(), "<g font-weight=\"normal\">\n" + beside.Elements() + "</g>\n"}));
 }
 
-std::vector<tervolin::LegendRow> GraphTools::Rows() const {
-  return tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum);
+// The legend's rows while it is shown, else none.
+MeasuredLegend GraphTools::Legend() const {
+  const QFont font = LegendFont(surface_.SurfaceFont());
+  if (!legendShown_) return MeasureLegend({}, font, &surface_);
+  return MeasureLegend(tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum),
+                       font, &surface_);
 }
-
-QFont GraphTools::Font() const { return LegendFont(surface_.SurfaceFont()); }
 
 // Right of the frame, its top level with the frame's.
-QRectF GraphTools::LegendBeside() const {
+QRectF GraphTools::LegendBeside(const MeasuredLegend& legend) const {
   const QPointF frameTopRight = surface_.ToLogicalPixel(layout_.frame.right, layout_.frame.top);
-  const QSizeF size = LegendBoxSize(Rows(), Font(), &surface_);
-  return QRectF(frameTopRight + QPointF(kLegendBesideGap, 0), size);
+  return QRectF(frameTopRight + QPointF(kLegendBesideGap, 0), legend.Size());
 }
 
-QSize GraphTools::PictureSize() const {
+QSize GraphTools::PictureSize(const MeasuredLegend& legend) const {
   const QSize inner = surface_.InnerSize();
-  if (!legendShown_ || Rows().empty()) return inner;
-  const QRectF legend = LegendBeside();
-  return QSize(std::max(inner.width(), qCeil(legend.right() + kLegendBesideGap)),
-               std::max(inner.height(), qCeil(legend.bottom() + kLegendMargin)));
+  if (legend.rows.empty()) return inner;
+  const QRectF box = LegendBeside(legend);
+  return QSize(std::max(inner.width(), qCeil(box.right() + kLegendBesideGap)),
+               std::max(inner.height(), qCeil(box.bottom() + kLegendMargin)));
 }
 
 void GraphTools::PaintOverlay(QPainter& painter) const {
-  if (legendShown_) PaintLegend(painter, Rows(), Font(), LegendOnScreen().topLeft());
+  const MeasuredLegend legend = Legend();
+  PaintLegend(painter, legend, LegendOnScreen(legend).topLeft());
 }
 
-QRectF GraphTools::LegendOnScreen() const {
-  const QSizeF size = LegendBoxSize(Rows(), Font(), &surface_);
+QRectF GraphTools::LegendOnScreen() const { return LegendOnScreen(Legend()); }
+
+QRectF GraphTools::LegendOnScreen(const MeasuredLegend& legend) const {
+  const QSizeF size = legend.Size();
   return QRectF(legendMoved_ ? *legendMoved_ : QuietestPlace(size), size);
 }
 
@@ -234,9 +241,10 @@ bool GraphTools::DragLegend(QEvent& event) {
   if (!legendShown_) return false;
   const auto& mouse = static_cast<QMouseEvent&>(event);
   const QPointF at = surface_.InnerPosition(mouse.position());
-  const bool onLegend = LegendOnScreen().contains(at);
+  const QRectF box = LegendOnScreen();
+  const bool onLegend = box.contains(at);
   if (event.type() == QEvent::MouseButtonPress && mouse.button() == Qt::LeftButton && onLegend) {
-    dragGrab_ = at - LegendOnScreen().topLeft();
+    dragGrab_ = at - box.topLeft();
   } else if (event.type() == QEvent::MouseMove && dragGrab_) {
     MoveLegend(at - *dragGrab_);
   } else if (event.type() == QEvent::MouseButtonRelease && dragGrab_) {

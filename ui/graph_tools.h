@@ -27,6 +27,7 @@
 #include "graphs/graph_legend.h"
 #include "graphs/graph_layout.h"
 #include "ui/graph_files.h"
+#include "ui/graph_legend_box.h"
 
 class QAction;
 class QMenu;
@@ -85,15 +86,15 @@ class GraphTools : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::vector<tervolin::LegendRow> Rows() const;
-  QFont Font() const;
+  MeasuredLegend Legend() const;
+  QRectF LegendOnScreen(const MeasuredLegend& legend) const;
   void PaintOverlay(QPainter& painter) const;
   QPointF QuietestPlace(QSizeF size) const;
   QRectF InnerRect(const tervolin::PlotArea& area) const;
   QPointF CurvePoint(const tervolin::CurveRecord& curve, std::size_t index) const;
-  QRectF LegendBeside() const;
-  QSize PictureSize() const;
-  void PaintPicture(QPainter& painter) const;
+  QRectF LegendBeside(const MeasuredLegend& legend) const;
+  QSize PictureSize(const MeasuredLegend& legend) const;
+  QByteArray PdfDocument() const;
   QByteArray SvgDocument() const;
   bool DragLegend(QEvent& event);
   bool MoveLegendByKey(const QKeyEvent& key);

@@ -14,6 +14,7 @@
 #include "graphs/palette.h"
 #include "ui/fonts.h"
 #include "ui/magnitude_graph.h"
+#include "ui/qt_drawing.h"
 #include "ui/save_dialog.h"
 #include "ui/qt_text.h"
 #include "ui/widget_picture.h"
@@ -78,7 +79,7 @@ std::vector<MagnitudeCurve> Curves(const tervolin::ScatteringMagnitudes& m, bool
   std::vector<MagnitudeCurve> curves;
   for (const Kind& kind : kKinds) {
     const tervolin::Rgb c = tervolin::PaletteColour(kind.colour);
-    curves.push_back({perSolidAngle ? tervolin::PerSolidAngle(m.*kind.curve) : m.*kind.curve, QColor(c.r, c.g, c.b),
+    curves.push_back({perSolidAngle ? tervolin::PerSolidAngle(m.*kind.curve) : m.*kind.curve, ToQColor(c),
                       Utf8(kind.title), kind.curve == &tervolin::ScatteringMagnitudes::total});
   }
   return curves;

@@ -4,15 +4,9 @@
 #include <algorithm>
 
 #include "ui/qt_text.h"
-#include "ui/styled_pen.h"
+#include "ui/qt_drawing.h"
 
 namespace tervolin::ui {
-
-namespace {
-
-QColor ToQColor(tervolin::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
-
-}  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, const QFont& font) : painter_(painter), font_(font) {
   painter_.save();

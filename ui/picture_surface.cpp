@@ -11,7 +11,7 @@
 #include "ui/drawing_replay.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
-#include "ui/styled_pen.h"
+#include "ui/qt_drawing.h"
 
 namespace tervolin::ui {
 
@@ -20,7 +20,6 @@ namespace {
 // Fonts given in points are laid out as on a 96-dpi screen.
 constexpr int kDotsPerMeterAt96Dpi = 3780;
 
-QColor ToQColor(tervolin::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
 QPoint ContainingPixel(QPointF p) {
   return QPoint(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));

@@ -7,7 +7,7 @@
 
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
-#include "ui/styled_pen.h"
+#include "ui/qt_drawing.h"
 #include "ui/widget_picture.h"
 
 namespace tervolin::ui {
