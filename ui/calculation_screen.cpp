@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <string>
 
+#include "core/calculation_inputs.h"
 #include "core/distributions.h"
 #include "core/leading_number.h"
-#include "core/messages.h"
 #include "data/scatterer_data.h"
 #include "graphs/angle_graph.h"
 #include "graphs/curve_label.h"
@@ -58,10 +58,9 @@ const tervolin::EnergyTable& AcceptedFluence() {
 
 // The first missing input's message, or nullptr when the calculation may go on.
 const char* MissingInput(const CalculationScreen& f) {
-  if (f.energyField->text().isEmpty() && !Spectral()) return tervolin::msg::kNoEnergy;
-  if (!TheSession().acceptedSpectrum && Spectral()) return tervolin::msg::kNoSpectrum;
-  if (ChosenMaterial(*f.materialList).isEmpty()) return tervolin::msg::kNoScatterer;
-  return nullptr;
+  return tervolin::MissingCalculationInput({Spectral(), !f.energyField->text().isEmpty(),
+                                            TheSession().acceptedSpectrum.has_value(),
+                                            !ChosenMaterial(*f.materialList).isEmpty()});
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "graphs/curve_axis.h"
 #include "graphs/curve_label.h"
 #include "core/leading_number.h"
-#include "core/messages.h"
+#include "core/calculation_inputs.h"
 #include "data/material_magnitudes.h"
 #include "ui/magnitude_window.h"
 #include "ui/material_list.h"
@@ -50,10 +50,8 @@ ScreenChoice ChoiceOf(const QListWidget& materials, const QLineEdit& energy) {
 
 // The screen's own message for an input the comparison needs, or nullptr.
 const char* MissingInput(const ScreenChoice& choice) {
-  if (!choice.spectral && choice.energyText.empty()) return tervolin::msg::kNoEnergy;
-  if (choice.spectral && !TheSession().acceptedSpectrum) return tervolin::msg::kNoSpectrum;
-  if (choice.material.empty()) return tervolin::msg::kNoScatterer;
-  return nullptr;
+  return tervolin::MissingCalculationInput({choice.spectral, !choice.energyText.empty(),
+                                            TheSession().acceptedSpectrum.has_value(), !choice.material.empty()});
 }
 
 }  // namespace

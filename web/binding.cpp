@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "core/beam_figures.h"
+#include "core/calculation_inputs.h"
 #include "core/distributions.h"
 #include "core/leading_number.h"
-#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/spectrum_model.h"
 #include "core/tube_settings.h"
@@ -178,7 +178,8 @@ class Session {
   val Compute(const val& request) {
     Choice choice = RequestedChoice(request);
     val result = val::object();
-    if (const std::string refusal = MissingInput(choice); !refusal.empty()) return Finished(result, choice, refusal);
+    // A spectral curve comes with the spectrum it is weighted by, computed next.
+    if (const std::string refusal = MissingInput(choice, true); !refusal.empty()) return Finished(result, choice, refusal);
     if (choice.spectral) {
       if (auto problem = DrawSpectrum(choice.settings, result)) return Finished(result, choice, *problem);
     }
@@ -206,8 +207,7 @@ class Session {
   val Magnitudes(const val& request) const {
     const Choice choice = RequestedChoice(request);
     val result = val::object();
-    std::string message = MissingInput(choice);
-    if (message.empty() && choice.spectral && !accepted_) message = msg::kNoSpectrum;
+    std::string message = MissingInput(choice, accepted_.has_value());
     if (message.empty()) message = MagnitudesOf(choice, result);
     result.set("message", message);
     return result;
@@ -266,13 +266,12 @@ class Session {
     return LabelFileStem(curves.empty() ? CurveLabel{} : curves.back().label);
   }
 
-  // The calculation screen's checks: a usable attenuation table, an energy in
-  // single-energy mode, a material.
-  std::string MissingInput(const Choice& choice) const {
+  // The calculation screen's checks, after a usable attenuation table.
+  std::string MissingInput(const Choice& choice, bool spectrumAccepted) const {
     if (startFailure_) return StartProblem();
-    if (!choice.spectral && choice.energyText.empty()) return msg::kNoEnergy;
-    if (choice.material.empty()) return msg::kNoScatterer;
-    return {};
+    const char* missing = MissingCalculationInput(
+        {choice.spectral, !choice.energyText.empty(), spectrumAccepted, !choice.material.empty()});
+    return missing != nullptr ? missing : "";
   }
 
   // The spectrum screen's compute and OK: the settings checked (a refused one reset
