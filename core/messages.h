@@ -2,7 +2,12 @@
 // Texts the program shows in its warning boxes. The screens' own checks are framed
 // by ideographic spaces (U+3000); the spectrum model's range messages are not.
 
+#include <string>
+
 namespace tervolin::msg {
+
+// A text shown as the screens show their own checks' messages.
+inline std::string Framed(const std::string& text) { return "　" + text + "　"; }
 
 inline constexpr const char* kCannotCalculate = "　正しく計算できません　";
 

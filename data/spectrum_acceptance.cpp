@@ -8,7 +8,7 @@ namespace tervolin {
 std::optional<std::string> WriteAcceptedSpectrum(const std::filesystem::path& file, const Spectrum* shown,
                                                  WrittenSpectrumFile* written) {
   if (shown == nullptr) return std::string(msg::kNoSpectrum);
-  if (const auto failure = WriteSpectrumFile(file, shown->fluence, written)) return "　" + *failure + "　";
+  if (const auto failure = WriteSpectrumFile(file, shown->fluence, written)) return msg::Framed(*failure);
   return std::nullopt;
 }
 

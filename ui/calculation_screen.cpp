@@ -11,6 +11,7 @@
 #include "core/calculation_inputs.h"
 #include "core/distributions.h"
 #include "core/leading_number.h"
+#include "core/messages.h"
 #include "data/scatterer_data.h"
 #include "graphs/angle_graph.h"
 #include "graphs/curve_label.h"
@@ -28,9 +29,6 @@
 namespace tervolin::ui {
 
 namespace {
-
-// The screens' own messages stand between ideographic spaces.
-QString Framed(const std::string& utf8Text) { return Utf8("　") + FromUtf8(utf8Text) + Utf8("　"); }
 
 bool Spectral() { return TheSession().energyMode == tervolin::kSpectral; }
 
@@ -73,7 +71,7 @@ void CalculationScreen::onComputeClicked() {
   }
   const auto material = tervolin::LoadMaterialTables(ToUtf8(ChosenMaterial(*materialList)), Spectral());
   if (!material) {
-    ShowWarningBox(this, Framed(tervolin::DescribeReadFailure(material.Fault())));
+    ShowWarningBox(this, FromUtf8(tervolin::msg::Framed(tervolin::DescribeReadFailure(material.Fault()))));
     return;
   }
   DrawChosenCurve(material.Value());

@@ -16,6 +16,7 @@
 #include "core/calculation_inputs.h"
 #include "core/distributions.h"
 #include "core/leading_number.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/spectrum_model.h"
 #include "core/tube_settings.h"
@@ -57,8 +58,6 @@ const std::map<std::string, SpectrumField> kFieldNames{
 const std::map<std::string, int> kColours{
     {"red", kPaletteRed}, {"darkgreen", kPaletteDarkGreen}, {"blue", kPaletteBlue}};
 
-// The screens' own messages stand between ideographic spaces.
-std::string Framed(const std::string& text) { return "　" + text + "　"; }
 
 std::string Text(const val& request, const char* name) {
   const val value = request[name];
@@ -159,7 +158,7 @@ class Session {
 
   // Why the program cannot calculate at all (its attenuation table), or "".
   std::string StartProblem() const {
-    return startFailure_ ? Framed(std::string(kAttenuationFileName) + ": " + DescribeReadFailure(*startFailure_)) : "";
+    return startFailure_ ? msg::Framed(std::string(kAttenuationFileName) + ": " + DescribeReadFailure(*startFailure_)) : "";
   }
 
   val Materials() const {
@@ -184,7 +183,7 @@ class Session {
       if (auto problem = DrawSpectrum(choice.settings, result)) return Finished(result, choice, *problem);
     }
     const auto material = LoadMaterialTables(choice.material, choice.spectral);
-    if (!material) return Finished(result, choice, Framed(DescribeReadFailure(material.Fault())));
+    if (!material) return Finished(result, choice, msg::Framed(DescribeReadFailure(material.Fault())));
     if (auto problem = DrawDistribution(choice, material.Value())) return Finished(result, choice, *problem);
     const ViewedCurve& curve = views_.Curves().back();
     result.set("values", Values(*curve.In({})));
@@ -333,7 +332,7 @@ class Session {
     const double energy = ReadLeadingNumber(choice.energyText);
     const MagnitudesOfMaterial found =
         MaterialMagnitudes(choice.material, choice.spectral ? kSpectral : kSingleEnergy, energy, AcceptedFluence());
-    if (const auto* failure = std::get_if<ReadFailure>(&found)) return Framed(DescribeReadFailure(*failure));
+    if (const auto* failure = std::get_if<ReadFailure>(&found)) return msg::Framed(DescribeReadFailure(*failure));
     if (const auto* problem = std::get_if<MagnitudeProblem>(&found)) {
       return DescribeMagnitudeProblem(*problem, choice.energyText);
     }
