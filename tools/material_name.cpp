@@ -6,14 +6,6 @@
 #include <string_view>
 
 namespace tervolin::tables {
-namespace {
-
-bool IsControlCharacter(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte < 0x20 || byte == 0x7F;
-}
-
-}  // namespace
 
 std::optional<std::string> UnsafeNameReason(const std::string& name) {
   if (name.empty()) return "the name is empty";
@@ -22,7 +14,8 @@ std::optional<std::string> UnsafeNameReason(const std::string& name) {
     return "the name is longer than " + std::to_string(kLongestMaterialName) + " bytes";
   if (name.front() == '-') return "the name begins with \"-\"";
   if (name.find_first_of("/\\") != std::string::npos) return "the name contains \"/\" or \"\\\"";
-  if (std::any_of(name.begin(), name.end(), IsControlCharacter))
+  // Byte by byte, before the UTF-8 check: a C0 control or DEL is named as such.
+  if (std::any_of(name.begin(), name.end(), [](char c) { return IsControlCharacter(std::string_view(&c, 1)); }))
     return "the name contains a control character";
   if (!IsDisplayableText(name)) return "the name is not UTF-8 text";
   bool blank = true;
