@@ -39,4 +39,8 @@ class CurveMemory {
 // The curve's label as shown, or "曲線 n" (n from 1) for a curve drawn without one.
 std::string CurveTitle(const std::vector<CurveRecord>& curves, std::size_t index);
 
+// A file name for the graph without extension: "干渉性散乱_鉄_100keV" after the last
+// computed curve, with "_自由電子" when the reference curves are shown too.
+std::string GraphFileStem(const std::vector<CurveRecord>& curves);
+
 }  // namespace tervolin

@@ -74,13 +74,7 @@ void GraphTools::UseQtFileDialog(bool use) { UseQtSaveDialog(use); }
 void GraphTools::CopyGraph() { QGuiApplication::clipboard()->setImage(Picture(surface_.RetainedImage().devicePixelRatio())); }
 
 QString GraphTools::DefaultFileName(GraphFileType type) const {
-  const auto& curves = surface_.Curves().Curves();
-  const auto computed = std::find_if(curves.rbegin(), curves.rend(), [](const auto& c) { return !c.dashed; });
-  tervolin::CurveLabel label = computed == curves.rend() ? tervolin::CurveLabel{} : computed->label;
-  if (!label.empty() && std::any_of(curves.begin(), curves.end(), [](const auto& c) { return c.dashed; })) {
-    label.push_back({"自由電子", ""});
-  }
-  return FromUtf8(tervolin::LabelFileStem(label)) + QLatin1Char('.') + FileExtension(type);
+  return FromUtf8(tervolin::GraphFileStem(surface_.Curves().Curves())) + QLatin1Char('.') + FileExtension(type);
 }
 
 void GraphTools::SaveGraph() {

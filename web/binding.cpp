@@ -232,8 +232,8 @@ class Session {
   // UTF-8 decoder.
   val AngleCsv() { return Bytes(CurvesCsv(kAngleAxis, angle_.Curves().Curves())); }
   val SpectrumCsv() { return Bytes(CurvesCsv(kEnergyAxis, spectrum_.Curves().Curves())); }
-  std::string AngleFileStem() { return FileStem(angle_); }
-  std::string SpectrumFileStem() { return FileStem(spectrum_); }
+  std::string AngleFileStem() { return GraphFileStem(angle_.Curves().Curves()); }
+  std::string SpectrumFileStem() { return GraphFileStem(spectrum_.Curves().Curves()); }
 
   // The angular graph's curves as its legend lists them: {colour, title, note, dashed,
   // dashes}, dashes the stroke-dasharray of the curve's line style ("" for solid).
@@ -258,11 +258,6 @@ class Session {
     std::string dashes;
     for (const double length : DashPattern(style)) dashes += (dashes.empty() ? "" : " ") + ShortestText(2 * length);
     return dashes;
-  }
-
-  static std::string FileStem(SvgSurface& graph) {
-    const auto& curves = graph.Curves().Curves();
-    return LabelFileStem(curves.empty() ? CurveLabel{} : curves.back().label);
   }
 
   // The calculation screen's checks, after a usable attenuation table.
