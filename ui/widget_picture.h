@@ -8,10 +8,11 @@
 
 namespace tervolin::ui {
 
-// `paint(painter)` paints the widget as its paintEvent does.
+// `paint(painter)` paints the widget as its paintEvent does, in logical pixels, on an
+// image of `ratio` pixels to one (the screen's when 0).
 template <typename Paint>
-QImage WidgetPicture(const QWidget& widget, Paint paint) {
-  const qreal ratio = widget.devicePixelRatioF();
+QImage WidgetPicture(const QWidget& widget, Paint paint, qreal ratio = 0) {
+  if (ratio <= 0) ratio = widget.devicePixelRatioF();
   QImage image(widget.size() * ratio, QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
   QPainter painter(&image);
@@ -23,12 +24,7 @@ QImage WidgetPicture(const QWidget& widget, Paint paint) {
 // a file with that many pixels. At 1 the picture as WidgetPicture gives it.
 template <typename Paint>
 QImage ScaledWidgetPicture(const QWidget& widget, int scale, Paint paint) {
-  if (scale == 1) return WidgetPicture(widget, paint);
-  QImage image(widget.size() * scale, QImage::Format_RGB32);
-  QPainter painter(&image);
-  painter.scale(scale, scale);
-  paint(painter);
-  return image;
+  return WidgetPicture(widget, paint, scale == 1 ? 0 : scale);
 }
 
 }  // namespace tervolin::ui
