@@ -12,21 +12,28 @@ QString ShownText(const QString& text) {
   return QString::fromStdString(tervolin::EscapedForDisplay(text.toStdString(), true));
 }
 
-void ShowWarningBox(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, Utf8(tervolin::msg::kCaption), ShownText(text),
-                  QMessageBox::Ok, parent);
+namespace {
+
+// The program's modal box: its caption, the text as plain text with what would
+// hide or reorder it shown escaped; the answer is the button pressed.
+QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton preferred) {
+  QMessageBox box(icon, Utf8(tervolin::msg::kCaption), ShownText(text), buttons, parent);
+  box.setDefaultButton(preferred);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
-  box.exec();
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+void ShowWarningBox(QWidget* parent, const QString& text) {
+  Ask(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool AskYesNo(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Question, Utf8(tervolin::msg::kCaption), ShownText(text),
-                  QMessageBox::Yes | QMessageBox::No, parent);
-  box.setDefaultButton(QMessageBox::No);
-  box.setTextFormat(Qt::PlainText);
-  box.setWindowModality(Qt::ApplicationModal);
-  return box.exec() == QMessageBox::Yes;
+  return Ask(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+         QMessageBox::Yes;
 }
 
 }  // namespace tervolin::ui
