@@ -50,6 +50,12 @@ std::string CssFontFamilies(const QFont& font) {
   return "'" + found.toStdString() + "', sans-serif";
 }
 
+tervolin::SvgFont SvgFontOf(const QFont& font) {
+  const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
+  const double stretch = font.stretch() > 0 ? font.stretch() / 100.0 : 1.0;
+  return {CssFontFamilies(font), pixels, font.bold(), stretch};
+}
+
 void InstallFontSubstitutions() {
   for (const Substitution& s : kSubstitutions) {
     QFont::insertSubstitution(Utf8(s.family), Utf8(s.substitute));

@@ -6,6 +6,8 @@
 #include <QString>
 #include <string>
 
+#include "graphs/svg_surface.h"
+
 namespace tervolin::ui {
 
 // Registers the substitutes. Call once in main before the first widget is created.
@@ -18,5 +20,9 @@ QFont ScreenFont(const QString& family, double points, bool bold = false);
 // The font as a CSS family list for pictures read elsewhere (SVG): the family found
 // here, then the ones that look alike on Windows and macOS, then the generic one.
 std::string CssFontFamilies(const QFont& font);
+
+// The font as an SVG picture names it: its families, size in pixels, weight, and the
+// width of a stretched font, so its texts keep the width they have on screen.
+tervolin::SvgFont SvgFontOf(const QFont& font);
 
 }  // namespace tervolin::ui

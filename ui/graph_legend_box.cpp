@@ -14,7 +14,6 @@ QFont LegendFont(const QFont& graphFont) {
   QFont font = graphFont;
   font.setPixelSize(qCeil(graphFont.pixelSize() * tervolin::kLegendTextScale));
   font.setBold(false);
-  font.setStretch(QFont::Unstretched);  // as the SVG file draws it
   return font;
 }
 

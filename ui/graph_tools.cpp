@@ -131,7 +131,7 @@ QByteArray GraphTools::SvgDocument() const {
   if (legend.rows.empty()) return Bytes(graph.Document());
   const QSize size = PictureSize(legend);
   tervolin::SvgSurface beside({0, 0, double(size.width()), double(size.height())}, size.width(), size.height(),
-                              {CssFontFamilies(legend.font), double(legend.font.pixelSize())});
+                              SvgFontOf(legend.font));
   const QPointF at = LegendBeside(legend).topLeft();
   tervolin::DrawLegendBox(beside, legend.rows, legend.measures, {at.x(), at.y()});
   return Bytes(graph.Document({size.width(), size.height(), "<g font-weight=\"normal\">\n" + beside.Elements() + "</g>\n"}));

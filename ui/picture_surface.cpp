@@ -64,9 +64,7 @@ PictureSurface::PictureSurface(const tervolin::UserScale& scale, QSize innerSize
 
 void PictureSurface::SetSurfaceFont(const QFont& font) {
   font_ = font;
-  const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
-  const double stretch = font.stretch() > 0 ? font.stretch() / 100.0 : 1.0;
-  vector_.SetFont({CssFontFamilies(font), pixels, font.bold(), stretch});
+  vector_.SetFont(SvgFontOf(font));
 }
 
 QImage PictureSurface::RetainedImage() const {
