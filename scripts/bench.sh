@@ -9,7 +9,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs="${1:-15}"
 build="${TERVOLIN_BENCH_BUILD_DIR:-$root/build-bench}"
-"$root/scripts/ensure-packages.sh"
+"$root/scripts/ensure-packages.sh" programs bench
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTERVOLIN_WITH_TESTS=OFF \
   -DTERVOLIN_WITH_TABLE_TOOL=OFF -DTERVOLIN_WITH_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target bench_computation bench_drawing bench_startup \

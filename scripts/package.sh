@@ -3,7 +3,7 @@
 # makes its Debian package there: tervolin_<version>_amd64.deb.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$root/scripts/ensure-packages.sh"
+"$root/scripts/ensure-packages.sh" programs page packaging
 "$root/scripts/build.sh"
 "$root/scripts/web.sh" --build-only  # the page the package ships
 build="${TERVOLIN_BUILD_DIR:-$root/build}"

@@ -4,7 +4,7 @@
 # display, saves a screenshot of the start screen and ends it again.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$root/scripts/ensure-packages.sh"
+"$root/scripts/ensure-packages.sh" programs
 "$root/scripts/build.sh" --programs
 program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"
 

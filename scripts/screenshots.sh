@@ -10,7 +10,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(mkdir -p "${1:-$root/docs/images}" && cd "${1:-$root/docs/images}" && pwd)"
 
 if [[ -z "${TERVOLIN_SCREENSHOTS_INSIDE_XVFB:-}" ]]; then
-  "$root/scripts/ensure-packages.sh"
+  "$root/scripts/ensure-packages.sh" programs
   "$root/scripts/build.sh" --programs
   export TERVOLIN_SCREENSHOTS_INSIDE_XVFB=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$out"

@@ -4,7 +4,7 @@
 # library and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$root/scripts/ensure-packages.sh"
+"$root/scripts/ensure-packages.sh" programs tests page page-test packaging
 
 # One test reads numbers under a comma-decimal locale.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Tervolin in a browser: installs Emscripten when it is missing, builds the page (the
+# Tervolin in a browser: installs what is missing (Emscripten), builds the page (the
 # library compiled to WebAssembly, with the shipped tables) into build-web/ (or
 # $TERVOLIN_WEB_BUILD_DIR) and serves it with Python's http.server on 127.0.0.1:8080
 # (or $PORT). With --build-only it stops after the build.
@@ -7,13 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${TERVOLIN_WEB_BUILD_DIR:-$root/build-web}"
 
-if ! command -v em++ >/dev/null || ! command -v python3 >/dev/null; then
-  sudo_cmd=()
-  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -q
-  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends emscripten python3
-fi
+"$root/scripts/ensure-packages.sh" page
 
 # Emscripten's JavaScript tools need acorn, which Debian keeps in /usr/share/nodejs;
 # a Node.js from elsewhere does not look there by itself.
