@@ -84,6 +84,34 @@ TEST_F(MonoenergeticDistribution, AZeroInRowOneFailsOnlyBelowRowTwo) {
   ExpectFailedWithMessage(Compute(kCoherent, 1.0));
 }
 
+// A spectrum of two bins is the two single-energy probability densities of the angle,
+// each weighted by its fluence × the material's cross section of the kind, written
+// out here with Simpson's rule over the 1° grid. Counting the cross section twice, or
+// not at all, or leaving a density unnormalised changes the mix of the two shapes.
+TEST(SpectralDistribution, TwoBinsMixTheTwoDensitiesByFluenceTimesCrossSection) {
+  const auto density = [](const AngleTable& d) {
+    double sum = 0.0;  // Simpson: weights 1, 4, 2, …, 4, 1 over 0°…180°, f(0°) = 0
+    for (int j = 1; j <= 180; ++j) sum += d[j] * (j == 180 ? 1 : j % 2 == 1 ? 4 : 2);
+    return sum * (3.14159 / 180) / 3;
+  };
+  MaterialTables material = testing::SyntheticMaterial();
+  EnergyTable fluence{};
+  fluence[40] = 1.0;  // 20 keV
+  fluence[120] = 3.0;  // 60 keV
+  for (const ScatterKind kind : {kCoherent, kIncoherent}) {
+    EnergyTable& sigma = kind == kCoherent ? material.coherent : material.incoherent;
+    sigma[40] = 2.0;  // cm²/g
+    sigma[120] = 0.5;
+    const AngleTable at20 = Distribution({kind, kSingleEnergy, 20.0}, {}, material, {}).Value();
+    const AngleTable at60 = Distribution({kind, kSingleEnergy, 60.0}, {}, material, {}).Value();
+    const AngleTable mixed = Distribution({kind, kSpectral, 0.0}, {}, material, fluence).Value();
+    AngleTable expected{};
+    for (int j = 1; j <= 180; ++j) expected[j] = 1.0 * 2.0 * at20[j] / density(at20) + 3.0 * 0.5 * at60[j] / density(at60);
+    const double top = *std::max_element(expected.begin() + 1, expected.end());
+    for (int j = 1; j <= 180; ++j) EXPECT_NEAR(mixed[j], expected[j] / top, 1e-9) << "kind " << kind << ", θ = " << j;
+  }
+}
+
 TEST(ComptonKinematics, ScatteredEnergiesAndKleinNishinaFactorAt100keV) {
   const double wavelength = WavelengthFromEnergy(100.0);
   const struct {

@@ -20,6 +20,7 @@
 
 #include "graphs/angle_graph.h"
 #include "graphs/curve_memory.h"
+#include "graphs/figures_box.h"
 #include "graphs/graph_layout.h"
 #include "graphs/palette.h"
 #include "core/energy_tables.h"
@@ -216,6 +217,27 @@ class GraphToolsTest : public QObject {
     QCOMPARE(tools.LegendOnScreen().topLeft(), lower.topLeft() - QPointF(200, 160));
     tools.ResetLegendAction().trigger();
     QCOMPARE(tools.LegendOnScreen(), lower);
+  }
+
+  // The beam's figures box stands in the legend's first corner, upper right: the
+  // legend of three rows goes elsewhere and covers none of the box's pixels.
+  void legendKeepsClearOfTheFiguresBox() {
+    const QImage without = Rgb32(graphs_->spectrum->RetainedImage());
+    const tervolin::BeamFigures figures{50.1, 40.2, 3.97, 7.5, 0.53, nullptr};
+    tervolin::DrawFiguresBox(*graphs_->spectrum, {figures, figures, figures});
+    const QImage with = Rgb32(graphs_->spectrum->RetainedImage());
+    graphs_->spectrumTools.SetLegendShown(true);
+    const QImage shown = Rgb32(graphs_->spectrum->ShownImage());
+    int box = 0, covered = 0;
+    for (int y = 0; y < with.height(); ++y) {
+      for (int x = 0; x < with.width(); ++x) {
+        if (with.pixel(x, y) == without.pixel(x, y)) continue;
+        ++box;
+        if (shown.pixel(x, y) != with.pixel(x, y)) ++covered;
+      }
+    }
+    QVERIFY(box > 1000);
+    QCOMPARE(covered, 0);
   }
 
   // Copies and files: the legend beside the frame on a wider picture, the frame and
