@@ -3,24 +3,11 @@
 #include <algorithm>
 
 #include "graphs/angle_graph.h"
-#include "core/angle_readout.h"
-#include "graphs/curve_axis.h"
 #include "graphs/line_styles.h"
-#include "core/failure_rule.h"
-#include "core/number_text.h"
 
 namespace tervolin {
 
 namespace {
-
-inline constexpr DistributionView kAllViews[] = {{false, false}, {true, false}, {false, true}, {true, true}};
-
-std::optional<AngleTable> TryCompute(const DistributionRequest& request, const DistributionView& view,
-                                     const MaterialTables& material, const EnergyTable& fluence) {
-  const Outcome<AngleTable> values = Distribution(request, view, material, fluence);
-  if (!values) return std::nullopt;
-  return values.Value();
-}
 
 CurveLabel WithItem(CurveLabel label, const char* item) {
   label.push_back({item, ""});
@@ -52,35 +39,7 @@ CurveLabel FreeElectronLabel(const ViewedCurve& curve, bool perSolidAngle, bool 
   return perSolidAngle ? WithItem(label, "立体角あたり") : label;
 }
 
-bool HasIncoherentAt(const std::vector<ViewedCurve>& curves, double energy) {
-  for (const ViewedCurve& c : curves) {
-    if (c.request.energyMode == kSingleEnergy && c.request.scatter == kIncoherent && c.request.energyKeV == energy) {
-      return true;
-    }
-  }
-  return false;
-}
-
-// "60 keV: x = 2.419 Å⁻¹" and, with E′, ", E′ = 53.72 keV".
-std::string EnergyLine(double energy, int degrees, bool withScattered) {
-  std::string line = ShortestText(energy) + " keV: x = " + FixedText(MomentumTransferAtAngle(energy, degrees), 3) + " Å⁻¹";
-  if (withScattered) line += ", E′ = " + FixedText(ScatteredPhotonEnergy(energy, degrees), 2) + " keV";
-  return line;
-}
-
 }  // namespace
-
-int ViewIndex(const DistributionView& view) { return (view.freeElectron ? 1 : 0) + (view.perSolidAngle ? 2 : 0); }
-
-const std::optional<AngleTable>& ViewedCurve::In(const DistributionView& view) const { return views[ViewIndex(view)]; }
-
-ViewedCurve ViewCurve(const DistributionRequest& request, const AngleTable& drawn, Rgb colour, CurveLabel label,
-                      const MaterialTables& material, const EnergyTable& fluence) {
-  ViewedCurve curve{request, colour, std::move(label), {}};
-  curve.views[0] = drawn;
-  for (int v = 1; v < 4; ++v) curve.views[v] = TryCompute(request, kAllViews[v], material, fluence);
-  return curve;
-}
 
 void AngleGraphViews::Add(ViewedCurve curve) {
   curves_.push_back(std::move(curve));
@@ -125,18 +84,9 @@ void RedrawAngleGraph(DrawingSurface& graph, const AngleGraphViews& views) {
 }
 
 std::string ViewReadOutLines(const std::vector<ViewedCurve>& curves, int index) {
-  std::string lines;
-  std::vector<double> energies;
-  for (const ViewedCurve& c : curves) {
-    const double energy = c.request.energyKeV;
-    if (c.request.energyMode != kSingleEnergy || std::find(energies.begin(), energies.end(), energy) != energies.end()) {
-      continue;
-    }
-    energies.push_back(energy);
-    // A drawn curve's energy is a usable one: these lines cannot fail.
-    lines += (lines.empty() ? "" : "\n") + EnergyLine(energy, index + 1, HasIncoherentAt(curves, energy));
-  }
-  return lines;
+  std::vector<DistributionRequest> requests;
+  for (const ViewedCurve& c : curves) requests.push_back(c.request);
+  return EnergyReadOutLines(requests, index);
 }
 
 }  // namespace tervolin

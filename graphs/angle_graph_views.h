@@ -2,17 +2,15 @@
 // The angular graph's teaching views: beside each curve the free electron's curve
 // (Thomson, Klein–Nishina), and the distributions per unit solid angle instead of
 // per unit angle. The graph keeps every curve computed since it was last cleared in
-// all four views, computed with the curve (the material and the spectrum may change
-// afterwards), and draws itself anew from them when a view is chosen.
+// all four views (core/distribution_views.h) and draws itself anew from them when a
+// view is chosen.
 
-#include <array>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/distribution_views.h"
 #include "graphs/curve_label.h"
-#include "core/distributions.h"
 #include "graphs/drawing_surface.h"
 
 namespace tervolin {
@@ -24,22 +22,11 @@ struct AngleGraphChoices {
   bool AnyChosen() const { return freeElectronCurves || perSolidAngle; }
 };
 
-// One computed curve in the four views.
-struct ViewedCurve {
-  DistributionRequest request;
+// One computed curve in the four views, with its colour and label on the graph.
+struct ViewedCurve : DistributionViews {
   Rgb colour;
   CurveLabel label;
-  // Indexed by ViewIndex; a view that cannot be calculated is empty.
-  std::array<std::optional<AngleTable>, 4> views;
-  const std::optional<AngleTable>& In(const DistributionView& view) const;
 };
-
-int ViewIndex(const DistributionView& view);
-
-// The curve just drawn (`drawn`: the atom per unit angle) with its other views,
-// computed from the same material and spectrum.
-ViewedCurve ViewCurve(const DistributionRequest& request, const AngleTable& drawn, Rgb colour, CurveLabel label,
-                      const MaterialTables& material, const EnergyTable& fluence);
 
 // A curve as the graph shows it under the current choices.
 struct ShownCurve {

@@ -1,7 +1,8 @@
 #pragma once
 // What the computation needs from a picture area: a retained image with a fixed
-// user coordinate system, a current point and a current line width. The Qt widget
-// implements it on screen; tests use a recording fake.
+// user coordinate system, a current point and a current line width. The display
+// list (graphs/display_list.h) records it; the screens, the files and the page
+// draw from that.
 
 #include <cstdint>
 #include <string>
@@ -20,7 +21,8 @@ class CurveMemory;
 
 // How lines are stroked. Curves of one colour on one graph take these in turn, so
 // they can be told apart without colour.
-enum class LineStyle { kSolid, kDashDot, kDotted, kDashDotDot };
+// kDashed is a sum drawn over its parts, which show through its gaps.
+enum class LineStyle { kSolid, kDashDot, kDotted, kDashDotDot, kDashed };
 
 // A text placed by its top-left corner, user units.
 struct PlacedText {
@@ -58,6 +60,14 @@ class DrawingSurface {
   // Size of the text of the following Print calls relative to the surface font
   // (1 restores it).
   virtual void TextScale(double factor) = 0;
+  // Whether the text of the following Print calls runs upward, turned a quarter to
+  // the left about (x, y), the start of its top edge.
+  virtual void TextUpright(bool upright) = 0;
+  // Outline of the circle about (x, y) of `radius` user units, in the current line
+  // width and stroke.
+  virtual void Circle(float x, float y, float radius, Rgb colour) = 0;
+  // The triangle with these corners filled with the colour, without an outline.
+  virtual void FillTriangle(float x1, float y1, float x2, float y2, float x3, float y3, Rgb colour) = 0;
   // The curves drawn since the last Cls, which forgets them.
   virtual CurveMemory& Curves() = 0;
 

@@ -24,11 +24,13 @@ const std::vector<double>& DashPattern(LineStyle style) {
   static const std::vector<double> kDashDot{6, 2, 1.5, 2};
   static const std::vector<double> kDotted{1.5, 2};
   static const std::vector<double> kDashDotDot{6, 2, 1.5, 2, 1.5, 2};
+  static const std::vector<double> kDashed{4, 2};
   switch (style) {
     case LineStyle::kSolid: break;
     case LineStyle::kDashDot: return kDashDot;
     case LineStyle::kDotted: return kDotted;
     case LineStyle::kDashDotDot: return kDashDotDot;
+    case LineStyle::kDashed: return kDashed;
   }
   return kSolid;
 }

@@ -3,11 +3,16 @@
 // coming in from the left along the axis, the scattering angle θ measured from the
 // beam's direction (0° points right, 180° back left), the distribution's value as
 // the radius (1 on the unit circle). Scattering is symmetric about the beam, so
-// each curve is drawn above the axis and mirrored below it.
+// each curve is drawn above the axis and mirrored below it. The diagram is drawn
+// with a caption above it and a legend below it.
 
+#include <cstddef>
+#include <string>
 #include <vector>
 
 #include "core/energy_tables.h"
+#include "graphs/drawing_surface.h"
+#include "graphs/text_measures.h"
 
 namespace tervolin {
 
@@ -40,5 +45,24 @@ struct PolarFrame {
 };
 
 PolarFrame FitPolarFrame(double width, double height, double margin);
+
+// One curve of the diagram: the values at θ = 1° … 180° (largest 1), drawn 2 pixels
+// wide in its style (kDashed for a free-electron curve).
+struct PolarCurve {
+  AngleTable values{};
+  Rgb colour;
+  std::string label;
+  LineStyle style = LineStyle::kSolid;
+};
+
+// Where the diagram lies on a picture of width × height pixels with a caption line
+// above it and one legend row per curve below it.
+PolarFrame PolarDiagramFrame(double width, double height, std::size_t curves);
+
+// The whole picture on a surface whose user units are pixels: the caption, the value
+// circles and marked angles, the incoming beam, the curves (remembered) and their
+// legend.
+void DrawPolarDiagram(DrawingSurface& surface, double width, double height, const std::string& caption,
+                      const std::vector<PolarCurve>& curves, const TextMeasures& text);
 
 }  // namespace tervolin

@@ -48,35 +48,77 @@ std::string Stroke(Rgb colour, int width, const char* cap, LineStyle style = Lin
          cap + "\"";
 }
 
-}  // namespace
+struct Point {
+  double x, y;  // logical pixels
+};
 
-SvgSurface::SvgSurface(const UserScale& scale, int pixelWidth, int pixelHeight, SvgFont font)
-    : scale_(scale), pixelWidth_(pixelWidth), pixelHeight_(pixelHeight), font_(std::move(font)) {}
+// The SVG elements of a display list, built by going through its operations.
+class SvgWriter {
+ public:
+  SvgWriter(const UserScale& scale, int pixelWidth, int pixelHeight, const SvgFont& font)
+      : scale_(scale), pixelWidth_(pixelWidth), pixelHeight_(pixelHeight), font_(font) {}
 
-SvgSurface::Point SvgSurface::At(float x, float y) const {
+  void Take(const DrawingOperation& op);
+  // The elements, one per line, when the graph has remembered `curves` curves in all.
+  std::string Elements(std::size_t curves) const;
+
+ private:
+  // One straight piece drawn by Line or LineTo, kept until it is known whether it
+  // belongs to a curve.
+  struct Segment {
+    Point from, to;
+    Rgb colour;
+    int width;
+    LineStyle style;
+  };
+  // Drawn elements in order: finished SVG text, or a run of segments of one colour.
+  struct Element {
+    std::string svg;
+    std::vector<Segment> run;
+    bool curve = false;
+  };
+
+  Point At(float x, float y) const;
+  void Add(std::string svg) { elements_.push_back({std::move(svg), {}, false}); }
+  void AddSegment(Point from, Point to, Rgb colour);
+  void MarkRememberedCurves(std::size_t curves);
+  void Draw(const DrawingOperation& op);
+  void Print(const DrawingOperation& op);
+  std::string Rectangle(const DrawingOperation& op, const std::string& paint) const;
+  std::string ElementSvg(const Element& element, bool curve) const;
+  std::string LinesSvg(const Element& element) const;
+  std::string CurveSvg(const Element& element) const;
+
+  UserScale scale_;
+  int pixelWidth_, pixelHeight_;
+  const SvgFont& font_;
+  int width_ = 1;
+  double textScale_ = 1.0;
+  Rgb textColour_ = kBlack;
+  LineStyle style_ = LineStyle::kSolid;
+  bool upright_ = false;
+  std::vector<Element> elements_;
+  std::size_t curvesMarked_ = 0;
+};
+
+Point SvgWriter::At(float x, float y) const {
   const PixelPoint p = UserToPixel(scale_, pixelWidth_, pixelHeight_, x, y);
   return {p.x, p.y};
 }
 
 // A remembered curve is the last run of lines drawn before it was remembered; the
 // drawing procedures remember it before they draw anything else but boxes.
-void SvgSurface::MarkRememberedCurves() {
-  for (auto e = elements_.rbegin(); e != elements_.rend() && curvesMarked_ < curves_.Count(); ++e) {
+void SvgWriter::MarkRememberedCurves(std::size_t curves) {
+  for (auto e = elements_.rbegin(); e != elements_.rend() && curvesMarked_ < curves; ++e) {
     if (!e->run.empty() && !e->curve) {
       e->curve = true;
       ++curvesMarked_;
     }
   }
-  curvesMarked_ = curves_.Count();
+  curvesMarked_ = std::max(curvesMarked_, curves);
 }
 
-void SvgSurface::Add(std::string svg) {
-  MarkRememberedCurves();
-  elements_.push_back({std::move(svg), {}, false});
-}
-
-void SvgSurface::AddSegment(Point from, Point to, Rgb colour) {
-  MarkRememberedCurves();
+void SvgWriter::AddSegment(Point from, Point to, Rgb colour) {
   const Segment segment{from, to, colour, width_, style_};
   Element* last = elements_.empty() ? nullptr : &elements_.back();
   const bool continues = last != nullptr && !last->run.empty() && !last->curve &&
@@ -89,63 +131,84 @@ void SvgSurface::AddSegment(Point from, Point to, Rgb colour) {
   }
 }
 
-void SvgSurface::Cls() {
-  elements_.clear();
-  curves_.Forget();
-  curvesMarked_ = 0;
-  current_ = {0.0, 0.0};
-  textColour_ = kBlack;
-  style_ = LineStyle::kSolid;
+void SvgWriter::Take(const DrawingOperation& op) {
+  if (op.curves > curvesMarked_) MarkRememberedCurves(op.curves);
+  switch (op.kind) {
+    case DrawingKind::kCls:
+      elements_.clear();
+      curvesMarked_ = 0;
+      width_ = op.width;
+      textScale_ = op.scale;
+      textColour_ = kBlack;
+      style_ = LineStyle::kSolid;
+      break;
+    case DrawingKind::kDrawWidth: width_ = op.width; break;
+    case DrawingKind::kTextColour: textColour_ = op.colour; break;
+    case DrawingKind::kStrokeStyle: style_ = op.style; break;
+    case DrawingKind::kTextScale: textScale_ = op.scale; break;
+    case DrawingKind::kTextUpright: upright_ = op.upright; break;
+    default: Draw(op);
+  }
 }
 
-void SvgSurface::Line(float x1, float y1, float x2, float y2, Rgb colour) {
-  AddSegment(At(x1, y1), At(x2, y2), colour);
-  current_ = At(x2, y2);
-}
-
-void SvgSurface::LineTo(float x2, float y2, Rgb colour) {
-  AddSegment(current_, At(x2, y2), colour);
-  current_ = At(x2, y2);
-}
-
-std::string SvgSurface::Rectangle(float x1, float y1, float x2, float y2, const std::string& paint) const {
-  const Point a = At(x1, y1), b = At(x2, y2);
+std::string SvgWriter::Rectangle(const DrawingOperation& op, const std::string& paint) const {
+  const Point a = At(op.x1, op.y1), b = At(op.x2, op.y2);
   return "<rect x=\"" + Number(std::min(a.x, b.x)) + "\" y=\"" + Number(std::min(a.y, b.y)) + "\" width=\"" +
          Number(std::fabs(b.x - a.x)) + "\" height=\"" + Number(std::fabs(b.y - a.y)) + "\"" + paint + "/>";
 }
 
-void SvgSurface::Box(float x1, float y1, float x2, float y2, Rgb colour) {
-  Add(Rectangle(x1, y1, x2, y2, " fill=\"none\"" + Stroke(colour, width_, "square")));
+void SvgWriter::Draw(const DrawingOperation& op) {
+  const auto pixel = [this](float x, float y) {
+    const Point p = At(x, y);
+    return Number(p.x) + "," + Number(p.y);
+  };
+  switch (op.kind) {
+    case DrawingKind::kLine:
+    case DrawingKind::kLineTo: AddSegment(At(op.x1, op.y1), At(op.x2, op.y2), op.colour); break;
+    case DrawingKind::kBox: Add(Rectangle(op, " fill=\"none\"" + Stroke(op.colour, width_, "square"))); break;
+    case DrawingKind::kFillBox: Add(Rectangle(op, " fill=\"" + Colour(op.colour) + "\"")); break;
+    case DrawingKind::kPSet: {
+      const Point at = At(op.x1, op.y1);
+      const double half = width_ / 2.0;
+      Add("<rect x=\"" + Number(at.x - half) + "\" y=\"" + Number(at.y - half) + "\" width=\"" +
+          std::to_string(width_) + "\" height=\"" + std::to_string(width_) + "\" fill=\"" + Colour(op.colour) + "\"/>");
+      break;
+    }
+    case DrawingKind::kCircle: {
+      const Point centre = At(op.x1, op.y1);
+      Add("<circle cx=\"" + Number(centre.x) + "\" cy=\"" + Number(centre.y) + "\" r=\"" +
+          Number(At(op.x1 + op.x2, op.y1).x - centre.x) + "\" fill=\"none\"" +
+          Stroke(op.colour, width_, "butt", style_) + "/>");
+      break;
+    }
+    case DrawingKind::kFillTriangle:
+      Add("<polygon points=\"" + pixel(op.x1, op.y1) + " " + pixel(op.x2, op.y2) + " " + pixel(op.x3, op.y3) +
+          "\" fill=\"" + Colour(op.colour) + "\"/>");
+      break;
+    case DrawingKind::kPrint: Print(op); break;
+    default: break;
+  }
 }
 
-void SvgSurface::FillBox(float x1, float y1, float x2, float y2, Rgb colour) {
-  Add(Rectangle(x1, y1, x2, y2, " fill=\"" + Colour(colour) + "\""));
-}
-
-void SvgSurface::PSet(float x, float y, Rgb colour) {
-  current_ = At(x, y);
-  const double half = width_ / 2.0;
-  Add("<rect x=\"" + Number(current_.x - half) + "\" y=\"" + Number(current_.y - half) + "\" width=\"" +
-      std::to_string(width_) + "\" height=\"" + std::to_string(width_) + "\" fill=\"" + Colour(colour) + "\"/>");
-}
-
-void SvgSurface::Print(float x, float y, const std::string& utf8Text) {
-  const Point at = At(x, y);
+// Upright text turns about the start of its top edge: its baseline runs one ascent
+// to the right of that point.
+void SvgWriter::Print(const DrawingOperation& op) {
+  const Point at = At(op.x1, op.y1);
   const double size = font_.pixels * textScale_;
-  const std::string baseline = Number(at.y + kAscentPerSize * size);
-  const std::string place = font_.stretch == 1.0 ? "x=\"" + Number(at.x) + "\" y=\"" + baseline + "\""
-                                                 : "transform=\"matrix(" + Number(font_.stretch) + " 0 0 1 " +
-                                                       Number(at.x) + " " + baseline + ")\"";
-  Add("<text " + place + " font-size=\"" + Number(size) + "\"" + (textColour_ == kBlack ? "" : " fill=\"" + Colour(textColour_) + "\"") + ">" +
-      Escaped(utf8Text) + "</text>");
+  const double ascent = kAscentPerSize * size;
+  std::string place;
+  if (upright_) {
+    place = "transform=\"matrix(0 " + Number(-font_.stretch) + " 1 0 " + Number(at.x + ascent) + " " + Number(at.y) + ")\"";
+  } else if (font_.stretch == 1.0) {
+    place = "x=\"" + Number(at.x) + "\" y=\"" + Number(at.y + ascent) + "\"";
+  } else {
+    place = "transform=\"matrix(" + Number(font_.stretch) + " 0 0 1 " + Number(at.x) + " " + Number(at.y + ascent) + ")\"";
+  }
+  Add("<text " + place + " font-size=\"" + Number(size) + "\"" +
+      (textColour_ == kBlack ? "" : " fill=\"" + Colour(textColour_) + "\"") + ">" + Escaped(op.text) + "</text>");
 }
 
-CurveMemory& SvgSurface::Curves() {
-  MarkRememberedCurves();
-  return curves_;
-}
-
-std::string SvgSurface::LinesSvg(const Element& element) const {
+std::string SvgWriter::LinesSvg(const Element& element) const {
   std::string lines;
   for (const Segment& s : element.run) {
     lines += "<line x1=\"" + Number(s.from.x) + "\" y1=\"" + Number(s.from.y) + "\" x2=\"" + Number(s.to.x) +
@@ -156,7 +219,7 @@ std::string SvgSurface::LinesSvg(const Element& element) const {
 
 // A curve drawn in one stroke is a polyline; one drawn in pieces (dashed) a path
 // with a move wherever a piece does not start where the last one ended.
-std::string SvgSurface::CurveSvg(const Element& element) const {
+std::string SvgWriter::CurveSvg(const Element& element) const {
   const auto pixel = [](Point p) { return Number(p.x) + "," + Number(p.y); };
   const auto joins = [&](std::size_t i) {
     return element.run[i - 1].to.x == element.run[i].from.x && element.run[i - 1].to.y == element.run[i].from.y;
@@ -174,14 +237,14 @@ std::string SvgSurface::CurveSvg(const Element& element) const {
   return (joined ? "<polyline points=\"" : "<path d=\"") + points + paint;
 }
 
-std::string SvgSurface::ElementSvg(const Element& element, bool curve) const {
+std::string SvgWriter::ElementSvg(const Element& element, bool curve) const {
   if (element.run.empty()) return element.svg;
   return curve ? CurveSvg(element) : LinesSvg(element);
 }
 
-std::string SvgSurface::Elements() const {
+std::string SvgWriter::Elements(std::size_t curves) const {
   // Curves remembered since the last drawing call are the last unmarked runs.
-  std::size_t pending = curves_.Count() - curvesMarked_;
+  std::size_t pending = curves > curvesMarked_ ? curves - curvesMarked_ : 0;
   std::vector<bool> curve(elements_.size());
   for (std::size_t i = elements_.size(); i-- > 0;) {
     curve[i] = elements_[i].curve || (pending > 0 && !elements_[i].run.empty());
@@ -190,6 +253,17 @@ std::string SvgSurface::Elements() const {
   std::string svg;
   for (std::size_t i = 0; i < elements_.size(); ++i) svg += ElementSvg(elements_[i], curve[i]) + "\n";
   return svg;
+}
+
+}  // namespace
+
+SvgSurface::SvgSurface(const UserScale& scale, int pixelWidth, int pixelHeight, SvgFont font)
+    : scale_(scale), pixelWidth_(pixelWidth), pixelHeight_(pixelHeight), font_(std::move(font)) {}
+
+std::string SvgSurface::Elements() const {
+  SvgWriter writer(scale_, pixelWidth_, pixelHeight_, font_);
+  for (const DrawingOperation& op : Operations()) writer.Take(op);
+  return writer.Elements(Remembered().Count());
 }
 
 std::string SvgSurface::Picture(const SvgAside& aside) const {

@@ -89,7 +89,7 @@ void CalculationScreen::DrawChosenCurve(const tervolin::MaterialTables& material
   const tervolin::CurveLabel label = ChosenCurveLabel(*this);
   const tervolin::Rgb colour = tervolin::PaletteColour(TheSession().plotColour);
   tervolin::PlotAngleCurve(*graph, values.Value(), colour, label, true);
-  views->CurveDrawn(tervolin::ViewCurve(request, values.Value(), colour, label, material, fluence));
+  views->CurveDrawn({tervolin::ComputeDistributionViews(request, values.Value(), material, fluence), colour, label});
   magnitudes->Follow();
 }
 

@@ -6,25 +6,25 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
-#include "ui/picture_surface.h"
 #include "ui/qt_drawing.h"
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
 namespace {
 
-using Operations = std::vector<SurfaceOperation>;
-
+using tervolin::DrawingKind;
+using tervolin::DrawingOperation;
+using Operations = tervolin::DrawingOperations;
 
 class Replay {
  public:
-  Replay(QPainter& painter, const PictureSurface& surface) : painter_(painter), surface_(surface) {}
+  Replay(QPainter& painter, const PaintedArea& area) : painter_(painter), area_(area) {}
 
   void Run(const Operations& ops) {
     for (std::size_t i = 0; i < ops.size(); ++i) {
-      if (ops[i].kind == SurfaceOperation::kLineTo) {
+      if (ops[i].kind == DrawingKind::kLineTo) {
         i = PolylineFrom(ops, i);
       } else {
         One(ops[i]);
@@ -33,7 +33,11 @@ class Replay {
   }
 
  private:
-  QPointF At(float x, float y) const { return surface_.ToLogicalPixel(x, y); }
+  QPointF At(float x, float y) const {
+    const tervolin::PixelPoint p =
+        tervolin::UserToPixel(area_.scale, area_.size.width(), area_.size.height(), x, y);
+    return QPointF(p.x, p.y);
+  }
 
   void SetPen(tervolin::Rgb colour, Qt::PenCapStyle cap, Qt::PenJoinStyle join,
               tervolin::LineStyle style = tervolin::LineStyle::kSolid) {
@@ -46,92 +50,104 @@ class Replay {
   std::size_t PolylineFrom(const Operations& ops, std::size_t first) {
     QPolygonF line{At(ops[first].x1, ops[first].y1)};
     std::size_t i = first;
-    for (; i < ops.size() && ops[i].kind == SurfaceOperation::kLineTo && ops[i].colour == ops[first].colour &&
-           ops[i].style == ops[first].style;
-         ++i) {
+    for (; i < ops.size() && ops[i].kind == DrawingKind::kLineTo && ops[i].colour == ops[first].colour; ++i) {
       line << At(ops[i].x2, ops[i].y2);
     }
-    SetPen(ops[first].colour, Qt::RoundCap, Qt::RoundJoin, ops[first].style);
+    SetPen(ops[first].colour, Qt::RoundCap, Qt::RoundJoin, style_);
     painter_.drawPolyline(line);
     return i - 1;
   }
 
-  void One(const SurfaceOperation& op) {
+  void One(const DrawingOperation& op) {
     switch (op.kind) {
-      case SurfaceOperation::kDrawWidth: width_ = op.width; break;
-      case SurfaceOperation::kLine:
-        SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin, op.style);
-        painter_.drawLine(At(op.x1, op.y1), At(op.x2, op.y2));
+      case DrawingKind::kCls:
+        width_ = op.width;
+        textScale_ = op.scale;
+        textColour_ = tervolin::kBlack;
+        style_ = tervolin::LineStyle::kSolid;
         break;
-      case SurfaceOperation::kLineTo: break;  // drawn as polylines
-      case SurfaceOperation::kBox:
-        SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin);
-        painter_.drawRect(QRectF(At(op.x1, op.y1), At(op.x2, op.y2)).normalized());
-        break;
-      case SurfaceOperation::kFillBox:
-        painter_.fillRect(QRectF(At(op.x1, op.y1), At(op.x2, op.y2)).normalized(), ToQColor(op.colour));
-        break;
-      case SurfaceOperation::kPSet: Dot(op); break;
-      case SurfaceOperation::kPrint: Text(op); break;
-      case SurfaceOperation::kTextScale: textScale_ = op.textScale; break;
+      case DrawingKind::kDrawWidth: width_ = op.width; break;
+      case DrawingKind::kTextColour: textColour_ = op.colour; break;
+      case DrawingKind::kStrokeStyle: style_ = op.style; break;
+      case DrawingKind::kTextScale: textScale_ = op.scale; break;
+      case DrawingKind::kTextUpright: upright_ = op.upright; break;
+      default: Draw(op);
     }
   }
 
-  void Dot(const SurfaceOperation& op) {
+  void Draw(const DrawingOperation& op) {
+    switch (op.kind) {
+      case DrawingKind::kLine:
+        SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin, style_);
+        painter_.drawLine(At(op.x1, op.y1), At(op.x2, op.y2));
+        break;
+      case DrawingKind::kBox:
+        SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin);
+        painter_.drawRect(QRectF(At(op.x1, op.y1), At(op.x2, op.y2)).normalized());
+        break;
+      case DrawingKind::kFillBox:
+        painter_.fillRect(QRectF(At(op.x1, op.y1), At(op.x2, op.y2)).normalized(), ToQColor(op.colour));
+        break;
+      case DrawingKind::kCircle: {
+        const QPointF centre = At(op.x1, op.y1);
+        const qreal radius = At(op.x1 + op.x2, op.y1).x() - centre.x();
+        SetPen(op.colour, Qt::FlatCap, Qt::RoundJoin, style_);
+        painter_.drawEllipse(centre, radius, radius);
+        break;
+      }
+      case DrawingKind::kFillTriangle:
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(ToQColor(op.colour));
+        painter_.drawPolygon(QPolygonF({At(op.x1, op.y1), At(op.x2, op.y2), At(op.x3, op.y3)}));
+        painter_.setBrush(Qt::NoBrush);
+        break;
+      case DrawingKind::kPSet: Dot(op); break;
+      case DrawingKind::kPrint: Text(op); break;
+      default: break;
+    }
+  }
+
+  void Dot(const DrawingOperation& op) {
     const QPointF centre = At(op.x1, op.y1);
     const QRectF dot(centre - QPointF(width_ / 2.0, width_ / 2.0), QSizeF(width_, width_));
     painter_.fillRect(dot, ToQColor(op.colour));
   }
 
   // Hanging from the logical pixel that holds its point, as on screen.
-  void Text(const SurfaceOperation& op) {
+  void Text(const DrawingOperation& op) {
     const QPointF at = At(op.x1, op.y1);
-    QFont font = surface_.SurfaceFont();
+    QFont font = area_.font;
     if (font.pixelSize() > 0) font.setPixelSize(std::max(1, qRound(font.pixelSize() * textScale_)));
     painter_.setFont(font);
-    painter_.setPen(ToQColor(op.colour));
+    painter_.setPen(ToQColor(textColour_));
     const qreal ascent = QFontMetricsF(font, painter_.device()).ascent();
-    painter_.drawText(QPointF(std::floor(at.x()), std::floor(at.y()) + ascent), QString::fromStdString(op.text));
+    painter_.save();
+    painter_.translate(std::floor(at.x()), std::floor(at.y()));
+    if (upright_) painter_.rotate(-90);
+    painter_.drawText(QPointF(0, ascent), FromUtf8(op.text));
+    painter_.restore();
   }
 
   QPainter& painter_;
-  const PictureSurface& surface_;
+  const PaintedArea& area_;
   int width_ = 1;
   double textScale_ = 1.0;
+  tervolin::Rgb textColour_ = tervolin::kBlack;
+  tervolin::LineStyle style_ = tervolin::LineStyle::kSolid;
+  bool upright_ = false;
 };
-
-void ReplayOne(const SurfaceOperation& op, tervolin::DrawingSurface& target) {
-  switch (op.kind) {
-    case SurfaceOperation::kDrawWidth: target.DrawWidth(op.width); break;
-    case SurfaceOperation::kLine: target.Line(op.x1, op.y1, op.x2, op.y2, op.colour); break;
-    case SurfaceOperation::kLineTo: target.LineTo(op.x2, op.y2, op.colour); break;
-    case SurfaceOperation::kBox: target.Box(op.x1, op.y1, op.x2, op.y2, op.colour); break;
-    case SurfaceOperation::kFillBox: target.FillBox(op.x1, op.y1, op.x2, op.y2, op.colour); break;
-    case SurfaceOperation::kPSet: target.PSet(op.x1, op.y1, op.colour); break;
-    case SurfaceOperation::kTextScale: target.TextScale(op.textScale); break;
-    case SurfaceOperation::kPrint:
-      target.TextColour(op.colour);
-      target.Print(op.x1, op.y1, op.text);
-      break;
-  }
-}
 
 }  // namespace
 
-void ReplayDrawing(QPainter& painter, const PictureSurface& surface) {
+void ReplayDrawing(QPainter& painter, const tervolin::DrawingOperations& operations, const PaintedArea& area) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  Replay(painter, surface).Run(surface.Operations());
+  Replay(painter, area).Run(operations);
   painter.restore();
 }
 
-void ReplayOnto(const std::vector<SurfaceOperation>& operations, tervolin::DrawingSurface& target) {
-  for (const SurfaceOperation& op : operations) {
-    if (op.kind == SurfaceOperation::kLine || op.kind == SurfaceOperation::kLineTo) target.StrokeStyle(op.style);
-    ReplayOne(op, target);
-  }
-  target.StrokeStyle(tervolin::LineStyle::kSolid);
-  target.TextColour(tervolin::kBlack);
+PaintedArea PixelArea(QSize size, const QFont& font) {
+  return {{0.0, 0.0, double(size.width()), double(size.height())}, size, font};
 }
 
 }  // namespace tervolin::ui

@@ -1,26 +1,30 @@
 #pragma once
-// Draws a picture surface's graph again, from the operations it received since it
-// was last cleared, on any painter (an SVG or PDF file), in logical pixels of its
-// inner area: text stays text and each run of joined lines of one colour becomes
-// one polyline.
+// Draws a display list on any painter (the screen, an SVG or PDF file), its user
+// coordinates laid on an area of logical pixels: text stays text and each run of
+// joined lines of one colour becomes one polyline, so a styled curve keeps its
+// dashes from one piece to the next.
 
-#include <vector>
+#include <QFont>
+#include <QSize>
+
+#include "graphs/display_list.h"
+#include "graphs/user_coordinates.h"
 
 class QPainter;
 
-namespace tervolin {
-class DrawingSurface;
-}
-
 namespace tervolin::ui {
 
-class PictureSurface;
-struct SurfaceOperation;
+// Where a display list is drawn: its user scale on `size` logical pixels, its text
+// in `font`.
+struct PaintedArea {
+  tervolin::UserScale scale;
+  QSize size;
+  QFont font;
+};
 
-void ReplayDrawing(QPainter& painter, const PictureSurface& surface);
+void ReplayDrawing(QPainter& painter, const tervolin::DrawingOperations& operations, const PaintedArea& area);
 
-// The same operations made again on another drawing surface, in its user
-// coordinates; the target's curves are not remembered.
-void ReplayOnto(const std::vector<SurfaceOperation>& operations, tervolin::DrawingSurface& target);
+// A display list whose user units are logical pixels, on an area of `size`.
+PaintedArea PixelArea(QSize size, const QFont& font);
 
 }  // namespace tervolin::ui

@@ -1,8 +1,10 @@
 #include "ui/fonts.h"
-#include "ui/qt_text.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 #include <QtGlobal>
+
+#include "ui/qt_text.h"
 
 namespace tervolin::ui {
 
@@ -54,6 +56,12 @@ tervolin::SvgFont SvgFontOf(const QFont& font) {
   const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
   const double stretch = font.stretch() > 0 ? font.stretch() / 100.0 : 1.0;
   return {CssFontFamilies(font), pixels, font.bold(), stretch};
+}
+
+tervolin::TextMeasures TextMeasuresOf(const QFont& font) {
+  const QFontMetricsF metrics(font);
+  return {metrics.ascent(), metrics.height(),
+          [metrics](const std::string& text) { return metrics.horizontalAdvance(FromUtf8(text)); }};
 }
 
 void InstallFontSubstitutions() {

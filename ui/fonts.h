@@ -7,6 +7,7 @@
 #include <string>
 
 #include "graphs/svg_surface.h"
+#include "graphs/text_measures.h"
 
 namespace tervolin::ui {
 
@@ -24,5 +25,8 @@ std::string CssFontFamilies(const QFont& font);
 // The font as an SVG picture names it: its families, size in pixels, weight, and the
 // width of a stretched font, so its texts keep the width they have on screen.
 tervolin::SvgFont SvgFontOf(const QFont& font);
+
+// The font's measures as Qt lays its text out, for the library's drawing procedures.
+tervolin::TextMeasures TextMeasuresOf(const QFont& font);
 
 }  // namespace tervolin::ui

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QFile>
-#include <QSvgGenerator>
 #include <filesystem>
 #include <string_view>
 
@@ -106,21 +105,6 @@ QByteArray PngBytes(const QImage& image) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
-  return bytes;
-}
-
-QByteArray SvgBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& paint) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setResolution(kDotsPerInch);
-  svg.setTitle(title);
-  QPainter painter(&svg);
-  paint(painter);
-  painter.end();
   return bytes;
 }
 

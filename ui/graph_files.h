@@ -44,10 +44,10 @@ GraphFileType ChosenFileType(const QString& fileName, const QString& selectedFil
 // The name with the type's extension appended unless it already ends in it.
 QString WithExtension(const QString& fileName, GraphFileType type);
 
-// Contents of the image and vector files. `paint` draws the graph in logical pixels
-// on an area of `size`; the file's page is exactly that area.
+// Contents of the image and PDF files (SVG comes from the library's SvgSurface).
+// `paint` draws the graph in logical pixels on an area of `size`; the file's page is
+// exactly that area.
 QByteArray PngBytes(const QImage& image);
-QByteArray SvgBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& paint);
 QByteArray PdfBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& paint);
 
 // Writes the bytes through ReplaceFileContents (data/file_replacement.h): a temporary

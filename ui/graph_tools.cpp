@@ -119,7 +119,7 @@ QByteArray GraphTools::PdfDocument() const {
   const QSize size = PictureSize(legend);
   return PdfBytes(size, FromUtf8(tervolin::LabelFileStem({})), [&](QPainter& painter) {
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    ReplayDrawing(painter, surface_);
+    ReplayDrawing(painter, surface_.Operations(), {surface_.Scale(), surface_.InnerSize(), surface_.SurfaceFont()});
     PaintLegend(painter, legend, LegendBeside(legend).topLeft());
   });
 }
@@ -183,8 +183,8 @@ QPointF GraphTools::QuietestPlace(QSizeF size) const {
     }
   }
   std::vector<tervolin::PixelRect> keepClear;
-  for (const SurfaceOperation& op : surface_.Operations()) {
-    if (op.kind != SurfaceOperation::kFillBox) continue;
+  for (const tervolin::DrawingOperation& op : surface_.Operations()) {
+    if (op.kind != tervolin::DrawingKind::kFillBox) continue;
     const QRectF box = InnerRect({op.x1, op.y1, op.x2, op.y2});
     keepClear.push_back({box.left(), box.top(), box.width(), box.height()});
   }

@@ -1,21 +1,23 @@
 #pragma once
-// The graph of the scattering-magnitude window: curves of absolute values against the
-// scattering angle θ = 0° … 180°, on a linear or logarithmic value axis, with a
-// caption, a legend in the line above the frame, grid, tick labels and axis titles
-// with their units. It draws the plot it is handed; a read-out under the pointer, or
+// The graph of the scattering-magnitude window, drawn by the library at the widget's
+// size (graphs/magnitude_graph.h): curves of absolute values against the scattering
+// angle θ = 0° … 180°, on a linear or logarithmic value axis, with a caption, a legend
+// in the line above the frame, grid, tick labels and axis titles with their units.
+// It shows the plot it is handed; a read-out under the pointer, or
 // moved along θ by the arrow keys (Ctrl: ten degrees) when the graph has the focus,
 // gives each curve's value.
 
 #include <QColor>
 #include <QImage>
-#include <QRectF>
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/energy_tables.h"
-#include "graphs/value_axis.h"
+#include "graphs/drawing_surface.h"
+#include "graphs/magnitude_graph.h"
 
 class QPainter;
 
@@ -36,14 +38,6 @@ struct MagnitudePlot {
   bool logarithmic = false;
 };
 
-// The data-to-pixel mapping of one painting: θ across the frame, the value axis up it.
-struct PlotMapping {
-  QRectF frame;  // logical pixels
-  tervolin::ValueAxis axis;
-  QPointF At(double degrees, double value) const;
-  double DegreesAt(double x) const;
-};
-
 class MagnitudeGraph : public QWidget {
   Q_OBJECT
 
@@ -53,11 +47,13 @@ class MagnitudeGraph : public QWidget {
   void SetPlot(MagnitudePlot plot);
   const MagnitudePlot& Plot() const { return plot_; }
 
-  PlotMapping Mapping() const;
+  tervolin::MagnitudeMapping Mapping() const;
   // The picture as shown, at the screen's resolution.
   QImage Picture() const;
   // Paints the graph on any painter over an area of the widget's size (vector files).
-  void PaintOn(QPainter& painter) const { Paint(painter); }
+  void PaintOn(QPainter& painter) const;
+  // The library's SVG picture of the graph at the widget's size.
+  std::string SvgDocument() const;
   // "θ = 30°" and a line per curve with its value and unit.
   QString ReadOutText(int degrees) const;
 
@@ -69,11 +65,7 @@ class MagnitudeGraph : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Paint(QPainter& painter) const;
-  void PaintGrid(QPainter& painter, const PlotMapping& map) const;
-  void PaintTitles(QPainter& painter, const PlotMapping& map) const;
-  void PaintCurves(QPainter& painter, const PlotMapping& map) const;
-  void PaintLegend(QPainter& painter, const PlotMapping& map) const;
+  void DrawOn(tervolin::DrawingSurface& surface) const;
   std::optional<int> DegreesUnder(QPointF position) const;
   void ShowReadOut(QPointF position);
 

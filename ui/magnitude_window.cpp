@@ -160,7 +160,10 @@ void MagnitudeWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(gra
 QByteArray MagnitudeWindow::FileContents(GraphFileType type, int pngScale) const {
   const auto paint = [this](QPainter& painter) { graph_->PaintOn(painter); };
   switch (type) {
-    case GraphFileType::kSvg: return SvgBytes(graph_->size(), windowTitle(), paint);
+    case GraphFileType::kSvg: {
+      const std::string svg = graph_->SvgDocument();
+      return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
+    }
     case GraphFileType::kPdf: return PdfBytes(graph_->size(), windowTitle(), paint);
     case GraphFileType::kPng: return PngBytes(ScaledWidgetPicture(*graph_, pngScale, paint));
     case GraphFileType::kCsv: return CsvBytes(graph_->Plot());

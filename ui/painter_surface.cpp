@@ -1,6 +1,7 @@
 #include "ui/painter_surface.h"
 
 #include <QFontMetricsF>
+#include <QPolygonF>
 #include <algorithm>
 
 #include "ui/qt_text.h"
@@ -49,7 +50,25 @@ void PainterSurface::Print(float x, float y, const std::string& utf8Text) {
   if (textScale_ != 1.0) font.setPixelSize(std::max(1, qRound(font_.pixelSize() * textScale_)));
   painter_.setFont(font);
   painter_.setPen(ToQColor(textColour_));
-  painter_.drawText(QPointF(x, y + QFontMetricsF(font, painter_.device()).ascent()), FromUtf8(utf8Text));
+  const qreal ascent = QFontMetricsF(font, painter_.device()).ascent();
+  painter_.save();
+  painter_.translate(x, y);
+  if (upright_) painter_.rotate(-90);
+  painter_.drawText(QPointF(0, ascent), FromUtf8(utf8Text));
+  painter_.restore();
+}
+
+void PainterSurface::Circle(float x, float y, float radius, tervolin::Rgb colour) {
+  painter_.setPen(Pen(colour));
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawEllipse(QPointF(x, y), radius, radius);
+}
+
+void PainterSurface::FillTriangle(float x1, float y1, float x2, float y2, float x3, float y3, tervolin::Rgb colour) {
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(ToQColor(colour));
+  painter_.drawPolygon(QPolygonF({QPointF(x1, y1), QPointF(x2, y2), QPointF(x3, y3)}));
+  painter_.setBrush(Qt::NoBrush);
 }
 
 }  // namespace tervolin::ui

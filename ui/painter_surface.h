@@ -28,6 +28,9 @@ class PainterSurface : public tervolin::DrawingSurface {
   void TextScale(double factor) override { textScale_ = factor; }
   void TextColour(tervolin::Rgb colour) override { textColour_ = colour; }
   void StrokeStyle(tervolin::LineStyle style) override { style_ = style; }
+  void TextUpright(bool upright) override { upright_ = upright; }
+  void Circle(float x, float y, float radius, tervolin::Rgb colour) override;
+  void FillTriangle(float x1, float y1, float x2, float y2, float x3, float y3, tervolin::Rgb colour) override;
   tervolin::CurveMemory& Curves() override { return curves_; }
 
  private:
@@ -39,6 +42,7 @@ class PainterSurface : public tervolin::DrawingSurface {
   double textScale_ = 1.0;
   tervolin::Rgb textColour_ = tervolin::kBlack;
   tervolin::LineStyle style_ = tervolin::LineStyle::kSolid;
+  bool upright_ = false;
   QPointF current_;
   tervolin::CurveMemory curves_;
 };

@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPen>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
-#include "ui/drawing_replay.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/qt_drawing.h"
@@ -76,7 +76,7 @@ QImage PictureSurface::RetainedImage() const {
 QImage PictureSurface::ImageAt(qreal ratio) const {
   PictureSurface copy(scale_, innerSize_, ratio);
   copy.SetSurfaceFont(font_);
-  ReplayOnto(operations_, copy);
+  tervolin::Replay(Operations(), copy);
   return copy.RetainedImage();
 }
 
@@ -88,19 +88,16 @@ void PictureSurface::Cls() {
   textColour_ = tervolin::kBlack;
   style_ = tervolin::LineStyle::kSolid;
   vector_.Cls();
-  operations_.assign(1, {SurfaceOperation::kDrawWidth, 0, 0, 0, 0, {}, lineWidth_});
   ImageChanged();
 }
 
 void PictureSurface::DrawWidth(int pixels) {
   vector_.DrawWidth(pixels);
   lineWidth_ = std::max(1, pixels);
-  operations_.push_back({SurfaceOperation::kDrawWidth, 0, 0, 0, 0, {}, lineWidth_});
 }
 
 void PictureSurface::Line(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
   vector_.Line(x1, y1, x2, y2, colour);
-  operations_.push_back({SurfaceOperation::kLine, x1, y1, x2, y2, colour, lineWidth_, {}, 1.0, style_});
   dashTravelled_ = 0;
   StrokeBetween(x1, y1, x2, y2, colour);
 }
@@ -109,13 +106,11 @@ void PictureSurface::LineTo(float x2, float y2, tervolin::Rgb colour) {
   vector_.LineTo(x2, y2, colour);
   const auto x1 = static_cast<float>(current_.x());
   const auto y1 = static_cast<float>(current_.y());
-  operations_.push_back({SurfaceOperation::kLineTo, x1, y1, x2, y2, colour, lineWidth_, {}, 1.0, style_});
   StrokeBetween(x1, y1, x2, y2, colour);
 }
 
 void PictureSurface::Box(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
   vector_.Box(x1, y1, x2, y2, colour);
-  operations_.push_back({SurfaceOperation::kBox, x1, y1, x2, y2, colour});
   const QRect a = DotRect(ToDevicePixel(x1, y1));
   const QRect b = DotRect(ToDevicePixel(x2, y2));
   const QRect sameRowAsA(b.x(), a.y(), a.width(), a.height());
@@ -133,7 +128,6 @@ void PictureSurface::Box(float x1, float y1, float x2, float y2, tervolin::Rgb c
 // The pixels between the two points' blocks, both blocks included.
 void PictureSurface::FillBox(float x1, float y1, float x2, float y2, tervolin::Rgb colour) {
   vector_.FillBox(x1, y1, x2, y2, colour);
-  operations_.push_back({SurfaceOperation::kFillBox, x1, y1, x2, y2, colour});
   QPainter painter(&image_);
   painter.fillRect(DotRect(ToDevicePixel(x1, y1)).united(DotRect(ToDevicePixel(x2, y2))), ToQColor(colour));
   painter.end();
@@ -142,7 +136,6 @@ void PictureSurface::FillBox(float x1, float y1, float x2, float y2, tervolin::R
 
 void PictureSurface::PSet(float x, float y, tervolin::Rgb colour) {
   vector_.PSet(x, y, colour);
-  operations_.push_back({SurfaceOperation::kPSet, x, y, x, y, colour});
   dashTravelled_ = 0;
   const QRect dot = DotRect(ToDevicePixel(x, y));
   const QColor c = ToQColor(colour);
@@ -173,14 +166,43 @@ void PictureSurface::StrokeStyle(tervolin::LineStyle style) {
 void PictureSurface::TextScale(double factor) {
   textScale_ = factor;
   vector_.TextScale(factor);
-  SurfaceOperation op{SurfaceOperation::kTextScale};
-  op.textScale = factor;
-  operations_.push_back(op);
+}
+
+void PictureSurface::TextUpright(bool upright) {
+  upright_ = upright;
+  vector_.TextUpright(upright);
+}
+
+void PictureSurface::Antialiased(const std::function<void(QPainter&)>& paint) {
+  QPainter painter(&image_);
+  painter.scale(ratio_, ratio_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  paint(painter);
+  painter.end();
+  ImageChanged();
+}
+
+void PictureSurface::Circle(float x, float y, float radius, tervolin::Rgb colour) {
+  vector_.Circle(x, y, radius, colour);
+  const QPointF centre = ToLogicalPixel(x, y);
+  const qreal r = ToLogicalPixel(x + radius, y).x() - centre.x();
+  Antialiased([&](QPainter& painter) {
+    painter.setPen(StyledPen(ToQColor(colour), lineWidth_, style_, Qt::FlatCap, Qt::RoundJoin));
+    painter.drawEllipse(centre, r, r);
+  });
+}
+
+void PictureSurface::FillTriangle(float x1, float y1, float x2, float y2, float x3, float y3, tervolin::Rgb colour) {
+  vector_.FillTriangle(x1, y1, x2, y2, x3, y3, colour);
+  Antialiased([&](QPainter& painter) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(colour));
+    painter.drawPolygon(QPolygonF({ToLogicalPixel(x1, y1), ToLogicalPixel(x2, y2), ToLogicalPixel(x3, y3)}));
+  });
 }
 
 void PictureSurface::Print(float x, float y, const std::string& utf8Text) {
   vector_.Print(x, y, utf8Text);
-  operations_.push_back({SurfaceOperation::kPrint, x, y, x, y, textColour_, lineWidth_, utf8Text});
   // Greyscale antialiasing keeps the retained image free of colour fringes.
   QFont textFont = font_;
   if (textScale_ != 1.0 && font_.pixelSize() > 0) {
@@ -197,7 +219,9 @@ void PictureSurface::Print(float x, float y, const std::string& utf8Text) {
   painter.setFont(textFont);
   painter.setPen(ToQColor(textColour_));
   const qreal ascent = QFontMetricsF(textFont, &image_).ascent();
-  painter.drawText(QPointF(corner.x(), corner.y() + ascent), text);
+  painter.translate(corner);
+  if (upright_) painter.rotate(-90);
+  painter.drawText(QPointF(0, ascent), text);
   painter.end();
   ImageChanged();
 }

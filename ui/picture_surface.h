@@ -13,10 +13,10 @@
 // line drawn later is covered by it exactly. Text hangs from the logical pixel that
 // contains its point.
 //
-// Besides the image, the surface keeps the curves drawn since the last Cls and the
-// drawing operations received since then, so the graph can be drawn again on any
-// painter (vector files); and it may paint an overlay (the legend) over the image
-// on screen without changing the image.
+// Besides the image, the surface keeps the graph's display list: the curves drawn
+// since the last Cls and the drawing operations received since then, so the graph
+// can be drawn again on any painter (vector files) or as SVG; and it may paint an
+// overlay (the legend) over the image on screen without changing the image.
 
 #include <QColor>
 #include <QFont>
@@ -37,19 +37,6 @@
 class QPainter;
 
 namespace tervolin::ui {
-
-// One drawing operation as received, in user coordinates. A LineTo keeps the point
-// it started from in (x1, y1).
-struct SurfaceOperation {
-  enum Kind { kDrawWidth, kLine, kLineTo, kBox, kFillBox, kPSet, kPrint, kTextScale };
-  Kind kind;
-  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  tervolin::Rgb colour{};  // of a line, box or point, or of a text
-  int width = 1;
-  std::string text{};
-  double textScale = 1.0;
-  tervolin::LineStyle style = tervolin::LineStyle::kSolid;  // of a line
-};
 
 class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   Q_OBJECT
@@ -84,8 +71,8 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   // The same drawing as an SVG picture, by the library's SVG surface.
   const tervolin::SvgSurface& VectorPicture() const { return vector_; }
 
-  // The operations since the last Cls, which starts the list with the line width then.
-  const std::vector<SurfaceOperation>& Operations() const { return operations_; }
+  // The graph's display list: the operations since the last Cls, which begins it.
+  const tervolin::DrawingOperations& Operations() const { return vector_.Operations(); }
   // The retained image drawn anew at `ratio` device pixels per logical pixel.
   QImage ImageAt(qreal ratio) const;
 
@@ -109,6 +96,9 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   void TextColour(tervolin::Rgb colour) override;
   void StrokeStyle(tervolin::LineStyle style) override;
   void TextScale(double factor) override;
+  void TextUpright(bool upright) override;
+  void Circle(float x, float y, float radius, tervolin::Rgb colour) override;
+  void FillTriangle(float x1, float y1, float x2, float y2, float x3, float y3, tervolin::Rgb colour) override;
   tervolin::CurveMemory& Curves() override { return vector_.Curves(); }
 
   QSize sizeHint() const override;
@@ -128,6 +118,7 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   void StrokeStyled(QPainter& painter, QRect from, QRect to, const QColor& colour);
   void StrokeBetween(float x1, float y1, float x2, float y2, tervolin::Rgb colour);
   void ImageChanged();
+  void Antialiased(const std::function<void(QPainter&)>& paint);
 
   tervolin::UserScale scale_;
   QSize innerSize_;
@@ -140,8 +131,8 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   tervolin::Rgb textColour_ = tervolin::kBlack;
   tervolin::LineStyle style_ = tervolin::LineStyle::kSolid;
   qreal dashTravelled_ = 0;  // device pixels along the styled line since its start
-  tervolin::SvgSurface vector_;  // also keeps the curves
-  std::vector<SurfaceOperation> operations_;
+  bool upright_ = false;
+  tervolin::SvgSurface vector_;  // the display list, with the curves
   std::function<void(QPainter&)> overlay_;
 };
 

@@ -1,17 +1,20 @@
 #pragma once
-// The polar diagram of the angular graph's curves: the beam coming in from the left,
-// θ from its direction, each curve mirrored above and below the axis, with circles at
-// 0.25, 0.5, 0.75 and 1, the angles 0°, 30°, …, 180° marked, and a legend below.
+// The window's picture of the polar diagram (graphs/polar_diagram.h) of the angular
+// graph's curves, drawn by the library at the widget's size: the beam coming in from
+// the left, θ from its direction, each curve mirrored above and below the axis, with
+// circles at 0.25, 0.5, 0.75 and 1, the angles 0°, 30°, …, 180° marked, and a legend
+// below.
 
 #include <QColor>
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <string>
 #include <vector>
 
+#include "core/energy_tables.h"
 #include "graphs/drawing_surface.h"
 #include "graphs/polar_diagram.h"
-#include "core/energy_tables.h"
 
 class QPainter;
 
@@ -42,7 +45,9 @@ class PolarDiagramWidget : public QWidget {
   // The picture as shown, at the screen's resolution.
   QImage Picture() const;
   // Paints the diagram on any painter over an area of the widget's size (vector files).
-  void PaintOn(QPainter& painter) const { Paint(painter); }
+  void PaintOn(QPainter& painter) const;
+  // The library's SVG picture of the diagram at the widget's size.
+  std::string SvgDocument() const;
 
   QSize sizeHint() const override { return {520, 600}; }
 
@@ -50,16 +55,7 @@ class PolarDiagramWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  static constexpr int kMargin = 64;  // around the unit circle, for the angle labels and the beam
-  static constexpr int kCaptionHeight = 22;
-  static constexpr int kLegendRow = 20;
-
-  int LegendHeight() const;
-  void Paint(QPainter& painter) const;
-  void PaintScale(QPainter& painter, const tervolin::PolarFrame& frame) const;
-  void PaintBeam(QPainter& painter, const tervolin::PolarFrame& frame) const;
-  void PaintCurve(QPainter& painter, const tervolin::PolarFrame& frame, const PolarCurve& curve) const;
-  void PaintLegend(QPainter& painter) const;
+  void DrawOn(tervolin::DrawingSurface& surface) const;
 
   std::vector<PolarCurve> curves_;
   QString caption_;

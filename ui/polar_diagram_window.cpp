@@ -45,8 +45,10 @@ void PolarDiagramWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(
 QByteArray PolarDiagramWindow::FileContents(const QString& path, int pngScale) const {
   const auto paint = [this](QPainter& painter) { diagram_->PaintOn(painter); };
   switch (ChosenFileType(path, QString())) {
-    case GraphFileType::kSvg:
-      return SvgBytes(diagram_->size(), windowTitle(), paint);
+    case GraphFileType::kSvg: {
+      const std::string svg = diagram_->SvgDocument();
+      return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
+    }
     case GraphFileType::kPdf:
       return PdfBytes(diagram_->size(), windowTitle(), paint);
     default:

@@ -317,7 +317,7 @@ class Session {
     const CurveLabel label = LabelOf(choice);
     const Rgb colour = PaletteColour(choice.colour);
     PlotAngleCurve(angle_, values.Value(), colour, label, true);
-    views_.Add(ViewCurve(request, values.Value(), colour, label, material, AcceptedFluence()));
+    views_.Add({ComputeDistributionViews(request, values.Value(), material, AcceptedFluence()), colour, label});
     if (views_.choices.AnyChosen()) RedrawAngleGraph(angle_, views_);
     return std::nullopt;
   }

@@ -15,7 +15,7 @@
 #include "graphs/spectrum_graph.h"
 #include "core/spectrum_model.h"
 #include "graphs/figures_box.h"
-#include "support/recording_surface.h"
+#include "graphs/display_list.h"
 #include "support/shipped_tables.h"
 
 namespace tervolin {
@@ -108,7 +108,7 @@ class BeamFiguresOfSpectra : public ::testing::Test {
   AttenuationTables attenuation = testing::ShippedAttenuation(TERVOLIN_TABLES_DIR);
   AirTable air = testing::ShippedAirTable(TERVOLIN_TABLES_DIR);
   tervolin::Spectrum spectrum;
-  testing::RecordingSurface graph;
+  DisplayList graph;
 };
 
 // Newton's method on the transmitted kerma, with its derivative, in cm.
@@ -180,7 +180,7 @@ TEST(BeamFiguresText, FiveLinesForTheCommandLine) {
 TEST_F(BeamFiguresOfSpectra, BoxInTheUpperRightWithTheLatestFiguresThenClearedWithTheCurves) {
   const BeamFigures f = Figures(Spectrum("100"));
   EXPECT_EQ(FormatBeamFigures(f), FormatBeamFigures(spectrum.figures));
-  const std::vector<testing::DrawOp> fills = graph.OpsOfKind("FillBox");
+  const std::vector<DrawingOperation> fills = graph.OfKind(DrawingKind::kFillBox);
   ASSERT_EQ(fills.size(), 1u);
   EXPECT_EQ(fills[0].colour, kWhite);
   EXPECT_GT(std::min(fills[0].x1, fills[0].x2), SpectrumGraphX(100.0));
@@ -188,25 +188,25 @@ TEST_F(BeamFiguresOfSpectra, BoxInTheUpperRightWithTheLatestFiguresThenClearedWi
   EXPECT_GT(std::min(fills[0].y1, fills[0].y2), kSpectrumFrameTop);
   EXPECT_LT(std::max(fills[0].y1, fills[0].y2), SpectrumGraphY(0.7));
   std::string printed;
-  for (const testing::DrawOp& op : graph.OpsOfKind("Print")) {
+  for (const DrawingOperation& op : graph.OfKind(DrawingKind::kPrint)) {
     if (op.x1 > fills[0].x1 && op.y1 < fills[0].y2) printed += op.text + "|";
   }
   EXPECT_NE(printed.find(FormatFigure(f.hvl1Mm, 3) + " mmAl"), std::string::npos) << printed;
   EXPECT_NE(printed.find(FormatFigure(f.meanEnergyKev, 2) + " keV"), std::string::npos) << printed;
-  const std::vector<testing::DrawOp> scales = graph.OpsOfKind("TextScale");
+  const std::vector<DrawingOperation> scales = graph.OfKind(DrawingKind::kTextScale);
   ASSERT_EQ(scales.size(), 2u);
   EXPECT_LT(scales[0].scale, 1.0);
   EXPECT_EQ(scales[1].scale, 1.0);
 
   ClearSpectrumGraph(graph);
-  EXPECT_EQ(graph.OpsOfKind("Cls").size(), 1u);
+  EXPECT_EQ(graph.OfKind(DrawingKind::kCls).size(), 1u);
 }
 
 TEST_F(BeamFiguresOfSpectra, WithoutTheAirTableTheBoxSaysWhy) {
   air.status = kAirTableMissing;
   Spectrum("100");
   std::vector<std::string> texts;
-  for (const testing::DrawOp& op : graph.OpsOfKind("Print")) texts.push_back(op.text);
+  for (const DrawingOperation& op : graph.OfKind(DrawingKind::kPrint)) texts.push_back(op.text);
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "—"), 4);
   EXPECT_EQ(std::count(texts.begin(), texts.end(), msg::kAirTableMissing), 1);
 }

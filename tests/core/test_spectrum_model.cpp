@@ -17,13 +17,12 @@
 #include "core/spectrum_physics.h"
 #include "graphs/figures_box.h"
 #include "graphs/spectrum_graph.h"
-#include "support/recording_surface.h"
+#include "graphs/display_list.h"
 #include "support/shipped_tables.h"
 
 namespace tervolin {
 namespace {
 
-using testing::DrawOp;
 
 constexpr Rgb kRed{255, 0, 0};
 
@@ -71,7 +70,7 @@ class SpectrumModel : public ::testing::Test {
   TubeSettings settings{"100", "12", "2.5", "0", "0"};
   Spectrum spectrum;
   const EnergyTable& fluence = spectrum.fluence;
-  testing::RecordingSurface graph;
+  DisplayList graph;
 };
 
 // ---------------------------------------------------------------------------
@@ -391,31 +390,31 @@ TEST_F(SpectrumModel, UnusualButWorkableInputsGiveASpectrum) {
 // Drawing
 
 // The ops of the curve and its frame, without the figures' box drawn after them.
-std::vector<DrawOp> CurveOps(const testing::RecordingSurface& graph) {
-  const auto fill = std::find_if(graph.ops.begin(), graph.ops.end(),
-                                 [](const DrawOp& op) { return op.kind == "FillBox"; });
-  return {graph.ops.begin(), fill};
+std::vector<DrawingOperation> CurveOps(const DisplayList& graph) {
+  const auto fill = std::find_if(graph.Operations().begin(), graph.Operations().end(),
+                                 [](const DrawingOperation& op) { return op.kind == DrawingKind::kFillBox; });
+  return {graph.Operations().begin(), fill};
 }
 
 TEST_F(SpectrumModel, DrawsARedStaircaseFromTheCornerThenTheFrame) {
   ComputeSuccessfully();
-  const std::vector<DrawOp> ops = CurveOps(graph);
+  const std::vector<DrawingOperation> ops = CurveOps(graph);
   ASSERT_EQ(ops.size(), 1u + 1u + 2u * 299u + 2u);
 
-  EXPECT_EQ(ops[0].kind, "DrawWidth");
+  EXPECT_EQ(ops[0].kind, DrawingKind::kDrawWidth);
   EXPECT_EQ(ops[0].width, 2);
-  EXPECT_EQ(ops[1].kind, "PSet");
+  EXPECT_EQ(ops[1].kind, DrawingKind::kPSet);
   EXPECT_EQ(ops[1].x1, 1000.0f);
   EXPECT_EQ(ops[1].y1, 2100.0f);
   EXPECT_EQ(ops[1].colour, kBlack);
 
   for (int n = 2; n <= kEnergyBins; ++n) {
-    const DrawOp& riser = ops[static_cast<std::size_t>(2 * n - 2)];
-    const DrawOp& step = ops[static_cast<std::size_t>(2 * n - 1)];
+    const DrawingOperation& riser = ops[static_cast<std::size_t>(2 * n - 2)];
+    const DrawingOperation& step = ops[static_cast<std::size_t>(2 * n - 1)];
     const auto y = static_cast<float>(2100.0 - 2000.0 * fluence[n]);
     SCOPED_TRACE(n);
-    EXPECT_EQ(riser.kind, "LineTo");
-    EXPECT_EQ(step.kind, "LineTo");
+    EXPECT_EQ(riser.kind, DrawingKind::kLineTo);
+    EXPECT_EQ(step.kind, DrawingKind::kLineTo);
     EXPECT_EQ(riser.x2, 992.5f + 15.0f * static_cast<float>(n));
     EXPECT_EQ(step.x2, 1007.5f + 15.0f * static_cast<float>(n));
     EXPECT_EQ(riser.y2, y);
@@ -427,11 +426,11 @@ TEST_F(SpectrumModel, DrawsARedStaircaseFromTheCornerThenTheFrame) {
   EXPECT_EQ(ops[ops.size() - 3].x2, 5507.5f);
   EXPECT_EQ(ops[ops.size() - 3].y2, 2100.0f);  // bins above 2V lie on the base line
 
-  const DrawOp& width = ops[ops.size() - 2];
-  const DrawOp& frame = ops.back();
-  EXPECT_EQ(width.kind, "DrawWidth");
+  const DrawingOperation& width = ops[ops.size() - 2];
+  const DrawingOperation& frame = ops.back();
+  EXPECT_EQ(width.kind, DrawingKind::kDrawWidth);
   EXPECT_EQ(width.width, 2);
-  EXPECT_EQ(frame.kind, "Box");
+  EXPECT_EQ(frame.kind, DrawingKind::kBox);
   EXPECT_EQ(frame.colour, kBlack);
   EXPECT_EQ(std::vector<float>({frame.x1, frame.y1, frame.x2, frame.y2}),
             std::vector<float>({1000.0f, 100.0f, 5500.0f, 2100.0f}));
@@ -440,7 +439,7 @@ TEST_F(SpectrumModel, DrawsARedStaircaseFromTheCornerThenTheFrame) {
 TEST_F(SpectrumModel, ThePeakStepTouchesTheTopOfTheFrame) {
   ComputeSuccessfully();
   const int peak = LargestBin(fluence);
-  const DrawOp& step = graph.ops[static_cast<std::size_t>(2 * peak - 1)];
+  const DrawingOperation& step = graph.Operations()[static_cast<std::size_t>(2 * peak - 1)];
   EXPECT_EQ(step.y2, 100.0f);
 }
 
@@ -448,13 +447,13 @@ TEST_F(SpectrumModel, TwoCallsLeaveTwoCurvesWithoutClearing) {
   ComputeSuccessfully();
   settings.Text(SpectrumField::TubeVoltage) = "60";
   ComputeSuccessfully();
-  EXPECT_EQ(graph.OpsOfKind("Cls").size(), 0u);
-  EXPECT_EQ(graph.OpsOfKind("PSet").size(), 2u);
-  EXPECT_EQ(graph.OpsOfKind("LineTo").size(), 4u * 299u);
-  EXPECT_EQ(graph.OpsOfKind("Box").size(), 4u);  // frame and figures' box, twice
+  EXPECT_EQ(graph.OfKind(DrawingKind::kCls).size(), 0u);
+  EXPECT_EQ(graph.OfKind(DrawingKind::kPSet).size(), 2u);
+  EXPECT_EQ(graph.OfKind(DrawingKind::kLineTo).size(), 4u * 299u);
+  EXPECT_EQ(graph.OfKind(DrawingKind::kBox).size(), 4u);  // frame and figures' box, twice
   // The second curve ends on the base line from bin 121 on.
-  EXPECT_EQ(graph.ops[graph.ops.size() / 2 + 2 * 121 - 1].y2, 2100.0f);
-  EXPECT_LT(graph.ops[graph.ops.size() / 2 + 2 * 120 - 1].y2, 2100.0f);
+  EXPECT_EQ(graph.Operations()[graph.Operations().size() / 2 + 2 * 121 - 1].y2, 2100.0f);
+  EXPECT_LT(graph.Operations()[graph.Operations().size() / 2 + 2 * 120 - 1].y2, 2100.0f);
 }
 
 // For the same tube current and time 120 kV gives more photons than 80 kV from

@@ -2,29 +2,28 @@
 
 #include "graphs/angle_graph.h"
 #include "graphs/palette.h"
-#include "support/recording_surface.h"
+#include "graphs/display_list.h"
 
 namespace tervolin {
 namespace {
 
-using testing::DrawOp;
 
 TEST(AngleAxes, ClearGridThenFifteenTextsAtLineWidthOne) {
-  testing::RecordingSurface graph;
+  DisplayList graph;
   DrawAngleAxes(graph, false);
-  const auto& ops = graph.ops;
+  const auto& ops = graph.Operations();
   ASSERT_GE(ops.size(), 2u);
-  EXPECT_EQ(ops[0].kind, "Cls");
-  EXPECT_EQ(ops[1].kind, "DrawWidth");
+  EXPECT_EQ(ops[0].kind, DrawingKind::kCls);
+  EXPECT_EQ(ops[1].kind, DrawingKind::kDrawWidth);
   EXPECT_EQ(ops[1].width, 1);
-  const auto lines = graph.OpsOfKind("Line");
+  const auto lines = graph.OfKind(DrawingKind::kLine);
   ASSERT_EQ(lines.size(), 26u);
   EXPECT_EQ(lines[0].x1, 10.0f);
   EXPECT_EQ(lines[16].x1, 170.0f);
   EXPECT_EQ(lines[17].y1, static_cast<float>(0.1));
   EXPECT_EQ(lines[25].y1, static_cast<float>(9 * 0.1));
-  for (const DrawOp& line : lines) EXPECT_EQ(line.colour, (Rgb{180, 180, 180}));
-  const auto texts = graph.OpsOfKind("Print");
+  for (const DrawingOperation& line : lines) EXPECT_EQ(line.colour, (Rgb{180, 180, 180}));
+  const auto texts = graph.OfKind(DrawingKind::kPrint);
   ASSERT_EQ(texts.size(), 15u);
   EXPECT_EQ(texts[0].text, "1.0");
   EXPECT_EQ(texts[3].text, "散");
@@ -32,34 +31,34 @@ TEST(AngleAxes, ClearGridThenFifteenTextsAtLineWidthOne) {
   EXPECT_EQ(texts[14].text, "散乱角度");
   EXPECT_FLOAT_EQ(texts[14].x1, 91.0f);
   EXPECT_FLOAT_EQ(texts[14].y1, -0.07f);
-  EXPECT_TRUE(graph.OpsOfKind("Box").empty());
+  EXPECT_TRUE(graph.OfKind(DrawingKind::kBox).empty());
 }
 
 TEST(AngleAxes, CurveStartsAtTheOriginAndTheFrameIsDrawnOverIt) {
-  testing::RecordingSurface graph;
+  DisplayList graph;
   AngleTable values{};
   values[0] = 0.5;
   for (int j = 1; j <= kAngles; ++j) values[j] = j / 180.0;
   PlotAngleCurve(graph, values, PaletteColour(kPaletteDarkGreen), {}, true);
   // The first curve of its colour is solid, and the style is solid again after it.
-  ASSERT_EQ(graph.OpsOfKind("StrokeStyle").size(), 2u);
-  EXPECT_EQ(graph.ops.front().kind, "StrokeStyle");
-  EXPECT_EQ(graph.ops.front().width, static_cast<int>(LineStyle::kSolid));
-  std::vector<testing::DrawOp> ops = graph.ops;
-  std::erase_if(ops, [](const testing::DrawOp& op) { return op.kind == "StrokeStyle"; });
+  ASSERT_EQ(graph.OfKind(DrawingKind::kStrokeStyle).size(), 2u);
+  EXPECT_EQ(graph.Operations().front().kind, DrawingKind::kStrokeStyle);
+  EXPECT_EQ(graph.Operations().front().style, LineStyle::kSolid);
+  std::vector<DrawingOperation> ops = graph.Operations();
+  std::erase_if(ops, [](const DrawingOperation& op) { return op.kind == DrawingKind::kStrokeStyle; });
   ASSERT_EQ(ops.size(), 1u + 180u + 2u);
-  EXPECT_EQ(ops[0].kind, "PSet");
+  EXPECT_EQ(ops[0].kind, DrawingKind::kPSet);
   EXPECT_EQ(ops[0].x1, 0.0f);
   EXPECT_EQ(ops[0].y1, 0.0f);
   EXPECT_EQ(ops[0].colour, (Rgb{0, 128, 0}));
-  EXPECT_EQ(ops[1].kind, "LineTo");
+  EXPECT_EQ(ops[1].kind, DrawingKind::kLineTo);
   EXPECT_EQ(ops[1].x2, 1.0f);
   EXPECT_EQ(ops[1].y2, static_cast<float>(1 / 180.0));
   EXPECT_EQ(ops[180].x2, 180.0f);
   EXPECT_EQ(ops[180].y2, 1.0f);
-  EXPECT_EQ(ops[181].kind, "DrawWidth");
+  EXPECT_EQ(ops[181].kind, DrawingKind::kDrawWidth);
   EXPECT_EQ(ops[181].width, 2);
-  EXPECT_EQ(ops[182].kind, "Box");
+  EXPECT_EQ(ops[182].kind, DrawingKind::kBox);
   EXPECT_EQ(ops[182].colour, kBlack);
   EXPECT_EQ(ops[182].x2, 180.0f);
   EXPECT_EQ(ops[182].y2, 1.0f);

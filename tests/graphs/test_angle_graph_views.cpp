@@ -10,17 +10,16 @@
 #include "graphs/curve_memory.h"
 #include "core/distributions.h"
 #include "graphs/palette.h"
-#include "support/recording_surface.h"
+#include "graphs/display_list.h"
 #include "support/shipped_tables.h"
 
 namespace tervolin {
 namespace {
 
-using testing::DrawOp;
-
-bool SameOp(const DrawOp& a, const DrawOp& b) {
+// The same drawing; a Cls keeps whatever width the surface had before it.
+bool SameOp(const DrawingOperation& a, const DrawingOperation& b) {
   return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.colour == b.colour &&
-         a.width == b.width && a.text == b.text;
+         (a.kind == DrawingKind::kCls || a.width == b.width) && a.text == b.text;
 }
 
 // Iron coherent (red) and water incoherent (blue) at 60 keV, drawn as the
@@ -32,7 +31,7 @@ class ViewedGraph : public ::testing::Test {
     DrawGraphFrame(graph);
     Draw("鉄", kCoherent, kPaletteRed);
     Draw("水", kIncoherent, kPaletteBlue);
-    drawn = graph.ops;
+    drawn = graph.Operations();
   }
   void Draw(const char* material, ScatterKind scatter, int colour) {
     const MaterialTables tables = testing::ShippedMaterial(TERVOLIN_TABLES_DIR, material, false);
@@ -40,23 +39,23 @@ class ViewedGraph : public ::testing::Test {
     const AngleTable values = ComputeDistribution(request, {}, tables, {});
     const CurveLabel label = MonoenergeticLabel(scatter, material, "60");
     PlotAngleCurve(graph, values, PaletteColour(colour), label, true);
-    views.Add(ViewCurve(request, values, PaletteColour(colour), label, tables, {}));
+    views.Add({ComputeDistributionViews(request, values, tables, {}), PaletteColour(colour), label});
   }
-  std::vector<DrawOp> Redrawn(AngleGraphChoices choices) {
-    graph.ops.clear();
+  std::vector<DrawingOperation> Redrawn(AngleGraphChoices choices) {
+    graph.Clear();
     views.choices = choices;
     RedrawAngleGraph(graph, views);
-    return graph.ops;
+    return graph.Operations();
   }
-  const std::vector<CurveRecord>& Remembered() { return graph.curves.Curves(); }
-  testing::RecordingSurface graph;
+  const std::vector<CurveRecord>& Remembered() { return graph.Remembered().Curves(); }
+  DisplayList graph;
   AngleGraphViews views;
-  std::vector<DrawOp> drawn;
+  std::vector<DrawingOperation> drawn;
 };
 
 TEST_F(ViewedGraph, WithNoViewTheRedrawnGraphIsTheDrawnOneOpForOp) {
   Redrawn({true, true});
-  const std::vector<DrawOp> again = Redrawn({});
+  const std::vector<DrawingOperation> again = Redrawn({});
   ASSERT_EQ(again.size(), drawn.size());
   for (std::size_t i = 0; i < drawn.size(); ++i) EXPECT_TRUE(SameOp(again[i], drawn[i])) << i;
   ASSERT_EQ(Remembered().size(), 2u);
@@ -64,7 +63,7 @@ TEST_F(ViewedGraph, WithNoViewTheRedrawnGraphIsTheDrawnOneOpForOp) {
 }
 
 TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashedInTheirColour) {
-  const std::vector<DrawOp> ops = Redrawn({true, false});
+  const std::vector<DrawingOperation> ops = Redrawn({true, false});
   ASSERT_EQ(Remembered().size(), 4u);
   // Both kinds are on the graph: the row names the kind.
   EXPECT_EQ(LabelText(Remembered()[1].label), "干渉性散乱 自由電子 60 keV");
@@ -74,9 +73,9 @@ TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashedInTheirColour) {
   // Thomson per unit angle is symmetric about 90°.
   EXPECT_NEAR(Remembered()[1].values[29], Remembered()[1].values[149], 1e-4);
   int redDashes = 0;
-  for (const DrawOp& op : ops) redDashes += op.kind == "Line" && op.colour == PaletteColour(kPaletteRed);
+  for (const DrawingOperation& op : ops) redDashes += op.kind == DrawingKind::kLine && op.colour == PaletteColour(kPaletteRed);
   EXPECT_EQ(redDashes, 90);  // 2° drawn, 2° left out
-  EXPECT_EQ(graph.OpsOfKind("LineTo").size(), 2u * kAngles);
+  EXPECT_EQ(graph.OfKind(DrawingKind::kLineTo).size(), 2u * kAngles);
 }
 
 // Lead and iron coherent at 60 keV share one Thomson curve; a second red curve is
@@ -99,14 +98,14 @@ TEST_F(ViewedGraph, SameFreeElectronCurveOnceAndRepeatedColoursTakeTheNextStyle)
 }
 
 TEST_F(ViewedGraph, PerSolidAngleChangesTheCurvesAndTheAxisTitle) {
-  const std::vector<DrawOp> ops = Redrawn({false, true});
-  const auto texts = graph.OpsOfKind("Print");
+  const std::vector<DrawingOperation> ops = Redrawn({false, true});
+  const auto texts = graph.OfKind(DrawingKind::kPrint);
   EXPECT_EQ(texts[3].text, "立");
-  EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const DrawOp& t) { return t.text == "散"; }), 1);
+  EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const DrawingOperation& t) { return t.text == "散"; }), 1);
   ASSERT_EQ(Remembered().size(), 2u);
   EXPECT_EQ(LabelText(Remembered()[0].label), "干渉性散乱 鉄 60 keV 立体角あたり");
   EXPECT_EQ(Remembered()[0].values[0], 1.0);  // iron's coherent peak forward
-  const DrawOp start = graph.OpsOfKind("PSet")[0];  // at 1°, not at (0, 0)
+  const DrawingOperation start = graph.OfKind(DrawingKind::kPSet)[0];  // at 1°, not at (0, 0)
   EXPECT_EQ(start.x1, 1.0f);
   EXPECT_EQ(start.y1, 1.0f);
   EXPECT_EQ(Remembered()[0].values, std::vector<double>(views.Curves()[0].views[2]->begin() + 1,
@@ -115,12 +114,12 @@ TEST_F(ViewedGraph, PerSolidAngleChangesTheCurvesAndTheAxisTitle) {
 
 TEST_F(ViewedGraph, AClearedGraphForgetsItsViewsButKeepsTheChoice) {
   views.choices.perSolidAngle = true;
-  graph.ops.clear();
+  graph.Clear();
   views.Forget();
   DrawAngleAxes(graph, views.choices.perSolidAngle);
   EXPECT_TRUE(views.Curves().empty());
   EXPECT_TRUE(views.choices.perSolidAngle);
-  EXPECT_EQ(graph.OpsOfKind("Print")[3].text, "立");
+  EXPECT_EQ(graph.OfKind(DrawingKind::kPrint)[3].text, "立");
 }
 
 TEST_F(ViewedGraph, ReadOutGivesMomentumTransferAndScatteredEnergyPerEnergy) {

@@ -17,7 +17,7 @@
 #include "graphs/graph_legend.h"
 #include "graphs/palette.h"
 #include "graphs/spectrum_graph.h"
-#include "support/recording_surface.h"
+#include "graphs/display_list.h"
 
 namespace tervolin {
 namespace {
@@ -141,24 +141,24 @@ TEST(GraphReadOut, NearestAbscissaInsideTheFrameWithEveryCurvesValue) {
 
 class RememberedCurves : public ::testing::Test {
  protected:
-  testing::RecordingSurface angleGraph;
-  testing::RecordingSurface spectrumGraph;
+  DisplayList angleGraph;
+  DisplayList spectrumGraph;
 };
 
 TEST_F(RememberedCurves, AngularCurveKeepsItsDoublesAndColourUntilCleared) {
   AngleTable values{};
   for (int j = 1; j <= kAngles; ++j) values[j] = 1.0 / 3.0 + j;
   PlotAngleCurve(angleGraph, values, PaletteColour(kPaletteDarkGreen), {}, true);
-  const std::vector<CurveRecord>& curves = angleGraph.curves.Curves();
+  const std::vector<CurveRecord>& curves = angleGraph.Remembered().Curves();
   ASSERT_EQ(curves.size(), 1u);
   EXPECT_EQ(curves[0].values.front(), 1.0 / 3.0 + 1);
   EXPECT_EQ(curves[0].values.back(), 1.0 / 3.0 + 180);
   EXPECT_EQ(curves[0].values.size(), kAngles + 0u);
   EXPECT_EQ(curves[0].colour, PaletteColour(kPaletteDarkGreen));
-  angleGraph.curves.LabelFrom(0, MonoenergeticLabel(kCoherent, "鉄", "100"));
+  angleGraph.Curves().LabelFrom(0, MonoenergeticLabel(kCoherent, "鉄", "100"));
   EXPECT_EQ(LabelText(curves[0].label), "干渉性散乱 鉄 100 keV");
   DrawAngleAxes(angleGraph, false);
-  EXPECT_EQ(angleGraph.curves.Count(), 0u);
+  EXPECT_EQ(angleGraph.Remembered().Count(), 0u);
 }
 
 TEST_F(RememberedCurves, SpectrumCurvesTakeTurnsRedBlueDarkGreenBlackSinceTheClear) {
@@ -167,17 +167,17 @@ TEST_F(RememberedCurves, SpectrumCurvesTakeTurnsRedBlueDarkGreenBlackSinceTheCle
   const std::vector<Rgb> expected{PaletteColour(kPaletteRed), PaletteColour(kPaletteBlue),
                                   PaletteColour(kPaletteDarkGreen), kBlack, PaletteColour(kPaletteRed)};
   for (const Rgb& colour : expected) {
-    spectrumGraph.ops.clear();
+    spectrumGraph.Clear();
     DrawSpectrumCurve(spectrumGraph, fluence);
-    const std::vector<testing::DrawOp> steps = spectrumGraph.OpsOfKind("LineTo");
+    const std::vector<DrawingOperation> steps = spectrumGraph.OfKind(DrawingKind::kLineTo);
     ASSERT_EQ(steps.size(), 2u * (kEnergyBins - 1));
-    for (const testing::DrawOp& step : steps) ASSERT_EQ(step.colour, colour);
-    EXPECT_EQ(spectrumGraph.curves.Curves().back().colour, colour);
+    for (const DrawingOperation& step : steps) ASSERT_EQ(step.colour, colour);
+    EXPECT_EQ(spectrumGraph.Remembered().Curves().back().colour, colour);
   }
-  EXPECT_EQ(spectrumGraph.curves.Curves()[0].values, std::vector<double>(fluence.begin() + 1, fluence.end()));
+  EXPECT_EQ(spectrumGraph.Remembered().Curves()[0].values, std::vector<double>(fluence.begin() + 1, fluence.end()));
   spectrumGraph.Cls();
   DrawSpectrumCurve(spectrumGraph, fluence);
-  EXPECT_EQ(spectrumGraph.OpsOfKind("LineTo").back().colour, PaletteColour(kPaletteRed));
+  EXPECT_EQ(spectrumGraph.OfKind(DrawingKind::kLineTo).back().colour, PaletteColour(kPaletteRed));
 }
 
 }  // namespace

@@ -11,30 +11,29 @@
 
 #include "graphs/figures_box.h"
 #include "graphs/spectrum_graph.h"
-#include "support/recording_surface.h"
+#include "graphs/display_list.h"
 
 namespace tervolin {
 namespace {
 
-using testing::DrawOp;
 
 constexpr Rgb kGrey{128, 128, 128};
 
 class SpectrumAxes : public ::testing::Test {
  protected:
-  testing::RecordingSurface graph;
+  DisplayList graph;
 };
 
 TEST_F(SpectrumAxes, ThinGreyGridEveryTenKiloelectronvoltsAndTenthOfFluence) {
   DrawSpectrumAxes(graph);
-  ASSERT_GE(graph.ops.size(), 24u);
-  EXPECT_EQ(graph.ops[0].kind, "DrawWidth");
-  EXPECT_EQ(graph.ops[0].width, 1);
+  ASSERT_GE(graph.Operations().size(), 24u);
+  EXPECT_EQ(graph.Operations()[0].kind, DrawingKind::kDrawWidth);
+  EXPECT_EQ(graph.Operations()[0].width, 1);
 
-  const std::vector<DrawOp> lines = graph.OpsOfKind("Line");
+  const std::vector<DrawingOperation> lines = graph.OfKind(DrawingKind::kLine);
   ASSERT_EQ(lines.size(), 14u + 9u);
   for (int i = 0; i < 14; ++i) {
-    const DrawOp& line = lines[static_cast<std::size_t>(i)];
+    const DrawingOperation& line = lines[static_cast<std::size_t>(i)];
     const float x = 1300.0f + 300.0f * static_cast<float>(i);  // 10 … 140 keV
     SCOPED_TRACE(x);
     EXPECT_EQ(std::vector<float>({line.x1, line.y1, line.x2, line.y2}),
@@ -42,7 +41,7 @@ TEST_F(SpectrumAxes, ThinGreyGridEveryTenKiloelectronvoltsAndTenthOfFluence) {
     EXPECT_EQ(line.colour, kGrey);
   }
   for (int i = 0; i < 9; ++i) {
-    const DrawOp& line = lines[static_cast<std::size_t>(14 + i)];
+    const DrawingOperation& line = lines[static_cast<std::size_t>(14 + i)];
     const float y = 300.0f + 200.0f * static_cast<float>(i);  // φ = 0.9 … 0.1
     SCOPED_TRACE(y);
     EXPECT_EQ(std::vector<float>({line.x1, line.y1, line.x2, line.y2}),
@@ -50,7 +49,7 @@ TEST_F(SpectrumAxes, ThinGreyGridEveryTenKiloelectronvoltsAndTenthOfFluence) {
     EXPECT_EQ(line.colour, kGrey);
   }
   // The grid comes right after the width is set, before any text.
-  for (std::size_t i = 1; i <= 23; ++i) EXPECT_EQ(graph.ops[i].kind, "Line") << i;
+  for (std::size_t i = 1; i <= 23; ++i) EXPECT_EQ(graph.Operations()[i].kind, DrawingKind::kLine) << i;
 }
 
 TEST_F(SpectrumAxes, EnergyLabelsAndStackedAxisTitle) {
@@ -61,7 +60,7 @@ TEST_F(SpectrumAxes, EnergyLabelsAndStackedAxisTitle) {
     bool operator==(const Placed&) const = default;
   };
   std::vector<Placed> printed;
-  for (const DrawOp& op : graph.OpsOfKind("Print")) printed.push_back({op.text, op.x1, op.y1});
+  for (const DrawingOperation& op : graph.OfKind(DrawingKind::kPrint)) printed.push_back({op.text, op.x1, op.y1});
   const std::vector<Placed> expected{
       {"0", 1000, 2120},       {"50", 2450, 2120},  {"100", 3900, 2120},
       {"150", 5400, 2120},     {"Photon energy (E) in keV", 3000, 2250},
@@ -78,23 +77,23 @@ TEST_F(SpectrumAxes, EnergyLabelsAndStackedAxisTitle) {
 
 TEST_F(SpectrumAxes, ThickBlackFrameLastAndNoClearing) {
   DrawSpectrumAxes(graph);
-  ASSERT_EQ(graph.ops.size(), 1u + 23u + 9u + 2u);
-  const DrawOp& width = graph.ops[graph.ops.size() - 2];
-  const DrawOp& frame = graph.ops.back();
-  EXPECT_EQ(width.kind, "DrawWidth");
+  ASSERT_EQ(graph.Operations().size(), 1u + 23u + 9u + 2u);
+  const DrawingOperation& width = graph.Operations()[graph.Operations().size() - 2];
+  const DrawingOperation& frame = graph.Operations().back();
+  EXPECT_EQ(width.kind, DrawingKind::kDrawWidth);
   EXPECT_EQ(width.width, 2);
-  EXPECT_EQ(frame.kind, "Box");
+  EXPECT_EQ(frame.kind, DrawingKind::kBox);
   EXPECT_EQ(std::vector<float>({frame.x1, frame.y1, frame.x2, frame.y2}),
             std::vector<float>({1000.0f, 100.0f, 5500.0f, 2100.0f}));
   EXPECT_EQ(frame.colour, kBlack);
-  EXPECT_TRUE(graph.OpsOfKind("Cls").empty());
+  EXPECT_TRUE(graph.OfKind(DrawingKind::kCls).empty());
 }
 
 TEST_F(SpectrumAxes, DrawsTheSameOpsEachTime) {
   DrawSpectrumAxes(graph);
   DrawSpectrumAxes(graph);
-  EXPECT_EQ(graph.ops.size(), 2u * 35u);
-  EXPECT_EQ(graph.ops[35].kind, graph.ops[0].kind);
+  EXPECT_EQ(graph.Operations().size(), 2u * 35u);
+  EXPECT_EQ(graph.Operations()[35].kind, graph.Operations()[0].kind);
 }
 
 // One column of values per spectrum, the last two when more are shown, each in its
@@ -109,13 +108,13 @@ TEST(FiguresBox, ColumnsOfTheLastSpectraInTheirColours) {
     SCOPED_TRACE(n);
     std::vector<BeamFigures> shown(n);
     for (std::size_t i = 0; i < n; ++i) shown[i].meanEnergyKev = 40.0 + static_cast<double>(i);
-    testing::RecordingSurface graph;
+    DisplayList graph;
     DrawFiguresBox(graph, shown);
     std::map<std::string, Rgb> means;
     Rgb ink = kBlack;
-    for (const DrawOp& op : graph.ops) {
-      if (op.kind == "TextColour") ink = op.colour;
-      if (op.kind == "Print" && op.text.ends_with(".00 keV")) means[op.text] = ink;
+    for (const DrawingOperation& op : graph.Operations()) {
+      if (op.kind == DrawingKind::kTextColour) ink = op.colour;
+      if (op.kind == DrawingKind::kPrint && op.text.ends_with(".00 keV")) means[op.text] = ink;
     }
     EXPECT_EQ(means, expected[n - 1]);
     EXPECT_EQ(ink, kBlack);  // the text colour left as it was
@@ -131,10 +130,10 @@ TEST(FiguresBox, MovesAwayFromTheCurvesWhereItCan) {
       {{hard}, {1020, 2470}},         {{soft}, {4030, 5480}},         {{hard, soft}, {3150, 5480}},
       {{hard, middle}, {1020, 2470}}, {{middle, soft}, {3150, 5480}}, {{}, {4030, 5480}}};
   for (const auto& [curves, edges] : cases) {
-    testing::RecordingSurface graph;
+    DisplayList graph;
     for (const EnergyTable& curve : curves) DrawSpectrumCurve(graph, curve);
     DrawFiguresBox(graph, std::vector<BeamFigures>(std::max<std::size_t>(1, curves.size())));
-    const DrawOp box = graph.OpsOfKind("FillBox").at(0);
+    const DrawingOperation box = graph.OfKind(DrawingKind::kFillBox).at(0);
     EXPECT_EQ(std::pair(box.x1, box.x2), edges) << curves.size();
   }
 }

@@ -72,6 +72,7 @@ class MagnitudeWindowTest : public QObject {
              qPrintable(window->SummaryText()));
     CompareWithCalc(*window, {"compare", "--material", "water", "--energy", "60"});
     SaveShot(*window, "magnitudes_water_60keV.png");
+    QVERIFY(window->SaveAs(QDir(TERVOLIN_TEST_OUTPUT_DIR).filePath("magnitudes_water_60keV.svg"), GraphFileType::kSvg));
 
     const QImage linear = window->Graph().Picture();
     window->LogarithmicAction().trigger();

@@ -77,6 +77,7 @@ class PolarDiagramTest : public QObject {
       QVERIFY(!CurveNear(image, frame, 1.0 + 8.0 / frame.radius, 1.0, below));
     }
     image.save(QDir(TERVOLIN_TEST_OUTPUT_DIR).filePath("polar_thomson.png"));
+    QVERIFY(window.SavePicture(QDir(TERVOLIN_TEST_OUTPUT_DIR).filePath("polar_thomson.svg")));
   }
 
   void CopiedAndSavedAsShownOrNotAtAll() {
@@ -90,7 +91,10 @@ class PolarDiagramTest : public QObject {
     QVERIFY(window.SavePicture(dir.filePath("polar.png")) && window.SavePicture(dir.filePath("polar.svg")));
     QCOMPARE(QImage(dir.filePath("polar.png")).convertToFormat(QImage::Format_RGB32), shown);
     QFile svg(dir.filePath("polar.svg"));
-    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains(QString::fromUtf8("干渉性散乱").toUtf8()));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray svgText = svg.readAll();  // the library's picture: the label whole, the screen font's families
+    QVERIFY(svgText.contains(QString::fromUtf8(">干渉性散乱 自由電子 60 keV</text>").toUtf8()));
+    QVERIFY(svgText.contains("font-family=\"'"));
 
     tervolin::testing::ModalAnswerer answerer;
     QVERIFY(!window.SavePicture(dir.filePath("missing/polar.png")));

@@ -1,0 +1,138 @@
+#include "graphs/magnitude_graph.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "graphs/curve_memory.h"
+
+namespace tervolin {
+
+namespace {
+
+// Room around the frame for the caption and legend, tick labels and axis titles.
+constexpr double kLeft = 86, kTop = 52, kRight = 20, kBottom = 54;
+constexpr int kAngleTickStep = 30;  // degrees between labelled angles
+constexpr int kAngleGridStep = 10;
+constexpr double kLegendSample = 24;  // the short line in a curve's colour
+constexpr Rgb kGridGrey{200, 200, 200};
+
+ValueAxis AxisFor(const MagnitudePlot& plot) {
+  double largest = 0.0, smallest = std::numeric_limits<double>::infinity();
+  for (const MagnitudeCurve& curve : plot.curves) {
+    for (int j = 1; j <= kAngles; ++j) {
+      largest = std::max(largest, curve.values[j]);
+      if (curve.values[j] > 0.0) smallest = std::min(smallest, curve.values[j]);
+    }
+  }
+  return plot.logarithmic ? LogarithmicValueAxis(smallest, largest) : LinearValueAxis(largest);
+}
+
+void PrintAt(DrawingSurface& surface, double x, double y, const std::string& utf8) {
+  surface.Print(static_cast<float>(x), static_cast<float>(y), utf8);
+}
+
+// A 1-pixel grey line through the middle of whole pixels, so it stays crisp.
+void GridLine(DrawingSurface& surface, double x1, double y1, double x2, double y2) {
+  const auto crisp = [](double v) { return static_cast<float>(std::floor(v) + 0.5); };
+  surface.Line(crisp(x1), crisp(y1), crisp(x2), crisp(y2), kGridGrey);
+}
+
+// Grid lines every 10° and at each value tick, with the angles every 30° and the
+// tick values labelled outside the frame.
+void DrawGrid(DrawingSurface& surface, const MagnitudeMapping& map, const TextMeasures& text) {
+  const PixelRect& f = map.frame;
+  surface.DrawWidth(1);
+  for (int degrees = 0; degrees <= 180; degrees += kAngleGridStep) {
+    const double x = map.At(degrees, map.axis.low).x;
+    GridLine(surface, x, f.top, x, f.top + f.height);
+    if (degrees % kAngleTickStep != 0) continue;
+    const std::string label = std::to_string(degrees);
+    PrintAt(surface, x - text.width(label) / 2, f.top + f.height + 3, label);
+  }
+  for (const double tick : map.axis.ticks) {
+    const double y = map.At(0, tick).y;
+    GridLine(surface, f.left, y, f.left + f.width, y);
+    const std::string label = TickText(map.axis, tick);
+    PrintAt(surface, f.left - 5 - text.width(label), y - text.height / 2, label);
+  }
+}
+
+// The caption above the frame, the angle's title under it, the value's title upright
+// at its left.
+void DrawTitles(DrawingSurface& surface, const MagnitudePlot& plot, const MagnitudeMapping& map,
+                const TextMeasures& text) {
+  const PixelRect& f = map.frame;
+  PrintAt(surface, f.left, 6, plot.caption);
+  const std::string angleTitle = "散乱角度 θ (deg)";
+  PrintAt(surface, f.left + (f.width - text.width(angleTitle)) / 2, f.top + f.height + 4 + text.height, angleTitle);
+  surface.TextUpright(true);
+  PrintAt(surface, 8, f.top + (f.height + text.width(plot.valueTitle)) / 2, plot.valueTitle);
+  surface.TextUpright(false);
+}
+
+// Each curve from 1° to 180°, held inside the frame, remembered as the graph's curve.
+void DrawCurves(DrawingSurface& surface, const MagnitudePlot& plot, const MagnitudeMapping& map) {
+  const PixelRect& f = map.frame;
+  const auto point = [&](const MagnitudeCurve& curve, int j) {
+    const PixelPoint p = map.At(j, curve.values[j]);
+    return PixelPoint{p.x, std::clamp(p.y, f.top, f.top + f.height)};
+  };
+  surface.DrawWidth(2);
+  for (const MagnitudeCurve& curve : plot.curves) {
+    surface.StrokeStyle(curve.dashed ? LineStyle::kDashed : LineStyle::kSolid);
+    const PixelPoint first = point(curve, 1);
+    surface.PSet(static_cast<float>(first.x), static_cast<float>(first.y), curve.colour);
+    for (int j = 2; j <= kAngles; ++j) {
+      const PixelPoint p = point(curve, j);
+      surface.LineTo(static_cast<float>(p.x), static_cast<float>(p.y), curve.colour);
+    }
+    surface.Curves().Remember({std::vector<double>(curve.values.begin() + 1, curve.values.end()), curve.colour,
+                               {{curve.title, ""}}, curve.dashed});
+  }
+  surface.StrokeStyle(LineStyle::kSolid);
+}
+
+// One entry per curve, right-aligned in the line between the caption and the frame.
+void DrawLegend(DrawingSurface& surface, const MagnitudePlot& plot, const MagnitudeMapping& map,
+                const TextMeasures& text) {
+  const double middle = map.frame.top - text.height / 2 - 4;
+  double right = map.frame.left + map.frame.width;
+  for (auto curve = plot.curves.rbegin(); curve != plot.curves.rend(); ++curve) {
+    const double textLeft = right - text.width(curve->title);
+    PrintAt(surface, textLeft, middle - text.height / 2, curve->title);
+    surface.StrokeStyle(curve->dashed ? LineStyle::kDashed : LineStyle::kSolid);
+    surface.Line(static_cast<float>(textLeft - 6 - kLegendSample), static_cast<float>(middle),
+                 static_cast<float>(textLeft - 6), static_cast<float>(middle), curve->colour);
+    right = textLeft - 6 - kLegendSample - 16;
+  }
+  surface.StrokeStyle(LineStyle::kSolid);
+}
+
+}  // namespace
+
+PixelPoint MagnitudeMapping::At(double degrees, double value) const {
+  return {frame.left + frame.width * degrees / 180.0, frame.top + frame.height * (1.0 - AxisFraction(axis, value))};
+}
+
+double MagnitudeMapping::DegreesAt(double x) const { return (x - frame.left) / frame.width * 180.0; }
+
+MagnitudeMapping MapMagnitudes(const MagnitudePlot& plot, double width, double height) {
+  return {{kLeft, kTop, std::max(1.0, width - kLeft - kRight), std::max(1.0, height - kTop - kBottom)}, AxisFor(plot)};
+}
+
+void DrawMagnitudeGraph(DrawingSurface& surface, const MagnitudePlot& plot, double width, double height,
+                        const TextMeasures& text) {
+  const MagnitudeMapping map = MapMagnitudes(plot, width, height);
+  surface.Cls();
+  DrawGrid(surface, map, text);
+  DrawCurves(surface, plot, map);
+  surface.DrawWidth(2);
+  surface.Box(static_cast<float>(map.frame.left), static_cast<float>(map.frame.top),
+              static_cast<float>(map.frame.left + map.frame.width), static_cast<float>(map.frame.top + map.frame.height),
+              kBlack);
+  DrawTitles(surface, plot, map, text);
+  DrawLegend(surface, plot, map, text);
+}
+
+}  // namespace tervolin

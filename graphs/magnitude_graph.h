@@ -1,0 +1,50 @@
+#pragma once
+// The graph of scattering magnitudes: curves of absolute values against the
+// scattering angle θ = 0° … 180°, on a linear or logarithmic value axis, with a
+// caption, a legend in the line above the frame, grid, tick labels and axis titles
+// with their units.
+
+#include <string>
+#include <vector>
+
+#include "core/energy_tables.h"
+#include "graphs/drawing_surface.h"
+#include "graphs/legend_place.h"
+#include "graphs/text_measures.h"
+#include "graphs/user_coordinates.h"
+#include "graphs/value_axis.h"
+
+namespace tervolin {
+
+struct MagnitudeCurve {
+  AngleTable values{};  // θ = 1° … 180°
+  Rgb colour;
+  std::string title;
+  bool dashed = false;  // a sum drawn over its parts, which show through its gaps
+};
+
+struct MagnitudePlot {
+  std::string caption;     // what is compared, e.g. "水 60 keV"
+  std::string valueTitle;  // the value axis's title with its unit
+  std::vector<MagnitudeCurve> curves;
+  bool logarithmic = false;
+};
+
+// The data-to-pixel mapping of a picture of the graph: θ across the frame, the value
+// axis up it.
+struct MagnitudeMapping {
+  PixelRect frame;  // pixels
+  ValueAxis axis;
+  PixelPoint At(double degrees, double value) const;
+  double DegreesAt(double x) const;
+};
+
+// The mapping on a picture of width × height pixels.
+MagnitudeMapping MapMagnitudes(const MagnitudePlot& plot, double width, double height);
+
+// The whole picture on a surface whose user units are pixels; the curves are
+// remembered.
+void DrawMagnitudeGraph(DrawingSurface& surface, const MagnitudePlot& plot, double width, double height,
+                        const TextMeasures& text);
+
+}  // namespace tervolin
