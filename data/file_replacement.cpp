@@ -1,9 +1,10 @@
 #include "data/file_replacement.h"
 
-#include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <iterator>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,9 +31,6 @@ constexpr int kMostLinks = 40;
 // At most this many bytes of the file's name go into a temporary file's name, which
 // so stays within the 255 bytes a name may have.
 constexpr std::size_t kNameBytesInTemporaryName = 100;
-
-WriteCall g_writeCall = nullptr;
-std::atomic<unsigned> g_serial{0};
 
 // Holds back the ending signals while it lives; then they act as they would have.
 class EndingSignalsHeld {
@@ -122,7 +120,17 @@ std::optional<Failure> Inspect(const fs::path& file, Target& target) {
   return std::nullopt;
 }
 
-// ".<name>.<pid>.<serial><suffix>" beside the file, with at most
+// 64 random bits as 16 hexadecimal digits: names that no other writer picks.
+std::string RandomHex() {
+  std::random_device device;
+  const std::uint64_t bits = (std::uint64_t{device()} << 32) | device();
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string hex(16, '0');
+  for (std::size_t i = 0; i < hex.size(); ++i) hex[i] = kDigits[(bits >> (4 * i)) & 0xf];
+  return hex;
+}
+
+// ".<name>.<pid>.<random><suffix>" beside the file, with at most
 // kNameBytesInTemporaryName bytes of its name, cut between characters.
 fs::path NameBeside(const fs::path& file, const char* suffix) {
   const std::string whole = file.filename().string();
@@ -135,7 +143,7 @@ fs::path NameBeside(const fs::path& file, const char* suffix) {
   // Built by appending: GCC 12 warns (-Wrestrict) about the same chain of "+".
   std::string name(".");
   name.append(whole, 0, kept).append(".").append(std::to_string(::getpid()));
-  name.append(".").append(std::to_string(++g_serial)).append(suffix);
+  name.append(".").append(RandomHex()).append(suffix);
   fs::path beside = file;
   beside.replace_filename(name);
   return beside;
@@ -174,7 +182,7 @@ int CreateTemporary(Target& target) {
   return -1;
 }
 
-bool WriteAllWith(WriteCall call, int fd, std::string_view text) {
+bool WriteAllWith(ssize_t (*call)(int, const void*, std::size_t), int fd, std::string_view text) {
   while (!text.empty()) {
     const ssize_t written = call(fd, text.data(), text.size());
     if (written < 0 && errno == EINTR) continue;
@@ -185,12 +193,10 @@ bool WriteAllWith(WriteCall call, int fd, std::string_view text) {
   return true;
 }
 
-ssize_t SystemWrite(int fd, const void* data, std::size_t size) { return ::write(fd, data, size); }
-
 // Writes the text into the temporary file, flushes it to the disk and closes it;
 // 0 or the error number.
-int FillAndClose(int fd, std::string_view text, FileIdentity& identity) {
-  int error = WriteAllWith(g_writeCall != nullptr ? g_writeCall : SystemWrite, fd, text) && ::fsync(fd) == 0 ? 0 : errno;
+int FillAndClose(int fd, std::string_view text, FileIdentity& identity, const FileSystemCalls& calls) {
+  int error = WriteAllWith(calls.write, fd, text) && calls.fsync(fd) == 0 ? 0 : errno;
   struct stat status {};
   if (error == 0 && ::fstat(fd, &status) == 0) identity = {status.st_dev, status.st_ino};
   if (::close(fd) != 0 && error == 0) error = errno;
@@ -228,7 +234,14 @@ void PutBack(std::vector<Target>& targets, std::size_t renamed) {
   }
 }
 
-std::optional<FilesReplacementFailure> ReplaceAll(std::span<const FileText> files, FileIdentity* written) {
+// Whether an ending signal arrived, on this thread (held back) or another (caught by
+// the program's handler there), since the replacement began.
+bool EndingSignalArrived(const EndingSignalsHeld& held, const FileSystemCalls& calls) {
+  return held.Arrived() || (calls.endingSignalCaught != nullptr && calls.endingSignalCaught());
+}
+
+std::optional<FilesReplacementFailure> ReplaceAll(std::span<const FileText> files, FileIdentity* written,
+                                                  const FileSystemCalls& calls) {
   const EndingSignalsHeld held;
   std::vector<Target> targets(files.size());
   const auto fail = [&](std::size_t i, Failure failure) {
@@ -244,11 +257,11 @@ std::optional<FilesReplacementFailure> ReplaceAll(std::span<const FileText> file
   for (std::size_t i = 0; i < files.size(); ++i) {
     const int fd = CreateTemporary(targets[i]);
     if (fd < 0) return fail(i, {Failure::Create, errno});
-    if (const int error = FillAndClose(fd, files[i].text, targets[i].identity); error != 0) {
+    if (const int error = FillAndClose(fd, files[i].text, targets[i].identity, calls); error != 0) {
       return fail(i, {Failure::Write, error});
     }
   }
-  if (held.Arrived()) return fail(0, {Failure::Replace, EINTR});
+  if (EndingSignalArrived(held, calls)) return fail(0, {Failure::Replace, EINTR});
   // With more than one file an old one keeps a second name until all are in place
   // (where the file system has hard links; a rename in the folder just written to
   // all but never fails).
@@ -273,17 +286,18 @@ std::optional<FilesReplacementFailure> ReplaceAll(std::span<const FileText> file
 
 }  // namespace
 
-bool WriteAllTo(int fd, std::string_view text) { return WriteAllWith(SystemWrite, fd, text); }
+bool WriteAllTo(int fd, std::string_view text) { return WriteAllWith(::write, fd, text); }
 
 std::optional<FileReplacementFailure> ReplaceFileContents(const fs::path& file, std::string_view text,
-                                                          FileIdentity* written) {
+                                                          FileIdentity* written, const FileSystemCalls& calls) {
   const FileText one[] = {{file, text}};
-  if (const auto failure = ReplaceAll(one, written)) return failure->failure;
+  if (const auto failure = ReplaceAll(one, written, calls)) return failure->failure;
   return std::nullopt;
 }
 
-std::optional<FilesReplacementFailure> ReplaceFilesTogether(std::span<const FileText> files) {
-  return ReplaceAll(files, nullptr);
+std::optional<FilesReplacementFailure> ReplaceFilesTogether(std::span<const FileText> files,
+                                                            const FileSystemCalls& calls) {
+  return ReplaceAll(files, nullptr, calls);
 }
 
 std::optional<FileIdentity> IdentityOf(const fs::path& file) {
@@ -310,8 +324,6 @@ FolderLock::FolderLock(const fs::path& folder, const char* lockName) {
 FolderLock::~FolderLock() {
   if (fd_ >= 0) ::close(fd_);  // closing lets the lock go
 }
-
-void SetReplacementWriteCallForTesting(WriteCall call) { g_writeCall = call; }
 
 bool IsReadOnly(const fs::path& file) {
   constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;

@@ -22,6 +22,8 @@
 
 #include <sys/types.h>
 
+#include "data/file_system_calls.h"
+
 namespace tervolin {
 
 struct FileReplacementFailure {
@@ -46,7 +48,8 @@ struct FileIdentity {
 // when given, receives the identity of the file written.
 [[nodiscard]] std::optional<FileReplacementFailure> ReplaceFileContents(const std::filesystem::path& file,
                                                                         std::string_view text,
-                                                                        FileIdentity* written = nullptr);
+                                                                        FileIdentity* written = nullptr,
+                                                                        const FileSystemCalls& calls = {});
 
 struct FileText {
   std::filesystem::path file;
@@ -63,7 +66,8 @@ struct FilesReplacementFailure {
 // second name, a hard link, until all are in place; on a file system without hard
 // links an old file renamed over cannot come back). On a failure every file is as
 // it was.
-[[nodiscard]] std::optional<FilesReplacementFailure> ReplaceFilesTogether(std::span<const FileText> files);
+[[nodiscard]] std::optional<FilesReplacementFailure> ReplaceFilesTogether(std::span<const FileText> files,
+                                                                          const FileSystemCalls& calls = {});
 
 // The identity of the regular file at `file` (links followed), or nothing.
 std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file);
@@ -86,11 +90,6 @@ class FolderLock {
   int fd_ = -1;
   int error_ = 0;
 };
-
-// For tests: the write(2) the replacements call, to make a write fail or a signal
-// arrive half way; nullptr restores write(2).
-using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
-void SetReplacementWriteCallForTesting(WriteCall call);
 
 // Marked read-only (kept for the superuser too), or not the user's to change.
 bool IsReadOnly(const std::filesystem::path& file);

@@ -25,6 +25,7 @@
 #include "ui/qt_text.h"
 #include "ui/session.h"
 #include "ui/spectrum_screen.h"
+#include "ui/data_folder.h"
 
 namespace tervolin::ui {
 
@@ -69,7 +70,7 @@ void CalculationScreen::onComputeClicked() {
     ShowWarningBox(this, Utf8(message));
     return;
   }
-  const auto material = tervolin::LoadMaterialTables(ToUtf8(ChosenMaterial(*materialList)), Spectral());
+  const auto material = tervolin::LoadMaterialTables(DataFolder(), ToUtf8(ChosenMaterial(*materialList)), Spectral());
   if (!material) {
     ShowWarningBox(this, FromUtf8(tervolin::msg::Framed(tervolin::DescribeReadFailure(material.Fault()))));
     return;

@@ -1,4 +1,5 @@
 #include "ui/material_list.h"
+#include "ui/data_folder.h"
 
 #include <QList>
 #include <QListWidget>
@@ -43,7 +44,7 @@ QString ChosenMaterial(const QListWidget& list) {
 void ListDataFolderMaterials(QListWidget& list) {
   const QString chosen = ChosenMaterial(list);
   list.clear();
-  for (const tervolin::MaterialEntry& material : tervolin::ListMaterials(".")) AddEntry(list, material);
+  for (const tervolin::MaterialEntry& material : tervolin::ListMaterials(DataFolder())) AddEntry(list, material);
   Choose(list, chosen);
 }
 

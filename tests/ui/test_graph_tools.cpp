@@ -34,6 +34,7 @@
 #include "ui/graph_tools.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
+#include "ui/save_dialog.h"
 
 using namespace tervolin::ui;
 
@@ -121,7 +122,7 @@ class GraphToolsTest : public QObject {
   void cleanup() { graphs_.reset(); }
 
   void pngFileAndClipboardHoldTheRetainedImage() {
-    const tervolin::testing::ScratchDirectory scratch;
+    const tervolin::testing::ScratchWorkingDirectory scratch;
     const QImage retained = Rgb32(graphs_->angle->RetainedImage());
     QVERIFY(graphs_->angleTools.SaveGraphAs("graph.png", GraphFileType::kPng));
     QCOMPARE(Rgb32(QImage("graph.png")), retained);
@@ -130,7 +131,7 @@ class GraphToolsTest : public QObject {
   }
 
   void csvReadsBackToTheCurvesDoublesAndLabels() {
-    const tervolin::testing::ScratchDirectory scratch;
+    const tervolin::testing::ScratchWorkingDirectory scratch;
     QVERIFY(graphs_->spectrumTools.SaveGraphAs("spectra.csv", GraphFileType::kCsv));
     QFile file("spectra.csv");
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -259,7 +260,7 @@ class GraphToolsTest : public QObject {
   }
 
   void failedSaveSaysWhichFileAndWhyAndLeavesNothing() {
-    const tervolin::testing::ScratchDirectory scratch;
+    const tervolin::testing::ScratchWorkingDirectory scratch;
     QFile blocker("not-a-folder");
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
@@ -277,7 +278,7 @@ class GraphToolsTest : public QObject {
              QStringList{"not-a-folder"});
   }
 
-  // Ctrl+S onto every kind of target: replaced whole (permission bits kept, a link
+  // Saving onto every kind of target: replaced whole (permission bits kept, a link
   // written through), or refused with the reason in Japanese and all left as it was.
   void saveOntoEveryKindOfTarget() {
     using tervolin::testing::TargetKind;
@@ -290,11 +291,11 @@ class GraphToolsTest : public QObject {
     for (const auto& [kind, reason] : rows) {
       tervolin::testing::TargetCase target(kind, "keep.csv");
       target.Ready();
-      if (target.injectFailure()) tervolin::SetReplacementWriteCallForTesting(NoSpace);
+      tervolin::FileSystemCalls calls;
+      if (target.injectFailure()) calls.write = NoSpace;
       tervolin::testing::ModalAnswerer answerer;
       const QString path = QString::fromStdString(target.target().string());
-      const bool saved = graphs_->angleTools.SaveGraphAs(path, GraphFileType::kCsv);
-      tervolin::SetReplacementWriteCallForTesting(nullptr);
+      const bool saved = SaveOrWarn(&graphs_->window, path, csv, calls);
       QCOMPARE(QString::fromStdString(target.Mismatch(saved, csv.toStdString())), QString());
       const QString shown = saved ? QString() : answerer.Answered().value(0).text;
       QVERIFY2(saved == !*reason && (saved || (shown.contains(path) && shown.contains(Utf8(reason)))), qPrintable(shown));
@@ -304,7 +305,7 @@ class GraphToolsTest : public QObject {
   }
 
   void keyboardSavesThroughTheDialogByTheNamesExtension() {
-    const tervolin::testing::ScratchDirectory scratch;
+    const tervolin::testing::ScratchWorkingDirectory scratch;
     GraphTools::UseQtFileDialog(true);
     graphs_->window.show();
     graphs_->window.activateWindow();

@@ -122,7 +122,7 @@ class StartScreenTest : public QObject {
 
  private slots:
   void init() {
-    scratch_ = std::make_unique<ScratchDirectory>();
+    scratch_ = std::make_unique<ScratchWorkingDirectory>();
     answerer_ = std::make_unique<ModalAnswerer>();
   }
 
@@ -378,7 +378,7 @@ class StartScreenTest : public QObject {
   }
 
  private:
-  std::unique_ptr<ScratchDirectory> scratch_;
+  std::unique_ptr<ScratchWorkingDirectory> scratch_;
   std::unique_ptr<ModalAnswerer> answerer_;
 };
 
