@@ -2,6 +2,7 @@
 // One row of a writer's table-driven test: a target of a kind in a fresh folder, then
 // what the writer left of it. The full disk is a small tmpfs where the test may mount
 // one (as the superuser); elsewhere injectFailure() says the test makes the write fail.
+// FlushFails is a regular file whose writer's final flush to the disk the test makes fail.
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -20,7 +21,7 @@
 
 namespace tervolin::testing {
 
-enum class TargetKind { Regular, Missing, ReadOnly, Symlink, Fifo, Device, Folder, FullDisk };
+enum class TargetKind { Regular, Missing, ReadOnly, Symlink, Fifo, Device, Folder, FullDisk, FlushFails };
 
 inline std::string Content(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -57,7 +58,9 @@ class TargetCase {
       ::chmod(at.c_str(), mode);
       return at;
     };
-    if (kind == TargetKind::Regular || kind == TargetKind::FullDisk) contents_ = file(target_, 0640);
+    if (kind == TargetKind::Regular || kind == TargetKind::FullDisk || kind == TargetKind::FlushFails) {
+      contents_ = file(target_, 0640);
+    }
     if (kind == TargetKind::Missing) contents_ = target_;
     if (kind == TargetKind::ReadOnly) contents_ = file(target_, 0444);
     if (kind == TargetKind::Symlink) std::filesystem::create_symlink((contents_ = file(target_.string() + ".real", 0640)).filename(), target_);

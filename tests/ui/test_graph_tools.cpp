@@ -91,6 +91,7 @@ void DrawCurves(Graphs& graphs) {
 }
 
 ssize_t NoSpace(int, const void*, std::size_t) { return errno = ENOSPC, -1; }
+int FailedFlush(int) { return errno = EIO, -1; }
 
 QImage Rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
@@ -286,13 +287,15 @@ class GraphToolsTest : public QObject {
         {TargetKind::Regular, ""}, {TargetKind::Missing, ""}, {TargetKind::ReadOnly, "読み取り専用のファイルです"},
         {TargetKind::Symlink, ""}, {TargetKind::Fifo, "名前付きパイプ（FIFO）であり、通常のファイルではありません"},
         {TargetKind::Device, "装置ファイル（デバイス）であり"}, {TargetKind::Folder, "フォルダであり"},
-        {TargetKind::FullDisk, "ディスクの空き容量が足りません"}};
+        {TargetKind::FullDisk, "ディスクの空き容量が足りません"},
+        {TargetKind::FlushFails, "ディスクの読み書きでエラーが起きました"}};
     const QByteArray csv = graphs_->angleTools.FileContents(GraphFileType::kCsv);
     for (const auto& [kind, reason] : rows) {
       tervolin::testing::TargetCase target(kind, "keep.csv");
       target.Ready();
       tervolin::FileSystemCalls calls;
       if (target.injectFailure()) calls.write = NoSpace;
+      if (kind == TargetKind::FlushFails) calls.fsync = FailedFlush;
       tervolin::testing::ModalAnswerer answerer;
       const QString path = QString::fromStdString(target.target().string());
       const bool saved = SaveOrWarn(&graphs_->window, path, csv, calls);
