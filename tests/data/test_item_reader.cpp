@@ -5,6 +5,7 @@
 #include <chrono>
 #include <fstream>
 #include <future>
+#include <thread>
 #include <sstream>
 
 #include "support/scratch_directory.h"
@@ -128,18 +129,34 @@ TEST(ItemReaderFile, OnlyRegularFilesAreRead) {
   }
 }
 
+// The file becomes a named pipe 20 ms into the open, as another program may make it
+// between a check by name and the open.
+int OpenAfterTurningIntoAPipe(const char* path, int flags) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  ::unlink(path);
+  ::mkfifo(path, 0600);
+  return ::open(path, flags);
+}
+
+// A named pipe there before, or swapped in during the open: refused, never waited on.
 TEST(ItemReaderFile, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
   testing::ScratchDirectory dir;
   const std::filesystem::path pipe = dir.path() / "pipe.dat";
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  auto read = std::async(std::launch::async, [&] { return ReadItemsFromFile(pipe, 3, "pipe.dat"); });
-  if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-    std::ofstream(pipe) << "1";  // lets the blocked open go on
-    FAIL() << "opening a named pipe blocked";
+  FileSystemCalls swapping;
+  swapping.open = OpenAfterTurningIntoAPipe;
+  for (const FileSystemCalls& calls : {FileSystemCalls{}, swapping}) {
+    std::filesystem::remove(pipe);
+    if (calls.open == SystemOpen) ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    else dir.Write("pipe.dat", "1,2,3\n");
+    auto read = std::async(std::launch::async, [&] { return ReadItemsFromFile(pipe, 3, "pipe.dat", calls); });
+    if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+      std::ofstream(pipe) << "1";  // lets the blocked open go on
+      FAIL() << "opening a named pipe blocked";
+    }
+    const ItemsRead r = read.get();
+    ASSERT_TRUE(r.failure.has_value());
+    EXPECT_EQ(r.failure->problem, ReadProblem::NotRegularFile);
   }
-  const ItemsRead r = read.get();
-  ASSERT_TRUE(r.failure.has_value());
-  EXPECT_EQ(r.failure->problem, ReadProblem::NotRegularFile);
 }
 
 TEST(ItemReaderFile, AFileLargerThanAnyTableIsRefused) {
