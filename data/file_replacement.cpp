@@ -69,26 +69,47 @@ struct Target {
   FileIdentity identity;
 };
 
+// Whether the kernel, with fs.protected_symlinks, refuses to follow the link: it lies
+// in a sticky folder that anyone may write, and neither the caller nor the folder's
+// owner owns it. Such a link may have been planted to redirect the caller's write.
+bool IsProtectedLink(const fs::path& link, const struct stat& linkStatus) {
+  struct stat folder {};
+  const fs::path parent = link.parent_path().empty() ? fs::path(".") : link.parent_path();
+  if (linkStatus.st_uid == ::geteuid() || ::stat(parent.c_str(), &folder) != 0) return false;
+  const bool open = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+  return open && linkStatus.st_uid != folder.st_uid;
+}
+
+// The file a link names, or why it is not followed.
+std::optional<fs::path> LinkTarget(const fs::path& link, const struct stat& status, std::optional<Failure>& refused) {
+  if (IsProtectedLink(link, status)) {
+    refused = Failure{Failure::Check, EACCES, Failure::ProtectedLink};
+    return std::nullopt;
+  }
+  std::error_code readError;
+  const fs::path target = fs::read_symlink(link, readError);
+  if (readError) refused = Failure{Failure::Check, readError.value()};
+  if (readError) return std::nullopt;
+  return target.is_absolute() ? target : link.parent_path() / target;
+}
+
 // The path with its symbolic links followed to what they name; a missing file is
-// taken as it is. Nothing, with `error` set, when a link cannot be read or they loop.
-std::optional<fs::path> FollowLinks(fs::path path, int& error) {
+// taken as it is, but a link to a missing file is refused rather than created through.
+// Nothing, with `refused` set, when a link is refused, cannot be read or they loop.
+std::optional<fs::path> FollowLinks(fs::path path, std::optional<Failure>& refused) {
   for (int links = 0; links <= kMostLinks; ++links) {
     struct stat status {};
     if (::lstat(path.c_str(), &status) != 0) {
-      if (errno == ENOENT) return path;
-      error = errno;
+      if (errno == ENOENT && links == 0) return path;
+      refused = errno == ENOENT ? Failure{Failure::Check, ENOENT, Failure::DanglingLink} : Failure{Failure::Check, errno};
       return std::nullopt;
     }
     if (!S_ISLNK(status.st_mode)) return path;
-    std::error_code readError;
-    const fs::path target = fs::read_symlink(path, readError);
-    if (readError) {
-      error = readError.value();
-      return std::nullopt;
-    }
-    path = target.is_absolute() ? target : path.parent_path() / target;
+    const std::optional<fs::path> target = LinkTarget(path, status, refused);
+    if (!target) return std::nullopt;
+    path = *target;
   }
-  error = ELOOP;
+  refused = Failure{Failure::Check, ELOOP};
   return std::nullopt;
 }
 
@@ -102,9 +123,9 @@ Failure::Refusal RefusalOf(mode_t mode) {
 
 // Whether the file may be replaced: a regular file the user may write, or nothing.
 std::optional<Failure> Inspect(const fs::path& file, Target& target) {
-  int error = 0;
-  const std::optional<fs::path> real = FollowLinks(file, error);
-  if (!real) return Failure{Failure::Check, error};
+  std::optional<Failure> refused;
+  const std::optional<fs::path> real = FollowLinks(file, refused);
+  if (!real) return refused;
   target.real = *real;
   if (::lstat(real->c_str(), &target.old) != 0) {
     if (errno == ENOENT) return std::nullopt;

@@ -7,9 +7,12 @@
 // the program needs calls of the operating system beyond the standard library.
 //
 // What may be replaced: a regular file or nothing. A symbolic link is followed and
-// its target replaced, the link staying as it is. A folder, a device, a named pipe
-// or a socket is refused, and so is a file marked read-only (for the superuser too)
-// or one the user may not write. A replaced file keeps its permission bits and, as
+// its target replaced, the link staying as it is, where the kernel would follow it
+// (fs.protected_symlinks): a link in a sticky, world-writable folder such as /tmp,
+// owned by neither the user nor the folder's owner, is refused, and so is a link to
+// a missing file, which is never created through the link. A folder, a device, a
+// named pipe or a socket is refused, and so is a file marked read-only (for the
+// superuser too) or one the user may not write. A replaced file keeps its permission bits and, as
 // far as the user may give them, its owner and group. SIGTERM, SIGINT, SIGHUP and
 // SIGQUIT wait while a replacement runs; one that arrives before the rename cancels
 // it, so the old file stays, no temporary file is left, and the signal then acts.
@@ -34,7 +37,11 @@ struct FileReplacementFailure {
     Replace,  // the rename over the target; EINTR when an ending signal cancelled it
   } step;
   int error;  // the errno value that says why; 0 for a refusal by the target's kind
-  enum Refusal { None, Folder, Device, Pipe, Socket, NotRegular, ReadOnly } refusal = None;
+  enum Refusal {
+    None, Folder, Device, Pipe, Socket, NotRegular, ReadOnly,
+    ProtectedLink,  // a link the kernel's fs.protected_symlinks would not follow
+    DanglingLink,   // a link to a missing file
+  } refusal = None;
 };
 
 // Which file a replacement wrote: it stays the same file until it is replaced or removed.

@@ -158,10 +158,14 @@ TEST(CalcOutput, EveryKindOfTargetEndsInTheRightFileOrAReason) {
       {TargetKind::Regular, ""}, {TargetKind::Missing, ""}, {TargetKind::ReadOnly, "it is read-only"},
       {TargetKind::Symlink, ""}, {TargetKind::Fifo, "it is a named pipe (FIFO), not a regular file"},
       {TargetKind::Device, "it is a device"}, {TargetKind::Folder, "it is a folder, not a file"},
-      {TargetKind::FullDisk, "No space left on device"}};
-  for (const auto& [kind, reason] : rows) {
+      {TargetKind::FullDisk, "No space left on device"},
+      {TargetKind::ProtectedLink,
+       "it is a symbolic link in a sticky, world-writable folder, owned by neither you nor the folder's owner\n"},
+      {TargetKind::DanglingLink, "it is a symbolic link to a missing file\n"}};
+  for (const auto& [kind, row] : rows) {
     SCOPED_TRACE(static_cast<int>(kind));
     TargetCase target(kind, "old.csv");
+    const std::string reason = target.kind() == kind ? row : "";
     target.Ready();
     if (target.injectFailure()) LimitFileSize(1024);
     std::vector<std::string> arguments = spectrum;

@@ -288,10 +288,13 @@ class GraphToolsTest : public QObject {
         {TargetKind::Symlink, ""}, {TargetKind::Fifo, "名前付きパイプ（FIFO）であり、通常のファイルではありません"},
         {TargetKind::Device, "装置ファイル（デバイス）であり"}, {TargetKind::Folder, "フォルダであり"},
         {TargetKind::FullDisk, "ディスクの空き容量が足りません"},
-        {TargetKind::FlushFails, "ディスクの読み書きでエラーが起きました"}};
+        {TargetKind::FlushFails, "ディスクの読み書きでエラーが起きました"},
+        {TargetKind::ProtectedLink, "誰でも書き込めるフォルダにある、他のユーザーのシンボリックリンクです"},
+        {TargetKind::DanglingLink, "シンボリックリンクの指す先がありません"}};
     const QByteArray csv = graphs_->angleTools.FileContents(GraphFileType::kCsv);
-    for (const auto& [kind, reason] : rows) {
+    for (const auto& [kind, row] : rows) {
       tervolin::testing::TargetCase target(kind, "keep.csv");
+      const char* reason = target.kind() == kind ? row : "";
       target.Ready();
       tervolin::FileSystemCalls calls;
       if (target.injectFailure()) calls.write = NoSpace;
