@@ -1,6 +1,7 @@
 #include "data/file_replacement.h"
 
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstdint>
 #include <iterator>
@@ -31,6 +32,12 @@ constexpr int kMostLinks = 40;
 // At most this many bytes of the file's name go into a temporary file's name, which
 // so stays within the 255 bytes a name may have.
 constexpr std::size_t kNameBytesInTemporaryName = 100;
+// What marks a name as one of the writers' temporary files (or old files kept while
+// others are renamed): ".<name>.tervolin-<pid>-<16 hexadecimal digits>.tmp" (".old").
+constexpr std::string_view kTemporaryMark = ".tervolin-";
+constexpr std::size_t kRandomDigits = 16;
+constexpr const char* kTemporarySuffix = ".tmp";
+constexpr const char* kKeptOldSuffix = ".old";
 
 // Holds back the ending signals while it lives; then they act as they would have.
 class EndingSignalsHeld {
@@ -146,12 +153,12 @@ std::string RandomHex() {
   std::random_device device;
   const std::uint64_t bits = (std::uint64_t{device()} << 32) | device();
   static constexpr char kDigits[] = "0123456789abcdef";
-  std::string hex(16, '0');
+  std::string hex(kRandomDigits, '0');
   for (std::size_t i = 0; i < hex.size(); ++i) hex[i] = kDigits[(bits >> (4 * i)) & 0xf];
   return hex;
 }
 
-// ".<name>.<pid>.<random><suffix>" beside the file, with at most
+// ".<name>.tervolin-<pid>-<random><suffix>" beside the file, with at most
 // kNameBytesInTemporaryName bytes of its name, cut between characters.
 fs::path NameBeside(const fs::path& file, const char* suffix) {
   const std::string whole = file.filename().string();
@@ -163,11 +170,40 @@ fs::path NameBeside(const fs::path& file, const char* suffix) {
   }
   // Built by appending: GCC 12 warns (-Wrestrict) about the same chain of "+".
   std::string name(".");
-  name.append(whole, 0, kept).append(".").append(std::to_string(::getpid()));
-  name.append(".").append(RandomHex()).append(suffix);
+  name.append(whole, 0, kept).append(kTemporaryMark).append(std::to_string(::getpid()));
+  name.append("-").append(RandomHex()).append(suffix);
   fs::path beside = file;
   beside.replace_filename(name);
   return beside;
+}
+
+// The process that made a file of this name (NameBeside), or 0 when the name is not
+// one of a writer's.
+pid_t WriterOf(std::string_view name) {
+  if (!name.starts_with('.') || !(name.ends_with(kTemporarySuffix) || name.ends_with(kKeptOldSuffix))) return 0;
+  name.remove_suffix(std::string_view(kTemporarySuffix).size());
+  const std::size_t mark = name.rfind(kTemporaryMark);
+  if (mark == std::string_view::npos) return 0;
+  const std::string_view rest = name.substr(mark + kTemporaryMark.size());
+  const std::size_t dash = rest.find('-');
+  const bool random = dash != std::string_view::npos && rest.size() - dash - 1 == kRandomDigits &&
+                      rest.find_first_not_of("0123456789abcdef", dash + 1) == std::string_view::npos;
+  pid_t pid = 0;
+  const auto [end, error] = std::from_chars(rest.data(), rest.data() + (random ? dash : 0), pid);
+  return random && error == std::errc() && end == rest.data() + dash && pid > 0 ? pid : 0;
+}
+
+// Removes the files that writers killed before they could clean up (SIGKILL, a power
+// cut) left in the folder: those whose process is gone. A file of a live process, or
+// of one this user may not signal, stays.
+void RemoveLeftovers(const fs::path& folder) {
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const pid_t writer = WriterOf(it->path().filename().native());
+    if (writer == 0 || writer == ::getpid() || ::kill(writer, 0) == 0 || errno != ESRCH) continue;
+    struct stat status {};
+    if (::lstat(it->path().c_str(), &status) == 0 && S_ISREG(status.st_mode)) ::unlink(it->path().c_str());
+  }
 }
 
 // Creates the new, empty temporary file beside the target and returns its
@@ -176,7 +212,7 @@ fs::path NameBeside(const fs::path& file, const char* suffix) {
 // less the user's file-creation mask).
 int CreateTemporary(Target& target) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    target.temporary = NameBeside(target.real, ".tmp");
+    target.temporary = NameBeside(target.real, kTemporarySuffix);
     const int fd = ::open(target.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                           target.exists ? 0600 : 0666);
     if (fd < 0 && errno == EEXIST) continue;
@@ -229,12 +265,16 @@ void RemoveQuietly(fs::path& file) {
   file.clear();
 }
 
+std::set<fs::path> FoldersOf(const std::vector<Target>& targets) {
+  std::set<fs::path> folders;
+  for (const Target& target : targets) folders.insert(target.real.parent_path().empty() ? "." : target.real.parent_path());
+  return folders;
+}
+
 // The folders' entries, the renames, on the disk too; a failure changes nothing that
 // a reader sees.
 void FlushFolders(const std::vector<Target>& targets) {
-  std::set<fs::path> folders;
-  for (const Target& target : targets) folders.insert(target.real.parent_path().empty() ? "." : target.real.parent_path());
-  for (const fs::path& folder : folders) {
+  for (const fs::path& folder : FoldersOf(targets)) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) continue;
     ::fsync(fd);
@@ -275,6 +315,7 @@ std::optional<FilesReplacementFailure> ReplaceAll(std::span<const FileText> file
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (const auto refused = Inspect(files[i].file, targets[i])) return fail(i, *refused);
   }
+  for (const fs::path& folder : FoldersOf(targets)) RemoveLeftovers(folder);
   for (std::size_t i = 0; i < files.size(); ++i) {
     const int fd = CreateTemporary(targets[i]);
     if (fd < 0) return fail(i, {Failure::Create, errno});
@@ -288,7 +329,7 @@ std::optional<FilesReplacementFailure> ReplaceAll(std::span<const FileText> file
   // all but never fails).
   for (std::size_t i = 0; i < files.size() && files.size() > 1; ++i) {
     if (!targets[i].exists) continue;
-    targets[i].backup = NameBeside(targets[i].real, ".old");
+    targets[i].backup = NameBeside(targets[i].real, kKeptOldSuffix);
     if (::link(targets[i].real.c_str(), targets[i].backup.c_str()) != 0) targets[i].backup.clear();
   }
   for (std::size_t i = 0; i < files.size(); ++i) {

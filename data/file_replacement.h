@@ -16,6 +16,9 @@
 // far as the user may give them, its owner and group. SIGTERM, SIGINT, SIGHUP and
 // SIGQUIT wait while a replacement runs; one that arrives before the rename cancels
 // it, so the old file stays, no temporary file is left, and the signal then acts.
+// A writer killed outright (SIGKILL, a power cut) leaves its temporary file, named
+// ".<name>.tervolin-<pid>-<random>.tmp"; the next replacement in that folder removes
+// those whose process is gone.
 
 #include <filesystem>
 #include <optional>
