@@ -18,6 +18,7 @@
 #include "graphs/palette.h"
 #include "graphs/spectrum_graph.h"
 #include "ui/angle_view_actions.h"
+#include "ui/data_folder.h"
 #include "ui/magnitude_action.h"
 #include "ui/material_list.h"
 #include "ui/message_box.h"
@@ -25,7 +26,6 @@
 #include "ui/qt_text.h"
 #include "ui/session.h"
 #include "ui/spectrum_screen.h"
-#include "ui/data_folder.h"
 
 namespace tervolin::ui {
 

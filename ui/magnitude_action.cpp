@@ -10,12 +10,12 @@
 #include "core/leading_number.h"
 #include "core/calculation_inputs.h"
 #include "data/material_magnitudes.h"
+#include "ui/data_folder.h"
 #include "ui/magnitude_window.h"
 #include "ui/material_list.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 #include "ui/screen_window.h"
-#include "ui/data_folder.h"
 
 namespace tervolin::ui {
 

@@ -1,11 +1,11 @@
 #include "ui/material_list.h"
-#include "ui/data_folder.h"
 
 #include <QList>
 #include <QListWidget>
 #include <QString>
 
 #include "data/material_catalogue.h"
+#include "ui/data_folder.h"
 
 namespace tervolin::ui {
 

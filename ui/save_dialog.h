@@ -9,6 +9,7 @@
 
 #include "data/file_system_calls.h"
 #include "ui/graph_files.h"
+#include "ui/termination_signals.h"
 
 class QWidget;
 
@@ -34,7 +35,7 @@ std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filt
 // Writes the bytes safely through `calls`; a failure shows a warning naming the file
 // and the reason. A successful save makes its folder the next dialog's start.
 bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes,
-                const tervolin::FileSystemCalls& calls = {});
+                const tervolin::FileSystemCalls& calls = DesktopFileCalls());
 
 // The save dialog is Qt's own when this is set or TERVOLIN_QT_FILE_DIALOG is in the
 // environment (tests drive it).

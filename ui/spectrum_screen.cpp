@@ -12,11 +12,12 @@
 #include "data/spectrum_file.h"
 #include "graphs/shown_spectra.h"
 #include "graphs/spectrum_graph.h"
+#include "ui/data_folder.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
-#include "ui/data_folder.h"
+#include "ui/termination_signals.h"
 
 namespace tervolin::ui {
 
@@ -92,7 +93,8 @@ void SpectrumScreen::onOkClicked() {
   Session& session = TheSession();
   const tervolin::Spectrum* shown = session.shownSpectra.empty() ? nullptr : &session.shownSpectra.back();
   tervolin::WrittenSpectrumFile written;
-  if (const auto message = tervolin::WriteAcceptedSpectrum(DataFolder() / tervolin::kSpectrumFileName, shown, &written)) {
+  if (const auto message = tervolin::WriteAcceptedSpectrum(DataFolder() / tervolin::kSpectrumFileName, shown, &written,
+                                                             DesktopFileCalls())) {
     ShowWarningBox(this, FromUtf8(*message));
     return;
   }

@@ -13,6 +13,7 @@
 #include "data/attenuation_table.h"
 #include "data/spectrum_file.h"
 #include "data/utf8_text.h"
+#include "ui/data_folder.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/explanation_screen.h"
@@ -20,7 +21,6 @@
 #include "ui/program_end.h"
 #include "ui/session.h"
 #include "ui/qt_text.h"
-#include "ui/data_folder.h"
 
 namespace tervolin::ui {
 
