@@ -17,7 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path DataFolder(const Invocation& invocation) { return UsableDataFolder(FindDataFolder(invocation.Value("--data"))); }
+fs::path DataFolder(const Invocation& invocation) {
+  return UsableDataFolder(FindDataFolder(invocation.Value("--data")));
+}
 
 // The list name of the material of the data folder the user named, by name or alias.
 std::string ListName(const fs::path& dataFolder, const std::string& typed) {

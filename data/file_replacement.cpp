@@ -108,7 +108,8 @@ std::optional<fs::path> FollowLinks(fs::path path, std::optional<Failure>& refus
     struct stat status {};
     if (::lstat(path.c_str(), &status) != 0) {
       if (errno == ENOENT && links == 0) return path;
-      refused = errno == ENOENT ? Failure{Failure::Check, ENOENT, Failure::DanglingLink} : Failure{Failure::Check, errno};
+      const int error = errno;
+      refused = error == ENOENT ? Failure{Failure::Check, ENOENT, Failure::DanglingLink} : Failure{Failure::Check, error};
       return std::nullopt;
     }
     if (!S_ISLNK(status.st_mode)) return path;
@@ -267,7 +268,9 @@ void RemoveQuietly(fs::path& file) {
 
 std::set<fs::path> FoldersOf(const std::vector<Target>& targets) {
   std::set<fs::path> folders;
-  for (const Target& target : targets) folders.insert(target.real.parent_path().empty() ? "." : target.real.parent_path());
+  for (const Target& target : targets) {
+    folders.insert(target.real.parent_path().empty() ? fs::path(".") : target.real.parent_path());
+  }
   return folders;
 }
 

@@ -47,7 +47,8 @@ Outcome<MaterialTables, ReadFailure> LoadMaterialTables(const std::filesystem::p
   MaterialTables tables;
   StoreFormFactorTable(formFactors.items, tables);
   if (!crossSections) return tables;
-  const ItemsRead sections = ReadTable(dataFolder, material, ".csv", kEnergyBins * kCsvFields, CheckCrossSectionRecords);
+  const ItemsRead sections =
+      ReadTable(dataFolder, material, ".csv", kEnergyBins * kCsvFields, CheckCrossSectionRecords);
   if (sections.failure) return *sections.failure;
   StoreCrossSectionTable(sections.items, tables);
   return tables;
