@@ -34,8 +34,8 @@ T ValueOrThrow(const Outcome<T>& result) {
 }
 
 // The air table when it is usable; otherwise the reason goes to standard error.
-AirTable AirTableOrNote() {
-  const AirTableRead air = LoadAirAbsorptionTable();
+AirTable AirTableOrNote(const std::filesystem::path& dataFolder) {
+  const AirTableRead air = LoadAirAbsorptionTable(dataFolder);
   if (air.failure) {
     std::cerr << "tervolin-calc: " << EscapedForDisplay(*air.failure, false) << " (figures that need it are left out)\n";
   }
@@ -43,7 +43,9 @@ AirTable AirTableOrNote() {
 }
 
 // The attenuation table, read first as at start-up.
-AttenuationTables StartRun() { return ValueOrThrow(LoadAttenuationTable()); }
+AttenuationTables StartRun(const std::filesystem::path& dataFolder) {
+  return ValueOrThrow(LoadAttenuationTable(dataFolder));
+}
 
 }  // namespace
 
@@ -51,25 +53,27 @@ void ThrowReadFailure(const ReadFailure& failure) {
   throw RunFailure("cannot read the data file " + failure.fileName + ": " + DescribeReadFailure(failure));
 }
 
-EnergyTable PrepareCalculation(const std::optional<TubeSettings>& spectrum) {
-  const AttenuationTables attenuation = StartRun();
+EnergyTable PrepareCalculation(const std::filesystem::path& dataFolder, const std::optional<TubeSettings>& spectrum) {
+  const AttenuationTables attenuation = StartRun(dataFolder);
   if (!spectrum) return EnergyTable{};
   return ValueOrThrow(ComputeSpectrum(*spectrum, attenuation, {})).fluence;
 }
 
-EnergyTable CalculateSpectrumFluence(const TubeSettings& settings) {
-  return ValueOrThrow(ComputeSpectrum(settings, StartRun(), {})).fluence;
+EnergyTable CalculateSpectrumFluence(const std::filesystem::path& dataFolder, const TubeSettings& settings) {
+  return ValueOrThrow(ComputeSpectrum(settings, StartRun(dataFolder), {})).fluence;
 }
 
-BeamFigures CalculateBeamFigures(const TubeSettings& settings) {
-  const AttenuationTables attenuation = StartRun();
-  return ValueOrThrow(ComputeSpectrum(settings, attenuation, AirTableOrNote())).figures;
+BeamFigures CalculateBeamFigures(const std::filesystem::path& dataFolder, const TubeSettings& settings) {
+  const AttenuationTables attenuation = StartRun(dataFolder);
+  return ValueOrThrow(ComputeSpectrum(settings, attenuation, AirTableOrNote(dataFolder))).figures;
 }
 
-AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material) {
-  const EnergyTable fluence = PrepareCalculation(request.spectrum);
+AngleTable CalculateAngles(const std::filesystem::path& dataFolder, const AnglesRequest& request,
+                           const std::string& material) {
+  const EnergyTable fluence = PrepareCalculation(dataFolder, request.spectrum);
   const EnergyModeKind mode = request.spectrum ? kSpectral : kSingleEnergy;
-  const MaterialTables tables = ValueOrThrow(LoadMaterialTables(material, request.spectrum.has_value()));
+  const MaterialTables tables =
+      ValueOrThrow(LoadMaterialTables(dataFolder, material, request.spectrum.has_value()));
   const DistributionRequest what{request.scatter, mode, ReadLeadingNumber(request.energyText.value_or(""))};
   return ValueOrThrow(Distribution(what, request.view, tables, fluence));
 }

@@ -2,9 +2,10 @@
 // The calculations of the screens, run on the library in the order the screens run
 // them: the attenuation table as at start-up, the spectrum as its compute button,
 // the material's tables and the distribution as the calculation screen's. The data
-// files are read from the working directory. Each throws RunFailure on a data-file
+// files are read from the data folder given. Each throws RunFailure on a data-file
 // problem or on the problem the library returns.
 
+#include <filesystem>
 #include <optional>
 
 #include "cli/requests.h"
@@ -16,11 +17,11 @@ namespace tervolin::cli {
 
 extern const char* const kCannotCalculate;  // "cannot calculate"
 
-EnergyTable CalculateSpectrumFluence(const TubeSettings& settings);
+EnergyTable CalculateSpectrumFluence(const std::filesystem::path& dataFolder, const TubeSettings& settings);
 
 // The spectrum's beam figures. Without a usable "MuenAir.dat" the figures that need
 // it are missing, and the reason goes to standard error.
-BeamFigures CalculateBeamFigures(const TubeSettings& settings);
+BeamFigures CalculateBeamFigures(const std::filesystem::path& dataFolder, const TubeSettings& settings);
 
 // A data file's failure as the run's failure, naming the file and the reason.
 [[noreturn]] void ThrowReadFailure(const ReadFailure& failure);
@@ -28,9 +29,10 @@ BeamFigures CalculateBeamFigures(const TubeSettings& settings);
 // What the calculation screen has before its compute button: the attenuation table
 // read, and the fluence of the spectrum computed and accepted when one is given (all
 // zero for one photon energy).
-EnergyTable PrepareCalculation(const std::optional<TubeSettings>& spectrum);
+EnergyTable PrepareCalculation(const std::filesystem::path& dataFolder, const std::optional<TubeSettings>& spectrum);
 
 // `material` must be a list name of the data folder.
-AngleTable CalculateAngles(const AnglesRequest& request, const std::string& material);
+AngleTable CalculateAngles(const std::filesystem::path& dataFolder, const AnglesRequest& request,
+                           const std::string& material);
 
 }  // namespace tervolin::cli

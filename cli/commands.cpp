@@ -17,11 +17,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void EnterData(const Invocation& invocation) { EnterDataFolder(FindDataFolder(invocation.Value("--data"))); }
+fs::path DataFolder(const Invocation& invocation) {
+  return UsableDataFolder(FindDataFolder(invocation.Value("--data")));
+}
 
-// The list name of the material the user named, by name or alias.
-std::string ListName(const std::string& typed) {
-  const std::optional<MaterialEntry> entry = FindMaterial(ListMaterials(fs::current_path()), typed);
+// The list name of the material of the data folder the user named, by name or alias.
+std::string ListName(const fs::path& dataFolder, const std::string& typed) {
+  const std::optional<MaterialEntry> entry = FindMaterial(ListMaterials(dataFolder), typed);
   if (!entry) {
     throw UsageError("--material \"" + typed + "\" is not a material of the data folder (see: tervolin-calc materials)");
   }
@@ -38,8 +40,8 @@ std::string DensityColumn(const DistributionView& view) {
 std::string Angles(const Invocation& invocation) {
   const AnglesRequest request = MakeAnglesRequest(invocation);
   const Format format = OutputFormat(invocation, false);
-  EnterData(invocation);
-  const AngleTable distribution = CalculateAngles(request, ListName(request.material));
+  const fs::path data = DataFolder(invocation);
+  const AngleTable distribution = CalculateAngles(data, request, ListName(data, request.material));
   std::vector<Row> rows;
   for (int j = 1; j <= kAngles; ++j) rows.push_back({std::to_string(j), ShortestText(distribution[j])});
   return TableText(format, {"theta_deg", DensityColumn(request.view)}, rows);
@@ -50,8 +52,7 @@ std::string Angles(const Invocation& invocation) {
 std::string Figures(const Invocation& invocation, const TubeSettings& settings) {
   const bool asTable = invocation.Has("--format");
   const Format format = OutputFormat(invocation, false);
-  EnterData(invocation);
-  const BeamFigures figures = CalculateBeamFigures(settings);
+  const BeamFigures figures = CalculateBeamFigures(DataFolder(invocation), settings);
   if (!asTable) return FormatBeamFigures(figures);
   std::vector<Row> rows;
   for (const BeamFigureLine& line : BeamFigureLines(figures)) {
@@ -65,8 +66,7 @@ std::string Spectrum(const Invocation& invocation) {
   const TubeSettings settings = SpectrumRequest(invocation);
   if (invocation.Has("--figures")) return Figures(invocation, settings);
   const Format format = OutputFormat(invocation, true);
-  EnterData(invocation);
-  const EnergyTable fluence = CalculateSpectrumFluence(settings);
+  const EnergyTable fluence = CalculateSpectrumFluence(DataFolder(invocation), settings);
   if (format == Format::Dat) return SpectrumFileText(fluence);
   std::vector<Row> rows;
   for (int n = 1; n <= kEnergyBins; ++n) rows.push_back({ShortestText(BinEnergy(n)), ShortestText(fluence[n])});
@@ -75,9 +75,8 @@ std::string Spectrum(const Invocation& invocation) {
 
 std::string Materials(const Invocation& invocation) {
   const Format format = OutputFormat(invocation, false);
-  EnterData(invocation);
   std::vector<Row> rows;
-  for (const MaterialEntry& entry : ListMaterials(fs::current_path())) rows.push_back({entry.name, entry.alias});
+  for (const MaterialEntry& entry : ListMaterials(DataFolder(invocation))) rows.push_back({entry.name, entry.alias});
   return TableText(format, {"name", "alias"}, rows);
 }
 
@@ -87,8 +86,8 @@ std::string Compare(const Invocation& invocation) {
   const std::string& material = Required(invocation, "--material");
   const EnergyRequest energy = MakeEnergyRequest(invocation);
   const Format format = OutputFormat(invocation, false);
-  EnterData(invocation);
-  const ScatteringMagnitudes magnitudes = CalculateMagnitudes(energy, ListName(material));
+  const fs::path data = DataFolder(invocation);
+  const ScatteringMagnitudes magnitudes = CalculateMagnitudes(data, energy, ListName(data, material));
   if (invocation.Has("--totals")) {
     return invocation.Has("--format") ? MagnitudeTotalsTable(magnitudes, format) : MagnitudeTotalsText(magnitudes);
   }

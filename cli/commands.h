@@ -7,8 +7,8 @@
 
 namespace tervolin::cli {
 
-// Checks the invocation (UsageError), enters the data folder and runs the command
-// (RunFailure); returns the text to print. Changes the working directory.
+// Checks the invocation (UsageError), finds the data folder and runs the command on
+// it (RunFailure); returns the text to print.
 std::string RunCommand(const Invocation& invocation);
 
 }  // namespace tervolin::cli

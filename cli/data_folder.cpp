@@ -39,10 +39,12 @@ fs::path FindDataFolder(const std::string* dataOption) {
                    installed.string() + ")");
 }
 
-void EnterDataFolder(const fs::path& folder) {
+fs::path UsableDataFolder(const fs::path& folder) {
   std::error_code error;
-  fs::current_path(folder, error);
+  const bool isFolder = fs::is_directory(folder, error);
+  if (!error && !isFolder) error = std::make_error_code(std::errc::not_a_directory);
   if (error) throw RunFailure("cannot use the data folder " + folder.string() + ": " + error.message());
+  return folder;
 }
 
 }  // namespace tervolin::cli

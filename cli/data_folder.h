@@ -11,7 +11,8 @@ namespace tervolin::cli {
 // bin folder). Throws RunFailure when none of them applies.
 std::filesystem::path FindDataFolder(const std::string* dataOption);
 
-// Makes the data folder the working directory, where the data readers look.
-void EnterDataFolder(const std::filesystem::path& folder);
+// The folder, when it is one the data readers can be given; throws RunFailure naming
+// it and the reason otherwise.
+std::filesystem::path UsableDataFolder(const std::filesystem::path& folder);
 
 }  // namespace tervolin::cli

@@ -30,11 +30,12 @@ std::string Percent(double share) { return FixedText(share, 2); }
 
 }  // namespace
 
-ScatteringMagnitudes CalculateMagnitudes(const EnergyRequest& energy, const std::string& material) {
-  const EnergyTable fluence = PrepareCalculation(energy.spectrum);
+ScatteringMagnitudes CalculateMagnitudes(const std::filesystem::path& dataFolder, const EnergyRequest& energy,
+                                         const std::string& material) {
+  const EnergyTable fluence = PrepareCalculation(dataFolder, energy.spectrum);
   const double energyKev = energy.energyText ? ReadLeadingNumber(*energy.energyText) : 0.0;
   const EnergyModeKind mode = energy.spectrum ? kSpectral : kSingleEnergy;
-  return Unpacked(MaterialMagnitudes(material, mode, energyKev, fluence), energy);
+  return Unpacked(MaterialMagnitudes(dataFolder, material, mode, energyKev, fluence), energy);
 }
 
 std::string MagnitudeCurvesText(const ScatteringMagnitudes& m, Format format, bool perSolidAngle) {

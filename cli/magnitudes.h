@@ -2,6 +2,7 @@
 // The compare command's calculation and texts: coherent and incoherent scattering of
 // a material on one absolute scale, dσ/dθ in cm²/g per degree (or dσ/dΩ in cm²/g/sr).
 
+#include <filesystem>
 #include <string>
 
 #include "cli/requests.h"
@@ -9,10 +10,11 @@
 
 namespace tervolin::cli {
 
-// For a list name of the data folder (the working directory), at the energy or over
-// the tube's spectrum. Throws UsageError for an energy outside the cross-section
-// table, RunFailure on a data file or a calculation that fails.
-ScatteringMagnitudes CalculateMagnitudes(const EnergyRequest& energy, const std::string& material);
+// For a list name of the data folder, at the energy or over the tube's spectrum.
+// Throws UsageError for an energy outside the cross-section table, RunFailure on a
+// data file or a calculation that fails.
+ScatteringMagnitudes CalculateMagnitudes(const std::filesystem::path& dataFolder, const EnergyRequest& energy,
+                                         const std::string& material);
 
 // theta_deg and the three curves, the header naming the unit.
 std::string MagnitudeCurvesText(const ScatteringMagnitudes& magnitudes, Format format, bool perSolidAngle);

@@ -20,11 +20,10 @@ using namespace tervolin::cli;
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
 
-// Taken before the data folder becomes the working directory.
 std::optional<std::filesystem::path> OutputPath(const Invocation& invocation) {
   const std::string* file = invocation.Value("--output");
   if (file == nullptr) return std::nullopt;
-  return std::filesystem::absolute(*file);
+  return std::filesystem::path(*file);
 }
 
 int Run(const Invocation& invocation) {

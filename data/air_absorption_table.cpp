@@ -5,9 +5,9 @@
 
 namespace tervolin {
 
-AirTableRead LoadAirAbsorptionTable() {
-  const ItemsRead read =
-      ReadItemsFromFile(kAirAbsorptionFileName, kEnergyBins * kAirAbsorptionFields, kAirAbsorptionFileName);
+AirTableRead LoadAirAbsorptionTable(const std::filesystem::path& dataFolder) {
+  const ItemsRead read = ReadItemsFromFile(dataFolder / kAirAbsorptionFileName, kEnergyBins * kAirAbsorptionFields,
+                                           kAirAbsorptionFileName);
   if (read.failure) {
     const bool missing = read.failure->problem == ReadProblem::CannotOpen;
     return {{missing ? kAirTableMissing : kAirTableUnusable, {}}, DescribeReadFailure(*read.failure)};

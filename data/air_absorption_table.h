@@ -1,10 +1,11 @@
 #pragma once
-// The table "MuenAir.dat" of the working directory: 300 records "E, (μen/ρ)_air",
+// The table "MuenAir.dat" of the data folder: 300 records "E, (μen/ρ)_air",
 // the mass energy-absorption coefficient of dry air (cm²/g) per 0.5-keV bin. The
 // beam's half-value layers and effective energy need it; the rest of the program
 // works without it.
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,6 @@ struct AirTableRead {
   std::optional<std::string> failure;  // a one-line description of the failure
 };
 
-[[nodiscard]] AirTableRead LoadAirAbsorptionTable();
+[[nodiscard]] AirTableRead LoadAirAbsorptionTable(const std::filesystem::path& dataFolder);
 
 }  // namespace tervolin

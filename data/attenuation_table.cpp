@@ -4,9 +4,9 @@
 
 namespace tervolin {
 
-Outcome<AttenuationTables, ReadFailure> LoadAttenuationTable() {
-  const ItemsRead read =
-      ReadItemsFromFile(kAttenuationFileName, kEnergyBins * kAttenuationFields, kAttenuationFileName);
+Outcome<AttenuationTables, ReadFailure> LoadAttenuationTable(const std::filesystem::path& dataFolder) {
+  const ItemsRead read = ReadItemsFromFile(dataFolder / kAttenuationFileName, kEnergyBins * kAttenuationFields,
+                                           kAttenuationFileName);
   if (read.failure) return *read.failure;
   if (auto fault = CheckAttenuationRecords(read.items, kAttenuationFileName)) return *fault;
   AttenuationTables tables;

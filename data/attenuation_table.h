@@ -1,7 +1,9 @@
 #pragma once
-// The attenuation coefficient table "Mus2018.dat" of the working directory: 300
+// The attenuation coefficient table "Mus2018.dat" of the data folder: 300
 // records of 7 numbers, one per 0.5-keV bin; fields 2, 3 and 4 are the linear
 // attenuation coefficients (1/cm) of tungsten, aluminium and copper.
+
+#include <filesystem>
 
 #include "core/outcome.h"
 #include "core/tables.h"
@@ -11,7 +13,8 @@ namespace tervolin {
 
 inline constexpr const char* kAttenuationFileName = "Mus2018.dat";
 
-// The tungsten, aluminium and copper columns, or why the table cannot be used.
-[[nodiscard]] Outcome<AttenuationTables, ReadFailure> LoadAttenuationTable();
+// The tungsten, aluminium and copper columns of the table in `dataFolder`, or why the
+// table cannot be used.
+[[nodiscard]] Outcome<AttenuationTables, ReadFailure> LoadAttenuationTable(const std::filesystem::path& dataFolder);
 
 }  // namespace tervolin

@@ -1,12 +1,16 @@
 #pragma once
 // The bytes of a data file, read only when the name leads to a regular file (through
-// links too) of a size no table comes near; a folder, a device or a named pipe is
-// refused before it is opened, so nothing waits for a writer or reads without end.
+// links too) of a size no table comes near. The file is opened without waiting and
+// its kind checked on the open descriptor, so a folder, a device or a named pipe is
+// refused before a byte is read, even one swapped in just before the open: nothing
+// waits for a writer or reads without end.
 
 #include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
+
+#include "data/file_system_calls.h"
 
 namespace tervolin {
 
@@ -31,6 +35,6 @@ struct DataFileBytes {
   std::optional<ReadProblem> problem;  // CannotOpen, IsFolder, NotRegularFile or TooLarge
 };
 
-[[nodiscard]] DataFileBytes ReadDataFileBytes(const std::filesystem::path& path);
+[[nodiscard]] DataFileBytes ReadDataFileBytes(const std::filesystem::path& path, const FileSystemCalls& calls = {});
 
 }  // namespace tervolin

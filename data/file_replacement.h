@@ -7,12 +7,18 @@
 // the program needs calls of the operating system beyond the standard library.
 //
 // What may be replaced: a regular file or nothing. A symbolic link is followed and
-// its target replaced, the link staying as it is. A folder, a device, a named pipe
-// or a socket is refused, and so is a file marked read-only (for the superuser too)
-// or one the user may not write. A replaced file keeps its permission bits and, as
+// its target replaced, the link staying as it is, where the kernel would follow it
+// (fs.protected_symlinks): a link in a sticky, world-writable folder such as /tmp,
+// owned by neither the user nor the folder's owner, is refused, and so is a link to
+// a missing file, which is never created through the link. A folder, a device, a
+// named pipe or a socket is refused, and so is a file marked read-only (for the
+// superuser too) or one the user may not write. A replaced file keeps its permission bits and, as
 // far as the user may give them, its owner and group. SIGTERM, SIGINT, SIGHUP and
 // SIGQUIT wait while a replacement runs; one that arrives before the rename cancels
 // it, so the old file stays, no temporary file is left, and the signal then acts.
+// A writer killed outright (SIGKILL, a power cut) leaves its temporary file, named
+// ".<name>.tervolin-<pid>-<random>.tmp"; the next replacement in that folder removes
+// those whose process is gone.
 
 #include <filesystem>
 #include <optional>
@@ -21,6 +27,8 @@
 #include <string_view>
 
 #include <sys/types.h>
+
+#include "data/file_system_calls.h"
 
 namespace tervolin {
 
@@ -32,7 +40,11 @@ struct FileReplacementFailure {
     Replace,  // the rename over the target; EINTR when an ending signal cancelled it
   } step;
   int error;  // the errno value that says why; 0 for a refusal by the target's kind
-  enum Refusal { None, Folder, Device, Pipe, Socket, NotRegular, ReadOnly } refusal = None;
+  enum Refusal {
+    None, Folder, Device, Pipe, Socket, NotRegular, ReadOnly,
+    ProtectedLink,  // a link the kernel's fs.protected_symlinks would not follow
+    DanglingLink,   // a link to a missing file
+  } refusal = None;
 };
 
 // Which file a replacement wrote: it stays the same file until it is replaced or removed.
@@ -46,7 +58,8 @@ struct FileIdentity {
 // when given, receives the identity of the file written.
 [[nodiscard]] std::optional<FileReplacementFailure> ReplaceFileContents(const std::filesystem::path& file,
                                                                         std::string_view text,
-                                                                        FileIdentity* written = nullptr);
+                                                                        FileIdentity* written = nullptr,
+                                                                        const FileSystemCalls& calls = {});
 
 struct FileText {
   std::filesystem::path file;
@@ -63,7 +76,8 @@ struct FilesReplacementFailure {
 // second name, a hard link, until all are in place; on a file system without hard
 // links an old file renamed over cannot come back). On a failure every file is as
 // it was.
-[[nodiscard]] std::optional<FilesReplacementFailure> ReplaceFilesTogether(std::span<const FileText> files);
+[[nodiscard]] std::optional<FilesReplacementFailure> ReplaceFilesTogether(std::span<const FileText> files,
+                                                                          const FileSystemCalls& calls = {});
 
 // The identity of the regular file at `file` (links followed), or nothing.
 std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file);
@@ -86,11 +100,6 @@ class FolderLock {
   int fd_ = -1;
   int error_ = 0;
 };
-
-// For tests: the write(2) the replacements call, to make a write fail or a signal
-// arrive half way; nullptr restores write(2).
-using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
-void SetReplacementWriteCallForTesting(WriteCall call);
 
 // Marked read-only (kept for the superuser too), or not the user's to change.
 bool IsReadOnly(const std::filesystem::path& file);

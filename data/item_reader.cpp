@@ -83,9 +83,9 @@ ItemsRead ReadItems(std::istream& in, std::size_t count, const std::string& file
   return result;
 }
 
-ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count,
-                            const std::string& fileName) {
-  const DataFileBytes file = ReadDataFileBytes(path);
+ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count, const std::string& fileName,
+                            const FileSystemCalls& calls) {
+  const DataFileBytes file = ReadDataFileBytes(path, calls);
   if (file.problem) {
     ItemsRead result;
     result.failure = Failure(*file.problem, fileName, 1, "", count);

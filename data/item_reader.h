@@ -16,7 +16,6 @@
 
 namespace tervolin {
 
-
 // No number needs more characters than this; a longer item is never cut to fit.
 inline constexpr std::size_t kLongestItem = 100;
 
@@ -44,6 +43,6 @@ struct ItemsRead {
 // The same for a file, read only when it is a regular file of bounded size (see
 // data/data_file.h); fileName is the name reported in a failure.
 [[nodiscard]] ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count,
-                                          const std::string& fileName);
+                                          const std::string& fileName, const FileSystemCalls& calls = {});
 
 }  // namespace tervolin

@@ -49,9 +49,9 @@ MagnitudesOfMaterial Compare(const Comparison& c) {
 
 }  // namespace
 
-MagnitudesOfMaterial MaterialMagnitudes(const std::string& material, EnergyModeKind mode, double energyKev,
-                                        const EnergyTable& fluence) {
-  const auto tables = LoadMaterialTables(material, true);
+MagnitudesOfMaterial MaterialMagnitudes(const std::filesystem::path& dataFolder, const std::string& material,
+                                        EnergyModeKind mode, double energyKev, const EnergyTable& fluence) {
+  const auto tables = LoadMaterialTables(dataFolder, material, true);
   if (!tables) return tables.Fault();
   return Compare({tables.Value(), mode, energyKev, fluence});
 }

@@ -4,6 +4,7 @@
 // material's tables read, the shapes from the program's distributions, the sizes
 // from the material's .csv at the energy or over the accepted spectrum.
 
+#include <filesystem>
 #include <string>
 #include <variant>
 
@@ -14,10 +15,10 @@ namespace tervolin {
 
 using MagnitudesOfMaterial = std::variant<ScatteringMagnitudes, MagnitudeProblem, ReadFailure>;
 
-// At `energyKev` for one photon energy, over the accepted spectrum's `fluence` for a
-// spectrum (energyKev is not used then).
-MagnitudesOfMaterial MaterialMagnitudes(const std::string& material, EnergyModeKind mode, double energyKev,
-                                        const EnergyTable& fluence);
+// For a material of dataFolder/XFS_Data: at `energyKev` for one photon energy, over
+// the accepted spectrum's `fluence` for a spectrum (energyKev is not used then).
+MagnitudesOfMaterial MaterialMagnitudes(const std::filesystem::path& dataFolder, const std::string& material,
+                                        EnergyModeKind mode, double energyKev, const EnergyTable& fluence);
 
 // The message the screens show for a problem, with the energy as typed (keV):
 // "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）".

@@ -25,6 +25,9 @@ constexpr RefusalText kRefusals[] = {
     {Failure::Socket, "ソケットであり、通常のファイルではありません", "it is a socket, not a regular file"},
     {Failure::NotRegular, "通常のファイルではありません", "it is not a regular file"},
     {Failure::ReadOnly, "読み取り専用のファイルです", "it is read-only"},
+    {Failure::ProtectedLink, "誰でも書き込めるフォルダにある、他のユーザーのシンボリックリンクです（たどりません）",
+     "it is a symbolic link in a sticky, world-writable folder, owned by neither you nor the folder's owner"},
+    {Failure::DanglingLink, "シンボリックリンクの指す先がありません", "it is a symbolic link to a missing file"},
 };
 
 struct ErrorText {

@@ -9,10 +9,10 @@ namespace {
 using RecordCheck = std::optional<ReadFailure> (*)(const std::vector<double>&, const std::string&);
 
 // The table's items, or the failure of reading them or of the records' check.
-ItemsRead ReadTable(const std::string& material, const char* extension, std::size_t items,
-                    RecordCheck check) {
+ItemsRead ReadTable(const std::filesystem::path& dataFolder, const std::string& material, const char* extension,
+                    std::size_t items, RecordCheck check) {
   const std::string name = ScattererFileName(material, extension);
-  ItemsRead read = ReadItemsFromFile(std::filesystem::path(name), items, name);
+  ItemsRead read = ReadItemsFromFile(dataFolder / name, items, name);
   if (!read.failure) read.failure = check(read.items, name);
   return read;
 }
@@ -40,13 +40,15 @@ std::string ScattererFileName(const std::string& material, const char* extension
   return std::string(kScattererFolder) + "/" + material + extension;
 }
 
-Outcome<MaterialTables, ReadFailure> LoadMaterialTables(const std::string& material, bool crossSections) {
-  const ItemsRead formFactors = ReadTable(material, ".xfs", kXfsRows * kXfsFields, CheckFormFactorRecords);
+Outcome<MaterialTables, ReadFailure> LoadMaterialTables(const std::filesystem::path& dataFolder,
+                                                        const std::string& material, bool crossSections) {
+  const ItemsRead formFactors = ReadTable(dataFolder, material, ".xfs", kXfsRows * kXfsFields, CheckFormFactorRecords);
   if (formFactors.failure) return *formFactors.failure;
   MaterialTables tables;
   StoreFormFactorTable(formFactors.items, tables);
   if (!crossSections) return tables;
-  const ItemsRead sections = ReadTable(material, ".csv", kEnergyBins * kCsvFields, CheckCrossSectionRecords);
+  const ItemsRead sections =
+      ReadTable(dataFolder, material, ".csv", kEnergyBins * kCsvFields, CheckCrossSectionRecords);
   if (sections.failure) return *sections.failure;
   StoreCrossSectionTable(sections.items, tables);
   return tables;

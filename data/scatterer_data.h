@@ -1,10 +1,11 @@
 #pragma once
-// A scatterer material's two tables in the folder XFS_Data of the working directory:
+// A scatterer material's two tables in the folder XFS_Data of the data folder:
 //   <name>.xfs  45 records "x, F, S": momentum transfer x = sin(θ/2)/λ (Å⁻¹), atomic
 //               form factor F(x) and incoherent scattering function S(x);
 //   <name>.csv  300 records "E, coherent, incoherent": scattering cross sections per
 //               unit mass for the 0.5-keV bins (the first field is not used).
 
+#include <filesystem>
 #include <string>
 
 #include "core/outcome.h"
@@ -18,9 +19,11 @@ inline constexpr const char* kScattererFolder = "XFS_Data";
 // File name as shown to the user, e.g. "XFS_Data/鉄.xfs".
 std::string ScattererFileName(const std::string& material, const char* extension);
 
-// Reads the material's .xfs table and, with `crossSections` (for the spectral
-// distributions), its .csv table, form-factor file first; the first failure.
-[[nodiscard]] Outcome<MaterialTables, ReadFailure> LoadMaterialTables(const std::string& material,
+// Reads the material's .xfs table in dataFolder/XFS_Data and, with `crossSections`
+// (for the spectral distributions), its .csv table, form-factor file first; the first
+// failure.
+[[nodiscard]] Outcome<MaterialTables, ReadFailure> LoadMaterialTables(const std::filesystem::path& dataFolder,
+                                                                      const std::string& material,
                                                                       bool crossSections);
 
 }  // namespace tervolin

@@ -6,9 +6,9 @@
 namespace tervolin {
 
 std::optional<std::string> WriteAcceptedSpectrum(const std::filesystem::path& file, const Spectrum* shown,
-                                                 WrittenSpectrumFile* written) {
+                                                 WrittenSpectrumFile* written, const FileSystemCalls& calls) {
   if (shown == nullptr) return std::string(msg::kNoSpectrum);
-  if (const auto failure = WriteSpectrumFile(file, shown->fluence, written)) return msg::Framed(*failure);
+  if (const auto failure = WriteSpectrumFile(file, shown->fluence, written, calls)) return msg::Framed(*failure);
   return std::nullopt;
 }
 

@@ -18,6 +18,7 @@ namespace tervolin {
 // written; each between ideographic spaces. Then the file is as it was.
 [[nodiscard]] std::optional<std::string> WriteAcceptedSpectrum(const std::filesystem::path& file,
                                                                const Spectrum* shown,
-                                                               WrittenSpectrumFile* written = nullptr);
+                                                               WrittenSpectrumFile* written = nullptr,
+                                                               const FileSystemCalls& calls = {});
 
 }  // namespace tervolin

@@ -51,10 +51,12 @@ std::string SpectrumFileText(const EnergyTable& fluence) {
 }
 
 std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence,
-                                             WrittenSpectrumFile* written) {
+                                             WrittenSpectrumFile* written, const FileSystemCalls& calls) {
   std::string text = SpectrumFileText(fluence);
   FileIdentity identity;
-  if (const auto failure = ReplaceFileContents(file, text, &identity)) return DescribeReplacementFailure(file, *failure);
+  if (const auto failure = ReplaceFileContents(file, text, &identity, calls)) {
+    return DescribeReplacementFailure(file, *failure);
+  }
   if (written != nullptr) *written = WrittenSpectrumFile{identity, std::move(text)};
   return std::nullopt;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// "P_Spectrum.dat": the accepted X-ray spectrum as text, one line per 0.5-keV bin.
-// Line n holds the photon energy 0.5·n keV as "000.0" and, right after it, the
+// "P_Spectrum.dat" of the data folder: the accepted X-ray spectrum as text, one line
+// per 0.5-keV bin. Line n holds the photon energy 0.5·n keV as "000.0" and, right after it, the
 // relative fluence of bin n as "  0.000E+00", ended by CR LF. The numbers are written
 // with a point as the decimal separator whatever the locale.
 
@@ -42,7 +42,8 @@ std::string SpectrumFileText(const EnergyTable& fluence);
 // written goes to `written` (when given), for DeleteSpectrumFile.
 [[nodiscard]] std::optional<std::string> WriteSpectrumFile(const std::filesystem::path& file,
                                                            const EnergyTable& fluence,
-                                                           WrittenSpectrumFile* written = nullptr);
+                                                           WrittenSpectrumFile* written = nullptr,
+                                                           const FileSystemCalls& calls = {});
 
 // Deletes the file when it is still the one `written` says this program wrote (the
 // same file, not replaced by another program since, holding the same bytes) and the

@@ -18,6 +18,7 @@
 #include "graphs/palette.h"
 #include "graphs/spectrum_graph.h"
 #include "ui/angle_view_actions.h"
+#include "ui/data_folder.h"
 #include "ui/magnitude_action.h"
 #include "ui/material_list.h"
 #include "ui/message_box.h"
@@ -69,7 +70,7 @@ void CalculationScreen::onComputeClicked() {
     ShowWarningBox(this, Utf8(message));
     return;
   }
-  const auto material = tervolin::LoadMaterialTables(ToUtf8(ChosenMaterial(*materialList)), Spectral());
+  const auto material = tervolin::LoadMaterialTables(DataFolder(), ToUtf8(ChosenMaterial(*materialList)), Spectral());
   if (!material) {
     ShowWarningBox(this, FromUtf8(tervolin::msg::Framed(tervolin::DescribeReadFailure(material.Fault()))));
     return;

@@ -127,9 +127,11 @@ QByteArray PdfBytes(QSize size, const QString& title, const std::function<void(Q
 
 // Not QSaveFile: Qt 6.4's commit() reports success when its final flush meets a
 // full disk, and it replaces a device, a named pipe or a symbolic link.
-std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& bytes) {
+std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& bytes,
+                                       const tervolin::FileSystemCalls& calls) {
   const std::filesystem::path file(QFile::encodeName(path).toStdString());
-  const auto failure = tervolin::ReplaceFileContents(file, std::string_view(bytes.constData(), bytes.size()));
+  const auto failure =
+      tervolin::ReplaceFileContents(file, std::string_view(bytes.constData(), bytes.size()), nullptr, calls);
   if (!failure) return std::nullopt;
   return QString::fromStdString(tervolin::ReplacementFailureReason(*failure, tervolin::MessageLanguage::Japanese));
 }

@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 
+#include "data/file_system_calls.h"
+
 class QPainter;
 
 namespace tervolin::ui {
@@ -55,6 +57,7 @@ QByteArray PdfBytes(QSize size, const QString& title, const std::function<void(Q
 // complete; a folder, device, named pipe, socket or read-only file is refused, a
 // symbolic link written through, the permission bits kept. On failure the old file
 // is as it was, no temporary file is left and the reason is returned in Japanese.
-std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& bytes);
+std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& bytes,
+                                       const tervolin::FileSystemCalls& calls = {});
 
 }  // namespace tervolin::ui

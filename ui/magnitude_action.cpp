@@ -10,6 +10,7 @@
 #include "core/leading_number.h"
 #include "core/calculation_inputs.h"
 #include "data/material_magnitudes.h"
+#include "ui/data_folder.h"
 #include "ui/magnitude_window.h"
 #include "ui/material_list.h"
 #include "ui/qt_text.h"
@@ -89,7 +90,7 @@ void MagnitudeAction::Update() {
   const double energy = tervolin::ReadLeadingNumber(choice.energyText);
   const tervolin::EnergyTable fluence = session.acceptedSpectrum ? session.acceptedSpectrum->fluence : tervolin::EnergyTable{};
   const tervolin::MagnitudesOfMaterial result =
-      tervolin::MaterialMagnitudes(choice.material, session.energyMode, energy, fluence);
+      tervolin::MaterialMagnitudes(DataFolder(), choice.material, session.energyMode, energy, fluence);
   if (const auto* failure = std::get_if<tervolin::ReadFailure>(&result)) {
     window_->ShowProblem(choice.subject, tervolin::DescribeReadFailure(*failure));
   } else if (const auto* problem = std::get_if<tervolin::MagnitudeProblem>(&result)) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "data/material_catalogue.h"
+#include "ui/data_folder.h"
 
 namespace tervolin::ui {
 
@@ -43,7 +44,7 @@ QString ChosenMaterial(const QListWidget& list) {
 void ListDataFolderMaterials(QListWidget& list) {
   const QString chosen = ChosenMaterial(list);
   list.clear();
-  for (const tervolin::MaterialEntry& material : tervolin::ListMaterials(".")) AddEntry(list, material);
+  for (const tervolin::MaterialEntry& material : tervolin::ListMaterials(DataFolder())) AddEntry(list, material);
   Choose(list, chosen);
 }
 

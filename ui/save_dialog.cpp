@@ -115,8 +115,9 @@ std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filt
   return std::nullopt;
 }
 
-bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes) {
-  const std::optional<QString> failure = WriteFileSafely(path, bytes);
+bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes,
+                const tervolin::FileSystemCalls& calls) {
+  const std::optional<QString> failure = WriteFileSafely(path, bytes, calls);
   if (!failure) {
     lastFolder = QFileInfo(path).absolutePath();
     return true;

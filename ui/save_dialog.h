@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <optional>
 
+#include "data/file_system_calls.h"
 #include "ui/graph_files.h"
+#include "ui/termination_signals.h"
 
 class QWidget;
 
@@ -30,9 +32,10 @@ struct FileToSave {
 // an existing file the user then chooses to keep. Nothing when the user cancels.
 std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName);
 
-// Writes the bytes safely; a failure shows a warning naming the file and the reason.
-// A successful save makes its folder the next dialog's start.
-bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes);
+// Writes the bytes safely through `calls`; a failure shows a warning naming the file
+// and the reason. A successful save makes its folder the next dialog's start.
+bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes,
+                const tervolin::FileSystemCalls& calls = DesktopFileCalls());
 
 // The save dialog is Qt's own when this is set or TERVOLIN_QT_FILE_DIALOG is in the
 // environment (tests drive it).

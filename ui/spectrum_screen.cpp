@@ -12,10 +12,12 @@
 #include "data/spectrum_file.h"
 #include "graphs/shown_spectra.h"
 #include "graphs/spectrum_graph.h"
+#include "ui/data_folder.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
+#include "ui/termination_signals.h"
 
 namespace tervolin::ui {
 
@@ -84,14 +86,15 @@ void SpectrumScreen::onCancelClicked() { HideScreen(); }
 
 void SpectrumScreen::onRedoClicked() { ClearGraph(); }
 
-// The file goes into the working directory. With no computed spectrum on the graph,
+// The file goes into the data folder. With no computed spectrum on the graph,
 // or when the file cannot be written, the user is told why, nothing is accepted
 // and the screen stays open.
 void SpectrumScreen::onOkClicked() {
   Session& session = TheSession();
   const tervolin::Spectrum* shown = session.shownSpectra.empty() ? nullptr : &session.shownSpectra.back();
   tervolin::WrittenSpectrumFile written;
-  if (const auto message = tervolin::WriteAcceptedSpectrum(tervolin::kSpectrumFileName, shown, &written)) {
+  if (const auto message = tervolin::WriteAcceptedSpectrum(DataFolder() / tervolin::kSpectrumFileName, shown, &written,
+                                                             DesktopFileCalls())) {
     ShowWarningBox(this, FromUtf8(*message));
     return;
   }

@@ -13,6 +13,7 @@
 #include "data/attenuation_table.h"
 #include "data/spectrum_file.h"
 #include "data/utf8_text.h"
+#include "ui/data_folder.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/explanation_screen.h"
@@ -131,13 +132,13 @@ void StartScreen::CreateButtons() {
 // Without "Mus2018.dat" the program cannot start. Without a usable "MuenAir.dat" it
 // starts all the same: the spectrum graph then shows why some figures are missing.
 bool StartScreen::Load() {
-  const auto attenuation = tervolin::LoadAttenuationTable();
+  const auto attenuation = tervolin::LoadAttenuationTable(DataFolder());
   if (!attenuation) {
     ReportStartupFailure(StartupFailureText(attenuation.Fault()));
     return false;
   }
   TheSession().attenuation = attenuation.Value();
-  const tervolin::AirTableRead air = tervolin::LoadAirAbsorptionTable();
+  const tervolin::AirTableRead air = tervolin::LoadAirAbsorptionTable(DataFolder());
   if (air.failure) std::fprintf(stderr, "%s\n", tervolin::EscapedForDisplay(*air.failure, false).c_str());
   TheSession().air = air.table;
   return true;
@@ -164,7 +165,7 @@ void StartScreen::onCloseBoxUsed() {
 }
 
 void StartScreen::DeleteSpectrumFile() {
-  tervolin::DeleteSpectrumFile(tervolin::kSpectrumFileName, TheSession().writtenSpectrumFile);
+  tervolin::DeleteSpectrumFile(DataFolder() / tervolin::kSpectrumFileName, TheSession().writtenSpectrumFile);
 }
 
 }  // namespace tervolin::ui

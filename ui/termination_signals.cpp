@@ -1,6 +1,7 @@
 #include "ui/termination_signals.h"
 
 #include <QSocketNotifier>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -16,11 +17,16 @@ namespace {
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 int g_pair[2] = {-1, -1};  // [0] written by the handler, [1] read by the event loop
+// Set by the handler on whichever thread it runs; a file replacement under way
+// checks it before its rename (lock-free, so safe in the handler).
+std::atomic<bool> g_caught{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 struct sigaction g_previous[std::size(kSignals)];
 
 // Async-signal-safe: one write, errno kept. A full socket already holds a wake-up.
 void OnSignal(int) {
   const int saved = errno;
+  g_caught.store(true);
   const char byte = 1;
   [[maybe_unused]] const ssize_t written = ::write(g_pair[0], &byte, 1);
   errno = saved;
@@ -46,6 +52,7 @@ void Restore() {
 }  // namespace
 
 TerminationSignals::TerminationSignals(std::function<void()> end) : end_(std::move(end)) {
+  g_caught.store(false);
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pair) != 0) return;  // signals keep their default
   ::fcntl(g_pair[0], F_SETFL, O_NONBLOCK);
   ::fcntl(g_pair[1], F_SETFL, O_NONBLOCK);
@@ -67,6 +74,14 @@ void TerminationSignals::Received() {
   char bytes[64];
   while (::read(g_pair[1], bytes, sizeof bytes) > 0) continue;  // one end for any number of signals
   if (end_) end_();
+}
+
+bool EndingSignalCaught() { return g_caught.load(); }
+
+tervolin::FileSystemCalls DesktopFileCalls() {
+  tervolin::FileSystemCalls calls;
+  calls.endingSignalCaught = EndingSignalCaught;
+  return calls;
 }
 
 }  // namespace tervolin::ui

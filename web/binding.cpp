@@ -146,12 +146,13 @@ Choice RequestedChoice(const val& request) {
 
 class Session {
  public:
-  Session() {
-    auto attenuation = LoadAttenuationTable();
+  // The tables lie in `dataFolder` of the page's file system ("/data").
+  explicit Session(const std::string& dataFolder) : dataFolder_(dataFolder) {
+    auto attenuation = LoadAttenuationTable(dataFolder_);
     if (attenuation) attenuation_ = attenuation.Value();
     else startFailure_ = attenuation.Fault();
     // Without a usable air table the spectrum graph's figures box says so.
-    air_ = LoadAirAbsorptionTable().table;
+    air_ = LoadAirAbsorptionTable(dataFolder_).table;
     ClearAngleGraph();
     ClearSpectrumGraph(spectrum_);
   }
@@ -163,7 +164,7 @@ class Session {
 
   val Materials() const {
     val list = val::array();
-    for (const MaterialEntry& m : ListMaterials(".")) {
+    for (const MaterialEntry& m : ListMaterials(dataFolder_)) {
       val entry = val::object();
       entry.set("name", m.name);
       entry.set("alias", m.alias);
@@ -182,7 +183,7 @@ class Session {
     if (choice.spectral) {
       if (auto problem = DrawSpectrum(choice.settings, result)) return Finished(result, choice, *problem);
     }
-    const auto material = LoadMaterialTables(choice.material, choice.spectral);
+    const auto material = LoadMaterialTables(dataFolder_, choice.material, choice.spectral);
     if (!material) return Finished(result, choice, msg::Framed(DescribeReadFailure(material.Fault())));
     if (auto problem = DrawDistribution(choice, material.Value())) return Finished(result, choice, *problem);
     const ViewedCurve& curve = views_.Curves().back();
@@ -326,7 +327,8 @@ class Session {
   std::string MagnitudesOf(const Choice& choice, val& result) const {
     const double energy = ReadLeadingNumber(choice.energyText);
     const MagnitudesOfMaterial found =
-        MaterialMagnitudes(choice.material, choice.spectral ? kSpectral : kSingleEnergy, energy, AcceptedFluence());
+        MaterialMagnitudes(dataFolder_, choice.material, choice.spectral ? kSpectral : kSingleEnergy, energy,
+                           AcceptedFluence());
     if (const auto* failure = std::get_if<ReadFailure>(&found)) return msg::Framed(DescribeReadFailure(*failure));
     if (const auto* problem = std::get_if<MagnitudeProblem>(&found)) {
       return DescribeMagnitudeProblem(*problem, choice.energyText);
@@ -341,6 +343,7 @@ class Session {
     return result;
   }
 
+  std::string dataFolder_;
   AttenuationTables attenuation_;
   AirTable air_;
   std::optional<ReadFailure> startFailure_;
@@ -352,7 +355,7 @@ class Session {
 
 EMSCRIPTEN_BINDINGS(tervolin) {
   emscripten::class_<Session>("Session")
-      .constructor<>()
+      .constructor<std::string>()
       .function("startProblem", &Session::StartProblem)
       .function("materials", &Session::Materials)
       .function("compute", &Session::Compute)

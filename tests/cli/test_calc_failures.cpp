@@ -5,11 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <random>
+#include <set>
+#include <thread>
 #include <utility>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include "cli/calc_process.h"
 #include "support/scratch_directory.h"
@@ -149,6 +157,51 @@ TEST(CalcOutput, FileIsWrittenWholeOrNotAtAll) {
   EXPECT_EQ(Entries(out.path()).size(), 2u);  // old.csv and plain-file, no temporary file
 }
 
+// Runs tervolin-calc with every fsync 30 ms slower and kills it after `delay`.
+void KillSlowRun(const std::vector<std::string>& arguments, std::chrono::microseconds delay) {
+  std::vector<std::string> texts{TERVOLIN_CALC};
+  texts.insert(texts.end(), arguments.begin(), arguments.end());
+  std::vector<std::string> environment{std::string("LD_PRELOAD=") + TERVOLIN_SLOW_FLUSH,
+                                       std::string("TERVOLIN_DATA=") + TERVOLIN_TABLES_DIR,
+                                       "ASAN_OPTIONS=verify_asan_link_order=0"};
+  const auto pointers = [](std::vector<std::string>& strings) {
+    std::vector<char*> list;
+    for (std::string& text : strings) list.push_back(text.data());
+    list.push_back(nullptr);
+    return list;
+  };
+  std::vector<char*> argv = pointers(texts), envp = pointers(environment);
+  pid_t calc = 0;
+  ASSERT_EQ(::posix_spawn(&calc, TERVOLIN_CALC, nullptr, nullptr, argv.data(), envp.data()), 0);
+  std::this_thread::sleep_for(delay);
+  ::kill(calc, SIGKILL);
+  ::waitpid(calc, nullptr, 0);
+}
+
+// SIGKILL at random moments of --output, many of them while the temporary file
+// exists: the next run in the folder removes what the killed ones left.
+TEST(CalcOutput, WhatKilledRunsLeaveTheNextRunRemoves) {
+  ScratchDirectory out;
+  const std::vector<std::string> arguments{"spectrum", "--kv", "70", "--output", (out.path() / "s.csv").string()};
+  // Kept: a live process's temporary file, and names that only look like one.
+  const std::set<fs::path> kept{out.path() / (".s.csv.tervolin-" + std::to_string(::getpid()) + "-0123456789abcdef.tmp"),
+                                out.path() / ".s.csv.tervolin-999999999-0123.tmp", out.path() / "s.csv.tmp"};
+  for (const fs::path& file : kept) out.Write(file.filename(), "someone's");
+  std::mt19937 random(std::random_device{}());
+  int leaving = 0;
+  for (int run = 0; run < 20; ++run) {
+    KillSlowRun(arguments, std::chrono::microseconds(std::uniform_int_distribution<>(0, 60'000)(random)));
+    leaving += Entries(out.path()).size() > kept.size() + 1;
+  }
+  EXPECT_GT(leaving, 0) << "no kill landed while a temporary file existed";
+  const CalcRun next = RunCalc(arguments, out.path(), TERVOLIN_TABLES_DIR);
+  EXPECT_EQ(next.status, 0) << next.err;
+  std::set<fs::path> expected = kept;
+  expected.insert(out.path() / "s.csv");
+  const std::vector<fs::path> entries = Entries(out.path());
+  EXPECT_EQ(std::set<fs::path>(entries.begin(), entries.end()), expected);
+}
+
 // --output onto every kind of target: replaced whole (permission bits kept, a link
 // written through), or refused with the reason and all left as it was.
 TEST(CalcOutput, EveryKindOfTargetEndsInTheRightFileOrAReason) {
@@ -158,10 +211,14 @@ TEST(CalcOutput, EveryKindOfTargetEndsInTheRightFileOrAReason) {
       {TargetKind::Regular, ""}, {TargetKind::Missing, ""}, {TargetKind::ReadOnly, "it is read-only"},
       {TargetKind::Symlink, ""}, {TargetKind::Fifo, "it is a named pipe (FIFO), not a regular file"},
       {TargetKind::Device, "it is a device"}, {TargetKind::Folder, "it is a folder, not a file"},
-      {TargetKind::FullDisk, "No space left on device"}};
-  for (const auto& [kind, reason] : rows) {
+      {TargetKind::FullDisk, "No space left on device"},
+      {TargetKind::ProtectedLink,
+       "it is a symbolic link in a sticky, world-writable folder, owned by neither you nor the folder's owner\n"},
+      {TargetKind::DanglingLink, "it is a symbolic link to a missing file\n"}};
+  for (const auto& [kind, row] : rows) {
     SCOPED_TRACE(static_cast<int>(kind));
     TargetCase target(kind, "old.csv");
+    const std::string reason = target.kind() == kind ? row : "";
     target.Ready();
     if (target.injectFailure()) LimitFileSize(1024);
     std::vector<std::string> arguments = spectrum;

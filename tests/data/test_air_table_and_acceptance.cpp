@@ -33,7 +33,7 @@ double Falling(int n) { return 1000.0 / n; }
 TEST(AirAbsorptionTable, ReadsTheSecondFieldOfEachRecord) {
   ScratchDirectory dir;
   dir.Write("MuenAir.dat", AirText(300, Falling));
-  const AirTableRead read = LoadAirAbsorptionTable();
+  const AirTableRead read = LoadAirAbsorptionTable(dir.path());
   EXPECT_FALSE(read.failure.has_value());
   EXPECT_EQ(read.table.status, kAirTableRead);
   EXPECT_EQ(read.table.muen[1], 1000.0);
@@ -42,7 +42,7 @@ TEST(AirAbsorptionTable, ReadsTheSecondFieldOfEachRecord) {
 
 TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndNotUsed) {
   ScratchDirectory dir;
-  const AirTableRead missing = LoadAirAbsorptionTable();
+  const AirTableRead missing = LoadAirAbsorptionTable(dir.path());
   ASSERT_TRUE(missing.failure.has_value());
   EXPECT_NE(missing.failure->find("MuenAir.dat"), std::string::npos);
   EXPECT_EQ(missing.table.status, kAirTableMissing);
@@ -55,15 +55,15 @@ TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndNotUsed) {
   };
   for (const std::string& text : bad) {
     dir.Write("MuenAir.dat", text);
-    const AirTableRead read = LoadAirAbsorptionTable();
+    const AirTableRead read = LoadAirAbsorptionTable(dir.path());
     ASSERT_TRUE(read.failure.has_value());
     EXPECT_NE(read.failure->find("MuenAir.dat"), std::string::npos) << *read.failure;
     EXPECT_EQ(read.table.status, kAirTableUnusable);
     EXPECT_EQ(read.table.muen[150], 0.0);
   }
-  std::filesystem::remove("MuenAir.dat");
-  std::filesystem::create_directory("MuenAir.dat");  // a folder in the file's place
-  const AirTableRead folder = LoadAirAbsorptionTable();
+  std::filesystem::remove(dir.path() / "MuenAir.dat");
+  std::filesystem::create_directory(dir.path() / "MuenAir.dat");  // a folder in the file's place
+  const AirTableRead folder = LoadAirAbsorptionTable(dir.path());
   ASSERT_TRUE(folder.failure.has_value());
   EXPECT_NE(folder.table.status, kAirTableRead);
 }
@@ -79,7 +79,7 @@ TEST(AirAbsorptionTable, ReversedOrAbsurdTableIsUnusable) {
                                      std::pair{AirText(300, [](int) { return 1e308; }),
                                                "1 番目のレコードで、「空気の質量エネルギー吸収係数」が空気の値としてありえない"}}) {
     dir.Write("MuenAir.dat", text);
-    const AirTableRead read = LoadAirAbsorptionTable();
+    const AirTableRead read = LoadAirAbsorptionTable(dir.path());
     EXPECT_NE(read.failure.value_or("").find(reason), std::string::npos) << read.failure.value_or("");
     EXPECT_EQ(read.table.status, kAirTableUnusable);
     EnergyTable fluence{};
@@ -97,24 +97,25 @@ class SpectrumAcceptance : public ::testing::Test {
   SpectrumAcceptance() { shown.fluence[100] = 1.0; }
   Spectrum shown;
   ScratchDirectory dir;
+  const std::filesystem::path file = dir.path() / kSpectrumFileName;
 };
 
 TEST_F(SpectrumAcceptance, NothingShownMeansNotComputed) {
-  EXPECT_EQ(WriteAcceptedSpectrum(kSpectrumFileName, nullptr), std::string(msg::kNoSpectrum));
-  EXPECT_FALSE(std::filesystem::exists(kSpectrumFileName));
+  EXPECT_EQ(WriteAcceptedSpectrum(file, nullptr), std::string(msg::kNoSpectrum));
+  EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST_F(SpectrumAcceptance, ShownSpectrumIsWritten) {
-  EXPECT_FALSE(WriteAcceptedSpectrum(kSpectrumFileName, &shown).has_value());
-  std::ifstream file(kSpectrumFileName, std::ios::binary);
+  EXPECT_FALSE(WriteAcceptedSpectrum(file, &shown).has_value());
+  std::ifstream in(file, std::ios::binary);
   std::stringstream text;
-  text << file.rdbuf();
+  text << in.rdbuf();
   EXPECT_EQ(text.str(), SpectrumFileText(shown.fluence));
 }
 
 TEST_F(SpectrumAcceptance, UnwritableFileIsSaidBetweenIdeographicSpaces) {
-  std::filesystem::create_directory(kSpectrumFileName);
-  const auto message = WriteAcceptedSpectrum(kSpectrumFileName, &shown);
+  std::filesystem::create_directory(file);
+  const auto message = WriteAcceptedSpectrum(file, &shown);
   ASSERT_TRUE(message.has_value());
   EXPECT_EQ(message->rfind("　", 0), 0u);
   EXPECT_NE(message->find(kSpectrumFileName), std::string::npos);

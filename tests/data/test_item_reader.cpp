@@ -5,6 +5,7 @@
 #include <chrono>
 #include <fstream>
 #include <future>
+#include <thread>
 #include <sstream>
 
 #include "support/scratch_directory.h"
@@ -108,45 +109,65 @@ TEST(ItemReader, BadItemIsShownShortWithRawBytesEscaped) {
 
 TEST(ItemReaderFile, OnlyRegularFilesAreRead) {
   testing::ScratchDirectory dir;
+  const std::filesystem::path at = dir.path();
   dir.Write("table.dat", "1,2,3\n");
-  std::filesystem::create_symlink("table.dat", "link.dat");
-  EXPECT_FALSE(ReadItemsFromFile("link.dat", 3, "link.dat").failure.has_value());
-  std::filesystem::create_directory("folder.dat");
-  std::filesystem::create_symlink("/dev/zero", "zero.dat");
+  std::filesystem::create_symlink("table.dat", at / "link.dat");
+  EXPECT_FALSE(ReadItemsFromFile(at / "link.dat", 3, "link.dat").failure.has_value());
+  std::filesystem::create_directory(at / "folder.dat");
+  std::filesystem::create_symlink("/dev/zero", at / "zero.dat");
   const struct {
-    const char* name;
+    std::filesystem::path file;
     ReadProblem problem;
-  } cases[] = {{"folder.dat", ReadProblem::IsFolder}, {"zero.dat", ReadProblem::NotRegularFile},
-               {"/dev/null", ReadProblem::NotRegularFile}, {"none.dat", ReadProblem::CannotOpen}};
+  } cases[] = {{at / "folder.dat", ReadProblem::IsFolder}, {at / "zero.dat", ReadProblem::NotRegularFile},
+               {"/dev/null", ReadProblem::NotRegularFile}, {at / "none.dat", ReadProblem::CannotOpen}};
   for (const auto& c : cases) {
-    const ItemsRead r = ReadItemsFromFile(c.name, 3, c.name);
-    ASSERT_TRUE(r.failure.has_value()) << c.name;
-    EXPECT_EQ(r.failure->problem, c.problem) << c.name;
-    EXPECT_NE(DescribeReadFailure(*r.failure).find(c.name), std::string::npos);
+    const std::string name = c.file.filename().string();
+    const ItemsRead r = ReadItemsFromFile(c.file, 3, name);
+    ASSERT_TRUE(r.failure.has_value()) << name;
+    EXPECT_EQ(r.failure->problem, c.problem) << name;
+    EXPECT_NE(DescribeReadFailure(*r.failure).find(name), std::string::npos);
   }
 }
 
+// The file becomes a named pipe 20 ms into the open, as another program may make it
+// between a check by name and the open.
+int OpenAfterTurningIntoAPipe(const char* path, int flags) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  ::unlink(path);
+  ::mkfifo(path, 0600);
+  return ::open(path, flags);
+}
+
+// A named pipe there before, or swapped in during the open: refused, never waited on.
 TEST(ItemReaderFile, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
   testing::ScratchDirectory dir;
-  ASSERT_EQ(::mkfifo("pipe.dat", 0600), 0);
-  auto read = std::async(std::launch::async, [] { return ReadItemsFromFile("pipe.dat", 3, "pipe.dat"); });
-  if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-    std::ofstream("pipe.dat") << "1";  // lets the blocked open go on
-    FAIL() << "opening a named pipe blocked";
+  const std::filesystem::path pipe = dir.path() / "pipe.dat";
+  FileSystemCalls swapping;
+  swapping.open = OpenAfterTurningIntoAPipe;
+  for (const FileSystemCalls& calls : {FileSystemCalls{}, swapping}) {
+    std::filesystem::remove(pipe);
+    if (calls.open == SystemOpen) ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    else dir.Write("pipe.dat", "1,2,3\n");
+    auto read = std::async(std::launch::async, [&] { return ReadItemsFromFile(pipe, 3, "pipe.dat", calls); });
+    if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+      std::ofstream(pipe) << "1";  // lets the blocked open go on
+      FAIL() << "opening a named pipe blocked";
+    }
+    const ItemsRead r = read.get();
+    ASSERT_TRUE(r.failure.has_value());
+    EXPECT_EQ(r.failure->problem, ReadProblem::NotRegularFile);
   }
-  const ItemsRead r = read.get();
-  ASSERT_TRUE(r.failure.has_value());
-  EXPECT_EQ(r.failure->problem, ReadProblem::NotRegularFile);
 }
 
 TEST(ItemReaderFile, AFileLargerThanAnyTableIsRefused) {
   testing::ScratchDirectory dir;
+  const std::filesystem::path big = dir.path() / "big.dat";
   dir.Write("big.dat", "1,2,3\n" + std::string(kLargestDataFile, ' '));
-  const ItemsRead r = ReadItemsFromFile("big.dat", 3, "big.dat");
+  const ItemsRead r = ReadItemsFromFile(big, 3, "big.dat");
   ASSERT_TRUE(r.failure.has_value());
   EXPECT_EQ(r.failure->problem, ReadProblem::TooLarge);
   dir.Write("big.dat", "1,2,3\n" + std::string(kLargestDataFile - 6, ' '));
-  EXPECT_FALSE(ReadItemsFromFile("big.dat", 3, "big.dat").failure.has_value());
+  EXPECT_FALSE(ReadItemsFromFile(big, 3, "big.dat").failure.has_value());
 }
 
 }  // namespace

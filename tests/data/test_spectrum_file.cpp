@@ -239,12 +239,14 @@ ssize_t SignalledWrite(int fd, const void* data, std::size_t size) {
 // way leaves the old file and no temporary file, then ends the program.
 TEST_F(SpectrumFileOnDisk, EndingSignalHalfWayLeavesTheOldFileAndNoTemporaryFile) {
   WriteBytes(file, oldContent);
+  FileSystemCalls calls;
+  calls.write = SignalledWrite;
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     g_signal = signal;
     // The signal's default action, whatever this test was started with: a shell's
     // background job starts with SIGINT ignored.
-    EXPECT_EXIT((std::signal(signal, SIG_DFL), SetReplacementWriteCallForTesting(SignalledWrite),
-                 (void)WriteSpectrumFile(file, RampSpectrum(1.0)), std::_Exit(0)),
+    EXPECT_EXIT((std::signal(signal, SIG_DFL), (void)WriteSpectrumFile(file, RampSpectrum(1.0), nullptr, calls),
+                 std::_Exit(0)),
                 ::testing::KilledBySignal(signal), "");
     EXPECT_EQ(ReadBytes(file), oldContent);
     EXPECT_EQ(Names(folder), std::set<std::string>{kSpectrumFileName});

@@ -36,7 +36,7 @@ std::string MusText(int values) {
 TEST(AttenuationTable, LoadsFieldsTwoToFour) {
   ScratchDirectory dir;
   dir.Write("Mus2018.dat", MusText(2100) + "99,99,99\n");
-  const auto read = LoadAttenuationTable();
+  const auto read = LoadAttenuationTable(dir.path());
   ASSERT_TRUE(read);
   const AttenuationTables& mu = read.Value();
   EXPECT_EQ(mu.tungsten[1], 2.0);
@@ -49,11 +49,11 @@ TEST(AttenuationTable, LoadsFieldsTwoToFour) {
 
 TEST(AttenuationTable, ShortOrMissingFileGivesItsFailure) {
   ScratchDirectory dir;
-  auto missing = LoadAttenuationTable();
+  auto missing = LoadAttenuationTable(dir.path());
   ASSERT_FALSE(missing);
   EXPECT_EQ(missing.Fault().problem, ReadProblem::CannotOpen);
   dir.Write("Mus2018.dat", MusText(2099));
-  auto shortFile = LoadAttenuationTable();
+  auto shortFile = LoadAttenuationTable(dir.path());
   ASSERT_FALSE(shortFile);
   EXPECT_EQ(shortFile.Fault().problem, ReadProblem::EndedEarly);
 }
@@ -61,12 +61,12 @@ TEST(AttenuationTable, ShortOrMissingFileGivesItsFailure) {
 TEST(ScattererData, LayoutsOfTheSameRecordsFillTheSameTables) {
   ScratchDirectory dir;
   dir.Write("XFS_Data/鉄.xfs", XfsText());
-  const auto reference = LoadMaterialTables("鉄", false);
+  const auto reference = LoadMaterialTables(dir.path(), "鉄", false);
   ASSERT_TRUE(reference);
   for (const std::string& layout : {XfsText(kXfsRows, " , "), XfsText(kXfsRows, " "),
                                    XfsText(kXfsRows, ",", ","), XfsText(50)}) {
     dir.Write("XFS_Data/鉄.xfs", layout);
-    const auto read = LoadMaterialTables("鉄", false);
+    const auto read = LoadMaterialTables(dir.path(), "鉄", false);
     ASSERT_TRUE(read) << layout.substr(0, 40);
     EXPECT_EQ(read.Value().grid, reference.Value().grid);
     EXPECT_EQ(read.Value().scatterFunction, reference.Value().scatterFunction);
@@ -77,10 +77,10 @@ TEST(ScattererData, LayoutsOfTheSameRecordsFillTheSameTables) {
 TEST(ScattererData, CrossSectionsAreReadOnlyWhenAskedFor) {
   ScratchDirectory dir;
   dir.Write("XFS_Data/水.xfs", XfsText());
-  ASSERT_TRUE(LoadMaterialTables("水", false));  // no .csv needed
-  EXPECT_FALSE(LoadMaterialTables("水", true));
+  ASSERT_TRUE(LoadMaterialTables(dir.path(), "水", false));  // no .csv needed
+  EXPECT_FALSE(LoadMaterialTables(dir.path(), "水", true));
   dir.Write("XFS_Data/水.csv", CsvText(1.0) + CsvText(5.0));
-  const auto read = LoadMaterialTables("水", true);
+  const auto read = LoadMaterialTables(dir.path(), "水", true);
   ASSERT_TRUE(read);
   EXPECT_EQ(read.Value().coherent[300], 300.0);
   EXPECT_EQ(read.Value().incoherent[1], 2.0);
@@ -98,7 +98,7 @@ TEST(ScattererData, AFailedReadSaysWhichFileAndWhy) {
   } cases[] = {{"炭素", ReadProblem::EndedEarly}, {"PMMA", ReadProblem::NotANumber},
                {"水素", ReadProblem::EndedEarly}, {"空気", ReadProblem::CannotOpen}};
   for (const auto& c : cases) {
-    const auto read = LoadMaterialTables(c.material, true);
+    const auto read = LoadMaterialTables(dir.path(), c.material, true);
     ASSERT_FALSE(read) << c.material;
     EXPECT_EQ(read.Fault().problem, c.problem) << c.material;
     EXPECT_NE(DescribeReadFailure(read.Fault()).find(c.material), std::string::npos);
@@ -123,21 +123,19 @@ std::string CommaDecimals(std::string text) {
 }
 
 TEST(TableChecks, EveryShippedTablePasses) {
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(TERVOLIN_TABLES_DIR);
+  const std::filesystem::path shipped = TERVOLIN_TABLES_DIR;
   std::set<std::string> materials;
-  for (const auto& entry : std::filesystem::directory_iterator(kScattererFolder)) {
+  for (const auto& entry : std::filesystem::directory_iterator(shipped / kScattererFolder)) {
     const std::string extension = entry.path().extension().string();
     if (extension == ".xfs" || extension == ".csv") materials.insert(entry.path().stem().string());
   }
   EXPECT_GE(materials.size(), 7u);
-  const auto attenuation = LoadAttenuationTable();
+  const auto attenuation = LoadAttenuationTable(shipped);
   EXPECT_TRUE(attenuation) << DescribeReadFailure(attenuation.Fault());
   for (const std::string& material : materials) {
-    const auto read = LoadMaterialTables(material, true);
+    const auto read = LoadMaterialTables(shipped, material, true);
     EXPECT_TRUE(read) << DescribeReadFailure(read.Fault());
   }
-  std::filesystem::current_path(previous);
 }
 
 TEST(TableChecks, AMaterialTableThatMakesNoSenseIsRefusedByRecord) {
@@ -162,7 +160,7 @@ TEST(TableChecks, AMaterialTableThatMakesNoSenseIsRefusedByRecord) {
   for (const auto& c : cases) {
     dir.Write("XFS_Data/鉄.xfs", c.xfs);
     dir.Write("XFS_Data/鉄.csv", c.csv);
-    const auto read = LoadMaterialTables("鉄", true);
+    const auto read = LoadMaterialTables(dir.path(), "鉄", true);
     ASSERT_FALSE(read) << c.record;
     const ReadFailure* failure = &read.Fault();
     EXPECT_EQ(failure->problem, ReadProblem::BadRecord) << c.record;
@@ -188,7 +186,7 @@ TEST(TableChecks, AnAttenuationTableThatMakesNoSenseIsRefused) {
   };
   for (const auto& c : cases) {
     dir.Write("Mus2018.dat", c.text);
-    const auto read = LoadAttenuationTable();
+    const auto read = LoadAttenuationTable(dir.path());
     ASSERT_FALSE(read) << c.record;
     EXPECT_EQ(read.Fault().problem, ReadProblem::BadRecord);
     EXPECT_EQ(read.Fault().record, c.record);

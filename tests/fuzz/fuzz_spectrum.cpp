@@ -18,11 +18,8 @@ using tervolin::SpectrumField;
 // The shipped attenuation table, read once.
 const tervolin::AttenuationTables& LoadedTables() {
   static const tervolin::AttenuationTables tables = [] {
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(TERVOLIN_TABLES_DIR);
-    const auto read = tervolin::LoadAttenuationTable();
+    const auto read = tervolin::LoadAttenuationTable(TERVOLIN_TABLES_DIR);
     if (!read) std::abort();
-    std::filesystem::current_path(previous);
     return read.Value();
   }();
   return tables;

@@ -40,13 +40,15 @@ void WriteFile(const std::filesystem::path& path, const std::string& content) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
 }
 
-void EnterScratchDirectory() {
-  static bool entered = false;
-  if (entered) return;
-  std::string pattern = (std::filesystem::temp_directory_path() / "tervolin-fuzz-XXXXXX").string();
-  std::filesystem::current_path(mkdtemp(pattern.data()));
-  std::filesystem::create_directory("XFS_Data");
-  entered = true;
+// The data folder of every run, made by the first.
+const std::filesystem::path& ScratchFolder() {
+  static const std::filesystem::path folder = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tervolin-fuzz-XXXXXX").string();
+    const std::filesystem::path made = mkdtemp(pattern.data());
+    std::filesystem::create_directory(made / "XFS_Data");
+    return made;
+  }();
+  return folder;
 }
 
 // Grid positive and strictly increasing, F and S not negative.
@@ -73,13 +75,13 @@ void RunAllDistributions(const tervolin::MaterialTables& material, const std::st
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  EnterScratchDirectory();
+  const std::filesystem::path& folder = ScratchFolder();
   const std::vector<std::string> parts = SplitInput({reinterpret_cast<const char*>(data), size});
-  WriteFile("Mus2018.dat", parts[0]);
-  WriteFile("XFS_Data/m.xfs", parts[1]);
-  WriteFile("XFS_Data/m.csv", parts[2]);
-  (void)tervolin::LoadAttenuationTable();
-  const auto material = tervolin::LoadMaterialTables("m", true);
+  WriteFile(folder / "Mus2018.dat", parts[0]);
+  WriteFile(folder / "XFS_Data/m.xfs", parts[1]);
+  WriteFile(folder / "XFS_Data/m.csv", parts[2]);
+  (void)tervolin::LoadAttenuationTable(folder);
+  const auto material = tervolin::LoadMaterialTables(folder, "m", true);
   if (!material) return 0;
   CheckLoadedFormFactors(material.Value());
   RunAllDistributions(material.Value(), parts[3]);

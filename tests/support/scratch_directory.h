@@ -1,21 +1,21 @@
 #pragma once
-// A fresh temporary working directory for one test; the previous one is restored.
+// A fresh temporary folder for one test, removed with everything in it afterwards.
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include <stdlib.h>
+
 namespace tervolin::testing {
 
 class ScratchDirectory {
  public:
-  ScratchDirectory() : previous_(std::filesystem::current_path()) {
+  ScratchDirectory() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tervolin-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-    std::filesystem::current_path(path_);
+    path_ = ::mkdtemp(pattern.data());
   }
   ~ScratchDirectory() {
-    std::filesystem::current_path(previous_);
     std::error_code ignored;
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
@@ -32,8 +32,18 @@ class ScratchDirectory {
   }
 
  private:
-  std::filesystem::path previous_;
   std::filesystem::path path_;
+};
+
+// For tests of the desktop program, whose data folder is the working directory it
+// starts in: a scratch folder that is the test's working directory while it lives.
+class ScratchWorkingDirectory : public ScratchDirectory {
+ public:
+  ScratchWorkingDirectory() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(path()); }
+  ~ScratchWorkingDirectory() { std::filesystem::current_path(previous_); }
+
+ private:
+  std::filesystem::path previous_;
 };
 
 }  // namespace tervolin::testing

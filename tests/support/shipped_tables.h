@@ -12,33 +12,24 @@
 
 namespace tervolin::testing {
 
-// Runs `read` in tablesDir, restoring the working directory afterwards; throws when
-// it fails.
+// The value read, or an exception naming what could not be read.
 template <typename Read>
-auto ReadInFolder(const std::string& tablesDir, const std::string& what, Read read) {
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(tablesDir);
-  auto result = read();
-  std::filesystem::current_path(previous);
-  if (!result) throw std::runtime_error("cannot read the shipped " + what);
-  return result.Value();
+auto ValueOf(const Read& read, const std::string& what) {
+  if (!read) throw std::runtime_error("cannot read the shipped " + what);
+  return read.Value();
 }
 
 inline AttenuationTables ShippedAttenuation(const std::string& tablesDir) {
-  return ReadInFolder(tablesDir, "Mus2018.dat", [] { return LoadAttenuationTable(); });
+  return ValueOf(LoadAttenuationTable(tablesDir), "Mus2018.dat");
 }
 
 // The material's tables, with the .csv when spectral.
 inline MaterialTables ShippedMaterial(const std::string& tablesDir, const std::string& material, bool spectral) {
-  return ReadInFolder(tablesDir, "tables for " + material,
-                      [&] { return LoadMaterialTables(material, spectral); });
+  return ValueOf(LoadMaterialTables(tablesDir, material, spectral), "tables for " + material);
 }
 
 inline AirTable ShippedAirTable(const std::string& tablesDir) {
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(tablesDir);
-  const AirTableRead read = LoadAirAbsorptionTable();
-  std::filesystem::current_path(previous);
+  const AirTableRead read = LoadAirAbsorptionTable(tablesDir);
   if (read.failure) throw std::runtime_error("cannot read the shipped MuenAir.dat");
   return read.table;
 }

@@ -2,6 +2,7 @@
 // One row of a writer's table-driven test: a target of a kind in a fresh folder, then
 // what the writer left of it. The full disk is a small tmpfs where the test may mount
 // one (as the superuser); elsewhere injectFailure() says the test makes the write fail.
+// FlushFails is a regular file whose writer's final flush to the disk the test makes fail.
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -20,7 +21,11 @@
 
 namespace tervolin::testing {
 
-enum class TargetKind { Regular, Missing, ReadOnly, Symlink, Fifo, Device, Folder, FullDisk };
+inline constexpr uid_t kOtherUser = 4242;  // no one's on a test machine
+
+enum class TargetKind {
+  Regular, Missing, ReadOnly, Symlink, Fifo, Device, Folder, FullDisk, FlushFails, ProtectedLink, DanglingLink
+};
 
 inline std::string Content(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -43,7 +48,10 @@ inline std::set<std::string> Names(const std::filesystem::path& folder) {
 
 // Regular and full disk: a file of mode 0640 holding "previous"; read-only: 0444;
 // symlink: a link to "<name>.real" (0640); device: a node as /dev/null is, or a
-// link to /dev/null where mknod is not allowed. Set up the rest, then Ready().
+// link to /dev/null where mknod is not allowed; protected link: a link to
+// "<name>.real" owned by another user in a sticky folder anyone may write (only the
+// superuser can give it away; elsewhere it stays the user's and is a plain Symlink);
+// dangling link: a link to the missing "<name>.missing". Set up the rest, then Ready().
 class TargetCase {
  public:
   TargetCase(TargetKind kind, const std::filesystem::path& relative) : kind_(kind) {
@@ -57,7 +65,9 @@ class TargetCase {
       ::chmod(at.c_str(), mode);
       return at;
     };
-    if (kind == TargetKind::Regular || kind == TargetKind::FullDisk) contents_ = file(target_, 0640);
+    if (kind == TargetKind::Regular || kind == TargetKind::FullDisk || kind == TargetKind::FlushFails) {
+      contents_ = file(target_, 0640);
+    }
     if (kind == TargetKind::Missing) contents_ = target_;
     if (kind == TargetKind::ReadOnly) contents_ = file(target_, 0444);
     if (kind == TargetKind::Symlink) std::filesystem::create_symlink((contents_ = file(target_.string() + ".real", 0640)).filename(), target_);
@@ -66,6 +76,12 @@ class TargetCase {
       std::filesystem::create_symlink("/dev/null", target_);
     }
     if (kind == TargetKind::Folder) std::filesystem::create_directory(target_);
+    if (kind == TargetKind::DanglingLink) std::filesystem::create_symlink(target_.filename().string() + ".missing", target_);
+    if (kind == TargetKind::ProtectedLink) {
+      std::filesystem::create_symlink((contents_ = file(target_.string() + ".real", 0640)).filename(), target_);
+      ::chmod(target_.parent_path().c_str(), 01777);
+      if (::lchown(target_.c_str(), kOtherUser, kOtherUser) != 0) kind_ = TargetKind::Symlink;
+    }
   }
   ~TargetCase() {
     if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
@@ -75,6 +91,8 @@ class TargetCase {
   const std::filesystem::path& folder() const { return folder_; }
   const std::filesystem::path& target() const { return target_; }
   bool injectFailure() const { return kind_ == TargetKind::FullDisk && !mounted_; }
+  // The kind made: a protected link stays the user's own where it cannot be given away.
+  TargetKind kind() const { return kind_; }
 
   // Notes what is there, then fills the tmpfs but for `freePages` pages of 4 KiB.
   void Ready(int freePages = 0) {

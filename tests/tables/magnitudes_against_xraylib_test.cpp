@@ -76,11 +76,8 @@ double LargestDifference(const tervolin::AngleTable& program, const tervolin::An
 
 // The program's comparison for the material at one energy, from the committed tables.
 tervolin::ScatteringMagnitudes ProgramMagnitudes(const char* name, double energy) {
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(TablesDir());
   const tervolin::MagnitudesOfMaterial result =
-      tervolin::MaterialMagnitudes(name, tervolin::kSingleEnergy, energy, tervolin::EnergyTable{});
-  std::filesystem::current_path(previous);
+      tervolin::MaterialMagnitudes(TablesDir(), name, tervolin::kSingleEnergy, energy, tervolin::EnergyTable{});
   EXPECT_TRUE(std::holds_alternative<tervolin::ScatteringMagnitudes>(result)) << name << " " << energy << " keV";
   return std::holds_alternative<tervolin::ScatteringMagnitudes>(result) ? std::get<tervolin::ScatteringMagnitudes>(result)
                                                                          : tervolin::ScatteringMagnitudes{};

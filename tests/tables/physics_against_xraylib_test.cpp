@@ -83,21 +83,6 @@ double AngleOfDegree(int j) {
   return j / 180.0 * tervolin::kProgramPi;
 }
 
-// Changes the working directory for one calculation; the previous one comes back.
-class WorkingDirectory {
- public:
-  explicit WorkingDirectory(const std::filesystem::path& path)
-      : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(path);
-  }
-  ~WorkingDirectory() { std::filesystem::current_path(previous_); }
-  WorkingDirectory(const WorkingDirectory&) = delete;
-  WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-
- private:
-  std::filesystem::path previous_;
-};
-
 std::string EnergyText(double energy) {
   std::ostringstream text;
   text << energy;
@@ -164,8 +149,7 @@ class DistributionAgainstXraylib : public ::testing::TestWithParam<Material> {
       SCOPED_TRACE(::testing::Message() << energy << " keV");
       tervolin::MaterialTables tables;
       {
-        const WorkingDirectory inTables(TablesDir());
-        const auto read = tervolin::LoadMaterialTables(material.name, false);
+        const auto read = tervolin::LoadMaterialTables(TablesDir(), material.name, false);
         ASSERT_TRUE(read) << read.Fault().fileName;
         tables = read.Value();
       }
@@ -224,9 +208,8 @@ struct SpectralCurve {
 };
 
 SpectralCurve ProgramSpectralCurve(const Material& material, Kind kind, const char* kv) {
-  const WorkingDirectory inTables(TablesDir());
-  const auto attenuation = tervolin::LoadAttenuationTable();
-  const auto tables = tervolin::LoadMaterialTables(material.name, true);
+  const auto attenuation = tervolin::LoadAttenuationTable(TablesDir());
+  const auto tables = tervolin::LoadMaterialTables(TablesDir(), material.name, true);
   EXPECT_TRUE(attenuation && tables);
   if (!attenuation || !tables) return {};
   const auto spectrum = tervolin::ComputeSpectrum({kv, "12", "2.5", "0", "0"}, attenuation.Value(), {});
@@ -261,9 +244,8 @@ TEST_P(SpectralAgainstXraylib, IncoherentCountsEachEnergysCrossSectionOnce) {
 // A free electron's curve over a spectrum counts the free electron's own cross
 // section once: xraylib's Σ φ(E) · dσ_KN/dΩ(E, θ) · sin θ, the same for every material.
 TEST(FreeElectronOverSpectrum, KleinNishinaWeightedByTheFluenceForEveryMaterial) {
-  const WorkingDirectory inTables(TablesDir());
-  const auto spectrum =
-      tervolin::ComputeSpectrum({"100", "12", "2.5", "0", "0"}, tervolin::LoadAttenuationTable().Value(), {});
+  const auto spectrum = tervolin::ComputeSpectrum({"100", "12", "2.5", "0", "0"},
+                                                  tervolin::LoadAttenuationTable(TablesDir()).Value(), {});
   Curve reference{};
   for (int n = 16; n <= tervolin::kEnergyBins; ++n) {
     for (int j = 1; j <= tervolin::kAngles; ++j) {
@@ -275,7 +257,7 @@ TEST(FreeElectronOverSpectrum, KleinNishinaWeightedByTheFluenceForEveryMaterial)
   for (double& value : reference) value /= largest;
   std::vector<Curve> curves;
   for (const char* material : {"水", "鉛"}) {
-    const auto tables = tervolin::LoadMaterialTables(material, true);
+    const auto tables = tervolin::LoadMaterialTables(TablesDir(), material, true);
     curves.push_back(tervolin::Distribution({tervolin::kIncoherent, tervolin::kSpectral, 0.0}, {true, false},
                                             tables.Value(), spectrum.Value().fluence)
                          .Value());

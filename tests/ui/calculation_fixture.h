@@ -63,8 +63,8 @@ class ScreenWorkspace {
     fs::copy_file(ShippedTables() / "MuenAir.dat", scratch_.path() / "MuenAir.dat");
     fs::copy(ShippedTables() / "XFS_Data", scratch_.path() / "XFS_Data", fs::copy_options::recursive);
     ResetSession();
-    const auto attenuation = LoadAttenuationTable();
-    const AirTableRead air = LoadAirAbsorptionTable();
+    const auto attenuation = LoadAttenuationTable(scratch_.path());
+    const AirTableRead air = LoadAirAbsorptionTable(scratch_.path());
     attenuationRead_ = attenuation && !air.failure;
     if (attenuation) TheSession().attenuation = attenuation.Value();
     TheSession().air = air.table;
@@ -78,7 +78,7 @@ class ScreenWorkspace {
   ScreenWorkspace& operator=(const ScreenWorkspace&) = delete;
 
   bool AttenuationRead() const { return attenuationRead_; }
-  const ScratchDirectory& Scratch() const { return scratch_; }
+  const ScratchWorkingDirectory& Scratch() const { return scratch_; }
 
   // Deletes every window without running a close handler.
   static void DiscardWindows() {
@@ -92,7 +92,7 @@ class ScreenWorkspace {
   static void FlushDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
  private:
-  ScratchDirectory scratch_;
+  ScratchWorkingDirectory scratch_;
   bool attenuationRead_ = false;
 };
 

@@ -35,6 +35,7 @@
 #include "ui/graph_tools.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
+#include "ui/save_dialog.h"
 
 using namespace tervolin::ui;
 
@@ -91,6 +92,7 @@ void DrawCurves(Graphs& graphs) {
 }
 
 ssize_t NoSpace(int, const void*, std::size_t) { return errno = ENOSPC, -1; }
+int FailedFlush(int) { return errno = EIO, -1; }
 
 QImage Rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
@@ -122,7 +124,7 @@ class GraphToolsTest : public QObject {
   void cleanup() { graphs_.reset(); }
 
   void pngFileAndClipboardHoldTheRetainedImage() {
-    const tervolin::testing::ScratchDirectory scratch;
+    const tervolin::testing::ScratchWorkingDirectory scratch;
     const QImage retained = Rgb32(graphs_->angle->RetainedImage());
     QVERIFY(graphs_->angleTools.SaveGraphAs("graph.png", GraphFileType::kPng));
     QCOMPARE(Rgb32(QImage("graph.png")), retained);
@@ -131,7 +133,7 @@ class GraphToolsTest : public QObject {
   }
 
   void csvReadsBackToTheCurvesDoublesAndLabels() {
-    const tervolin::testing::ScratchDirectory scratch;
+    const tervolin::testing::ScratchWorkingDirectory scratch;
     QVERIFY(graphs_->spectrumTools.SaveGraphAs("spectra.csv", GraphFileType::kCsv));
     QFile file("spectra.csv");
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -281,7 +283,7 @@ class GraphToolsTest : public QObject {
   }
 
   void failedSaveSaysWhichFileAndWhyAndLeavesNothing() {
-    const tervolin::testing::ScratchDirectory scratch;
+    const tervolin::testing::ScratchWorkingDirectory scratch;
     QFile blocker("not-a-folder");
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
@@ -299,7 +301,7 @@ class GraphToolsTest : public QObject {
              QStringList{"not-a-folder"});
   }
 
-  // Ctrl+S onto every kind of target: replaced whole (permission bits kept, a link
+  // Saving onto every kind of target: replaced whole (permission bits kept, a link
   // written through), or refused with the reason in Japanese and all left as it was.
   void saveOntoEveryKindOfTarget() {
     using tervolin::testing::TargetKind;
@@ -307,16 +309,21 @@ class GraphToolsTest : public QObject {
         {TargetKind::Regular, ""}, {TargetKind::Missing, ""}, {TargetKind::ReadOnly, "読み取り専用のファイルです"},
         {TargetKind::Symlink, ""}, {TargetKind::Fifo, "名前付きパイプ（FIFO）であり、通常のファイルではありません"},
         {TargetKind::Device, "装置ファイル（デバイス）であり"}, {TargetKind::Folder, "フォルダであり"},
-        {TargetKind::FullDisk, "ディスクの空き容量が足りません"}};
+        {TargetKind::FullDisk, "ディスクの空き容量が足りません"},
+        {TargetKind::FlushFails, "ディスクの読み書きでエラーが起きました"},
+        {TargetKind::ProtectedLink, "誰でも書き込めるフォルダにある、他のユーザーのシンボリックリンクです"},
+        {TargetKind::DanglingLink, "シンボリックリンクの指す先がありません"}};
     const QByteArray csv = graphs_->angleTools.FileContents(GraphFileType::kCsv);
-    for (const auto& [kind, reason] : rows) {
+    for (const auto& [kind, row] : rows) {
       tervolin::testing::TargetCase target(kind, "keep.csv");
+      const char* reason = target.kind() == kind ? row : "";
       target.Ready();
-      if (target.injectFailure()) tervolin::SetReplacementWriteCallForTesting(NoSpace);
+      tervolin::FileSystemCalls calls;
+      if (target.injectFailure()) calls.write = NoSpace;
+      if (kind == TargetKind::FlushFails) calls.fsync = FailedFlush;
       tervolin::testing::ModalAnswerer answerer;
       const QString path = QString::fromStdString(target.target().string());
-      const bool saved = graphs_->angleTools.SaveGraphAs(path, GraphFileType::kCsv);
-      tervolin::SetReplacementWriteCallForTesting(nullptr);
+      const bool saved = SaveOrWarn(&graphs_->window, path, csv, calls);
       QCOMPARE(QString::fromStdString(target.Mismatch(saved, csv.toStdString())), QString());
       const QString shown = saved ? QString() : answerer.Answered().value(0).text;
       QVERIFY2(saved == !*reason && (saved || (shown.contains(path) && shown.contains(Utf8(reason)))), qPrintable(shown));
@@ -326,7 +333,7 @@ class GraphToolsTest : public QObject {
   }
 
   void keyboardSavesThroughTheDialogByTheNamesExtension() {
-    const tervolin::testing::ScratchDirectory scratch;
+    const tervolin::testing::ScratchWorkingDirectory scratch;
     GraphTools::UseQtFileDialog(true);
     graphs_->window.show();
     graphs_->window.activateWindow();

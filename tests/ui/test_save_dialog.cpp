@@ -149,7 +149,7 @@ class SaveDialogTest : public QObject {
   }
 
  private:
-  tervolin::testing::ScratchDirectory home_;
+  tervolin::testing::ScratchWorkingDirectory home_;
 };
 
 QTEST_MAIN(SaveDialogTest)

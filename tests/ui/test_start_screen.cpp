@@ -9,14 +9,17 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <unistd.h>
 
 #include "data/spectrum_file.h"
@@ -94,6 +97,14 @@ QString StandardErrorOf(const std::function<void()>& action) {
   return text;
 }
 
+// A flush to the disk that takes its time, during which an ending signal is sent to
+// the program: it lands on a thread other than the writing one.
+int SignalledSlowFlush(int fd) {
+  ::kill(::getpid(), SIGTERM);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  return ::fsync(fd);
+}
+
 void (*Handler(int signal))(int) {
   struct sigaction now {};
   sigaction(signal, nullptr, &now);
@@ -122,7 +133,7 @@ class StartScreenTest : public QObject {
 
  private slots:
   void init() {
-    scratch_ = std::make_unique<ScratchDirectory>();
+    scratch_ = std::make_unique<ScratchWorkingDirectory>();
     answerer_ = std::make_unique<ModalAnswerer>();
   }
 
@@ -364,6 +375,26 @@ class StartScreenTest : public QObject {
     QVERIFY(answerer_->Answered().isEmpty());
   }
 
+  // The signal lands on another thread (the writing one holds it back) while the
+  // spectrum file is replaced: the replacement is cancelled all the same, the old
+  // file stays, and the program then ends.
+  void terminationSignalOnAnotherThreadCancelsAWrite() {
+    scratch_->Write(kSpectrum, SpectrumFile());
+    bool ended = false;
+    const TerminationSignals endOnSignal([&ended] { ended = true; });
+    std::thread idle([] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); });
+    tervolin::FileSystemCalls calls = DesktopFileCalls();
+    calls.fsync = SignalledSlowFlush;
+    const auto failure = tervolin::WriteSpectrumFile(kSpectrum, tervolin::EnergyTable{}, nullptr, calls);
+    idle.join();
+    QVERIFY(failure.has_value());
+    QVERIFY2(failure->find("終了の合図") != std::string::npos, failure->c_str());
+    std::ifstream in(kSpectrum, std::ios::binary);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}), SpectrumFile());
+    QCOMPARE(QDir(".").entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{kSpectrum});
+    QTRY_VERIFY(ended);
+  }
+
   void anIgnoredSignalStaysIgnoredAndAllAreRestoredAfterwards() {
     std::signal(SIGHUP, SIG_IGN);               // as nohup leaves it
     const auto termination = Handler(SIGTERM);  // the test framework's own
@@ -378,7 +409,7 @@ class StartScreenTest : public QObject {
   }
 
  private:
-  std::unique_ptr<ScratchDirectory> scratch_;
+  std::unique_ptr<ScratchWorkingDirectory> scratch_;
   std::unique_ptr<ModalAnswerer> answerer_;
 };
 

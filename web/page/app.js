@@ -161,8 +161,7 @@ function listMaterials(session) {
 
 async function start() {
   const module = await createTervolin();
-  module.FS.chdir('/data');
-  const session = new module.Session();
+  const session = new module.Session('/data');
   listMaterials(session);
   connect(session);
   showGraphs(session);
