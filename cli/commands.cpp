@@ -9,6 +9,7 @@
 #include "cli/magnitudes.h"
 #include "cli/table_text.h"
 #include "data/material_catalogue.h"
+#include "data/shown_item.h"
 #include "data/spectrum_file.h"
 
 namespace tervolin::cli {
@@ -23,7 +24,7 @@ void EnterData(const Invocation& invocation) { EnterDataFolder(FindDataFolder(in
 std::string ListName(const std::string& typed) {
   const std::optional<MaterialEntry> entry = FindMaterial(ListMaterials(fs::current_path()), typed);
   if (!entry) {
-    throw UsageError("--material \"" + typed + "\" is not a material of the data folder (see: tervolin-calc materials)");
+    throw UsageError("--material \"" + ShownArgument(typed) + "\" is not a material of the data folder (see: tervolin-calc materials)");
   }
   return entry->name;
 }

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 #include <filesystem>
 #include <fstream>
@@ -60,6 +63,10 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
       {{"compare", "--energy", "60"}, "--material is missing"},
       {{"compare", "--material", "water", "--energy", "60", "--scattering", "coherent"},
        "--scattering does not apply to the compare command"},
+      {{"spectrum", "--help=x"}, "--help takes no value"},
+      {{"--version=2"}, "--version takes no value"},
+      {{"spectrum", "--kv", std::string(100000, '9') + "x"}, "--kv \"" + std::string(80, '9') + "…\" is not a number"},
+      {{"angles", "--" + std::string(100000, 'x')}, "unknown option --" + std::string(78, 'x') + "…\n"},
   };
   for (const UsageCase& c : cases) {
     const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR);
@@ -147,6 +154,17 @@ TEST(CalcOutput, FileIsWrittenWholeOrNotAtAll) {
   toFile.back() = out.path().string();  // a folder is not replaced by a file
   EXPECT_EQ(RunCalc(toFile, out.path(), TERVOLIN_TABLES_DIR).status, 1);
   EXPECT_EQ(Entries(out.path()).size(), 2u);  // old.csv and plain-file, no temporary file
+}
+
+// What cannot be written to standard output or error fails the run: the table, and
+// the totals compare prints on standard error.
+TEST(CalcOutput, UnwritableStandardStreamsFailTheRun) {
+  const std::string compare = std::string("'") + TERVOLIN_CALC + "' compare --material water --energy 60 --data '" +
+                              TERVOLIN_TABLES_DIR + "'";
+  for (const char* redirect : {" 2>/dev/full >/dev/null", " >/dev/full 2>/dev/null", " --totals >/dev/full"}) {
+    const int status = std::system((compare + redirect).c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << redirect;
+  }
 }
 
 // --output onto every kind of target: replaced whole (permission bits kept, a link
