@@ -9,6 +9,7 @@
 #include "cli/magnitudes.h"
 #include "cli/table_text.h"
 #include "data/material_catalogue.h"
+#include "data/shown_item.h"
 #include "data/spectrum_file.h"
 
 namespace tervolin::cli {
@@ -25,7 +26,7 @@ fs::path DataFolder(const Invocation& invocation) {
 std::string ListName(const fs::path& dataFolder, const std::string& typed) {
   const std::optional<MaterialEntry> entry = FindMaterial(ListMaterials(dataFolder), typed);
   if (!entry) {
-    throw UsageError("--material \"" + typed + "\" is not a material of the data folder (see: tervolin-calc materials)");
+    throw UsageError("--material \"" + ShownArgument(typed) + "\" is not a material of the data folder (see: tervolin-calc materials)");
   }
   return entry->name;
 }

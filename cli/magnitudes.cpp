@@ -5,13 +5,14 @@
 #include "cli/table_text.h"
 #include "core/leading_number.h"
 #include "data/material_magnitudes.h"
+#include "data/shown_item.h"
 
 namespace tervolin::cli {
 
 namespace {
 
 std::string OutsideTable(const std::string& energyText) {
-  return "--energy " + energyText + " is outside the cross-section table, " + ShortestText(BinEnergy(1)) + " to " +
+  return "--energy " + ShownArgument(energyText) + " is outside the cross-section table, " + ShortestText(BinEnergy(1)) + " to " +
          ShortestText(BinEnergy(kEnergyBins)) + " keV";
 }
 

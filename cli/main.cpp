@@ -1,8 +1,10 @@
 // tervolin-calc: the calculations of Tervolin's screens from the command line.
-// Exit status 0 done, 1 a calculation, data file or output failed, 2 usage error.
+// Exit status 0 done, 1 a calculation, data file or output (standard error included)
+// failed, 2 usage error.
 // Messages go to standard error with control and format characters escaped
 // (EscapedForDisplay), so an argument echoed cannot drive the terminal.
 
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -43,11 +45,18 @@ int Run(const Invocation& invocation) {
   return 0;
 }
 
+// A message to standard error that could not be written (the totals of compare among
+// them) fails a run that would have succeeded.
+int Finished(int status) {
+  std::cerr.flush();
+  return status == 0 && (!std::cerr || std::ferror(stderr)) ? kFailed : status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   try {
-    return Run(ParseArguments({argv + (argc > 0 ? 1 : 0), argv + argc}));
+    return Finished(Run(ParseArguments({argv + (argc > 0 ? 1 : 0), argv + argc})));
   } catch (const UsageError& error) {
     std::cerr << "tervolin-calc: " << tervolin::EscapedForDisplay(error.what(), false) << "\n" << UsageLine() << "\n";
     return kUsageError;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "data/shown_item.h"
+
 namespace tervolin::cli {
 
 namespace {
@@ -47,13 +49,13 @@ const CommandName& FindCommand(std::string_view text) {
     if (c.name == text) return c;
   }
   if (text.starts_with("-")) throw UsageError("a command must come first: angles, spectrum, materials or compare");
-  throw UsageError("unknown command \"" + std::string(text) + "\": use angles, spectrum, materials or compare");
+  throw UsageError("unknown command \"" + ShownArgument(text) + "\": use angles, spectrum, materials or compare");
 }
 
 const OptionSpec& FindOption(std::string_view name, const CommandName& command) {
   const auto* spec = std::find_if(kOptions.begin(), kOptions.end(),
                                   [&](const OptionSpec& o) { return o.name == name; });
-  if (spec == kOptions.end()) throw UsageError("unknown option " + std::string(name));
+  if (spec == kOptions.end()) throw UsageError("unknown option " + ShownArgument(name));
   if ((spec->commands & command.bit) == 0) {
     throw UsageError(std::string(name) + " does not apply to the " + std::string(command.name) + " command");
   }
@@ -79,7 +81,13 @@ void TakeOption(std::span<const char* const> arguments, std::size_t& i, const Co
   result.values.emplace(name, value);
 }
 
+// Whether the request is among the arguments; "--help=x" is a usage error of --help.
 bool IsRequest(std::span<const char* const> arguments, std::string_view name) {
+  for (const std::string_view argument : arguments) {
+    if (argument.starts_with(name) && argument.substr(name.size()).starts_with("=")) {
+      throw UsageError(std::string(name) + " takes no value");
+    }
+  }
   return std::any_of(arguments.begin(), arguments.end(), [&](const char* a) { return name == a; });
 }
 
@@ -107,7 +115,7 @@ Invocation ParseArguments(std::span<const char* const> arguments) {
   result.command = command.command;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     if (!std::string_view(arguments[i]).starts_with("--")) {
-      throw UsageError("unexpected argument \"" + std::string(arguments[i]) + "\"");
+      throw UsageError("unexpected argument \"" + ShownArgument(arguments[i]) + "\"");
     }
     TakeOption(arguments, i, command, result);
   }

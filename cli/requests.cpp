@@ -4,6 +4,7 @@
 
 #include "core/decimal_number.h"
 #include "core/spectrum_physics.h"
+#include "data/shown_item.h"
 
 namespace tervolin::cli {
 
@@ -32,10 +33,10 @@ constexpr SpectrumOption kSpectrumOptions[] = {
 // The option's value as a whole decimal number ("100", "2.5", "1E2"); throws UsageError.
 double NumberOf(const std::string& name, const std::string& text) {
   if (DecimalNumberLength(text) != text.size()) {
-    throw UsageError(name + " \"" + text + "\" is not a number (digits with \".\" as the decimal point)");
+    throw UsageError(name + " \"" + ShownArgument(text) + "\" is not a number (digits with \".\" as the decimal point)");
   }
   const double value = DecimalNumberValue(text);
-  if (!std::isfinite(value)) throw UsageError(name + " \"" + text + "\" is too large");
+  if (!std::isfinite(value)) throw UsageError(name + " \"" + ShownArgument(text) + "\" is too large");
   return value;
 }
 
@@ -49,7 +50,7 @@ std::string OptionText(const Invocation& invocation, const SpectrumOption& optio
 ScatterKind ScatterOf(const std::string& text) {
   if (text == "coherent") return kCoherent;
   if (text == "incoherent") return kIncoherent;
-  throw UsageError("--scattering \"" + text + "\" must be coherent or incoherent");
+  throw UsageError("--scattering \"" + ShownArgument(text) + "\" must be coherent or incoherent");
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ TubeSettings SpectrumRequest(const Invocation& invocation) {
   for (const SpectrumOption& option : kSpectrumOptions) {
     const std::string text = OptionText(invocation, option);
     if (!option.accepted(NumberOf(option.name, text))) {
-      throw UsageError(std::string(option.name) + " " + text + " " + option.rule);
+      throw UsageError(std::string(option.name) + " " + ShownArgument(text) + " " + option.rule);
     }
     settings.Text(option.field) = text;
   }
@@ -77,7 +78,7 @@ EnergyRequest MakeEnergyRequest(const Invocation& invocation) {
     for (const SpectrumOption& option : kSpectrumOptions) {
       if (invocation.Has(option.name)) throw UsageError("--energy and " + std::string(option.name) + " exclude each other");
     }
-    if (!(NumberOf("--energy", *energy) > 0.0)) throw UsageError("--energy " + *energy + " must be above 0 keV");
+    if (!(NumberOf("--energy", *energy) > 0.0)) throw UsageError("--energy " + ShownArgument(*energy) + " must be above 0 keV");
     return {*energy, std::nullopt};
   }
   if (!invocation.Has("--kv")) throw UsageError("--energy or --kv is missing");
@@ -99,7 +100,7 @@ Format OutputFormat(const Invocation& invocation, bool datAllowed) {
   if (text == nullptr || *text == "csv") return Format::Csv;
   if (*text == "tsv") return Format::Tsv;
   if (*text == "dat" && datAllowed) return Format::Dat;
-  throw UsageError("--format \"" + *text + (datAllowed ? "\" must be csv, tsv or dat" : "\" must be csv or tsv"));
+  throw UsageError("--format \"" + ShownArgument(*text) + (datAllowed ? "\" must be csv, tsv or dat" : "\" must be csv or tsv"));
 }
 
 }  // namespace tervolin::cli

@@ -371,13 +371,13 @@ std::optional<FileIdentity> IdentityOf(const fs::path& file) {
   return FileIdentity{status.st_dev, status.st_ino};
 }
 
-FolderLock::FolderLock(const fs::path& folder, const char* lockName) {
+FolderLock::FolderLock(const fs::path& folder, const char* lockName, bool wait) {
   fd_ = ::open((folder / lockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
   if (fd_ < 0) {
     error_ = errno;
     return;
   }
-  while (::flock(fd_, LOCK_EX) != 0) {
+  while (::flock(fd_, wait ? LOCK_EX : LOCK_EX | LOCK_NB) != 0) {
     if (errno == EINTR) continue;
     error_ = errno;
     ::close(fd_);

@@ -86,10 +86,11 @@ std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file);
 bool WriteAllTo(int fd, std::string_view text);
 
 // An exclusive lock on a folder, held while the object lives: flock(2) on the file
-// `lockName` in it, created when missing. The constructor waits for another holder.
+// `lockName` in it, created when missing. The constructor waits for another holder;
+// with `wait` false it does not, and error() is EWOULDBLOCK while another holds it.
 class FolderLock {
  public:
-  FolderLock(const std::filesystem::path& folder, const char* lockName);
+  FolderLock(const std::filesystem::path& folder, const char* lockName, bool wait = true);
   ~FolderLock();
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;

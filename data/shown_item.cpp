@@ -18,11 +18,11 @@ std::pair<std::string, std::size_t> NextShown(std::string_view rest) {
 
 }  // namespace
 
-std::string ShownItem(std::string_view item) {
+std::string ShownItem(std::string_view item, std::size_t limit) {
   std::string shown;
   std::size_t characters = 0;
   while (!item.empty()) {
-    if (characters == kShownItemCharacters) return shown + "…";
+    if (characters == limit) return shown + "…";
     const auto [text, bytes] = NextShown(item);
     shown += text;
     item.remove_prefix(bytes);
@@ -30,5 +30,7 @@ std::string ShownItem(std::string_view item) {
   }
   return shown;
 }
+
+std::string ShownArgument(std::string_view argument) { return ShownItem(argument, kShownArgumentCharacters); }
 
 }  // namespace tervolin

@@ -11,7 +11,13 @@
 namespace tervolin {
 
 inline constexpr std::size_t kShownItemCharacters = 30;
+// A command-line argument that a message echoes is shown the same way, up to this many
+// characters: enough for any sensible value, and a pasted page cannot flood the terminal.
+inline constexpr std::size_t kShownArgumentCharacters = 80;
 
-std::string ShownItem(std::string_view item);
+std::string ShownItem(std::string_view item, std::size_t characters = kShownItemCharacters);
+
+// ShownItem(argument, kShownArgumentCharacters).
+std::string ShownArgument(std::string_view argument);
 
 }  // namespace tervolin

@@ -52,6 +52,25 @@ std::string Hex(unsigned long value, int digits) {
   return text;
 }
 
+std::string CodePointEscape(char32_t c) { return c > 0xFFFF ? "\\U" + Hex(c, 8) : "\\u" + Hex(c, 4); }
+
+// A blank character at an end of a name, as EscapedName shows it.
+std::string EscapedBlank(std::string_view character) {
+  if (character == " ") return "\u2420";
+  return character.size() == 1 || IsControlCharacter(character) ? EscapedCharacter(character)
+                                                                : CodePointEscape(CodePoint(character));
+}
+
+// The length in bytes of the blank character at the start (or, with `fromEnd`, the end)
+// of the text; 0 when there is none.
+std::size_t BlankLength(std::string_view text, bool fromEnd) {
+  for (std::size_t length = 1; length <= std::min<std::size_t>(4, text.size()); ++length) {
+    const std::string_view character = fromEnd ? text.substr(text.size() - length) : text.substr(0, length);
+    if (Utf8CharacterLength(character) == length) return IsBlankCharacter(CodePoint(character)) ? length : 0;
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::size_t Utf8CharacterLength(std::string_view text) {
@@ -98,8 +117,7 @@ bool IsDisplayableText(std::string_view text) {
 std::string EscapedCharacter(std::string_view character) {
   const std::size_t length = Utf8CharacterLength(character);
   if (length > 1 && IsFormatCharacter(CodePoint(character.substr(0, length)))) {
-    const char32_t c = CodePoint(character.substr(0, length));
-    return c > 0xFFFF ? "\\U" + Hex(c, 8) : "\\u" + Hex(c, 4);
+    return CodePointEscape(CodePoint(character.substr(0, length)));
   }
   std::string escaped;
   for (const char byte : character) escaped += "\\x" + Hex(static_cast<unsigned char>(byte), 2);
@@ -122,6 +140,19 @@ std::string EscapedForDisplay(std::string_view text, bool keepLineBreaks) {
     text.remove_prefix(character.size());
   }
   return shown;
+}
+
+std::string EscapedName(std::string_view name) {
+  std::string leading, trailing;
+  while (const std::size_t length = BlankLength(name, false)) {
+    leading += EscapedBlank(name.substr(0, length));
+    name.remove_prefix(length);
+  }
+  while (const std::size_t length = BlankLength(name, true)) {
+    trailing.insert(0, EscapedBlank(name.substr(name.size() - length)));
+    name.remove_suffix(length);
+  }
+  return leading + EscapedForDisplay(name, false) + trailing;
 }
 
 }  // namespace tervolin

@@ -44,4 +44,9 @@ std::string EscapedForDisplay(std::string_view text, bool keepLineBreaks);
 // a format character. `character` is one well-formed character or one byte.
 std::string EscapedCharacter(std::string_view character);
 
+// A name as a list shows it: EscapedForDisplay, and the blank characters at either
+// end, which would show as nothing, made visible too: a space as "␠", another blank
+// as "\u3000" ("鉄 " stands apart from "鉄" as "鉄␠").
+std::string EscapedName(std::string_view name);
+
 }  // namespace tervolin

@@ -1,19 +1,26 @@
 #include "commands.h"
 
+#include "leftover_files.h"
 #include "material_name.h"
 #include "materials.h"
 #include "record_file.h"
 #include "table_files.h"
 #include "xrl_call.h"
 
+#include "core/number_text.h"
 #include "data/file_replacement.h"
 #include "data/material_catalogue.h"
 #include "data/scatterer_data.h"
+#include "data/shown_item.h"
 #include "data/utf8_text.h"
 
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -23,10 +30,43 @@ namespace {
 constexpr const char* kProgram = "tervolin-tables";
 // In the data folder: held by one command at a time while it writes tables there.
 constexpr const char* kLockFile = ".tervolin-tables.lock";
+// A wait for the lock this long says why the command does not go on.
+constexpr std::chrono::seconds kQuietWait{1};
+// How often a waiting command tries the lock again.
+constexpr std::chrono::milliseconds kLockRetry{50};
+
+void Say(const std::string& message) {
+  std::fprintf(stderr, "%s: %s\n", kProgram, EscapedForDisplay(message, false).c_str());
+}
 
 int Fail(const std::string& message) {
-  std::fprintf(stderr, "%s: %s\n", kProgram, EscapedForDisplay(message, false).c_str());
+  Say(message);
   return kExitFailure;
+}
+
+std::string Shown(const fs::path& path) { return ShownArgument(DisplayName(path)); }
+
+// The data folder's lock, taken as soon as another command lets it go within
+// waitSeconds; else nothing, with the reason in `failure`.
+std::unique_ptr<FolderLock> LockDataFolder(const fs::path& folder, double waitSeconds, std::string& failure) {
+  const auto start = std::chrono::steady_clock::now();
+  const std::string lock = Shown(folder / kLockFile);
+  for (bool said = false;; std::this_thread::sleep_for(kLockRetry)) {
+    auto held = std::make_unique<FolderLock>(folder, kLockFile, false);
+    if (held->error() == 0) return held;
+    if (held->error() != EWOULDBLOCK) {
+      failure = "cannot lock the data folder " + Shown(folder) + ": " + std::strerror(held->error());
+      return nullptr;
+    }
+    const std::chrono::duration<double> waited = std::chrono::steady_clock::now() - start;
+    if (waited.count() >= waitSeconds) {
+      failure = "gave up after " + ShortestText(waitSeconds) + " s waiting for another tervolin-tables, which holds " +
+                lock + " (--wait SECONDS waits longer)";
+      return nullptr;
+    }
+    if (!said && waited >= kQuietWait) Say("waiting for another tervolin-tables, which holds " + lock);
+    said = said || waited >= kQuietWait;
+  }
 }
 
 std::u8string AsU8(const std::string& text) {
@@ -50,9 +90,9 @@ std::optional<fs::path> ExistingTable(const fs::path& folder, const std::string&
 // another material's name or alias in the list; ASCII letters in any case.
 std::optional<std::string> ExistingMaterialReason(const AddRequest& request) {
   if (const auto file = ExistingTable(request.dataFolder / kScattererFolder, request.name))
-    return DisplayName(*file) + " exists (--force replaces it)";
+    return Shown(*file) + " exists (--force replaces it)";
   if (const auto entry = FindMaterial(ListMaterials(request.dataFolder), request.name))
-    return "\"" + request.name + "\" already names the material " + entry->name +
+    return "\"" + ShownArgument(request.name) + "\" already names the material " + entry->name +
            " (--force adds it all the same)";
   return std::nullopt;
 }
@@ -81,18 +121,17 @@ int MakeShippedTables(const fs::path& outdir) {
 
 int AddMaterial(const AddRequest& request) {
   if (const auto reason = UnsafeNameReason(request.name))
-    return Fail("cannot use \"" + request.name + "\" as a material name: " + *reason);
+    return Fail("cannot use \"" + ShownArgument(request.name) + "\" as a material name: " + *reason);
   if (!IsFolder(request.dataFolder))
-    return Fail("the data folder " + DisplayName(request.dataFolder) +
-                " is not there (--data names an existing folder)");
-  // One add at a time in a data folder: the check and the pair of files together.
-  const FolderLock lock(request.dataFolder, kLockFile);
-  if (lock.error() != 0)
-    return Fail("cannot lock the data folder " + DisplayName(request.dataFolder) + ": " +
-                std::strerror(lock.error()));
-  if (!request.force)
-    if (const auto reason = ExistingMaterialReason(request)) return Fail(*reason);
+    return Fail("the data folder " + Shown(request.dataFolder) + " is not there (--data names an existing folder)");
+  // One add at a time in a data folder: the repair, the check and the pair of files together.
+  std::string failure;
+  const std::unique_ptr<FolderLock> lock = LockDataFolder(request.dataFolder, request.waitSeconds, failure);
+  if (!lock) return Fail(failure);
   try {
+    for (const std::string& line : RepairLeftovers(request.dataFolder / kScattererFolder)) Say(line);
+    if (!request.force)
+      if (const auto reason = ExistingMaterialReason(request)) return Fail(*reason);
     const Material material = MaterialFromSource(AsU8(request.name), request.source);
     for (const fs::path& file : WriteMaterialFiles(request.dataFolder, material))
       std::printf("wrote %s\n", EscapedForDisplay(DisplayName(fs::absolute(file)), false).c_str());

@@ -20,13 +20,16 @@ struct AddRequest {
   std::string source;                      // chemical formula or xraylib NIST compound name
   std::filesystem::path dataFolder = ".";  // the folder that holds XFS_Data
   bool force = false;                      // replace a material that is already there
+  double waitSeconds = 60;                 // longest wait for another command's lock, s
 };
 
 // Writes the two files of one more material as a pair and prints their paths. The
 // data folder must be there; the command holds a lock on it (flock on
 // .tervolin-tables.lock there) from its checks to the last rename, so a second add
-// waits, then finds the material there. A name that differs from a listed one only
-// in ASCII case counts as that name.
+// waits (saying so after a second, giving up after request.waitSeconds), then finds
+// the material there. Holding the lock it first repairs what an interrupted add left
+// in XFS_Data (RepairLeftovers), and says what it did. A name that differs from a
+// listed one only in ASCII case counts as that name.
 int AddMaterial(const AddRequest& request);
 
 // Prints xraylib's NIST compound names, one a line.

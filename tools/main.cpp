@@ -1,16 +1,23 @@
 // tervolin-tables: makes the program's data files from xraylib.
-//   tervolin-tables [make] OUTDIR                   the shipped set, into OUTDIR
-//   tervolin-tables add NAME SOURCE [--data DIR] [--force]
+//   tervolin-tables make DIR                        the shipped set, into DIR (made when missing)
+//   tervolin-tables DIR                             the same into DIR, an existing folder
+//   tervolin-tables add NAME SOURCE [--data DIR] [--force] [--wait SECONDS]
 //                                                   one more material, into DIR/XFS_Data
 //   tervolin-tables list-sources                    the NIST compound names SOURCE may be
-// Exit status: 0 done, 1 failed or refused, 2 wrong command line.
+// Exit status: 0 done, 1 failed or refused (or a message or the output could not be
+// written), 2 wrong command line.
 
 #include "commands.h"
 
+#include "core/decimal_number.h"
+#include "data/shown_item.h"
 #include "data/utf8_text.h"
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,30 +26,70 @@ namespace tervolin::tables {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tervolin-tables [make] OUTDIR\n"
-    "       tervolin-tables add NAME SOURCE [--data DIR] [--force]\n"
+    "usage: tervolin-tables make DIR\n"
+    "       tervolin-tables DIR\n"
+    "       tervolin-tables add NAME SOURCE [--data DIR] [--force] [--wait SECONDS]\n"
     "       tervolin-tables list-sources\n"
-    "SOURCE is a chemical formula (BaSO4, Gd2O2S, CaWO4) or an xraylib NIST compound\n"
-    "name (see list-sources). DIR is the folder that holds XFS_Data (default: .).\n";
+    "make writes the shipped tables into DIR, made when missing; DIR alone names an\n"
+    "existing folder. SOURCE is a chemical formula (BaSO4, Gd2O2S, CaWO4) or an xraylib\n"
+    "NIST compound name (see list-sources). --data names the folder that holds XFS_Data\n"
+    "(default: .); --wait is the longest wait for another tervolin-tables there (60 s).\n";
+
+constexpr std::string_view kCommands[] = {"make", "add", "list-sources"};
 
 int Usage(const std::string& problem) {
   std::fprintf(stderr, "tervolin-tables: %s\n%s", EscapedForDisplay(problem, false).c_str(), kUsage);
   return kExitUsage;
 }
 
+// "--name=VALUE" split at its "="; no value without one.
+struct Option {
+  std::string name;
+  std::optional<std::string> value;
+};
+
+Option OptionOf(const std::string& argument) {
+  const std::size_t equals = argument.find('=');
+  if (equals == std::string::npos) return {argument, std::nullopt};
+  return {argument.substr(0, equals), argument.substr(equals + 1)};
+}
+
+// Seconds as typed: a decimal number, not negative.
+std::optional<double> SecondsOf(const std::string& text) {
+  if (text.empty() || DecimalNumberLength(text) != text.size() || text.front() == '-') return std::nullopt;
+  const double seconds = DecimalNumberValue(text);
+  return std::isfinite(seconds) ? std::optional<double>(seconds) : std::nullopt;
+}
+
+// Reads the option at args[i] (and its value, advancing i) into the request; a usage
+// problem, or nothing.
+std::optional<std::string> TakeOption(const std::vector<std::string>& args, std::size_t& i, AddRequest& request) {
+  Option option = OptionOf(args[i]);
+  if (option.name == "--force") {
+    request.force = true;
+    return option.value ? std::optional<std::string>("--force takes no value") : std::nullopt;
+  }
+  if (option.name != "--data" && option.name != "--wait") return "unknown option " + ShownArgument(option.name);
+  if (!option.value && ++i == args.size()) return option.name + " needs a value";
+  const std::string value = option.value.value_or(args[i]);
+  if (option.name == "--data") {
+    request.dataFolder = value;
+    return value.empty() ? std::optional<std::string>("--data needs a folder") : std::nullopt;
+  }
+  const std::optional<double> seconds = SecondsOf(value);
+  if (!seconds) return "--wait \"" + ShownArgument(value) + "\" is not a number of seconds";
+  request.waitSeconds = *seconds;
+  return std::nullopt;
+}
+
 int Add(const std::vector<std::string>& args) {
   AddRequest request;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--force") {
-      request.force = true;
-    } else if (args[i] == "--data") {
-      if (++i == args.size()) return Usage("--data needs a folder");
-      request.dataFolder = args[i];
-    } else if (args[i].starts_with("--")) {
-      return Usage("unknown option " + args[i]);
-    } else {
+    if (!args[i].starts_with("--")) {
       positional.push_back(args[i]);
+    } else if (const auto problem = TakeOption(args, i, request)) {
+      return Usage(*problem);
     }
   }
   if (positional.size() != 2) return Usage("add needs a NAME and a SOURCE");
@@ -51,17 +98,42 @@ int Add(const std::vector<std::string>& args) {
   return AddMaterial(request);
 }
 
+bool IsFolder(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
+// A word that is neither a command nor a folder: a mistyped command, most likely.
+int UnknownWord(const std::string& word) {
+  std::string hint;
+  for (const std::string_view command : kCommands)
+    if (!word.empty() && command.starts_with(word)) hint = " (did you mean " + std::string(command) + "?)";
+  return Usage("\"" + ShownArgument(word) + "\" is neither a command nor an existing folder" + hint +
+               "; tervolin-tables make DIR makes the tables in a new folder");
+}
+
 int Run(const std::vector<std::string>& args) {
-  if (args.empty()) return Usage("no command or output folder given");
-  const std::string_view command = args.front();
+  if (args.empty()) return Usage("no command or folder given");
+  const std::string& command = args.front();
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   if (command == "add") return Add(rest);
   if (command == "list-sources") return rest.empty() ? ListSources() : Usage("too many arguments");
-  if (command == "--help" || command == "-h") return std::fputs(kUsage, stdout), kExitOk;
-  if (command == "make")
-    return rest.size() == 1 ? MakeShippedTables(rest.front()) : Usage("make needs one OUTDIR");
-  if (args.size() == 1 && !command.starts_with("-")) return MakeShippedTables(args.front());
-  return Usage("unknown command");
+  if (command == "make") return rest.size() == 1 ? MakeShippedTables(rest.front()) : Usage("make needs one DIR");
+  const Option option = OptionOf(command);
+  if (option.name == "--help" || option.name == "-h")
+    return option.value ? Usage(option.name + " takes no value") : (std::fputs(kUsage, stdout), kExitOk);
+  if (command.starts_with("-")) return Usage("unknown option " + ShownArgument(option.name));
+  if (args.size() > 1) return Usage("unknown command \"" + ShownArgument(command) + "\"");
+  return IsFolder(command) ? MakeShippedTables(command) : UnknownWord(command);
+}
+
+// The status once standard output is flushed: a message or output that could not be
+// written turns success into failure.
+int Finished(int status) {
+  const bool output = std::fflush(stdout) == 0 && !std::ferror(stdout);
+  if (!output) std::fputs("tervolin-tables: cannot write to standard output\n", stderr);
+  const bool written = output && std::fflush(stderr) == 0 && !std::ferror(stderr);
+  return status == kExitOk && !written ? kExitFailure : status;
 }
 
 }  // namespace
@@ -70,5 +142,5 @@ int Run(const std::vector<std::string>& args) {
 int main(int argc, char** argv) {
   // Numbers are written with the C library: "." as the decimal point on every system.
   std::setlocale(LC_ALL, "C");
-  return tervolin::tables::Run(std::vector<std::string>(argv + 1, argv + argc));
+  return tervolin::tables::Finished(tervolin::tables::Run(std::vector<std::string>(argv + 1, argv + argc)));
 }

@@ -18,17 +18,18 @@ std::optional<std::string> UnsafeNameReason(const std::string& name) {
   if (std::any_of(name.begin(), name.end(), [](char c) { return IsControlCharacter(std::string_view(&c, 1)); }))
     return "the name contains a control character";
   if (!IsDisplayableText(name)) return "the name is not UTF-8 text";
-  bool blank = true;
+  bool blank = false;
   for (std::size_t i = 0; i < name.size();) {
     const std::string_view rest = std::string_view(name).substr(i);
     const std::string_view character = rest.substr(0, Utf8CharacterLength(rest));
     if (IsFormatCharacter(CodePoint(character)))
       return "the name contains the invisible format character " + EscapedCharacter(character) +
              " (a bidirectional control, a zero-width character or the like)";
-    blank = blank && IsBlankCharacter(CodePoint(character));
+    blank = IsBlankCharacter(CodePoint(character));
+    if (blank && i == 0) return "the name begins with blank space";
     i += character.size();
   }
-  if (blank) return "the name is only blank space";
+  if (blank) return "the name ends with blank space";
   return std::nullopt;
 }
 

@@ -7,16 +7,17 @@
 
 namespace tervolin::tables {
 
-// Longest name in bytes: with ".xfs" and the temporary file's additions (a leading
-// dot, the process number, a serial number, ".tmp") it stays within the 255 bytes a
-// file name may have on common file systems.
-inline constexpr std::size_t kLongestMaterialName = 200;
+// Longest name in bytes. The temporary and backup files of a replacement carry up to
+// 100 bytes of the replaced file's name (data/file_replacement.cpp); with ".xfs" a name
+// of this length fits whole, so that what an interrupted add left behind tells which
+// file of the pair it belongs to.
+inline constexpr std::size_t kLongestMaterialName = 96;
 
 // Why the name is refused, or nothing when it is a safe file name and list entry:
 // not empty, not "." or "..", no "/", "\", control character or NUL, no leading
 // "-", UTF-8 text of at most kLongestMaterialName bytes, no format character
 // (bidirectional controls, zero-width characters: entries that look like others)
-// and not only blank space.
+// and no blank space at either end ("鉄 " would pass for "鉄").
 std::optional<std::string> UnsafeNameReason(const std::string& name);
 
 }  // namespace tervolin::tables

@@ -2,6 +2,8 @@
 
 #include "xrl_call.h"
 
+#include "data/shown_item.h"
+
 #include <memory>
 #include <optional>
 
@@ -69,7 +71,7 @@ std::vector<AtomCount> CountsFromMassFractions(const compoundDataNIST& data, dou
 Material FromFormula(std::u8string name, const std::string& text) {
   xrl_error* error = nullptr;
   compoundData* result = CompoundParser(text.c_str(), &error);
-  const FormulaData parsed(RequireResult(result, error, DescribeCall("CompoundParser", text)),
+  const FormulaData parsed(RequireResult(result, error, DescribeCall("CompoundParser", ShownArgument(text))),
                            FreeCompoundData);
   if (parsed->nElements == 1 && parsed->nAtoms[0] == 1.0)
     return Material{std::move(name), {AtomCount{parsed->Elements[0], 1.0}}, {}};
@@ -91,7 +93,7 @@ Material MaterialFromSource(std::u8string name, const std::string& source, doubl
   try {
     return FromFormula(std::move(name), source);
   } catch (const TableError& error) {
-    throw TableError("unknown source \"" + source +
+    throw TableError("unknown source \"" + ShownArgument(source) +
                      "\": neither a chemical formula nor an xraylib NIST compound name"
                      " (tervolin-tables list-sources prints those) [" +
                      error.what() + "]");

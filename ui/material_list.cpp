@@ -6,15 +6,21 @@
 
 #include "data/material_catalogue.h"
 #include "ui/data_folder.h"
+#include "data/utf8_text.h"
 
 namespace tervolin::ui {
 
 namespace {
 
+// The name itself, which the entry shows escaped.
+constexpr int kNameRole = Qt::UserRole;
+
 // The list entry; long names show whole, with the English name, when the pointer
-// rests on them.
+// rests on them. A name with invisible characters or blanks at an end shows them
+// escaped, so that it cannot pass for another material.
 void AddEntry(QListWidget& list, const tervolin::MaterialEntry& material) {
-  auto* item = new QListWidgetItem(QString::fromStdString(material.name), &list);
+  auto* item = new QListWidgetItem(QString::fromStdString(tervolin::EscapedName(material.name)), &list);
+  item->setData(kNameRole, QString::fromStdString(material.name));
   item->setToolTip(material.alias.empty() ? item->text()
                                           : item->text() + " (" + QString::fromStdString(material.alias) + ")");
 }
@@ -26,19 +32,17 @@ void AddEntry(QListWidget& list, const tervolin::MaterialEntry& material) {
 // current when the list takes the focus, framed as if chosen. An arrow key then
 // chooses the first entry.
 void Choose(QListWidget& list, const QString& name) {
-  const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
-  if (name.isEmpty() || found.isEmpty()) {
-    list.setCurrentIndex(QModelIndex());  // the view's own call, which Qt counts as a choice
-  } else {
-    list.setCurrentItem(found.first());
+  for (int row = 0; row < list.count() && !name.isEmpty(); ++row) {
+    if (list.item(row)->data(kNameRole).toString() == name) return list.setCurrentItem(list.item(row));
   }
+  list.setCurrentIndex(QModelIndex());  // the view's own call, which Qt counts as a choice
 }
 
 }  // namespace
 
 QString ChosenMaterial(const QListWidget& list) {
   const QList<QListWidgetItem*> selected = list.selectedItems();
-  return selected.isEmpty() ? QString() : selected.first()->text();
+  return selected.isEmpty() ? QString() : selected.first()->data(kNameRole).toString();
 }
 
 void ListDataFolderMaterials(QListWidget& list) {

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <random>
 #include <set>
 #include <thread>
@@ -68,6 +71,10 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
       {{"compare", "--energy", "60"}, "--material is missing"},
       {{"compare", "--material", "water", "--energy", "60", "--scattering", "coherent"},
        "--scattering does not apply to the compare command"},
+      {{"spectrum", "--help=x"}, "--help takes no value"},
+      {{"--version=2"}, "--version takes no value"},
+      {{"spectrum", "--kv", std::string(100000, '9') + "x"}, "--kv \"" + std::string(80, '9') + "…\" is not a number"},
+      {{"angles", "--" + std::string(100000, 'x')}, "unknown option --" + std::string(78, 'x') + "…\n"},
   };
   for (const UsageCase& c : cases) {
     const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR);
@@ -200,6 +207,17 @@ TEST(CalcOutput, WhatKilledRunsLeaveTheNextRunRemoves) {
   expected.insert(out.path() / "s.csv");
   const std::vector<fs::path> entries = Entries(out.path());
   EXPECT_EQ(std::set<fs::path>(entries.begin(), entries.end()), expected);
+}
+
+// What cannot be written to standard output or error fails the run: the table, and
+// the totals compare prints on standard error.
+TEST(CalcOutput, UnwritableStandardStreamsFailTheRun) {
+  const std::string compare = std::string("'") + TERVOLIN_CALC + "' compare --material water --energy 60 --data '" +
+                              TERVOLIN_TABLES_DIR + "'";
+  for (const char* redirect : {" 2>/dev/full >/dev/null", " >/dev/full 2>/dev/null", " --totals >/dev/full"}) {
+    const int status = std::system((compare + redirect).c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << redirect;
+  }
 }
 
 // --output onto every kind of target: replaced whole (permission bits kept, a link

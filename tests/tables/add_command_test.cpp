@@ -4,17 +4,25 @@
 #include "table_file.h"
 #include "tool_run.h"
 
+#include "data/file_replacement.h"
 #include "data/material_catalogue.h"
 #include "support/target_kinds.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
+#include <random>
+#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <utility>
+
+#include <spawn.h>
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
@@ -32,6 +40,11 @@ class AddCommand : public ::testing::Test {
   }
   std::string Errors() const { return ReadBytes(data_ / "stderr.txt"); }
   std::string Output() const { return ReadBytes(data_ / "stdout.txt"); }
+  // The material's two tables, one after the other.
+  std::string pair(const std::string& name) const {
+    const std::u8string stem(name.begin(), name.end());
+    return ReadBytes(MaterialFile(stem, u8".xfs", data_)) + ReadBytes(MaterialFile(stem, u8".csv", data_));
+  }
   // Files in XFS_Data, temporary ones included.
   int FileCount() const {
     std::error_code error;
@@ -77,11 +90,12 @@ TEST_F(AddCommand, RefusesUnknownFormulasAndUnsafeNamesWritingNothing) {
     EXPECT_NE(Errors().find("unknown source"), std::string::npos) << Errors();
   }
   for (const char* name : {"''", ".", "..", "../escape", "'a\\b'", "-dash", "'tab\there'",
-                           "\"$(printf 'bad\\377')\"", "'  '", "'\u3000'", "'\u200B'", "'Lead\u202Ebad'"}) {
+                           "\"$(printf 'bad\\377')\"", "'  '", "'\u3000'", "'\u200B'", "'Lead\u202Ebad'",
+                           "'鉄 '", "' Lead'", "'Lead\u3000'"}) {
     EXPECT_EQ(Add(std::string(name) + " H2O"), 1) << name;
     EXPECT_NE(Errors().find("cannot use"), std::string::npos) << name << ": " << Errors();
   }
-  EXPECT_EQ(Add(std::string(201, 'x') + " H2O"), 1) << "a name too long for a file";
+  EXPECT_EQ(Add(std::string(97, 'x') + " H2O"), 1) << "a name too long for whole leftover names";
   EXPECT_EQ(FileCount(), 0);
   EXPECT_FALSE(fs::exists(data_.parent_path() / "escape.xfs"));
 }
@@ -103,17 +117,60 @@ TEST_F(AddCommand, KeepsAnExistingMaterialUnlessForced) {
   EXPECT_EQ(FileCount(), 2);
 }
 
+struct CommandLineCase {
+  std::string arguments;
+  int status;
+  std::string message;  // the first line of standard error
+};
+
+// A mistyped command makes no folder; an argument is echoed at most 80 characters long.
 TEST_F(AddCommand, WrongCommandLinesAreUsageErrors) {
   const fs::path log = data_ / "stderr.txt";
-  EXPECT_EQ(RunTool("add OnlyName", log), 2);
-  EXPECT_EQ(RunTool("add A H2O --data", log), 2);
-  EXPECT_EQ(RunTool("add A H2O --colour red", log), 2);
-  EXPECT_EQ(RunTool("list-sources extra", log), 2);
-  EXPECT_EQ(RunTool("make", log), 2);
-  EXPECT_NE(ReadBytes(log).find("usage:"), std::string::npos);
-  EXPECT_EQ(RunTool("add A H2O --data " + Quoted(data_ / "missing/d"), log), 1);
-  EXPECT_NE(ReadBytes(log).find("missing/d is not there"), std::string::npos) << ReadBytes(log);
+  const std::string longArgument(100000, 'x');
+  const std::string echoed = std::string(80, 'x') + "…";
+  const CommandLineCase cases[] = {
+      {"add OnlyName", 2, "add needs a NAME and a SOURCE"},
+      {"add A H2O --data", 2, "--data needs a value"},
+      {"add A H2O --colour red", 2, "unknown option --colour"},
+      {"add A H2O --wait -1", 2, "--wait \"-1\" is not a number of seconds"},
+      {"add A H2O --force=yes", 2, "--force takes no value"},
+      {"list-sources extra", 2, "too many arguments"},
+      {"make", 2, "make needs one DIR"},
+      {"--help=x", 2, "--help takes no value"},
+      {"list", 2, "\"list\" is neither a command nor an existing folder (did you mean list-sources?); "
+                  "tervolin-tables make DIR makes the tables in a new folder"},
+      {"--" + longArgument, 2, "unknown option --" + echoed.substr(2)},
+      {"add A " + longArgument + " --data " + Quoted(data_), 1, "unknown source \"" + echoed + "\": neither"},
+      {"add A H2O --data " + Quoted(data_ / "missing/d"), 1,
+       "the data folder " + (data_ / "missing/d").string() + " is not there"},
+  };
+  for (const CommandLineCase& c : cases) {
+    EXPECT_EQ(RunTool(c.arguments, log), c.status) << c.message;
+    const std::string errors = ReadBytes(log);
+    EXPECT_TRUE(errors.starts_with("tervolin-tables: " + c.message)) << errors.substr(0, 400);
+    EXPECT_EQ(errors.find("usage:") != std::string::npos, c.status == 2) << errors;
+  }
+  EXPECT_FALSE(fs::exists("list"));
   EXPECT_FALSE(fs::exists(data_ / "missing"));
+  EXPECT_EQ(RunTool("add A H2O --data " + Quoted(data_) + " >/dev/full", log), 1);
+  EXPECT_EQ(ReadBytes(log), "tervolin-tables: cannot write to standard output\n");
+}
+
+// While another holds the data folder's lock, add says so after a second and gives up
+// after --wait seconds.
+TEST_F(AddCommand, HeldLockIsNamedAndWaitedForAtMostTheGivenTime) {
+  const FolderLock other(data_, ".tervolin-tables.lock");
+  ASSERT_EQ(other.error(), 0);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Add("Late H2O --wait 2"), 1);
+  const std::chrono::duration<double> waited = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(waited.count(), 2.0);
+  EXPECT_LT(waited.count(), 30.0);
+  const std::string lock = (data_ / ".tervolin-tables.lock").string();
+  EXPECT_EQ(Errors(), "tervolin-tables: waiting for another tervolin-tables, which holds " + lock +
+                          "\ntervolin-tables: gave up after 2 s waiting for another tervolin-tables, which holds " +
+                          lock + " (--wait SECONDS waits longer)\n");
+  EXPECT_EQ(FileCount(), 0);
 }
 
 // add --force onto every kind of target at the .xfs file's place, an old .csv beside:
@@ -149,10 +206,6 @@ TEST_F(AddCommand, EveryKindOfTargetGivesBothNewTablesOrNeither) {
 // finds it there, or with --force replaces the pair whole; never a mixed pair.
 TEST_F(AddCommand, ConcurrentAddsOfOneNameNeverMixAPair) {
   ASSERT_EQ(Add("LeadRef Pb") + Add("WaterRef H2O"), 0) << Errors();
-  const auto pair = [this](const std::string& name) {
-    const std::u8string stem(name.begin(), name.end());
-    return ReadBytes(MaterialFile(stem, u8".xfs", data_)) + ReadBytes(MaterialFile(stem, u8".csv", data_));
-  };
   for (const char* force : {"", " --force"}) {
     std::string script;
     for (int k = 0; k < 20; ++k)
@@ -165,6 +218,37 @@ TEST_F(AddCommand, ConcurrentAddsOfOneNameNeverMixAPair) {
     }
   }
   EXPECT_EQ(FileCount(), 24) << "no temporary file is left";
+}
+
+// add --force killed at a random moment, up to the whole run's length; the next add
+// repairs what it left, says so, and leaves the old pair or the new, no stray file.
+TEST_F(AddCommand, KilledAddForceIsRepairedByTheNextAdd) {
+  ASSERT_EQ(Add("LeadRef Pb") + Add("WaterRef H2O") + Add("m Pb"), 0) << Errors();
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_EQ(Add("m Pb --force"), 0);
+  const auto run = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+  std::mt19937 random(std::random_device{}());
+  for (int k = 0; k < 40; ++k) {
+    const std::string tool = TERVOLIN_TABLES_TOOL, data = data_.string();
+    const char* argv[] = {tool.c_str(), "add", "m", k % 2 ? "Pb" : "H2O", "--force", "--data", data.c_str(), nullptr};
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    ASSERT_EQ(posix_spawn(&child, argv[0], &quiet, nullptr, const_cast<char**>(argv), environ), 0);
+    posix_spawn_file_actions_destroy(&quiet);
+    std::this_thread::sleep_for(std::uniform_int_distribution<long>(0, run.count())(random) * std::chrono::microseconds(1));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    const bool leftovers = FileCount() > 6;
+    EXPECT_EQ(Add("m Pb"), 1) << "the pair is there: " << Errors();
+    EXPECT_EQ(Errors().find("left by an interrupted run") != std::string::npos ||
+                  Errors().find("which an interrupted run had replaced") != std::string::npos,
+              leftovers)
+        << Errors();
+    EXPECT_EQ(FileCount(), 6) << k;
+    EXPECT_TRUE(pair("m") == pair("LeadRef") || pair("m") == pair("WaterRef")) << k;
+  }
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ class Regeneration : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     scratch = FreshTemporaryFolder("regeneration");
-    status = RunTool(Quoted(scratch / "out"), scratch / "stderr.txt");
+    status = RunTool("make " + Quoted(scratch / "out"), scratch / "stderr.txt");
   }
   static void TearDownTestSuite() { fs::remove_all(scratch); }
 
@@ -79,7 +79,7 @@ TEST(ToolFailures, ReportsAndFailsWhenItCannotWriteOrHasNoOutputFolder) {
 
   const fs::path blocker = scratch / "not_a_folder";
   std::ofstream(blocker) << "a file where the output folder should be\n";
-  EXPECT_NE(RunTool(Quoted(blocker), log), 0) << "output folder is a regular file";
+  EXPECT_NE(RunTool("make " + Quoted(blocker), log), 0) << "output folder is a regular file";
   EXPECT_NE(ReadBytes(log).find("tervolin-tables"), std::string::npos);
 
   const fs::path occupied = scratch / "occupied";

@@ -16,6 +16,7 @@
 #include "ui/session.h"
 #include "modal_answerer.h"
 #include "ui/calculation_screen.h"
+#include "ui/material_list.h"
 #include "ui/picture_surface.h"
 
 using namespace tervolin::testing;
@@ -144,6 +145,22 @@ class MaterialListTest : public QObject {
     f.energyField->setText(QStringLiteral("30"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QCOMPARE(Messages(answerer_), QStringList(Utf8(tervolin::msg::kNoScatterer)));
+  }
+
+  // Names that would pass for others show their hidden characters as the messages
+  // show them; the one chosen is computed under its own name.
+  void namesThatWouldHideShowEscaped() {
+    const std::pair<const char*, const char*> names[] = {
+        {"bidi\u202Eevil", "bidi\\u202Eevil"}, {"zw\u200Bsp", "zw\\u200Bsp"}, {"鉄 ", "鉄␠"},
+        {"\u3000a b\u3000", "\\u3000a b\\u3000"}, {"  ", "␠␠"}};
+    for (const auto& [name, shown] : names) AddMaterial(workspace_->Scratch().path() / "XFS_Data", name);
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
+    for (const auto& [name, shown] : names) {
+      QVERIFY2(Entries(*f.materialList).contains(Utf8(shown)), shown);
+      ClickMaterial(f.materialList, shown);
+      QCOMPARE(ChosenMaterial(*f.materialList), Utf8(name));
+    }
+    QCOMPARE(Entries(*f.materialList).count(Utf8("鉄")), 1);
   }
 
   void theSevenStayWhenTheirFilesAreMissingAndSayWhichFileWhenChosen() {
