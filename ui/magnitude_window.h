@@ -36,6 +36,8 @@ class MagnitudeWindow : public QWidget {
                       bool spectral);
   // No comparison for `subject`, and why (UTF-8).
   void ShowProblem(const tervolin::CurveLabel& subject, const std::string& message);
+  // Nothing compared: the graph has been cleared.
+  void Clear();
 
   MagnitudeGraph& Graph() { return *graph_; }
   QAction& LogarithmicAction() { return *logarithmic_; }
@@ -68,6 +70,7 @@ class MagnitudeWindow : public QWidget {
   QAction* menuKey_;  // Shift+F10, which opens the menu it is not in
   tervolin::CurveLabel subject_;
   std::optional<tervolin::ScatteringMagnitudes> magnitudes_;
+  tervolin::MagnitudeTable table_;  // drawn under the graph, empty without magnitudes
 };
 
 }  // namespace tervolin::ui
