@@ -14,6 +14,7 @@
 
 #include "graphs/curve_label.h"
 #include "core/scattering_magnitudes.h"
+#include "graphs/magnitude_graph.h"
 #include "ui/graph_files.h"
 #include "ui/save_dialog.h"
 

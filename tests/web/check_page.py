@@ -150,6 +150,8 @@ def check_magnitudes(driver):
         cross, share = (float(role(driver, f"{kind}-{cell}").text) for cell in ("cross-section", "share"))
         assert abs(cross / expected[kind][0] - 1) < 5e-4 and abs(share - expected[kind][1]) <= 0.005, \
             f"{kind}: σ/ρ {cross}, {share} % shown; tervolin-calc: {expected[kind]}"
+    shown = role(driver, "magnitudes-ratio").text  # water at 60 keV: 0.1771 / 0.01392 cm²/g
+    assert shown == "非干渉性／干渉性 ＝ 12.7 倍", f"ratio: {shown!r}"
     choose(driver, "coherent", "single", "水", energy="200")
     shown = role(driver, "magnitudes-message").text
     assert shown == "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）", f"200 keV: {shown!r}"

@@ -59,6 +59,7 @@ function showMagnitudes(session) {
     'coherent-cross-section': m?.coherentCrossSection.toPrecision(4), 'coherent-share': m?.coherentShare.toFixed(2),
     'incoherent-cross-section': m?.incoherentCrossSection.toPrecision(4),
     'incoherent-share': m?.incoherentShare.toFixed(2), 'total-cross-section': m?.totalCrossSection.toPrecision(4),
+    'magnitudes-ratio': m?.ratio,
   };
   for (const [role, value] of Object.entries(cells)) element(role).textContent = value ?? '';
 }
