@@ -152,6 +152,8 @@ def check_magnitudes(driver):
             f"{kind}: σ/ρ {cross}, {share} % shown; tervolin-calc: {expected[kind]}"
     shown = role(driver, "magnitudes-ratio").text  # water at 60 keV: 0.1771 / 0.01392 cm²/g
     assert shown == "非干渉性／干渉性 ＝ 12.7 倍", f"ratio: {shown!r}"
+    role(driver, "clear").click()
+    assert role(driver, "coherent-cross-section").text == role(driver, "magnitudes-ratio").text == "", "kept after clearing"
     choose(driver, "coherent", "single", "水", energy="200")
     shown = role(driver, "magnitudes-message").text
     assert shown == "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）", f"200 keV: {shown!r}"

@@ -51,9 +51,14 @@ function showMagnitudes(session) {
   element('magnitudes').hidden = !shown;
   if (!shown) return;
   const choices = request();
-  const { message, magnitudes: m } = session.magnitudes(choices);
-  element('magnitudes-subject').textContent =
-    [choices.material, choices.mode === 'spectrum' ? `${choices.kv} kV` : `${choices.energy} keV`].join(' ');
+  const { message, magnitudes } = session.magnitudes(choices);
+  fillMagnitudes([choices.material, choices.mode === 'spectrum' ? `${choices.kv} kV` : `${choices.energy} keV`].join(' '),
+    message, magnitudes);
+}
+
+// The comparison's panel: its subject, message and table (all empty without `m`).
+function fillMagnitudes(subject, message, m) {
+  element('magnitudes-subject').textContent = subject;
   element('magnitudes-message').textContent = message;
   const cells = {
     'coherent-cross-section': m?.coherentCrossSection.toPrecision(4), 'coherent-share': m?.coherentShare.toFixed(2),
@@ -132,6 +137,7 @@ function connect(session) {
     session.clear();
     showMessage('');
     showGraphs(session);
+    fillMagnitudes('', '', undefined);  // the comparison follows the graph
   });
   const views = () => {
     session.setViews(element('free-electron').checked, element('per-solid-angle').checked);
