@@ -10,6 +10,7 @@
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
+#include "core/text_catalogue.h"
 #include "graphs/curves_csv.h"
 #include "graphs/palette.h"
 #include "ui/fonts.h"
@@ -33,19 +34,15 @@ const char* const kHelp =
     "スペクトルでは各エネルギーの値を光子数で重み付けした平均（光子 1 個あたり）です。";
 
 struct Kind {
-  const char* title;
+  tervolin::TextId title;
   int colour;  // palette index
   tervolin::AngleTable tervolin::ScatteringMagnitudes::*curve;
-  double tervolin::ScatteringMagnitudes::*crossSection;
 };
 
 constexpr Kind kKinds[] = {
-    {"干渉性散乱", tervolin::kPaletteRed, &tervolin::ScatteringMagnitudes::coherent,
-     &tervolin::ScatteringMagnitudes::coherentCrossSection},
-    {"非干渉性散乱", tervolin::kPaletteBlue, &tervolin::ScatteringMagnitudes::incoherent,
-     &tervolin::ScatteringMagnitudes::incoherentCrossSection},
-    {"合計", tervolin::kPaletteBlack, &tervolin::ScatteringMagnitudes::total,
-     &tervolin::ScatteringMagnitudes::totalCrossSection},
+    {tervolin::TextId::kCoherentScattering, tervolin::kPaletteRed, &tervolin::ScatteringMagnitudes::coherent},
+    {tervolin::TextId::kIncoherentScattering, tervolin::kPaletteBlue, &tervolin::ScatteringMagnitudes::incoherent},
+    {tervolin::TextId::kTotalScattering, tervolin::kPaletteBlack, &tervolin::ScatteringMagnitudes::total},
 };
 
 QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys, bool checkable = false) {
@@ -63,7 +60,7 @@ std::vector<MagnitudeCurve> Curves(const tervolin::ScatteringMagnitudes& m, bool
   for (const Kind& kind : kKinds) {
     const tervolin::Rgb c = tervolin::PaletteColour(kind.colour);
     curves.push_back({perSolidAngle ? tervolin::PerSolidAngle(m.*kind.curve) : m.*kind.curve, ToQColor(c),
-                      Utf8(kind.title), kind.curve == &tervolin::ScatteringMagnitudes::total});
+                      Utf8(tervolin::TextOf(kind.title)), kind.curve == &tervolin::ScatteringMagnitudes::total});
   }
   return curves;
 }

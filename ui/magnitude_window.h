@@ -43,7 +43,8 @@ class MagnitudeWindow : public QWidget {
   MagnitudeGraph& Graph() { return *graph_; }
   QAction& LogarithmicAction() { return *logarithmic_; }
   QAction& PerSolidAngleAction() { return *perSolidAngle_; }
-  // The cross sections and shares, or the problem, as shown under the graph.
+  // The cross sections, shares and their ratio as the graph's table shows them, or the
+  // problem under the graph.
   QString SummaryText() const;
 
   void CopyPicture();
