@@ -53,14 +53,16 @@ std::string MagnitudeCurvesText(const ScatteringMagnitudes& m, Format format, bo
 std::string MagnitudeTotalsText(const ScatteringMagnitudes& m) {
   return "coherent: " + ShortestText(m.coherentCrossSection) + " cm2/g, " + Percent(m.coherentShare) + " %\n" +
          "incoherent: " + ShortestText(m.incoherentCrossSection) + " cm2/g, " + Percent(m.incoherentShare) + " %\n" +
-         "total: " + ShortestText(m.totalCrossSection) + " cm2/g\n";
+         "total: " + ShortestText(m.totalCrossSection) + " cm2/g\n" +
+         "incoherent/coherent: " + ShortestText(IncoherentToCoherentRatio(m)) + "\n";
 }
 
 std::string MagnitudeTotalsTable(const ScatteringMagnitudes& m, Format format) {
   const std::vector<Row> rows{
       {"coherent", ShortestText(m.coherentCrossSection), ShortestText(m.coherentShare)},
       {"incoherent", ShortestText(m.incoherentCrossSection), ShortestText(m.incoherentShare)},
-      {"total", ShortestText(m.totalCrossSection), "100"}};
+      {"total", ShortestText(m.totalCrossSection), "100"},
+      {"incoherent_per_coherent", ShortestText(IncoherentToCoherentRatio(m)), ""}};
   return TableText(format, {"scattering", "cross_section_cm2_per_g", "share_percent"}, rows);
 }
 

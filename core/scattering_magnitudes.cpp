@@ -89,4 +89,8 @@ AngleTable PerSolidAngle(const AngleTable& perDegree) {
   return perSteradian;
 }
 
+double IncoherentToCoherentRatio(const ScatteringMagnitudes& magnitudes) {
+  return magnitudes.incoherentCrossSection / magnitudes.coherentCrossSection;
+}
+
 }  // namespace tervolin

@@ -60,6 +60,10 @@ struct ScatteringMagnitudes {
 // over 0 … π (IntegralOverAngles): the same rule over the degrees gives back σ/ρ.
 OrProblem<ScatteringMagnitudes> CompareMagnitudes(const MagnitudeInputs& inputs);
 
+// How many times the incoherent σ/ρ is the coherent one (a pure number); the reader
+// of the comparison is given it rather than left to divide the shares.
+double IncoherentToCoherentRatio(const ScatteringMagnitudes& magnitudes);
+
 // dσ/dΩ (cm²/g/sr) from dσ/dθ per degree: × (180/π) / (2π sin θ).
 AngleTable PerSolidAngle(const AngleTable& perDegree);
 

@@ -55,6 +55,10 @@ enum class TextId {
   kFirstHalfValueLayer,
   kSecondHalfValueLayer,
   kHomogeneity,
+  kTotalScattering,         // the sum of coherent and incoherent scattering
+  kCrossSectionShares,      // the magnitudes' table: σ/ρ and shares at one energy
+  kMeanCrossSectionShares,  // the same, averaged over a spectrum's photons
+  kMagnitudeRatio,          // {1}: incoherent σ/ρ over coherent σ/ρ
   kCount  // the number of texts, not a text
 };
 

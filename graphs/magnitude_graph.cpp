@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/number_text.h"
+#include "core/spreadsheet_cell.h"
 #include "core/text_catalogue.h"
 #include "graphs/curve_memory.h"
 
@@ -17,6 +19,19 @@ constexpr int kAngleTickStep = 30;  // degrees between labelled angles
 constexpr int kAngleGridStep = 10;
 constexpr double kLegendSample = 24;  // the short line in a curve's colour
 constexpr Rgb kGridGrey{200, 200, 200};
+constexpr double kTableLine = 18;    // the pitch of the table's lines under the frame
+constexpr double kTableColumnGap = 18;
+
+// The lines of the table (heading, rows, ratio), none without rows.
+int TableLines(const MagnitudeTable& table) {
+  return table.rows.empty() ? 0 : static_cast<int>(table.rows.size()) + 2;
+}
+
+double WidestOf(const MagnitudeTable& table, std::string MagnitudeTableRow::*cell, const TextMeasures& text) {
+  double widest = 0.0;
+  for (const MagnitudeTableRow& row : table.rows) widest = std::max(widest, text.width(row.*cell));
+  return widest;
+}
 
 ValueAxis AxisFor(const MagnitudePlot& plot) {
   double largest = 0.0, smallest = std::numeric_limits<double>::infinity();
@@ -110,7 +125,47 @@ void DrawLegend(DrawingSurface& surface, const MagnitudePlot& plot, const Magnit
   surface.StrokeStyle(LineStyle::kSolid);
 }
 
+// The table under the angle's title: the heading, then the kinds with their σ/ρ and
+// share right-aligned in columns, then the ratio.
+void DrawTable(DrawingSurface& surface, const MagnitudeTable& table, const MagnitudeMapping& map,
+               const TextMeasures& text) {
+  if (table.rows.empty()) return;
+  const double left = map.frame.left;
+  const double crossRight = left + WidestOf(table, &MagnitudeTableRow::title, text) + kTableColumnGap +
+                            WidestOf(table, &MagnitudeTableRow::crossSection, text);
+  const double shareRight = crossRight + kTableColumnGap + WidestOf(table, &MagnitudeTableRow::share, text);
+  double y = map.frame.top + map.frame.height + kBottom - 6;
+  PrintAt(surface, left, y, table.heading);
+  for (const MagnitudeTableRow& row : table.rows) {
+    y += kTableLine;
+    PrintAt(surface, left + 12, y, row.title);
+    PrintAt(surface, crossRight + 12 - text.width(row.crossSection), y, row.crossSection);
+    PrintAt(surface, shareRight + 12 - text.width(row.share), y, row.share);
+  }
+  PrintAt(surface, left, y + kTableLine, table.ratio);
+}
+
 }  // namespace
+
+MagnitudeTable MagnitudeTableOf(const ScatteringMagnitudes& m, bool spectral) {
+  const auto row = [](TextId kind, double crossSection, double share) {
+    return MagnitudeTableRow{TextOf(kind), GeneralText(crossSection, 4) + " cm²/g", FixedText(share, 1) + " %"};
+  };
+  return {TextOf(spectral ? TextId::kMeanCrossSectionShares : TextId::kCrossSectionShares),
+          {row(TextId::kCoherentScattering, m.coherentCrossSection, m.coherentShare),
+           row(TextId::kIncoherentScattering, m.incoherentCrossSection, m.incoherentShare),
+           row(TextId::kTotalScattering, m.totalCrossSection, 100.0)},
+          TextOf(TextId::kMagnitudeRatio, {GeneralText(IncoherentToCoherentRatio(m), 3)})};
+}
+
+std::string MagnitudeTableCsv(const MagnitudeTable& table) {
+  std::string csv = FormulaSafeCell(table.heading) + "\r\n";
+  for (const MagnitudeTableRow& row : table.rows) {
+    csv += FormulaSafeCell(row.title) + "," + FormulaSafeCell(row.crossSection) + "," + FormulaSafeCell(row.share) +
+           "\r\n";
+  }
+  return csv + FormulaSafeCell(table.ratio) + "\r\n";
+}
 
 PixelPoint MagnitudeMapping::At(double degrees, double value) const {
   return {frame.left + frame.width * degrees / 180.0, frame.top + frame.height * (1.0 - AxisFraction(axis, value))};
@@ -119,7 +174,8 @@ PixelPoint MagnitudeMapping::At(double degrees, double value) const {
 double MagnitudeMapping::DegreesAt(double x) const { return (x - frame.left) / frame.width * 180.0; }
 
 MagnitudeMapping MapMagnitudes(const MagnitudePlot& plot, double width, double height) {
-  return {{kLeft, kTop, std::max(1.0, width - kLeft - kRight), std::max(1.0, height - kTop - kBottom)}, AxisFor(plot)};
+  const double bottom = kBottom + kTableLine * TableLines(plot.table);
+  return {{kLeft, kTop, std::max(1.0, width - kLeft - kRight), std::max(1.0, height - kTop - bottom)}, AxisFor(plot)};
 }
 
 void DrawMagnitudeGraph(DrawingSurface& surface, const MagnitudePlot& plot, double width, double height,
@@ -134,6 +190,7 @@ void DrawMagnitudeGraph(DrawingSurface& surface, const MagnitudePlot& plot, doub
               kBlack);
   DrawTitles(surface, plot, map, text);
   DrawLegend(surface, plot, map, text);
+  DrawTable(surface, plot.table, map, text);
 }
 
 }  // namespace tervolin

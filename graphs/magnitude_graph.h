@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/energy_tables.h"
+#include "core/scattering_magnitudes.h"
 #include "graphs/drawing_surface.h"
 #include "graphs/legend_place.h"
 #include "graphs/text_measures.h"
@@ -23,12 +24,36 @@ struct MagnitudeCurve {
   bool dashed = false;  // a sum drawn over its parts, which show through its gaps
 };
 
+// The σ/ρ table under the frame, its numbers as texts: a heading, a line per kind
+// with its cross section and share, and how many times incoherent scattering is the
+// coherent. Without rows no table is drawn.
+struct MagnitudeTableRow {
+  std::string title;
+  std::string crossSection;  // "0.005348 cm²/g"
+  std::string share;         // "3.2 %"
+};
+
+struct MagnitudeTable {
+  std::string heading;
+  std::vector<MagnitudeTableRow> rows;
+  std::string ratio;  // "非干渉性／干渉性 ＝ 30.4 倍"
+};
+
 struct MagnitudePlot {
   std::string caption;     // what is compared, e.g. "水 60 keV"
   std::string valueTitle;  // the value axis's title with its unit
   std::vector<MagnitudeCurve> curves;
   bool logarithmic = false;
+  MagnitudeTable table;
 };
+
+// The table of a comparison: σ/ρ to four significant digits, the shares to 0.1 %,
+// the ratio to three digits; `spectral` says the values are a spectrum's means.
+MagnitudeTable MagnitudeTableOf(const ScatteringMagnitudes& magnitudes, bool spectral);
+
+// The table as lines of comma-separated cells (CR LF ends), each cell kept from being
+// read as a formula, for appending to the curves' CSV.
+std::string MagnitudeTableCsv(const MagnitudeTable& table);
 
 // The data-to-pixel mapping of a picture of the graph: θ across the frame, the value
 // axis up it.

@@ -72,6 +72,10 @@ void AngleViewActions::ChoicesChanged() {
 
 PolarDiagramWindow* AngleViewActions::PolarWindow() const { return polarWindow_; }
 
+void AngleViewActions::ClosePolarWindow() {
+  if (polarWindow_) polarWindow_->close();
+}
+
 void AngleViewActions::ShowPolarWindow() {
   if (!polarWindow_) {
     polarWindow_ = new PolarDiagramWindow(&screen_, saves_);

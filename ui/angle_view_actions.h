@@ -36,6 +36,8 @@ class AngleViewActions : public QObject {
   void ShowPolarWindow();
   // The polar window once opened, else nullptr.
   PolarDiagramWindow* PolarWindow() const;
+  // Leaving the screen closes the polar window (it empties with the graph by itself).
+  void ClosePolarWindow();
 
  private:
   void ChoicesChanged();

@@ -45,6 +45,7 @@ void CalculationScreen::onComputeClicked() {
 void CalculationScreen::onSpectrumClicked() { screens_.Spectrum().OpenWithDefaults(); }
 
 void CalculationScreen::onReturnClicked() {
+  CloseGraphWindows();
   ShowHomeScreen();
   HideScreen();
 }
@@ -53,9 +54,18 @@ void CalculationScreen::onClearClicked() { ClearGraph(); }
 
 void CalculationScreen::ClearGraph() {
   screens_.Bench().ClearAngleGraph(*graph);
+  if (magnitudes) magnitudes->Clear();
 }
 
-void CalculationScreen::onCloseBoxUsed() { ShowHomeScreen(); }
+void CalculationScreen::CloseGraphWindows() {
+  if (views) views->ClosePolarWindow();
+  if (magnitudes) magnitudes->Close();
+}
+
+void CalculationScreen::onCloseBoxUsed() {
+  CloseGraphWindows();
+  ShowHomeScreen();
+}
 
 void CalculationScreen::onSingleEnergyChosen() {
   screens_.Bench().energyMode = tervolin::kSingleEnergy;

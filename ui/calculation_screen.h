@@ -35,6 +35,8 @@ class CalculationScreen : public ScreenWindow {
 
   // The graph with nothing but its axes and frame; its views forget their curves.
   void ClearGraph();
+  // The polar and magnitude windows show the graph: they close when the screen is left.
+  void CloseGraphWindows();
 
   QLabel* graphTitleLabel = nullptr;
   QLabel* materialTitleLabel = nullptr;

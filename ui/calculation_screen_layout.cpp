@@ -66,13 +66,18 @@ void BuildMaterialList(CalculationScreen& f, const std::filesystem::path& dataFo
   f.materialTitleLabel = MakeLabel(&f, "materialTitleLabel", Utf8("散乱体"), 4080, 1080, f.font());
   f.materialList = new QListWidget(&f);
   f.materialList->setObjectName("materialList");
-  f.materialList->setGeometry(TwipsRect(3840, 1560, 1335, 2580));
+  // Widened leftwards up to the energy frame's gap, its right edge in line with the
+  // colour frame's.
+  f.materialList->setGeometry(TwipsRect(3480, 1560, 1695, 2580));
   f.materialList->setSelectionMode(QAbstractItemView::SingleSelection);
   // The materials of the data folder, each naming its files in XFS_Data; a
-  // longer list scrolls within the list's fixed size, a long name wraps.
+  // longer list scrolls within the list's fixed size, and a name too long for its
+  // width stays on its one line and scrolls sideways (a wrapped second line would
+  // read as another material).
   f.materialList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  f.materialList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  f.materialList->setWordWrap(true);
+  f.materialList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  f.materialList->setWordWrap(false);
+  f.materialList->setTextElideMode(Qt::ElideNone);
   ListDataFolderMaterials(*f.materialList, dataFolder);
 }
 

@@ -38,6 +38,14 @@ void MagnitudeAction::ShowWindow() {
 
 MagnitudeWindow* MagnitudeAction::Window() const { return window_; }
 
+void MagnitudeAction::Clear() {
+  if (window_) window_->Clear();
+}
+
+void MagnitudeAction::Close() {
+  if (window_) window_->close();
+}
+
 void MagnitudeAction::Follow() {
   if (window_) Update();
 }

@@ -36,6 +36,9 @@ class MagnitudeAction : public QObject {
   void ShowWindow();
   // After the screen has drawn a curve: an open window shows the screen's choice.
   void Follow();
+  // The graph has been cleared: an open window empties. Leaving the screen closes it.
+  void Clear();
+  void Close();
   // The window once opened, else nullptr.
   MagnitudeWindow* Window() const;
 

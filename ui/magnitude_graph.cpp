@@ -19,7 +19,8 @@ namespace tervolin::ui {
 namespace {
 
 tervolin::MagnitudePlot GraphPlot(const MagnitudePlot& plot) {
-  tervolin::MagnitudePlot drawn{plot.caption.toStdString(), plot.valueTitle.toStdString(), {}, plot.logarithmic};
+  tervolin::MagnitudePlot drawn{plot.caption.toStdString(), plot.valueTitle.toStdString(), {}, plot.logarithmic,
+                                plot.table};
   for (const MagnitudeCurve& c : plot.curves) {
     drawn.curves.push_back({c.values, ToRgb(c.colour), c.title.toStdString(), c.dashed});
   }

@@ -36,6 +36,7 @@ struct MagnitudePlot {
   QString unit;        // the read-out's unit
   std::vector<MagnitudeCurve> curves;
   bool logarithmic = false;
+  tervolin::MagnitudeTable table;  // σ/ρ, shares and their ratio, under the frame
 };
 
 class MagnitudeGraph : public QWidget {
@@ -57,7 +58,7 @@ class MagnitudeGraph : public QWidget {
   // "θ = 30°" and a line per curve with its value and unit.
   QString ReadOutText(int degrees) const;
 
-  QSize sizeHint() const override { return {640, 440}; }
+  QSize sizeHint() const override { return {640, 530}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

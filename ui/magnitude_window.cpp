@@ -10,6 +10,7 @@
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
+#include "core/text_catalogue.h"
 #include "graphs/curves_csv.h"
 #include "graphs/palette.h"
 #include "ui/fonts.h"
@@ -33,19 +34,15 @@ const char* const kHelp =
     "スペクトルでは各エネルギーの値を光子数で重み付けした平均（光子 1 個あたり）です。";
 
 struct Kind {
-  const char* title;
+  tervolin::TextId title;
   int colour;  // palette index
   tervolin::AngleTable tervolin::ScatteringMagnitudes::*curve;
-  double tervolin::ScatteringMagnitudes::*crossSection;
 };
 
 constexpr Kind kKinds[] = {
-    {"干渉性散乱", tervolin::kPaletteRed, &tervolin::ScatteringMagnitudes::coherent,
-     &tervolin::ScatteringMagnitudes::coherentCrossSection},
-    {"非干渉性散乱", tervolin::kPaletteBlue, &tervolin::ScatteringMagnitudes::incoherent,
-     &tervolin::ScatteringMagnitudes::incoherentCrossSection},
-    {"合計", tervolin::kPaletteBlack, &tervolin::ScatteringMagnitudes::total,
-     &tervolin::ScatteringMagnitudes::totalCrossSection},
+    {tervolin::TextId::kCoherentScattering, tervolin::kPaletteRed, &tervolin::ScatteringMagnitudes::coherent},
+    {tervolin::TextId::kIncoherentScattering, tervolin::kPaletteBlue, &tervolin::ScatteringMagnitudes::incoherent},
+    {tervolin::TextId::kTotalScattering, tervolin::kPaletteBlack, &tervolin::ScatteringMagnitudes::total},
 };
 
 QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys, bool checkable = false) {
@@ -57,30 +54,13 @@ QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys, bool
   return action;
 }
 
-QString Significant(double value) { return QString::number(value, 'g', 4); }
-
-// A row of the table under the graph: the kind, σ/ρ and its share.
-QString SummaryRow(const char* title, double crossSection, double share) {
-  const QString cell = QStringLiteral("<td align=right>&nbsp;&nbsp;%1</td>");
-  return QStringLiteral("<tr><td>%1</td>").arg(Utf8(title)) + cell.arg(Significant(crossSection) + Utf8(" cm²/g")) +
-         cell.arg(QString::number(share, 'f', 1) + QStringLiteral(" %")) + QStringLiteral("</tr>");
-}
-
-QString SummaryHtml(const tervolin::ScatteringMagnitudes& m, bool spectral) {
-  const char* heading = spectral ? "断面積 σ/ρ（スペクトルの光子あたりの平均）と割合" : "断面積 σ/ρ と割合";
-  return QStringLiteral("<b>%1</b><table>").arg(Utf8(heading)) +
-         SummaryRow(kKinds[0].title, m.coherentCrossSection, m.coherentShare) +
-         SummaryRow(kKinds[1].title, m.incoherentCrossSection, m.incoherentShare) +
-         SummaryRow(kKinds[2].title, m.totalCrossSection, 100.0) + QStringLiteral("</table>");
-}
-
 // The three curves in the chosen view: per degree, or per steradian.
 std::vector<MagnitudeCurve> Curves(const tervolin::ScatteringMagnitudes& m, bool perSolidAngle) {
   std::vector<MagnitudeCurve> curves;
   for (const Kind& kind : kKinds) {
     const tervolin::Rgb c = tervolin::PaletteColour(kind.colour);
     curves.push_back({perSolidAngle ? tervolin::PerSolidAngle(m.*kind.curve) : m.*kind.curve, ToQColor(c),
-                      Utf8(kind.title), kind.curve == &tervolin::ScatteringMagnitudes::total});
+                      Utf8(tervolin::TextOf(kind.title)), kind.curve == &tervolin::ScatteringMagnitudes::total});
   }
   return curves;
 }
@@ -92,7 +72,8 @@ QByteArray CsvBytes(const MagnitudePlot& plot) {
     const std::string title = QStringLiteral("%1 (%2)").arg(curve.title, plot.unit).toStdString();
     records.push_back({std::vector<double>(curve.values.begin() + 1, curve.values.end()), {}, {{title, ""}}});
   }
-  const std::string csv = tervolin::CurvesCsv(tervolin::kAngleAxis, records);
+  const std::string csv =
+      tervolin::CurvesCsv(tervolin::kAngleAxis, records) + "\r\n" + tervolin::MagnitudeTableCsv(plot.table);
   return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
 }
 
@@ -131,19 +112,37 @@ void MagnitudeWindow::ShowMagnitudes(const tervolin::CurveLabel& subject,
                                      const tervolin::ScatteringMagnitudes& magnitudes, bool spectral) {
   subject_ = subject;
   magnitudes_ = magnitudes;
-  summary_->setText(SummaryHtml(magnitudes, spectral));
+  table_ = tervolin::MagnitudeTableOf(magnitudes, spectral);
+  summary_->clear();
+  summary_->hide();
   Redraw();
 }
 
 void MagnitudeWindow::ShowProblem(const tervolin::CurveLabel& subject, const std::string& message) {
   subject_ = subject;
   magnitudes_.reset();
+  table_ = {};
   summary_->setText(Utf8("<span style='color: #c00000'>%1</span>").arg(Utf8(message).toHtmlEscaped()));
+  summary_->show();
+  Redraw();
+}
+
+void MagnitudeWindow::Clear() {
+  subject_ = {};
+  magnitudes_.reset();
+  table_ = {};
+  summary_->clear();
+  summary_->hide();
   Redraw();
 }
 
 QString MagnitudeWindow::SummaryText() const {
-  return QTextDocumentFragment::fromHtml(summary_->text()).toPlainText();
+  if (!magnitudes_) return QTextDocumentFragment::fromHtml(summary_->text()).toPlainText();
+  QString text = Utf8(table_.heading);
+  for (const tervolin::MagnitudeTableRow& row : table_.rows) {
+    text += Utf8("\n%1 %2 %3").arg(Utf8(row.title), Utf8(row.crossSection), Utf8(row.share));
+  }
+  return text + QStringLiteral("\n") + Utf8(table_.ratio);
 }
 
 void MagnitudeWindow::Redraw() {
@@ -152,7 +151,7 @@ void MagnitudeWindow::Redraw() {
                    perSolidAngle ? Utf8("dσ/dΩ (cm²/g/sr)") : Utf8("dσ/dθ (cm²/g/deg)"),
                    perSolidAngle ? Utf8("cm²/g/sr") : Utf8("cm²/g/deg"),
                    magnitudes_ ? Curves(*magnitudes_, perSolidAngle) : std::vector<MagnitudeCurve>(),
-                   logarithmic_->isChecked()});
+                   logarithmic_->isChecked(), table_});
 }
 
 void MagnitudeWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(graph_->Picture()); }

@@ -14,6 +14,7 @@
 
 #include "graphs/curve_label.h"
 #include "core/scattering_magnitudes.h"
+#include "graphs/magnitude_graph.h"
 #include "ui/graph_files.h"
 #include "ui/save_dialog.h"
 
@@ -36,11 +37,14 @@ class MagnitudeWindow : public QWidget {
                       bool spectral);
   // No comparison for `subject`, and why (UTF-8).
   void ShowProblem(const tervolin::CurveLabel& subject, const std::string& message);
+  // Nothing compared: the graph has been cleared.
+  void Clear();
 
   MagnitudeGraph& Graph() { return *graph_; }
   QAction& LogarithmicAction() { return *logarithmic_; }
   QAction& PerSolidAngleAction() { return *perSolidAngle_; }
-  // The cross sections and shares, or the problem, as shown under the graph.
+  // The cross sections, shares and their ratio as the graph's table shows them, or the
+  // problem under the graph.
   QString SummaryText() const;
 
   void CopyPicture();
@@ -68,6 +72,7 @@ class MagnitudeWindow : public QWidget {
   QAction* menuKey_;  // Shift+F10, which opens the menu it is not in
   tervolin::CurveLabel subject_;
   std::optional<tervolin::ScatteringMagnitudes> magnitudes_;
+  tervolin::MagnitudeTable table_;  // drawn under the graph, empty without magnitudes
 };
 
 }  // namespace tervolin::ui

@@ -23,6 +23,7 @@
 #include "graphs/curves_csv.h"
 #include "graphs/graph_legend.h"
 #include "graphs/line_styles.h"
+#include "graphs/magnitude_graph.h"
 #include "graphs/palette.h"
 #include "graphs/shown_spectra.h"
 #include "graphs/spectrum_graph.h"
@@ -103,7 +104,8 @@ val FigureTexts(const BeamFigures& f) {
 }
 
 // The comparison of coherent and incoherent scattering: dσ/dθ (cm²/g per degree)
-// of each and of their sum, σ/ρ (cm²/g) and the shares (%).
+// of each and of their sum, σ/ρ (cm²/g), the shares (%) and the ratio as the
+// desktop's table words it.
 val MagnitudeValues(const ScatteringMagnitudes& m) {
   val result = val::object();
   result.set("coherent", Values(m.coherent));
@@ -114,6 +116,7 @@ val MagnitudeValues(const ScatteringMagnitudes& m) {
   result.set("totalCrossSection", m.totalCrossSection);
   result.set("coherentShare", m.coherentShare);
   result.set("incoherentShare", m.incoherentShare);
+  result.set("ratio", MagnitudeTableOf(m, false).ratio);
   return result;
 }
 

@@ -37,10 +37,20 @@ struct Case {
   const char* alias;
   const char* energy;
   int bin;
+  double ratio;  // incoherent over coherent σ/ρ of the table's row, to 1e-3 relative
 };
 
+// The ratio line of the totals.
+double RatioOf(const std::string& totals) {
+  const std::string mark = "incoherent/coherent: ";
+  const auto at = totals.find(mark);
+  return at == std::string::npos ? 0.0 : std::stod(totals.substr(at + mark.size()));
+}
+
 TEST(CalcCompare, EachColumnIntegratesToTheCrossSectionOfTheTable) {
-  for (const Case& c : {Case{"水", "water", "60", 120}, Case{"鉛", "lead", "30", 60}, Case{"骨", "bone", "120", 240}}) {
+  // Water at 100 keV: coherent 0.005348 cm²/g, incoherent 0.1626 cm²/g.
+  for (const Case& c : {Case{"水", "water", "60", 120, 0.0}, Case{"鉛", "lead", "30", 60, 0.0},
+                        Case{"骨", "bone", "120", 240, 0.0}, Case{"水", "water", "100", 200, 0.1626 / 0.005348}}) {
     const CalcRun run = Compare({"--material", c.alias, "--energy", c.energy});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
@@ -57,6 +67,8 @@ TEST(CalcCompare, EachColumnIntegratesToTheCrossSectionOfTheTable) {
     const CalcRun totals = Compare({"--material", c.alias, "--energy", c.energy, "--totals"});
     EXPECT_EQ(totals.out, run.err);
     EXPECT_EQ(totals.err, "");
+    EXPECT_NEAR(RatioOf(totals.out) / (csv[2] / csv[1]), 1.0, 1e-12) << totals.out;
+    if (c.ratio > 0.0) EXPECT_NEAR(RatioOf(totals.out) / c.ratio, 1.0, 1e-3) << c.alias << " " << c.energy;
   }
 }
 
@@ -68,10 +80,11 @@ TEST(CalcCompare, PerSolidAngleAndSpectrumNameTheirUnitAndTellTheirTotals) {
   EXPECT_NE(run.err.find(" cm2/g, "), std::string::npos);
   const CalcRun table = Compare({"--material", "water", "--kv", "100", "--totals", "--format", "csv"});
   const auto rows = TableRows(table.out);
-  ASSERT_EQ(rows.size(), 3u) << table.out;
+  ASSERT_EQ(rows.size(), 4u) << table.out;
   EXPECT_TRUE(table.out.starts_with("scattering,cross_section_cm2_per_g,share_percent\ncoherent,"));
   EXPECT_NEAR(FieldValue(rows[0][1]) + FieldValue(rows[1][1]), FieldValue(rows[2][1]), 1e-15);
   EXPECT_NEAR(FieldValue(rows[0][2]) + FieldValue(rows[1][2]), 100.0, 1e-12);
+  EXPECT_NEAR(FieldValue(rows[3][1]) * FieldValue(rows[0][1]), FieldValue(rows[1][1]), 1e-15);
 }
 
 }  // namespace

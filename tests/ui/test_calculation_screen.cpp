@@ -70,7 +70,7 @@ class CalculationScreenTest : public QObject {
     const std::pair<QWidget*, QRect> placed[] = {
         {f.energyFrame, QRect(48, 72, 177, 209)},    {f.singleEnergyOption, QRect(16, 32, 145, 25)},
         {f.energyField, QRect(40, 64, 73, 33)},       {f.spectrumOption, QRect(16, 112, 145, 25)},
-        {f.spectrumButton, QRect(32, 144, 121, 41)},  {f.materialList, QRect(256, 104, 89, 172)},
+        {f.spectrumButton, QRect(32, 144, 121, 41)},  {f.materialList, QRect(232, 104, 113, 172)},
         {f.colourFrame, QRect(48, 296, 297, 73)},    {f.redOption, QRect(24, 32, 65, 24)},
         {f.darkGreenOption, QRect(112, 32, 73, 25)},    {f.blueOption, QRect(208, 32, 65, 24)},
         {f.computeButton, QRect(48, 392, 137, 41)},  {f.clearButton, QRect(208, 392, 137, 41)},

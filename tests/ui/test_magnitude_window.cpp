@@ -12,12 +12,15 @@
 #include <memory>
 
 #include "calculation_fixture.h"
+#include "ui/angle_view_actions.h"
 #include "ui/calculation_screen.h"
 #include "ui/graph_tools.h"
 #include "ui/magnitude_action.h"
 #include "ui/magnitude_graph.h"
 #include "ui/magnitude_window.h"
 #include "ui/picture_surface.h"
+#include "ui/polar_diagram_widget.h"
+#include "ui/polar_diagram_window.h"
 
 using namespace tervolin::ui;
 using namespace tervolin::testing;
@@ -38,13 +41,14 @@ QString CalcOutput(const QStringList& arguments) {
   return calc.waitForFinished(30000) && calc.exitCode() == 0 ? QString::fromUtf8(calc.readAllStandardOutput()) : QString();
 }
 
-// The window's table and the command line's, the same numbers to the bit.
+// The window's table and the command line's, the same numbers to the bit; the window's
+// ends with its σ/ρ table (heading, three kinds, ratio).
 void CompareWithCalc(const MagnitudeWindow& window, QStringList arguments) {
   const QList<QStringList> shown = Rows(QString::fromUtf8(window.FileContents(GraphFileType::kCsv)));
   const QList<QStringList> printed = Rows(CalcOutput(arguments << QStringLiteral("--data") << QDir::currentPath()));
-  QCOMPARE(shown.size(), 180);
+  QCOMPARE(shown.size(), 185);
   QCOMPARE(printed.size(), 180);
-  for (qsizetype i = 0; i < shown.size(); ++i) {
+  for (qsizetype i = 0; i < printed.size(); ++i) {
     for (qsizetype k = 0; k < 4; ++k) QCOMPARE(shown[i][k].toDouble(), printed[i][k].toDouble());
   }
 }
@@ -68,8 +72,11 @@ class MagnitudeWindowTest : public QObject {
     item->trigger();
     MagnitudeWindow* window = f.magnitudes->Window();
     QVERIFY(window && window->isVisible());
-    QVERIFY2(window->SummaryText().contains(Utf8("0.01392 cm²/g")) && window->SummaryText().contains(Utf8("92.7 %")),
-             qPrintable(window->SummaryText()));
+    // Water at 60 keV: 0.1771 / 0.01392 cm²/g from the table.
+    for (const char* shown : {"0.01392 cm²/g", "92.7 %", "非干渉性／干渉性 ＝ 12.7 倍"}) {
+      QVERIFY2(window->SummaryText().contains(Utf8(shown)), qPrintable(window->SummaryText()));
+      QVERIFY(QString::fromUtf8(window->FileContents(GraphFileType::kCsv)).contains(Utf8(shown)));
+    }
     CompareWithCalc(*window, {"compare", "--material", "water", "--energy", "60"});
     SaveShot(*window, "magnitudes_water_60keV.png");
     QVERIFY(window->SaveAs(QDir(TERVOLIN_TEST_OUTPUT_DIR).filePath("magnitudes_water_60keV.svg"), GraphFileType::kSvg));
@@ -91,6 +98,17 @@ class MagnitudeWindowTest : public QObject {
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QCOMPARE(window->SummaryText(), Utf8("光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）"));
     QVERIFY(window->Graph().Plot().curves.empty());
+
+    // The windows follow the graph: cleared with it, closed when the screen is left.
+    f.energyField->setText(QStringLiteral("30"));
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    f.views->ShowPolarWindow();
+    QVERIFY(!f.views->PolarWindow()->Diagram().Curves().empty());
+    QTest::mouseClick(f.clearButton, Qt::LeftButton);
+    QVERIFY(window->Graph().Plot().curves.empty() && window->Graph().Plot().table.rows.empty());
+    QVERIFY(f.views->PolarWindow()->Diagram().Curves().empty());
+    QTest::mouseClick(f.returnButton, Qt::LeftButton);
+    QVERIFY(!window->isVisible() && !f.views->PolarWindow()->isVisible());
   }
 
  private:

@@ -51,14 +51,20 @@ function showMagnitudes(session) {
   element('magnitudes').hidden = !shown;
   if (!shown) return;
   const choices = request();
-  const { message, magnitudes: m } = session.magnitudes(choices);
-  element('magnitudes-subject').textContent =
-    [choices.material, choices.mode === 'spectrum' ? `${choices.kv} kV` : `${choices.energy} keV`].join(' ');
+  const { message, magnitudes } = session.magnitudes(choices);
+  fillMagnitudes([choices.material, choices.mode === 'spectrum' ? `${choices.kv} kV` : `${choices.energy} keV`].join(' '),
+    message, magnitudes);
+}
+
+// The comparison's panel: its subject, message and table (all empty without `m`).
+function fillMagnitudes(subject, message, m) {
+  element('magnitudes-subject').textContent = subject;
   element('magnitudes-message').textContent = message;
   const cells = {
     'coherent-cross-section': m?.coherentCrossSection.toPrecision(4), 'coherent-share': m?.coherentShare.toFixed(2),
     'incoherent-cross-section': m?.incoherentCrossSection.toPrecision(4),
     'incoherent-share': m?.incoherentShare.toFixed(2), 'total-cross-section': m?.totalCrossSection.toPrecision(4),
+    'magnitudes-ratio': m?.ratio,
   };
   for (const [role, value] of Object.entries(cells)) element(role).textContent = value ?? '';
 }
@@ -131,6 +137,7 @@ function connect(session) {
     session.clear();
     showMessage('');
     showGraphs(session);
+    fillMagnitudes('', '', undefined);  // the comparison follows the graph
   });
   const views = () => {
     session.setViews(element('free-electron').checked, element('per-solid-angle').checked);
