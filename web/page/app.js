@@ -51,9 +51,8 @@ function showMagnitudes(session) {
   element('magnitudes').hidden = !shown;
   if (!shown) return;
   const choices = request();
-  const { message, magnitudes: m } = session.magnitudes(choices);
-  element('magnitudes-subject').textContent =
-    [choices.material, choices.mode === 'spectrum' ? `${choices.kv} kV` : `${choices.energy} keV`].join(' ');
+  const { message, subject, magnitudes: m } = session.magnitudes(choices);
+  element('magnitudes-subject').textContent = subject;
   element('magnitudes-message').textContent = message;
   const cells = {
     'coherent-cross-section': m?.coherentCrossSection.toPrecision(4), 'coherent-share': m?.coherentShare.toFixed(2),
@@ -65,7 +64,8 @@ function showMagnitudes(session) {
 
 function compute(session, what = 'compute') {
   const result = session[what](request());
-  for (const [name, role] of Object.entries(spectrumFields)) element(role).value = result.fields[name];
+  // Only a field the program resets changes: the rest stay as typed.
+  for (const [name, text] of Object.entries(result.reset)) element(spectrumFields[name]).value = text;
   showMessage(result.message);
   showGraphs(session);
   if (what === 'compute' && !result.message) showMagnitudes(session);
