@@ -4,7 +4,7 @@
 
 #include "cli/run_failure.h"
 #include "core/distributions.h"
-#include "core/leading_number.h"
+#include "core/field_number.h"
 #include "core/messages.h"
 #include "core/spectrum_model.h"
 #include "data/air_absorption_table.h"
@@ -73,7 +73,7 @@ AngleTable CalculateAngles(const std::filesystem::path& dataFolder, const Angles
   const EnergyModeKind mode = request.spectrum ? kSpectral : kSingleEnergy;
   const MaterialTables tables =
       ValueOrThrow(LoadMaterialTables(dataFolder, material, request.spectrum.has_value()));
-  const DistributionRequest what{request.scatter, mode, ReadLeadingNumber(request.energyText.value_or(""))};
+  const DistributionRequest what{request.scatter, mode, FieldNumberOrZero(request.energyText.value_or(""))};
   return ValueOrThrow(Distribution(what, request.view, tables, fluence));
 }
 

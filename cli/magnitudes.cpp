@@ -3,7 +3,7 @@
 #include "cli/calculation.h"
 #include "cli/run_failure.h"
 #include "cli/table_text.h"
-#include "core/leading_number.h"
+#include "core/field_number.h"
 #include "data/material_magnitudes.h"
 #include "data/shown_item.h"
 
@@ -34,7 +34,7 @@ std::string Percent(double share) { return FixedText(share, 2); }
 ScatteringMagnitudes CalculateMagnitudes(const std::filesystem::path& dataFolder, const EnergyRequest& energy,
                                          const std::string& material) {
   const EnergyTable fluence = PrepareCalculation(dataFolder, energy.spectrum);
-  const double energyKev = energy.energyText ? ReadLeadingNumber(*energy.energyText) : 0.0;
+  const double energyKev = energy.energyText ? FieldNumberOrZero(*energy.energyText) : 0.0;
   const EnergyModeKind mode = energy.spectrum ? kSpectral : kSingleEnergy;
   return Unpacked(MaterialMagnitudes(dataFolder, material, mode, energyKev, fluence), energy);
 }

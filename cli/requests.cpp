@@ -1,8 +1,8 @@
 #include "cli/requests.h"
 
-#include <cmath>
+#include <optional>
 
-#include "core/decimal_number.h"
+#include "core/field_number.h"
 #include "core/spectrum_physics.h"
 #include "data/shown_item.h"
 
@@ -10,34 +10,40 @@ namespace tervolin::cli {
 
 namespace {
 
-// A spectrum field's option and the range the spectrum screen accepts, tested on
-// the value as the spectrum model computes with it.
+// A spectrum field's option, the range the spectrum screen accepts (tested on the
+// value as the spectrum model computes with it) and what the option accepts.
 struct SpectrumOption {
   SpectrumField field;
   const char* name;
   bool (*accepted)(double value);
   const char* rule;
+  const char* accepts;
 };
 
 constexpr SpectrumOption kSpectrumOptions[] = {
     {SpectrumField::TubeVoltage, "--kv",
-     [](double kv) { return kv >= kMinTubeVoltageKv && kv <= kMaxTubeVoltageKv; }, "must be 30 to 150 kV"},
+     [](double kv) { return kv >= kMinTubeVoltageKv && kv <= kMaxTubeVoltageKv; }, "must be 30 to 150 kV",
+     "a number from 30 to 150 (kV)"},
     {SpectrumField::InherentFiltration, "--inherent",
-     [](double mm) { return mm * kMillimetresToCm >= kMinInherentFiltrationCm; }, "must be at least 1 mm"},
-    {SpectrumField::AluminiumFilter, "--al", [](double mm) { return mm >= 0.0; }, "must not be negative"},
-    {SpectrumField::CopperFilter, "--cu", [](double mm) { return mm >= 0.0; }, "must not be negative"},
+     [](double mm) { return mm * kMillimetresToCm >= kMinInherentFiltrationCm; }, "must be at least 1 mm",
+     "a number of at least 1 (mm)"},
+    {SpectrumField::AluminiumFilter, "--al", [](double mm) { return mm >= 0.0; }, "must not be negative",
+     "a number of 0 or more (mm)"},
+    {SpectrumField::CopperFilter, "--cu", [](double mm) { return mm >= 0.0; }, "must not be negative",
+     "a number of 0 or more (mm)"},
     {SpectrumField::TargetAngle, "--target-angle",
-     [](double deg) { return deg >= 1.0 && deg < kMaxTargetAngleDeg; }, "must be at least 1 and below 90 degrees"},
+     [](double deg) { return deg >= 1.0 && deg < kMaxTargetAngleDeg; }, "must be at least 1 and below 90 degrees",
+     "a number from 1 to below 90 (degrees)"},
 };
 
-// The option's value as a whole decimal number ("100", "2.5", "1E2"); throws UsageError.
-double NumberOf(const std::string& name, const std::string& text) {
-  if (DecimalNumberLength(text) != text.size()) {
-    throw UsageError(name + " \"" + ShownArgument(text) + "\" is not a number (digits with \".\" as the decimal point)");
-  }
-  const double value = DecimalNumberValue(text);
-  if (!std::isfinite(value)) throw UsageError(name + " \"" + ShownArgument(text) + "\" is too large");
-  return value;
+constexpr const char* kEnergyAccepts = "a number above 0 (keV)";
+
+// The option's value, read as the screens read a field ("100", " 2.5 ", "1E2",
+// "１００"); throws UsageError naming the option and what it accepts.
+double NumberOf(const std::string& name, const std::string& text, const char* accepts) {
+  const std::optional<double> value = ReadFieldNumber(text);
+  if (!value) throw UsageError(name + " \"" + ShownArgument(text) + "\" is not " + accepts);
+  return *value;
 }
 
 // The typed text; the tube voltage has no default, the others open as on the screen.
@@ -65,7 +71,7 @@ TubeSettings SpectrumRequest(const Invocation& invocation) {
   TubeSettings settings;
   for (const SpectrumOption& option : kSpectrumOptions) {
     const std::string text = OptionText(invocation, option);
-    if (!option.accepted(NumberOf(option.name, text))) {
+    if (!option.accepted(NumberOf(option.name, text, option.accepts))) {
       throw UsageError(std::string(option.name) + " " + ShownArgument(text) + " " + option.rule);
     }
     settings.Text(option.field) = text;
@@ -78,7 +84,7 @@ EnergyRequest MakeEnergyRequest(const Invocation& invocation) {
     for (const SpectrumOption& option : kSpectrumOptions) {
       if (invocation.Has(option.name)) throw UsageError("--energy and " + std::string(option.name) + " exclude each other");
     }
-    if (!(NumberOf("--energy", *energy) > 0.0)) throw UsageError("--energy " + ShownArgument(*energy) + " must be above 0 keV");
+    if (!(NumberOf("--energy", *energy, kEnergyAccepts) > 0.0)) throw UsageError("--energy " + ShownArgument(*energy) + " must be above 0 keV");
     return {*energy, std::nullopt};
   }
   if (!invocation.Has("--kv")) throw UsageError("--energy or --kv is missing");

@@ -11,12 +11,13 @@ namespace tervolin {
 struct CalculationInputs {
   bool spectral;          // weighted over the accepted spectrum, else at one energy
   bool energyTyped;       // the energy field holds something
+  bool energyUsable;      // and it reads as one number above 0 keV
   bool spectrumAccepted;  // a spectrum has been accepted
   bool materialChosen;
 };
 
-// The first missing input, in the calculation screen's order (energy, spectrum,
-// scatterer), or nothing when nothing is missing.
+// The first missing or unusable input, in the calculation screen's order (energy,
+// spectrum, scatterer), or nothing when nothing is missing.
 std::optional<Problem> MissingCalculationInput(const CalculationInputs& inputs);
 
 }  // namespace tervolin

@@ -24,6 +24,14 @@ enum class TextId {
   kMaxTubeVoltage,
   kMinTubeVoltage,
   kMinInherentFiltration,
+  // A field whose text is not one number, or not one the field accepts: the field and
+  // what it accepts.
+  kTubeVoltageNotANumber,
+  kTargetAngleNotANumber,
+  kInherentFiltrationNotANumber,
+  kAluminiumFilterNotANumber,
+  kCopperFilterNotANumber,
+  kEnergyNotANumber,
   // A data file that could not be read, or a file that could not be written; the
   // parameter says which and why.
   kUnreadableData,

@@ -1,48 +1,60 @@
 #include "core/tube_settings.h"
 
-#include "core/leading_number.h"
+#include "core/field_number.h"
 #include "core/spectrum_physics.h"
 
 namespace tervolin {
 
 namespace {
 
-double Number(const TubeSettings& settings, SpectrumField field) { return ReadLeadingNumber(settings.Text(field)); }
+double Number(const TubeSettings& settings, SpectrumField field) { return FieldNumberOrZero(settings.Text(field)); }
 
-bool IsEmpty(const std::string& text) { return text.empty(); }
-
-// Empty, or an angle outside 1° … 90° by its leading number: at 90° and beyond the
-// anode's self-absorption would turn into a gain.
-bool IsEmptyOrNotATargetAngle(const std::string& text) {
-  const double degrees = ReadLeadingNumber(text);
-  return text.empty() || degrees < 1.0 || degrees >= kMaxTargetAngleDeg;
-}
+bool OutsideTargetAngles(double degrees) { return degrees < 1.0 || degrees >= kMaxTargetAngleDeg; }
 
 // A negative added filter would amplify the low-energy bins.
-bool IsNegative(const std::string& text) { return ReadLeadingNumber(text) < 0.0; }
+bool Negative(double millimetres) { return millimetres < 0.0; }
 
-// A check of a setting that must be typed: the message, and whether the field then
+// The check of one setting: what an empty text says (kCount: an empty text is no
+// filter, 0 mm), what a text that is not one number says, what a number refused here
+// says (the model's range is checked after all of them), and whether the field then
 // gets its default text (false: it is left as it is).
-struct PresenceCheck {
+struct FieldCheck {
   SpectrumField field;
-  bool (*missing)(const std::string& text);
-  TextId kind;
+  TextId whenEmpty;
+  TextId whenNotANumber;
+  bool (*refused)(double value);
+  TextId whenRefused;
   bool resetToDefault;
 };
 
-const PresenceCheck kPresenceChecks[] = {
-    {SpectrumField::TubeVoltage, IsEmpty, TextId::kEnterTubeVoltage, false},
-    {SpectrumField::TargetAngle, IsEmptyOrNotATargetAngle, TextId::kReenterTargetAngle, true},
-    {SpectrumField::InherentFiltration, IsEmpty, TextId::kReenterInherentFiltration, true},
-    {SpectrumField::AluminiumFilter, IsNegative, TextId::kReenterAluminiumFilter, true},
-    {SpectrumField::CopperFilter, IsNegative, TextId::kReenterCopperFilter, true},
+const FieldCheck kFieldChecks[] = {
+    {SpectrumField::TubeVoltage, TextId::kEnterTubeVoltage, TextId::kTubeVoltageNotANumber, nullptr, TextId::kCount,
+     false},
+    {SpectrumField::TargetAngle, TextId::kReenterTargetAngle, TextId::kTargetAngleNotANumber, OutsideTargetAngles,
+     TextId::kReenterTargetAngle, true},
+    {SpectrumField::InherentFiltration, TextId::kReenterInherentFiltration, TextId::kInherentFiltrationNotANumber,
+     nullptr, TextId::kCount, true},
+    {SpectrumField::AluminiumFilter, TextId::kCount, TextId::kAluminiumFilterNotANumber, Negative,
+     TextId::kReenterAluminiumFilter, true},
+    {SpectrumField::CopperFilter, TextId::kCount, TextId::kCopperFilterNotANumber, Negative,
+     TextId::kReenterCopperFilter, true},
 };
 
-std::optional<Problem> MissingSetting(const TubeSettings& settings) {
-  for (const PresenceCheck& check : kPresenceChecks) {
-    if (!check.missing(settings.Text(check.field))) continue;
-    if (!check.resetToDefault) return Problem{check.kind};
-    return Problem{check.kind, FieldReset{check.field, DefaultSpectrumFieldText(check.field)}};
+// What is wrong with the setting's text, if anything.
+std::optional<TextId> FieldFault(const FieldCheck& check, const std::string& text) {
+  if (text.empty()) return check.whenEmpty == TextId::kCount ? std::nullopt : std::optional(check.whenEmpty);
+  const std::optional<double> value = ReadFieldNumber(text);
+  if (!value) return check.whenNotANumber;
+  if (check.refused != nullptr && check.refused(*value)) return check.whenRefused;
+  return std::nullopt;
+}
+
+std::optional<Problem> RefusedSetting(const TubeSettings& settings) {
+  for (const FieldCheck& check : kFieldChecks) {
+    const std::optional<TextId> fault = FieldFault(check, settings.Text(check.field));
+    if (!fault) continue;
+    if (!check.resetToDefault) return Problem{*fault};
+    return Problem{*fault, FieldReset{check.field, DefaultSpectrumFieldText(check.field)}};
   }
   return std::nullopt;
 }
@@ -93,7 +105,7 @@ TubeSettings DefaultTubeSettings() {
 }
 
 std::optional<Problem> CheckTubeSettings(const TubeSettings& settings) {
-  if (auto missing = MissingSetting(settings)) return missing;
+  if (auto refused = RefusedSetting(settings)) return refused;
   return CheckTubeRange(settings);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The X-ray tube's exposure conditions as the user typed them, and their check. A
-// setting is read as the leading decimal number of its text, as the spectrum screen
-// reads its fields; the text itself is kept for the curves' labels.
+// setting's text must read wholly as one number (core/field_number.h); the labels
+// show the value read, not the text.
 
 #include <optional>
 #include <string>
@@ -30,10 +30,12 @@ inline constexpr SpectrumField kSpectrumFields[] = {
 const char* DefaultSpectrumFieldText(SpectrumField field);
 TubeSettings DefaultTubeSettings();
 
-// The first problem of the settings, in this order: tube voltage missing, target
-// angle missing or outside 1° … 90°, inherent filtration missing, a negative added
-// filter; then the tube voltage outside 30 … 150 kV and the inherent filtration
-// below 1.0 mm. Nothing when the spectrum can be computed from them.
+// The first problem of the settings, field by field in this order: the tube voltage
+// missing or not a number; the target angle missing, not a number or outside
+// 1° … 90°; the inherent filtration missing or not a number; an added filter not a
+// number or negative (an empty one is no filter); then the tube voltage outside
+// 30 … 150 kV and the inherent filtration below 1.0 mm. Nothing when the spectrum
+// can be computed from them.
 std::optional<Problem> CheckTubeSettings(const TubeSettings& settings);
 // Only the second half: the range of the spectrum model, which it checks itself.
 std::optional<Problem> CheckTubeRange(const TubeSettings& settings);

@@ -55,11 +55,11 @@ MagnitudesOfMaterial MaterialMagnitudes(const std::filesystem::path& dataFolder,
   return Compare({tables.Value(), mode, energyKev, fluence});
 }
 
-Problem ProblemOf(MagnitudeProblem problem, const std::string& energyText) {
+Problem ProblemOf(MagnitudeProblem problem, double energyKev) {
   const std::string tableRange = ShortestText(BinEnergy(1)) + "～" + ShortestText(BinEnergy(kEnergyBins)) + " keV";
   switch (problem) {
     case MagnitudeProblem::kEnergyOutsideTable:
-      return Problem{TextId::kEnergyOutsideTable, {}, {energyText, tableRange}};
+      return Problem{TextId::kEnergyOutsideTable, {}, {ShortestText(energyKev), tableRange}};
     case MagnitudeProblem::kNoFluence: return Problem{TextId::kNoFluence};
     case MagnitudeProblem::kCannotCalculate: break;
   }

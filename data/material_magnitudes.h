@@ -21,8 +21,8 @@ using MagnitudesOfMaterial = std::variant<ScatteringMagnitudes, MagnitudeProblem
 MagnitudesOfMaterial MaterialMagnitudes(const std::filesystem::path& dataFolder, const std::string& material,
                                         EnergyModeKind mode, double energyKev, const EnergyTable& fluence);
 
-// A problem of the comparison, with the energy as typed (keV) where it names it:
+// A problem of the comparison, with the energy used (keV) where it names it:
 // "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）".
-Problem ProblemOf(MagnitudeProblem problem, const std::string& energyText);
+Problem ProblemOf(MagnitudeProblem problem, double energyKev);
 
 }  // namespace tervolin

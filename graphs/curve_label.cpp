@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <string_view>
 #include <utility>
 
 #include "core/text_catalogue.h"
 #include "core/energy_tables.h"
-#include "core/leading_number.h"
+#include "core/field_number.h"
+#include "core/number_text.h"
 
 namespace tervolin {
 
@@ -86,19 +88,24 @@ std::string ItemText(const LabelItem& item) {
 
 }  // namespace
 
+std::string FieldValueText(const std::string& text) {
+  const std::optional<double> value = ReadFieldNumber(text);
+  return value ? ShortestText(*value) : Trimmed(text);
+}
+
 CurveLabel SpectrumLabel(const TubeSettings& c) {
-  CurveLabel label{{Trimmed(c.tubeVoltage), "kV"},
-                   {Trimmed(c.targetAngle), "°", "", true},
-                   {Trimmed(c.inherentFiltration), "mmAl", TextOf(TextId::kInherentFiltration), true, false}};
+  CurveLabel label{{FieldValueText(c.tubeVoltage), "kV"},
+                   {FieldValueText(c.targetAngle), "°", "", true},
+                   {FieldValueText(c.inherentFiltration), "mmAl", TextOf(TextId::kInherentFiltration), true, false}};
   // An added filter of no thickness ("0", "0.0", nothing typed) is no filter.
   for (const auto& [name, text] : {std::pair{"Al", &c.aluminiumFilter}, std::pair{"Cu", &c.copperFilter}}) {
-    if (ReadLeadingNumber(*text) > 0) label.push_back({Trimmed(*text), "mm", name, true});
+    if (FieldNumberOrZero(*text) > 0) label.push_back({FieldValueText(*text), "mm", name, true});
   }
   return label;
 }
 
 CurveLabel MonoenergeticLabel(int scatterType, const std::string& material, const std::string& energyKev) {
-  return {{ScatterName(scatterType), ""}, {Trimmed(material), ""}, {Trimmed(energyKev), "keV"}};
+  return {{ScatterName(scatterType), ""}, {Trimmed(material), ""}, {FieldValueText(energyKev), "keV"}};
 }
 
 CurveLabel SpectralLabel(int scatterType, const std::string& material, const TubeSettings& conditions) {

@@ -1,7 +1,8 @@
 #pragma once
 // The label of a drawn curve, made of the quantities that tell it apart (kind of
 // scattering, material, photon energy or the tube's exposure conditions), each
-// kept as the user typed it so the label reads as the screen did.
+// number written plainly as the value used ("８０" and "8e1" as "80"), so that the
+// label says what was computed.
 
 #include <string>
 #include <vector>
@@ -25,8 +26,13 @@ struct LabelItem {
 
 using CurveLabel = std::vector<LabelItem>;
 
+// The value a field's text reads as, in its shortest plain form ("1e2" as "100",
+// "２．５" as "2.5"); a text that is no number (which no check let through) as typed,
+// without the blanks around it.
+std::string FieldValueText(const std::string& text);
+
 // "100 kV・12°・固有 2.5 mmAl", then "・Al 1 mm" and "・Cu 0.1 mm" only for an added
-// filter whose text reads as a thickness above 0.
+// filter thicker than 0.
 CurveLabel SpectrumLabel(const TubeSettings& conditions);
 
 // "干渉性散乱 鉄 100 keV" for one photon energy (typed in keV).

@@ -86,10 +86,15 @@ TubeSettings RequestedSettings(const val& request) {
   return settings;
 }
 
-val FieldTexts(const TubeSettings& settings) {
-  val fields = val::object();
-  for (const auto& [name, field] : kFieldNames) fields.set(name, settings.Text(field));
-  return fields;
+// The field a problem resets, by its name in the request, with its new text: {}
+// when none is reset.
+val FieldReset(const std::optional<Problem>& problem) {
+  val reset = val::object();
+  if (!problem || !problem->reset) return reset;
+  for (const auto& [name, field] : kFieldNames) {
+    if (field == problem->reset->field) reset.set(name, problem->reset->text);
+  }
+  return reset;
 }
 
 val FigureTexts(const BeamFigures& f) {
@@ -176,35 +181,37 @@ class Session {
   }
 
   // 計算・描画: request {kind, mode, material, energy, colour, kv, inherent, al, cu,
-  // targetAngle}. Returns {message, fields, values, label, views, spectrum, figures}.
+  // targetAngle}. Returns {message, reset, values, label, views, spectrum, figures},
+  // reset the fields to put right and their new texts.
   // A spectral curve comes with the spectrum it is weighted by, computed first.
   val Compute(const val& request) {
     Choice choice = RequestedChoice(request);
     Choose(choice);
     val result = val::object();
-    if (auto missing = bench_.MissingInput(choice.curve, true)) return Finished(result, choice, Message(missing));
+    if (auto missing = bench_.MissingInput(choice.curve, true)) return Finished(result, missing);
     if (choice.spectral) {
-      if (auto problem = DrawSpectrum(choice.settings, result)) return Finished(result, choice, Message(problem));
+      if (auto problem = DrawSpectrum(choice.settings, result)) return Finished(result, problem);
     }
     const auto curve = bench_.ComputeCurve(choice.curve);
-    if (!curve) return Finished(result, choice, MessageOf(curve.Fault()));
+    if (!curve) return Finished(result, curve.Fault());
     bench_.DrawLastCurve(angle_);
     result.set("values", Values(*curve.Value()->In({})));
     result.set("label", LabelText(curve.Value()->label));
     result.set("views", Views(*curve.Value()));
-    return Finished(result, choice, "");
+    return Finished(result, std::nullopt);
   }
 
-  // The spectrum screen's スペクトル計算 alone: {message, fields, spectrum, figures}.
+  // The spectrum screen's スペクトル計算 alone: {message, reset, spectrum, figures}.
   val Spectrum(const val& request) {
     Choice choice = RequestedChoice(request);
     val result = val::object();
-    return Finished(result, choice, Message(DrawSpectrum(choice.settings, result)));
+    return Finished(result, DrawSpectrum(choice.settings, result));
   }
 
   // The comparison of the sizes of coherent and incoherent scattering for the
   // request's material at its energy, or over the accepted spectrum in spectral
-  // mode: {message} and, when it can be made, {magnitudes}.
+  // mode: {message, subject} and, when it can be made, {magnitudes}; subject names
+  // the material and the energy or spectrum used.
   val Magnitudes(const val& request) {
     const Choice choice = RequestedChoice(request);
     Choose(choice);
@@ -212,6 +219,7 @@ class Session {
     const auto magnitudes = bench_.Magnitudes(choice.curve);
     if (magnitudes) result.set("magnitudes", MagnitudeValues(magnitudes.Value()));
     result.set("message", magnitudes ? "" : MessageOf(magnitudes.Fault()));
+    result.set("subject", LabelText(bench_.MagnitudeSubject(choice.curve)));
     return result;
   }
 
@@ -271,9 +279,9 @@ class Session {
     return std::nullopt;
   }
 
-  val Finished(val& result, const Choice& choice, const std::string& message) {
-    result.set("message", message);
-    result.set("fields", FieldTexts(choice.settings));
+  val Finished(val& result, const std::optional<Problem>& problem) {
+    result.set("message", Message(problem));
+    result.set("reset", FieldReset(problem));
     return result;
   }
 

@@ -3,7 +3,7 @@
 #include "core/calculation_inputs.h"
 #include "core/distribution_views.h"
 #include "core/distributions.h"
-#include "core/leading_number.h"
+#include "core/field_number.h"
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/material_magnitudes.h"
@@ -46,13 +46,14 @@ void Workbench::StartCalculation(ScatterKind kind) {
 
 std::optional<Problem> Workbench::MissingInput(const CurveChoice& choice, bool spectrumToCome) const {
   if (auto problem = StartProblem()) return problem;
-  return MissingCalculationInput(
-      {Spectral(), !choice.energyText.empty(), spectrumToCome || acceptedSpectrum.has_value(), !choice.material.empty()});
+  const double energyKev = FieldNumberOrZero(choice.energyText);
+  return MissingCalculationInput({Spectral(), !choice.energyText.empty(), energyKev > 0.0,
+                                  spectrumToCome || acceptedSpectrum.has_value(), !choice.material.empty()});
 }
 
 DistributionRequest Workbench::RequestOf(const CurveChoice& choice) const {
   if (Spectral()) return {*scatter, kSpectral, 0.0};
-  return {*scatter, kSingleEnergy, ReadLeadingNumber(choice.energyText)};
+  return {*scatter, kSingleEnergy, FieldNumberOrZero(choice.energyText)};
 }
 
 CurveLabel Workbench::LabelOf(const CurveChoice& choice) const {
@@ -121,17 +122,18 @@ const EnergyTable& Workbench::AcceptedFluence() const {
 
 Outcome<ScatteringMagnitudes> Workbench::Magnitudes(const CurveChoice& choice) const {
   if (auto problem = MissingInput(choice)) return *problem;
-  const MagnitudesOfMaterial found = MaterialMagnitudes(dataFolder_, choice.material, energyMode,
-                                                        ReadLeadingNumber(choice.energyText), AcceptedFluence());
+  const double energyKev = FieldNumberOrZero(choice.energyText);
+  const MagnitudesOfMaterial found =
+      MaterialMagnitudes(dataFolder_, choice.material, energyMode, energyKev, AcceptedFluence());
   if (const auto* failure = std::get_if<ReadFailure>(&found)) return Unreadable(*failure);
-  if (const auto* problem = std::get_if<MagnitudeProblem>(&found)) return ProblemOf(*problem, choice.energyText);
+  if (const auto* problem = std::get_if<MagnitudeProblem>(&found)) return ProblemOf(*problem, energyKev);
   return std::get<ScatteringMagnitudes>(found);
 }
 
 CurveLabel Workbench::MagnitudeSubject(const CurveChoice& choice) const {
   CurveLabel subject;
   if (!choice.material.empty()) subject.push_back({choice.material, ""});
-  if (!Spectral()) subject.push_back({choice.energyText, "keV"});
+  if (!Spectral()) subject.push_back({FieldValueText(choice.energyText), "keV"});
   if (!Spectral() || !acceptedSpectrum) return subject;
   const CurveLabel conditions = SpectrumLabel(acceptedSpectrum->settings);
   subject.insert(subject.end(), conditions.begin(), conditions.end());

@@ -281,12 +281,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Rejection{SpectrumField::TubeVoltage, "150.1", TextId::kMaxTubeVoltage, "150"},
         Rejection{SpectrumField::TubeVoltage, "200", TextId::kMaxTubeVoltage, "150"},
-        Rejection{SpectrumField::TubeVoltage, "1e999", TextId::kMaxTubeVoltage, "150"},
+        Rejection{SpectrumField::TubeVoltage, "1e300", TextId::kMaxTubeVoltage, "150"},
         Rejection{SpectrumField::TubeVoltage, "29.9", TextId::kMinTubeVoltage, "30"},
         Rejection{SpectrumField::TubeVoltage, " ", TextId::kMinTubeVoltage, "30"},
         Rejection{SpectrumField::TubeVoltage, "", TextId::kMinTubeVoltage, "30"},
         Rejection{SpectrumField::TubeVoltage, "kV100", TextId::kMinTubeVoltage, "30"},
-        Rejection{SpectrumField::TubeVoltage, "-1e999", TextId::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::TubeVoltage, "-1e300", TextId::kMinTubeVoltage, "30"},
         Rejection{SpectrumField::InherentFiltration, "0.9", TextId::kMinInherentFiltration, "1"},
         Rejection{SpectrumField::InherentFiltration, "0.99999", TextId::kMinInherentFiltration, "1"},
         Rejection{SpectrumField::InherentFiltration, " ", TextId::kMinInherentFiltration, "1"},
@@ -318,6 +318,19 @@ TEST(TubeSettingsCheck, FirstProblemWithItsMessageAndTheFieldToReset) {
       {{"200", "12", "0.5", "0", "0"}, Problem{TextId::kMaxTubeVoltage, FieldReset{F::TubeVoltage, "150"}}},
       {{"100", "12", "0.5", "0", "0"}, Problem{TextId::kMinInherentFiltration, FieldReset{F::InherentFiltration, "1"}}},
       {{"30", "89.9", "1", "", ""}, std::nullopt},
+      {{"８０", " １２ ", "２．５", "1e-1", "０．１"}, std::nullopt},
+      // A text that is not one number: the field's message; the field reset as its
+      // other checks reset it (the tube voltage left as typed).
+      {{" ", "12", "2.5", "0", "0"}, Problem{TextId::kTubeVoltageNotANumber}},
+      {{"2,5", "12", "2.5", "0", "0"}, Problem{TextId::kTubeVoltageNotANumber}},
+      {{"abc", "", "", "-1", "-1"}, Problem{TextId::kTubeVoltageNotANumber}},
+      {{"1e999", "12", "2.5", "0", "0"}, Problem{TextId::kTubeVoltageNotANumber}},
+      {{"100", "12deg", "2.5", "0", "0"}, Problem{TextId::kTargetAngleNotANumber, FieldReset{F::TargetAngle, "12"}}},
+      {{"100", "12", "2,5", "-1", "0"},
+       Problem{TextId::kInherentFiltrationNotANumber, FieldReset{F::InherentFiltration, "2.5"}}},
+      {{"100", "12", "2.5", "2,5", "-1"},
+       Problem{TextId::kAluminiumFilterNotANumber, FieldReset{F::AluminiumFilter, "0"}}},
+      {{"100", "12", "2.5", "0", "0.1mm"}, Problem{TextId::kCopperFilterNotANumber, FieldReset{F::CopperFilter, "0"}}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CheckTubeSettings(c.settings), c.problem) << c.settings.tubeVoltage << " " << c.settings.targetAngle;
@@ -349,14 +362,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {{SpectrumField::TargetAngle, "179.9"}}},
         Unworkable{"angle of half a turn", {{SpectrumField::TargetAngle, "180"}}},
         Unworkable{"angle 0: no cotangent", {{SpectrumField::TargetAngle, "0"}}},
-        Unworkable{"angle beyond any number", {{SpectrumField::TargetAngle, "1e999"}}},
+        Unworkable{"angle near the largest number", {{SpectrumField::TargetAngle, "1e308"}}},
         Unworkable{"negative copper overflows", {{SpectrumField::CopperFilter, "-100"}}},
         Unworkable{"aluminium absorbs every bin", {{SpectrumField::AluminiumFilter, "100000"}}},
-        Unworkable{"infinite inherent filtration",
-                   {{SpectrumField::InherentFiltration, "1e999"}}},
-        Unworkable{"infinite filters of opposite sign make NaN",
-                   {{SpectrumField::InherentFiltration, "1e999"},
-                    {SpectrumField::AluminiumFilter, "-1e999"}}}),
+        Unworkable{"inherent filtration near the largest number",
+                   {{SpectrumField::InherentFiltration, "1e308"}}},
+        Unworkable{"filters near the largest number of opposite sign",
+                   {{SpectrumField::InherentFiltration, "1e308"},
+                    {SpectrumField::CopperFilter, "-1e308"}}}),
     [](const ::testing::TestParamInfo<Unworkable>& info) {
       std::string name;
       for (char ch : std::string(info.param.what)) {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/distributions.h"
-#include "core/leading_number.h"
+#include "core/field_number.h"
 #include "core/spectrum_model.h"
 #include "data/spectrum_file.h"
 #include "support/shipped_tables.h"
@@ -18,7 +18,7 @@ using namespace tervolin;
 
 int PrintCurve(const std::string& tables, const std::string& material, const std::string& energy) {
   const MaterialTables m = testing::ShippedMaterial(tables, material, false);
-  const Outcome<AngleTable> d = Distribution({kCoherent, kSingleEnergy, ReadLeadingNumber(energy)}, {}, m, {});
+  const Outcome<AngleTable> d = Distribution({kCoherent, kSingleEnergy, FieldNumberOrZero(energy)}, {}, m, {});
   if (!d) return 1;
   for (int j = 1; j <= kAngles; ++j) std::printf("%d %.9f\n", j, d.Value()[j]);
   return 0;

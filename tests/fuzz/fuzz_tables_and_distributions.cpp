@@ -17,7 +17,7 @@
 #include "core/distributions.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
-#include "core/leading_number.h"
+#include "core/field_number.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void CheckLoadedFormFactors(const tervolin::MaterialTables& m) {
 void RunAllDistributions(const tervolin::MaterialTables& material, const std::string& energyText) {
   tervolin::EnergyTable fluence{};
   for (int n = 1; n <= tervolin::kEnergyBins; ++n) fluence[n] = 1.0 / n;
-  const double energy = tervolin::ReadLeadingNumber(energyText);
+  const double energy = tervolin::FieldNumberOrZero(energyText);
   for (const auto scatter : {tervolin::kCoherent, tervolin::kIncoherent}) {
     for (const auto mode : {tervolin::kSingleEnergy, tervolin::kSpectral}) {
       const auto d = tervolin::Distribution({scatter, mode, energy}, {}, material, fluence);

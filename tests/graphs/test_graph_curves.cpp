@@ -29,9 +29,10 @@ CurveLabel WithItem(CurveLabel label, const char* item) {
   return label;
 }
 
-// Labels read with the values as typed; file names are plain, and only the voltage,
-// the angle and the filters in use name a spectrum.
-TEST(CurveLabels, TextsAndFileNamesAsTyped) {
+// Labels show the values used, written plainly, whatever form they were typed in;
+// file names are plain, and only the voltage, the angle and the filters in use name
+// a spectrum.
+TEST(CurveLabels, TextsAndFileNamesWithTheValuesUsed) {
   const std::tuple<CurveLabel, const char*, const char*> cases[] = {
       {MonoenergeticLabel(kCoherent, "鉄", " 100 "), "干渉性散乱 鉄 100 keV", "干渉性散乱_鉄_100keV"},
       {WithItem(MonoenergeticLabel(kCoherent, "鉄", "100"), "自由電子"), "干渉性散乱 鉄 100 keV 自由電子",
@@ -39,7 +40,9 @@ TEST(CurveLabels, TextsAndFileNamesAsTyped) {
       {SpectrumLabel(kDefaultConditions), "100 kV・12°・固有 2.5 mmAl", "100kV_12deg"},
       {SpectrumLabel({" 80 ", "10", "3", " 1 ", "0.1"}), "80 kV・10°・固有 3 mmAl・Al 1 mm・Cu 0.1 mm",
        "80kV_10deg_Al1mm_Cu0.1mm"},
-      {SpectrumLabel({"80", "10", "3", "0.0", "0.50"}), "80 kV・10°・固有 3 mmAl・Cu 0.50 mm", "80kV_10deg_Cu0.50mm"},
+      {SpectrumLabel({"80", "10", "3", "0.0", "0.50"}), "80 kV・10°・固有 3 mmAl・Cu 0.5 mm", "80kV_10deg_Cu0.5mm"},
+      {SpectrumLabel({"８０", "1.2e1", "２．５", "２．５", "0"}), "80 kV・12°・固有 2.5 mmAl・Al 2.5 mm", "80kV_12deg_Al2.5mm"},
+      {MonoenergeticLabel(kIncoherent, "水", "1e2"), "非干渉性散乱 水 100 keV", "非干渉性散乱_水_100keV"},
       {SpectralLabel(kIncoherent, "水", {"100", "12", "2.5", "", "-1"}), "非干渉性散乱 水 100 kV・12°・固有 2.5 mmAl",
        "非干渉性散乱_水_100kV_12deg"},
       {MonoenergeticLabel(kCoherent, "PMMA (NIST)", "60"), "干渉性散乱 PMMA (NIST) 60 keV", "干渉性散乱_PMMA_NIST_60keV"},

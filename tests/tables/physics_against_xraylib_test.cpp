@@ -16,7 +16,7 @@
 
 #include "core/messages.h"
 #include "core/distributions.h"
-#include "core/leading_number.h"
+#include "core/field_number.h"
 #include "core/spectrum_model.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
@@ -155,7 +155,7 @@ class DistributionAgainstXraylib : public ::testing::TestWithParam<Material> {
         tables = read.Value();
       }
       const tervolin::ScatterKind scatter = kind == Kind::Coherent ? tervolin::kCoherent : tervolin::kIncoherent;
-      const double typed = tervolin::ReadLeadingNumber(EnergyText(energy));
+      const double typed = tervolin::FieldNumberOrZero(EnergyText(energy));
       const auto computed = tervolin::Distribution({scatter, tervolin::kSingleEnergy, typed}, {}, tables, {});
       ASSERT_TRUE(computed) << MessageOf(computed.Fault());
 

@@ -202,7 +202,10 @@ class CalculationScreenTest : public QObject {
     const QString noScatterer = FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoScatterer));
     QTest::newRow("single energy: no energy beats no material") << false << 0 << QString() << noEnergy;
     QTest::newRow("single energy: energy typed, no material") << false << 0 << Utf8("50") << noScatterer;
-    QTest::newRow("single energy: a space is an entry") << false << 0 << Utf8(" ") << noScatterer;
+    const QString noEnergyNumber = FromUtf8(tervolin::MessageOf(tervolin::TextId::kEnergyNotANumber));
+    for (const char* energy : {" ", "abc", "2,5", "0", "-5"}) {
+      QTest::newRow(energy) << false << 0 << Utf8(energy) << noEnergyNumber;
+    }
     QTest::newRow("spectral: no spectrum beats no material") << true << 0 << QString() << noSpectrum;
     QTest::newRow("spectral: energy field not looked at") << true << 1 << QString() << noScatterer;
     QTest::newRow("spectral: energy typed, still no spectrum") << true << 0 << Utf8("50") << noSpectrum;

@@ -278,7 +278,9 @@ class SpectrumScreenTest : public QObject {
     row("all three empty: tube voltage first", {"", "", ""}, enterVoltage, {"", "", ""});
     row("target angle empty", {"100", "", ""}, reenterAngle, {"100", "12", ""});
     row("target angle 0.5", {"100", "0.5", "2.5"}, reenterAngle, {"100", "12", "2.5"});
-    row("target angle not a number", {"100", "x9", "2.5"}, reenterAngle, {"100", "12", "2.5"});
+    const auto message = [](tervolin::TextId id) { return FromUtf8(tervolin::MessageOf(id)); };
+    row("target angle not a number", {"100", "x9", "2.5"}, message(tervolin::TextId::kTargetAngleNotANumber),
+        {"100", "12", "2.5"});
     row("target angle 90", {"100", "90", "2.5"}, reenterAngle, {"100", "12", "2.5"});
     row("target angle 1 passes", {"100", "1", ""}, reenterFiltration, {"100", "1", "2.5"});
     row("negative Al filter", {"100", "89.9", "2.5", "-0.1", "-1"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterAluminiumFilter)),
@@ -289,10 +291,13 @@ class SpectrumScreenTest : public QObject {
         {"150", "12", "2.5"});
     row("full-width 200 kV reads as 200", {"２００", "１２", "２．５"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMaxTubeVoltage)),
         {"150", "１２", "２．５"});
-    row("blank tube voltage is present", {" ", "12", "2.5"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMinTubeVoltage)),
-        {"30", "12", "2.5"});
-    row("blank filtration is present", {"100", "12", " "}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMinInherentFiltration)),
-        {"100", "12", "1"});
+    row("blank tube voltage is no number, left as typed", {" ", "12", "2.5"},
+        message(tervolin::TextId::kTubeVoltageNotANumber), {" ", "12", "2.5"});
+    row("tube voltage abc", {"abc", "12", "2.5"}, message(tervolin::TextId::kTubeVoltageNotANumber), {"abc", "12", "2.5"});
+    row("blank filtration is no number", {"100", "12", " "}, message(tervolin::TextId::kInherentFiltrationNotANumber),
+        {"100", "12", "2.5"});
+    row("Al 2,5 is no number, not 2", {"100", "12", "2.5", "2,5"}, message(tervolin::TextId::kAluminiumFilterNotANumber),
+        {"100", "12", "2.5", "0"});
   }
 
   void computeChecksAndWhichMessageWins() {

@@ -129,15 +129,17 @@ def check_water_over_spectrum(driver):
 # Each refusal shows its message, resets its field as the spectrum screen does and
 # leaves the spectrum graph as it was.
 def check_refusals(driver):
-    for kv, message, field in (("200", "最大管電圧は 150 kV です", "150"), ("", "　管電圧を入力　", "")):
+    for kv, message, field in (("200", "最大管電圧は 150 kV です", "150"), ("", "　管電圧を入力　", ""),
+                               ("abc", "　管電圧は 30～150 の数値（kV）で入力してください　", "abc")):
         choose(driver, "incoherent", "spectrum", "水", kv=kv)
         shown = (role(driver, "message").get_attribute("textContent"), role(driver, "kv").get_attribute("value"))
         assert shown == (message, field), f"tube voltage {kv!r}: {shown}"
         spectra = driver.find_elements(By.CSS_SELECTOR, '[data-role="spectrum-graph"] polyline')
         assert len(spectra) == 1, f"tube voltage {kv!r} changed the spectrum graph"
-    choose(driver, "coherent", "single", "鉄", energy="abc")  # read as 0 keV
-    shown = role(driver, "message").get_attribute("textContent")
-    assert shown == "　正しく計算できません　", f"energy 'abc': {shown!r}"
+    for energy in ("abc", "2,5", "-5"):
+        choose(driver, "coherent", "single", "鉄", energy=energy)
+        shown = (role(driver, "message").get_attribute("textContent"), role(driver, "energy").get_attribute("value"))
+        assert shown == ("　光子エネルギーは 0 より大きい数値（keV）で入力してください　", energy), f"energy {energy!r}: {shown}"
 
 # The sizes of coherent and incoherent scattering as tervolin-calc compare gives them
 # (the page shows four significant digits), and an energy beyond the table refused.

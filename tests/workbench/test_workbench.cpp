@@ -28,7 +28,10 @@ TEST(Workbench, CurveStepsRefuseByKindOrKeepTheCurve) {
       {"no spectrum accepted", kSpectral, false, {"水", "60"}, TextId::kNoSpectrum},
       {"no material", kSingleEnergy, false, {"", "60"}, TextId::kNoScatterer},
       {"no such material", kSingleEnergy, false, {"nosuch", "60"}, TextId::kUnreadableData},
-      {"negative energy", kSingleEnergy, false, {"水", "-5"}, TextId::kCannotCalculate},
+      {"negative energy", kSingleEnergy, false, {"水", "-5"}, TextId::kEnergyNotANumber},
+      {"energy 2,5 before material", kSingleEnergy, false, {"", "2,5"}, TextId::kEnergyNotANumber},
+      {"energy too small to compute with", kSingleEnergy, false, {"水", "1e-320"}, TextId::kCannotCalculate},
+      {"full-width energy", kSingleEnergy, false, {"水", "６０"}, std::nullopt},
       {"one energy", kSingleEnergy, false, {"水", "60"}, std::nullopt},
       {"over the spectrum", kSpectral, true, {"鉛", ""}, std::nullopt},
   };

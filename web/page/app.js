@@ -51,9 +51,8 @@ function showMagnitudes(session) {
   element('magnitudes').hidden = !shown;
   if (!shown) return;
   const choices = request();
-  const { message, magnitudes } = session.magnitudes(choices);
-  fillMagnitudes([choices.material, choices.mode === 'spectrum' ? `${choices.kv} kV` : `${choices.energy} keV`].join(' '),
-    message, magnitudes);
+  const { message, subject, magnitudes } = session.magnitudes(choices);
+  fillMagnitudes(subject, message, magnitudes);
 }
 
 // The comparison's panel: its subject, message and table (all empty without `m`).
@@ -71,7 +70,8 @@ function fillMagnitudes(subject, message, m) {
 
 function compute(session, what = 'compute') {
   const result = session[what](request());
-  for (const [name, role] of Object.entries(spectrumFields)) element(role).value = result.fields[name];
+  // Only a field the program resets changes: the rest stay as typed.
+  for (const [name, text] of Object.entries(result.reset)) element(spectrumFields[name]).value = text;
   showMessage(result.message);
   showGraphs(session);
   if (what === 'compute' && !result.message) showMagnitudes(session);

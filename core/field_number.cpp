@@ -1,5 +1,6 @@
-#include "core/leading_number.h"
+#include "core/field_number.h"
 
+#include <cmath>
 #include <string>
 
 #include "core/decimal_number.h"
@@ -10,12 +11,10 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-std::string WithoutBlanks(std::string_view text) {
-  std::string kept;
-  for (const char c : text) {
-    if (!IsBlank(c)) kept += c;
-  }
-  return kept;
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 // The ASCII character of a full-width digit, point or sign (U+FF0B, U+FF0D, U+FF0E,
@@ -41,19 +40,16 @@ std::string WithAsciiForms(std::string_view text) {
   return ascii;
 }
 
-double ReadAsciiLeadingNumber(std::string_view text) {
-  const std::string compact = WithoutBlanks(text);
-  const std::size_t length = DecimalNumberLength(compact);
-  return length == 0 ? 0.0 : DecimalNumberValue(std::string_view(compact).substr(0, length));
-}
-
 }  // namespace
 
-// Full-width forms are read only where the text reads as 0 without them, so that no
-// text that gave a number before gives another one now.
-double ReadLeadingNumber(std::string_view text) {
-  const double value = ReadAsciiLeadingNumber(text);
-  return value != 0.0 ? value : ReadAsciiLeadingNumber(WithAsciiForms(text));
+std::optional<double> ReadFieldNumber(std::string_view text) {
+  const std::string ascii = WithAsciiForms(text);
+  const std::string_view number = Trimmed(ascii);
+  if (number.empty() || DecimalNumberLength(number) != number.size()) return std::nullopt;
+  const double value = DecimalNumberValue(number);
+  return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
+
+double FieldNumberOrZero(std::string_view text) { return ReadFieldNumber(text).value_or(0.0); }
 
 }  // namespace tervolin
