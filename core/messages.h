@@ -32,6 +32,10 @@ inline constexpr const char* kMinInherentFiltration = "最小固有濾過は Al 
 inline constexpr const char* kAirTableMissing = "MuenAir.dat なし";
 inline constexpr const char* kAirTableUnusable = "MuenAir.dat 不正";
 
+// The solver of a quality's inherent filtration.
+inline constexpr const char* kQualityNeedsAirTable = "線質の固有ろ過を求めるには MuenAir.dat が必要です";
+inline constexpr const char* kQualityOutOfReach = "固有ろ過 Al 1～10 mm では規格の半価層に届きません";
+
 inline constexpr const char* kCaption = "Tervolin";
 
 }  // namespace tervolin::msg
