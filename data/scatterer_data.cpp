@@ -17,6 +17,18 @@ ItemsRead ReadTable(const std::filesystem::path& dataFolder, const std::string& 
   return read;
 }
 
+// The items of the .xfs table: its 45 records and the molar mass after them. A table
+// that ends after the records is an older one without it; anything else in the
+// molar mass's place is a failure as in any record.
+ItemsRead ReadFormFactorTable(const std::filesystem::path& dataFolder, const std::string& material) {
+  constexpr std::size_t kRecordItems = kXfsRows * kXfsFields;
+  ItemsRead read = ReadTable(dataFolder, material, ".xfs", kRecordItems + 1, CheckFormFactorRecords);
+  const bool older = read.failure && read.failure->problem == ReadProblem::EndedEarly &&
+                     read.failure->itemNumber == kRecordItems + 1;
+  if (older) read = ReadTable(dataFolder, material, ".xfs", kRecordItems, CheckFormFactorRecords);
+  return read;
+}
+
 void StoreFormFactorTable(const std::vector<double>& items, MaterialTables& tables) {
   for (int r = 1; r <= kXfsRows; ++r) {
     const std::size_t record = static_cast<std::size_t>(r - 1) * kXfsFields;
@@ -24,6 +36,7 @@ void StoreFormFactorTable(const std::vector<double>& items, MaterialTables& tabl
     tables.formFactor[r] = items[record + 1];
     tables.scatterFunction[r] = items[record + 2];
   }
+  if (items.size() > kXfsRows * kXfsFields) tables.molarMass = items.back();
 }
 
 void StoreCrossSectionTable(const std::vector<double>& items, MaterialTables& tables) {
@@ -42,7 +55,7 @@ std::string ScattererFileName(const std::string& material, const char* extension
 
 Outcome<MaterialTables, ReadFailure> LoadMaterialTables(const std::filesystem::path& dataFolder,
                                                         const std::string& material, bool crossSections) {
-  const ItemsRead formFactors = ReadTable(dataFolder, material, ".xfs", kXfsRows * kXfsFields, CheckFormFactorRecords);
+  const ItemsRead formFactors = ReadFormFactorTable(dataFolder, material);
   if (formFactors.failure) return *formFactors.failure;
   MaterialTables tables;
   StoreFormFactorTable(formFactors.items, tables);
