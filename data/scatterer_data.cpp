@@ -17,16 +17,16 @@ ItemsRead ReadTable(const std::filesystem::path& dataFolder, const std::string& 
   return read;
 }
 
-// The items of the .xfs table: its 45 records and the molar mass after them. A table
-// that ends after the records is an older one without it; anything else in the
-// molar mass's place is a failure as in any record.
+// The items of the .xfs table: its 45 records and the molar mass after them. A failure
+// within the records is told as the records alone give it; a table that ends after
+// them is an older one without the molar mass; anything else in its place fails.
 ItemsRead ReadFormFactorTable(const std::filesystem::path& dataFolder, const std::string& material) {
   constexpr std::size_t kRecordItems = kXfsRows * kXfsFields;
   ItemsRead read = ReadTable(dataFolder, material, ".xfs", kRecordItems + 1, CheckFormFactorRecords);
-  const bool older = read.failure && read.failure->problem == ReadProblem::EndedEarly &&
-                     read.failure->itemNumber == kRecordItems + 1;
-  if (older) read = ReadTable(dataFolder, material, ".xfs", kRecordItems, CheckFormFactorRecords);
-  return read;
+  if (!read.failure) return read;
+  ItemsRead records = ReadTable(dataFolder, material, ".xfs", kRecordItems, CheckFormFactorRecords);
+  const bool older = read.failure->problem == ReadProblem::EndedEarly;
+  return records.failure || older ? records : read;
 }
 
 void StoreFormFactorTable(const std::vector<double>& items, MaterialTables& tables) {
