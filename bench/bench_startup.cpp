@@ -11,8 +11,10 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "ui/fonts.h"
+#include "ui/screen_set.h"
 #include "ui/start_screen.h"
 
 using namespace tervolin::ui;
@@ -38,8 +40,8 @@ class FirstPaint : public QObject {
   QElapsedTimer& clock_;
 };
 
-QWidget* ShowTervolin() {
-  StartScreen& start = StartScreen::Instance();
+QWidget* ShowTervolin(ScreenSet& screens) {
+  StartScreen& start = screens.Start();
   if (!start.Load()) return nullptr;
   return &start;
 }
@@ -58,7 +60,8 @@ int main(int argc, char** argv) {
   const bool tervolin = argc > 1 && std::strcmp(argv[1], "tervolin") == 0;
   if (tervolin) InstallFontSubstitutions();
   QApplication app(argc, argv);
-  QWidget* window = tervolin ? ShowTervolin() : ShowBareWindow();
+  ScreenSet screens(std::filesystem::current_path());
+  QWidget* window = tervolin ? ShowTervolin(screens) : ShowBareWindow();
   if (window == nullptr) return 1;
   FirstPaint firstPaint(clock);
   window->installEventFilter(&firstPaint);

@@ -28,9 +28,8 @@ T ValueOrThrow(const Outcome<T, ReadFailure>& read) {
 template <typename T>
 T ValueOrThrow(const Outcome<T>& result) {
   if (result) return result.Value();
-  const std::string& message = result.Fault().message;
-  if (message == msg::kCannotCalculate) throw RunFailure(kCannotCalculate);
-  throw RunFailure("the calculation refused its input: " + message);
+  if (result.Fault().kind == TextId::kCannotCalculate) throw RunFailure(kCannotCalculate);
+  throw RunFailure("the calculation refused its input: " + MessageOf(result.Fault()));
 }
 
 // The air table when it is usable; otherwise the reason goes to standard error.

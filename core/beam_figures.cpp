@@ -3,7 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/spectrum_physics.h"
 
@@ -60,11 +59,11 @@ std::optional<double> Homogeneity(const BeamFigures& f) {
   return *f.hvl1Mm / *f.hvl2Mm;
 }
 
-const char* AirTableProblem(AirTableStatus status) {
+std::optional<TextId> AirTableProblem(AirTableStatus status) {
   switch (status) {
-    case kAirTableRead: return nullptr;
-    case kAirTableUnusable: return msg::kAirTableUnusable;
-    default: return msg::kAirTableMissing;
+    case kAirTableRead: return std::nullopt;
+    case kAirTableUnusable: return TextId::kAirTableUnusable;
+    default: return TextId::kAirTableMissing;
   }
 }
 
@@ -124,7 +123,7 @@ BeamFigures ComputeBeamFigures(const EnergyTable& fluence, const EnergyTable& mu
   BeamFigures f;
   f.meanEnergyKev = MeanEnergy(fluence);
   f.problem = AirTableProblem(air.status);
-  if (f.problem != nullptr) return f;
+  if (f.problem) return f;
   const EnergyTable kerma = AirKerma(fluence, air.muen);
   f.hvl1Mm = AluminiumThicknessFor(kerma, muAluminium, 0.5);
   const std::optional<double> quarter = AluminiumThicknessFor(kerma, muAluminium, 0.25);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/tables.h"
+#include "core/text_catalogue.h"
 
 namespace tervolin {
 
@@ -17,9 +18,9 @@ struct BeamFigures {
   std::optional<double> hvl1Mm;              // mm Al
   std::optional<double> hvl2Mm;              // mm Al
   std::optional<double> homogeneity;         // HVL1 / HVL2
-  // Why the figures that need the air table are missing, one short line; nullptr
-  // when they could be worked out.
-  const char* problem = nullptr;
+  // Why the figures that need the air table are missing (a short line of the
+  // catalogue); nothing when they could be worked out.
+  std::optional<TextId> problem;
 };
 
 // Σ Φ(n) E(n) / Σ Φ(n), keV; nothing when no bin holds fluence.

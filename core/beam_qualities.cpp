@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cmath>
 
-#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/spectrum_model.h"
 
@@ -65,7 +64,7 @@ Outcome<double> Hvl1At(double tubeVoltageKv, int hundredths, const AttenuationTa
   settings.inherentFiltration = FixedText(hundredths / 100.0, 2);
   const Outcome<Spectrum> spectrum = ComputeSpectrum(settings, attenuation, air);
   if (!spectrum) return spectrum.Fault();
-  if (!spectrum.Value().figures.hvl1Mm) return Problem{msg::kCannotCalculate};
+  if (!spectrum.Value().figures.hvl1Mm) return Problem{TextId::kCannotCalculate};
   return *spectrum.Value().figures.hvl1Mm;
 }
 
@@ -103,12 +102,12 @@ TubeSettings QualitySettings(const BeamQuality& quality) {
 // filtrations the one whose HVL1 is closer wins, the thinner on a tie.
 Outcome<double> SolveInherentFiltration(double tubeVoltageKv, double targetHvl1Mm,
                                         const AttenuationTables& attenuation, const AirTable& air) {
-  if (air.status != kAirTableRead) return Problem{msg::kQualityNeedsAirTable};
+  if (air.status != kAirTableRead) return Problem{TextId::kQualityNeedsAirTable};
   const auto hvl = [&](int hundredths) { return Hvl1At(tubeVoltageKv, hundredths, attenuation, air); };
   int lo = kThinnestHundredths, hi = kThickestHundredths;
   Outcome<double> low = hvl(lo), high = hvl(hi);
   if (!low || !high) return !low ? low : high;
-  if (!(low.Value() < targetHvl1Mm && targetHvl1Mm <= high.Value())) return Problem{msg::kQualityOutOfReach};
+  if (!(low.Value() < targetHvl1Mm && targetHvl1Mm <= high.Value())) return Problem{TextId::kQualityOutOfReach};
   while (hi - lo > 1) {
     const int mid = (lo + hi) / 2;
     const Outcome<double> middle = hvl(mid);

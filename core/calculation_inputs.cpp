@@ -1,14 +1,13 @@
 #include "core/calculation_inputs.h"
 
-#include "core/messages.h"
 
 namespace tervolin {
 
-const char* MissingCalculationInput(const CalculationInputs& in) {
-  if (!in.spectral && !in.energyTyped) return msg::kNoEnergy;
-  if (in.spectral && !in.spectrumAccepted) return msg::kNoSpectrum;
-  if (!in.materialChosen) return msg::kNoScatterer;
-  return nullptr;
+std::optional<Problem> MissingCalculationInput(const CalculationInputs& in) {
+  if (!in.spectral && !in.energyTyped) return Problem{TextId::kNoEnergy};
+  if (in.spectral && !in.spectrumAccepted) return Problem{TextId::kNoSpectrum};
+  if (!in.materialChosen) return Problem{TextId::kNoScatterer};
+  return std::nullopt;
 }
 
 }  // namespace tervolin

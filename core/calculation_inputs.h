@@ -2,6 +2,10 @@
 // Whether a calculation has what it needs: the check every front end makes before it
 // computes a distribution or the sizes of scattering.
 
+#include <optional>
+
+#include "core/outcome.h"
+
 namespace tervolin {
 
 struct CalculationInputs {
@@ -11,8 +15,8 @@ struct CalculationInputs {
   bool materialChosen;
 };
 
-// The message of the first missing input, in the calculation screen's order
-// (energy, spectrum, scatterer), or nullptr when nothing is missing.
-const char* MissingCalculationInput(const CalculationInputs& inputs);
+// The first missing input, in the calculation screen's order (energy, spectrum,
+// scatterer), or nothing when nothing is missing.
+std::optional<Problem> MissingCalculationInput(const CalculationInputs& inputs);
 
 }  // namespace tervolin

@@ -5,7 +5,6 @@
 
 #include "core/angle_integral.h"
 #include "core/failure_rule.h"
-#include "core/messages.h"
 #include "core/scattering_terms.h"
 #include "core/table_lookup.h"
 
@@ -181,7 +180,7 @@ Outcome<AngleTable> Distribution(const DistributionRequest& request, const Distr
   try {
     return ComputeDistribution(request, view, material, fluence);
   } catch (const ArithmeticFailure&) {
-    return Problem{msg::kCannotCalculate};
+    return Problem{TextId::kCannotCalculate};
   }
 }
 

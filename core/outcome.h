@@ -5,6 +5,9 @@
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
+
+#include "core/text_catalogue.h"
 
 namespace tervolin {
 
@@ -24,11 +27,13 @@ struct FieldReset {
   friend bool operator==(const FieldReset&, const FieldReset&) = default;
 };
 
-// A message for the user (UTF-8, as the warning box shows it) and, for a rejected
-// input, the field to reset.
+// What stopped a step: its kind (the catalogue's text that tells it), for a rejected
+// input the field to reset, and the texts that fill the message's "{1}", "{2}", ….
+// A front end decides by the kind and shows MessageOf (core/messages.h).
 struct Problem {
-  std::string message;
+  TextId kind;
   std::optional<FieldReset> reset{};
+  std::vector<std::string> parameters{};
   friend bool operator==(const Problem&, const Problem&) = default;
 };
 

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "core/failure_rule.h"
-#include "core/messages.h"
 #include "core/spectrum_physics.h"
 
 namespace tervolin {
@@ -84,7 +83,7 @@ Outcome<Spectrum> ComputeSpectrum(const TubeSettings& settings, const Attenuatio
     spectrum.fluence = r.fluence;
     spectrum.unscaledMaximum = r.unscaledMaximum;
   } catch (const ArithmeticFailure&) {
-    return Problem{msg::kCannotCalculate};
+    return Problem{TextId::kCannotCalculate};
   }
   spectrum.figures = ComputeBeamFigures(spectrum.fluence, attenuation.aluminium, air);
   return spectrum;

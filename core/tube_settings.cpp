@@ -1,7 +1,6 @@
 #include "core/tube_settings.h"
 
 #include "core/leading_number.h"
-#include "core/messages.h"
 #include "core/spectrum_physics.h"
 
 namespace tervolin {
@@ -27,23 +26,23 @@ bool IsNegative(const std::string& text) { return ReadLeadingNumber(text) < 0.0;
 struct PresenceCheck {
   SpectrumField field;
   bool (*missing)(const std::string& text);
-  const char* message;
+  TextId kind;
   bool resetToDefault;
 };
 
 const PresenceCheck kPresenceChecks[] = {
-    {SpectrumField::TubeVoltage, IsEmpty, msg::kEnterTubeVoltage, false},
-    {SpectrumField::TargetAngle, IsEmptyOrNotATargetAngle, msg::kReenterTargetAngle, true},
-    {SpectrumField::InherentFiltration, IsEmpty, msg::kReenterInherentFiltration, true},
-    {SpectrumField::AluminiumFilter, IsNegative, msg::kReenterAluminiumFilter, true},
-    {SpectrumField::CopperFilter, IsNegative, msg::kReenterCopperFilter, true},
+    {SpectrumField::TubeVoltage, IsEmpty, TextId::kEnterTubeVoltage, false},
+    {SpectrumField::TargetAngle, IsEmptyOrNotATargetAngle, TextId::kReenterTargetAngle, true},
+    {SpectrumField::InherentFiltration, IsEmpty, TextId::kReenterInherentFiltration, true},
+    {SpectrumField::AluminiumFilter, IsNegative, TextId::kReenterAluminiumFilter, true},
+    {SpectrumField::CopperFilter, IsNegative, TextId::kReenterCopperFilter, true},
 };
 
 std::optional<Problem> MissingSetting(const TubeSettings& settings) {
   for (const PresenceCheck& check : kPresenceChecks) {
     if (!check.missing(settings.Text(check.field))) continue;
-    if (!check.resetToDefault) return Problem{check.message};
-    return Problem{check.message, FieldReset{check.field, DefaultSpectrumFieldText(check.field)}};
+    if (!check.resetToDefault) return Problem{check.kind};
+    return Problem{check.kind, FieldReset{check.field, DefaultSpectrumFieldText(check.field)}};
   }
   return std::nullopt;
 }
@@ -53,10 +52,10 @@ std::optional<Problem> MissingSetting(const TubeSettings& settings) {
 // The model's range: the field is reset to the limit it crossed.
 std::optional<Problem> CheckTubeRange(const TubeSettings& settings) {
   const double voltage = Number(settings, SpectrumField::TubeVoltage);
-  if (voltage > kMaxTubeVoltageKv) return Problem{msg::kMaxTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "150"}};
-  if (voltage < kMinTubeVoltageKv) return Problem{msg::kMinTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "30"}};
+  if (voltage > kMaxTubeVoltageKv) return Problem{TextId::kMaxTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "150"}};
+  if (voltage < kMinTubeVoltageKv) return Problem{TextId::kMinTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "30"}};
   if (Number(settings, SpectrumField::InherentFiltration) * kMillimetresToCm < kMinInherentFiltrationCm) {
-    return Problem{msg::kMinInherentFiltration, FieldReset{SpectrumField::InherentFiltration, "1"}};
+    return Problem{TextId::kMinInherentFiltration, FieldReset{SpectrumField::InherentFiltration, "1"}};
   }
   return std::nullopt;
 }

@@ -181,18 +181,29 @@ fs::path NameBeside(const fs::path& file, const char* suffix) {
 // The process that made a file of this name (NameBeside), or 0 when the name is not
 // one of a writer's.
 pid_t WriterOf(std::string_view name) {
-  if (!name.starts_with('.') || !(name.ends_with(kTemporarySuffix) || name.ends_with(kKeptOldSuffix))) return 0;
+  const std::optional<WriterFile> file = WriterFileOf(name);
+  return file ? static_cast<pid_t>(file->writer) : 0;
+}
+
+}  // namespace
+
+std::optional<WriterFile> WriterFileOf(std::string_view name) {
+  const bool keptOld = name.ends_with(kKeptOldSuffix);
+  if (!name.starts_with('.') || !(name.ends_with(kTemporarySuffix) || keptOld)) return std::nullopt;
   name.remove_suffix(std::string_view(kTemporarySuffix).size());
   const std::size_t mark = name.rfind(kTemporaryMark);
-  if (mark == std::string_view::npos) return 0;
+  if (mark == std::string_view::npos || mark < 2) return std::nullopt;
   const std::string_view rest = name.substr(mark + kTemporaryMark.size());
   const std::size_t dash = rest.find('-');
   const bool random = dash != std::string_view::npos && rest.size() - dash - 1 == kRandomDigits &&
                       rest.find_first_not_of("0123456789abcdef", dash + 1) == std::string_view::npos;
-  pid_t pid = 0;
+  long pid = 0;
   const auto [end, error] = std::from_chars(rest.data(), rest.data() + (random ? dash : 0), pid);
-  return random && error == std::errc() && end == rest.data() + dash && pid > 0 ? pid : 0;
+  if (!random || error != std::errc() || end != rest.data() + dash || pid <= 0) return std::nullopt;
+  return WriterFile{std::string(name.substr(1, mark - 1)), pid, keptOld};
 }
+
+namespace {
 
 // Removes the files that writers killed before they could clean up (SIGKILL, a power
 // cut) left in the folder: those whose process is gone. A file of a live process, or

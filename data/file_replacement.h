@@ -82,6 +82,17 @@ struct FilesReplacementFailure {
 // The identity of the regular file at `file` (links followed), or nothing.
 std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file);
 
+// What the name of a writer's temporary or kept old file tells: the name of the file
+// it stands beside (at most its first 100 bytes), the writer's process id, and
+// whether it is the old file kept until a pair is replaced (".old") or a new one
+// (".tmp"). Nothing for any other name.
+struct WriterFile {
+  std::string target;
+  long writer = 0;
+  bool keptOld = false;
+};
+std::optional<WriterFile> WriterFileOf(std::string_view name);
+
 // Writes the whole text to a descriptor; false with errno set on failure.
 bool WriteAllTo(int fd, std::string_view text);
 

@@ -3,7 +3,6 @@
 #include "core/distributions.h"
 #include "core/failure_rule.h"
 #include "core/form_factor_curves.h"
-#include "core/messages.h"
 #include "core/number_text.h"
 #include "data/scatterer_data.h"
 
@@ -80,15 +79,15 @@ MagnitudesOfMaterial MaterialMagnitudes(const std::filesystem::path& dataFolder,
   return Compare({tables.Value(), mode, energyKev, fluence});
 }
 
-std::string DescribeMagnitudeProblem(MagnitudeProblem problem, const std::string& energyText) {
+Problem ProblemOf(MagnitudeProblem problem, const std::string& energyText) {
   const std::string tableRange = ShortestText(BinEnergy(1)) + "～" + ShortestText(BinEnergy(kEnergyBins)) + " keV";
   switch (problem) {
     case MagnitudeProblem::kEnergyOutsideTable:
-      return "光子エネルギー " + energyText + " keV の断面積は表にありません（表は " + tableRange + "）";
-    case MagnitudeProblem::kNoFluence: return "受け入れたスペクトルに光子がありません";
+      return Problem{TextId::kEnergyOutsideTable, {}, {energyText, tableRange}};
+    case MagnitudeProblem::kNoFluence: return Problem{TextId::kNoFluence};
     case MagnitudeProblem::kCannotCalculate: break;
   }
-  return msg::kCannotCalculate;
+  return Problem{TextId::kCannotCalculate};
 }
 
 }  // namespace tervolin

@@ -10,6 +10,7 @@
 #include <string>
 #include <variant>
 
+#include "core/outcome.h"
 #include "core/scattering_magnitudes.h"
 #include "data/item_reader.h"
 
@@ -22,8 +23,8 @@ using MagnitudesOfMaterial = std::variant<ScatteringMagnitudes, MagnitudeProblem
 MagnitudesOfMaterial MaterialMagnitudes(const std::filesystem::path& dataFolder, const std::string& material,
                                         EnergyModeKind mode, double energyKev, const EnergyTable& fluence);
 
-// The message the screens show for a problem, with the energy as typed (keV):
+// A problem of the comparison, with the energy as typed (keV) where it names it:
 // "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）".
-std::string DescribeMagnitudeProblem(MagnitudeProblem problem, const std::string& energyText);
+Problem ProblemOf(MagnitudeProblem problem, const std::string& energyText);
 
 }  // namespace tervolin

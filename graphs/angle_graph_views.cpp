@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text_catalogue.h"
 #include "graphs/angle_graph.h"
 #include "graphs/line_styles.h"
 
@@ -9,7 +10,7 @@ namespace tervolin {
 
 namespace {
 
-CurveLabel WithItem(CurveLabel label, const char* item) {
+CurveLabel WithItem(CurveLabel label, const std::string& item) {
   label.push_back({item, ""});
   return label;
 }
@@ -34,9 +35,9 @@ bool BothKinds(const std::vector<ViewedCurve>& curves) {
 CurveLabel FreeElectronLabel(const ViewedCurve& curve, bool perSolidAngle, bool withKind) {
   CurveLabel label;
   if (withKind && !curve.label.empty()) label.push_back(curve.label.front());
-  label.push_back({"自由電子", ""});
+  label.push_back({TextOf(TextId::kFreeElectron), ""});
   if (curve.label.size() > 2) label.insert(label.end(), curve.label.begin() + 2, curve.label.end());
-  return perSolidAngle ? WithItem(label, "立体角あたり") : label;
+  return perSolidAngle ? WithItem(label, TextOf(TextId::kPerSolidAngle)) : label;
 }
 
 }  // namespace
@@ -56,7 +57,7 @@ std::vector<ShownCurve> AngleGraphViews::Shown() const {
   const bool perSolidAngle = choices.perSolidAngle;
   std::vector<const ViewedCurve*> referenced;  // those whose free-electron curve is shown
   for (const ViewedCurve& c : curves_) {
-    const CurveLabel label = perSolidAngle ? WithItem(c.label, "立体角あたり") : c.label;
+    const CurveLabel label = perSolidAngle ? WithItem(c.label, TextOf(TextId::kPerSolidAngle)) : c.label;
     if (const auto& atom = c.In({false, perSolidAngle})) {
       const auto same = std::count_if(shown.begin(), shown.end(),
                                       [&c](const ShownCurve& s) { return !s.dashed && s.colour == c.colour; });

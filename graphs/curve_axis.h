@@ -4,13 +4,14 @@
 
 #include <string>
 
+#include "core/text_catalogue.h"
 #include "core/energy_tables.h"
 #include "core/number_text.h"
 
 namespace tervolin {
 
 struct CurveAxis {
-  const char* heading;  // the CSV column's title
+  TextId heading;       // the CSV column's title
   const char* symbol;   // the read-out's name for the quantity
   const char* unit;     // appended to a value, with its space if it needs one
   double step;
@@ -18,9 +19,9 @@ struct CurveAxis {
 };
 
 // θ = 1° … 180°.
-inline constexpr CurveAxis kAngleAxis{"散乱角度 (deg)", "θ", "°", 1.0, kAngles};
+inline constexpr CurveAxis kAngleAxis{TextId::kAngleAxisHeading, "θ", "°", 1.0, kAngles};
 // The 300 energy bins, 0.5 … 150 keV.
-inline constexpr CurveAxis kEnergyAxis{"エネルギー (keV)", "E", " keV", kBinWidthKev, kEnergyBins};
+inline constexpr CurveAxis kEnergyAxis{TextId::kEnergyAxisHeading, "E", " keV", kBinWidthKev, kEnergyBins};
 
 inline double AbscissaAt(const CurveAxis& axis, int index) { return axis.step * (index + 1); }
 

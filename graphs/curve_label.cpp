@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/text_catalogue.h"
 #include "core/energy_tables.h"
 #include "core/leading_number.h"
 
@@ -20,8 +21,8 @@ std::string Trimmed(const std::string& text) {
   return first < last ? std::string(first, last) : std::string();
 }
 
-const char* ScatterName(int scatterType) {
-  return scatterType == kCoherent ? "干渉性散乱" : "非干渉性散乱";
+std::string ScatterName(int scatterType) {
+  return TextOf(scatterType == kCoherent ? TextId::kCoherentScattering : TextId::kIncoherentScattering);
 }
 
 bool AttachesDirectly(const std::string& unit) { return unit.rfind("°", 0) == 0; }
@@ -88,7 +89,7 @@ std::string ItemText(const LabelItem& item) {
 CurveLabel SpectrumLabel(const TubeSettings& c) {
   CurveLabel label{{Trimmed(c.tubeVoltage), "kV"},
                    {Trimmed(c.targetAngle), "°", "", true},
-                   {Trimmed(c.inherentFiltration), "mmAl", "固有", true, false}};
+                   {Trimmed(c.inherentFiltration), "mmAl", TextOf(TextId::kInherentFiltration), true, false}};
   // An added filter of no thickness ("0", "0.0", nothing typed) is no filter.
   for (const auto& [name, text] : {std::pair{"Al", &c.aluminiumFilter}, std::pair{"Cu", &c.copperFilter}}) {
     if (ReadLeadingNumber(*text) > 0) label.push_back({Trimmed(*text), "mm", name, true});
@@ -123,7 +124,7 @@ std::string LabelFileStem(const CurveLabel& label) {
     if (!stem.empty()) stem += '_';
     stem += PlainFileText(item.name + item.value + item.unit);
   }
-  return stem.empty() ? "グラフ" : stem;
+  return stem.empty() ? TextOf(TextId::kGraphFileStem) : stem;
 }
 
 }  // namespace tervolin

@@ -10,14 +10,14 @@ void CurveMemory::LabelFrom(std::size_t first, const CurveLabel& label) {
 
 std::string CurveTitle(const std::vector<CurveRecord>& curves, std::size_t index) {
   const std::string text = LabelText(curves[index].label);
-  return text.empty() ? "曲線 " + std::to_string(index + 1) : text;
+  return text.empty() ? TextOf(TextId::kNumberedCurve, {std::to_string(index + 1)}) : text;
 }
 
 std::string GraphFileStem(const std::vector<CurveRecord>& curves) {
   const auto computed = std::find_if(curves.rbegin(), curves.rend(), [](const CurveRecord& c) { return !c.dashed; });
   CurveLabel label = computed == curves.rend() ? CurveLabel{} : computed->label;
   if (!label.empty() && std::any_of(curves.begin(), curves.end(), [](const CurveRecord& c) { return c.dashed; })) {
-    label.push_back({"自由電子", ""});
+    label.push_back({TextOf(TextId::kFreeElectron), ""});
   }
   return LabelFileStem(label);
 }

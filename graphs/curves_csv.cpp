@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/text_catalogue.h"
 #include "core/spreadsheet_cell.h"
 
 namespace tervolin {
@@ -22,7 +23,7 @@ std::string Field(const std::string& cell) {
 }
 
 std::string HeaderRow(const CurveAxis& axis, const std::vector<CurveRecord>& curves) {
-  std::string row = Field(axis.heading);
+  std::string row = Field(TextOf(axis.heading));
   for (std::size_t i = 0; i < curves.size(); ++i) row += ',' + Field(CurveTitle(curves, i));
   return row;
 }

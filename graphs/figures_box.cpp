@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "core/text_catalogue.h"
 #include "graphs/curve_axis.h"
 #include "graphs/curve_memory.h"
 #include "graphs/drawing_surface.h"
@@ -41,7 +42,8 @@ constexpr float BoxWidth(std::size_t columns) {
 // with filters up to 1 mm copper and 10 mm aluminium.
 static_assert(kBoxRight - BoxWidth(kMostColumns) > SpectrumGraphX(70.0));
 
-inline constexpr std::array<const char*, 5> kNames{"平均E", "実効E", "HVL1", "HVL2", "均等度"};
+inline constexpr std::array<TextId, 5> kNames{TextId::kMeanEnergy, TextId::kEffectiveEnergy, TextId::kFirstHalfValueLayer,
+                                              TextId::kSecondHalfValueLayer, TextId::kHomogeneity};
 
 float RowY(int row) { return kBoxTop + kMargin + kLinePitch * static_cast<float>(row); }
 
@@ -107,18 +109,18 @@ Rgb ColumnColour(std::size_t spectra, std::size_t index) {
 
 void DrawFiguresBox(DrawingSurface& graph, const std::vector<BeamFigures>& shown) {
   if (shown.empty()) return;
-  const char* const problem = shown.back().problem;  // one air table for every spectrum
+  const std::optional<TextId> problem = shown.back().problem;  // one air table for every spectrum
   const int names = static_cast<int>(kNames.size());
-  const float bottom = RowY(names + (problem != nullptr ? 1 : 0)) + kMargin;
+  const float bottom = RowY(names + (problem ? 1 : 0)) + kMargin;
   const auto [columns, left] = PlaceBox(graph.Curves(), shown.size(), bottom);
   DrawEmptyBox(graph, left, left + BoxWidth(columns), bottom);
   graph.TextScale(kFiguresTextScale);
-  for (int row = 0; row < names; ++row) graph.Print(left + kNameOffset, RowY(row), kNames[row]);
+  for (int row = 0; row < names; ++row) graph.Print(left + kNameOffset, RowY(row), TextOf(kNames[row]));
   for (std::size_t c = 0, first = shown.size() - columns; c < columns; ++c) {
     const float x = left + kValueOffset + kColumnPitch * static_cast<float>(c);
     PrintColumn(graph, x, shown[first + c], ColumnColour(shown.size(), first + c));
   }
-  if (problem != nullptr) graph.Print(left + kNameOffset, RowY(names), problem);
+  if (problem) graph.Print(left + kNameOffset, RowY(names), TextOf(*problem));
   graph.TextScale(1.0);
 }
 

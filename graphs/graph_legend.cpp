@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text_catalogue.h"
 #include "core/number_text.h"
 #include "graphs/graph_layout.h"
 
@@ -12,7 +13,7 @@ namespace {
 std::string MaximumNote(const CurveAxis& axis, const std::vector<double>& values) {
   if (values.empty()) return {};
   const auto largest = std::max_element(values.begin(), values.end());
-  return "ピーク " + AbscissaText(axis, static_cast<int>(largest - values.begin()));
+  return TextOf(TextId::kPeak, {AbscissaText(axis, static_cast<int>(largest - values.begin()))});
 }
 
 }  // namespace

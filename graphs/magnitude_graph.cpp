@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/text_catalogue.h"
 #include "graphs/curve_memory.h"
 
 namespace tervolin {
@@ -64,7 +65,7 @@ void DrawTitles(DrawingSurface& surface, const MagnitudePlot& plot, const Magnit
                 const TextMeasures& text) {
   const PixelRect& f = map.frame;
   PrintAt(surface, f.left, 6, plot.caption);
-  const std::string angleTitle = "散乱角度 θ (deg)";
+  const std::string angleTitle = TextOf(TextId::kAngleAxisTitle);
   PrintAt(surface, f.left + (f.width - text.width(angleTitle)) / 2, f.top + f.height + 4 + text.height, angleTitle);
   surface.TextUpright(true);
   PrintAt(surface, 8, f.top + (f.height + text.width(plot.valueTitle)) / 2, plot.valueTitle);

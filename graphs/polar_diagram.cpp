@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/text_catalogue.h"
 #include "core/number_text.h"
 #include "graphs/curve_memory.h"
 
@@ -86,7 +87,7 @@ void DrawBeam(DrawingSurface& surface, const PolarFrame& frame, const TextMeasur
   surface.Line(tipX, y, tipX - 10, y - 4, kBeamGrey);
   surface.LineTo(tipX - 10, y + 4, kBeamGrey);
   surface.LineTo(tipX, y, kBeamGrey);
-  PrintAt(surface, 6, frame.centreY + 18 - text.ascent, "入射X線");
+  PrintAt(surface, 6, frame.centreY + 18 - text.ascent, TextOf(TextId::kIncidentXrays));
 }
 
 // A curve's closed outline, remembered as the graph's curve.

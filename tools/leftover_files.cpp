@@ -6,7 +6,6 @@
 #include "data/file_replacement.h"
 
 #include <cerrno>
-#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -19,18 +18,6 @@ namespace fs = std::filesystem;
 
 namespace tervolin::tables {
 namespace {
-
-// The number that ends text after its last ".", which is cut off; nothing when
-// there is none.
-std::optional<long> TakeNumber(std::string& text) {
-  const std::size_t dot = text.rfind('.');
-  long value = 0;
-  if (dot == std::string::npos || dot + 1 == text.size()) return std::nullopt;
-  const auto [end, error] = std::from_chars(text.data() + dot + 1, text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  text.resize(dot);
-  return value;
-}
 
 bool IsRunning(long process) {
   return ::kill(static_cast<pid_t>(process), 0) == 0 || errno == EPERM;
@@ -74,14 +61,9 @@ void Repair(const std::vector<Leftover>& group, std::vector<std::string>& said) 
 }  // namespace
 
 std::optional<Leftover> LeftoverOf(const fs::path& path) {
-  std::string name = DisplayName(path.filename());
-  const bool backup = name.ends_with(".old");
-  if (name.size() < 6 || !name.starts_with(".") || !(backup || name.ends_with(".tmp"))) return std::nullopt;
-  name = name.substr(1, name.size() - 5);
-  if (!TakeNumber(name)) return std::nullopt;  // the serial number
-  const std::optional<long> process = TakeNumber(name);
-  if (!process || name.empty()) return std::nullopt;
-  return Leftover{path, name, *process, backup};
+  const std::optional<WriterFile> file = WriterFileOf(path.filename().native());
+  if (!file) return std::nullopt;
+  return Leftover{path, file->target, file->writer, file->keptOld};
 }
 
 std::vector<std::string> RepairLeftovers(const fs::path& folder) {

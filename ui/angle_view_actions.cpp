@@ -9,7 +9,6 @@
 #include "ui/polar_diagram_window.h"
 #include "ui/qt_drawing.h"
 #include "ui/qt_text.h"
-#include "ui/session.h"
 #include "ui/screen_window.h"
 
 namespace tervolin::ui {
@@ -22,9 +21,9 @@ QAction* CheckItem(QObject* owner, const char* text) {
   return action;
 }
 
-std::vector<PolarCurve> PolarCurves() {
+std::vector<PolarCurve> PolarCurves(const tervolin::AngleGraphViews& views) {
   std::vector<PolarCurve> curves;
-  for (const tervolin::ShownCurve& c : TheSession().graphViews.Shown()) {
+  for (const tervolin::ShownCurve& c : views.Shown()) {
     curves.push_back({*c.values, ToQColor(c.colour),
                       QString::fromStdString(tervolin::LabelText(c.label)), c.dashed, c.style});
   }
@@ -38,22 +37,25 @@ QString PolarCaption(bool perSolidAngle) {
 
 }  // namespace
 
-AngleViewActions::AngleViewActions(QWidget& screen, tervolin::DrawingSurface& graph)
+AngleViewActions::AngleViewActions(QWidget& screen, tervolin::DrawingSurface& graph, tervolin::AngleGraphViews& views,
+                                   SaveFolderMemory& saves)
     : QObject(&screen),
       screen_(screen),
       graph_(graph),
+      views_(views),
+      saves_(saves),
       freeElectron_(CheckItem(this, "自由電子の曲線を重ねる")),
       perSolidAngle_(CheckItem(this, "立体角あたりで表示")),
       polar_(new QAction(Utf8("極座標で表示…"), this)) {
   connect(freeElectron_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
   connect(perSolidAngle_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
   connect(polar_, &QAction::triggered, this, &AngleViewActions::ShowPolarWindow);
-  TheSession().graphViews.choices = {};
-  TheSession().graphViews.Forget();  // a new screen starts with an empty graph
-  TheSession().graphViews.changed = [this] { UpdatePolarWindow(); };
+  views_.choices = {};
+  views_.Forget();  // a new screen starts with an empty graph
+  views_.changed = [this] { UpdatePolarWindow(); };
 }
 
-AngleViewActions::~AngleViewActions() { TheSession().graphViews.changed = nullptr; }
+AngleViewActions::~AngleViewActions() { views_.changed = nullptr; }
 
 void AngleViewActions::AddTo(QMenu& menu) {
   menu.addSeparator();
@@ -62,15 +64,9 @@ void AngleViewActions::AddTo(QMenu& menu) {
   menu.addAction(polar_);
 }
 
-void AngleViewActions::CurveDrawn(tervolin::ViewedCurve curve) {
-  tervolin::AngleGraphViews& views = TheSession().graphViews;
-  views.Add(std::move(curve));
-  if (views.choices.AnyChosen()) tervolin::RedrawAngleGraph(graph_, views);
-}
-
 void AngleViewActions::ChoicesChanged() {
-  TheSession().graphViews.choices = {freeElectron_->isChecked(), perSolidAngle_->isChecked()};
-  tervolin::RedrawAngleGraph(graph_, TheSession().graphViews);
+  views_.choices = {freeElectron_->isChecked(), perSolidAngle_->isChecked()};
+  tervolin::RedrawAngleGraph(graph_, views_);
   UpdatePolarWindow();
 }
 
@@ -78,7 +74,7 @@ PolarDiagramWindow* AngleViewActions::PolarWindow() const { return polarWindow_;
 
 void AngleViewActions::ShowPolarWindow() {
   if (!polarWindow_) {
-    polarWindow_ = new PolarDiagramWindow(&screen_);
+    polarWindow_ = new PolarDiagramWindow(&screen_, saves_);
     polarWindow_->resize(polarWindow_->sizeHint());
   }
   UpdatePolarWindow();
@@ -87,8 +83,8 @@ void AngleViewActions::ShowPolarWindow() {
 
 void AngleViewActions::UpdatePolarWindow() {
   if (!polarWindow_) return;
-  polarWindow_->Diagram().SetCaption(PolarCaption(TheSession().graphViews.choices.perSolidAngle));
-  polarWindow_->Diagram().SetCurves(PolarCurves());
+  polarWindow_->Diagram().SetCaption(PolarCaption(views_.choices.perSolidAngle));
+  polarWindow_->Diagram().SetCurves(PolarCurves(views_));
 }
 
 }  // namespace tervolin::ui

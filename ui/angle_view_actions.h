@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "graphs/angle_graph_views.h"
+#include "ui/save_dialog.h"
 
 class QAction;
 class QMenu;
@@ -22,18 +23,15 @@ class AngleViewActions : public QObject {
 
  public:
   // `screen`: the window the polar diagram belongs to (it closes with it); `graph`:
-  // the angular graph the views are drawn on.
-  AngleViewActions(QWidget& screen, tervolin::DrawingSurface& graph);
+  // the angular graph the views are drawn on; `views`: its curves in every view.
+  AngleViewActions(QWidget& screen, tervolin::DrawingSurface& graph, tervolin::AngleGraphViews& views,
+                   SaveFolderMemory& saves);
   ~AngleViewActions() override;
 
   void AddTo(QMenu& menu);
   QAction& FreeElectronAction() { return *freeElectron_; }
   QAction& PerSolidAngleAction() { return *perSolidAngle_; }
   QAction& PolarAction() { return *polar_; }
-
-  // Keeps the curve the calculation has just drawn in every view and shows it in
-  // the chosen one.
-  void CurveDrawn(tervolin::ViewedCurve curve);
 
   void ShowPolarWindow();
   // The polar window once opened, else nullptr.
@@ -45,6 +43,8 @@ class AngleViewActions : public QObject {
 
   QWidget& screen_;
   tervolin::DrawingSurface& graph_;
+  tervolin::AngleGraphViews& views_;
+  SaveFolderMemory& saves_;
   QAction* freeElectron_;
   QAction* perSolidAngle_;
   QAction* polar_;

@@ -3,7 +3,6 @@
 // clear and return buttons, and the angular distribution graph.
 
 #include "core/tables.h"
-#include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
 class QGroupBox;
@@ -19,10 +18,11 @@ class AngleViewActions;
 class MagnitudeAction;
 class PictureSurface;
 
-class CalculationScreen : public ScreenWindow, public SingleInstance<CalculationScreen> {
+class CalculationScreen : public ScreenWindow {
   Q_OBJECT
 
  public:
+  explicit CalculationScreen(Screens& screens);
   void onComputeClicked();
   void onSpectrumClicked();
   void onReturnClicked();
@@ -33,7 +33,7 @@ class CalculationScreen : public ScreenWindow, public SingleInstance<Calculation
   void onDarkGreenChosen();
   void onBlueChosen();
 
-  // The graph with nothing but its axes and frame.
+  // The graph with nothing but its axes and frame; its views forget their curves.
   void ClearGraph();
 
   QLabel* graphTitleLabel = nullptr;
@@ -61,10 +61,6 @@ class CalculationScreen : public ScreenWindow, public SingleInstance<Calculation
  protected:
   void onCloseBoxUsed() override;
 
- private:
-  friend class ScreenSlot<CalculationScreen>;
-  CalculationScreen();
-  void DrawChosenCurve(const tervolin::MaterialTables& material);
 };
 
 }  // namespace tervolin::ui

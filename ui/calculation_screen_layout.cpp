@@ -20,7 +20,8 @@
 #include "ui/material_list.h"
 #include "ui/calculation_screen.h"
 #include "ui/picture_surface.h"
-#include "ui/session.h"
+#include "ui/screens.h"
+#include "ui/save_dialog.h"
 
 namespace tervolin::ui {
 
@@ -61,18 +62,18 @@ void BuildEnergyFrame(CalculationScreen& f) {
   f.spectrumButton->setEnabled(false);
 }
 
-void BuildMaterialList(CalculationScreen& f) {
+void BuildMaterialList(CalculationScreen& f, const std::filesystem::path& dataFolder) {
   f.materialTitleLabel = MakeLabel(&f, "materialTitleLabel", Utf8("散乱体"), 4080, 1080, f.font());
   f.materialList = new QListWidget(&f);
   f.materialList->setObjectName("materialList");
   f.materialList->setGeometry(TwipsRect(3840, 1560, 1335, 2580));
   f.materialList->setSelectionMode(QAbstractItemView::SingleSelection);
-  // The materials of the working directory, each naming its files in XFS_Data; a
+  // The materials of the data folder, each naming its files in XFS_Data; a
   // longer list scrolls within the list's fixed size, a long name wraps.
   f.materialList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   f.materialList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   f.materialList->setWordWrap(true);
-  ListDataFolderMaterials(*f.materialList);
+  ListDataFolderMaterials(*f.materialList, dataFolder);
 }
 
 void BuildColourFrame(CalculationScreen& f) {
@@ -93,7 +94,8 @@ void BuildButtons(CalculationScreen& f) {
                           Meiryo(11.25), kButtonCyan);
 }
 
-void BuildGraph(CalculationScreen& f) {
+void BuildGraph(CalculationScreen& f, Screens& screens) {
+  tervolin::Workbench& bench = screens.Bench();
   f.graph = new PictureSurface(
       tervolin::kAngleGraphScale,
       QSize(tervolin::kAngleGraphPixelWidth, tervolin::kAngleGraphPixelHeight), &f);
@@ -101,13 +103,13 @@ void BuildGraph(CalculationScreen& f) {
   f.graph->SetSurfaceFont(Meiryo(14.25));
   f.graph->move(TwipsToPixels(6120), TwipsToPixels(840));
   f.graph->setFocusPolicy(Qt::TabFocus);
-  auto* tools = new GraphTools(*f.graph, tervolin::kAngleGraphLayout);
-  f.views = new AngleViewActions(f, *f.graph);
+  auto* tools = new GraphTools(*f.graph, tervolin::kAngleGraphLayout, screens.SaveFolders());
+  f.views = new AngleViewActions(f, *f.graph, bench.views, screens.SaveFolders());
   f.views->AddTo(tools->Menu());
-  f.magnitudes = new MagnitudeAction(f, *f.materialList, *f.energyField);
+  f.magnitudes = new MagnitudeAction(f, bench, *f.materialList, *f.energyField, screens.SaveFolders());
   f.magnitudes->AddTo(tools->Menu());
-  tools->SetReadOutExtra([](int index) {
-    return tervolin::ViewReadOutLines(TheSession().graphViews.Curves(), index);
+  tools->SetReadOutExtra([&views = bench.views](int index) {
+    return tervolin::ViewReadOutLines(views.Curves(), index);
   });
 }
 
@@ -143,15 +145,16 @@ void ConnectHandlers(CalculationScreen& f) {
 
 }  // namespace
 
-CalculationScreen::CalculationScreen() : ScreenWindow(Utf8("散乱角度の確率密度分布"), 15420, 7635, Frame::FixedDialog) {
+CalculationScreen::CalculationScreen(Screens& screens)
+    : ScreenWindow(screens, Utf8("散乱角度の確率密度分布"), 15420, 7635, Frame::FixedDialog) {
   setWindowIcon(RoadSignIcon());
   setFont(Meiryo(12));
   BuildHeadings(*this);
   BuildEnergyFrame(*this);
-  BuildMaterialList(*this);
+  BuildMaterialList(*this, screens.Bench().DataFolder());
   BuildColourFrame(*this);
   BuildButtons(*this);
-  BuildGraph(*this);
+  BuildGraph(*this, screens);
   SetKeyboardOrder(*this);
   ConnectHandlers(*this);
 }

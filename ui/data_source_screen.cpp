@@ -33,7 +33,7 @@ const CitationLine kCitation[] = {
 
 }  // namespace
 
-DataSourceScreen::DataSourceScreen() : ScreenWindow(Utf8("　Data reference"), 7860, 3930, Frame::FixedSingle) {
+DataSourceScreen::DataSourceScreen(Screens& screens) : ScreenWindow(screens, Utf8("　Data reference"), 7860, 3930, Frame::FixedSingle) {
   setWindowIcon(RoadSignIcon());
   setFont(ScreenFont(kTimes, 12));
   QPalette white = palette();

@@ -2,7 +2,6 @@
 // The data source screen: the compilation the form factors and incoherent scattering
 // functions of the material files come from.
 
-#include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
 class QLabel;
@@ -10,10 +9,11 @@ class QPushButton;
 
 namespace tervolin::ui {
 
-class DataSourceScreen : public ScreenWindow, public SingleInstance<DataSourceScreen> {
+class DataSourceScreen : public ScreenWindow {
   Q_OBJECT
 
  public:
+  explicit DataSourceScreen(Screens& screens);
   void onCloseClicked();
 
   QLabel* citationLine1 = nullptr;
@@ -25,8 +25,6 @@ class DataSourceScreen : public ScreenWindow, public SingleInstance<DataSourceSc
   QPushButton* closeButton = nullptr;
 
  private:
-  friend class ScreenSlot<DataSourceScreen>;
-  DataSourceScreen();
   void CreateLabels();
 };
 

@@ -15,7 +15,7 @@
 #include "ui/spectral_method_screen.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_text.h"
-#include "ui/session.h"
+#include "ui/screens.h"
 
 namespace tervolin::ui {
 
@@ -43,24 +43,10 @@ const ProcedureLine kProcedure[] = {
 
 QRect Twips(const QRect& r) { return TwipsRect(r.left(), r.top(), r.width(), r.height()); }
 
-void HideDataSource() {
-  if (DataSourceScreen* source = DataSourceScreen::Existing()) source->HideScreen();
-}
-
 }  // namespace
 
-ScreenSlot<ExplanationScreen>& ExplanationScreen::Slot(tervolin::ScatterKind scatter) {
-  static ScreenSlot<ExplanationScreen> coherent;
-  static ScreenSlot<ExplanationScreen> incoherent;
-  return scatter == tervolin::kCoherent ? coherent : incoherent;
-}
-
-ExplanationScreen& ExplanationScreen::Instance(tervolin::ScatterKind scatter) { return Slot(scatter).Get(scatter); }
-
-ExplanationScreen* ExplanationScreen::Existing(tervolin::ScatterKind scatter) { return Slot(scatter).Existing(); }
-
-ExplanationScreen::ExplanationScreen(tervolin::ScatterKind scatter)
-    : ScreenWindow(Utf8(ExplanationLayoutOf(scatter).title), ExplanationLayoutOf(scatter).client.width(),
+ExplanationScreen::ExplanationScreen(Screens& screens, tervolin::ScatterKind scatter)
+    : ScreenWindow(screens, Utf8(ExplanationLayoutOf(scatter).title), ExplanationLayoutOf(scatter).client.width(),
                    ExplanationLayoutOf(scatter).client.height(), Frame::FixedDialog),
       layout_(ExplanationLayoutOf(scatter)) {
   setWindowIcon(RoadSignIcon());
@@ -108,7 +94,7 @@ void ExplanationScreen::CreateButtons() {
 
 void ExplanationScreen::onNextClicked() {
   PrepareCalculationScreen();
-  CalculationScreen::Instance().ShowScreen();
+  screens_.Calculation().ShowScreen();
   HideDataSource();
   HideScreen();
 }
@@ -118,19 +104,19 @@ void ExplanationScreen::onNextClicked() {
 // material list is read again from the data folder and keeps its selection while the
 // folder still offers the chosen material.
 void ExplanationScreen::PrepareCalculationScreen() {
-  Session& session = TheSession();
-  CalculationScreen& calculation = CalculationScreen::Instance();
-  session.scatter = layout_.scatter;
-  ListDataFolderMaterials(*calculation.materialList);
+  CalculationScreen& calculation = screens_.Calculation();
+  screens_.Bench().StartCalculation(layout_.scatter);
+  ListDataFolderMaterials(*calculation.materialList, screens_.Bench().DataFolder());
   calculation.scatterHeadingLabel->setText(Utf8(layout_.calculationHeading));
   calculation.singleEnergyOption->setChecked(true);
-  session.energyMode = tervolin::kSingleEnergy;
-  session.acceptedSpectrum.reset();
   calculation.redOption->setChecked(true);
-  session.plotColour = tervolin::kPaletteRed;
   calculation.spectrumButton->setEnabled(false);
   calculation.energyField->setText(QString());
   calculation.ClearGraph();
+}
+
+void ExplanationScreen::HideDataSource() {
+  if (DataSourceScreen* source = screens_.ExistingDataSource()) source->HideScreen();
 }
 
 void ExplanationScreen::onCancelClicked() {
@@ -144,8 +130,8 @@ void ExplanationScreen::onCloseBoxUsed() {
   HideDataSource();
 }
 
-void ExplanationScreen::onDataSourceClicked() { DataSourceScreen::Instance().ShowScreen(); }
+void ExplanationScreen::onDataSourceClicked() { screens_.DataSource().ShowScreen(); }
 
-void ExplanationScreen::onSpectralMethodClicked() { SpectralMethodScreen::Instance().ShowScreen(); }
+void ExplanationScreen::onSpectralMethodClicked() { screens_.SpectralMethod().ShowScreen(); }
 
 }  // namespace tervolin::ui

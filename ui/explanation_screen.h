@@ -10,7 +10,6 @@
 #include <QSize>
 
 #include "core/energy_tables.h"
-#include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
 class QLabel;
@@ -42,6 +41,7 @@ class ExplanationScreen : public ScreenWindow {
   Q_OBJECT
 
  public:
+  ExplanationScreen(Screens& screens, tervolin::ScatterKind scatter);
   QLabel* headingLabel = nullptr;
   QLabel* procedureLine1 = nullptr;
   QLabel* procedureLine2 = nullptr;
@@ -56,31 +56,25 @@ class ExplanationScreen : public ScreenWindow {
   QPushButton* dataSourceButton = nullptr;
   QPushButton* spectralMethodButton = nullptr;
 
-  // The screen of the kind of scattering, created hidden on first use.
-  static ExplanationScreen& Instance(tervolin::ScatterKind scatter);
-  static ExplanationScreen* Existing(tervolin::ScatterKind scatter);
-
   // Fixes the kind of scattering, puts the calculation screen into its starting
   // state with an empty graph, shows it and hides this screen.
   void onNextClicked();
   // Back to the start screen.
   void onCancelClicked();
-  static void onDataSourceClicked();
-  static void onSpectralMethodClicked();
+  void onDataSourceClicked();
+  void onSpectralMethodClicked();
 
  protected:
   // The close box: the start screen comes back and the data source screen goes.
   void onCloseBoxUsed() override;
 
  private:
-  friend class ScreenSlot<ExplanationScreen>;
-  explicit ExplanationScreen(tervolin::ScatterKind scatter);
-  static ScreenSlot<ExplanationScreen>& Slot(tervolin::ScatterKind scatter);
 
   void CreatePictures();
   void CreateTexts();
   void CreateButtons();
   void PrepareCalculationScreen();
+  void HideDataSource();
 
   const ExplanationLayout& layout_;
 };

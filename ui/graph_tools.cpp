@@ -49,8 +49,8 @@ QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), stati
 
 }  // namespace
 
-GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& layout)
-    : QObject(&surface), surface_(surface), layout_(layout), menu_(new QMenu(&surface)) {
+GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& layout, SaveFolderMemory& saves)
+    : QObject(&surface), surface_(surface), layout_(layout), saves_(saves), menu_(new QMenu(&surface)) {
   QWidget& window = *surface.window();
   copy_ = AddAction(window, *menu_, "グラフをコピー", QKeySequence(Qt::CTRL | Qt::Key_C));
   QAction* save = AddAction(window, *menu_, "グラフを保存…", QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -69,7 +69,6 @@ GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& lay
 
 GraphTools* ToolsOf(PictureSurface& surface) { return surface.findChild<GraphTools*>(QString(), Qt::FindDirectChildrenOnly); }
 
-void GraphTools::UseQtFileDialog(bool use) { UseQtSaveDialog(use); }
 
 void GraphTools::CopyGraph() { QGuiApplication::clipboard()->setImage(Picture(surface_.RetainedImage().devicePixelRatio())); }
 
@@ -78,12 +77,12 @@ QString GraphTools::DefaultFileName(GraphFileType type) const {
 }
 
 void GraphTools::SaveGraph() {
-  const auto chosen = AskFileToSave(surface_.window(), GraphFileFilters(), DefaultFileName(GraphFileType::kPng));
+  const auto chosen = AskFileToSave(surface_.window(), GraphFileFilters(), DefaultFileName(GraphFileType::kPng), saves_);
   if (chosen) SaveGraphAs(chosen->path, chosen->type, chosen->pngScale);
 }
 
 bool GraphTools::SaveGraphAs(const QString& path, GraphFileType type, int pngScale) {
-  return SaveOrWarn(surface_.window(), path, FileContents(type, pngScale));
+  return SaveOrWarn(surface_.window(), path, FileContents(type, pngScale), saves_);
 }
 
 QByteArray GraphTools::FileContents(GraphFileType type, int pngScale) const {

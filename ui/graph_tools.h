@@ -27,6 +27,7 @@
 #include "graphs/graph_legend.h"
 #include "graphs/graph_layout.h"
 #include "ui/graph_files.h"
+#include "ui/save_dialog.h"
 #include "ui/graph_legend_box.h"
 
 class QAction;
@@ -43,7 +44,7 @@ class GraphTools : public QObject {
 
  public:
   // Owned by the surface; the shortcuts go to the surface's window.
-  GraphTools(PictureSurface& surface, const tervolin::GraphLayout& layout);
+  GraphTools(PictureSurface& surface, const tervolin::GraphLayout& layout, SaveFolderMemory& saves);
 
   QMenu& Menu() { return *menu_; }
   QAction& CopyAction() { return *copy_; }
@@ -78,10 +79,6 @@ class GraphTools : public QObject {
   // Further lines of the read-out at a curve index (UTF-8; none when empty).
   void SetReadOutExtra(std::function<std::string(int index)> extra) { readOutExtra_ = std::move(extra); }
 
-  // The save dialog is Qt's own when this is set or TERVOLIN_QT_FILE_DIALOG is
-  // in the environment (tests drive it).
-  static void UseQtFileDialog(bool use);
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -105,6 +102,7 @@ class GraphTools : public QObject {
 
   PictureSurface& surface_;
   tervolin::GraphLayout layout_;
+  SaveFolderMemory& saves_;
   QMenu* menu_;
   QAction* copy_;
   QAction* legend_;

@@ -5,6 +5,9 @@
 // and the open window follows the screen each time its compute button draws a curve.
 
 #include <QObject>
+
+#include "workbench/workbench.h"
+#include "ui/save_dialog.h"
 #include <QPointer>
 
 class QAction;
@@ -23,7 +26,8 @@ class MagnitudeAction : public QObject {
  public:
   // `screen`: the window the magnitude window belongs to; the material list and the
   // energy field it reads the choice from.
-  MagnitudeAction(QWidget& screen, const QListWidget& materials, const QLineEdit& energy);
+  MagnitudeAction(QWidget& screen, tervolin::Workbench& bench, const QListWidget& materials, const QLineEdit& energy,
+                  SaveFolderMemory& saves);
 
   void AddTo(QMenu& menu);
   QAction& Action() { return *action_; }
@@ -39,6 +43,8 @@ class MagnitudeAction : public QObject {
   void Update();
 
   QWidget& screen_;
+  tervolin::Workbench& bench_;
+  SaveFolderMemory& saves_;
   const QListWidget& materials_;
   const QLineEdit& energy_;
   QAction* action_;

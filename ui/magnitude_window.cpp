@@ -98,8 +98,8 @@ QByteArray CsvBytes(const MagnitudePlot& plot) {
 
 }  // namespace
 
-MagnitudeWindow::MagnitudeWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), graph_(new MagnitudeGraph(this)), summary_(new QLabel(this)) {
+MagnitudeWindow::MagnitudeWindow(QWidget* parent, SaveFolderMemory& saves)
+    : QWidget(parent, Qt::Window), saves_(saves), graph_(new MagnitudeGraph(this)), summary_(new QLabel(this)) {
   setWindowTitle(Utf8("散乱の大きさを比較"));
   setFont(ScreenFont(Utf8("メイリオ"), 9));
   auto* help = new QLabel(Utf8(kHelp), this);
@@ -172,14 +172,14 @@ QByteArray MagnitudeWindow::FileContents(GraphFileType type, int pngScale) const
 }
 
 bool MagnitudeWindow::SaveAs(const QString& path, GraphFileType type, int pngScale) {
-  return SaveOrWarn(this, path, FileContents(type, pngScale));
+  return SaveOrWarn(this, path, FileContents(type, pngScale), saves_);
 }
 
 void MagnitudeWindow::SaveWithDialog() {
   tervolin::CurveLabel label{{"散乱の大きさ", ""}};
   label.insert(label.end(), subject_.begin(), subject_.end());
   const QString name = Utf8(tervolin::LabelFileStem(label)) + QStringLiteral(".png");
-  const auto chosen = AskFileToSave(this, GraphFileFilters(), name);
+  const auto chosen = AskFileToSave(this, GraphFileFilters(), name, saves_);
   if (chosen) SaveAs(chosen->path, chosen->type, chosen->pngScale);
 }
 

@@ -15,6 +15,7 @@
 #include "graphs/curve_label.h"
 #include "core/scattering_magnitudes.h"
 #include "ui/graph_files.h"
+#include "ui/save_dialog.h"
 
 class QAction;
 class QLabel;
@@ -27,7 +28,7 @@ class MagnitudeWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MagnitudeWindow(QWidget* parent = nullptr);
+  MagnitudeWindow(QWidget* parent, SaveFolderMemory& saves);
 
   // The comparison for `subject` (material and energy, or material and the
   // spectrum's conditions); `spectral` marks the cross sections as the spectrum's means.
@@ -54,6 +55,7 @@ class MagnitudeWindow : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  SaveFolderMemory& saves_;
   void AddActions();
   void Redraw();
   void ShowMenuAtGraph();

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include "data/material_catalogue.h"
-#include "ui/data_folder.h"
 #include "data/utf8_text.h"
 
 namespace tervolin::ui {
@@ -45,10 +44,10 @@ QString ChosenMaterial(const QListWidget& list) {
   return selected.isEmpty() ? QString() : selected.first()->data(kNameRole).toString();
 }
 
-void ListDataFolderMaterials(QListWidget& list) {
+void ListDataFolderMaterials(QListWidget& list, const std::filesystem::path& dataFolder) {
   const QString chosen = ChosenMaterial(list);
   list.clear();
-  for (const tervolin::MaterialEntry& material : tervolin::ListMaterials(DataFolder())) AddEntry(list, material);
+  for (const tervolin::MaterialEntry& material : tervolin::ListMaterials(dataFolder)) AddEntry(list, material);
   Choose(list, chosen);
 }
 

@@ -1,15 +1,17 @@
 #pragma once
 // The calculation screen's material list, filled from the data folder.
 
+#include <filesystem>
+
 class QListWidget;
 class QString;
 
 namespace tervolin::ui {
 
-// Reads the working directory's materials afresh and lists them in the library's
+// Reads the data folder's materials afresh and lists them in the library's
 // order, each with its English name in the tool tip. The chosen material stays
 // chosen while the folder still offers it; otherwise nothing is chosen.
-void ListDataFolderMaterials(QListWidget& list);
+void ListDataFolderMaterials(QListWidget& list, const std::filesystem::path& dataFolder);
 
 // The text of the chosen material, or the empty text when none is chosen.
 QString ChosenMaterial(const QListWidget& list);

@@ -18,7 +18,7 @@ namespace {
 // hide or reorder it shown escaped; the answer is the button pressed.
 QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton preferred) {
-  QMessageBox box(icon, Utf8(tervolin::msg::kCaption), ShownText(text), buttons, parent);
+  QMessageBox box(icon, FromUtf8(tervolin::TextOf(tervolin::TextId::kCaption)), ShownText(text), buttons, parent);
   box.setDefaultButton(preferred);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);

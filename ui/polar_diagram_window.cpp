@@ -27,8 +27,8 @@ QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys) {
 
 }  // namespace
 
-PolarDiagramWindow::PolarDiagramWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), diagram_(new PolarDiagramWidget(this)) {
+PolarDiagramWindow::PolarDiagramWindow(QWidget* parent, SaveFolderMemory& saves)
+    : QWidget(parent, Qt::Window), saves_(saves), diagram_(new PolarDiagramWidget(this)) {
   setWindowTitle(Utf8("極座標で表示"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -57,12 +57,12 @@ QByteArray PolarDiagramWindow::FileContents(const QString& path, int pngScale) c
 }
 
 bool PolarDiagramWindow::SavePicture(const QString& path, int pngScale) {
-  return SaveOrWarn(this, path, FileContents(path, pngScale));
+  return SaveOrWarn(this, path, FileContents(path, pngScale), saves_);
 }
 
 // The graphs' file types but the table: the diagram has no columns of its own.
 void PolarDiagramWindow::SaveWithDialog() {
-  const auto chosen = AskFileToSave(this, PictureFileFilters(), Utf8("極座標.png"));
+  const auto chosen = AskFileToSave(this, PictureFileFilters(), Utf8("極座標.png"), saves_);
   if (chosen) SavePicture(chosen->path, chosen->pngScale);
 }
 

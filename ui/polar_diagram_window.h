@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/save_dialog.h"
+
 namespace tervolin::ui {
 
 class PolarDiagramWidget;
@@ -15,7 +17,7 @@ class PolarDiagramWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit PolarDiagramWindow(QWidget* parent = nullptr);
+  PolarDiagramWindow(QWidget* parent, SaveFolderMemory& saves);
 
   PolarDiagramWidget& Diagram() { return *diagram_; }
 
@@ -32,6 +34,7 @@ class PolarDiagramWindow : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  SaveFolderMemory& saves_;
   QByteArray FileContents(const QString& path, int pngScale) const;
   PolarDiagramWidget* diagram_;
 };

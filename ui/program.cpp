@@ -4,9 +4,12 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+#include <filesystem>
 
 #include "ui/fonts.h"
 #include "ui/qt_translations.h"
+#include "ui/data_folder.h"
+#include "ui/screen_set.h"
 #include "ui/start_screen.h"
 #include "ui/termination_signals.h"
 
@@ -30,16 +33,17 @@ int RunTervolin(int argc, char** argv) {
   // Lets the desktop match the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TERVOLIN_APP_ID));
   // A signal during start-up is handled once the program waits for events.
-  const TerminationSignals endOnSignal([] { StartScreen::Instance().onQuitClicked(); });
-  if (const std::optional<int> status = StartTervolin()) return *status;
+  ScreenSet screens(DataFolder());
+  const TerminationSignals endOnSignal([&screens] { screens.Start().onQuitClicked(); });
+  if (const std::optional<int> status = StartTervolin(screens)) return *status;
   return WaitForProgramEnd();
 }
 
-std::optional<int> StartTervolin() {
+std::optional<int> StartTervolin(ScreenSet& screens) {
   InstallFontSubstitutions();
   InstallQtTranslations();
   QApplication::setQuitOnLastWindowClosed(false);
-  StartScreen& start = StartScreen::Instance();
+  StartScreen& start = screens.Start();
   if (!start.Load()) {
     delete &start;
     return kCannotStart;

@@ -17,10 +17,6 @@ namespace tervolin::ui {
 
 namespace {
 
-bool useQtSaveDialog = false;
-// The folder of the last successful save, for the next dialog.
-QString lastFolder;
-
 // Icons and type names by the files' extensions only. Qt's own provider reads a file
 // without a known extension to find its type, and the dialog then never closes on a
 // file that never ends (/proc/kmsg).
@@ -45,8 +41,8 @@ bool IsSafeFolder(const QString& folder) {
   return !folder.isEmpty() && tervolin::IsSafeDialogFolder(std::filesystem::path(QFile::encodeName(folder).toStdString()));
 }
 
-QString StartFolder() {
-  const QString candidates[] = {lastFolder, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+QString StartFolder(const SaveFolderMemory& memory) {
+  const QString candidates[] = {memory.lastFolder, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
                                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
   for (const QString& folder : candidates) {
     if (IsSafeFolder(folder)) return folder;
@@ -60,7 +56,7 @@ void SetUp(QFileDialog& dialog, const QStringList& filters, const QString& defau
   dialog.selectNameFilter(filters.value(0));
   dialog.setDefaultSuffix(FileExtension(FilterChoice(filters.value(0)).type));
   dialog.selectFile(defaultName);
-  if (useQtSaveDialog || qEnvironmentVariableIsSet("TERVOLIN_QT_FILE_DIALOG")) {
+  if (qEnvironmentVariableIsSet("TERVOLIN_QT_FILE_DIALOG")) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
   }
   // A filter chosen later gives a name without extension its extension.
@@ -102,9 +98,10 @@ std::optional<FileToSave> Checked(QWidget* parent, const QString& chosen, const 
 
 }  // namespace
 
-std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName) {
+std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName,
+                                        const SaveFolderMemory& memory) {
   IconsByExtension icons;
-  QFileDialog dialog(parent, Utf8("グラフを保存"), StartFolder());
+  QFileDialog dialog(parent, Utf8("グラフを保存"), StartFolder(memory));
   dialog.setIconProvider(&icons);
   SetUp(dialog, filters, defaultName);
   while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
@@ -115,18 +112,16 @@ std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filt
   return std::nullopt;
 }
 
-bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes,
+bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes, SaveFolderMemory& memory,
                 const tervolin::FileSystemCalls& calls) {
   const std::optional<QString> failure = WriteFileSafely(path, bytes, calls);
   if (!failure) {
-    lastFolder = QFileInfo(path).absolutePath();
+    memory.lastFolder = QFileInfo(path).absolutePath();
     return true;
   }
   ShowWarningBox(parent, Utf8("ファイル「%1」を保存できませんでした。\n理由: %2")
                              .arg(QDir::toNativeSeparators(path), *failure));
   return false;
 }
-
-void UseQtSaveDialog(bool use) { useQtSaveDialog = use; }
 
 }  // namespace tervolin::ui

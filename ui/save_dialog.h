@@ -15,6 +15,12 @@ class QWidget;
 
 namespace tervolin::ui {
 
+// The folder of the last successful save, for the next dialog to start in: one for
+// the whole program, kept by its screens.
+struct SaveFolderMemory {
+  QString lastFolder;
+};
+
 struct FileToSave {
   QString path;  // with the type's extension
   GraphFileType type;
@@ -30,15 +36,15 @@ struct FileToSave {
 // offer ("foo.txt") is refused with a message naming those they do, and the dialog
 // opens again with it; so does a name that would, with the extension added, replace
 // an existing file the user then chooses to keep. Nothing when the user cancels.
-std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName);
+std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName,
+                                        const SaveFolderMemory& memory);
 
 // Writes the bytes safely through `calls`; a failure shows a warning naming the file
 // and the reason. A successful save makes its folder the next dialog's start.
-bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes,
+bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes, SaveFolderMemory& memory,
                 const tervolin::FileSystemCalls& calls = DesktopFileCalls());
 
-// The save dialog is Qt's own when this is set or TERVOLIN_QT_FILE_DIALOG is in the
-// environment (tests drive it).
-void UseQtSaveDialog(bool use);
+// The save dialog is Qt's own, not the desktop's, where TERVOLIN_QT_FILE_DIALOG is in
+// the environment (tests drive it).
 
 }  // namespace tervolin::ui

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "ui/controls.h"
+#include "ui/screens.h"
 
 namespace tervolin::ui {
 
@@ -23,8 +24,9 @@ Qt::WindowFlags FlagsFor(ScreenWindow::Frame frame) {
 
 }  // namespace
 
-ScreenWindow::ScreenWindow(const QString& title, int clientWidthTwips, int clientHeightTwips, Frame frame)
-    : QWidget(nullptr, FlagsFor(frame)) {
+ScreenWindow::ScreenWindow(Screens& screens, const QString& title, int clientWidthTwips, int clientHeightTwips,
+                           Frame frame)
+    : QWidget(nullptr, FlagsFor(frame)), screens_(screens) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(title);
   setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
@@ -40,20 +42,7 @@ void ScreenWindow::ShowScreen() { ShowInFront(*this); }
 
 void ScreenWindow::HideScreen() { hide(); }
 
-namespace {
-
-void (*&HomeScreen())() {
-  static void (*show)() = nullptr;
-  return show;
-}
-
-}  // namespace
-
-void ScreenWindow::SetHomeScreen(void (*show)()) { HomeScreen() = show; }
-
-void ScreenWindow::ShowHomeScreen() {
-  if (HomeScreen() != nullptr) HomeScreen()();
-}
+void ScreenWindow::ShowHomeScreen() { screens_.Home().ShowScreen(); }
 
 void ScreenWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

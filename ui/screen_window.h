@@ -8,6 +8,8 @@
 
 namespace tervolin::ui {
 
+class Screens;
+
 // Shows the window above the others and gives it the keyboard.
 void ShowInFront(QWidget& window);
 
@@ -21,19 +23,20 @@ class ScreenWindow : public QWidget {
     ToolWindow,   // small title bar with a close box, no icon
   };
 
-  ScreenWindow(const QString& title, int clientWidthTwips, int clientHeightTwips, Frame frame);
+  ScreenWindow(Screens& screens, const QString& title, int clientWidthTwips, int clientHeightTwips, Frame frame);
 
   // Makes the screen visible and brings it to the front.
   void ShowScreen();
-  // Shows the screen the others lead back to (the start screen, which names itself
-  // so when its file is loaded; the screens need not know it).
-  static void ShowHomeScreen();
-  static void SetHomeScreen(void (*show)());
+  // Shows the screen the others lead back to: the start screen.
+  void ShowHomeScreen();
   // Hides the screen, keeping its controls and drawings for the next showing.
   void HideScreen();
   bool IsClosing() const { return closing_; }
 
  protected:
+  // The program's other screens and the workbench they share.
+  Screens& screens_;  // ui/screens.h
+
   // Runs when the user closes the window; the screen is destroyed afterwards.
   virtual void onCloseBoxUsed() {}
   void closeEvent(QCloseEvent* event) override;

@@ -8,7 +8,7 @@
 
 namespace tervolin::ui {
 
-SpectralMethodScreen::SpectralMethodScreen() : ScreenWindow(Utf8("　スペクトルＸ線"), 11430, 6045, Frame::ToolWindow) {
+SpectralMethodScreen::SpectralMethodScreen(Screens& screens) : ScreenWindow(screens, Utf8("　スペクトルＸ線"), 11430, 6045, Frame::ToolWindow) {
   methodPicture = MakePictureBox(this, "methodPicture", TwipsRect(360, 360, 10605, 4755),
                             QStringLiteral(":/images/formula_spectral.svg"));
   closeButton = MakeButton(this, "closeButton", Utf8("閉じる"), TwipsRect(5160, 5280, 1335, 495),

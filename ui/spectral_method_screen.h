@@ -2,7 +2,6 @@
 // The spectral-method screen: how the angular distribution is weighted over the
 // energies of an X-ray spectrum.
 
-#include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
 class QPushButton;
@@ -10,18 +9,17 @@ class QWidget;
 
 namespace tervolin::ui {
 
-class SpectralMethodScreen : public ScreenWindow, public SingleInstance<SpectralMethodScreen> {
+class SpectralMethodScreen : public ScreenWindow {
   Q_OBJECT
 
  public:
+  explicit SpectralMethodScreen(Screens& screens);
   void onCloseClicked();
 
   QWidget* methodPicture = nullptr;
   QPushButton* closeButton = nullptr;
 
  private:
-  friend class ScreenSlot<SpectralMethodScreen>;
-  SpectralMethodScreen();
 };
 
 }  // namespace tervolin::ui

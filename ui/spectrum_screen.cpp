@@ -7,16 +7,15 @@
 #include <QAction>
 #include <QLineEdit>
 
+#include "core/messages.h"
 #include "core/spectrum_model.h"
-#include "data/spectrum_acceptance.h"
-#include "data/spectrum_file.h"
 #include "graphs/shown_spectra.h"
 #include "graphs/spectrum_graph.h"
 #include "ui/data_folder.h"
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_text.h"
-#include "ui/session.h"
+#include "ui/screens.h"
 #include "ui/termination_signals.h"
 
 namespace tervolin::ui {
@@ -40,14 +39,14 @@ tervolin::TubeSettings SpectrumScreen::TypedSettings() const {
 
 void SpectrumScreen::ClearGraph() {
   tervolin::ClearSpectrumGraph(*graph);
-  TheSession().shownSpectra.clear();
+  screens_.Bench().shownSpectra.clear();
 }
 
 // The spectra kept, drawn anew on the scale the menu's check item chooses.
 void SpectrumScreen::DrawShown() {
   const auto scale = commonScaleAction->isChecked() ? tervolin::SpectrumScale::kCommon
                                                     : tervolin::SpectrumScale::kEachToItsMaximum;
-  tervolin::DrawShownSpectra(*graph, TheSession().shownSpectra, scale);
+  tervolin::DrawShownSpectra(*graph, screens_.Bench().shownSpectra, scale);
 }
 
 void SpectrumScreen::OpenWithDefaults() {
@@ -58,25 +57,16 @@ void SpectrumScreen::OpenWithDefaults() {
   ShowScreen();
 }
 
-namespace {
-
-tervolin::Outcome<tervolin::Spectrum> CheckedSpectrum(const tervolin::TubeSettings& settings) {
-  if (auto problem = tervolin::CheckTubeSettings(settings)) return *problem;
-  return tervolin::ComputeSpectrum(settings, TheSession().attenuation, TheSession().air);
-}
-
-}  // namespace
-
 // A refused setting is said and its field reset; a computed spectrum joins those
 // shown, labelled with its settings, with its figures, and is the one OK accepts.
 void SpectrumScreen::onComputeClicked() {
-  const tervolin::Outcome<tervolin::Spectrum> spectrum = CheckedSpectrum(TypedSettings());
+  tervolin::TubeSettings settings = TypedSettings();
+  const tervolin::Outcome<tervolin::Spectrum> spectrum = screens_.Bench().ComputeSpectrum(settings);
   if (!spectrum) {
-    ShowWarningBox(this, FromUtf8(spectrum.Fault().message));
+    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(spectrum.Fault())));
     if (const auto& reset = spectrum.Fault().reset) FieldEdit(reset->field).setText(FromUtf8(reset->text));
     return;
   }
-  TheSession().shownSpectra.push_back(spectrum.Value());
   DrawShown();
 }
 
@@ -86,20 +76,14 @@ void SpectrumScreen::onCancelClicked() { HideScreen(); }
 
 void SpectrumScreen::onRedoClicked() { ClearGraph(); }
 
-// The file goes into the data folder. With no computed spectrum on the graph,
-// or when the file cannot be written, the user is told why, nothing is accepted
-// and the screen stays open.
+// The file goes into the data folder. With no computed spectrum on the graph, or
+// when the file cannot be written, the user is told why, nothing is accepted and the
+// screen stays open.
 void SpectrumScreen::onOkClicked() {
-  Session& session = TheSession();
-  const tervolin::Spectrum* shown = session.shownSpectra.empty() ? nullptr : &session.shownSpectra.back();
-  tervolin::WrittenSpectrumFile written;
-  if (const auto message = tervolin::WriteAcceptedSpectrum(DataFolder() / tervolin::kSpectrumFileName, shown, &written,
-                                                             DesktopFileCalls())) {
-    ShowWarningBox(this, FromUtf8(*message));
+  if (const auto problem = screens_.Bench().WriteAndAcceptSpectrum(DesktopFileCalls())) {
+    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(*problem)));
     return;
   }
-  session.writtenSpectrumFile = std::move(written);
-  session.acceptedSpectrum = *shown;
   HideScreen();
 }
 

@@ -3,7 +3,6 @@
 // on its graph, and accepting it for the spectral distributions.
 
 #include "core/tube_settings.h"
-#include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
 class QAction;
@@ -15,10 +14,11 @@ namespace tervolin::ui {
 
 class PictureSurface;
 
-class SpectrumScreen : public ScreenWindow, public SingleInstance<SpectrumScreen> {
+class SpectrumScreen : public ScreenWindow {
   Q_OBJECT
 
  public:
+  explicit SpectrumScreen(Screens& screens);
   void onComputeClicked();
   void onCancelClicked();
   void onRedoClicked();
@@ -43,8 +43,6 @@ class SpectrumScreen : public ScreenWindow, public SingleInstance<SpectrumScreen
   void OpenWithDefaults();
 
  private:
-  friend class ScreenSlot<SpectrumScreen>;
-  SpectrumScreen();
   QLineEdit& FieldEdit(tervolin::SpectrumField field) const;
   tervolin::TubeSettings TypedSettings() const;
   void ClearGraph();

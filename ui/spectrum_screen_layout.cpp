@@ -18,6 +18,8 @@
 #include "ui/graph_tools.h"
 #include "ui/spectrum_screen.h"
 #include "ui/picture_surface.h"
+#include "ui/save_dialog.h"
+#include "ui/screens.h"
 
 namespace tervolin::ui {
 
@@ -142,7 +144,7 @@ QFont SpectrumGraphFont() {
   return font;
 }
 
-void BuildGraph(SpectrumScreen& f) {
+void BuildGraph(SpectrumScreen& f, SaveFolderMemory& saves) {
   f.graph = new PictureSurface(
       tervolin::kSpectrumGraphScale,
       QSize(tervolin::kSpectrumGraphPixelWidth, tervolin::kSpectrumGraphPixelHeight), &f);
@@ -150,7 +152,7 @@ void BuildGraph(SpectrumScreen& f) {
   f.graph->SetSurfaceFont(SpectrumGraphFont());
   f.graph->move(TwipsToPixels(240), TwipsToPixels(360));
   f.graph->setFocusPolicy(Qt::TabFocus);
-  auto* tools = new GraphTools(*f.graph, tervolin::kSpectrumGraphLayout);
+  auto* tools = new GraphTools(*f.graph, tervolin::kSpectrumGraphLayout, saves);
   // After the tools' own items, so that their order stays as users learned it.
   f.commonScaleAction = new QAction(Utf8("スペクトルを共通の尺度で表示"), &f);
   f.commonScaleAction->setCheckable(true);
@@ -177,11 +179,11 @@ void ConnectHandlers(SpectrumScreen& f) {
 
 }  // namespace
 
-SpectrumScreen::SpectrumScreen() : ScreenWindow(QStringLiteral("X-ray spectrum"), 14865, 7335, Frame::FixedDialog) {
+SpectrumScreen::SpectrumScreen(Screens& screens) : ScreenWindow(screens, QStringLiteral("X-ray spectrum"), 14865, 7335, Frame::FixedDialog) {
   setWindowIcon(RoadSignIcon());
   setFont(ScreenFont(Utf8(kMeiryo), 12));
   BuildPanel(*this);
-  BuildGraph(*this);
+  BuildGraph(*this, screens.SaveFolders());
   BuildLabels(*this);
   BuildFieldsAndButtons(*this);
   SetKeyboardOrder(*this);

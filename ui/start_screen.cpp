@@ -19,7 +19,7 @@
 #include "ui/explanation_screen.h"
 #include "ui/message_box.h"
 #include "ui/program_end.h"
-#include "ui/session.h"
+#include "ui/screens.h"
 #include "ui/qt_text.h"
 
 namespace tervolin::ui {
@@ -85,17 +85,14 @@ QString StartupFailureText(const tervolin::ReadFailure& failure) {
 void ReportStartupFailure(const QString& message) {
   const QString text = ShownText(message);
   std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-  QMessageBox box(QMessageBox::Critical, Utf8(tervolin::msg::kCaption), text, QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, FromUtf8(tervolin::TextOf(tervolin::TextId::kCaption)), text, QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);  // a folder name as it is, but for ShownText's escapes
   box.exec();
 }
 
-// The other screens lead back here.
-const bool kHomeScreenSet = (ScreenWindow::SetHomeScreen([] { StartScreen::Instance().ShowScreen(); }), true);
-
 }  // namespace
 
-StartScreen::StartScreen() : ScreenWindow(QStringLiteral("  Tervolin"), 11745, 8235, Frame::FixedDialog) {
+StartScreen::StartScreen(Screens& screens) : ScreenWindow(screens, QStringLiteral("  Tervolin"), 11745, 8235, Frame::FixedDialog) {
   setWindowIcon(RoadSignIcon());
   setFont(ScreenFont(kMeiryo, 14.25));
   CreateLabels();
@@ -132,25 +129,22 @@ void StartScreen::CreateButtons() {
 // Without "Mus2018.dat" the program cannot start. Without a usable "MuenAir.dat" it
 // starts all the same: the spectrum graph then shows why some figures are missing.
 bool StartScreen::Load() {
-  const auto attenuation = tervolin::LoadAttenuationTable(DataFolder());
-  if (!attenuation) {
-    ReportStartupFailure(StartupFailureText(attenuation.Fault()));
+  std::optional<std::string> airFailure;
+  if (const auto failure = screens_.Bench().ReadTables(&airFailure)) {
+    ReportStartupFailure(StartupFailureText(*failure));
     return false;
   }
-  TheSession().attenuation = attenuation.Value();
-  const tervolin::AirTableRead air = tervolin::LoadAirAbsorptionTable(DataFolder());
-  if (air.failure) std::fprintf(stderr, "%s\n", tervolin::EscapedForDisplay(*air.failure, false).c_str());
-  TheSession().air = air.table;
+  if (airFailure) std::fprintf(stderr, "%s\n", tervolin::EscapedForDisplay(*airFailure, false).c_str());
   return true;
 }
 
 void StartScreen::onCoherentClicked() {
-  ExplanationScreen::Instance(tervolin::kCoherent).ShowScreen();
+  screens_.Explanation(tervolin::kCoherent).ShowScreen();
   HideScreen();
 }
 
 void StartScreen::onIncoherentClicked() {
-  ExplanationScreen::Instance(tervolin::kIncoherent).ShowScreen();
+  screens_.Explanation(tervolin::kIncoherent).ShowScreen();
   HideScreen();
 }
 
@@ -165,7 +159,7 @@ void StartScreen::onCloseBoxUsed() {
 }
 
 void StartScreen::DeleteSpectrumFile() {
-  tervolin::DeleteSpectrumFile(DataFolder() / tervolin::kSpectrumFileName, TheSession().writtenSpectrumFile);
+  screens_.Bench().DeleteSpectrumFile();
 }
 
 }  // namespace tervolin::ui

@@ -2,7 +2,6 @@
 // The start screen: what the tool does, the way to the two explanation screens and
 // the way out of the program.
 
-#include "ui/screen_slot.h"
 #include "ui/screen_window.h"
 
 class QLabel;
@@ -11,10 +10,11 @@ class QWidget;
 
 namespace tervolin::ui {
 
-class StartScreen : public ScreenWindow, public SingleInstance<StartScreen> {
+class StartScreen : public ScreenWindow {
   Q_OBJECT
 
  public:
+  explicit StartScreen(Screens& screens);
   // Reads the attenuation table; false (after telling the user why) when the program
   // cannot start.
   bool Load();
@@ -42,12 +42,10 @@ class StartScreen : public ScreenWindow, public SingleInstance<StartScreen> {
   void onCloseBoxUsed() override;
 
  private:
-  friend class ScreenSlot<StartScreen>;
-  StartScreen();
   void CreateLabels();
   void CreateButtons();
   // Deletes "P_Spectrum.dat" in the working directory, ignoring every error.
-  static void DeleteSpectrumFile();
+  void DeleteSpectrumFile();
 };
 
 }  // namespace tervolin::ui

@@ -1,8 +1,7 @@
-// The library as the page calls it: one Session per page, holding the tables read
-// at its start, the angular and spectrum graphs as SVG surfaces, the angular graph's
-// views and the accepted spectrum; it runs the calculations as the calculation and
-// spectrum screens run them and returns each result with the message a screen would
-// have shown. Everything the page needs of the library is reached from this file only.
+// The library as the page calls it: one Session per page, the program's workbench
+// with the angular and spectrum graphs as SVG surfaces. This file only turns the
+// page's requests into the workbench's steps and their results into JavaScript
+// values, each with the message a screen would have shown.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -13,30 +12,23 @@
 #include <vector>
 
 #include "core/beam_figures.h"
-#include "core/calculation_inputs.h"
-#include "core/distributions.h"
-#include "core/leading_number.h"
 #include "core/messages.h"
 #include "core/number_text.h"
-#include "core/spectrum_model.h"
 #include "core/tube_settings.h"
-#include "data/air_absorption_table.h"
-#include "data/attenuation_table.h"
 #include "data/material_catalogue.h"
-#include "data/material_magnitudes.h"
-#include "data/scatterer_data.h"
 #include "graphs/angle_graph.h"
 #include "graphs/angle_graph_views.h"
 #include "graphs/curve_axis.h"
 #include "graphs/curve_label.h"
 #include "graphs/curves_csv.h"
-#include "graphs/figures_box.h"
 #include "graphs/graph_legend.h"
 #include "graphs/line_styles.h"
 #include "graphs/palette.h"
+#include "graphs/shown_spectra.h"
 #include "graphs/spectrum_graph.h"
 #include "graphs/svg_surface.h"
 #include "graphs/user_coordinates.h"
+#include "workbench/workbench.h"
 
 namespace tervolin::web {
 
@@ -106,7 +98,7 @@ val FigureTexts(const BeamFigures& f) {
   figures.set("hvl1", FormatFigure(f.hvl1Mm, 3));
   figures.set("hvl2", FormatFigure(f.hvl2Mm, 3));
   figures.set("homogeneity", FormatFigure(f.homogeneity, 3));
-  figures.set("problem", std::string(f.problem != nullptr ? f.problem : ""));
+  figures.set("problem", f.problem ? TextOf(*f.problem) : std::string());
   return figures;
 }
 
@@ -129,42 +121,49 @@ val MagnitudeValues(const ScatteringMagnitudes& m) {
 struct Choice {
   ScatterKind scatter;
   bool spectral;
-  std::string material;
-  std::string energyText;  // keV, as typed
-  int colour;              // palette index
+  CurveChoice curve;  // material and energy as typed
+  int colour;         // palette index
   TubeSettings settings;
 };
 
 Choice RequestedChoice(const val& request) {
   const auto colour = kColours.find(Text(request, "colour"));
   return {Text(request, "kind") == "incoherent" ? kIncoherent : kCoherent, Text(request, "mode") == "spectrum",
-          Text(request, "material"), Text(request, "energy"),
+          {Text(request, "material"), Text(request, "energy")},
           colour != kColours.end() ? colour->second : kPaletteRed, RequestedSettings(request)};
 }
 
+// The line styles' dash patterns for curves 2 pixels wide ("" for solid).
+std::string Dashes(LineStyle style) {
+  std::string dashes;
+  for (const double length : DashPattern(style)) dashes += (dashes.empty() ? "" : " ") + ShortestText(2 * length);
+  return dashes;
+}
+
+std::string CssColour(Rgb c) {
+  return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+}
+
+std::string Message(const std::optional<Problem>& problem) { return problem ? MessageOf(*problem) : ""; }
+
 }  // namespace
 
+// The page's workbench, with its graphs drawn as SVG.
 class Session {
  public:
   // The tables lie in `dataFolder` of the page's file system ("/data").
-  explicit Session(const std::string& dataFolder) : dataFolder_(dataFolder) {
-    auto attenuation = LoadAttenuationTable(dataFolder_);
-    if (attenuation) attenuation_ = attenuation.Value();
-    else startFailure_ = attenuation.Fault();
-    // Without a usable air table the spectrum graph's figures box says so.
-    air_ = LoadAirAbsorptionTable(dataFolder_).table;
-    ClearAngleGraph();
+  explicit Session(const std::string& dataFolder) : bench_(dataFolder) {
+    (void)bench_.ReadTables();  // a failure is the start problem
+    bench_.ClearAngleGraph(angle_);
     ClearSpectrumGraph(spectrum_);
   }
 
   // Why the program cannot calculate at all (its attenuation table), or "".
-  std::string StartProblem() const {
-    return startFailure_ ? msg::Framed(std::string(kAttenuationFileName) + ": " + DescribeReadFailure(*startFailure_)) : "";
-  }
+  std::string StartProblem() const { return Message(bench_.StartProblem()); }
 
   val Materials() const {
     val list = val::array();
-    for (const MaterialEntry& m : ListMaterials(dataFolder_)) {
+    for (const MaterialEntry& m : ListMaterials(bench_.DataFolder())) {
       val entry = val::object();
       entry.set("name", m.name);
       entry.set("alias", m.alias);
@@ -175,21 +174,21 @@ class Session {
 
   // 計算・描画: request {kind, mode, material, energy, colour, kv, inherent, al, cu,
   // targetAngle}. Returns {message, fields, values, label, views, spectrum, figures}.
+  // A spectral curve comes with the spectrum it is weighted by, computed first.
   val Compute(const val& request) {
     Choice choice = RequestedChoice(request);
+    Choose(choice);
     val result = val::object();
-    // A spectral curve comes with the spectrum it is weighted by, computed next.
-    if (const std::string refusal = MissingInput(choice, true); !refusal.empty()) return Finished(result, choice, refusal);
+    if (auto missing = bench_.MissingInput(choice.curve, true)) return Finished(result, choice, Message(missing));
     if (choice.spectral) {
-      if (auto problem = DrawSpectrum(choice.settings, result)) return Finished(result, choice, *problem);
+      if (auto problem = DrawSpectrum(choice.settings, result)) return Finished(result, choice, Message(problem));
     }
-    const auto material = LoadMaterialTables(dataFolder_, choice.material, choice.spectral);
-    if (!material) return Finished(result, choice, msg::Framed(DescribeReadFailure(material.Fault())));
-    if (auto problem = DrawDistribution(choice, material.Value())) return Finished(result, choice, *problem);
-    const ViewedCurve& curve = views_.Curves().back();
-    result.set("values", Values(*curve.In({})));
-    result.set("label", LabelText(curve.label));
-    result.set("views", Views(curve));
+    const auto curve = bench_.ComputeCurve(choice.curve);
+    if (!curve) return Finished(result, choice, MessageOf(curve.Fault()));
+    bench_.DrawLastCurve(angle_);
+    result.set("values", Values(*curve.Value()->In({})));
+    result.set("label", LabelText(curve.Value()->label));
+    result.set("views", Views(*curve.Value()));
     return Finished(result, choice, "");
   }
 
@@ -197,32 +196,28 @@ class Session {
   val Spectrum(const val& request) {
     Choice choice = RequestedChoice(request);
     val result = val::object();
-    if (startFailure_) return Finished(result, choice, StartProblem());
-    return Finished(result, choice, DrawSpectrum(choice.settings, result).value_or(""));
+    return Finished(result, choice, Message(DrawSpectrum(choice.settings, result)));
   }
 
   // The comparison of the sizes of coherent and incoherent scattering for the
   // request's material at its energy, or over the accepted spectrum in spectral
   // mode: {message} and, when it can be made, {magnitudes}.
-  val Magnitudes(const val& request) const {
+  val Magnitudes(const val& request) {
     const Choice choice = RequestedChoice(request);
+    Choose(choice);
     val result = val::object();
-    std::string message = MissingInput(choice, accepted_.has_value());
-    if (message.empty()) message = MagnitudesOf(choice, result);
-    result.set("message", message);
+    const auto magnitudes = bench_.Magnitudes(choice.curve);
+    if (magnitudes) result.set("magnitudes", MagnitudeValues(magnitudes.Value()));
+    result.set("message", magnitudes ? "" : MessageOf(magnitudes.Fault()));
     return result;
   }
 
   // グラフ消去.
-  void ClearAngleGraph() {
-    views_.Forget();
-    DrawAngleAxes(angle_, views_.choices.perSolidAngle);
-    DrawGraphFrame(angle_);
-  }
+  void ClearAngleGraph() { bench_.ClearAngleGraph(angle_); }
 
   void SetViews(bool freeElectron, bool perSolidAngle) {
-    views_.choices = {freeElectron, perSolidAngle};
-    RedrawAngleGraph(angle_, views_);
+    bench_.views.choices = {freeElectron, perSolidAngle};
+    RedrawAngleGraph(angle_, bench_.views);
   }
 
   std::string AngleSvg() const { return angle_.Picture(); }
@@ -242,8 +237,7 @@ class Session {
     val rows = val::array();
     for (const LegendRow& row : LegendRows(kAngleAxis, angle_.Curves().Curves(), true)) {
       val r = val::object();
-      r.set("colour", "rgb(" + std::to_string(row.colour.r) + "," + std::to_string(row.colour.g) + "," +
-                          std::to_string(row.colour.b) + ")");
+      r.set("colour", CssColour(row.colour));
       r.set("title", row.title);
       r.set("note", row.note);
       r.set("dashed", row.dashed);
@@ -254,87 +248,24 @@ class Session {
   }
 
  private:
-  // The curves' line width is 2 pixels.
-  static std::string Dashes(LineStyle style) {
-    std::string dashes;
-    for (const double length : DashPattern(style)) dashes += (dashes.empty() ? "" : " ") + ShortestText(2 * length);
-    return dashes;
+  void Choose(const Choice& choice) {
+    bench_.scatter = choice.scatter;
+    bench_.energyMode = choice.spectral ? kSpectral : kSingleEnergy;
+    bench_.colour = choice.colour;
   }
 
-  // The calculation screen's checks, after a usable attenuation table.
-  std::string MissingInput(const Choice& choice, bool spectrumAccepted) const {
-    if (startFailure_) return StartProblem();
-    const char* missing = MissingCalculationInput(
-        {choice.spectral, !choice.energyText.empty(), spectrumAccepted, !choice.material.empty()});
-    return missing != nullptr ? missing : "";
-  }
-
-  // The spectrum screen's compute and OK: the settings checked (a refused one reset
-  // as the screen resets it), the spectrum drawn alone on its graph with its figures
-  // and accepted for the distributions. A refusal leaves the graph as it was.
-  std::optional<std::string> DrawSpectrum(TubeSettings& settings, val& result) {
-    const Outcome<tervolin::Spectrum> spectrum = CheckedSpectrum(settings);
-    if (!spectrum) {
-      if (const auto& reset = spectrum.Fault().reset) settings.Text(reset->field) = reset->text;
-      return spectrum.Fault().message;
-    }
-    const tervolin::Spectrum& computed = spectrum.Value();
-    ClearSpectrumGraph(spectrum_);
-    DrawSpectrumCurve(spectrum_, computed.fluence, SpectrumLabel(computed.settings));
-    DrawFiguresBox(spectrum_, {computed.figures});
-    accepted_ = computed;
-    result.set("spectrum", Values(computed.fluence));
-    result.set("figures", FigureTexts(computed.figures));
+  // The page shows one spectrum at a time and accepts it at once: the settings
+  // checked (a refused one reset as the screen resets it), the spectrum drawn alone
+  // with its figures. A refusal leaves the graph as it was.
+  std::optional<Problem> DrawSpectrum(TubeSettings& settings, val& result) {
+    bench_.shownSpectra.clear();
+    const Outcome<tervolin::Spectrum> spectrum = bench_.ComputeSpectrum(settings);
+    if (!spectrum) return spectrum.Fault();
+    (void)bench_.AcceptSpectrum();
+    DrawShownSpectra(spectrum_, bench_.shownSpectra, SpectrumScale::kEachToItsMaximum);
+    result.set("spectrum", Values(spectrum.Value().fluence));
+    result.set("figures", FigureTexts(spectrum.Value().figures));
     return std::nullopt;
-  }
-
-  // The library's check of the settings first, as the spectrum screen checks them.
-  Outcome<tervolin::Spectrum> CheckedSpectrum(const TubeSettings& settings) const {
-    if (auto problem = CheckTubeSettings(settings)) return *problem;
-    return ComputeSpectrum(settings, attenuation_, air_);
-  }
-
-  const EnergyTable& AcceptedFluence() const {
-    static const EnergyTable kNone{};
-    return accepted_ ? accepted_->fluence : kNone;
-  }
-
-  DistributionRequest RequestOf(const Choice& choice) const {
-    if (choice.spectral) return {choice.scatter, kSpectral, 0.0};
-    return {choice.scatter, kSingleEnergy, ReadLeadingNumber(choice.energyText)};
-  }
-
-  CurveLabel LabelOf(const Choice& choice) const {
-    if (choice.spectral) return SpectralLabel(choice.scatter, choice.material, accepted_->settings);
-    return MonoenergeticLabel(choice.scatter, choice.material, choice.energyText);
-  }
-
-  // As the calculation screen: the distribution drawn in the chosen colour, kept in
-  // every view, and the graph redrawn when a view is chosen; or why it cannot be.
-  std::optional<std::string> DrawDistribution(const Choice& choice, const MaterialTables& material) {
-    const DistributionRequest request = RequestOf(choice);
-    const Outcome<AngleTable> values = Distribution(request, {}, material, AcceptedFluence());
-    if (!values) return values.Fault().message;
-    const CurveLabel label = LabelOf(choice);
-    const Rgb colour = PaletteColour(choice.colour);
-    PlotAngleCurve(angle_, values.Value(), colour, label, true);
-    views_.Add({ComputeDistributionViews(request, values.Value(), material, AcceptedFluence()), colour, label});
-    if (views_.choices.AnyChosen()) RedrawAngleGraph(angle_, views_);
-    return std::nullopt;
-  }
-
-  // The comparison set in `result`, or the message that says why there is none.
-  std::string MagnitudesOf(const Choice& choice, val& result) const {
-    const double energy = ReadLeadingNumber(choice.energyText);
-    const MagnitudesOfMaterial found =
-        MaterialMagnitudes(dataFolder_, choice.material, choice.spectral ? kSpectral : kSingleEnergy, energy,
-                           AcceptedFluence());
-    if (const auto* failure = std::get_if<ReadFailure>(&found)) return msg::Framed(DescribeReadFailure(*failure));
-    if (const auto* problem = std::get_if<MagnitudeProblem>(&found)) {
-      return DescribeMagnitudeProblem(*problem, choice.energyText);
-    }
-    result.set("magnitudes", MagnitudeValues(std::get<ScatteringMagnitudes>(found)));
-    return {};
   }
 
   val Finished(val& result, const Choice& choice, const std::string& message) {
@@ -343,14 +274,9 @@ class Session {
     return result;
   }
 
-  std::string dataFolder_;
-  AttenuationTables attenuation_;
-  AirTable air_;
-  std::optional<ReadFailure> startFailure_;
+  Workbench bench_;
   SvgSurface angle_{kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, kAngleFont};
   SvgSurface spectrum_{kSpectrumGraphScale, kSpectrumGraphPixelWidth, kSpectrumGraphPixelHeight, kSpectrumFont};
-  AngleGraphViews views_;
-  std::optional<tervolin::Spectrum> accepted_;  // the spectrum the spectral distributions weight with
 };
 
 EMSCRIPTEN_BINDINGS(tervolin) {

@@ -50,7 +50,7 @@ TEST_F(BeamFiguresByHand, AllFluenceInOneBin) {
     EXPECT_NEAR(*f.hvl2Mm, halfValueMm, 2e-4);
     EXPECT_NEAR(*f.homogeneity, 1.0, 1e-4);
     EXPECT_NEAR(*f.effectiveEnergyKev, BinEnergy(bin), 1e-9 * BinEnergy(bin));
-    EXPECT_EQ(f.problem, nullptr);
+    EXPECT_FALSE(f.problem);
   }
 }
 
@@ -76,14 +76,14 @@ TEST_F(BeamFiguresByHand, NoFluenceOrNoAirTableLeavesFiguresOut) {
   const BeamFigures none = Figures();
   EXPECT_FALSE(none.meanEnergyKev || none.hvl1Mm || none.hvl2Mm || none.effectiveEnergyKev);
   fluence[100] = 1.0;
-  for (const auto& [status, problem] : {std::pair{kAirTableNotRead, msg::kAirTableMissing},
-                                        std::pair{kAirTableMissing, msg::kAirTableMissing},
-                                        std::pair{kAirTableUnusable, msg::kAirTableUnusable}}) {
+  for (const auto& [status, problem] : {std::pair{kAirTableNotRead, TextId::kAirTableMissing},
+                                        std::pair{kAirTableMissing, TextId::kAirTableMissing},
+                                        std::pair{kAirTableUnusable, TextId::kAirTableUnusable}}) {
     air.status = status;
     const BeamFigures f = Figures();
     EXPECT_EQ(f.meanEnergyKev, 50.0);
     EXPECT_FALSE(f.hvl1Mm || f.hvl2Mm || f.homogeneity || f.effectiveEnergyKev);
-    EXPECT_STREQ(f.problem, problem);
+    EXPECT_EQ(f.problem, problem);
   }
 }
 
@@ -208,7 +208,7 @@ TEST_F(BeamFiguresOfSpectra, WithoutTheAirTableTheBoxSaysWhy) {
   std::vector<std::string> texts;
   for (const DrawingOperation& op : graph.OfKind(DrawingKind::kPrint)) texts.push_back(op.text);
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "—"), 4);
-  EXPECT_EQ(std::count(texts.begin(), texts.end(), msg::kAirTableMissing), 1);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "MuenAir.dat なし"), 1);
 }
 
 }  // namespace

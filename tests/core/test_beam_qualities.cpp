@@ -54,9 +54,9 @@ TEST(BeamQualities, NamesAsTypedAndTargetsOutOfReach) {
     const std::optional<BeamQuality> q = FindBeamQuality(c.typed);
     EXPECT_EQ(q ? QualityName(*q) : std::string("none"), c.found ? c.found : "none") << '"' << c.typed << '"';
   }
-  EXPECT_EQ(SolveInherentFiltration(100, 20.0, kAttenuation, kAir).Fault().message, msg::kQualityOutOfReach);
-  EXPECT_EQ(SolveInherentFiltration(100, 1.0, kAttenuation, kAir).Fault().message, msg::kQualityOutOfReach);
-  EXPECT_EQ(SolveInherentFiltration(100, 3.97, kAttenuation, AirTable{}).Fault().message, msg::kQualityNeedsAirTable);
+  EXPECT_EQ(SolveInherentFiltration(100, 20.0, kAttenuation, kAir).Fault().kind, TextId::kQualityOutOfReach);
+  EXPECT_EQ(SolveInherentFiltration(100, 1.0, kAttenuation, kAir).Fault().kind, TextId::kQualityOutOfReach);
+  EXPECT_EQ(SolveInherentFiltration(100, 3.97, kAttenuation, AirTable{}).Fault().kind, TextId::kQualityNeedsAirTable);
 }
 
 }  // namespace

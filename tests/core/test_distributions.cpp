@@ -20,7 +20,7 @@ class MonoenergeticDistribution : public ::testing::Test {
   }
   static void ExpectFailedWithMessage(const Outcome<AngleTable>& d) {
     ASSERT_FALSE(d);
-    EXPECT_EQ(d.Fault().message, msg::kCannotCalculate);
+    EXPECT_EQ(d.Fault().kind, TextId::kCannotCalculate);
   }
   MaterialTables material = testing::SyntheticMaterial();
 };

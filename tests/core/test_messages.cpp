@@ -1,5 +1,6 @@
 // Every message the program shows, against its text written out here: a text lost or
-// changed on its way through the program's catalogue shows up by name.
+// changed on its way through the program's catalogue shows up by name. A parameter is
+// shown as it is, even one that looks like a placeholder.
 
 #include <gtest/gtest.h>
 
@@ -17,22 +18,29 @@ struct ShownText {
 
 TEST(Messages, EachReadsAsWritten) {
   const ShownText texts[] = {
-      {msg::kCannotCalculate, "　正しく計算できません　"},
-      {msg::kNoEnergy, "　光子エネルギーが未入力　"},
-      {msg::kNoSpectrum, "　Ｘ線スペクトルが未計算　"},
-      {msg::kNoScatterer, "　散乱体が未選択　"},
-      {msg::kEnterTubeVoltage, "　管電圧を入力　"},
-      {msg::kReenterTargetAngle, "　ターゲット角度を再入力　"},
-      {msg::kReenterInherentFiltration, "　固有ろ過を再入力　"},
-      {msg::kReenterAluminiumFilter, "　Ａｌフィルタ厚を再入力　"},
-      {msg::kReenterCopperFilter, "　Ｃｕフィルタ厚を再入力　"},
-      {msg::kMaxTubeVoltage, "最大管電圧は 150 kV です"},
-      {msg::kMinTubeVoltage, "最小管電圧は 30 kV です"},
-      {msg::kMinInherentFiltration, "最小固有濾過は Al 1.0 mm です"},
-      {msg::kAirTableMissing, "MuenAir.dat なし"},
-      {msg::kAirTableUnusable, "MuenAir.dat 不正"},
-      {msg::kCaption, "Tervolin"},
-      {msg::Framed("散乱体が未選択"), "　散乱体が未選択　"},
+      {MessageOf(TextId::kCannotCalculate), "　正しく計算できません　"},
+      {MessageOf(TextId::kNoEnergy), "　光子エネルギーが未入力　"},
+      {MessageOf(TextId::kNoSpectrum), "　Ｘ線スペクトルが未計算　"},
+      {MessageOf(TextId::kNoScatterer), "　散乱体が未選択　"},
+      {MessageOf(TextId::kEnterTubeVoltage), "　管電圧を入力　"},
+      {MessageOf(TextId::kReenterTargetAngle), "　ターゲット角度を再入力　"},
+      {MessageOf(TextId::kReenterInherentFiltration), "　固有ろ過を再入力　"},
+      {MessageOf(TextId::kReenterAluminiumFilter), "　Ａｌフィルタ厚を再入力　"},
+      {MessageOf(TextId::kReenterCopperFilter), "　Ｃｕフィルタ厚を再入力　"},
+      {MessageOf(TextId::kMaxTubeVoltage), "最大管電圧は 150 kV です"},
+      {MessageOf(TextId::kMinTubeVoltage), "最小管電圧は 30 kV です"},
+      {MessageOf(TextId::kMinInherentFiltration), "最小固有濾過は Al 1.0 mm です"},
+      {MessageOf(TextId::kAirTableMissing), "MuenAir.dat なし"},
+      {MessageOf(TextId::kAirTableUnusable), "MuenAir.dat 不正"},
+      {MessageOf(TextId::kQualityNeedsAirTable), "線質の固有ろ過を求めるには MuenAir.dat が必要です"},
+      {MessageOf(TextId::kQualityOutOfReach), "固有ろ過 Al 1～10 mm では規格の半価層に届きません"},
+      {MessageOf(TextId::kCaption), "Tervolin"},
+      {MessageOf(Problem{TextId::kUnreadableData, {}, {"ファイル Mus2018.dat を読めません"}}),
+       "　ファイル Mus2018.dat を読めません　"},
+      {MessageOf(Problem{TextId::kFileNotWritten, {}, {"ファイル「{1}」に書き込めません"}}), "　ファイル「{1}」に書き込めません　"},
+      {MessageOf(Problem{TextId::kEnergyOutsideTable, {}, {"200", "0.5～150 keV"}}),
+       "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）"},
+      {MessageOf(TextId::kNoFluence), "受け入れたスペクトルに光子がありません"},
   };
   for (const ShownText& t : texts) EXPECT_EQ(t.shown, t.expected) << "expected 「" << t.expected << "」";
 }

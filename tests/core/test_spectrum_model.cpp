@@ -60,7 +60,7 @@ class SpectrumModel : public ::testing::Test {
   // spectrum screen does.
   void ComputeSuccessfully() {
     const Outcome<Spectrum> result = Compute();
-    ASSERT_TRUE(result) << result.Fault().message;
+    ASSERT_TRUE(result) << MessageOf(result.Fault());
     spectrum = result.Value();
     DrawSpectrumCurve(graph, spectrum.fluence);
     DrawFiguresBox(graph, {spectrum.figures});
@@ -260,7 +260,7 @@ TEST_F(SpectrumModel, BoundaryInputsAreAccepted) {
 struct Rejection {
   SpectrumField field;
   const char* typed;
-  const char* message;
+  TextId message;
   const char* replacement;
 };
 
@@ -279,24 +279,24 @@ TEST_P(SpectrumModelRejection, ReturnsItsMessageAndTheFieldToReset) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, SpectrumModelRejection,
     ::testing::Values(
-        Rejection{SpectrumField::TubeVoltage, "150.1", msg::kMaxTubeVoltage, "150"},
-        Rejection{SpectrumField::TubeVoltage, "200", msg::kMaxTubeVoltage, "150"},
-        Rejection{SpectrumField::TubeVoltage, "1e999", msg::kMaxTubeVoltage, "150"},
-        Rejection{SpectrumField::TubeVoltage, "29.9", msg::kMinTubeVoltage, "30"},
-        Rejection{SpectrumField::TubeVoltage, " ", msg::kMinTubeVoltage, "30"},
-        Rejection{SpectrumField::TubeVoltage, "", msg::kMinTubeVoltage, "30"},
-        Rejection{SpectrumField::TubeVoltage, "kV100", msg::kMinTubeVoltage, "30"},
-        Rejection{SpectrumField::TubeVoltage, "-1e999", msg::kMinTubeVoltage, "30"},
-        Rejection{SpectrumField::InherentFiltration, "0.9", msg::kMinInherentFiltration, "1"},
-        Rejection{SpectrumField::InherentFiltration, "0.99999", msg::kMinInherentFiltration, "1"},
-        Rejection{SpectrumField::InherentFiltration, " ", msg::kMinInherentFiltration, "1"},
-        Rejection{SpectrumField::InherentFiltration, "-5", msg::kMinInherentFiltration, "1"}));
+        Rejection{SpectrumField::TubeVoltage, "150.1", TextId::kMaxTubeVoltage, "150"},
+        Rejection{SpectrumField::TubeVoltage, "200", TextId::kMaxTubeVoltage, "150"},
+        Rejection{SpectrumField::TubeVoltage, "1e999", TextId::kMaxTubeVoltage, "150"},
+        Rejection{SpectrumField::TubeVoltage, "29.9", TextId::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::TubeVoltage, " ", TextId::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::TubeVoltage, "", TextId::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::TubeVoltage, "kV100", TextId::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::TubeVoltage, "-1e999", TextId::kMinTubeVoltage, "30"},
+        Rejection{SpectrumField::InherentFiltration, "0.9", TextId::kMinInherentFiltration, "1"},
+        Rejection{SpectrumField::InherentFiltration, "0.99999", TextId::kMinInherentFiltration, "1"},
+        Rejection{SpectrumField::InherentFiltration, " ", TextId::kMinInherentFiltration, "1"},
+        Rejection{SpectrumField::InherentFiltration, "-5", TextId::kMinInherentFiltration, "1"}));
 
 TEST_F(SpectrumModel, OnlyTheFirstFailingCheckIsReported) {
   SetFields("200", "12", "0.5", "0", "0");
-  EXPECT_EQ(Compute().Fault(), (Problem{msg::kMaxTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "150"}}));
+  EXPECT_EQ(Compute().Fault(), (Problem{TextId::kMaxTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "150"}}));
   SetFields("10", "12", "0.5", "0", "0");
-  EXPECT_EQ(Compute().Fault(), (Problem{msg::kMinTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "30"}}));
+  EXPECT_EQ(Compute().Fault(), (Problem{TextId::kMinTubeVoltage, FieldReset{SpectrumField::TubeVoltage, "30"}}));
 }
 
 // The spectrum screen's order: the typed settings first, then the model's range;
@@ -307,16 +307,16 @@ TEST(TubeSettingsCheck, FirstProblemWithItsMessageAndTheFieldToReset) {
     TubeSettings settings;
     std::optional<Problem> problem;
   } cases[] = {
-      {{"", "", "", "-1", "-1"}, Problem{msg::kEnterTubeVoltage}},
-      {{"100", "", "", "-1", "-1"}, Problem{msg::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
-      {{"100", "90", "2.5", "0", "0"}, Problem{msg::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
-      {{"100", "0.5", "2.5", "0", "0"}, Problem{msg::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
+      {{"", "", "", "-1", "-1"}, Problem{TextId::kEnterTubeVoltage}},
+      {{"100", "", "", "-1", "-1"}, Problem{TextId::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
+      {{"100", "90", "2.5", "0", "0"}, Problem{TextId::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
+      {{"100", "0.5", "2.5", "0", "0"}, Problem{TextId::kReenterTargetAngle, FieldReset{F::TargetAngle, "12"}}},
       {{"100", "12", "", "-1", "-1"},
-       Problem{msg::kReenterInherentFiltration, FieldReset{F::InherentFiltration, "2.5"}}},
-      {{"100", "12", "2.5", "-0.1", "-1"}, Problem{msg::kReenterAluminiumFilter, FieldReset{F::AluminiumFilter, "0"}}},
-      {{"100", "12", "2.5", "0", "-1"}, Problem{msg::kReenterCopperFilter, FieldReset{F::CopperFilter, "0"}}},
-      {{"200", "12", "0.5", "0", "0"}, Problem{msg::kMaxTubeVoltage, FieldReset{F::TubeVoltage, "150"}}},
-      {{"100", "12", "0.5", "0", "0"}, Problem{msg::kMinInherentFiltration, FieldReset{F::InherentFiltration, "1"}}},
+       Problem{TextId::kReenterInherentFiltration, FieldReset{F::InherentFiltration, "2.5"}}},
+      {{"100", "12", "2.5", "-0.1", "-1"}, Problem{TextId::kReenterAluminiumFilter, FieldReset{F::AluminiumFilter, "0"}}},
+      {{"100", "12", "2.5", "0", "-1"}, Problem{TextId::kReenterCopperFilter, FieldReset{F::CopperFilter, "0"}}},
+      {{"200", "12", "0.5", "0", "0"}, Problem{TextId::kMaxTubeVoltage, FieldReset{F::TubeVoltage, "150"}}},
+      {{"100", "12", "0.5", "0", "0"}, Problem{TextId::kMinInherentFiltration, FieldReset{F::InherentFiltration, "1"}}},
       {{"30", "89.9", "1", "", ""}, std::nullopt},
   };
   for (const auto& c : cases) {
@@ -339,7 +339,7 @@ TEST_P(SpectrumModelFailure, ReturnsCannotCalculateWithNoFieldToReset) {
   for (const auto& [field, text] : GetParam().fields) settings.Text(field) = text;
   const Outcome<Spectrum> result = Compute();
   ASSERT_FALSE(result);
-  EXPECT_EQ(result.Fault(), Problem{msg::kCannotCalculate});
+  EXPECT_EQ(result.Fault(), Problem{TextId::kCannotCalculate});
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -88,7 +88,7 @@ TEST(AirAbsorptionTable, ReversedOrAbsurdTableIsUnusable) {
     aluminium.fill(1.0);
     const BeamFigures figures = ComputeBeamFigures(fluence, aluminium, read.table);
     EXPECT_TRUE(!figures.hvl1Mm && !figures.effectiveEnergyKev);
-    EXPECT_STREQ(figures.problem, msg::kAirTableUnusable);
+    EXPECT_EQ(figures.problem, TextId::kAirTableUnusable);
   }
 }
 
@@ -101,7 +101,7 @@ class SpectrumAcceptance : public ::testing::Test {
 };
 
 TEST_F(SpectrumAcceptance, NothingShownMeansNotComputed) {
-  EXPECT_EQ(WriteAcceptedSpectrum(file, nullptr), std::string(msg::kNoSpectrum));
+  EXPECT_EQ(WriteAcceptedSpectrum(file, nullptr), Problem{TextId::kNoSpectrum});
   EXPECT_FALSE(std::filesystem::exists(file));
 }
 
@@ -115,10 +115,12 @@ TEST_F(SpectrumAcceptance, ShownSpectrumIsWritten) {
 
 TEST_F(SpectrumAcceptance, UnwritableFileIsSaidBetweenIdeographicSpaces) {
   std::filesystem::create_directory(file);
-  const auto message = WriteAcceptedSpectrum(file, &shown);
-  ASSERT_TRUE(message.has_value());
-  EXPECT_EQ(message->rfind("　", 0), 0u);
-  EXPECT_NE(message->find(kSpectrumFileName), std::string::npos);
+  const auto problem = WriteAcceptedSpectrum(file, &shown);
+  ASSERT_TRUE(problem.has_value());
+  EXPECT_EQ(problem->kind, TextId::kFileNotWritten);
+  const std::string message = MessageOf(*problem);
+  EXPECT_EQ(message.rfind("　", 0), 0u);
+  EXPECT_NE(message.find(kSpectrumFileName), std::string::npos);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/messages.h"
 #include "core/spectrum_model.h"
 #include "data/attenuation_table.h"
 
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const tervolin::TubeSettings settings = Settings({reinterpret_cast<const char*>(data), size});
   const auto spectrum = tervolin::ComputeSpectrum(settings, LoadedTables(), {});
   if (!spectrum) {
-    if (spectrum.Fault().message.empty()) std::abort();
+    if (tervolin::MessageOf(spectrum.Fault()).empty()) std::abort();
     return 0;
   }
   const auto& fluence = spectrum.Value().fluence;

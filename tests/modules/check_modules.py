@@ -4,9 +4,9 @@
 A module is a .h/.cpp pair (or either alone), named by its path without the
 extension; module A uses module B when A's header or source file has
 #include "B.h". Every top-level folder with C++ sources is checked, the tests and
-build folders aside. The toolkit-free library (core/, graphs/, data/) includes no
-Qt header and nothing of the front ends (ui/, cli/, tools/, web/); core/ includes
-neither graphs/ nor data/.
+build folders aside. The toolkit-free library (core/, graphs/, data/, workbench/)
+includes no Qt header and nothing of the front ends (ui/, cli/, tools/, web/); core/
+includes neither graphs/ nor data/, and none of the three includes the workbench.
 
 Usage: check_modules.py SOURCE_ROOT   (exit status 1 and the faults on stderr)
        check_modules.py --self-test   (the checker finds a planted cycle and layer fault)
@@ -19,7 +19,7 @@ import tempfile
 
 SOURCE_EXTENSIONS = (".h", ".cpp")
 NOT_SOURCE_FOLDERS = {"tests", "docs", "packaging", "scripts", "tables"}
-LIBRARY = {"core", "graphs", "data"}
+LIBRARY = {"core", "graphs", "data", "workbench"}
 FRONT_ENDS = {"ui", "cli", "tools", "web"}
 BELOW_CORE = {"graphs", "data"}
 QUOTED_INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
@@ -153,6 +153,8 @@ def layer_faults(includes):
                 faults.append(f'{path} includes the front end\'s "{header}"')
             if layer == "core" and top in BELOW_CORE:
                 faults.append(f'{path} includes "{header}": core/ uses neither graphs/ nor data/')
+            if layer != "workbench" and top == "workbench":
+                faults.append(f'{path} includes "{header}": the library below the workbench does not use it')
     return faults
 
 
@@ -168,7 +170,7 @@ def self_test():
         "ui/b.h": "",
         "ui/c.h": '#include "ui/a.h"\n',
         "core/d.cpp": '#include <QString>\n#include "graphs/e.h"\n',
-        "graphs/e.h": '#include "ui/a.h"\n',
+        "graphs/e.h": '#include "ui/a.h"\n#include "workbench/f.h"\n',
         "tests/f.h": '#include "tests/f.h"\n',
     }
     with tempfile.TemporaryDirectory() as root:
@@ -182,6 +184,7 @@ def self_test():
         "core/d.cpp includes the Qt header <QString>",
         'core/d.cpp includes "graphs/e.h": core/ uses neither graphs/ nor data/',
         'graphs/e.h includes the front end\'s "ui/a.h"',
+        'graphs/e.h includes "workbench/f.h": the library below the workbench does not use it',
     ]
     if found != expected:
         print("the checker found:\n  " + "\n  ".join(found), file=sys.stderr)

@@ -14,6 +14,7 @@
 
 #include "table_file.h"
 
+#include "core/messages.h"
 #include "core/distributions.h"
 #include "core/leading_number.h"
 #include "core/spectrum_model.h"
@@ -156,7 +157,7 @@ class DistributionAgainstXraylib : public ::testing::TestWithParam<Material> {
       const tervolin::ScatterKind scatter = kind == Kind::Coherent ? tervolin::kCoherent : tervolin::kIncoherent;
       const double typed = tervolin::ReadLeadingNumber(EnergyText(energy));
       const auto computed = tervolin::Distribution({scatter, tervolin::kSingleEnergy, typed}, {}, tables, {});
-      ASSERT_TRUE(computed) << computed.Fault().message;
+      ASSERT_TRUE(computed) << MessageOf(computed.Fault());
 
       const Curve& program = computed.Value();
       EXPECT_EQ(*std::max_element(program.begin() + 1, program.end()), 1.0);

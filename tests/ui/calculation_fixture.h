@@ -24,7 +24,7 @@
 #include "ui/explanation_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/qt_text.h"
-#include "ui/session.h"
+#include "program_slot.h"
 
 using namespace tervolin::ui;
 
@@ -62,17 +62,14 @@ class ScreenWorkspace {
     fs::copy_file(ShippedTables() / "Mus2018.dat", scratch_.path() / "Mus2018.dat");
     fs::copy_file(ShippedTables() / "MuenAir.dat", scratch_.path() / "MuenAir.dat");
     fs::copy(ShippedTables() / "XFS_Data", scratch_.path() / "XFS_Data", fs::copy_options::recursive);
-    ResetSession();
-    const auto attenuation = LoadAttenuationTable(scratch_.path());
-    const AirTableRead air = LoadAirAbsorptionTable(scratch_.path());
-    attenuationRead_ = attenuation && !air.failure;
-    if (attenuation) TheSession().attenuation = attenuation.Value();
-    TheSession().air = air.table;
+    ResetProgram();
+    std::optional<std::string> airFailure;
+    attenuationRead_ = !Program().Bench().ReadTables(&airFailure) && !airFailure;
     InstallFontSubstitutions();
   }
   ~ScreenWorkspace() {
     DiscardWindows();
-    ResetSession();
+    ResetProgram();
   }
   ScreenWorkspace(const ScreenWorkspace&) = delete;
   ScreenWorkspace& operator=(const ScreenWorkspace&) = delete;
@@ -98,23 +95,23 @@ class ScreenWorkspace {
 
 // Whether a spectrum was accepted since the calculation screen was prepared (1) or
 // not (0); setting it accepts an empty spectrum or forgets the accepted one.
-inline int SpectrumReady() { return TheSession().acceptedSpectrum ? 1 : 0; }
+inline int SpectrumReady() { return Program().Bench().acceptedSpectrum ? 1 : 0; }
 inline void SetSpectrumReady(int ready) {
   if (ready != 0) {
-    TheSession().acceptedSpectrum = Spectrum{};
+    Program().Bench().acceptedSpectrum = Spectrum{};
   } else {
-    TheSession().acceptedSpectrum.reset();
+    Program().Bench().acceptedSpectrum.reset();
   }
 }
 
 // The calculation screen as the explanation screen's "次へ進む" leaves it.
 inline CalculationScreen& OpenCalculationScreen(int scatterType) {
   if (scatterType == kIncoherent) {
-    ExplanationScreen::Instance(tervolin::kIncoherent).onNextClicked();
+    Program().Explanation(tervolin::kIncoherent).onNextClicked();
   } else {
-    ExplanationScreen::Instance(tervolin::kCoherent).onNextClicked();
+    Program().Explanation(tervolin::kCoherent).onNextClicked();
   }
-  return CalculationScreen::Instance();
+  return Program().Calculation();
 }
 
 // An option button is clicked on its round indicator, as a user clicks it.

@@ -14,11 +14,13 @@
 #include <QString>
 #include <QWidget>
 #include <QtTest>
+#include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
-#include "ui/session.h"
+#include "program_slot.h"
 
 using namespace tervolin::ui;
 
@@ -35,7 +37,7 @@ inline void DiscardAllWindows() {
   for (QWidget* window : QApplication::topLevelWidgets()) windows.append(window);
   for (const QPointer<QWidget>& window : windows) delete window.data();
   FlushDeletions();
-  tervolin::ui::ResetSession();
+  ResetProgram();
 }
 
 // The fonts the program installs, for tests that run the screens without start-up.

@@ -376,8 +376,8 @@ class AngleGraphTest : public QObject {
   void warningBoxHasCaptionIconAndOneOkButton() {
     tervolin::testing::ModalAnswerer answerer;
     QWidget owner;
-    ShowWarningBox(nullptr, Utf8(tervolin::msg::kNoScatterer));
-    ShowWarningBox(&owner, Utf8(tervolin::msg::kMinTubeVoltage));
+    ShowWarningBox(nullptr, QString::fromStdString(tervolin::MessageOf(tervolin::TextId::kNoScatterer)));
+    ShowWarningBox(&owner, QString::fromStdString(tervolin::MessageOf(tervolin::TextId::kMinTubeVoltage)));
 
     QCOMPARE(answerer.Answered().size(), 2);
     const QString texts[] = {Utf8("　散乱体が未選択　"), Utf8("最小管電圧は 30 kV です")};

@@ -18,7 +18,7 @@
 
 #include "calculation_fixture.h"
 #include "core/messages.h"
-#include "ui/session.h"
+#include "ui/screen_set.h"
 #include "modal_answerer.h"
 #include "ui/start_screen.h"
 #include "ui/calculation_screen.h"
@@ -147,7 +147,7 @@ class CalculationScreenTest : public QObject {
   }
 
   void newScreenStartsOnSingleEnergyRedAndNoMaterial() {
-    CalculationScreen& f = CalculationScreen::Instance();
+    CalculationScreen& f = Program().Calculation();
     QVERIFY(f.singleEnergyOption->isChecked());
     QVERIFY(f.redOption->isChecked());
     QVERIFY(f.materialList->selectedItems().isEmpty());
@@ -155,8 +155,8 @@ class CalculationScreenTest : public QObject {
     QVERIFY(f.energyField->text().isEmpty());
     QCOMPARE(f.focusWidget(), f.materialList);
     // Creating the screen leaves the session alone.
-    QCOMPARE(TheSession().energyMode, tervolin::kSingleEnergy);
-    QCOMPARE(TheSession().plotColour, 0);
+    QCOMPARE(Program().Bench().energyMode, tervolin::kSingleEnergy);
+    QCOMPARE(Program().Bench().colour, 0);
   }
 
   void tabGoesFromTheListToTheReturnButton() {
@@ -174,22 +174,22 @@ class CalculationScreenTest : public QObject {
   void optionsSetModeAndColour() {
     CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
     ClickOption(f.spectrumOption);
-    QCOMPARE(TheSession().energyMode, tervolin::kSpectral);
+    QCOMPARE(Program().Bench().energyMode, tervolin::kSpectral);
     QVERIFY(f.spectrumButton->isEnabled());
     ClickOption(f.singleEnergyOption);
-    QCOMPARE(TheSession().energyMode, tervolin::kSingleEnergy);
+    QCOMPARE(Program().Bench().energyMode, tervolin::kSingleEnergy);
     QVERIFY(!f.spectrumButton->isEnabled());
     const std::pair<QRadioButton*, int> colours[] = {{f.darkGreenOption, 2}, {f.blueOption, 9}, {f.redOption, 12}};
     for (const auto& [option, plotColor] : colours) {
       ClickOption(option);
-      QCOMPARE(TheSession().plotColour, plotColor);
+      QCOMPARE(Program().Bench().colour, plotColor);
     }
     // Selected by the program, an option runs its handler as well.
     f.spectrumOption->setChecked(true);
-    QCOMPARE(TheSession().energyMode, tervolin::kSpectral);
+    QCOMPARE(Program().Bench().energyMode, tervolin::kSpectral);
     QVERIFY(f.spectrumButton->isEnabled());
     f.blueOption->setChecked(true);
-    QCOMPARE(TheSession().plotColour, 9);
+    QCOMPARE(Program().Bench().colour, 9);
   }
 
   void firstMissingInputIsTheOnlyMessage_data() {
@@ -197,9 +197,9 @@ class CalculationScreenTest : public QObject {
     QTest::addColumn<int>("spectrumReady");
     QTest::addColumn<QString>("energy");
     QTest::addColumn<QString>("message");
-    const QString noEnergy = Utf8(tervolin::msg::kNoEnergy);
-    const QString noSpectrum = Utf8(tervolin::msg::kNoSpectrum);
-    const QString noScatterer = Utf8(tervolin::msg::kNoScatterer);
+    const QString noEnergy = FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoEnergy));
+    const QString noSpectrum = FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoSpectrum));
+    const QString noScatterer = FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoScatterer));
     QTest::newRow("single energy: no energy beats no material") << false << 0 << QString() << noEnergy;
     QTest::newRow("single energy: energy typed, no material") << false << 0 << Utf8("50") << noScatterer;
     QTest::newRow("single energy: a space is an entry") << false << 0 << Utf8(" ") << noScatterer;
@@ -224,7 +224,7 @@ class CalculationScreenTest : public QObject {
     CheckWarningBoxes(answerer_);
     QVERIFY(FramedByIdeographicSpaces(message));
     QVERIFY(Graph(f) == graph);
-    QCOMPARE(TheSession().energyMode, spectral ? tervolin::kSpectral : tervolin::kSingleEnergy);
+    QCOMPARE(Program().Bench().energyMode, spectral ? tervolin::kSpectral : tervolin::kSingleEnergy);
     QCOMPARE(SpectrumReady(), spectrumReady);
     QCOMPARE(f.energyField->text(), energy);
   }
@@ -280,8 +280,8 @@ class CalculationScreenTest : public QObject {
 
     QTest::mouseClick(f.clearButton, Qt::LeftButton);
     QVERIFY(Graph(f) == empty);
-    QCOMPARE(TheSession().energyMode, tervolin::kSpectral);
-    QCOMPARE(TheSession().plotColour, 9);
+    QCOMPARE(Program().Bench().energyMode, tervolin::kSpectral);
+    QCOMPARE(Program().Bench().colour, 9);
     QCOMPARE(f.materialList->selectedItems().size(), 1);
     QCOMPARE(f.materialList->selectedItems().first()->text(), Utf8("炭素"));
     QCOMPARE(f.energyField->text(), QStringLiteral("45"));
@@ -372,7 +372,7 @@ class CalculationScreenTest : public QObject {
     QTRY_VERIFY(screen.isNull() || !screen->isVisible());
     ScreenWorkspace::FlushDeletions();
     QVERIFY(screen.isNull());  // ... but the close came right after it
-    QVERIFY(StartScreen::Existing() != nullptr && StartScreen::Existing()->isVisible());
+    QVERIFY(Program().ExistingStart() != nullptr && Program().ExistingStart()->isVisible());
     QVERIFY(answerer_.Answered().isEmpty());
   }
 
@@ -392,20 +392,20 @@ class CalculationScreenTest : public QObject {
     ClickOption(f.blueOption);
     QTest::mouseClick(f.returnButton, Qt::LeftButton);
     QVERIFY(!f.isVisible());
-    QVERIFY(StartScreen::Existing() != nullptr && StartScreen::Existing()->isVisible());
+    QVERIFY(Program().ExistingStart() != nullptr && Program().ExistingStart()->isVisible());
 
     CalculationScreen& again = OpenCalculationScreen(tervolin::kIncoherent);
     QCOMPARE(&again, &f);
     QCOMPARE(again.materialList->selectedItems().size(), 1);
     QCOMPARE(again.materialList->selectedItems().first()->text(), Utf8("鉛"));
 
-    StartScreen::Existing()->HideScreen();
+    Program().ExistingStart()->HideScreen();
     ClickOption(again.darkGreenOption);
     QVERIFY(again.close());
-    QVERIFY(StartScreen::Existing() != nullptr && StartScreen::Existing()->isVisible());
-    QCOMPARE(CalculationScreen::Existing(), nullptr);
-    QCOMPARE(TheSession().plotColour, 2);  // the close leaves the session alone
-    QVERIFY(TheSession().scatter == tervolin::kIncoherent);
+    QVERIFY(Program().ExistingStart() != nullptr && Program().ExistingStart()->isVisible());
+    QCOMPARE(Program().ExistingCalculation(), nullptr);
+    QCOMPARE(Program().Bench().colour, 2);  // the close leaves the session alone
+    QVERIFY(Program().Bench().scatter == tervolin::kIncoherent);
     ScreenWorkspace::FlushDeletions();
 
     CalculationScreen& afresh = OpenCalculationScreen(tervolin::kCoherent);

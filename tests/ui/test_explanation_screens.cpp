@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "graphs/drawing_surface.h"
-#include "ui/session.h"
+#include "ui/screen_set.h"
 #include "graphs/user_coordinates.h"
 #include "modal_answerer.h"
 #include "screen_checks.h"
@@ -32,18 +32,18 @@ namespace {
 enum Which { kCoherentScreen = 2, kIncoherentScreen = 3 };
 
 ExplanationScreen& Screen(int which) {
-  if (which == kCoherentScreen) return ExplanationScreen::Instance(tervolin::kCoherent);
-  return ExplanationScreen::Instance(tervolin::kIncoherent);
+  if (which == kCoherentScreen) return Program().Explanation(tervolin::kCoherent);
+  return Program().Explanation(tervolin::kIncoherent);
 }
 
 ExplanationScreen* ExistingScreen(int which) {
-  if (which == kCoherentScreen) return ExplanationScreen::Existing(tervolin::kCoherent);
-  return ExplanationScreen::Existing(tervolin::kIncoherent);
+  if (which == kCoherentScreen) return Program().ExistingExplanation(tervolin::kCoherent);
+  return Program().ExistingExplanation(tervolin::kIncoherent);
 }
 
 // Opens the explanation screen the way the user does, from the start screen.
 ExplanationScreen& OpenFromStart(int which) {
-  StartScreen& start = StartScreen::Instance();
+  StartScreen& start = Program().Start();
   start.ShowScreen();
   QTest::mouseClick(which == kCoherentScreen ? start.coherentButton : start.incoherentButton, Qt::LeftButton);
   return Screen(which);
@@ -75,7 +75,7 @@ bool InkNear(const QImage& image, QPoint p) {
 // accepted spectrum, blue curves, an energy typed, a curve on the graph and the second
 // material selected.
 void LeaveCalculationScreenUsed() {
-  CalculationScreen& calculation = CalculationScreen::Instance();
+  CalculationScreen& calculation = Program().Calculation();
   calculation.spectrumOption->setChecked(true);
   calculation.blueOption->setChecked(true);
   calculation.spectrumButton->setEnabled(true);
@@ -83,11 +83,11 @@ void LeaveCalculationScreenUsed() {
   calculation.graph->Line(0, 0.5, 180, 0.5, tervolin::Rgb{255, 0, 0});
   QVERIFY(calculation.materialList->count() >= 2);
   calculation.materialList->setCurrentRow(1);
-  Session& session = TheSession();
+  tervolin::Workbench& session = Program().Bench();
   session.scatter.reset();
   session.energyMode = tervolin::kSpectral;
   session.acceptedSpectrum = tervolin::Spectrum{};
-  session.plotColour = 9;
+  session.colour = 9;
 }
 
 }  // namespace
@@ -201,7 +201,7 @@ class ExplanationScreensTest : public QObject {
     }
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) QTest::keyClick(screen.nextButton, key);
     QVERIFY(screen.isVisible());
-    QCOMPARE(CalculationScreen::Existing(), nullptr);
+    QCOMPARE(Program().ExistingCalculation(), nullptr);
   }
 
   void nextPreparesTheCalculationScreen_data() {
@@ -220,7 +220,7 @@ class ExplanationScreensTest : public QObject {
     Click(screen.spectralMethodButton);
     Click(screen.nextButton);
 
-    CalculationScreen* calculation = CalculationScreen::Existing();
+    CalculationScreen* calculation = Program().ExistingCalculation();
     QVERIFY(IsShown(calculation));
     QTEST(calculation->scatterHeadingLabel->text(), "heading");
     QVERIFY(calculation->singleEnergyOption->isChecked() && !calculation->spectrumOption->isChecked());
@@ -229,10 +229,10 @@ class ExplanationScreensTest : public QObject {
     QCOMPARE(calculation->energyField->text(), QString());
     QCOMPARE(calculation->materialList->currentRow(), 1);
     QFETCH(int, scatterType);
-    QVERIFY(TheSession().scatter == static_cast<tervolin::ScatterKind>(scatterType));
-    QCOMPARE(TheSession().energyMode, tervolin::kSingleEnergy);
-    QVERIFY(!TheSession().acceptedSpectrum);
-    QCOMPARE(TheSession().plotColour, 12);
+    QVERIFY(Program().Bench().scatter == static_cast<tervolin::ScatterKind>(scatterType));
+    QCOMPARE(Program().Bench().energyMode, tervolin::kSingleEnergy);
+    QVERIFY(!Program().Bench().acceptedSpectrum);
+    QCOMPARE(Program().Bench().colour, 12);
 
     const QImage graph = calculation->graph->RetainedImage();
     QCOMPARE(CountPixels(graph, graph.rect(), IsReddish), 0);
@@ -240,21 +240,21 @@ class ExplanationScreensTest : public QObject {
     QVERIFY(InkNear(graph, GraphPixel(180, 0.5)));  // frame, right
 
     QVERIFY(!screen.isVisible());
-    QVERIFY(!StartScreen::Instance().isVisible());
-    QVERIFY(!IsShown(DataSourceScreen::Existing()));
-    QVERIFY(IsShown(SpectralMethodScreen::Existing()));
+    QVERIFY(!Program().Start().isVisible());
+    QVERIFY(!IsShown(Program().ExistingDataSource()));
+    QVERIFY(IsShown(Program().ExistingSpectralMethod()));
     QVERIFY(answerer_.Answered().isEmpty());
   }
 
   void nextAfterCurvesWereDrawnLeavesOnlyTheEmptyGraph() {
     ExplanationScreen& screen = OpenFromStart(kCoherentScreen);
     Click(screen.nextButton);
-    const QImage empty = CalculationScreen::Existing()->graph->RetainedImage();
+    const QImage empty = Program().ExistingCalculation()->graph->RetainedImage();
     QVERIFY(CountPixels(empty, empty.rect(), IsInk) > 0);
-    CalculationScreen::Existing()->graph->Line(10, 0.2, 170, 0.9, tervolin::Rgb{0, 0, 255});
-    CalculationScreen::Existing()->hide();
+    Program().ExistingCalculation()->graph->Line(10, 0.2, 170, 0.9, tervolin::Rgb{0, 0, 255});
+    Program().ExistingCalculation()->hide();
     Click(OpenFromStart(kCoherentScreen).nextButton);
-    QCOMPARE(CalculationScreen::Existing()->graph->RetainedImage(), empty);
+    QCOMPARE(Program().ExistingCalculation()->graph->RetainedImage(), empty);
   }
 
   void cancelGoesBackToTheStartScreen_data() {
@@ -265,20 +265,20 @@ class ExplanationScreensTest : public QObject {
 
   void cancelGoesBackToTheStartScreen() {
     QFETCH(int, which);
-    TheSession().scatter = tervolin::kCoherent;
-    TheSession().plotColour = 2;
+    Program().Bench().scatter = tervolin::kCoherent;
+    Program().Bench().colour = 2;
     ExplanationScreen& screen = OpenFromStart(which);
     Click(screen.dataSourceButton);
     Click(screen.spectralMethodButton);
     Click(screen.cancelButton);
-    QVERIFY(StartScreen::Instance().isVisible());
+    QVERIFY(Program().Start().isVisible());
     QVERIFY(!screen.isVisible());
     QCOMPARE(ExistingScreen(which), &screen);  // hidden, not gone
-    QVERIFY(!IsShown(DataSourceScreen::Existing()));
-    QVERIFY(IsShown(SpectralMethodScreen::Existing()));
-    QCOMPARE(CalculationScreen::Existing(), nullptr);
-    QVERIFY(TheSession().scatter == tervolin::kCoherent);
-    QCOMPARE(TheSession().plotColour, 2);
+    QVERIFY(!IsShown(Program().ExistingDataSource()));
+    QVERIFY(IsShown(Program().ExistingSpectralMethod()));
+    QCOMPARE(Program().ExistingCalculation(), nullptr);
+    QVERIFY(Program().Bench().scatter == tervolin::kCoherent);
+    QCOMPARE(Program().Bench().colour, 2);
   }
 
   void closeBoxGoesBackAndTheNextVisitBuildsTheScreenAnew_data() {
@@ -296,28 +296,28 @@ class ExplanationScreensTest : public QObject {
     CloseBox(first);
     QVERIFY(first.isNull());
     QCOMPARE(ExistingScreen(which), nullptr);
-    QVERIFY(StartScreen::Instance().isVisible());
-    QVERIFY(!IsShown(DataSourceScreen::Existing()));
-    QVERIFY(IsShown(SpectralMethodScreen::Existing()));
+    QVERIFY(Program().Start().isVisible());
+    QVERIFY(!IsShown(Program().ExistingDataSource()));
+    QVERIFY(IsShown(Program().ExistingSpectralMethod()));
 
     ExplanationScreen& second = OpenFromStart(which);
     QVERIFY(second.isVisible());
     QCOMPARE(second.headingLabel->text(), heading);
-    QVERIFY(!StartScreen::Instance().isVisible());
+    QVERIFY(!Program().Start().isVisible());
   }
 
   void dataSourceTwiceLeavesOneScreen() {
     ExplanationScreen& screen = OpenFromStart(kIncoherentScreen);
     Click(screen.dataSourceButton);
-    DataSourceScreen* source = DataSourceScreen::Existing();
+    DataSourceScreen* source = Program().ExistingDataSource();
     Click(screen.dataSourceButton);
-    QCOMPARE(DataSourceScreen::Existing(), source);
+    QCOMPARE(Program().ExistingDataSource(), source);
     QCOMPARE(CountWindows<DataSourceScreen>(), 1);
     QVERIFY(source->isVisible());
     Click(screen.spectralMethodButton);
     Click(screen.spectralMethodButton);
     QCOMPARE(CountWindows<SpectralMethodScreen>(), 1);
-    QVERIFY(SpectralMethodScreen::Existing()->isVisible());
+    QVERIFY(Program().ExistingSpectralMethod()->isVisible());
   }
 
  private:

@@ -50,8 +50,8 @@ class Graphs {
         spectrum(new PictureSurface(tervolin::kSpectrumGraphScale,
                                     QSize(tervolin::kSpectrumGraphPixelWidth, tervolin::kSpectrumGraphPixelHeight),
                                     &spectrumWindow)),
-        angleTools(*angle, tervolin::kAngleGraphLayout),
-        spectrumTools(*spectrum, tervolin::kSpectrumGraphLayout) {
+        angleTools(*angle, tervolin::kAngleGraphLayout, saves),
+        spectrumTools(*spectrum, tervolin::kSpectrumGraphLayout, saves) {
     angle->SetSurfaceFont(ScreenFont(Utf8("メイリオ"), 14.25));
     spectrum->SetSurfaceFont(ScreenFont(Utf8("メイリオ"), 12));
     angle->setFocusPolicy(Qt::TabFocus);
@@ -62,6 +62,7 @@ class Graphs {
   QWidget spectrumWindow;
   PictureSurface* angle;
   PictureSurface* spectrum;
+  SaveFolderMemory saves;
   GraphTools angleTools;
   GraphTools spectrumTools;
 };
@@ -225,7 +226,7 @@ class GraphToolsTest : public QObject {
   // legend of three rows goes elsewhere and covers none of the box's pixels.
   void legendKeepsClearOfTheFiguresBox() {
     const QImage without = Rgb32(graphs_->spectrum->RetainedImage());
-    const tervolin::BeamFigures figures{50.1, 40.2, 3.97, 7.5, 0.53, nullptr};
+    const tervolin::BeamFigures figures{50.1, 40.2, 3.97, 7.5, 0.53, {}};
     tervolin::DrawFiguresBox(*graphs_->spectrum, {figures, figures, figures});
     const QImage with = Rgb32(graphs_->spectrum->RetainedImage());
     graphs_->spectrumTools.SetLegendShown(true);
@@ -323,7 +324,7 @@ class GraphToolsTest : public QObject {
       if (kind == TargetKind::FlushFails) calls.fsync = FailedFlush;
       tervolin::testing::ModalAnswerer answerer;
       const QString path = QString::fromStdString(target.target().string());
-      const bool saved = SaveOrWarn(&graphs_->window, path, csv, calls);
+      const bool saved = SaveOrWarn(&graphs_->window, path, csv, graphs_->saves, calls);
       QCOMPARE(QString::fromStdString(target.Mismatch(saved, csv.toStdString())), QString());
       const QString shown = saved ? QString() : answerer.Answered().value(0).text;
       QVERIFY2(saved == !*reason && (saved || (shown.contains(path) && shown.contains(Utf8(reason)))), qPrintable(shown));
@@ -334,7 +335,7 @@ class GraphToolsTest : public QObject {
 
   void keyboardSavesThroughTheDialogByTheNamesExtension() {
     const tervolin::testing::ScratchWorkingDirectory scratch;
-    GraphTools::UseQtFileDialog(true);
+    qputenv("TERVOLIN_QT_FILE_DIALOG", "1");
     graphs_->window.show();
     graphs_->window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&graphs_->window));

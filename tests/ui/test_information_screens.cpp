@@ -21,10 +21,10 @@ namespace {
 
 // The coherent explanation screen, opened from the start screen.
 ExplanationScreen& OpenCoherentScreen() {
-  StartScreen& start = StartScreen::Instance();
+  StartScreen& start = Program().Start();
   start.ShowScreen();
   QTest::mouseClick(start.coherentButton, Qt::LeftButton);
-  return ExplanationScreen::Instance(tervolin::kCoherent);
+  return Program().Explanation(tervolin::kCoherent);
 }
 
 bool HasMinimiseOrMaximise(const QWidget& window) {
@@ -41,7 +41,7 @@ class InformationScreensTest : public QObject {
   void cleanup() { DiscardAllWindows(); }
 
   void dataSourceScreenLayout() {
-    DataSourceScreen& source = DataSourceScreen::Instance();
+    DataSourceScreen& source = Program().DataSource();
     QCOMPARE(source.windowTitle(), Utf8("　Data reference"));
     QCOMPARE(source.size(), QSize(524, 262));
     QCOMPARE(source.minimumSize(), source.maximumSize());
@@ -71,7 +71,7 @@ class InformationScreensTest : public QObject {
   }
 
   void dataSourceScreenIsWhite() {
-    DataSourceScreen& source = DataSourceScreen::Instance();
+    DataSourceScreen& source = Program().DataSource();
     source.ShowScreen();
     const QImage shot = Shot(&source);
     const QRect margins[] = {{0, 0, 524, 20}, {0, 200, 200, 62}, {320, 200, 204, 62}};
@@ -81,7 +81,7 @@ class InformationScreensTest : public QObject {
   }
 
   void spectralMethodScreenLayout() {
-    SpectralMethodScreen& method = SpectralMethodScreen::Instance();
+    SpectralMethodScreen& method = Program().SpectralMethod();
     QCOMPARE(method.windowTitle(), Utf8("　スペクトルＸ線"));
     QCOMPARE(method.size(), QSize(762, 403));
     QCOMPARE(method.minimumSize(), method.maximumSize());
@@ -102,16 +102,16 @@ class InformationScreensTest : public QObject {
   void dataSourceComesBackOnceWhereItWas() {
     ExplanationScreen& explanation = OpenCoherentScreen();
     Click(explanation.dataSourceButton);
-    DataSourceScreen* source = DataSourceScreen::Existing();
+    DataSourceScreen* source = Program().ExistingDataSource();
     QVERIFY(IsShown(source));
     source->move(source->pos() + QPoint(37, 23));
     const QPoint moved = source->pos();
     Click(source->closeButton);
     QVERIFY(!source->isVisible());
-    QCOMPARE(DataSourceScreen::Existing(), source);
+    QCOMPARE(Program().ExistingDataSource(), source);
 
     Click(explanation.dataSourceButton);
-    QCOMPARE(DataSourceScreen::Existing(), source);
+    QCOMPARE(Program().ExistingDataSource(), source);
     QVERIFY(source->isVisible());
     QCOMPARE(source->pos(), moved);
     Click(explanation.dataSourceButton);
@@ -122,40 +122,40 @@ class InformationScreensTest : public QObject {
     ExplanationScreen& explanation = OpenCoherentScreen();
     Click(explanation.dataSourceButton);
     Click(explanation.spectralMethodButton);
-    QPointer<DataSourceScreen> source = DataSourceScreen::Existing();
-    QPointer<SpectralMethodScreen> method = SpectralMethodScreen::Existing();
+    QPointer<DataSourceScreen> source = Program().ExistingDataSource();
+    QPointer<SpectralMethodScreen> method = Program().ExistingSpectralMethod();
     CloseBox(source);
     CloseBox(method);
     QVERIFY(source.isNull() && method.isNull());
-    QCOMPARE(DataSourceScreen::Existing(), nullptr);
-    QCOMPARE(SpectralMethodScreen::Existing(), nullptr);
+    QCOMPARE(Program().ExistingDataSource(), nullptr);
+    QCOMPARE(Program().ExistingSpectralMethod(), nullptr);
     QVERIFY(explanation.isVisible());  // neither has a close handler of its own
 
     Click(explanation.dataSourceButton);
     Click(explanation.spectralMethodButton);
-    QVERIFY(IsShown(DataSourceScreen::Existing()));
-    QVERIFY(IsShown(SpectralMethodScreen::Existing()));
-    QCOMPARE(DataSourceScreen::Existing()->headingLabel->text(), Utf8("データの出典"));
+    QVERIFY(IsShown(Program().ExistingDataSource()));
+    QVERIFY(IsShown(Program().ExistingSpectralMethod()));
+    QCOMPARE(Program().ExistingDataSource()->headingLabel->text(), Utf8("データの出典"));
   }
 
   void spectralMethodStaysWhileTheUserMovesOn() {
     ExplanationScreen& explanation = OpenCoherentScreen();
     Click(explanation.spectralMethodButton);
-    SpectralMethodScreen* method = SpectralMethodScreen::Existing();
+    SpectralMethodScreen* method = Program().ExistingSpectralMethod();
     Click(explanation.nextButton);  // on to the calculation screen
-    QVERIFY(IsShown(CalculationScreen::Existing()));
+    QVERIFY(IsShown(Program().ExistingCalculation()));
     QVERIFY(method->isVisible());
-    Click(CalculationScreen::Existing()->returnButton);  // back to the start screen
-    QVERIFY(StartScreen::Instance().isVisible());
+    Click(Program().ExistingCalculation()->returnButton);  // back to the start screen
+    QVERIFY(Program().Start().isVisible());
     QVERIFY(method->isVisible());
-    QTest::mouseClick(StartScreen::Instance().incoherentButton, Qt::LeftButton);
-    Click(ExplanationScreen::Instance(tervolin::kIncoherent).cancelButton);
-    QCOMPARE(SpectralMethodScreen::Existing(), method);
+    QTest::mouseClick(Program().Start().incoherentButton, Qt::LeftButton);
+    Click(Program().Explanation(tervolin::kIncoherent).cancelButton);
+    QCOMPARE(Program().ExistingSpectralMethod(), method);
     QVERIFY(method->isVisible());
 
     Click(method->closeButton);
     QVERIFY(!method->isVisible());
-    QCOMPARE(SpectralMethodScreen::Existing(), method);
+    QCOMPARE(Program().ExistingSpectralMethod(), method);
   }
 };
 

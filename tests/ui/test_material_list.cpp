@@ -13,7 +13,7 @@
 
 #include "calculation_fixture.h"
 #include "core/messages.h"
-#include "ui/session.h"
+#include "ui/screen_set.h"
 #include "modal_answerer.h"
 #include "ui/calculation_screen.h"
 #include "ui/material_list.h"
@@ -144,7 +144,7 @@ class MaterialListTest : public QObject {
     QVERIFY(SelectedEntries(*f.materialList).isEmpty());
     f.energyField->setText(QStringLiteral("30"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
-    QCOMPARE(Messages(answerer_), QStringList(Utf8(tervolin::msg::kNoScatterer)));
+    QCOMPARE(Messages(answerer_), QStringList(FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoScatterer))));
   }
 
   // Names that would pass for others show their hidden characters as the messages

@@ -59,7 +59,8 @@ class PolarDiagramTest : public QObject {
   void initTestCase() { InstallFontSubstitutions(); }
 
   void ThomsonPerSolidAngleTouchesTheUnitCircleAndHalvesAt90Degrees() {
-    PolarDiagramWindow window;
+    SaveFolderMemory saves;
+    PolarDiagramWindow window(nullptr, saves);
     window.resize(520, 620);
     window.Diagram().SetCurves({ThomsonPerSolidAngle()});
     window.Diagram().SetCaption(QString::fromUtf8("立体角あたりの散乱確率（最大値を 1 とする）"));
@@ -81,7 +82,8 @@ class PolarDiagramTest : public QObject {
   }
 
   void CopiedAndSavedAsShownOrNotAtAll() {
-    PolarDiagramWindow window;
+    SaveFolderMemory saves;
+    PolarDiagramWindow window(nullptr, saves);
     window.resize(400, 480);
     window.Diagram().SetCurves({ThomsonPerSolidAngle()});
     const QImage shown = window.Diagram().Picture();

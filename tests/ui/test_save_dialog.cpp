@@ -79,7 +79,7 @@ class SaveDialogTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(InstallQtTranslations());
-    UseQtSaveDialog(true);
+    qputenv("TERVOLIN_QT_FILE_DIALOG", "1");
     qputenv("HOME", QByteArray(home_.path().c_str()));
     qputenv("XDG_CONFIG_HOME", QByteArray((home_.path() / ".config").c_str()));
   }
@@ -101,7 +101,7 @@ class SaveDialogTest : public QObject {
     for (const auto& [filter, typed, path, type, scale] : rows) {
       QStringList seen;
       const Answers answers({Save(dir + typed, &seen, filter)});
-      const std::optional<FileToSave> file = AskFileToSave(nullptr, GraphFileFilters(), Utf8("鉄.png"));
+      const std::optional<FileToSave> file = AskFileToSave(nullptr, GraphFileFilters(), Utf8("鉄.png"), saves);
       QVERIFY(file && file->path == dir + path && file->type == type && file->pngScale == scale);
       QCOMPARE(seen.mid(1), Utf8("鉄.png|PNG 画像・画面の 2 倍 (*.png)|保存(&S)|キャンセル").split('|'));
     }
@@ -113,11 +113,11 @@ class SaveDialogTest : public QObject {
     QString message;
     QStringList again;
     const Answers graph({Save(dir + "foo.txt"), Ok(&message), Save(dir + "foo", &again)});
-    QCOMPARE(AskFileToSave(nullptr, GraphFileFilters(), "x.png")->path, dir + "foo.png");
+    QCOMPARE(AskFileToSave(nullptr, GraphFileFilters(), "x.png", saves)->path, dir + "foo.png");
     QCOMPARE(message, Utf8("「.txt」のファイルには保存できません。保存できる種類: .png, .svg, .pdf, .csv"));
     QCOMPARE(again.value(1), QString("foo.txt"));
 
-    PolarDiagramWindow window;
+    PolarDiagramWindow window(nullptr, saves);
     const Answers polar({Save(dir + "polar.csv"), Ok(&message), Save(dir + "polar", nullptr, 2)});
     window.SaveWithDialog();
     QCOMPARE(message, Utf8("「.csv」のファイルには保存できません。保存できる種類: .png, .svg, .pdf"));
@@ -130,7 +130,7 @@ class SaveDialogTest : public QObject {
     const fs::path home = home_.path();
     fs::create_directory(home / "real");
     fs::create_directory_symlink(home / "real", home / "link");
-    PolarDiagramWindow window;
+    PolarDiagramWindow window(nullptr, saves);
     QVERIFY(window.SavePicture(QString::fromStdString((home / "link/ok.png").string())));
     fs::remove(home / "link");
     fs::create_directory_symlink("/proc/self", home / "link");
@@ -150,6 +150,7 @@ class SaveDialogTest : public QObject {
 
  private:
   tervolin::testing::ScratchWorkingDirectory home_;
+  SaveFolderMemory saves;
 };
 
 QTEST_MAIN(SaveDialogTest)

@@ -21,7 +21,7 @@
 #include "calculation_fixture.h"
 #include "graphs/curve_memory.h"
 #include "core/messages.h"
-#include "ui/session.h"
+#include "ui/screen_set.h"
 #include "data/spectrum_file.h"
 #include "modal_answerer.h"
 #include "graphs/spectrum_graph.h"
@@ -49,7 +49,7 @@ SpectrumScreen& OpenSpectrumScreen() {
   CalculationScreen& calculation = OpenCalculationScreen(tervolin::kCoherent);
   ClickOption(calculation.spectrumOption);
   QTest::mouseClick(calculation.spectrumButton, Qt::LeftButton);
-  return SpectrumScreen::Instance();
+  return Program().Spectrum();
 }
 
 QStringList Fields(const SpectrumScreen& f) {
@@ -253,12 +253,12 @@ class SpectrumScreenTest : public QObject {
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
     for (QLineEdit* field : {f.tubeVoltageField, f.targetAngleField, f.inherentFiltrationField, f.aluminiumFilterField, f.copperFilterField}) field->setText(QStringLiteral("7"));
     SetSpectrumReady(1);
-    QTest::mouseClick(CalculationScreen::Instance().spectrumButton, Qt::LeftButton);
-    QCOMPARE(SpectrumScreen::Existing(), &f);
+    QTest::mouseClick(Program().Calculation().spectrumButton, Qt::LeftButton);
+    QCOMPARE(Program().ExistingSpectrum(), &f);
     QCOMPARE(Fields(f), QStringList({"100", "12", "2.5", "0", "0"}));
     QVERIFY(Graph(f) == empty);
     QCOMPARE(SpectrumReady(), 1);
-    QVERIFY(CalculationScreen::Instance().isVisible());  // the calculation screen stays usable
+    QVERIFY(Program().Calculation().isVisible());  // the calculation screen stays usable
   }
 
   void computeChecksAndWhichMessageWins_data() {
@@ -266,9 +266,9 @@ class SpectrumScreenTest : public QObject {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("after");
-    const QString enterVoltage = Utf8(tervolin::msg::kEnterTubeVoltage);
-    const QString reenterAngle = Utf8(tervolin::msg::kReenterTargetAngle);
-    const QString reenterFiltration = Utf8(tervolin::msg::kReenterInherentFiltration);
+    const QString enterVoltage = FromUtf8(tervolin::MessageOf(tervolin::TextId::kEnterTubeVoltage));
+    const QString reenterAngle = FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterTargetAngle));
+    const QString reenterFiltration = FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterInherentFiltration));
     const auto row = [](const char* name, QStringList typed, const QString& message, QStringList after) {
       for (QStringList* fields : {&typed, &after}) {
         while (fields->size() < 5) fields->append("0");
@@ -281,17 +281,17 @@ class SpectrumScreenTest : public QObject {
     row("target angle not a number", {"100", "x9", "2.5"}, reenterAngle, {"100", "12", "2.5"});
     row("target angle 90", {"100", "90", "2.5"}, reenterAngle, {"100", "12", "2.5"});
     row("target angle 1 passes", {"100", "1", ""}, reenterFiltration, {"100", "1", "2.5"});
-    row("negative Al filter", {"100", "89.9", "2.5", "-0.1", "-1"}, Utf8(tervolin::msg::kReenterAluminiumFilter),
+    row("negative Al filter", {"100", "89.9", "2.5", "-0.1", "-1"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterAluminiumFilter)),
         {"100", "89.9", "2.5", "0", "-1"});
     row("negative Cu filter, full width", {"100", "12", "2.5", "0", "－０．１"},
-        Utf8(tervolin::msg::kReenterCopperFilter), {"100", "12", "2.5", "0", "0"});
-    row("200 kV passes the presence checks", {"200", "12", "2.5"}, Utf8(tervolin::msg::kMaxTubeVoltage),
+        FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterCopperFilter)), {"100", "12", "2.5", "0", "0"});
+    row("200 kV passes the presence checks", {"200", "12", "2.5"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMaxTubeVoltage)),
         {"150", "12", "2.5"});
-    row("full-width 200 kV reads as 200", {"２００", "１２", "２．５"}, Utf8(tervolin::msg::kMaxTubeVoltage),
+    row("full-width 200 kV reads as 200", {"２００", "１２", "２．５"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMaxTubeVoltage)),
         {"150", "１２", "２．５"});
-    row("blank tube voltage is present", {" ", "12", "2.5"}, Utf8(tervolin::msg::kMinTubeVoltage),
+    row("blank tube voltage is present", {" ", "12", "2.5"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMinTubeVoltage)),
         {"30", "12", "2.5"});
-    row("blank filtration is present", {"100", "12", " "}, Utf8(tervolin::msg::kMinInherentFiltration),
+    row("blank filtration is present", {"100", "12", " "}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMinInherentFiltration)),
         {"100", "12", "1"});
   }
 
@@ -320,11 +320,11 @@ class SpectrumScreenTest : public QObject {
     f.tubeVoltageField->setText(QStringLiteral("60"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
-    QVERIFY(!TheSession().shownSpectra.empty());
+    QVERIFY(!Program().Bench().shownSpectra.empty());
     QTest::mouseClick(f.redoButton, Qt::LeftButton);
     QVERIFY(Graph(f) == empty);
     QCOMPARE(Fields(f), QStringList({"60", "12", "2.5", "0", "0"}));
-    QVERIFY(TheSession().shownSpectra.empty());  // nothing left for OK to accept
+    QVERIFY(Program().Bench().shownSpectra.empty());  // nothing left for OK to accept
   }
 
   // The graph menu's last item draws the spectra kept anew, each in proportion to
@@ -339,7 +339,7 @@ class SpectrumScreenTest : public QObject {
     ToolsOf(*f.graph)->Menu().actions().back()->trigger();
     SaveShot(f, "spectrum_screen_overlaid_common.png");
     const auto& curves = f.graph->Curves().Curves();
-    const auto& spectra = TheSession().shownSpectra;
+    const auto& spectra = Program().Bench().shownSpectra;
     QCOMPARE(curves.size(), std::size_t{4});
     std::vector<double> drawn, perUnscaled;
     for (std::size_t i = 0; i < 4; ++i) {
@@ -376,7 +376,7 @@ class SpectrumScreenTest : public QObject {
     QVERIFY(written.contains("  1.000E+00\r\n"));
     QCOMPARE(SpectrumReady(), 1);
     QVERIFY(!f.isVisible());
-    QVERIFY(CalculationScreen::Instance().isVisible());
+    QVERIFY(Program().Calculation().isVisible());
     QVERIFY(answerer_.Answered().isEmpty());
   }
 
@@ -395,7 +395,7 @@ class SpectrumScreenTest : public QObject {
     SpectrumScreen& f = OpenSpectrumScreen();
     for (const QString& step : before.split(',', Qt::SkipEmptyParts)) {
       if (step == "compute") QTest::mouseClick(f.computeButton, Qt::LeftButton);
-      if (step == "reopen") QTest::mouseClick(CalculationScreen::Instance().spectrumButton, Qt::LeftButton);
+      if (step == "reopen") QTest::mouseClick(Program().Calculation().spectrumButton, Qt::LeftButton);
       if (step == "redo") QTest::mouseClick(f.redoButton, Qt::LeftButton);
       if (step == "reject") {
         f.tubeVoltageField->setText(QStringLiteral("200"));
@@ -404,7 +404,7 @@ class SpectrumScreenTest : public QObject {
     }
     answerer_.Clear();
     QTest::mouseClick(f.okButton, Qt::LeftButton);
-    QCOMPARE(Messages(answerer_), QStringList{Utf8(tervolin::msg::kNoSpectrum)});
+    QCOMPARE(Messages(answerer_), QStringList{FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoSpectrum))});
     CheckWarningBoxes(answerer_);
     QVERIFY(!SpectrumFileExists());
     QCOMPARE(SpectrumReady(), 0);
@@ -424,7 +424,7 @@ class SpectrumScreenTest : public QObject {
     SpectrumScreen& f = OpenSpectrumScreen();
     f.tubeVoltageField->setText(QStringLiteral("60"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
-    const std::string computed = tervolin::SpectrumFileText(TheSession().shownSpectra.back().fluence);
+    const std::string computed = tervolin::SpectrumFileText(Program().Bench().shownSpectra.back().fluence);
     QVERIFY(computed.find("  1.000E+00\r\n") != std::string::npos);
     f.tubeVoltageField->setText(QStringLiteral("200"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
@@ -451,22 +451,22 @@ class SpectrumScreenTest : public QObject {
     if (closeBox) {
       QVERIFY(f.close());
       ScreenWorkspace::FlushDeletions();
-      QCOMPARE(SpectrumScreen::Existing(), nullptr);
+      QCOMPARE(Program().ExistingSpectrum(), nullptr);
     } else {
       QTest::mouseClick(f.cancelButton, Qt::LeftButton);
       QVERIFY(!f.isVisible());
-      QCOMPARE(SpectrumScreen::Existing(), &f);
+      QCOMPARE(Program().ExistingSpectrum(), &f);
     }
     QCOMPARE(SpectrumReady(), ready);
     QVERIFY(!SpectrumFileExists());
-    QVERIFY(CalculationScreen::Instance().isVisible());
+    QVERIFY(Program().Calculation().isVisible());
   }
 
   void acceptedSpectrumSurvivesModeSwitchesAndCancel() {
     SpectrumScreen& f = OpenSpectrumScreen();
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QTest::mouseClick(f.okButton, Qt::LeftButton);
-    CalculationScreen& calculation = CalculationScreen::Instance();
+    CalculationScreen& calculation = Program().Calculation();
     ClickOption(calculation.singleEnergyOption);
     ClickOption(calculation.spectrumOption);
     QCOMPARE(SpectrumReady(), 1);
@@ -476,9 +476,9 @@ class SpectrumScreenTest : public QObject {
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QTest::mouseClick(f.cancelButton, Qt::LeftButton);
     QCOMPARE(SpectrumReady(), 1);
-    QCOMPARE(TheSession().shownSpectra.back().fluence[121], 0.0);  // the 60-kV spectrum is the one shown
-    QVERIFY(TheSession().shownSpectra.back().fluence[100] > 0.0);
-    QVERIFY(TheSession().acceptedSpectrum->fluence[121] > 0.0);  // the accepted one is still 100 kV
+    QCOMPARE(Program().Bench().shownSpectra.back().fluence[121], 0.0);  // the 60-kV spectrum is the one shown
+    QVERIFY(Program().Bench().shownSpectra.back().fluence[100] > 0.0);
+    QVERIFY(Program().Bench().acceptedSpectrum->fluence[121] > 0.0);  // the accepted one is still 100 kV
   }
 
   // The spectral curve keeps the accepted spectrum's weights whatever the spectrum
@@ -496,14 +496,14 @@ class SpectrumScreenTest : public QObject {
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QTest::mouseClick(f.okButton, Qt::LeftButton);
     const QByteArray accepted = SpectrumFile();
-    CalculationScreen& calculation = CalculationScreen::Instance();
+    CalculationScreen& calculation = Program().Calculation();
     ClickMaterial(calculation.materialList, "PMMA");
     QTest::mouseClick(calculation.computeButton, Qt::LeftButton);
     const QImage curve = AtLogicalSize(calculation.graph->RetainedImage());
     QTest::mouseClick(calculation.clearButton, Qt::LeftButton);  // clear the graph
 
     QTest::mouseClick(calculation.spectrumButton, Qt::LeftButton);
-    SpectrumScreen& again = SpectrumScreen::Instance();
+    SpectrumScreen& again = Program().Spectrum();
     again.tubeVoltageField->setText(QStringLiteral("40"));
     QTest::mouseClick(again.computeButton, Qt::LeftButton);
     if (leave == "cancel") QTest::mouseClick(again.cancelButton, Qt::LeftButton);
@@ -529,7 +529,7 @@ class SpectrumScreenTest : public QObject {
     CalculationScreen& calculation = OpenCalculationScreen(scatterType);
     ClickOption(calculation.spectrumOption);
     QTest::mouseClick(calculation.spectrumButton, Qt::LeftButton);
-    SpectrumScreen& f = SpectrumScreen::Instance();
+    SpectrumScreen& f = Program().Spectrum();
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QTest::mouseClick(f.okButton, Qt::LeftButton);
     QVERIFY(calculation.energyField->text().isEmpty());

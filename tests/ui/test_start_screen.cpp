@@ -23,7 +23,7 @@
 #include <unistd.h>
 
 #include "data/spectrum_file.h"
-#include "ui/session.h"
+#include "ui/screen_set.h"
 #include "modal_answerer.h"
 #include "screen_checks.h"
 #include "support/scratch_directory.h"
@@ -63,7 +63,7 @@ std::string SpectrumFile() { return "000.5  1.000E+00\r\n001.0  5.000E-01\r\n"; 
 void WriteOwnSpectrumFile() {
   tervolin::WrittenSpectrumFile written;
   QVERIFY(!tervolin::WriteSpectrumFile(kSpectrum, tervolin::EnergyTable{}, &written));
-  TheSession().writtenSpectrumFile = written;  // as the spectrum screen's OK keeps it
+  Program().Bench().writtenSpectrumFile = written;  // as the spectrum screen's OK keeps it
 }
 
 bool Exists(const char* name) { return fs::exists(fs::path(name)); }
@@ -145,23 +145,23 @@ class StartScreenTest : public QObject {
 
   void startUpReadsTheTableOnceAndShowsTheStartScreen() {
     scratch_->Write(kTable, AttenuationTable(300));
-    QCOMPARE(StartTervolin(), std::nullopt);
-    QCOMPARE(TheSession().attenuation.tungsten[1], 1001.0);
-    QCOMPARE(TheSession().attenuation.aluminium[300], 2300.0);
-    QCOMPARE(TheSession().attenuation.copper[300], 3300.0);
-    StartScreen* start = StartScreen::Existing();
+    QCOMPARE(StartTervolin(Program()), std::nullopt);
+    QCOMPARE(Program().Bench().Attenuation().tungsten[1], 1001.0);
+    QCOMPARE(Program().Bench().Attenuation().aluminium[300], 2300.0);
+    QCOMPARE(Program().Bench().Attenuation().copper[300], 3300.0);
+    StartScreen* start = Program().ExistingStart();
     QVERIFY(IsShown(start));
-    QVERIFY(!IsShown(ExplanationScreen::Existing(tervolin::kCoherent)) && !IsShown(ExplanationScreen::Existing(tervolin::kIncoherent)));
+    QVERIFY(!IsShown(Program().ExistingExplanation(tervolin::kCoherent)) && !IsShown(Program().ExistingExplanation(tervolin::kIncoherent)));
 
     // A changed table is not read again on the way to an explanation screen and back.
     scratch_->Write(kTable, AttenuationTable(300, 500));
     Click(start->coherentButton);
-    QVERIFY(IsShown(ExplanationScreen::Existing(tervolin::kCoherent)));
+    QVERIFY(IsShown(Program().ExistingExplanation(tervolin::kCoherent)));
     QVERIFY(!start->isVisible());
-    Click(ExplanationScreen::Existing(tervolin::kCoherent)->cancelButton);
-    QCOMPARE(StartScreen::Existing(), start);
+    Click(Program().ExistingExplanation(tervolin::kCoherent)->cancelButton);
+    QCOMPARE(Program().ExistingStart(), start);
     QVERIFY(start->isVisible());
-    QCOMPARE(TheSession().attenuation.tungsten[1], 1001.0);
+    QCOMPARE(Program().Bench().Attenuation().tungsten[1], 1001.0);
     QVERIFY(answerer_->Answered().isEmpty());
   }
 
@@ -181,7 +181,7 @@ class StartScreenTest : public QObject {
     QFETCH(QString, problem);
     if (!content.isEmpty()) scratch_->Write(kTable, content.toStdString());
     std::optional<int> status;
-    const QString printed = StandardErrorOf([&status] { status = StartTervolin(); });
+    const QString printed = StandardErrorOf([&status] { status = StartTervolin(Program()); });
     QVERIFY(status.has_value());
     QVERIFY(*status != 0);
     QCOMPARE(answerer_->Answered().size(), 1);
@@ -192,13 +192,13 @@ class StartScreenTest : public QObject {
     QVERIFY2(box.text.contains(QDir::currentPath()), qPrintable(box.text));
     QVERIFY2(box.text.contains(problem), qPrintable(box.text));
     QVERIFY2(printed.contains(box.text), qPrintable(printed));
-    QCOMPARE(TheSession().attenuation.tungsten[1], 0.0);
-    QCOMPARE(StartScreen::Existing(), nullptr);
+    QCOMPARE(Program().Bench().Attenuation().tungsten[1], 0.0);
+    QCOMPARE(Program().ExistingStart(), nullptr);
     QVERIFY(!AnyWindowVisible());
   }
 
   void layoutOfTheStartScreen() {
-    StartScreen& start = StartScreen::Instance();
+    StartScreen& start = Program().Start();
     QCOMPARE(start.windowTitle(), Utf8("  Tervolin"));
     QCOMPARE(start.size(), QSize(783, 549));
     QCOMPARE(start.minimumSize(), start.maximumSize());
@@ -236,7 +236,7 @@ class StartScreenTest : public QObject {
   }
 
   void buttonsOfTheStartScreen() {
-    StartScreen& start = StartScreen::Instance();
+    StartScreen& start = Program().Start();
     start.ShowScreen();
     const char* const texts[] = {"干渉性散乱", "非干渉性散乱", "終　了"};
     const int tops[] = {312, 368, 432};
@@ -258,35 +258,35 @@ class StartScreenTest : public QObject {
 
     // Neither Enter nor Escape presses a button by itself.
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(start.coherentButton, key);
-    QCOMPARE(ExplanationScreen::Existing(tervolin::kCoherent), nullptr);
+    QCOMPARE(Program().ExistingExplanation(tervolin::kCoherent), nullptr);
     QVERIFY(start.isVisible());
   }
 
   void theExplanationButtonsOpenTheirScreens() {
-    StartScreen& start = StartScreen::Instance();
+    StartScreen& start = Program().Start();
     start.ShowScreen();
     Click(start.incoherentButton);
-    QVERIFY(IsShown(ExplanationScreen::Existing(tervolin::kIncoherent)));
-    QCOMPARE(ExplanationScreen::Existing(tervolin::kCoherent), nullptr);
+    QVERIFY(IsShown(Program().ExistingExplanation(tervolin::kIncoherent)));
+    QCOMPARE(Program().ExistingExplanation(tervolin::kCoherent), nullptr);
     QVERIFY(!start.isVisible());
-    Click(ExplanationScreen::Existing(tervolin::kIncoherent)->cancelButton);
+    Click(Program().ExistingExplanation(tervolin::kIncoherent)->cancelButton);
     Click(start.coherentButton);
-    QVERIFY(IsShown(ExplanationScreen::Existing(tervolin::kCoherent)));
-    QVERIFY(!IsShown(ExplanationScreen::Existing(tervolin::kIncoherent)));
+    QVERIFY(IsShown(Program().ExistingExplanation(tervolin::kCoherent)));
+    QVERIFY(!IsShown(Program().ExistingExplanation(tervolin::kIncoherent)));
     QVERIFY(!start.isVisible());
-    QVERIFY(!TheSession().scatter);  // nothing is fixed before 次へ進む
+    QVERIFY(!Program().Bench().scatter);  // nothing is fixed before 次へ進む
   }
 
   void quitDeletesTheSpectrumFileAndEndsTheProgram() {
     scratch_->Write(kTable, AttenuationTable(300));
     WriteOwnSpectrumFile();
-    QCOMPARE(StartTervolin(), std::nullopt);
+    QCOMPARE(StartTervolin(Program()), std::nullopt);
     bool deletedAtOnce = false, windowsLeftVisible = true, closed = true;
     const int status = RunUntilEnd([&] {
-      Click(StartScreen::Existing()->quitButton);
+      Click(Program().ExistingStart()->quitButton);
       deletedAtOnce = !Exists(kSpectrum);
       windowsLeftVisible = AnyWindowVisible();
-      closed = StartScreen::Existing() == nullptr;       // the close handler did not run
+      closed = Program().ExistingStart() == nullptr;       // the close handler did not run
       scratch_->Write(kSpectrum, SpectrumFile());  // a second delete would take this one
     });
     QCOMPARE(status, 0);
@@ -299,8 +299,8 @@ class StartScreenTest : public QObject {
 
   void quitWithoutASpectrumFileSaysNothing() {
     scratch_->Write(kTable, AttenuationTable(300));
-    QCOMPARE(StartTervolin(), std::nullopt);
-    QCOMPARE(RunUntilEnd([] { Click(StartScreen::Existing()->quitButton); }), 0);
+    QCOMPARE(StartTervolin(Program()), std::nullopt);
+    QCOMPARE(RunUntilEnd([] { Click(Program().ExistingStart()->quitButton); }), 0);
     QVERIFY(!Exists(kSpectrum));
     QVERIFY(answerer_->Answered().isEmpty());
   }
@@ -310,8 +310,8 @@ class StartScreenTest : public QObject {
     scratch_->Write(kTable, AttenuationTable(300));
     WriteOwnSpectrumFile();
     scratch_->Write(kSpectrum, SpectrumFile());
-    QCOMPARE(StartTervolin(), std::nullopt);
-    QCOMPARE(RunUntilEnd([] { Click(StartScreen::Existing()->quitButton); }), 0);
+    QCOMPARE(StartTervolin(Program()), std::nullopt);
+    QCOMPARE(RunUntilEnd([] { Click(Program().ExistingStart()->quitButton); }), 0);
     QVERIFY(Exists(kSpectrum));
   }
 
@@ -319,25 +319,25 @@ class StartScreenTest : public QObject {
     scratch_->Write(kTable, AttenuationTable(300));
     WriteOwnSpectrumFile();
     fs::permissions(kSpectrum, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    QCOMPARE(StartTervolin(), std::nullopt);
-    QCOMPARE(RunUntilEnd([] { Click(StartScreen::Existing()->quitButton); }), 0);
+    QCOMPARE(StartTervolin(Program()), std::nullopt);
+    QCOMPARE(RunUntilEnd([] { Click(Program().ExistingStart()->quitButton); }), 0);
     QVERIFY(Exists(kSpectrum));
     QVERIFY(answerer_->Answered().isEmpty());
   }
 
   void closeBoxEndsTheProgramAfterOtherScreensWereUsed() {
     scratch_->Write(kTable, AttenuationTable(300));
-    QCOMPARE(StartTervolin(), std::nullopt);
-    StartScreen* start = StartScreen::Existing();
+    QCOMPARE(StartTervolin(Program()), std::nullopt);
+    StartScreen* start = Program().ExistingStart();
     Click(start->coherentButton);
-    Click(ExplanationScreen::Existing(tervolin::kCoherent)->dataSourceButton);                // data source
-    Click(DataSourceScreen::Existing()->closeButton);                // ... hidden again
-    Click(ExplanationScreen::Existing(tervolin::kCoherent)->spectralMethodButton);                // spectral method, left open
-    Click(ExplanationScreen::Existing(tervolin::kCoherent)->nextButton);                // calculation screen
-    Click(CalculationScreen::Existing()->returnButton);                // back to the start screen
+    Click(Program().ExistingExplanation(tervolin::kCoherent)->dataSourceButton);                // data source
+    Click(Program().ExistingDataSource()->closeButton);                // ... hidden again
+    Click(Program().ExistingExplanation(tervolin::kCoherent)->spectralMethodButton);                // spectral method, left open
+    Click(Program().ExistingExplanation(tervolin::kCoherent)->nextButton);                // calculation screen
+    Click(Program().ExistingCalculation()->returnButton);                // back to the start screen
     QVERIFY(start->isVisible());
     Click(start->incoherentButton);
-    Click(ExplanationScreen::Existing(tervolin::kIncoherent)->cancelButton);
+    Click(Program().ExistingExplanation(tervolin::kIncoherent)->cancelButton);
     QVERIFY(start->isVisible());
     WriteOwnSpectrumFile();
     bool windowsLeftVisible = true;
@@ -362,8 +362,8 @@ class StartScreenTest : public QObject {
     QFETCH(int, signal);
     scratch_->Write(kTable, AttenuationTable(300));
     WriteOwnSpectrumFile();
-    const TerminationSignals endOnSignal([] { StartScreen::Instance().onQuitClicked(); });
-    QCOMPARE(StartTervolin(), std::nullopt);
+    const TerminationSignals endOnSignal([] { Program().Start().onQuitClicked(); });
+    QCOMPARE(StartTervolin(Program()), std::nullopt);
     bool leftToTheLoop = false;
     const int status = RunUntilEnd([&] {
       std::raise(signal);

@@ -1,0 +1,73 @@
+// The program's steps as every front end takes them, on the shipped tables: each
+// refusal by its kind, in the screens' order, and a curve or spectrum kept only when
+// it was computed.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "core/messages.h"
+#include "workbench/workbench.h"
+
+namespace tervolin {
+namespace {
+
+struct Step {
+  const char* what;
+  EnergyModeKind mode;
+  bool accepted;  // a spectrum accepted first
+  CurveChoice choice;
+  std::optional<TextId> refusal;  // nothing: the curve is computed and kept
+};
+
+TEST(Workbench, CurveStepsRefuseByKindOrKeepTheCurve) {
+  const Step steps[] = {
+      {"no energy", kSingleEnergy, false, {"水", ""}, TextId::kNoEnergy},
+      {"energy before material", kSingleEnergy, false, {"", ""}, TextId::kNoEnergy},
+      {"no spectrum accepted", kSpectral, false, {"水", "60"}, TextId::kNoSpectrum},
+      {"no material", kSingleEnergy, false, {"", "60"}, TextId::kNoScatterer},
+      {"no such material", kSingleEnergy, false, {"nosuch", "60"}, TextId::kUnreadableData},
+      {"negative energy", kSingleEnergy, false, {"水", "-5"}, TextId::kCannotCalculate},
+      {"one energy", kSingleEnergy, false, {"水", "60"}, std::nullopt},
+      {"over the spectrum", kSpectral, true, {"鉛", ""}, std::nullopt},
+  };
+  for (const Step& s : steps) {
+    Workbench bench(TERVOLIN_TABLES_DIR);
+    ASSERT_FALSE(bench.ReadTables());
+    bench.StartCalculation(kIncoherent);
+    TubeSettings settings{"100", "12", "2.5", "0", "0"};
+    if (s.accepted) ASSERT_TRUE(bench.ComputeSpectrum(settings) && !bench.AcceptSpectrum()) << s.what;
+    bench.energyMode = s.mode;
+    const auto curve = bench.ComputeCurve(s.choice);
+    EXPECT_EQ(curve ? std::nullopt : std::optional(curve.Fault().kind), s.refusal) << s.what;
+    EXPECT_EQ(bench.views.Curves().size(), curve ? 1u : 0u) << s.what;
+  }
+}
+
+TEST(Workbench, SpectrumStepsResetARefusedFieldAndAcceptOnlyWhatWasShown) {
+  Workbench bench(TERVOLIN_TABLES_DIR);
+  ASSERT_FALSE(bench.ReadTables());
+  EXPECT_EQ(bench.AcceptSpectrum(), Problem{TextId::kNoSpectrum});
+  TubeSettings tooHigh{"200", "12", "2.5", "0", "0"};
+  EXPECT_EQ(bench.ComputeSpectrum(tooHigh).Fault().kind, TextId::kMaxTubeVoltage);
+  EXPECT_EQ(tooHigh.tubeVoltage, "150");
+  EXPECT_TRUE(bench.ComputeSpectrum(tooHigh));
+  EXPECT_FALSE(bench.AcceptSpectrum());
+  EXPECT_EQ(bench.acceptedSpectrum->settings.tubeVoltage, "150");
+}
+
+TEST(Workbench, WithoutItsAttenuationTableEveryStepSaysSo) {
+  Workbench bench("/nonexistent-folder");
+  ASSERT_TRUE(bench.ReadTables());
+  TubeSettings settings{"100", "12", "2.5", "0", "0"};
+  bench.StartCalculation(kCoherent);
+  for (const auto& kind : {bench.ComputeCurve({"水", "60"}).Fault().kind, bench.ComputeSpectrum(settings).Fault().kind,
+                           bench.Magnitudes({"水", "60"}).Fault().kind}) {
+    EXPECT_EQ(kind, TextId::kUnreadableData);
+  }
+  EXPECT_NE(MessageOf(*bench.StartProblem()).find("Mus2018.dat"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tervolin
