@@ -8,6 +8,7 @@
 #include "cli/data_folder.h"
 #include "cli/magnitudes.h"
 #include "cli/table_text.h"
+#include "core/beam_qualities.h"
 #include "data/material_catalogue.h"
 #include "data/shown_item.h"
 #include "data/spectrum_file.h"
@@ -48,19 +49,32 @@ std::string Angles(const Invocation& invocation) {
   return TableText(format, {"theta_deg", DensityColumn(request.view)}, rows);
 }
 
+// The figures of the beam and, for a quality, the standard's beside them.
+std::vector<BeamFigureLine> FigureLines(const BeamFigures& figures, const std::optional<BeamQuality>& quality) {
+  const std::array<BeamFigureLine, 5> beam = BeamFigureLines(figures);
+  std::vector<BeamFigureLine> lines(beam.begin(), beam.end());
+  if (!quality) return lines;
+  lines.push_back({"standard HVL1", quality->standardHvl1Mm, 3, "mm Al"});
+  if (quality->standardHomogeneity) lines.push_back({"standard homogeneity coefficient", quality->standardHomogeneity, 3, ""});
+  return lines;
+}
+
 // The beam figures as lines "name: value unit", or with --format as a table of
 // name, value (empty when missing) and unit.
 std::string Figures(const Invocation& invocation, const TubeSettings& settings) {
   const bool asTable = invocation.Has("--format");
   const Format format = OutputFormat(invocation, false);
   const BeamFigures figures = CalculateBeamFigures(DataFolder(invocation), settings);
-  if (!asTable) return FormatBeamFigures(figures);
+  const std::string* quality = invocation.Value("--quality");
+  const std::vector<BeamFigureLine> lines = FigureLines(figures, quality ? FindBeamQuality(*quality) : std::nullopt);
   std::vector<Row> rows;
-  for (const BeamFigureLine& line : BeamFigureLines(figures)) {
+  std::string text;
+  for (const BeamFigureLine& line : lines) {
+    text += FormatBeamFigureLine(line);
     const bool known = line.value && std::isfinite(*line.value);
     rows.push_back({line.name, known ? FormatFigure(line.value, line.decimals) : "", line.unit});
   }
-  return TableText(format, {"figure", "value", "unit"}, rows);
+  return asTable ? TableText(format, {"figure", "value", "unit"}, rows) : text;
 }
 
 std::string Spectrum(const Invocation& invocation) {
@@ -79,6 +93,19 @@ std::string Materials(const Invocation& invocation) {
   std::vector<Row> rows;
   for (const MaterialEntry& entry : ListMaterials(DataFolder(invocation))) rows.push_back({entry.name, entry.alias});
   return TableText(format, {"name", "alias"}, rows);
+}
+
+// The standard qualities: name, the tube settings they give, the standard's figures.
+std::string Qualities(const Invocation& invocation) {
+  const Format format = OutputFormat(invocation, false);
+  std::vector<Row> rows;
+  for (const BeamQuality& q : BeamQualities()) {
+    const TubeSettings s = QualitySettings(q);
+    rows.push_back({QualityName(q), s.tubeVoltage, s.targetAngle, s.inherentFiltration, s.aluminiumFilter,
+                    FixedText(q.standardHvl1Mm, 2), q.standardHomogeneity ? FixedText(*q.standardHomogeneity, 2) : ""});
+  }
+  return TableText(format, {"quality", "kv", "target_angle_deg", "inherent_mm_al", "added_al_mm", "standard_hvl1_mm_al",
+                            "standard_homogeneity"}, rows);
 }
 
 // The curves, the totals on standard error; with --totals the totals alone, as a
@@ -104,6 +131,7 @@ std::string RunCommand(const Invocation& invocation) {
     case Command::Spectrum: return Spectrum(invocation);
     case Command::Materials: return Materials(invocation);
     case Command::Compare: return Compare(invocation);
+    case Command::Qualities: return Qualities(invocation);
   }
   return {};
 }

@@ -29,6 +29,9 @@ ScatteringMagnitudes Unpacked(const MagnitudesOfMaterial& result, const EnergyRe
 
 std::string Percent(double share) { return FixedText(share, 2); }
 
+constexpr const char* kScaledToTable =
+    "note: the material's .xfs holds no molar mass; the curves are its shapes scaled to the table's cross sections";
+
 }  // namespace
 
 ScatteringMagnitudes CalculateMagnitudes(const std::filesystem::path& dataFolder, const EnergyRequest& energy,
@@ -50,20 +53,35 @@ std::string MagnitudeCurvesText(const ScatteringMagnitudes& m, Format format, bo
   return TableText(format, {"theta_deg", "coherent" + unit, "incoherent" + unit, "total" + unit}, rows);
 }
 
+// "; curve 0.1078 cm2/g, table/curve 1.0997": the curve's own σ/ρ beside the table's.
+std::string CurveNote(double integral, double ratio) {
+  return " (curve " + ShortestText(integral) + " cm2/g, table/curve " + FixedText(ratio, 4) + ")";
+}
+
 std::string MagnitudeTotalsText(const ScatteringMagnitudes& m) {
-  return "coherent: " + ShortestText(m.coherentCrossSection) + " cm2/g, " + Percent(m.coherentShare) + " %\n" +
-         "incoherent: " + ShortestText(m.incoherentCrossSection) + " cm2/g, " + Percent(m.incoherentShare) + " %\n" +
-         "total: " + ShortestText(m.totalCrossSection) + " cm2/g\n" +
-         "incoherent/coherent: " + ShortestText(IncoherentToCoherentRatio(m)) + "\n";
+  const bool curve = m.fromFormFactor;
+  return "coherent: " + ShortestText(m.coherentCrossSection) + " cm2/g, " + Percent(m.coherentShare) + " %" +
+         (curve ? CurveNote(m.coherentCurveIntegral, m.coherentRatio) : "") + "\n" +
+         "incoherent: " + ShortestText(m.incoherentCrossSection) + " cm2/g, " + Percent(m.incoherentShare) + " %" +
+         (curve ? CurveNote(m.incoherentCurveIntegral, m.incoherentRatio) : "") + "\n" +
+         "total: " + ShortestText(m.totalCrossSection) + " cm2/g" +
+         (curve ? " (curves " + ShortestText(m.totalCurveIntegral) + " cm2/g)" : "") + "\n" +
+         (curve ? "" : std::string(kScaledToTable) + "\n");
 }
 
 std::string MagnitudeTotalsTable(const ScatteringMagnitudes& m, Format format) {
+  const auto curve = [&m](double value) { return m.fromFormFactor ? ShortestText(value) : std::string(); };
   const std::vector<Row> rows{
-      {"coherent", ShortestText(m.coherentCrossSection), ShortestText(m.coherentShare)},
-      {"incoherent", ShortestText(m.incoherentCrossSection), ShortestText(m.incoherentShare)},
-      {"total", ShortestText(m.totalCrossSection), "100"},
-      {"incoherent_per_coherent", ShortestText(IncoherentToCoherentRatio(m)), ""}};
-  return TableText(format, {"scattering", "cross_section_cm2_per_g", "share_percent"}, rows);
+      {"coherent", ShortestText(m.coherentCrossSection), ShortestText(m.coherentShare), curve(m.coherentCurveIntegral),
+       curve(m.coherentRatio)},
+      {"incoherent", ShortestText(m.incoherentCrossSection), ShortestText(m.incoherentShare),
+       curve(m.incoherentCurveIntegral), curve(m.incoherentRatio)},
+      {"total", ShortestText(m.totalCrossSection), "100", curve(m.totalCurveIntegral),
+       curve(m.totalCrossSection / m.totalCurveIntegral)}};
+  return TableText(format,
+                   {"scattering", "cross_section_cm2_per_g", "share_percent", "curve_integral_cm2_per_g",
+                    "table_to_curve_ratio"},
+                   rows);
 }
 
 }  // namespace tervolin::cli

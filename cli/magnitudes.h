@@ -19,10 +19,14 @@ ScatteringMagnitudes CalculateMagnitudes(const std::filesystem::path& dataFolder
 // theta_deg and the three curves, the header naming the unit.
 std::string MagnitudeCurvesText(const ScatteringMagnitudes& magnitudes, Format format, bool perSolidAngle);
 
-// "coherent: 0.0139 cm2/g, 7.29 %" and the same for incoherent, then the total.
+// "coherent: 0.0139 cm2/g, 7.29 % (curve 0.01385 cm2/g, table/curve 1.0036)" and the
+// same for incoherent, then the total: the tabulated σ/ρ, its share, the curve's
+// integral and their ratio; for a table without the molar mass a note instead.
 std::string MagnitudeTotalsText(const ScatteringMagnitudes& magnitudes);
 
-// The same as a table: scattering, cross_section_cm2_per_g, share_percent.
+// The same as a table: scattering, cross_section_cm2_per_g, share_percent,
+// curve_integral_cm2_per_g, table_to_curve_ratio (the last two empty without the
+// molar mass).
 std::string MagnitudeTotalsTable(const ScatteringMagnitudes& magnitudes, Format format);
 
 }  // namespace tervolin::cli

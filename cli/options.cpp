@@ -17,6 +17,7 @@ constexpr std::array kOptions{
     OptionSpec{"--scattering", "coherent|incoherent", kForAngles, "kind of scattering"},
     OptionSpec{"--material", "NAME", kForAngles | kForCompare, "scatterer: list name or English alias"},
     OptionSpec{"--energy", "KEV", kForAngles | kForCompare, "one photon energy, keV"},
+    OptionSpec{"--quality", "NAME", kForSpectrumUsers, "a standard beam quality instead of the tube's options: RQR8, RQA5, ..."},
     OptionSpec{"--kv", "KV", kForSpectrumUsers, "tube voltage of the spectrum, 30-150 kV"},
     OptionSpec{"--target-angle", "DEG", kForSpectrumUsers, "anode target angle, degrees (12)"},
     OptionSpec{"--inherent", "MM", kForSpectrumUsers, "inherent filtration, mm Al (2.5)"},
@@ -42,14 +43,15 @@ constexpr std::array kCommands{
     CommandName{"spectrum", Command::Spectrum, kForSpectrum},
     CommandName{"materials", Command::Materials, kForMaterials},
     CommandName{"compare", Command::Compare, kForCompare},
+    CommandName{"qualities", Command::Qualities, kForQualities},
 };
 
 const CommandName& FindCommand(std::string_view text) {
   for (const CommandName& c : kCommands) {
     if (c.name == text) return c;
   }
-  if (text.starts_with("-")) throw UsageError("a command must come first: angles, spectrum, materials or compare");
-  throw UsageError("unknown command \"" + ShownArgument(text) + "\": use angles, spectrum, materials or compare");
+  if (text.starts_with("-")) throw UsageError("a command must come first: angles, spectrum, materials, compare or qualities");
+  throw UsageError("unknown command \"" + ShownArgument(text) + "\": use angles, spectrum, materials, compare or qualities");
 }
 
 const OptionSpec& FindOption(std::string_view name, const CommandName& command) {
@@ -123,7 +125,7 @@ Invocation ParseArguments(std::span<const char* const> arguments) {
 }
 
 std::string UsageLine() {
-  return "usage: tervolin-calc angles|spectrum|materials|compare [OPTIONS]  (tervolin-calc --help)";
+  return "usage: tervolin-calc angles|spectrum|materials|compare|qualities [OPTIONS]  (tervolin-calc --help)";
 }
 
 std::string HelpText() {
@@ -131,15 +133,18 @@ std::string HelpText() {
       "tervolin-calc: the angular distributions and X-ray spectra of Tervolin from the command line.\n\n"
       "  tervolin-calc angles --scattering coherent|incoherent --material NAME --energy KEV\n"
       "  tervolin-calc angles --scattering coherent|incoherent --material NAME --kv KV [spectrum options]\n"
-      "  tervolin-calc spectrum --kv KV [spectrum options]\n"
+      "  tervolin-calc spectrum --kv KV [spectrum options] | --quality NAME\n"
       "  tervolin-calc materials\n"
-      "  tervolin-calc compare --material NAME --energy KEV | --kv KV [spectrum options]\n\n"
+      "  tervolin-calc compare --material NAME --energy KEV | --kv KV [spectrum options] | --quality NAME\n"
+      "  tervolin-calc qualities\n\n"
       "angles prints theta = 1..180 degrees and the distribution scaled to a maximum of 1;\n"
       "spectrum prints the 300 bins of 0.5 keV and the relative photon fluence;\n"
       "materials prints the list names and English aliases of the data folder;\n"
       "compare prints theta and the coherent, incoherent and total differential cross\n"
       "sections per unit mass in cm2/g per degree (per sr with --per-solid-angle), the\n"
-      "cross sections and shares on standard error (in the output with --totals).\n\n"
+      "cross sections and shares on standard error (in the output with --totals);\n"
+      "qualities prints the standard beam qualities (IEC 61267) and their tube settings.\n"
+      "--quality takes the place of --kv and the other spectrum options.\n\n"
       "Options:\n";
   for (const OptionSpec& o : kOptions) {
     std::string left = "  ";

@@ -12,14 +12,15 @@
 
 namespace tervolin::cli {
 
-enum class Command { Angles, Spectrum, Materials, Compare };
+enum class Command { Angles, Spectrum, Materials, Compare, Qualities };
 
 // Sets of commands, as bits.
 inline constexpr unsigned kForAngles = 1u << 0;
 inline constexpr unsigned kForSpectrum = 1u << 1;
 inline constexpr unsigned kForMaterials = 1u << 2;
 inline constexpr unsigned kForCompare = 1u << 3;
-inline constexpr unsigned kForAll = kForAngles | kForSpectrum | kForMaterials | kForCompare;
+inline constexpr unsigned kForQualities = 1u << 4;
+inline constexpr unsigned kForAll = kForAngles | kForSpectrum | kForMaterials | kForCompare | kForQualities;
 
 struct OptionSpec {
   std::string_view name;       // "--energy"

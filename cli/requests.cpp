@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "core/field_number.h"
+#include "core/beam_qualities.h"
+#include "core/decimal_number.h"
 #include "core/spectrum_physics.h"
 #include "data/shown_item.h"
 
@@ -59,6 +61,18 @@ ScatterKind ScatterOf(const std::string& text) {
   throw UsageError("--scattering \"" + ShownArgument(text) + "\" must be coherent or incoherent");
 }
 
+// The quality's settings; the tube's own options would contradict them.
+TubeSettings QualityRequest(const Invocation& invocation, const std::string& name) {
+  for (const SpectrumOption& option : kSpectrumOptions) {
+    if (invocation.Has(option.name)) throw UsageError("--quality and " + std::string(option.name) + " exclude each other");
+  }
+  const std::optional<BeamQuality> quality = FindBeamQuality(name);
+  if (!quality) {
+    throw UsageError("--quality \"" + ShownArgument(name) + "\" is not a beam quality (see: tervolin-calc qualities)");
+  }
+  return QualitySettings(*quality);
+}
+
 }  // namespace
 
 const std::string& Required(const Invocation& invocation, const std::string& name) {
@@ -68,6 +82,7 @@ const std::string& Required(const Invocation& invocation, const std::string& nam
 }
 
 TubeSettings SpectrumRequest(const Invocation& invocation) {
+  if (const std::string* quality = invocation.Value("--quality")) return QualityRequest(invocation, *quality);
   TubeSettings settings;
   for (const SpectrumOption& option : kSpectrumOptions) {
     const std::string text = OptionText(invocation, option);
@@ -84,10 +99,11 @@ EnergyRequest MakeEnergyRequest(const Invocation& invocation) {
     for (const SpectrumOption& option : kSpectrumOptions) {
       if (invocation.Has(option.name)) throw UsageError("--energy and " + std::string(option.name) + " exclude each other");
     }
+    if (invocation.Has("--quality")) throw UsageError("--energy and --quality exclude each other");
     if (!(NumberOf("--energy", *energy, kEnergyAccepts) > 0.0)) throw UsageError("--energy " + ShownArgument(*energy) + " must be above 0 keV");
     return {*energy, std::nullopt};
   }
-  if (!invocation.Has("--kv")) throw UsageError("--energy or --kv is missing");
+  if (!invocation.Has("--kv") && !invocation.Has("--quality")) throw UsageError("--energy, --kv or --quality is missing");
   return {std::nullopt, SpectrumRequest(invocation)};
 }
 

@@ -32,7 +32,7 @@ enum class Format { Csv, Tsv, Dat };
 const std::string& Required(const Invocation& invocation, const std::string& name);
 
 // The options of the spectrum (--kv required, the others defaulted as the spectrum
-// screen opens); throws UsageError.
+// screen opens), or the settings of --quality, which excludes them; throws UsageError.
 TubeSettings SpectrumRequest(const Invocation& invocation);
 
 // Either --energy or the spectrum; throws UsageError.

@@ -146,13 +146,15 @@ std::array<BeamFigureLine, 5> BeamFigureLines(const BeamFigures& f) {
            {"homogeneity coefficient", f.homogeneity, 3, ""}}};
 }
 
+std::string FormatBeamFigureLine(const BeamFigureLine& line) {
+  const bool unit = line.value && *line.unit != '\0';
+  return std::string(line.name) + ": " + FormatFigure(line.value, line.decimals) + (unit ? " " : "") +
+         (unit ? line.unit : "") + "\n";
+}
+
 std::string FormatBeamFigures(const BeamFigures& f) {
   std::string text;
-  for (const BeamFigureLine& line : BeamFigureLines(f)) {
-    const bool unit = line.value && *line.unit != '\0';
-    text += std::string(line.name) + ": " + FormatFigure(line.value, line.decimals) + (unit ? " " : "") +
-            (unit ? line.unit : "") + "\n";
-  }
+  for (const BeamFigureLine& line : BeamFigureLines(f)) text += FormatBeamFigureLine(line);
   return text;
 }
 

@@ -60,6 +60,9 @@ struct BeamFigureLine {
 // The five figures in the order FormatBeamFigures prints them.
 std::array<BeamFigureLine, 5> BeamFigureLines(const BeamFigures& figures);
 
+// One line "HVL1: 3.641 mm Al\n" as FormatBeamFigures prints it.
+std::string FormatBeamFigureLine(const BeamFigureLine& line);
+
 // The five lines "mean energy: 48.12 keV", "effective energy: 37.85 keV",
 // "HVL1: 3.641 mm Al", "HVL2: 4.902 mm Al", "homogeneity coefficient: 0.743",
 // each ended by "\n"; a missing figure reads "—". A point is the decimal

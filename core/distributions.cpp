@@ -157,6 +157,13 @@ void FillIncoherent(AngleTable& distribution, double energy, const DistributionV
 
 AngleTable ComputeDistribution(const DistributionRequest& request, const DistributionView& view,
                                const MaterialTables& material, const EnergyTable& fluence) {
+  AngleTable distribution = UnscaledDistribution(request, view, material, fluence);
+  NormaliseToMaximum(distribution);
+  return distribution;
+}
+
+AngleTable UnscaledDistribution(const DistributionRequest& request, const DistributionView& view,
+                                const MaterialTables& material, const EnergyTable& fluence) {
   AngleTable distribution{};
   if (request.energyMode == kSpectral) {
     SumOverSpectrum(distribution, request.scatter, view, material, fluence);
@@ -165,7 +172,6 @@ AngleTable ComputeDistribution(const DistributionRequest& request, const Distrib
   } else {
     FillIncoherent(distribution, request.energyKeV, view, material);
   }
-  NormaliseToMaximum(distribution);
   return distribution;
 }
 

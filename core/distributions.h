@@ -42,6 +42,11 @@ struct DistributionRequest {
 AngleTable ComputeDistribution(const DistributionRequest& request, const DistributionView& view,
                                const MaterialTables& material, const EnergyTable& fluence);
 
+// The same before the scaling to a maximum of 1: at one energy the term itself, so
+// that r₀²/2 · 2π times it is dσ/dθ per formula unit (per radian).
+AngleTable UnscaledDistribution(const DistributionRequest& request, const DistributionView& view,
+                                const MaterialTables& material, const EnergyTable& fluence);
+
 // The same, with an arithmetic failure returned as "cannot be calculated correctly".
 Outcome<AngleTable> Distribution(const DistributionRequest& request, const DistributionView& view,
                                  const MaterialTables& material, const EnergyTable& fluence);

@@ -10,4 +10,8 @@ inline constexpr double kProgramPi = 3.14159;
 inline constexpr double kElectronRestEnergyKev = 511.0;   // m0c², keV
 inline constexpr double kWavelengthEnergyProduct = 12.4;  // λ (Å) = 12.4 / E (keV)
 
+// The absolute cross sections (CODATA 2018).
+inline constexpr double kClassicalElectronRadiusCm = 2.8179403262e-13;  // r₀, cm
+inline constexpr double kAvogadroConstant = 6.02214076e23;             // N_A, 1/mol
+
 }  // namespace tervolin

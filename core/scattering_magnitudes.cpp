@@ -38,13 +38,27 @@ OrProblem<AngleTable> PerDegree(double crossSection, const AngleTable& shape) {
   return curve;
 }
 
-ScatteringMagnitudes Combine(const AngleTable& coherent, const AngleTable& incoherent, const MagnitudeInputs& in) {
-  ScatteringMagnitudes m{coherent, incoherent, {}, in.coherentCrossSection, in.incoherentCrossSection};
+// σ/ρ from a curve per degree: its integral over 0 … π, back to degrees.
+double CurveIntegral(const AngleTable& perDegree) { return IntegralOverAngles(perDegree, kProgramPi) / kRadiansPerDegree; }
+
+ScatteringMagnitudes Combine(const AngleTable& coherent, const AngleTable& incoherent, double coherentCrossSection,
+                             double incoherentCrossSection) {
+  ScatteringMagnitudes m{coherent, incoherent, {}, coherentCrossSection, incoherentCrossSection};
   for (int j = 1; j <= kAngles; ++j) m.total[j] = coherent[j] + incoherent[j];
   m.totalCrossSection = m.coherentCrossSection + m.incoherentCrossSection;
   m.coherentShare = 100.0 * m.coherentCrossSection / m.totalCrossSection;
   m.incoherentShare = 100.0 * m.incoherentCrossSection / m.totalCrossSection;
+  m.coherentCurveIntegral = coherentCrossSection;
+  m.incoherentCurveIntegral = incoherentCrossSection;
+  m.totalCurveIntegral = m.totalCrossSection;
   return m;
+}
+
+bool IsCurve(const AngleTable& curve) {
+  for (int j = 1; j <= kAngles; ++j) {
+    if (!IsUsable(curve[j])) return false;
+  }
+  return CurveIntegral(curve) > 0.0;
 }
 
 }  // namespace
@@ -77,7 +91,22 @@ OrProblem<ScatteringMagnitudes> CompareMagnitudes(const MagnitudeInputs& inputs)
   if (const auto* problem = std::get_if<MagnitudeProblem>(&coherent)) return *problem;
   if (const auto* problem = std::get_if<MagnitudeProblem>(&incoherent)) return *problem;
   if (!(inputs.coherentCrossSection + inputs.incoherentCrossSection > 0.0)) return MagnitudeProblem::kCannotCalculate;
-  return Combine(std::get<AngleTable>(coherent), std::get<AngleTable>(incoherent), inputs);
+  return Combine(std::get<AngleTable>(coherent), std::get<AngleTable>(incoherent), inputs.coherentCrossSection,
+                 inputs.incoherentCrossSection);
+}
+
+OrProblem<ScatteringMagnitudes> CompareAbsoluteMagnitudes(const AbsoluteInputs& in) {
+  const bool usable = IsCurve(in.coherent) && IsCurve(in.incoherent) && IsUsable(in.coherentCrossSection) &&
+                      IsUsable(in.incoherentCrossSection) && in.coherentCrossSection + in.incoherentCrossSection > 0.0;
+  if (!usable) return MagnitudeProblem::kCannotCalculate;
+  ScatteringMagnitudes m = Combine(in.coherent, in.incoherent, in.coherentCrossSection, in.incoherentCrossSection);
+  m.coherentCurveIntegral = CurveIntegral(in.coherent);
+  m.incoherentCurveIntegral = CurveIntegral(in.incoherent);
+  m.totalCurveIntegral = m.coherentCurveIntegral + m.incoherentCurveIntegral;
+  m.coherentRatio = in.coherentCrossSection / m.coherentCurveIntegral;
+  m.incoherentRatio = in.incoherentCrossSection / m.incoherentCurveIntegral;
+  m.fromFormFactor = true;
+  return m;
 }
 
 AngleTable PerSolidAngle(const AngleTable& perDegree) {

@@ -1,9 +1,10 @@
 #pragma once
 // How large coherent and incoherent scattering are, on one absolute scale: the
-// differential cross sections per unit mass against the scattering angle. The shape
-// of each curve comes from the program's angular distribution (form factor or
-// incoherent scattering function), its size from the tabulated cross section σ/ρ,
-// which includes what the form factors leave out (anomalous scattering).
+// differential cross sections per unit mass against the scattering angle. Each curve
+// is the form factor's (or the incoherent scattering function's) own cross section
+// (core/form_factor_curves.h); the tabulated cross section σ/ρ stands beside its
+// integral, for it includes what the form factors leave out (anomalous scattering).
+// Tables without the molar mass fall back to the program's shape scaled to σ/ρ.
 //
 // Every function takes its tables as arguments and returns a value or a problem;
 // the program's angles are θ = 1° … 180°, converted with its five-decimal π.
@@ -54,6 +55,16 @@ struct ScatteringMagnitudes {
   double totalCrossSection = 0.0;
   double coherentShare = 0.0;  // % of the total
   double incoherentShare = 0.0;
+  // σ/ρ as the integral of each curve over 0 … 180° (cm²/g), and the tabulated σ/ρ
+  // over it: above 1 where the table holds effects beyond the form factor.
+  double coherentCurveIntegral = 0.0;
+  double incoherentCurveIntegral = 0.0;
+  double totalCurveIntegral = 0.0;
+  double coherentRatio = 1.0;
+  double incoherentRatio = 1.0;
+  // Whether the curves are the form factor's own (true) or, for a table without the
+  // molar mass, the shapes scaled to the tabulated σ/ρ (false).
+  bool fromFormFactor = false;
 };
 
 // dσ/dθ = (σ/ρ) · p(θ) · π/180 for each kind, p the shape divided by its integral
@@ -63,6 +74,19 @@ OrProblem<ScatteringMagnitudes> CompareMagnitudes(const MagnitudeInputs& inputs)
 // How many times the incoherent σ/ρ is the coherent one (a pure number); the reader
 // of the comparison is given it rather than left to divide the shares.
 double IncoherentToCoherentRatio(const ScatteringMagnitudes& magnitudes);
+
+// The form factor's own curves, dσ/dθ in cm²/g per degree at θ = 1° … 180°, and the
+// tabulated cross sections σ/ρ (cm²/g) beside them.
+struct AbsoluteInputs {
+  AngleTable coherent{};
+  AngleTable incoherent{};
+  double coherentCrossSection = 0.0;
+  double incoherentCrossSection = 0.0;
+};
+
+// The curves as they are, their integrals over the degrees (the same Simpson rule as
+// above) and the ratios of the tabulated σ/ρ to them; shares of the tabulated σ/ρ.
+OrProblem<ScatteringMagnitudes> CompareAbsoluteMagnitudes(const AbsoluteInputs& inputs);
 
 // dσ/dΩ (cm²/g/sr) from dσ/dθ per degree: × (180/π) / (2π sin θ).
 AngleTable PerSolidAngle(const AngleTable& perDegree);

@@ -3,6 +3,8 @@
 // filter metals' attenuation, and dry air's energy absorption. data/ reads them from
 // their files; the calculations take them as arguments.
 
+#include <optional>
+
 #include "core/energy_tables.h"
 
 namespace tervolin {
@@ -13,6 +15,10 @@ struct MaterialTables {
   XfsTable grid{};             // x
   XfsTable formFactor{};       // atomic form factor F(x)
   XfsTable scatterFunction{};  // incoherent scattering function S(x)
+  // Molar mass of the formula unit F² and S belong to, g/mol; absent from tables
+  // written before it was kept, whose curves then take their size from the cross
+  // sections alone.
+  std::optional<double> molarMass;
   // Scattering cross sections per unit mass (cm²/g) per 0.5-keV bin; read for the
   // spectral distributions only, zero otherwise.
   EnergyTable coherent{};

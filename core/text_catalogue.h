@@ -43,6 +43,9 @@ enum class TextId {
   // The beam's figures, when the air table they need is missing or damaged.
   kAirTableMissing,
   kAirTableUnusable,
+  // The solver of a beam quality's inherent filtration.
+  kQualityNeedsAirTable,
+  kQualityOutOfReach,
   // The title of the program's windows and message boxes.
   kCaption,
   // Curve labels, legends, file names and the graphs' own words.

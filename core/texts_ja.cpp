@@ -33,6 +33,8 @@ constexpr std::array<CatalogueEntry, static_cast<std::size_t>(TextId::kCount)> k
     {"受け入れたスペクトルに光子がありません", false},
     {"MuenAir.dat なし", false},
     {"MuenAir.dat 不正", false},
+    {"線質の固有ろ過を求めるには MuenAir.dat が必要です", false},
+    {"固有ろ過 Al 1～10 mm では規格の半価層に届きません", false},
     {"Tervolin", false},
     {"干渉性散乱", false},
     {"非干渉性散乱", false},

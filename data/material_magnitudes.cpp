@@ -2,6 +2,7 @@
 
 #include "core/distributions.h"
 #include "core/failure_rule.h"
+#include "core/form_factor_curves.h"
 #include "core/number_text.h"
 #include "data/scatterer_data.h"
 
@@ -30,15 +31,38 @@ AngleTable Shape(const Comparison& c, ScatterKind scatter) {
   return ComputeDistribution({scatter, c.mode, c.energyKev}, {}, c.material, c.fluence);
 }
 
+// The form factor's own curve of one kind, dσ/dθ per gram per degree, at the
+// energy or as the spectrum's mean bin by bin.
+OrProblem<AngleTable> Curve(const Comparison& c, ScatterKind scatter) {
+  const double molarMass = *c.material.molarMass;
+  if (c.mode == kSpectral) return FormFactorCurveOverSpectrum(scatter, c.material, molarMass, c.fluence);
+  return FormFactorCurve(scatter, c.energyKev, c.material, molarMass);
+}
+
+OrProblem<ScatteringMagnitudes> Absolute(const Comparison& c, double coherentSize, double incoherentSize) {
+  const OrProblem<AngleTable> coherent = Curve(c, kCoherent);
+  const OrProblem<AngleTable> incoherent = Curve(c, kIncoherent);
+  if (const auto* problem = std::get_if<MagnitudeProblem>(&coherent)) return *problem;
+  if (const auto* problem = std::get_if<MagnitudeProblem>(&incoherent)) return *problem;
+  return CompareAbsoluteMagnitudes(
+      {std::get<AngleTable>(coherent), std::get<AngleTable>(incoherent), coherentSize, incoherentSize});
+}
+
+// A table without the molar mass: the program's shapes scaled to the tabulated σ/ρ.
+OrProblem<ScatteringMagnitudes> Scaled(const Comparison& c, double coherentSize, double incoherentSize) {
+  return CompareMagnitudes({Shape(c, kCoherent), Shape(c, kIncoherent), coherentSize, incoherentSize});
+}
+
 MagnitudesOfMaterial Compare(const Comparison& c) {
   const OrProblem<double> coherent = Size(c, c.material.coherent, kFirstCoherentBin);
   const OrProblem<double> incoherent = Size(c, c.material.incoherent, kFirstIncoherentBin);
   if (const auto* problem = std::get_if<MagnitudeProblem>(&coherent)) return *problem;
   if (const auto* problem = std::get_if<MagnitudeProblem>(&incoherent)) return *problem;
   try {
-    const MagnitudeInputs inputs{Shape(c, kCoherent), Shape(c, kIncoherent), std::get<double>(coherent),
-                                 std::get<double>(incoherent)};
-    const OrProblem<ScatteringMagnitudes> result = CompareMagnitudes(inputs);
+    const double coherentSize = std::get<double>(coherent), incoherentSize = std::get<double>(incoherent);
+    const OrProblem<ScatteringMagnitudes> result = c.material.molarMass
+                                                       ? Absolute(c, coherentSize, incoherentSize)
+                                                       : Scaled(c, coherentSize, incoherentSize);
     if (const auto* problem = std::get_if<MagnitudeProblem>(&result)) return *problem;
     return std::get<ScatteringMagnitudes>(result);
   } catch (const ArithmeticFailure&) {

@@ -1,8 +1,10 @@
 #pragma once
 // The comparison of coherent and incoherent scattering for a material of XFS_Data,
 // gathered as the calculation screen's compute button gathers a curve: the
-// material's tables read, the shapes from the program's distributions, the sizes
-// from the material's .csv at the energy or over the accepted spectrum.
+// material's tables read, the curves from its form factor and scattering function
+// per gram (its molar mass from the .xfs), the tabulated σ/ρ from its .csv, at the
+// energy or over the accepted spectrum. A .xfs without the molar mass gives the
+// program's shapes scaled to σ/ρ, and fromFormFactor false.
 
 #include <filesystem>
 #include <string>

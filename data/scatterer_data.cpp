@@ -17,6 +17,18 @@ ItemsRead ReadTable(const std::filesystem::path& dataFolder, const std::string& 
   return read;
 }
 
+// The items of the .xfs table: its 45 records and the molar mass after them. A failure
+// within the records is told as the records alone give it; a table that ends after
+// them is an older one without the molar mass; anything else in its place fails.
+ItemsRead ReadFormFactorTable(const std::filesystem::path& dataFolder, const std::string& material) {
+  constexpr std::size_t kRecordItems = kXfsRows * kXfsFields;
+  ItemsRead read = ReadTable(dataFolder, material, ".xfs", kRecordItems + 1, CheckFormFactorRecords);
+  if (!read.failure) return read;
+  ItemsRead records = ReadTable(dataFolder, material, ".xfs", kRecordItems, CheckFormFactorRecords);
+  const bool older = read.failure->problem == ReadProblem::EndedEarly;
+  return records.failure || older ? records : read;
+}
+
 void StoreFormFactorTable(const std::vector<double>& items, MaterialTables& tables) {
   for (int r = 1; r <= kXfsRows; ++r) {
     const std::size_t record = static_cast<std::size_t>(r - 1) * kXfsFields;
@@ -24,6 +36,7 @@ void StoreFormFactorTable(const std::vector<double>& items, MaterialTables& tabl
     tables.formFactor[r] = items[record + 1];
     tables.scatterFunction[r] = items[record + 2];
   }
+  if (items.size() > kXfsRows * kXfsFields) tables.molarMass = items.back();
 }
 
 void StoreCrossSectionTable(const std::vector<double>& items, MaterialTables& tables) {
@@ -42,7 +55,7 @@ std::string ScattererFileName(const std::string& material, const char* extension
 
 Outcome<MaterialTables, ReadFailure> LoadMaterialTables(const std::filesystem::path& dataFolder,
                                                         const std::string& material, bool crossSections) {
-  const ItemsRead formFactors = ReadTable(dataFolder, material, ".xfs", kXfsRows * kXfsFields, CheckFormFactorRecords);
+  const ItemsRead formFactors = ReadFormFactorTable(dataFolder, material);
   if (formFactors.failure) return *formFactors.failure;
   MaterialTables tables;
   StoreFormFactorTable(formFactors.items, tables);

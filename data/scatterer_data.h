@@ -1,7 +1,9 @@
 #pragma once
 // A scatterer material's two tables in the folder XFS_Data of the data folder:
 //   <name>.xfs  45 records "x, F, S": momentum transfer x = sin(θ/2)/λ (Å⁻¹), atomic
-//               form factor F(x) and incoherent scattering function S(x);
+//               form factor F(x) and incoherent scattering function S(x); then,
+//               in tables written since it is kept, one record "M": the molar mass
+//               of the formula unit, g/mol;
 //   <name>.csv  300 records "E, coherent, incoherent": scattering cross sections per
 //               unit mass for the 0.5-keV bins (the first field is not used).
 

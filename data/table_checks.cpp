@@ -90,7 +90,15 @@ std::optional<ReadFailure> CheckRecords(const std::vector<double>& items, std::s
 
 std::optional<ReadFailure> CheckFormFactorRecords(const std::vector<double>& items,
                                                   const std::string& fileName) {
-  return CheckRecords(items, kXfsFields, kFormFactorColumns, fileName);
+  if (auto failure = CheckRecords(items, kXfsFields, kFormFactorColumns, fileName)) return failure;
+  if (items.size() % kXfsFields == 0) return std::nullopt;
+  // The molar mass after the records: cross sections per gram divide by it.
+  const std::size_t record = items.size() / kXfsFields + 1;
+  if (const char* what = Violation(Rule::Positive, items.back(), std::nan(""), record)) {
+    return ReadFailure{ReadProblem::BadRecord, fileName, items.size(), "", items.size(), record,
+                       "「モル質量 M」" + std::string(what)};
+  }
+  return std::nullopt;
 }
 
 std::optional<ReadFailure> CheckCrossSectionRecords(const std::vector<double>& items,

@@ -23,7 +23,8 @@ inline constexpr std::size_t kAirAbsorptionFields = 2;  // E, (μen/ρ)_air
 // Each check gives the first record that breaks a rule as a BadRecord failure of the
 // file `fileName`.
 
-// Records "x, F, S" of a .xfs table.
+// Records "x, F, S" of a .xfs table, and the molar mass (positive) when an item
+// follows them.
 [[nodiscard]] std::optional<ReadFailure> CheckFormFactorRecords(const std::vector<double>& items,
                                                                 const std::string& fileName);
 // Records "E, coherent, incoherent" of a .csv table.

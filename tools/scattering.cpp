@@ -22,6 +22,13 @@ double ScatteringFunction(const Material& material, double x) {
   return sum;
 }
 
+double MolarMass(const Material& material) {
+  double sum = 0.0;
+  for (const AtomCount& atom : material.atoms)
+    sum += atom.n * PositiveValue("AtomicWeight", AtomicWeight, atom.z);
+  return sum;
+}
+
 double CoherentPerMass(const Material& material, double energy) {
   if (material.compound.empty())
     return PositiveValue("CS_Rayl", CS_Rayl, material.atoms.front().z, energy);

@@ -14,6 +14,10 @@ double FormFactor(const Material& material, double x);
 // Incoherent scattering function Σ n_i S_i(x), x in 1/Å.
 double ScatteringFunction(const Material& material, double x);
 
+// Molar mass of one formula unit, Σ n_i A_i in g/mol with xraylib's AtomicWeight: the
+// mass the form-factor table's F² and S belong to.
+double MolarMass(const Material& material);
+
 // Coherent (Rayleigh) scattering cross section per unit mass, cm²/g; E in keV.
 double CoherentPerMass(const Material& material, double energy);
 

@@ -19,11 +19,14 @@ constexpr int kTungsten = 74;
 constexpr int kAluminium = 13;
 constexpr int kCopper = 29;
 
-// Records "x, F, S".
+// Records "x, F, S", then one record of the formula unit's molar mass M (g/mol),
+// which turns F² and S per formula unit into cross sections per gram.  A reader
+// that takes the 45 records alone never sees it.
 std::vector<Record> FormFactorRecords(const Material& material) {
   std::vector<Record> records;
   for (const double x : kMomentumTransfer)
     records.push_back({x, FormFactor(material, x), ScatteringFunction(material, x)});
+  records.push_back({MolarMass(material)});
   return records;
 }
 

@@ -1,6 +1,7 @@
 // tervolin-calc compare: each column integrates, by the program's Simpson rule over
-// the degrees, to the cross section of the material's .csv; the totals go to
-// standard error, or alone to the output with --totals.
+// the degrees, to the curve's σ/ρ of the totals, which stand beside the cross section
+// of the material's .csv with their ratio; the totals go to standard error, or alone
+// to the output with --totals.
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,8 @@ struct Case {
   const char* alias;
   const char* energy;
   int bin;
-  double ratio;  // incoherent over coherent σ/ρ of the table's row, to 1e-3 relative
+  double coherentRatio;  // the .csv's σ/ρ over the curve's: beyond the form factor
+  double ratio = 0.0;    // incoherent over coherent σ/ρ of the table's row, to 1e-3 relative
 };
 
 // The ratio line of the totals.
@@ -49,8 +51,9 @@ double RatioOf(const std::string& totals) {
 
 TEST(CalcCompare, EachColumnIntegratesToTheCrossSectionOfTheTable) {
   // Water at 100 keV: coherent 0.005348 cm²/g, incoherent 0.1626 cm²/g.
-  for (const Case& c : {Case{"水", "water", "60", 120, 0.0}, Case{"鉛", "lead", "30", 60, 0.0},
-                        Case{"骨", "bone", "120", 240, 0.0}, Case{"水", "water", "100", 200, 0.1626 / 0.005348}}) {
+  for (const Case& c : {Case{"水", "water", "60", 120, 1.0}, Case{"鉛", "lead", "30", 60, 1.04},
+                        Case{"骨", "bone", "120", 240, 1.0}, Case{"鉛", "lead", "140", 280, 1.10},
+                        Case{"水", "water", "100", 200, 1.0, 0.1626 / 0.005348}}) {
     const CalcRun run = Compare({"--material", c.alias, "--energy", c.energy});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
@@ -58,11 +61,18 @@ TEST(CalcCompare, EachColumnIntegratesToTheCrossSectionOfTheTable) {
     const auto rows = TableRows(run.out);
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(kAngles));
     const std::vector<double> csv = CsvRow(c.material, c.bin);
-    const double expected[] = {csv[1], csv[2], csv[1] + csv[2]};
+    const auto table = TableRows(Compare({"--material", c.alias, "--energy", c.energy, "--totals", "--format", "csv"}).out);
+    ASSERT_EQ(table.size(), 4u);
+    EXPECT_EQ(FieldValue(table[0][1]), csv[1]);
+    EXPECT_EQ(FieldValue(table[1][1]), csv[2]);
+    EXPECT_NEAR(FieldValue(table[0][4]), c.coherentRatio, 0.012) << c.alias << " " << c.energy;
+    EXPECT_NEAR(FieldValue(table[1][4]), 1.0, 0.014) << c.alias << " " << c.energy;
     for (int column = 1; column <= 3; ++column) {
       AngleTable values{};
       for (int j = 1; j <= kAngles; ++j) values[j] = FieldValue(rows[j - 1][column]);
-      EXPECT_NEAR(IntegralOverAngles(values, 180.0) / expected[column - 1], 1.0, 1e-12) << c.alias << " " << column;
+      const double curve = FieldValue(table[column - 1][3]);
+      EXPECT_NEAR(IntegralOverAngles(values, 180.0) / curve, 1.0, 1e-12) << c.alias << " " << column;
+      EXPECT_NEAR(FieldValue(table[column - 1][1]) / curve, FieldValue(table[column - 1][4]), 1e-12);
     }
     const CalcRun totals = Compare({"--material", c.alias, "--energy", c.energy, "--totals"});
     EXPECT_EQ(totals.out, run.err);
@@ -81,7 +91,8 @@ TEST(CalcCompare, PerSolidAngleAndSpectrumNameTheirUnitAndTellTheirTotals) {
   const CalcRun table = Compare({"--material", "water", "--kv", "100", "--totals", "--format", "csv"});
   const auto rows = TableRows(table.out);
   ASSERT_EQ(rows.size(), 4u) << table.out;
-  EXPECT_TRUE(table.out.starts_with("scattering,cross_section_cm2_per_g,share_percent\ncoherent,"));
+  EXPECT_TRUE(table.out.starts_with("scattering,cross_section_cm2_per_g,share_percent,curve_integral_cm2_per_g,"
+                                    "table_to_curve_ratio\ncoherent,"));
   EXPECT_NEAR(FieldValue(rows[0][1]) + FieldValue(rows[1][1]), FieldValue(rows[2][1]), 1e-15);
   EXPECT_NEAR(FieldValue(rows[0][2]) + FieldValue(rows[1][2]), 100.0, 1e-12);
   EXPECT_NEAR(FieldValue(rows[3][1]) * FieldValue(rows[0][1]), FieldValue(rows[1][1]), 1e-15);

@@ -43,9 +43,14 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
       {{}, "no command given"},
       {{"scatter"}, "unknown command \"scatter\""},
       {{"angles", "--material", "iron", "--energy", "30"}, "--scattering is missing"},
-      {{"angles", "--scattering", "coherent", "--material", "iron"}, "--energy or --kv is missing"},
-      {{"spectrum", "--kv", "abc"}, "--kv \"abc\" is not a number from 30 to 150 (kV)\n"},
-      {{"spectrum", "--kv", "100", "--al", "2,5"}, "--al \"2,5\" is not a number of 0 or more (mm)\n"},
+      {{"angles", "--scattering", "coherent", "--material", "iron"}, "--energy, --kv or --quality is missing"},
+      {{"spectrum", "--quality", "RQR8", "--al", "1"}, "--quality and --al exclude each other"},
+      {{"compare", "--material", "water", "--energy", "60", "--quality", "rqa 5"}, "--energy and --quality exclude each other"},
+      {{"spectrum", "--quality", "RQR 11"}, "--quality \"RQR 11\" is not a beam quality (see: tervolin-calc qualities)"},
+      {{"spectrum", "--kv", "abc"}, "--kv \"abc\" is not a number from 30 to 150 (kV)
+"},
+      {{"spectrum", "--kv", "100", "--al", "2,5"}, "--al \"2,5\" is not a number of 0 or more (mm)
+"},
       {{"angles", "--scattering", "coherent", "--material", "iron", "--energy", "100keV"},
        "--energy \"100keV\" is not a number above 0 (keV)\n"},
       {{"spectrum", "--kv="}, "--kv has an empty value"},
@@ -81,7 +86,7 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
     const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR);
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_TRUE(run.err.starts_with("tervolin-calc: " + c.message)) << run.err;
-    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials|compare [OPTIONS]  (tervolin-calc --help)\n"))
+    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials|compare|qualities [OPTIONS]  (tervolin-calc --help)\n"))
         << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
     EXPECT_EQ(run.out, "");

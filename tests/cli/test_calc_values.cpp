@@ -148,6 +148,18 @@ TEST(CalcValues, FiguresAreTheLibrarysAndSurviveAMissingAirTable) {
   EXPECT_NE(withoutAir.err.find("MuenAir.dat"), std::string::npos) << withoutAir.err;
 }
 
+// A quality's figures: its HVL1 within 1 % of the standard's (RQR), printed beside it.
+TEST(CalcValues, QualityFiguresMeetTheStandardsHvl1) {
+  for (const char* name : {"RQR2", "RQR 5", "rqr8", "RQR10"}) {
+    const CalcRun run = RunInTables({"spectrum", "--quality", name, "--figures"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::size_t hvl = run.out.find("\nHVL1: "), standard = run.out.find("standard HVL1: ");
+    ASSERT_NE(standard, std::string::npos) << run.out;
+    const double program = std::stod(run.out.substr(hvl + 7)), wanted = std::stod(run.out.substr(standard + 15));
+    EXPECT_NEAR(program / wanted, 1.0, 0.01) << name << "\n" << run.out;
+  }
+}
+
 // A material added to the data folder with an alias in its index is found by it.
 TEST(CalcValues, MaterialsAddedToTheDataFolderAreListedAndComputed) {
   ScratchDirectory data;

@@ -35,6 +35,8 @@ TEST(Messages, EachReadsAsWritten) {
       {MessageOf(TextId::kEnergyNotANumber), "　光子エネルギーは 0 より大きい数値（keV）で入力してください　"},
       {MessageOf(TextId::kAirTableMissing), "MuenAir.dat なし"},
       {MessageOf(TextId::kAirTableUnusable), "MuenAir.dat 不正"},
+      {MessageOf(TextId::kQualityNeedsAirTable), "線質の固有ろ過を求めるには MuenAir.dat が必要です"},
+      {MessageOf(TextId::kQualityOutOfReach), "固有ろ過 Al 1～10 mm では規格の半価層に届きません"},
       {MessageOf(TextId::kCaption), "Tervolin"},
       {MessageOf(Problem{TextId::kUnreadableData, {}, {"ファイル Mus2018.dat を読めません"}}),
        "　ファイル Mus2018.dat を読めません　"},

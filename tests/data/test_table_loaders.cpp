@@ -5,7 +5,9 @@
 #include <set>
 #include <sstream>
 
+#include "core/angle_integral.h"
 #include "data/attenuation_table.h"
+#include "data/material_magnitudes.h"
 #include "data/scatterer_data.h"
 #include "support/scratch_directory.h"
 
@@ -156,6 +158,8 @@ TEST(TableChecks, AMaterialTableThatMakesNoSenseIsRefusedByRecord) {
       {CommaDecimals(iron), ironCsv, 3},
       {Replaced(iron, "2.59610000E+01", "2.5961 0000E+01"), ironCsv, 42},   // one item split in two
       {iron, CommaDecimals(ironCsv), 3},
+      {XfsText() + "-55.8\n", CsvText(1.0), 46},                          // molar mass negative
+      {XfsText() + "0\n", CsvText(1.0), 46},                              // molar mass zero
   };
   for (const auto& c : cases) {
     dir.Write("XFS_Data/鉄.xfs", c.xfs);
@@ -169,6 +173,31 @@ TEST(TableChecks, AMaterialTableThatMakesNoSenseIsRefusedByRecord) {
     EXPECT_NE(text.find("鉄."), std::string::npos) << text;
     EXPECT_NE(text.find(" " + std::to_string(c.record) + " "), std::string::npos) << text;
     EXPECT_FALSE(failure->fault.empty());
+  }
+}
+
+// Lead at 140 keV from the shipped .xfs, and from the same without its last record,
+// the molar mass, as tables were written before it was kept: the form factor's own
+// curves (coherent 10 % below the table's σ/ρ), or the shapes scaled to σ/ρ, flagged.
+TEST(ScattererData, TablesWithoutTheMolarMassFallBackToTheScaledShapes) {
+  ScratchDirectory dir;
+  const std::string lead = ShippedText("XFS_Data/鉛.xfs");
+  const std::size_t lastRecord = lead.rfind('\n', lead.size() - 2) + 1;
+  dir.Write("XFS_Data/鉛.csv", ShippedText("XFS_Data/鉛.csv"));
+  const struct {
+    std::string xfs;
+    std::optional<double> molarMass;  // g/mol, xraylib's atomic weight of lead
+    double coherentRatio;             // tabulated σ/ρ over the curve's integral
+  } cases[] = {{lead, 207.21, 1.10}, {lead.substr(0, lastRecord), std::nullopt, 1.0}};
+  for (const auto& c : cases) {
+    dir.Write("XFS_Data/鉛.xfs", c.xfs);
+    const auto tables = LoadMaterialTables(dir.path(), "鉛", false);
+    ASSERT_TRUE(tables);
+    EXPECT_EQ(tables.Value().molarMass, c.molarMass);
+    const auto m = std::get<ScatteringMagnitudes>(MaterialMagnitudes(dir.path(), "鉛", kSingleEnergy, 140.0, {}));
+    EXPECT_EQ(m.fromFormFactor, c.molarMass.has_value());
+    EXPECT_NEAR(m.coherentRatio, c.coherentRatio, 0.01);
+    EXPECT_NEAR(IntegralOverAngles(m.coherent, 180.0) / m.coherentCrossSection, 1.0 / c.coherentRatio, 0.01);
   }
 }
 

@@ -1,4 +1,5 @@
-// The form-factor files XFS_Data/<material>.xfs: "x, F(x), S(x)" in 45 records.
+// The form-factor files XFS_Data/<material>.xfs: "x, F(x), S(x)" in 45 records,
+// then the formula unit's molar mass.
 
 #include "table_file.h"
 
@@ -18,8 +19,11 @@ constexpr double kLargestNeededX = 150.0 / 12.4;
 // use standard atomic weights, which differ from xraylib's in the sixth digit.
 constexpr double kLimitTolerance = 1e-4;
 
+// The 45 records "x, F, S" without the molar mass after them.
 std::vector<Record> Xfs(const std::u8string& name) {
-  return ReadRecords(MaterialFile(name, u8".xfs"));
+  std::vector<Record> records = ReadRecords(MaterialFile(name, u8".xfs"));
+  if (records.size() == kRecords + 1 && records.back().size() == 1) records.pop_back();
+  return records;
 }
 
 std::string Label(const std::u8string& name) {
@@ -36,6 +40,12 @@ TEST(FormFactorFiles, HaveFortyFiveRecordsOfThreePositiveNumbers) {
       for (const double value : record)
         EXPECT_TRUE(std::isfinite(value) && value > 0.0) << value;
     }
+    // The last record: one formula unit's molar mass, as the counts of table_file.cpp
+    // weigh it (standard atomic weights, against xraylib's two decimals).
+    const std::vector<Record> all = ReadRecords(MaterialFile(material.name, u8".xfs"));
+    ASSERT_EQ(all.size(), kRecords + 1);
+    ASSERT_EQ(all.back().size(), 1u);
+    EXPECT_NEAR(all.back()[0] / material.molarMass, 1.0, 2e-3);
   }
 }
 
