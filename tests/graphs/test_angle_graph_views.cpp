@@ -1,7 +1,9 @@
 // The angular graph drawn anew from its curves in the teaching views.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "graphs/angle_graph.h"
@@ -97,76 +99,52 @@ TEST_F(ViewedGraph, SameFreeElectronCurveOnceAndRepeatedColoursTakeTheNextStyle)
   EXPECT_EQ(GraphFileStem(Remembered()), "干渉性散乱_水_60keV_自由電子トムソン散乱_自由電子クライン－仁科");
 }
 
-// A curve for the reference-curve rule: at one energy (kV 0) or over the default
-// tube's spectrum at kV; its values do not matter to the rule.
-struct RuleCurve {
-  ScatterKind scatter;
-  double keV;
-  int kV;
-  int colour;
-};
-
-ViewedCurve RuleViewed(const RuleCurve& c) {
+// A curve of iron at one energy (kV 0) or over the default tube's spectrum at kV;
+// its values do not matter to the reference-curve rule.
+ViewedCurve RuleCurve(ScatterKind scatter, int keV, int kV, int colour) {
   TubeSettings tube = DefaultTubeSettings();
-  tube.tubeVoltage = std::to_string(c.kV);
-  ViewedCurve v{{{c.scatter, c.kV > 0 ? kSpectral : kSingleEnergy, c.kV > 0 ? 0.0 : c.keV}, {}},
-                PaletteColour(c.colour),
-                c.kV > 0 ? SpectralLabel(c.scatter, "鉄", tube) : MonoenergeticLabel(c.scatter, "鉄", std::to_string(static_cast<int>(c.keV)))};
+  tube.tubeVoltage = std::to_string(kV);
+  ViewedCurve v{{{scatter, kV > 0 ? kSpectral : kSingleEnergy, double(keV)}, {}}, PaletteColour(colour),
+                kV > 0 ? SpectralLabel(scatter, "鉄", tube) : MonoenergeticLabel(scatter, "鉄", std::to_string(keV))};
   for (auto& view : v.views) view = AngleTable{};
-  if (c.kV > 0) v.beam = ReadTubeFigures(tube);
+  if (kV > 0) v.beam = ReadTubeFigures(tube);
   return v;
 }
-
-struct ShownReference {
-  std::string title;
-  Rgb colour;
-  LineStyle style;
-  friend bool operator==(const ShownReference&, const ShownReference&) = default;
-};
 
 // Thomson's curve once per graph in grey; Klein–Nishina's once per energy or tube
 // settings, in its first curve's colour, the styles of one colour in turn.
 TEST(ReferenceCurveRule, OneCurvePerPhysicsOverKindsEnergiesAndSpectra) {
-  constexpr int r = kPaletteRed, b = kPaletteBlue, g = kPaletteDarkGreen;
+  using S = LineStyle;
+  using Shown = std::tuple<std::string, Rgb, LineStyle>;
+  constexpr int r = kPaletteRed, b = kPaletteBlue, coh = kCoherent, inc = kIncoherent;
   const Rgb red = PaletteColour(r), blue = PaletteColour(b), grey = kThomsonGrey;
-  constexpr ScatterKind coh = kCoherent, inc = kIncoherent;
-  const std::string kn = "自由電子（クライン－仁科）", th = "自由電子（トムソン散乱）", beam = "・12°・固有 2.5 mmAl";
+  const std::string kn = "自由電子（クライン－仁科）", th = "自由電子（トムソン散乱）", tube = "・12°・固有 2.5 mmAl";
   const struct {
-    std::vector<RuleCurve> curves;
+    std::vector<std::array<int, 4>> curves;  // kind, keV, kV, colour
     bool perSolidAngle;
-    std::vector<ShownReference> expected;
+    std::vector<Shown> expected;
   } cases[] = {
-      {{{coh, 20, 0, r}, {coh, 60, 0, b}, {coh, 140, 0, g}}, false, {{th, grey, LineStyle::kDashed}}},
-      {{{coh, 60, 0, b}, {coh, 0, 100, r}, {coh, 0, 80, r}}, false, {{th, grey, LineStyle::kDashed}}},
-      {{{coh, 60, 0, r}, {coh, 0, 100, r}}, true, {{th + " 立体角あたり", grey, LineStyle::kDashed}}},
-      {{{inc, 60, 0, r}, {inc, 0, 100, r}},
-       false,
-       {{kn + "60 keV", red, LineStyle::kDashed}, {kn + "100 kV" + beam, red, LineStyle::kLongDashed}}},
-      {{{inc, 60, 0, r}, {inc, 60, 0, b}, {inc, 0, 100, b}, {inc, 0, 100, r}},
-       false,
-       {{kn + "60 keV", red, LineStyle::kDashed}, {kn + "100 kV" + beam, blue, LineStyle::kDashed}}},
-      {{{inc, 20, 0, r}, {inc, 60, 0, r}, {inc, 140, 0, r}, {inc, 0, 80, r}, {inc, 20, 0, b}},
-       false,
-       {{kn + "20 keV", red, LineStyle::kDashed},
-        {kn + "60 keV", red, LineStyle::kLongDashed},
-        {kn + "140 keV", red, LineStyle::kLongShortDashed},
-        {kn + "80 kV" + beam, red, LineStyle::kDashed}}},
-      {{{coh, 60, 0, r}, {inc, 60, 0, r}, {coh, 0, 100, b}, {inc, 0, 100, b}, {inc, 140, 0, r}},
-       true,
-       {{th + " 立体角あたり", grey, LineStyle::kDashed},
-        {kn + "60 keV 立体角あたり", red, LineStyle::kDashed},
-        {kn + "100 kV" + beam + " 立体角あたり", blue, LineStyle::kDashed},
-        {kn + "140 keV 立体角あたり", red, LineStyle::kLongDashed}}},
+      {{{coh, 20, 0, r}, {coh, 60, 0, b}, {coh, 140, 0, kPaletteDarkGreen}}, false, {{th, grey, S::kDashed}}},
+      {{{coh, 60, 0, b}, {coh, 0, 100, r}, {coh, 0, 80, r}}, true, {{th + " 立体角あたり", grey, S::kDashed}}},
+      {{{inc, 60, 0, r}, {inc, 0, 100, r}}, false, {{kn + "60 keV", red, S::kDashed}, {kn + "100 kV" + tube, red, S::kLongDashed}}},
+      {{{inc, 60, 0, r}, {inc, 60, 0, b}, {inc, 0, 100, b}, {inc, 0, 100, r}}, false,
+       {{kn + "60 keV", red, S::kDashed}, {kn + "100 kV" + tube, blue, S::kDashed}}},
+      {{{inc, 20, 0, r}, {inc, 60, 0, r}, {inc, 140, 0, r}, {inc, 0, 80, r}}, false,
+       {{kn + "20 keV", red, S::kDashed}, {kn + "60 keV", red, S::kLongDashed},
+        {kn + "140 keV", red, S::kLongShortDashed}, {kn + "80 kV" + tube, red, S::kDashed}}},
+      {{{coh, 60, 0, r}, {inc, 60, 0, r}, {coh, 0, 100, b}, {inc, 0, 100, b}, {inc, 140, 0, r}}, true,
+       {{th + " 立体角あたり", grey, S::kDashed}, {kn + "60 keV 立体角あたり", red, S::kDashed},
+        {kn + "100 kV" + tube + " 立体角あたり", blue, S::kDashed}, {kn + "140 keV 立体角あたり", red, S::kLongDashed}}},
   };
   for (const auto& c : cases) {
     AngleGraphViews views;
-    for (const RuleCurve& curve : c.curves) views.Add(RuleViewed(curve));
+    for (const auto& [kind, keV, kV, colour] : c.curves) views.Add(RuleCurve(ScatterKind(kind), keV, kV, colour));
     views.choices = {true, c.perSolidAngle};
-    std::vector<ShownReference> shown;
+    std::vector<Shown> shown;
     for (const ShownCurve& s : views.Shown()) {
-      if (s.dashed) shown.push_back({LabelText(s.label), s.colour, s.style});
+      if (s.dashed) shown.emplace_back(LabelText(s.label), s.colour, s.style);
     }
-    EXPECT_EQ(shown, c.expected) << c.curves.size() << " curves, first " << LabelText(views.Curves()[0].label);
+    EXPECT_EQ(shown, c.expected) << c.curves.size() << " curves from " << LabelText(views.Curves()[0].label);
   }
 }
 
