@@ -40,9 +40,9 @@ void DrawGrid(DrawingSurface& surface) {
 // Whether the degree from `degree` to the next is drawn in a dashed curve of `style`:
 // lengths drawn and left out in turn, whole degrees so each dash ends on a value.
 bool DashDrawnAt(LineStyle style, int degree) {
-  static const std::vector<int> kShort{2, 2}, kLong{6, 2}, kLongShort{6, 2, 2, 2};
+  static const std::vector<int> kShort{2, 2}, kLong{6, 2}, kSparse{2, 5};
   const std::vector<int>& pattern =
-      style == LineStyle::kLongDashed ? kLong : style == LineStyle::kLongShortDashed ? kLongShort : kShort;
+      style == LineStyle::kLongDashed ? kLong : style == LineStyle::kSparseDashed ? kSparse : kShort;
   int at = degree % std::accumulate(pattern.begin(), pattern.end(), 0);
   std::size_t piece = 0;
   while (at >= pattern[piece]) at -= pattern[piece++];

@@ -23,7 +23,7 @@ void DrawGraphFrame(DrawingSurface& graph);
 void PlotAngleCurve(DrawingSurface& graph, const AngleTable& values, Rgb colour, const CurveLabel& label,
                     bool fromOrigin);
 // The same dashed, in degrees drawn and left out: kDashed 2° and 2°, kLongDashed 6°
-// and 2°, kLongShortDashed 6°, 2°, 2° and 2°; remembered as a reference curve.
+// and 2°, kSparseDashed 2° and 5°; remembered as a reference curve.
 void PlotDashedAngleCurve(DrawingSurface& graph, const AngleTable& values, Rgb colour, const CurveLabel& label,
                           bool fromOrigin, LineStyle style = LineStyle::kDashed);
 

@@ -23,8 +23,8 @@ class CurveMemory;
 // they can be told apart without colour.
 // kDashed is a sum drawn over its parts, which show through its gaps, or a
 // free-electron curve; further free-electron curves of its colour are kLongDashed
-// and kLongShortDashed.
-enum class LineStyle { kSolid, kDashDot, kDotted, kDashDotDot, kDashed, kLongDashed, kLongShortDashed };
+// and kSparseDashed.
+enum class LineStyle { kSolid, kDashDot, kDotted, kDashDotDot, kDashed, kLongDashed, kSparseDashed };
 
 // A text placed by its top-left corner, user units.
 struct PlacedText {

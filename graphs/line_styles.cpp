@@ -12,12 +12,12 @@ LineStyle LineStyleAfter(std::size_t sameColourBefore) {
 }
 
 LineStyle ReferenceStyleAfter(std::size_t sameColourBefore) {
-  static constexpr std::array kTurns{LineStyle::kDashed, LineStyle::kLongDashed, LineStyle::kLongShortDashed};
+  static constexpr std::array kTurns{LineStyle::kDashed, LineStyle::kLongDashed, LineStyle::kSparseDashed};
   return kTurns[sameColourBefore % kTurns.size()];
 }
 
 bool IsReferenceStyle(LineStyle style) {
-  return style == LineStyle::kDashed || style == LineStyle::kLongDashed || style == LineStyle::kLongShortDashed;
+  return style == LineStyle::kDashed || style == LineStyle::kLongDashed || style == LineStyle::kSparseDashed;
 }
 
 LineStyle NextLineStyle(const std::vector<CurveRecord>& curves, Rgb colour) {
@@ -34,8 +34,8 @@ const std::vector<double>& DashPattern(LineStyle style) {
   static const std::vector<double> kDotted{1.5, 2};
   static const std::vector<double> kDashDotDot{6, 2, 1.5, 2, 1.5, 2};
   static const std::vector<double> kDashed{4, 2};
-  static const std::vector<double> kLongDashed{10, 3};
-  static const std::vector<double> kLongShortDashed{10, 3, 3, 3};
+  static const std::vector<double> kLongDashed{8, 3};
+  static const std::vector<double> kSparseDashed{2, 5};
   switch (style) {
     case LineStyle::kSolid: break;
     case LineStyle::kDashDot: return kDashDot;
@@ -43,7 +43,7 @@ const std::vector<double>& DashPattern(LineStyle style) {
     case LineStyle::kDashDotDot: return kDashDotDot;
     case LineStyle::kDashed: return kDashed;
     case LineStyle::kLongDashed: return kLongDashed;
-    case LineStyle::kLongShortDashed: return kLongShortDashed;
+    case LineStyle::kSparseDashed: return kSparseDashed;
   }
   return kSolid;
 }

@@ -15,7 +15,7 @@ namespace tervolin {
 LineStyle NextLineStyle(const std::vector<CurveRecord>& curves, Rgb colour);
 // The style of a curve after `sameColourBefore` curves of its colour.
 LineStyle LineStyleAfter(std::size_t sameColourBefore);
-// The same for the free-electron curves: dashed, long dashes, long and short dashes.
+// The same for the free-electron curves: dashed, long dashes, sparse short dashes.
 LineStyle ReferenceStyleAfter(std::size_t sameColourBefore);
 bool IsReferenceStyle(LineStyle style);
 

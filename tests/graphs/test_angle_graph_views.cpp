@@ -131,7 +131,7 @@ TEST(ReferenceCurveRule, OneCurvePerPhysicsOverKindsEnergiesAndSpectra) {
        {{kn + "60 keV", red, S::kDashed}, {kn + "100 kV" + tube, blue, S::kDashed}}},
       {{{inc, 20, 0, r}, {inc, 60, 0, r}, {inc, 140, 0, r}, {inc, 0, 80, r}}, false,
        {{kn + "20 keV", red, S::kDashed}, {kn + "60 keV", red, S::kLongDashed},
-        {kn + "140 keV", red, S::kLongShortDashed}, {kn + "80 kV" + tube, red, S::kDashed}}},
+        {kn + "140 keV", red, S::kSparseDashed}, {kn + "80 kV" + tube, red, S::kDashed}}},
       {{{coh, 60, 0, r}, {inc, 60, 0, r}, {coh, 0, 100, b}, {inc, 0, 100, b}, {inc, 140, 0, r}}, true,
        {{th + " 立体角あたり", grey, S::kDashed}, {kn + "60 keV 立体角あたり", red, S::kDashed},
         {kn + "100 kV" + tube + " 立体角あたり", blue, S::kDashed}, {kn + "140 keV 立体角あたり", red, S::kLongDashed}}},
