@@ -69,7 +69,9 @@ std::vector<ShownCurve> AngleGraphViews::Shown() const {
       shown.push_back({&*atom, c->colour, label, false, LineStyleAfter(SameColourCount(shown, c->colour, false))});
     }
     const auto& free = c->In({true, perSolidAngle});
-    const auto shownBefore = [&](const ViewedCurve& b) { return b.In({true, perSolidAngle}) && SameFreeElectronCurve(b, *c); };
+    const auto shownBefore = [&](const ViewedCurve& b) {
+      return b.In({true, perSolidAngle}) && SameFreeElectronCurve(b, *c);
+    };
     if (!choices.freeElectronCurves || !free || std::any_of(curves_.begin(), c, shownBefore)) continue;
     shown.push_back(FreeElectronShown(*free, *c, perSolidAngle, shown));
   }

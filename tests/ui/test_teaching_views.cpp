@@ -53,7 +53,9 @@ class TeachingViewsTest : public QObject {
     CalculationScreen& f = DrawAt60keV(tervolin::kCoherent, "鉄");
     const QImage plain = Graph(f);
     // Thomson's curve is drawn in dark grey, whatever the colour of the curve.
-    const auto isDarkGrey = [](QColor c) { return c.red() == c.green() && c.green() == c.blue() && c.red() > 40 && c.red() < 120; };
+    const auto isDarkGrey = [](QColor c) {
+      return c.red() == c.green() && c.green() == c.blue() && c.red() > 40 && c.red() < 120;
+    };
     const int grey = CountPixels(plain, isDarkGrey);
     f.views->FreeElectronAction().trigger();
     QCOMPARE(f.graph->Curves().Count(), std::size_t(2));
