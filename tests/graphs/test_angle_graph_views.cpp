@@ -125,13 +125,12 @@ TEST(ReferenceCurveRule, OneCurvePerPhysicsOverKindsEnergiesAndSpectra) {
     std::vector<Shown> expected;
   } cases[] = {
       {{{coh, 20, 0, r}, {coh, 60, 0, b}, {coh, 140, 0, kPaletteDarkGreen}}, false, {{th, grey, S::kDashed}}},
-      {{{coh, 60, 0, b}, {coh, 0, 100, r}, {coh, 0, 80, r}}, true, {{th + " 立体角あたり", grey, S::kDashed}}},
       {{{inc, 60, 0, r}, {inc, 0, 100, r}}, false, {{kn + "60 keV", red, S::kDashed}, {kn + "100 kV" + tube, red, S::kLongDashed}}},
       {{{inc, 60, 0, r}, {inc, 60, 0, b}, {inc, 0, 100, b}, {inc, 0, 100, r}}, false,
        {{kn + "60 keV", red, S::kDashed}, {kn + "100 kV" + tube, blue, S::kDashed}}},
-      {{{inc, 20, 0, r}, {inc, 60, 0, r}, {inc, 140, 0, r}, {inc, 0, 80, r}}, false,
-       {{kn + "20 keV", red, S::kDashed}, {kn + "60 keV", red, S::kLongDashed},
-        {kn + "140 keV", red, S::kSparseDashed}, {kn + "80 kV" + tube, red, S::kDashed}}},
+      {{{inc, 20, 0, r}, {inc, 60, 0, r}, {inc, 140, 0, r}, {inc, 0, 80, r}, {inc, 0, 100, r}}, false,
+       {{kn + "20 keV", red, S::kDashed}, {kn + "60 keV", red, S::kLongDashed}, {kn + "140 keV", red, S::kSparseDashed},
+        {kn + "80 kV" + tube, red, S::kDashed}, {kn + "100 kV" + tube, red, S::kLongDashed}}},
       {{{coh, 60, 0, r}, {inc, 60, 0, r}, {coh, 0, 100, b}, {inc, 0, 100, b}, {inc, 140, 0, r}}, true,
        {{th + " 立体角あたり", grey, S::kDashed}, {kn + "60 keV 立体角あたり", red, S::kDashed},
         {kn + "100 kV" + tube + " 立体角あたり", blue, S::kDashed}, {kn + "140 keV 立体角あたり", red, S::kLongDashed}}},

@@ -128,8 +128,7 @@ class TeachingViewsTest : public QObject {
   }
 
   // Pictures for a look by eye: iron coherent and water incoherent at 60 keV with
-  // the free-electron curves, per solid angle, the legend and the polar window;
-  // water at 20, 60 and 140 keV in one colour.
+  // the free-electron curves, per solid angle, the legend and the polar window.
   void Screenshots() {
     CalculationScreen& f = DrawAt60keV(tervolin::kCoherent, "鉄");
     f.views->FreeElectronAction().trigger();
@@ -144,13 +143,6 @@ class TeachingViewsTest : public QObject {
     SaveShot(w, "views_water_per_solid_angle.png");
     w.views->PerSolidAngleAction().trigger();
     SaveShot(w, "views_water_per_angle.png");
-    // Klein–Nishina's curves at three energies in one colour: three dash styles.
-    for (const char* energy : {"20", "140"}) {
-      w.energyField->setText(QString::fromLatin1(energy));
-      QTest::mouseClick(w.computeButton, Qt::LeftButton);
-    }
-    ToolsOf(*w.graph)->SetLegendShown(true);
-    SaveShot(w, "views_water_three_energies.png");
     SaveShot(*w.views->PolarWindow(), "views_water_polar.png");
   }
 
