@@ -51,7 +51,8 @@ enum class TextId {
   // Curve labels, legends, file names and the graphs' own words.
   kCoherentScattering,
   kIncoherentScattering,
-  kFreeElectron,
+  kThomsonCurve,        // the free electron's coherent curve, the same at every energy
+  kKleinNishinaCurve,   // the free electron's incoherent curve, before its energy or beam
   kPerSolidAngle,
   kInherentFiltration,  // the spectrum label's name for the inherent filtration
   kGraphFileStem,       // a graph's file name when no curve names it

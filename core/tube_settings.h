@@ -47,6 +47,7 @@ struct TubeFigures {
   double inherentCm;   // aluminium equivalent
   double aluminiumCm;
   double copperCm;
+  friend bool operator==(const TubeFigures&, const TubeFigures&) = default;
 };
 TubeFigures ReadTubeFigures(const TubeSettings& settings);
 

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 #include "graphs/curve_memory.h"
 #include "graphs/line_styles.h"
@@ -11,7 +13,6 @@ namespace tervolin {
 namespace {
 
 inline constexpr Rgb kGridGrey{180, 180, 180};
-inline constexpr int kDashDegrees = 2;
 
 // Scale labels, the upright y-axis title (one character under the other) and the
 // x-axis title, each placed by its top-left corner.
@@ -34,6 +35,18 @@ void DrawGrid(DrawingSurface& surface) {
     const auto y = static_cast<float>(j * 0.1);
     surface.Line(0.0f, y, 180.0f, y, kGridGrey);
   }
+}
+
+// Whether the degree from `degree` to the next is drawn in a dashed curve of `style`:
+// lengths drawn and left out in turn, whole degrees so each dash ends on a value.
+bool DashDrawnAt(LineStyle style, int degree) {
+  static const std::vector<int> kShort{2, 2}, kLong{6, 2}, kSparse{2, 5};
+  const std::vector<int>& pattern =
+      style == LineStyle::kLongDashed ? kLong : style == LineStyle::kSparseDashed ? kSparse : kShort;
+  int at = degree % std::accumulate(pattern.begin(), pattern.end(), 0);
+  std::size_t piece = 0;
+  while (at >= pattern[piece]) at -= pattern[piece++];
+  return piece % 2 == 0;
 }
 
 }  // namespace
@@ -68,18 +81,17 @@ void PlotAngleCurve(DrawingSurface& surface, const AngleTable& values, Rgb colou
   DrawGraphFrame(surface);
 }
 
-// Dashes of kDashDegrees drawn and kDashDegrees left out.
 void PlotDashedAngleCurve(DrawingSurface& surface, const AngleTable& values, Rgb colour, const CurveLabel& label,
-                          bool fromOrigin) {
+                          bool fromOrigin, LineStyle style) {
   float x = fromOrigin ? 0.0f : 1.0f;
   float y = fromOrigin ? 0.0f : static_cast<float>(values[1]);
   for (int i = fromOrigin ? 1 : 2; i <= kAngles; ++i) {
     const auto yi = static_cast<float>(values[i]);
-    if (((i - 1) / kDashDegrees) % 2 == 0) surface.Line(x, y, static_cast<float>(i), yi, colour);
+    if (DashDrawnAt(style, i - 1)) surface.Line(x, y, static_cast<float>(i), yi, colour);
     x = static_cast<float>(i);
     y = yi;
   }
-  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label, true});
+  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label, true, style});
   DrawGraphFrame(surface);
 }
 

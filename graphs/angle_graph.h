@@ -22,8 +22,9 @@ void DrawGraphFrame(DrawingSurface& graph);
 // solid angle (fromOrigin false) starts at 1°, since its value at 0° is not 0.
 void PlotAngleCurve(DrawingSurface& graph, const AngleTable& values, Rgb colour, const CurveLabel& label,
                     bool fromOrigin);
-// The same dashed: every other 2° of the polyline left out.
+// The same dashed, in degrees drawn and left out: kDashed 2° and 2°, kLongDashed 6°
+// and 2°, kSparseDashed 2° and 5°; remembered as a reference curve.
 void PlotDashedAngleCurve(DrawingSurface& graph, const AngleTable& values, Rgb colour, const CurveLabel& label,
-                          bool fromOrigin);
+                          bool fromOrigin, LineStyle style = LineStyle::kDashed);
 
 }  // namespace tervolin

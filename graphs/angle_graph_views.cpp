@@ -15,29 +15,37 @@ CurveLabel WithItem(CurveLabel label, const std::string& item) {
   return label;
 }
 
-// Free-electron curves of one kind of scattering at one energy, or over one
-// spectrum, are the same whatever the material: their values are equal.
-bool SameFreeElectronCurve(const std::vector<const ViewedCurve*>& referenced, const ViewedCurve& curve,
-                           bool perSolidAngle) {
-  const AngleTable& values = *curve.In({true, perSolidAngle});
-  return std::any_of(referenced.begin(), referenced.end(), [&](const ViewedCurve* shown) {
-    return shown->request.scatter == curve.request.scatter && *shown->In({true, perSolidAngle}) == values;
-  });
+// The free electron's curve of `a` is that of `b`: Thomson's is the same at every
+// energy; Klein–Nishina's is the same at one photon energy or for one tube's settings.
+bool SameFreeElectronCurve(const ViewedCurve& a, const ViewedCurve& b) {
+  if (a.request.scatter != b.request.scatter) return false;
+  if (a.request.scatter == kCoherent) return true;
+  if (a.request.energyMode != b.request.energyMode) return false;
+  return a.request.energyMode == kSpectral ? a.beam == b.beam : a.request.energyKeV == b.request.energyKeV;
 }
 
-bool BothKinds(const std::vector<ViewedCurve>& curves) {
-  const auto coherent = [](const ViewedCurve& c) { return c.request.scatter == kCoherent; };
-  return std::any_of(curves.begin(), curves.end(), coherent) && !std::all_of(curves.begin(), curves.end(), coherent);
-}
-
-// "自由電子 100 keV": the beam's part of the curve's label (what follows the kind of
-// scattering and the material), with the kind in front when both kinds are drawn.
-CurveLabel FreeElectronLabel(const ViewedCurve& curve, bool perSolidAngle, bool withKind) {
-  CurveLabel label;
-  if (withKind && !curve.label.empty()) label.push_back(curve.label.front());
-  label.push_back({TextOf(TextId::kFreeElectron), ""});
-  if (curve.label.size() > 2) label.insert(label.end(), curve.label.begin() + 2, curve.label.end());
+// "自由電子（トムソン散乱）", or "自由電子（クライン－仁科）100 keV" with the beam's part of
+// the curve's label (what follows the kind of scattering and the material).
+CurveLabel FreeElectronLabel(const ViewedCurve& curve, bool perSolidAngle) {
+  const bool thomson = curve.request.scatter == kCoherent;
+  CurveLabel label{{TextOf(thomson ? TextId::kThomsonCurve : TextId::kKleinNishinaCurve), ""}};
+  if (!thomson && curve.label.size() > 2) {
+    label.insert(label.end(), curve.label.begin() + 2, curve.label.end());
+    label[1].attached = true;
+  }
   return perSolidAngle ? WithItem(label, TextOf(TextId::kPerSolidAngle)) : label;
+}
+
+std::size_t SameColourCount(const std::vector<ShownCurve>& shown, Rgb colour, bool dashed) {
+  return static_cast<std::size_t>(std::count_if(
+      shown.begin(), shown.end(), [&](const ShownCurve& s) { return s.dashed == dashed && s.colour == colour; }));
+}
+
+ShownCurve FreeElectronShown(const AngleTable& values, const ViewedCurve& curve, bool perSolidAngle,
+                             const std::vector<ShownCurve>& shown) {
+  const Rgb colour = curve.request.scatter == kCoherent ? kThomsonGrey : curve.colour;
+  return {&values, colour, FreeElectronLabel(curve, perSolidAngle), true,
+          ReferenceStyleAfter(SameColourCount(shown, colour, true))};
 }
 
 }  // namespace
@@ -55,18 +63,17 @@ void AngleGraphViews::Forget() {
 std::vector<ShownCurve> AngleGraphViews::Shown() const {
   std::vector<ShownCurve> shown;
   const bool perSolidAngle = choices.perSolidAngle;
-  std::vector<const ViewedCurve*> referenced;  // those whose free-electron curve is shown
-  for (const ViewedCurve& c : curves_) {
-    const CurveLabel label = perSolidAngle ? WithItem(c.label, TextOf(TextId::kPerSolidAngle)) : c.label;
-    if (const auto& atom = c.In({false, perSolidAngle})) {
-      const auto same = std::count_if(shown.begin(), shown.end(),
-                                      [&c](const ShownCurve& s) { return !s.dashed && s.colour == c.colour; });
-      shown.push_back({&*atom, c.colour, label, false, LineStyleAfter(static_cast<std::size_t>(same))});
+  for (auto c = curves_.begin(); c != curves_.end(); ++c) {
+    const CurveLabel label = perSolidAngle ? WithItem(c->label, TextOf(TextId::kPerSolidAngle)) : c->label;
+    if (const auto& atom = c->In({false, perSolidAngle})) {
+      shown.push_back({&*atom, c->colour, label, false, LineStyleAfter(SameColourCount(shown, c->colour, false))});
     }
-    const auto& free = c.In({true, perSolidAngle});
-    if (!choices.freeElectronCurves || !free || SameFreeElectronCurve(referenced, c, perSolidAngle)) continue;
-    referenced.push_back(&c);
-    shown.push_back({&*free, c.colour, FreeElectronLabel(c, perSolidAngle, BothKinds(curves_)), true});
+    const auto& free = c->In({true, perSolidAngle});
+    const auto shownBefore = [&](const ViewedCurve& b) {
+      return b.In({true, perSolidAngle}) && SameFreeElectronCurve(b, *c);
+    };
+    if (!choices.freeElectronCurves || !free || std::any_of(curves_.begin(), c, shownBefore)) continue;
+    shown.push_back(FreeElectronShown(*free, *c, perSolidAngle, shown));
   }
   return shown;
 }
@@ -77,7 +84,7 @@ void RedrawAngleGraph(DrawingSurface& graph, const AngleGraphViews& views) {
   for (const ShownCurve& c : views.Shown()) {
     const bool fromOrigin = !views.choices.perSolidAngle;
     if (c.dashed) {
-      PlotDashedAngleCurve(graph, *c.values, c.colour, c.label, fromOrigin);
+      PlotDashedAngleCurve(graph, *c.values, c.colour, c.label, fromOrigin, c.style);
     } else {
       PlotAngleCurve(graph, *c.values, c.colour, c.label, fromOrigin);
     }

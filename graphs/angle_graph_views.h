@@ -1,15 +1,17 @@
 #pragma once
-// The angular graph's teaching views: beside each curve the free electron's curve
+// The angular graph's teaching views: beside the curves the free electron's curves
 // (Thomson, Klein–Nishina), and the distributions per unit solid angle instead of
 // per unit angle. The graph keeps every curve computed since it was last cleared in
 // all four views (core/distribution_views.h) and draws itself anew from them when a
 // view is chosen.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/distribution_views.h"
+#include "core/tube_settings.h"
 #include "graphs/curve_label.h"
 #include "graphs/drawing_surface.h"
 
@@ -17,24 +19,29 @@ namespace tervolin {
 
 // What the angular graph shows besides the program's curves.
 struct AngleGraphChoices {
-  bool freeElectronCurves = false;  // each curve's free-electron curve, dashed
+  bool freeElectronCurves = false;  // the curves' free-electron curves, dashed
   bool perSolidAngle = false;       // per unit solid angle instead of per unit angle
   bool AnyChosen() const { return freeElectronCurves || perSolidAngle; }
 };
 
-// One computed curve in the four views, with its colour and label on the graph.
+// One computed curve in the four views, with its colour and label on the graph, and
+// for a spectral curve the settings of the tube whose spectrum it is weighted by.
 struct ViewedCurve : DistributionViews {
   Rgb colour;
   CurveLabel label;
+  std::optional<TubeFigures> beam = std::nullopt;
 };
+
+// Thomson's curve, the same at every energy and over every spectrum.
+inline constexpr Rgb kThomsonGrey{80, 80, 80};
 
 // A curve as the graph shows it under the current choices.
 struct ShownCurve {
   const AngleTable* values;
   Rgb colour;
-  CurveLabel label;  // a free-electron curve's: "自由電子 100 keV"
+  CurveLabel label;  // a free-electron curve's: "自由電子（クライン－仁科）100 keV"
   bool dashed;       // the free-electron curves
-  LineStyle style = LineStyle::kSolid;  // as the graph draws it (NextLineStyle)
+  LineStyle style = LineStyle::kSolid;  // as the graph draws it (line_styles.h)
 };
 
 class AngleGraphViews {
@@ -49,8 +56,11 @@ class AngleGraphViews {
   std::function<void()> changed;
 
   // Each curve in the chosen view, followed by its free-electron curve when chosen
-  // and not shown already (the same kind of scattering at the same energy or over
-  // the same spectrum).
+  // and not shown already. Thomson's curve does not depend on the energy: one for
+  // every coherent curve, in kThomsonGrey, "自由電子（トムソン散乱）". Klein–Nishina's
+  // does: one per photon energy or tube settings, in the colour of its first curve,
+  // "自由電子（クライン－仁科）60 keV", its style after the free-electron curves of
+  // that colour before it.
   std::vector<ShownCurve> Shown() const;
 
  private:

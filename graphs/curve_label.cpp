@@ -118,7 +118,7 @@ CurveLabel SpectralLabel(int scatterType, const std::string& material, const Tub
 std::string LabelText(const CurveLabel& label) {
   std::string text;
   for (const LabelItem& item : label) {
-    if (!text.empty()) text += item.joined ? "・" : " ";
+    if (!text.empty() && !item.attached) text += item.joined ? "・" : " ";
     text += ItemText(item);
   }
   return text;

@@ -16,8 +16,12 @@ std::string CurveTitle(const std::vector<CurveRecord>& curves, std::size_t index
 std::string GraphFileStem(const std::vector<CurveRecord>& curves) {
   const auto computed = std::find_if(curves.rbegin(), curves.rend(), [](const CurveRecord& c) { return !c.dashed; });
   CurveLabel label = computed == curves.rend() ? CurveLabel{} : computed->label;
-  if (!label.empty() && std::any_of(curves.begin(), curves.end(), [](const CurveRecord& c) { return c.dashed; })) {
-    label.push_back({TextOf(TextId::kFreeElectron), ""});
+  if (label.empty()) return LabelFileStem(label);
+  // A reference curve's label starts with its kind's name.
+  for (const CurveRecord& c : curves) {
+    if (c.dashed && !c.label.empty() && std::find(label.begin(), label.end(), c.label.front()) == label.end()) {
+      label.push_back(c.label.front());
+    }
   }
   return LabelFileStem(label);
 }

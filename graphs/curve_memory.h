@@ -19,7 +19,7 @@ struct CurveRecord {
   Rgb colour;
   CurveLabel label;
   bool dashed = false;  // drawn dashed (a reference curve beside another)
-  LineStyle style = LineStyle::kSolid;  // of a curve that is not dashed
+  LineStyle style = LineStyle::kSolid;  // the dashed ones' too (line_styles.h)
 };
 
 class CurveMemory {
@@ -40,7 +40,8 @@ class CurveMemory {
 std::string CurveTitle(const std::vector<CurveRecord>& curves, std::size_t index);
 
 // A file name for the graph without extension: "干渉性散乱_鉄_100keV" after the last
-// computed curve, with "_自由電子" when the reference curves are shown too.
+// computed curve, then the name of each kind of reference curve shown
+// ("_自由電子トムソン散乱", "_自由電子クライン－仁科").
 std::string GraphFileStem(const std::vector<CurveRecord>& curves);
 
 }  // namespace tervolin

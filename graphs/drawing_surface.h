@@ -21,8 +21,10 @@ class CurveMemory;
 
 // How lines are stroked. Curves of one colour on one graph take these in turn, so
 // they can be told apart without colour.
-// kDashed is a sum drawn over its parts, which show through its gaps.
-enum class LineStyle { kSolid, kDashDot, kDotted, kDashDotDot, kDashed };
+// kDashed is a sum drawn over its parts, which show through its gaps, or a
+// free-electron curve; further free-electron curves of its colour are kLongDashed
+// and kSparseDashed.
+enum class LineStyle { kSolid, kDashDot, kDotted, kDashDotDot, kDashed, kLongDashed, kSparseDashed };
 
 // A text placed by its top-left corner, user units.
 struct PlacedText {

@@ -11,7 +11,7 @@ inline constexpr double kNoteGap = 12;       // between the title and the note c
 inline constexpr Rgb kEdgeGrey{128, 128, 128};
 inline constexpr int kSampleWidth = 2;       // as the curves are drawn
 
-// The free-electron curves' thin dashes: three of them, as on the graph.
+// The thin dashes of a free-electron curve or a sum: three of them, as on the graph.
 void DrawDashedSample(DrawingSurface& surface, double left, double y, Rgb colour) {
   for (int dash = 0; dash < 3; ++dash) {
     const auto x = static_cast<float>(left + dash * kSampleLength / 2.5);
@@ -21,7 +21,7 @@ void DrawDashedSample(DrawingSurface& surface, double left, double y, Rgb colour
 
 void DrawSample(DrawingSurface& surface, const LegendRow& row, double left, double y) {
   surface.DrawWidth(kSampleWidth);
-  if (row.dashed) {
+  if (row.style == LineStyle::kDashed) {
     DrawDashedSample(surface, left, y, row.colour);
     return;
   }

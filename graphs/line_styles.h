@@ -15,6 +15,9 @@ namespace tervolin {
 LineStyle NextLineStyle(const std::vector<CurveRecord>& curves, Rgb colour);
 // The style of a curve after `sameColourBefore` curves of its colour.
 LineStyle LineStyleAfter(std::size_t sameColourBefore);
+// The same for the free-electron curves: dashed, long dashes, sparse short dashes.
+LineStyle ReferenceStyleAfter(std::size_t sameColourBefore);
+bool IsReferenceStyle(LineStyle style);
 
 // On and off lengths in line widths, starting with a dash; empty for solid.
 const std::vector<double>& DashPattern(LineStyle style);

@@ -104,7 +104,8 @@ void DrawCurves(DrawingSurface& surface, const MagnitudePlot& plot, const Magnit
       surface.LineTo(static_cast<float>(p.x), static_cast<float>(p.y), curve.colour);
     }
     surface.Curves().Remember({std::vector<double>(curve.values.begin() + 1, curve.values.end()), curve.colour,
-                               {{curve.title, ""}}, curve.dashed});
+                               {{curve.title, ""}}, curve.dashed,
+                               curve.dashed ? LineStyle::kDashed : LineStyle::kSolid});
   }
   surface.StrokeStyle(LineStyle::kSolid);
 }

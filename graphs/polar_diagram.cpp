@@ -7,6 +7,7 @@
 #include "core/text_catalogue.h"
 #include "core/number_text.h"
 #include "graphs/curve_memory.h"
+#include "graphs/line_styles.h"
 
 namespace tervolin {
 
@@ -101,7 +102,7 @@ void DrawCurve(DrawingSurface& surface, const PolarFrame& frame, const PolarCurv
     surface.LineTo(static_cast<float>(frame.PixelX(p)), static_cast<float>(frame.PixelY(p)), curve.colour);
   }
   surface.Curves().Remember({std::vector<double>(curve.values.begin() + 1, curve.values.end()), curve.colour,
-                             {{curve.label, ""}}, curve.style == LineStyle::kDashed, curve.style});
+                             {{curve.label, ""}}, IsReferenceStyle(curve.style), curve.style});
   surface.StrokeStyle(LineStyle::kSolid);
 }
 

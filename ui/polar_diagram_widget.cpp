@@ -19,7 +19,7 @@ namespace {
 std::vector<tervolin::PolarCurve> DiagramCurves(const std::vector<PolarCurve>& curves) {
   std::vector<tervolin::PolarCurve> drawn;
   for (const PolarCurve& c : curves) {
-    drawn.push_back({c.values, ToRgb(c.colour), c.label.toStdString(), c.dashed ? tervolin::LineStyle::kDashed : c.style});
+    drawn.push_back({c.values, ToRgb(c.colour), c.label.toStdString(), c.style});
   }
   return drawn;
 }

@@ -26,7 +26,7 @@ struct PolarCurve {
   QColor colour;
   QString label;
   bool dashed = false;
-  tervolin::LineStyle style = tervolin::LineStyle::kSolid;  // of a curve that is not dashed
+  tervolin::LineStyle style = tervolin::LineStyle::kSolid;  // a dashed one's too (graphs/line_styles.h)
 };
 
 class PolarDiagramWidget : public QWidget {

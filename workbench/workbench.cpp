@@ -69,7 +69,8 @@ Outcome<const ViewedCurve*> Workbench::ComputeCurve(const CurveChoice& choice) {
   const Outcome<AngleTable> values = Distribution(request, {}, material.Value(), AcceptedFluence());
   if (!values) return values.Fault();
   views.Add({ComputeDistributionViews(request, values.Value(), material.Value(), AcceptedFluence()),
-             PaletteColour(colour), LabelOf(choice)});
+             PaletteColour(colour), LabelOf(choice),
+             Spectral() ? std::optional(ReadTubeFigures(acceptedSpectrum->settings)) : std::nullopt});
   return &views.Curves().back();
 }
 

@@ -1,7 +1,9 @@
 // The angular graph drawn anew from its curves in the teaching views.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "graphs/angle_graph.h"
@@ -62,24 +64,23 @@ TEST_F(ViewedGraph, WithNoViewTheRedrawnGraphIsTheDrawnOneOpForOp) {
   EXPECT_EQ(LabelText(Remembered()[1].label), "非干渉性散乱 水 60 keV");
 }
 
-TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashedInTheirColour) {
+TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashed) {
   const std::vector<DrawingOperation> ops = Redrawn({true, false});
   ASSERT_EQ(Remembered().size(), 4u);
-  // Both kinds are on the graph: the row names the kind.
-  EXPECT_EQ(LabelText(Remembered()[1].label), "干渉性散乱 自由電子 60 keV");
-  EXPECT_EQ(Remembered()[1].colour, PaletteColour(kPaletteRed));
+  EXPECT_EQ(LabelText(Remembered()[1].label), "自由電子（トムソン散乱）");
+  EXPECT_EQ(Remembered()[1].colour, kThomsonGrey);
   EXPECT_TRUE(Remembered()[1].dashed && !Remembered()[0].dashed);
   EXPECT_EQ(Remembered()[3].colour, PaletteColour(kPaletteBlue));
   // Thomson per unit angle is symmetric about 90°.
   EXPECT_NEAR(Remembered()[1].values[29], Remembered()[1].values[149], 1e-4);
-  int redDashes = 0;
-  for (const DrawingOperation& op : ops) redDashes += op.kind == DrawingKind::kLine && op.colour == PaletteColour(kPaletteRed);
-  EXPECT_EQ(redDashes, 90);  // 2° drawn, 2° left out
+  int greyDashes = 0;
+  for (const DrawingOperation& op : ops) greyDashes += op.kind == DrawingKind::kLine && op.colour == kThomsonGrey;
+  EXPECT_EQ(greyDashes, 90);  // 2° drawn, 2° left out
   EXPECT_EQ(graph.OfKind(DrawingKind::kLineTo).size(), 2u * kAngles);
 }
 
 // Lead and iron coherent at 60 keV share one Thomson curve; a second red curve is
-// dash-dot, a third dotted; the reference curves are not counted.
+// dash-dot, a third dotted; the reference curves are not counted among them.
 TEST_F(ViewedGraph, SameFreeElectronCurveOnceAndRepeatedColoursTakeTheNextStyle) {
   Draw("鉛", kCoherent, kPaletteRed);
   Draw("水", kCoherent, kPaletteRed);
@@ -90,11 +91,60 @@ TEST_F(ViewedGraph, SameFreeElectronCurveOnceAndRepeatedColoursTakeTheNextStyle)
     titles.push_back(CurveTitle(Remembered(), i));
     styles.push_back(Remembered()[i].style);
   }
-  EXPECT_EQ(titles, (std::vector<std::string>{"干渉性散乱 鉄 60 keV", "干渉性散乱 自由電子 60 keV",
-                                               "非干渉性散乱 水 60 keV", "非干渉性散乱 自由電子 60 keV",
+  EXPECT_EQ(titles, (std::vector<std::string>{"干渉性散乱 鉄 60 keV", "自由電子（トムソン散乱）",
+                                               "非干渉性散乱 水 60 keV", "自由電子（クライン－仁科）60 keV",
                                                "干渉性散乱 鉛 60 keV", "干渉性散乱 水 60 keV"}));
-  EXPECT_EQ(styles, (std::vector<LineStyle>{LineStyle::kSolid, LineStyle::kSolid, LineStyle::kSolid,
-                                            LineStyle::kSolid, LineStyle::kDashDot, LineStyle::kDotted}));
+  EXPECT_EQ(styles, (std::vector<LineStyle>{LineStyle::kSolid, LineStyle::kDashed, LineStyle::kSolid,
+                                            LineStyle::kDashed, LineStyle::kDashDot, LineStyle::kDotted}));
+  EXPECT_EQ(GraphFileStem(Remembered()), "干渉性散乱_水_60keV_自由電子トムソン散乱_自由電子クライン－仁科");
+}
+
+// A curve of iron at one energy (kV 0) or over the default tube's spectrum at kV;
+// its values do not matter to the reference-curve rule.
+ViewedCurve RuleCurve(ScatterKind scatter, int keV, int kV, int colour) {
+  TubeSettings tube = DefaultTubeSettings();
+  tube.tubeVoltage = std::to_string(kV);
+  ViewedCurve v{{{scatter, kV > 0 ? kSpectral : kSingleEnergy, double(keV)}, {}}, PaletteColour(colour),
+                kV > 0 ? SpectralLabel(scatter, "鉄", tube) : MonoenergeticLabel(scatter, "鉄", std::to_string(keV))};
+  for (auto& view : v.views) view = AngleTable{};
+  if (kV > 0) v.beam = ReadTubeFigures(tube);
+  return v;
+}
+
+// Thomson's curve once per graph in grey; Klein–Nishina's once per energy or tube
+// settings, in its first curve's colour, the styles of one colour in turn.
+TEST(ReferenceCurveRule, OneCurvePerPhysicsOverKindsEnergiesAndSpectra) {
+  using S = LineStyle;
+  using Shown = std::tuple<std::string, Rgb, LineStyle>;
+  constexpr int r = kPaletteRed, b = kPaletteBlue, coh = kCoherent, inc = kIncoherent;
+  const Rgb red = PaletteColour(r), blue = PaletteColour(b), grey = kThomsonGrey;
+  const std::string kn = "自由電子（クライン－仁科）", th = "自由電子（トムソン散乱）", tube = "・12°・固有 2.5 mmAl";
+  const struct {
+    std::vector<std::array<int, 4>> curves;  // kind, keV, kV, colour
+    bool perSolidAngle;
+    std::vector<Shown> expected;
+  } cases[] = {
+      {{{coh, 20, 0, r}, {coh, 60, 0, b}, {coh, 140, 0, kPaletteDarkGreen}}, false, {{th, grey, S::kDashed}}},
+      {{{inc, 60, 0, r}, {inc, 0, 100, r}}, false, {{kn + "60 keV", red, S::kDashed}, {kn + "100 kV" + tube, red, S::kLongDashed}}},
+      {{{inc, 60, 0, r}, {inc, 60, 0, b}, {inc, 0, 100, b}, {inc, 0, 100, r}}, false,
+       {{kn + "60 keV", red, S::kDashed}, {kn + "100 kV" + tube, blue, S::kDashed}}},
+      {{{inc, 20, 0, r}, {inc, 60, 0, r}, {inc, 140, 0, r}, {inc, 0, 80, r}, {inc, 0, 100, r}}, false,
+       {{kn + "20 keV", red, S::kDashed}, {kn + "60 keV", red, S::kLongDashed}, {kn + "140 keV", red, S::kSparseDashed},
+        {kn + "80 kV" + tube, red, S::kDashed}, {kn + "100 kV" + tube, red, S::kLongDashed}}},
+      {{{coh, 60, 0, r}, {inc, 60, 0, r}, {coh, 0, 100, b}, {inc, 0, 100, b}, {inc, 140, 0, r}}, true,
+       {{th + " 立体角あたり", grey, S::kDashed}, {kn + "60 keV 立体角あたり", red, S::kDashed},
+        {kn + "100 kV" + tube + " 立体角あたり", blue, S::kDashed}, {kn + "140 keV 立体角あたり", red, S::kLongDashed}}},
+  };
+  for (const auto& c : cases) {
+    AngleGraphViews views;
+    for (const auto& [kind, keV, kV, colour] : c.curves) views.Add(RuleCurve(ScatterKind(kind), keV, kV, colour));
+    views.choices = {true, c.perSolidAngle};
+    std::vector<Shown> shown;
+    for (const ShownCurve& s : views.Shown()) {
+      if (s.dashed) shown.emplace_back(LabelText(s.label), s.colour, s.style);
+    }
+    EXPECT_EQ(shown, c.expected) << c.curves.size() << " curves from " << LabelText(views.Curves()[0].label);
+  }
 }
 
 TEST_F(ViewedGraph, PerSolidAngleChangesTheCurvesAndTheAxisTitle) {

@@ -24,8 +24,7 @@ function swatchOf(row) {
   for (const [name, value] of Object.entries({ x1: 0, y1: 2, x2: 28, y2: 2, stroke: row.colour, 'stroke-width': 2 })) {
     line.setAttribute(name, value);
   }
-  const dashes = row.dashed ? '4 4' : row.dashes;
-  if (dashes) line.setAttribute('stroke-dasharray', dashes);
+  if (row.dashes) line.setAttribute('stroke-dasharray', row.dashes);
   svg.append(line);
   return svg;
 }
