@@ -66,6 +66,7 @@ std::string MagnitudeTotalsText(const ScatteringMagnitudes& m) {
          (curve ? CurveNote(m.incoherentCurveIntegral, m.incoherentRatio) : "") + "\n" +
          "total: " + ShortestText(m.totalCrossSection) + " cm2/g" +
          (curve ? " (curves " + ShortestText(m.totalCurveIntegral) + " cm2/g)" : "") + "\n" +
+         "incoherent/coherent: " + ShortestText(IncoherentToCoherentRatio(m)) + "\n" +
          (curve ? "" : std::string(kScaledToTable) + "\n");
 }
 
@@ -77,7 +78,8 @@ std::string MagnitudeTotalsTable(const ScatteringMagnitudes& m, Format format) {
       {"incoherent", ShortestText(m.incoherentCrossSection), ShortestText(m.incoherentShare),
        curve(m.incoherentCurveIntegral), curve(m.incoherentRatio)},
       {"total", ShortestText(m.totalCrossSection), "100", curve(m.totalCurveIntegral),
-       curve(m.totalCrossSection / m.totalCurveIntegral)}};
+       curve(m.totalCrossSection / m.totalCurveIntegral)},
+      {"incoherent_per_coherent", ShortestText(IncoherentToCoherentRatio(m)), "", "", ""}};
   return TableText(format,
                    {"scattering", "cross_section_cm2_per_g", "share_percent", "curve_integral_cm2_per_g",
                     "table_to_curve_ratio"},
