@@ -71,6 +71,8 @@ enum class TextId {
   kCrossSectionShares,      // the magnitudes' table: σ/ρ and shares at one energy
   kMeanCrossSectionShares,  // the same, averaged over a spectrum's photons
   kMagnitudeRatio,          // {1}: incoherent σ/ρ over coherent σ/ρ
+  kCurveIntegral,           // {1}: the curve's σ/ρ; {2}: the table's over it
+  kScaledToTable,           // a table without the molar mass: the curves' shapes scaled to σ/ρ
   kCount  // the number of texts, not a text
 };
 

@@ -58,6 +58,8 @@ constexpr std::array<CatalogueEntry, static_cast<std::size_t>(TextId::kCount)> k
     {"断面積 σ/ρ と割合", false},
     {"断面積 σ/ρ（スペクトルの光子あたりの平均）と割合", false},
     {"非干渉性／干渉性 ＝ {1} 倍", false},
+    {"曲線の積分 {1} cm²/g（表／曲線 {2}）", false},
+    {"モル質量のない古い表のため、曲線は形を表の断面積に合わせて描いています", false},
 }};
 
 }  // namespace

@@ -24,7 +24,7 @@ constexpr double kTableColumnGap = 18;
 
 // The lines of the table (heading, rows, ratio), none without rows.
 int TableLines(const MagnitudeTable& table) {
-  return table.rows.empty() ? 0 : static_cast<int>(table.rows.size()) + 2;
+  return table.rows.empty() ? 0 : static_cast<int>(table.rows.size()) + (table.note.empty() ? 2 : 3);
 }
 
 double WidestOf(const MagnitudeTable& table, std::string MagnitudeTableRow::*cell, const TextMeasures& text) {
@@ -142,30 +142,37 @@ void DrawTable(DrawingSurface& surface, const MagnitudeTable& table, const Magni
     PrintAt(surface, left + 12, y, row.title);
     PrintAt(surface, crossRight + 12 - text.width(row.crossSection), y, row.crossSection);
     PrintAt(surface, shareRight + 12 - text.width(row.share), y, row.share);
+    PrintAt(surface, shareRight + 12 + kTableColumnGap, y, row.curve);
   }
   PrintAt(surface, left, y + kTableLine, table.ratio);
+  if (!table.note.empty()) PrintAt(surface, left, y + 2 * kTableLine, table.note);
 }
 
 }  // namespace
 
 MagnitudeTable MagnitudeTableOf(const ScatteringMagnitudes& m, bool spectral) {
-  const auto row = [](TextId kind, double crossSection, double share) {
-    return MagnitudeTableRow{TextOf(kind), GeneralText(crossSection, 4) + " cm²/g", FixedText(share, 1) + " %"};
+  const auto row = [&m](TextId kind, double crossSection, double share, double integral) {
+    const std::string curve = m.fromFormFactor ? TextOf(TextId::kCurveIntegral, {GeneralText(integral, 4),
+                                                                                FixedText(crossSection / integral, 3)})
+                                               : std::string();
+    return MagnitudeTableRow{TextOf(kind), GeneralText(crossSection, 4) + " cm²/g", FixedText(share, 1) + " %", curve};
   };
   return {TextOf(spectral ? TextId::kMeanCrossSectionShares : TextId::kCrossSectionShares),
-          {row(TextId::kCoherentScattering, m.coherentCrossSection, m.coherentShare),
-           row(TextId::kIncoherentScattering, m.incoherentCrossSection, m.incoherentShare),
-           row(TextId::kTotalScattering, m.totalCrossSection, 100.0)},
-          TextOf(TextId::kMagnitudeRatio, {GeneralText(IncoherentToCoherentRatio(m), 3)})};
+          {row(TextId::kCoherentScattering, m.coherentCrossSection, m.coherentShare, m.coherentCurveIntegral),
+           row(TextId::kIncoherentScattering, m.incoherentCrossSection, m.incoherentShare, m.incoherentCurveIntegral),
+           row(TextId::kTotalScattering, m.totalCrossSection, 100.0, m.totalCurveIntegral)},
+          TextOf(TextId::kMagnitudeRatio, {GeneralText(IncoherentToCoherentRatio(m), 3)}),
+          m.fromFormFactor ? std::string() : TextOf(TextId::kScaledToTable)};
 }
 
 std::string MagnitudeTableCsv(const MagnitudeTable& table) {
   std::string csv = FormulaSafeCell(table.heading) + "\r\n";
   for (const MagnitudeTableRow& row : table.rows) {
     csv += FormulaSafeCell(row.title) + "," + FormulaSafeCell(row.crossSection) + "," + FormulaSafeCell(row.share) +
-           "\r\n";
+           (row.curve.empty() ? "" : "," + FormulaSafeCell(row.curve)) + "\r\n";
   }
-  return csv + FormulaSafeCell(table.ratio) + "\r\n";
+  csv += FormulaSafeCell(table.ratio) + "\r\n";
+  return table.note.empty() ? csv : csv + FormulaSafeCell(table.note) + "\r\n";
 }
 
 PixelPoint MagnitudeMapping::At(double degrees, double value) const {

@@ -31,12 +31,14 @@ struct MagnitudeTableRow {
   std::string title;
   std::string crossSection;  // "0.005348 cm²/g"
   std::string share;         // "3.2 %"
+  std::string curve;         // the curve's own σ/ρ and the table's over it; empty without the molar mass
 };
 
 struct MagnitudeTable {
   std::string heading;
   std::vector<MagnitudeTableRow> rows;
   std::string ratio;  // "非干渉性／干渉性 ＝ 30.4 倍"
+  std::string note;   // why the curves are scaled to the table, or empty
 };
 
 struct MagnitudePlot {
