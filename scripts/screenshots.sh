@@ -41,6 +41,7 @@ shot() {  # shot WINDOW NAME: the window's client area alone, as docs/images/NAM
 
 pick_material() {  # pick_material WINDOW N: the N-th entry (0 = first) of the material list
   click "$1" $(( 3840 / 15 + 20 )) $(( 1560 / 15 + 12 ))
+  xdotool key Home  # the list may have scrolled to keep an earlier choice in sight
   for _ in $(seq "$2"); do xdotool key Down; done
   sleep 0.3
 }
