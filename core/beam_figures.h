@@ -21,6 +21,10 @@ struct BeamFigures {
   // Why the figures that need the air table are missing (a short line of the
   // catalogue); nothing when they could be worked out.
   std::optional<TextId> problem;
+  // The standard's first half-value layer (mm Al) and homogeneity coefficient, for a
+  // beam made with the settings of a standard quality (core/beam_qualities.h).
+  std::optional<double> standardHvl1Mm;
+  std::optional<double> standardHomogeneity;
 };
 
 // Σ Φ(n) E(n) / Σ Φ(n), keV; nothing when no bin holds fluence.

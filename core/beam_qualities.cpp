@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "core/field_number.h"
 #include "core/number_text.h"
 #include "core/spectrum_model.h"
 
@@ -96,6 +97,27 @@ TubeSettings QualitySettings(const BeamQuality& quality) {
   settings.aluminiumFilter = ShortestText(quality.addedAluminiumMm);
   settings.copperFilter = "0";
   return settings;
+}
+
+std::optional<BeamQuality> QualityOfSettings(const TubeSettings& settings) {
+  const auto same = [&settings](const TubeSettings& quality) {
+    for (const SpectrumField field : kSpectrumFields) {
+      const std::optional<double> typed = ReadFieldNumber(settings.Text(field));
+      if (!typed || *typed != ReadFieldNumber(quality.Text(field))) return false;
+    }
+    return true;
+  };
+  for (const BeamQuality& quality : kQualities) {
+    if (same(QualitySettings(quality))) return quality;
+  }
+  return std::nullopt;
+}
+
+void AddStandardFigures(BeamFigures& figures, const TubeSettings& settings) {
+  const std::optional<BeamQuality> quality = QualityOfSettings(settings);
+  if (!quality) return;
+  figures.standardHvl1Mm = quality->standardHvl1Mm;
+  figures.standardHomogeneity = quality->standardHomogeneity;
 }
 
 // HVL1(lo) < target ≤ HVL1(hi) is kept while the bracket halves; of the last two

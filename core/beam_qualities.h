@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/beam_figures.h"
 #include "core/outcome.h"
 #include "core/tables.h"
 #include "core/tube_settings.h"
@@ -43,6 +44,14 @@ std::optional<BeamQuality> FindBeamQuality(std::string_view name);
 // The tube settings of the quality: its voltage, a 12° target, its inherent
 // filtration with two decimals, its added aluminium, no copper.
 TubeSettings QualitySettings(const BeamQuality& quality);
+
+// The quality whose settings these are (each field read as a number, equal to the
+// quality's), or nothing: a quality chosen and then changed in any field is none.
+std::optional<BeamQuality> QualityOfSettings(const TubeSettings& settings);
+
+// The standard's figures of the quality whose settings made the beam, beside the
+// computed ones; the figures unchanged for other settings.
+void AddStandardFigures(BeamFigures& figures, const TubeSettings& settings);
 
 // The inherent filtration, mm Al in hundredths from 1.00 to 10.00 mm, at which the
 // program's HVL1 of the quality's tube voltage without added filters comes closest to

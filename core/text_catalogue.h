@@ -67,6 +67,7 @@ enum class TextId {
   kFirstHalfValueLayer,
   kSecondHalfValueLayer,
   kHomogeneity,
+  kStandardFigure,       // the standard quality's figure, under the computed one
   kTotalScattering,         // the sum of coherent and incoherent scattering
   kCrossSectionShares,      // the magnitudes' table: σ/ρ and shares at one energy
   kMeanCrossSectionShares,  // the same, averaged over a spectrum's photons

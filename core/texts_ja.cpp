@@ -54,6 +54,7 @@ constexpr std::array<CatalogueEntry, static_cast<std::size_t>(TextId::kCount)> k
     {"HVL1", false},
     {"HVL2", false},
     {"均等度", false},
+    {"規格", false},
     {"合計", false},
     {"断面積 σ/ρ と割合", false},
     {"断面積 σ/ρ（スペクトルの光子あたりの平均）と割合", false},

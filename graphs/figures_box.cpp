@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "core/number_text.h"
 #include "core/text_catalogue.h"
 #include "graphs/curve_axis.h"
 #include "graphs/curve_memory.h"
@@ -42,24 +45,51 @@ constexpr float BoxWidth(std::size_t columns) {
 // with filters up to 1 mm copper and 10 mm aluminium.
 static_assert(kBoxRight - BoxWidth(kMostColumns) > SpectrumGraphX(70.0));
 
-inline constexpr std::array<TextId, 5> kNames{TextId::kMeanEnergy, TextId::kEffectiveEnergy, TextId::kFirstHalfValueLayer,
-                                              TextId::kSecondHalfValueLayer, TextId::kHomogeneity};
-
 float RowY(int row) { return kBoxTop + kMargin + kLinePitch * static_cast<float>(row); }
 
 std::string WithUnit(const std::optional<double>& value, int decimals, const char* unit) {
   return FormatFigure(value, decimals) + (value ? unit : "");
 }
 
-std::array<std::string, 5> ValueTexts(const BeamFigures& f) {
-  return {WithUnit(f.meanEnergyKev, 2, " keV"), WithUnit(f.effectiveEnergyKev, 2, " keV"),
-          WithUnit(f.hvl1Mm, 3, " mmAl"), WithUnit(f.hvl2Mm, 3, " mmAl"), WithUnit(f.homogeneity, 3, "")};
+// The box's rows for the beams shown: the five figures, and under HVL1 and the
+// homogeneity coefficient the standard's, when a beam shown is of a standard quality
+// (the homogeneity coefficient's for RQR only).
+struct FigureRows {
+  bool standardHvl1 = false;
+  bool standardHomogeneity = false;
+};
+
+FigureRows RowsFor(const std::vector<BeamFigures>& shown) {
+  FigureRows rows;
+  for (const BeamFigures& f : shown) {
+    rows.standardHvl1 = rows.standardHvl1 || f.standardHvl1Mm.has_value();
+    rows.standardHomogeneity = rows.standardHomogeneity || f.standardHomogeneity.has_value();
+  }
+  return rows;
 }
 
-void PrintColumn(DrawingSurface& graph, float x, const BeamFigures& figures, Rgb colour) {
+std::string StandardText(const std::optional<double>& value, const char* unit) {
+  return value ? FixedText(*value, 2) + unit : std::string();
+}
+
+// Each row's name and the value's text for one beam ("" where it has none).
+std::vector<std::pair<TextId, std::string>> RowTexts(const BeamFigures& f, FigureRows rows) {
+  std::vector<std::pair<TextId, std::string>> texts{{TextId::kMeanEnergy, WithUnit(f.meanEnergyKev, 2, " keV")},
+                                                    {TextId::kEffectiveEnergy, WithUnit(f.effectiveEnergyKev, 2, " keV")},
+                                                    {TextId::kFirstHalfValueLayer, WithUnit(f.hvl1Mm, 3, " mmAl")}};
+  if (rows.standardHvl1) texts.push_back({TextId::kStandardFigure, StandardText(f.standardHvl1Mm, " mmAl")});
+  texts.push_back({TextId::kSecondHalfValueLayer, WithUnit(f.hvl2Mm, 3, " mmAl")});
+  texts.push_back({TextId::kHomogeneity, WithUnit(f.homogeneity, 3, "")});
+  if (rows.standardHomogeneity) texts.push_back({TextId::kStandardFigure, StandardText(f.standardHomogeneity, "")});
+  return texts;
+}
+
+void PrintColumn(DrawingSurface& graph, float x, const BeamFigures& figures, FigureRows rows, Rgb colour) {
   graph.TextColour(colour);
-  const std::array<std::string, 5> values = ValueTexts(figures);
-  for (int row = 0; row < static_cast<int>(values.size()); ++row) graph.Print(x, RowY(row), values[row]);
+  const auto texts = RowTexts(figures, rows);
+  for (std::size_t row = 0; row < texts.size(); ++row) {
+    if (!texts[row].second.empty()) graph.Print(x, RowY(static_cast<int>(row)), texts[row].second);
+  }
   graph.TextColour(kBlack);
 }
 
@@ -110,17 +140,19 @@ Rgb ColumnColour(std::size_t spectra, std::size_t index) {
 void DrawFiguresBox(DrawingSurface& graph, const std::vector<BeamFigures>& shown) {
   if (shown.empty()) return;
   const std::optional<TextId> problem = shown.back().problem;  // one air table for every spectrum
-  const int names = static_cast<int>(kNames.size());
-  const float bottom = RowY(names + (problem ? 1 : 0)) + kMargin;
+  const FigureRows rows = RowsFor(shown);
+  const auto names = RowTexts(shown.back(), rows);
+  const int count = static_cast<int>(names.size());
+  const float bottom = RowY(count + (problem ? 1 : 0)) + kMargin;
   const auto [columns, left] = PlaceBox(graph.Curves(), shown.size(), bottom);
   DrawEmptyBox(graph, left, left + BoxWidth(columns), bottom);
   graph.TextScale(kFiguresTextScale);
-  for (int row = 0; row < names; ++row) graph.Print(left + kNameOffset, RowY(row), TextOf(kNames[row]));
+  for (int row = 0; row < count; ++row) graph.Print(left + kNameOffset, RowY(row), TextOf(names[row].first));
   for (std::size_t c = 0, first = shown.size() - columns; c < columns; ++c) {
     const float x = left + kValueOffset + kColumnPitch * static_cast<float>(c);
-    PrintColumn(graph, x, shown[first + c], ColumnColour(shown.size(), first + c));
+    PrintColumn(graph, x, shown[first + c], rows, ColumnColour(shown.size(), first + c));
   }
-  if (problem) graph.Print(left + kNameOffset, RowY(names), TextOf(*problem));
+  if (problem) graph.Print(left + kNameOffset, RowY(count), TextOf(*problem));
   graph.TextScale(1.0);
 }
 

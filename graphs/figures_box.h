@@ -19,8 +19,9 @@ namespace tervolin {
 inline constexpr float kFiguresBoxTop = kSpectrumFrameTop + 10.0f;
 inline constexpr float kFiguresLinePitch = 90.0f;
 inline constexpr float kFiguresBoxMargin = 20.0f;
-// The lowest the box reaches: five figures and a line saying why some are missing.
-inline constexpr float kFiguresBoxLowest = kFiguresBoxTop + 2 * kFiguresBoxMargin + 6 * kFiguresLinePitch;
+// The lowest the box reaches: five figures, the standard's two for a standard quality,
+// and a line saying why some are missing.
+inline constexpr float kFiguresBoxLowest = kFiguresBoxTop + 2 * kFiguresBoxMargin + 8 * kFiguresLinePitch;
 
 // The box, drawn over whatever lies there (the previous computation's box included),
 // with the figures of the spectra shown, in the order they were drawn (the curves

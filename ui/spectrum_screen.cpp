@@ -5,8 +5,10 @@
 #include "ui/spectrum_screen.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 
+#include "core/beam_qualities.h"
 #include "core/messages.h"
 #include "core/spectrum_model.h"
 #include "graphs/shown_spectra.h"
@@ -53,6 +55,7 @@ void SpectrumScreen::OpenWithDefaults() {
   for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) {
     FieldEdit(field).setText(Utf8(tervolin::DefaultSpectrumFieldText(field)));
   }
+  qualityList->setCurrentIndex(0);
   ClearGraph();
   ShowScreen();
 }
@@ -71,6 +74,16 @@ void SpectrumScreen::onComputeClicked() {
 }
 
 void SpectrumScreen::onScaleToggled() { DrawShown(); }
+
+void SpectrumScreen::onQualityChosen(int index) {
+  if (index < 1) return;
+  const tervolin::TubeSettings settings = tervolin::QualitySettings(tervolin::BeamQualities()[index - 1]);
+  for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) {
+    FieldEdit(field).setText(FromUtf8(settings.Text(field)));
+  }
+}
+
+void SpectrumScreen::onFieldEdited() { qualityList->setCurrentIndex(0); }
 
 void SpectrumScreen::onCancelClicked() { HideScreen(); }
 

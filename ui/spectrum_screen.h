@@ -6,6 +6,7 @@
 #include "ui/screen_window.h"
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +25,10 @@ class SpectrumScreen : public ScreenWindow {
   void onRedoClicked();
   void onOkClicked();
   void onScaleToggled();
+  // A quality chosen fills the fields with its settings; a field edited by hand makes
+  // the list say none again.
+  void onQualityChosen(int index);
+  void onFieldEdited();
 
   QLineEdit* tubeVoltageField = nullptr;         // kV
   QLineEdit* inherentFiltrationField = nullptr;  // mm Al equivalent
@@ -38,12 +43,14 @@ class SpectrumScreen : public ScreenWindow {
   // The graph menu's check item "スペクトルを共通の尺度で表示": the spectra relative
   // to the largest among them instead of each to its own maximum.
   QAction* commonScaleAction = nullptr;
+  QComboBox* qualityList = nullptr;  // 線質（IEC 61267）: none, RQR 2 … 10, RQA 2 … 10
 
   // The fields at their defaults and the graph at its axes, then the screen shown.
   void OpenWithDefaults();
 
- private:
   QLineEdit& FieldEdit(tervolin::SpectrumField field) const;
+
+ private:
   tervolin::TubeSettings TypedSettings() const;
   void ClearGraph();
   void DrawShown();

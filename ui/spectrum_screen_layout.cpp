@@ -2,6 +2,7 @@
 // with the exposure conditions, their units and ranges, and the four buttons.
 
 #include <QAction>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "core/beam_qualities.h"
 #include "graphs/user_coordinates.h"
 #include "ui/controls.h"
 #include "graphs/graph_layout.h"
@@ -135,6 +137,20 @@ void BuildFieldsAndButtons(SpectrumScreen& f) {
   }
 }
 
+// The standard qualities below the graph: none first (the fields as typed), then RQR 2
+// … RQR 10 and RQA 2 … RQA 10 in the library's order.
+void BuildQualityList(SpectrumScreen& f) {
+  MakeLabel(&f, "qualityLabel", Utf8("線質（IEC 61267）"), 360, 7380, ScreenFont(Utf8(kMeiryo), 12));
+  f.qualityList = new QComboBox(&f);
+  f.qualityList->setObjectName("qualityList");
+  f.qualityList->setFont(ScreenFont(Utf8(kMeiryo), 12));
+  f.qualityList->setGeometry(TwipsRect(2760, 7320, 1800, 420));
+  f.qualityList->addItem(Utf8("なし"));
+  for (const tervolin::BeamQuality& quality : tervolin::BeamQualities()) {
+    f.qualityList->addItem(QString::fromStdString(tervolin::QualityName(quality)));
+  }
+}
+
 // The substitute for "ＭＳ Ｐゴシック" sets Latin letters about an eighth wider than
 // the original, which would run "Relative" and "Fluence" into the frame; it is
 // narrowed to the original's width.
@@ -163,8 +179,10 @@ void BuildGraph(SpectrumScreen& f, SaveFolderMemory& saves) {
 // Compute and redo first, then the fields from target angle to inherent filtration,
 // the graph, and cancel and OK last; the compute button starts with the focus.
 void SetKeyboardOrder(SpectrumScreen& f) {
-  QWidget* const order[] = {f.computeButton, f.redoButton, f.targetAngleField,    f.tubeVoltageField,    f.aluminiumFilterField,
-                            f.copperFilterField,    f.inherentFiltrationField,    f.graph, f.cancelButton, f.okButton};
+  QWidget* const order[] = {f.computeButton,     f.redoButton,        f.targetAngleField,
+                            f.tubeVoltageField,  f.aluminiumFilterField, f.copperFilterField,
+                            f.inherentFiltrationField, f.qualityList, f.graph,
+                            f.cancelButton,      f.okButton};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
   f.computeButton->setFocus();
 }
@@ -175,17 +193,23 @@ void ConnectHandlers(SpectrumScreen& f) {
   QObject::connect(f.redoButton, &QPushButton::clicked, &f, &SpectrumScreen::onRedoClicked);
   QObject::connect(f.okButton, &QPushButton::clicked, &f, &SpectrumScreen::onOkClicked);
   QObject::connect(f.commonScaleAction, &QAction::toggled, &f, &SpectrumScreen::onScaleToggled);
+  QObject::connect(f.qualityList, &QComboBox::activated, &f, &SpectrumScreen::onQualityChosen);
+  for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) {
+    QObject::connect(&f.FieldEdit(field), &QLineEdit::textEdited, &f, &SpectrumScreen::onFieldEdited);
+  }
 }
 
 }  // namespace
 
-SpectrumScreen::SpectrumScreen(Screens& screens) : ScreenWindow(screens, QStringLiteral("X-ray spectrum"), 14865, 7335, Frame::FixedDialog) {
+SpectrumScreen::SpectrumScreen(Screens& screens)
+    : ScreenWindow(screens, QStringLiteral("X-ray spectrum"), 14865, 7935, Frame::FixedDialog) {
   setWindowIcon(RoadSignIcon());
   setFont(ScreenFont(Utf8(kMeiryo), 12));
   BuildPanel(*this);
   BuildGraph(*this, screens.SaveFolders());
   BuildLabels(*this);
   BuildFieldsAndButtons(*this);
+  BuildQualityList(*this);
   SetKeyboardOrder(*this);
   ConnectHandlers(*this);
 }

@@ -1,5 +1,6 @@
 #include "workbench/workbench.h"
 
+#include "core/beam_qualities.h"
 #include "core/calculation_inputs.h"
 #include "core/distribution_views.h"
 #include "core/distributions.h"
@@ -94,6 +95,7 @@ Outcome<Spectrum> Workbench::ComputeSpectrum(TubeSettings& settings) {
     if (const auto& reset = spectrum.Fault().reset) settings.Text(reset->field) = reset->text;
     return spectrum;
   }
+  AddStandardFigures(spectrum.Value().figures, settings);
   shownSpectra.push_back(spectrum.Value());
   return spectrum;
 }

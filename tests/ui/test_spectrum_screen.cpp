@@ -12,7 +12,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QComboBox>
 #include <QtTest>
+#include <cmath>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -89,7 +91,7 @@ class SpectrumScreenTest : public QObject {
   void windowAndControlsStandWhereTheLayoutPutsThem() {
     SpectrumScreen& f = OpenSpectrumScreen();
     QCOMPARE(f.windowTitle(), QStringLiteral("X-ray spectrum"));
-    QCOMPARE(f.size(), QSize(991, 489));
+    QCOMPARE(f.size(), QSize(991, 529));
     QCOMPARE(f.minimumSize(), f.maximumSize());
     QCOMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
     QVERIFY(!(f.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -234,11 +236,29 @@ class SpectrumScreenTest : public QObject {
     SpectrumScreen& f = OpenSpectrumScreen();
     QCOMPARE(f.focusWidget(), f.computeButton);
     QWidget* const order[] = {f.computeButton, f.redoButton, f.targetAngleField,    f.tubeVoltageField,    f.aluminiumFilterField,   f.copperFilterField,
-                              f.inherentFiltrationField,    f.graph, f.cancelButton, f.okButton, f.computeButton};
+                              f.inherentFiltrationField, f.qualityList, f.graph, f.cancelButton, f.okButton,
+                              f.computeButton};
     for (std::size_t i = 1; i < std::size(order); ++i) {
       QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
       QCOMPARE(f.focusWidget(), order[i]);
     }
+  }
+
+  // A standard quality chosen by keyboard fills the fields; its beam's HVL1 meets the
+  // standard's within 1 % and the figures carry the standard's beside it; a field
+  // edited by hand makes the list say none again.
+  void qualityFillsTheFieldsUntilOneIsEdited() {
+    SpectrumScreen& f = OpenSpectrumScreen();
+    f.qualityList->setFocus();
+    for (int i = 0; i < 7; ++i) QTest::keyClick(f.qualityList, Qt::Key_Down);  // RQR 8
+    QCOMPARE(f.qualityList->currentText(), QStringLiteral("RQR 8"));
+    QCOMPARE(f.tubeVoltageField->text(), QStringLiteral("100"));
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    const tervolin::BeamFigures& figures = Program().Bench().shownSpectra.back().figures;
+    QCOMPARE(figures.standardHvl1Mm.value_or(0.0), 3.97);
+    QVERIFY(std::abs(*figures.hvl1Mm / 3.97 - 1.0) < 0.01);
+    QTest::keyClick(f.copperFilterField, Qt::Key_1);
+    QCOMPARE(f.qualityList->currentIndex(), 0);
   }
 
   void spectrumButtonResetsFieldsAndGraph() {
