@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/beam_figures.h"
+#include "core/beam_qualities.h"
 #include "core/messages.h"
 #include "core/number_text.h"
 #include "core/tube_settings.h"
@@ -88,6 +89,13 @@ TubeSettings RequestedSettings(const val& request) {
 
 // The field a problem resets, by its name in the request, with its new text: {}
 // when none is reset.
+// The settings' texts by the page's names of the fields.
+val SettingsTexts(const TubeSettings& settings) {
+  val fields = val::object();
+  for (const auto& [name, field] : kFieldNames) fields.set(name, settings.Text(field));
+  return fields;
+}
+
 val FieldReset(const std::optional<Problem>& problem) {
   val reset = val::object();
   if (!problem || !problem->reset) return reset;
@@ -105,6 +113,8 @@ val FigureTexts(const BeamFigures& f) {
   figures.set("hvl2", FormatFigure(f.hvl2Mm, 3));
   figures.set("homogeneity", FormatFigure(f.homogeneity, 3));
   figures.set("problem", f.problem ? TextOf(*f.problem) : std::string());
+  figures.set("standardHvl1", f.standardHvl1Mm ? FixedText(*f.standardHvl1Mm, 2) : std::string());
+  figures.set("standardHomogeneity", f.standardHomogeneity ? FixedText(*f.standardHomogeneity, 2) : std::string());
   return figures;
 }
 
@@ -168,6 +178,21 @@ class Session {
 
   // Why the program cannot calculate at all (its attenuation table), or "".
   std::string StartProblem() const { return Message(bench_.StartProblem()); }
+
+  // The standard qualities: {value "RQR8", name "RQR 8", fields {kv, inherent, …}}.
+  val Qualities() const {
+    val list = val::array();
+    for (const BeamQuality& quality : BeamQualities()) {
+      std::string value = QualityName(quality);
+      value.erase(value.find(' '), 1);
+      val entry = val::object();
+      entry.set("value", value);
+      entry.set("name", QualityName(quality));
+      entry.set("fields", SettingsTexts(QualitySettings(quality)));
+      list.call<void>("push", entry);
+    }
+    return list;
+  }
 
   val Materials() const {
     val list = val::array();
@@ -295,6 +320,7 @@ EMSCRIPTEN_BINDINGS(tervolin) {
       .constructor<std::string>()
       .function("startProblem", &Session::StartProblem)
       .function("materials", &Session::Materials)
+      .function("qualities", &Session::Qualities)
       .function("compute", &Session::Compute)
       .function("spectrum", &Session::Spectrum)
       .function("magnitudes", &Session::Magnitudes)

@@ -126,6 +126,26 @@ def check_water_over_spectrum(driver):
     check_curve(driver, "water over the 100 kV spectrum",
                 calc_values("angles", "--scattering", "incoherent", "--material", "水", "--kv", "100"))
 
+# A standard quality fills the tube's fields as tervolin-calc's list gives them, and the
+# curve over its beam is tervolin-calc's; a field typed by hand sets the list to none.
+def check_quality(driver):
+    role(driver, "clear").click()
+    role(driver, "mode", "spectrum").click()
+    Select(role(driver, "quality")).select_by_value("RQR8")
+    listed = next(row for row in csv.reader(io.StringIO(calc("qualities", "--format", "csv"))) if row[0] == "RQR 8")
+    shown = [role(driver, name).get_attribute("value") for name in ("kv", "target-angle", "inherent", "al")]
+    assert [float(v) for v in shown] == [float(v) for v in listed[1:5]], f"RQR 8 fields {shown}, listed {listed}"
+    Select(role(driver, "material")).select_by_visible_text("水")
+    role(driver, "kind", "incoherent").click()
+    role(driver, "compute").click()
+    check_curve(driver, "water over RQR 8",
+                calc_values("angles", "--scattering", "incoherent", "--material", "水", "--quality", "RQR8"))
+    role(driver, "al").send_keys("1")
+    assert Select(role(driver, "quality")).first_selected_option.get_attribute("value") == "", "still RQR 8 after an edit"
+    for name, text in (("inherent", "2.5"), ("al", "0")):  # the defaults again, for the checks that follow
+        role(driver, name).clear()
+        role(driver, name).send_keys(text)
+
 # Each refusal shows its message, resets its field as the spectrum screen does and
 # leaves the spectrum graph as it was.
 def check_refusals(driver):
@@ -172,6 +192,7 @@ def main():
             print(f".wasm: {os.path.getsize(os.path.join(SITE, 'tervolin.wasm'))} bytes")
             check_iron_and_its_table(driver, downloads)
             check_water_over_spectrum(driver)
+            check_quality(driver)
             check_refusals(driver)
             check_magnitudes(driver)
             if SHOTS:

@@ -156,6 +156,21 @@ function connect(session) {
   connectExplanations();
 }
 
+// The standard qualities: choosing one fills the tube's fields, editing a field by
+// hand sets the list back to none.
+function listQualities(session) {
+  const select = element('quality');
+  const settings = {};
+  for (const quality of session.qualities()) {
+    select.add(new Option(quality.name, quality.value));
+    settings[quality.value] = quality.fields;
+  }
+  select.addEventListener('change', () => {
+    for (const [name, text] of Object.entries(settings[select.value] ?? {})) element(spectrumFields[name]).value = text;
+  });
+  for (const role of Object.values(spectrumFields)) element(role).addEventListener('input', () => { select.value = ''; });
+}
+
 function listMaterials(session) {
   const select = element('material');
   for (const material of session.materials()) {
@@ -169,6 +184,7 @@ async function start() {
   const module = await createTervolin();
   const session = new module.Session('/data');
   listMaterials(session);
+  listQualities(session);
   connect(session);
   showGraphs(session);
   showMessage(session.startProblem());
