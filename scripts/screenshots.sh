@@ -180,6 +180,14 @@ menu_item "$calc" 700 200 7                                 # 散乱の大きさ
 magnitudes=$(window_of '^散乱の大きさを比較$')
 shot "$magnitudes" magnitudes-spectrum
 xdotool key Escape
+# The standard quality RQR 8 from the list below the spectrum graph, on a screen
+# opened afresh; キャンセル leaves the accepted spectrum as it was.
+click "$calc" $(centre 480 2160 1815 615 720 1080)          # スペクトル計算
+click "$spectrum" $(centre 2760 7320 1800 420) && xdotool key Escape
+for _ in $(seq 7); do xdotool key Down; done                # なし, RQR 2 … RQR 8
+click "$spectrum" $(centre 10080 5640 2175 615)             # スペクトル計算
+shot "$spectrum" spectrum-quality
+click "$spectrum" $(centre 12600 6720 1575 495)             # キャンセル
 
 click "$calc" $(centre 1080 6840 3615 495)                  # 終了して初期画面に戻る
 start=$(window_of '^  Tervolin$')
