@@ -72,17 +72,34 @@ std::string ReplacementFailureReason(const Failure& failure, MessageLanguage lan
   return "システムのエラー（番号 " + std::to_string(failure.error) + "）";
 }
 
+namespace {
+
+// A new file beside the target, and the rename over it, are the folder's to allow: a
+// refusal there is the folder's, whatever the file's own permission bits say.
+bool FolderRefused(const Failure& failure) {
+  const bool folderStep = failure.step == Failure::Create || failure.step == Failure::Replace;
+  return folderStep && (failure.error == EACCES || failure.error == EPERM);
+}
+
+std::string FolderOf(const std::filesystem::path& file) {
+  return file.has_parent_path() ? file.parent_path().string() : std::string(".");
+}
+
+}  // namespace
+
 std::string DescribeReplacementFailure(const std::filesystem::path& file, const Failure& failure) {
   static constexpr const char* kStepText[] = {"は書き換えられません", "を作成できません", "に書き込めません",
                                               "を置き換えられません"};
-  return "ファイル「" + file.string() + "」" + kStepText[failure.step] + "（" +
-         ReplacementFailureReason(failure, MessageLanguage::Japanese) + "）";
+  const std::string reason = FolderRefused(failure) ? "フォルダ「" + FolderOf(file) + "」への書き込みが許可されていません"
+                                                    : ReplacementFailureReason(failure, MessageLanguage::Japanese);
+  return "ファイル「" + file.string() + "」" + kStepText[failure.step] + "（" + reason + "）";
 }
 
 std::string DescribeReplacementFailureInEnglish(const std::filesystem::path& file, const Failure& failure) {
   const char* verb = failure.step == Failure::Replace && failure.error != EINTR ? "replace" : "write";
-  return std::string("cannot ") + verb + " " + file.string() + ": " +
-         ReplacementFailureReason(failure, MessageLanguage::English);
+  const std::string reason = FolderRefused(failure) ? "the folder " + FolderOf(file) + " does not allow writing"
+                                                    : ReplacementFailureReason(failure, MessageLanguage::English);
+  return std::string("cannot ") + verb + " " + file.string() + ": " + reason;
 }
 
 }  // namespace tervolin

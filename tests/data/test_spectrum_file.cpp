@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cerrno>
 #include <csignal>
 #include <cmath>
 #include <cstdio>
@@ -22,6 +23,7 @@
 #include <unistd.h>
 
 #include "core/energy_tables.h"
+#include "data/replacement_messages.h"
 #include "data/file_replacement.h"
 #include "data/spectrum_file.h"
 
@@ -280,6 +282,12 @@ TEST_F(SpectrumFileOnDisk, ReadOnlyFolder) {
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
   const std::optional<std::string> error = WriteSpectrumFile(file, RampSpectrum(1.0));
   fs::permissions(folder, fs::perms::owner_all);
+  // The folder, not the writable file, is named as the reason, whoever runs the test.
+  for (const auto step : {FileReplacementFailure::Create, FileReplacementFailure::Replace}) {
+    EXPECT_EQ(DescribeReplacementFailure(file, {step, EACCES}),
+              "ファイル「" + file.string() + "」" + (step == FileReplacementFailure::Create ? "を作成できません" : "を置き換えられません") +
+                  "（フォルダ「" + folder.string() + "」への書き込みが許可されていません）");
+  }
   if (::geteuid() != 0) {
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(error->find("書き込みが許可されていません"), std::string::npos) << *error;
