@@ -4,6 +4,23 @@
 
 namespace tervolin {
 
+bool DrawingState::Take(const DrawingOperation& op) {
+  switch (op.kind) {
+    case DrawingKind::kCls:
+      width = op.width;
+      textScale = op.scale;
+      textColour = kBlack;
+      style = LineStyle::kSolid;
+      return true;
+    case DrawingKind::kDrawWidth: width = op.width; return true;
+    case DrawingKind::kTextColour: textColour = op.colour; return true;
+    case DrawingKind::kStrokeStyle: style = op.style; return true;
+    case DrawingKind::kTextScale: textScale = op.scale; return true;
+    case DrawingKind::kTextUpright: upright = op.upright; return true;
+    default: return false;
+  }
+}
+
 DrawingOperations DisplayList::OfKind(DrawingKind kind) const {
   DrawingOperations found;
   for (const DrawingOperation& op : operations_) {

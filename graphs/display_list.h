@@ -34,6 +34,18 @@ struct DrawingOperation {
 
 using DrawingOperations = std::vector<DrawingOperation>;
 
+// The pen and text state that a list's operations set, as a replay of it keeps it.
+struct DrawingState {
+  int width = 1;  // pixels
+  double textScale = 1.0;
+  Rgb textColour = kBlack;
+  LineStyle style = LineStyle::kSolid;
+  bool upright = false;
+  // Takes in an operation that sets the state (a Cls resets all but the text's
+  // direction) and says so; false for one that draws.
+  bool Take(const DrawingOperation& op);
+};
+
 class DisplayList : public DrawingSurface {
  public:
   // The operations since the last Cls (which begins them), or since the start.

@@ -92,11 +92,7 @@ class SvgWriter {
   UserScale scale_;
   int pixelWidth_, pixelHeight_;
   const SvgFont& font_;
-  int width_ = 1;
-  double textScale_ = 1.0;
-  Rgb textColour_ = kBlack;
-  LineStyle style_ = LineStyle::kSolid;
-  bool upright_ = false;
+  DrawingState state_;
   std::vector<Element> elements_;
   std::size_t curvesMarked_ = 0;
 };
@@ -119,11 +115,11 @@ void SvgWriter::MarkRememberedCurves(std::size_t curves) {
 }
 
 void SvgWriter::AddSegment(Point from, Point to, Rgb colour) {
-  const Segment segment{from, to, colour, width_, style_};
+  const Segment segment{from, to, colour, state_.width, state_.style};
   Element* last = elements_.empty() ? nullptr : &elements_.back();
   const bool continues = last != nullptr && !last->run.empty() && !last->curve &&
-                         last->run.back().colour == colour && last->run.back().width == width_ &&
-                         last->run.back().style == style_;
+                         last->run.back().colour == colour && last->run.back().width == state_.width &&
+                         last->run.back().style == state_.style;
   if (continues) {
     last->run.push_back(segment);
   } else {
@@ -133,22 +129,11 @@ void SvgWriter::AddSegment(Point from, Point to, Rgb colour) {
 
 void SvgWriter::Take(const DrawingOperation& op) {
   if (op.curves > curvesMarked_) MarkRememberedCurves(op.curves);
-  switch (op.kind) {
-    case DrawingKind::kCls:
-      elements_.clear();
-      curvesMarked_ = 0;
-      width_ = op.width;
-      textScale_ = op.scale;
-      textColour_ = kBlack;
-      style_ = LineStyle::kSolid;
-      break;
-    case DrawingKind::kDrawWidth: width_ = op.width; break;
-    case DrawingKind::kTextColour: textColour_ = op.colour; break;
-    case DrawingKind::kStrokeStyle: style_ = op.style; break;
-    case DrawingKind::kTextScale: textScale_ = op.scale; break;
-    case DrawingKind::kTextUpright: upright_ = op.upright; break;
-    default: Draw(op);
+  if (op.kind == DrawingKind::kCls) {
+    elements_.clear();
+    curvesMarked_ = 0;
   }
+  if (!state_.Take(op)) Draw(op);
 }
 
 std::string SvgWriter::Rectangle(const DrawingOperation& op, const std::string& paint) const {
@@ -165,20 +150,20 @@ void SvgWriter::Draw(const DrawingOperation& op) {
   switch (op.kind) {
     case DrawingKind::kLine:
     case DrawingKind::kLineTo: AddSegment(At(op.x1, op.y1), At(op.x2, op.y2), op.colour); break;
-    case DrawingKind::kBox: Add(Rectangle(op, " fill=\"none\"" + Stroke(op.colour, width_, "square"))); break;
+    case DrawingKind::kBox: Add(Rectangle(op, " fill=\"none\"" + Stroke(op.colour, state_.width, "square"))); break;
     case DrawingKind::kFillBox: Add(Rectangle(op, " fill=\"" + Colour(op.colour) + "\"")); break;
     case DrawingKind::kPSet: {
       const Point at = At(op.x1, op.y1);
-      const double half = width_ / 2.0;
+      const double half = state_.width / 2.0;
       Add("<rect x=\"" + Number(at.x - half) + "\" y=\"" + Number(at.y - half) + "\" width=\"" +
-          std::to_string(width_) + "\" height=\"" + std::to_string(width_) + "\" fill=\"" + Colour(op.colour) + "\"/>");
+          std::to_string(state_.width) + "\" height=\"" + std::to_string(state_.width) + "\" fill=\"" + Colour(op.colour) + "\"/>");
       break;
     }
     case DrawingKind::kCircle: {
       const Point centre = At(op.x1, op.y1);
       Add("<circle cx=\"" + Number(centre.x) + "\" cy=\"" + Number(centre.y) + "\" r=\"" +
           Number(At(op.x1 + op.x2, op.y1).x - centre.x) + "\" fill=\"none\"" +
-          Stroke(op.colour, width_, "butt", style_) + "/>");
+          Stroke(op.colour, state_.width, "butt", state_.style) + "/>");
       break;
     }
     case DrawingKind::kFillTriangle:
@@ -194,10 +179,10 @@ void SvgWriter::Draw(const DrawingOperation& op) {
 // to the right of that point.
 void SvgWriter::Print(const DrawingOperation& op) {
   const Point at = At(op.x1, op.y1);
-  const double size = font_.pixels * textScale_;
+  const double size = font_.pixels * state_.textScale;
   const double ascent = kAscentPerSize * size;
   std::string place;
-  if (upright_) {
+  if (state_.upright) {
     place = "transform=\"matrix(0 " + Number(-font_.stretch) + " 1 0 " + Number(at.x + ascent) + " " + Number(at.y) + ")\"";
   } else if (font_.stretch == 1.0) {
     place = "x=\"" + Number(at.x) + "\" y=\"" + Number(at.y + ascent) + "\"";
@@ -205,7 +190,7 @@ void SvgWriter::Print(const DrawingOperation& op) {
     place = "transform=\"matrix(" + Number(font_.stretch) + " 0 0 1 " + Number(at.x) + " " + Number(at.y + ascent) + ")\"";
   }
   Add("<text " + place + " font-size=\"" + Number(size) + "\"" +
-      (textColour_ == kBlack ? "" : " fill=\"" + Colour(textColour_) + "\"") + ">" + Escaped(op.text) + "</text>");
+      (state_.textColour == kBlack ? "" : " fill=\"" + Colour(state_.textColour) + "\"") + ">" + Escaped(op.text) + "</text>");
 }
 
 std::string SvgWriter::LinesSvg(const Element& element) const {

@@ -41,7 +41,7 @@ class Replay {
 
   void SetPen(tervolin::Rgb colour, Qt::PenCapStyle cap, Qt::PenJoinStyle join,
               tervolin::LineStyle style = tervolin::LineStyle::kSolid) {
-    painter_.setPen(StyledPen(ToQColor(colour), width_, style, cap, join));
+    painter_.setPen(StyledPen(ToQColor(colour), state_.width, style, cap, join));
     painter_.setBrush(Qt::NoBrush);
   }
 
@@ -53,32 +53,19 @@ class Replay {
     for (; i < ops.size() && ops[i].kind == DrawingKind::kLineTo && ops[i].colour == ops[first].colour; ++i) {
       line << At(ops[i].x2, ops[i].y2);
     }
-    SetPen(ops[first].colour, Qt::RoundCap, Qt::RoundJoin, style_);
+    SetPen(ops[first].colour, Qt::RoundCap, Qt::RoundJoin, state_.style);
     painter_.drawPolyline(line);
     return i - 1;
   }
 
   void One(const DrawingOperation& op) {
-    switch (op.kind) {
-      case DrawingKind::kCls:
-        width_ = op.width;
-        textScale_ = op.scale;
-        textColour_ = tervolin::kBlack;
-        style_ = tervolin::LineStyle::kSolid;
-        break;
-      case DrawingKind::kDrawWidth: width_ = op.width; break;
-      case DrawingKind::kTextColour: textColour_ = op.colour; break;
-      case DrawingKind::kStrokeStyle: style_ = op.style; break;
-      case DrawingKind::kTextScale: textScale_ = op.scale; break;
-      case DrawingKind::kTextUpright: upright_ = op.upright; break;
-      default: Draw(op);
-    }
+    if (!state_.Take(op)) Draw(op);
   }
 
   void Draw(const DrawingOperation& op) {
     switch (op.kind) {
       case DrawingKind::kLine:
-        SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin, style_);
+        SetPen(op.colour, Qt::SquareCap, Qt::MiterJoin, state_.style);
         painter_.drawLine(At(op.x1, op.y1), At(op.x2, op.y2));
         break;
       case DrawingKind::kBox:
@@ -91,7 +78,7 @@ class Replay {
       case DrawingKind::kCircle: {
         const QPointF centre = At(op.x1, op.y1);
         const qreal radius = At(op.x1 + op.x2, op.y1).x() - centre.x();
-        SetPen(op.colour, Qt::FlatCap, Qt::RoundJoin, style_);
+        SetPen(op.colour, Qt::FlatCap, Qt::RoundJoin, state_.style);
         painter_.drawEllipse(centre, radius, radius);
         break;
       }
@@ -109,7 +96,7 @@ class Replay {
 
   void Dot(const DrawingOperation& op) {
     const QPointF centre = At(op.x1, op.y1);
-    const QRectF dot(centre - QPointF(width_ / 2.0, width_ / 2.0), QSizeF(width_, width_));
+    const QRectF dot(centre - QPointF(state_.width / 2.0, state_.width / 2.0), QSizeF(state_.width, state_.width));
     painter_.fillRect(dot, ToQColor(op.colour));
   }
 
@@ -117,24 +104,20 @@ class Replay {
   void Text(const DrawingOperation& op) {
     const QPointF at = At(op.x1, op.y1);
     QFont font = area_.font;
-    if (font.pixelSize() > 0) font.setPixelSize(std::max(1, qRound(font.pixelSize() * textScale_)));
+    if (font.pixelSize() > 0) font.setPixelSize(std::max(1, qRound(font.pixelSize() * state_.textScale)));
     painter_.setFont(font);
-    painter_.setPen(ToQColor(textColour_));
+    painter_.setPen(ToQColor(state_.textColour));
     const qreal ascent = QFontMetricsF(font, painter_.device()).ascent();
     painter_.save();
     painter_.translate(std::floor(at.x()), std::floor(at.y()));
-    if (upright_) painter_.rotate(-90);
+    if (state_.upright) painter_.rotate(-90);
     painter_.drawText(QPointF(0, ascent), FromUtf8(op.text));
     painter_.restore();
   }
 
   QPainter& painter_;
   const PaintedArea& area_;
-  int width_ = 1;
-  double textScale_ = 1.0;
-  tervolin::Rgb textColour_ = tervolin::kBlack;
-  tervolin::LineStyle style_ = tervolin::LineStyle::kSolid;
-  bool upright_ = false;
+  tervolin::DrawingState state_;
 };
 
 }  // namespace
