@@ -10,6 +10,7 @@
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
 #include "data/scatterer_data.h"
+#include "data/shown_item.h"
 #include "data/utf8_text.h"
 
 namespace tervolin::cli {
@@ -24,12 +25,29 @@ T ValueOrThrow(const Outcome<T, ReadFailure>& read) {
   return read.Value();
 }
 
+// Why a calculation failed, when the library knows: the input and its valid range.
+std::string CannotCalculate(const Problem& problem) {
+  const std::vector<std::string>& p = problem.parameters;
+  if (problem.kind == TextId::kEnergyNotCalculable) {
+    return std::string(kCannotCalculate) + " at --energy " + p[0] + " keV (the material's table computes " + p[1] +
+           " to " + p[2] + " keV)";
+  }
+  const std::string option = OptionNameOf(problem.reset->field);
+  return std::string(kCannotCalculate) + ": " + option + " " + ShownArgument(p[0]) +
+         " mm leaves no photon the calculation can represent (" + option + " up to " + p[1] +
+         " mm at these settings)";
+}
+
 // The problem the library returned ends the run with its text.
 template <typename T>
 T ValueOrThrow(const Outcome<T>& result) {
   if (result) return result.Value();
-  if (result.Fault().kind == TextId::kCannotCalculate) throw RunFailure(kCannotCalculate);
-  throw RunFailure("the calculation refused its input: " + MessageOf(result.Fault()));
+  const Problem& problem = result.Fault();
+  if (problem.kind == TextId::kCannotCalculate) throw RunFailure(kCannotCalculate);
+  if (problem.kind == TextId::kEnergyNotCalculable || problem.kind == TextId::kFilterTooThick) {
+    throw RunFailure(CannotCalculate(problem));
+  }
+  throw RunFailure("the calculation refused its input: " + MessageOf(problem));
 }
 
 // The air table when it is usable; otherwise the reason goes to standard error.

@@ -75,6 +75,13 @@ TubeSettings QualityRequest(const Invocation& invocation, const std::string& nam
 
 }  // namespace
 
+std::string OptionNameOf(SpectrumField field) {
+  for (const SpectrumOption& option : kSpectrumOptions) {
+    if (option.field == field) return option.name;
+  }
+  return {};
+}
+
 const std::string& Required(const Invocation& invocation, const std::string& name) {
   const std::string* text = invocation.Value(name);
   if (text == nullptr) throw UsageError(name + " is missing");

@@ -28,6 +28,9 @@ struct AnglesRequest {
 
 enum class Format { Csv, Tsv, Dat };
 
+// The option that sets a spectrum field ("--al").
+std::string OptionNameOf(SpectrumField field);
+
 // The option's text; throws UsageError when it was not given.
 const std::string& Required(const Invocation& invocation, const std::string& name);
 

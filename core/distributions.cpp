@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "core/angle_integral.h"
+#include "core/number_text.h"
 #include "core/failure_rule.h"
 #include "core/scattering_terms.h"
 #include "core/table_lookup.h"
@@ -180,8 +182,17 @@ Outcome<AngleTable> Distribution(const DistributionRequest& request, const Distr
   try {
     return ComputeDistribution(request, view, material, fluence);
   } catch (const ArithmeticFailure&) {
-    return Problem{TextId::kCannotCalculate};
+    if (request.energyMode == kSpectral) return Problem{TextId::kCannotCalculate};
+    return EnergyNotCalculable(request.energyKeV, material);
   }
+}
+
+Problem EnergyNotCalculable(double energyKeV, const MaterialTables& material) {
+  // λ = hc/E must be a finite number, and x = sin(θ/2)/λ at 180° within the table.
+  const double lowest = kWavelengthEnergyProduct / std::numeric_limits<double>::max();
+  const double highest = material.grid[kXfsRows] * kWavelengthEnergyProduct;
+  return Problem{TextId::kEnergyNotCalculable, std::nullopt,
+                 {ShortestText(energyKeV), GeneralText(lowest, 2), GeneralText(highest, 3)}};
 }
 
 }  // namespace tervolin

@@ -47,8 +47,14 @@ AngleTable ComputeDistribution(const DistributionRequest& request, const Distrib
 AngleTable UnscaledDistribution(const DistributionRequest& request, const DistributionView& view,
                                 const MaterialTables& material, const EnergyTable& fluence);
 
-// The same, with an arithmetic failure returned as "cannot be calculated correctly".
+// The same, with an arithmetic failure returned as a problem: at one energy the
+// energy and the tables' range, over a spectrum "cannot be calculated correctly".
 Outcome<AngleTable> Distribution(const DistributionRequest& request, const DistributionView& view,
                                  const MaterialTables& material, const EnergyTable& fluence);
+
+// The problem of a single energy the calculation cannot represent: the energy, and
+// the range in which its wavelength is a number and the material's table of
+// momentum transfer reaches 180° (keV).
+Problem EnergyNotCalculable(double energyKeV, const MaterialTables& material);
 
 }  // namespace tervolin

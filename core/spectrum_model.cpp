@@ -1,9 +1,13 @@
 #include "core/spectrum_model.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
+#include <span>
 
 #include "core/failure_rule.h"
+#include "core/number_text.h"
 #include "core/spectrum_physics.h"
 
 namespace tervolin {
@@ -71,6 +75,63 @@ SpectrumResult FilteredSpectrum(const TubeFigures& in, const AttenuationTables& 
   return r;
 }
 
+// The largest optical depth μ·t of the filters that keeps e^(−μt) a normal double
+// (e^(−708) is the smallest) with room for the anode spectrum's own small values.
+inline constexpr double kLargestOpticalDepth = 600.0;
+
+// A filter's thickness as computed with (cm) and the coefficients it attenuates with.
+struct FilterLayer {
+  SpectrumField field;
+  double thicknessCm;
+  const EnergyTable& mu;  // 1/cm
+};
+
+// The optical depth of the filters in bin n, all of them or all but `skipped`.
+double FiltersDepth(std::span<const FilterLayer> layers, int n, const FilterLayer* skipped = nullptr) {
+  double depth = 0.0;
+  for (const FilterLayer& layer : layers) {
+    if (&layer != skipped) depth += layer.mu[n] * layer.thicknessCm;
+  }
+  return depth;
+}
+
+// The bin up to the tube voltage that the filters attenuate least.
+int LeastAttenuatedBin(std::span<const FilterLayer> layers, int lastBin) {
+  int least = 2;
+  for (int n = 3; n <= lastBin; ++n) {
+    if (FiltersDepth(layers, n) < FiltersDepth(layers, least)) least = n;
+  }
+  return least;
+}
+
+// The thickness of `layer` (mm) that, with the other filters as they are, leaves
+// some bin within the largest optical depth.
+double LargestThicknessMm(std::span<const FilterLayer> layers, const FilterLayer& layer, int lastBin) {
+  double largestCm = 0.0;
+  for (int n = 2; n <= lastBin; ++n) {
+    largestCm = std::max(largestCm, (kLargestOpticalDepth - FiltersDepth(layers, n, &layer)) / layer.mu[n]);
+  }
+  return largestCm / kMillimetresToCm;
+}
+
+// The spectrum's failure, put down to the filter that attenuates most where the
+// filters leave the most: its thickness as typed and the largest that would do.
+Problem FluenceProblem(const TubeSettings& settings, const AttenuationTables& mu) {
+  const TubeFigures in = ReadTubeFigures(settings);
+  const int lastBin = LastComputedBin(in.tubeVoltageKv);
+  const FilterLayer layers[] = {{SpectrumField::InherentFiltration, in.inherentCm, mu.aluminium},
+                                {SpectrumField::AluminiumFilter, in.aluminiumCm, mu.aluminium},
+                                {SpectrumField::CopperFilter, in.copperCm, mu.copper}};
+  const int n = LeastAttenuatedBin(layers, lastBin);
+  const FilterLayer& thickest = *std::max_element(std::begin(layers), std::end(layers), [n](auto& a, auto& b) {
+    return a.mu[n] * a.thicknessCm < b.mu[n] * b.thicknessCm;
+  });
+  if (!(FiltersDepth(layers, n) > kLargestOpticalDepth)) return Problem{TextId::kCannotCalculate};
+  const double largestMm = std::floor(LargestThicknessMm(layers, thickest, lastBin) * 10.0) / 10.0;
+  return Problem{TextId::kFilterTooThick, FieldReset{thickest.field, DefaultSpectrumFieldText(thickest.field)},
+                 {settings.Text(thickest.field), GeneralText(std::max(largestMm, 0.0), 15)}};
+}
+
 }  // namespace
 
 Outcome<Spectrum> ComputeSpectrum(const TubeSettings& settings, const AttenuationTables& attenuation,
@@ -83,7 +144,7 @@ Outcome<Spectrum> ComputeSpectrum(const TubeSettings& settings, const Attenuatio
     spectrum.fluence = r.fluence;
     spectrum.unscaledMaximum = r.unscaledMaximum;
   } catch (const ArithmeticFailure&) {
-    return Problem{TextId::kCannotCalculate};
+    return FluenceProblem(settings, attenuation);
   }
   spectrum.figures = ComputeBeamFigures(spectrum.fluence, attenuation.aluminium, air);
   return spectrum;

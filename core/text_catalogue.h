@@ -46,6 +46,11 @@ enum class TextId {
   // The solver of a beam quality's inherent filtration.
   kQualityNeedsAirTable,
   kQualityOutOfReach,
+  // A calculation that overflowed, with its reason: the energy ({1}, keV) and the
+  // range the material's table can compute ({2}…{3} keV); a filter too thick for any photon to remain
+  // representable ({1} mm as typed, {2} the largest thickness that leaves some, mm).
+  kEnergyNotCalculable,
+  kFilterTooThick,
   // The title of the program's windows and message boxes.
   kCaption,
   // Curve labels, legends, file names and the graphs' own words.

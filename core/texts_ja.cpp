@@ -35,6 +35,8 @@ constexpr std::array<CatalogueEntry, static_cast<std::size_t>(TextId::kCount)> k
     {"MuenAir.dat 不正", false},
     {"線質の固有ろ過を求めるには MuenAir.dat が必要です", false},
     {"固有ろ過 Al 1～10 mm では規格の半価層に届きません", false},
+    {"光子エネルギー {1} keV では正しく計算できません（{2}～{3} keV の範囲で入力してください）", true},
+    {"フィルタ {1} mm では光子が残りません（{2} mm までにしてください）", true},
     {"Tervolin", false},
     {"干渉性散乱", false},
     {"非干渉性散乱", false},

@@ -20,7 +20,7 @@ class MonoenergeticDistribution : public ::testing::Test {
   }
   static void ExpectFailedWithMessage(const Outcome<AngleTable>& d) {
     ASSERT_FALSE(d);
-    EXPECT_EQ(d.Fault().kind, TextId::kCannotCalculate);
+    EXPECT_EQ(d.Fault().kind, TextId::kEnergyNotCalculable);
   }
   MaterialTables material = testing::SyntheticMaterial();
 };
@@ -72,6 +72,10 @@ TEST_F(MonoenergeticDistribution, UnusableEnergiesFailWithTheMessage) {
 TEST_F(MonoenergeticDistribution, SearchPastTheLastRowFails) {
   for (int r = 1; r <= kXfsRows; ++r) material.grid[r] = 0.01 * std::pow(1000.0, (r - 1) / 44.0);
   ExpectFailedWithMessage(Compute(kCoherent, 200.0));  // x reaches 10 Å⁻¹ at 77°
+  // x = E/12.4 at 180° reaches the last row, 10 Å⁻¹, at 124 keV; λ = 12.4/E is
+  // finite above 12.4/1.797e308 keV.
+  const std::vector<std::string> reason{"200", "6.9e-308", "124"};
+  EXPECT_EQ(Compute(kCoherent, 200.0).Fault().parameters, reason);
   EXPECT_THROW(ComputeDistribution({kCoherent, kSingleEnergy, 200.0}, {}, material, {}), ArithmeticFailure);
   EXPECT_TRUE(Compute(kCoherent, 100.0));  // 8.06 Å⁻¹ at 180°: inside the table
 }

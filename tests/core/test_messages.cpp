@@ -44,6 +44,10 @@ TEST(Messages, EachReadsAsWritten) {
       {MessageOf(Problem{TextId::kEnergyOutsideTable, {}, {"200", "0.5～150 keV"}}),
        "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）"},
       {MessageOf(TextId::kNoFluence), "受け入れたスペクトルに光子がありません"},
+      {MessageOf(Problem{TextId::kEnergyNotCalculable, {}, {"1e+300", "6.9e-308", "1.24e+10"}}),
+       "　光子エネルギー 1e+300 keV では正しく計算できません（6.9e-308～1.24e+10 keV の範囲で入力してください）　"},
+      {MessageOf(Problem{TextId::kFilterTooThick, {}, {"1e6", "13042.7"}}),
+       "　フィルタ 1e6 mm では光子が残りません（13042.7 mm までにしてください）　"},
   };
   for (const ShownText& t : texts) EXPECT_EQ(t.shown, t.expected) << "expected 「" << t.expected << "」";
 }

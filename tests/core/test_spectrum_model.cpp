@@ -343,16 +343,28 @@ TEST(TubeSettingsCheck, FirstProblemWithItsMessageAndTheFieldToReset) {
 struct Unworkable {
   const char* what;
   std::vector<std::pair<SpectrumField, const char*>> fields;
+  std::optional<SpectrumField> tooThick = std::nullopt;  // the filter a reason names
 };
 
 class SpectrumModelFailure : public SpectrumModel,
                              public ::testing::WithParamInterface<Unworkable> {};
 
-TEST_P(SpectrumModelFailure, ReturnsCannotCalculateWithNoFieldToReset) {
+// A filter too thick for any photon to remain is named with the largest thickness
+// that leaves some; the spectrum computes at that thickness.
+TEST_P(SpectrumModelFailure, ReturnsCannotCalculateOrTheFilterTooThick) {
   for (const auto& [field, text] : GetParam().fields) settings.Text(field) = text;
   const Outcome<Spectrum> result = Compute();
   ASSERT_FALSE(result);
-  EXPECT_EQ(result.Fault(), Problem{TextId::kCannotCalculate});
+  if (!GetParam().tooThick) {
+    EXPECT_EQ(result.Fault(), Problem{TextId::kCannotCalculate});
+    return;
+  }
+  const Problem& problem = result.Fault();
+  EXPECT_EQ(problem.kind, TextId::kFilterTooThick);
+  ASSERT_TRUE(problem.reset);
+  EXPECT_EQ(problem.reset->field, *GetParam().tooThick);
+  settings.Text(problem.reset->field) = problem.parameters.at(1);
+  EXPECT_TRUE(Compute()) << problem.parameters.at(1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -364,9 +376,13 @@ INSTANTIATE_TEST_SUITE_P(
         Unworkable{"angle 0: no cotangent", {{SpectrumField::TargetAngle, "0"}}},
         Unworkable{"angle near the largest number", {{SpectrumField::TargetAngle, "1e308"}}},
         Unworkable{"negative copper overflows", {{SpectrumField::CopperFilter, "-100"}}},
-        Unworkable{"aluminium absorbs every bin", {{SpectrumField::AluminiumFilter, "100000"}}},
+        Unworkable{"aluminium absorbs every bin", {{SpectrumField::AluminiumFilter, "100000"}},
+                   SpectrumField::AluminiumFilter},
+        Unworkable{"copper beside thick aluminium absorbs every bin",
+                   {{SpectrumField::AluminiumFilter, "12000"}, {SpectrumField::CopperFilter, "1460"}},
+                   SpectrumField::CopperFilter},
         Unworkable{"inherent filtration near the largest number",
-                   {{SpectrumField::InherentFiltration, "1e308"}}},
+                   {{SpectrumField::InherentFiltration, "1e308"}}, SpectrumField::InherentFiltration},
         Unworkable{"filters near the largest number of opposite sign",
                    {{SpectrumField::InherentFiltration, "1e308"},
                     {SpectrumField::CopperFilter, "-1e308"}}}),

@@ -30,7 +30,7 @@ TEST(Workbench, CurveStepsRefuseByKindOrKeepTheCurve) {
       {"no such material", kSingleEnergy, false, {"nosuch", "60"}, TextId::kUnreadableData},
       {"negative energy", kSingleEnergy, false, {"水", "-5"}, TextId::kEnergyNotANumber},
       {"energy 2,5 before material", kSingleEnergy, false, {"", "2,5"}, TextId::kEnergyNotANumber},
-      {"energy too small to compute with", kSingleEnergy, false, {"水", "1e-320"}, TextId::kCannotCalculate},
+      {"energy too small to compute with", kSingleEnergy, false, {"水", "1e-320"}, TextId::kEnergyNotCalculable},
       {"full-width energy", kSingleEnergy, false, {"水", "６０"}, std::nullopt},
       {"one energy", kSingleEnergy, false, {"水", "60"}, std::nullopt},
       {"over the spectrum", kSpectral, true, {"鉛", ""}, std::nullopt},
