@@ -1,6 +1,7 @@
 #include "data/scatterer_data.h"
 
 #include "data/table_checks.h"
+#include "data/utf8_text.h"
 
 namespace tervolin {
 
@@ -8,12 +9,13 @@ namespace {
 
 using RecordCheck = std::optional<ReadFailure> (*)(const std::vector<double>&, const std::string&);
 
-// The table's items, or the failure of reading them or of the records' check.
+// The table's items, or the failure of reading them or of the records' check; a
+// failure names the file with the material's blanks and format characters shown.
 ItemsRead ReadTable(const std::filesystem::path& dataFolder, const std::string& material, const char* extension,
                     std::size_t items, RecordCheck check) {
-  const std::string name = ScattererFileName(material, extension);
-  ItemsRead read = ReadItemsFromFile(dataFolder / name, items, name);
-  if (!read.failure) read.failure = check(read.items, name);
+  const std::string shown = ScattererFileName(EscapedName(material), extension);
+  ItemsRead read = ReadItemsFromFile(dataFolder / ScattererFileName(material, extension), items, shown);
+  if (!read.failure) read.failure = check(read.items, shown);
   return read;
 }
 

@@ -97,13 +97,17 @@ TEST(ScattererData, AFailedReadSaysWhichFileAndWhy) {
   const struct {
     const char* material;
     ReadProblem problem;
+    const char* shown = material;  // as the message names it
   } cases[] = {{"炭素", ReadProblem::EndedEarly}, {"PMMA", ReadProblem::NotANumber},
-               {"水素", ReadProblem::EndedEarly}, {"空気", ReadProblem::CannotOpen}};
+               {"水素", ReadProblem::EndedEarly}, {"空気", ReadProblem::CannotOpen},
+               {"bidi\u202Eevil", ReadProblem::CannotOpen, "bidi\\u202Eevil"},
+               {"鉄 ", ReadProblem::CannotOpen, "鉄␠"}};
   for (const auto& c : cases) {
     const auto read = LoadMaterialTables(dir.path(), c.material, true);
     ASSERT_FALSE(read) << c.material;
     EXPECT_EQ(read.Fault().problem, c.problem) << c.material;
-    EXPECT_NE(DescribeReadFailure(read.Fault()).find(c.material), std::string::npos);
+    EXPECT_NE(DescribeReadFailure(read.Fault()).find(std::string("XFS_Data/") + c.shown + "."), std::string::npos)
+        << DescribeReadFailure(read.Fault());
   }
 }
 
