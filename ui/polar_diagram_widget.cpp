@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/qt_drawing.h"
 #include "ui/qt_text.h"
+#include "ui/screen_window.h"
 #include "ui/widget_picture.h"
 
 namespace tervolin::ui {
@@ -41,12 +42,20 @@ void PolarDiagramWidget::SetCaption(const QString& caption) {
   update();
 }
 
+qreal PolarDiagramWidget::Zoom() const { return GraphZoom(sizeHint(), size(), sizeHint()); }
+
+QSize PolarDiagramWidget::DrawnSize() const { return (QSizeF(size()) / Zoom()).toSize(); }
+
 tervolin::PolarFrame PolarDiagramWidget::Frame() const {
-  return tervolin::PolarDiagramFrame(width(), height(), curves_.size());
+  const QSize drawn = DrawnSize();
+  const tervolin::PolarFrame frame = tervolin::PolarDiagramFrame(drawn.width(), drawn.height(), curves_.size());
+  const qreal zoom = Zoom();
+  return {frame.centreX * zoom, frame.centreY * zoom, frame.radius * zoom};
 }
 
 void PolarDiagramWidget::DrawOn(tervolin::DrawingSurface& surface) const {
-  tervolin::DrawPolarDiagram(surface, width(), height(), caption_.toStdString(), DiagramCurves(curves_),
+  const QSize drawn = DrawnSize();
+  tervolin::DrawPolarDiagram(surface, drawn.width(), drawn.height(), caption_.toStdString(), DiagramCurves(curves_),
                              TextMeasuresOf(font()));
 }
 
@@ -58,11 +67,16 @@ void PolarDiagramWidget::PaintOn(QPainter& painter) const {
   tervolin::DisplayList picture;
   DrawOn(picture);
   painter.fillRect(rect(), Qt::white);
-  ReplayDrawing(painter, picture.Operations(), PixelArea(size(), font()));
+  painter.save();
+  painter.scale(Zoom(), Zoom());
+  ReplayDrawing(painter, picture.Operations(), PixelArea(DrawnSize(), font()));
+  painter.restore();
 }
 
 std::string PolarDiagramWidget::SvgDocument() const {
-  tervolin::SvgSurface svg({0.0, 0.0, double(width()), double(height())}, width(), height(), SvgFontOf(font()));
+  const QSize drawn = DrawnSize();
+  tervolin::SvgSurface svg({0.0, 0.0, double(drawn.width()), double(drawn.height())}, drawn.width(), drawn.height(),
+                           SvgFontOf(font()));
   DrawOn(svg);
   return svg.Document();
 }

@@ -3,12 +3,21 @@
 // logical pixel), frame kind, task-bar entry, centred the first time it is shown,
 // never modal, destroyed when its close box is used (after its close handler ran).
 
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 namespace tervolin::ui {
 
+class PictureSurface;
 class Screens;
+
+// How many times its own size a graph is drawn in a window enlarged from its own
+// size: the graph takes all the room the window gained, the same factor across and
+// down (the largest that fits both), and never less than 1.
+qreal GraphZoom(QSize ownWindow, QSize window, QSize ownGraph);
 
 // Shows the window above the others and gives it the keyboard.
 void ShowInFront(QWidget& window);
@@ -33,6 +42,13 @@ class ScreenWindow : public QWidget {
   void HideScreen();
   bool IsClosing() const { return closing_; }
 
+  // Lets the window be enlarged and maximised, its own size the least: the graph
+  // then grows by GraphZoom, the controls left of and above it stay where they are,
+  // those right of or below it keep their distance from the window's right or
+  // bottom edge, and headings over it stay centred over it. Called once the screen's
+  // controls are all placed.
+  void LetGraphGrow(PictureSurface& graph);
+
  protected:
   // The program's other screens and the workbench they share.
   Screens& screens_;  // ui/screens.h
@@ -41,8 +57,20 @@ class ScreenWindow : public QWidget {
   virtual void onCloseBoxUsed() {}
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // A control that follows the growing graph: where it stands at the own size, and
+  // which share of the graph's growth across and down it moves by.
+  struct Follower {
+    QWidget* widget;
+    QPoint ownPlace;
+    QPointF share;
+  };
+  PictureSurface* growingGraph_ = nullptr;
+  QSize ownSize_;
+  QSize ownGraphSize_;
+  std::vector<Follower> followers_;
   bool centred_ = false;
   bool closing_ = false;
 };
