@@ -10,9 +10,9 @@
 #include "graphs/svg_surface.h"
 #include "ui/drawing_replay.h"
 #include "ui/fonts.h"
+#include "ui/graph_zoom.h"
 #include "ui/qt_drawing.h"
 #include "ui/qt_text.h"
-#include "ui/screen_window.h"
 #include "ui/widget_picture.h"
 
 namespace tervolin::ui {
@@ -46,7 +46,7 @@ void MagnitudeGraph::SetPlot(MagnitudePlot plot) {
   update();
 }
 
-qreal MagnitudeGraph::Zoom() const { return GraphZoom(sizeHint(), size(), sizeHint()); }
+qreal MagnitudeGraph::Zoom() const { return GraphZoom(sizeHint(), size()); }
 
 QSize MagnitudeGraph::DrawnSize() const { return (QSizeF(size()) / Zoom()).toSize(); }
 

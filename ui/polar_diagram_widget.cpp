@@ -6,9 +6,9 @@
 #include "graphs/svg_surface.h"
 #include "ui/drawing_replay.h"
 #include "ui/fonts.h"
+#include "ui/graph_zoom.h"
 #include "ui/qt_drawing.h"
 #include "ui/qt_text.h"
-#include "ui/screen_window.h"
 #include "ui/widget_picture.h"
 
 namespace tervolin::ui {
@@ -42,7 +42,7 @@ void PolarDiagramWidget::SetCaption(const QString& caption) {
   update();
 }
 
-qreal PolarDiagramWidget::Zoom() const { return GraphZoom(sizeHint(), size(), sizeHint()); }
+qreal PolarDiagramWidget::Zoom() const { return GraphZoom(sizeHint(), size()); }
 
 QSize PolarDiagramWidget::DrawnSize() const { return (QSizeF(size()) / Zoom()).toSize(); }
 

@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScreen>
-#include <algorithm>
 
 #include "ui/controls.h"
+#include "ui/graph_zoom.h"
 #include "ui/picture_surface.h"
 #include "ui/screens.h"
 
@@ -35,12 +35,6 @@ QPointF FollowShare(const QRect& graph, const QRect& place) {
 }
 
 }  // namespace
-
-qreal GraphZoom(QSize ownWindow, QSize window, QSize ownGraph) {
-  const qreal across = qreal(ownGraph.width() + window.width() - ownWindow.width()) / ownGraph.width();
-  const qreal down = qreal(ownGraph.height() + window.height() - ownWindow.height()) / ownGraph.height();
-  return std::max<qreal>(1.0, std::min(across, down));
-}
 
 ScreenWindow::ScreenWindow(Screens& screens, const QString& title, int clientWidthTwips, int clientHeightTwips,
                            Frame frame)

@@ -1,9 +1,11 @@
 #pragma once
-// A fixed-size top-level screen: title, client size given in twips (15 twips = 1
-// logical pixel), frame kind, task-bar entry, centred the first time it is shown,
+// A top-level screen of its own size: title, client size given in twips (15 twips =
+// 1 logical pixel), frame kind, task-bar entry, centred the first time it is shown,
 // never modal, destroyed when its close box is used (after its close handler ran).
+// Fixed in size, unless its graph may grow (LetGraphGrow).
 
 #include <QPoint>
+#include <QPointF>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -13,11 +15,6 @@ namespace tervolin::ui {
 
 class PictureSurface;
 class Screens;
-
-// How many times its own size a graph is drawn in a window enlarged from its own
-// size: the graph takes all the room the window gained, the same factor across and
-// down (the largest that fits both), and never less than 1.
-qreal GraphZoom(QSize ownWindow, QSize window, QSize ownGraph);
 
 // Shows the window above the others and gives it the keyboard.
 void ShowInFront(QWidget& window);
@@ -43,10 +40,10 @@ class ScreenWindow : public QWidget {
   bool IsClosing() const { return closing_; }
 
   // Lets the window be enlarged and maximised, its own size the least: the graph
-  // then grows by GraphZoom, the controls left of and above it stay where they are,
-  // those right of or below it keep their distance from the window's right or
-  // bottom edge, and headings over it stay centred over it. Called once the screen's
-  // controls are all placed.
+  // then grows by GraphZoom (ui/graph_zoom.h), the controls left of and above it stay
+  // where they are, those right of or below it move with its right or bottom edge,
+  // and headings over it stay centred over it. Called once the screen's controls
+  // are all placed.
   void LetGraphGrow(PictureSurface& graph);
 
  protected:
