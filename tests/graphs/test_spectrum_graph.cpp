@@ -98,9 +98,8 @@ TEST_F(SpectrumAxes, DrawsTheSameOpsEachTime) {
   EXPECT_EQ(graph.Operations()[38].kind, graph.Operations()[0].kind);
 }
 
-// On the common scale the fluence axis keeps its numbers, each level with its grid
-// line (a digit's middle some 65 units below its top): the spectrum with the larger
-// unscaled maximum peaks at "1", one with half of it at "0.5".
+// On the common scale the numbers stay level with their grid lines (a digit's middle
+// 65 units below its top); a spectrum of half the largest maximum peaks at "0.5".
 TEST(FluenceTicks, CommonScaleKeepsTheNumbers) {
   Spectrum strong, weak;
   strong.fluence[100] = weak.fluence[200] = 1.0;
@@ -115,7 +114,7 @@ TEST(FluenceTicks, CommonScaleKeepsTheNumbers) {
   const std::map<std::string, double> levels{{"0", 0.0}, {"0.5", 0.5}, {"1", 1.0}};
   ASSERT_EQ(middles.size(), levels.size());
   for (const auto& [text, level] : levels) EXPECT_NEAR(middles[text], SpectrumGraphY(level), 20.0) << text;
-  EXPECT_EQ(graph.Curves().Curves()[1].values[198], 0.5);  // bin 200
+  EXPECT_EQ(graph.Curves().Curves()[1].values[199], 0.5);  // bin 200
 }
 
 // One column of values per spectrum, the last two when more are shown, each in its
