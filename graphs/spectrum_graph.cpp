@@ -13,19 +13,25 @@ namespace {
 
 inline constexpr int kPaletteGrey = 8;
 
-// Energy labels under the base line (0, 50, 100, 150 keV), the x-axis title, and
-// the y-axis title as four stacked words left of the frame; each placed by its
-// top-left corner.
-inline constexpr std::array<PlacedText, 9> kAxisTexts{{
+// Energy labels under the base line (0, 50, 100, 150 keV), the x-axis title, the
+// y-axis title as four stacked words left of the frame, between the fluence labels
+// 1 and 0.5, and those labels 1, 0.5 and 0 level with their grid lines, ending some
+// 8 pixels left of the frame (a digit of the 21-pixel font is about 110 units wide
+// and 130 high); each placed by its top-left corner. On the common scale the
+// fluence is relative to the largest spectrum shown, so the same numbers hold.
+inline constexpr std::array<PlacedText, 12> kAxisTexts{{
     {"0", 1000, 2120},
     {"50", 2450, 2120},
     {"100", 3900, 2120},
     {"150", 5400, 2120},
     {"Photon energy (E) in keV", 3000, 2250},
-    {"Relative", 200, 300},
-    {"Photon", 230, 500},
-    {"Fluence", 230, 700},
-    {"φ(E)", 250, 900},
+    {"Relative", 200, 250},
+    {"Photon", 230, 450},
+    {"Fluence", 230, 650},
+    {"φ(E)", 250, 850},
+    {"1", 810, 35},
+    {"0.5", 660, 1035},
+    {"0", 800, 2035},
 }};
 
 // Vertical lines every 10 keV from 10 to 140 keV, horizontal ones every 0.1 of

@@ -17,12 +17,18 @@ inline constexpr float kSpectrumFrameRight = 5500.0f;  // 150 keV
 inline constexpr float kSpectrumFrameTop = 100.0f;     // φ = 1
 inline constexpr float kSpectrumFrameBottom = 2100.0f; // φ = 0
 
+// The width of the graph's text against its font's own where the font stands in for
+// MS P Gothic: substitutes set Latin letters about an eighth wider, which would run
+// "Relative" and "Fluence" into the frame.
+inline constexpr double kSpectrumSubstituteStretch = 0.88;
+
 // User x of photon energy E keV.
 inline constexpr double SpectrumGraphX(double energyKev) { return 1000.0 + 30.0 * energyKev; }
 // User y of relative fluence φ.
 inline constexpr double SpectrumGraphY(double fluence) { return 2100.0 - 2000.0 * fluence; }
 
-// Grid, energy labels, the stacked axis title and the frame, without clearing first.
+// Grid, energy and fluence labels, the stacked axis title and the frame, without
+// clearing first.
 void DrawSpectrumAxes(DrawingSurface& graph);
 
 // Clears the graph to its axes.

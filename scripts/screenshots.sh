@@ -13,7 +13,7 @@ if [[ -z "${TERVOLIN_SCREENSHOTS_INSIDE_XVFB:-}" ]]; then
   "$root/scripts/ensure-packages.sh" programs
   "$root/scripts/build.sh" --programs
   export TERVOLIN_SCREENSHOTS_INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$out"
+  exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" bash "$0" "$out"
 fi
 
 program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"
@@ -97,6 +97,12 @@ shot "$calc" calculation
 # The graph's context menu: the legend, then the save dialog (Ctrl+S) with a PNG name.
 menu_item "$calc" 700 200 3                                 # 凡例を表示
 shot "$calc" calculation-legend
+# Maximised on the 1920 × 1080 screen: the graph takes the room, the controls stay.
+xdotool windowmove "$calc" 0 0 windowsize "$calc" 1920 1080
+sleep 1
+shot "$calc" calculation-maximised
+xdotool windowsize "$calc" 1028 509
+sleep 0.6
 xdotool key ctrl+s
 save=$(window_of '^グラフを保存$')
 shot "$save" save-dialog

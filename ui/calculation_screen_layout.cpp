@@ -162,6 +162,7 @@ CalculationScreen::CalculationScreen(Screens& screens)
   BuildGraph(*this, screens);
   SetKeyboardOrder(*this);
   ConnectHandlers(*this);
+  LetGraphGrow(*graph);
 }
 
 }  // namespace tervolin::ui

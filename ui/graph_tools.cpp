@@ -291,7 +291,7 @@ bool GraphTools::StepReadOut(const QKeyEvent& key) {
   keyReadOut_ = std::clamp(keyReadOut_ < 0 ? 0 : keyReadOut_ + direction * step, 0, layout_.axis.points - 1);
   const double x = layout_.xAtAbscissa(tervolin::AbscissaAt(layout_.axis, keyReadOut_));
   const QPointF at = surface_.ToLogicalPixel(x, (layout_.frame.top + layout_.frame.bottom) / 2);
-  QToolTip::showText(surface_.mapToGlobal(at.toPoint()), ReadOutAtIndex(keyReadOut_), &surface_);
+  QToolTip::showText(surface_.mapToGlobal(surface_.WidgetPosition(at).toPoint()), ReadOutAtIndex(keyReadOut_), &surface_);
   return true;
 }
 

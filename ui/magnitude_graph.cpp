@@ -10,6 +10,7 @@
 #include "graphs/svg_surface.h"
 #include "ui/drawing_replay.h"
 #include "ui/fonts.h"
+#include "ui/graph_zoom.h"
 #include "ui/qt_drawing.h"
 #include "ui/qt_text.h"
 #include "ui/widget_picture.h"
@@ -45,12 +46,18 @@ void MagnitudeGraph::SetPlot(MagnitudePlot plot) {
   update();
 }
 
+qreal MagnitudeGraph::Zoom() const { return GraphZoom(sizeHint(), size()); }
+
+QSize MagnitudeGraph::DrawnSize() const { return (QSizeF(size()) / Zoom()).toSize(); }
+
 tervolin::MagnitudeMapping MagnitudeGraph::Mapping() const {
-  return tervolin::MapMagnitudes(GraphPlot(plot_), width(), height());
+  const QSize drawn = DrawnSize();
+  return tervolin::MapMagnitudes(GraphPlot(plot_), drawn.width(), drawn.height());
 }
 
 void MagnitudeGraph::DrawOn(tervolin::DrawingSurface& surface) const {
-  tervolin::DrawMagnitudeGraph(surface, GraphPlot(plot_), width(), height(), TextMeasuresOf(font()));
+  const QSize drawn = DrawnSize();
+  tervolin::DrawMagnitudeGraph(surface, GraphPlot(plot_), drawn.width(), drawn.height(), TextMeasuresOf(font()));
 }
 
 QImage MagnitudeGraph::Picture() const {
@@ -61,11 +68,16 @@ void MagnitudeGraph::PaintOn(QPainter& painter) const {
   tervolin::DisplayList picture;
   DrawOn(picture);
   painter.fillRect(rect(), Qt::white);
-  ReplayDrawing(painter, picture.Operations(), PixelArea(size(), font()));
+  painter.save();
+  painter.scale(Zoom(), Zoom());
+  ReplayDrawing(painter, picture.Operations(), PixelArea(DrawnSize(), font()));
+  painter.restore();
 }
 
 std::string MagnitudeGraph::SvgDocument() const {
-  tervolin::SvgSurface svg({0.0, 0.0, double(width()), double(height())}, width(), height(), SvgFontOf(font()));
+  const QSize drawn = DrawnSize();
+  tervolin::SvgSurface svg({0.0, 0.0, double(drawn.width()), double(drawn.height())}, drawn.width(), drawn.height(),
+                           SvgFontOf(font()));
   DrawOn(svg);
   return svg.Document();
 }
@@ -85,6 +97,7 @@ QString MagnitudeGraph::ReadOutText(int degrees) const {
 
 std::optional<int> MagnitudeGraph::DegreesUnder(QPointF position) const {
   const tervolin::MagnitudeMapping map = Mapping();
+  position /= Zoom();
   if (plot_.curves.empty() || !InFrame(map, position)) return std::nullopt;
   return std::clamp(static_cast<int>(std::lround(map.DegreesAt(position.x()))), 1, tervolin::kAngles);
 }
@@ -119,7 +132,7 @@ void MagnitudeGraph::keyPressEvent(QKeyEvent* event) {
   keyDegrees_ = std::clamp(keyDegrees_ == 0 ? 1 : keyDegrees_ + direction * step, 1, tervolin::kAngles);
   const tervolin::MagnitudeMapping map = Mapping();
   const QPointF at(map.At(keyDegrees_, map.axis.low).x, map.frame.top + map.frame.height / 2);
-  QToolTip::showText(mapToGlobal(at.toPoint()), ReadOutText(keyDegrees_), this);
+  QToolTip::showText(mapToGlobal((at * Zoom()).toPoint()), ReadOutText(keyDegrees_), this);
 }
 
 }  // namespace tervolin::ui

@@ -5,7 +5,9 @@
 // in the line above the frame, grid, tick labels and axis titles with their units.
 // It shows the plot it is handed; a read-out under the pointer, or
 // moved along θ by the arrow keys (Ctrl: ten degrees) when the graph has the focus,
-// gives each curve's value.
+// gives each curve's value. In a window larger than its own size (sizeHint) it is
+// drawn at DrawnSize and painted Zoom() times larger, so its texts and lines grow
+// with it; Mapping() is in the drawn pixels.
 
 #include <QColor>
 #include <QImage>
@@ -48,15 +50,22 @@ class MagnitudeGraph : public QWidget {
   void SetPlot(MagnitudePlot plot);
   const MagnitudePlot& Plot() const { return plot_; }
 
+  // The size the library draws at, and how many widget pixels each of its pixels takes.
+  QSize DrawnSize() const;
+  qreal Zoom() const;
+
   tervolin::MagnitudeMapping Mapping() const;
   // The picture as shown, at the screen's resolution.
   QImage Picture() const;
   // Paints the graph on any painter over an area of the widget's size (vector files).
   void PaintOn(QPainter& painter) const;
-  // The library's SVG picture of the graph at the widget's size.
+  // The library's SVG picture of the graph at DrawnSize.
   std::string SvgDocument() const;
   // "θ = 30°" and a line per curve with its value and unit.
   QString ReadOutText(int degrees) const;
+  // The angle the read-out gives at a position in the widget, or nothing outside
+  // the frame or without curves.
+  std::optional<int> DegreesUnder(QPointF position) const;
 
   QSize sizeHint() const override { return {640, 530}; }
 
@@ -67,7 +76,6 @@ class MagnitudeGraph : public QWidget {
 
  private:
   void DrawOn(tervolin::DrawingSurface& surface) const;
-  std::optional<int> DegreesUnder(QPointF position) const;
   void ShowReadOut(QPointF position);
 
   MagnitudePlot plot_;

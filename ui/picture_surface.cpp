@@ -51,7 +51,8 @@ PictureSurface::PictureSurface(const tervolin::UserScale& scale, QSize innerSize
     : QWidget(parent),
       scale_(scale),
       innerSize_(innerSize),
-      ratio_(ratio > 0 ? ratio : devicePixelRatioF()),
+      baseRatio_(ratio > 0 ? ratio : devicePixelRatioF()),
+      ratio_(baseRatio_),
       image_(innerSize * ratio_, QImage::Format_RGB32),
       font_(font()),
       vector_(scale, innerSize.width(), innerSize.height(), {}) {
@@ -80,7 +81,21 @@ QImage PictureSurface::ImageAt(qreal ratio) const {
   return copy.RetainedImage();
 }
 
-QSize PictureSurface::sizeHint() const { return innerSize_ + QSize(2 * kBorder, 2 * kBorder); }
+QSize PictureSurface::sizeHint() const {
+  const QSize zoomed = (QSizeF(innerSize_) * zoom_).toSize();
+  return zoomed + QSize(2 * kBorder, 2 * kBorder);
+}
+
+void PictureSurface::SetZoom(qreal zoom) {
+  zoom = std::max<qreal>(1.0, zoom);
+  if (qFuzzyCompare(zoom, zoom_)) return;
+  zoom_ = zoom;
+  ratio_ = baseRatio_ * zoom_;
+  image_ = ImageAt(ratio_);
+  image_.setDevicePixelRatio(1.0);  // kept in device pixels, as drawn
+  setFixedSize(sizeHint());
+  update();
+}
 
 void PictureSurface::Cls() {
   image_.fill(Qt::white);
@@ -232,10 +247,11 @@ void PictureSurface::paintEvent(QPaintEvent* event) {
   painter.setClipRegion(event->region());
   // Moved to a screen of another pixel ratio, the image is scaled to fit.
   painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                        !qFuzzyCompare(devicePixelRatioF(), ratio_));
-  painter.drawImage(QRectF(QPointF(kBorder, kBorder), QSizeF(innerSize_)), image_);
+                        !qFuzzyCompare(devicePixelRatioF() * zoom_, ratio_));
+  painter.drawImage(QRectF(QPointF(kBorder, kBorder), QSizeF(innerSize_) * zoom_), image_);
   if (overlay_) {
     painter.translate(kBorder, kBorder);
+    painter.scale(zoom_, zoom_);
     painter.setClipRect(QRect(QPoint(0, 0), innerSize_), Qt::IntersectClip);
     overlay_(painter);
   }

@@ -17,6 +17,12 @@
 // since the last Cls and the drawing operations received since then, so the graph
 // can be drawn again on any painter (vector files) or as SVG; and it may paint an
 // overlay (the legend) over the image on screen without changing the image.
+//
+// In a window larger than its own size the surface may be zoomed: the widget is
+// zoom × its own size, and the image is drawn anew from the display list at zoom ×
+// the screen's ratio, so lines, texts and the overlay grow as vectors, never blurred.
+// Everything else (InnerSize, ToLogicalPixel, the overlay's coordinates) stays in the
+// logical pixels of the surface's own size.
 
 #include <QColor>
 #include <QFont>
@@ -66,7 +72,12 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   QPointF ToLogicalPixel(double x, double y) const;
   QPointF UserPointAt(QPointF widgetPosition) const;
   // A position in widget coordinates in logical pixels of the inner area.
-  QPointF InnerPosition(QPointF widgetPosition) const { return widgetPosition - QPointF(kBorder, kBorder); }
+  QPointF InnerPosition(QPointF widgetPosition) const { return (widgetPosition - QPointF(kBorder, kBorder)) / zoom_; }
+  QPointF WidgetPosition(QPointF innerPosition) const { return innerPosition * zoom_ + QPointF(kBorder, kBorder); }
+
+  // The widget at `zoom` (at least 1) times its own size, the image redrawn to match.
+  void SetZoom(qreal zoom);
+  qreal Zoom() const { return zoom_; }
 
   // The same drawing as an SVG picture, by the library's SVG surface.
   const tervolin::SvgSurface& VectorPicture() const { return vector_; }
@@ -122,7 +133,9 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
 
   tervolin::UserScale scale_;
   QSize innerSize_;
-  qreal ratio_;   // device pixels per logical pixel of image_
+  qreal baseRatio_;  // device pixels per logical pixel at zoom 1
+  qreal zoom_ = 1.0;
+  qreal ratio_;   // device pixels per logical pixel of image_: baseRatio_ × zoom_
   QImage image_;  // in device pixels
   QFont font_;
   QPointF current_{0.0, 0.0};

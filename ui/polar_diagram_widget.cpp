@@ -6,6 +6,7 @@
 #include "graphs/svg_surface.h"
 #include "ui/drawing_replay.h"
 #include "ui/fonts.h"
+#include "ui/graph_zoom.h"
 #include "ui/qt_drawing.h"
 #include "ui/qt_text.h"
 #include "ui/widget_picture.h"
@@ -41,12 +42,20 @@ void PolarDiagramWidget::SetCaption(const QString& caption) {
   update();
 }
 
+qreal PolarDiagramWidget::Zoom() const { return GraphZoom(sizeHint(), size()); }
+
+QSize PolarDiagramWidget::DrawnSize() const { return (QSizeF(size()) / Zoom()).toSize(); }
+
 tervolin::PolarFrame PolarDiagramWidget::Frame() const {
-  return tervolin::PolarDiagramFrame(width(), height(), curves_.size());
+  const QSize drawn = DrawnSize();
+  const tervolin::PolarFrame frame = tervolin::PolarDiagramFrame(drawn.width(), drawn.height(), curves_.size());
+  const qreal zoom = Zoom();
+  return {frame.centreX * zoom, frame.centreY * zoom, frame.radius * zoom};
 }
 
 void PolarDiagramWidget::DrawOn(tervolin::DrawingSurface& surface) const {
-  tervolin::DrawPolarDiagram(surface, width(), height(), caption_.toStdString(), DiagramCurves(curves_),
+  const QSize drawn = DrawnSize();
+  tervolin::DrawPolarDiagram(surface, drawn.width(), drawn.height(), caption_.toStdString(), DiagramCurves(curves_),
                              TextMeasuresOf(font()));
 }
 
@@ -58,11 +67,16 @@ void PolarDiagramWidget::PaintOn(QPainter& painter) const {
   tervolin::DisplayList picture;
   DrawOn(picture);
   painter.fillRect(rect(), Qt::white);
-  ReplayDrawing(painter, picture.Operations(), PixelArea(size(), font()));
+  painter.save();
+  painter.scale(Zoom(), Zoom());
+  ReplayDrawing(painter, picture.Operations(), PixelArea(DrawnSize(), font()));
+  painter.restore();
 }
 
 std::string PolarDiagramWidget::SvgDocument() const {
-  tervolin::SvgSurface svg({0.0, 0.0, double(width()), double(height())}, width(), height(), SvgFontOf(font()));
+  const QSize drawn = DrawnSize();
+  tervolin::SvgSurface svg({0.0, 0.0, double(drawn.width()), double(drawn.height())}, drawn.width(), drawn.height(),
+                           SvgFontOf(font()));
   DrawOn(svg);
   return svg.Document();
 }

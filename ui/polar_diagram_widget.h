@@ -3,7 +3,8 @@
 // graph's curves, drawn by the library at the widget's size: the beam coming in from
 // the left, θ from its direction, each curve mirrored above and below the axis, with
 // circles at 0.25, 0.5, 0.75 and 1, the angles 0°, 30°, …, 180° marked, and a legend
-// below.
+// below. In a window larger than its own size (sizeHint) it is drawn at DrawnSize
+// and painted Zoom() times larger, so its texts and lines grow with it.
 
 #include <QColor>
 #include <QImage>
@@ -40,11 +41,16 @@ class PolarDiagramWidget : public QWidget {
   void SetCaption(const QString& caption);
   const std::vector<PolarCurve>& Curves() const { return curves_; }
 
+  // The size the library draws at, and how many widget pixels each of its pixels takes.
+  QSize DrawnSize() const;
+  qreal Zoom() const;
+
   // Where the diagram lies in the widget (logical pixels).
   tervolin::PolarFrame Frame() const;
   // The picture as shown, at the screen's resolution.
   QImage Picture() const;
   // Paints the diagram on any painter over an area of the widget's size (vector files).
+  // The SVG picture is the same drawing at DrawnSize.
   void PaintOn(QPainter& painter) const;
   // The library's SVG picture of the diagram at the widget's size.
   std::string SvgDocument() const;

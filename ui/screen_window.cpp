@@ -2,9 +2,12 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QResizeEvent>
 #include <QScreen>
 
 #include "ui/controls.h"
+#include "ui/graph_zoom.h"
+#include "ui/picture_surface.h"
 #include "ui/screens.h"
 
 namespace tervolin::ui {
@@ -22,6 +25,15 @@ Qt::WindowFlags FlagsFor(ScreenWindow::Frame frame) {
   return Qt::Window;
 }
 
+// The share of the graph's growth (across, down) that a control at `place` moves
+// by: all of it right of or below the graph, half for a heading over it.
+QPointF FollowShare(const QRect& graph, const QRect& place) {
+  const qreal across = place.left() >= graph.right() ? 1.0 : 0.0;
+  const qreal down = place.top() >= graph.bottom() ? 1.0 : 0.0;
+  const bool heading = place.bottom() <= graph.top() && place.left() >= graph.left() && place.right() <= graph.right();
+  return QPointF(heading ? 0.5 : across, down);
+}
+
 }  // namespace
 
 ScreenWindow::ScreenWindow(Screens& screens, const QString& title, int clientWidthTwips, int clientHeightTwips,
@@ -30,6 +42,30 @@ ScreenWindow::ScreenWindow(Screens& screens, const QString& title, int clientWid
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(title);
   setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
+}
+
+void ScreenWindow::LetGraphGrow(PictureSurface& graph) {
+  growingGraph_ = &graph;
+  ownSize_ = size();
+  ownGraphSize_ = graph.size();
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (child == &graph) continue;
+    const QPointF share = FollowShare(graph.geometry(), child->geometry());
+    if (!share.isNull()) followers_.push_back({child, child->pos(), share});
+  }
+  setMinimumSize(ownSize_);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  setWindowFlags((windowFlags() & ~Qt::MSWindowsFixedSizeDialogHint) | Qt::WindowMaximizeButtonHint);
+}
+
+void ScreenWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (growingGraph_ == nullptr) return;
+  growingGraph_->SetZoom(GraphZoom(ownSize_, size(), ownGraphSize_));
+  const QSize grown = growingGraph_->size() - ownGraphSize_;
+  for (const Follower& f : followers_) {
+    f.widget->move(f.ownPlace + QPoint(qRound(grown.width() * f.share.x()), qRound(grown.height() * f.share.y())));
+  }
 }
 
 void ShowInFront(QWidget& window) {

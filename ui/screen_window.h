@@ -1,13 +1,19 @@
 #pragma once
-// A fixed-size top-level screen: title, client size given in twips (15 twips = 1
-// logical pixel), frame kind, task-bar entry, centred the first time it is shown,
+// A top-level screen of its own size: title, client size given in twips (15 twips =
+// 1 logical pixel), frame kind, task-bar entry, centred the first time it is shown,
 // never modal, destroyed when its close box is used (after its close handler ran).
+// Fixed in size, unless its graph may grow (LetGraphGrow).
 
+#include <QPoint>
+#include <QPointF>
+#include <QSize>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 namespace tervolin::ui {
 
+class PictureSurface;
 class Screens;
 
 // Shows the window above the others and gives it the keyboard.
@@ -33,6 +39,13 @@ class ScreenWindow : public QWidget {
   void HideScreen();
   bool IsClosing() const { return closing_; }
 
+  // Lets the window be enlarged and maximised, its own size the least: the graph
+  // then grows by GraphZoom (ui/graph_zoom.h), the controls left of and above it stay
+  // where they are, those right of or below it move with its right or bottom edge,
+  // and headings over it stay centred over it. Called once the screen's controls
+  // are all placed.
+  void LetGraphGrow(PictureSurface& graph);
+
  protected:
   // The program's other screens and the workbench they share.
   Screens& screens_;  // ui/screens.h
@@ -41,8 +54,20 @@ class ScreenWindow : public QWidget {
   virtual void onCloseBoxUsed() {}
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // A control that follows the growing graph: where it stands at the own size, and
+  // which share of the graph's growth across and down it moves by.
+  struct Follower {
+    QWidget* widget;
+    QPoint ownPlace;
+    QPointF share;
+  };
+  PictureSurface* growingGraph_ = nullptr;
+  QSize ownSize_;
+  QSize ownGraphSize_;
+  std::vector<Follower> followers_;
   bool centred_ = false;
   bool closing_ = false;
 };

@@ -15,6 +15,7 @@
 #include "graphs/user_coordinates.h"
 #include "ui/controls.h"
 #include "graphs/graph_layout.h"
+#include "graphs/spectrum_graph.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/graph_tools.h"
@@ -151,12 +152,10 @@ void BuildQualityList(SpectrumScreen& f) {
   }
 }
 
-// The substitute for "ＭＳ Ｐゴシック" sets Latin letters about an eighth wider than
-// the original, which would run "Relative" and "Fluence" into the frame; it is
-// narrowed to the original's width.
+// A substitute for "ＭＳ Ｐゴシック" is narrowed to the original's width.
 QFont SpectrumGraphFont() {
   QFont font = ScreenFont(Utf8("ＭＳ Ｐゴシック"), 15.75, true);
-  if (QFontInfo(font).family() != font.family()) font.setStretch(88);
+  if (QFontInfo(font).family() != font.family()) font.setStretch(qRound(100 * tervolin::kSpectrumSubstituteStretch));
   return font;
 }
 
@@ -212,6 +211,7 @@ SpectrumScreen::SpectrumScreen(Screens& screens)
   BuildQualityList(*this);
   SetKeyboardOrder(*this);
   ConnectHandlers(*this);
+  LetGraphGrow(*graph);
 }
 
 }  // namespace tervolin::ui

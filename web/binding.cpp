@@ -39,9 +39,11 @@ namespace {
 using emscripten::val;
 
 // The screens' fonts, as the page has them: Meiryo 14.25 pt on the angular graph,
-// MS P Gothic 15.75 pt bold on the spectrum graph, at 96 pixels per inch.
+// MS P Gothic 15.75 pt bold on the spectrum graph, at 96 pixels per inch, narrowed
+// as the desktop narrows a substitute (browsers substitute for it too).
 const SvgFont kAngleFont{"Meiryo, 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 19.0};
-const SvgFont kSpectrumFont{"'MS PGothic', 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 21.0, true};
+const SvgFont kSpectrumFont{"'MS PGothic', 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 21.0, true,
+                            kSpectrumSubstituteStretch};
 
 // The tube settings by the names the page gives them.
 const std::map<std::string, SpectrumField> kFieldNames{

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "graphs/figures_box.h"
+#include "graphs/shown_spectra.h"
 #include "graphs/spectrum_graph.h"
 #include "graphs/display_list.h"
 
@@ -64,8 +65,9 @@ TEST_F(SpectrumAxes, EnergyLabelsAndStackedAxisTitle) {
   const std::vector<Placed> expected{
       {"0", 1000, 2120},       {"50", 2450, 2120},  {"100", 3900, 2120},
       {"150", 5400, 2120},     {"Photon energy (E) in keV", 3000, 2250},
-      {"Relative", 200, 300},  {"Photon", 230, 500}, {"Fluence", 230, 700},
-      {"φ(E)", 250, 900},
+      {"Relative", 200, 250},  {"Photon", 230, 450}, {"Fluence", 230, 650},
+      {"φ(E)", 250, 850},      {"1", 810, 35},      {"0.5", 660, 1035},
+      {"0", 800, 2035},
   };
   ASSERT_EQ(printed.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -77,7 +79,7 @@ TEST_F(SpectrumAxes, EnergyLabelsAndStackedAxisTitle) {
 
 TEST_F(SpectrumAxes, ThickBlackFrameLastAndNoClearing) {
   DrawSpectrumAxes(graph);
-  ASSERT_EQ(graph.Operations().size(), 1u + 23u + 9u + 2u);
+  ASSERT_EQ(graph.Operations().size(), 1u + 23u + 12u + 2u);
   const DrawingOperation& width = graph.Operations()[graph.Operations().size() - 2];
   const DrawingOperation& frame = graph.Operations().back();
   EXPECT_EQ(width.kind, DrawingKind::kDrawWidth);
@@ -92,8 +94,27 @@ TEST_F(SpectrumAxes, ThickBlackFrameLastAndNoClearing) {
 TEST_F(SpectrumAxes, DrawsTheSameOpsEachTime) {
   DrawSpectrumAxes(graph);
   DrawSpectrumAxes(graph);
-  EXPECT_EQ(graph.Operations().size(), 2u * 35u);
-  EXPECT_EQ(graph.Operations()[35].kind, graph.Operations()[0].kind);
+  EXPECT_EQ(graph.Operations().size(), 2u * 38u);
+  EXPECT_EQ(graph.Operations()[38].kind, graph.Operations()[0].kind);
+}
+
+// On the common scale the numbers stay level with their grid lines (a digit's middle
+// 65 units below its top); a spectrum of half the largest maximum peaks at "0.5".
+TEST(FluenceTicks, CommonScaleKeepsTheNumbers) {
+  Spectrum strong, weak;
+  strong.fluence[100] = weak.fluence[200] = 1.0;
+  strong.unscaledMaximum = 4.0;
+  weak.unscaledMaximum = 2.0;
+  DisplayList graph;
+  DrawShownSpectra(graph, {strong, weak}, SpectrumScale::kCommon);
+  std::map<std::string, double> middles;
+  for (const DrawingOperation& op : graph.OfKind(DrawingKind::kPrint)) {
+    if (op.x1 > 600 && op.x1 < kSpectrumFrameLeft) middles[op.text] = op.y1 + 65.0;
+  }
+  const std::map<std::string, double> levels{{"0", 0.0}, {"0.5", 0.5}, {"1", 1.0}};
+  ASSERT_EQ(middles.size(), levels.size());
+  for (const auto& [text, level] : levels) EXPECT_NEAR(middles[text], SpectrumGraphY(level), 20.0) << text;
+  EXPECT_EQ(graph.Curves().Curves()[1].values[199], 0.5);  // bin 200
 }
 
 // One column of values per spectrum, the last two when more are shown, each in its

@@ -1,12 +1,15 @@
 // The calculation screen: its layout and keyboard order, the options, the checks of
 // the calculate button and which message wins, curves drawn from the shipped tables,
 // the clear button, unreadable tables, no event handled inside a calculation, and
-// what the return button and the close box keep.
+// what the return button and the close box keep; enlarged, the graph windows give
+// their graphs the room.
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -22,7 +25,16 @@
 #include "modal_answerer.h"
 #include "ui/start_screen.h"
 #include "ui/calculation_screen.h"
+#include "graphs/spectrum_graph.h"
+#include "ui/angle_view_actions.h"
+#include "ui/graph_tools.h"
+#include "ui/magnitude_action.h"
+#include "ui/magnitude_graph.h"
+#include "ui/magnitude_window.h"
 #include "ui/picture_surface.h"
+#include "ui/polar_diagram_widget.h"
+#include "ui/polar_diagram_window.h"
+#include "ui/spectrum_screen.h"
 
 using namespace tervolin::ui;
 
@@ -38,6 +50,27 @@ QImage Graph(const CalculationScreen& f) { return AtLogicalSize(f.graph->Retaine
 
 bool FramedByIdeographicSpaces(const QString& text) {
   return text.size() > 2 && text.front() == QChar(0x3000) && text.back() == QChar(0x3000);
+}
+
+// The window enlarged: the graph at least 1.6 times as wide and inside the window,
+// the controls clear of it, in their places if `staying`.
+void Enlarge(QWidget& window, QWidget& graph, std::vector<QWidget*> controls, bool staying) {
+  const QSize size(1920, 1050);
+  const int ownWidth = graph.width();
+  std::vector<QRect> places;
+  for (QWidget* c : controls) places.push_back(c->geometry());
+  window.resize(size);
+  QTRY_COMPARE(window.size(), size);
+  QVERIFY2(graph.width() >= 1.6 * ownWidth, qPrintable(window.windowTitle()));
+  QVERIFY(window.rect().contains(graph.geometry()));
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    QVERIFY(!controls[i]->geometry().intersects(graph.geometry()) && window.rect().contains(controls[i]->geometry()));
+    if (staying) QCOMPARE(controls[i]->geometry(), places[i]);
+  }
+}
+
+QString ReadOut(PictureSurface& graph, double x, double y) {
+  return ToolsOf(graph)->ReadOutAt(graph.WidgetPosition(graph.ToLogicalPixel(x, y))).value_or(QString());
 }
 
 }  // namespace
@@ -61,10 +94,11 @@ class CalculationScreenTest : public QObject {
     SaveShot(f, "calculation_screen_empty.png");
     QCOMPARE(f.windowTitle(), Utf8("散乱角度の確率密度分布"));
     QCOMPARE(f.size(), QSize(1028, 509));
-    QCOMPARE(f.minimumSize(), f.maximumSize());
+    QCOMPARE(f.minimumSize(), QSize(1028, 509));  // enlarged, the graph grows
     QCOMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
     QVERIFY(f.windowFlags() & Qt::WindowCloseButtonHint);
-    QVERIFY(!(f.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(!(f.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(f.windowFlags() & Qt::WindowMaximizeButtonHint);
     QVERIFY(!f.windowIcon().isNull());
 
     const std::pair<QWidget*, QRect> placed[] = {
@@ -413,6 +447,41 @@ class CalculationScreenTest : public QObject {
 
     CalculationScreen& afresh = OpenCalculationScreen(tervolin::kCoherent);
     QVERIFY(afresh.materialList->selectedItems().isEmpty());
+  }
+
+  // Enlarged to a 1920 × 1050 desktop, each graph window gives its graph the room,
+  // drawn anew and sharp, and the read-out (which maps the pointer as dragging the
+  // legend does) still names the angle under the pointer.
+  void everyGraphWindowGivesItsGraphTheRoom() {
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kIncoherent);
+    f.energyField->setText(QStringLiteral("60"));
+    ClickMaterial(f.materialList, "水");
+    QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    const QImage own = f.graph->RetainedImage();
+    Enlarge(f, *f.graph, {f.energyFrame, f.materialList, f.colourFrame, f.computeButton, f.returnButton}, true);
+    QVERIFY(f.graph->RetainedImage().width() >= f.graph->width() - 4);  // drawn anew, not stretched
+    QVERIFY(ReadOut(*f.graph, 60.2, 0.5).startsWith(Utf8("θ = 60°\n")));
+
+    f.views->ShowPolarWindow();
+    PolarDiagramWidget& polar = f.views->PolarWindow()->Diagram();
+    const double ownRadius = polar.Frame().radius;
+    Enlarge(*f.views->PolarWindow(), polar, {}, true);
+    QVERIFY(polar.Frame().radius >= 1.6 * ownRadius);
+    ToolsOf(*f.graph)->Menu().actions().last()->trigger();  // 散乱の大きさを比較…
+    MagnitudeGraph& magnitudes = f.magnitudes->Window()->Graph();
+    Enlarge(*f.magnitudes->Window(), magnitudes, {}, true);
+    const tervolin::MagnitudeMapping map = magnitudes.Mapping();
+    const QPointF at60(map.At(60, map.axis.low).x, map.frame.top + map.frame.height / 2);
+    QCOMPARE(magnitudes.DegreesUnder(at60 * magnitudes.Zoom()), std::optional<int>(60));
+
+    f.resize(f.minimumSize());  // its own size: the picture it was
+    QTRY_COMPARE(f.graph->RetainedImage(), own);
+    ClickOption(f.spectrumOption);
+    QTest::mouseClick(f.spectrumButton, Qt::LeftButton);
+    SpectrumScreen& s = Program().Spectrum();
+    QTest::mouseClick(s.computeButton, Qt::LeftButton);
+    Enlarge(s, *s.graph, {s.computeButton, s.okButton, s.tubeVoltageField, s.qualityList}, false);
+    QVERIFY(ReadOut(*s.graph, tervolin::SpectrumGraphX(59.8), 1000).startsWith(QStringLiteral("E = 60 keV\n")));
   }
 
  private:
