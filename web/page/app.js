@@ -1,13 +1,24 @@
 // The page: reads the choices, asks the library's Session for the curves and
-// shows its graphs, messages and files.
+// shows its graphs, messages and files; keeps its setup in the address.
 import createTervolin from './tervolin.js';
+import { addressOf, curveSetup, readAddress, setupRoles, viewRoles } from './address.js';
+import { applyTexts, languageOf } from './texts.js';
+import { addToPicture, download, downloadPng, keepImagesLegible, legendItem, nameGraph, showPicture, svgFile,
+         windowFontMeasure } from './pictures.js';
 
 const element = (role) => document.querySelector(`[data-role="${role}"]`);
 const chosen = (role) => document.querySelector(`[data-role="${role}"]:checked`)?.value ?? '';
 const text = (role) => element(role).value;
+const checked = (role) => element(role).checked;
+const radioRoles = ['kind', 'mode', 'colour'];
 
-const kindHeadings = { coherent: '干渉性散乱', incoherent: '非干渉性散乱' };
 const spectrumFields = { kv: 'kv', targetAngle: 'target-angle', inherent: 'inherent', al: 'al', cu: 'cu' };
+
+// The page's state beside the session's: its language and words, the window font's
+// widths, and the setups of the curves drawn, in order.
+const page = { language: 'ja', words: {}, measure: null, drawn: [], addressTimer: 0 };
+// The address is rewritten at most this often (ms): browsers ignore a flood of rewrites.
+const addressDelay = 100;
 
 function request() {
   const fields = Object.fromEntries(Object.entries(spectrumFields).map(([name, role]) => [name, text(role)]));
@@ -15,43 +26,72 @@ function request() {
            colour: chosen('colour'), ...fields };
 }
 
-// A short line in the curve's colour and style, as on the graph.
-function swatchOf(row) {
-  const svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
-  svg.setAttribute('class', 'swatch');
-  svg.setAttribute('viewBox', '0 0 28 4');
-  const line = document.createElementNS('http://www.w3.org/2000/svg', 'line');
-  for (const [name, value] of Object.entries({ x1: 0, y1: 2, x2: 28, y2: 2, stroke: row.colour, 'stroke-width': 2 })) {
-    line.setAttribute(name, value);
-  }
-  if (row.dashes) line.setAttribute('stroke-dasharray', row.dashes);
-  svg.append(line);
-  return svg;
+// The controls' setup by their hooks, the material by its English alias where it has one.
+function formSetup() {
+  const setup = Object.fromEntries(setupRoles.map((role) => [role, radioRoles.includes(role) ? chosen(role) : text(role)]));
+  setup.material = element('material').selectedOptions[0]?.dataset.alias || setup.material;
+  return setup;
 }
 
-function showGraphs(session) {
-  element('angle-graph').innerHTML = session.angleSvg();
-  element('spectrum-graph').innerHTML = session.spectrumSvg();
-  const legend = element('legend');
-  legend.replaceChildren(...session.legend().map((row) => {
-    const item = document.createElement('li');
-    item.append(swatchOf(row), `${row.title}  ${row.note}`);
-    return item;
-  }));
+function checkedViews() {
+  return Object.entries(viewRoles).filter(([, role]) => checked(role)).map(([view]) => view);
+}
+
+function writeAddress() {
+  clearTimeout(page.addressTimer);
+  page.addressTimer = 0;
+  history.replaceState(null, '', addressOf(formSetup(), checkedViews(), page.language, page.drawn));
+}
+
+function keepAddress() {
+  if (!page.addressTimer) page.addressTimer = setTimeout(writeAddress, addressDelay);
+}
+
+function showAngleGraph(session) {
+  showPicture(element('angle-graph'), session.angleSvg());
+  const rows = session.legend();
+  element('legend').replaceChildren(...rows.map(legendItem));
+  nameGraph(element('angle-graph'), page.words.angleGraph, page.words.curves(rows.length));
+}
+
+function showSpectrumGraph(session) {
+  showPicture(element('spectrum-graph'), session.spectrumSvg());
+  const rows = session.spectrumLegend();
+  element('spectrum-legend').replaceChildren(...rows.map(legendItem));
+  nameGraph(element('spectrum-graph'), page.words.spectrumGraph, page.words.spectra(rows.length));
+}
+
+// The polar diagram of the angular graph's curves, when asked for.
+function showPolar(session) {
+  element('polar').hidden = !checked('polar-toggle');
+  if (!checked('polar-toggle')) return;
+  const caption = checked('per-solid-angle') ? page.words.polarCaptionPerSolidAngle : page.words.polarCaption;
+  showPicture(element('polar-graph'), session.polarSvg(caption, page.measure));
+  nameGraph(element('polar-graph'), page.words.polarGraph, page.words.curves(element('legend').children.length));
 }
 
 function showMessage(message) {
   element('message').textContent = message;
 }
 
+function announce(words) {
+  element('status').textContent = words;
+}
+
 // The sizes of coherent and incoherent scattering for the choices, when asked for.
 function showMagnitudes(session) {
-  const shown = element('magnitudes-toggle').checked;
+  const shown = checked('magnitudes-toggle');
   element('magnitudes').hidden = !shown;
   if (!shown) return;
-  const choices = request();
-  const { message, subject, magnitudes } = session.magnitudes(choices);
+  const { message, subject, magnitudes } = session.magnitudes(request());
   fillMagnitudes(subject, message, magnitudes);
+  drawMagnitudes(session);
+}
+
+function drawMagnitudes(session) {
+  if (element('magnitudes').hidden) return;
+  showPicture(element('magnitude-graph'),
+              session.magnitudeSvg(checked('per-solid-angle'), checked('magnitude-logarithmic'), page.measure));
 }
 
 // The comparison's panel: its subject, message and table (all empty without `m`).
@@ -67,44 +107,30 @@ function fillMagnitudes(subject, message, m) {
   for (const [role, value] of Object.entries(cells)) element(role).textContent = value ?? '';
 }
 
-function compute(session, what = 'compute') {
+// A new curve joins the graph and its legend; a graph drawn anew is shown whole.
+function showCurve(session, result) {
+  if (result.added === undefined) return showAngleGraph(session);
+  addToPicture(element('angle-graph'), result.added);
+  element('legend').append(legendItem(result.legendRow));
+  nameGraph(element('angle-graph'), page.words.angleGraph, page.words.curves(element('legend').children.length));
+}
+
+function compute(session, what = 'compute', scroll = true) {
+  const setup = curveSetup(formSetup());
   const result = session[what](request());
   // Only a field the program resets changes: the rest stay as typed.
   for (const [name, text] of Object.entries(result.reset)) element(spectrumFields[name]).value = text;
   showMessage(result.message);
-  showGraphs(session);
-  if (what === 'compute' && !result.message) showMagnitudes(session);
+  if (result.spectrum) showSpectrumGraph(session);
+  if (what === 'compute' && !result.message) {
+    page.drawn.push(setup);
+    showCurve(session, result);
+    showMagnitudes(session);
+    showPolar(session);
+  }
+  keepAddress();
   // On a phone the graph lies below the choices.
-  if (!result.message) element(`${what === 'spectrum' ? 'spectrum' : 'angle'}-graph`).scrollIntoView({ block: 'nearest' });
-}
-
-function download(bytes, type, name) {
-  const url = URL.createObjectURL(new Blob([bytes], { type }));
-  const link = document.createElement('a');
-  link.href = url;
-  link.download = name;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 1000);
-}
-
-// The SVG drawn at twice its size on a white canvas.
-function downloadPng(svg, name) {
-  const image = new Image();
-  const url = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
-  image.onload = () => {
-    const canvas = document.createElement('canvas');
-    canvas.width = image.naturalWidth * 2;
-    canvas.height = image.naturalHeight * 2;
-    const context = canvas.getContext('2d');
-    context.fillStyle = '#fff';
-    context.fillRect(0, 0, canvas.width, canvas.height);
-    context.drawImage(image, 0, 0, canvas.width, canvas.height);
-    URL.revokeObjectURL(url);
-    canvas.toBlob((png) => download(png, 'image/png', name));
-  };
-  image.src = url;
+  if (!result.message && scroll) element(`${what === 'spectrum' ? 'spectrum' : 'angle'}-graph`).scrollIntoView({ block: 'nearest' });
 }
 
 function connectDownloads(session, prefix, graph) {
@@ -117,6 +143,16 @@ function connectDownloads(session, prefix, graph) {
     download(session[`${graph}Csv`](), 'text/csv;charset=utf-8', `${stem()}.csv`));
 }
 
+// The polar diagram and the magnitudes graph saved as the page shows them.
+function connectPictureDownloads(session) {
+  for (const [prefix, suffix] of [['polar', 'polar'], ['magnitude', 'magnitudes']]) {
+    const picture = () => svgFile(element(`${prefix}-graph`).innerHTML);
+    const name = (extension) => `${session.angleFileStem()}_${suffix}.${extension}`;
+    element(`${prefix}-download-svg`).addEventListener('click', () => download(picture(), 'image/svg+xml', name('svg')));
+    element(`${prefix}-download-png`).addEventListener('click', () => downloadPng(picture(), name('png')));
+  }
+}
+
 function connectExplanations() {
   for (const button of document.querySelectorAll('[data-opens]')) {
     const dialog = document.getElementById(button.dataset.opens);
@@ -125,35 +161,83 @@ function connectExplanations() {
   }
 }
 
+// The link copied where the browser allows it, else selected in a field for the
+// reader to copy.
+async function copyLink() {
+  writeAddress();
+  const link = location.href;
+  try {
+    await navigator.clipboard.writeText(link);
+    announce(page.words.linkCopied);
+  } catch {
+    const field = Object.assign(document.createElement('textarea'), { value: link });
+    document.body.append(field);
+    field.select();
+    const copied = document.execCommand('copy');
+    field.remove();
+    announce(copied ? page.words.linkCopied : page.words.linkNotCopied);
+  }
+}
+
+function connectViews(session) {
+  const views = () => {
+    session.setViews(checked('free-electron'), checked('per-solid-angle'));
+    showAngleGraph(session);
+    showPolar(session);
+    drawMagnitudes(session);
+    keepAddress();
+  };
+  element('free-electron').addEventListener('change', views);
+  element('per-solid-angle').addEventListener('change', views);
+  element('polar-toggle').addEventListener('change', () => { showPolar(session); keepAddress(); });
+  element('magnitudes-toggle').addEventListener('change', () => { showMagnitudes(session); keepAddress(); });
+  element('magnitude-logarithmic').addEventListener('change', () => { drawMagnitudes(session); keepAddress(); });
+  element('spectrum-common-scale').addEventListener('change', () => {
+    session.setCommonScale(checked('spectrum-common-scale'));
+    showSpectrumGraph(session);
+    keepAddress();
+  });
+}
+
+function connectClearing(session) {
+  element('clear').addEventListener('click', () => {
+    session.clear();
+    page.drawn = [];
+    showMessage('');
+    showAngleGraph(session);
+    showPolar(session);
+    fillMagnitudes('', '', undefined);  // the comparison follows the graph
+    keepAddress();
+  });
+  element('spectrum-clear').addEventListener('click', () => {
+    session.clearSpectra();
+    showSpectrumGraph(session);
+  });
+}
+
 function connect(session) {
-  const form = document.getElementById('choices');
-  form.addEventListener('submit', (event) => {
+  document.getElementById('choices').addEventListener('submit', (event) => {
     event.preventDefault();
     compute(session);
   });
   element('spectrum-compute').addEventListener('click', () => compute(session, 'spectrum'));
-  element('clear').addEventListener('click', () => {
-    session.clear();
-    showMessage('');
-    showGraphs(session);
-    fillMagnitudes('', '', undefined);  // the comparison follows the graph
-  });
-  const views = () => {
-    session.setViews(element('free-electron').checked, element('per-solid-angle').checked);
-    showGraphs(session);
-  };
-  element('free-electron').addEventListener('change', views);
-  element('per-solid-angle').addEventListener('change', views);
-  element('magnitudes-toggle').addEventListener('change', () => showMagnitudes(session));
+  connectClearing(session);
+  connectViews(session);
   const modeChanged = () => { document.getElementById('tube').disabled = chosen('mode') !== 'spectrum'; };
-  for (const mode of document.querySelectorAll('[data-role="mode"]')) mode.addEventListener('change', modeChanged);
-  const kindChanged = () => { element('kind-heading').textContent = kindHeadings[chosen('kind')]; };
-  for (const kind of document.querySelectorAll('[data-role="kind"]')) kind.addEventListener('change', kindChanged);
+  const kindChanged = () => { element('kind-heading').textContent = page.words[chosen('kind')]; };
+  for (const input of document.querySelectorAll('[data-role="mode"], [data-role="kind"]')) {
+    input.addEventListener('change', () => { modeChanged(); kindChanged(); });
+  }
   modeChanged();
   kindChanged();
   connectDownloads(session, '', 'angle');
   connectDownloads(session, 'spectrum-', 'spectrum');
+  connectPictureDownloads(session);
   connectExplanations();
+  element('share-link').addEventListener('click', copyLink);
+  element('language').addEventListener('change', () => {
+    location.assign(addressOf(formSetup(), checkedViews(), text('language'), page.drawn));
+  });
 }
 
 // The standard qualities: choosing one fills the tube's fields, editing a field by
@@ -171,26 +255,88 @@ function listQualities(session) {
   for (const role of Object.values(spectrumFields)) element(role).addEventListener('input', () => { select.value = ''; });
 }
 
+// The materials by their names, in English by their aliases where they have one.
 function listMaterials(session) {
   const select = element('material');
   for (const material of session.materials()) {
-    const option = new Option(material.name, material.name);
-    if (material.alias) option.title = material.alias;
+    const shown = page.language === 'en' && material.alias ? material.alias : material.name;
+    const option = new Option(shown, material.name);
+    option.dataset.alias = material.alias;
+    if (material.alias && page.language !== 'en') option.title = material.alias;
     select.add(option);
   }
 }
 
+// A control set as a link asks; a value the control cannot hold leaves it as it was,
+// except a material the page does not have, which leaves none chosen.
+function setControl(role, value) {
+  if (radioRoles.includes(role)) {
+    const radio = document.querySelector(`[data-role="${role}"][value="${CSS.escape(value)}"]`);
+    if (radio) radio.checked = true;
+  } else if (role === 'material') {
+    const wanted = value.toLowerCase();
+    const option = [...element('material').options].find((o) => o.value && (o.value === value || o.dataset.alias.toLowerCase() === wanted));
+    element('material').value = option?.value ?? '';
+  } else if (role === 'quality') {
+    element('quality').value = value;
+    if (element('quality').selectedIndex < 0) element('quality').value = '';
+    element('quality').dispatchEvent(new Event('change'));
+  } else {
+    element(role).value = value;
+  }
+}
+
+function setControls(setup) {
+  // The tube's fields before the quality, which fills them.
+  for (const role of setupRoles.filter((r) => r in setup && r !== 'quality')) setControl(role, setup[role]);
+  if ('quality' in setup) setControl('quality', setup.quality);
+  for (const input of document.querySelectorAll('[data-role="mode"], [data-role="kind"]')) input.dispatchEvent(new Event('change'));
+}
+
+// The setup a link holds: its views, then each curve drawn in turn, then the
+// controls as the link leaves them.
+function openAddress(session, asked) {
+  if (asked.views) {
+    for (const [view, role] of Object.entries(viewRoles)) element(role).checked = asked.views.includes(view);
+    session.setViews(checked('free-electron'), checked('per-solid-angle'));
+    session.setCommonScale(checked('spectrum-common-scale'));
+  }
+  for (const curve of asked.curves) {
+    setControls(curve);
+    compute(session, 'compute', false);
+  }
+  setControls(asked.setup);
+  showAngleGraph(session);
+  showSpectrumGraph(session);
+  showPolar(session);
+  showMagnitudes(session);
+  writeAddress();
+}
+
 async function start() {
+  const asked = readAddress(location.search);
+  page.language = languageOf(asked.language, navigator.languages ?? []);
+  page.words = applyTexts(document, page.language);
+  element('language').value = page.language;
+  keepImagesLegible(document);
+  page.measure = windowFontMeasure();
   const module = await createTervolin();
   const session = new module.Session('/data');
+  // The language of the library's texts (messages, legends, the graphs' words).
+  const switchable = typeof session.setLanguage === 'function';
+  if (switchable) session.setLanguage(page.language);
+  document.documentElement.dataset.libraryTexts = switchable ? page.language : 'ja';
   listMaterials(session);
   listQualities(session);
   connect(session);
-  showGraphs(session);
+  showAngleGraph(session);
+  showSpectrumGraph(session);
   showMessage(session.startProblem());
+  openAddress(session, asked);
   element('compute').disabled = false;
   // How long the page took from its start to its first graph, for the record.
   window.tervolinFirstGraphMs = performance.now();
+  navigator.serviceWorker?.register('service-worker.js');
 }
 
 start();
