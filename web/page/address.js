@@ -34,19 +34,21 @@ export function readAddress(search) {
   return { setup, views, language: parameters.get('lang') ?? '', curves };
 }
 
-// The settings of a curve worth keeping: those its energy mode uses, a quality's
-// fields left to the quality.
-export function curveSetup(setup) {
+// A curve's settings worth keeping, as the value of its `curve` parameter: those its
+// energy mode uses, a quality's fields left to the quality.
+export function curveParameter(setup) {
   const roles = curveRoles[setup.mode === 'spectrum' ? 'spectrum' : 'single'];
   const quality = setup.quality ? ['kv', 'target-angle', 'inherent', 'al'] : [];
-  return Object.fromEntries(roles.filter((role) => setup[role] && !quality.includes(role)).map((role) => [role, setup[role]]));
+  const kept = roles.filter((role) => setup[role] && !quality.includes(role)).map((role) => [role, setup[role]]);
+  return new URLSearchParams(kept).toString();
 }
 
-// The address of a setup, its checked views, language and drawn curves.
+// The address of a setup, its checked views, language and drawn curves (their
+// parameters).
 export function addressOf(setup, views, language, curves) {
   const parameters = new URLSearchParams(Object.entries(setup).filter(([, value]) => value !== ''));
   if (views.length) parameters.set('views', views.join(','));
   parameters.set('lang', language);
-  for (const curve of curves) parameters.append('curve', new URLSearchParams(curve).toString());
-  return `?${parameters}`;
+  const encoded = (text) => encodeURIComponent(text);
+  return `?${parameters}${curves.map((curve) => `&curve=${encoded(curve)}`).join('')}`;
 }

@@ -1,7 +1,7 @@
 // The page: reads the choices, asks the library's Session for the curves and
 // shows its graphs, messages and files; keeps its setup in the address.
 import createTervolin from './tervolin.js';
-import { addressOf, curveSetup, readAddress, setupRoles, viewRoles } from './address.js';
+import { addressOf, curveParameter, readAddress, setupRoles, viewRoles } from './address.js';
 import { applyTexts, languageOf } from './texts.js';
 import { addToPicture, download, downloadPng, keepImagesLegible, legendItem, nameGraph, showPicture, svgFile,
          windowFontMeasure } from './pictures.js';
@@ -15,7 +15,7 @@ const radioRoles = ['kind', 'mode', 'colour'];
 const spectrumFields = { kv: 'kv', targetAngle: 'target-angle', inherent: 'inherent', al: 'al', cu: 'cu' };
 
 // The page's state beside the session's: its language and words, the window font's
-// widths, and the setups of the curves drawn, in order.
+// widths, and the address parameters of the curves drawn, in order.
 const page = { language: 'ja', words: {}, measure: null, drawn: [], addressTimer: 0 };
 // The address is rewritten at most this often (ms): browsers ignore a flood of rewrites.
 const addressDelay = 100;
@@ -116,14 +116,14 @@ function showCurve(session, result) {
 }
 
 function compute(session, what = 'compute', scroll = true) {
-  const setup = curveSetup(formSetup());
+  const curve = curveParameter(formSetup());
   const result = session[what](request());
   // Only a field the program resets changes: the rest stay as typed.
   for (const [name, text] of Object.entries(result.reset)) element(spectrumFields[name]).value = text;
   showMessage(result.message);
   if (result.spectrum) showSpectrumGraph(session);
   if (what === 'compute' && !result.message) {
-    page.drawn.push(setup);
+    page.drawn.push(curve);
     showCurve(session, result);
     showMagnitudes(session);
     showPolar(session);
