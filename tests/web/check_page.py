@@ -355,7 +355,9 @@ FIND_SMALL = """const small = [];
       const box = target.getBoundingClientRect();
       if (target.getClientRects().length && (box.width < 44 || box.height < 44)) small.push(`target ${control.dataset.role ?? control.textContent} ${box.width}×${box.height}`);
     }
-    if (document.documentElement.scrollWidth > innerWidth) small.push(`page ${document.documentElement.scrollWidth} px wide`);
+    for (const box of [document.documentElement, ...document.querySelectorAll('dialog[open]')]) {
+      if (box.scrollWidth > box.clientWidth) small.push(`${box.tagName} ${box.scrollWidth} px wide`);
+    }
     return small;"""
 
 def sized(driver, width, height):
@@ -375,10 +377,12 @@ def check_sizes_and_access(driver, origin):
         sized(driver, width, height)
         opened(driver, f"{origin}/index.html?lang={language}&views=free-electron,polar,magnitudes&{curves}")
         driver.execute_script(axe)
-        found = driver.execute_async_script("axe.run(document).then((r) => arguments[0](r.violations.filter((v) => ['serious', 'critical'].includes(v.impact)).map((v) => [v.id, v.nodes.map((n) => n.target)])));")
-        assert not found, f"{language} {width}: axe finds {found}"
         assert not driver.execute_script(FIND_FOREIGN, "en") or language == "ja", driver.execute_script(FIND_FOREIGN, "en")
-        driver.find_element(By.CSS_SELECTOR, '[data-opens="coherent-sheet"]').click()
+        for sheet in (False, True):  # the page, then the formula sheet open over it
+            if sheet:
+                driver.find_element(By.CSS_SELECTOR, '[data-opens="coherent-sheet"]').click()
+            found = driver.execute_async_script("axe.run(document).then((r) => arguments[0](r.violations.filter((v) => ['serious', 'critical'].includes(v.impact)).map((v) => [v.id, v.nodes.map((n) => n.target)])));")
+            assert not found, f"{language} {width} (sheet {sheet}): axe finds {found}"
         visible = [e.get_attribute("class") for e in driver.find_elements(By.CSS_SELECTOR, "#coherent-sheet [class^=formula-]") if e.is_displayed()]
         assert visible == [f"formula-{where}"], f"{language} {width}: the sheet says {visible}"
         small = driver.execute_script(FIND_SMALL) if width < 400 else []
