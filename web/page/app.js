@@ -324,7 +324,11 @@ async function start() {
   const session = new module.Session('/data');
   // The language of the library's texts (messages, legends, the graphs' words).
   const switchable = typeof session.setLanguage === 'function';
-  if (switchable) session.setLanguage(page.language);
+  if (switchable) {
+    session.setLanguage(page.language);
+    session.clear();  // the empty graphs' words in that language
+    session.clearSpectra();
+  }
   document.documentElement.dataset.libraryTexts = switchable ? page.language : 'ja';
   listMaterials(session);
   listQualities(session);
