@@ -319,8 +319,9 @@ def check_keyboard(driver, origin):
         state = driver.execute_script("""const e = document.activeElement;
             return [e.dataset.role, getComputedStyle(e).outlineStyle];""")
         assert state[0] == focused and state[1] != "none", f"after {keys!r}: focus on {state}"
-    colours = [line.get_attribute("stroke") for line in driver.find_elements(By.CSS_SELECTOR, '[data-role="legend"] line')]
-    assert len(colours) == 3 and {"rgb(255,0,0)", "rgb(0,128,0)"} == set(colours), colours  # one free-electron curve at 60 keV
+    curves = driver.find_elements(By.CSS_SELECTOR, '[data-role="angle-graph"] :is(polyline, path)')
+    colours = [curve.get_attribute("stroke") for curve in curves]
+    assert len(colours) == 3 and {"#ff0000", "#008000"} == set(colours), colours  # one free-electron curve at 60 keV
 
 # The visible text of the page in `language`: no Japanese character in English (the
 # library's own texts counted once the binding speaks English).
@@ -393,6 +394,12 @@ def check_sizes_and_access(driver, origin):
 # After one visit the page loads and computes from its cache with the server gone.
 def check_reload_without_server(driver, server):
     driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+    # One cache, of this build, holding every file of the site (the worker itself aside,
+    # the folder's own address added).
+    kept = driver.execute_async_script("""const done = arguments[0];
+        caches.keys().then(async (names) => done([names, (await (await caches.open(names[0])).keys()).length]));""")
+    files = sum(len(names) for _, _, names in os.walk(SITE))
+    assert len(kept[0]) == 1 and kept[0][0].startswith("tervolin-") and kept[1] == files, f"cached {kept}, {files} files"
     server.shutdown()
     server.server_close()
     driver.refresh()
