@@ -340,7 +340,9 @@ async function start() {
   element('compute').disabled = false;
   // How long the page took from its start to its first graph, for the record.
   window.tervolinFirstGraphMs = performance.now();
-  navigator.serviceWorker?.register('service-worker.js');
+  // Without a worker (an insecure origin, a browser that refuses) the page simply
+  // needs its server.
+  navigator.serviceWorker?.register('service-worker.js').catch(() => {});
 }
 
 start();
