@@ -14,9 +14,6 @@ const radioRoles = ['kind', 'mode', 'colour'];
 
 const spectrumFields = { kv: 'kv', targetAngle: 'target-angle', inherent: 'inherent', al: 'al', cu: 'cu' };
 
-// The page's state beside the session's: its language and words, the window font's
-// widths, and the address parameters of the curves drawn, in order.
-const page = { language: 'ja', words: {}, measure: null, drawn: [], addressTimer: 0 };
 // The address is rewritten at most this often (ms): browsers ignore a flood of rewrites.
 const addressDelay = 100;
 
@@ -37,37 +34,46 @@ function checkedViews() {
   return Object.entries(viewRoles).filter(([, role]) => checked(role)).map(([view]) => view);
 }
 
-function writeAddress() {
-  clearTimeout(page.addressTimer);
-  page.addressTimer = 0;
-  history.replaceState(null, '', addressOf(formSetup(), checkedViews(), page.language, page.drawn));
+function writeAddress(app) {
+  clearTimeout(app.addressTimer);
+  app.addressTimer = 0;
+  history.replaceState(null, '', addressOf(formSetup(), checkedViews(), app.language, app.drawn));
 }
 
-function keepAddress() {
-  if (!page.addressTimer) page.addressTimer = setTimeout(writeAddress, addressDelay);
+function keepAddress(app) {
+  if (!app.addressTimer) app.addressTimer = setTimeout(() => writeAddress(app), addressDelay);
 }
 
-function showAngleGraph(session) {
-  showPicture(element('angle-graph'), session.angleSvg());
-  const rows = session.legend();
+function showAngleGraph(app) {
+  showPicture(element('angle-graph'), app.session.angleSvg());
+  const rows = app.session.legend();
   element('legend').replaceChildren(...rows.map(legendItem));
-  nameGraph(element('angle-graph'), page.words.angleGraph, page.words.curves(rows.length));
+  nameGraph(element('angle-graph'), app.words.angleGraph, app.words.curves(rows.length));
 }
 
-function showSpectrumGraph(session) {
-  showPicture(element('spectrum-graph'), session.spectrumSvg());
-  const rows = session.spectrumLegend();
+function showSpectrumGraph(app) {
+  showPicture(element('spectrum-graph'), app.session.spectrumSvg());
+  const rows = app.session.spectrumLegend();
   element('spectrum-legend').replaceChildren(...rows.map(legendItem));
-  nameGraph(element('spectrum-graph'), page.words.spectrumGraph, page.words.spectra(rows.length));
+  nameGraph(element('spectrum-graph'), app.words.spectrumGraph, app.words.spectra(rows.length));
+}
+
+// The polar diagram and the magnitudes graph as the library draws them in the views chosen.
+function polarSvg(app) {
+  const caption = checked('per-solid-angle') ? app.words.polarCaptionPerSolidAngle : app.words.polarCaption;
+  return app.session.polarSvg(caption, app.measure);
+}
+
+function magnitudeSvg(app) {
+  return app.session.magnitudeSvg(checked('per-solid-angle'), checked('magnitude-logarithmic'), app.measure);
 }
 
 // The polar diagram of the angular graph's curves, when asked for.
-function showPolar(session) {
+function showPolar(app) {
   element('polar').hidden = !checked('polar-toggle');
   if (!checked('polar-toggle')) return;
-  const caption = checked('per-solid-angle') ? page.words.polarCaptionPerSolidAngle : page.words.polarCaption;
-  showPicture(element('polar-graph'), session.polarSvg(caption, page.measure));
-  nameGraph(element('polar-graph'), page.words.polarGraph, page.words.curves(element('legend').children.length));
+  showPicture(element('polar-graph'), polarSvg(app));
+  nameGraph(element('polar-graph'), app.words.polarGraph, app.words.curves(element('legend').children.length));
 }
 
 function showMessage(message) {
@@ -79,19 +85,18 @@ function announce(words) {
 }
 
 // The sizes of coherent and incoherent scattering for the choices, when asked for.
-function showMagnitudes(session) {
+function showMagnitudes(app) {
   const shown = checked('magnitudes-toggle');
   element('magnitudes').hidden = !shown;
   if (!shown) return;
-  const { message, subject, magnitudes } = session.magnitudes(request());
+  const { message, subject, magnitudes } = app.session.magnitudes(request());
   fillMagnitudes(subject, message, magnitudes);
-  drawMagnitudes(session);
+  drawMagnitudes(app);
 }
 
-function drawMagnitudes(session) {
+function drawMagnitudes(app) {
   if (element('magnitudes').hidden) return;
-  showPicture(element('magnitude-graph'),
-              session.magnitudeSvg(checked('per-solid-angle'), checked('magnitude-logarithmic'), page.measure));
+  showPicture(element('magnitude-graph'), magnitudeSvg(app));
 }
 
 // The comparison's panel: its subject, message and table (all empty without `m`).
@@ -108,46 +113,46 @@ function fillMagnitudes(subject, message, m) {
 }
 
 // A new curve joins the graph and its legend; a graph drawn anew is shown whole.
-function showCurve(session, result) {
-  if (result.added === undefined) return showAngleGraph(session);
+function showCurve(app, result) {
+  if (result.added === undefined) return showAngleGraph(app);
   addToPicture(element('angle-graph'), result.added);
   element('legend').append(legendItem(result.legendRow));
-  nameGraph(element('angle-graph'), page.words.angleGraph, page.words.curves(element('legend').children.length));
+  nameGraph(element('angle-graph'), app.words.angleGraph, app.words.curves(element('legend').children.length));
 }
 
-function compute(session, what = 'compute', scroll = true) {
+function compute(app, what = 'compute', scroll = true) {
   const curve = curveParameter(formSetup());
-  const result = session[what](request());
+  const result = app.session[what](request());
   // Only a field the program resets changes: the rest stay as typed.
   for (const [name, text] of Object.entries(result.reset)) element(spectrumFields[name]).value = text;
   showMessage(result.message);
-  if (result.spectrum) showSpectrumGraph(session);
+  if (result.spectrum) showSpectrumGraph(app);
   if (what === 'compute' && !result.message) {
-    page.drawn.push(curve);
-    showCurve(session, result);
-    showMagnitudes(session);
-    showPolar(session);
+    app.drawn.push(curve);
+    showCurve(app, result);
+    showMagnitudes(app);
+    showPolar(app);
   }
-  keepAddress();
+  keepAddress(app);
   // On a phone the graph lies below the choices.
   if (!result.message && scroll) element(`${what === 'spectrum' ? 'spectrum' : 'angle'}-graph`).scrollIntoView({ block: 'nearest' });
 }
 
-function connectDownloads(session, prefix, graph) {
-  const stem = () => session[`${graph}FileStem`]();
+function connectDownloads(app, prefix, graph) {
+  const stem = () => app.session[`${graph}FileStem`]();
   element(`${prefix}download-svg`).addEventListener('click', () =>
-    download(session[`${graph}SvgFile`](), 'image/svg+xml', `${stem()}.svg`));
+    download(app.session[`${graph}SvgFile`](), 'image/svg+xml', `${stem()}.svg`));
   element(`${prefix}download-png`).addEventListener('click', () =>
-    downloadPng(session[`${graph}SvgFile`](), `${stem()}.png`));
+    downloadPng(app.session[`${graph}SvgFile`](), `${stem()}.png`));
   element(`${prefix}download-csv`).addEventListener('click', () =>
-    download(session[`${graph}Csv`](), 'text/csv;charset=utf-8', `${stem()}.csv`));
+    download(app.session[`${graph}Csv`](), 'text/csv;charset=utf-8', `${stem()}.csv`));
 }
 
 // The polar diagram and the magnitudes graph saved as the page shows them.
-function connectPictureDownloads(session) {
-  for (const [prefix, suffix] of [['polar', 'polar'], ['magnitude', 'magnitudes']]) {
-    const picture = () => svgFile(element(`${prefix}-graph`).innerHTML);
-    const name = (extension) => `${session.angleFileStem()}_${suffix}.${extension}`;
+function connectPictureDownloads(app) {
+  for (const [prefix, suffix, drawn] of [['polar', 'polar', polarSvg], ['magnitude', 'magnitudes', magnitudeSvg]]) {
+    const picture = () => svgFile(drawn(app));
+    const name = (extension) => `${app.session.angleFileStem()}_${suffix}.${extension}`;
     element(`${prefix}-download-svg`).addEventListener('click', () => download(picture(), 'image/svg+xml', name('svg')));
     element(`${prefix}-download-png`).addEventListener('click', () => downloadPng(picture(), name('png')));
   }
@@ -163,89 +168,89 @@ function connectExplanations() {
 
 // The link copied where the browser allows it, else selected in a field for the
 // reader to copy.
-async function copyLink() {
-  writeAddress();
+async function copyLink(app) {
+  writeAddress(app);
   const link = location.href;
   try {
     await navigator.clipboard.writeText(link);
-    announce(page.words.linkCopied);
+    announce(app.words.linkCopied);
   } catch {
     const field = Object.assign(document.createElement('textarea'), { value: link });
     document.body.append(field);
     field.select();
     const copied = document.execCommand('copy');
     field.remove();
-    announce(copied ? page.words.linkCopied : page.words.linkNotCopied);
+    announce(copied ? app.words.linkCopied : app.words.linkNotCopied);
   }
 }
 
-function connectViews(session) {
+function connectViews(app) {
   const views = () => {
-    session.setViews(checked('free-electron'), checked('per-solid-angle'));
-    showAngleGraph(session);
-    showPolar(session);
-    drawMagnitudes(session);
-    keepAddress();
+    app.session.setViews(checked('free-electron'), checked('per-solid-angle'));
+    showAngleGraph(app);
+    showPolar(app);
+    drawMagnitudes(app);
+    keepAddress(app);
   };
   element('free-electron').addEventListener('change', views);
   element('per-solid-angle').addEventListener('change', views);
-  element('polar-toggle').addEventListener('change', () => { showPolar(session); keepAddress(); });
-  element('magnitudes-toggle').addEventListener('change', () => { showMagnitudes(session); keepAddress(); });
-  element('magnitude-logarithmic').addEventListener('change', () => { drawMagnitudes(session); keepAddress(); });
+  element('polar-toggle').addEventListener('change', () => { showPolar(app); keepAddress(app); });
+  element('magnitudes-toggle').addEventListener('change', () => { showMagnitudes(app); keepAddress(app); });
+  element('magnitude-logarithmic').addEventListener('change', () => { drawMagnitudes(app); keepAddress(app); });
   element('spectrum-common-scale').addEventListener('change', () => {
-    session.setCommonScale(checked('spectrum-common-scale'));
-    showSpectrumGraph(session);
-    keepAddress();
+    app.session.setCommonScale(checked('spectrum-common-scale'));
+    showSpectrumGraph(app);
+    keepAddress(app);
   });
 }
 
-function connectClearing(session) {
+function connectClearing(app) {
   element('clear').addEventListener('click', () => {
-    session.clear();
-    page.drawn = [];
+    app.session.clear();
+    app.drawn = [];
     showMessage('');
-    showAngleGraph(session);
-    showPolar(session);
+    showAngleGraph(app);
+    showPolar(app);
     fillMagnitudes('', '', undefined);  // the comparison follows the graph
-    keepAddress();
+    keepAddress(app);
   });
   element('spectrum-clear').addEventListener('click', () => {
-    session.clearSpectra();
-    showSpectrumGraph(session);
+    app.session.clearSpectra();
+    showSpectrumGraph(app);
   });
 }
 
-function connect(session) {
+function connect(app) {
   document.getElementById('choices').addEventListener('submit', (event) => {
     event.preventDefault();
-    compute(session);
+    compute(app);
   });
-  element('spectrum-compute').addEventListener('click', () => compute(session, 'spectrum'));
-  connectClearing(session);
-  connectViews(session);
+  element('spectrum-compute').addEventListener('click', () => compute(app, 'spectrum'));
+  connectClearing(app);
+  connectViews(app);
   const modeChanged = () => { document.getElementById('tube').disabled = chosen('mode') !== 'spectrum'; };
-  const kindChanged = () => { element('kind-heading').textContent = page.words[chosen('kind')]; };
+  const kindChanged = () => { element('kind-heading').textContent = app.words[chosen('kind')]; };
   for (const input of document.querySelectorAll('[data-role="mode"], [data-role="kind"]')) {
     input.addEventListener('change', () => { modeChanged(); kindChanged(); });
   }
   modeChanged();
   kindChanged();
-  connectDownloads(session, '', 'angle');
-  connectDownloads(session, 'spectrum-', 'spectrum');
-  connectPictureDownloads(session);
+  connectDownloads(app, '', 'angle');
+  connectDownloads(app, 'spectrum-', 'spectrum');
+  connectPictureDownloads(app);
   connectExplanations();
-  element('share-link').addEventListener('click', copyLink);
+  element('share-link').addEventListener('click', () => copyLink(app));
   element('language').addEventListener('change', () => {
-    location.assign(addressOf(formSetup(), checkedViews(), text('language'), page.drawn));
+    location.assign(addressOf(formSetup(), checkedViews(), text('language'), app.drawn));
   });
 }
 
 // The standard qualities: choosing one fills the tube's fields, editing a field by
 // hand sets the list back to none.
-function listQualities(session) {
+function listQualities(app) {
   const select = element('quality');
   const settings = {};
-  for (const quality of session.qualities()) {
+  for (const quality of app.session.qualities()) {
     select.add(new Option(quality.name, quality.value));
     settings[quality.value] = quality.fields;
   }
@@ -256,13 +261,13 @@ function listQualities(session) {
 }
 
 // The materials by their names, in English by their aliases where they have one.
-function listMaterials(session) {
+function listMaterials(app) {
   const select = element('material');
-  for (const material of session.materials()) {
-    const shown = page.language === 'en' && material.alias ? material.alias : material.name;
+  for (const material of app.session.materials()) {
+    const shown = app.language === 'en' && material.alias ? material.alias : material.name;
     const option = new Option(shown, material.name);
     option.dataset.alias = material.alias;
-    if (material.alias && page.language !== 'en') option.title = material.alias;
+    if (material.alias && app.language !== 'en') option.title = material.alias;
     select.add(option);
   }
 }
@@ -295,48 +300,50 @@ function setControls(setup) {
 
 // The setup a link holds: its views, then each curve drawn in turn, then the
 // controls as the link leaves them.
-function openAddress(session, asked) {
+function openAddress(app, asked) {
   if (asked.views) {
     for (const [view, role] of Object.entries(viewRoles)) element(role).checked = asked.views.includes(view);
-    session.setViews(checked('free-electron'), checked('per-solid-angle'));
-    session.setCommonScale(checked('spectrum-common-scale'));
+    app.session.setViews(checked('free-electron'), checked('per-solid-angle'));
+    app.session.setCommonScale(checked('spectrum-common-scale'));
   }
   for (const curve of asked.curves) {
     setControls(curve);
-    compute(session, 'compute', false);
+    compute(app, 'compute', false);
   }
   setControls(asked.setup);
-  showAngleGraph(session);
-  showSpectrumGraph(session);
-  showPolar(session);
-  showMagnitudes(session);
-  writeAddress();
+  showAngleGraph(app);
+  showSpectrumGraph(app);
+  showPolar(app);
+  showMagnitudes(app);
+  writeAddress(app);
 }
 
 async function start() {
   const asked = readAddress(location.search);
-  page.language = languageOf(asked.language, navigator.languages ?? []);
-  page.words = applyTexts(document, page.language);
-  element('language').value = page.language;
+  const language = languageOf(asked.language, navigator.languages ?? []);
+  const words = applyTexts(document, language);
+  element('language').value = language;
   keepImagesLegible(document);
-  page.measure = windowFontMeasure();
   const module = await createTervolin();
-  const session = new module.Session('/data');
+  // The page's state beside the session's: its language and words, the window font's
+  // widths, and the address parameters of the curves drawn, in order.
+  const app = { session: new module.Session('/data'), language, words, measure: windowFontMeasure(), drawn: [],
+                addressTimer: 0 };
   // The language of the library's texts (messages, legends, the graphs' words).
-  const switchable = typeof session.setLanguage === 'function';
+  const switchable = typeof app.session.setLanguage === 'function';
   if (switchable) {
-    session.setLanguage(page.language);
-    session.clear();  // the empty graphs' words in that language
-    session.clearSpectra();
+    app.session.setLanguage(app.language);
+    app.session.clear();  // the empty graphs' words in that language
+    app.session.clearSpectra();
   }
-  document.documentElement.dataset.libraryTexts = switchable ? page.language : 'ja';
-  listMaterials(session);
-  listQualities(session);
-  connect(session);
-  showAngleGraph(session);
-  showSpectrumGraph(session);
-  showMessage(session.startProblem());
-  openAddress(session, asked);
+  document.documentElement.dataset.libraryTexts = switchable ? app.language : 'ja';
+  listMaterials(app);
+  listQualities(app);
+  connect(app);
+  showAngleGraph(app);
+  showSpectrumGraph(app);
+  showMessage(app.session.startProblem());
+  openAddress(app, asked);
   element('compute').disabled = false;
   // How long the page took from its start to its first graph, for the record.
   window.tervolinFirstGraphMs = performance.now();
