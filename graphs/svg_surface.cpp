@@ -59,6 +59,9 @@ class SvgWriter {
       : scale_(scale), pixelWidth_(pixelWidth), pixelHeight_(pixelHeight), font_(font) {}
 
   void Take(const DrawingOperation& op);
+  // An operation drawn elsewhere already: only the state it sets and the curves
+  // remembered before it count.
+  void Skip(const DrawingOperation& op);
   // The elements, one per line, when the graph has remembered `curves` curves in all.
   std::string Elements(std::size_t curves) const;
 
@@ -134,6 +137,11 @@ void SvgWriter::Take(const DrawingOperation& op) {
     curvesMarked_ = 0;
   }
   if (!state_.Take(op)) Draw(op);
+}
+
+void SvgWriter::Skip(const DrawingOperation& op) {
+  curvesMarked_ = std::max(curvesMarked_, op.curves);
+  state_.Take(op);
 }
 
 std::string SvgWriter::Rectangle(const DrawingOperation& op, const std::string& paint) const {
@@ -248,6 +256,13 @@ SvgSurface::SvgSurface(const UserScale& scale, int pixelWidth, int pixelHeight, 
 std::string SvgSurface::Elements() const {
   SvgWriter writer(scale_, pixelWidth_, pixelHeight_, font_);
   for (const DrawingOperation& op : Operations()) writer.Take(op);
+  return writer.Elements(Remembered().Count());
+}
+
+std::string SvgSurface::ElementsFrom(std::size_t first) const {
+  SvgWriter writer(scale_, pixelWidth_, pixelHeight_, font_);
+  const DrawingOperations& ops = Operations();
+  for (std::size_t i = 0; i < ops.size(); ++i) i < first ? writer.Skip(ops[i]) : writer.Take(ops[i]);
   return writer.Elements(Remembered().Count());
 }
 

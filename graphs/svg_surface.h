@@ -40,6 +40,9 @@ class SvgSurface : public DisplayList {
   std::string Picture(const SvgAside& aside = {}) const;
   // The drawn elements alone, one per line.
   std::string Elements() const;
+  // The elements of the operations from the `first` on, one per line: what a picture
+  // that shows the earlier ones lacks, when no Cls came since.
+  std::string ElementsFrom(std::size_t first) const;
 
  private:
   UserScale scale_;

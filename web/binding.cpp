@@ -15,6 +15,7 @@
 #include "core/beam_qualities.h"
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "core/text_catalogue.h"
 #include "core/tube_settings.h"
 #include "data/material_catalogue.h"
 #include "graphs/angle_graph.h"
@@ -26,6 +27,7 @@
 #include "graphs/line_styles.h"
 #include "graphs/magnitude_graph.h"
 #include "graphs/palette.h"
+#include "graphs/polar_diagram.h"
 #include "graphs/shown_spectra.h"
 #include "graphs/spectrum_graph.h"
 #include "graphs/svg_surface.h"
@@ -44,6 +46,26 @@ using emscripten::val;
 const SvgFont kAngleFont{"Meiryo, 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 19.0};
 const SvgFont kSpectrumFont{"'MS PGothic', 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 21.0, true,
                             kSpectrumSubstituteStretch};
+// The polar diagram's and the magnitudes graph's windows: Meiryo 9 pt, and the
+// pictures at the windows' sizes (pixels).
+const SvgFont kWindowFont{"Meiryo, 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 12.0};
+constexpr int kPolarWidth = 520, kPolarHeight = 600;
+constexpr int kMagnitudeWidth = 640, kMagnitudeHeight = 520;
+// A CJK font's line: the ascent as the SVG surface places text, the height about
+// 1.45 of the size.
+constexpr double kLineHeightPerSize = 1.45, kAscentPerSize = 0.88;
+
+// The comparison's curves: the kinds in their colours, the sum dashed over them.
+struct MagnitudeKind {
+  TextId title;
+  int colour;  // palette index
+  AngleTable ScatteringMagnitudes::*curve;
+};
+constexpr MagnitudeKind kMagnitudeKinds[] = {
+    {TextId::kCoherentScattering, kPaletteRed, &ScatteringMagnitudes::coherent},
+    {TextId::kIncoherentScattering, kPaletteBlue, &ScatteringMagnitudes::incoherent},
+    {TextId::kTotalScattering, kPaletteBlack, &ScatteringMagnitudes::total},
+};
 
 // The tube settings by the names the page gives them.
 const std::map<std::string, SpectrumField> kFieldNames{
@@ -120,6 +142,20 @@ val FigureTexts(const BeamFigures& f) {
   return figures;
 }
 
+// The figures of a beam in one line: mean and effective energies (keV), the half-value
+// layers (mm Al) and the homogeneity coefficient.
+std::string FiguresLine(const BeamFigures& f) {
+  const std::pair<TextId, std::string> parts[] = {
+      {TextId::kMeanEnergy, FormatFigure(f.meanEnergyKev, 2) + " keV"},
+      {TextId::kEffectiveEnergy, FormatFigure(f.effectiveEnergyKev, 2) + " keV"},
+      {TextId::kFirstHalfValueLayer, FormatFigure(f.hvl1Mm, 3) + " mmAl"},
+      {TextId::kSecondHalfValueLayer, FormatFigure(f.hvl2Mm, 3) + " mmAl"},
+      {TextId::kHomogeneity, FormatFigure(f.homogeneity, 3)}};
+  std::string line;
+  for (const auto& [name, value] : parts) line += (line.empty() ? "" : ", ") + TextOf(name) + " " + value;
+  return line;
+}
+
 // The comparison of coherent and incoherent scattering: dσ/dθ (cm²/g per degree)
 // of each and of their sum, σ/ρ (cm²/g), the shares (%) and the ratio as the
 // desktop's table words it.
@@ -166,6 +202,51 @@ std::string CssColour(Rgb c) {
 
 std::string Message(const std::optional<Problem>& problem) { return problem ? MessageOf(*problem) : ""; }
 
+// The font's measures, the widths from the page's `measure(text)` (pixels at the
+// font's size).
+TextMeasures MeasuresOf(const SvgFont& font, val measure) {
+  return {kAscentPerSize * font.pixels, kLineHeightPerSize * font.pixels,
+          [measure](const std::string& text) { return measure(text).as<double>(); }};
+}
+
+val RowValue(const LegendRow& row) {
+  val r = val::object();
+  r.set("colour", CssColour(row.colour));
+  r.set("title", row.title);
+  r.set("note", row.note);
+  r.set("dashed", row.dashed);
+  r.set("dashes", Dashes(row.style));
+  return r;
+}
+
+// The angular graph's curves in the chosen views, as the polar diagram draws them.
+std::vector<PolarCurve> PolarCurves(const AngleGraphViews& views) {
+  std::vector<PolarCurve> curves;
+  for (const ShownCurve& c : views.Shown()) curves.push_back({*c.values, c.colour, LabelText(c.label), c.style});
+  return curves;
+}
+
+std::vector<MagnitudeCurve> MagnitudeCurves(const ScatteringMagnitudes& m, bool perSolidAngle) {
+  std::vector<MagnitudeCurve> curves;
+  for (const MagnitudeKind& kind : kMagnitudeKinds) {
+    curves.push_back({perSolidAngle ? PerSolidAngle(m.*kind.curve) : m.*kind.curve, PaletteColour(kind.colour),
+                      TextOf(kind.title), kind.curve == &ScatteringMagnitudes::total});
+  }
+  return curves;
+}
+
+// An SVG surface that counts its clearings, so that the page can tell a curve added
+// to what it shows from a graph drawn anew.
+class CountedSvgSurface : public SvgSurface {
+ public:
+  using SvgSurface::SvgSurface;
+  void Cls() override {
+    SvgSurface::Cls();
+    ++clearings;
+  }
+  std::size_t clearings = 0;
+};
+
 }  // namespace
 
 // The page's workbench, with its graphs drawn as SVG.
@@ -208,8 +289,10 @@ class Session {
   }
 
   // 計算・描画: request {kind, mode, material, energy, colour, kv, inherent, al, cu,
-  // targetAngle}. Returns {message, reset, values, label, views, spectrum, figures},
-  // reset the fields to put right and their new texts.
+  // targetAngle}. Returns {message, reset, values, label, views, spectrum, figures,
+  // added, legendRow}, reset the fields to put right and their new texts; added the
+  // SVG elements of the new curve when the rest of the graph stays as it was
+  // (undefined when the graph was drawn anew), legendRow the new curve's row.
   // A spectral curve comes with the spectrum it is weighted by, computed first.
   val Compute(const val& request) {
     Choice choice = RequestedChoice(request);
@@ -221,7 +304,11 @@ class Session {
     }
     const auto curve = bench_.ComputeCurve(choice.curve);
     if (!curve) return Finished(result, curve.Fault());
+    const std::size_t drawn = angle_.Operations().size(), clearings = angle_.clearings;
     bench_.DrawLastCurve(angle_);
+    if (angle_.clearings == clearings) result.set("added", angle_.ElementsFrom(drawn));
+    const CurveRecord& last = angle_.Curves().Curves().back();
+    result.set("legendRow", RowValue(LegendRows(kAngleAxis, {last}, true).front()));
     result.set("values", Values(*curve.Value()->In({})));
     result.set("label", LabelText(curve.Value()->label));
     result.set("views", Views(*curve.Value()));
@@ -246,8 +333,46 @@ class Session {
     const auto magnitudes = bench_.Magnitudes(choice.curve);
     if (magnitudes) result.set("magnitudes", MagnitudeValues(magnitudes.Value()));
     result.set("message", magnitudes ? "" : MessageOf(magnitudes.Fault()));
-    result.set("subject", LabelText(bench_.MagnitudeSubject(choice.curve)));
+    subject_ = bench_.MagnitudeSubject(choice.curve);
+    result.set("subject", LabelText(subject_));
+    compared_ = magnitudes ? std::optional(magnitudes.Value()) : std::nullopt;
+    spectralComparison_ = choice.spectral;
     return result;
+  }
+
+  // The last comparison as the magnitudes window draws it: the three curves per
+  // degree or per steradian on a linear or logarithmic axis, with the σ/ρ table;
+  // `measure(text)` gives a text's width in pixels of the window's font.
+  std::string MagnitudeSvg(bool perSolidAngle, bool logarithmic, val measure) const {
+    MagnitudePlot plot{LabelText(subject_), perSolidAngle ? "dσ/dΩ (cm²/g/sr)" : "dσ/dθ (cm²/g/deg)", {}, logarithmic,
+                       {}};
+    if (compared_) {
+      plot.curves = MagnitudeCurves(*compared_, perSolidAngle);
+      plot.table = MagnitudeTableOf(*compared_, spectralComparison_);
+    }
+    SvgSurface svg({0.0, 0.0, double(kMagnitudeWidth), double(kMagnitudeHeight)}, kMagnitudeWidth, kMagnitudeHeight,
+                   kWindowFont);
+    DrawMagnitudeGraph(svg, plot, kMagnitudeWidth, kMagnitudeHeight, MeasuresOf(kWindowFont, measure));
+    return svg.Picture();
+  }
+
+  // The polar diagram of the angular graph's curves in its views, under `caption`.
+  std::string PolarSvg(const std::string& caption, val measure) const {
+    SvgSurface svg({0.0, 0.0, double(kPolarWidth), double(kPolarHeight)}, kPolarWidth, kPolarHeight, kWindowFont);
+    DrawPolarDiagram(svg, kPolarWidth, kPolarHeight, caption, PolarCurves(bench_.views),
+                     MeasuresOf(kWindowFont, measure));
+    return svg.Picture();
+  }
+
+  // The spectra shown, each to its own maximum or all on one scale.
+  void SetCommonScale(bool common) {
+    scale_ = common ? SpectrumScale::kCommon : SpectrumScale::kEachToItsMaximum;
+    DrawShownSpectra(spectrum_, bench_.shownSpectra, scale_);
+  }
+
+  void ClearSpectra() {
+    bench_.shownSpectra.clear();
+    ClearSpectrumGraph(spectrum_);
   }
 
   // グラフ消去.
@@ -274,13 +399,19 @@ class Session {
   val Legend() {
     val rows = val::array();
     for (const LegendRow& row : LegendRows(kAngleAxis, angle_.Curves().Curves(), true)) {
-      val r = val::object();
-      r.set("colour", CssColour(row.colour));
-      r.set("title", row.title);
-      r.set("note", row.note);
-      r.set("dashed", row.dashed);
-      r.set("dashes", Dashes(row.style));
-      rows.call<void>("push", r);
+      rows.call<void>("push", RowValue(row));
+    }
+    return rows;
+  }
+
+  // The spectra shown, in order, as legend rows with their figures in one line.
+  val SpectrumLegend() {
+    val rows = val::array();
+    const std::vector<LegendRow> legend = LegendRows(kEnergyAxis, spectrum_.Curves().Curves(), false);
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+      val row = RowValue(legend[i]);
+      if (i < bench_.shownSpectra.size()) row.set("figures", FiguresLine(bench_.shownSpectra[i].figures));
+      rows.call<void>("push", row);
     }
     return rows;
   }
@@ -292,15 +423,16 @@ class Session {
     bench_.colour = choice.colour;
   }
 
-  // The page shows one spectrum at a time and accepts it at once: the settings
-  // checked (a refused one reset as the screen resets it), the spectrum drawn alone
-  // with its figures. A refusal leaves the graph as it was.
+  // The page accepts a spectrum at once: the settings checked (a refused one reset
+  // as the screen resets it), the spectrum drawn with those shown before, the same
+  // one computed again once. A refusal leaves the graph as it was.
   std::optional<Problem> DrawSpectrum(TubeSettings& settings, val& result) {
-    bench_.shownSpectra.clear();
     const Outcome<tervolin::Spectrum> spectrum = bench_.ComputeSpectrum(settings);
     if (!spectrum) return spectrum.Fault();
+    std::vector<tervolin::Spectrum>& shown = bench_.shownSpectra;
+    if (shown.size() > 1 && shown[shown.size() - 2].fluence == shown.back().fluence) shown.erase(shown.end() - 2);
     (void)bench_.AcceptSpectrum();
-    DrawShownSpectra(spectrum_, bench_.shownSpectra, SpectrumScale::kEachToItsMaximum);
+    DrawShownSpectra(spectrum_, shown, scale_);
     result.set("spectrum", Values(spectrum.Value().fluence));
     result.set("figures", FigureTexts(spectrum.Value().figures));
     return std::nullopt;
@@ -313,7 +445,13 @@ class Session {
   }
 
   Workbench bench_;
-  SvgSurface angle_{kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, kAngleFont};
+  SpectrumScale scale_ = SpectrumScale::kEachToItsMaximum;
+  // The last comparison of the sizes of scattering, what it is of and whether over a
+  // spectrum.
+  std::optional<ScatteringMagnitudes> compared_;
+  CurveLabel subject_;
+  bool spectralComparison_ = false;
+  CountedSvgSurface angle_{kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, kAngleFont};
   SvgSurface spectrum_{kSpectrumGraphScale, kSpectrumGraphPixelWidth, kSpectrumGraphPixelHeight, kSpectrumFont};
 };
 
@@ -336,7 +474,12 @@ EMSCRIPTEN_BINDINGS(tervolin) {
       .function("spectrumCsv", &Session::SpectrumCsv)
       .function("angleFileStem", &Session::AngleFileStem)
       .function("spectrumFileStem", &Session::SpectrumFileStem)
-      .function("legend", &Session::Legend);
+      .function("legend", &Session::Legend)
+      .function("spectrumLegend", &Session::SpectrumLegend)
+      .function("magnitudeSvg", &Session::MagnitudeSvg)
+      .function("polarSvg", &Session::PolarSvg)
+      .function("setCommonScale", &Session::SetCommonScale)
+      .function("clearSpectra", &Session::ClearSpectra);
 }
 
 }  // namespace tervolin::web

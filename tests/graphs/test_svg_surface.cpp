@@ -1,5 +1,6 @@
 // The SVG drawing surface under the angular graph's own procedures: each remembered
-// curve one polyline (a dashed one a path) with its points where the screen puts them, nothing else a path.
+// curve one polyline (a dashed one a path) with its points where the screen puts them, nothing else a path;
+// a curve's own elements apart from those drawn before it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,8 +34,13 @@ TEST(SvgSurface, DrawsEachCurveAsOnePathOfItsPoints) {
   DrawAngleAxes(graph, false);
   DrawGraphFrame(graph);
   PlotAngleCurve(graph, values, {255, 0, 0}, {}, true);
+  const std::string before = graph.Elements();
+  const std::size_t drawn = graph.Operations().size();
   PlotDashedAngleCurve(graph, values, {0, 0, 255}, {}, true);
   const std::string svg = graph.Document();
+  // The page adds the elements of a new curve to those it shows: together the whole.
+  EXPECT_EQ(before + graph.ElementsFrom(drawn), graph.Elements());
+  EXPECT_EQ(Curves(graph.ElementsFrom(drawn)), std::vector<std::string>{Curves(svg)[1]});
 
   const std::vector<std::string> curves = Curves(svg);
   ASSERT_EQ(curves.size(), 2u);

@@ -1,17 +1,21 @@
 """The built page in headless Chromium, driven by Selenium, served on loopback: its
-curves against tervolin-calc's numbers, a refused input's message, the downloaded
-table, the sizes of the two kinds of scattering, and no request beyond its own
-origin and no console error.
+curves, polar diagram and magnitudes graph against tervolin-calc's numbers, a
+refused input's message, the downloaded table, spectra on a common scale, a link
+that opens a setup, keyboard operation, axe-core's checks and the phone's sizes in
+both languages, the click time with many curves, a reload with the server gone, and
+no request beyond its own origin and no console error.
 
-usage: check_page.py SITE_DIR TERVOLIN_CALC TABLES_DIR [SCREENSHOT_DIR]"""
-import csv, functools, http.server, io, json, os, subprocess, sys, tempfile, threading, time
+usage: check_page.py SITE_DIR TERVOLIN_CALC TABLES_DIR AXE_JS [SCREENSHOT_DIR]"""
+import csv, functools, math, http.server, io, json, os, re, subprocess, sys, tempfile, threading, time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
-SITE, CALC, TABLES = sys.argv[1:4]
-SHOTS = sys.argv[4] if len(sys.argv) > 4 else None
+SITE, CALC, TABLES, AXE = sys.argv[1:5]
+SHOTS = sys.argv[5] if len(sys.argv) > 5 else None
 # The angular graph's user coordinates (x −25…185, y 1.05…−0.15) on 589 × 413 pixels.
 def angle_px(theta, value):
     return (theta + 25) * 589 / 210, (value - 1.05) * 413 / -1.2
@@ -37,7 +41,7 @@ def browser(downloads, profile):
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--window-size=1280,800", f"--user-data-dir={profile}"):
+                 "--disable-frame-rate-limit", "--disable-gpu-vsync", "--window-size=1280,800", f"--user-data-dir={profile}"):
         options.add_argument(flag)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
@@ -58,12 +62,23 @@ def choose(driver, kind, mode, material, energy="", kv="100"):
             role(driver, name).send_keys(text)
     role(driver, "compute").click()
 
+def curves_of(driver, graph):
+    """The points (pixels) of each curve of a graph."""
+    curves = []
+    for path in driver.find_elements(By.CSS_SELECTOR, f'[data-role="{graph}"] :is(polyline, path)'):
+        numbers = re.findall(r"-?[\d.]+", path.get_attribute("points") or path.get_attribute("d"))
+        curves.append(list(zip(map(float, numbers[0::2]), map(float, numbers[1::2]))))
+    return curves
+
 def last_curve_points(driver):
-    paths = driver.find_elements(By.CSS_SELECTOR, '[data-role="angle-graph"] :is(polyline, path)')
-    last = paths[-1].get_attribute("points") or paths[-1].get_attribute("d")
-    numbers = last.replace("M", " ").replace("L", " ").replace(",", " ").split()
-    points = list(zip(map(float, numbers[0::2]), map(float, numbers[1::2])))
-    return len(paths), points[-180:]
+    curves = curves_of(driver, "angle-graph")
+    return len(curves), curves[-1][-180:]
+
+def affine_misfit(pixels, values):
+    """The largest distance (pixels) of `pixels` from the best line a + b * value."""
+    n, mv, mp = len(values), sum(values) / len(values), sum(pixels) / len(pixels)
+    b = sum((v - mv) * (p - mp) for v, p in zip(values, pixels)) / sum((v - mv) ** 2 for v in values)
+    return max(abs(p - (mp + b * (v - mv))) for v, p in zip(values, pixels))
 
 def check_curve(driver, what, expected):
     count, points = last_curve_points(driver)
@@ -103,15 +118,19 @@ def check_offline(driver, origin):
     errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
     assert not errors, f"console errors: {errors}"
 
-def screenshots(driver, folder):
-    role(driver, "free-electron").click()
-    for width, height in ((1280, 800), (390, 844)):
-        driver.set_window_size(width, height)
-        inner = driver.execute_script("return [innerWidth, innerHeight]")
-        driver.set_window_size(2 * width - inner[0], 2 * height - inner[1])
-        driver.save_screenshot(os.path.join(folder, f"page-{width}x{height}.png"))
-    role(driver, "spectrum-graph").location_once_scrolled_into_view
-    driver.save_screenshot(os.path.join(folder, "page-390x844-spectrum.png"))
+# The guide's pictures: a shared setup in both languages at both sizes, the phone's
+# scrolled to the graph, and the formula sheet on the phone.
+def screenshots(driver, origin, folder):
+    link = "views=free-electron,polar&curve=kind%3Dincoherent%26material%3Dwater%26energy%3D60&curve=kind%3Dcoherent%26mode%3Dspectrum%26material%3Dlead%26colour%3Dblue"
+    for language, width, height in (("ja", 1280, 800), ("ja", 390, 844), ("en", 1280, 800), ("en", 390, 844)):
+        sized(driver, width, height)
+        opened(driver, f"{origin}/index.html?lang={language}&{link}")
+        if width < 400:
+            driver.execute_script("document.querySelector('[data-role=\"angle-graph\"]').scrollIntoView()")
+        driver.save_screenshot(os.path.join(folder, f"page-app-{language}-{width}x{height}.png"))
+    driver.find_element(By.CSS_SELECTOR, '[data-opens="coherent-sheet"]').click()
+    driver.save_screenshot(os.path.join(folder, f"page-app-en-390x844-sheet.png"))
+    sized(driver, 1280, 800)
 
 def check_iron_and_its_table(driver, downloads):
     choose(driver, "coherent", "single", "鉄", energy="100")
@@ -149,13 +168,13 @@ def check_quality(driver):
 # Each refusal shows its message, resets its field as the spectrum screen does and
 # leaves the spectrum graph as it was.
 def check_refusals(driver):
+    spectra = len(curves_of(driver, "spectrum-graph"))
     for kv, message, field in (("200", "最大管電圧は 150 kV です", "150"), ("", "　管電圧を入力　", ""),
                                ("abc", "　管電圧は 30～150 の数値（kV）で入力してください　", "abc")):
         choose(driver, "incoherent", "spectrum", "水", kv=kv)
         shown = (role(driver, "message").get_attribute("textContent"), role(driver, "kv").get_attribute("value"))
         assert shown == (message, field), f"tube voltage {kv!r}: {shown}"
-        spectra = driver.find_elements(By.CSS_SELECTOR, '[data-role="spectrum-graph"] polyline')
-        assert len(spectra) == 1, f"tube voltage {kv!r} changed the spectrum graph"
+        assert len(curves_of(driver, "spectrum-graph")) == spectra, f"tube voltage {kv!r} changed the spectrum graph"
     for energy in ("abc", "2,5", "-5"):
         choose(driver, "coherent", "single", "鉄", energy=energy)
         shown = (role(driver, "message").get_attribute("textContent"), role(driver, "energy").get_attribute("value"))
@@ -180,13 +199,222 @@ def check_magnitudes(driver):
     shown = role(driver, "magnitudes-message").text
     assert shown == "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）", f"200 keV: {shown!r}"
 
+
+# The polar diagram's outline and the magnitudes graph's curves are tervolin-calc's
+# numbers under one mapping to pixels each: x = cx + r v cos θ, y = cy − r v sin θ on the
+# diagram; θ and the value (or its logarithm) linear on the graph.
+def check_polar_and_magnitudes(driver):
+    role(driver, "clear").click()
+    role(driver, "polar-toggle").click()
+    choose(driver, "incoherent", "single", "水", energy="60")
+    outline = curves_of(driver, "polar-graph")[-1][:180]
+    values = calc_values("angles", "--scattering", "incoherent", "--material", "水", "--energy", "60")
+    rad = [math.radians(t) for t in range(1, 181)]
+    misfit = max(affine_misfit([p[0] for p in outline], [v * math.cos(a) for v, a in zip(values, rad)]),
+                 affine_misfit([p[1] for p in outline], [v * math.sin(a) for v, a in zip(values, rad)]))
+    assert misfit <= 0.5, f"polar diagram: a point lies {misfit:.2f} px off tervolin-calc's"
+    rows = list(csv.reader(io.StringIO(calc("compare", "--material", "水", "--energy", "60"))))[1:]
+    expected = [[float(row[k]) for row in rows] for k in (1, 2, 3)]  # coherent, incoherent, total per degree
+    for logarithmic, scale in ((False, lambda v: v), (True, math.log10)):
+        if role(driver, "magnitude-logarithmic").is_selected() != logarithmic:
+            role(driver, "magnitude-logarithmic").click()
+        drawn = curves_of(driver, "magnitude-graph")
+        assert len(drawn) == 3 and all(len(c) == 180 for c in drawn), f"magnitudes: {len(drawn)} curves"
+        # dσ/dθ vanishes with sin θ at 180°, below any logarithmic axis.
+        ys = [y for curve in drawn for _, y in curve[:179]]
+        misfit = max(affine_misfit(ys, [scale(v) for curve in expected for v in curve[:179]]),
+                     affine_misfit([x for x, _ in drawn[0]], list(range(1, 181))))
+        assert misfit <= 0.5, f"magnitudes (logarithmic {logarithmic}): {misfit:.2f} px off tervolin-calc's"
+    for toggle in ("magnitude-logarithmic", "polar-toggle", "magnitudes-toggle"):
+        role(driver, toggle).click()
+
+# Two spectra: each to its own maximum both peak at the top; on the common scale the
+# 60 kV tube (the same current) gives fewer photons than the 100 kV one. Their figures
+# are tervolin-calc's.
+def check_common_scale(driver):
+    role(driver, "spectrum-clear").click()
+    role(driver, "mode", "spectrum").click()
+    for kv in ("100", "60"):
+        role(driver, "kv").clear()
+        role(driver, "kv").send_keys(kv)
+        role(driver, "spectrum-compute").click()
+    peaks = lambda: [min(y for _, y in curve) for curve in curves_of(driver, "spectrum-graph")]
+    own = peaks()
+    role(driver, "spectrum-common-scale").click()
+    common = peaks()
+    assert len(own) == 2 and own[0] == own[1] == common[0] < common[1] - 20, f"peaks {own}, common {common}"
+    figures = re.findall(r": ([\d.]+)", calc("spectrum", "--kv", "60", "--figures"))
+    shown = role(driver, "spectrum-legend").text.split("\n")[1]
+    assert re.findall(r" ([\d.]+)(?: keV| mmAl|$)", shown.replace(",", ""))[-5:] == figures, f"{shown} / {figures}"
+    role(driver, "spectrum-common-scale").click()
+
+# The time from a click to the frame that shows its curve, ms.
+def click_ms(driver):
+    return driver.execute_async_script("""const done = arguments[0], start = performance.now();
+        document.querySelector('[data-role="compute"]').click();
+        requestAnimationFrame(() => setTimeout(() => done(performance.now() - start)));""")
+
+# A click with 500 curves on the graph takes at most three times the first one.
+def check_click_ratio(driver):
+    choose(driver, "coherent", "single", "鉄", energy="100")
+    first = []
+    for _ in range(15):  # the shortest of several: other programs' load only lengthens a click
+        role(driver, "clear").click()
+        first.append(click_ms(driver))
+    driver.execute_script("for (let i = 0; i < 499; ++i) document.querySelector('[data-role=\"compute\"]').click();")
+    late = [click_ms(driver) for _ in range(15)]
+    assert len(curves_of(driver, "angle-graph")) == len(driver.find_elements(By.CSS_SELECTOR, '[data-role="legend"] li')) == 515
+    ratio = min(late) / min(first)
+    print(f"click with 500 curves against the first: {min(late):.1f} / {min(first):.1f} ms = {ratio:.2f}")
+    assert ratio <= 3, f"a click with 500 curves takes {ratio:.2f} times the first"
+    role(driver, "clear").click()
+
+def opened(driver, address):
+    driver.get(address)
+    WebDriverWait(driver, 60).until(lambda d: d.execute_script("return window.tervolinFirstGraphMs"))
+
+# Links: the graph with three curves and a view comes back whole from the copied
+# link; a short link draws its curve; a bad value gets the typed input's message.
+def check_links(driver, origin):
+    role(driver, "clear").click()
+    for kind, mode, material, energy, colour in (("coherent", "single", "鉄", "100", "red"),
+                                                 ("incoherent", "single", "水", "60", "darkgreen"),
+                                                 ("incoherent", "spectrum", "鉛", "", "blue")):
+        role(driver, "colour", colour).click()
+        choose(driver, kind, mode, material, energy=energy)
+    role(driver, "per-solid-angle").click()
+    shown = (curves_of(driver, "angle-graph"), role(driver, "legend").text)
+    role(driver, "share-link").click()
+    WebDriverWait(driver, 5).until(lambda d: role(d, "status").get_attribute("textContent"))
+    assert role(driver, "status").get_attribute("textContent") == "この設定のリンクをコピーしました"
+    opened(driver, driver.current_url)
+    assert (curves_of(driver, "angle-graph"), role(driver, "legend").text) == shown, "the link drew another graph"
+    assert role(driver, "per-solid-angle").is_selected() and len(shown[0]) == 3
+    for query, message, curves in (
+            ("kind=incoherent&material=water&energy=60&views=free-electron", "", 2),
+            ("kind=coherent&material=water&energy=abc", "　光子エネルギーは 0 より大きい数値（keV）で入力してください　", 0),
+            ("material=nosuch&energy=60", "　散乱体が未選択　", 0),
+            ("mode=spectrum&material=%E6%B0%B4&kv=200", "最大管電圧は 150 kV です", 0)):
+        opened(driver, f"{origin}/index.html?lang=ja&{query}")
+        shown = (role(driver, "message").get_attribute("textContent"), len(curves_of(driver, "angle-graph")))
+        assert shown == (message, curves), f"{query}: {shown}"
+
+# Keyboard alone: each key moves the focus to the expected control, which shows its
+# focus ring; the result is two curves in the chosen colours and the free electron's.
+def check_keyboard(driver, origin):
+    opened(driver, f"{origin}/index.html?lang=ja")
+    water = [o.text for o in Select(role(driver, "material")).options].index("水")
+    tab, back = Keys.TAB, (Keys.SHIFT, Keys.TAB)
+    for keys, focused in ((tab, "language"), (tab, "kind"), (Keys.ARROW_DOWN, "kind"), (tab, "mode"),
+                          (tab, "energy"), ("60", "energy"), (tab, "material"), (Keys.ARROW_DOWN * water, "material"),
+                          (tab, "colour"), (tab, "compute"), (Keys.ENTER, "compute"), (back, "colour"),
+                          (Keys.ARROW_RIGHT, "colour"), (tab, "compute"), (Keys.SPACE, "compute"), (tab, "clear"),
+                          (tab, "free-electron"), (Keys.SPACE, "free-electron")):
+        chain = ActionChains(driver)
+        if isinstance(keys, tuple):
+            chain.key_down(keys[0]).send_keys(keys[1]).key_up(keys[0])
+        else:
+            chain.send_keys(keys)
+        chain.perform()
+        state = driver.execute_script("""const e = document.activeElement;
+            return [e.dataset.role, getComputedStyle(e).outlineStyle];""")
+        assert state[0] == focused and state[1] != "none", f"after {keys!r}: focus on {state}"
+    curves = driver.find_elements(By.CSS_SELECTOR, '[data-role="angle-graph"] :is(polyline, path)')
+    colours = [curve.get_attribute("stroke") for curve in curves]
+    assert len(colours) == 3 and {"#ff0000", "#008000"} == set(colours), colours  # one free-electron curve at 60 keV
+
+# The visible text of the page in `language`: no Japanese character in English (the
+# library's own texts counted once the binding speaks English).
+FIND_FOREIGN = """const [language] = arguments, found = [];
+    const libraryTexts = document.documentElement.dataset.libraryTexts === language;
+    const skip = '[lang]:not(html), dialog:not([open])' + (libraryTexts ? '' : ', .picture, .legend, .message, [data-role^="magnitudes-"]');
+    const texts = [...document.querySelectorAll('[aria-label]')].map((e) => e.getAttribute('aria-label'));
+    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    while (walker.nextNode()) {
+      const e = walker.currentNode.parentElement;
+      if (e.getClientRects().length && !e.closest(skip) || e.tagName === 'OPTION' && !e.closest(skip)) texts.push(walker.currentNode.textContent);
+    }
+    return texts.concat(document.title).filter((t) => /[\\u3000-\\u30ff\\u3400-\\u9fff\\uff00-\\uffef]/.test(t));"""
+
+# On a phone: texts of at least 12 px (a graph's at its scale), targets of at least
+# 44 × 44 px, nothing wider than the screen.
+FIND_SMALL = """const small = [];
+    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    while (walker.nextNode()) {
+      const node = walker.currentNode, e = node.parentElement, svg = e.closest('svg');
+      if (!node.textContent.trim() || !e.getClientRects().length) continue;
+      const px = svg ? e.getAttribute('font-size') * svg.getBoundingClientRect().width / svg.width.baseVal.value
+                     : parseFloat(getComputedStyle(e).fontSize);
+      if (px < 11.95) small.push(`text ${node.textContent.trim().slice(0, 20)} ${px}`);
+    }
+    for (const image of document.querySelectorAll('dialog[open] img[data-smallest-text]')) {
+      const px = image.dataset.smallestText * image.getBoundingClientRect().width / image.getAttribute('width');
+      if (px < 11.95) small.push(`image ${image.alt} ${px}`);
+    }
+    for (const control of document.querySelectorAll('button, select, input')) {
+      const target = ['radio', 'checkbox'].includes(control.type) ? control.closest('label') : control;
+      const box = target.getBoundingClientRect();
+      if (target.getClientRects().length && (box.width < 44 || box.height < 44)) small.push(`target ${control.dataset.role ?? control.textContent} ${box.width}×${box.height}`);
+    }
+    for (const box of [document.documentElement, ...document.querySelectorAll('dialog[open]')]) {
+      if (box.scrollWidth > box.clientWidth) small.push(`${box.tagName} ${box.scrollWidth} px wide`);
+    }
+    return small;"""
+
+def sized(driver, width, height):
+    driver.set_window_size(width, height)
+    inner = driver.execute_script("return [innerWidth, innerHeight]")
+    driver.set_window_size(2 * width - inner[0], 2 * height - inner[1])
+
+# axe-core at both sizes in both languages, with every graph shown: no serious or
+# critical violation; the phone's sizes; the formula sheet's words for where its
+# formula stands; no Japanese left in English.
+def check_sizes_and_access(driver, origin):
+    with open(AXE, encoding="utf-8") as file:
+        axe = file.read()
+    curves = "curve=kind%3Dincoherent%26material%3Dwater%26energy%3D60&curve=kind%3Dcoherent%26mode%3Dspectrum%26material%3Dlead"
+    for language, width, height, where in (("ja", 1280, 800, "left"), ("ja", 390, 844, "above"),
+                                           ("en", 1280, 800, "left"), ("en", 390, 844, "above")):
+        sized(driver, width, height)
+        opened(driver, f"{origin}/index.html?lang={language}&views=free-electron,polar,magnitudes&{curves}")
+        driver.execute_script(axe)
+        assert not driver.execute_script(FIND_FOREIGN, "en") or language == "ja", driver.execute_script(FIND_FOREIGN, "en")
+        for sheet in (False, True):  # the page, then the formula sheet open over it
+            if sheet:
+                driver.find_element(By.CSS_SELECTOR, '[data-opens="coherent-sheet"]').click()
+            found = driver.execute_async_script("axe.run(document).then((r) => arguments[0](r.violations.filter((v) => ['serious', 'critical'].includes(v.impact)).map((v) => [v.id, v.nodes.map((n) => n.target)])));")
+            assert not found, f"{language} {width} (sheet {sheet}): axe finds {found}"
+        visible = [e.get_attribute("class") for e in driver.find_elements(By.CSS_SELECTOR, "#coherent-sheet [class^=formula-]") if e.is_displayed()]
+        assert visible == [f"formula-{where}"], f"{language} {width}: the sheet says {visible}"
+        small = driver.execute_script(FIND_SMALL) if width < 400 else []
+        assert not small, f"{language} {width}: {small}"
+        driver.find_element(By.CSS_SELECTOR, "#coherent-sheet .close").click()
+    sized(driver, 1280, 800)
+
+# After one visit the page loads and computes from its cache with the server gone.
+def check_reload_without_server(driver, server):
+    driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+    # One cache, of this build, holding every file of the site (the worker itself aside,
+    # the folder's own address added).
+    kept = driver.execute_async_script("""const done = arguments[0];
+        caches.keys().then(async (names) => done([names, (await (await caches.open(names[0])).keys()).length]));""")
+    files = sum(len(names) for _, _, names in os.walk(SITE))
+    assert len(kept[0]) == 1 and kept[0][0].startswith("tervolin-") and kept[1] == files, f"cached {kept}, {files} files"
+    server.shutdown()
+    server.server_close()
+    driver.refresh()
+    WebDriverWait(driver, 60).until(lambda d: d.execute_script("return window.tervolinFirstGraphMs"))
+    role(driver, "clear").click()
+    choose(driver, "coherent", "single", "鉄", energy="100")
+    assert len(curves_of(driver, "angle-graph")) == 1 and not role(driver, "message").text, "no curve offline"
+
 def main():
     server = serve(SITE)
     origin = f"http://127.0.0.1:{server.server_address[1]}"
     with tempfile.TemporaryDirectory() as downloads, tempfile.TemporaryDirectory() as profile:
         driver = browser(downloads, profile)
         try:
-            driver.get(origin + "/index.html")
+            driver.get(origin + "/index.html?lang=ja")
             WebDriverWait(driver, 60).until(lambda d: d.execute_script("return window.tervolinFirstGraphMs"))
             print(f"load to first graph: {driver.execute_script('return window.tervolinFirstGraphMs'):.0f} ms")
             print(f".wasm: {os.path.getsize(os.path.join(SITE, 'tervolin.wasm'))} bytes")
@@ -195,12 +423,17 @@ def main():
             check_quality(driver)
             check_refusals(driver)
             check_magnitudes(driver)
+            check_polar_and_magnitudes(driver)
+            check_common_scale(driver)
+            check_click_ratio(driver)
+            check_links(driver, origin)
+            check_keyboard(driver, origin)
+            check_sizes_and_access(driver, origin)
             if SHOTS:
-                role(driver, "clear").click()
-                choose(driver, "incoherent", "spectrum", "水", kv="100")
-                choose(driver, "incoherent", "spectrum", "鉛", kv="100")
-                screenshots(driver, SHOTS)
+                screenshots(driver, origin, SHOTS)
+            opened(driver, origin + "/index.html?lang=ja")
             check_offline(driver, origin)
+            check_reload_without_server(driver, server)
         finally:
             driver.quit()
             server.shutdown()
