@@ -16,3 +16,15 @@ Rgb PaletteColour(int index) {
 }
 
 }  // namespace tervolin
+
+namespace tervolin {
+
+Rgb ShownColour(Rgb colour, CurvePalette palette) {
+  if (palette == CurvePalette::kScreen) return colour;
+  if (colour == PaletteColour(kPaletteRed)) return kOkabeItoVermillion;
+  if (colour == PaletteColour(kPaletteDarkGreen)) return kOkabeItoBluishGreen;
+  if (colour == PaletteColour(kPaletteBlue)) return kOkabeItoBlue;
+  return colour;
+}
+
+}  // namespace tervolin

@@ -23,6 +23,7 @@
 #include "graphs/curve_label.h"
 #include "graphs/curves_csv.h"
 #include "graphs/graph_legend.h"
+#include "graphs/graph_picture.h"
 #include "graphs/line_styles.h"
 #include "graphs/magnitude_graph.h"
 #include "graphs/palette.h"
@@ -40,8 +41,8 @@ using emscripten::val;
 
 // The screens' fonts, as the page has them: Meiryo 14.25 pt on the angular graph,
 // MS P Gothic 15.75 pt bold on the spectrum graph, at 96 pixels per inch.
-const SvgFont kAngleFont{"Meiryo, 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 19.0};
-const SvgFont kSpectrumFont{"'MS PGothic', 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 21.0, true};
+const SvgFont kAngleFont = AngleGraphSvgFont();
+const SvgFont kSpectrumFont = SpectrumGraphSvgFont();
 
 // The tube settings by the names the page gives them.
 const std::map<std::string, SpectrumField> kFieldNames{

@@ -1,0 +1,187 @@
+#include "graphs/graph_picture.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/number_text.h"
+
+namespace tervolin {
+
+namespace {
+
+// Between the frame and the legend, and around a file's picture, pixels at the
+// graph's size.
+inline constexpr double kLegendGap = 12;
+// On a slide: the legend's text and the title's against the smallest text, and the
+// most of the width the legend may take beside the graph.
+inline constexpr double kSlideLegendText = 1.0;
+inline constexpr double kSlideTitleText = 1.4;
+// The shares of the width tried for the legend beside the graph: a narrower legend
+// runs over more lines and leaves the graph more room.
+inline constexpr double kSlideLegendShares[] = {0.22, 0.26, 0.3, 0.33, 0.36, 0.4, 0.43, 0.46};
+
+LegendSize Scaled(LegendSize size, double scale) { return {size.width * scale, size.height * scale}; }
+
+struct Arrangement {
+  LegendSide side;
+  std::vector<LegendRow> rows;
+  LegendMeasures measures;
+  LegendSize size;  // in the picture, pixels
+  double graphScale;
+  bool cut = false;  // a title cut short to fit
+};
+
+bool AnyCut(const std::vector<LegendRow>& rows, const std::vector<LegendRow>& fitted) {
+  const auto cut = [](const LegendRow& row) { return row.title.find("…") != std::string::npos; };
+  return std::count_if(fitted.begin(), fitted.end(), cut) > std::count_if(rows.begin(), rows.end(), cut);
+}
+
+Arrangement Fitted(const PictureRequest& r, LegendSide side, double maxWidth, double scale) {
+  std::vector<LegendRow> rows = FitLegendRows(r.legend, r.legendFont, maxWidth / scale);
+  const LegendMeasures measures = MeasureLegendRows(rows, r.legendFont);
+  const LegendSize size = Scaled(LegendBoxSize(measures, rows), scale);
+  const bool cut = AnyCut(r.legend, rows);
+  return {side, std::move(rows), measures, size, 1.0, cut};
+}
+
+// The graph at its own size: the legend beside the frame when it is no taller than
+// the frame's top to the area's bottom, else below the area; no wider than the frame.
+PictureLayout NaturalLayout(const PictureRequest& r) {
+  const GraphArea& g = r.graph;
+  const double titleHeight = r.title.empty() ? 0 : r.titleFont.height + kLegendGap;
+  PictureLayout layout{g.width, g.height + titleHeight, {0, titleHeight}, 1, LegendSide::kNone, {}, {}, {}, 1,
+                       r.title, {(g.width - r.titleFont.width(r.title)) / 2, kLegendGap / 2}, 1};
+  if (r.legend.empty()) return layout;
+  Arrangement a = Fitted(r, LegendSide::kBeside, g.frame.width, 1);
+  if (a.size.height > g.height - g.frame.top) a.side = LegendSide::kBelow;
+  layout.side = a.side;
+  layout.legendRows = std::move(a.rows);
+  layout.legendMeasures = a.measures;
+  if (a.side == LegendSide::kBeside) {
+    layout.legendAt = {g.frame.left + g.frame.width + kLegendGap, titleHeight + g.frame.top};
+    layout.width = std::max(g.width, layout.legendAt.x + a.size.width + kLegendGap);
+    layout.height = std::max(layout.height, layout.legendAt.y + a.size.height + kLegendGap);
+  } else {
+    layout.legendAt = {g.frame.left, titleHeight + g.height};
+    layout.height = layout.legendAt.y + a.size.height + kLegendGap;
+  }
+  return layout;
+}
+
+// A slide's two arrangements: the legend beside the graph or below it, each with the
+// graph as large as the rest of the slide allows.
+Arrangement SlideArrangement(const PictureRequest& r, LegendSide side, LegendSize room, double margin,
+                             double legendScale, double share = 1) {
+  const GraphArea& g = r.graph;
+  if (r.legend.empty()) return {LegendSide::kNone, {}, {}, {0, 0}, std::min(room.width / g.width, room.height / g.height)};
+  const bool beside = side == LegendSide::kBeside;
+  Arrangement a = Fitted(r, side, room.width * share, legendScale);
+  if (beside) {
+    a.graphScale = std::min((room.width - a.size.width - margin) / g.width, room.height / g.height);
+    if (a.size.height > room.height) a.graphScale = 0;
+  } else {
+    a.graphScale = std::min(room.width / g.width, (room.height - a.size.height - margin) / g.height);
+  }
+  return a;
+}
+
+// The arrangement with the larger graph whose text stays large enough, better with
+// every title whole.
+Arrangement Better(const Arrangement& a, const Arrangement& b, double smallestScale) {
+  const bool aLegible = a.graphScale >= smallestScale, bLegible = b.graphScale >= smallestScale;
+  if (aLegible != bLegible) return aLegible ? a : b;
+  if (a.cut != b.cut) return a.cut ? b : a;
+  return a.graphScale >= b.graphScale ? a : b;
+}
+
+PictureLayout SlideLayout(const PictureRequest& r) {
+  const GraphArea& g = r.graph;
+  const double smallest = kSlideHeight * kSlideSmallestText, margin = smallest;
+  const double legendScale = smallest * kSlideLegendText / r.legendPixels;
+  const double titleScale = smallest * kSlideTitleText / r.titlePixels;
+  const double titleHeight = r.title.empty() ? 0 : r.titleFont.height * titleScale;
+  const double top = margin + titleHeight;
+  const LegendSize room{kSlideWidth - 2 * margin, kSlideHeight - top - margin};
+  Arrangement best = SlideArrangement(r, LegendSide::kBelow, room, margin, legendScale);
+  for (const double share : kSlideLegendShares) {
+    best = Better(best, SlideArrangement(r, LegendSide::kBeside, room, margin, legendScale, share), smallest / g.smallestText);
+  }
+  const Arrangement& a = best;
+  const double s = a.graphScale;
+  PictureLayout layout{kSlideWidth, kSlideHeight, {}, s, a.side, a.rows, a.measures, {}, legendScale,
+                       r.title, {(kSlideWidth - r.titleFont.width(r.title) * titleScale) / 2, margin / 2}, titleScale};
+  if (a.side == LegendSide::kBelow) {
+    const double height = g.height * s + margin / 2 + a.size.height;
+    layout.graphAt = {(kSlideWidth - g.width * s) / 2, top + (room.height - height) / 2};
+    layout.legendAt = {(kSlideWidth - a.size.width) / 2, layout.graphAt.y + g.height * s + margin / 2};
+  } else {
+    const double width = g.width * s + (a.side == LegendSide::kBeside ? margin / 2 + a.size.width : 0);
+    layout.graphAt = {(kSlideWidth - width) / 2, top + (room.height - g.height * s) / 2};
+    // Level with the frame's top, or higher when it would reach below the slide's room.
+    const double legendTop = std::min(layout.graphAt.y + g.frame.top * s, top + room.height - a.size.height);
+    layout.legendAt = {layout.graphAt.x + g.width * s + margin / 2, legendTop};
+  }
+  return layout;
+}
+
+std::string Number(double value) { return FixedText(value, 2); }
+
+std::string Placed(PixelPoint at, double scale, const std::string& elements, const std::string& attributes = "") {
+  return "<g transform=\"translate(" + Number(at.x) + " " + Number(at.y) + ") scale(" + FixedText(scale, 4) + ")\"" +
+         attributes + ">\n" + elements + "</g>\n";
+}
+
+std::string LegendSvg(const PictureLayout& layout, const SvgFont& font) {
+  if (layout.legendRows.empty()) return {};
+  const LegendSize size = LegendBoxSize(layout.legendMeasures, layout.legendRows);
+  const int w = static_cast<int>(std::ceil(size.width)) + 1, h = static_cast<int>(std::ceil(size.height)) + 1;
+  SvgSurface legend({0, 0, double(w), double(h)}, w, h, font);
+  DrawLegendBox(legend, layout.legendRows, layout.legendMeasures, {0, 0});
+  return Placed(layout.legendAt, layout.legendScale, legend.Elements(),
+                " font-weight=\"" + std::string(font.bold ? "bold" : "normal") + "\"");
+}
+
+std::string TitleSvg(const PictureLayout& layout, const SvgFont& font) {
+  if (layout.title.empty()) return {};
+  SvgSurface title({0, 0, 1, 1}, 1, 1, font);
+  title.Print(0, 0, layout.title);
+  return Placed(layout.titleAt, layout.titleScale, title.Elements());
+}
+
+}  // namespace
+
+SvgFont AngleGraphSvgFont() { return {"Meiryo, 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 19.0}; }
+
+SvgFont SpectrumGraphSvgFont() {
+  return {"'MS PGothic', 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 21.0, true};
+}
+
+PictureLayout LayOutPicture(const PictureRequest& request) {
+  return request.slide ? SlideLayout(request) : NaturalLayout(request);
+}
+
+LegendSize PlacedLegendSize(const PictureLayout& layout) {
+  if (layout.legendRows.empty()) return {0, 0};
+  return Scaled(LegendBoxSize(layout.legendMeasures, layout.legendRows), layout.legendScale);
+}
+
+double SmallestTextScale(const DrawingOperations& operations) {
+  DrawingState state;
+  double smallest = 0;
+  for (const DrawingOperation& op : operations) {
+    if (state.Take(op) || op.kind != DrawingKind::kPrint) continue;
+    smallest = smallest == 0 ? state.textScale : std::min(smallest, state.textScale);
+  }
+  return smallest == 0 ? 1 : smallest;
+}
+
+std::string PictureSvgDocument(const SvgSurface& graph, const PictureLayout& layout, const SvgFont& legendFont) {
+  const std::string w = std::to_string(static_cast<int>(std::ceil(layout.width)));
+  const std::string h = std::to_string(static_cast<int>(std::ceil(layout.height)));
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w +
+         "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\"" + SvgFontAttributes(graph.Font()) + ">\n<rect width=\"" + w +
+         "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n" + Placed(layout.graphAt, layout.graphScale, graph.Elements()) +
+         LegendSvg(layout, legendFont) + TitleSvg(layout, graph.Font()) + "</svg>\n";
+}
+
+}  // namespace tervolin
