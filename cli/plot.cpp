@@ -34,22 +34,6 @@ void AddCurve(Workbench& bench, const PlotCurve& curve) {
   if (!computed) ThrowProblem(computed.Fault());
 }
 
-PictureRequest PlotRequest(const SvgSurface& graph, const AngleGraphViews& views, const PlotChoices& choices) {
-  const SvgFont& font = graph.Font();
-  const double legendPixels = font.pixels * kLegendTextScale;
-  const PlotArea f = kAngleGraphLayout.frame;
-  const PixelPoint topLeft = UserToPixel(kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, f.left, f.top);
-  const PixelPoint bottomRight =
-      UserToPixel(kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, f.right, f.bottom);
-  return {{kAngleGraphPixelWidth, kAngleGraphPixelHeight,
-           {topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y},
-           font.pixels * SmallestTextScale(graph.Operations())},
-          choices.legend ? LegendRows(kAngleAxis, graph.Remembered().Curves(), true) : std::vector<LegendRow>{},
-          EstimatedTextMeasures(legendPixels), legendPixels,
-          choices.title ? AngleGraphTitle(views) : std::string(), EstimatedTextMeasures(font.pixels), font.pixels,
-          choices.slide};
-}
-
 }  // namespace
 
 std::string PlotPicture(const std::filesystem::path& dataFolder, const std::vector<PlotCurve>& curves,
@@ -60,11 +44,8 @@ std::string PlotPicture(const std::filesystem::path& dataFolder, const std::vect
   bench.views.choices = choices.views;
   SvgSurface graph(kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, AngleGraphSvgFont());
   RedrawAngleGraph(graph, bench.views);
-  const PictureLayout layout = LayOutPicture(PlotRequest(graph, bench.views, choices));
-  SvgFont legendFont = graph.Font();
-  legendFont.pixels *= kLegendTextScale;
-  legendFont.bold = false;
-  return PictureSvgDocument(graph, layout, legendFont);
+  return EstimatedPictureSvg(graph, kAngleGraphLayout, kAngleGraphScale, choices.legend,
+                             choices.title ? AngleGraphTitle(bench.views) : std::string(), choices.slide);
 }
 
 }  // namespace tervolin::cli

@@ -18,7 +18,7 @@ inline constexpr double kSlideLegendText = 1.0;
 inline constexpr double kSlideTitleText = 1.4;
 // The shares of the width tried for the legend beside the graph: a narrower legend
 // runs over more lines and leaves the graph more room.
-inline constexpr double kSlideLegendShares[] = {0.22, 0.26, 0.3, 0.33, 0.36, 0.4, 0.43, 0.46};
+inline constexpr double kSlideLegendShares[] = {0.22, 0.26, 0.3, 0.33, 0.36, 0.4, 0.43, 0.46, 0.5, 0.55};
 
 LegendSize Scaled(LegendSize size, double scale) { return {size.width * scale, size.height * scale}; }
 
@@ -126,8 +126,10 @@ PictureLayout SlideLayout(const PictureRequest& r) {
 
 std::string Number(double value) { return FixedText(value, 2); }
 
+// The scale rounded up to its fourth decimal, so that no text comes out smaller than laid out.
 std::string Placed(PixelPoint at, double scale, const std::string& elements, const std::string& attributes = "") {
-  return "<g transform=\"translate(" + Number(at.x) + " " + Number(at.y) + ") scale(" + FixedText(scale, 4) + ")\"" +
+  const std::string scaleText = FixedText(std::ceil(scale * 1e4) / 1e4, 4);
+  return "<g transform=\"translate(" + Number(at.x) + " " + Number(at.y) + ") scale(" + scaleText + ")\"" +
          attributes + ">\n" + elements + "</g>\n";
 }
 
@@ -182,6 +184,22 @@ std::string PictureSvgDocument(const SvgSurface& graph, const PictureLayout& lay
          "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\"" + SvgFontAttributes(graph.Font()) + ">\n<rect width=\"" + w +
          "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n" + Placed(layout.graphAt, layout.graphScale, graph.Elements()) +
          LegendSvg(layout, legendFont) + TitleSvg(layout, graph.Font()) + "</svg>\n";
+}
+
+std::string EstimatedPictureSvg(const SvgSurface& graph, const GraphLayout& layout, const UserScale& scale,
+                                bool legend, const std::string& title, bool slide) {
+  const double width = graph.PixelWidth(), height = graph.PixelHeight();
+  const PixelPoint a = UserToPixel(scale, width, height, layout.frame.left, layout.frame.top);
+  const PixelPoint b = UserToPixel(scale, width, height, layout.frame.right, layout.frame.bottom);
+  SvgFont legendFont = graph.Font();
+  legendFont.pixels *= kLegendTextScale;
+  legendFont.bold = false;
+  const double pixels = graph.Font().pixels;
+  const PictureRequest request{
+      {width, height, {a.x, a.y, b.x - a.x, b.y - a.y}, pixels * SmallestTextScale(graph.Operations())},
+      legend ? LegendRows(layout.axis, graph.Remembered().Curves(), layout.legendShowsMaximum) : std::vector<LegendRow>{},
+      EstimatedTextMeasures(legendFont.pixels), legendFont.pixels, title, EstimatedTextMeasures(pixels), pixels, slide};
+  return PictureSvgDocument(graph, LayOutPicture(request), legendFont);
 }
 
 }  // namespace tervolin

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "graphs/graph_layout.h"
 #include "graphs/legend_box.h"
 #include "graphs/legend_place.h"
 #include "graphs/svg_surface.h"
@@ -73,5 +74,11 @@ double SmallestTextScale(const DrawingOperations& operations);
 // The picture as a standalone SVG document: the graph's elements at their place and
 // scale, its legend in `legendFont` and its title in the graph's font.
 std::string PictureSvgDocument(const SvgSurface& graph, const PictureLayout& layout, const SvgFont& legendFont);
+
+// The SVG picture of a graph drawn where its fonts cannot be measured (tervolin-calc,
+// the page): laid out with EstimatedTextMeasures, its legend (when `legend`) in the
+// graph's font at kLegendTextScale, regular. `scale`: the graph's user coordinates.
+std::string EstimatedPictureSvg(const SvgSurface& graph, const GraphLayout& layout, const UserScale& scale,
+                                bool legend, const std::string& title, bool slide);
 
 }  // namespace tervolin

@@ -37,6 +37,8 @@ class SvgSurface : public DisplayList {
   SvgSurface(const UserScale& scale, int pixelWidth, int pixelHeight, SvgFont font);
   void SetFont(SvgFont font) { font_ = std::move(font); }
   const SvgFont& Font() const { return font_; }
+  int PixelWidth() const { return pixelWidth_; }
+  int PixelHeight() const { return pixelHeight_; }
 
   // The whole picture drawn since the last Cls, as a standalone SVG document.
   std::string Document(const SvgAside& aside = {}) const;

@@ -15,6 +15,7 @@
 #include "core/beam_qualities.h"
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "core/text_catalogue.h"
 #include "core/tube_settings.h"
 #include "data/material_catalogue.h"
 #include "graphs/angle_graph.h"
@@ -22,6 +23,7 @@
 #include "graphs/curve_axis.h"
 #include "graphs/curve_label.h"
 #include "graphs/curves_csv.h"
+#include "graphs/graph_layout.h"
 #include "graphs/graph_legend.h"
 #include "graphs/graph_picture.h"
 #include "graphs/line_styles.h"
@@ -253,20 +255,41 @@ class Session {
   void ClearAngleGraph() { bench_.ClearAngleGraph(angle_); }
 
   void SetViews(bool freeElectron, bool perSolidAngle) {
-    bench_.views.choices = {freeElectron, perSolidAngle};
+    bench_.views.choices.freeElectronCurves = freeElectron;
+    bench_.views.choices.perSolidAngle = perSolidAngle;
     RedrawAngleGraph(angle_, bench_.views);
   }
 
   std::string AngleSvg() const { return angle_.Picture(); }
   std::string SpectrumSvg() const { return spectrum_.Picture(); }
-  std::string AngleSvgFile() const { return angle_.Document(); }
-  std::string SpectrumSvgFile() const { return spectrum_.Document(); }
+  // The files: the graph with its legend beside or below it, as the screens save it.
+  std::string AngleSvgFile() const {
+    return EstimatedPictureSvg(angle_, kAngleGraphLayout, kAngleGraphScale, true, {}, false);
+  }
+  std::string SpectrumSvgFile() const {
+    return EstimatedPictureSvg(spectrum_, kSpectrumGraphLayout, kSpectrumGraphScale, true, {}, false);
+  }
   // The tables as bytes: a text would lose its byte-order mark to the browser's
   // UTF-8 decoder.
   val AngleCsv() { return Bytes(CurvesCsv(kAngleAxis, angle_.Curves().Curves())); }
   val SpectrumCsv() { return Bytes(CurvesCsv(kEnergyAxis, spectrum_.Curves().Curves())); }
   std::string AngleFileStem() { return GraphFileStem(angle_.Curves().Curves()); }
   std::string SpectrumFileStem() { return GraphFileStem(spectrum_.Curves().Curves()); }
+
+  // 16:9 slides of the graphs with their legends and title lines.
+  std::string AngleSlideSvg() const {
+    return EstimatedPictureSvg(angle_, kAngleGraphLayout, kAngleGraphScale, true, AngleGraphTitle(bench_.views), true);
+  }
+  std::string SpectrumSlideSvg() const {
+    return EstimatedPictureSvg(spectrum_, kSpectrumGraphLayout, kSpectrumGraphScale, true,
+                               TextOf(TextId::kSpectrumGraphTitle), true);
+  }
+
+  // 色覚に配慮した配色: the curves drawn anew in the colour-vision-safe palette, or back.
+  void SetPalette(bool colourVisionSafe) {
+    bench_.views.choices.palette = colourVisionSafe ? CurvePalette::kColourVisionSafe : CurvePalette::kScreen;
+    RedrawAngleGraph(angle_, bench_.views);
+  }
 
   // The angular graph's curves as its legend lists them: {colour, title, note, dashed,
   // dashes}, dashes the stroke-dasharray of the curve's line style ("" for solid).
@@ -335,7 +358,10 @@ EMSCRIPTEN_BINDINGS(tervolin) {
       .function("spectrumCsv", &Session::SpectrumCsv)
       .function("angleFileStem", &Session::AngleFileStem)
       .function("spectrumFileStem", &Session::SpectrumFileStem)
-      .function("legend", &Session::Legend);
+      .function("legend", &Session::Legend)
+      .function("angleSlideSvg", &Session::AngleSlideSvg)
+      .function("spectrumSlideSvg", &Session::SpectrumSlideSvg)
+      .function("setPalette", &Session::SetPalette);
 }
 
 }  // namespace tervolin::web

@@ -1,6 +1,7 @@
 // The page: reads the choices, asks the library's Session for the curves and
 // shows its graphs, messages and files.
 import createTervolin from './tervolin.js';
+import { connectSlidesAndPalette } from './downloads.js';
 
 const element = (role) => document.querySelector(`[data-role="${role}"]`);
 const chosen = (role) => document.querySelector(`[data-role="${role}"]:checked`)?.value ?? '';
@@ -153,6 +154,7 @@ function connect(session) {
   kindChanged();
   connectDownloads(session, '', 'angle');
   connectDownloads(session, 'spectrum-', 'spectrum');
+  connectSlidesAndPalette(session, () => showGraphs(session));
   connectExplanations();
 }
 
