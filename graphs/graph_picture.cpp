@@ -16,6 +16,8 @@ inline constexpr double kLegendGap = 12;
 // most of the width the legend may take beside the graph.
 inline constexpr double kSlideLegendText = 1.0;
 inline constexpr double kSlideTitleText = 1.4;
+// A graph this much of the largest is as good, when its legend breaks fewer titles.
+inline constexpr double kSlideNearlyAsLarge = 0.9;
 // The shares of the width tried for the legend beside the graph: a narrower legend
 // runs over more lines and leaves the graph more room.
 inline constexpr double kSlideLegendShares[] = {0.22, 0.26, 0.3, 0.33, 0.36, 0.4, 0.43, 0.46, 0.5, 0.55};
@@ -85,13 +87,27 @@ Arrangement SlideArrangement(const PictureRequest& r, LegendSide side, LegendSiz
   return a;
 }
 
-// The arrangement with the larger graph whose text stays large enough, better with
-// every title whole.
-Arrangement Better(const Arrangement& a, const Arrangement& b, double smallestScale) {
+// Whether `a` is the better slide: its graph's text large enough, its titles whole,
+// then the larger graph.
+bool Better(const Arrangement& a, const Arrangement& b, double smallestScale) {
   const bool aLegible = a.graphScale >= smallestScale, bLegible = b.graphScale >= smallestScale;
-  if (aLegible != bLegible) return aLegible ? a : b;
-  if (a.cut != b.cut) return a.cut ? b : a;
-  return a.graphScale >= b.graphScale ? a : b;
+  if (aLegible != bLegible) return aLegible;
+  if (a.cut != b.cut) return !a.cut;
+  return a.graphScale > b.graphScale;
+}
+
+// Of the slide's arrangements the best; of those whose graph is nearly as large, the
+// one whose legend breaks the fewest titles.
+Arrangement BestArrangement(const std::vector<Arrangement>& all, double smallestScale) {
+  const Arrangement* best = &all.front();
+  for (const Arrangement& a : all) best = Better(a, *best, smallestScale) ? &a : best;
+  const Arrangement* chosen = best;
+  for (const Arrangement& a : all) {
+    const bool asGood = a.cut == best->cut && a.graphScale >= kSlideNearlyAsLarge * best->graphScale &&
+                        (a.graphScale >= smallestScale || best->graphScale < smallestScale);
+    if (asGood && a.size.height < chosen->size.height) chosen = &a;
+  }
+  return *chosen;
 }
 
 PictureLayout SlideLayout(const PictureRequest& r) {
@@ -102,11 +118,11 @@ PictureLayout SlideLayout(const PictureRequest& r) {
   const double titleHeight = r.title.empty() ? 0 : r.titleFont.height * titleScale;
   const double top = margin + titleHeight;
   const LegendSize room{kSlideWidth - 2 * margin, kSlideHeight - top - margin};
-  Arrangement best = SlideArrangement(r, LegendSide::kBelow, room, margin, legendScale);
+  std::vector<Arrangement> all{SlideArrangement(r, LegendSide::kBelow, room, margin, legendScale)};
   for (const double share : kSlideLegendShares) {
-    best = Better(best, SlideArrangement(r, LegendSide::kBeside, room, margin, legendScale, share), smallest / g.smallestText);
+    all.push_back(SlideArrangement(r, LegendSide::kBeside, room, margin, legendScale, share));
   }
-  const Arrangement& a = best;
+  const Arrangement a = BestArrangement(all, smallest / g.smallestText);
   const double s = a.graphScale;
   PictureLayout layout{kSlideWidth, kSlideHeight, {}, s, a.side, a.rows, a.measures, {}, legendScale,
                        r.title, {(kSlideWidth - r.titleFont.width(r.title) * titleScale) / 2, margin / 2}, titleScale};

@@ -112,6 +112,31 @@ void ReadSvg(const QByteArray& svg, QList<int>& polylinePoints, QStringList& tex
   QVERIFY(!xml.hasError());
 }
 
+// The smallest text of a picture, its pixels: each text's font-size times the scale
+// of the group it stands in.
+double SmallestSvgText(const QByteArray& svg) {
+  QXmlStreamReader xml(svg);
+  double scale = 1, smallest = 1e9;
+  while (!xml.atEnd()) {
+    const QXmlStreamReader::TokenType token = xml.readNext();
+    if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("g")) scale = 1;
+    if (token != QXmlStreamReader::StartElement) continue;
+    const QString transform = xml.attributes().value("transform").toString();
+    if (xml.name() == QLatin1String("g") && transform.contains("scale(")) {
+      scale = transform.section("scale(", 1).section(')', 0, 0).toDouble();
+    } else if (xml.name() == QLatin1String("text")) {
+      smallest = std::min(smallest, scale * xml.attributes().value("font-size").toDouble());
+    }
+  }
+  return smallest;
+}
+
+struct SlideCase {
+  GraphFileType type;
+  int pngScale;
+  QSize size;  // pixels, or the PDF page's points
+};
+
 }  // namespace
 
 class GraphToolsTest : public QObject {
@@ -269,6 +294,32 @@ class GraphToolsTest : public QObject {
             svg.contains("font-family=\"'Noto Sans CJK JP', Meiryo, 'Hiragino Sans', sans-serif\""));
   }
 
+  // A slide is 1920 × 1080 (PNG at 1 or 2 ×; SVG; PDF at 72 points per 96 pixels),
+  // with the legend and the title, and no text under 1/40 of its height.
+  void slidesAre16By9WithLegibleText() {
+    GraphTools& tools = graphs_->angleTools;
+    tools.SetLegendShown(true);
+    tools.SetSlideTitle([] { return std::string("散乱角度の確率密度分布　干渉性散乱"); });
+    const QList<SlideCase> cases{{GraphFileType::kPng, 1, {1920, 1080}},
+                                 {GraphFileType::kPng, 2, {3840, 2160}},
+                                 {GraphFileType::kSvg, 1, {1920, 1080}},
+                                 {GraphFileType::kPdf, 1, {1440, 810}}};
+    for (const SlideCase& c : cases) {
+      const QByteArray bytes = tools.FileContents(c.type, c.pngScale, true);
+      if (c.type == GraphFileType::kPng) QCOMPARE(QImage::fromData(bytes).size(), c.size);
+      if (c.type == GraphFileType::kPdf) QVERIFY(bytes.contains("/MediaBox [0 0 1440.000000 810.000000]"));
+      if (c.type != GraphFileType::kSvg) continue;
+      QVERIFY(bytes.contains("width=\"1920\" height=\"1080\""));
+      QVERIFY2(SmallestSvgText(bytes) >= 1080.0 / 40, QByteArray::number(SmallestSvgText(bytes)));
+      QList<int> points;
+      QStringList texts;
+      ReadSvg(bytes, points, texts);
+      for (const char* text : {"干渉性散乱 鉄 100 keV", "ピーク 8°", "散乱角度の確率密度分布　干渉性散乱"}) {
+        QVERIFY2(texts.contains(Utf8(text)), text);
+      }
+    }
+  }
+
   // The arrow keys move the read-out along the curves, one degree (ten with Ctrl) a press.
   void readOutFollowsTheArrowKeys() {
     graphs_->window.show();
@@ -405,6 +456,12 @@ class GraphToolsTest : public QObject {
     QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.pdf", GraphFileType::kPdf));
     QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_legend_2x.png", GraphFileType::kPng, 2));
     QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend_2x.png", GraphFileType::kPng, 2));
+    graphs_->angleTools.SetSlideTitle([] { return std::string("散乱角度の確率密度分布　非干渉性散乱"); });
+    for (const auto& [name, type] : {std::pair{"png", GraphFileType::kPng}, std::pair{"svg", GraphFileType::kSvg},
+                                     std::pair{"pdf", GraphFileType::kPdf}}) {
+      QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_slide." + name, type, 1, true));
+      QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_slide." + name, type, 1, true));
+    }
   }
 
  private:
