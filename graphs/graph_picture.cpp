@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/number_text.h"
 
@@ -15,6 +16,8 @@ inline constexpr double kLegendGap = 12;
 // On a slide: the legend's text and the title's against the smallest text, and the
 // most of the width the legend may take beside the graph.
 inline constexpr double kSlideLegendText = 1.0;
+// Around the graph and legend on screen when the plot makes room for the legend.
+inline constexpr double kScreenMargin = 6;
 inline constexpr double kSlideTitleText = 1.4;
 // A graph this much of the largest is as good, when its legend breaks fewer titles.
 inline constexpr double kSlideNearlyAsLarge = 0.9;
@@ -73,11 +76,11 @@ PictureLayout NaturalLayout(const PictureRequest& r) {
 // A slide's two arrangements: the legend beside the graph or below it, each with the
 // graph as large as the rest of the slide allows.
 Arrangement SlideArrangement(const PictureRequest& r, LegendSide side, LegendSize room, double margin,
-                             double legendScale, double share = 1) {
+                             double legendScale, double legendWidth) {
   const GraphArea& g = r.graph;
   if (r.legend.empty()) return {LegendSide::kNone, {}, {}, {0, 0}, std::min(room.width / g.width, room.height / g.height)};
   const bool beside = side == LegendSide::kBeside;
-  Arrangement a = Fitted(r, side, room.width * share, legendScale);
+  Arrangement a = Fitted(r, side, legendWidth, legendScale);
   if (beside) {
     a.graphScale = std::min((room.width - a.size.width - margin) / g.width, room.height / g.height);
     if (a.size.height > room.height) a.graphScale = 0;
@@ -110,34 +113,47 @@ Arrangement BestArrangement(const std::vector<Arrangement>& all, double smallest
   return *chosen;
 }
 
-PictureLayout SlideLayout(const PictureRequest& r) {
+// A picture of a fixed size: its margin, the legend's and the title's scales, and
+// the smallest scale at which the graph's text is large enough.
+struct Canvas {
+  double width, height, margin, legendScale, titleScale, legibleScale;
+  double legendWidth = std::numeric_limits<double>::infinity();  // the widest the legend may be
+};
+
+// The graph as large as the canvas allows beside or below its legend.
+PictureLayout CanvasLayout(const PictureRequest& r, const Canvas& c) {
   const GraphArea& g = r.graph;
-  const double smallest = kSlideHeight * kSlideSmallestText, margin = smallest;
-  const double legendScale = smallest * kSlideLegendText / r.legendPixels;
-  const double titleScale = smallest * kSlideTitleText / r.titlePixels;
-  const double titleHeight = r.title.empty() ? 0 : r.titleFont.height * titleScale;
-  const double top = margin + titleHeight;
-  const LegendSize room{kSlideWidth - 2 * margin, kSlideHeight - top - margin};
-  std::vector<Arrangement> all{SlideArrangement(r, LegendSide::kBelow, room, margin, legendScale)};
+  const double titleHeight = r.title.empty() ? 0 : r.titleFont.height * c.titleScale;
+  const double top = c.margin + titleHeight;
+  const LegendSize room{c.width - 2 * c.margin, c.height - top - c.margin};
+  std::vector<Arrangement> all{
+      SlideArrangement(r, LegendSide::kBelow, room, c.margin, c.legendScale, std::min(room.width, c.legendWidth))};
   for (const double share : kSlideLegendShares) {
-    all.push_back(SlideArrangement(r, LegendSide::kBeside, room, margin, legendScale, share));
+    const double width = std::min(room.width * share, c.legendWidth);
+    all.push_back(SlideArrangement(r, LegendSide::kBeside, room, c.margin, c.legendScale, width));
   }
-  const Arrangement a = BestArrangement(all, smallest / g.smallestText);
-  const double s = a.graphScale;
-  PictureLayout layout{kSlideWidth, kSlideHeight, {}, s, a.side, a.rows, a.measures, {}, legendScale,
-                       r.title, {(kSlideWidth - r.titleFont.width(r.title) * titleScale) / 2, margin / 2}, titleScale};
+  const Arrangement a = BestArrangement(all, c.legibleScale);
+  const double s = a.graphScale, gap = c.margin / 2;
+  PictureLayout layout{c.width, c.height, {}, s, a.side, a.rows, a.measures, {}, c.legendScale,
+                       r.title, {(c.width - r.titleFont.width(r.title) * c.titleScale) / 2, gap}, c.titleScale};
   if (a.side == LegendSide::kBelow) {
-    const double height = g.height * s + margin / 2 + a.size.height;
-    layout.graphAt = {(kSlideWidth - g.width * s) / 2, top + (room.height - height) / 2};
-    layout.legendAt = {(kSlideWidth - a.size.width) / 2, layout.graphAt.y + g.height * s + margin / 2};
+    const double height = g.height * s + gap + a.size.height;
+    layout.graphAt = {(c.width - g.width * s) / 2, top + (room.height - height) / 2};
+    layout.legendAt = {(c.width - a.size.width) / 2, layout.graphAt.y + g.height * s + gap};
   } else {
-    const double width = g.width * s + (a.side == LegendSide::kBeside ? margin / 2 + a.size.width : 0);
-    layout.graphAt = {(kSlideWidth - width) / 2, top + (room.height - g.height * s) / 2};
-    // Level with the frame's top, or higher when it would reach below the slide's room.
+    const double width = g.width * s + (a.side == LegendSide::kBeside ? gap + a.size.width : 0);
+    layout.graphAt = {(c.width - width) / 2, top + (room.height - g.height * s) / 2};
+    // Level with the frame's top, or higher when it would reach below the room.
     const double legendTop = std::min(layout.graphAt.y + g.frame.top * s, top + room.height - a.size.height);
-    layout.legendAt = {layout.graphAt.x + g.width * s + margin / 2, legendTop};
+    layout.legendAt = {layout.graphAt.x + g.width * s + gap, legendTop};
   }
   return layout;
+}
+
+PictureLayout SlideLayout(const PictureRequest& r) {
+  const double smallest = kSlideHeight * kSlideSmallestText;
+  return CanvasLayout(r, {kSlideWidth, kSlideHeight, smallest, smallest * kSlideLegendText / r.legendPixels,
+                          smallest * kSlideTitleText / r.titlePixels, smallest / r.graph.smallestText});
 }
 
 std::string Number(double value) { return FixedText(value, 2); }
@@ -176,6 +192,13 @@ SvgFont SpectrumGraphSvgFont() {
 
 PictureLayout LayOutPicture(const PictureRequest& request) {
   return request.slide ? SlideLayout(request) : NaturalLayout(request);
+}
+
+PictureLayout LayOutPictureMakingRoom(const PictureRequest& request) {
+  PictureRequest untitled = request;
+  untitled.title.clear();
+  const GraphArea& g = request.graph;
+  return CanvasLayout(untitled, {g.width, g.height, kScreenMargin, 1, 1, 0, g.frame.width});
 }
 
 LegendSize PlacedLegendSize(const PictureLayout& layout) {

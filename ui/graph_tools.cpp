@@ -97,16 +97,18 @@ QByteArray GraphTools::FileContents(GraphFileType type, int pngScale, bool slide
 }
 
 // The graph, its legend and on a slide its title, where the library lays them out.
-tervolin::PictureLayout GraphTools::LaidOutPicture(bool slide) const {
+tervolin::PictureLayout GraphTools::LaidOutPicture(bool slide) const { return tervolin::LayOutPicture(PictureRequest(slide)); }
+
+tervolin::PictureRequest GraphTools::PictureRequest(bool slide) const {
   const QFont graphFont = surface_.SurfaceFont(), legendFont = LegendFont(graphFont);
   const QRectF frame = InnerRect(layout_.frame);
   const QSize inner = surface_.InnerSize();
   const tervolin::GraphArea graph{double(inner.width()), double(inner.height()),
                                   {frame.left(), frame.top(), frame.width(), frame.height()},
                                   graphFont.pixelSize() * tervolin::SmallestTextScale(surface_.Operations())};
-  return tervolin::LayOutPicture({graph, LegendRows(), TextMeasuresOf(legendFont), double(legendFont.pixelSize()),
-                                  slide && slideTitle_ ? slideTitle_() : std::string(), TextMeasuresOf(graphFont),
-                                  double(graphFont.pixelSize()), slide});
+  return {graph, LegendRows(), TextMeasuresOf(legendFont), double(legendFont.pixelSize()),
+          slide && slideTitle_ ? slideTitle_() : std::string(), TextMeasuresOf(graphFont),
+          double(graphFont.pixelSize()), slide};
 }
 
 // A file's picture of the graph: the retained image itself at the screen's ratio,
@@ -187,21 +189,49 @@ MeasuredLegend GraphTools::Legend() const {
   return MeasureLegend(LegendRows(), LegendFont(surface_.SurfaceFont()), frame.width() - 2 * kLegendMargin);
 }
 
+// Over the graph where the legend covers no curve, or where the user put it; else
+// beside or below a smaller plot, drawn anew.
 void GraphTools::PaintOverlay(QPainter& painter) const {
+  if (const auto room = RoomOnScreen()) {
+    painter.fillRect(QRectF(QPointF(0, 0), QSizeF(surface_.InnerSize())), Qt::white);
+    PaintGraph(painter, *room);
+    PaintLegendAndTitle(painter, *room);
+    return;
+  }
   const MeasuredLegend legend = Legend();
   PaintLegend(painter, legend, LegendOnScreen(legend).topLeft());
 }
 
-QRectF GraphTools::LegendOnScreen() const { return LegendOnScreen(Legend()); }
+QRectF GraphTools::LegendOnScreen() const {
+  if (const auto room = RoomOnScreen()) {
+    const tervolin::LegendSize size = tervolin::PlacedLegendSize(*room);
+    return QRectF(room->legendAt.x, room->legendAt.y, size.width, size.height);
+  }
+  return LegendOnScreen(Legend());
+}
 
 QRectF GraphTools::LegendOnScreen(const MeasuredLegend& legend) const {
   const QSizeF size = legend.Size();
-  return QRectF(legendMoved_ ? *legendMoved_ : QuietestPlace(size), size);
+  if (legendMoved_) return QRectF(*legendMoved_, size);
+  const tervolin::PixelPoint at = QuietestPlace(size).at;
+  return QRectF(QPointF(at.x, at.y), size);
+}
+
+// The layout of the plot made smaller for the legend: while the legend is shown where
+// it was not put by hand, no place inside the frame leaves the curves clear, and the
+// plot keeps enough of its size.
+std::optional<tervolin::PictureLayout> GraphTools::RoomOnScreen() const {
+  if (!legendShown_ || legendMoved_) return std::nullopt;
+  const MeasuredLegend legend = Legend();
+  if (legend.rows.empty() || QuietestPlace(legend.Size()).clear) return std::nullopt;
+  const tervolin::PictureLayout room = tervolin::LayOutPictureMakingRoom(PictureRequest(false));
+  if (room.graphScale < tervolin::kSmallestPlotMakingRoom) return std::nullopt;
+  return room;
 }
 
 // Inside the frame, where the box covers the fewest curve pixels and none of the
 // filled boxes the graph drew (the beam's figures).
-QPointF GraphTools::QuietestPlace(QSizeF size) const {
+tervolin::LegendPlace GraphTools::QuietestPlace(QSizeF size) const {
   std::vector<std::vector<tervolin::PixelPoint>> lines;
   for (const tervolin::CurveRecord& curve : surface_.Curves().Curves()) {
     std::vector<tervolin::PixelPoint>& line = lines.emplace_back();
@@ -217,9 +247,8 @@ QPointF GraphTools::QuietestPlace(QSizeF size) const {
     keepClear.push_back({box.left(), box.top(), box.width(), box.height()});
   }
   const QRectF frame = InnerRect(layout_.frame).adjusted(kLegendMargin, kLegendMargin, -kLegendMargin, -kLegendMargin);
-  const tervolin::PixelPoint at = tervolin::QuietestLegendPlace(
-      lines, {frame.left(), frame.top(), frame.width(), frame.height()}, {size.width(), size.height()}, keepClear);
-  return QPointF(at.x, at.y);
+  return tervolin::QuietestLegendPlace(lines, {frame.left(), frame.top(), frame.width(), frame.height()},
+                                       {size.width(), size.height()}, keepClear);
 }
 
 QRectF GraphTools::InnerRect(const tervolin::PlotArea& area) const {
@@ -298,6 +327,11 @@ bool GraphTools::MoveLegendByKey(const QKeyEvent& key) {
 }
 
 std::optional<QString> GraphTools::ReadOutAt(QPointF surfacePosition) const {
+  if (const auto room = RoomOnScreen()) {  // where that point lies on the full-size graph
+    const QPointF border = surfacePosition - surface_.InnerPosition(surfacePosition);
+    const QPointF inner = surface_.InnerPosition(surfacePosition) - QPointF(room->graphAt.x, room->graphAt.y);
+    surfacePosition = inner / room->graphScale + border;
+  }
   const QPointF user = surface_.UserPointAt(surfacePosition);
   const std::optional<int> index = tervolin::CurveIndexAt(layout_, user.x(), user.y());
   if (!index) return std::nullopt;

@@ -6,11 +6,13 @@
 // Further check items go into Menu(); the legend, table and read-out follow the
 // curves the surface remembers.
 //
-// On screen the legend stands where it covers the fewest curve pixels, or where the
-// user dragged it (with the mouse, or Shift and the arrow keys on the focused graph)
-// until the last menu item puts it back; its rows break so that it is never wider
-// than the frame. In copies and files it stands beside or below the frame on a
-// larger picture (graphs/graph_picture.h), so it covers nothing; the save dialog
+// On screen the legend stands inside the frame where it covers no curve; where no
+// such place is, beside or below the plot, which is drawn smaller to make room (if
+// it keeps kSmallestPlotMakingRoom of its size; else where the legend covers the
+// fewest curve pixels); or where the user dragged it (with the mouse, or Shift and
+// the arrow keys on the focused graph) until the last menu item puts it back. Its
+// rows break so that it is never wider than the frame. In copies and files it
+// stands beside or below the frame on a larger picture (graphs/graph_picture.h), so it covers nothing; the save dialog
 // also offers 16:9 slides with a title line.
 
 #include <QKeyEvent>
@@ -29,6 +31,7 @@
 #include "graphs/graph_legend.h"
 #include "graphs/graph_layout.h"
 #include "graphs/graph_picture.h"
+#include "graphs/legend_place.h"
 #include "ui/graph_files.h"
 #include "ui/save_dialog.h"
 #include "ui/graph_legend_box.h"
@@ -81,6 +84,9 @@ class GraphTools : public QObject {
   // Moves the legend's top-left corner (inner logical pixels), kept inside the graph.
   void MoveLegend(QPointF topLeft);
   void ResetLegendPlace();
+  // Where the plot and the legend stand while the plot is drawn smaller to make room
+  // for the legend; nothing while the legend stands over the plot.
+  std::optional<tervolin::PictureLayout> RoomOnScreen() const;
 
   // The text the tooltip shows at a position in the surface's coordinates, or
   // nothing outside the plotting area.
@@ -96,7 +102,8 @@ class GraphTools : public QObject {
   MeasuredLegend Legend() const;
   QRectF LegendOnScreen(const MeasuredLegend& legend) const;
   void PaintOverlay(QPainter& painter) const;
-  QPointF QuietestPlace(QSizeF size) const;
+  tervolin::LegendPlace QuietestPlace(QSizeF size) const;
+  tervolin::PictureRequest PictureRequest(bool slide) const;
   QRectF InnerRect(const tervolin::PlotArea& area) const;
   QPointF CurvePoint(const tervolin::CurveRecord& curve, std::size_t index) const;
   void PaintGraph(QPainter& painter, const tervolin::PictureLayout& laid) const;

@@ -247,25 +247,59 @@ class GraphToolsTest : public QObject {
     QCOMPARE(tools.LegendOnScreen(), lower);
   }
 
+  // Five flat curves leave no place for the legend inside the frame: the plot is
+  // drawn smaller (not below kSmallestPlotMakingRoom), the legend beside or below its
+  // frame inside the graph's area; the read-out follows the smaller plot; dragged,
+  // the legend stands over the full-size plot.
+  void legendMakesRoomWhereNoPlaceInsideTheFrameIsClear() {
+    PictureSurface& graph = *graphs_->angle;
+    GraphTools& tools = graphs_->angleTools;
+    tervolin::DrawAngleAxes(graph, false);
+    for (int c = 0; c < 5; ++c) {
+      tervolin::AngleTable values{};
+      values.fill(0.1 + 0.2 * c);
+      tervolin::PlotAngleCurve(graph, values, tervolin::PaletteColour(tervolin::kPaletteRed),
+                               tervolin::MonoenergeticLabel(tervolin::kCoherent, "鉄", std::to_string(20 * c + 20)), true);
+    }
+    tools.SetLegendShown(true);
+    const auto room = tools.RoomOnScreen();
+    QVERIFY(room && room->graphScale >= tervolin::kSmallestPlotMakingRoom && room->graphScale < 1);
+    const QRectF frame(graph.ToLogicalPixel(0, 1), graph.ToLogicalPixel(180, 0));
+    const QPointF at(room->graphAt.x, room->graphAt.y);
+    const QRectF shownFrame(at + frame.topLeft() * room->graphScale, frame.size() * room->graphScale);
+    QVERIFY(QRectF(QPointF(0, 0), QSizeF(graph.InnerSize())).contains(tools.LegendOnScreen()));
+    QVERIFY(!tools.LegendOnScreen().intersects(shownFrame));
+    const QPointF at90 = shownFrame.topLeft() + QPointF(shownFrame.width() / 2, 10) + QPointF(2, 2);
+    QVERIFY2(tools.ReadOutAt(at90)->startsWith(Utf8("θ = 90°")), qPrintable(*tools.ReadOutAt(at90)));
+    QVERIFY(graph.ShownImage().save(QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/legend_making_room.png")));
+    tools.MoveLegend(frame.topLeft());
+    QVERIFY(!tools.RoomOnScreen());
+    QCOMPARE(tools.LegendOnScreen().topLeft(), frame.topLeft());
+  }
+
   // The beam's figures box stands in the legend's first corner, upper right: the
-  // legend of three rows goes elsewhere and covers none of the box's pixels.
+  // legend of three rows goes elsewhere and covers none of the box; where the curves
+  // leave no place, beside or below the plot, drawn smaller with the box.
   void legendKeepsClearOfTheFiguresBox() {
     const QImage without = Rgb32(graphs_->spectrum->RetainedImage());
     const tervolin::BeamFigures figures{50.1, 40.2, 3.97, 7.5, 0.53, {}};
     tervolin::DrawFiguresBox(*graphs_->spectrum, {figures, figures, figures});
     const QImage with = Rgb32(graphs_->spectrum->RetainedImage());
-    graphs_->spectrumTools.SetLegendShown(true);
-    const QImage shown = Rgb32(graphs_->spectrum->ShownImage());
-    int box = 0, covered = 0;
+    GraphTools& tools = graphs_->spectrumTools;
+    tools.SetLegendShown(true);
+    QRect box;
     for (int y = 0; y < with.height(); ++y) {
       for (int x = 0; x < with.width(); ++x) {
-        if (with.pixel(x, y) == without.pixel(x, y)) continue;
-        ++box;
-        if (shown.pixel(x, y) != with.pixel(x, y)) ++covered;
+        if (with.pixel(x, y) != without.pixel(x, y)) box |= QRect(x, y, 1, 1);
       }
     }
-    QVERIFY(box > 1000);
-    QCOMPARE(covered, 0);
+    QVERIFY(box.width() * box.height() > 1000);
+    QRectF shownBox = box;
+    if (const auto room = tools.RoomOnScreen()) {
+      shownBox = QRectF(QPointF(room->graphAt.x, room->graphAt.y) + QPointF(box.topLeft()) * room->graphScale,
+                        QSizeF(box.size()) * room->graphScale);
+    }
+    QVERIFY(!shownBox.intersects(tools.LegendOnScreen()));
   }
 
   // Copies and files: the legend beside the frame on a wider picture, the frame and
