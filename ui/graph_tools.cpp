@@ -45,6 +45,13 @@ bool IsMenuKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
 }
 
+// A picture's texts are laid out at the graph's size and drawn enlarged: unhinted,
+// their widths grow with the scale, so what was measured to fit still fits.
+QFont Unhinted(QFont font) {
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
 QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
@@ -100,7 +107,7 @@ QByteArray GraphTools::FileContents(GraphFileType type, int pngScale, bool slide
 tervolin::PictureLayout GraphTools::LaidOutPicture(bool slide) const { return tervolin::LayOutPicture(PictureRequest(slide)); }
 
 tervolin::PictureRequest GraphTools::PictureRequest(bool slide) const {
-  const QFont graphFont = surface_.SurfaceFont(), legendFont = LegendFont(graphFont);
+  const QFont graphFont = Unhinted(surface_.SurfaceFont()), legendFont = Unhinted(LegendFont(graphFont));
   const QRectF frame = InnerRect(layout_.frame);
   const QSize inner = surface_.InnerSize();
   const tervolin::GraphArea graph{double(inner.width()), double(inner.height()),
@@ -169,11 +176,11 @@ void GraphTools::PaintLegendAndTitle(QPainter& painter, const tervolin::PictureL
     draw(surface);
     painter.restore();
   };
-  paintScaled(laid.legendAt, laid.legendScale, LegendFont(surface_.SurfaceFont()), [&](PainterSurface& surface) {
+  paintScaled(laid.legendAt, laid.legendScale, Unhinted(LegendFont(surface_.SurfaceFont())), [&](PainterSurface& surface) {
     tervolin::DrawLegendBox(surface, laid.legendRows, laid.legendMeasures, {0, 0});
   });
   if (laid.title.empty()) return;
-  paintScaled(laid.titleAt, laid.titleScale, surface_.SurfaceFont(),
+  paintScaled(laid.titleAt, laid.titleScale, Unhinted(surface_.SurfaceFont()),
               [&](PainterSurface& surface) { surface.Print(0, 0, laid.title); });
 }
 
