@@ -15,10 +15,6 @@ Rgb PaletteColour(int index) {
   return kPalette[static_cast<std::size_t>(index)];
 }
 
-}  // namespace tervolin
-
-namespace tervolin {
-
 Rgb ShownColour(Rgb colour, CurvePalette palette) {
   if (palette == CurvePalette::kScreen) return colour;
   if (colour == PaletteColour(kPaletteRed)) return kOkabeItoVermillion;

@@ -256,7 +256,8 @@ std::string SvgSurface::Picture(const SvgAside& aside) const {
   const std::string w = std::to_string(std::max(pixelWidth_, aside.width));
   const std::string h = std::to_string(std::max(pixelHeight_, aside.height));
   return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w +
-         " " + h + "\"" + SvgFontAttributes(font_) + ">\n<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n" + Elements() + aside.svg + "</svg>\n";
+         " " + h + "\"" + SvgFontAttributes(font_) + ">\n<rect width=\"" + w + "\" height=\"" + h +
+         "\" fill=\"#ffffff\"/>\n" + Elements() + aside.svg + "</svg>\n";
 }
 
 std::string SvgSurface::Document(const SvgAside& aside) const {

@@ -104,9 +104,11 @@ QByteArray GraphTools::FileContents(GraphFileType type, int pngScale, bool slide
 }
 
 // The graph, its legend and on a slide its title, where the library lays them out.
-tervolin::PictureLayout GraphTools::LaidOutPicture(bool slide) const { return tervolin::LayOutPicture(PictureRequest(slide)); }
+tervolin::PictureLayout GraphTools::LaidOutPicture(bool slide) const {
+  return tervolin::LayOutPicture(RequestedPicture(slide));
+}
 
-tervolin::PictureRequest GraphTools::PictureRequest(bool slide) const {
+tervolin::PictureRequest GraphTools::RequestedPicture(bool slide) const {
   const QFont graphFont = Unhinted(surface_.SurfaceFont()), legendFont = Unhinted(LegendFont(graphFont));
   const QRectF frame = InnerRect(layout_.frame);
   const QSize inner = surface_.InnerSize();
@@ -176,7 +178,8 @@ void GraphTools::PaintLegendAndTitle(QPainter& painter, const tervolin::PictureL
     draw(surface);
     painter.restore();
   };
-  paintScaled(laid.legendAt, laid.legendScale, Unhinted(LegendFont(surface_.SurfaceFont())), [&](PainterSurface& surface) {
+  const QFont legendFont = Unhinted(LegendFont(surface_.SurfaceFont()));
+  paintScaled(laid.legendAt, laid.legendScale, legendFont, [&](PainterSurface& surface) {
     tervolin::DrawLegendBox(surface, laid.legendRows, laid.legendMeasures, {0, 0});
   });
   if (laid.title.empty()) return;
@@ -231,7 +234,7 @@ std::optional<tervolin::PictureLayout> GraphTools::RoomOnScreen() const {
   if (!legendShown_ || legendMoved_) return std::nullopt;
   const MeasuredLegend legend = Legend();
   if (legend.rows.empty() || QuietestPlace(legend.Size()).clear) return std::nullopt;
-  const tervolin::PictureLayout room = tervolin::LayOutPictureMakingRoom(PictureRequest(false));
+  const tervolin::PictureLayout room = tervolin::LayOutPictureMakingRoom(RequestedPicture(false));
   if (room.graphScale < tervolin::kSmallestPlotMakingRoom) return std::nullopt;
   return room;
 }

@@ -103,7 +103,7 @@ class GraphTools : public QObject {
   QRectF LegendOnScreen(const MeasuredLegend& legend) const;
   void PaintOverlay(QPainter& painter) const;
   tervolin::LegendPlace QuietestPlace(QSizeF size) const;
-  tervolin::PictureRequest PictureRequest(bool slide) const;
+  tervolin::PictureRequest RequestedPicture(bool slide) const;
   QRectF InnerRect(const tervolin::PlotArea& area) const;
   QPointF CurvePoint(const tervolin::CurveRecord& curve, std::size_t index) const;
   void PaintGraph(QPainter& painter, const tervolin::PictureLayout& laid) const;

@@ -193,9 +193,7 @@ TEST(CalcValues, PlotDrawsEveryCurvesLegendRowAtALegibleSize) {
       std::erase(row, ' ');
       EXPECT_NE(read.find(row), std::string::npos) << row;
     }
-    std::size_t peaks = 0;
-    for (std::size_t at = 0; (at = run.out.find(">ピーク ", at)) != std::string::npos; ++at) ++peaks;
-    EXPECT_EQ(peaks, c.legendTitles.empty() ? 0 : 6u);
+    EXPECT_EQ(read.find("ピーク") != std::string::npos, !c.legendTitles.empty());
     const std::vector<double> sizes = TextSizes(run.out);
     ASSERT_FALSE(sizes.empty());
     EXPECT_GE(*std::min_element(sizes.begin(), sizes.end()), c.smallestText - 1e-9);

@@ -112,25 +112,6 @@ void ReadSvg(const QByteArray& svg, QList<int>& polylinePoints, QStringList& tex
   QVERIFY(!xml.hasError());
 }
 
-// The smallest text of a picture, its pixels: each text's font-size times the scale
-// of the group it stands in.
-double SmallestSvgText(const QByteArray& svg) {
-  QXmlStreamReader xml(svg);
-  double scale = 1, smallest = 1e9;
-  while (!xml.atEnd()) {
-    const QXmlStreamReader::TokenType token = xml.readNext();
-    if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("g")) scale = 1;
-    if (token != QXmlStreamReader::StartElement) continue;
-    const QString transform = xml.attributes().value("transform").toString();
-    if (xml.name() == QLatin1String("g") && transform.contains("scale(")) {
-      scale = transform.section("scale(", 1).section(')', 0, 0).toDouble();
-    } else if (xml.name() == QLatin1String("text")) {
-      smallest = std::min(smallest, scale * xml.attributes().value("font-size").toDouble());
-    }
-  }
-  return smallest;
-}
-
 struct SlideCase {
   GraphFileType type;
   int pngScale;
@@ -328,9 +309,9 @@ class GraphToolsTest : public QObject {
             svg.contains("font-family=\"'Noto Sans CJK JP', Meiryo, 'Hiragino Sans', sans-serif\""));
   }
 
-  // A slide is 1920 × 1080 (PNG at 1 or 2 ×; SVG; PDF at 72 points per 96 pixels),
-  // with the legend and the title, and no text under 1/40 of its height.
-  void slidesAre16By9WithLegibleText() {
+  // A slide is 1920 × 1080: PNG at 1 or 2 ×, SVG, PDF at 72 points per 96 pixels (its
+  // texts: the lecture's case; their sizes: tervolin-calc plot's test).
+  void slidesAre16By9() {
     GraphTools& tools = graphs_->angleTools;
     tools.SetLegendShown(true);
     tools.SetSlideTitle([] { return std::string("散乱角度の確率密度分布　干渉性散乱"); });
@@ -342,15 +323,7 @@ class GraphToolsTest : public QObject {
       const QByteArray bytes = tools.FileContents(c.type, c.pngScale, true);
       if (c.type == GraphFileType::kPng) QCOMPARE(QImage::fromData(bytes).size(), c.size);
       if (c.type == GraphFileType::kPdf) QVERIFY(bytes.contains("/MediaBox [0 0 1440.000000 810.000000]"));
-      if (c.type != GraphFileType::kSvg) continue;
-      QVERIFY(bytes.contains("width=\"1920\" height=\"1080\""));
-      QVERIFY2(SmallestSvgText(bytes) >= 1080.0 / 40, QByteArray::number(SmallestSvgText(bytes)));
-      QList<int> points;
-      QStringList texts;
-      ReadSvg(bytes, points, texts);
-      for (const char* text : {"干渉性散乱 鉄 100 keV", "ピーク 8°", "散乱角度の確率密度分布　干渉性散乱"}) {
-        QVERIFY2(texts.contains(Utf8(text)), text);
-      }
+      if (c.type == GraphFileType::kSvg) QVERIFY(bytes.contains("width=\"1920\" height=\"1080\""));
     }
   }
 
