@@ -7,6 +7,7 @@
 #include "cli/calculation.h"
 #include "cli/data_folder.h"
 #include "cli/magnitudes.h"
+#include "cli/plot.h"
 #include "cli/table_text.h"
 #include "core/beam_qualities.h"
 #include "data/material_catalogue.h"
@@ -123,6 +124,22 @@ std::string Compare(const Invocation& invocation) {
   return MagnitudeCurvesText(magnitudes, format, invocation.Has("--per-solid-angle"));
 }
 
+// The angular graph of the curves as SVG: each curve's options after its --scattering.
+std::string Plot(const Invocation& invocation) {
+  if (invocation.curves.empty()) throw UsageError("plot needs a curve: --scattering, --material and --energy or --kv");
+  const fs::path data = DataFolder(invocation);
+  std::vector<PlotCurve> curves;
+  for (const Invocation& curve : invocation.curves) {
+    const AnglesRequest request = MakeAnglesRequest(curve);
+    curves.push_back({request, ListName(data, request.material), CurveColourIndex(curve)});
+  }
+  const PlotChoices choices{{invocation.Has("--free-electron"), invocation.Has("--per-solid-angle"),
+                             invocation.Has("--colour-vision-safe") ? CurvePalette::kColourVisionSafe
+                                                                    : CurvePalette::kScreen},
+                            invocation.Has("--legend"), invocation.Has("--slide"), invocation.Has("--title")};
+  return PlotPicture(data, curves, choices);
+}
+
 }  // namespace
 
 std::string RunCommand(const Invocation& invocation) {
@@ -132,6 +149,7 @@ std::string RunCommand(const Invocation& invocation) {
     case Command::Materials: return Materials(invocation);
     case Command::Compare: return Compare(invocation);
     case Command::Qualities: return Qualities(invocation);
+    case Command::Plot: return Plot(invocation);
   }
   return {};
 }

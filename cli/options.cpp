@@ -10,24 +10,29 @@ namespace tervolin::cli {
 namespace {
 
 // The commands that compute a spectrum from the tube's options.
-constexpr unsigned kForSpectrumUsers = kForAngles | kForSpectrum | kForCompare;
+constexpr unsigned kForSpectrumUsers = kForAngles | kForSpectrum | kForCompare | kForPlotCurve;
 
 // One row per option; a later flag is one more row here.
 constexpr std::array kOptions{
-    OptionSpec{"--scattering", "coherent|incoherent", kForAngles, "kind of scattering"},
-    OptionSpec{"--material", "NAME", kForAngles | kForCompare, "scatterer: list name or English alias"},
-    OptionSpec{"--energy", "KEV", kForAngles | kForCompare, "one photon energy, keV"},
+    OptionSpec{"--scattering", "coherent|incoherent", kForAngles | kForPlotCurve, "kind of scattering (plot: begins a curve)"},
+    OptionSpec{"--material", "NAME", kForAngles | kForCompare | kForPlotCurve, "scatterer: list name or English alias"},
+    OptionSpec{"--energy", "KEV", kForAngles | kForCompare | kForPlotCurve, "one photon energy, keV"},
     OptionSpec{"--quality", "NAME", kForSpectrumUsers, "a standard beam quality instead of the tube's options: RQR8, RQA5, ..."},
     OptionSpec{"--kv", "KV", kForSpectrumUsers, "tube voltage of the spectrum, 30-150 kV"},
     OptionSpec{"--target-angle", "DEG", kForSpectrumUsers, "anode target angle, degrees (12)"},
     OptionSpec{"--inherent", "MM", kForSpectrumUsers, "inherent filtration, mm Al (2.5)"},
     OptionSpec{"--al", "MM", kForSpectrumUsers, "added aluminium filter, mm (0)"},
     OptionSpec{"--cu", "MM", kForSpectrumUsers, "added copper filter, mm (0)"},
-    OptionSpec{"--free-electron", "", kForAngles, "the free electron's curve: Thomson or Klein-Nishina"},
-    OptionSpec{"--per-solid-angle", "", kForAngles | kForCompare, "per unit solid angle instead of per unit angle"},
+    OptionSpec{"--colour", "red|darkgreen|blue", kForPlotCurve, "the curve's colour (red)"},
+    OptionSpec{"--free-electron", "", kForAngles | kForPlot, "the free electron's curve: Thomson or Klein-Nishina"},
+    OptionSpec{"--per-solid-angle", "", kForAngles | kForCompare | kForPlot, "per unit solid angle instead of per unit angle"},
+    OptionSpec{"--legend", "", kForPlot, "the legend beside or below the graph"},
+    OptionSpec{"--slide", "", kForPlot, "a 16:9 slide of 1920 x 1080 pixels instead of the screen's size"},
+    OptionSpec{"--title", "", kForPlot, "a title line: the graph, the kinds of scattering and the views"},
+    OptionSpec{"--colour-vision-safe", "", kForPlot, "vermillion, bluish green and blue (Okabe-Ito) for the three colours"},
     OptionSpec{"--totals", "", kForCompare, "the cross sections and shares instead of the curves (--format: a table)"},
     OptionSpec{"--figures", "", kForSpectrum, "the beam's mean and effective energy, HVL1, HVL2, homogeneity (--format: a table)"},
-    OptionSpec{"--format", "csv|tsv|dat", kForAll, "output format (csv; dat only for the spectrum's bins)"},
+    OptionSpec{"--format", "csv|tsv|dat", kForAll & ~kForPlot, "output format (csv; dat only for the spectrum's bins)"},
     OptionSpec{"--output", "FILE", kForAll, "write to FILE instead of standard output"},
     OptionSpec{"--data", "DIR", kForAll, "data folder holding Mus2018.dat and XFS_Data"},
 };
@@ -44,14 +49,15 @@ constexpr std::array kCommands{
     CommandName{"materials", Command::Materials, kForMaterials},
     CommandName{"compare", Command::Compare, kForCompare},
     CommandName{"qualities", Command::Qualities, kForQualities},
+    CommandName{"plot", Command::Plot, kForPlot | kForPlotCurve},
 };
 
 const CommandName& FindCommand(std::string_view text) {
   for (const CommandName& c : kCommands) {
     if (c.name == text) return c;
   }
-  if (text.starts_with("-")) throw UsageError("a command must come first: angles, spectrum, materials, compare or qualities");
-  throw UsageError("unknown command \"" + ShownArgument(text) + "\": use angles, spectrum, materials, compare or qualities");
+  if (text.starts_with("-")) throw UsageError("a command must come first: angles, spectrum, materials, compare, qualities or plot");
+  throw UsageError("unknown command \"" + ShownArgument(text) + "\": use angles, spectrum, materials, compare, qualities or plot");
 }
 
 const OptionSpec& FindOption(std::string_view name, const CommandName& command) {
@@ -64,6 +70,15 @@ const OptionSpec& FindOption(std::string_view name, const CommandName& command) 
   return *spec;
 }
 
+// Where an option goes: plot's curve options to the curve that its last --scattering
+// began (a new one for --scattering), the others to the invocation.
+Invocation& OptionTaker(const OptionSpec& spec, const CommandName& command, Invocation& result) {
+  if (command.command != Command::Plot || (spec.commands & kForPlotCurve) == 0) return result;
+  if (spec.name == "--scattering") return result.curves.emplace_back();
+  if (result.curves.empty()) throw UsageError(std::string(spec.name) + " must follow the --scattering of its curve");
+  return result.curves.back();
+}
+
 // Takes the option at arguments[i] (and its value), advancing i past what it used.
 void TakeOption(std::span<const char* const> arguments, std::size_t& i, const CommandName& command,
                 Invocation& result) {
@@ -71,16 +86,17 @@ void TakeOption(std::span<const char* const> arguments, std::size_t& i, const Co
   const std::size_t equals = argument.find('=');
   const std::string name(argument.substr(0, equals));
   const OptionSpec& spec = FindOption(name, command);
-  if (result.Has(name)) throw UsageError(name + " is given twice");
+  Invocation& taker = OptionTaker(spec, command, result);
+  if (taker.Has(name)) throw UsageError(name + " is given twice" + (&taker == &result ? "" : " for one curve"));
   if (spec.valueName.empty()) {
     if (equals != std::string_view::npos) throw UsageError(name + " takes no value");
-    result.flags.insert(name);
+    taker.flags.insert(name);
     return;
   }
   if (equals == std::string_view::npos && i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
   const std::string value(equals != std::string_view::npos ? argument.substr(equals + 1) : arguments[++i]);
   if (value.empty()) throw UsageError(name + " has an empty value");
-  result.values.emplace(name, value);
+  taker.values.emplace(name, value);
 }
 
 // Whether the request is among the arguments; "--help=x" is a usage error of --help.
@@ -125,7 +141,7 @@ Invocation ParseArguments(std::span<const char* const> arguments) {
 }
 
 std::string UsageLine() {
-  return "usage: tervolin-calc angles|spectrum|materials|compare|qualities [OPTIONS]  (tervolin-calc --help)";
+  return "usage: tervolin-calc angles|spectrum|materials|compare|qualities|plot [OPTIONS]  (tervolin-calc --help)";
 }
 
 std::string HelpText() {
@@ -136,14 +152,18 @@ std::string HelpText() {
       "  tervolin-calc spectrum --kv KV [spectrum options] | --quality NAME\n"
       "  tervolin-calc materials\n"
       "  tervolin-calc compare --material NAME --energy KEV | --kv KV [spectrum options] | --quality NAME\n"
-      "  tervolin-calc qualities\n\n"
+      "  tervolin-calc qualities\n"
+      "  tervolin-calc plot --scattering KIND --material NAME --energy KEV|--kv KV [...] [--colour C]\n"
+      "                     [--scattering ... for each further curve] [--legend] [--slide] [--title]\n\n"
       "angles prints theta = 1..180 degrees and the distribution scaled to a maximum of 1;\n"
       "spectrum prints the 300 bins of 0.5 keV and the relative photon fluence;\n"
       "materials prints the list names and English aliases of the data folder;\n"
       "compare prints theta and the coherent, incoherent and total differential cross\n"
       "sections per unit mass in cm2/g per degree (per sr with --per-solid-angle), the\n"
       "cross sections and shares on standard error (in the output with --totals);\n"
-      "qualities prints the standard beam qualities (IEC 61267) and their tube settings.\n"
+      "qualities prints the standard beam qualities (IEC 61267) and their tube settings;\n"
+      "plot writes the angular graph of its curves as an SVG picture, as the calculation\n"
+      "screen saves it: each --scattering begins a curve, followed by that curve's options.\n"
       "--quality takes the place of --kv and the other spectrum options.\n\n"
       "Options:\n";
   for (const OptionSpec& o : kOptions) {

@@ -9,10 +9,11 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tervolin::cli {
 
-enum class Command { Angles, Spectrum, Materials, Compare, Qualities };
+enum class Command { Angles, Spectrum, Materials, Compare, Qualities, Plot };
 
 // Sets of commands, as bits.
 inline constexpr unsigned kForAngles = 1u << 0;
@@ -20,7 +21,10 @@ inline constexpr unsigned kForSpectrum = 1u << 1;
 inline constexpr unsigned kForMaterials = 1u << 2;
 inline constexpr unsigned kForCompare = 1u << 3;
 inline constexpr unsigned kForQualities = 1u << 4;
-inline constexpr unsigned kForAll = kForAngles | kForSpectrum | kForMaterials | kForCompare | kForQualities;
+inline constexpr unsigned kForPlot = 1u << 5;
+// Taken by plot once for each curve: a curve's options follow its --scattering.
+inline constexpr unsigned kForPlotCurve = 1u << 6;
+inline constexpr unsigned kForAll = kForAngles | kForSpectrum | kForMaterials | kForCompare | kForQualities | kForPlot;
 
 struct OptionSpec {
   std::string_view name;       // "--energy"
@@ -41,6 +45,8 @@ struct Invocation {
   Command command = Command::Angles;
   std::map<std::string, std::string, std::less<>> values;  // option name → text as typed
   std::set<std::string, std::less<>> flags;
+  // plot: each curve's options, in the order given.
+  std::vector<Invocation> curves;
 
   bool Has(std::string_view option) const { return values.contains(option) || flags.contains(option); }
   // The option's text; nullptr when it was not given.

@@ -7,6 +7,7 @@
 #include "core/decimal_number.h"
 #include "core/spectrum_physics.h"
 #include "data/shown_item.h"
+#include "graphs/palette.h"
 
 namespace tervolin::cli {
 
@@ -122,6 +123,14 @@ AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
   request.energyText = std::move(energy.energyText);
   request.spectrum = std::move(energy.spectrum);
   return request;
+}
+
+int CurveColourIndex(const Invocation& curve) {
+  const std::string* text = curve.Value("--colour");
+  if (text == nullptr || *text == "red") return kPaletteRed;
+  if (*text == "darkgreen") return kPaletteDarkGreen;
+  if (*text == "blue") return kPaletteBlue;
+  throw UsageError("--colour \"" + ShownArgument(*text) + "\" must be red, darkgreen or blue");
 }
 
 Format OutputFormat(const Invocation& invocation, bool datAllowed) {

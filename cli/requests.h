@@ -44,6 +44,10 @@ EnergyRequest MakeEnergyRequest(const Invocation& invocation);
 // --scattering, --material and either --energy or the spectrum; throws UsageError.
 AnglesRequest MakeAnglesRequest(const Invocation& invocation);
 
+// --colour of a plot's curve as an index into the 16-colour palette (graphs/palette.h),
+// red when absent; throws UsageError.
+int CurveColourIndex(const Invocation& curve);
+
 // --format, csv when absent; dat only where `datAllowed`; throws UsageError.
 Format OutputFormat(const Invocation& invocation, bool datAllowed);
 

@@ -79,6 +79,9 @@ enum class TextId {
   kMagnitudeRatio,          // {1}: incoherent σ/ρ over coherent σ/ρ
   kCurveIntegral,           // {1}: the curve's σ/ρ; {2}: the table's over it
   kScaledToTable,           // a table without the molar mass: the curves' shapes scaled to σ/ρ
+  kAngleGraphTitle,         // a slide's title line: the graph, then its kinds and views
+  kSpectrumGraphTitle,
+  kFreeElectronView,        // the view with the free electron's curves
   kCount  // the number of texts, not a text
 };
 

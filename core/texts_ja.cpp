@@ -63,6 +63,9 @@ constexpr std::array<CatalogueEntry, static_cast<std::size_t>(TextId::kCount)> k
     {"非干渉性／干渉性 ＝ {1} 倍", false},
     {"曲線の積分 {1} cm²/g（表／曲線 {2}）", false},
     {"モル質量のない古い表のため、曲線は形を表の断面積に合わせて描いています", false},
+    {"散乱角度の確率密度分布", false},
+    {"Ｘ線スペクトル", false},
+    {"自由電子の曲線つき", false},
 }};
 
 }  // namespace

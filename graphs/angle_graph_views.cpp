@@ -41,9 +41,10 @@ std::size_t SameColourCount(const std::vector<ShownCurve>& shown, Rgb colour, bo
       shown.begin(), shown.end(), [&](const ShownCurve& s) { return s.dashed == dashed && s.colour == colour; }));
 }
 
-ShownCurve FreeElectronShown(const AngleTable& values, const ViewedCurve& curve, bool perSolidAngle,
+ShownCurve FreeElectronShown(const AngleTable& values, const ViewedCurve& curve, const AngleGraphChoices& choices,
                              const std::vector<ShownCurve>& shown) {
-  const Rgb colour = curve.request.scatter == kCoherent ? kThomsonGrey : curve.colour;
+  const bool perSolidAngle = choices.perSolidAngle;
+  const Rgb colour = curve.request.scatter == kCoherent ? kThomsonGrey : ShownColour(curve.colour, choices.palette);
   return {&values, colour, FreeElectronLabel(curve, perSolidAngle), true,
           ReferenceStyleAfter(SameColourCount(shown, colour, true))};
 }
@@ -66,14 +67,15 @@ std::vector<ShownCurve> AngleGraphViews::Shown() const {
   for (auto c = curves_.begin(); c != curves_.end(); ++c) {
     const CurveLabel label = perSolidAngle ? WithItem(c->label, TextOf(TextId::kPerSolidAngle)) : c->label;
     if (const auto& atom = c->In({false, perSolidAngle})) {
-      shown.push_back({&*atom, c->colour, label, false, LineStyleAfter(SameColourCount(shown, c->colour, false))});
+      const Rgb colour = ShownColour(c->colour, choices.palette);
+      shown.push_back({&*atom, colour, label, false, LineStyleAfter(SameColourCount(shown, colour, false))});
     }
     const auto& free = c->In({true, perSolidAngle});
     const auto shownBefore = [&](const ViewedCurve& b) {
       return b.In({true, perSolidAngle}) && SameFreeElectronCurve(b, *c);
     };
     if (!choices.freeElectronCurves || !free || std::any_of(curves_.begin(), c, shownBefore)) continue;
-    shown.push_back(FreeElectronShown(*free, *c, perSolidAngle, shown));
+    shown.push_back(FreeElectronShown(*free, *c, choices, shown));
   }
   return shown;
 }
@@ -89,6 +91,21 @@ void RedrawAngleGraph(DrawingSurface& graph, const AngleGraphViews& views) {
       PlotAngleCurve(graph, *c.values, c.colour, c.label, fromOrigin);
     }
   }
+}
+
+std::string AngleGraphTitle(const AngleGraphViews& views) {
+  std::vector<std::string> parts;
+  for (const ScatterKind kind : {kCoherent, kIncoherent}) {
+    const auto ofKind = [kind](const ViewedCurve& c) { return c.request.scatter == kind; };
+    if (std::any_of(views.Curves().begin(), views.Curves().end(), ofKind)) {
+      parts.push_back(TextOf(kind == kCoherent ? TextId::kCoherentScattering : TextId::kIncoherentScattering));
+    }
+  }
+  if (views.choices.perSolidAngle) parts.push_back(TextOf(TextId::kPerSolidAngle));
+  if (views.choices.freeElectronCurves) parts.push_back(TextOf(TextId::kFreeElectronView));
+  std::string title = TextOf(TextId::kAngleGraphTitle);
+  for (std::size_t i = 0; i < parts.size(); ++i) title += (i == 0 ? "　" : "・") + parts[i];
+  return title;
 }
 
 std::string ViewReadOutLines(const std::vector<ViewedCurve>& curves, int index) {

@@ -14,6 +14,7 @@
 #include "core/tube_settings.h"
 #include "graphs/curve_label.h"
 #include "graphs/drawing_surface.h"
+#include "graphs/palette.h"
 
 namespace tervolin {
 
@@ -21,7 +22,8 @@ namespace tervolin {
 struct AngleGraphChoices {
   bool freeElectronCurves = false;  // the curves' free-electron curves, dashed
   bool perSolidAngle = false;       // per unit solid angle instead of per unit angle
-  bool AnyChosen() const { return freeElectronCurves || perSolidAngle; }
+  CurvePalette palette = CurvePalette::kScreen;  // the curves' colours
+  bool AnyChosen() const { return freeElectronCurves || perSolidAngle || palette != CurvePalette::kScreen; }
 };
 
 // One computed curve in the four views, with its colour and label on the graph, and
@@ -55,7 +57,7 @@ class AngleGraphViews {
   // of them elsewhere).
   std::function<void()> changed;
 
-  // Each curve in the chosen view, followed by its free-electron curve when chosen
+  // Each curve in the chosen view and palette, followed by its free-electron curve when chosen
   // and not shown already. Thomson's curve does not depend on the energy: one for
   // every coherent curve, in kThomsonGrey, "自由電子（トムソン散乱）". Klein–Nishina's
   // does: one per photon energy or tube settings, in the colour of its first curve,
@@ -71,6 +73,10 @@ class AngleGraphViews {
 // title, then every shown curve (the free-electron ones dashed), each followed by
 // the frame as the distributions draw it. The graph remembers what it shows.
 void RedrawAngleGraph(DrawingSurface& graph, const AngleGraphViews& views);
+
+// A slide's title line: the graph's name, then the kinds of scattering of its curves
+// and the views chosen, "散乱角度の確率密度分布　非干渉性散乱・立体角あたり".
+std::string AngleGraphTitle(const AngleGraphViews& views);
 
 // The read-out's lines for the single-energy curves at angle index i (θ = i + 1°):
 // "60 keV: x = 2.419 Å⁻¹, E′ = 53.72 keV", E′ when an incoherent curve has that

@@ -72,10 +72,10 @@ std::vector<PixelPoint> Candidates(double spanX, double spanY) {
 
 }  // namespace
 
-PixelPoint QuietestLegendPlace(const std::vector<std::vector<PixelPoint>>& curves, PixelRect area, LegendSize size,
+LegendPlace QuietestLegendPlace(const std::vector<std::vector<PixelPoint>>& curves, PixelRect area, LegendSize size,
                                const std::vector<PixelRect>& keepClear) {
   const double spanX = std::floor(area.width - size.width), spanY = std::floor(area.height - size.height);
-  if (spanX < 0 || spanY < 0) return {area.left + std::max(0.0, spanX), area.top};
+  if (spanX < 0 || spanY < 0) return {{area.left + std::max(0.0, spanX), area.top}, false};
   CoverTable table(static_cast<int>(std::ceil(area.width)), static_cast<int>(std::ceil(area.height)));
   for (const auto& line : curves) MarkPolyline(table, line, area);
   for (const PixelRect& r : keepClear) MarkRect(table, r, area);
@@ -92,7 +92,7 @@ PixelPoint QuietestLegendPlace(const std::vector<std::vector<PixelPoint>>& curve
     }
     if (fewest == 0) break;
   }
-  return {area.left + best.x, area.top + best.y};
+  return {{area.left + best.x, area.top + best.y}, fewest == 0};
 }
 
 }  // namespace tervolin

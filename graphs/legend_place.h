@@ -17,7 +17,12 @@ struct PixelRect {
 // nothing of `keepClear` (the beam's figures, say). The four corners of the area
 // come first, upper right to lower left, and keep their place on a tie; after them
 // places nearer a corner come first. The upper right when the box does not fit.
-PixelPoint QuietestLegendPlace(const std::vector<std::vector<PixelPoint>>& curves, PixelRect area, LegendSize size,
+// `clear`: the place covers nothing.
+struct LegendPlace {
+  PixelPoint at;
+  bool clear;
+};
+LegendPlace QuietestLegendPlace(const std::vector<std::vector<PixelPoint>>& curves, PixelRect area, LegendSize size,
                                const std::vector<PixelRect>& keepClear = {});
 
 }  // namespace tervolin

@@ -15,4 +15,12 @@ Rgb PaletteColour(int index) {
   return kPalette[static_cast<std::size_t>(index)];
 }
 
+Rgb ShownColour(Rgb colour, CurvePalette palette) {
+  if (palette == CurvePalette::kScreen) return colour;
+  if (colour == PaletteColour(kPaletteRed)) return kOkabeItoVermillion;
+  if (colour == PaletteColour(kPaletteDarkGreen)) return kOkabeItoBluishGreen;
+  if (colour == PaletteColour(kPaletteBlue)) return kOkabeItoBlue;
+  return colour;
+}
+
 }  // namespace tervolin

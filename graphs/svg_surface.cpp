@@ -5,14 +5,11 @@
 
 #include "core/number_text.h"
 #include "graphs/line_styles.h"
+#include "graphs/text_measures.h"
 
 namespace tervolin {
 
 namespace {
-
-// Where text hangs from its top-left corner: the baseline lies one ascent lower,
-// about 0.88 of the size in the CJK fonts the screens use.
-inline constexpr double kAscentPerSize = 0.88;
 
 std::string Number(double value) { return FixedText(value, 2); }
 
@@ -266,12 +263,16 @@ std::string SvgSurface::ElementsFrom(std::size_t first) const {
   return writer.Elements(Remembered().Count());
 }
 
+std::string SvgFontAttributes(const SvgFont& font) {
+  return " font-family=\"" + Escaped(font.family) + "\"" + (font.bold ? " font-weight=\"bold\"" : "");
+}
+
 std::string SvgSurface::Picture(const SvgAside& aside) const {
   const std::string w = std::to_string(std::max(pixelWidth_, aside.width));
   const std::string h = std::to_string(std::max(pixelHeight_, aside.height));
   return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w +
-         " " + h + "\" font-family=\"" + Escaped(font_.family) + "\"" + (font_.bold ? " font-weight=\"bold\"" : "") +
-         ">\n<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n" + Elements() + aside.svg + "</svg>\n";
+         " " + h + "\"" + SvgFontAttributes(font_) + ">\n<rect width=\"" + w + "\" height=\"" + h +
+         "\" fill=\"#ffffff\"/>\n" + Elements() + aside.svg + "</svg>\n";
 }
 
 std::string SvgSurface::Document(const SvgAside& aside) const {

@@ -28,11 +28,17 @@ struct SvgAside {
   std::string svg;
 };
 
+// The font as attributes of an element: ` font-family="…"`, and the weight when bold.
+std::string SvgFontAttributes(const SvgFont& font);
+
 // The display list of a graph and its SVG picture, drawn from the list when asked.
 class SvgSurface : public DisplayList {
  public:
   SvgSurface(const UserScale& scale, int pixelWidth, int pixelHeight, SvgFont font);
   void SetFont(SvgFont font) { font_ = std::move(font); }
+  const SvgFont& Font() const { return font_; }
+  int PixelWidth() const { return pixelWidth_; }
+  int PixelHeight() const { return pixelHeight_; }
 
   // The whole picture drawn since the last Cls, as a standalone SVG document.
   std::string Document(const SvgAside& aside = {}) const;

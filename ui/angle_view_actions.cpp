@@ -1,7 +1,9 @@
 #include "ui/angle_view_actions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
+#include <QSettings>
 #include <QWidget>
 
 #include "graphs/angle_graph_views.h"
@@ -30,6 +32,18 @@ std::vector<PolarCurve> PolarCurves(const tervolin::AngleGraphViews& views) {
   return curves;
 }
 
+constexpr char kPaletteKey[] = "graphs/colourVisionSafePalette";
+
+bool SettingsKept() { return !QCoreApplication::organizationName().isEmpty(); }
+
+bool RememberedColourVisionPalette() {
+  return SettingsKept() && QSettings().value(QLatin1String(kPaletteKey), false).toBool();
+}
+
+void RememberColourVisionPalette(bool chosen) {
+  if (SettingsKept()) QSettings().setValue(QLatin1String(kPaletteKey), chosen);
+}
+
 QString PolarCaption(bool perSolidAngle) {
   return perSolidAngle ? Utf8("立体角あたり散乱確率（各曲線の最大値を 1 とする）")
                        : Utf8("散乱確率（角度あたり、各曲線の最大値を 1 とする）");
@@ -46,11 +60,18 @@ AngleViewActions::AngleViewActions(QWidget& screen, tervolin::DrawingSurface& gr
       saves_(saves),
       freeElectron_(CheckItem(this, "自由電子の曲線を重ねる")),
       perSolidAngle_(CheckItem(this, "立体角あたりで表示")),
+      palette_(CheckItem(this, "色覚に配慮した配色")),
       polar_(new QAction(Utf8("極座標で表示…"), this)) {
   connect(freeElectron_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
   connect(perSolidAngle_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
+  palette_->setChecked(RememberedColourVisionPalette());
+  connect(palette_, &QAction::toggled, this, [this](bool chosen) {
+    RememberColourVisionPalette(chosen);
+    ChoicesChanged();
+  });
   connect(polar_, &QAction::triggered, this, &AngleViewActions::ShowPolarWindow);
   views_.choices = {};
+  views_.choices.palette = PaletteChosen();
   views_.Forget();  // a new screen starts with an empty graph
   views_.changed = [this] { UpdatePolarWindow(); };
 }
@@ -61,13 +82,18 @@ void AngleViewActions::AddTo(QMenu& menu) {
   menu.addSeparator();
   menu.addAction(freeElectron_);
   menu.addAction(perSolidAngle_);
+  menu.addAction(palette_);
   menu.addAction(polar_);
 }
 
 void AngleViewActions::ChoicesChanged() {
-  views_.choices = {freeElectron_->isChecked(), perSolidAngle_->isChecked()};
+  views_.choices = {freeElectron_->isChecked(), perSolidAngle_->isChecked(), PaletteChosen()};
   tervolin::RedrawAngleGraph(graph_, views_);
   UpdatePolarWindow();
+}
+
+tervolin::CurvePalette AngleViewActions::PaletteChosen() const {
+  return palette_->isChecked() ? tervolin::CurvePalette::kColourVisionSafe : tervolin::CurvePalette::kScreen;
 }
 
 PolarDiagramWindow* AngleViewActions::PolarWindow() const { return polarWindow_; }

@@ -1,8 +1,12 @@
 #pragma once
 // The angular graph's teaching views on the calculation screen: the check items
 // "自由電子の曲線を重ねる" and "立体角あたりで表示", which draw the graph anew from
-// its curves, and "極座標で表示…", which opens the polar diagram window. The window
-// follows the choices and the curves.
+// its curves, "色覚に配慮した配色", which draws them in the colour-vision-safe palette
+// and is remembered between runs, and "極座標で表示…", which opens the polar diagram
+// window. The window follows the choices and the curves.
+//
+// The palette is kept in the program's settings (QSettings of the application's
+// organisation); where no organisation is named (the tests) nothing is read or kept.
 
 #include <QObject>
 #include <QPointer>
@@ -31,6 +35,7 @@ class AngleViewActions : public QObject {
   void AddTo(QMenu& menu);
   QAction& FreeElectronAction() { return *freeElectron_; }
   QAction& PerSolidAngleAction() { return *perSolidAngle_; }
+  QAction& PaletteAction() { return *palette_; }
   QAction& PolarAction() { return *polar_; }
 
   void ShowPolarWindow();
@@ -41,6 +46,7 @@ class AngleViewActions : public QObject {
 
  private:
   void ChoicesChanged();
+  tervolin::CurvePalette PaletteChosen() const;
   void UpdatePolarWindow();
 
   QWidget& screen_;
@@ -49,6 +55,7 @@ class AngleViewActions : public QObject {
   SaveFolderMemory& saves_;
   QAction* freeElectron_;
   QAction* perSolidAngle_;
+  QAction* palette_;
   QAction* polar_;
   QPointer<PolarDiagramWindow> polarWindow_;
 };

@@ -116,6 +116,7 @@ void BuildGraph(CalculationScreen& f, Screens& screens) {
   tools->SetReadOutExtra([&views = bench.views](int index) {
     return tervolin::ViewReadOutLines(views.Curves(), index);
   });
+  tools->SetSlideTitle([&views = bench.views] { return tervolin::AngleGraphTitle(views); });
 }
 
 // Material list first, then the spectrum button, the energy box, the energy and

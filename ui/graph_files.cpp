@@ -34,6 +34,10 @@ constexpr FileFilter kFilters[] = {
     {{GraphFileType::kPng, 3}, "PNG 画像・画面の 3 倍 (*.png)"},
     {{GraphFileType::kSvg, kDefaultPngScale}, "SVG 図 (*.svg)"},
     {{GraphFileType::kPdf, kDefaultPngScale}, "PDF 文書 (*.pdf)"},
+    {{GraphFileType::kPng, 1, true}, "スライド用 16:9 PNG 画像・1920×1080 (*.png)"},
+    {{GraphFileType::kPng, 2, true}, "スライド用 16:9 PNG 画像・3840×2160 (*.png)"},
+    {{GraphFileType::kSvg, kDefaultPngScale, true}, "スライド用 16:9 SVG 図 (*.svg)"},
+    {{GraphFileType::kPdf, kDefaultPngScale, true}, "スライド用 16:9 PDF 文書 (*.pdf)"},
     {{GraphFileType::kCsv, kDefaultPngScale}, "CSV 数値表 (*.csv)"},
 };
 // Logical pixels are laid out at 96 per inch, as on the screens.
@@ -41,16 +45,24 @@ constexpr int kDotsPerInch = 96;
 
 }  // namespace
 
-QStringList GraphFileFilters() {
+QStringList GraphAndSlideFileFilters() {
   QStringList filters;
   for (const FileFilter& filter : kFilters) filters.append(Utf8(filter.text));
+  return filters;
+}
+
+QStringList GraphFileFilters() {
+  QStringList filters;
+  for (const FileFilter& filter : kFilters) {
+    if (!filter.choice.slide) filters.append(Utf8(filter.text));
+  }
   return filters;
 }
 
 QStringList PictureFileFilters() {
   QStringList filters;
   for (const FileFilter& filter : kFilters) {
-    if (filter.choice.type != GraphFileType::kCsv) filters.append(Utf8(filter.text));
+    if (filter.choice.type != GraphFileType::kCsv && !filter.choice.slide) filters.append(Utf8(filter.text));
   }
   return filters;
 }

@@ -22,12 +22,15 @@ enum class GraphFileType { kPng, kSvg, kPdf, kCsv };
 struct FileFilterChoice {
   GraphFileType type;
   int pngScale;  // 1, 2 or 3
+  bool slide = false;  // a 16:9 slide (graphs/graph_picture.h); PNG at 1 or 2 × 1920 × 1080
 };
 inline constexpr int kDefaultPngScale = 2;
 
 // The save dialog's filters: PNG at twice the screen's size, at the screen's size,
 // at three times, then SVG, PDF and CSV.
 QStringList GraphFileFilters();
+// The same with the slides' PNG (1× and 2×), SVG and PDF before CSV: the graphs'.
+QStringList GraphAndSlideFileFilters();
 // The same without CSV, for a picture that has no table.
 QStringList PictureFileFilters();
 QString FileExtension(GraphFileType type);  // "png"

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/fonts.h"
 #include "ui/painter_surface.h"
 #include "ui/qt_text.h"
 
@@ -17,18 +18,15 @@ QFont LegendFont(const QFont& graphFont) {
   return font;
 }
 
-MeasuredLegend MeasureLegend(std::vector<tervolin::LegendRow> rows, const QFont& font, const QPaintDevice* device) {
-  const QFontMetricsF metrics(font, device);
-  tervolin::LegendMeasures measures{metrics.height(), 0, 0};
-  for (const tervolin::LegendRow& row : rows) {
-    measures.titleWidth = std::max(measures.titleWidth, metrics.horizontalAdvance(FromUtf8(row.title)));
-    measures.noteWidth = std::max(measures.noteWidth, metrics.horizontalAdvance(FromUtf8(row.note)));
-  }
-  return {std::move(rows), font, measures};
+MeasuredLegend MeasureLegend(const std::vector<tervolin::LegendRow>& rows, const QFont& font, double maxWidth) {
+  const tervolin::TextMeasures measures = TextMeasuresOf(font);
+  std::vector<tervolin::LegendRow> fitted = tervolin::FitLegendRows(rows, measures, maxWidth);
+  const tervolin::LegendMeasures m = tervolin::MeasureLegendRows(fitted, measures);
+  return {std::move(fitted), font, m};
 }
 
 QSizeF MeasuredLegend::Size() const {
-  const tervolin::LegendSize size = tervolin::LegendBoxSize(measures, rows.size());
+  const tervolin::LegendSize size = tervolin::LegendBoxSize(measures, rows);
   return QSizeF(size.width, size.height);
 }
 

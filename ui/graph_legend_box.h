@@ -12,7 +12,6 @@
 #include "graphs/legend_box.h"
 
 class QPainter;
-class QPaintDevice;
 
 namespace tervolin::ui {
 
@@ -29,7 +28,8 @@ struct MeasuredLegend {
   QSizeF Size() const;
 };
 
-MeasuredLegend MeasureLegend(std::vector<tervolin::LegendRow> rows, const QFont& font, const QPaintDevice* device);
+// The rows broken to be at most `maxWidth` logical pixels wide, and measured.
+MeasuredLegend MeasureLegend(const std::vector<tervolin::LegendRow>& rows, const QFont& font, double maxWidth);
 
 // Paints the box with its top-left corner at `topLeft` (logical pixels); nothing for
 // no rows.

@@ -13,11 +13,13 @@
 
 #include "graphs/curves_csv.h"
 #include "graphs/graph_legend.h"
+#include "graphs/graph_picture.h"
 #include "graphs/legend_place.h"
 #include "graphs/svg_surface.h"
 #include "ui/drawing_replay.h"
 #include "ui/fonts.h"
 #include "ui/graph_legend_box.h"
+#include "ui/painter_surface.h"
 #include "ui/picture_surface.h"
 #include "ui/save_dialog.h"
 #include "ui/qt_text.h"
@@ -26,10 +28,8 @@ namespace tervolin::ui {
 
 namespace {
 
-// Between the frame and the legend's box, logical pixels: inside it on screen,
-// beside it in files.
+// Between the frame and the legend's box on screen, logical pixels.
 constexpr qreal kLegendMargin = 3;
-constexpr qreal kLegendBesideGap = 12;
 constexpr qreal kLegendKeyStep = 10;  // pixels a Shift+arrow moves the legend
 
 QAction* AddAction(QWidget& window, QMenu& menu, const char* text, QKeySequence shortcut) {
@@ -43,6 +43,13 @@ QAction* AddAction(QWidget& window, QMenu& menu, const char* text, QKeySequence 
 
 bool IsMenuKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
+// A picture's texts are laid out at the graph's size and drawn enlarged: unhinted,
+// their widths grow with the scale, so what was measured to fit still fits.
+QFont Unhinted(QFont font) {
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
 }
 
 QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
@@ -77,102 +84,164 @@ QString GraphTools::DefaultFileName(GraphFileType type) const {
 }
 
 void GraphTools::SaveGraph() {
-  const auto chosen = AskFileToSave(surface_.window(), GraphFileFilters(), DefaultFileName(GraphFileType::kPng), saves_);
-  if (chosen) SaveGraphAs(chosen->path, chosen->type, chosen->pngScale);
+  const auto chosen =
+      AskFileToSave(surface_.window(), GraphAndSlideFileFilters(), DefaultFileName(GraphFileType::kPng), saves_);
+  if (chosen) SaveGraphAs(chosen->path, chosen->type, chosen->pngScale, chosen->slide);
 }
 
-bool GraphTools::SaveGraphAs(const QString& path, GraphFileType type, int pngScale) {
-  return SaveOrWarn(surface_.window(), path, FileContents(type, pngScale), saves_);
+bool GraphTools::SaveGraphAs(const QString& path, GraphFileType type, int pngScale, bool slide) {
+  return SaveOrWarn(surface_.window(), path, FileContents(type, pngScale, slide), saves_);
 }
 
-QByteArray GraphTools::FileContents(GraphFileType type, int pngScale) const {
+QByteArray GraphTools::FileContents(GraphFileType type, int pngScale, bool slide) const {
   switch (type) {
-    case GraphFileType::kPng: return PngBytes(Picture(pngScale));
-    case GraphFileType::kSvg: return SvgDocument();
-    case GraphFileType::kPdf: return PdfDocument();
+    case GraphFileType::kPng: return PngBytes(Picture(pngScale, slide));
+    case GraphFileType::kSvg: return SvgDocument(slide);
+    case GraphFileType::kPdf: return PdfDocument(slide);
     case GraphFileType::kCsv: return Bytes(tervolin::CurvesCsv(layout_.axis, surface_.Curves().Curves()));
   }
   return {};
 }
 
-// The retained image itself at the screen's ratio, else drawn anew: crisp at any size.
-QImage GraphTools::Picture(qreal scale) const {
+// The graph, its legend and on a slide its title, where the library lays them out.
+tervolin::PictureLayout GraphTools::LaidOutPicture(bool slide) const {
+  return tervolin::LayOutPicture(RequestedPicture(slide));
+}
+
+tervolin::PictureRequest GraphTools::RequestedPicture(bool slide) const {
+  const QFont graphFont = Unhinted(surface_.SurfaceFont()), legendFont = Unhinted(LegendFont(graphFont));
+  const QRectF frame = InnerRect(layout_.frame);
+  const QSize inner = surface_.InnerSize();
+  const tervolin::GraphArea graph{double(inner.width()), double(inner.height()),
+                                  {frame.left(), frame.top(), frame.width(), frame.height()},
+                                  graphFont.pixelSize() * tervolin::SmallestTextScale(surface_.Operations())};
+  return {graph, LegendRows(), TextMeasuresOf(legendFont), double(legendFont.pixelSize()),
+          slide && slideTitle_ ? slideTitle_() : std::string(), TextMeasuresOf(graphFont),
+          double(graphFont.pixelSize()), slide};
+}
+
+// A file's picture of the graph: the retained image itself at the screen's ratio,
+// else drawn anew (crisp at any size); a slide's graph drawn anew at its scale.
+QImage GraphTools::Picture(qreal scale, bool slide) const {
   const QImage retained = surface_.RetainedImage();
   const QImage graph = qFuzzyCompare(scale, retained.devicePixelRatio()) ? retained : surface_.ImageAt(scale);
-  const MeasuredLegend legend = Legend();
-  if (legend.rows.empty()) return graph;
-  QImage picture(PictureSize(legend) * scale, QImage::Format_RGB32);
+  const tervolin::PictureLayout laid = LaidOutPicture(slide);
+  if (!slide && laid.legendRows.empty()) return graph;
+  QImage picture(QSize(qCeil(laid.width), qCeil(laid.height)) * scale, QImage::Format_RGB32);
   picture.setDevicePixelRatio(scale);
   picture.setDotsPerMeterX(graph.dotsPerMeterX());
   picture.setDotsPerMeterY(graph.dotsPerMeterY());
   picture.fill(Qt::white);
   QPainter painter(&picture);
-  painter.drawImage(QPointF(0, 0), graph);
-  PaintLegend(painter, legend, LegendBeside(legend).topLeft());
+  if (slide) {
+    PaintGraph(painter, laid);
+  } else {
+    painter.drawImage(QPointF(laid.graphAt.x, laid.graphAt.y), graph);
+  }
+  PaintLegendAndTitle(painter, laid);
   return picture;
 }
 
-// The graph and the legend beside it, on a vector painter (PDF).
-QByteArray GraphTools::PdfDocument() const {
-  const MeasuredLegend legend = Legend();
-  const QSize size = PictureSize(legend);
+// The graph and its legend on a vector painter (PDF).
+QByteArray GraphTools::PdfDocument(bool slide) const {
+  const tervolin::PictureLayout laid = LaidOutPicture(slide);
+  const QSize size(qCeil(laid.width), qCeil(laid.height));
   return PdfBytes(size, FromUtf8(tervolin::LabelFileStem({})), [&](QPainter& painter) {
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    ReplayDrawing(painter, surface_.Operations(), {surface_.Scale(), surface_.InnerSize(), surface_.SurfaceFont()});
-    PaintLegend(painter, legend, LegendBeside(legend).topLeft());
+    PaintGraph(painter, laid);
+    PaintLegendAndTitle(painter, laid);
   });
 }
 
-// The library's SVG picture, widened for the legend beside it.
-QByteArray GraphTools::SvgDocument() const {
+// The library's SVG picture with its legend; the graph's own document without one.
+QByteArray GraphTools::SvgDocument(bool slide) const {
   const tervolin::SvgSurface& graph = surface_.VectorPicture();
-  const MeasuredLegend legend = Legend();
-  if (legend.rows.empty()) return Bytes(graph.Document());
-  const QSize size = PictureSize(legend);
-  tervolin::SvgSurface beside({0, 0, double(size.width()), double(size.height())}, size.width(), size.height(),
-                              SvgFontOf(legend.font));
-  const QPointF at = LegendBeside(legend).topLeft();
-  tervolin::DrawLegendBox(beside, legend.rows, legend.measures, {at.x(), at.y()});
-  return Bytes(graph.Document({size.width(), size.height(), "<g font-weight=\"normal\">\n" + beside.Elements() + "</g>\n"}));
+  const tervolin::PictureLayout laid = LaidOutPicture(slide);
+  if (!slide && laid.legendRows.empty()) return Bytes(graph.Document());
+  return Bytes(tervolin::PictureSvgDocument(graph, laid, SvgFontOf(LegendFont(surface_.SurfaceFont()))));
+}
+
+void GraphTools::PaintGraph(QPainter& painter, const tervolin::PictureLayout& laid) const {
+  painter.save();
+  painter.translate(laid.graphAt.x, laid.graphAt.y);
+  painter.scale(laid.graphScale, laid.graphScale);
+  ReplayDrawing(painter, surface_.Operations(), {surface_.Scale(), surface_.InnerSize(), surface_.SurfaceFont()});
+  painter.restore();
+}
+
+void GraphTools::PaintLegendAndTitle(QPainter& painter, const tervolin::PictureLayout& laid) const {
+  const auto paintScaled = [&painter](tervolin::PixelPoint at, double scale, const QFont& font, const auto& draw) {
+    painter.save();
+    painter.translate(at.x, at.y);
+    painter.scale(scale, scale);
+    PainterSurface surface(painter, font);
+    draw(surface);
+    painter.restore();
+  };
+  const QFont legendFont = Unhinted(LegendFont(surface_.SurfaceFont()));
+  paintScaled(laid.legendAt, laid.legendScale, legendFont, [&](PainterSurface& surface) {
+    tervolin::DrawLegendBox(surface, laid.legendRows, laid.legendMeasures, {0, 0});
+  });
+  if (laid.title.empty()) return;
+  paintScaled(laid.titleAt, laid.titleScale, Unhinted(surface_.SurfaceFont()),
+              [&](PainterSurface& surface) { surface.Print(0, 0, laid.title); });
 }
 
 // The legend's rows while it is shown, else none.
+std::vector<tervolin::LegendRow> GraphTools::LegendRows() const {
+  if (!legendShown_) return {};
+  return tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum);
+}
+
+// On screen: the rows broken to fit inside the frame.
 MeasuredLegend GraphTools::Legend() const {
-  const QFont font = LegendFont(surface_.SurfaceFont());
-  if (!legendShown_) return MeasureLegend({}, font, &surface_);
-  return MeasureLegend(tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum),
-                       font, &surface_);
+  const QRectF frame = InnerRect(layout_.frame);
+  return MeasureLegend(LegendRows(), LegendFont(surface_.SurfaceFont()), frame.width() - 2 * kLegendMargin);
 }
 
-// Right of the frame, its top level with the frame's.
-QRectF GraphTools::LegendBeside(const MeasuredLegend& legend) const {
-  const QPointF frameTopRight = surface_.ToLogicalPixel(layout_.frame.right, layout_.frame.top);
-  return QRectF(frameTopRight + QPointF(kLegendBesideGap, 0), legend.Size());
-}
-
-QSize GraphTools::PictureSize(const MeasuredLegend& legend) const {
-  const QSize inner = surface_.InnerSize();
-  if (legend.rows.empty()) return inner;
-  const QRectF box = LegendBeside(legend);
-  return QSize(std::max(inner.width(), qCeil(box.right() + kLegendBesideGap)),
-               std::max(inner.height(), qCeil(box.bottom() + kLegendMargin)));
-}
-
+// Over the graph where the legend covers no curve, or where the user put it; else
+// beside or below a smaller plot, drawn anew.
 void GraphTools::PaintOverlay(QPainter& painter) const {
+  if (const auto room = RoomOnScreen()) {
+    painter.fillRect(QRectF(QPointF(0, 0), QSizeF(surface_.InnerSize())), Qt::white);
+    PaintGraph(painter, *room);
+    PaintLegendAndTitle(painter, *room);
+    return;
+  }
   const MeasuredLegend legend = Legend();
   PaintLegend(painter, legend, LegendOnScreen(legend).topLeft());
 }
 
-QRectF GraphTools::LegendOnScreen() const { return LegendOnScreen(Legend()); }
+QRectF GraphTools::LegendOnScreen() const {
+  if (const auto room = RoomOnScreen()) {
+    const tervolin::LegendSize size = tervolin::PlacedLegendSize(*room);
+    return QRectF(room->legendAt.x, room->legendAt.y, size.width, size.height);
+  }
+  return LegendOnScreen(Legend());
+}
 
 QRectF GraphTools::LegendOnScreen(const MeasuredLegend& legend) const {
   const QSizeF size = legend.Size();
-  return QRectF(legendMoved_ ? *legendMoved_ : QuietestPlace(size), size);
+  if (legendMoved_) return QRectF(*legendMoved_, size);
+  const tervolin::PixelPoint at = QuietestPlace(size).at;
+  return QRectF(QPointF(at.x, at.y), size);
+}
+
+// The layout of the plot made smaller for the legend: while the legend is shown where
+// it was not put by hand, no place inside the frame leaves the curves clear, and the
+// plot keeps enough of its size.
+std::optional<tervolin::PictureLayout> GraphTools::RoomOnScreen() const {
+  if (!legendShown_ || legendMoved_) return std::nullopt;
+  const MeasuredLegend legend = Legend();
+  if (legend.rows.empty() || QuietestPlace(legend.Size()).clear) return std::nullopt;
+  const tervolin::PictureLayout room = tervolin::LayOutPictureMakingRoom(RequestedPicture(false));
+  if (room.graphScale < tervolin::kSmallestPlotMakingRoom) return std::nullopt;
+  return room;
 }
 
 // Inside the frame, where the box covers the fewest curve pixels and none of the
 // filled boxes the graph drew (the beam's figures).
-QPointF GraphTools::QuietestPlace(QSizeF size) const {
+tervolin::LegendPlace GraphTools::QuietestPlace(QSizeF size) const {
   std::vector<std::vector<tervolin::PixelPoint>> lines;
   for (const tervolin::CurveRecord& curve : surface_.Curves().Curves()) {
     std::vector<tervolin::PixelPoint>& line = lines.emplace_back();
@@ -188,9 +257,8 @@ QPointF GraphTools::QuietestPlace(QSizeF size) const {
     keepClear.push_back({box.left(), box.top(), box.width(), box.height()});
   }
   const QRectF frame = InnerRect(layout_.frame).adjusted(kLegendMargin, kLegendMargin, -kLegendMargin, -kLegendMargin);
-  const tervolin::PixelPoint at = tervolin::QuietestLegendPlace(
-      lines, {frame.left(), frame.top(), frame.width(), frame.height()}, {size.width(), size.height()}, keepClear);
-  return QPointF(at.x, at.y);
+  return tervolin::QuietestLegendPlace(lines, {frame.left(), frame.top(), frame.width(), frame.height()},
+                                       {size.width(), size.height()}, keepClear);
 }
 
 QRectF GraphTools::InnerRect(const tervolin::PlotArea& area) const {
@@ -269,6 +337,11 @@ bool GraphTools::MoveLegendByKey(const QKeyEvent& key) {
 }
 
 std::optional<QString> GraphTools::ReadOutAt(QPointF surfacePosition) const {
+  if (const auto room = RoomOnScreen()) {  // where that point lies on the full-size graph
+    const QPointF border = surfacePosition - surface_.InnerPosition(surfacePosition);
+    const QPointF inner = surface_.InnerPosition(surfacePosition) - QPointF(room->graphAt.x, room->graphAt.y);
+    surfacePosition = inner / room->graphScale + border;
+  }
   const QPointF user = surface_.UserPointAt(surfacePosition);
   const std::optional<int> index = tervolin::CurveIndexAt(layout_, user.x(), user.y());
   if (!index) return std::nullopt;

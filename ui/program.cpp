@@ -32,6 +32,9 @@ int RunTervolin(int argc, char** argv) {
   QApplication application(argc, argv);
   // Lets the desktop match the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TERVOLIN_APP_ID));
+  // Where the settings the user chose are kept (~/.config/tervolin/tervolin.conf).
+  QCoreApplication::setOrganizationName(QStringLiteral("tervolin"));
+  QCoreApplication::setApplicationName(QStringLiteral("tervolin"));
   // A signal during start-up is handled once the program waits for events.
   ScreenSet screens(DataFolder());
   const TerminationSignals endOnSignal([&screens] { screens.Start().onQuitClicked(); });

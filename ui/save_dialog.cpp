@@ -91,7 +91,7 @@ std::optional<FileToSave> Checked(QWidget* parent, const QString& chosen, const 
   const GraphFileType type = ChosenFileType(chosen, filter);
   const bool pngByFilter = type == GraphFileType::kPng && choice.type == GraphFileType::kPng;
   const int scale = pngByFilter ? choice.pngScale : kDefaultPngScale;
-  const FileToSave file{WithExtension(chosen, type), type, scale};
+  const FileToSave file{WithExtension(chosen, type), type, scale, choice.slide && type == choice.type};
   if (!MayReplace(parent, chosen, file.path)) return std::nullopt;
   return file;
 }

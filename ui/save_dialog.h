@@ -25,6 +25,7 @@ struct FileToSave {
   QString path;  // with the type's extension
   GraphFileType type;
   int pngScale = kDefaultPngScale;  // the PNG filter's times the screen's size; 2 when chosen otherwise
+  bool slide = false;               // the chosen filter's slide, of the type chosen
 };
 
 // Asks where to save, with the given filters (some of GraphFileFilters(), in its

@@ -13,6 +13,7 @@
 
 #include "core/beam_qualities.h"
 #include "graphs/user_coordinates.h"
+#include "core/text_catalogue.h"
 #include "ui/controls.h"
 #include "graphs/graph_layout.h"
 #include "graphs/spectrum_graph.h"
@@ -168,6 +169,7 @@ void BuildGraph(SpectrumScreen& f, SaveFolderMemory& saves) {
   f.graph->move(TwipsToPixels(240), TwipsToPixels(360));
   f.graph->setFocusPolicy(Qt::TabFocus);
   auto* tools = new GraphTools(*f.graph, tervolin::kSpectrumGraphLayout, saves);
+  tools->SetSlideTitle([] { return tervolin::TextOf(tervolin::TextId::kSpectrumGraphTitle); });
   // After the tools' own items, so that their order stays as users learned it.
   f.commonScaleAction = new QAction(Utf8("スペクトルを共通の尺度で表示"), &f);
   f.commonScaleAction->setCheckable(true);

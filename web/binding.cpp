@@ -23,7 +23,9 @@
 #include "graphs/curve_axis.h"
 #include "graphs/curve_label.h"
 #include "graphs/curves_csv.h"
+#include "graphs/graph_layout.h"
 #include "graphs/graph_legend.h"
+#include "graphs/graph_picture.h"
 #include "graphs/line_styles.h"
 #include "graphs/magnitude_graph.h"
 #include "graphs/palette.h"
@@ -43,9 +45,8 @@ using emscripten::val;
 // The screens' fonts, as the page has them: Meiryo 14.25 pt on the angular graph,
 // MS P Gothic 15.75 pt bold on the spectrum graph, at 96 pixels per inch, narrowed
 // as the desktop narrows a substitute (browsers substitute for it too).
-const SvgFont kAngleFont{"Meiryo, 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 19.0};
-const SvgFont kSpectrumFont{"'MS PGothic', 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 21.0, true,
-                            kSpectrumSubstituteStretch};
+const SvgFont kAngleFont = AngleGraphSvgFont();
+const SvgFont kSpectrumFont = SpectrumGraphSvgFont();
 // The polar diagram's and the magnitudes graph's windows: Meiryo 9 pt, and the
 // pictures at the windows' sizes (pixels).
 const SvgFont kWindowFont{"Meiryo, 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 12.0};
@@ -379,20 +380,41 @@ class Session {
   void ClearAngleGraph() { bench_.ClearAngleGraph(angle_); }
 
   void SetViews(bool freeElectron, bool perSolidAngle) {
-    bench_.views.choices = {freeElectron, perSolidAngle};
+    bench_.views.choices.freeElectronCurves = freeElectron;
+    bench_.views.choices.perSolidAngle = perSolidAngle;
     RedrawAngleGraph(angle_, bench_.views);
   }
 
   std::string AngleSvg() const { return angle_.Picture(); }
   std::string SpectrumSvg() const { return spectrum_.Picture(); }
-  std::string AngleSvgFile() const { return angle_.Document(); }
-  std::string SpectrumSvgFile() const { return spectrum_.Document(); }
+  // The files: the graph with its legend beside or below it, as the screens save it.
+  std::string AngleSvgFile() const {
+    return EstimatedPictureSvg(angle_, kAngleGraphLayout, kAngleGraphScale, true, {}, false);
+  }
+  std::string SpectrumSvgFile() const {
+    return EstimatedPictureSvg(spectrum_, kSpectrumGraphLayout, kSpectrumGraphScale, true, {}, false);
+  }
   // The tables as bytes: a text would lose its byte-order mark to the browser's
   // UTF-8 decoder.
   val AngleCsv() { return Bytes(CurvesCsv(kAngleAxis, angle_.Curves().Curves())); }
   val SpectrumCsv() { return Bytes(CurvesCsv(kEnergyAxis, spectrum_.Curves().Curves())); }
   std::string AngleFileStem() { return GraphFileStem(angle_.Curves().Curves()); }
   std::string SpectrumFileStem() { return GraphFileStem(spectrum_.Curves().Curves()); }
+
+  // 16:9 slides of the graphs with their legends and title lines.
+  std::string AngleSlideSvg() const {
+    return EstimatedPictureSvg(angle_, kAngleGraphLayout, kAngleGraphScale, true, AngleGraphTitle(bench_.views), true);
+  }
+  std::string SpectrumSlideSvg() const {
+    return EstimatedPictureSvg(spectrum_, kSpectrumGraphLayout, kSpectrumGraphScale, true,
+                               TextOf(TextId::kSpectrumGraphTitle), true);
+  }
+
+  // 色覚に配慮した配色: the curves drawn anew in the colour-vision-safe palette, or back.
+  void SetPalette(bool colourVisionSafe) {
+    bench_.views.choices.palette = colourVisionSafe ? CurvePalette::kColourVisionSafe : CurvePalette::kScreen;
+    RedrawAngleGraph(angle_, bench_.views);
+  }
 
   // The angular graph's curves as its legend lists them: {colour, title, note, dashed,
   // dashes}, dashes the stroke-dasharray of the curve's line style ("" for solid).
@@ -479,7 +501,10 @@ EMSCRIPTEN_BINDINGS(tervolin) {
       .function("magnitudeSvg", &Session::MagnitudeSvg)
       .function("polarSvg", &Session::PolarSvg)
       .function("setCommonScale", &Session::SetCommonScale)
-      .function("clearSpectra", &Session::ClearSpectra);
+      .function("clearSpectra", &Session::ClearSpectra)
+      .function("angleSlideSvg", &Session::AngleSlideSvg)
+      .function("spectrumSlideSvg", &Session::SpectrumSlideSvg)
+      .function("setPalette", &Session::SetPalette);
 }
 
 }  // namespace tervolin::web

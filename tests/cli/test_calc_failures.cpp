@@ -61,7 +61,7 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
       {{"spectrum", "--kv", "100", "--cu", "-1"}, "--cu -1 must not be negative"},
       {{"spectrum", "--kv", "100", "--energy", "30"}, "--energy does not apply to the spectrum command"},
       {{"spectrum", "--kv", "100", "--kv", "90"}, "--kv is given twice"},
-      {{"spectrum", "--kv", "100", "--colour", "red"}, "unknown option --colour"},
+      {{"spectrum", "--kv", "100", "--colour", "red"}, "--colour does not apply to the spectrum command"},
       {{"spectrum", "--kv", "100", "--format", "xlsx"}, "--format \"xlsx\" must be csv, tsv or dat"},
       {{"angles", "--scattering", "elastic", "--material", "iron", "--energy", "30"},
        "--scattering \"elastic\" must be coherent or incoherent"},
@@ -79,12 +79,22 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
       {{"--version=2"}, "--version takes no value"},
       {{"spectrum", "--kv", std::string(100000, '9') + "x"}, "--kv \"" + std::string(80, '9') + "…\" is not a number"},
       {{"angles", "--" + std::string(100000, 'x')}, "unknown option --" + std::string(78, 'x') + "…\n"},
+      {{"plot", "--legend"}, "plot needs a curve: --scattering, --material and --energy or --kv"},
+      {{"plot", "--material", "iron", "--scattering", "coherent"}, "--material must follow the --scattering of its curve"},
+      {{"plot", "--scattering", "coherent", "--material", "iron", "--energy", "60", "--energy", "80"},
+       "--energy is given twice for one curve"},
+      {{"plot", "--scattering", "coherent", "--material", "iron", "--energy", "60", "--colour", "pink"},
+       "--colour \"pink\" must be red, darkgreen or blue"},
+      {{"plot", "--scattering", "coherent", "--material", "iron", "--energy", "60", "--format", "csv"},
+       "--format does not apply to the plot command"},
+      {{"angles", "--scattering", "coherent", "--material", "iron", "--energy", "60", "--slide"},
+       "--slide does not apply to the angles command"},
   };
   for (const UsageCase& c : cases) {
     const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR);
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_TRUE(run.err.starts_with("tervolin-calc: " + c.message)) << run.err;
-    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials|compare|qualities [OPTIONS]  (tervolin-calc --help)\n"))
+    EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials|compare|qualities|plot [OPTIONS]  (tervolin-calc --help)\n"))
         << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
     EXPECT_EQ(run.out, "");

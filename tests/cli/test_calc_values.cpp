@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include <string>
@@ -126,6 +127,76 @@ TEST(CalcValues, ViewsEqualTheLibrarysAndNameThemselves) {
   for (int j = 1; j <= kAngles; ++j) {
     EXPECT_EQ(FieldValue(firstRows[j - 1][1]), perSolidAngle[j]) << "θ = " << j;
     EXPECT_EQ(FieldValue(secondRows[j - 1][1]), freeElectron[j]) << "θ = " << j;
+  }
+}
+
+// Each text's size in pixels of the picture: its font-size times the scale of the
+// group it stands in (the pictures do not nest groups).
+std::vector<double> TextSizes(const std::string& svg) {
+  std::vector<double> sizes;
+  double scale = 1;
+  for (std::size_t at = 0; (at = svg.find('<', at)) != std::string::npos; ++at) {
+    if (svg.compare(at, 3, "<g ") == 0 && svg.find("scale(", at) < svg.find('>', at)) {
+      scale = std::stod(svg.substr(svg.find("scale(", at) + 6));
+    } else if (svg.compare(at, 4, "</g>") == 0) {
+      scale = 1;
+    } else if (svg.compare(at, 6, "<text ") == 0) {
+      sizes.push_back(scale * std::stod(svg.substr(svg.find("font-size=\"", at) + 11)));
+    }
+  }
+  return sizes;
+}
+
+// The texts one after another, without blanks: a legend's title broken over lines
+// reads as one.
+std::string TextsRead(const std::string& svg) {
+  std::string read;
+  for (std::size_t at = 0; (at = svg.find("<text ", at)) != std::string::npos; ++at) {
+    const std::size_t from = svg.find('>', at) + 1;
+    read += svg.substr(from, svg.find("</text>", from) - from);
+  }
+  std::erase(read, ' ');
+  return read;
+}
+
+struct PlotCase {
+  std::vector<std::string> arguments;
+  std::string size;                       // the root element's width and height
+  std::vector<std::string> legendTitles;  // every curve's row
+  double smallestText;                    // pixels
+};
+
+// tervolin-calc plot: the picture the screens save, with a row for every curve shown
+// (free-electron curves included) and a peak for each; a slide is 1920 × 1080, its
+// smallest text at least 1/40 of its height; without --legend no row.
+TEST(CalcValues, PlotDrawsEveryCurvesLegendRowAtALegibleSize) {
+  const std::vector<std::string> curves{"--scattering", "incoherent", "--material", "iron", "--energy", "60",
+                                        "--scattering", "incoherent", "--material", "lead", "--energy", "100",
+                                        "--colour", "blue", "--scattering", "incoherent", "--material", "water",
+                                        "--kv", "100", "--colour", "darkgreen", "--free-electron", "--per-solid-angle"};
+  const std::vector<std::string> rows{"非干渉性散乱 鉄 60 keV", "自由電子（クライン－仁科）60 keV", "非干渉性散乱 鉛 100 keV",
+                                      "自由電子（クライン－仁科）100 keV", "非干渉性散乱 水 100 kV・12°・固有"};
+  const std::vector<PlotCase> cases{
+      {{"--legend", "--slide", "--title"}, "width=\"1920\" height=\"1080\"", rows, 1080.0 / 40},
+      {{"--legend"}, "height=\"413\"", rows, 15},
+      {{}, "width=\"589\" height=\"413\"", {}, 19},
+  };
+  for (const PlotCase& c : cases) {
+    std::vector<std::string> arguments{"plot"};
+    arguments.insert(arguments.end(), curves.begin(), curves.end());
+    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    const CalcRun run = RunInTables(arguments);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(c.size), std::string::npos) << c.size;
+    const std::string read = TextsRead(run.out);
+    for (std::string row : c.legendTitles) {
+      std::erase(row, ' ');
+      EXPECT_NE(read.find(row), std::string::npos) << row;
+    }
+    EXPECT_EQ(read.find("ピーク") != std::string::npos, !c.legendTitles.empty());
+    const std::vector<double> sizes = TextSizes(run.out);
+    ASSERT_FALSE(sizes.empty());
+    EXPECT_GE(*std::min_element(sizes.begin(), sizes.end()), c.smallestText - 1e-9);
   }
 }
 

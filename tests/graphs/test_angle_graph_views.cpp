@@ -77,6 +77,13 @@ TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashed) {
   for (const DrawingOperation& op : ops) greyDashes += op.kind == DrawingKind::kLine && op.colour == kThomsonGrey;
   EXPECT_EQ(greyDashes, 90);  // 2° drawn, 2° left out
   EXPECT_EQ(graph.OfKind(DrawingKind::kLineTo).size(), 2u * kAngles);
+  // The colour-vision-safe palette: Okabe and Ito's vermillion #D55E00 and blue
+  // #0072B2 for red and blue; Thomson's grey stays.
+  Redrawn({true, false, CurvePalette::kColourVisionSafe});
+  EXPECT_EQ(Remembered()[0].colour, (Rgb{0xD5, 0x5E, 0x00}));
+  EXPECT_EQ(Remembered()[1].colour, kThomsonGrey);
+  EXPECT_EQ(Remembered()[3].colour, (Rgb{0x00, 0x72, 0xB2}));
+  EXPECT_EQ(AngleGraphTitle(views), "散乱角度の確率密度分布　干渉性散乱・非干渉性散乱・自由電子の曲線つき");
 }
 
 // Lead and iron coherent at 60 keV share one Thomson curve; a second red curve is

@@ -112,6 +112,12 @@ void ReadSvg(const QByteArray& svg, QList<int>& polylinePoints, QStringList& tex
   QVERIFY(!xml.hasError());
 }
 
+struct SlideCase {
+  GraphFileType type;
+  int pngScale;
+  QSize size;  // pixels, or the PDF page's points
+};
+
 }  // namespace
 
 class GraphToolsTest : public QObject {
@@ -222,25 +228,59 @@ class GraphToolsTest : public QObject {
     QCOMPARE(tools.LegendOnScreen(), lower);
   }
 
+  // Five flat curves leave no place for the legend inside the frame: the plot is
+  // drawn smaller (not below kSmallestPlotMakingRoom), the legend beside or below its
+  // frame inside the graph's area; the read-out follows the smaller plot; dragged,
+  // the legend stands over the full-size plot.
+  void legendMakesRoomWhereNoPlaceInsideTheFrameIsClear() {
+    PictureSurface& graph = *graphs_->angle;
+    GraphTools& tools = graphs_->angleTools;
+    tervolin::DrawAngleAxes(graph, false);
+    for (int c = 0; c < 5; ++c) {
+      tervolin::AngleTable values{};
+      values.fill(0.1 + 0.2 * c);
+      tervolin::PlotAngleCurve(graph, values, tervolin::PaletteColour(tervolin::kPaletteRed),
+                               tervolin::MonoenergeticLabel(tervolin::kCoherent, "鉄", std::to_string(20 * c + 20)), true);
+    }
+    tools.SetLegendShown(true);
+    const auto room = tools.RoomOnScreen();
+    QVERIFY(room && room->graphScale >= tervolin::kSmallestPlotMakingRoom && room->graphScale < 1);
+    const QRectF frame(graph.ToLogicalPixel(0, 1), graph.ToLogicalPixel(180, 0));
+    const QPointF at(room->graphAt.x, room->graphAt.y);
+    const QRectF shownFrame(at + frame.topLeft() * room->graphScale, frame.size() * room->graphScale);
+    QVERIFY(QRectF(QPointF(0, 0), QSizeF(graph.InnerSize())).contains(tools.LegendOnScreen()));
+    QVERIFY(!tools.LegendOnScreen().intersects(shownFrame));
+    const QPointF at90 = shownFrame.topLeft() + QPointF(shownFrame.width() / 2, 10) + QPointF(2, 2);
+    QVERIFY2(tools.ReadOutAt(at90)->startsWith(Utf8("θ = 90°")), qPrintable(*tools.ReadOutAt(at90)));
+    QVERIFY(graph.ShownImage().save(QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/legend_making_room.png")));
+    tools.MoveLegend(frame.topLeft());
+    QVERIFY(!tools.RoomOnScreen());
+    QCOMPARE(tools.LegendOnScreen().topLeft(), frame.topLeft());
+  }
+
   // The beam's figures box stands in the legend's first corner, upper right: the
-  // legend of three rows goes elsewhere and covers none of the box's pixels.
+  // legend of three rows goes elsewhere and covers none of the box; where the curves
+  // leave no place, beside or below the plot, drawn smaller with the box.
   void legendKeepsClearOfTheFiguresBox() {
     const QImage without = Rgb32(graphs_->spectrum->RetainedImage());
     const tervolin::BeamFigures figures{50.1, 40.2, 3.97, 7.5, 0.53, {}};
     tervolin::DrawFiguresBox(*graphs_->spectrum, {figures, figures, figures});
     const QImage with = Rgb32(graphs_->spectrum->RetainedImage());
-    graphs_->spectrumTools.SetLegendShown(true);
-    const QImage shown = Rgb32(graphs_->spectrum->ShownImage());
-    int box = 0, covered = 0;
+    GraphTools& tools = graphs_->spectrumTools;
+    tools.SetLegendShown(true);
+    QRect box;
     for (int y = 0; y < with.height(); ++y) {
       for (int x = 0; x < with.width(); ++x) {
-        if (with.pixel(x, y) == without.pixel(x, y)) continue;
-        ++box;
-        if (shown.pixel(x, y) != with.pixel(x, y)) ++covered;
+        if (with.pixel(x, y) != without.pixel(x, y)) box |= QRect(x, y, 1, 1);
       }
     }
-    QVERIFY(box > 1000);
-    QCOMPARE(covered, 0);
+    QVERIFY(box.width() * box.height() > 1000);
+    QRectF shownBox = box;
+    if (const auto room = tools.RoomOnScreen()) {
+      shownBox = QRectF(QPointF(room->graphAt.x, room->graphAt.y) + QPointF(box.topLeft()) * room->graphScale,
+                        QSizeF(box.size()) * room->graphScale);
+    }
+    QVERIFY(!shownBox.intersects(tools.LegendOnScreen()));
   }
 
   // Copies and files: the legend beside the frame on a wider picture, the frame and
@@ -267,6 +307,24 @@ class GraphToolsTest : public QObject {
     for (const char* text : {"干渉性散乱 鉄 100 keV", "ピーク 8°", "散乱角度"}) QVERIFY2(texts.contains(Utf8(text)), text);
     QVERIFY(svg.contains("font-family=\"&apos;Noto Sans CJK JP&apos;, Meiryo, &apos;Hiragino Sans&apos;, sans-serif\"") ||
             svg.contains("font-family=\"'Noto Sans CJK JP', Meiryo, 'Hiragino Sans', sans-serif\""));
+  }
+
+  // A slide is 1920 × 1080: PNG at 1 or 2 ×, SVG, PDF at 72 points per 96 pixels (its
+  // texts: the lecture's case; their sizes: tervolin-calc plot's test).
+  void slidesAre16By9() {
+    GraphTools& tools = graphs_->angleTools;
+    tools.SetLegendShown(true);
+    tools.SetSlideTitle([] { return std::string("散乱角度の確率密度分布　干渉性散乱"); });
+    const QList<SlideCase> cases{{GraphFileType::kPng, 1, {1920, 1080}},
+                                 {GraphFileType::kPng, 2, {3840, 2160}},
+                                 {GraphFileType::kSvg, 1, {1920, 1080}},
+                                 {GraphFileType::kPdf, 1, {1440, 810}}};
+    for (const SlideCase& c : cases) {
+      const QByteArray bytes = tools.FileContents(c.type, c.pngScale, true);
+      if (c.type == GraphFileType::kPng) QCOMPARE(QImage::fromData(bytes).size(), c.size);
+      if (c.type == GraphFileType::kPdf) QVERIFY(bytes.contains("/MediaBox [0 0 1440.000000 810.000000]"));
+      if (c.type == GraphFileType::kSvg) QVERIFY(bytes.contains("width=\"1920\" height=\"1080\""));
+    }
   }
 
   // The arrow keys move the read-out along the curves, one degree (ten with Ctrl) a press.
@@ -405,6 +463,12 @@ class GraphToolsTest : public QObject {
     QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.pdf", GraphFileType::kPdf));
     QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_legend_2x.png", GraphFileType::kPng, 2));
     QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend_2x.png", GraphFileType::kPng, 2));
+    graphs_->angleTools.SetSlideTitle([] { return std::string("散乱角度の確率密度分布　非干渉性散乱"); });
+    for (const auto& [name, type] : {std::pair{"png", GraphFileType::kPng}, std::pair{"svg", GraphFileType::kSvg},
+                                     std::pair{"pdf", GraphFileType::kPdf}}) {
+      QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_slide." + name, type, 1, true));
+      QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_slide." + name, type, 1, true));
+    }
   }
 
  private:

@@ -93,16 +93,19 @@ class SaveDialogTest : public QObject {
       QCOMPARE(box.button(button)->text(), Utf8(text));
     }
     const QString dir = QString::fromStdString(home_.path().string()) + "/";
-    const std::tuple<int, const char*, const char*, GraphFileType, int> rows[] = {
-        {0, "a", "a.png", GraphFileType::kPng, 2},  {1, "b", "b.png", GraphFileType::kPng, 1},
-        {2, "c.PNG", "c.PNG", GraphFileType::kPng, 3}, {3, "d", "d.svg", GraphFileType::kSvg, 2},
-        {5, "e", "e.csv", GraphFileType::kCsv, 2},  {2, "f.pdf", "f.pdf", GraphFileType::kPdf, 2},
-        {0, "data.2024", "data.2024.png", GraphFileType::kPng, 2}};
-    for (const auto& [filter, typed, path, type, scale] : rows) {
+    // The slides' filters: PNG 1× and 2× (5, 6), SVG (7), PDF (8); a name of another
+    // type is no slide.
+    const std::tuple<int, const char*, const char*, GraphFileType, int, bool> rows[] = {
+        {0, "a", "a.png", GraphFileType::kPng, 2, false},  {1, "b", "b.png", GraphFileType::kPng, 1, false},
+        {2, "c.PNG", "c.PNG", GraphFileType::kPng, 3, false}, {3, "d", "d.svg", GraphFileType::kSvg, 2, false},
+        {9, "e", "e.csv", GraphFileType::kCsv, 2, false},  {2, "f.pdf", "f.pdf", GraphFileType::kPdf, 2, false},
+        {0, "data.2024", "data.2024.png", GraphFileType::kPng, 2, false}, {6, "g", "g.png", GraphFileType::kPng, 2, true},
+        {8, "h", "h.pdf", GraphFileType::kPdf, 2, true}, {5, "i.svg", "i.svg", GraphFileType::kSvg, 2, false}};
+    for (const auto& [filter, typed, path, type, scale, slide] : rows) {
       QStringList seen;
       const Answers answers({Save(dir + typed, &seen, filter)});
-      const std::optional<FileToSave> file = AskFileToSave(nullptr, GraphFileFilters(), Utf8("鉄.png"), saves);
-      QVERIFY(file && file->path == dir + path && file->type == type && file->pngScale == scale);
+      const auto file = AskFileToSave(nullptr, GraphAndSlideFileFilters(), Utf8("鉄.png"), saves);
+      QVERIFY(file && file->path == dir + path && file->type == type && file->pngScale == scale && file->slide == slide);
       QCOMPARE(seen.mid(1), Utf8("鉄.png|PNG 画像・画面の 2 倍 (*.png)|保存(&S)|キャンセル").split('|'));
     }
   }

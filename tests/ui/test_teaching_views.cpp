@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
 #include <QtTest>
 #include <memory>
 
@@ -15,6 +17,9 @@
 #include "graphs/curve_memory.h"
 #include "ui/angle_view_actions.h"
 #include "ui/calculation_screen.h"
+#include "core/tube_settings.h"
+#include "support/scratch_directory.h"
+#include "ui/graph_files.h"
 #include "ui/graph_tools.h"
 #include "ui/picture_surface.h"
 #include "ui/polar_diagram_widget.h"
@@ -125,6 +130,66 @@ class TeachingViewsTest : public QObject {
     QCOMPARE(polar->Diagram().Curves().size(), std::size_t(3));
     QTest::mouseClick(f.clearButton, Qt::LeftButton);
     QCOMPARE(polar->Diagram().Curves().size(), std::size_t(0));
+  }
+
+  // The lecture's case: incoherent iron at 60 and 100 keV, lead at 100 keV and water
+  // over the 100 kV spectrum, with the legend, the free-electron curves and the view
+  // per solid angle: seven rows leave a smaller plot too little room, so the legend
+  // stands inside the frame, every row and its peak whole. Pictures for a look by eye.
+  void LegendOfTheLectureCaseStaysInsideTheFrame() {
+    CalculationScreen& f = OpenCalculationScreen(tervolin::kIncoherent);
+    const auto compute = [&f](const char* energy, const char* material, QRadioButton* colour) {
+      f.energyField->setText(QString::fromLatin1(energy));
+      ClickOption(colour);
+      ClickMaterial(f.materialList, material);
+      QTest::mouseClick(f.computeButton, Qt::LeftButton);
+    };
+    compute("60", "鉄", f.redOption);
+    compute("100", "鉄", f.redOption);
+    compute("100", "鉛", f.blueOption);
+    tervolin::TubeSettings tube = tervolin::DefaultTubeSettings();
+    QVERIFY(Program().Bench().ComputeSpectrum(tube));
+    QVERIFY(!Program().Bench().AcceptSpectrum());
+    ClickOption(f.spectrumOption);
+    compute("", "水", f.darkGreenOption);
+    GraphTools& tools = *ToolsOf(*f.graph);
+    tools.SetLegendShown(true);
+    f.views->FreeElectronAction().trigger();
+    f.views->PerSolidAngleAction().trigger();
+    QVERIFY(!tools.RoomOnScreen());
+    QVERIFY(QRectF(f.graph->ToLogicalPixel(0, 1), f.graph->ToLogicalPixel(180, 0)).contains(tools.LegendOnScreen()));
+    const QByteArray slide = tools.FileContents(GraphFileType::kSvg, 1, true);
+    QVERIFY(slide.contains(Utf8("散乱角度の確率密度分布　非干渉性散乱・立体角あたり・自由電子の曲線つき").toUtf8()));
+    QCOMPARE(slide.count(Utf8(">ピーク ").toUtf8()), 7);
+    SaveShot(f, "lecture_legend_on_screen.png");
+    for (const char* type : {"png", "svg", "pdf"}) {
+      const GraphFileType t = ChosenFileType(QStringLiteral("x.") + QLatin1String(type), {});
+      QVERIFY(tools.SaveGraphAs(QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/lecture_slide.") + QLatin1String(type), t, 2, true));
+    }
+  }
+
+  // The colour-vision-safe palette draws red as vermillion and is remembered for the
+  // next screen, in the settings of the program's organisation (here a test's own,
+  // in a scratch folder); without one nothing is kept.
+  void PaletteIsRememberedInTheProgramsSettings() {
+    const ScratchDirectory settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(settings.path().string()));
+    QCoreApplication::setOrganizationName(QStringLiteral("tervolin-test"));
+    CalculationScreen& f = DrawAt60keV(tervolin::kCoherent, "鉄");
+    const auto isVermillion = [](QColor c) { return std::abs(c.red() - 0xD5) < 8 && std::abs(c.green() - 0x5E) < 8 && c.blue() < 8; };
+    QCOMPARE(CountPixels(Graph(f), isVermillion), 0);
+    f.views->PaletteAction().trigger();
+    QVERIFY(CountPixels(Graph(f), isVermillion) > 300);
+    QCOMPARE(CountPixels(Graph(f), [](QColor c) { return c.red() > 240 && c.green() < 20 && c.blue() < 20; }), 0);
+    workspace_.reset();
+    workspace_ = std::make_unique<ScreenWorkspace>();
+    CalculationScreen& again = DrawAt60keV(tervolin::kCoherent, "鉄");
+    QVERIFY(again.views->PaletteAction().isChecked());
+    QVERIFY(CountPixels(Graph(again), isVermillion) > 300);
+    QCoreApplication::setOrganizationName(QString());
+    workspace_.reset();
+    workspace_ = std::make_unique<ScreenWorkspace>();
+    QVERIFY(!DrawAt60keV(tervolin::kCoherent, "鉄").views->PaletteAction().isChecked());
   }
 
   // Pictures for a look by eye: iron coherent and water incoherent at 60 keV with

@@ -1,9 +1,10 @@
 """The built page in headless Chromium, driven by Selenium, served on loopback: its
 curves, polar diagram and magnitudes graph against tervolin-calc's numbers, a
-refused input's message, the downloaded table, spectra on a common scale, a link
-that opens a setup, keyboard operation, axe-core's checks and the phone's sizes in
-both languages, the click time with many curves, a reload with the server gone, and
-no request beyond its own origin and no console error.
+refused input's message, the downloaded table and pictures (the legend, a slide),
+the palette, spectra on a common scale, a link that opens a setup, keyboard
+operation, axe-core's checks and the phone's sizes in both languages, the click time
+with many curves, a reload with the server gone, and no request beyond its own
+origin and no console error.
 
 usage: check_page.py SITE_DIR TERVOLIN_CALC TABLES_DIR AXE_JS [SCREENSHOT_DIR]"""
 import csv, functools, math, http.server, io, json, os, re, subprocess, sys, tempfile, threading, time
@@ -138,6 +139,27 @@ def check_iron_and_its_table(driver, downloads):
     check_curve(driver, "iron at 100 keV", [float(r.split(",")[1]) for r in iron.split()[1:]])
     role(driver, "download-csv").click()
     check_csv(downloads, "干渉性散乱_鉄_100keV.csv", iron)
+
+# The pictures carry the legend, as the screens' files do; a slide is 1920 × 1080 with
+# its title; the palette's checkbox turns red into vermillion (#d55e00) and back.
+def check_pictures_and_palette(driver, downloads):
+    for button, name, size in (("download-svg", "干渉性散乱_鉄_100keV.svg", None),
+                               ("download-slide-svg", "干渉性散乱_鉄_100keV_slide.svg", (1920, 1080))):
+        role(driver, button).click()
+        svg = downloaded(downloads, name).decode()
+        for text in ("干渉性散乱 鉄 100 keV", "ピーク 4°"):
+            assert f">{text}</text>" in svg, f"{name}: no legend text {text!r}"
+        if size:
+            assert f'width="{size[0]}" height="{size[1]}"' in svg, f"{name}: not a 1920 × 1080 slide"
+            assert ">散乱角度の確率密度分布　干渉性散乱</text>" in svg, f"{name}: no title line"
+    role(driver, "download-slide-png").click()
+    png = downloaded(downloads, "干渉性散乱_鉄_100keV_slide.png")
+    width, height = int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big")
+    assert (width, height) == (1920, 1080), f"the slide's PNG is {width} × {height}"
+    stroke = lambda: driver.find_elements(By.CSS_SELECTOR, '[data-role="angle-graph"] polyline')[-1].get_attribute("stroke")
+    for checked, colour in ((True, "#d55e00"), (False, "#ff0000")):
+        role(driver, "palette").click()
+        assert stroke() == colour, f"palette {checked}: the curve is {stroke()}"
 
 def check_water_over_spectrum(driver):
     role(driver, "clear").click()
@@ -419,6 +441,7 @@ def main():
             print(f"load to first graph: {driver.execute_script('return window.tervolinFirstGraphMs'):.0f} ms")
             print(f".wasm: {os.path.getsize(os.path.join(SITE, 'tervolin.wasm'))} bytes")
             check_iron_and_its_table(driver, downloads)
+            check_pictures_and_palette(driver, downloads)
             check_water_over_spectrum(driver)
             check_quality(driver)
             check_refusals(driver)

@@ -5,6 +5,7 @@ import { addressOf, curveParameter, readAddress, setupRoles, viewRoles } from '.
 import { applyTexts, languageOf } from './texts.js';
 import { addToPicture, download, downloadPng, keepImagesLegible, legendItem, nameGraph, showPicture, svgFile,
          windowFontMeasure } from './pictures.js';
+import { connectSlidesAndPalette } from './downloads.js';
 
 const element = (role) => document.querySelector(`[data-role="${role}"]`);
 const chosen = (role) => document.querySelector(`[data-role="${role}"]:checked`)?.value ?? '';
@@ -238,6 +239,7 @@ function connect(app) {
   connectDownloads(app, '', 'angle');
   connectDownloads(app, 'spectrum-', 'spectrum');
   connectPictureDownloads(app);
+  connectSlidesAndPalette(app.session, () => { showAngleGraph(app); showSpectrumGraph(app); showPolar(app); });
   connectExplanations();
   element('share-link').addEventListener('click', () => copyLink(app));
   element('language').addEventListener('change', () => {

@@ -91,14 +91,15 @@ export function download(bytes, type, name) {
   setTimeout(() => URL.revokeObjectURL(url), 1000);
 }
 
-// The SVG drawn at twice its size on a white canvas.
-export function downloadPng(svg, name) {
+// The SVG drawn at `scale` times its size (twice, or a slide's own 1920 × 1080) on a
+// white canvas.
+export function downloadPng(svg, name, scale = 2) {
   const image = new Image();
   const url = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
   image.onload = () => {
     const canvas = document.createElement('canvas');
-    canvas.width = image.naturalWidth * 2;
-    canvas.height = image.naturalHeight * 2;
+    canvas.width = image.naturalWidth * scale;
+    canvas.height = image.naturalHeight * scale;
     const context = canvas.getContext('2d');
     context.fillStyle = '#fff';
     context.fillRect(0, 0, canvas.width, canvas.height);
