@@ -20,8 +20,14 @@ std::string Filled(const char* text, const std::vector<std::string>& parameters)
 
 }  // namespace
 
-std::string TextOf(TextId id, const std::vector<std::string>& parameters) {
-  return Filled(CatalogueEntryOf(id).text, parameters);
+const CatalogueEntry& CatalogueEntryOf(TextId id, Language language) {
+  return CatalogueOf(language)[static_cast<std::size_t>(id)];
 }
+
+std::string TextOf(TextId id, const std::vector<std::string>& parameters, Language language) {
+  return Filled(CatalogueEntryOf(id, language).text, parameters);
+}
+
+std::string TextOf(TextId id, Language language) { return TextOf(id, {}, language); }
 
 }  // namespace tervolin

@@ -26,14 +26,14 @@ bool SameFreeElectronCurve(const ViewedCurve& a, const ViewedCurve& b) {
 
 // "自由電子（トムソン散乱）", or "自由電子（クライン－仁科）100 keV" with the beam's part of
 // the curve's label (what follows the kind of scattering and the material).
-CurveLabel FreeElectronLabel(const ViewedCurve& curve, bool perSolidAngle) {
+CurveLabel FreeElectronLabel(const ViewedCurve& curve, bool perSolidAngle, Language language) {
   const bool thomson = curve.request.scatter == kCoherent;
-  CurveLabel label{{TextOf(thomson ? TextId::kThomsonCurve : TextId::kKleinNishinaCurve), ""}};
+  CurveLabel label{{TextOf(thomson ? TextId::kThomsonCurve : TextId::kKleinNishinaCurve, language), ""}};
   if (!thomson && curve.label.size() > 2) {
     label.insert(label.end(), curve.label.begin() + 2, curve.label.end());
     label[1].attached = true;
   }
-  return perSolidAngle ? WithItem(label, TextOf(TextId::kPerSolidAngle)) : label;
+  return perSolidAngle ? WithItem(label, TextOf(TextId::kPerSolidAngle, language)) : label;
 }
 
 std::size_t SameColourCount(const std::vector<ShownCurve>& shown, Rgb colour, bool dashed) {
@@ -42,9 +42,9 @@ std::size_t SameColourCount(const std::vector<ShownCurve>& shown, Rgb colour, bo
 }
 
 ShownCurve FreeElectronShown(const AngleTable& values, const ViewedCurve& curve, bool perSolidAngle,
-                             const std::vector<ShownCurve>& shown) {
+                             const std::vector<ShownCurve>& shown, Language language) {
   const Rgb colour = curve.request.scatter == kCoherent ? kThomsonGrey : curve.colour;
-  return {&values, colour, FreeElectronLabel(curve, perSolidAngle), true,
+  return {&values, colour, FreeElectronLabel(curve, perSolidAngle, language), true,
           ReferenceStyleAfter(SameColourCount(shown, colour, true))};
 }
 
@@ -60,11 +60,11 @@ void AngleGraphViews::Forget() {
   if (changed) changed();
 }
 
-std::vector<ShownCurve> AngleGraphViews::Shown() const {
+std::vector<ShownCurve> AngleGraphViews::Shown(Language language) const {
   std::vector<ShownCurve> shown;
   const bool perSolidAngle = choices.perSolidAngle;
   for (auto c = curves_.begin(); c != curves_.end(); ++c) {
-    const CurveLabel label = perSolidAngle ? WithItem(c->label, TextOf(TextId::kPerSolidAngle)) : c->label;
+    const CurveLabel label = perSolidAngle ? WithItem(c->label, TextOf(TextId::kPerSolidAngle, language)) : c->label;
     if (const auto& atom = c->In({false, perSolidAngle})) {
       shown.push_back({&*atom, c->colour, label, false, LineStyleAfter(SameColourCount(shown, c->colour, false))});
     }
@@ -73,7 +73,7 @@ std::vector<ShownCurve> AngleGraphViews::Shown() const {
       return b.In({true, perSolidAngle}) && SameFreeElectronCurve(b, *c);
     };
     if (!choices.freeElectronCurves || !free || std::any_of(curves_.begin(), c, shownBefore)) continue;
-    shown.push_back(FreeElectronShown(*free, *c, perSolidAngle, shown));
+    shown.push_back(FreeElectronShown(*free, *c, perSolidAngle, shown, language));
   }
   return shown;
 }
@@ -81,7 +81,7 @@ std::vector<ShownCurve> AngleGraphViews::Shown() const {
 void RedrawAngleGraph(DrawingSurface& graph, const AngleGraphViews& views) {
   DrawAngleAxes(graph, views.choices.perSolidAngle);
   DrawGraphFrame(graph);
-  for (const ShownCurve& c : views.Shown()) {
+  for (const ShownCurve& c : views.Shown(graph.TextLanguage())) {
     const bool fromOrigin = !views.choices.perSolidAngle;
     if (c.dashed) {
       PlotDashedAngleCurve(graph, *c.values, c.colour, c.label, fromOrigin, c.style);

@@ -61,7 +61,7 @@ class AngleGraphViews {
   // does: one per photon energy or tube settings, in the colour of its first curve,
   // "自由電子（クライン－仁科）60 keV", its style after the free-electron curves of
   // that colour before it.
-  std::vector<ShownCurve> Shown() const;
+  std::vector<ShownCurve> Shown(Language language = Language::kJapanese) const;
 
  private:
   std::vector<ViewedCurve> curves_;
