@@ -83,6 +83,33 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, 
   return frame;
 }
 
+QLabel* MakeLabel(QWidget* parent, const char* name, UiText text, int left, int top, const QFont& font,
+                  const QColor& colour) {
+  QLabel* label = MakeLabel(parent, name, QString(), left, top, font, colour);
+  SetUiText(label, text, true);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, UiText text, QRect twips, const QFont& font,
+                        const QColor& face) {
+  QPushButton* button = MakeButton(parent, name, QString(), twips, font, face);
+  SetUiText(button, text);
+  return button;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const char* name, UiText text, QRect twips, const QFont& font,
+                         const QColor& colour) {
+  QRadioButton* option = MakeOption(parent, name, QString(), twips, font, colour);
+  SetUiText(option, text);
+  return option;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, UiText caption, QRect twips, const QFont& font) {
+  QGroupBox* frame = MakeFrame(parent, name, QString(), twips, font);
+  SetUiText(frame, caption);
+  return frame;
+}
+
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font,
                        const QColor& textColour) {
   auto* box = NamedControl<QLineEdit>(parent, name, font);

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+#include "ui/ui_texts.h"
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -39,6 +41,16 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& text,
 
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips,
                      const QFont& font);
+
+// The same with a text of the screens (ui/ui_texts.h), shown anew when the language
+// changes.
+QLabel* MakeLabel(QWidget* parent, const char* name, UiText text, int left, int top, const QFont& font,
+                  const QColor& colour = Qt::black);
+QPushButton* MakeButton(QWidget* parent, const char* name, UiText text, QRect twips, const QFont& font,
+                        const QColor& face);
+QRadioButton* MakeOption(QWidget* parent, const char* name, UiText text, QRect twips, const QFont& font,
+                         const QColor& colour = Qt::black);
+QGroupBox* MakeFrame(QWidget* parent, const char* name, UiText caption, QRect twips, const QFont& font);
 
 // A text box with its text centred.
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font,

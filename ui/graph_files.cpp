@@ -1,5 +1,7 @@
 #include "ui/graph_files.h"
 
+#include "ui/qt_translations.h"
+
 #include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -133,7 +135,7 @@ std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& by
   const auto failure =
       tervolin::ReplaceFileContents(file, std::string_view(bytes.constData(), bytes.size()), nullptr, calls);
   if (!failure) return std::nullopt;
-  return QString::fromStdString(tervolin::ReplacementFailureReason(*failure, tervolin::MessageLanguage::Japanese));
+  return QString::fromStdString(tervolin::ReplacementFailureReason(*failure, InstalledLanguage()));
 }
 
 }  // namespace tervolin::ui

@@ -50,6 +50,7 @@ tervolin::MagnitudeMapping MagnitudeGraph::Mapping() const {
 }
 
 void MagnitudeGraph::DrawOn(tervolin::DrawingSurface& surface) const {
+  surface.SetTextLanguage(plot_.language);
   tervolin::DrawMagnitudeGraph(surface, GraphPlot(plot_), width(), height(), TextMeasuresOf(font()));
 }
 

@@ -46,6 +46,7 @@ tervolin::PolarFrame PolarDiagramWidget::Frame() const {
 }
 
 void PolarDiagramWidget::DrawOn(tervolin::DrawingSurface& surface) const {
+  surface.SetTextLanguage(language_);
   tervolin::DrawPolarDiagram(surface, width(), height(), caption_.toStdString(), DiagramCurves(curves_),
                              TextMeasuresOf(font()));
 }

@@ -38,6 +38,8 @@ class PolarDiagramWidget : public QWidget {
   void SetCurves(std::vector<PolarCurve> curves);
   // The line above the diagram, e.g. what the radius means.
   void SetCaption(const QString& caption);
+  // The language of the diagram's own words.
+  void SetLanguage(tervolin::Language language) { language_ = language; }
   const std::vector<PolarCurve>& Curves() const { return curves_; }
 
   // Where the diagram lies in the widget (logical pixels).
@@ -59,6 +61,7 @@ class PolarDiagramWidget : public QWidget {
 
   std::vector<PolarCurve> curves_;
   QString caption_;
+  tervolin::Language language_ = tervolin::Language::kJapanese;
 };
 
 }  // namespace tervolin::ui

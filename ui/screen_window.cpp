@@ -32,6 +32,11 @@ ScreenWindow::ScreenWindow(Screens& screens, const QString& title, int clientWid
   setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
 }
 
+ScreenWindow::ScreenWindow(Screens& screens, UiText title, int clientWidthTwips, int clientHeightTwips, Frame frame)
+    : ScreenWindow(screens, QString(), clientWidthTwips, clientHeightTwips, frame) {
+  SetUiText(this, title);
+}
+
 void ShowInFront(QWidget& window) {
   window.show();
   window.raise();
@@ -53,6 +58,13 @@ void ScreenWindow::showEvent(QShowEvent* event) {
   QRect frame = frameGeometry();
   frame.moveCenter(screen->availableGeometry().center());
   move(frame.topLeft());
+}
+
+void ScreenWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  RetranslateTexts(*this);
+  SetTexts();
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
