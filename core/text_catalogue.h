@@ -144,6 +144,7 @@ enum class TextId {
   kOutOfMemory,
   kSystemError,            // {1}: the error's number
   kValueRange,             // {1} to {2}
+  kItemJoiner,             // between a curve label's settings: "100 kV・12°"
   kCount  // the number of texts, not a text
 };
 

@@ -58,7 +58,7 @@ const Catalogue kEnglishTexts{{
     {"Integral of the curve {1} cm²/g (table / curve {2})", false},
     {"An old table without the molar mass: the curves' shapes are scaled to the table's cross sections", false},
     {"Probability", false},
-    {"Probability per sr", false},
+    {"Probability per solid angle", false},
     {"Scattering angle", false},
     {"Cannot open the file {1} (it is missing or unreadable)", false},
     {"{1} is a folder; a folder cannot be read as a file", false},
@@ -116,6 +116,7 @@ const Catalogue kEnglishTexts{{
     {"Cannot allocate memory", false},
     {"system error (number {1})", false},
     {"{1} to {2}", false},
+    {", ", false},
 }};
 
 }  // namespace tervolin

@@ -119,6 +119,7 @@ const Catalogue kJapaneseTexts{{
     {"メモリが足りません", false},
     {"システムのエラー（番号 {1}）", false},
     {"{1}～{2}", false},
+    {"・", false},
 }};
 
 }  // namespace tervolin

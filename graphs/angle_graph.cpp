@@ -24,7 +24,7 @@ inline constexpr std::array<PlacedText, 7> kAngleTexts{{
 // The y-axis title left of the frame: Japanese stacks its characters one under the
 // other from `top`, a pitch apart, a space leaving half a pitch more; other
 // languages run it upward from `bottom`.
-constexpr float kTitleX = -20;
+constexpr float kTitleX = -20, kUprightTitleX = -24;  // upright: at the left edge, clear of the scale
 constexpr double kStackPitch = 0.08;
 constexpr double kPerAngleTitleTop = 0.90, kPerSolidAngleTitleTop = 0.98, kUprightTitleBottom = 0.05;
 // The x-axis title, left-aligned under the middle of the scale.
@@ -53,7 +53,7 @@ void PrintOrdinateTitle(DrawingSurface& surface, bool perSolidAngle) {
     return;
   }
   surface.TextUpright(true);
-  surface.Print(kTitleX, static_cast<float>(kUprightTitleBottom), title);
+  surface.Print(kUprightTitleX, static_cast<float>(kUprightTitleBottom), title);
   surface.TextUpright(false);
 }
 

@@ -117,10 +117,11 @@ CurveLabel SpectralLabel(int scatterType, const std::string& material, const Tub
   return label;
 }
 
-std::string LabelText(const CurveLabel& label) {
+std::string LabelText(const CurveLabel& label, Language language) {
+  const std::string joiner = TextOf(TextId::kItemJoiner, language);
   std::string text;
   for (const LabelItem& item : label) {
-    if (!text.empty() && !item.attached) text += item.joined ? "・" : " ";
+    if (!text.empty() && !item.attached) text += item.joined ? joiner : " ";
     text += ItemText(item);
   }
   return text;

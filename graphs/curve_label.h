@@ -47,7 +47,7 @@ CurveLabel SpectralLabel(int scatterType, const std::string& material, const Tub
 
 // The label as shown: items apart by a space, a spectrum's parts by "・"; a name a
 // space before its value, a unit a space after it (the degree sign directly).
-std::string LabelText(const CurveLabel& label);
+std::string LabelText(const CurveLabel& label, Language language = Language::kJapanese);
 
 // The label as a file name without extension, in plain characters: items joined by
 // "_", each name and unit directly beside its value, "°" as "deg"

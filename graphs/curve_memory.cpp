@@ -9,7 +9,7 @@ void CurveMemory::LabelFrom(std::size_t first, const CurveLabel& label) {
 }
 
 std::string CurveTitle(const std::vector<CurveRecord>& curves, std::size_t index, Language language) {
-  const std::string text = LabelText(curves[index].label);
+  const std::string text = LabelText(curves[index].label, language);
   return text.empty() ? TextOf(TextId::kNumberedCurve, {std::to_string(index + 1)}, language) : text;
 }
 

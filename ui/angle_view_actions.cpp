@@ -26,7 +26,7 @@ std::vector<PolarCurve> PolarCurves(const tervolin::AngleGraphViews& views, terv
   std::vector<PolarCurve> curves;
   for (const tervolin::ShownCurve& c : views.Shown(language)) {
     curves.push_back({*c.values, ToQColor(c.colour),
-                      QString::fromStdString(tervolin::LabelText(c.label)), c.dashed, c.style});
+                      QString::fromStdString(tervolin::LabelText(c.label, language)), c.dashed, c.style});
   }
   return curves;
 }

@@ -62,6 +62,7 @@ void CalculationScreen::ClearGraph() {
 void CalculationScreen::SetTexts() {
   tervolin::Workbench& bench = screens_.Bench();
   graph->SetTextLanguage(bench.language);
+  ListDataFolderMaterials(*materialList, bench.DataFolder(), bench.language);
   tervolin::RedrawAngleGraph(*graph, bench.views);
   if (bench.views.changed) bench.views.changed();
   if (magnitudes) magnitudes->Follow();

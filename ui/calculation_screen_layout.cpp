@@ -62,7 +62,8 @@ void BuildEnergyFrame(CalculationScreen& f) {
   f.spectrumButton->setEnabled(false);
 }
 
-void BuildMaterialList(CalculationScreen& f, const std::filesystem::path& dataFolder) {
+void BuildMaterialList(CalculationScreen& f, Screens& screens) {
+  const std::filesystem::path& dataFolder = screens.Bench().DataFolder();
   f.materialTitleLabel = MakeLabel(&f, "materialTitleLabel", Ui("散乱体"), 4080, 1080, f.font());
   f.materialList = new QListWidget(&f);
   f.materialList->setObjectName("materialList");
@@ -78,7 +79,7 @@ void BuildMaterialList(CalculationScreen& f, const std::filesystem::path& dataFo
   f.materialList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   f.materialList->setWordWrap(false);
   f.materialList->setTextElideMode(Qt::ElideNone);
-  ListDataFolderMaterials(*f.materialList, dataFolder);
+  ListDataFolderMaterials(*f.materialList, dataFolder, screens.Bench().language);
 }
 
 void BuildColourFrame(CalculationScreen& f) {
@@ -157,7 +158,7 @@ CalculationScreen::CalculationScreen(Screens& screens)
   setFont(Meiryo(12));
   BuildHeadings(*this);
   BuildEnergyFrame(*this);
-  BuildMaterialList(*this, screens.Bench().DataFolder());
+  BuildMaterialList(*this, screens);
   BuildColourFrame(*this);
   BuildButtons(*this);
   BuildGraph(*this, screens);

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -135,6 +136,20 @@ QWidget* MakePictureBox(QWidget* parent, const char* name, QRect twips, const QS
   picture->move(box->frameWidth(), box->frameWidth());
   picture->resize(picture->sizeHint());
   return box;
+}
+
+QString PictureInLanguage(const QString& svgResource, tervolin::Language language) {
+  const int slash = svgResource.lastIndexOf(QLatin1Char('/'));
+  const QString worded = svgResource.left(slash + 1) + QString::fromLatin1(tervolin::LanguageCode(language)) +
+                         QLatin1Char('/') + svgResource.mid(slash + 1);
+  return QFile::exists(worded) ? worded : svgResource;
+}
+
+void ShowInPictureBox(QWidget& box, const QString& svgResource) {
+  if (auto* picture = box.findChild<QSvgWidget*>()) {
+    picture->load(svgResource);
+    picture->resize(picture->sizeHint());
+  }
 }
 
 QIcon RoadSignIcon() { return QIcon(QStringLiteral(":/images/road_sign.svg")); }

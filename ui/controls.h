@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+#include "core/language.h"
 #include "ui/ui_texts.h"
 
 class QGroupBox;
@@ -60,6 +61,13 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips, const QFo
 // from the top-left corner of the inner area, on the given background.
 QWidget* MakePictureBox(QWidget* parent, const char* name, QRect twips, const QString& svgResource,
                         const QColor& background = Qt::white);
+
+// The picture of `svgResource` worded in `language`: the same name in the folder of
+// the language's code beside it (":/images/en/formula_coherent.svg"), or the
+// resource itself (the Japanese sheets, and pictures without words).
+QString PictureInLanguage(const QString& svgResource, tervolin::Language language);
+// Shows another SVG resource in a picture box made by MakePictureBox.
+void ShowInPictureBox(QWidget& box, const QString& svgResource);
 
 // The road-sign window icon.
 QIcon RoadSignIcon();

@@ -58,9 +58,14 @@ ExplanationScreen::ExplanationScreen(Screens& screens, tervolin::ScatterKind sca
 
 void ExplanationScreen::CreatePictures() {
   const QColor formulaBackground = layout_.formulaOnWhite ? QColor(Qt::white) : palette().color(QPalette::Window);
-  formulaPicture = MakePictureBox(this, "formulaPicture", Twips(layout_.formulaBox), Utf8(layout_.formulaSheet),
-                            formulaBackground);
+  formulaPicture = MakePictureBox(this, "formulaPicture", Twips(layout_.formulaBox),
+                                  PictureInLanguage(Utf8(layout_.formulaSheet), screens_.Bench().language),
+                                  formulaBackground);
   conePicture = MakePictureBox(this, "conePicture", Twips(layout_.coneBox), Utf8(layout_.coneSketch));
+}
+
+void ExplanationScreen::SetTexts() {
+  ShowInPictureBox(*formulaPicture, PictureInLanguage(Utf8(layout_.formulaSheet), screens_.Bench().language));
 }
 
 void ExplanationScreen::CreateTexts() {
@@ -106,7 +111,7 @@ void ExplanationScreen::onNextClicked() {
 void ExplanationScreen::PrepareCalculationScreen() {
   CalculationScreen& calculation = screens_.Calculation();
   screens_.Bench().StartCalculation(layout_.scatter);
-  ListDataFolderMaterials(*calculation.materialList, screens_.Bench().DataFolder());
+  ListDataFolderMaterials(*calculation.materialList, screens_.Bench().DataFolder(), screens_.Bench().language);
   SetUiText(calculation.scatterHeadingLabel, layout_.calculationHeading);
   calculation.singleEnergyOption->setChecked(true);
   calculation.redOption->setChecked(true);

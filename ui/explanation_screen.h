@@ -67,6 +67,7 @@ class ExplanationScreen : public ScreenWindow {
  protected:
   // The close box: the start screen comes back and the data source screen goes.
   void onCloseBoxUsed() override;
+  void SetTexts() override;  // the formula sheet in the new language
 
  private:
 

@@ -149,7 +149,7 @@ QString MagnitudeWindow::SummaryText() const {
 
 void MagnitudeWindow::Redraw() {
   const bool perSolidAngle = perSolidAngle_->isChecked();
-  graph_->SetPlot({Utf8(tervolin::LabelText(subject_)),
+  graph_->SetPlot({Utf8(tervolin::LabelText(subject_, language_)),
                    perSolidAngle ? Utf8("dσ/dΩ (cm²/g/sr)") : Utf8("dσ/dθ (cm²/g/deg)"),
                    perSolidAngle ? Utf8("cm²/g/sr") : Utf8("cm²/g/deg"),
                    magnitudes_ ? Curves(*magnitudes_, perSolidAngle, language_) : std::vector<MagnitudeCurve>(),

@@ -7,6 +7,7 @@
 #include "core/field_number.h"
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
+#include "data/material_catalogue.h"
 #include "data/material_magnitudes.h"
 #include "data/scatterer_data.h"
 #include "data/spectrum_acceptance.h"
@@ -60,8 +61,9 @@ DistributionRequest Workbench::RequestOf(const CurveChoice& choice) const {
 }
 
 CurveLabel Workbench::LabelOf(const CurveChoice& choice) const {
-  if (Spectral()) return SpectralLabel(*scatter, choice.material, acceptedSpectrum->settings, language);
-  return MonoenergeticLabel(*scatter, choice.material, choice.energyText, language);
+  const std::string material = ShownMaterialName(dataFolder_, choice.material, language);
+  if (Spectral()) return SpectralLabel(*scatter, material, acceptedSpectrum->settings, language);
+  return MonoenergeticLabel(*scatter, material, choice.energyText, language);
 }
 
 Outcome<const ViewedCurve*> Workbench::ComputeCurve(const CurveChoice& choice) {
@@ -137,7 +139,7 @@ Outcome<ScatteringMagnitudes> Workbench::Magnitudes(const CurveChoice& choice) c
 
 CurveLabel Workbench::MagnitudeSubject(const CurveChoice& choice) const {
   CurveLabel subject;
-  if (!choice.material.empty()) subject.push_back({choice.material, ""});
+  if (!choice.material.empty()) subject.push_back({ShownMaterialName(dataFolder_, choice.material, language), ""});
   if (!Spectral()) subject.push_back({FieldValueText(choice.energyText), "keV"});
   if (!Spectral() || !acceptedSpectrum) return subject;
   const CurveLabel conditions = SpectrumLabel(acceptedSpectrum->settings, language);
