@@ -1,4 +1,5 @@
 #include "cli/calculation.h"
+#include "cli/message_language.h"
 
 #include <iostream>
 
@@ -14,8 +15,6 @@
 
 namespace tervolin::cli {
 
-const char* const kCannotCalculate = "cannot calculate";
-
 namespace {
 
 template <typename T>
@@ -28,15 +27,15 @@ T ValueOrThrow(const Outcome<T, ReadFailure>& read) {
 template <typename T>
 T ValueOrThrow(const Outcome<T>& result) {
   if (result) return result.Value();
-  if (result.Fault().kind == TextId::kCannotCalculate) throw RunFailure(kCannotCalculate);
-  throw RunFailure("the calculation refused its input: " + MessageOf(result.Fault()));
+  if (result.Fault().kind == TextId::kCannotCalculate) throw RunFailure(Message(TextId::kCliCannotCalculate));
+  throw RunFailure(Message(TextId::kCliInputRefused, {MessageOf(result.Fault(), MessageLanguage())}));
 }
 
 // The air table when it is usable; otherwise the reason goes to standard error.
 AirTable AirTableOrNote(const std::filesystem::path& dataFolder) {
-  const AirTableRead air = LoadAirAbsorptionTable(dataFolder);
+  const AirTableRead air = LoadAirAbsorptionTable(dataFolder, MessageLanguage());
   if (air.failure) {
-    std::cerr << "tervolin-calc: " << EscapedForDisplay(*air.failure, false) << " (figures that need it are left out)\n";
+    std::cerr << "tervolin-calc: " << EscapedForDisplay(Message(TextId::kCliFiguresLeftOut, {*air.failure}), false) << "\n";
   }
   return air.table;
 }
@@ -49,7 +48,8 @@ AttenuationTables StartRun(const std::filesystem::path& dataFolder) {
 }  // namespace
 
 void ThrowReadFailure(const ReadFailure& failure) {
-  throw RunFailure("cannot read the data file " + failure.fileName + ": " + DescribeReadFailure(failure));
+  throw RunFailure(
+      Message(TextId::kCliCannotReadData, {failure.fileName, DescribeReadFailure(failure, MessageLanguage())}));
 }
 
 EnergyTable PrepareCalculation(const std::filesystem::path& dataFolder, const std::optional<TubeSettings>& spectrum) {

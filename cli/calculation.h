@@ -15,7 +15,6 @@
 
 namespace tervolin::cli {
 
-extern const char* const kCannotCalculate;  // "cannot calculate"
 
 EnergyTable CalculateSpectrumFluence(const std::filesystem::path& dataFolder, const TubeSettings& settings);
 
