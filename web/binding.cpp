@@ -105,14 +105,14 @@ val FieldReset(const std::optional<Problem>& problem) {
   return reset;
 }
 
-val FigureTexts(const BeamFigures& f) {
+val FigureTexts(const BeamFigures& f, Language language) {
   val figures = val::object();
   figures.set("meanEnergy", FormatFigure(f.meanEnergyKev, 2));
   figures.set("effectiveEnergy", FormatFigure(f.effectiveEnergyKev, 2));
   figures.set("hvl1", FormatFigure(f.hvl1Mm, 3));
   figures.set("hvl2", FormatFigure(f.hvl2Mm, 3));
   figures.set("homogeneity", FormatFigure(f.homogeneity, 3));
-  figures.set("problem", f.problem ? TextOf(*f.problem) : std::string());
+  figures.set("problem", f.problem ? TextOf(*f.problem, language) : std::string());
   figures.set("standardHvl1", f.standardHvl1Mm ? FixedText(*f.standardHvl1Mm, 2) : std::string());
   figures.set("standardHomogeneity", f.standardHomogeneity ? FixedText(*f.standardHomogeneity, 2) : std::string());
   return figures;
@@ -121,7 +121,7 @@ val FigureTexts(const BeamFigures& f) {
 // The comparison of coherent and incoherent scattering: dσ/dθ (cm²/g per degree)
 // of each and of their sum, σ/ρ (cm²/g), the shares (%) and the ratio as the
 // desktop's table words it.
-val MagnitudeValues(const ScatteringMagnitudes& m) {
+val MagnitudeValues(const ScatteringMagnitudes& m, Language language) {
   val result = val::object();
   result.set("coherent", Values(m.coherent));
   result.set("incoherent", Values(m.incoherent));
@@ -131,7 +131,7 @@ val MagnitudeValues(const ScatteringMagnitudes& m) {
   result.set("totalCrossSection", m.totalCrossSection);
   result.set("coherentShare", m.coherentShare);
   result.set("incoherentShare", m.incoherentShare);
-  result.set("ratio", MagnitudeTableOf(m, false).ratio);
+  result.set("ratio", MagnitudeTableOf(m, false, language).ratio);
   return result;
 }
 
@@ -162,7 +162,9 @@ std::string CssColour(Rgb c) {
   return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
 }
 
-std::string Message(const std::optional<Problem>& problem) { return problem ? MessageOf(*problem) : ""; }
+std::string Message(const std::optional<Problem>& problem, Language language) {
+  return problem ? MessageOf(*problem, language) : "";
+}
 
 }  // namespace
 
@@ -177,7 +179,18 @@ class Session {
   }
 
   // Why the program cannot calculate at all (its attenuation table), or "".
-  std::string StartProblem() const { return Message(bench_.StartProblem()); }
+  std::string StartProblem() const { return Message(bench_.StartProblem(), bench_.language); }
+
+  // The language of the library's texts from now on ("ja" or "en"; another code keeps
+  // the one in use): messages, curve labels, legend rows, figures' names, the graphs'
+  // axis titles (both graphs are drawn anew) and the files' names and headings.
+  void SetLanguage(const std::string& code) {
+    bench_.language = LanguageOfCode(code).value_or(bench_.language);
+    angle_.SetTextLanguage(bench_.language);
+    spectrum_.SetTextLanguage(bench_.language);
+    RedrawAngleGraph(angle_, bench_.views);
+    DrawShownSpectra(spectrum_, bench_.shownSpectra, SpectrumScale::kEachToItsMaximum);
+  }
 
   // The standard qualities: {value "RQR8", name "RQR 8", fields {kv, inherent, …}}.
   val Qualities() const {
@@ -200,6 +213,7 @@ class Session {
       val entry = val::object();
       entry.set("name", m.name);
       entry.set("alias", m.alias);
+      entry.set("label", ShownMaterialName(m, bench_.language));  // the name to show
       list.call<void>("push", entry);
     }
     return list;
@@ -221,7 +235,7 @@ class Session {
     if (!curve) return Finished(result, curve.Fault());
     bench_.DrawLastCurve(angle_);
     result.set("values", Values(*curve.Value()->In({})));
-    result.set("label", LabelText(curve.Value()->label));
+    result.set("label", LabelText(curve.Value()->label, bench_.language));
     result.set("views", Views(*curve.Value()));
     return Finished(result, std::nullopt);
   }
@@ -242,9 +256,9 @@ class Session {
     Choose(choice);
     val result = val::object();
     const auto magnitudes = bench_.Magnitudes(choice.curve);
-    if (magnitudes) result.set("magnitudes", MagnitudeValues(magnitudes.Value()));
-    result.set("message", magnitudes ? "" : MessageOf(magnitudes.Fault()));
-    result.set("subject", LabelText(bench_.MagnitudeSubject(choice.curve)));
+    if (magnitudes) result.set("magnitudes", MagnitudeValues(magnitudes.Value(), bench_.language));
+    result.set("message", magnitudes ? "" : MessageOf(magnitudes.Fault(), bench_.language));
+    result.set("subject", LabelText(bench_.MagnitudeSubject(choice.curve), bench_.language));
     return result;
   }
 
@@ -262,16 +276,16 @@ class Session {
   std::string SpectrumSvgFile() const { return spectrum_.Document(); }
   // The tables as bytes: a text would lose its byte-order mark to the browser's
   // UTF-8 decoder.
-  val AngleCsv() { return Bytes(CurvesCsv(kAngleAxis, angle_.Curves().Curves())); }
-  val SpectrumCsv() { return Bytes(CurvesCsv(kEnergyAxis, spectrum_.Curves().Curves())); }
-  std::string AngleFileStem() { return GraphFileStem(angle_.Curves().Curves()); }
-  std::string SpectrumFileStem() { return GraphFileStem(spectrum_.Curves().Curves()); }
+  val AngleCsv() { return Bytes(CurvesCsv(kAngleAxis, angle_.Curves().Curves(), bench_.language)); }
+  val SpectrumCsv() { return Bytes(CurvesCsv(kEnergyAxis, spectrum_.Curves().Curves(), bench_.language)); }
+  std::string AngleFileStem() { return GraphFileStem(angle_.Curves().Curves(), bench_.language); }
+  std::string SpectrumFileStem() { return GraphFileStem(spectrum_.Curves().Curves(), bench_.language); }
 
   // The angular graph's curves as its legend lists them: {colour, title, note, dashed,
   // dashes}, dashes the stroke-dasharray of the curve's line style ("" for solid).
   val Legend() {
     val rows = val::array();
-    for (const LegendRow& row : LegendRows(kAngleAxis, angle_.Curves().Curves(), true)) {
+    for (const LegendRow& row : LegendRows(kAngleAxis, angle_.Curves().Curves(), true, bench_.language)) {
       val r = val::object();
       r.set("colour", CssColour(row.colour));
       r.set("title", row.title);
@@ -300,12 +314,12 @@ class Session {
     (void)bench_.AcceptSpectrum();
     DrawShownSpectra(spectrum_, bench_.shownSpectra, SpectrumScale::kEachToItsMaximum);
     result.set("spectrum", Values(spectrum.Value().fluence));
-    result.set("figures", FigureTexts(spectrum.Value().figures));
+    result.set("figures", FigureTexts(spectrum.Value().figures, bench_.language));
     return std::nullopt;
   }
 
   val Finished(val& result, const std::optional<Problem>& problem) {
-    result.set("message", Message(problem));
+    result.set("message", Message(problem, bench_.language));
     result.set("reset", FieldReset(problem));
     return result;
   }
@@ -319,6 +333,7 @@ EMSCRIPTEN_BINDINGS(tervolin) {
   emscripten::class_<Session>("Session")
       .constructor<std::string>()
       .function("startProblem", &Session::StartProblem)
+      .function("setLanguage", &Session::SetLanguage)
       .function("materials", &Session::Materials)
       .function("qualities", &Session::Qualities)
       .function("compute", &Session::Compute)
