@@ -15,8 +15,7 @@ namespace tervolin::cli {
 
 void WriteFileSafely(const std::filesystem::path& file, std::string_view text) {
   if (const auto failure = ReplaceFileContents(file, text)) {
-    throw RunFailure(MessageLanguage() == Language::kEnglish ? DescribeReplacementFailureInEnglish(file, *failure)
-                                                             : DescribeReplacementFailure(file, *failure, MessageLanguage()));
+    throw RunFailure(DescribeReplacementFailureOnCommandLine(file, *failure, MessageLanguage()));
   }
 }
 

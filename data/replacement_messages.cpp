@@ -82,4 +82,10 @@ std::string DescribeReplacementFailureInEnglish(const std::filesystem::path& fil
   return std::string("cannot ") + verb + " " + file.string() + ": " + reason;
 }
 
+std::string DescribeReplacementFailureOnCommandLine(const std::filesystem::path& file, const Failure& failure,
+                                                    Language language) {
+  return language == Language::kEnglish ? DescribeReplacementFailureInEnglish(file, failure)
+                                        : DescribeReplacementFailure(file, failure, language);
+}
+
 }  // namespace tervolin

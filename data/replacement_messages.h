@@ -24,4 +24,9 @@ std::string DescribeReplacementFailure(const std::filesystem::path& file, const 
 std::string DescribeReplacementFailureInEnglish(const std::filesystem::path& file,
                                                 const FileReplacementFailure& failure);
 
+// The command line's message in `language`: the English one above, or the screens'
+// sentence in another language.
+std::string DescribeReplacementFailureOnCommandLine(const std::filesystem::path& file,
+                                                    const FileReplacementFailure& failure, Language language);
+
 }  // namespace tervolin
