@@ -1,7 +1,8 @@
 #pragma once
 // The languages the program speaks, and which one a user's locale asks for. The
 // language is a value a front end passes to the library with each text it asks for;
-// nothing in the library remembers one.
+// nothing in the library remembers one. The table of languages, with their codes,
+// names and catalogues, is in core/text_catalogue.cpp.
 
 #include <optional>
 #include <string_view>

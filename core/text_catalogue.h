@@ -203,7 +203,7 @@ using Catalogue = std::array<CatalogueEntry, kTextCount>;
 extern const Catalogue kJapaneseTexts;
 extern const Catalogue kEnglishTexts;
 
-// The catalogue of `language`, from the table of languages (core/language.cpp).
+// The catalogue of `language`, from the table of languages (core/text_catalogue.cpp).
 const Catalogue& CatalogueOf(Language language);
 
 // The catalogue entry of `id` in `language`.

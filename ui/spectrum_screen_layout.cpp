@@ -125,6 +125,7 @@ void BuildLabels(SpectrumScreen& f) {
   // The one label with a size of its own.
   QLabel* degree = MakeLabel(&f, "degreeUnitLabel", Ui("degree"), 13320, 3000, ScreenFont(Utf8(kTimes), 12));
   degree->resize(TwipsRect(0, 0, 855, 375).size());
+  SetUiText(degree, Ui("degree"));  // keeps that size in every language
 }
 
 void BuildFieldsAndButtons(SpectrumScreen& f) {

@@ -132,8 +132,8 @@ void StartScreen::CreateButtons() {
   connect(quitButton, &QPushButton::clicked, this, &StartScreen::onQuitClicked);
 }
 
-// Under the atom's picture, out of the way of the screen's own controls; reached by
-// Tab after the quit button, its menu opened by Space or Enter.
+// Under the atom's picture, out of the way of the screen's own controls and of their
+// Tab order (Tab goes round the three buttons); Alt+L opens its menu from the keyboard.
 void StartScreen::CreateLanguageMenu() {
   languageButton = MakeButton(this, "languageButton", Ui("言語"), TwipsRect(360, 7755, 1320, 375),
                               ScreenFont(kMeiryo, 9), kButtonCyan);
@@ -148,7 +148,9 @@ void StartScreen::CreateLanguageMenu() {
     connect(item, &QAction::triggered, this, [this, language] { SwitchLanguage(screens_, language); });
   }
   languageButton->setMenu(menu);
-  setTabOrder(quitButton, languageButton);
+  languageButton->setFocusPolicy(Qt::NoFocus);
+  languageButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
+  languageButton->setToolTip(QStringLiteral("Alt+L"));
 }
 
 // Without "Mus2018.dat" the program cannot start. Without a usable "MuenAir.dat" it
