@@ -135,7 +135,8 @@ void StartScreen::CreateButtons() {
 // Under the atom's picture, out of the way of the screen's own controls and of their
 // Tab order (Tab goes round the three buttons); Alt+L opens its menu from the keyboard.
 void StartScreen::CreateLanguageMenu() {
-  languageButton = MakeButton(this, "languageButton", Ui("言語"), TwipsRect(360, 7755, 1320, 375),
+  // Named in both languages, so that whoever cannot read the screen's finds it.
+  languageButton = MakeButton(this, "languageButton", Utf8("言語 / Language"), TwipsRect(360, 7755, 1950, 375),
                               ScreenFont(kMeiryo, 9), kButtonCyan);
   auto* menu = new QMenu(languageButton);
   menu->setObjectName("languageMenu");

@@ -45,8 +45,9 @@ int RoomAround(const QWidget& control) {
   if (qobject_cast<const QRadioButton*>(&control)) {
     return style.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + style.pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
   }
-  if (qobject_cast<const QPushButton*>(&control)) {
-    return 2 * (style.pixelMetric(QStyle::PM_ButtonMargin) + style.pixelMetric(QStyle::PM_DefaultFrameWidth));
+  if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+    const int indicator = button->menu() != nullptr ? style.pixelMetric(QStyle::PM_MenuButtonIndicator) : 0;
+    return 2 * (style.pixelMetric(QStyle::PM_ButtonMargin) + style.pixelMetric(QStyle::PM_DefaultFrameWidth)) + indicator;
   }
   if (qobject_cast<const QGroupBox*>(&control)) return 2 * style.pixelMetric(QStyle::PM_LayoutLeftMargin);
   const QMargins m = control.contentsMargins();

@@ -160,22 +160,22 @@
     <message id="左に示した式を用いて">
         <source>左に示した式を用いて</source>
         <oldsource>左に示した式を用いて</oldsource>
-        <translation>With the formula on the left,</translation>
+        <translation>With the formula on the left</translation>
     </message>
     <message id="散乱角度 1 度～180 度まで、1 度間隔で">
         <source>散乱角度 1 度～180 度まで、1 度間隔で</source>
         <oldsource>散乱角度 1 度～180 度まで、1 度間隔で</oldsource>
-        <translation>from 1° to 180° in steps of 1°,</translation>
+        <translation>the differential cross section is</translation>
     </message>
     <message id="微分断面積を計算する">
         <source>微分断面積を計算する</source>
         <oldsource>微分断面積を計算する</oldsource>
-        <translation>the differential cross section is</translation>
+        <translation>computed from 1° to 180° in 1° steps;</translation>
     </message>
     <message id="各散乱角の微分断面積を、最大値で正規化し">
         <source>各散乱角の微分断面積を、最大値で正規化し</source>
         <oldsource>各散乱角の微分断面積を、最大値で正規化し</oldsource>
-        <translation>computed, normalised to its maximum</translation>
+        <translation>each is divided by the largest</translation>
     </message>
     <message id="散乱角度の確率密度分布をグラフ表示する">
         <source>散乱角度の確率密度分布をグラフ表示する</source>
@@ -452,33 +452,34 @@
         <oldsource>作業フォルダ: %2</oldsource>
         <translation>Working folder: %2</translation>
     </message>
-    <message id="言語">
-        <source>言語</source>
-        <oldsource>言語</oldsource>
-        <translation>Language</translation>
-    </message>
     <message id="PNG 画像・画面の 2 倍 (*.png)">
         <source>PNG 画像・画面の 2 倍 (*.png)</source>
+        <oldsource>PNG 画像・画面の 2 倍 (*.png)</oldsource>
         <translation>PNG picture, twice the screen's size (*.png)</translation>
     </message>
     <message id="PNG 画像・画面と同じ大きさ (*.png)">
         <source>PNG 画像・画面と同じ大きさ (*.png)</source>
+        <oldsource>PNG 画像・画面と同じ大きさ (*.png)</oldsource>
         <translation>PNG picture, the screen's size (*.png)</translation>
     </message>
     <message id="PNG 画像・画面の 3 倍 (*.png)">
         <source>PNG 画像・画面の 3 倍 (*.png)</source>
+        <oldsource>PNG 画像・画面の 3 倍 (*.png)</oldsource>
         <translation>PNG picture, three times the screen's size (*.png)</translation>
     </message>
     <message id="SVG 図 (*.svg)">
         <source>SVG 図 (*.svg)</source>
+        <oldsource>SVG 図 (*.svg)</oldsource>
         <translation>SVG drawing (*.svg)</translation>
     </message>
     <message id="PDF 文書 (*.pdf)">
         <source>PDF 文書 (*.pdf)</source>
+        <oldsource>PDF 文書 (*.pdf)</oldsource>
         <translation>PDF document (*.pdf)</translation>
     </message>
     <message id="CSV 数値表 (*.csv)">
         <source>CSV 数値表 (*.csv)</source>
+        <oldsource>CSV 数値表 (*.csv)</oldsource>
         <translation>CSV table (*.csv)</translation>
     </message>
 </context>
