@@ -1,4 +1,5 @@
 #include "cli/calculation.h"
+#include "cli/message_language.h"
 
 #include <iostream>
 
@@ -15,8 +16,6 @@
 
 namespace tervolin::cli {
 
-const char* const kCannotCalculate = "cannot calculate";
-
 namespace {
 
 template <typename T>
@@ -28,33 +27,21 @@ T ValueOrThrow(const Outcome<T, ReadFailure>& read) {
 // Why a calculation failed, when the library knows: the input and its valid range.
 std::string CannotCalculate(const Problem& problem) {
   const std::vector<std::string>& p = problem.parameters;
-  if (problem.kind == TextId::kEnergyNotCalculable) {
-    return std::string(kCannotCalculate) + " at --energy " + p[0] + " keV (the material's table computes " + p[1] +
-           " to " + p[2] + " keV)";
-  }
-  const std::string option = OptionNameOf(problem.reset->field);
-  return std::string(kCannotCalculate) + ": " + option + " " + ShownArgument(p[0]) +
-         " mm leaves no photon the calculation can represent (" + option + " up to " + p[1] +
-         " mm at these settings)";
+  if (problem.kind == TextId::kEnergyNotCalculable) return Message(TextId::kCliEnergyNotCalculable, p);
+  return Message(TextId::kCliFilterTooThick, {OptionNameOf(problem.reset->field), ShownArgument(p[0]), p[1]});
 }
 
-// The problem the library returned ends the run with its text.
 template <typename T>
 T ValueOrThrow(const Outcome<T>& result) {
-  if (result) return result.Value();
-  const Problem& problem = result.Fault();
-  if (problem.kind == TextId::kCannotCalculate) throw RunFailure(kCannotCalculate);
-  if (problem.kind == TextId::kEnergyNotCalculable || problem.kind == TextId::kFilterTooThick) {
-    throw RunFailure(CannotCalculate(problem));
-  }
-  throw RunFailure("the calculation refused its input: " + MessageOf(problem));
+  if (!result) ThrowProblem(result.Fault());
+  return result.Value();
 }
 
 // The air table when it is usable; otherwise the reason goes to standard error.
 AirTable AirTableOrNote(const std::filesystem::path& dataFolder) {
-  const AirTableRead air = LoadAirAbsorptionTable(dataFolder);
+  const AirTableRead air = LoadAirAbsorptionTable(dataFolder, MessageLanguage());
   if (air.failure) {
-    std::cerr << "tervolin-calc: " << EscapedForDisplay(*air.failure, false) << " (figures that need it are left out)\n";
+    std::cerr << "tervolin-calc: " << EscapedForDisplay(Message(TextId::kCliFiguresLeftOut, {*air.failure}), false) << "\n";
   }
   return air.table;
 }
@@ -66,8 +53,17 @@ AttenuationTables StartRun(const std::filesystem::path& dataFolder) {
 
 }  // namespace
 
+void ThrowProblem(const Problem& problem) {
+  if (problem.kind == TextId::kCannotCalculate) throw RunFailure(Message(TextId::kCliCannotCalculate));
+  if (problem.kind == TextId::kEnergyNotCalculable || problem.kind == TextId::kFilterTooThick) {
+    throw RunFailure(CannotCalculate(problem));
+  }
+  throw RunFailure(Message(TextId::kCliInputRefused, {MessageOf(problem, MessageLanguage())}));
+}
+
 void ThrowReadFailure(const ReadFailure& failure) {
-  throw RunFailure("cannot read the data file " + failure.fileName + ": " + DescribeReadFailure(failure));
+  throw RunFailure(
+      Message(TextId::kCliCannotReadData, {failure.fileName, DescribeReadFailure(failure, MessageLanguage())}));
 }
 
 EnergyTable PrepareCalculation(const std::filesystem::path& dataFolder, const std::optional<TubeSettings>& spectrum) {

@@ -15,13 +15,16 @@
 
 namespace tervolin::cli {
 
-extern const char* const kCannotCalculate;  // "cannot calculate"
 
 EnergyTable CalculateSpectrumFluence(const std::filesystem::path& dataFolder, const TubeSettings& settings);
 
 // The spectrum's beam figures. Without a usable "MuenAir.dat" the figures that need
 // it are missing, and the reason goes to standard error.
 BeamFigures CalculateBeamFigures(const std::filesystem::path& dataFolder, const TubeSettings& settings);
+
+// Ends the run with the problem the library returned: why it cannot calculate, or
+// that it refused the input, with the library's message.
+[[noreturn]] void ThrowProblem(const Problem& problem);
 
 // A data file's failure as the run's failure, naming the file and the reason.
 [[noreturn]] void ThrowReadFailure(const ReadFailure& failure);

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/message_language.h"
 
 #include <cmath>
 #include <filesystem>
@@ -28,7 +29,7 @@ fs::path DataFolder(const Invocation& invocation) {
 std::string ListName(const fs::path& dataFolder, const std::string& typed) {
   const std::optional<MaterialEntry> entry = FindMaterial(ListMaterials(dataFolder), typed);
   if (!entry) {
-    throw UsageError("--material \"" + ShownArgument(typed) + "\" is not a material of the data folder (see: tervolin-calc materials)");
+    throw UsageError(Message(TextId::kCliNotAMaterial, {ShownArgument(typed)}));
   }
   return entry->name;
 }

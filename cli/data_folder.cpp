@@ -1,4 +1,5 @@
 #include "cli/data_folder.h"
+#include "cli/message_language.h"
 
 #include <cstdlib>
 #include <system_error>
@@ -35,15 +36,14 @@ fs::path FindDataFolder(const std::string* dataOption) {
   if (HoldsAttenuationTable(".")) return fs::current_path();
   const fs::path installed = InstalledDataFolder();
   if (!installed.empty() && HoldsAttenuationTable(installed)) return installed;
-  throw RunFailure("no data folder: give --data DIR or set TERVOLIN_DATA (no Mus2018.dat here nor in " +
-                   installed.string() + ")");
+  throw RunFailure(Message(TextId::kCliNoDataFolder, {installed.string()}));
 }
 
 fs::path UsableDataFolder(const fs::path& folder) {
   std::error_code error;
   const bool isFolder = fs::is_directory(folder, error);
   if (!error && !isFolder) error = std::make_error_code(std::errc::not_a_directory);
-  if (error) throw RunFailure("cannot use the data folder " + folder.string() + ": " + error.message());
+  if (error) throw RunFailure(Message(TextId::kCliCannotUseDataFolder, {folder.string(), error.message()}));
   return folder;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/magnitudes.h"
+#include "cli/message_language.h"
 
 #include "cli/calculation.h"
 #include "cli/run_failure.h"
@@ -12,8 +13,9 @@ namespace tervolin::cli {
 namespace {
 
 std::string OutsideTable(const std::string& energyText) {
-  return "--energy " + ShownArgument(energyText) + " is outside the cross-section table, " + ShortestText(BinEnergy(1)) + " to " +
-         ShortestText(BinEnergy(kEnergyBins)) + " keV";
+  const std::string range =
+      TextOf(TextId::kValueRange, {ShortestText(BinEnergy(1)), ShortestText(BinEnergy(kEnergyBins))}, MessageLanguage());
+  return Message(TextId::kCliOutsideTable, {ShownArgument(energyText), range});
 }
 
 // The comparison, or the failure that ends the run.
@@ -21,8 +23,8 @@ ScatteringMagnitudes Unpacked(const MagnitudesOfMaterial& result, const EnergyRe
   if (const auto* failure = std::get_if<ReadFailure>(&result)) ThrowReadFailure(*failure);
   if (const auto* problem = std::get_if<MagnitudeProblem>(&result)) {
     if (*problem == MagnitudeProblem::kEnergyOutsideTable) throw UsageError(OutsideTable(*energy.energyText));
-    if (*problem == MagnitudeProblem::kNoFluence) throw RunFailure("the spectrum has no photons");
-    throw RunFailure(kCannotCalculate);
+    if (*problem == MagnitudeProblem::kNoFluence) throw RunFailure(Message(TextId::kCliNoPhotons));
+    throw RunFailure(Message(TextId::kCliCannotCalculate));
   }
   return std::get<ScatteringMagnitudes>(result);
 }

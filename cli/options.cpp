@@ -1,4 +1,5 @@
 #include "cli/options.h"
+#include "cli/message_language.h"
 
 #include <algorithm>
 #include <array>
@@ -56,16 +57,16 @@ const CommandName& FindCommand(std::string_view text) {
   for (const CommandName& c : kCommands) {
     if (c.name == text) return c;
   }
-  if (text.starts_with("-")) throw UsageError("a command must come first: angles, spectrum, materials, compare, qualities or plot");
-  throw UsageError("unknown command \"" + ShownArgument(text) + "\": use angles, spectrum, materials, compare, qualities or plot");
+  if (text.starts_with("-")) throw UsageError(Message(TextId::kCliCommandFirst));
+  throw UsageError(Message(TextId::kCliUnknownCommand, {ShownArgument(text)}));
 }
 
 const OptionSpec& FindOption(std::string_view name, const CommandName& command) {
   const auto* spec = std::find_if(kOptions.begin(), kOptions.end(),
                                   [&](const OptionSpec& o) { return o.name == name; });
-  if (spec == kOptions.end()) throw UsageError("unknown option " + ShownArgument(name));
+  if (spec == kOptions.end()) throw UsageError(Message(TextId::kCliUnknownOption, {ShownArgument(name)}));
   if ((spec->commands & command.bit) == 0) {
-    throw UsageError(std::string(name) + " does not apply to the " + std::string(command.name) + " command");
+    throw UsageError(Message(TextId::kCliOptionNotForCommand, {std::string(name), std::string(command.name)}));
   }
   return *spec;
 }
@@ -87,15 +88,17 @@ void TakeOption(std::span<const char* const> arguments, std::size_t& i, const Co
   const std::string name(argument.substr(0, equals));
   const OptionSpec& spec = FindOption(name, command);
   Invocation& taker = OptionTaker(spec, command, result);
-  if (taker.Has(name)) throw UsageError(name + " is given twice" + (&taker == &result ? "" : " for one curve"));
+  if (taker.Has(name)) {
+    throw UsageError(Message(&taker == &result ? TextId::kCliGivenTwice : TextId::kCliGivenTwiceForCurve, {name}));
+  }
   if (spec.valueName.empty()) {
-    if (equals != std::string_view::npos) throw UsageError(name + " takes no value");
+    if (equals != std::string_view::npos) throw UsageError(Message(TextId::kCliTakesNoValue, {name}));
     taker.flags.insert(name);
     return;
   }
-  if (equals == std::string_view::npos && i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
+  if (equals == std::string_view::npos && i + 1 >= arguments.size()) throw UsageError(Message(TextId::kCliNeedsValue, {name}));
   const std::string value(equals != std::string_view::npos ? argument.substr(equals + 1) : arguments[++i]);
-  if (value.empty()) throw UsageError(name + " has an empty value");
+  if (value.empty()) throw UsageError(Message(TextId::kCliEmptyValue, {name}));
   taker.values.emplace(name, value);
 }
 
@@ -103,7 +106,7 @@ void TakeOption(std::span<const char* const> arguments, std::size_t& i, const Co
 bool IsRequest(std::span<const char* const> arguments, std::string_view name) {
   for (const std::string_view argument : arguments) {
     if (argument.starts_with(name) && argument.substr(name.size()).starts_with("=")) {
-      throw UsageError(std::string(name) + " takes no value");
+      throw UsageError(Message(TextId::kCliTakesNoValue, {std::string(name)}));
     }
   }
   return std::any_of(arguments.begin(), arguments.end(), [&](const char* a) { return name == a; });
@@ -128,12 +131,12 @@ Invocation ParseArguments(std::span<const char* const> arguments) {
     result.request = Request::Version;
     return result;
   }
-  if (arguments.empty()) throw UsageError("no command given");
+  if (arguments.empty()) throw UsageError(Message(TextId::kCliNoCommand));
   const CommandName& command = FindCommand(arguments[0]);
   result.command = command.command;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     if (!std::string_view(arguments[i]).starts_with("--")) {
-      throw UsageError("unexpected argument \"" + ShownArgument(arguments[i]) + "\"");
+      throw UsageError(Message(TextId::kCliUnexpectedArgument, {ShownArgument(arguments[i])}));
     }
     TakeOption(arguments, i, command, result);
   }

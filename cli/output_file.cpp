@@ -1,4 +1,5 @@
 #include "cli/output_file.h"
+#include "cli/message_language.h"
 
 #include <cerrno>
 #include <cstring>
@@ -14,12 +15,12 @@ namespace tervolin::cli {
 
 void WriteFileSafely(const std::filesystem::path& file, std::string_view text) {
   if (const auto failure = ReplaceFileContents(file, text)) {
-    throw RunFailure(DescribeReplacementFailureInEnglish(file, *failure));
+    throw RunFailure(DescribeReplacementFailureOnCommandLine(file, *failure, MessageLanguage()));
   }
 }
 
 void WriteStandardOutput(std::string_view text) {
-  if (!WriteAllTo(STDOUT_FILENO, text)) throw RunFailure(std::string("cannot write to standard output: ") + std::strerror(errno));
+  if (!WriteAllTo(STDOUT_FILENO, text)) throw RunFailure(Message(TextId::kCliCannotWriteOutput, {std::strerror(errno)}));
 }
 
 }  // namespace tervolin::cli

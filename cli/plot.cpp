@@ -1,6 +1,7 @@
 #include "cli/plot.h"
 
 #include "cli/calculation.h"
+#include "cli/message_language.h"
 #include "cli/run_failure.h"
 #include "core/messages.h"
 #include "graphs/graph_layout.h"
@@ -10,11 +11,6 @@
 namespace tervolin::cli {
 
 namespace {
-
-void ThrowProblem(const Problem& problem) {
-  if (problem.kind == TextId::kCannotCalculate) throw RunFailure(kCannotCalculate);
-  throw RunFailure("the calculation refused its input: " + MessageOf(problem));
-}
 
 // The spectrum a spectral curve is weighted by, computed and accepted as on the
 // spectrum screen.
@@ -39,13 +35,15 @@ void AddCurve(Workbench& bench, const PlotCurve& curve) {
 std::string PlotPicture(const std::filesystem::path& dataFolder, const std::vector<PlotCurve>& curves,
                         const PlotChoices& choices) {
   Workbench bench(dataFolder);
+  bench.language = MessageLanguage();
   if (const auto failure = bench.ReadTables()) ThrowReadFailure(*failure);
   for (const PlotCurve& curve : curves) AddCurve(bench, curve);
   bench.views.choices = choices.views;
   SvgSurface graph(kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, AngleGraphSvgFont());
+  graph.SetTextLanguage(bench.language);
   RedrawAngleGraph(graph, bench.views);
   return EstimatedPictureSvg(graph, kAngleGraphLayout, kAngleGraphScale, choices.legend,
-                             choices.title ? AngleGraphTitle(bench.views) : std::string(), choices.slide);
+                             choices.title ? AngleGraphTitle(bench.views, bench.language) : std::string(), choices.slide);
 }
 
 }  // namespace tervolin::cli

@@ -1,4 +1,5 @@
 #include "cli/requests.h"
+#include "cli/message_language.h"
 
 #include <optional>
 
@@ -19,33 +20,33 @@ struct SpectrumOption {
   SpectrumField field;
   const char* name;
   bool (*accepted)(double value);
-  const char* rule;
-  const char* accepts;
+  TextId rule;     // "{1} {2} must …": the option and the value
+  TextId accepts;
 };
 
 constexpr SpectrumOption kSpectrumOptions[] = {
     {SpectrumField::TubeVoltage, "--kv",
-     [](double kv) { return kv >= kMinTubeVoltageKv && kv <= kMaxTubeVoltageKv; }, "must be 30 to 150 kV",
-     "a number from 30 to 150 (kV)"},
+     [](double kv) { return kv >= kMinTubeVoltageKv && kv <= kMaxTubeVoltageKv; }, TextId::kCliRuleKv,
+     TextId::kCliAcceptsKv},
     {SpectrumField::InherentFiltration, "--inherent",
-     [](double mm) { return mm * kMillimetresToCm >= kMinInherentFiltrationCm; }, "must be at least 1 mm",
-     "a number of at least 1 (mm)"},
-    {SpectrumField::AluminiumFilter, "--al", [](double mm) { return mm >= 0.0; }, "must not be negative",
-     "a number of 0 or more (mm)"},
-    {SpectrumField::CopperFilter, "--cu", [](double mm) { return mm >= 0.0; }, "must not be negative",
-     "a number of 0 or more (mm)"},
+     [](double mm) { return mm * kMillimetresToCm >= kMinInherentFiltrationCm; }, TextId::kCliRuleInherent,
+     TextId::kCliAcceptsInherent},
+    {SpectrumField::AluminiumFilter, "--al", [](double mm) { return mm >= 0.0; }, TextId::kCliRuleNotNegative,
+     TextId::kCliAcceptsNotNegative},
+    {SpectrumField::CopperFilter, "--cu", [](double mm) { return mm >= 0.0; }, TextId::kCliRuleNotNegative,
+     TextId::kCliAcceptsNotNegative},
     {SpectrumField::TargetAngle, "--target-angle",
-     [](double deg) { return deg >= 1.0 && deg < kMaxTargetAngleDeg; }, "must be at least 1 and below 90 degrees",
-     "a number from 1 to below 90 (degrees)"},
+     [](double deg) { return deg >= 1.0 && deg < kMaxTargetAngleDeg; }, TextId::kCliRuleTargetAngle,
+     TextId::kCliAcceptsTargetAngle},
 };
 
-constexpr const char* kEnergyAccepts = "a number above 0 (keV)";
+constexpr TextId kEnergyAccepts = TextId::kCliAcceptsEnergy;
 
 // The option's value, read as the screens read a field ("100", " 2.5 ", "1E2",
 // "１００"); throws UsageError naming the option and what it accepts.
-double NumberOf(const std::string& name, const std::string& text, const char* accepts) {
+double NumberOf(const std::string& name, const std::string& text, TextId accepts) {
   const std::optional<double> value = ReadFieldNumber(text);
-  if (!value) throw UsageError(name + " \"" + ShownArgument(text) + "\" is not " + accepts);
+  if (!value) throw UsageError(Message(TextId::kCliNotANumber, {name, ShownArgument(text), Message(accepts)}));
   return *value;
 }
 
@@ -59,17 +60,17 @@ std::string OptionText(const Invocation& invocation, const SpectrumOption& optio
 ScatterKind ScatterOf(const std::string& text) {
   if (text == "coherent") return kCoherent;
   if (text == "incoherent") return kIncoherent;
-  throw UsageError("--scattering \"" + ShownArgument(text) + "\" must be coherent or incoherent");
+  throw UsageError(Message(TextId::kCliBadScattering, {ShownArgument(text)}));
 }
 
 // The quality's settings; the tube's own options would contradict them.
 TubeSettings QualityRequest(const Invocation& invocation, const std::string& name) {
   for (const SpectrumOption& option : kSpectrumOptions) {
-    if (invocation.Has(option.name)) throw UsageError("--quality and " + std::string(option.name) + " exclude each other");
+    if (invocation.Has(option.name)) throw UsageError(Message(TextId::kCliExcludeEachOther, {"--quality", option.name}));
   }
   const std::optional<BeamQuality> quality = FindBeamQuality(name);
   if (!quality) {
-    throw UsageError("--quality \"" + ShownArgument(name) + "\" is not a beam quality (see: tervolin-calc qualities)");
+    throw UsageError(Message(TextId::kCliNotAQuality, {ShownArgument(name)}));
   }
   return QualitySettings(*quality);
 }
@@ -85,7 +86,7 @@ std::string OptionNameOf(SpectrumField field) {
 
 const std::string& Required(const Invocation& invocation, const std::string& name) {
   const std::string* text = invocation.Value(name);
-  if (text == nullptr) throw UsageError(name + " is missing");
+  if (text == nullptr) throw UsageError(Message(TextId::kCliMissing, {name}));
   return *text;
 }
 
@@ -95,7 +96,7 @@ TubeSettings SpectrumRequest(const Invocation& invocation) {
   for (const SpectrumOption& option : kSpectrumOptions) {
     const std::string text = OptionText(invocation, option);
     if (!option.accepted(NumberOf(option.name, text, option.accepts))) {
-      throw UsageError(std::string(option.name) + " " + ShownArgument(text) + " " + option.rule);
+      throw UsageError(Message(option.rule, {option.name, ShownArgument(text)}));
     }
     settings.Text(option.field) = text;
   }
@@ -105,13 +106,13 @@ TubeSettings SpectrumRequest(const Invocation& invocation) {
 EnergyRequest MakeEnergyRequest(const Invocation& invocation) {
   if (const std::string* energy = invocation.Value("--energy")) {
     for (const SpectrumOption& option : kSpectrumOptions) {
-      if (invocation.Has(option.name)) throw UsageError("--energy and " + std::string(option.name) + " exclude each other");
+      if (invocation.Has(option.name)) throw UsageError(Message(TextId::kCliExcludeEachOther, {"--energy", option.name}));
     }
-    if (invocation.Has("--quality")) throw UsageError("--energy and --quality exclude each other");
-    if (!(NumberOf("--energy", *energy, kEnergyAccepts) > 0.0)) throw UsageError("--energy " + ShownArgument(*energy) + " must be above 0 keV");
+    if (invocation.Has("--quality")) throw UsageError(Message(TextId::kCliExcludeEachOther, {"--energy", "--quality"}));
+    if (!(NumberOf("--energy", *energy, kEnergyAccepts) > 0.0)) throw UsageError(Message(TextId::kCliEnergyNotAboveZero, {ShownArgument(*energy)}));
     return {*energy, std::nullopt};
   }
-  if (!invocation.Has("--kv") && !invocation.Has("--quality")) throw UsageError("--energy, --kv or --quality is missing");
+  if (!invocation.Has("--kv") && !invocation.Has("--quality")) throw UsageError(Message(TextId::kCliEnergyMissing));
   return {std::nullopt, SpectrumRequest(invocation)};
 }
 
@@ -138,7 +139,7 @@ Format OutputFormat(const Invocation& invocation, bool datAllowed) {
   if (text == nullptr || *text == "csv") return Format::Csv;
   if (*text == "tsv") return Format::Tsv;
   if (*text == "dat" && datAllowed) return Format::Dat;
-  throw UsageError("--format \"" + ShownArgument(*text) + (datAllowed ? "\" must be csv, tsv or dat" : "\" must be csv or tsv"));
+  throw UsageError(Message(datAllowed ? TextId::kCliBadFormatWithDat : TextId::kCliBadFormat, {ShownArgument(*text)}));
 }
 
 }  // namespace tervolin::cli

@@ -2,14 +2,13 @@
 
 namespace tervolin {
 
-
 std::string Framed(const std::string& text) { return "　" + text + "　"; }
 
-std::string MessageOf(const Problem& problem) {
-  const std::string text = TextOf(problem.kind, problem.parameters);
-  return CatalogueEntryOf(problem.kind).framed ? Framed(text) : text;
+std::string MessageOf(const Problem& problem, Language language) {
+  const std::string text = TextOf(problem.kind, problem.parameters, language);
+  return CatalogueEntryOf(problem.kind, language).framed ? Framed(text) : text;
 }
 
-std::string MessageOf(TextId kind) { return MessageOf(Problem{kind}); }
+std::string MessageOf(TextId kind, Language language) { return MessageOf(Problem{kind}, language); }
 
 }  // namespace tervolin

@@ -13,9 +13,9 @@ namespace tervolin {
 // A text shown as the screens show their own checks' messages.
 std::string Framed(const std::string& text);
 
-// The message of `problem`, "{n}" replaced by its n-th parameter.
-std::string MessageOf(const Problem& problem);
+// The message of `problem` in `language`, "{n}" replaced by its n-th parameter.
+std::string MessageOf(const Problem& problem, Language language = Language::kJapanese);
 // The message of a problem of this kind without parameters.
-std::string MessageOf(TextId kind);
+std::string MessageOf(TextId kind, Language language = Language::kJapanese);
 
 }  // namespace tervolin

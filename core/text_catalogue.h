@@ -1,10 +1,14 @@
 #pragma once
 // The texts the program shows, by what they say: each language's wording lives in a
-// catalogue of its own (core/texts_ja.cpp), so that a front end asks for a text by its
-// id and never holds the wording itself.
+// catalogue of its own (core/texts_ja.cpp, core/texts_en.cpp), so that a front end
+// asks for a text by its id and its language and never holds the wording itself.
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
+
+#include "core/language.h"
 
 namespace tervolin {
 
@@ -82,22 +86,147 @@ enum class TextId {
   kAngleGraphTitle,         // a slide's title line: the graph, then its kinds and views
   kSpectrumGraphTitle,
   kFreeElectronView,        // the view with the free electron's curves
+  // The angular graph's axis titles: the ordinate's, per angle and per solid angle,
+  // and the abscissa's.
+  kProbabilityAxisTitle,
+  kPerSolidAngleAxisTitle,
+  kAngleGraphAbscissa,
+  // A data file that could not be read ({1} its name as shown): why.
+  kReadCannotOpen,
+  kReadIsFolder,
+  kReadNotRegularFile,
+  kReadTooLarge,         // {2}: the largest size read, MiB
+  kReadNotANumber,       // {2}: the item's number from 1, {3}: the item as shown
+  kReadOutOfRange,
+  kReadTooLong,          // {4}: the longest item, characters
+  kReadEndedEarly,       // {2}: the items read, {3}: the items the table needs
+  kReadBadRecord,        // {2}: the record's number from 1, {3}: what is wrong with it
+  kReadFailed,
+  // What is wrong with a table's record: {1} the column's name.
+  kColumnNotFinite,
+  kColumnNotPositive,
+  kColumnNotAscending,
+  kColumnOffEnergyGrid,
+  kColumnNegative,
+  kColumnAirOutOfRange,
+  // The columns of the tables, as the faults above name them.
+  kColumnFormFactorX,
+  kColumnFormFactor,
+  kColumnIncoherentFunction,
+  kColumnEnergy,
+  kColumnCoherentCrossSection,
+  kColumnIncoherentCrossSection,
+  kColumnAirAbsorption,
+  kColumnTungsten,
+  kColumnAluminium,
+  kColumnCopper,
+  kColumnMolarMass,
+  // A file that could not be written ({1} its name): the step that failed, with
+  // {2} why; and the reasons of its own.
+  kReplaceCannotRewrite,
+  kReplaceCannotCreate,
+  kReplaceCannotWrite,
+  kReplaceCannotReplace,
+  kFolderRefusesWriting,   // {1}: the folder
+  kIsFolder,
+  kIsDevice,
+  kIsPipe,
+  kIsSocket,
+  kNotRegularFile,
+  kIsReadOnly,
+  kProtectedLink,
+  kDanglingLink,
+  kNoSpace,
+  kOverQuota,
+  kWriteNotAllowed,
+  kReadOnlyFileSystem,
+  kFolderNotFound,
+  kPathNotFolder,
+  kFileTooLarge,
+  kDiskError,
+  kNameTooLong,
+  kTooManyLinks,
+  kInterrupted,
+  kFileBusy,
+  kTooManyOpenFiles,
+  kOutOfMemory,
+  kSystemError,            // {1}: the error's number
+  kValueRange,             // {1} to {2}
+  kItemJoiner,             // between a curve label's settings: "100 kV・12°"
+  // tervolin-calc's own messages, about its command line, data folder and output.
+  kCliNotAMaterial,
+  kCliCannotCalculate,
+  kCliInputRefused,
+  kCliCannotReadData,
+  kCliFiguresLeftOut,
+  kCliNoDataFolder,
+  kCliCannotUseDataFolder,
+  kCliOutsideTable,
+  kCliNoPhotons,
+  kCliCannotWriteOutput,
+  kCliCommandFirst,
+  kCliUnknownCommand,
+  kCliUnknownOption,
+  kCliOptionNotForCommand,
+  kCliGivenTwice,
+  kCliTakesNoValue,
+  kCliNeedsValue,
+  kCliEmptyValue,
+  kCliNoCommand,
+  kCliUnexpectedArgument,
+  kCliNotANumber,
+  kCliAcceptsKv,
+  kCliAcceptsInherent,
+  kCliAcceptsNotNegative,
+  kCliAcceptsTargetAngle,
+  kCliAcceptsEnergy,
+  kCliRuleKv,
+  kCliRuleInherent,
+  kCliRuleNotNegative,
+  kCliRuleTargetAngle,
+  kCliBadScattering,
+  kCliExcludeEachOther,
+  kCliNotAQuality,
+  kCliMissing,
+  kCliEnergyNotAboveZero,
+  kCliEnergyMissing,
+  kCliBadFormatWithDat,
+  kCliBadFormat,
+  kCliGivenTwiceForCurve,    // {1}: the option, given twice among one curve's options
+  kCliEnergyNotCalculable,   // {1}: the energy, {2}…{3}: the range the material's table computes
+  kCliFilterTooThick,        // {1}: the option, {2}: its thickness, {3}: the largest that leaves photons
+  kTitleWithParts,           // a slide's title: {1} the graph, {2} its kinds and views joined
   kCount  // the number of texts, not a text
 };
 
-// One language's catalogue: the text of each id ("{1}" stands for a parameter), and
-// whether the warning box frames it with ideographic spaces as the screens frame
-// their own checks' messages.
+inline constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::kCount);
+
+// One entry of a language's catalogue: the text of an id ("{1}" stands for a
+// parameter), and whether the warning box frames it with ideographic spaces as the
+// Japanese screens frame their own checks' messages.
 struct CatalogueEntry {
   const char* text;
   bool framed;
 };
 
-// The catalogue entry of `id` (Japanese).
-const CatalogueEntry& CatalogueEntryOf(TextId id);
+using Catalogue = std::array<CatalogueEntry, kTextCount>;
 
-// The text of `id`, "{n}" replaced by the n-th parameter (in one pass: a parameter
-// that holds such a mark is shown as it is); without parameters the marks stay.
-std::string TextOf(TextId id, const std::vector<std::string>& parameters = {});
+// The catalogues, each in a file of its own, in the order of TextId.
+extern const Catalogue kJapaneseTexts;
+extern const Catalogue kEnglishTexts;
+
+// The catalogue of `language`, from the table of languages (core/text_catalogue.cpp).
+const Catalogue& CatalogueOf(Language language);
+
+// The catalogue entry of `id` in `language`.
+const CatalogueEntry& CatalogueEntryOf(TextId id, Language language = Language::kJapanese);
+
+// The text of `id` in `language`, "{n}" replaced by the n-th parameter (in one pass:
+// a parameter that holds such a mark is shown as it is); without parameters the
+// marks stay.
+std::string TextOf(TextId id, const std::vector<std::string>& parameters = {},
+                   Language language = Language::kJapanese);
+// The same without parameters.
+std::string TextOf(TextId id, Language language);
 
 }  // namespace tervolin

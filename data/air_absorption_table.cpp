@@ -5,15 +5,15 @@
 
 namespace tervolin {
 
-AirTableRead LoadAirAbsorptionTable(const std::filesystem::path& dataFolder) {
+AirTableRead LoadAirAbsorptionTable(const std::filesystem::path& dataFolder, Language language) {
   const ItemsRead read = ReadItemsFromFile(dataFolder / kAirAbsorptionFileName, kEnergyBins * kAirAbsorptionFields,
                                            kAirAbsorptionFileName);
   if (read.failure) {
     const bool missing = read.failure->problem == ReadProblem::CannotOpen;
-    return {{missing ? kAirTableMissing : kAirTableUnusable, {}}, DescribeReadFailure(*read.failure)};
+    return {{missing ? kAirTableMissing : kAirTableUnusable, {}}, DescribeReadFailure(*read.failure, language)};
   }
   if (const auto fault = CheckAirAbsorptionRecords(read.items, kAirAbsorptionFileName)) {
-    return {{kAirTableUnusable, {}}, DescribeReadFailure(*fault)};
+    return {{kAirTableUnusable, {}}, DescribeReadFailure(*fault, language)};
   }
   AirTableRead result{{kAirTableRead, {}}, std::nullopt};
   for (int n = 1; n <= kEnergyBins; ++n) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "core/language.h"
 #include "core/tables.h"
 
 namespace tervolin {
@@ -20,9 +21,10 @@ struct AirTableRead {
                                        // there but damaged or breaks CheckAirAbsorptionRecords
                                        // (energies on the 0.5-keV grid in order, coefficients
                                        // finite, positive and plausible)
-  std::optional<std::string> failure;  // a one-line description of the failure
+  std::optional<std::string> failure;  // a one-line description of the failure, in `language`
 };
 
-[[nodiscard]] AirTableRead LoadAirAbsorptionTable(const std::filesystem::path& dataFolder);
+[[nodiscard]] AirTableRead LoadAirAbsorptionTable(const std::filesystem::path& dataFolder,
+                                                  Language language = Language::kJapanese);
 
 }  // namespace tervolin

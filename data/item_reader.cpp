@@ -95,32 +95,41 @@ ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count
   return ReadItems(in, count, fileName);
 }
 
-std::string DescribeReadFailure(const ReadFailure& f) {
-  const std::string n = std::to_string(f.itemNumber);
-  switch (f.problem) {
-    case ReadProblem::CannotOpen:
-      return "ファイル " + f.fileName + " を開けません（見つからないか、読めません）";
-    case ReadProblem::IsFolder:
-      return f.fileName + " はフォルダです。ファイルではないため読めません";
-    case ReadProblem::NotRegularFile:
-      return f.fileName + " は通常のファイルではありません（デバイスや名前付きパイプなどは読めません）";
-    case ReadProblem::TooLarge:
-      return "ファイル " + f.fileName + " は大きすぎます（" + std::to_string(kLargestDataFile >> 20) +
-             " MiB を超えています）";
-    case ReadProblem::NotANumber:
-      return "ファイル " + f.fileName + " の " + n + " 番目の項目「" + f.itemText + "」は数値ではありません";
-    case ReadProblem::OutOfRange:
-      return "ファイル " + f.fileName + " の " + n + " 番目の項目「" + f.itemText + "」は大きすぎる数値です";
-    case ReadProblem::TooLong:
-      return "ファイル " + f.fileName + " の " + n + " 番目の項目「" + f.itemText + "」は長すぎます（" +
-             std::to_string(kLongestItem) + " 文字を超えています）";
-    case ReadProblem::EndedEarly:
-      return "ファイル " + f.fileName + " は " + std::to_string(f.itemNumber - 1) + " 個の項目で終わっています（" +
-             std::to_string(f.itemsNeeded) + " 個必要）";
-    case ReadProblem::BadRecord:
-      return "ファイル " + f.fileName + " の " + std::to_string(f.record) + " 番目のレコードで、" + f.fault;
+namespace {
+
+TextId ReadTextOf(ReadProblem problem) {
+  switch (problem) {
+    case ReadProblem::CannotOpen: return TextId::kReadCannotOpen;
+    case ReadProblem::IsFolder: return TextId::kReadIsFolder;
+    case ReadProblem::NotRegularFile: return TextId::kReadNotRegularFile;
+    case ReadProblem::TooLarge: return TextId::kReadTooLarge;
+    case ReadProblem::NotANumber: return TextId::kReadNotANumber;
+    case ReadProblem::OutOfRange: return TextId::kReadOutOfRange;
+    case ReadProblem::TooLong: return TextId::kReadTooLong;
+    case ReadProblem::EndedEarly: return TextId::kReadEndedEarly;
+    case ReadProblem::BadRecord: return TextId::kReadBadRecord;
   }
-  return "ファイル " + f.fileName + " を読めません";
+  return TextId::kReadFailed;
+}
+
+// The texts that fill the problem's "{2}", "{3}", "{4}" after the file's name.
+std::vector<std::string> ReadParameters(const ReadFailure& f, Language language) {
+  switch (f.problem) {
+    case ReadProblem::TooLarge: return {f.fileName, std::to_string(kLargestDataFile >> 20)};
+    case ReadProblem::TooLong:
+      return {f.fileName, std::to_string(f.itemNumber), f.itemText, std::to_string(kLongestItem)};
+    case ReadProblem::EndedEarly:
+      return {f.fileName, std::to_string(f.itemNumber - 1), std::to_string(f.itemsNeeded)};
+    case ReadProblem::BadRecord:
+      return {f.fileName, std::to_string(f.record), TextOf(f.fault, {TextOf(f.column, language)}, language)};
+    default: return {f.fileName, std::to_string(f.itemNumber), f.itemText};
+  }
+}
+
+}  // namespace
+
+std::string DescribeReadFailure(const ReadFailure& f, Language language) {
+  return TextOf(ReadTextOf(f.problem), ReadParameters(f, language), language);
 }
 
 }  // namespace tervolin

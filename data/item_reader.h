@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text_catalogue.h"
 #include "data/data_file.h"
 
 namespace tervolin {
@@ -26,11 +27,12 @@ struct ReadFailure {
   std::string itemText;     // the offending item as shown (ShownItem), for NotANumber/OutOfRange/TooLong
   std::size_t itemsNeeded;  // how many items the table needs
   std::size_t record = 0;   // for BadRecord: the 1-based record
-  std::string fault{};      // for BadRecord: what is wrong, in Japanese
+  TextId fault = TextId::kReadFailed;   // for BadRecord: what is wrong (kColumn…), of
+  TextId column = TextId::kReadFailed;  // the column it is wrong in
 };
 
-// One-line Japanese description for the user, naming the file and the problem.
-std::string DescribeReadFailure(const ReadFailure& failure);
+// One-line description for the user in `language`, naming the file and the problem.
+std::string DescribeReadFailure(const ReadFailure& failure, Language language = Language::kJapanese);
 
 struct ItemsRead {
   std::vector<double> items;           // all `count` items when failure is empty

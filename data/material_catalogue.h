@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/language.h"
+
 namespace tervolin {
 
 struct MaterialEntry {
@@ -32,6 +34,13 @@ std::vector<MaterialEntry> ListMaterials(const std::filesystem::path& dataFolder
 // first in list order within each).
 std::optional<MaterialEntry> FindMaterial(const std::vector<MaterialEntry>& materials,
                                           std::string_view text);
+
+// The name a material shows in `language`: its own (the data's, Japanese for the
+// shipped ones) in Japanese, its English alias in another language when it has one.
+std::string ShownMaterialName(const MaterialEntry& material, Language language);
+// The same for the material of the data folder named `name`; a name the folder does not
+// list shows as it is.
+std::string ShownMaterialName(const std::filesystem::path& dataFolder, const std::string& name, Language language);
 
 // Whether two names are the same but for the case of ASCII letters ("abc", "ABC").
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);

@@ -79,8 +79,9 @@ MagnitudesOfMaterial MaterialMagnitudes(const std::filesystem::path& dataFolder,
   return Compare({tables.Value(), mode, energyKev, fluence});
 }
 
-Problem ProblemOf(MagnitudeProblem problem, double energyKev) {
-  const std::string tableRange = ShortestText(BinEnergy(1)) + "～" + ShortestText(BinEnergy(kEnergyBins)) + " keV";
+Problem ProblemOf(MagnitudeProblem problem, double energyKev, Language language) {
+  const std::string tableRange =
+      TextOf(TextId::kValueRange, {ShortestText(BinEnergy(1)), ShortestText(BinEnergy(kEnergyBins))}, language) + " keV";
   switch (problem) {
     case MagnitudeProblem::kEnergyOutsideTable:
       return Problem{TextId::kEnergyOutsideTable, {}, {ShortestText(energyKev), tableRange}};

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/text_catalogue.h"
+
 namespace tervolin {
 
 namespace {
@@ -12,64 +14,42 @@ using Failure = FileReplacementFailure;
 
 struct RefusalText {
   Failure::Refusal refusal;
-  const char* japanese;
-  const char* english;
+  TextId text;
 };
 
 constexpr RefusalText kRefusals[] = {
-    {Failure::Folder, "フォルダであり、ファイルではありません", "it is a folder, not a file"},
-    {Failure::Device, "装置ファイル（デバイス）であり、通常のファイルではありません",
-     "it is a device, not a regular file"},
-    {Failure::Pipe, "名前付きパイプ（FIFO）であり、通常のファイルではありません",
-     "it is a named pipe (FIFO), not a regular file"},
-    {Failure::Socket, "ソケットであり、通常のファイルではありません", "it is a socket, not a regular file"},
-    {Failure::NotRegular, "通常のファイルではありません", "it is not a regular file"},
-    {Failure::ReadOnly, "読み取り専用のファイルです", "it is read-only"},
-    {Failure::ProtectedLink, "誰でも書き込めるフォルダにある、他のユーザーのシンボリックリンクです（たどりません）",
-     "it is a symbolic link in a sticky, world-writable folder, owned by neither you nor the folder's owner"},
-    {Failure::DanglingLink, "シンボリックリンクの指す先がありません", "it is a symbolic link to a missing file"},
+    {Failure::Folder, TextId::kIsFolder},         {Failure::Device, TextId::kIsDevice},
+    {Failure::Pipe, TextId::kIsPipe},             {Failure::Socket, TextId::kIsSocket},
+    {Failure::NotRegular, TextId::kNotRegularFile}, {Failure::ReadOnly, TextId::kIsReadOnly},
+    {Failure::ProtectedLink, TextId::kProtectedLink}, {Failure::DanglingLink, TextId::kDanglingLink},
 };
 
 struct ErrorText {
   int error;
-  const char* japanese;
+  TextId text;
 };
 
 constexpr ErrorText kErrors[] = {
-    {ENOSPC, "ディスクの空き容量が足りません"},
-    {EDQUOT, "ディスク使用量の上限（クォータ）を超えます"},
-    {EACCES, "書き込みが許可されていません"},
-    {EPERM, "書き込みが許可されていません"},
-    {EROFS, "読み取り専用のファイルシステムです"},
-    {ENOENT, "フォルダが見つかりません"},
-    {ENOTDIR, "途中の名前がフォルダではありません"},
-    {EISDIR, "フォルダであり、ファイルではありません"},
-    {EFBIG, "ファイルが大きすぎます"},
-    {EIO, "ディスクの読み書きでエラーが起きました"},
-    {ENAMETOOLONG, "名前が長すぎます"},
-    {ELOOP, "シンボリックリンクが多すぎるか、循環しています"},
-    {EINTR, "終了の合図（シグナル）を受けたため、書き換えをやめました"},
-    {EBUSY, "使用中です"},
-    {ETXTBSY, "使用中です"},
-    {EMFILE, "開いているファイルが多すぎます"},
-    {ENFILE, "開いているファイルが多すぎます"},
-    {ENOMEM, "メモリが足りません"},
+    {ENOSPC, TextId::kNoSpace},           {EDQUOT, TextId::kOverQuota},         {EACCES, TextId::kWriteNotAllowed},
+    {EPERM, TextId::kWriteNotAllowed},    {EROFS, TextId::kReadOnlyFileSystem}, {ENOENT, TextId::kFolderNotFound},
+    {ENOTDIR, TextId::kPathNotFolder},    {EISDIR, TextId::kIsFolder},          {EFBIG, TextId::kFileTooLarge},
+    {EIO, TextId::kDiskError},            {ENAMETOOLONG, TextId::kNameTooLong}, {ELOOP, TextId::kTooManyLinks},
+    {EINTR, TextId::kInterrupted},        {EBUSY, TextId::kFileBusy},           {ETXTBSY, TextId::kFileBusy},
+    {EMFILE, TextId::kTooManyOpenFiles},  {ENFILE, TextId::kTooManyOpenFiles},  {ENOMEM, TextId::kOutOfMemory},
 };
 
 }  // namespace
 
-std::string ReplacementFailureReason(const Failure& failure, MessageLanguage language) {
-  const bool japanese = language == MessageLanguage::Japanese;
+std::string ReplacementFailureReason(const Failure& failure, Language language) {
   for (const RefusalText& text : kRefusals) {
-    if (text.refusal == failure.refusal) return japanese ? text.japanese : text.english;
+    if (text.refusal == failure.refusal) return TextOf(text.text, language);
   }
-  if (failure.error == EINTR && !japanese) return "interrupted by a signal (the file is left as it was)";
-  if (!japanese) return std::strerror(failure.error);
+  // The system's own wording is English, and names every error.
+  if (language == Language::kEnglish && failure.error != EINTR) return std::strerror(failure.error);
   for (const ErrorText& text : kErrors) {
-    if (text.error == failure.error) return text.japanese;
+    if (text.error == failure.error) return TextOf(text.text, language);
   }
-  // The system's own wording is English: only the number goes to the screens.
-  return "システムのエラー（番号 " + std::to_string(failure.error) + "）";
+  return TextOf(TextId::kSystemError, {std::to_string(failure.error)}, language);
 }
 
 namespace {
@@ -87,19 +67,25 @@ std::string FolderOf(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::string DescribeReplacementFailure(const std::filesystem::path& file, const Failure& failure) {
-  static constexpr const char* kStepText[] = {"は書き換えられません", "を作成できません", "に書き込めません",
-                                              "を置き換えられません"};
-  const std::string reason = FolderRefused(failure) ? "フォルダ「" + FolderOf(file) + "」への書き込みが許可されていません"
-                                                    : ReplacementFailureReason(failure, MessageLanguage::Japanese);
-  return "ファイル「" + file.string() + "」" + kStepText[failure.step] + "（" + reason + "）";
+std::string DescribeReplacementFailure(const std::filesystem::path& file, const Failure& failure, Language language) {
+  static constexpr TextId kStepText[] = {TextId::kReplaceCannotRewrite, TextId::kReplaceCannotCreate,
+                                         TextId::kReplaceCannotWrite, TextId::kReplaceCannotReplace};
+  const std::string reason = FolderRefused(failure) ? TextOf(TextId::kFolderRefusesWriting, {FolderOf(file)}, language)
+                                                    : ReplacementFailureReason(failure, language);
+  return TextOf(kStepText[failure.step], {file.string(), reason}, language);
 }
 
 std::string DescribeReplacementFailureInEnglish(const std::filesystem::path& file, const Failure& failure) {
   const char* verb = failure.step == Failure::Replace && failure.error != EINTR ? "replace" : "write";
-  const std::string reason = FolderRefused(failure) ? "the folder " + FolderOf(file) + " does not allow writing"
-                                                    : ReplacementFailureReason(failure, MessageLanguage::English);
+  const std::string reason = FolderRefused(failure) ? TextOf(TextId::kFolderRefusesWriting, {FolderOf(file)}, Language::kEnglish)
+                                                    : ReplacementFailureReason(failure, Language::kEnglish);
   return std::string("cannot ") + verb + " " + file.string() + ": " + reason;
+}
+
+std::string DescribeReplacementFailureOnCommandLine(const std::filesystem::path& file, const Failure& failure,
+                                                    Language language) {
+  return language == Language::kEnglish ? DescribeReplacementFailureInEnglish(file, failure)
+                                        : DescribeReplacementFailure(file, failure, language);
 }
 
 }  // namespace tervolin

@@ -5,9 +5,9 @@
 namespace tervolin {
 
 std::optional<Problem> WriteAcceptedSpectrum(const std::filesystem::path& file, const Spectrum* shown,
-                                             WrittenSpectrumFile* written, const FileSystemCalls& calls) {
+                                             WrittenSpectrumFile* written, const FileSystemCalls& calls, Language language) {
   if (shown == nullptr) return Problem{TextId::kNoSpectrum};
-  if (const auto failure = WriteSpectrumFile(file, shown->fluence, written, calls)) {
+  if (const auto failure = WriteSpectrumFile(file, shown->fluence, written, calls, language)) {
     return Problem{TextId::kFileNotWritten, {}, {*failure}};
   }
   return std::nullopt;

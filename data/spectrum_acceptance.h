@@ -20,6 +20,7 @@ namespace tervolin {
 [[nodiscard]] std::optional<Problem> WriteAcceptedSpectrum(const std::filesystem::path& file,
                                                                const Spectrum* shown,
                                                                WrittenSpectrumFile* written = nullptr,
-                                                               const FileSystemCalls& calls = {});
+                                                               const FileSystemCalls& calls = {},
+                                                               Language language = Language::kJapanese);
 
 }  // namespace tervolin

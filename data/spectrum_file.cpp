@@ -51,11 +51,12 @@ std::string SpectrumFileText(const EnergyTable& fluence) {
 }
 
 std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence,
-                                             WrittenSpectrumFile* written, const FileSystemCalls& calls) {
+                                             WrittenSpectrumFile* written, const FileSystemCalls& calls,
+                                             Language language) {
   std::string text = SpectrumFileText(fluence);
   FileIdentity identity;
   if (const auto failure = ReplaceFileContents(file, text, &identity, calls)) {
-    return DescribeReplacementFailure(file, *failure);
+    return DescribeReplacementFailure(file, *failure, language);
   }
   if (written != nullptr) *written = WrittenSpectrumFile{identity, std::move(text)};
   return std::nullopt;

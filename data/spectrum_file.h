@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/energy_tables.h"
+#include "core/language.h"
 #include "data/file_replacement.h"
 
 namespace tervolin {
@@ -43,7 +44,8 @@ std::string SpectrumFileText(const EnergyTable& fluence);
 [[nodiscard]] std::optional<std::string> WriteSpectrumFile(const std::filesystem::path& file,
                                                            const EnergyTable& fluence,
                                                            WrittenSpectrumFile* written = nullptr,
-                                                           const FileSystemCalls& calls = {});
+                                                           const FileSystemCalls& calls = {},
+                                                           Language language = Language::kJapanese);
 
 // Deletes the file when it is still the one `written` says this program wrote (the
 // same file, not replaced by another program since, holding the same bytes) and the

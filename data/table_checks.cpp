@@ -28,48 +28,50 @@ constexpr double kEnergyBinTolerance = 1e-9;
 struct Column {
   std::size_t field;  // 0-based within the record
   Rule rule;
-  const char* name;
+  TextId name;
 };
 
-constexpr Column kFormFactorColumns[] = {{0, Rule::Grid, "x（sin(θ/2)/λ）"},
-                                         {1, Rule::NotNegative, "形状因子 F"},
-                                         {2, Rule::NotNegative, "非干渉性散乱関数 S"}};
-constexpr Column kCrossSectionColumns[] = {{0, Rule::Grid, "エネルギー"},
-                                           {1, Rule::NotNegative, "干渉性散乱断面積"},
-                                           {2, Rule::NotNegative, "非干渉性散乱断面積"}};
-constexpr Column kAirAbsorptionColumns[] = {{0, Rule::EnergyBin, "エネルギー"},
-                                            {1, Rule::AirCoefficient, "空気の質量エネルギー吸収係数"}};
-constexpr Column kAttenuationColumns[] = {{0, Rule::Grid, "エネルギー"},
-                                          {1, Rule::Positive, "タングステンの線減弱係数"},
-                                          {2, Rule::Positive, "アルミニウムの線減弱係数"},
-                                          {3, Rule::Positive, "銅の線減弱係数"}};
+constexpr Column kFormFactorColumns[] = {{0, Rule::Grid, TextId::kColumnFormFactorX},
+                                         {1, Rule::NotNegative, TextId::kColumnFormFactor},
+                                         {2, Rule::NotNegative, TextId::kColumnIncoherentFunction}};
+constexpr Column kCrossSectionColumns[] = {{0, Rule::Grid, TextId::kColumnEnergy},
+                                           {1, Rule::NotNegative, TextId::kColumnCoherentCrossSection},
+                                           {2, Rule::NotNegative, TextId::kColumnIncoherentCrossSection}};
+constexpr Column kAirAbsorptionColumns[] = {{0, Rule::EnergyBin, TextId::kColumnEnergy},
+                                            {1, Rule::AirCoefficient, TextId::kColumnAirAbsorption}};
+constexpr Column kAttenuationColumns[] = {{0, Rule::Grid, TextId::kColumnEnergy},
+                                          {1, Rule::Positive, TextId::kColumnTungsten},
+                                          {2, Rule::Positive, TextId::kColumnAluminium},
+                                          {3, Rule::Positive, TextId::kColumnCopper}};
 
-// What is wrong with `value` under `rule` in the 1-based record `record`; nullptr
+// What is wrong with `value` under `rule` in the 1-based record `record`; nothing
 // when nothing. `previous` is the same field of the record before, NaN for the first.
-const char* Violation(Rule rule, double value, double previous, std::size_t record) {
-  if (!std::isfinite(value)) return "が有限の数ではありません";
+std::optional<TextId> Violation(Rule rule, double value, double previous, std::size_t record) {
+  if (!std::isfinite(value)) return TextId::kColumnNotFinite;
   switch (rule) {
     case Rule::Grid:
-      if (value <= 0) return "が正の数ではありません";
-      if (value <= previous) return "が前のレコード以下です（昇順でなければなりません）";
-      return nullptr;
+      if (value <= 0) return TextId::kColumnNotPositive;
+      if (value <= previous) return TextId::kColumnNotAscending;
+      return std::nullopt;
     case Rule::EnergyBin: {
       const double bin = BinEnergy(static_cast<int>(record));
-      if (value <= 0) return "が正の数ではありません";
-      if (value <= previous) return "が前のレコード以下です（昇順でなければなりません）";
-      return std::fabs(value - bin) <= kEnergyBinTolerance * bin
-                 ? nullptr
-                 : "が 0.5 keV 刻みの順（n 番目のレコードは 0.5n keV）になっていません";
+      if (value <= 0) return TextId::kColumnNotPositive;
+      if (value <= previous) return TextId::kColumnNotAscending;
+      if (std::fabs(value - bin) > kEnergyBinTolerance * bin) return TextId::kColumnOffEnergyGrid;
+      return std::nullopt;
     }
-    case Rule::Positive: return value > 0 ? nullptr : "が正の数ではありません";
-    case Rule::NotNegative: return value >= 0 ? nullptr : "が負の数です";
+    case Rule::Positive:
+      if (!(value > 0)) return TextId::kColumnNotPositive;
+      return std::nullopt;
+    case Rule::NotNegative:
+      if (!(value >= 0)) return TextId::kColumnNegative;
+      return std::nullopt;
     case Rule::AirCoefficient:
-      if (!(value > 0)) return "が正の数ではありません";
-      return value >= kSmallestAirCoefficient && value <= kLargestAirCoefficient
-                 ? nullptr
-                 : "が空気の値としてありえない大きさです（1E-03 ～ 1E+06 cm²/g の外）";
+      if (!(value > 0)) return TextId::kColumnNotPositive;
+      if (value < kSmallestAirCoefficient || value > kLargestAirCoefficient) return TextId::kColumnAirOutOfRange;
+      return std::nullopt;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 std::optional<ReadFailure> CheckRecords(const std::vector<double>& items, std::size_t fields,
@@ -77,9 +79,9 @@ std::optional<ReadFailure> CheckRecords(const std::vector<double>& items, std::s
   for (std::size_t start = 0; start + fields <= items.size(); start += fields) {
     for (const Column& column : columns) {
       const double previous = start == 0 ? std::nan("") : items[start - fields + column.field];
-      if (const char* what = Violation(column.rule, items[start + column.field], previous, start / fields + 1)) {
+      if (const auto what = Violation(column.rule, items[start + column.field], previous, start / fields + 1)) {
         return ReadFailure{ReadProblem::BadRecord, fileName, start + column.field + 1, "",
-                           items.size(), start / fields + 1, "「" + std::string(column.name) + "」" + what};
+                           items.size(), start / fields + 1, *what, column.name};
       }
     }
   }
@@ -94,9 +96,9 @@ std::optional<ReadFailure> CheckFormFactorRecords(const std::vector<double>& ite
   if (items.size() % kXfsFields == 0) return std::nullopt;
   // The molar mass after the records: cross sections per gram divide by it.
   const std::size_t record = items.size() / kXfsFields + 1;
-  if (const char* what = Violation(Rule::Positive, items.back(), std::nan(""), record)) {
-    return ReadFailure{ReadProblem::BadRecord, fileName, items.size(), "", items.size(), record,
-                       "「モル質量 M」" + std::string(what)};
+  if (const auto what = Violation(Rule::Positive, items.back(), std::nan(""), record)) {
+    return ReadFailure{ReadProblem::BadRecord, fileName, items.size(), "", items.size(), record, *what,
+                       TextId::kColumnMolarMass};
   }
   return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <numeric>
 #include <vector>
 
+#include "core/text_catalogue.h"
 #include "graphs/curve_memory.h"
 #include "graphs/line_styles.h"
 
@@ -14,18 +15,47 @@ namespace {
 
 inline constexpr Rgb kGridGrey{180, 180, 180};
 
-// Scale labels, the upright y-axis title (one character under the other) and the
-// x-axis title, each placed by its top-left corner.
+// Scale labels and the angle scale's numbers, each placed by its top-left corner.
 inline constexpr std::array<PlacedText, 3> kScaleTexts{{{"1.0", -14, 1.03f}, {"0.5", -14, 0.53f}, {"0.0", -14, 0.05f}}};
-inline constexpr std::array<PlacedText, 4> kPerAngleTitle{{
-    {"散", -20, 0.90f}, {"乱", -20, 0.82f}, {"確", -20, 0.74f}, {"率", -20, 0.66f}}};
-inline constexpr std::array<PlacedText, 10> kPerSolidAngleTitle{{
-    {"立", -20, 0.98f}, {"体", -20, 0.90f}, {"角", -20, 0.82f}, {"あ", -20, 0.74f}, {"た", -20, 0.66f},
-    {"り", -20, 0.58f}, {"散", -20, 0.46f}, {"乱", -20, 0.38f}, {"確", -20, 0.30f}, {"率", -20, 0.22f}}};
-inline constexpr std::array<PlacedText, 8> kAngleTexts{{
-    {"0", -1, 0},    {"30", 26, 0},   {"60", 56, 0},   {"90", 86, 0},
-    {"120", 115, 0}, {"150", 145, 0}, {"180", 172, 0}, {"散乱角度", 91, -0.07f},
+inline constexpr std::array<PlacedText, 7> kAngleTexts{{
+    {"0", -1, 0}, {"30", 26, 0}, {"60", 56, 0}, {"90", 86, 0}, {"120", 115, 0}, {"150", 145, 0}, {"180", 172, 0},
 }};
+
+// The y-axis title left of the frame: Japanese stacks its characters one under the
+// other from `top`, a pitch apart, a space leaving half a pitch more; other
+// languages run it upward from `bottom`.
+constexpr float kTitleX = -20, kUprightTitleX = -24;  // upright: at the left edge, clear of the scale
+constexpr double kStackPitch = 0.08;
+constexpr double kPerAngleTitleTop = 0.90, kPerSolidAngleTitleTop = 0.98, kUprightTitleBottom = 0.05;
+// The x-axis title, left-aligned under the middle of the scale.
+constexpr float kAbscissaTitleX = 91, kAbscissaTitleY = -0.07f;
+
+void PrintStacked(DrawingSurface& surface, const std::string& title, double top) {
+  double y = top;
+  for (std::size_t at = 0; at < title.size();) {
+    std::size_t length = 1;
+    while (at + length < title.size() && (static_cast<unsigned char>(title[at + length]) & 0xC0) == 0x80) ++length;
+    if (title[at] == ' ') {
+      y -= kStackPitch / 2;
+    } else {
+      surface.Print(kTitleX, static_cast<float>(y), title.substr(at, length));
+      y -= kStackPitch;
+    }
+    at += length;
+  }
+}
+
+void PrintOrdinateTitle(DrawingSurface& surface, bool perSolidAngle) {
+  const Language language = surface.TextLanguage();
+  const std::string title = TextOf(perSolidAngle ? TextId::kPerSolidAngleAxisTitle : TextId::kProbabilityAxisTitle, language);
+  if (language == Language::kJapanese) {
+    PrintStacked(surface, title, perSolidAngle ? kPerSolidAngleTitleTop : kPerAngleTitleTop);
+    return;
+  }
+  surface.TextUpright(true);
+  surface.Print(kUprightTitleX, static_cast<float>(kUprightTitleBottom), title);
+  surface.TextUpright(false);
+}
 
 void DrawGrid(DrawingSurface& surface) {
   for (int x = 10; x <= 170; x += 10) {
@@ -56,12 +86,9 @@ void DrawAngleAxes(DrawingSurface& surface, bool perSolidAngle) {
   surface.DrawWidth(1);
   DrawGrid(surface);
   surface.PrintAll(kScaleTexts);
-  if (perSolidAngle) {
-    surface.PrintAll(kPerSolidAngleTitle);
-  } else {
-    surface.PrintAll(kPerAngleTitle);
-  }
+  PrintOrdinateTitle(surface, perSolidAngle);
   surface.PrintAll(kAngleTexts);
+  surface.Print(kAbscissaTitleX, kAbscissaTitleY, TextOf(TextId::kAngleGraphAbscissa, surface.TextLanguage()));
 }
 
 void DrawGraphFrame(DrawingSurface& surface) {

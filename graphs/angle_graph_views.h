@@ -63,7 +63,7 @@ class AngleGraphViews {
   // does: one per photon energy or tube settings, in the colour of its first curve,
   // "自由電子（クライン－仁科）60 keV", its style after the free-electron curves of
   // that colour before it.
-  std::vector<ShownCurve> Shown() const;
+  std::vector<ShownCurve> Shown(Language language = Language::kJapanese) const;
 
  private:
   std::vector<ViewedCurve> curves_;
@@ -76,7 +76,7 @@ void RedrawAngleGraph(DrawingSurface& graph, const AngleGraphViews& views);
 
 // A slide's title line: the graph's name, then the kinds of scattering of its curves
 // and the views chosen, "散乱角度の確率密度分布　非干渉性散乱・立体角あたり".
-std::string AngleGraphTitle(const AngleGraphViews& views);
+std::string AngleGraphTitle(const AngleGraphViews& views, Language language = Language::kJapanese);
 
 // The read-out's lines for the single-energy curves at angle index i (θ = i + 1°):
 // "60 keV: x = 2.419 Å⁻¹, E′ = 53.72 keV", E′ when an incoherent curve has that

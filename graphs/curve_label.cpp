@@ -23,8 +23,8 @@ std::string Trimmed(const std::string& text) {
   return first < last ? std::string(first, last) : std::string();
 }
 
-std::string ScatterName(int scatterType) {
-  return TextOf(scatterType == kCoherent ? TextId::kCoherentScattering : TextId::kIncoherentScattering);
+std::string ScatterName(int scatterType, Language language) {
+  return TextOf(scatterType == kCoherent ? TextId::kCoherentScattering : TextId::kIncoherentScattering, language);
 }
 
 bool AttachesDirectly(const std::string& unit) { return unit.rfind("°", 0) == 0; }
@@ -93,10 +93,10 @@ std::string FieldValueText(const std::string& text) {
   return value ? ShortestText(*value) : Trimmed(text);
 }
 
-CurveLabel SpectrumLabel(const TubeSettings& c) {
+CurveLabel SpectrumLabel(const TubeSettings& c, Language language) {
   CurveLabel label{{FieldValueText(c.tubeVoltage), "kV"},
                    {FieldValueText(c.targetAngle), "°", "", true},
-                   {FieldValueText(c.inherentFiltration), "mmAl", TextOf(TextId::kInherentFiltration), true, false}};
+                   {FieldValueText(c.inherentFiltration), "mmAl", TextOf(TextId::kInherentFiltration, language), true, false}};
   // An added filter of no thickness ("0", "0.0", nothing typed) is no filter.
   for (const auto& [name, text] : {std::pair{"Al", &c.aluminiumFilter}, std::pair{"Cu", &c.copperFilter}}) {
     if (FieldNumberOrZero(*text) > 0) label.push_back({FieldValueText(*text), "mm", name, true});
@@ -104,34 +104,37 @@ CurveLabel SpectrumLabel(const TubeSettings& c) {
   return label;
 }
 
-CurveLabel MonoenergeticLabel(int scatterType, const std::string& material, const std::string& energyKev) {
-  return {{ScatterName(scatterType), ""}, {Trimmed(material), ""}, {FieldValueText(energyKev), "keV"}};
+CurveLabel MonoenergeticLabel(int scatterType, const std::string& material, const std::string& energyKev,
+                              Language language) {
+  return {{ScatterName(scatterType, language), ""}, {Trimmed(material), ""}, {FieldValueText(energyKev), "keV"}};
 }
 
-CurveLabel SpectralLabel(int scatterType, const std::string& material, const TubeSettings& conditions) {
-  CurveLabel label{{ScatterName(scatterType), ""}, {Trimmed(material), ""}};
-  const CurveLabel spectrum = SpectrumLabel(conditions);
+CurveLabel SpectralLabel(int scatterType, const std::string& material, const TubeSettings& conditions,
+                         Language language) {
+  CurveLabel label{{ScatterName(scatterType, language), ""}, {Trimmed(material), ""}};
+  const CurveLabel spectrum = SpectrumLabel(conditions, language);
   label.insert(label.end(), spectrum.begin(), spectrum.end());
   return label;
 }
 
-std::string LabelText(const CurveLabel& label) {
+std::string LabelText(const CurveLabel& label, Language language) {
+  const std::string joiner = TextOf(TextId::kItemJoiner, language);
   std::string text;
   for (const LabelItem& item : label) {
-    if (!text.empty() && !item.attached) text += item.joined ? "・" : " ";
+    if (!text.empty() && !item.attached) text += item.joined ? joiner : " ";
     text += ItemText(item);
   }
   return text;
 }
 
-std::string LabelFileStem(const CurveLabel& label) {
+std::string LabelFileStem(const CurveLabel& label, Language language) {
   std::string stem;
   for (const LabelItem& item : label) {
     if (!item.inFileName) continue;
     if (!stem.empty()) stem += '_';
     stem += PlainFileText(item.name + item.value + item.unit);
   }
-  return stem.empty() ? TextOf(TextId::kGraphFileStem) : stem;
+  return stem.empty() ? TextOf(TextId::kGraphFileStem, language) : stem;
 }
 
 }  // namespace tervolin

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
 #include "core/tube_settings.h"
 
 namespace tervolin {
@@ -34,22 +35,24 @@ std::string FieldValueText(const std::string& text);
 
 // "100 kV・12°・固有 2.5 mmAl", then "・Al 1 mm" and "・Cu 0.1 mm" only for an added
 // filter thicker than 0.
-CurveLabel SpectrumLabel(const TubeSettings& conditions);
+CurveLabel SpectrumLabel(const TubeSettings& conditions, Language language = Language::kJapanese);
 
 // "干渉性散乱 鉄 100 keV" for one photon energy (typed in keV).
-CurveLabel MonoenergeticLabel(int scatterType, const std::string& material, const std::string& energyKev);
+CurveLabel MonoenergeticLabel(int scatterType, const std::string& material, const std::string& energyKev,
+                              Language language = Language::kJapanese);
 
 // "非干渉性散乱 水 100 kV・12°・固有 2.5 mmAl" for a spectrum.
-CurveLabel SpectralLabel(int scatterType, const std::string& material, const TubeSettings& conditions);
+CurveLabel SpectralLabel(int scatterType, const std::string& material, const TubeSettings& conditions,
+                         Language language = Language::kJapanese);
 
 // The label as shown: items apart by a space, a spectrum's parts by "・"; a name a
 // space before its value, a unit a space after it (the degree sign directly).
-std::string LabelText(const CurveLabel& label);
+std::string LabelText(const CurveLabel& label, Language language = Language::kJapanese);
 
 // The label as a file name without extension, in plain characters: items joined by
 // "_", each name and unit directly beside its value, "°" as "deg"
 // ("100kV_12deg_Cu0.1mm"); brackets dropped, other punctuation, blanks and the
 // characters file systems refuse replaced by "_"; "グラフ" for an empty label.
-std::string LabelFileStem(const CurveLabel& label);
+std::string LabelFileStem(const CurveLabel& label, Language language = Language::kJapanese);
 
 }  // namespace tervolin

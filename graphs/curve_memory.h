@@ -37,11 +37,12 @@ class CurveMemory {
 };
 
 // The curve's label as shown, or "曲線 n" (n from 1) for a curve drawn without one.
-std::string CurveTitle(const std::vector<CurveRecord>& curves, std::size_t index);
+std::string CurveTitle(const std::vector<CurveRecord>& curves, std::size_t index,
+                       Language language = Language::kJapanese);
 
 // A file name for the graph without extension: "干渉性散乱_鉄_100keV" after the last
 // computed curve, then the name of each kind of reference curve shown
 // ("_自由電子トムソン散乱", "_自由電子クライン－仁科").
-std::string GraphFileStem(const std::vector<CurveRecord>& curves);
+std::string GraphFileStem(const std::vector<CurveRecord>& curves, Language language = Language::kJapanese);
 
 }  // namespace tervolin

@@ -14,6 +14,7 @@ namespace tervolin {
 // row holds the axis heading and each curve's title, each kept from being read as a
 // formula (FormulaSafeCell); then one row per abscissa with each value in the
 // shortest text that reads back as the same double.
-std::string CurvesCsv(const CurveAxis& axis, const std::vector<CurveRecord>& curves);
+std::string CurvesCsv(const CurveAxis& axis, const std::vector<CurveRecord>& curves,
+                      Language language = Language::kJapanese);
 
 }  // namespace tervolin

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/language.h"
+
 namespace tervolin {
 
 struct Rgb {
@@ -77,6 +79,14 @@ class DrawingSurface {
   void PrintAll(const Texts& texts) {
     for (const PlacedText& label : texts) Print(label.x, label.y, label.text);
   }
+
+  // The language of the words the drawing procedures print on this surface (axis
+  // titles, figures' names, notes); the front end that owns the surface sets it.
+  Language TextLanguage() const { return language_; }
+  void SetTextLanguage(Language language) { language_ = language; }
+
+ private:
+  Language language_ = Language::kJapanese;
 };
 
 }  // namespace tervolin

@@ -147,12 +147,12 @@ void DrawFiguresBox(DrawingSurface& graph, const std::vector<BeamFigures>& shown
   const auto [columns, left] = PlaceBox(graph.Curves(), shown.size(), bottom);
   DrawEmptyBox(graph, left, left + BoxWidth(columns), bottom);
   graph.TextScale(kFiguresTextScale);
-  for (int row = 0; row < count; ++row) graph.Print(left + kNameOffset, RowY(row), TextOf(names[row].first));
+  for (int row = 0; row < count; ++row) graph.Print(left + kNameOffset, RowY(row), TextOf(names[row].first, graph.TextLanguage()));
   for (std::size_t c = 0, first = shown.size() - columns; c < columns; ++c) {
     const float x = left + kValueOffset + kColumnPitch * static_cast<float>(c);
     PrintColumn(graph, x, shown[first + c], rows, ColumnColour(shown.size(), first + c));
   }
-  if (problem) graph.Print(left + kNameOffset, RowY(count), TextOf(*problem));
+  if (problem) graph.Print(left + kNameOffset, RowY(count), TextOf(*problem, graph.TextLanguage()));
   graph.TextScale(1.0);
 }
 

@@ -10,31 +10,32 @@ namespace tervolin {
 
 namespace {
 
-std::string MaximumNote(const CurveAxis& axis, const std::vector<double>& values) {
+std::string MaximumNote(const CurveAxis& axis, const std::vector<double>& values, Language language) {
   if (values.empty()) return {};
   const auto largest = std::max_element(values.begin(), values.end());
-  return TextOf(TextId::kPeak, {AbscissaText(axis, static_cast<int>(largest - values.begin()))});
+  return TextOf(TextId::kPeak, {AbscissaText(axis, static_cast<int>(largest - values.begin()))}, language);
 }
 
 }  // namespace
 
 std::vector<LegendRow> LegendRows(const CurveAxis& axis, const std::vector<CurveRecord>& curves,
-                                  bool withMaximum) {
+                                  bool withMaximum, Language language) {
   std::vector<LegendRow> rows;
   for (std::size_t i = 0; i < curves.size(); ++i) {
-    rows.push_back({curves[i].colour, CurveTitle(curves, i),
-                    withMaximum ? MaximumNote(axis, curves[i].values) : std::string(), curves[i].dashed,
+    rows.push_back({curves[i].colour, CurveTitle(curves, i, language),
+                    withMaximum ? MaximumNote(axis, curves[i].values, language) : std::string(), curves[i].dashed,
                     curves[i].style});
   }
   return rows;
 }
 
-std::string ReadOutText(const CurveAxis& axis, int index, const std::vector<CurveRecord>& curves) {
+std::string ReadOutText(const CurveAxis& axis, int index, const std::vector<CurveRecord>& curves,
+                        Language language) {
   std::string text = std::string(axis.symbol) + " = " + AbscissaText(axis, index);
   for (std::size_t i = 0; i < curves.size(); ++i) {
     const std::vector<double>& values = curves[i].values;
     if (index < 0 || static_cast<std::size_t>(index) >= values.size()) continue;
-    text += "\n" + CurveTitle(curves, i) + ": " + FixedText(values[index], 3);
+    text += "\n" + CurveTitle(curves, i, language) + ": " + FixedText(values[index], 3);
   }
   return text;
 }

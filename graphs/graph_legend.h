@@ -20,10 +20,11 @@ struct LegendRow {
 // One row per curve in drawing order; `withMaximum` adds the abscissa of each
 // curve's peak, its largest value (the first, where several are equal).
 std::vector<LegendRow> LegendRows(const CurveAxis& axis, const std::vector<CurveRecord>& curves,
-                                  bool withMaximum);
+                                  bool withMaximum, Language language = Language::kJapanese);
 
 // "θ = 8°" and then one line per curve with its title and its value there to three
 // decimals, lines apart by "\n".
-std::string ReadOutText(const CurveAxis& axis, int index, const std::vector<CurveRecord>& curves);
+std::string ReadOutText(const CurveAxis& axis, int index, const std::vector<CurveRecord>& curves,
+                        Language language = Language::kJapanese);
 
 }  // namespace tervolin

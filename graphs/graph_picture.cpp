@@ -250,7 +250,7 @@ std::string EstimatedPictureSvg(const SvgSurface& graph, const GraphLayout& layo
   const double pixels = graph.Font().pixels;
   const PictureRequest request{
       {width, height, {a.x, a.y, b.x - a.x, b.y - a.y}, pixels * SmallestTextScale(graph.Operations())},
-      legend ? LegendRows(layout.axis, graph.Remembered().Curves(), layout.legendShowsMaximum) : std::vector<LegendRow>{},
+      legend ? LegendRows(layout.axis, graph.Remembered().Curves(), layout.legendShowsMaximum, graph.TextLanguage()) : std::vector<LegendRow>{},
       EstimatedTextMeasures(legendFont.pixels), legendFont.pixels, title, EstimatedTextMeasures(pixels), pixels, slide};
   return PictureSvgDocument(graph, LayOutPicture(request), legendFont);
 }

@@ -8,6 +8,7 @@
 #include "core/spreadsheet_cell.h"
 #include "core/text_catalogue.h"
 #include "graphs/curve_memory.h"
+#include "graphs/palette.h"
 
 namespace tervolin {
 
@@ -80,7 +81,7 @@ void DrawTitles(DrawingSurface& surface, const MagnitudePlot& plot, const Magnit
                 const TextMeasures& text) {
   const PixelRect& f = map.frame;
   PrintAt(surface, f.left, 6, plot.caption);
-  const std::string angleTitle = TextOf(TextId::kAngleAxisTitle);
+  const std::string angleTitle = TextOf(TextId::kAngleAxisTitle, surface.TextLanguage());
   PrintAt(surface, f.left + (f.width - text.width(angleTitle)) / 2, f.top + f.height + 4 + text.height, angleTitle);
   surface.TextUpright(true);
   PrintAt(surface, 8, f.top + (f.height + text.width(plot.valueTitle)) / 2, plot.valueTitle);
@@ -150,19 +151,39 @@ void DrawTable(DrawingSurface& surface, const MagnitudeTable& table, const Magni
 
 }  // namespace
 
-MagnitudeTable MagnitudeTableOf(const ScatteringMagnitudes& m, bool spectral) {
-  const auto row = [&m](TextId kind, double crossSection, double share, double integral) {
-    const std::string curve = m.fromFormFactor ? TextOf(TextId::kCurveIntegral, {GeneralText(integral, 4),
-                                                                                FixedText(crossSection / integral, 3)})
-                                               : std::string();
-    return MagnitudeTableRow{TextOf(kind), GeneralText(crossSection, 4) + " cm²/g", FixedText(share, 1) + " %", curve};
+std::vector<MagnitudeCurve> MagnitudeCurvesOf(const ScatteringMagnitudes& m, bool perSolidAngle, Language language) {
+  struct Kind {
+    TextId title;
+    int colour;  // palette index
+    AngleTable ScatteringMagnitudes::*curve;
   };
-  return {TextOf(spectral ? TextId::kMeanCrossSectionShares : TextId::kCrossSectionShares),
+  static constexpr Kind kKinds[] = {
+      {TextId::kCoherentScattering, kPaletteRed, &ScatteringMagnitudes::coherent},
+      {TextId::kIncoherentScattering, kPaletteBlue, &ScatteringMagnitudes::incoherent},
+      {TextId::kTotalScattering, kPaletteBlack, &ScatteringMagnitudes::total},
+  };
+  std::vector<MagnitudeCurve> curves;
+  for (const Kind& kind : kKinds) {
+    curves.push_back({perSolidAngle ? PerSolidAngle(m.*kind.curve) : m.*kind.curve, PaletteColour(kind.colour),
+                      TextOf(kind.title, language), kind.curve == &ScatteringMagnitudes::total});
+  }
+  return curves;
+}
+
+MagnitudeTable MagnitudeTableOf(const ScatteringMagnitudes& m, bool spectral, Language language) {
+  const auto row = [&m, language](TextId kind, double crossSection, double share, double integral) {
+    const std::string curve =
+        m.fromFormFactor
+            ? TextOf(TextId::kCurveIntegral, {GeneralText(integral, 4), FixedText(crossSection / integral, 3)}, language)
+            : std::string();
+    return MagnitudeTableRow{TextOf(kind, language), GeneralText(crossSection, 4) + " cm²/g", FixedText(share, 1) + " %", curve};
+  };
+  return {TextOf(spectral ? TextId::kMeanCrossSectionShares : TextId::kCrossSectionShares, language),
           {row(TextId::kCoherentScattering, m.coherentCrossSection, m.coherentShare, m.coherentCurveIntegral),
            row(TextId::kIncoherentScattering, m.incoherentCrossSection, m.incoherentShare, m.incoherentCurveIntegral),
            row(TextId::kTotalScattering, m.totalCrossSection, 100.0, m.totalCurveIntegral)},
-          TextOf(TextId::kMagnitudeRatio, {GeneralText(IncoherentToCoherentRatio(m), 3)}),
-          m.fromFormFactor ? std::string() : TextOf(TextId::kScaledToTable)};
+          TextOf(TextId::kMagnitudeRatio, {GeneralText(IncoherentToCoherentRatio(m), 3)}, language),
+          m.fromFormFactor ? std::string() : TextOf(TextId::kScaledToTable, language)};
 }
 
 std::string MagnitudeTableCsv(const MagnitudeTable& table) {

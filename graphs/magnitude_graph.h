@@ -49,9 +49,15 @@ struct MagnitudePlot {
   MagnitudeTable table;
 };
 
+// The comparison's three curves in their colours, the sum dashed over its parts:
+// per degree, or per steradian.
+std::vector<MagnitudeCurve> MagnitudeCurvesOf(const ScatteringMagnitudes& magnitudes, bool perSolidAngle,
+                                              Language language = Language::kJapanese);
+
 // The table of a comparison: σ/ρ to four significant digits, the shares to 0.1 %,
 // the ratio to three digits; `spectral` says the values are a spectrum's means.
-MagnitudeTable MagnitudeTableOf(const ScatteringMagnitudes& magnitudes, bool spectral);
+MagnitudeTable MagnitudeTableOf(const ScatteringMagnitudes& magnitudes, bool spectral,
+                                Language language = Language::kJapanese);
 
 // The table as lines of comma-separated cells (CR LF ends), each cell kept from being
 // read as a formula, for appending to the curves' CSV.

@@ -88,7 +88,7 @@ void DrawBeam(DrawingSurface& surface, const PolarFrame& frame, const TextMeasur
   surface.Line(tipX, y, tipX - 10, y - 4, kBeamGrey);
   surface.LineTo(tipX - 10, y + 4, kBeamGrey);
   surface.LineTo(tipX, y, kBeamGrey);
-  PrintAt(surface, 6, frame.centreY + 18 - text.ascent, TextOf(TextId::kIncidentXrays));
+  PrintAt(surface, 6, frame.centreY + 18 - text.ascent, TextOf(TextId::kIncidentXrays, surface.TextLanguage()));
 }
 
 // A curve's closed outline, remembered as the graph's curve.

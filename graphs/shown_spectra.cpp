@@ -32,7 +32,7 @@ void DrawShownSpectra(DrawingSurface& graph, const std::vector<Spectrum>& spectr
   const std::vector<EnergyTable> fluences = FluencesOnScale(spectra, scale);
   std::vector<BeamFigures> figures;
   for (std::size_t i = 0; i < spectra.size(); ++i) {
-    DrawSpectrumCurve(graph, fluences[i], SpectrumLabel(spectra[i].settings));
+    DrawSpectrumCurve(graph, fluences[i], SpectrumLabel(spectra[i].settings, graph.TextLanguage()));
     figures.push_back(spectra[i].figures);
   }
   DrawFiguresBox(graph, figures);

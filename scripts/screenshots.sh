@@ -3,7 +3,8 @@
 # on a virtual X display (Xvfb) in a scratch working directory with the bundled
 # tables and with a scratch home folder, and drives it as a user would with the mouse
 # and keyboard (xdotool), taking each window alone at its size. Each step below is one screen; add a step for a new
-# screen where the walk reaches it.
+# screen where the walk reaches it. The walk runs twice: in Japanese into OUTPUT_DIR,
+# and with LANGUAGE=en into OUTPUT_DIR/en.
 #   screenshots.sh [OUTPUT_DIR]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -13,7 +14,19 @@ if [[ -z "${TERVOLIN_SCREENSHOTS_INSIDE_XVFB:-}" ]]; then
   "$root/scripts/ensure-packages.sh" programs
   "$root/scripts/build.sh" --programs
   export TERVOLIN_SCREENSHOTS_INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" bash "$0" "$out"
+  TERVOLIN_SCREENSHOTS_LANGUAGE=ja xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" bash "$0" "$out"
+  mkdir -p "$out/en"
+  TERVOLIN_SCREENSHOTS_LANGUAGE=en exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" bash "$0" "$out/en"
+fi
+
+# The windows' titles in the language of the walk.
+export LANGUAGE="${TERVOLIN_SCREENSHOTS_LANGUAGE:-ja}"
+if [[ "$LANGUAGE" == en ]]; then
+  title_method='^　Spectral X-rays$' title_calc='^Angular probability density$' title_save='^Save graph$'
+  title_polar='^Polar coordinates$' title_magnitudes='^Sizes of scattering$'
+else
+  title_method='^　スペクトルＸ線$' title_calc='^散乱角度の確率密度分布$' title_save='^グラフを保存$'
+  title_polar='^極座標で表示$' title_magnitudes='^散乱の大きさを比較$'
 fi
 
 program="${TERVOLIN_BUILD_DIR:-$root/build}/ui/tervolin"
@@ -78,13 +91,13 @@ source=$(window_of '^　Data reference$')
 shot "$source" data-source
 click "$source" $(centre 3360 3240 1095 495)                # 閉じる
 click "$coherent" $(centre 11280 6720 4095 495)             # スペクトルＸ線に対する計算方法
-method=$(window_of '^　スペクトルＸ線$')
+method=$(window_of "$title_method")
 shot "$method" spectral-method
 click "$method" $(centre 5160 5280 1335 495)                # 閉じる
 
 # Single energy: iron in red, lead in dark green, water in blue, all at 100 keV.
 click "$coherent" $(centre 11280 5880 1935 735)             # 次へ進む
-calc=$(window_of '^散乱角度の確率密度分布$')
+calc=$(window_of "$title_calc")
 click "$calc" $(centre 600 960 1095 495 720 1080)           # energy field in its frame
 xdotool type --delay 50 "100"
 pick_material "$calc" 2 && draw "$calc"                     # 鉄
@@ -104,7 +117,7 @@ shot "$calc" calculation-maximised
 xdotool windowsize "$calc" 1028 509
 sleep 0.6
 xdotool key ctrl+s
-save=$(window_of '^グラフを保存$')
+save=$(window_of "$title_save")
 shot "$save" save-dialog
 xdotool key Escape
 sleep 0.4
@@ -117,7 +130,7 @@ menu_item "$calc" 700 200 4                                 # off again
 menu_item "$calc" 700 200 5                                 # 立体角あたりで表示
 shot "$calc" view-per-solid-angle
 menu_item "$calc" 700 200 6                                 # 極座標で表示…
-polar=$(window_of '^極座標で表示$')
+polar=$(window_of "$title_polar")
 shot "$polar" view-polar
 click "$polar" 20 20
 xdotool key Escape
@@ -130,7 +143,7 @@ magnitudes_for() {  # magnitudes_for ENERGY N: the N-th material at ENERGY keV, 
   xdotool key ctrl+a && xdotool type --delay 50 "$1"
   pick_material "$calc" "$2" && draw "$calc"
   menu_item "$calc" 700 200 7                               # 散乱の大きさを比較…
-  magnitudes=$(window_of '^散乱の大きさを比較$')
+  magnitudes=$(window_of "$title_magnitudes")
 }
 magnitudes_for 60 6                                         # 水
 shot "$magnitudes" magnitudes-water
@@ -183,7 +196,7 @@ pick_material "$calc" 2 && draw "$calc"                     # 鉄
 shot "$calc" calculation-spectral
 pick_material "$calc" 6 && draw "$calc"                     # 水
 menu_item "$calc" 700 200 7                                 # 散乱の大きさを比較…
-magnitudes=$(window_of '^散乱の大きさを比較$')
+magnitudes=$(window_of "$title_magnitudes")
 shot "$magnitudes" magnitudes-spectrum
 xdotool key Escape
 # The standard quality RQR 8 from the list below the spectrum graph, on a screen

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "core/language.h"
 #include "data/replacement_messages.h"
 
 namespace tervolin::tables {
@@ -36,12 +37,13 @@ void WriteRecords(const std::filesystem::path& path, const std::vector<Record>& 
 // whole new one, never a part.
 void WriteFileSafely(const std::filesystem::path& path, const std::string& text) {
   if (const auto failure = ReplaceFileContents(path, text))
-    throw TableError(DescribeReplacementFailureInEnglish(DisplayName(path), *failure));
+    throw TableError(DescribeReplacementFailureOnCommandLine(DisplayName(path), *failure, LanguageOfProcessEnvironment()));
 }
 
 void WriteFilesTogether(std::span<const FileText> files) {
   if (const auto failure = ReplaceFilesTogether(files))
-    throw TableError(DescribeReplacementFailureInEnglish(DisplayName(failure->file), failure->failure));
+    throw TableError(DescribeReplacementFailureOnCommandLine(DisplayName(failure->file), failure->failure,
+                                                           LanguageOfProcessEnvironment()));
 }
 
 std::string DisplayName(const std::filesystem::path& path) {

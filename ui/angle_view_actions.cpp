@@ -11,23 +11,24 @@
 #include "ui/polar_diagram_window.h"
 #include "ui/qt_drawing.h"
 #include "ui/qt_text.h"
+#include "ui/ui_texts.h"
 #include "ui/screen_window.h"
 
 namespace tervolin::ui {
 
 namespace {
 
-QAction* CheckItem(QObject* owner, const char* text) {
-  auto* action = new QAction(Utf8(text), owner);
+QAction* CheckItem(QObject* owner, UiText text) {
+  QAction* action = MakeAction(text, owner);
   action->setCheckable(true);
   return action;
 }
 
-std::vector<PolarCurve> PolarCurves(const tervolin::AngleGraphViews& views) {
+std::vector<PolarCurve> PolarCurves(const tervolin::AngleGraphViews& views, tervolin::Language language) {
   std::vector<PolarCurve> curves;
-  for (const tervolin::ShownCurve& c : views.Shown()) {
+  for (const tervolin::ShownCurve& c : views.Shown(language)) {
     curves.push_back({*c.values, ToQColor(c.colour),
-                      QString::fromStdString(tervolin::LabelText(c.label)), c.dashed, c.style});
+                      QString::fromStdString(tervolin::LabelText(c.label, language)), c.dashed, c.style});
   }
   return curves;
 }
@@ -45,8 +46,8 @@ void RememberColourVisionPalette(bool chosen) {
 }
 
 QString PolarCaption(bool perSolidAngle) {
-  return perSolidAngle ? Utf8("立体角あたり散乱確率（各曲線の最大値を 1 とする）")
-                       : Utf8("散乱確率（角度あたり、各曲線の最大値を 1 とする）");
+  return perSolidAngle ? Translated(Ui("立体角あたり散乱確率（各曲線の最大値を 1 とする）"))
+                       : Translated(Ui("散乱確率（角度あたり、各曲線の最大値を 1 とする）"));
 }
 
 }  // namespace
@@ -58,10 +59,10 @@ AngleViewActions::AngleViewActions(QWidget& screen, tervolin::DrawingSurface& gr
       graph_(graph),
       views_(views),
       saves_(saves),
-      freeElectron_(CheckItem(this, "自由電子の曲線を重ねる")),
-      perSolidAngle_(CheckItem(this, "立体角あたりで表示")),
-      palette_(CheckItem(this, "色覚に配慮した配色")),
-      polar_(new QAction(Utf8("極座標で表示…"), this)) {
+      freeElectron_(CheckItem(this, Ui("自由電子の曲線を重ねる"))),
+      perSolidAngle_(CheckItem(this, Ui("立体角あたりで表示"))),
+      palette_(CheckItem(this, Ui("色覚に配慮した配色"))),
+      polar_(MakeAction(Ui("極座標で表示…"), this)) {
   connect(freeElectron_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
   connect(perSolidAngle_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
   palette_->setChecked(RememberedColourVisionPalette());
@@ -113,8 +114,9 @@ void AngleViewActions::ShowPolarWindow() {
 
 void AngleViewActions::UpdatePolarWindow() {
   if (!polarWindow_) return;
+  polarWindow_->Diagram().SetLanguage(graph_.TextLanguage());
   polarWindow_->Diagram().SetCaption(PolarCaption(views_.choices.perSolidAngle));
-  polarWindow_->Diagram().SetCurves(PolarCurves(views_));
+  polarWindow_->Diagram().SetCurves(PolarCurves(views_, graph_.TextLanguage()));
 }
 
 }  // namespace tervolin::ui

@@ -35,7 +35,7 @@ void CalculationScreen::onComputeClicked() {
   if (!bench.scatter) return;
   const auto curve = bench.ComputeCurve(ChoiceOf(*this));
   if (!curve) {
-    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(curve.Fault())));
+    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(curve.Fault(), screens_.Bench().language)));
     return;
   }
   bench.DrawLastCurve(*graph);
@@ -55,6 +55,17 @@ void CalculationScreen::onClearClicked() { ClearGraph(); }
 void CalculationScreen::ClearGraph() {
   screens_.Bench().ClearAngleGraph(*graph);
   if (magnitudes) magnitudes->Clear();
+}
+
+// The graph drawn anew with its words in the workbench's language (the curves keep
+// the labels they were computed with), and the graph windows with it.
+void CalculationScreen::SetTexts() {
+  tervolin::Workbench& bench = screens_.Bench();
+  graph->SetTextLanguage(bench.language);
+  ListDataFolderMaterials(*materialList, bench.DataFolder(), bench.language);
+  tervolin::RedrawAngleGraph(*graph, bench.views);
+  if (bench.views.changed) bench.views.changed();
+  if (magnitudes) magnitudes->Follow();
 }
 
 void CalculationScreen::CloseGraphWindows() {

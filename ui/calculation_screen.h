@@ -62,6 +62,7 @@ class CalculationScreen : public ScreenWindow {
 
  protected:
   void onCloseBoxUsed() override;
+  void SetTexts() override;
 
 };
 

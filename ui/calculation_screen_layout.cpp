@@ -41,29 +41,30 @@ constexpr int kHeadingRightTwips = 8400 + 1575;
 constexpr int kHeadingLeftTwips = 6120;  // free space back to the graph's left edge
 
 void BuildHeadings(CalculationScreen& f) {
-  f.settingsTitleLabel = MakeLabel(&f, "settingsTitleLabel", Utf8("光子エネルギーおよび散乱体物質の設定"), 360, 360,
+  f.settingsTitleLabel = MakeLabel(&f, "settingsTitleLabel", Ui("光子エネルギーおよび散乱体物質の設定"), 360, 360,
                        Meiryo(14.25), kLabelBlue);
   f.scatterHeadingLabel = MakeLabel(&f, "scatterHeadingLabel", QString(), 0, 240, Meiryo(15.75), kLabelBlue);
   f.scatterHeadingLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
   f.scatterHeadingLabel->setGeometry(TwipsRect(kHeadingLeftTwips, 240, kHeadingRightTwips - kHeadingLeftTwips, 465));
-  f.graphTitleLabel = MakeLabel(&f, "graphTitleLabel", Utf8("散乱角度の確率密度分布"), 10200, 240, Meiryo(15.75), kLabelBlue);
+  f.graphTitleLabel = MakeLabel(&f, "graphTitleLabel", Ui("散乱角度の確率密度分布"), 10200, 240, Meiryo(15.75), kLabelBlue);
 }
 
 void BuildEnergyFrame(CalculationScreen& f) {
-  f.energyFrame = MakeFrame(&f, "energyFrame", Utf8(" 光子エネルギー "), TwipsRect(720, 1080, 2655, 3135), f.font());
-  f.singleEnergyOption = MakeOption(f.energyFrame, "singleEnergyOption", Utf8("単一エネルギー"), TwipsRect(240, 480, 2175, 375), f.font());
+  f.energyFrame = MakeFrame(&f, "energyFrame", Ui(" 光子エネルギー "), TwipsRect(720, 1080, 2655, 3135), f.font());
+  f.singleEnergyOption = MakeOption(f.energyFrame, "singleEnergyOption", Ui("単一エネルギー"), TwipsRect(240, 480, 2175, 375), f.font());
   f.energyField = MakeTextBox(f.energyFrame, "energyField", TwipsRect(600, 960, 1095, 495), Times(14.25));
-  f.energyUnitLabel = MakeLabel(f.energyFrame, "energyUnitLabel", Utf8("keV"), 1800, 1080, Times(14.25));
-  f.spectrumOption = MakeOption(f.energyFrame, "spectrumOption", Utf8("スペクトルＸ線"), TwipsRect(240, 1680, 2175, 375), f.font());
-  f.spectrumButton = MakeButton(f.energyFrame, "spectrumButton", Utf8("スペクトル計算"), TwipsRect(480, 2160, 1815, 615),
+  f.energyUnitLabel = MakeLabel(f.energyFrame, "energyUnitLabel", Ui("keV"), 1800, 1080, Times(14.25));
+  f.spectrumOption = MakeOption(f.energyFrame, "spectrumOption", Ui("スペクトルＸ線"), TwipsRect(240, 1680, 2175, 375), f.font());
+  f.spectrumButton = MakeButton(f.energyFrame, "spectrumButton", Ui("スペクトル計算"), TwipsRect(480, 2160, 1815, 615),
                           Meiryo(11.25), kButtonYellow);
   f.singleEnergyOption->setChecked(true);
   // Single energy is selected, so there is no spectrum to open yet.
   f.spectrumButton->setEnabled(false);
 }
 
-void BuildMaterialList(CalculationScreen& f, const std::filesystem::path& dataFolder) {
-  f.materialTitleLabel = MakeLabel(&f, "materialTitleLabel", Utf8("散乱体"), 4080, 1080, f.font());
+void BuildMaterialList(CalculationScreen& f, Screens& screens) {
+  const std::filesystem::path& dataFolder = screens.Bench().DataFolder();
+  f.materialTitleLabel = MakeLabel(&f, "materialTitleLabel", Ui("散乱体"), 4080, 1080, f.font());
   f.materialList = new QListWidget(&f);
   f.materialList->setObjectName("materialList");
   // Widened leftwards up to the energy frame's gap, its right edge in line with the
@@ -78,24 +79,24 @@ void BuildMaterialList(CalculationScreen& f, const std::filesystem::path& dataFo
   f.materialList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   f.materialList->setWordWrap(false);
   f.materialList->setTextElideMode(Qt::ElideNone);
-  ListDataFolderMaterials(*f.materialList, dataFolder);
+  ListDataFolderMaterials(*f.materialList, dataFolder, screens.Bench().language);
 }
 
 void BuildColourFrame(CalculationScreen& f) {
-  f.colourFrame = MakeFrame(&f, "colourFrame", Utf8(" 描画色 "), TwipsRect(720, 4440, 4455, 1095), f.font());
-  f.redOption = MakeOption(f.colourFrame, "redOption", Utf8("赤色"), TwipsRect(360, 480, 975, 360), f.font(), kCaptionRed);
-  f.darkGreenOption = MakeOption(f.colourFrame, "darkGreenOption", Utf8("濃緑色"), TwipsRect(1680, 480, 1095, 375), f.font(),
+  f.colourFrame = MakeFrame(&f, "colourFrame", Ui(" 描画色 "), TwipsRect(720, 4440, 4455, 1095), f.font());
+  f.redOption = MakeOption(f.colourFrame, "redOption", Ui("赤色"), TwipsRect(360, 480, 975, 360), f.font(), kCaptionRed);
+  f.darkGreenOption = MakeOption(f.colourFrame, "darkGreenOption", Ui("濃緑色"), TwipsRect(1680, 480, 1095, 375), f.font(),
                          kCaptionDarkGreen);
-  f.blueOption = MakeOption(f.colourFrame, "blueOption", Utf8("青色"), TwipsRect(3120, 480, 975, 360), f.font(), kCaptionBlue);
+  f.blueOption = MakeOption(f.colourFrame, "blueOption", Ui("青色"), TwipsRect(3120, 480, 975, 360), f.font(), kCaptionBlue);
   f.redOption->setChecked(true);
 }
 
 void BuildButtons(CalculationScreen& f) {
-  f.computeButton = MakeButton(&f, "computeButton", Utf8("計算・描画"), TwipsRect(720, 5880, 2055, 615), f.font(),
+  f.computeButton = MakeButton(&f, "computeButton", Ui("計算・描画"), TwipsRect(720, 5880, 2055, 615), f.font(),
                           kButtonYellow);
-  f.clearButton = MakeButton(&f, "clearButton", Utf8("グラフ消去"), TwipsRect(3120, 5880, 2055, 615), f.font(),
+  f.clearButton = MakeButton(&f, "clearButton", Ui("グラフ消去"), TwipsRect(3120, 5880, 2055, 615), f.font(),
                           kButtonYellow);
-  f.returnButton = MakeButton(&f, "returnButton", Utf8("終了して初期画面に戻る"), TwipsRect(1080, 6840, 3615, 495),
+  f.returnButton = MakeButton(&f, "returnButton", Ui("終了して初期画面に戻る"), TwipsRect(1080, 6840, 3615, 495),
                           Meiryo(11.25), kButtonCyan);
 }
 
@@ -106,6 +107,7 @@ void BuildGraph(CalculationScreen& f, Screens& screens) {
       QSize(tervolin::kAngleGraphPixelWidth, tervolin::kAngleGraphPixelHeight), &f);
   f.graph->setObjectName("graph");
   f.graph->SetSurfaceFont(Meiryo(14.25));
+  f.graph->SetTextLanguage(bench.language);
   f.graph->move(TwipsToPixels(6120), TwipsToPixels(840));
   f.graph->setFocusPolicy(Qt::TabFocus);
   auto* tools = new GraphTools(*f.graph, tervolin::kAngleGraphLayout, screens.SaveFolders());
@@ -116,7 +118,7 @@ void BuildGraph(CalculationScreen& f, Screens& screens) {
   tools->SetReadOutExtra([&views = bench.views](int index) {
     return tervolin::ViewReadOutLines(views.Curves(), index);
   });
-  tools->SetSlideTitle([&views = bench.views] { return tervolin::AngleGraphTitle(views); });
+  tools->SetSlideTitle([&bench] { return tervolin::AngleGraphTitle(bench.views, bench.language); });
 }
 
 // Material list first, then the spectrum button, the energy box, the energy and
@@ -152,12 +154,12 @@ void ConnectHandlers(CalculationScreen& f) {
 }  // namespace
 
 CalculationScreen::CalculationScreen(Screens& screens)
-    : ScreenWindow(screens, Utf8("散乱角度の確率密度分布"), 15420, 7635, Frame::FixedDialog) {
+    : ScreenWindow(screens, Ui("散乱角度の確率密度分布"), 15420, 7635, Frame::FixedDialog) {
   setWindowIcon(RoadSignIcon());
   setFont(Meiryo(12));
   BuildHeadings(*this);
   BuildEnergyFrame(*this);
-  BuildMaterialList(*this, screens.Bench().DataFolder());
+  BuildMaterialList(*this, screens);
   BuildColourFrame(*this);
   BuildButtons(*this);
   BuildGraph(*this, screens);

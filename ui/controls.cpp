@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -83,6 +84,33 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, 
   return frame;
 }
 
+QLabel* MakeLabel(QWidget* parent, const char* name, UiText text, int left, int top, const QFont& font,
+                  const QColor& colour) {
+  QLabel* label = MakeLabel(parent, name, QString(), left, top, font, colour);
+  SetUiText(label, text, true);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, UiText text, QRect twips, const QFont& font,
+                        const QColor& face) {
+  QPushButton* button = MakeButton(parent, name, QString(), twips, font, face);
+  SetUiText(button, text);
+  return button;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const char* name, UiText text, QRect twips, const QFont& font,
+                         const QColor& colour) {
+  QRadioButton* option = MakeOption(parent, name, QString(), twips, font, colour);
+  SetUiText(option, text);
+  return option;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, UiText caption, QRect twips, const QFont& font) {
+  QGroupBox* frame = MakeFrame(parent, name, QString(), twips, font);
+  SetUiText(frame, caption);
+  return frame;
+}
+
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font,
                        const QColor& textColour) {
   auto* box = NamedControl<QLineEdit>(parent, name, font);
@@ -108,6 +136,20 @@ QWidget* MakePictureBox(QWidget* parent, const char* name, QRect twips, const QS
   picture->move(box->frameWidth(), box->frameWidth());
   picture->resize(picture->sizeHint());
   return box;
+}
+
+QString PictureInLanguage(const QString& svgResource, tervolin::Language language) {
+  const int slash = svgResource.lastIndexOf(QLatin1Char('/'));
+  const QString worded = svgResource.left(slash + 1) + QString::fromLatin1(tervolin::LanguageCode(language)) +
+                         QLatin1Char('/') + svgResource.mid(slash + 1);
+  return QFile::exists(worded) ? worded : svgResource;
+}
+
+void ShowInPictureBox(QWidget& box, const QString& svgResource) {
+  if (auto* picture = box.findChild<QSvgWidget*>()) {
+    picture->load(svgResource);
+    picture->resize(picture->sizeHint());
+  }
 }
 
 QIcon RoadSignIcon() { return QIcon(QStringLiteral(":/images/road_sign.svg")); }

@@ -8,6 +8,9 @@
 #include <QRect>
 #include <QString>
 
+#include "core/language.h"
+#include "ui/ui_texts.h"
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +43,16 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& text,
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips,
                      const QFont& font);
 
+// The same with a text of the screens (ui/ui_texts.h), shown anew when the language
+// changes.
+QLabel* MakeLabel(QWidget* parent, const char* name, UiText text, int left, int top, const QFont& font,
+                  const QColor& colour = Qt::black);
+QPushButton* MakeButton(QWidget* parent, const char* name, UiText text, QRect twips, const QFont& font,
+                        const QColor& face);
+QRadioButton* MakeOption(QWidget* parent, const char* name, UiText text, QRect twips, const QFont& font,
+                         const QColor& colour = Qt::black);
+QGroupBox* MakeFrame(QWidget* parent, const char* name, UiText caption, QRect twips, const QFont& font);
+
 // A text box with its text centred.
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font,
                        const QColor& textColour = Qt::black);
@@ -48,6 +61,13 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips, const QFo
 // from the top-left corner of the inner area, on the given background.
 QWidget* MakePictureBox(QWidget* parent, const char* name, QRect twips, const QString& svgResource,
                         const QColor& background = Qt::white);
+
+// The picture of `svgResource` worded in `language`: the same name in the folder of
+// the language's code beside it (":/images/en/formula_coherent.svg"), or the
+// resource itself (the Japanese sheets, and pictures without words).
+QString PictureInLanguage(const QString& svgResource, tervolin::Language language);
+// Shows another SVG resource in a picture box made by MakePictureBox.
+void ShowInPictureBox(QWidget& box, const QString& svgResource);
 
 // The road-sign window icon.
 QIcon RoadSignIcon();

@@ -33,7 +33,7 @@ const CitationLine kCitation[] = {
 
 }  // namespace
 
-DataSourceScreen::DataSourceScreen(Screens& screens) : ScreenWindow(screens, Utf8("　Data reference"), 7860, 3930, Frame::FixedSingle) {
+DataSourceScreen::DataSourceScreen(Screens& screens) : ScreenWindow(screens, Ui("　Data reference"), 7860, 3930, Frame::FixedSingle) {
   setWindowIcon(RoadSignIcon());
   setFont(ScreenFont(kTimes, 12));
   QPalette white = palette();
@@ -41,13 +41,13 @@ DataSourceScreen::DataSourceScreen(Screens& screens) : ScreenWindow(screens, Utf
   setPalette(white);
   setAutoFillBackground(true);
   CreateLabels();
-  closeButton = MakeButton(this, "closeButton", Utf8("閉じる"), TwipsRect(3360, 3240, 1095, 495),
+  closeButton = MakeButton(this, "closeButton", Ui("閉じる"), TwipsRect(3360, 3240, 1095, 495),
                         ScreenFont(kMeiryo, 12), kButtonYellow);
   connect(closeButton, &QPushButton::clicked, this, &DataSourceScreen::onCloseClicked);
 }
 
 void DataSourceScreen::CreateLabels() {
-  headingLabel = MakeLabel(this, "headingLabel", Utf8("データの出典"), 360, 360, ScreenFont(kMeiryo, 14.25),
+  headingLabel = MakeLabel(this, "headingLabel", Ui("データの出典"), 360, 360, ScreenFont(kMeiryo, 14.25),
                      kLabelBlue);
   const QFont citationFont = ScreenFont(kTimes, 15.75);
   for (const CitationLine& line : kCitation) {

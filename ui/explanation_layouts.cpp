@@ -9,9 +9,9 @@ namespace tervolin::ui {
 namespace {
 
 constexpr ExplanationLayout kCoherentLayout = {
-    .title = " Coherent scattering",
+    .title = Ui(" Coherent scattering"),
     .client = {16770, 7365},
-    .heading = "干渉性散乱（レイリー散乱）",
+    .heading = Ui("干渉性散乱（レイリー散乱）"),
     .headingAt = {2280, 120},
     .formulaSheet = ":/images/formula_coherent.svg",
     .formulaBox = {120, 600, 9690, 5880},
@@ -19,20 +19,20 @@ constexpr ExplanationLayout kCoherentLayout = {
     .coneSketch = ":/images/cone_e0.svg",
     .coneBox = {10560, 600, 5925, 2775},
     .procedureTops = {3600, 4080, 4440, 4920, 5280},
-    .dataNote = "各物質の形状因子は、付属の tervolin-tables で xraylib から作成できる",
+    .dataNote = Ui("各物質の形状因子は、付属の tervolin-tables で xraylib から作成できる"),
     .dataNoteAt = {600, 6840},
     .next = {11280, 5880, 1935, 735},
     .cancel = {13560, 5880, 1935, 735},
     .dataSource = {8040, 6840, 1815, 375},
     .spectralMethod = {11280, 6720, 4095, 495},
     .scatter = tervolin::kCoherent,
-    .calculationHeading = "干渉性散乱",
+    .calculationHeading = Ui("干渉性散乱"),
 };
 
 constexpr ExplanationLayout kIncoherentLayout = {
-    .title = " Incoherent scattering",
+    .title = Ui(" Incoherent scattering"),
     .client = {16755, 9255},
-    .heading = "非干渉性散乱（コンプトン散乱）",
+    .heading = Ui("非干渉性散乱（コンプトン散乱）"),
     .headingAt = {1920, 120},
     .formulaSheet = ":/images/formula_incoherent.svg",
     .formulaBox = {120, 600, 9900, 7890},
@@ -40,14 +40,14 @@ constexpr ExplanationLayout kIncoherentLayout = {
     .coneSketch = ":/images/cone_e1.svg",
     .coneBox = {10320, 600, 6045, 3015},
     .procedureTops = {4200, 4800, 5160, 5760, 6120},
-    .dataNote = "各物質の非干渉性散乱関数は、付属の tervolin-tables で xraylib から作成できる",
+    .dataNote = Ui("各物質の非干渉性散乱関数は、付属の tervolin-tables で xraylib から作成できる"),
     .dataNoteAt = {240, 8760},
     .next = {11280, 7200, 1935, 735},
     .cancel = {13800, 7200, 1935, 735},
     .dataSource = {8520, 8760, 1815, 375},
     .spectralMethod = {11400, 8520, 4095, 495},
     .scatter = tervolin::kIncoherent,
-    .calculationHeading = "非干渉性散乱",
+    .calculationHeading = Ui("非干渉性散乱"),
 };
 
 }  // namespace

@@ -30,15 +30,15 @@ constexpr int kProcedureLeft = 10560;
 struct ProcedureLine {
   QLabel* ExplanationScreen::*member;
   const char* name;
-  const char* text;
+  UiText text;
 };
 
 const ProcedureLine kProcedure[] = {
-    {&ExplanationScreen::procedureLine1, "procedureLine1", "左に示した式を用いて"},
-    {&ExplanationScreen::procedureLine2, "procedureLine2", "散乱角度 1 度～180 度まで、1 度間隔で"},
-    {&ExplanationScreen::procedureLine3, "procedureLine3", "微分断面積を計算する"},
-    {&ExplanationScreen::procedureLine4, "procedureLine4", "各散乱角の微分断面積を、最大値で正規化し"},
-    {&ExplanationScreen::procedureLine5, "procedureLine5", "散乱角度の確率密度分布をグラフ表示する"},
+    {&ExplanationScreen::procedureLine1, "procedureLine1", Ui("左に示した式を用いて")},
+    {&ExplanationScreen::procedureLine2, "procedureLine2", Ui("散乱角度 1 度～180 度まで、1 度間隔で")},
+    {&ExplanationScreen::procedureLine3, "procedureLine3", Ui("微分断面積を計算する")},
+    {&ExplanationScreen::procedureLine4, "procedureLine4", Ui("各散乱角の微分断面積を、最大値で正規化し")},
+    {&ExplanationScreen::procedureLine5, "procedureLine5", Ui("散乱角度の確率密度分布をグラフ表示する")},
 };
 
 QRect Twips(const QRect& r) { return TwipsRect(r.left(), r.top(), r.width(), r.height()); }
@@ -46,7 +46,7 @@ QRect Twips(const QRect& r) { return TwipsRect(r.left(), r.top(), r.width(), r.h
 }  // namespace
 
 ExplanationScreen::ExplanationScreen(Screens& screens, tervolin::ScatterKind scatter)
-    : ScreenWindow(screens, Utf8(ExplanationLayoutOf(scatter).title), ExplanationLayoutOf(scatter).client.width(),
+    : ScreenWindow(screens, ExplanationLayoutOf(scatter).title, ExplanationLayoutOf(scatter).client.width(),
                    ExplanationLayoutOf(scatter).client.height(), Frame::FixedDialog),
       layout_(ExplanationLayoutOf(scatter)) {
   setWindowIcon(RoadSignIcon());
@@ -58,30 +58,35 @@ ExplanationScreen::ExplanationScreen(Screens& screens, tervolin::ScatterKind sca
 
 void ExplanationScreen::CreatePictures() {
   const QColor formulaBackground = layout_.formulaOnWhite ? QColor(Qt::white) : palette().color(QPalette::Window);
-  formulaPicture = MakePictureBox(this, "formulaPicture", Twips(layout_.formulaBox), Utf8(layout_.formulaSheet),
-                            formulaBackground);
+  formulaPicture = MakePictureBox(this, "formulaPicture", Twips(layout_.formulaBox),
+                                  PictureInLanguage(Utf8(layout_.formulaSheet), screens_.Bench().language),
+                                  formulaBackground);
   conePicture = MakePictureBox(this, "conePicture", Twips(layout_.coneBox), Utf8(layout_.coneSketch));
+}
+
+void ExplanationScreen::SetTexts() {
+  ShowInPictureBox(*formulaPicture, PictureInLanguage(Utf8(layout_.formulaSheet), screens_.Bench().language));
 }
 
 void ExplanationScreen::CreateTexts() {
   const QFont lineFont = ScreenFont(kMeiryo, 14.25);
-  headingLabel = MakeLabel(this, "headingLabel", Utf8(layout_.heading), layout_.headingAt.x(), layout_.headingAt.y(),
+  headingLabel = MakeLabel(this, "headingLabel", layout_.heading, layout_.headingAt.x(), layout_.headingAt.y(),
                      lineFont, kLabelBlue);
   for (int i = 0; i < 5; ++i) {
     const ProcedureLine& line = kProcedure[i];
-    this->*line.member = MakeLabel(this, line.name, Utf8(line.text), kProcedureLeft, layout_.procedureTops[i],
+    this->*line.member = MakeLabel(this, line.name, line.text, kProcedureLeft, layout_.procedureTops[i],
                                    lineFont, kLabelBlue);
   }
-  dataNoteLabel = MakeLabel(this, "dataNoteLabel", Utf8(layout_.dataNote), layout_.dataNoteAt.x(), layout_.dataNoteAt.y(),
+  dataNoteLabel = MakeLabel(this, "dataNoteLabel", layout_.dataNote, layout_.dataNoteAt.x(), layout_.dataNoteAt.y(),
                      ScreenFont(kMeiryo, 11.25), kLabelBlue);
 }
 
 void ExplanationScreen::CreateButtons() {
   const QFont large = ScreenFont(kMeiryo, 14.25);
-  nextButton = MakeButton(this, "nextButton", Utf8("次へ進む"), Twips(layout_.next), large, kButtonYellow);
-  cancelButton = MakeButton(this, "cancelButton", Utf8("キャンセル"), Twips(layout_.cancel), large, kButtonYellow);
-  dataSourceButton = MakeButton(this, "dataSourceButton", Utf8("データ出典"), Twips(layout_.dataSource), font(), kButtonCyan);
-  spectralMethodButton = MakeButton(this, "spectralMethodButton", Utf8("スペクトルＸ線に対する計算方法"), Twips(layout_.spectralMethod),
+  nextButton = MakeButton(this, "nextButton", Ui("次へ進む"), Twips(layout_.next), large, kButtonYellow);
+  cancelButton = MakeButton(this, "cancelButton", Ui("キャンセル"), Twips(layout_.cancel), large, kButtonYellow);
+  dataSourceButton = MakeButton(this, "dataSourceButton", Ui("データ出典"), Twips(layout_.dataSource), font(), kButtonCyan);
+  spectralMethodButton = MakeButton(this, "spectralMethodButton", Ui("スペクトルＸ線に対する計算方法"), Twips(layout_.spectralMethod),
                         ScreenFont(kMeiryo, 11.25), kButtonYellow);
   setTabOrder(nextButton, cancelButton);
   setTabOrder(cancelButton, dataSourceButton);
@@ -106,8 +111,8 @@ void ExplanationScreen::onNextClicked() {
 void ExplanationScreen::PrepareCalculationScreen() {
   CalculationScreen& calculation = screens_.Calculation();
   screens_.Bench().StartCalculation(layout_.scatter);
-  ListDataFolderMaterials(*calculation.materialList, screens_.Bench().DataFolder());
-  calculation.scatterHeadingLabel->setText(Utf8(layout_.calculationHeading));
+  ListDataFolderMaterials(*calculation.materialList, screens_.Bench().DataFolder(), screens_.Bench().language);
+  SetUiText(calculation.scatterHeadingLabel, layout_.calculationHeading);
   calculation.singleEnergyOption->setChecked(true);
   calculation.redOption->setChecked(true);
   calculation.spectrumButton->setEnabled(false);

@@ -20,9 +20,9 @@ namespace tervolin::ui {
 
 // Positions in twips; rectangles are left, top, width, height.
 struct ExplanationLayout {
-  const char* title;
+  UiText title;
   QSize client;
-  const char* heading;  // headingLabel
+  UiText heading;  // headingLabel
   QPoint headingAt;
   const char* formulaSheet;  // SVG resource of formulaPicture
   QRect formulaBox;
@@ -30,11 +30,11 @@ struct ExplanationLayout {
   const char* coneSketch;  // SVG resource of conePicture
   QRect coneBox;
   int procedureTops[5];  // procedureLine1, procedureLine2, procedureLine3, procedureLine4, procedureLine5
-  const char* dataNote;  // dataNoteLabel
+  UiText dataNote;  // dataNoteLabel
   QPoint dataNoteAt;
   QRect next, cancel, dataSource, spectralMethod;  // nextButton, cancelButton, dataSourceButton, spectralMethodButton
   tervolin::ScatterKind scatter;                   // given to the session by nextButton
-  const char* calculationHeading;                  // given to the calculation screen by nextButton
+  UiText calculationHeading;                  // given to the calculation screen by nextButton
 };
 
 class ExplanationScreen : public ScreenWindow {
@@ -67,6 +67,7 @@ class ExplanationScreen : public ScreenWindow {
  protected:
   // The close box: the start screen comes back and the data source screen goes.
   void onCloseBoxUsed() override;
+  void SetTexts() override;  // the formula sheet in the new language
 
  private:
 

@@ -1,5 +1,8 @@
 #include "ui/graph_files.h"
 
+#include "ui/qt_translations.h"
+#include "ui/ui_texts.h"
+
 #include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -24,21 +27,21 @@ constexpr GraphFileType kTypes[] = {GraphFileType::kPng, GraphFileType::kSvg, Gr
 
 struct FileFilter {
   FileFilterChoice choice;
-  const char* text;
+  UiText text;
 };
 
 // The PNG picture twice the screen's size first: sharp on a projector and on paper.
 constexpr FileFilter kFilters[] = {
-    {{GraphFileType::kPng, 2}, "PNG 画像・画面の 2 倍 (*.png)"},
-    {{GraphFileType::kPng, 1}, "PNG 画像・画面と同じ大きさ (*.png)"},
-    {{GraphFileType::kPng, 3}, "PNG 画像・画面の 3 倍 (*.png)"},
-    {{GraphFileType::kSvg, kDefaultPngScale}, "SVG 図 (*.svg)"},
-    {{GraphFileType::kPdf, kDefaultPngScale}, "PDF 文書 (*.pdf)"},
-    {{GraphFileType::kPng, 1, true}, "スライド用 16:9 PNG 画像・1920×1080 (*.png)"},
-    {{GraphFileType::kPng, 2, true}, "スライド用 16:9 PNG 画像・3840×2160 (*.png)"},
-    {{GraphFileType::kSvg, kDefaultPngScale, true}, "スライド用 16:9 SVG 図 (*.svg)"},
-    {{GraphFileType::kPdf, kDefaultPngScale, true}, "スライド用 16:9 PDF 文書 (*.pdf)"},
-    {{GraphFileType::kCsv, kDefaultPngScale}, "CSV 数値表 (*.csv)"},
+    {{GraphFileType::kPng, 2}, Ui("PNG 画像・画面の 2 倍 (*.png)")},
+    {{GraphFileType::kPng, 1}, Ui("PNG 画像・画面と同じ大きさ (*.png)")},
+    {{GraphFileType::kPng, 3}, Ui("PNG 画像・画面の 3 倍 (*.png)")},
+    {{GraphFileType::kSvg, kDefaultPngScale}, Ui("SVG 図 (*.svg)")},
+    {{GraphFileType::kPdf, kDefaultPngScale}, Ui("PDF 文書 (*.pdf)")},
+    {{GraphFileType::kPng, 1, true}, Ui("スライド用 16:9 PNG 画像・1920×1080 (*.png)")},
+    {{GraphFileType::kPng, 2, true}, Ui("スライド用 16:9 PNG 画像・3840×2160 (*.png)")},
+    {{GraphFileType::kSvg, kDefaultPngScale, true}, Ui("スライド用 16:9 SVG 図 (*.svg)")},
+    {{GraphFileType::kPdf, kDefaultPngScale, true}, Ui("スライド用 16:9 PDF 文書 (*.pdf)")},
+    {{GraphFileType::kCsv, kDefaultPngScale}, Ui("CSV 数値表 (*.csv)")},
 };
 // Logical pixels are laid out at 96 per inch, as on the screens.
 constexpr int kDotsPerInch = 96;
@@ -47,14 +50,14 @@ constexpr int kDotsPerInch = 96;
 
 QStringList GraphAndSlideFileFilters() {
   QStringList filters;
-  for (const FileFilter& filter : kFilters) filters.append(Utf8(filter.text));
+  for (const FileFilter& filter : kFilters) filters.append(Translated(filter.text));
   return filters;
 }
 
 QStringList GraphFileFilters() {
   QStringList filters;
   for (const FileFilter& filter : kFilters) {
-    if (!filter.choice.slide) filters.append(Utf8(filter.text));
+    if (!filter.choice.slide) filters.append(Translated(filter.text));
   }
   return filters;
 }
@@ -62,14 +65,14 @@ QStringList GraphFileFilters() {
 QStringList PictureFileFilters() {
   QStringList filters;
   for (const FileFilter& filter : kFilters) {
-    if (filter.choice.type != GraphFileType::kCsv && !filter.choice.slide) filters.append(Utf8(filter.text));
+    if (filter.choice.type != GraphFileType::kCsv && !filter.choice.slide) filters.append(Translated(filter.text));
   }
   return filters;
 }
 
 FileFilterChoice FilterChoice(const QString& filter) {
   for (const FileFilter& f : kFilters) {
-    if (filter == Utf8(f.text)) return f.choice;
+    if (filter == Translated(f.text)) return f.choice;
   }
   return {GraphFileType::kPng, kDefaultPngScale};
 }
@@ -145,7 +148,7 @@ std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& by
   const auto failure =
       tervolin::ReplaceFileContents(file, std::string_view(bytes.constData(), bytes.size()), nullptr, calls);
   if (!failure) return std::nullopt;
-  return QString::fromStdString(tervolin::ReplacementFailureReason(*failure, tervolin::MessageLanguage::Japanese));
+  return QString::fromStdString(tervolin::ReplacementFailureReason(*failure, InstalledLanguage()));
 }
 
 }  // namespace tervolin::ui

@@ -23,6 +23,7 @@
 #include "ui/picture_surface.h"
 #include "ui/save_dialog.h"
 #include "ui/qt_text.h"
+#include "ui/ui_texts.h"
 
 namespace tervolin::ui {
 
@@ -32,8 +33,8 @@ namespace {
 constexpr qreal kLegendMargin = 3;
 constexpr qreal kLegendKeyStep = 10;  // pixels a Shift+arrow moves the legend
 
-QAction* AddAction(QWidget& window, QMenu& menu, const char* text, QKeySequence shortcut) {
-  auto* action = new QAction(Utf8(text), &menu);
+QAction* AddAction(QWidget& window, QMenu& menu, UiText text, QKeySequence shortcut) {
+  QAction* action = MakeAction(text, &menu);
   action->setShortcut(shortcut);
   action->setShortcutContext(Qt::WindowShortcut);
   window.addAction(action);
@@ -59,11 +60,11 @@ QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), stati
 GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& layout, SaveFolderMemory& saves)
     : QObject(&surface), surface_(surface), layout_(layout), saves_(saves), menu_(new QMenu(&surface)) {
   QWidget& window = *surface.window();
-  copy_ = AddAction(window, *menu_, "グラフをコピー", QKeySequence(Qt::CTRL | Qt::Key_C));
-  QAction* save = AddAction(window, *menu_, "グラフを保存…", QKeySequence(Qt::CTRL | Qt::Key_S));
-  legend_ = AddAction(window, *menu_, "凡例を表示", QKeySequence());
+  copy_ = AddAction(window, *menu_, Ui("グラフをコピー"), QKeySequence(Qt::CTRL | Qt::Key_C));
+  QAction* save = AddAction(window, *menu_, Ui("グラフを保存…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+  legend_ = AddAction(window, *menu_, Ui("凡例を表示"), QKeySequence());
   legend_->setCheckable(true);
-  resetLegend_ = new QAction(Utf8("凡例を元の位置に戻す"), menu_);
+  resetLegend_ = MakeAction(Ui("凡例を元の位置に戻す"), menu_);
   resetLegend_->setEnabled(false);
   menu_->addAction(resetLegend_);
   connect(copy_, &QAction::triggered, this, &GraphTools::CopyGraph);
@@ -80,7 +81,7 @@ GraphTools* ToolsOf(PictureSurface& surface) { return surface.findChild<GraphToo
 void GraphTools::CopyGraph() { QGuiApplication::clipboard()->setImage(Picture(surface_.RetainedImage().devicePixelRatio())); }
 
 QString GraphTools::DefaultFileName(GraphFileType type) const {
-  return FromUtf8(tervolin::GraphFileStem(surface_.Curves().Curves())) + QLatin1Char('.') + FileExtension(type);
+  return FromUtf8(tervolin::GraphFileStem(surface_.Curves().Curves(), surface_.TextLanguage())) + QLatin1Char('.') + FileExtension(type);
 }
 
 void GraphTools::SaveGraph() {
@@ -98,7 +99,7 @@ QByteArray GraphTools::FileContents(GraphFileType type, int pngScale, bool slide
     case GraphFileType::kPng: return PngBytes(Picture(pngScale, slide));
     case GraphFileType::kSvg: return SvgDocument(slide);
     case GraphFileType::kPdf: return PdfDocument(slide);
-    case GraphFileType::kCsv: return Bytes(tervolin::CurvesCsv(layout_.axis, surface_.Curves().Curves()));
+    case GraphFileType::kCsv: return Bytes(tervolin::CurvesCsv(layout_.axis, surface_.Curves().Curves(), surface_.TextLanguage()));
   }
   return {};
 }
@@ -190,7 +191,8 @@ void GraphTools::PaintLegendAndTitle(QPainter& painter, const tervolin::PictureL
 // The legend's rows while it is shown, else none.
 std::vector<tervolin::LegendRow> GraphTools::LegendRows() const {
   if (!legendShown_) return {};
-  return tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum);
+  return tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum,
+                              surface_.TextLanguage());
 }
 
 // On screen: the rows broken to fit inside the frame.
@@ -349,7 +351,7 @@ std::optional<QString> GraphTools::ReadOutAt(QPointF surfacePosition) const {
 }
 
 QString GraphTools::ReadOutAtIndex(int index) const {
-  std::string text = tervolin::ReadOutText(layout_.axis, index, surface_.Curves().Curves());
+  std::string text = tervolin::ReadOutText(layout_.axis, index, surface_.Curves().Curves(), surface_.TextLanguage());
   const std::string extra = readOutExtra_ ? readOutExtra_(index) : std::string();
   if (!extra.empty()) text += "\n" + extra;
   return FromUtf8(text);

@@ -9,6 +9,7 @@
 #include "ui/magnitude_window.h"
 #include "ui/material_list.h"
 #include "ui/qt_text.h"
+#include "ui/ui_texts.h"
 #include "ui/screen_window.h"
 
 namespace tervolin::ui {
@@ -21,7 +22,7 @@ MagnitudeAction::MagnitudeAction(QWidget& screen, tervolin::Workbench& bench, co
       saves_(saves),
       materials_(materials),
       energy_(energy),
-      action_(new QAction(Utf8("散乱の大きさを比較…"), this)) {
+      action_(MakeAction(Ui("散乱の大きさを比較…"), this)) {
   connect(action_, &QAction::triggered, this, &MagnitudeAction::ShowWindow);
 }
 
@@ -56,9 +57,11 @@ void MagnitudeAction::Update() {
   const tervolin::CurveLabel subject = bench_.MagnitudeSubject(choice);
   const auto magnitudes = bench_.Magnitudes(choice);
   if (!magnitudes) {
-    window_->ShowProblem(subject, tervolin::MessageOf(magnitudes.Fault()));
+    window_->SetLanguage(bench_.language);
+    window_->ShowProblem(subject, tervolin::MessageOf(magnitudes.Fault(), bench_.language));
     return;
   }
+  window_->SetLanguage(bench_.language);
   window_->ShowMagnitudes(subject, magnitudes.Value(), bench_.Spectral());
 }
 

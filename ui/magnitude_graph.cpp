@@ -57,6 +57,7 @@ tervolin::MagnitudeMapping MagnitudeGraph::Mapping() const {
 
 void MagnitudeGraph::DrawOn(tervolin::DrawingSurface& surface) const {
   const QSize drawn = DrawnSize();
+  surface.SetTextLanguage(plot_.language);
   tervolin::DrawMagnitudeGraph(surface, GraphPlot(plot_), drawn.width(), drawn.height(), TextMeasuresOf(font()));
 }
 

@@ -39,6 +39,7 @@ struct MagnitudePlot {
   std::vector<MagnitudeCurve> curves;
   bool logarithmic = false;
   tervolin::MagnitudeTable table;  // σ/ρ, shares and their ratio, under the frame
+  tervolin::Language language = tervolin::Language::kJapanese;  // of the graph's own words
 };
 
 class MagnitudeGraph : public QWidget {

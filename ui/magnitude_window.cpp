@@ -18,6 +18,7 @@
 #include "ui/qt_drawing.h"
 #include "ui/save_dialog.h"
 #include "ui/qt_text.h"
+#include "ui/ui_texts.h"
 #include "ui/widget_picture.h"
 
 namespace tervolin::ui {
@@ -25,27 +26,16 @@ namespace tervolin::ui {
 namespace {
 
 
-const char* const kHelp =
+const UiText kHelp = Ui(
     "曲線は、干渉性散乱では r₀²·½(1+cos²θ)·F²(x)、非干渉性散乱ではクライン－仁科の式 × S(x) から求めた"
     "微分断面積です（化学式単位あたりの値に N_A/M を掛けて 1 g あたり）。下の表は物質の表の断面積 σ/ρ と、"
     "曲線の積分との比です。表の断面積は形状因子では表せない効果（異常散乱）も含むため、重い元素の高い"
     "エネルギーでは曲線の積分より大きくなります（鉛の 140 keV の干渉性散乱で約 10 %）。"
-    "スペクトルでは各エネルギーの値を光子数で重み付けした平均（光子 1 個あたり）です。";
+    "スペクトルでは各エネルギーの値を光子数で重み付けした平均（光子 1 個あたり）です。");
 
-struct Kind {
-  tervolin::TextId title;
-  int colour;  // palette index
-  tervolin::AngleTable tervolin::ScatteringMagnitudes::*curve;
-};
 
-constexpr Kind kKinds[] = {
-    {tervolin::TextId::kCoherentScattering, tervolin::kPaletteRed, &tervolin::ScatteringMagnitudes::coherent},
-    {tervolin::TextId::kIncoherentScattering, tervolin::kPaletteBlue, &tervolin::ScatteringMagnitudes::incoherent},
-    {tervolin::TextId::kTotalScattering, tervolin::kPaletteBlack, &tervolin::ScatteringMagnitudes::total},
-};
-
-QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys, bool checkable = false) {
-  auto* action = new QAction(Utf8(text), window);
+QAction* WindowAction(QWidget* window, UiText text, QKeySequence keys, bool checkable = false) {
+  QAction* action = MakeAction(text, window);
   action->setShortcut(keys);
   action->setShortcutContext(Qt::WindowShortcut);
   action->setCheckable(checkable);
@@ -53,13 +43,12 @@ QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys, bool
   return action;
 }
 
-// The three curves in the chosen view: per degree, or per steradian.
-std::vector<MagnitudeCurve> Curves(const tervolin::ScatteringMagnitudes& m, bool perSolidAngle) {
+// The library's three curves in the chosen view, in the window's colours and texts.
+std::vector<MagnitudeCurve> Curves(const tervolin::ScatteringMagnitudes& m, bool perSolidAngle,
+                                   tervolin::Language language) {
   std::vector<MagnitudeCurve> curves;
-  for (const Kind& kind : kKinds) {
-    const tervolin::Rgb c = tervolin::PaletteColour(kind.colour);
-    curves.push_back({perSolidAngle ? tervolin::PerSolidAngle(m.*kind.curve) : m.*kind.curve, ToQColor(c),
-                      Utf8(tervolin::TextOf(kind.title)), kind.curve == &tervolin::ScatteringMagnitudes::total});
+  for (const tervolin::MagnitudeCurve& c : tervolin::MagnitudeCurvesOf(m, perSolidAngle, language)) {
+    curves.push_back({c.values, ToQColor(c.colour), Utf8(c.title), c.dashed});
   }
   return curves;
 }
@@ -72,7 +61,7 @@ QByteArray CsvBytes(const MagnitudePlot& plot) {
     records.push_back({std::vector<double>(curve.values.begin() + 1, curve.values.end()), {}, {{title, ""}}});
   }
   const std::string csv =
-      tervolin::CurvesCsv(tervolin::kAngleAxis, records) + "\r\n" + tervolin::MagnitudeTableCsv(plot.table);
+      tervolin::CurvesCsv(tervolin::kAngleAxis, records, plot.language) + "\r\n" + tervolin::MagnitudeTableCsv(plot.table);
   return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
 }
 
@@ -80,9 +69,10 @@ QByteArray CsvBytes(const MagnitudePlot& plot) {
 
 MagnitudeWindow::MagnitudeWindow(QWidget* parent, SaveFolderMemory& saves)
     : QWidget(parent, Qt::Window), saves_(saves), graph_(new MagnitudeGraph(this)), summary_(new QLabel(this)) {
-  setWindowTitle(Utf8("散乱の大きさを比較"));
+  SetUiText(this, Ui("散乱の大きさを比較"));
   setFont(ScreenFont(Utf8("メイリオ"), 9));
-  auto* help = new QLabel(Utf8(kHelp), this);
+  auto* help = new QLabel(this);
+  SetUiText(help, kHelp);
   help->setWordWrap(true);
   help->setStyleSheet(QStringLiteral("color: #444444"));
   auto* layout = new QVBoxLayout(this);
@@ -94,16 +84,16 @@ MagnitudeWindow::MagnitudeWindow(QWidget* parent, SaveFolderMemory& saves)
 
 // The menu's items with their keys, in the menu's order, and Shift+F10 for the menu.
 void MagnitudeWindow::AddActions() {
-  connect(WindowAction(this, "グラフをコピー", QKeySequence::Copy), &QAction::triggered, this,
+  connect(WindowAction(this, Ui("グラフをコピー"), QKeySequence::Copy), &QAction::triggered, this,
           &MagnitudeWindow::CopyPicture);
-  connect(WindowAction(this, "グラフを保存…", QKeySequence::Save), &QAction::triggered, this,
+  connect(WindowAction(this, Ui("グラフを保存…"), QKeySequence::Save), &QAction::triggered, this,
           &MagnitudeWindow::SaveWithDialog);
-  logarithmic_ = WindowAction(this, "縦軸を対数で表示", QKeySequence(Qt::CTRL | Qt::Key_L), true);
-  perSolidAngle_ = WindowAction(this, "立体角あたりで表示", QKeySequence(Qt::CTRL | Qt::Key_R), true);
+  logarithmic_ = WindowAction(this, Ui("縦軸を対数で表示"), QKeySequence(Qt::CTRL | Qt::Key_L), true);
+  perSolidAngle_ = WindowAction(this, Ui("立体角あたりで表示"), QKeySequence(Qt::CTRL | Qt::Key_R), true);
   connect(logarithmic_, &QAction::toggled, this, &MagnitudeWindow::Redraw);
   connect(perSolidAngle_, &QAction::toggled, this, &MagnitudeWindow::Redraw);
-  connect(WindowAction(this, "閉じる", QKeySequence(Qt::Key_Escape)), &QAction::triggered, this, &QWidget::close);
-  menuKey_ = WindowAction(this, "メニュー", QKeySequence(Qt::SHIFT | Qt::Key_F10));
+  connect(WindowAction(this, Ui("閉じる"), QKeySequence(Qt::Key_Escape)), &QAction::triggered, this, &QWidget::close);
+  menuKey_ = WindowAction(this, Ui("メニュー"), QKeySequence(Qt::SHIFT | Qt::Key_F10));
   connect(menuKey_, &QAction::triggered, this, &MagnitudeWindow::ShowMenuAtGraph);
 }
 
@@ -111,7 +101,7 @@ void MagnitudeWindow::ShowMagnitudes(const tervolin::CurveLabel& subject,
                                      const tervolin::ScatteringMagnitudes& magnitudes, bool spectral) {
   subject_ = subject;
   magnitudes_ = magnitudes;
-  table_ = tervolin::MagnitudeTableOf(magnitudes, spectral);
+  table_ = tervolin::MagnitudeTableOf(magnitudes, spectral, language_);
   summary_->clear();
   summary_->hide();
   Redraw();
@@ -146,11 +136,11 @@ QString MagnitudeWindow::SummaryText() const {
 
 void MagnitudeWindow::Redraw() {
   const bool perSolidAngle = perSolidAngle_->isChecked();
-  graph_->SetPlot({Utf8(tervolin::LabelText(subject_)),
+  graph_->SetPlot({Utf8(tervolin::LabelText(subject_, language_)),
                    perSolidAngle ? Utf8("dσ/dΩ (cm²/g/sr)") : Utf8("dσ/dθ (cm²/g/deg)"),
                    perSolidAngle ? Utf8("cm²/g/sr") : Utf8("cm²/g/deg"),
-                   magnitudes_ ? Curves(*magnitudes_, perSolidAngle) : std::vector<MagnitudeCurve>(),
-                   logarithmic_->isChecked(), table_});
+                   magnitudes_ ? Curves(*magnitudes_, perSolidAngle, language_) : std::vector<MagnitudeCurve>(),
+                   logarithmic_->isChecked(), table_, language_});
 }
 
 void MagnitudeWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(graph_->Picture()); }
@@ -174,9 +164,9 @@ bool MagnitudeWindow::SaveAs(const QString& path, GraphFileType type, int pngSca
 }
 
 void MagnitudeWindow::SaveWithDialog() {
-  tervolin::CurveLabel label{{"散乱の大きさ", ""}};
+  tervolin::CurveLabel label{{ToUtf8(Translated(Ui("散乱の大きさ"))), ""}};
   label.insert(label.end(), subject_.begin(), subject_.end());
-  const QString name = Utf8(tervolin::LabelFileStem(label)) + QStringLiteral(".png");
+  const QString name = Utf8(tervolin::LabelFileStem(label, language_)) + QStringLiteral(".png");
   const auto chosen = AskFileToSave(this, GraphFileFilters(), name, saves_);
   if (chosen) SaveAs(chosen->path, chosen->type, chosen->pngScale);
 }

@@ -39,6 +39,8 @@ class MagnitudeWindow : public QWidget {
   void ShowProblem(const tervolin::CurveLabel& subject, const std::string& message);
   // Nothing compared: the graph has been cleared.
   void Clear();
+  // The language of what the window shows next.
+  void SetLanguage(tervolin::Language language) { language_ = language; }
 
   MagnitudeGraph& Graph() { return *graph_; }
   QAction& LogarithmicAction() { return *logarithmic_; }
@@ -73,6 +75,7 @@ class MagnitudeWindow : public QWidget {
   tervolin::CurveLabel subject_;
   std::optional<tervolin::ScatteringMagnitudes> magnitudes_;
   tervolin::MagnitudeTable table_;  // drawn under the graph, empty without magnitudes
+  tervolin::Language language_ = tervolin::Language::kJapanese;
 };
 
 }  // namespace tervolin::ui

@@ -17,11 +17,12 @@ constexpr int kNameRole = Qt::UserRole;
 // The list entry; long names show whole, with the English name, when the pointer
 // rests on them. A name with invisible characters or blanks at an end shows them
 // escaped, so that it cannot pass for another material.
-void AddEntry(QListWidget& list, const tervolin::MaterialEntry& material) {
-  auto* item = new QListWidgetItem(QString::fromStdString(tervolin::EscapedName(material.name)), &list);
+void AddEntry(QListWidget& list, const tervolin::MaterialEntry& material, tervolin::Language language) {
+  const std::string shown = tervolin::ShownMaterialName(material, language);
+  auto* item = new QListWidgetItem(QString::fromStdString(tervolin::EscapedName(shown)), &list);
   item->setData(kNameRole, QString::fromStdString(material.name));
-  item->setToolTip(material.alias.empty() ? item->text()
-                                          : item->text() + " (" + QString::fromStdString(material.alias) + ")");
+  const QString name = QString::fromStdString(tervolin::EscapedName(material.name));
+  item->setToolTip(material.alias.empty() ? name : name + " (" + QString::fromStdString(material.alias) + ")");
 }
 
 // The list scrolls its current entry into view when it is next shown. Scrolling it now,
@@ -44,10 +45,10 @@ QString ChosenMaterial(const QListWidget& list) {
   return selected.isEmpty() ? QString() : selected.first()->data(kNameRole).toString();
 }
 
-void ListDataFolderMaterials(QListWidget& list, const std::filesystem::path& dataFolder) {
+void ListDataFolderMaterials(QListWidget& list, const std::filesystem::path& dataFolder, tervolin::Language language) {
   const QString chosen = ChosenMaterial(list);
   list.clear();
-  for (const tervolin::MaterialEntry& material : tervolin::ListMaterials(dataFolder)) AddEntry(list, material);
+  for (const tervolin::MaterialEntry& material : tervolin::ListMaterials(dataFolder)) AddEntry(list, material, language);
   Choose(list, chosen);
 }
 

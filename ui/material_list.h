@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "core/language.h"
+
 class QListWidget;
 class QString;
 
@@ -11,7 +13,8 @@ namespace tervolin::ui {
 // Reads the data folder's materials afresh and lists them in the library's
 // order, each with its English name in the tool tip. The chosen material stays
 // chosen while the folder still offers it; otherwise nothing is chosen.
-void ListDataFolderMaterials(QListWidget& list, const std::filesystem::path& dataFolder);
+void ListDataFolderMaterials(QListWidget& list, const std::filesystem::path& dataFolder,
+                             tervolin::Language language = tervolin::Language::kJapanese);
 
 // The text of the chosen material, or the empty text when none is chosen.
 QString ChosenMaterial(const QListWidget& list);

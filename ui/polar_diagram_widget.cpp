@@ -55,6 +55,7 @@ tervolin::PolarFrame PolarDiagramWidget::Frame() const {
 
 void PolarDiagramWidget::DrawOn(tervolin::DrawingSurface& surface) const {
   const QSize drawn = DrawnSize();
+  surface.SetTextLanguage(language_);
   tervolin::DrawPolarDiagram(surface, drawn.width(), drawn.height(), caption_.toStdString(), DiagramCurves(curves_),
                              TextMeasuresOf(font()));
 }

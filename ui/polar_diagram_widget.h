@@ -39,6 +39,8 @@ class PolarDiagramWidget : public QWidget {
   void SetCurves(std::vector<PolarCurve> curves);
   // The line above the diagram, e.g. what the radius means.
   void SetCaption(const QString& caption);
+  // The language of the diagram's own words.
+  void SetLanguage(tervolin::Language language) { language_ = language; }
   const std::vector<PolarCurve>& Curves() const { return curves_; }
 
   // The size the library draws at, and how many widget pixels each of its pixels takes.
@@ -65,6 +67,7 @@ class PolarDiagramWidget : public QWidget {
 
   std::vector<PolarCurve> curves_;
   QString caption_;
+  tervolin::Language language_ = tervolin::Language::kJapanese;
 };
 
 }  // namespace tervolin::ui

@@ -11,14 +11,15 @@
 #include "ui/polar_diagram_widget.h"
 #include "ui/save_dialog.h"
 #include "ui/qt_text.h"
+#include "ui/ui_texts.h"
 #include "ui/widget_picture.h"
 
 namespace tervolin::ui {
 
 namespace {
 
-QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys) {
-  auto* action = new QAction(Utf8(text), window);
+QAction* WindowAction(QWidget* window, UiText text, QKeySequence keys) {
+  QAction* action = MakeAction(text, window);
   action->setShortcut(keys);
   action->setShortcutContext(Qt::WindowShortcut);
   window->addAction(action);
@@ -29,15 +30,15 @@ QAction* WindowAction(QWidget* window, const char* text, QKeySequence keys) {
 
 PolarDiagramWindow::PolarDiagramWindow(QWidget* parent, SaveFolderMemory& saves)
     : QWidget(parent, Qt::Window), saves_(saves), diagram_(new PolarDiagramWidget(this)) {
-  setWindowTitle(Utf8("極座標で表示"));
+  SetUiText(this, Ui("極座標で表示"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(diagram_);
-  connect(WindowAction(this, "グラフをコピー", QKeySequence::Copy), &QAction::triggered, this,
+  connect(WindowAction(this, Ui("グラフをコピー"), QKeySequence::Copy), &QAction::triggered, this,
           &PolarDiagramWindow::CopyPicture);
-  connect(WindowAction(this, "グラフを保存…", QKeySequence::Save), &QAction::triggered, this,
+  connect(WindowAction(this, Ui("グラフを保存…"), QKeySequence::Save), &QAction::triggered, this,
           &PolarDiagramWindow::SaveWithDialog);
-  connect(WindowAction(this, "閉じる", QKeySequence(Qt::Key_Escape)), &QAction::triggered, this, &QWidget::close);
+  connect(WindowAction(this, Ui("閉じる"), QKeySequence(Qt::Key_Escape)), &QAction::triggered, this, &QWidget::close);
 }
 
 void PolarDiagramWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(diagram_->Picture()); }
@@ -62,7 +63,7 @@ bool PolarDiagramWindow::SavePicture(const QString& path, int pngScale) {
 
 // The graphs' file types but the table: the diagram has no columns of its own.
 void PolarDiagramWindow::SaveWithDialog() {
-  const auto chosen = AskFileToSave(this, PictureFileFilters(), Utf8("極座標.png"), saves_);
+  const auto chosen = AskFileToSave(this, PictureFileFilters(), Translated(Ui("極座標")) + QStringLiteral(".png"), saves_);
   if (chosen) SavePicture(chosen->path, chosen->pngScale);
 }
 

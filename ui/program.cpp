@@ -44,7 +44,8 @@ int RunTervolin(int argc, char** argv) {
 
 std::optional<int> StartTervolin(ScreenSet& screens) {
   InstallFontSubstitutions();
-  InstallQtTranslations();
+  screens.Bench().language = StartLanguage();
+  InstallLanguage(screens.Bench().language);
   QApplication::setQuitOnLastWindowClosed(false);
   StartScreen& start = screens.Start();
   if (!start.Load()) {

@@ -3,24 +3,65 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
+
+#include "ui/screens.h"
 
 namespace tervolin::ui {
 
-bool InstallQtTranslations() {
-  // Qt's Japanese names of file types (the file dialog's "種類") follow the locale.
-  QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-  QCoreApplication* application = QCoreApplication::instance();
-  const QString name = QStringLiteral("qtbase_ja");
-  if (application->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly) != nullptr) return true;
-  auto* translator = new QTranslator(application);
+namespace {
+
+// Where the choice made on the start screen is kept between runs (QSettings: on
+// Linux ~/.config/tervolin/tervolin.conf, under $XDG_CONFIG_HOME when that is set).
+const QString kSettingsOwner = QStringLiteral("tervolin");
+const QString kLanguageKey = QStringLiteral("language");
+
+bool Install(const QString& name, const QString& folder) {
+  auto* translator = new QTranslator(QCoreApplication::instance());
   translator->setObjectName(name);
-  if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-      QCoreApplication::installTranslator(translator)) {
-    return true;
-  }
+  if (translator->load(name, folder) && QCoreApplication::installTranslator(translator)) return true;
   delete translator;
   return false;
+}
+
+void RemoveTranslators() {
+  QCoreApplication* application = QCoreApplication::instance();
+  for (QTranslator* translator : application->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+}
+
+}  // namespace
+
+bool InstallLanguage(tervolin::Language language) {
+  const QString code = QString::fromLatin1(tervolin::LanguageCode(language));
+  RemoveTranslators();
+  // Qt's names of file types (the file dialog's "種類") follow the locale.
+  QLocale::setDefault(QLocale(code));
+  Install(QStringLiteral("tervolin_") + code, QStringLiteral(":/i18n"));
+  return Install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+bool InstallQtTranslations() { return InstallLanguage(tervolin::Language::kJapanese); }
+
+tervolin::Language InstalledLanguage() {
+  return tervolin::LanguageOfCode(QLocale().name().toStdString()).value_or(tervolin::Language::kJapanese);
+}
+
+tervolin::Language StartLanguage() {
+  const QSettings settings(kSettingsOwner, kSettingsOwner);
+  const QString saved = settings.value(kLanguageKey).toString();
+  if (const auto chosen = tervolin::LanguageOfCode(saved.toStdString()); chosen && !saved.isEmpty()) return *chosen;
+  return tervolin::LanguageOfProcessEnvironment();
+}
+
+void SwitchLanguage(Screens& screens, tervolin::Language language) {
+  screens.Bench().language = language;
+  InstallLanguage(language);
+  QSettings settings(kSettingsOwner, kSettingsOwner);
+  settings.setValue(kLanguageKey, QString::fromLatin1(tervolin::LanguageCode(language)));
 }
 
 }  // namespace tervolin::ui

@@ -1,13 +1,33 @@
 #pragma once
-// Qt's own texts in Japanese, as the screens are: the file dialog, the message
-// boxes' standard buttons (はい, いいえ, キャンセル), the text fields' context menus.
+// The program's language on the desktop: its own texts (ui/translations/tervolin_*.qm,
+// built in), Qt's own texts (the file dialog, the message boxes' standard buttons,
+// the text fields' context menus; qtbase_*.qm in Qt's translations folder) and Qt's
+// default locale. Installing them makes every open window show its texts anew.
+
+#include "core/language.h"
 
 namespace tervolin::ui {
 
-// Loads Qt's Japanese translations (qtbase_ja.qm, in Qt's translations folder) into
-// the running application, once, and makes Japanese Qt's default locale. Whether
-// the translations are in use; without the file Qt's texts stay English and the
-// program runs on.
+class Screens;
+
+// Replaces the translations in use by those of `language`. Whether Qt's own texts
+// could be given in it: without its file they stay English and the program runs on
+// (English has none, and needs none).
+bool InstallLanguage(tervolin::Language language);
+// The same for Japanese, the screens' own language, which needs no file of the
+// program's.
 bool InstallQtTranslations();
+
+// The language of the translations installed now (Qt's default locale's), for the
+// library's texts shown where no workbench is at hand.
+tervolin::Language InstalledLanguage();
+
+// The language the program starts in: the one chosen on the start screen in an
+// earlier run, which wins, or else the system's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+tervolin::Language StartLanguage();
+
+// Switches the program to `language` now, for the screens' texts and the workbench's
+// messages, labels and graphs, and keeps the choice for the next run.
+void SwitchLanguage(Screens& screens, tervolin::Language language);
 
 }  // namespace tervolin::ui

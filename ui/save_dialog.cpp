@@ -12,6 +12,7 @@
 #include "data/file_names.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
+#include "ui/ui_texts.h"
 
 namespace tervolin::ui {
 
@@ -70,7 +71,7 @@ QString Refusal(const QString& chosen, const QStringList& filters) {
   const QString extension = TypeExtension(chosen);
   const QStringList offered = FilterExtensions(filters);
   if (extension.isEmpty() || offered.contains(extension.toLower())) return {};
-  return Utf8("「.%1」のファイルには保存できません。保存できる種類: .%2")
+  return Translated(Ui("「.%1」のファイルには保存できません。保存できる種類: .%2"))
       .arg(extension, offered.join(QStringLiteral(", .")));
 }
 
@@ -78,7 +79,7 @@ QString Refusal(const QString& chosen, const QStringList& filters) {
 // added may name another.
 bool MayReplace(QWidget* parent, const QString& chosen, const QString& path) {
   if (path == chosen || !QFileInfo::exists(path)) return true;
-  return AskYesNo(parent, Utf8("ファイル「%1」は既にあります。\n置き換えますか？").arg(QDir::toNativeSeparators(path)));
+  return AskYesNo(parent, (Translated(Ui("ファイル「%1」は既にあります。")) + QLatin1Char('\n') + Translated(Ui("置き換えますか？"))).arg(QDir::toNativeSeparators(path)));
 }
 
 std::optional<FileToSave> Checked(QWidget* parent, const QString& chosen, const QString& filter,
@@ -101,7 +102,7 @@ std::optional<FileToSave> Checked(QWidget* parent, const QString& chosen, const 
 std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName,
                                         const SaveFolderMemory& memory) {
   IconsByExtension icons;
-  QFileDialog dialog(parent, Utf8("グラフを保存"), StartFolder(memory));
+  QFileDialog dialog(parent, Translated(Ui("グラフを保存")), StartFolder(memory));
   dialog.setIconProvider(&icons);
   SetUp(dialog, filters, defaultName);
   while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
@@ -119,7 +120,7 @@ bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes, S
     memory.lastFolder = QFileInfo(path).absolutePath();
     return true;
   }
-  ShowWarningBox(parent, Utf8("ファイル「%1」を保存できませんでした。\n理由: %2")
+  ShowWarningBox(parent, (Translated(Ui("ファイル「%1」を保存できませんでした。")) + QLatin1Char('\n') + Translated(Ui("理由: %2")))
                              .arg(QDir::toNativeSeparators(path), *failure));
   return false;
 }

@@ -68,6 +68,11 @@ void ScreenWindow::resizeEvent(QResizeEvent* event) {
   }
 }
 
+ScreenWindow::ScreenWindow(Screens& screens, UiText title, int clientWidthTwips, int clientHeightTwips, Frame frame)
+    : ScreenWindow(screens, QString(), clientWidthTwips, clientHeightTwips, frame) {
+  SetUiText(this, title);
+}
+
 void ShowInFront(QWidget& window) {
   window.show();
   window.raise();
@@ -89,6 +94,13 @@ void ScreenWindow::showEvent(QShowEvent* event) {
   QRect frame = frameGeometry();
   frame.moveCenter(screen->availableGeometry().center());
   move(frame.topLeft());
+}
+
+void ScreenWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  RetranslateTexts(*this);
+  SetTexts();
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/ui_texts.h"
+
 namespace tervolin::ui {
 
 class PictureSurface;
@@ -30,6 +32,8 @@ class ScreenWindow : public QWidget {
   };
 
   ScreenWindow(Screens& screens, const QString& title, int clientWidthTwips, int clientHeightTwips, Frame frame);
+  // The same with a title of the screens' texts, shown anew when the language changes.
+  ScreenWindow(Screens& screens, UiText title, int clientWidthTwips, int clientHeightTwips, Frame frame);
 
   // Makes the screen visible and brings it to the front.
   void ShowScreen();
@@ -53,6 +57,11 @@ class ScreenWindow : public QWidget {
   // Runs when the user closes the window; the screen is destroyed afterwards.
   virtual void onCloseBoxUsed() {}
   void closeEvent(QCloseEvent* event) override;
+  // A new language: the remembered texts anew, then the screen's own (SetTexts).
+  void changeEvent(QEvent* event) override;
+  // The texts a screen words itself, or takes from the library in the workbench's
+  // language, shown anew in the language just chosen.
+  virtual void SetTexts() {}
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 

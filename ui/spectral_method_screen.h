@@ -19,6 +19,9 @@ class SpectralMethodScreen : public ScreenWindow {
   QWidget* methodPicture = nullptr;
   QPushButton* closeButton = nullptr;
 
+ protected:
+  void SetTexts() override;  // the sheet in the new language
+
  private:
 };
 

@@ -17,6 +17,7 @@
 #include "ui/message_box.h"
 #include "ui/picture_surface.h"
 #include "ui/qt_text.h"
+#include "ui/ui_texts.h"
 #include "ui/screens.h"
 #include "ui/termination_signals.h"
 
@@ -51,6 +52,13 @@ void SpectrumScreen::DrawShown() {
   tervolin::DrawShownSpectra(*graph, screens_.Bench().shownSpectra, scale);
 }
 
+// The graph's words and the quality list's first item in the workbench's language.
+void SpectrumScreen::SetTexts() {
+  graph->SetTextLanguage(screens_.Bench().language);
+  qualityList->setItemText(0, Translated(Ui("なし")));
+  DrawShown();
+}
+
 void SpectrumScreen::OpenWithDefaults() {
   for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) {
     FieldEdit(field).setText(Utf8(tervolin::DefaultSpectrumFieldText(field)));
@@ -66,7 +74,7 @@ void SpectrumScreen::onComputeClicked() {
   tervolin::TubeSettings settings = TypedSettings();
   const tervolin::Outcome<tervolin::Spectrum> spectrum = screens_.Bench().ComputeSpectrum(settings);
   if (!spectrum) {
-    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(spectrum.Fault())));
+    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(spectrum.Fault(), screens_.Bench().language)));
     if (const auto& reset = spectrum.Fault().reset) FieldEdit(reset->field).setText(FromUtf8(reset->text));
     return;
   }
@@ -94,7 +102,7 @@ void SpectrumScreen::onRedoClicked() { ClearGraph(); }
 // screen stays open.
 void SpectrumScreen::onOkClicked() {
   if (const auto problem = screens_.Bench().WriteAndAcceptSpectrum(DesktopFileCalls())) {
-    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(*problem)));
+    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(*problem, screens_.Bench().language)));
     return;
   }
   HideScreen();

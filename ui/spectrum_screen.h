@@ -50,6 +50,9 @@ class SpectrumScreen : public ScreenWindow {
 
   QLineEdit& FieldEdit(tervolin::SpectrumField field) const;
 
+ protected:
+  void SetTexts() override;
+
  private:
   tervolin::TubeSettings TypedSettings() const;
   void ClearGraph();

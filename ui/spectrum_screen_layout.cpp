@@ -19,6 +19,7 @@
 #include "graphs/spectrum_graph.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
+#include "ui/ui_texts.h"
 #include "ui/graph_tools.h"
 #include "ui/spectrum_screen.h"
 #include "ui/picture_surface.h"
@@ -34,7 +35,7 @@ const QColor kPanelCyan{192, 255, 255};
 
 struct LabelLayout {
   const char* name;
-  const char* text;
+  UiText text;
   int left, top;  // twips; each label is sized to its text
   const char* family;
   double points;
@@ -47,20 +48,20 @@ const char* const kRoundGothic = "HG丸ｺﾞｼｯｸM-PRO";
 const char* const kTimes = "Times New Roman";
 
 const LabelLayout kLabels[] = {
-    {"titleLabel", "Ｘ線スペクトルを近似計算する", 9960, 360, kMeiryo, 15.75, kDarkBlue, true},
-    {"promptLabel", "照射条件を設定して下さい", 10320, 1200, kRoundGothic, 14.25, kDarkBlue, true},
-    {"tubeVoltageLabel", "Ｘ線管電圧", 10800, 1800, kRoundGothic, 12, Qt::black},
-    {"kilovoltUnitLabel", "kV", 13320, 1800, kTimes, 12, Qt::black},
-    {"voltageRangeLabel", "(30～150)", 12120, 2040, kMeiryo, 11.25, Qt::black},
-    {"rectificationLabel", "高電圧整流方式：定電圧", 10800, 2400, kMeiryo, 12, Qt::black},
-    {"targetAngleLabel", "ターゲット角度", 10320, 3000, kRoundGothic, 12, Qt::black},
-    {"inherentFiltrationLabel", "固有ろ過（Al当量）", 9960, 3600, kRoundGothic, 12, Qt::black},
-    {"aluminiumEquivalentUnitLabel", "mmAl eq.", 13320, 3600, kTimes, 12, Qt::black},
-    {"inherentMinimumLabel", "(最小1mm)", 12120, 3840, kMeiryo, 11.25, Qt::black},
-    {"aluminiumFilterLabel", "アルミ付加フィルタ", 9960, 4440, kRoundGothic, 12, Qt::black},
-    {"aluminiumUnitLabel", "mm", 13320, 4320, kTimes, 12, Qt::black},
-    {"copperFilterLabel", "銅付加フィルタ", 10440, 5040, kRoundGothic, 12, Qt::black},
-    {"copperUnitLabel", "mm", 13320, 4920, kTimes, 12, Qt::black},
+    {"titleLabel", Ui("Ｘ線スペクトルを近似計算する"), 9960, 360, kMeiryo, 15.75, kDarkBlue, true},
+    {"promptLabel", Ui("照射条件を設定して下さい"), 10320, 1200, kRoundGothic, 14.25, kDarkBlue, true},
+    {"tubeVoltageLabel", Ui("Ｘ線管電圧"), 10800, 1800, kRoundGothic, 12, Qt::black},
+    {"kilovoltUnitLabel", Ui("kV"), 13320, 1800, kTimes, 12, Qt::black},
+    {"voltageRangeLabel", Ui("(30～150)"), 12120, 2040, kMeiryo, 11.25, Qt::black},
+    {"rectificationLabel", Ui("高電圧整流方式：定電圧"), 10800, 2400, kMeiryo, 12, Qt::black},
+    {"targetAngleLabel", Ui("ターゲット角度"), 10320, 3000, kRoundGothic, 12, Qt::black},
+    {"inherentFiltrationLabel", Ui("固有ろ過（Al当量）"), 9960, 3600, kRoundGothic, 12, Qt::black},
+    {"aluminiumEquivalentUnitLabel", Ui("mmAl eq."), 13320, 3600, kTimes, 12, Qt::black},
+    {"inherentMinimumLabel", Ui("(最小1mm)"), 12120, 3840, kMeiryo, 11.25, Qt::black},
+    {"aluminiumFilterLabel", Ui("アルミ付加フィルタ"), 9960, 4440, kRoundGothic, 12, Qt::black},
+    {"aluminiumUnitLabel", Ui("mm"), 13320, 4320, kTimes, 12, Qt::black},
+    {"copperFilterLabel", Ui("銅付加フィルタ"), 10440, 5040, kRoundGothic, 12, Qt::black},
+    {"copperUnitLabel", Ui("mm"), 13320, 4920, kTimes, 12, Qt::black},
 };
 
 struct FieldLayout {
@@ -81,16 +82,16 @@ const FieldLayout kFields[] = {
 struct ButtonLayout {
   QPushButton* SpectrumScreen::*button;
   const char* name;
-  const char* caption;
+  UiText caption;
   int left, top, width, height;
   double points;
 };
 
 const ButtonLayout kButtons[] = {
-    {&SpectrumScreen::computeButton, "computeButton", "スペクトル計算", 10080, 5640, 2175, 615, 12},
-    {&SpectrumScreen::redoButton, "redoButton", "やり直し", 12600, 5640, 1575, 615, 12},
-    {&SpectrumScreen::okButton, "okButton", "OK", 10080, 6600, 2175, 615, 14.25},
-    {&SpectrumScreen::cancelButton, "cancelButton", "キャンセル", 12600, 6720, 1575, 495, 11.25},
+    {&SpectrumScreen::computeButton, "computeButton", Ui("スペクトル計算"), 10080, 5640, 2175, 615, 12},
+    {&SpectrumScreen::redoButton, "redoButton", Ui("やり直し"), 12600, 5640, 1575, 615, 12},
+    {&SpectrumScreen::okButton, "okButton", Ui("OK"), 10080, 6600, 2175, 615, 14.25},
+    {&SpectrumScreen::cancelButton, "cancelButton", Ui("キャンセル"), 12600, 6720, 1575, 495, 11.25},
 };
 
 // The light-blue panel the conditions stand on; created first, so it lies behind
@@ -119,13 +120,14 @@ int RaiseForSubstitute(const LabelLayout& l, const QFont& font) {
 void BuildLabels(SpectrumScreen& f) {
   for (const LabelLayout& l : kLabels) {
     const QFont font = ScreenFont(Utf8(l.family), l.points);
-    QLabel* label = MakeLabel(&f, l.name, Utf8(l.text), l.left, l.top, font, l.colour);
+    QLabel* label = MakeLabel(&f, l.name, l.text, l.left, l.top, font, l.colour);
     label->move(label->x(), label->y() - RaiseForSubstitute(l, font));
     if (l.centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   }
   // The one label with a size of its own.
-  QLabel* degree = MakeLabel(&f, "degreeUnitLabel", Utf8("degree"), 13320, 3000, ScreenFont(Utf8(kTimes), 12));
+  QLabel* degree = MakeLabel(&f, "degreeUnitLabel", Ui("degree"), 13320, 3000, ScreenFont(Utf8(kTimes), 12));
   degree->resize(TwipsRect(0, 0, 855, 375).size());
+  SetUiText(degree, Ui("degree"));  // keeps that size in every language
 }
 
 void BuildFieldsAndButtons(SpectrumScreen& f) {
@@ -134,7 +136,7 @@ void BuildFieldsAndButtons(SpectrumScreen& f) {
                              ScreenFont(Utf8(kTimes), 12), l.colour);
   }
   for (const ButtonLayout& l : kButtons) {
-    f.*l.button = MakeButton(&f, l.name, Utf8(l.caption), TwipsRect(l.left, l.top, l.width, l.height),
+    f.*l.button = MakeButton(&f, l.name, l.caption, TwipsRect(l.left, l.top, l.width, l.height),
                              ScreenFont(Utf8(kMeiryo), l.points), kButtonYellow);
   }
 }
@@ -142,12 +144,12 @@ void BuildFieldsAndButtons(SpectrumScreen& f) {
 // The standard qualities below the graph: none first (the fields as typed), then RQR 2
 // … RQR 10 and RQA 2 … RQA 10 in the library's order.
 void BuildQualityList(SpectrumScreen& f) {
-  MakeLabel(&f, "qualityLabel", Utf8("線質（IEC 61267）"), 360, 7380, ScreenFont(Utf8(kMeiryo), 12));
+  MakeLabel(&f, "qualityLabel", Ui("線質（IEC 61267）"), 360, 7380, ScreenFont(Utf8(kMeiryo), 12));
   f.qualityList = new QComboBox(&f);
   f.qualityList->setObjectName("qualityList");
   f.qualityList->setFont(ScreenFont(Utf8(kMeiryo), 12));
   f.qualityList->setGeometry(TwipsRect(2760, 7320, 1800, 420));
-  f.qualityList->addItem(Utf8("なし"));
+  f.qualityList->addItem(Translated(Ui("なし")));
   for (const tervolin::BeamQuality& quality : tervolin::BeamQualities()) {
     f.qualityList->addItem(QString::fromStdString(tervolin::QualityName(quality)));
   }
@@ -160,18 +162,21 @@ QFont SpectrumGraphFont() {
   return font;
 }
 
-void BuildGraph(SpectrumScreen& f, SaveFolderMemory& saves) {
+void BuildGraph(SpectrumScreen& f, Screens& screens) {
   f.graph = new PictureSurface(
       tervolin::kSpectrumGraphScale,
       QSize(tervolin::kSpectrumGraphPixelWidth, tervolin::kSpectrumGraphPixelHeight), &f);
   f.graph->setObjectName("graph");
   f.graph->SetSurfaceFont(SpectrumGraphFont());
+  f.graph->SetTextLanguage(screens.Bench().language);
   f.graph->move(TwipsToPixels(240), TwipsToPixels(360));
   f.graph->setFocusPolicy(Qt::TabFocus);
-  auto* tools = new GraphTools(*f.graph, tervolin::kSpectrumGraphLayout, saves);
-  tools->SetSlideTitle([] { return tervolin::TextOf(tervolin::TextId::kSpectrumGraphTitle); });
+  auto* tools = new GraphTools(*f.graph, tervolin::kSpectrumGraphLayout, screens.SaveFolders());
+  tools->SetSlideTitle([&bench = screens.Bench()] {
+    return tervolin::TextOf(tervolin::TextId::kSpectrumGraphTitle, bench.language);
+  });
   // After the tools' own items, so that their order stays as users learned it.
-  f.commonScaleAction = new QAction(Utf8("スペクトルを共通の尺度で表示"), &f);
+  f.commonScaleAction = MakeAction(Ui("スペクトルを共通の尺度で表示"), &f);
   f.commonScaleAction->setCheckable(true);
   tools->Menu().addSeparator();
   tools->Menu().addAction(f.commonScaleAction);
@@ -203,11 +208,11 @@ void ConnectHandlers(SpectrumScreen& f) {
 }  // namespace
 
 SpectrumScreen::SpectrumScreen(Screens& screens)
-    : ScreenWindow(screens, QStringLiteral("X-ray spectrum"), 14865, 7935, Frame::FixedDialog) {
+    : ScreenWindow(screens, Ui("X-ray spectrum"), 14865, 7935, Frame::FixedDialog) {
   setWindowIcon(RoadSignIcon());
   setFont(ScreenFont(Utf8(kMeiryo), 12));
   BuildPanel(*this);
-  BuildGraph(*this, screens.SaveFolders());
+  BuildGraph(*this, screens);
   BuildLabels(*this);
   BuildFieldsAndButtons(*this);
   BuildQualityList(*this);

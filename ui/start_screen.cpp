@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
+#include <QActionGroup>
+#include <QMenu>
 #include <QPushButton>
 #include <QSvgWidget>
 #include <cstdio>
@@ -21,6 +23,8 @@
 #include "ui/program_end.h"
 #include "ui/screens.h"
 #include "ui/qt_text.h"
+#include "ui/qt_translations.h"
+#include "ui/ui_texts.h"
 
 namespace tervolin::ui {
 
@@ -34,7 +38,7 @@ const QColor kCreditGrey(128, 128, 128);
 struct LabelLayout {
   QLabel* StartScreen::*member;
   const char* name;
-  const char* text;
+  UiText text;
   int left, top;
   const char* family;
   double points;
@@ -42,30 +46,30 @@ struct LabelLayout {
 };
 
 const LabelLayout kLabels[] = {
-    {&StartScreen::titleLabel, "titleLabel", "干渉性散乱（レイリー散乱）  非干渉性散乱（コンプトン散乱）", 720, 240,
+    {&StartScreen::titleLabel, "titleLabel", Ui("干渉性散乱（レイリー散乱）  非干渉性散乱（コンプトン散乱）"), 720, 240,
      "メイリオ", 18, kLabelBlue},
-    {&StartScreen::coherentNameLabel, "coherentNameLabel", "Coherent scattering", 1320, 720, "Times New Roman", 18, Qt::black},
-    {&StartScreen::incoherentNameLabel, "incoherentNameLabel", "Incoherent scattering", 6720, 720, "Times New Roman", 18, Qt::black},
-    {&StartScreen::subjectLabel, "subjectLabel", "散乱角度の確率密度分布", 3600, 1320, "メイリオ", 20.25, kLabelBlue},
-    {&StartScreen::aboutLine1, "aboutLine1", "物質中で", 7200, 2400, nullptr, 0, Qt::black},
-    {&StartScreen::aboutLine2, "aboutLine2", "干渉性散乱および非干渉性散乱が", 7200, 2760, nullptr, 0, Qt::black},
-    {&StartScreen::aboutLine3, "aboutLine3", "起こった時、どの角度(θ)方向へ", 7200, 3120, nullptr, 0, Qt::black},
-    {&StartScreen::aboutLine4, "aboutLine4", "散乱されるかの確率密度分布を", 7200, 3480, nullptr, 0, Qt::black},
-    {&StartScreen::aboutLine5, "aboutLine5", "理論的に計算して表示します", 7200, 3840, nullptr, 0, Qt::black},
+    {&StartScreen::coherentNameLabel, "coherentNameLabel", Ui("Coherent scattering"), 1320, 720, "Times New Roman", 18, Qt::black},
+    {&StartScreen::incoherentNameLabel, "incoherentNameLabel", Ui("Incoherent scattering"), 6720, 720, "Times New Roman", 18, Qt::black},
+    {&StartScreen::subjectLabel, "subjectLabel", Ui("散乱角度の確率密度分布"), 3600, 1320, "メイリオ", 20.25, kLabelBlue},
+    {&StartScreen::aboutLine1, "aboutLine1", Ui("物質中で"), 7200, 2400, nullptr, 0, Qt::black},
+    {&StartScreen::aboutLine2, "aboutLine2", Ui("干渉性散乱および非干渉性散乱が"), 7200, 2760, nullptr, 0, Qt::black},
+    {&StartScreen::aboutLine3, "aboutLine3", Ui("起こった時、どの角度(θ)方向へ"), 7200, 3120, nullptr, 0, Qt::black},
+    {&StartScreen::aboutLine4, "aboutLine4", Ui("散乱されるかの確率密度分布を"), 7200, 3480, nullptr, 0, Qt::black},
+    {&StartScreen::aboutLine5, "aboutLine5", Ui("理論的に計算して表示します"), 7200, 3840, nullptr, 0, Qt::black},
 };
 
 struct ButtonLayout {
   QPushButton* StartScreen::*member;
   const char* name;
-  const char* text;
+  UiText text;
   int top;
 };
 
 // All three share left 7920, width 2775, height 615, the default font and a yellow face.
 const ButtonLayout kButtons[] = {
-    {&StartScreen::coherentButton, "coherentButton", "干渉性散乱", 4680},
-    {&StartScreen::incoherentButton, "incoherentButton", "非干渉性散乱", 5520},
-    {&StartScreen::quitButton, "quitButton", "終　了", 6480},
+    {&StartScreen::coherentButton, "coherentButton", Ui("干渉性散乱"), 4680},
+    {&StartScreen::incoherentButton, "incoherentButton", Ui("非干渉性散乱"), 5520},
+    {&StartScreen::quitButton, "quitButton", Ui("終　了"), 6480},
 };
 
 // A picture without a border, at its natural size.
@@ -76,10 +80,11 @@ QWidget* MakePlainPicture(QWidget* parent, const char* name, QRect twips, const 
   return picture;
 }
 
-QString StartupFailureText(const tervolin::ReadFailure& failure) {
-  return Utf8("%1 を読めないため、Tervolin を起動できません。\n作業フォルダ: %2\n%3")
+QString StartupFailureText(const tervolin::ReadFailure& failure, tervolin::Language language) {
+  return (Translated(Ui("%1 を読めないため、Tervolin を起動できません。")) + QLatin1Char('\n') +
+          Translated(Ui("作業フォルダ: %2")) + QStringLiteral("\n%3"))
       .arg(Utf8(tervolin::kAttenuationFileName), QDir::currentPath(),
-           QString::fromStdString(tervolin::DescribeReadFailure(failure)));
+           QString::fromStdString(tervolin::DescribeReadFailure(failure, language)));
 }
 
 void ReportStartupFailure(const QString& message) {
@@ -103,6 +108,7 @@ StartScreen::StartScreen(Screens& screens) : ScreenWindow(screens, QStringLitera
                       ScreenFont(kTimes, 11.25), kCreditGrey);
   versionLabel->setGeometry(TwipsRect(8145, 7560, 2325, 255));
   versionLabel->setAlignment(Qt::AlignCenter);
+  CreateLanguageMenu();
   mascotPicture = MakePlainPicture(this, "mascotPicture", TwipsRect(10920, 7440, 480, 480),
                               QStringLiteral(":/images/dog.svg"));
 }
@@ -110,13 +116,13 @@ StartScreen::StartScreen(Screens& screens) : ScreenWindow(screens, QStringLitera
 void StartScreen::CreateLabels() {
   for (const LabelLayout& l : kLabels) {
     const QFont font = l.family != nullptr ? ScreenFont(Utf8(l.family), l.points) : this->font();
-    this->*l.member = MakeLabel(this, l.name, Utf8(l.text), l.left, l.top, font, l.colour);
+    this->*l.member = MakeLabel(this, l.name, l.text, l.left, l.top, font, l.colour);
   }
 }
 
 void StartScreen::CreateButtons() {
   for (const ButtonLayout& b : kButtons) {
-    this->*b.member = MakeButton(this, b.name, Utf8(b.text), TwipsRect(7920, b.top, 2775, 615),
+    this->*b.member = MakeButton(this, b.name, b.text, TwipsRect(7920, b.top, 2775, 615),
                                  font(), kButtonYellow);
   }
   setTabOrder(coherentButton, incoherentButton);
@@ -126,12 +132,34 @@ void StartScreen::CreateButtons() {
   connect(quitButton, &QPushButton::clicked, this, &StartScreen::onQuitClicked);
 }
 
+// Under the atom's picture, out of the way of the screen's own controls and of their
+// Tab order (Tab goes round the three buttons); Alt+L opens its menu from the keyboard.
+void StartScreen::CreateLanguageMenu() {
+  // Named in both languages, so that whoever cannot read the screen's finds it.
+  languageButton = MakeButton(this, "languageButton", Utf8("言語 / Language"), TwipsRect(360, 7755, 1950, 375),
+                              ScreenFont(kMeiryo, 9), kButtonCyan);
+  auto* menu = new QMenu(languageButton);
+  menu->setObjectName("languageMenu");
+  auto* choices = new QActionGroup(menu);
+  for (const tervolin::Language language : tervolin::AllLanguages()) {
+    QAction* item = menu->addAction(Utf8(tervolin::LanguageName(language)));
+    item->setCheckable(true);
+    item->setChecked(language == screens_.Bench().language);
+    choices->addAction(item);
+    connect(item, &QAction::triggered, this, [this, language] { SwitchLanguage(screens_, language); });
+  }
+  languageButton->setMenu(menu);
+  languageButton->setFocusPolicy(Qt::NoFocus);
+  languageButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
+  languageButton->setToolTip(QStringLiteral("Alt+L"));
+}
+
 // Without "Mus2018.dat" the program cannot start. Without a usable "MuenAir.dat" it
 // starts all the same: the spectrum graph then shows why some figures are missing.
 bool StartScreen::Load() {
   std::optional<std::string> airFailure;
   if (const auto failure = screens_.Bench().ReadTables(&airFailure)) {
-    ReportStartupFailure(StartupFailureText(*failure));
+    ReportStartupFailure(StartupFailureText(*failure, screens_.Bench().language));
     return false;
   }
   if (airFailure) std::fprintf(stderr, "%s\n", tervolin::EscapedForDisplay(*airFailure, false).c_str());

@@ -37,6 +37,8 @@ class StartScreen : public ScreenWindow {
   QPushButton* coherentButton = nullptr;
   QPushButton* incoherentButton = nullptr;
   QPushButton* quitButton = nullptr;
+  // The menu of languages: each language by its own name, the one in use checked.
+  QPushButton* languageButton = nullptr;
 
  protected:
   void onCloseBoxUsed() override;
@@ -44,6 +46,7 @@ class StartScreen : public ScreenWindow {
  private:
   void CreateLabels();
   void CreateButtons();
+  void CreateLanguageMenu();
   // Deletes "P_Spectrum.dat" in the working directory, ignoring every error.
   void DeleteSpectrumFile();
 };

@@ -56,17 +56,6 @@ constexpr int kMagnitudeWidth = 640, kMagnitudeHeight = 520;
 // 1.45 of the size.
 constexpr double kLineHeightPerSize = 1.45, kAscentPerSize = 0.88;
 
-// The comparison's curves: the kinds in their colours, the sum dashed over them.
-struct MagnitudeKind {
-  TextId title;
-  int colour;  // palette index
-  AngleTable ScatteringMagnitudes::*curve;
-};
-constexpr MagnitudeKind kMagnitudeKinds[] = {
-    {TextId::kCoherentScattering, kPaletteRed, &ScatteringMagnitudes::coherent},
-    {TextId::kIncoherentScattering, kPaletteBlue, &ScatteringMagnitudes::incoherent},
-    {TextId::kTotalScattering, kPaletteBlack, &ScatteringMagnitudes::total},
-};
 
 // The tube settings by the names the page gives them.
 const std::map<std::string, SpectrumField> kFieldNames{
@@ -130,14 +119,14 @@ val FieldReset(const std::optional<Problem>& problem) {
   return reset;
 }
 
-val FigureTexts(const BeamFigures& f) {
+val FigureTexts(const BeamFigures& f, Language language) {
   val figures = val::object();
   figures.set("meanEnergy", FormatFigure(f.meanEnergyKev, 2));
   figures.set("effectiveEnergy", FormatFigure(f.effectiveEnergyKev, 2));
   figures.set("hvl1", FormatFigure(f.hvl1Mm, 3));
   figures.set("hvl2", FormatFigure(f.hvl2Mm, 3));
   figures.set("homogeneity", FormatFigure(f.homogeneity, 3));
-  figures.set("problem", f.problem ? TextOf(*f.problem) : std::string());
+  figures.set("problem", f.problem ? TextOf(*f.problem, language) : std::string());
   figures.set("standardHvl1", f.standardHvl1Mm ? FixedText(*f.standardHvl1Mm, 2) : std::string());
   figures.set("standardHomogeneity", f.standardHomogeneity ? FixedText(*f.standardHomogeneity, 2) : std::string());
   return figures;
@@ -145,7 +134,7 @@ val FigureTexts(const BeamFigures& f) {
 
 // The figures of a beam in one line: mean and effective energies (keV), the half-value
 // layers (mm Al) and the homogeneity coefficient.
-std::string FiguresLine(const BeamFigures& f) {
+std::string FiguresLine(const BeamFigures& f, Language language) {
   const std::pair<TextId, std::string> parts[] = {
       {TextId::kMeanEnergy, FormatFigure(f.meanEnergyKev, 2) + " keV"},
       {TextId::kEffectiveEnergy, FormatFigure(f.effectiveEnergyKev, 2) + " keV"},
@@ -153,14 +142,14 @@ std::string FiguresLine(const BeamFigures& f) {
       {TextId::kSecondHalfValueLayer, FormatFigure(f.hvl2Mm, 3) + " mmAl"},
       {TextId::kHomogeneity, FormatFigure(f.homogeneity, 3)}};
   std::string line;
-  for (const auto& [name, value] : parts) line += (line.empty() ? "" : ", ") + TextOf(name) + " " + value;
+  for (const auto& [name, value] : parts) line += (line.empty() ? "" : ", ") + TextOf(name, language) + " " + value;
   return line;
 }
 
 // The comparison of coherent and incoherent scattering: dσ/dθ (cm²/g per degree)
 // of each and of their sum, σ/ρ (cm²/g), the shares (%) and the ratio as the
 // desktop's table words it.
-val MagnitudeValues(const ScatteringMagnitudes& m) {
+val MagnitudeValues(const ScatteringMagnitudes& m, Language language) {
   val result = val::object();
   result.set("coherent", Values(m.coherent));
   result.set("incoherent", Values(m.incoherent));
@@ -170,7 +159,7 @@ val MagnitudeValues(const ScatteringMagnitudes& m) {
   result.set("totalCrossSection", m.totalCrossSection);
   result.set("coherentShare", m.coherentShare);
   result.set("incoherentShare", m.incoherentShare);
-  result.set("ratio", MagnitudeTableOf(m, false).ratio);
+  result.set("ratio", MagnitudeTableOf(m, false, language).ratio);
   return result;
 }
 
@@ -201,7 +190,9 @@ std::string CssColour(Rgb c) {
   return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
 }
 
-std::string Message(const std::optional<Problem>& problem) { return problem ? MessageOf(*problem) : ""; }
+std::string Message(const std::optional<Problem>& problem, Language language) {
+  return problem ? MessageOf(*problem, language) : "";
+}
 
 // The font's measures, the widths from the page's `measure(text)` (pixels at the
 // font's size).
@@ -221,17 +212,10 @@ val RowValue(const LegendRow& row) {
 }
 
 // The angular graph's curves in the chosen views, as the polar diagram draws them.
-std::vector<PolarCurve> PolarCurves(const AngleGraphViews& views) {
+std::vector<PolarCurve> PolarCurves(const AngleGraphViews& views, Language language) {
   std::vector<PolarCurve> curves;
-  for (const ShownCurve& c : views.Shown()) curves.push_back({*c.values, c.colour, LabelText(c.label), c.style});
-  return curves;
-}
-
-std::vector<MagnitudeCurve> MagnitudeCurves(const ScatteringMagnitudes& m, bool perSolidAngle) {
-  std::vector<MagnitudeCurve> curves;
-  for (const MagnitudeKind& kind : kMagnitudeKinds) {
-    curves.push_back({perSolidAngle ? PerSolidAngle(m.*kind.curve) : m.*kind.curve, PaletteColour(kind.colour),
-                      TextOf(kind.title), kind.curve == &ScatteringMagnitudes::total});
+  for (const ShownCurve& c : views.Shown(language)) {
+    curves.push_back({*c.values, c.colour, LabelText(c.label, language), c.style});
   }
   return curves;
 }
@@ -261,7 +245,18 @@ class Session {
   }
 
   // Why the program cannot calculate at all (its attenuation table), or "".
-  std::string StartProblem() const { return Message(bench_.StartProblem()); }
+  std::string StartProblem() const { return Message(bench_.StartProblem(), bench_.language); }
+
+  // The language of the library's texts from now on ("ja" or "en"; another code keeps
+  // the one in use): messages, curve labels, legend rows, figures' names, the graphs'
+  // axis titles (both graphs are drawn anew) and the files' names and headings.
+  void SetLanguage(const std::string& code) {
+    bench_.language = LanguageOfCode(code).value_or(bench_.language);
+    angle_.SetTextLanguage(bench_.language);
+    spectrum_.SetTextLanguage(bench_.language);
+    RedrawAngleGraph(angle_, bench_.views);
+    DrawShownSpectra(spectrum_, bench_.shownSpectra, scale_);
+  }
 
   // The standard qualities: {value "RQR8", name "RQR 8", fields {kv, inherent, …}}.
   val Qualities() const {
@@ -284,6 +279,7 @@ class Session {
       val entry = val::object();
       entry.set("name", m.name);
       entry.set("alias", m.alias);
+      entry.set("label", ShownMaterialName(m, bench_.language));  // the name to show
       list.call<void>("push", entry);
     }
     return list;
@@ -309,9 +305,9 @@ class Session {
     bench_.DrawLastCurve(angle_);
     if (angle_.clearings == clearings) result.set("added", angle_.ElementsFrom(drawn));
     const CurveRecord& last = angle_.Curves().Curves().back();
-    result.set("legendRow", RowValue(LegendRows(kAngleAxis, {last}, true).front()));
+    result.set("legendRow", RowValue(LegendRows(kAngleAxis, {last}, true, bench_.language).front()));
     result.set("values", Values(*curve.Value()->In({})));
-    result.set("label", LabelText(curve.Value()->label));
+    result.set("label", LabelText(curve.Value()->label, bench_.language));
     result.set("views", Views(*curve.Value()));
     return Finished(result, std::nullopt);
   }
@@ -332,10 +328,10 @@ class Session {
     Choose(choice);
     val result = val::object();
     const auto magnitudes = bench_.Magnitudes(choice.curve);
-    if (magnitudes) result.set("magnitudes", MagnitudeValues(magnitudes.Value()));
-    result.set("message", magnitudes ? "" : MessageOf(magnitudes.Fault()));
+    if (magnitudes) result.set("magnitudes", MagnitudeValues(magnitudes.Value(), bench_.language));
+    result.set("message", magnitudes ? "" : MessageOf(magnitudes.Fault(), bench_.language));
     subject_ = bench_.MagnitudeSubject(choice.curve);
-    result.set("subject", LabelText(subject_));
+    result.set("subject", LabelText(subject_, bench_.language));
     compared_ = magnitudes ? std::optional(magnitudes.Value()) : std::nullopt;
     spectralComparison_ = choice.spectral;
     return result;
@@ -345,14 +341,15 @@ class Session {
   // degree or per steradian on a linear or logarithmic axis, with the σ/ρ table;
   // `measure(text)` gives a text's width in pixels of the window's font.
   std::string MagnitudeSvg(bool perSolidAngle, bool logarithmic, val measure) const {
-    MagnitudePlot plot{LabelText(subject_), perSolidAngle ? "dσ/dΩ (cm²/g/sr)" : "dσ/dθ (cm²/g/deg)", {}, logarithmic,
+    MagnitudePlot plot{LabelText(subject_, bench_.language), perSolidAngle ? "dσ/dΩ (cm²/g/sr)" : "dσ/dθ (cm²/g/deg)", {}, logarithmic,
                        {}};
     if (compared_) {
-      plot.curves = MagnitudeCurves(*compared_, perSolidAngle);
-      plot.table = MagnitudeTableOf(*compared_, spectralComparison_);
+      plot.curves = MagnitudeCurvesOf(*compared_, perSolidAngle, bench_.language);
+      plot.table = MagnitudeTableOf(*compared_, spectralComparison_, bench_.language);
     }
     SvgSurface svg({0.0, 0.0, double(kMagnitudeWidth), double(kMagnitudeHeight)}, kMagnitudeWidth, kMagnitudeHeight,
                    kWindowFont);
+    svg.SetTextLanguage(bench_.language);
     DrawMagnitudeGraph(svg, plot, kMagnitudeWidth, kMagnitudeHeight, MeasuresOf(kWindowFont, measure));
     return svg.Picture();
   }
@@ -360,7 +357,8 @@ class Session {
   // The polar diagram of the angular graph's curves in its views, under `caption`.
   std::string PolarSvg(const std::string& caption, val measure) const {
     SvgSurface svg({0.0, 0.0, double(kPolarWidth), double(kPolarHeight)}, kPolarWidth, kPolarHeight, kWindowFont);
-    DrawPolarDiagram(svg, kPolarWidth, kPolarHeight, caption, PolarCurves(bench_.views),
+    svg.SetTextLanguage(bench_.language);
+    DrawPolarDiagram(svg, kPolarWidth, kPolarHeight, caption, PolarCurves(bench_.views, bench_.language),
                      MeasuresOf(kWindowFont, measure));
     return svg.Picture();
   }
@@ -396,10 +394,10 @@ class Session {
   }
   // The tables as bytes: a text would lose its byte-order mark to the browser's
   // UTF-8 decoder.
-  val AngleCsv() { return Bytes(CurvesCsv(kAngleAxis, angle_.Curves().Curves())); }
-  val SpectrumCsv() { return Bytes(CurvesCsv(kEnergyAxis, spectrum_.Curves().Curves())); }
-  std::string AngleFileStem() { return GraphFileStem(angle_.Curves().Curves()); }
-  std::string SpectrumFileStem() { return GraphFileStem(spectrum_.Curves().Curves()); }
+  val AngleCsv() { return Bytes(CurvesCsv(kAngleAxis, angle_.Curves().Curves(), bench_.language)); }
+  val SpectrumCsv() { return Bytes(CurvesCsv(kEnergyAxis, spectrum_.Curves().Curves(), bench_.language)); }
+  std::string AngleFileStem() { return GraphFileStem(angle_.Curves().Curves(), bench_.language); }
+  std::string SpectrumFileStem() { return GraphFileStem(spectrum_.Curves().Curves(), bench_.language); }
 
   // 16:9 slides of the graphs with their legends and title lines.
   std::string AngleSlideSvg() const {
@@ -407,7 +405,7 @@ class Session {
   }
   std::string SpectrumSlideSvg() const {
     return EstimatedPictureSvg(spectrum_, kSpectrumGraphLayout, kSpectrumGraphScale, true,
-                               TextOf(TextId::kSpectrumGraphTitle), true);
+                               TextOf(TextId::kSpectrumGraphTitle, bench_.language), true);
   }
 
   // 色覚に配慮した配色: the curves drawn anew in the colour-vision-safe palette, or back.
@@ -420,7 +418,7 @@ class Session {
   // dashes}, dashes the stroke-dasharray of the curve's line style ("" for solid).
   val Legend() {
     val rows = val::array();
-    for (const LegendRow& row : LegendRows(kAngleAxis, angle_.Curves().Curves(), true)) {
+    for (const LegendRow& row : LegendRows(kAngleAxis, angle_.Curves().Curves(), true, bench_.language)) {
       rows.call<void>("push", RowValue(row));
     }
     return rows;
@@ -429,10 +427,10 @@ class Session {
   // The spectra shown, in order, as legend rows with their figures in one line.
   val SpectrumLegend() {
     val rows = val::array();
-    const std::vector<LegendRow> legend = LegendRows(kEnergyAxis, spectrum_.Curves().Curves(), false);
+    const std::vector<LegendRow> legend = LegendRows(kEnergyAxis, spectrum_.Curves().Curves(), false, bench_.language);
     for (std::size_t i = 0; i < legend.size(); ++i) {
       val row = RowValue(legend[i]);
-      if (i < bench_.shownSpectra.size()) row.set("figures", FiguresLine(bench_.shownSpectra[i].figures));
+      if (i < bench_.shownSpectra.size()) row.set("figures", FiguresLine(bench_.shownSpectra[i].figures, bench_.language));
       rows.call<void>("push", row);
     }
     return rows;
@@ -456,12 +454,12 @@ class Session {
     (void)bench_.AcceptSpectrum();
     DrawShownSpectra(spectrum_, shown, scale_);
     result.set("spectrum", Values(spectrum.Value().fluence));
-    result.set("figures", FigureTexts(spectrum.Value().figures));
+    result.set("figures", FigureTexts(spectrum.Value().figures, bench_.language));
     return std::nullopt;
   }
 
   val Finished(val& result, const std::optional<Problem>& problem) {
-    result.set("message", Message(problem));
+    result.set("message", Message(problem, bench_.language));
     result.set("reset", FieldReset(problem));
     return result;
   }
@@ -481,6 +479,7 @@ EMSCRIPTEN_BINDINGS(tervolin) {
   emscripten::class_<Session>("Session")
       .constructor<std::string>()
       .function("startProblem", &Session::StartProblem)
+      .function("setLanguage", &Session::SetLanguage)
       .function("materials", &Session::Materials)
       .function("qualities", &Session::Qualities)
       .function("compute", &Session::Compute)

@@ -7,6 +7,7 @@
 #include "core/field_number.h"
 #include "data/air_absorption_table.h"
 #include "data/attenuation_table.h"
+#include "data/material_catalogue.h"
 #include "data/material_magnitudes.h"
 #include "data/scatterer_data.h"
 #include "data/spectrum_acceptance.h"
@@ -16,7 +17,9 @@ namespace tervolin {
 
 namespace {
 
-Problem Unreadable(const ReadFailure& failure) { return Problem{TextId::kUnreadableData, {}, {DescribeReadFailure(failure)}}; }
+Problem Unreadable(const ReadFailure& failure, Language language) {
+  return Problem{TextId::kUnreadableData, {}, {DescribeReadFailure(failure, language)}};
+}
 
 }  // namespace
 
@@ -26,7 +29,7 @@ std::optional<ReadFailure> Workbench::ReadTables(std::optional<std::string>* air
   const auto attenuation = LoadAttenuationTable(dataFolder_);
   if (!attenuation) return startFailure_ = attenuation.Fault();
   attenuation_ = attenuation.Value();
-  const AirTableRead air = LoadAirAbsorptionTable(dataFolder_);
+  const AirTableRead air = LoadAirAbsorptionTable(dataFolder_, language);
   air_ = air.table;
   if (airFailure != nullptr) *airFailure = air.failure;
   return std::nullopt;
@@ -34,7 +37,7 @@ std::optional<ReadFailure> Workbench::ReadTables(std::optional<std::string>* air
 
 std::optional<Problem> Workbench::StartProblem() const {
   if (!startFailure_) return std::nullopt;
-  return Problem{TextId::kUnreadableData, {}, {std::string(kAttenuationFileName) + ": " + DescribeReadFailure(*startFailure_)}};
+  return Problem{TextId::kUnreadableData, {}, {std::string(kAttenuationFileName) + ": " + DescribeReadFailure(*startFailure_, language)}};
 }
 
 void Workbench::StartCalculation(ScatterKind kind) {
@@ -58,14 +61,15 @@ DistributionRequest Workbench::RequestOf(const CurveChoice& choice) const {
 }
 
 CurveLabel Workbench::LabelOf(const CurveChoice& choice) const {
-  if (Spectral()) return SpectralLabel(*scatter, choice.material, acceptedSpectrum->settings);
-  return MonoenergeticLabel(*scatter, choice.material, choice.energyText);
+  const std::string material = ShownMaterialName(dataFolder_, choice.material, language);
+  if (Spectral()) return SpectralLabel(*scatter, material, acceptedSpectrum->settings, language);
+  return MonoenergeticLabel(*scatter, material, choice.energyText, language);
 }
 
 Outcome<const ViewedCurve*> Workbench::ComputeCurve(const CurveChoice& choice) {
   if (auto problem = MissingInput(choice)) return *problem;
   const auto material = LoadMaterialTables(dataFolder_, choice.material, Spectral());
-  if (!material) return Unreadable(material.Fault());
+  if (!material) return Unreadable(material.Fault(), language);
   const DistributionRequest request = RequestOf(choice);
   const Outcome<AngleTable> values = Distribution(request, {}, material.Value(), AcceptedFluence());
   if (!values) return values.Fault();
@@ -109,7 +113,7 @@ std::optional<Problem> Workbench::AcceptSpectrum() {
 std::optional<Problem> Workbench::WriteAndAcceptSpectrum(const FileSystemCalls& calls) {
   const Spectrum* shown = shownSpectra.empty() ? nullptr : &shownSpectra.back();
   WrittenSpectrumFile written;
-  if (auto problem = WriteAcceptedSpectrum(dataFolder_ / kSpectrumFileName, shown, &written, calls)) return problem;
+  if (auto problem = WriteAcceptedSpectrum(dataFolder_ / kSpectrumFileName, shown, &written, calls, language)) return problem;
   writtenSpectrumFile = std::move(written);
   return AcceptSpectrum();
 }
@@ -128,17 +132,17 @@ Outcome<ScatteringMagnitudes> Workbench::Magnitudes(const CurveChoice& choice) c
   const double energyKev = FieldNumberOrZero(choice.energyText);
   const MagnitudesOfMaterial found =
       MaterialMagnitudes(dataFolder_, choice.material, energyMode, energyKev, AcceptedFluence());
-  if (const auto* failure = std::get_if<ReadFailure>(&found)) return Unreadable(*failure);
-  if (const auto* problem = std::get_if<MagnitudeProblem>(&found)) return ProblemOf(*problem, energyKev);
+  if (const auto* failure = std::get_if<ReadFailure>(&found)) return Unreadable(*failure, language);
+  if (const auto* problem = std::get_if<MagnitudeProblem>(&found)) return ProblemOf(*problem, energyKev, language);
   return std::get<ScatteringMagnitudes>(found);
 }
 
 CurveLabel Workbench::MagnitudeSubject(const CurveChoice& choice) const {
   CurveLabel subject;
-  if (!choice.material.empty()) subject.push_back({choice.material, ""});
+  if (!choice.material.empty()) subject.push_back({ShownMaterialName(dataFolder_, choice.material, language), ""});
   if (!Spectral()) subject.push_back({FieldValueText(choice.energyText), "keV"});
   if (!Spectral() || !acceptedSpectrum) return subject;
-  const CurveLabel conditions = SpectrumLabel(acceptedSpectrum->settings);
+  const CurveLabel conditions = SpectrumLabel(acceptedSpectrum->settings, language);
   subject.insert(subject.end(), conditions.begin(), conditions.end());
   return subject;
 }

@@ -50,6 +50,9 @@ class Workbench {
   const AttenuationTables& Attenuation() const { return attenuation_; }
   const AirTable& Air() const { return air_; }
 
+  // The language of the run's messages, curve labels and the graphs' words.
+  Language language = Language::kJapanese;
+
   // The choices of the explanation screens and of the calculation screen's options.
   std::optional<ScatterKind> scatter;
   EnergyModeKind energyMode = kSingleEnergy;

@@ -28,11 +28,12 @@ std::string FileText(const fs::path& file) {
 }  // namespace
 
 CalcRun RunCalc(const std::vector<std::string>& arguments, const fs::path& workingDirectory,
-                const std::string& dataEnvironment) {
+                const std::string& dataEnvironment, const std::string& lang) {
   const fs::path capture = fs::temp_directory_path() / ("tervolin-calc-run-" + std::to_string(::getpid()));
   std::string command = "cd " + Quoted(workingDirectory.string()) + " && " +
-                        (dataEnvironment.empty() ? "env -u TERVOLIN_DATA" : "env TERVOLIN_DATA=" + Quoted(dataEnvironment)) +
-                        " " + Quoted(TERVOLIN_CALC);
+                        "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES " +
+                        (dataEnvironment.empty() ? "-u TERVOLIN_DATA" : "TERVOLIN_DATA=" + Quoted(dataEnvironment)) +
+                        " LANG=" + Quoted(lang) + " " + Quoted(TERVOLIN_CALC);
   for (const std::string& argument : arguments) command += " " + Quoted(argument);
   command += " >" + Quoted(capture.string() + ".out") + " 2>" + Quoted(capture.string() + ".err");
   const int status = std::system(command.c_str());

@@ -14,9 +14,10 @@ struct CalcRun {
   std::string err;
 };
 
-// TERVOLIN_DATA is unset for the run unless `dataEnvironment` is given.
+// TERVOLIN_DATA is unset for the run unless `dataEnvironment` is given; the locale's
+// language is LANG's alone (`lang`, the others unset), English by default.
 CalcRun RunCalc(const std::vector<std::string>& arguments, const std::filesystem::path& workingDirectory,
-                const std::string& dataEnvironment = "");
+                const std::string& dataEnvironment = "", const std::string& lang = "C");
 
 // The lines of a csv or tsv text after its header, split into fields.
 std::vector<std::vector<std::string>> TableRows(const std::string& text, char separator = ',');

@@ -36,6 +36,7 @@ const std::string kUsage = "usage: tervolin-calc";
 struct UsageCase {
   std::vector<std::string> arguments;
   std::string message;
+  std::string lang = "C";  // the message's language follows LANG
 };
 
 TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
@@ -89,9 +90,16 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
        "--format does not apply to the plot command"},
       {{"angles", "--scattering", "coherent", "--material", "iron", "--energy", "60", "--slide"},
        "--slide does not apply to the angles command"},
+      {{"angles", "--material", "nosuch", "--energy", "60"}, "--scattering is missing", "en_GB.UTF-8"},
+      {{"angles", "--material", "nosuch", "--energy", "60"}, "--scattering がありません", "ja_JP.UTF-8"},
+      {{"angles", "--scattering", "coherent", "--material", "nosuch", "--energy", "60"},
+       "--material \"nosuch\" はデータフォルダの物質ではありません（一覧: tervolin-calc materials）", "ja_JP.UTF-8"},
+      {{"spectrum", "--kv", "29"}, "--kv 29 は 30～150 kV の範囲外です", "ja"},
+      {{"compare", "--material", "water", "--energy", "150.5"}, "--energy 150.5 は断面積の表（0.5～150 keV）の外です",
+       "ja_JP.UTF-8"},
   };
   for (const UsageCase& c : cases) {
-    const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR);
+    const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR, c.lang);
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_TRUE(run.err.starts_with("tervolin-calc: " + c.message)) << run.err;
     EXPECT_TRUE(run.err.ends_with("\n" + kUsage + " angles|spectrum|materials|compare|qualities|plot [OPTIONS]  (tervolin-calc --help)\n"))
@@ -119,13 +127,13 @@ TEST_F(SpoiltData, MissingOrBadFilesAreNamedWithStatusOne) {
   const CalcRun missing = Run({"angles", "--scattering", "coherent", "--material", "iron", "--kv", "100"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "tervolin-calc: cannot read the data file XFS_Data/鉄.csv: "
-                         "ファイル XFS_Data/鉄.csv を開けません（見つからないか、読めません）\n");
+                         "Cannot open the file XFS_Data/鉄.csv (it is missing or unreadable)\n");
   EXPECT_EQ(missing.out, "");
 
   data.Write("Mus2018.dat", "0.5, 1, abc, 3\n");
   const CalcRun bad = Run({"spectrum", "--kv", "100"});
   EXPECT_EQ(bad.status, 1);
-  EXPECT_NE(bad.err.find("cannot read the data file Mus2018.dat: ファイル Mus2018.dat の 3 番目の項目「abc」"),
+  EXPECT_NE(bad.err.find("cannot read the data file Mus2018.dat: Item 3 of the file Mus2018.dat, \"abc\", is not a number"),
             std::string::npos) << bad.err;
   EXPECT_EQ(bad.out, "");
 }

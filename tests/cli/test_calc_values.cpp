@@ -168,7 +168,8 @@ struct PlotCase {
 
 // tervolin-calc plot: the picture the screens save, with a row for every curve shown
 // (free-electron curves included) and a peak for each; a slide is 1920 × 1080, its
-// smallest text at least 1/40 of its height; without --legend no row.
+// smallest text at least 1/40 of its height; without --legend no row. The picture's
+// words are in the locale's language, here Japanese.
 TEST(CalcValues, PlotDrawsEveryCurvesLegendRowAtALegibleSize) {
   const std::vector<std::string> curves{"--scattering", "incoherent", "--material", "iron", "--energy", "60",
                                         "--scattering", "incoherent", "--material", "lead", "--energy", "100",
@@ -185,7 +186,7 @@ TEST(CalcValues, PlotDrawsEveryCurvesLegendRowAtALegibleSize) {
     std::vector<std::string> arguments{"plot"};
     arguments.insert(arguments.end(), curves.begin(), curves.end());
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
-    const CalcRun run = RunInTables(arguments);
+    const CalcRun run = RunCalc(arguments, std::filesystem::current_path(), TERVOLIN_TABLES_DIR, "ja_JP.UTF-8");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(c.size), std::string::npos) << c.size;
     const std::string read = TextsRead(run.out);

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/messages.h"
 
@@ -12,44 +14,99 @@ namespace tervolin {
 namespace {
 
 struct ShownText {
-  std::string shown;
-  const char* expected;
+  Problem problem;
+  const char* japanese;
+  const char* english;
 };
 
 TEST(Messages, EachReadsAsWritten) {
   const ShownText texts[] = {
-      {MessageOf(TextId::kCannotCalculate), "　正しく計算できません　"},
-      {MessageOf(TextId::kNoEnergy), "　光子エネルギーが未入力　"},
-      {MessageOf(TextId::kNoSpectrum), "　Ｘ線スペクトルが未計算　"},
-      {MessageOf(TextId::kNoScatterer), "　散乱体が未選択　"},
-      {MessageOf(TextId::kEnterTubeVoltage), "　管電圧を入力　"},
-      {MessageOf(TextId::kReenterTargetAngle), "　ターゲット角度を再入力　"},
-      {MessageOf(TextId::kReenterInherentFiltration), "　固有ろ過を再入力　"},
-      {MessageOf(TextId::kReenterAluminiumFilter), "　Ａｌフィルタ厚を再入力　"},
-      {MessageOf(TextId::kReenterCopperFilter), "　Ｃｕフィルタ厚を再入力　"},
-      {MessageOf(TextId::kMaxTubeVoltage), "最大管電圧は 150 kV です"},
-      {MessageOf(TextId::kMinTubeVoltage), "最小管電圧は 30 kV です"},
-      {MessageOf(TextId::kMinInherentFiltration), "最小固有濾過は Al 1.0 mm です"},
-      {MessageOf(TextId::kTubeVoltageNotANumber), "　管電圧は 30～150 の数値（kV）で入力してください　"},
-      {MessageOf(TextId::kAluminiumFilterNotANumber), "　アルミ付加フィルタ厚は 0 以上の数値（mm）で入力してください　"},
-      {MessageOf(TextId::kEnergyNotANumber), "　光子エネルギーは 0 より大きい数値（keV）で入力してください　"},
-      {MessageOf(TextId::kAirTableMissing), "MuenAir.dat なし"},
-      {MessageOf(TextId::kAirTableUnusable), "MuenAir.dat 不正"},
-      {MessageOf(TextId::kQualityNeedsAirTable), "線質の固有ろ過を求めるには MuenAir.dat が必要です"},
-      {MessageOf(TextId::kQualityOutOfReach), "固有ろ過 Al 1～10 mm では規格の半価層に届きません"},
-      {MessageOf(TextId::kCaption), "Tervolin"},
-      {MessageOf(Problem{TextId::kUnreadableData, {}, {"ファイル Mus2018.dat を読めません"}}),
-       "　ファイル Mus2018.dat を読めません　"},
-      {MessageOf(Problem{TextId::kFileNotWritten, {}, {"ファイル「{1}」に書き込めません"}}), "　ファイル「{1}」に書き込めません　"},
-      {MessageOf(Problem{TextId::kEnergyOutsideTable, {}, {"200", "0.5～150 keV"}}),
-       "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）"},
-      {MessageOf(TextId::kNoFluence), "受け入れたスペクトルに光子がありません"},
-      {MessageOf(Problem{TextId::kEnergyNotCalculable, {}, {"1e+300", "6.9e-308", "1.24e+10"}}),
-       "　光子エネルギー 1e+300 keV では正しく計算できません（6.9e-308～1.24e+10 keV の範囲で入力してください）　"},
-      {MessageOf(Problem{TextId::kFilterTooThick, {}, {"1e6", "13042.7"}}),
-       "　フィルタ 1e6 mm では光子が残りません（13042.7 mm までにしてください）　"},
+      {Problem{TextId::kCannotCalculate}, "　正しく計算できません　", "Cannot calculate correctly"},
+      {Problem{TextId::kNoEnergy}, "　光子エネルギーが未入力　", "Enter the photon energy"},
+      {Problem{TextId::kNoSpectrum}, "　Ｘ線スペクトルが未計算　", "Calculate an X-ray spectrum first"},
+      {Problem{TextId::kNoScatterer}, "　散乱体が未選択　", "Choose a scatterer"},
+      {Problem{TextId::kEnterTubeVoltage}, "　管電圧を入力　", "Enter the tube voltage"},
+      {Problem{TextId::kReenterTargetAngle}, "　ターゲット角度を再入力　", "Enter the target angle again"},
+      {Problem{TextId::kReenterInherentFiltration}, "　固有ろ過を再入力　", "Enter the inherent filtration again"},
+      {Problem{TextId::kReenterAluminiumFilter}, "　Ａｌフィルタ厚を再入力　", "Enter the Al filter thickness again"},
+      {Problem{TextId::kReenterCopperFilter}, "　Ｃｕフィルタ厚を再入力　", "Enter the Cu filter thickness again"},
+      {Problem{TextId::kMaxTubeVoltage}, "最大管電圧は 150 kV です", "The highest tube voltage is 150 kV"},
+      {Problem{TextId::kMinTubeVoltage}, "最小管電圧は 30 kV です", "The lowest tube voltage is 30 kV"},
+      {Problem{TextId::kMinInherentFiltration}, "最小固有濾過は Al 1.0 mm です", "The least inherent filtration is Al 1.0 mm"},
+      {Problem{TextId::kTubeVoltageNotANumber}, "　管電圧は 30～150 の数値（kV）で入力してください　", "Enter the tube voltage as a number from 30 to 150 (kV)"},
+      {Problem{TextId::kAluminiumFilterNotANumber}, "　アルミ付加フィルタ厚は 0 以上の数値（mm）で入力してください　", "Enter the aluminium filter thickness as a number of at least 0 (mm)"},
+      {Problem{TextId::kEnergyNotANumber}, "　光子エネルギーは 0 より大きい数値（keV）で入力してください　", "Enter the photon energy as a number above 0 (keV)"},
+      {Problem{TextId::kAirTableMissing}, "MuenAir.dat なし", "no MuenAir.dat"},
+      {Problem{TextId::kAirTableUnusable}, "MuenAir.dat 不正", "bad MuenAir.dat"},
+      {Problem{TextId::kQualityNeedsAirTable}, "線質の固有ろ過を求めるには MuenAir.dat が必要です", "A beam quality's inherent filtration needs MuenAir.dat"},
+      {Problem{TextId::kQualityOutOfReach}, "固有ろ過 Al 1～10 mm では規格の半価層に届きません", "Inherent filtration of Al 1 to 10 mm cannot reach the standard half-value layer"},
+      {Problem{TextId::kCaption}, "Tervolin", "Tervolin"},
+      {Problem{TextId::kUnreadableData, {}, {"ファイル Mus2018.dat を読めません"}},
+       "　ファイル Mus2018.dat を読めません　", "ファイル Mus2018.dat を読めません"},
+      {Problem{TextId::kFileNotWritten, {}, {"ファイル「{1}」に書き込めません"}}, "　ファイル「{1}」に書き込めません　",
+       "ファイル「{1}」に書き込めません"},
+      {Problem{TextId::kEnergyOutsideTable, {}, {"200", "0.5～150 keV"}},
+       "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）",
+       "The cross-section table has no photon energy 200 keV (it covers 0.5～150 keV)"},
+      {Problem{TextId::kNoFluence}, "受け入れたスペクトルに光子がありません", "The accepted spectrum has no photons"},
+      {Problem{TextId::kEnergyNotCalculable, {}, {"1e+300", "6.9e-308", "1.24e+10"}},
+       "　光子エネルギー 1e+300 keV では正しく計算できません（6.9e-308～1.24e+10 keV の範囲で入力してください）　",
+       "Cannot calculate correctly at the photon energy 1e+300 keV (enter 6.9e-308 to 1.24e+10 keV)"},
+      {Problem{TextId::kFilterTooThick, {}, {"1e6", "13042.7"}}, "　フィルタ 1e6 mm では光子が残りません（13042.7 mm までにしてください）　",
+       "No photon remains with a filter of 1e6 mm (make it at most 13042.7 mm)"},
   };
-  for (const ShownText& t : texts) EXPECT_EQ(t.shown, t.expected) << "expected 「" << t.expected << "」";
+  for (const ShownText& t : texts) {
+    EXPECT_EQ(MessageOf(t.problem, Language::kJapanese), t.japanese) << "expected 「" << t.japanese << "」";
+    EXPECT_EQ(MessageOf(t.problem, Language::kEnglish), t.english);
+  }
+}
+
+// The "{n}" marks of a text, in order.
+std::vector<std::string> Marks(const std::string& text) {
+  std::vector<std::string> marks;
+  for (std::size_t at = text.find('{'); at != std::string::npos; at = text.find('{', at + 1)) {
+    marks.push_back(text.substr(at, 3));
+  }
+  std::sort(marks.begin(), marks.end());
+  return marks;
+}
+
+// Every text of the catalogue is there in every language, and takes the same
+// parameters in each.
+TEST(Messages, EveryTextInEveryLanguage) {
+  for (std::size_t i = 0; i < kTextCount; ++i) {
+    const auto id = static_cast<TextId>(i);
+    const std::string japanese = TextOf(id, Language::kJapanese);
+    for (const Language language : AllLanguages()) {
+      const char* text = CatalogueEntryOf(id, language).text;
+      ASSERT_NE(text, nullptr) << "text " << i << " missing in " << LanguageCode(language);
+      EXPECT_FALSE(std::string(text).empty()) << "text " << i << " in " << LanguageCode(language);
+      EXPECT_EQ(Marks(text), Marks(japanese)) << "text " << i << " in " << LanguageCode(language) << ": " << text;
+    }
+  }
+}
+
+// The language of a locale as gettext chooses it: the first variable set decides,
+// LANGUAGE being a list of preferences.
+TEST(Messages, LanguageOfTheEnvironment) {
+  struct Case {
+    const char *language, *lcAll, *lcMessages, *lang;
+    Language expected;
+  };
+  const Case cases[] = {
+      {nullptr, nullptr, nullptr, nullptr, Language::kEnglish},
+      {nullptr, nullptr, nullptr, "C", Language::kEnglish},
+      {nullptr, nullptr, nullptr, "ja_JP.UTF-8", Language::kJapanese},
+      {nullptr, nullptr, "en_GB.UTF-8", "ja_JP.UTF-8", Language::kEnglish},
+      {nullptr, "ja_JP.eucJP", "en_US", "C", Language::kJapanese},
+      {"de:ja:en", "C", nullptr, nullptr, Language::kJapanese},
+      {"", "", "", "ja", Language::kJapanese},
+      {"fr", nullptr, nullptr, "fr_FR", Language::kEnglish},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(LanguageOfEnvironment(c.language, c.lcAll, c.lcMessages, c.lang), c.expected)
+        << (c.lang ? c.lang : "-") << " " << (c.language ? c.language : "-");
+  }
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ TEST(FileNames, DialogsStayOutOfTheKernelsFolders) {
 }
 
 TEST(FileNames, FailedSavesReasonHasNoEnglish) {
-  EXPECT_EQ(ReplacementFailureReason({FileReplacementFailure::Create, EPROTO}, MessageLanguage::Japanese),
+  EXPECT_EQ(ReplacementFailureReason({FileReplacementFailure::Create, EPROTO}, Language::kJapanese),
             "システムのエラー（番号 " + std::to_string(EPROTO) + "）");
 }
 
