@@ -129,7 +129,7 @@ shot "$calc" view-free-electron
 menu_item "$calc" 700 200 4                                 # off again
 menu_item "$calc" 700 200 5                                 # 立体角あたりで表示
 shot "$calc" view-per-solid-angle
-menu_item "$calc" 700 200 6                                 # 極座標で表示…
+menu_item "$calc" 700 200 7                                 # 極座標で表示…
 polar=$(window_of "$title_polar")
 shot "$polar" view-polar
 click "$polar" 20 20
@@ -142,7 +142,7 @@ magnitudes_for() {  # magnitudes_for ENERGY N: the N-th material at ENERGY keV, 
   click "$calc" $(centre 600 960 1095 495 720 1080)
   xdotool key ctrl+a && xdotool type --delay 50 "$1"
   pick_material "$calc" "$2" && draw "$calc"
-  menu_item "$calc" 700 200 7                               # 散乱の大きさを比較…
+  menu_item "$calc" 700 200 8                               # 散乱の大きさを比較…
   magnitudes=$(window_of "$title_magnitudes")
 }
 magnitudes_for 60 6                                         # 水
@@ -195,7 +195,7 @@ click "$calc" $(indicator 360 480 360 720 4440)             # 赤色
 pick_material "$calc" 2 && draw "$calc"                     # 鉄
 shot "$calc" calculation-spectral
 pick_material "$calc" 6 && draw "$calc"                     # 水
-menu_item "$calc" 700 200 7                                 # 散乱の大きさを比較…
+menu_item "$calc" 700 200 8                                 # 散乱の大きさを比較…
 magnitudes=$(window_of "$title_magnitudes")
 shot "$magnitudes" magnitudes-spectrum
 xdotool key Escape
