@@ -5,6 +5,7 @@
 
 export const texts = {
   ja: {
+    imageFolder: 'images/',
     title: 'Tervolin — 散乱角度の確率密度分布',
     heading: '散乱角度の確率密度分布',
     subtitle: '干渉性散乱（レイリー散乱）・非干渉性散乱（コンプトン散乱） — Tervolin',
@@ -53,6 +54,7 @@ export const texts = {
     sourceTitle: 'データの出典',
   },
   en: {
+    imageFolder: 'images/en/',
     title: 'Tervolin — angular distribution of scattering',
     heading: 'Angular distribution of scattering',
     subtitle: 'Coherent (Rayleigh) and incoherent (Compton) scattering — Tervolin',
@@ -123,5 +125,6 @@ export function applyTexts(root, language) {
   for (const element of root.querySelectorAll('[data-label]')) {
     element.setAttribute(element.tagName === 'IMG' ? 'alt' : 'aria-label', words[element.dataset.label]);
   }
+  for (const image of root.querySelectorAll('img[data-image]')) image.src = words.imageFolder + image.dataset.image;
   return words;
 }
