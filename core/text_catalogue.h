@@ -196,6 +196,7 @@ enum class TextId {
   kCliEnergyNotCalculable,   // {1}: the energy, {2}…{3}: the range the material's table computes
   kCliFilterTooThick,        // {1}: the option, {2}: its thickness, {3}: the largest that leaves photons
   kTitleWithParts,           // a slide's title: {1} the graph, {2} its kinds and views joined
+  kAfterClosingBracket,      // between a closing bracket and the item after it: none after "）"
   kCount  // the number of texts, not a text
 };
 

@@ -164,6 +164,7 @@ const Catalogue kEnglishTexts{{
     {"cannot calculate at --energy {1} keV (the material's table computes {2} to {3} keV)", false},
     {"cannot calculate: {1} {2} mm leaves no photon the calculation can represent ({1} up to {3} mm at these settings)", false},
     {"{1} — {2}", false},
+    {" ", false},
 }};
 
 }  // namespace tervolin

@@ -167,6 +167,7 @@ const Catalogue kJapaneseTexts{{
     {"--energy {1} keV では計算できません（物質の表で計算できるのは {2}～{3} keV）", false},
     {"計算できません: {1} {2} mm では計算で表せる光子が残りません（この設定では {1} は {3} mm まで）", false},
     {"{1}　{2}", false},
+    {"", false},
 }};
 
 }  // namespace tervolin

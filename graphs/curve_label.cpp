@@ -119,9 +119,10 @@ CurveLabel SpectralLabel(int scatterType, const std::string& material, const Tub
 
 std::string LabelText(const CurveLabel& label, Language language) {
   const std::string joiner = TextOf(TextId::kItemJoiner, language);
+  const std::string afterBracket = TextOf(TextId::kAfterClosingBracket, language);
   std::string text;
   for (const LabelItem& item : label) {
-    if (!text.empty() && !item.attached) text += item.joined ? joiner : " ";
+    if (!text.empty()) text += item.attached ? afterBracket : item.joined ? joiner : " ";
     text += ItemText(item);
   }
   return text;

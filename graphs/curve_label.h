@@ -22,7 +22,7 @@ struct LabelItem {
   std::string name = {};
   bool joined = false;
   bool inFileName = true;
-  bool attached = false;  // shown right after the item before it (a closing bracket), no space
+  bool attached = false;  // right after the item before it, a closing bracket (no space after "）")
   friend bool operator==(const LabelItem&, const LabelItem&) = default;
 };
 

@@ -84,6 +84,9 @@ TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashed) {
   EXPECT_EQ(Remembered()[1].colour, kThomsonGrey);
   EXPECT_EQ(Remembered()[3].colour, (Rgb{0x00, 0x72, 0xB2}));
   EXPECT_EQ(AngleGraphTitle(views), "散乱角度の確率密度分布　干渉性散乱・非干渉性散乱・自由電子の曲線つき");
+  EXPECT_EQ(AngleGraphTitle(views, Language::kEnglish),
+            "Probability density of the scattering angle — Coherent scattering, Incoherent scattering, "
+            "with the free electron's curves");
 }
 
 // Lead and iron coherent at 60 keV share one Thomson curve; a second red curve is
@@ -101,6 +104,8 @@ TEST_F(ViewedGraph, SameFreeElectronCurveOnceAndRepeatedColoursTakeTheNextStyle)
   EXPECT_EQ(titles, (std::vector<std::string>{"干渉性散乱 鉄 60 keV", "自由電子（トムソン散乱）",
                                                "非干渉性散乱 水 60 keV", "自由電子（クライン－仁科）60 keV",
                                                "干渉性散乱 鉛 60 keV", "干渉性散乱 水 60 keV"}));
+  // English sets a space after the closing bracket.
+  EXPECT_EQ(LabelText(views.Shown(Language::kEnglish)[3].label, Language::kEnglish), "Free electron (Klein-Nishina) 60 keV");
   EXPECT_EQ(styles, (std::vector<LineStyle>{LineStyle::kSolid, LineStyle::kDashed, LineStyle::kSolid,
                                             LineStyle::kDashed, LineStyle::kDashDot, LineStyle::kDotted}));
   EXPECT_EQ(GraphFileStem(Remembered()), "干渉性散乱_水_60keV_自由電子トムソン散乱_自由電子クライン－仁科");
