@@ -197,6 +197,45 @@ enum class TextId {
   kCliFilterTooThick,        // {1}: the option, {2}: its thickness, {3}: the largest that leaves photons
   kTitleWithParts,           // a slide's title: {1} the graph, {2} its kinds and views joined
   kAfterClosingBracket,      // between a closing bracket and the item after it: none after "）"
+  // tervolin-tables' messages
+  kTablesNoCommand,
+  kTablesDataNeedsFolder,
+  kTablesWaitNotSeconds,       // {1}: the value as typed
+  kTablesAddNeedsNameAndSource,
+  kTablesTooManyArguments,
+  kTablesMakeNeedsOneDir,
+  kTablesUnknownCommand,
+  kTablesNeitherCommandNorFolder,
+  kTablesNeitherCommandNorFolderHint,  // {2}: the command the word begins
+  kTablesCannotWriteOutput,
+  kTablesCannotLock,           // {2}: the system's reason
+  kTablesWaitingForLock,       // {1}: the lock file
+  kTablesGaveUpWaiting,        // {1}: the seconds waited, {2}: the lock file
+  kTablesMaterialFileExists,
+  kTablesNameTaken,            // {2}: the listed material
+  kTablesUnusableName,         // {2}: one of the kTablesName… reasons
+  kTablesNameEmpty,
+  kTablesNameDots,
+  kTablesNameTooLong,
+  kTablesNameLeadingDash,
+  kTablesNameSlash,
+  kTablesNameControl,
+  kTablesNameNotUtf8,
+  kTablesNameFormatCharacter,  // {1}: the character, escaped
+  kTablesNameLeadingBlank,
+  kTablesNameTrailingBlank,
+  kTablesNoDataFolder,
+  kTablesWrote,                // {1}: a table file, on standard output
+  kTablesCannotRemove,
+  kTablesRemovedLeftover,
+  kTablesCannotPutBack,
+  kTablesPutBackOld,
+  kTablesCannotMakeFolder,
+  kTablesUnknownSource,        // {2}: why the formula parser refused it
+  kTablesXraylibError,         // {1}: the call, {2}: xraylib's own message
+  kTablesXraylibUnknownError,  // xraylib's error without a message
+  kTablesXraylibNoResult,
+  kTablesNotPositive,          // {1}: the call, {2}: its value
   kCount  // the number of texts, not a text
 };
 

@@ -3,6 +3,7 @@
 #include "leftover_files.h"
 #include "material_name.h"
 #include "materials.h"
+#include "message_language.h"
 #include "record_file.h"
 #include "table_files.h"
 #include "xrl_call.h"
@@ -17,7 +18,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <memory>
 #include <thread>
@@ -55,16 +55,15 @@ std::unique_ptr<FolderLock> LockDataFolder(const fs::path& folder, double waitSe
     auto held = std::make_unique<FolderLock>(folder, kLockFile, false);
     if (held->error() == 0) return held;
     if (held->error() != EWOULDBLOCK) {
-      failure = "cannot lock the data folder " + Shown(folder) + ": " + std::strerror(held->error());
+      failure = Message(TextId::kTablesCannotLock, {Shown(folder), SystemErrorText(held->error())});
       return nullptr;
     }
     const std::chrono::duration<double> waited = std::chrono::steady_clock::now() - start;
     if (waited.count() >= waitSeconds) {
-      failure = "gave up after " + ShortestText(waitSeconds) + " s waiting for another tervolin-tables, which holds " +
-                lock + " (--wait SECONDS waits longer)";
+      failure = Message(TextId::kTablesGaveUpWaiting, {ShortestText(waitSeconds), lock});
       return nullptr;
     }
-    if (!said && waited >= kQuietWait) Say("waiting for another tervolin-tables, which holds " + lock);
+    if (!said && waited >= kQuietWait) Say(Message(TextId::kTablesWaitingForLock, {lock}));
     said = said || waited >= kQuietWait;
   }
 }
@@ -90,10 +89,9 @@ std::optional<fs::path> ExistingTable(const fs::path& folder, const std::string&
 // another material's name or alias in the list; ASCII letters in any case.
 std::optional<std::string> ExistingMaterialReason(const AddRequest& request) {
   if (const auto file = ExistingTable(request.dataFolder / kScattererFolder, request.name))
-    return Shown(*file) + " exists (--force replaces it)";
+    return Message(TextId::kTablesMaterialFileExists, {Shown(*file)});
   if (const auto entry = FindMaterial(ListMaterials(request.dataFolder), request.name))
-    return "\"" + ShownArgument(request.name) + "\" already names the material " + entry->name +
-           " (--force adds it all the same)";
+    return Message(TextId::kTablesNameTaken, {ShownArgument(request.name), entry->name});
   return std::nullopt;
 }
 
@@ -121,9 +119,9 @@ int MakeShippedTables(const fs::path& outdir) {
 
 int AddMaterial(const AddRequest& request) {
   if (const auto reason = UnsafeNameReason(request.name))
-    return Fail("cannot use \"" + ShownArgument(request.name) + "\" as a material name: " + *reason);
+    return Fail(Message(TextId::kTablesUnusableName, {ShownArgument(request.name), *reason}));
   if (!IsFolder(request.dataFolder))
-    return Fail("the data folder " + Shown(request.dataFolder) + " is not there (--data names an existing folder)");
+    return Fail(Message(TextId::kTablesNoDataFolder, {Shown(request.dataFolder)}));
   // One add at a time in a data folder: the repair, the check and the pair of files together.
   std::string failure;
   const std::unique_ptr<FolderLock> lock = LockDataFolder(request.dataFolder, request.waitSeconds, failure);
@@ -134,7 +132,8 @@ int AddMaterial(const AddRequest& request) {
       if (const auto reason = ExistingMaterialReason(request)) return Fail(*reason);
     const Material material = MaterialFromSource(AsU8(request.name), request.source);
     for (const fs::path& file : WriteMaterialFiles(request.dataFolder, material))
-      std::printf("wrote %s\n", EscapedForDisplay(DisplayName(fs::absolute(file)), false).c_str());
+      std::printf("%s\n", Message(TextId::kTablesWrote, {EscapedForDisplay(DisplayName(fs::absolute(file)), false)})
+                             .c_str());
   } catch (const std::exception& error) {
     return Fail(error.what());
   }

@@ -1,5 +1,6 @@
 #include "leftover_files.h"
 
+#include "message_language.h"
 #include "record_file.h"
 #include "xrl_call.h"
 
@@ -8,7 +9,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <utility>
 
@@ -31,16 +31,16 @@ std::string PairOf(const std::string& target) {
 
 void Remove(const fs::path& file, std::vector<std::string>& said) {
   if (::unlink(file.c_str()) != 0 && errno != ENOENT)
-    throw TableError("cannot remove " + DisplayName(file) + ": " + std::strerror(errno));
-  said.push_back("removed " + DisplayName(file) + ", left by an interrupted run");
+    throw TableError(Message(TextId::kTablesCannotRemove, {DisplayName(file), SystemErrorText(errno)}));
+  said.push_back(Message(TextId::kTablesRemovedLeftover, {DisplayName(file)}));
 }
 
 // The old file back in place of the one that replaced it.
 void PutBack(const Leftover& backup, std::vector<std::string>& said) {
   const fs::path target = backup.path.parent_path() / backup.target;
   if (::rename(backup.path.c_str(), target.c_str()) != 0)
-    throw TableError("cannot put back " + DisplayName(target) + ": " + std::strerror(errno));
-  said.push_back("put back the old " + DisplayName(target) + ", which an interrupted run had replaced");
+    throw TableError(Message(TextId::kTablesCannotPutBack, {DisplayName(target), SystemErrorText(errno)}));
+  said.push_back(Message(TextId::kTablesPutBackOld, {DisplayName(target)}));
 }
 
 // One run's leftovers of one pair: the .old files first, so that a repair cut short

@@ -8,6 +8,7 @@
 // written), 2 wrong command line.
 
 #include "commands.h"
+#include "message_language.h"
 
 #include "core/decimal_number.h"
 #include "data/shown_item.h"
@@ -42,6 +43,10 @@ int Usage(const std::string& problem) {
   return kExitUsage;
 }
 
+int Usage(TextId problem, const std::vector<std::string>& parameters = {}) {
+  return Usage(Message(problem, parameters));
+}
+
 // "--name=VALUE" split at its "="; no value without one.
 struct Option {
   std::string name;
@@ -67,17 +72,20 @@ std::optional<std::string> TakeOption(const std::vector<std::string>& args, std:
   Option option = OptionOf(args[i]);
   if (option.name == "--force") {
     request.force = true;
-    return option.value ? std::optional<std::string>("--force takes no value") : std::nullopt;
+    if (option.value) return Message(TextId::kCliTakesNoValue, {"--force"});
+    return std::nullopt;
   }
-  if (option.name != "--data" && option.name != "--wait") return "unknown option " + ShownArgument(option.name);
-  if (!option.value && ++i == args.size()) return option.name + " needs a value";
+  if (option.name != "--data" && option.name != "--wait")
+    return Message(TextId::kCliUnknownOption, {ShownArgument(option.name)});
+  if (!option.value && ++i == args.size()) return Message(TextId::kCliNeedsValue, {option.name});
   const std::string value = option.value.value_or(args[i]);
   if (option.name == "--data") {
     request.dataFolder = value;
-    return value.empty() ? std::optional<std::string>("--data needs a folder") : std::nullopt;
+    if (value.empty()) return Message(TextId::kTablesDataNeedsFolder);
+    return std::nullopt;
   }
   const std::optional<double> seconds = SecondsOf(value);
-  if (!seconds) return "--wait \"" + ShownArgument(value) + "\" is not a number of seconds";
+  if (!seconds) return Message(TextId::kTablesWaitNotSeconds, {ShownArgument(value)});
   request.waitSeconds = *seconds;
   return std::nullopt;
 }
@@ -92,7 +100,7 @@ int Add(const std::vector<std::string>& args) {
       return Usage(*problem);
     }
   }
-  if (positional.size() != 2) return Usage("add needs a NAME and a SOURCE");
+  if (positional.size() != 2) return Usage(TextId::kTablesAddNeedsNameAndSource);
   request.name = positional[0];
   request.source = positional[1];
   return AddMaterial(request);
@@ -105,25 +113,26 @@ bool IsFolder(const std::string& path) {
 
 // A word that is neither a command nor a folder: a mistyped command, most likely.
 int UnknownWord(const std::string& word) {
-  std::string hint;
+  std::optional<std::string> meant;
   for (const std::string_view command : kCommands)
-    if (!word.empty() && command.starts_with(word)) hint = " (did you mean " + std::string(command) + "?)";
-  return Usage("\"" + ShownArgument(word) + "\" is neither a command nor an existing folder" + hint +
-               "; tervolin-tables make DIR makes the tables in a new folder");
+    if (!word.empty() && command.starts_with(word)) meant = std::string(command);
+  if (!meant) return Usage(TextId::kTablesNeitherCommandNorFolder, {ShownArgument(word)});
+  return Usage(TextId::kTablesNeitherCommandNorFolderHint, {ShownArgument(word), *meant});
 }
 
 int Run(const std::vector<std::string>& args) {
-  if (args.empty()) return Usage("no command or folder given");
+  if (args.empty()) return Usage(TextId::kTablesNoCommand);
   const std::string& command = args.front();
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   if (command == "add") return Add(rest);
-  if (command == "list-sources") return rest.empty() ? ListSources() : Usage("too many arguments");
-  if (command == "make") return rest.size() == 1 ? MakeShippedTables(rest.front()) : Usage("make needs one DIR");
+  if (command == "list-sources") return rest.empty() ? ListSources() : Usage(TextId::kTablesTooManyArguments);
+  if (command == "make")
+    return rest.size() == 1 ? MakeShippedTables(rest.front()) : Usage(TextId::kTablesMakeNeedsOneDir);
   const Option option = OptionOf(command);
   if (option.name == "--help" || option.name == "-h")
-    return option.value ? Usage(option.name + " takes no value") : (std::fputs(kUsage, stdout), kExitOk);
-  if (command.starts_with("-")) return Usage("unknown option " + ShownArgument(option.name));
-  if (args.size() > 1) return Usage("unknown command \"" + ShownArgument(command) + "\"");
+    return option.value ? Usage(TextId::kCliTakesNoValue, {option.name}) : (std::fputs(kUsage, stdout), kExitOk);
+  if (command.starts_with("-")) return Usage(TextId::kCliUnknownOption, {ShownArgument(option.name)});
+  if (args.size() > 1) return Usage(TextId::kTablesUnknownCommand, {ShownArgument(command)});
   return IsFolder(command) ? MakeShippedTables(command) : UnknownWord(command);
 }
 
@@ -131,7 +140,7 @@ int Run(const std::vector<std::string>& args) {
 // written turns success into failure.
 int Finished(int status) {
   const bool output = std::fflush(stdout) == 0 && !std::ferror(stdout);
-  if (!output) std::fputs("tervolin-tables: cannot write to standard output\n", stderr);
+  if (!output) std::fprintf(stderr, "tervolin-tables: %s\n", Message(TextId::kTablesCannotWriteOutput).c_str());
   const bool written = output && std::fflush(stderr) == 0 && !std::ferror(stderr);
   return status == kExitOk && !written ? kExitFailure : status;
 }

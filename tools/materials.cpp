@@ -1,5 +1,6 @@
 #include "materials.h"
 
+#include "message_language.h"
 #include "xrl_call.h"
 
 #include "data/shown_item.h"
@@ -93,10 +94,7 @@ Material MaterialFromSource(std::u8string name, const std::string& source, doubl
   try {
     return FromFormula(std::move(name), source);
   } catch (const TableError& error) {
-    throw TableError("unknown source \"" + ShownArgument(source) +
-                     "\": neither a chemical formula nor an xraylib NIST compound name"
-                     " (tervolin-tables list-sources prints those) [" +
-                     error.what() + "]");
+    throw TableError(Message(TextId::kTablesUnknownSource, {ShownArgument(source), error.what()}));
   }
 }
 

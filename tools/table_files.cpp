@@ -1,6 +1,7 @@
 #include "table_files.h"
 
 #include "grids.h"
+#include "message_language.h"
 #include "record_file.h"
 #include "air_absorption.h"
 #include "scattering.h"
@@ -58,7 +59,8 @@ std::vector<fs::path> WriteMaterialFiles(const fs::path& dataFolder, const Mater
   const fs::path folder = dataFolder / kScattererFolder;
   std::error_code error;
   fs::create_directory(folder, error);  // in a data folder that is there
-  if (error) throw TableError("cannot make the folder " + DisplayName(folder) + ": " + error.message());
+  if (error)
+    throw TableError(Message(TextId::kTablesCannotMakeFolder, {DisplayName(folder), SystemErrorText(error.value())}));
   const fs::path stem = folder / material.name;
   const fs::path xfs = fs::path(stem).concat(u8".xfs");
   const fs::path csv = fs::path(stem).concat(u8".csv");

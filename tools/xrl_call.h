@@ -22,11 +22,14 @@ class TableError : public std::runtime_error {
 // Frees the error and throws a TableError naming the call, if there is one.
 void ThrowIfError(xrl_error* error, const std::string& call);
 
+// Throws the TableError of a call that returned no struct and no error.
+[[noreturn]] void ThrowNoResult(const std::string& call);
+
 // Checks what an xraylib call that allocates a struct returned.
 template <class T>
 T* RequireResult(T* result, xrl_error* error, const std::string& call) {
   ThrowIfError(error, call);
-  if (result == nullptr) throw TableError(call + ": xraylib returned nothing");
+  if (result == nullptr) ThrowNoResult(call);
   return result;
 }
 

@@ -122,6 +122,7 @@ struct CommandLineCase {
   std::string arguments;
   int status;
   std::string message;  // the first line of standard error
+  std::string lang = "C";
 };
 
 // A mistyped command makes no folder; an argument is echoed at most 80 characters long.
@@ -144,9 +145,13 @@ TEST_F(AddCommand, WrongCommandLinesAreUsageErrors) {
       {"add A " + longArgument + " --data " + Quoted(data_), 1, "unknown source \"" + echoed + "\": neither"},
       {"add A H2O --data " + Quoted(data_ / "missing/d"), 1,
        "the data folder " + (data_ / "missing/d").string() + " is not there"},
+      {"make", 2, "make には DIR を一つ指定してください", "ja_JP.UTF-8"},
+      {"add A H2O --wait -1", 2, "--wait \"-1\" は秒数ではありません", "ja_JP.UTF-8"},
+      {"add -dash H2O --data " + Quoted(data_), 1,
+       "\"-dash\" は物質の名前に使えません: 名前が \"-\" で始まっています\n", "ja_JP.UTF-8"},
   };
   for (const CommandLineCase& c : cases) {
-    EXPECT_EQ(RunTool(c.arguments, log), c.status) << c.message;
+    EXPECT_EQ(RunTool(c.arguments, log, {}, c.lang), c.status) << c.message;
     const std::string errors = ReadBytes(log);
     EXPECT_TRUE(errors.starts_with("tervolin-tables: " + c.message)) << errors.substr(0, 400);
     EXPECT_EQ(errors.find("usage:") != std::string::npos, c.status == 2) << errors;

@@ -14,9 +14,10 @@ std::string Quoted(const fs::path& path) {
   return '"' + std::string(text.begin(), text.end()) + '"';
 }
 
-int RunTool(const std::string& arguments, const fs::path& errorLog, const fs::path& outputLog) {
-  std::string command =
-      Quoted(fs::path(TERVOLIN_TABLES_TOOL)) + " " + arguments + " 2>" + Quoted(errorLog);
+int RunTool(const std::string& arguments, const fs::path& errorLog, const fs::path& outputLog,
+            const std::string& lang) {
+  std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=" + Quoted(lang) + " " +
+                        Quoted(fs::path(TERVOLIN_TABLES_TOOL)) + " " + arguments + " 2>" + Quoted(errorLog);
   if (!outputLog.empty()) command += " >" + Quoted(outputLog);
   const int status = std::system(command.c_str());
   return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
