@@ -236,6 +236,8 @@ enum class TextId {
   kTablesXraylibUnknownError,  // xraylib's error without a message
   kTablesXraylibNoResult,
   kTablesNotPositive,          // {1}: the call, {2}: its value
+  kPolarCaption,             // the polar diagram's caption, per angle
+  kPolarCaptionPerSolidAngle,
   kCount  // the number of texts, not a text
 };
 

@@ -203,6 +203,8 @@ const Catalogue kEnglishTexts{{
     {"unknown error", false},
     {"{1}: xraylib returned nothing", false},
     {"{1} gave {2}, but every tabulated value must be positive", false},
+    {"Probability per angle (each curve's maximum is 1)", false},
+    {"Probability per solid angle (each curve's maximum is 1)", false},
 }};
 
 }  // namespace tervolin

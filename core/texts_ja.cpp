@@ -206,6 +206,8 @@ const Catalogue kJapaneseTexts{{
     {"不明なエラー", false},
     {"{1}: xraylib が何も返しませんでした", false},
     {"{1} が {2} を返しました（表の値はすべて正でなければなりません）", false},
+    {"散乱確率（角度あたり、各曲線の最大値を 1 とする）", false},
+    {"立体角あたり散乱確率（各曲線の最大値を 1 とする）", false},
 }};
 
 }  // namespace tervolin

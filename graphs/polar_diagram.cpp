@@ -140,4 +140,8 @@ void DrawPolarDiagram(DrawingSurface& surface, double width, double height, cons
   DrawLegend(surface, height, curves, text);
 }
 
+std::string PolarCaption(bool perSolidAngle, Language language) {
+  return TextOf(perSolidAngle ? TextId::kPolarCaptionPerSolidAngle : TextId::kPolarCaption, language);
+}
+
 }  // namespace tervolin

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/energy_tables.h"
+#include "core/language.h"
 #include "graphs/drawing_surface.h"
 #include "graphs/text_measures.h"
 
@@ -58,6 +59,9 @@ struct PolarCurve {
 // Where the diagram lies on a picture of width × height pixels with a caption line
 // above it and one legend row per curve below it.
 PolarFrame PolarDiagramFrame(double width, double height, std::size_t curves);
+
+// The caption over the diagram of the curves per angle or per solid angle.
+std::string PolarCaption(bool perSolidAngle, Language language);
 
 // The whole picture on a surface whose user units are pixels: the caption, the value
 // circles and marked angles, the incoming beam, the curves (remembered) and their

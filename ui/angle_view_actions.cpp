@@ -45,11 +45,6 @@ void RememberColourVisionPalette(bool chosen) {
   if (SettingsKept()) QSettings().setValue(QLatin1String(kPaletteKey), chosen);
 }
 
-QString PolarCaption(bool perSolidAngle) {
-  return perSolidAngle ? Translated(Ui("立体角あたり散乱確率（各曲線の最大値を 1 とする）"))
-                       : Translated(Ui("散乱確率（角度あたり、各曲線の最大値を 1 とする）"));
-}
-
 }  // namespace
 
 AngleViewActions::AngleViewActions(QWidget& screen, tervolin::DrawingSurface& graph, tervolin::AngleGraphViews& views,
@@ -115,7 +110,8 @@ void AngleViewActions::ShowPolarWindow() {
 void AngleViewActions::UpdatePolarWindow() {
   if (!polarWindow_) return;
   polarWindow_->Diagram().SetLanguage(graph_.TextLanguage());
-  polarWindow_->Diagram().SetCaption(PolarCaption(views_.choices.perSolidAngle));
+  polarWindow_->Diagram().SetCaption(
+      QString::fromStdString(tervolin::PolarCaption(views_.choices.perSolidAngle, graph_.TextLanguage())));
   polarWindow_->Diagram().SetCurves(PolarCurves(views_, graph_.TextLanguage()));
 }
 

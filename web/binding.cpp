@@ -355,7 +355,8 @@ class Session {
   }
 
   // The polar diagram of the angular graph's curves in its views, under `caption`.
-  std::string PolarSvg(const std::string& caption, val measure) const {
+  std::string PolarSvg(val measure) const {
+    const std::string caption = PolarCaption(bench_.views.choices.perSolidAngle, bench_.language);
     SvgSurface svg({0.0, 0.0, double(kPolarWidth), double(kPolarHeight)}, kPolarWidth, kPolarHeight, kWindowFont);
     svg.SetTextLanguage(bench_.language);
     DrawPolarDiagram(svg, kPolarWidth, kPolarHeight, caption, PolarCurves(bench_.views, bench_.language),

@@ -2,16 +2,6 @@
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
     <name />
-    <message id="立体角あたり散乱確率（各曲線の最大値を 1 とする）">
-        <source>立体角あたり散乱確率（各曲線の最大値を 1 とする）</source>
-        <oldsource>立体角あたり散乱確率（各曲線の最大値を 1 とする）</oldsource>
-        <translation>Probability per solid angle (each curve's maximum is 1)</translation>
-    </message>
-    <message id="散乱確率（角度あたり、各曲線の最大値を 1 とする）">
-        <source>散乱確率（角度あたり、各曲線の最大値を 1 とする）</source>
-        <oldsource>散乱確率（角度あたり、各曲線の最大値を 1 とする）</oldsource>
-        <translation>Probability per angle (each curve's maximum is 1)</translation>
-    </message>
     <message id="自由電子の曲線を重ねる">
         <source>自由電子の曲線を重ねる</source>
         <oldsource>自由電子の曲線を重ねる</oldsource>

@@ -61,8 +61,7 @@ function showSpectrumGraph(app) {
 
 // The polar diagram and the magnitudes graph as the library draws them in the views chosen.
 function polarSvg(app) {
-  const caption = checked('per-solid-angle') ? app.words.polarCaptionPerSolidAngle : app.words.polarCaption;
-  return app.session.polarSvg(caption, app.measure);
+  return app.session.polarSvg(app.measure);
 }
 
 function magnitudeSvg(app) {
