@@ -49,9 +49,10 @@ TEST(Messages, EachReadsAsWritten) {
        "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）",
        "The cross-section table has no photon energy 200 keV (it covers 0.5～150 keV)"},
       {Problem{TextId::kNoFluence}, "受け入れたスペクトルに光子がありません", "The accepted spectrum has no photons"},
-      {Problem{TextId::kEnergyNotCalculable, {}, {"1e+300", "6.9e-308", "1.24e+10"}},
-       "　光子エネルギー 1e+300 keV では正しく計算できません（6.9e-308～1.24e+10 keV の範囲で入力してください）　",
-       "Cannot calculate correctly at the photon energy 1e+300 keV (enter 6.9e-308 to 1.24e+10 keV)"},
+      {Problem{TextId::kEnergyNotCalculable, {}, {"1e+300", "1.43", "150"}},
+       "　光子エネルギー 1e+300 keV は物質の表の範囲外です（すべての角度で表を補間できる 1.43～150 keV の範囲で入力してください）　",
+       "The photon energy 1e+300 keV lies outside the material's tables (enter 1.43 to 150 keV, where the tables are "
+       "interpolated at every angle)"},
       {Problem{TextId::kFilterTooThick, {}, {"1e6", "13042.7"}}, "　フィルタ 1e6 mm では光子が残りません（13042.7 mm までにしてください）　",
        "No photon remains with a filter of 1e6 mm (make it at most 13042.7 mm)"},
   };
