@@ -3,6 +3,7 @@
 // views and its following the compute button.
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <memory>
 
 #include "calculation_fixture.h"
+#include "modal_answerer.h"
 #include "ui/angle_view_actions.h"
 #include "ui/calculation_screen.h"
 #include "ui/graph_tools.h"
@@ -94,10 +96,18 @@ class MagnitudeWindowTest : public QObject {
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY2(window->SummaryText().contains(Utf8("94.4 %")), qPrintable(window->SummaryText()));
     QCOMPARE(window->Graph().Plot().caption, Utf8("鉛 30 keV"));
+    bool noted = false;  // the library's note on where the table and the curves come from
+    for (const QLabel* label : window->findChildren<QLabel*>()) noted = noted || label->text().contains(Utf8("別々の表に由来し"));
+    QVERIFY(noted);
+    // An energy outside the tables is refused on the screen, with their range; the
+    // window keeps the comparison it showed.
     f.energyField->setText(QStringLiteral("200"));
+    ModalAnswerer answerer;
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
-    QCOMPARE(window->SummaryText(), Utf8("光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）"));
-    QVERIFY(window->Graph().Plot().curves.empty());
+    QCOMPARE(answerer.Answered().size(), 1);
+    QCOMPARE(answerer.Answered()[0].text, Utf8("　光子エネルギー 200 keV は物質の表の範囲外です（すべての角度で表を補間できる "
+                                               "1.43～150 keV の範囲で入力してください）　"));
+    QCOMPARE(window->Graph().Plot().caption, Utf8("鉛 30 keV"));
 
     // The windows follow the graph: cleared with it, closed when the screen is left.
     f.energyField->setText(QStringLiteral("30"));

@@ -89,8 +89,9 @@ function showMagnitudes(app) {
   const shown = checked('magnitudes-toggle');
   element('magnitudes').hidden = !shown;
   if (!shown) return;
-  const { message, subject, magnitudes } = app.session.magnitudes(request());
+  const { message, subject, magnitudes, note } = app.session.magnitudes(request());
   fillMagnitudes(subject, message, magnitudes);
+  element('magnitudes-note').textContent = note;
   drawMagnitudes(app);
 }
 
