@@ -82,18 +82,12 @@ TEST(ScatteringMagnitudes, RefusedInputs) {
   EXPECT_EQ(std::get<MagnitudeProblem>(CompareMagnitudes({shape, shape, 0.0, 0.0})), MagnitudeProblem::kCannotCalculate);
 }
 
-// ∫₀^π f dθ by 5-point Gauss–Legendre on each 1/20 of a degree.
+// ∫₀^π f dθ by 3-point Gauss–Legendre (nodes 0, ±√0.6; weights 8/9, 5/9) on each 1/20°.
 template <typename F>
 double GaussLegendre(F f) {
-  constexpr double kNodes[] = {0.0, 0.5384693101056831, -0.5384693101056831, 0.9061798459386640, -0.9061798459386640};
-  constexpr double kWeights[] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665, 0.2369268850561891,
-                                 0.2369268850561891};
-  const int parts = 3600;
-  const double h = kProgramPi / parts;
+  const double h = kProgramPi / 3600, node = std::sqrt(0.6) * h / 2;
   double sum = 0.0;
-  for (int i = 0; i < parts; ++i) {
-    for (int k = 0; k < 5; ++k) sum += kWeights[k] * f((i + 0.5 + 0.5 * kNodes[k]) * h) * h / 2.0;
-  }
+  for (double mid = h / 2; mid < kProgramPi; mid += h) sum += (8 * f(mid) + 5 * (f(mid - node) + f(mid + node))) * h / 18;
   return sum;
 }
 
@@ -105,15 +99,12 @@ TEST(ScatteringMagnitudes, TheCurveIntegralShownIsTheDrawnCurvesWithinATenthOfAP
     const MaterialTables m = testing::ShippedMaterial(TERVOLIN_TABLES_DIR, name, true);
     const auto shown = std::get<ScatteringMagnitudes>(MaterialMagnitudes(TERVOLIN_TABLES_DIR, name, kSingleEnergy, energy, {}));
     const double perRadian = 0.5 * 2.8179403262e-13 * 2.8179403262e-13 * 2.0 * kProgramPi * 6.02214076e23 / *m.molarMass;
-    const auto at = [&m, energy](double theta, const XfsTable& column) {
-      return LogLogLookup(std::sin(theta / 2.0) * energy / 12.4, m.grid, column);
-    };
-    const double coherent = GaussLegendre([&](double t) {
-      return (1.0 + std::pow(std::cos(t), 2)) * std::sin(t) * std::pow(at(t, m.formFactor), 2);
-    });
+    const auto at = [&](double t, const XfsTable& column) { return LogLogLookup(std::sin(t / 2) * energy / 12.4, m.grid, column); };
+    const double coherent =
+        GaussLegendre([&](double t) { return (1 + std::pow(std::cos(t), 2)) * std::sin(t) * std::pow(at(t, m.formFactor), 2); });
     const double incoherent = GaussLegendre([&](double t) {
-      const double r = 1.0 / (1.0 + energy / 511.0 * (1.0 - std::cos(t)));
-      return r * r * (r + 1.0 / r - std::pow(std::sin(t), 2)) * std::sin(t) * at(t, m.scatterFunction);
+      const double r = 1 / (1 + energy / 511 * (1 - std::cos(t)));  // E′/E
+      return r * r * (r + 1 / r - std::pow(std::sin(t), 2)) * std::sin(t) * at(t, m.scatterFunction);
     });
     EXPECT_NEAR(shown.coherentCurveIntegral / (coherent * perRadian), 1.0, 1e-3) << name;
     EXPECT_NEAR(shown.incoherentCurveIntegral / (incoherent * perRadian), 1.0, 1e-3) << name;

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "calculation_fixture.h"
@@ -96,9 +97,8 @@ class MagnitudeWindowTest : public QObject {
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY2(window->SummaryText().contains(Utf8("94.4 %")), qPrintable(window->SummaryText()));
     QCOMPARE(window->Graph().Plot().caption, Utf8("鉛 30 keV"));
-    bool noted = false;  // the library's note on where the table and the curves come from
-    for (const QLabel* label : window->findChildren<QLabel*>()) noted = noted || label->text().contains(Utf8("別々の表に由来し"));
-    QVERIFY(noted);
+    const auto labels = window->findChildren<QLabel*>();  // the library's note among them
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel* l) { return l->text().contains(Utf8("別々の表に由来し")); }));
     // An energy outside the tables is refused on the screen, with their range; the
     // window keeps the comparison it showed.
     f.energyField->setText(QStringLiteral("200"));
