@@ -94,7 +94,7 @@ TEST(PictureLayout, LegendFitsTheFrameOnScreenAndCoversNoCurveInPictures) {
     const PixelRect frame = FrameOf(c);
     const std::vector<LegendRow> onScreen = FitLegendRows(rows, legendFont, frame.width);
     EXPECT_LE(LegendBoxSize(MeasureLegendRows(onScreen, legendFont), onScreen).width, frame.width);
-    EXPECT_EQ(AnyCut(onScreen), c.titles == kLongName);
+    EXPECT_EQ(AnyCut(onScreen), c.titles == kLongName) << "a name too long for the legend cut with …, or another title cut";
     ExpectNotesKept(onScreen, rows);
 
     const PictureLayout p = LayOutPicture({{c.width, c.height, frame, c.textPixels}, rows, legendFont, legendPixels,
@@ -130,7 +130,9 @@ TEST(PictureLayout, PlotMakesRoomOnScreenOnlyWhileItKeepsSixtyPercentOfItsSize) 
                                                EstimatedTextMeasures(19), 19});
     EXPECT_EQ(room.has_value(), c.room)
         << c.rows << " rows: " << (c.room ? "no room though the plot keeps 60 %" : "room though the plot keeps less than 60 %");
-    if (room) EXPECT_TRUE(room->graphScale >= 0.6 && room->graphScale < 1) << room->graphScale;
+    if (room) {
+      EXPECT_TRUE(room->graphScale >= 0.6 && room->graphScale < 1) << room->graphScale;
+    }
   }
 }
 

@@ -89,7 +89,7 @@ TEST(Workbench, WrittenSpectrumIsAcceptedAndAFailedWriteAcceptsNothing) {
   ASSERT_TRUE(bench.ComputeSpectrum(at100));
   EXPECT_EQ(bench.WriteAndAcceptSpectrum(full).value_or(Problem{TextId::kNoSpectrum}).kind, TextId::kFileNotWritten);
   EXPECT_FALSE(fs::exists(file));
-  EXPECT_EQ(bench.MissingInput(water), Problem{TextId::kNoSpectrum}) << "a failed write accepted the spectrum";
+  EXPECT_TRUE(bench.MissingInput(water) == Problem{TextId::kNoSpectrum}) << "a failed write accepted the spectrum";
   EXPECT_EQ(bench.WriteAndAcceptSpectrum(), std::nullopt);
   const std::string written = ReadBytes(file);
   EXPECT_EQ(written.size(), 5400u);
