@@ -57,6 +57,15 @@ TEST(Messages, EachReadsAsWritten) {
        "No photon remains with a filter of 1e6 mm (make it at most 13042.7 mm)"},
       {Problem{TextId::kPolarCaptionPerSolidAngle}, "立体角あたり散乱確率（各曲線の最大値を 1 とする）",
        "Probability per solid angle (each curve's maximum is 1)"},
+      // The page's words, first and last, and those that count.
+      {Problem{TextId::kPageTitle}, "Tervolin — 散乱角度の確率密度分布", "Tervolin — angular distribution of scattering"},
+      {Problem{TextId::kPageOneCurve, {}, {"1"}}, "曲線 1 本", "1 curve"},
+      {Problem{TextId::kPageCurves, {}, {"12"}}, "曲線 12 本", "12 curves"},
+      {Problem{TextId::kPageOneSpectrum, {}, {"1"}}, "スペクトル 1 本", "1 spectrum"},
+      {Problem{TextId::kPageSpectra, {}, {"0"}}, "スペクトル 0 本", "0 spectra"},
+      {Problem{TextId::kPageLinkNotCopied}, "コピーできませんでした。アドレス欄のリンクをお使いください",
+       "Could not copy: please use the link in the address bar"},
+      {Problem{TextId::kPageSourceTitle}, "データの出典", "Data source"},
   };
   for (const ShownText& t : texts) {
     EXPECT_EQ(MessageOf(t.problem, Language::kJapanese), t.japanese) << "expected 「" << t.japanese << "」";
