@@ -1,5 +1,5 @@
 #include "cli/data_folder.h"
-#include "cli/message_language.h"
+#include "core/message_language.h"
 
 #include <cstdlib>
 #include <system_error>

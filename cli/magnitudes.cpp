@@ -1,5 +1,5 @@
 #include "cli/magnitudes.h"
-#include "cli/message_language.h"
+#include "core/message_language.h"
 
 #include "cli/calculation.h"
 #include "cli/run_failure.h"

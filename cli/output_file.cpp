@@ -1,5 +1,5 @@
 #include "cli/output_file.h"
-#include "cli/message_language.h"
+#include "core/message_language.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,8 +1,8 @@
 #include "cli/plot.h"
 
 #include "cli/calculation.h"
-#include "cli/message_language.h"
 #include "cli/run_failure.h"
+#include "core/message_language.h"
 #include "core/messages.h"
 #include "graphs/graph_layout.h"
 #include "graphs/graph_picture.h"

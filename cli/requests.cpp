@@ -1,5 +1,5 @@
 #include "cli/requests.h"
-#include "cli/message_language.h"
+#include "core/message_language.h"
 
 #include <optional>
 

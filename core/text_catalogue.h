@@ -240,24 +240,123 @@ enum class TextId {
   kTablesNotPositive,          // {1}: the call, {2}: its value
   kPolarCaption,             // the polar diagram's caption, per angle
   kPolarCaptionPerSolidAngle,
+  // The page's own words: its headings, labels, buttons and accessible names. The
+  // build writes them into the page's texts.js (web/page_texts.cpp).
+  kPageTitle,
+  kPageHeading,
+  kPageSubtitle,
+  kPageLanguageLabel,
+  kPageKindLegend,
+  kPageEnergyLegend,
+  kPageSingleEnergy,
+  kPageSpectralXrays,
+  kPageEnergyField,
+  kPageTubeLegend,
+  kPageQuality,
+  kPageNoQuality,
+  kPageTubeVoltage,
+  kPageTubeVoltageRange,
+  kPageTargetAngle,
+  kPageInherentFiltration,
+  kPageInherentFiltrationRange,
+  kPageAluminiumFilter,
+  kPageCopperFilter,
+  kPageRectification,
+  kPageComputeSpectrum,
+  kPageMaterial,
+  kPageChooseMaterial,
+  kPageColourLegend,
+  kPageRed,
+  kPageDarkGreen,
+  kPageBlue,
+  kPageCompute,
+  kPageClearGraph,
+  kPageViewsLegend,
+  kPageFreeElectron,
+  kPagePerSolidAngle,
+  kPagePolar,
+  kPageMagnitudes,
+  kPageLogarithmic,
+  kPageCoherentSheet,
+  kPageIncoherentSheet,
+  kPageSpectralSheet,
+  kPageDataSource,
+  kPageShareLink,
+  kPageLinkCopied,
+  kPageLinkNotCopied,
+  kPageAngleTitle,
+  kPagePolarTitle,
+  kPageSpectrumTitle,
+  kPageAngleGraph,
+  kPagePolarGraph,
+  kPageMagnitudeGraph,
+  kPageSpectrumGraph,
+  kPageOneCurve,     // a graph's curves counted, {1} being 1; the page chooses by the count
+  kPageCurves,       // {1} any other count
+  kPageOneSpectrum,  // the same for spectra
+  kPageSpectra,
+  kPageAngleSvg,
+  kPageAnglePng,
+  kPageAngleCsv,
+  kPagePolarSvg,
+  kPagePolarPng,
+  kPageMagnitudeSvg,
+  kPageMagnitudePng,
+  kPageSpectrumSvg,
+  kPageSpectrumPng,
+  kPageSpectrumCsv,
+  kPageClearSpectra,
+  kPageCommonScale,
+  kPagePalette,
+  kPageSlideSvg,
+  kPageSlidePng,
+  kPageAngleSlideSvg,
+  kPageAngleSlidePng,
+  kPageSpectrumSlideSvg,
+  kPageSpectrumSlidePng,
+  kPageShare,
+  kPageClose,
+  kPageCoherentSheetTitle,
+  kPageIncoherentSheetTitle,
+  kPageCoherentFormula,
+  kPageIncoherentFormula,
+  kPageSpectralFormula,
+  kPageCone,
+  kPageFormulaLeft,
+  kPageFormulaAbove,
+  kPageSheetMethod,
+  kPageCoherentTables,
+  kPageIncoherentTables,
+  kPageSourceTitle,
   kCount  // the number of texts, not a text
 };
 
 inline constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::kCount);
 
-// One entry of a language's catalogue: the text of an id ("{1}" stands for a
+// One entry of a language's catalogue: the id it words, its text ("{1}" stands for a
 // parameter), and whether the warning box frames it with ideographic spaces as the
 // Japanese screens frame their own checks' messages.
 struct CatalogueEntry {
+  TextId id;
   const char* text;
-  bool framed;
+  bool framed = false;
 };
 
 using Catalogue = std::array<CatalogueEntry, kTextCount>;
 
-// The catalogues, each in a file of its own, in the order of TextId.
+// The catalogues, each in a file of its own, every id once in the order of TextId.
 extern const Catalogue kJapaneseTexts;
 extern const Catalogue kEnglishTexts;
+
+// The first place in `catalogue` that does not hold its own id's text (an entry left
+// out, listed twice or under another id), or kTextCount when every id has its text
+// there, once, in the order of TextId. Each catalogue file asserts it as it compiles.
+constexpr std::size_t FirstMisplacedText(const Catalogue& catalogue) {
+  for (std::size_t i = 0; i < kTextCount; ++i) {
+    if (catalogue[i].id != static_cast<TextId>(i) || catalogue[i].text == nullptr) return i;
+  }
+  return kTextCount;
+}
 
 // The catalogue of `language`, from the table of languages (core/text_catalogue.cpp).
 const Catalogue& CatalogueOf(Language language);

@@ -208,11 +208,13 @@ PictureLayout LayOutPicture(const PictureRequest& request) {
   return request.slide ? SlideLayout(request) : NaturalLayout(request);
 }
 
-PictureLayout LayOutPictureMakingRoom(const PictureRequest& request) {
+std::optional<PictureLayout> LayOutPictureMakingRoom(const PictureRequest& request) {
   PictureRequest untitled = request;
   untitled.title.clear();
   const GraphArea& g = request.graph;
-  return CanvasLayout(untitled, {g.width, g.height, kScreenMargin, 1, 1, 0, g.frame.width});
+  PictureLayout room = CanvasLayout(untitled, {g.width, g.height, kScreenMargin, 1, 1, 0, g.frame.width});
+  if (room.graphScale < kSmallestPlotMakingRoom) return std::nullopt;
+  return room;
 }
 
 LegendSize PlacedLegendSize(const PictureLayout& layout) {

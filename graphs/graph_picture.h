@@ -64,13 +64,14 @@ struct PictureLayout {
 };
 
 PictureLayout LayOutPicture(const PictureRequest& request);
-// On the graph's own area: the plot made smaller so that the legend, at its own size,
-// stands beside or below it (the screens, when no place inside the frame leaves the
-// curves clear). The request's title and slide are not used.
-PictureLayout LayOutPictureMakingRoom(const PictureRequest& request);
 // The smallest the plot is drawn to make room: below it its text grows too small to
 // read, and the legend stands over the plot where the user can drag it.
 inline constexpr double kSmallestPlotMakingRoom = 0.6;
+// On the graph's own area: the plot made smaller so that the legend, at its own size,
+// stands beside or below it (the screens, when no place inside the frame leaves the
+// curves clear); nothing when the plot would keep less than kSmallestPlotMakingRoom
+// of its size. The request's title and slide are not used.
+std::optional<PictureLayout> LayOutPictureMakingRoom(const PictureRequest& request);
 
 // The legend box's size in the picture, pixels.
 LegendSize PlacedLegendSize(const PictureLayout& layout);

@@ -236,9 +236,7 @@ std::optional<tervolin::PictureLayout> GraphTools::RoomOnScreen() const {
   if (!legendShown_ || legendMoved_) return std::nullopt;
   const MeasuredLegend legend = Legend();
   if (legend.rows.empty() || QuietestPlace(legend.Size()).clear) return std::nullopt;
-  const tervolin::PictureLayout room = tervolin::LayOutPictureMakingRoom(RequestedPicture(false));
-  if (room.graphScale < tervolin::kSmallestPlotMakingRoom) return std::nullopt;
-  return room;
+  return tervolin::LayOutPictureMakingRoom(RequestedPicture(false));
 }
 
 // Inside the frame, where the box covers the fewest curve pixels and none of the

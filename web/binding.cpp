@@ -321,9 +321,8 @@ class Session {
 
   // The comparison of the sizes of coherent and incoherent scattering for the
   // request's material at its energy, or over the accepted spectrum in spectral
-  // mode: {message, subject, note} and, when it can be made, {magnitudes}; subject
-  // names the material and the energy or spectrum used, note is the library's note
-  // on the curves and the table, as the desktop's window shows it.
+  // mode: {message, subject} and, when it can be made, {magnitudes}; subject names
+  // the material and the energy or spectrum used.
   val Magnitudes(const val& request) {
     const Choice choice = RequestedChoice(request);
     Choose(choice);
@@ -333,7 +332,6 @@ class Session {
     result.set("message", magnitudes ? "" : MessageOf(magnitudes.Fault(), bench_.language));
     subject_ = bench_.MagnitudeSubject(choice.curve);
     result.set("subject", LabelText(subject_, bench_.language));
-    result.set("note", TextOf(TextId::kMagnitudesNote, bench_.language));
     compared_ = magnitudes ? std::optional(magnitudes.Value()) : std::nullopt;
     spectralComparison_ = choice.spectral;
     return result;

@@ -60,9 +60,13 @@ TEST(CalcCompare, EachColumnIntegratesToTheCrossSectionOfTheTable) {
               "theta_deg,coherent_cm2_per_g_per_deg,incoherent_cm2_per_g_per_deg,total_cm2_per_g_per_deg");
     const auto rows = TableRows(run.out);
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(kAngles));
+    for (const auto& row : rows) ASSERT_EQ(row.size(), 4u) << c.alias << " " << c.energy << ": an angle's row";
     const std::vector<double> csv = CsvRow(c.material, c.bin);
-    const auto table = TableRows(Compare({"--material", c.alias, "--energy", c.energy, "--totals", "--format", "csv"}).out);
-    ASSERT_EQ(table.size(), 4u);
+    ASSERT_GE(csv.size(), 3u) << c.material << ".csv, row " << c.bin;
+    const std::string totalsTable = Compare({"--material", c.alias, "--energy", c.energy, "--totals", "--format", "csv"}).out;
+    const auto table = TableRows(totalsTable);
+    ASSERT_EQ(table.size(), 4u) << totalsTable;
+    for (int row = 0; row < 3; ++row) ASSERT_EQ(table[row].size(), 5u) << "no curve integral and ratio:\n" << totalsTable;
     EXPECT_EQ(FieldValue(table[0][1]), csv[1]);
     EXPECT_EQ(FieldValue(table[1][1]), csv[2]);
     EXPECT_NEAR(FieldValue(table[0][4]), c.coherentRatio, 0.012) << c.alias << " " << c.energy;

@@ -19,7 +19,8 @@ TEST(FieldNumber, AcceptsATextThatIsOneNumberWithBlanksAroundIt) {
                {"1.5E-02", 0.015}, {"1e2", 100.0}, {"\t80\n", 80.0},
                // What a Japanese input method types.
                {"１２０", 120.0}, {"６０．５", 60.5}, {"－１", -1.0}, {"＋７", 7.0}, {"　１２　", 12.0},
-               {"12０", 120.0}, {"1．5", 1.5}, {"０", 0.0},
+               {"12０", 120.0}, {"1．5", 1.5}, {"０", 0.0}, {"９０", 90.0},
+               {"０１２３４５６７８９", 123456789.0}, {"９８．７６５４３２１０", 98.7654321},
                // Judged by the whole number, not its exponent alone; too small is 0.
                {"1e-400", 0.0}, {std::string(400, '9') + "e-390", 1e10}, {"0.0000001e-320", 0.0},
                {"0." + std::string(400, '0') + "1e+390", 1e-11},

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/messages.h"
@@ -55,6 +56,17 @@ TEST(Messages, EachReadsAsWritten) {
        "interpolated at every angle)"},
       {Problem{TextId::kFilterTooThick, {}, {"1e6", "13042.7"}}, "　フィルタ 1e6 mm では光子が残りません（13042.7 mm までにしてください）　",
        "No photon remains with a filter of 1e6 mm (make it at most 13042.7 mm)"},
+      {Problem{TextId::kPolarCaptionPerSolidAngle}, "立体角あたり相対微分断面積（各曲線の最大値を 1 とする）",
+       "Relative differential cross section per solid angle (each curve's maximum is 1)"},
+      // The page's words, first and last, and those that count.
+      {Problem{TextId::kPageTitle}, "Tervolin — 散乱角度の確率密度分布", "Tervolin — angular distribution of scattering"},
+      {Problem{TextId::kPageOneCurve, {}, {"1"}}, "曲線 1 本", "1 curve"},
+      {Problem{TextId::kPageCurves, {}, {"12"}}, "曲線 12 本", "12 curves"},
+      {Problem{TextId::kPageOneSpectrum, {}, {"1"}}, "スペクトル 1 本", "1 spectrum"},
+      {Problem{TextId::kPageSpectra, {}, {"0"}}, "スペクトル 0 本", "0 spectra"},
+      {Problem{TextId::kPageLinkNotCopied}, "コピーできませんでした。アドレス欄のリンクをお使いください",
+       "Could not copy: please use the link in the address bar"},
+      {Problem{TextId::kPageSourceTitle}, "データの出典", "Data source"},
   };
   for (const ShownText& t : texts) {
     EXPECT_EQ(MessageOf(t.problem, Language::kJapanese), t.japanese) << "expected 「" << t.japanese << "」";
@@ -72,10 +84,13 @@ std::vector<std::string> Marks(const std::string& text) {
   return marks;
 }
 
-// Every text of the catalogue is there in every language, and takes the same
-// parameters in each; only a separator may be empty (Japanese sets no space after
-// "）").
+// Every text of the catalogue is there in every language, once, under its own id in the
+// order of TextId, and takes the same parameters in each; only a separator may be
+// empty (Japanese sets no space after "）").
 TEST(Messages, EveryTextInEveryLanguage) {
+  for (const Language language : AllLanguages()) {
+    EXPECT_EQ(FirstMisplacedText(CatalogueOf(language)), kTextCount) << LanguageCode(language);
+  }
   for (std::size_t i = 0; i < kTextCount; ++i) {
     const auto id = static_cast<TextId>(i);
     const std::string japanese = TextOf(id, Language::kJapanese);
@@ -87,6 +102,17 @@ TEST(Messages, EveryTextInEveryLanguage) {
       EXPECT_EQ(Marks(text), Marks(japanese)) << "text " << i << " in " << LanguageCode(language) << ": " << text;
     }
   }
+}
+
+// The order check finds the first entry out of place: two swapped, one under another
+// id, one left out at the end.
+TEST(Messages, MisplacedTextsAreFound) {
+  Catalogue swapped = kEnglishTexts, relabelled = kJapaneseTexts, shortened = kJapaneseTexts;
+  std::swap(swapped[3], swapped[8]);
+  relabelled[5].id = TextId::kNoEnergy;
+  shortened.back() = {};
+  const std::pair<const Catalogue*, std::size_t> cases[] = {{&swapped, 3}, {&relabelled, 5}, {&shortened, kTextCount - 1}};
+  for (const auto& [catalogue, misplaced] : cases) EXPECT_EQ(FirstMisplacedText(*catalogue), misplaced);
 }
 
 // The language of a locale as gettext chooses it: the first variable set decides,

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <utility>
 
 #include "data/file_names.h"
 #include "data/replacement_messages.h"
+#include "support/scratch_directory.h"
 
 namespace tervolin {
 namespace {
@@ -19,8 +22,19 @@ TEST(FileNames, OnlyShortLettersAfterTheLastDotNameAType) {
   for (const auto& [name, extension] : cases) EXPECT_EQ(FileTypeExtension(name), extension) << name;
 }
 
+// A folder in /proc, /sys or /dev, or one that leads there, is refused, and so is
+// what is no folder; any other folder, by a link too, is the user's to open.
 TEST(FileNames, DialogsStayOutOfTheKernelsFolders) {
-  for (const char* folder : {"/proc", "/proc/self/fd", "/sys/kernel", "/dev", "/no/such"}) EXPECT_FALSE(IsSafeDialogFolder(folder));
+  namespace fs = std::filesystem;
+  const testing::ScratchDirectory scratch;
+  scratch.Write("procedures/plain", "not a folder");
+  fs::create_directory_symlink("/proc/self", scratch.path() / "self");
+  fs::create_directory_symlink(scratch.path() / "procedures", scratch.path() / "notes");
+  const std::pair<fs::path, bool> cases[] = {
+      {"/proc", false}, {"/proc/self/fd", false}, {"/sys/kernel", false}, {"/dev", false}, {"/no/such", false},
+      {scratch.path() / "self", false}, {scratch.path() / "procedures/plain", false},
+      {"/", true}, {scratch.path(), true}, {scratch.path() / "procedures", true}, {scratch.path() / "notes", true}};
+  for (const auto& [folder, safe] : cases) EXPECT_EQ(IsSafeDialogFolder(folder), safe) << folder;
 }
 
 TEST(FileNames, FailedSavesReasonHasNoEnglish) {

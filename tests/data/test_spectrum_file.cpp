@@ -255,6 +255,22 @@ TEST_F(SpectrumFileOnDisk, EndingSignalHalfWayLeavesTheOldFileAndNoTemporaryFile
   }
 }
 
+// The desktop program's handler caught an ending signal on another thread while the
+// file was written: the rename is cancelled, the old file stays, nothing is left.
+TEST_F(SpectrumFileOnDisk, EndingSignalCaughtOnAnotherThreadCancelsTheRename) {
+  WriteBytes(file, oldContent);
+  FileSystemCalls calls;
+  calls.endingSignalCaught = [] { return true; };
+  const std::optional<FileReplacementFailure> failure = ReplaceFileContents(file, "new", nullptr, calls);
+  ASSERT_TRUE(failure.has_value()) << "replaced although an ending signal was caught";
+  EXPECT_TRUE(failure->step == FileReplacementFailure::Replace && failure->error == EINTR);
+  EXPECT_EQ(ReadBytes(file), oldContent);
+  EXPECT_EQ(Names(folder), std::set<std::string>{kSpectrumFileName});
+  calls.endingSignalCaught = [] { return false; };
+  EXPECT_EQ(ReplaceFileContents(file, "new", nullptr, calls), std::nullopt);
+  EXPECT_EQ(ReadBytes(file), "new");
+}
+
 TEST_F(SpectrumFileOnDisk, FailureToReplaceLeavesWhatIsThereIntact) {
   // A folder of the file's name cannot be replaced by a file.
   fs::create_directory(file);

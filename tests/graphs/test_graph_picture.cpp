@@ -1,9 +1,11 @@
 // The pictures of a graph: its legend fitted inside the frame on screen, beside or
 // below the frame in files, and the 16:9 slides; over graph sizes and legends of one
-// to ten rows, short and long.
+// to ten rows, short, long and with a name too long for any line; and the plot made
+// smaller on screen to make room for its legend.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -20,9 +22,11 @@ struct LegendCase {
   UserScale scale;
   PlotArea frame;
   int rows = 0;
-  bool longTitles = false;
+  int titles = 0;  // kShortTitles, kLongTitles or kLongName
   bool slide = false;
 };
+
+constexpr int kShortTitles = 0, kLongTitles = 1, kLongName = 2;
 
 PixelRect FrameOf(const LegendCase& c) {
   const PixelPoint a = UserToPixel(c.scale, c.width, c.height, c.frame.left, c.frame.top);
@@ -30,14 +34,22 @@ PixelRect FrameOf(const LegendCase& c) {
   return {a.x, a.y, b.x - a.x, b.y - a.y};
 }
 
-std::vector<LegendRow> Rows(int count, bool longTitles) {
+// Long names: the first row's material has a name with no place to break, wider than
+// any frame's legend; the others are short.
+std::vector<LegendRow> Rows(int count, int titles) {
+  const char* const kTitles[] = {"干渉性散乱 鉄 100 keV",
+                                 "非干渉性散乱 水 100 kV・12°・固有 2.5 mmAl・Al 3 mm・Cu 0.2 mm 立体角あたり",
+                                 "干渉性散乱 ポリオキシエチレンポリオキシプロピレンブロックコポリマー 60 keV"};
   std::vector<LegendRow> rows;
   for (int i = 0; i < count; ++i) {
-    const std::string title = longTitles ? "非干渉性散乱 水 100 kV・12°・固有 2.5 mmAl・Al 3 mm・Cu 0.2 mm 立体角あたり"
-                                         : "干渉性散乱 鉄 100 keV";
-    rows.push_back({kBlack, title, "ピーク " + std::to_string(10 + i) + "°"});
+    const int title = titles == kLongName && i > 0 ? kShortTitles : titles;
+    rows.push_back({kBlack, kTitles[title], "ピーク " + std::to_string(10 + i) + "°"});
   }
   return rows;
+}
+
+bool AnyCut(const std::vector<LegendRow>& rows) {
+  return std::any_of(rows.begin(), rows.end(), [](const LegendRow& row) { return row.title.find("…") != std::string::npos; });
 }
 
 bool Overlap(PixelRect a, PixelRect b) {
@@ -61,26 +73,28 @@ std::vector<LegendCase> Cases() {
   std::vector<LegendCase> cases;
   for (const LegendCase& g : graphs) {
     for (const int rows : {1, 4, 10}) {
-      for (const int kind : {0, 1, 2, 3}) {  // long titles: odd; slides: 2 and 3
-        cases.push_back({g.width, g.height, g.textPixels, g.scale, g.frame, rows, kind % 2 == 1, kind > 1});
+      for (const int kind : {0, 1, 2, 3, 4, 5}) {  // slides: 3 to 5
+        cases.push_back({g.width, g.height, g.textPixels, g.scale, g.frame, rows, kind % 3, kind > 2});
       }
     }
   }
   return cases;
 }
 
-// On screen the legend is no wider than the frame; in a file or on a slide it lies
-// whole inside the picture and off the frame, where the curves are; every row keeps
-// its peak; a slide is 1920 × 1080 with text of at least 1/40 of its height.
+// On screen the legend is no wider than the frame, a name too long for it cut short
+// with "…"; in a file or on a slide it lies whole inside the picture and off the
+// frame, where the curves are; every row keeps its peak; a slide is 1920 × 1080 with
+// text of at least 1/40 of its height.
 TEST(PictureLayout, LegendFitsTheFrameOnScreenAndCoversNoCurveInPictures) {
   for (const LegendCase& c : Cases()) {
     const double legendPixels = c.textPixels * kLegendTextScale;
     const TextMeasures legendFont = EstimatedTextMeasures(legendPixels), graphFont = EstimatedTextMeasures(c.textPixels);
-    SCOPED_TRACE(std::to_string(c.width) + "," + std::to_string(c.rows) + std::to_string(c.longTitles) + std::to_string(c.slide));
-    const std::vector<LegendRow> rows = Rows(c.rows, c.longTitles);
+    SCOPED_TRACE(std::to_string(c.width) + "," + std::to_string(c.rows) + std::to_string(c.titles) + std::to_string(c.slide));
+    const std::vector<LegendRow> rows = Rows(c.rows, c.titles);
     const PixelRect frame = FrameOf(c);
     const std::vector<LegendRow> onScreen = FitLegendRows(rows, legendFont, frame.width);
     EXPECT_LE(LegendBoxSize(MeasureLegendRows(onScreen, legendFont), onScreen).width, frame.width);
+    EXPECT_EQ(AnyCut(onScreen), c.titles == kLongName) << "a name too long for the legend cut with …, or another title cut";
     ExpectNotesKept(onScreen, rows);
 
     const PictureLayout p = LayOutPicture({{c.width, c.height, frame, c.textPixels}, rows, legendFont, legendPixels,
@@ -97,6 +111,28 @@ TEST(PictureLayout, LegendFitsTheFrameOnScreenAndCoversNoCurveInPictures) {
     EXPECT_TRUE(p.width == 1920 && p.height == 1080);
     EXPECT_GE(legendPixels * p.legendScale, 1080.0 / 40 - 1e-9);
     EXPECT_GE(c.textPixels * p.graphScale, 1080.0 / 40 - 1e-9);
+  }
+}
+
+// On screen the plot is drawn smaller to make room for its legend only while it keeps
+// 60 % of its size: six short rows leave it 61 %, seven 56 %, eight long ones a stamp
+// of 8 %; a legend that would leave it smaller gets no room.
+TEST(PictureLayout, PlotMakesRoomOnScreenOnlyWhileItKeepsSixtyPercentOfItsSize) {
+  const LegendCase graph{589, 413, 19, kAngleGraphScale, kAngleGraphLayout.frame};
+  const PixelRect frame = FrameOf(graph);
+  const struct {
+    int rows, titles;
+    bool room;
+  } cases[] = {{6, kShortTitles, true}, {7, kShortTitles, false}, {8, kLongTitles, false}};
+  for (const auto& c : cases) {
+    const auto room = LayOutPictureMakingRoom({{graph.width, graph.height, frame, graph.textPixels}, Rows(c.rows, c.titles),
+                                               EstimatedTextMeasures(19 * kLegendTextScale), 19 * kLegendTextScale, "",
+                                               EstimatedTextMeasures(19), 19});
+    EXPECT_EQ(room.has_value(), c.room)
+        << c.rows << " rows: " << (c.room ? "no room though the plot keeps 60 %" : "room though the plot keeps less than 60 %");
+    if (room) {
+      EXPECT_TRUE(room->graphScale >= 0.6 && room->graphScale < 1) << room->graphScale;
+    }
   }
 }
 

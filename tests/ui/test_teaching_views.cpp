@@ -192,23 +192,41 @@ class TeachingViewsTest : public QObject {
     QVERIFY(!DrawAt60keV(tervolin::kCoherent, "鉄").views->PaletteAction().isChecked());
   }
 
-  // Pictures for a look by eye: iron coherent and water incoherent at 60 keV with
-  // the free-electron curves, per solid angle, the legend and the polar window.
+  // Pictures for a look by eye, each checked for what it shows: iron coherent with
+  // Thomson's curve (dark grey) and the legend inside the frame, per angle and per
+  // solid angle, where Thomson's (1 + cos²θ)/2 is half its largest at 90°; water
+  // incoherent with Klein–Nishina's curve, per solid angle and per angle, where it
+  // vanishes at 180°; the polar window following each.
   void Screenshots() {
+    const auto isDarkGrey = [](QColor c) { return c.red() == c.green() && c.green() == c.blue() && c.red() > 40 && c.red() < 120; };
+    const auto shot = [](QWidget& widget, const char* name) { return SaveShot(widget, name), Shot(widget); };
     CalculationScreen& f = DrawAt60keV(tervolin::kCoherent, "鉄");
+    const int plainGrey = CountPixels(Shot(f), isDarkGrey);
     f.views->FreeElectronAction().trigger();
     ToolsOf(*f.graph)->SetLegendShown(true);
-    SaveShot(f, "views_iron_free_electron.png");
+    const QImage perAngle = shot(f, "views_iron_free_electron.png");
+    QVERIFY(CountPixels(perAngle, IsRed) > 300 && CountPixels(perAngle, isDarkGrey) > plainGrey + 200);
+    const QRectF frame(f.graph->ToLogicalPixel(0, 1), f.graph->ToLogicalPixel(180, 0));
+    QVERIFY(frame.contains(ToolsOf(*f.graph)->LegendOnScreen()));
     f.views->PerSolidAngleAction().trigger();
-    SaveShot(f, "views_iron_per_solid_angle.png");
+    QVERIFY(shot(f, "views_iron_per_solid_angle.png") != perAngle);
+    QCOMPARE(CurveTitleAt(f, 1), Utf8("自由電子（トムソン散乱） 立体角あたり"));
     f.views->PolarAction().trigger();
-    f.views->PolarWindow()->resize(520, 640);
-    SaveShot(*f.views->PolarWindow(), "views_iron_polar.png");
+    PolarDiagramWindow& polar = *f.views->PolarWindow();
+    polar.resize(520, 640);
+    const QImage ironPolar = shot(polar, "views_iron_polar.png");
+    QVERIFY(CountPixels(ironPolar, IsRed) > 300 && CountPixels(ironPolar, isDarkGrey) > 300);
+    QCOMPARE(polar.Diagram().Curves().size(), std::size_t(2));
+    QVERIFY(std::abs(polar.Diagram().Curves()[1].values[90] - 0.5) < 1e-9);
     CalculationScreen& w = DrawAt60keV(tervolin::kIncoherent, "水");
-    SaveShot(w, "views_water_per_solid_angle.png");
+    const QImage waterPerSolidAngle = shot(w, "views_water_per_solid_angle.png");
+    QCOMPARE(CurveTitleAt(w, 1), Utf8("自由電子（クライン－仁科）60 keV 立体角あたり"));
     w.views->PerSolidAngleAction().trigger();
-    SaveShot(w, "views_water_per_angle.png");
-    SaveShot(*w.views->PolarWindow(), "views_water_polar.png");
+    QVERIFY(shot(w, "views_water_per_angle.png") != waterPerSolidAngle);
+    QCOMPARE(CurveTitleAt(w, 0), Utf8("非干渉性散乱 水 60 keV"));
+    QVERIFY(CountPixels(shot(*w.views->PolarWindow(), "views_water_polar.png"), IsRed) > 300);
+    const std::vector<PolarCurve>& curves = w.views->PolarWindow()->Diagram().Curves();
+    QVERIFY(curves.size() == 2 && curves[0].label == Utf8("非干渉性散乱 水 60 keV") && curves[1].values[180] < 1e-5);  // sin 180° with π to five decimals
   }
 
  private:

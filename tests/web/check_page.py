@@ -222,7 +222,7 @@ def check_magnitudes(driver):
     shown = role(driver, "message").get_attribute("textContent")
     assert shown == "　光子エネルギー 200 keV は物質の表の範囲外です（すべての角度で表を補間できる 1.43～150 keV の範囲で入力してください）　", \
         f"200 keV: {shown!r}"
-    note = role(driver, "magnitudes-note").text
+    note = driver.find_element(By.CSS_SELECTOR, "[data-text=magnitudesNote]").text
     assert "別々の表に由来し" in note and "異常散乱" not in note, f"note: {note!r}"
 
 

@@ -4,10 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
 #include "core/messages.h"
+#include "support/scratch_directory.h"
 #include "workbench/workbench.h"
 
 namespace tervolin {
@@ -60,6 +65,45 @@ TEST(Workbench, SpectrumStepsResetARefusedFieldAndAcceptOnlyWhatWasShown) {
   EXPECT_TRUE(bench.ComputeSpectrum(tooHigh));
   EXPECT_FALSE(bench.AcceptSpectrum());
   EXPECT_EQ(bench.acceptedSpectrum->settings.tubeVoltage, "150");
+}
+
+std::string ReadBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// OK on the spectrum screen: the spectrum shown last is written to the data folder
+// and accepted; a failed write (a full disk) leaves the file and the accepted spectrum
+// as they were. Each computed spectrum is shown once, a refused one not at all.
+TEST(Workbench, WrittenSpectrumIsAcceptedAndAFailedWriteAcceptsNothing) {
+  namespace fs = std::filesystem;
+  const testing::ScratchDirectory data;
+  for (const char* table : {"Mus2018.dat", "MuenAir.dat"}) fs::copy_file(fs::path(TERVOLIN_TABLES_DIR) / table, data.path() / table);
+  const fs::path file = data.path() / kSpectrumFileName;
+  FileSystemCalls full;
+  full.write = [](int, const void*, std::size_t) -> ssize_t { return errno = ENOSPC, -1; };
+  Workbench bench(data.path());
+  ASSERT_FALSE(bench.ReadTables());
+  bench.StartCalculation(kIncoherent);
+  bench.energyMode = kSpectral;
+  const CurveChoice water{"水", ""};
+  TubeSettings at100{"100", "12", "2.5", "0", "0"}, at60{"60", "12", "2.5", "0", "0"}, tooHigh{"200", "12", "2.5", "0", "0"};
+  ASSERT_TRUE(bench.ComputeSpectrum(at100));
+  EXPECT_EQ(bench.WriteAndAcceptSpectrum(full).value_or(Problem{TextId::kNoSpectrum}).kind, TextId::kFileNotWritten);
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_TRUE(bench.MissingInput(water) == Problem{TextId::kNoSpectrum}) << "a failed write accepted the spectrum";
+  EXPECT_EQ(bench.WriteAndAcceptSpectrum(), std::nullopt);
+  const std::string written = ReadBytes(file);
+  EXPECT_EQ(written.size(), 5400u);
+  EXPECT_EQ(bench.MissingInput(water), std::nullopt);
+  ASSERT_TRUE(bench.ComputeSpectrum(at60));
+  EXPECT_FALSE(bench.ComputeSpectrum(tooHigh));
+  EXPECT_EQ(bench.WriteAndAcceptSpectrum(full).value_or(Problem{TextId::kNoSpectrum}).kind, TextId::kFileNotWritten);
+  EXPECT_EQ(ReadBytes(file), written);
+  EXPECT_TRUE(LabelText(bench.MagnitudeSubject(water)).starts_with("水 100 kV・")) << "a failed write accepted the spectrum";
+  EXPECT_EQ(bench.shownSpectra.size(), 2u) << "a spectrum shown twice, or a refused one shown";
+  bench.DeleteSpectrumFile();
+  EXPECT_FALSE(fs::exists(file));
 }
 
 TEST(Workbench, WithoutItsAttenuationTableEveryStepSaysSo) {

@@ -2,7 +2,7 @@
 // shows its graphs, messages and files; keeps its setup in the address.
 import createTervolin from './tervolin.js';
 import { addressOf, curveParameter, readAddress, setupRoles, viewRoles } from './address.js';
-import { applyTexts, languageOf } from './texts.js';
+import { applyTexts, languageOf } from './language.js';
 import { addToPicture, download, downloadPng, keepImagesLegible, legendItem, nameGraph, showPicture, svgFile,
          windowFontMeasure } from './pictures.js';
 import { connectSlidesAndPalette } from './downloads.js';
@@ -89,9 +89,8 @@ function showMagnitudes(app) {
   const shown = checked('magnitudes-toggle');
   element('magnitudes').hidden = !shown;
   if (!shown) return;
-  const { message, subject, magnitudes, note } = app.session.magnitudes(request());
+  const { message, subject, magnitudes } = app.session.magnitudes(request());
   fillMagnitudes(subject, message, magnitudes);
-  element('magnitudes-note').textContent = note;
   drawMagnitudes(app);
 }
 

@@ -1,0 +1,11 @@
+#include "core/message_language.h"
+
+namespace tervolin {
+
+Language MessageLanguage() { return LanguageOfProcessEnvironment(); }
+
+std::string Message(TextId id, const std::vector<std::string>& parameters) {
+  return TextOf(id, parameters, MessageLanguage());
+}
+
+}  // namespace tervolin
