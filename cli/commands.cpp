@@ -51,13 +51,15 @@ std::string Angles(const Invocation& invocation) {
   return TableText(format, {"theta_deg", DensityColumn(request.view)}, rows);
 }
 
-// The figures of the beam and, for a quality, the standard's beside them.
+// The figures of the beam and, for a quality, the standard's beside them with the
+// standard's own two decimals (IEC 61267 gives h as 0.68), as the spectrum graph's box
+// and the qualities' table show them.
 std::vector<BeamFigureLine> FigureLines(const BeamFigures& figures, const std::optional<BeamQuality>& quality) {
   const std::array<BeamFigureLine, 5> beam = BeamFigureLines(figures);
   std::vector<BeamFigureLine> lines(beam.begin(), beam.end());
   if (!quality) return lines;
-  lines.push_back({"standard HVL1", quality->standardHvl1Mm, 3, "mm Al"});
-  if (quality->standardHomogeneity) lines.push_back({"standard homogeneity coefficient", quality->standardHomogeneity, 3, ""});
+  lines.push_back({"standard HVL1", quality->standardHvl1Mm, 2, "mm Al"});
+  if (quality->standardHomogeneity) lines.push_back({"standard homogeneity coefficient", quality->standardHomogeneity, 2, ""});
   return lines;
 }
 

@@ -21,6 +21,7 @@ std::string OutsideTable(const std::string& energyText) {
 // The comparison, or the failure that ends the run.
 ScatteringMagnitudes Unpacked(const MagnitudesOfMaterial& result, const EnergyRequest& energy) {
   if (const auto* failure = std::get_if<ReadFailure>(&result)) ThrowReadFailure(*failure);
+  if (const auto* problem = std::get_if<Problem>(&result)) ThrowProblem(*problem);
   if (const auto* problem = std::get_if<MagnitudeProblem>(&result)) {
     if (*problem == MagnitudeProblem::kEnergyOutsideTable) throw UsageError(OutsideTable(*energy.energyText));
     if (*problem == MagnitudeProblem::kNoFluence) throw RunFailure(Message(TextId::kCliNoPhotons));
@@ -55,9 +56,10 @@ std::string MagnitudeCurvesText(const ScatteringMagnitudes& m, Format format, bo
   return TableText(format, {"theta_deg", "coherent" + unit, "incoherent" + unit, "total" + unit}, rows);
 }
 
-// "; curve 0.1078 cm2/g, table/curve 1.0997": the curve's own σ/ρ beside the table's.
+// " (curve drawn 0.1078 cm2/g, table/curve 1.1000)": the integral of the curve drawn
+// (F and S interpolated in the 45-row table) beside the table's σ/ρ.
 std::string CurveNote(double integral, double ratio) {
-  return " (curve " + ShortestText(integral) + " cm2/g, table/curve " + FixedText(ratio, 4) + ")";
+  return " (curve drawn " + ShortestText(integral) + " cm2/g, table/curve " + FixedText(ratio, 4) + ")";
 }
 
 std::string MagnitudeTotalsText(const ScatteringMagnitudes& m) {

@@ -8,7 +8,7 @@ namespace tervolin {
 // E′ = E / (1 + (E / 511) × (1 − cos θ)). Throws ArithmeticFailure for E = 0.
 double ScatteredPhotonEnergy(double energyKeV, int degrees);
 
-// Momentum transfer x = sin(θ/2) / λ (Å⁻¹) of a photon of E keV scattered into
+// The momentum-transfer variable x = sin(θ/2) / λ (Å⁻¹; the momentum transfer is 4πx) of a photon of E keV scattered into
 // `degrees`, the argument of F(x) and S(x). Throws ArithmeticFailure for E = 0.
 double MomentumTransferAtAngle(double energyKeV, int degrees);
 

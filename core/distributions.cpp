@@ -1,8 +1,9 @@
 #include "core/distributions.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
+#include <string>
 
 #include "core/angle_integral.h"
 #include "core/number_text.h"
@@ -66,7 +67,7 @@ struct SpectralBin {
   double weight;                // fluence × cross section (cm²/g)
 };
 
-// The table rows that bracketed each angle's momentum transfer at the previous
+// The table rows that bracketed each angle's x = sin(θ/2)/λ at the previous
 // energy: x only grows with the energy, so the next search starts there.
 using BracketHints = std::array<int, kAngles + 1>;
 
@@ -155,6 +156,26 @@ void FillIncoherent(AngleTable& distribution, double energy, const DistributionV
   }
 }
 
+// The single-energy term per unit angle at θ rad, between the whole degrees too.
+double TermAt(double theta, double energy, ScatterKind scatter, const AtomicFactor& column) {
+  const AngleTrigonometry trig{theta, std::sin(theta), std::cos(theta), std::sin(0.5 * theta)};
+  const ScatteringAngle a = AtWavelength(trig, WavelengthFromEnergy(energy));
+  const double factor = column.At(a.momentumTransfer);
+  if (scatter == kCoherent) return CoherentTerm(factor, {}, a);
+  return IncoherentTerm(factor, {}, ComptonAt(energy, a), a);
+}
+
+// The steps of 1° that the integral of a curve between its points divides into ten.
+inline constexpr int kIntegralStepsPerDegree = 10;
+
+// A range's end with three significant digits, rounded up (the lower end) or down (the
+// upper end) so that the end as shown lies in the range.
+std::string RoundedText(double value, bool up) {
+  if (!(value > 0.0) || !std::isfinite(value)) return ShortestText(value);
+  const double scale = std::pow(10.0, 2 - static_cast<int>(std::floor(std::log10(value))));
+  return GeneralText((up ? std::ceil(value * scale) : std::floor(value * scale)) / scale, 3);
+}
+
 }  // namespace
 
 AngleTable ComputeDistribution(const DistributionRequest& request, const DistributionView& view,
@@ -179,6 +200,9 @@ AngleTable UnscaledDistribution(const DistributionRequest& request, const Distri
 
 Outcome<AngleTable> Distribution(const DistributionRequest& request, const DistributionView& view,
                                  const MaterialTables& material, const EnergyTable& fluence) {
+  if (request.energyMode == kSingleEnergy) {
+    if (std::optional<Problem> refused = CheckSingleEnergy(request.energyKeV, material)) return *refused;
+  }
   try {
     return ComputeDistribution(request, view, material, fluence);
   } catch (const ArithmeticFailure&) {
@@ -187,12 +211,33 @@ Outcome<AngleTable> Distribution(const DistributionRequest& request, const Distr
   }
 }
 
+EnergyRange SingleEnergyRange(const MaterialTables& material) {
+  // E = 12.4 · x / sin(θ/2): the energy at which an angle's x reaches a row.
+  const double atFirstAngle = kWavelengthEnergyProduct / TrigonometryAt(1, kProgramPi).sinHalfTheta;
+  const double atLastAngle = kWavelengthEnergyProduct / TrigonometryAt(kAngles, kProgramPi).sinHalfTheta;
+  return {material.grid[1] * atFirstAngle, std::min(BinEnergy(kEnergyBins), material.grid[kXfsRows] * atLastAngle)};
+}
+
 Problem EnergyNotCalculable(double energyKeV, const MaterialTables& material) {
-  // λ = hc/E must be a finite number, and x = sin(θ/2)/λ at 180° within the table.
-  const double lowest = kWavelengthEnergyProduct / std::numeric_limits<double>::max();
-  const double highest = material.grid[kXfsRows] * kWavelengthEnergyProduct;
+  const EnergyRange range = SingleEnergyRange(material);
   return Problem{TextId::kEnergyNotCalculable, std::nullopt,
-                 {ShortestText(energyKeV), GeneralText(lowest, 2), GeneralText(highest, 3)}};
+                 {ShortestText(energyKeV), RoundedText(range.lowestKev, true),
+                  RoundedText(range.highestKev, false)}};
+}
+
+double UnscaledIntegral(ScatterKind scatter, double energyKeV, const MaterialTables& material) {
+  const AtomicFactor column(material.grid, scatter == kCoherent ? material.formFactor : material.scatterFunction, {});
+  const int steps = kAngles * kIntegralStepsPerDegree;
+  const double h = kProgramPi / steps;
+  double sum = TermAt(kProgramPi, energyKeV, scatter, column);  // the term at 0 is 0: it carries sin θ
+  for (int i = 1; i < steps; ++i) sum += (i % 2 == 1 ? 4.0 : 2.0) * TermAt(i * h, energyKeV, scatter, column);
+  return Checked(sum * h / 3.0);
+}
+
+std::optional<Problem> CheckSingleEnergy(double energyKeV, const MaterialTables& material) {
+  const EnergyRange range = SingleEnergyRange(material);
+  if (energyKeV >= range.lowestKev && energyKeV <= range.highestKev) return std::nullopt;
+  return EnergyNotCalculable(energyKeV, material);
 }
 
 }  // namespace tervolin

@@ -3,6 +3,8 @@
 // or incoherent scattering, at one photon energy or summed over a spectrum, each in
 // any of four views, scaled to a maximum of 1.
 
+#include <optional>
+
 #include "core/outcome.h"
 #include "core/tables.h"
 
@@ -48,13 +50,35 @@ AngleTable UnscaledDistribution(const DistributionRequest& request, const Distri
                                 const MaterialTables& material, const EnergyTable& fluence);
 
 // The same, with an arithmetic failure returned as a problem: at one energy the
-// energy and the tables' range, over a spectrum "cannot be calculated correctly".
+// energy and the tables' range (an energy outside SingleEnergyRange is refused
+// before anything is computed), over a spectrum "cannot be calculated correctly".
 Outcome<AngleTable> Distribution(const DistributionRequest& request, const DistributionView& view,
                                  const MaterialTables& material, const EnergyTable& fluence);
 
-// The problem of a single energy the calculation cannot represent: the energy, and
-// the range in which its wavelength is a number and the material's table of
-// momentum transfer reaches 180° (keV).
+// ∫₀^π of the single-energy term per unit angle (sin θ included) over θ in rad, the
+// curve taken between its whole degrees as well: composite Simpson's rule at 0.1°
+// steps, F or S interpolated in the material's table as at the curve's points. Throws
+// ArithmeticFailure as UnscaledDistribution does.
+double UnscaledIntegral(ScatterKind scatter, double energyKeV, const MaterialTables& material);
+
+// The photon energies (keV) at which a single-energy curve reads the material's
+// F(x) and S(x) by interpolation between its rows at every angle, 1° … 180°, and
+// the tables hold the energy: from the energy at which x = sin(θ/2)/λ at 1° reaches
+// the first row (1.42 keV for the shipped tables' 0.001 Å⁻¹; below it F and S would
+// be extrapolated) up to 150 keV, where the cross sections, the attenuation
+// coefficients and the spectra end (x at 180° is then 12.1 Å⁻¹, well inside the
+// table), or lower where the table's last row is reached before.
+struct EnergyRange {
+  double lowestKev;
+  double highestKev;
+};
+EnergyRange SingleEnergyRange(const MaterialTables& material);
+
+// The problem of a single energy outside SingleEnergyRange: the energy as computed
+// with and the range, its ends rounded inwards to three significant digits.
 Problem EnergyNotCalculable(double energyKeV, const MaterialTables& material);
+
+// That problem when the energy lies outside SingleEnergyRange, else nothing.
+std::optional<Problem> CheckSingleEnergy(double energyKeV, const MaterialTables& material);
 
 }  // namespace tervolin

@@ -13,7 +13,18 @@ namespace {
 // dσ/dθ in cm²/g per degree, angles converted with the program's π.
 double PerDegreePerGram(double molarMass) {
   const double r0Squared = kClassicalElectronRadiusCm * kClassicalElectronRadiusCm;
-  return CheckedDivide(0.5 * r0Squared * 2.0 * kProgramPi * (kProgramPi / 180.0) * kAvogadroConstant, molarMass);
+  return CheckedDivide(0.5 * r0Squared * 2.0 * kProgramPi * kRadiansPerDegree * kAvogadroConstant, molarMass);
+}
+
+// The first bin of the spectral curve of the kind.
+int FirstBin(ScatterKind scatter) { return scatter == kCoherent ? kFirstCoherentBin : kFirstIncoherentBin; }
+
+// Σ φ_n over all bins, or nothing when the spectrum has no photons.
+OrProblem<double> Photons(const EnergyTable& fluence) {
+  double photons = 0.0;
+  for (int n = 1; n <= kEnergyBins; ++n) photons += fluence[n];
+  if (!(photons > 0.0) || !std::isfinite(photons)) return MagnitudeProblem::kNoFluence;
+  return photons;
 }
 
 }  // namespace
@@ -25,20 +36,34 @@ AngleTable FormFactorCurve(ScatterKind scatter, double energyKev, const Material
   return curve;
 }
 
+double FormFactorCurveIntegral(ScatterKind scatter, double energyKev, const MaterialTables& material,
+                               double molarMass) {
+  return Checked(UnscaledIntegral(scatter, energyKev, material) * (PerDegreePerGram(molarMass) / kRadiansPerDegree));
+}
+
 OrProblem<AngleTable> FormFactorCurveOverSpectrum(ScatterKind scatter, const MaterialTables& material,
                                                   double molarMass, const EnergyTable& fluence) {
-  const int firstBin = scatter == kCoherent ? kFirstCoherentBin : kFirstIncoherentBin;
-  double photons = 0.0;
+  const OrProblem<double> photons = Photons(fluence);
+  if (const auto* problem = std::get_if<MagnitudeProblem>(&photons)) return *problem;
   AngleTable sum{};
-  for (int n = 1; n <= kEnergyBins; ++n) {
-    photons += fluence[n];
-    if (n < firstBin || fluence[n] == 0.0) continue;
+  for (int n = FirstBin(scatter); n <= kEnergyBins; ++n) {
+    if (fluence[n] == 0.0) continue;
     const AngleTable bin = FormFactorCurve(scatter, BinEnergy(n), material, molarMass);
     for (int j = 1; j <= kAngles; ++j) sum[j] = Checked(sum[j] + fluence[n] * bin[j]);
   }
-  if (!(photons > 0.0) || !std::isfinite(photons)) return MagnitudeProblem::kNoFluence;
-  for (int j = 1; j <= kAngles; ++j) sum[j] /= photons;
+  for (int j = 1; j <= kAngles; ++j) sum[j] /= std::get<double>(photons);
   return sum;
+}
+
+OrProblem<double> FormFactorIntegralOverSpectrum(ScatterKind scatter, const MaterialTables& material,
+                                                 double molarMass, const EnergyTable& fluence) {
+  const OrProblem<double> photons = Photons(fluence);
+  if (const auto* problem = std::get_if<MagnitudeProblem>(&photons)) return *problem;
+  double sum = 0.0;
+  for (int n = FirstBin(scatter); n <= kEnergyBins; ++n) {
+    if (fluence[n] != 0.0) sum = Checked(sum + fluence[n] * FormFactorCurveIntegral(scatter, BinEnergy(n), material, molarMass));
+  }
+  return sum / std::get<double>(photons);
 }
 
 }  // namespace tervolin

@@ -6,6 +6,9 @@ namespace tervolin {
 // The five-decimal value of π the program converts angles with (not full π): every
 // angle, of the scattering and of the anode, is converted with it.
 inline constexpr double kProgramPi = 3.14159;
+// One degree in the program's radians: a density per radian times this is one per
+// degree.
+inline constexpr double kRadiansPerDegree = kProgramPi / 180.0;
 
 inline constexpr double kElectronRestEnergyKev = 511.0;   // m0c², keV
 inline constexpr double kWavelengthEnergyProduct = 12.4;  // λ (Å) = 12.4 / E (keV)

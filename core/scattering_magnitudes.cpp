@@ -9,10 +9,6 @@ namespace tervolin {
 
 namespace {
 
-// One degree in the program's radians: a density per radian times this is one per
-// degree, and the Simpson rule over degrees then gives the same integral.
-constexpr double kRadiansPerDegree = kProgramPi / 180.0;
-
 bool IsUsable(double crossSection) { return std::isfinite(crossSection) && crossSection >= 0.0; }
 
 // log σ linear in log E between rows n and n + 1; both values must be positive.
@@ -97,11 +93,13 @@ OrProblem<ScatteringMagnitudes> CompareMagnitudes(const MagnitudeInputs& inputs)
 
 OrProblem<ScatteringMagnitudes> CompareAbsoluteMagnitudes(const AbsoluteInputs& in) {
   const bool usable = IsCurve(in.coherent) && IsCurve(in.incoherent) && IsUsable(in.coherentCrossSection) &&
-                      IsUsable(in.incoherentCrossSection) && in.coherentCrossSection + in.incoherentCrossSection > 0.0;
+                      IsUsable(in.incoherentCrossSection) && in.coherentCrossSection + in.incoherentCrossSection > 0.0 &&
+                      IsUsable(in.coherentIntegral) && in.coherentIntegral > 0.0 &&
+                      IsUsable(in.incoherentIntegral) && in.incoherentIntegral > 0.0;
   if (!usable) return MagnitudeProblem::kCannotCalculate;
   ScatteringMagnitudes m = Combine(in.coherent, in.incoherent, in.coherentCrossSection, in.incoherentCrossSection);
-  m.coherentCurveIntegral = CurveIntegral(in.coherent);
-  m.incoherentCurveIntegral = CurveIntegral(in.incoherent);
+  m.coherentCurveIntegral = in.coherentIntegral;
+  m.incoherentCurveIntegral = in.incoherentIntegral;
   m.totalCurveIntegral = m.coherentCurveIntegral + m.incoherentCurveIntegral;
   m.coherentRatio = in.coherentCrossSection / m.coherentCurveIntegral;
   m.incoherentRatio = in.incoherentCrossSection / m.incoherentCurveIntegral;

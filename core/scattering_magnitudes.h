@@ -2,9 +2,10 @@
 // How large coherent and incoherent scattering are, on one absolute scale: the
 // differential cross sections per unit mass against the scattering angle. Each curve
 // is the form factor's (or the incoherent scattering function's) own cross section
-// (core/form_factor_curves.h); the tabulated cross section σ/ρ stands beside its
-// integral, for it includes what the form factors leave out (anomalous scattering).
-// Tables without the molar mass fall back to the program's shape scaled to σ/ρ.
+// (core/form_factor_curves.h); the tabulated cross section σ/ρ stands beside the
+// curve's integral, for the two come from different tabulations (lead's coherent
+// σ/ρ is 10 % above the integral at 140 keV). Tables without the molar mass fall
+// back to the program's shape scaled to σ/ρ.
 //
 // Every function takes its tables as arguments and returns a value or a problem;
 // the program's angles are θ = 1° … 180°, converted with its five-decimal π.
@@ -55,8 +56,10 @@ struct ScatteringMagnitudes {
   double totalCrossSection = 0.0;
   double coherentShare = 0.0;  // % of the total
   double incoherentShare = 0.0;
-  // σ/ρ as the integral of each curve over 0 … 180° (cm²/g), and the tabulated σ/ρ
-  // over it: above 1 where the table holds effects beyond the form factor.
+  // σ/ρ as the integral of each curve drawn over 0 … 180° (cm²/g), F and S
+  // interpolated in the 45-row table between the curve's points too, and the
+  // tabulated σ/ρ over it (the table's own tabulation, 1.10 for lead's coherent
+  // scattering at 140 keV).
   double coherentCurveIntegral = 0.0;
   double incoherentCurveIntegral = 0.0;
   double totalCurveIntegral = 0.0;
@@ -75,17 +78,20 @@ OrProblem<ScatteringMagnitudes> CompareMagnitudes(const MagnitudeInputs& inputs)
 // of the comparison is given it rather than left to divide the shares.
 double IncoherentToCoherentRatio(const ScatteringMagnitudes& magnitudes);
 
-// The form factor's own curves, dσ/dθ in cm²/g per degree at θ = 1° … 180°, and the
-// tabulated cross sections σ/ρ (cm²/g) beside them.
+// The form factor's own curves, dσ/dθ in cm²/g per degree at θ = 1° … 180°, the
+// tabulated cross sections σ/ρ (cm²/g) beside them, and the curves' integrals over
+// 0 … 180° (cm²/g, FormFactorCurveIntegral).
 struct AbsoluteInputs {
   AngleTable coherent{};
   AngleTable incoherent{};
   double coherentCrossSection = 0.0;
   double incoherentCrossSection = 0.0;
+  double coherentIntegral = 0.0;
+  double incoherentIntegral = 0.0;
 };
 
-// The curves as they are, their integrals over the degrees (the same Simpson rule as
-// above) and the ratios of the tabulated σ/ρ to them; shares of the tabulated σ/ρ.
+// The curves as they are, their integrals and the ratios of the tabulated σ/ρ to
+// them; shares of the tabulated σ/ρ.
 OrProblem<ScatteringMagnitudes> CompareAbsoluteMagnitudes(const AbsoluteInputs& inputs);
 
 // dσ/dΩ (cm²/g/sr) from dσ/dθ per degree: × (180/π) / (2π sin θ).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <span>
 
@@ -46,10 +47,12 @@ void AddKLines(double tubeVoltageKv, int lastBin, EnergyTable& target) {
 }
 
 // Divides bins 2…N by their largest value, which it returns; what is then
-// negligible becomes 0.
+// negligible becomes 0. A bin whose fluence fell below the smallest normal double
+// (2.2e-308) has lost its digits to underflow: it holds no photon and becomes 0 first.
 double ScaleToMaximum(int lastBin, EnergyTable& fluence) {
   double maximum = 0.0;
   for (int n = 2; n <= lastBin; ++n) {
+    if (fluence[n] < std::numeric_limits<double>::min()) fluence[n] = 0.0;
     if (fluence[n] > maximum) maximum = fluence[n];
   }
   if (!(maximum > 0.0)) throw ArithmeticFailure("no bin of the spectrum is positive");
@@ -75,8 +78,11 @@ SpectrumResult FilteredSpectrum(const TubeFigures& in, const AttenuationTables& 
   return r;
 }
 
-// The largest optical depth μ·t of the filters that keeps e^(−μt) a normal double
-// (e^(−708) is the smallest) with room for the anode spectrum's own small values.
+// The largest optical depth μ·t of the filters together that a spectrum is computed
+// with, in the bin they attenuate least: e^(−600) = 2.7e-261 keeps that bin's fluence
+// (the anode's smallest value there, about 1e-5, over E ≤ 150 keV) above 1e-268, a
+// normal double with all its digits (e^(−708) is the last), so the spectrum is
+// scaled to a bin that holds photons.
 inline constexpr double kLargestOpticalDepth = 600.0;
 
 // A filter's thickness as computed with (cm) and the coefficients it attenuates with.
@@ -114,9 +120,11 @@ double LargestThicknessMm(std::span<const FilterLayer> layers, const FilterLayer
   return largestCm / kMillimetresToCm;
 }
 
-// The spectrum's failure, put down to the filter that attenuates most where the
-// filters leave the most: its thickness as typed and the largest that would do.
-Problem FluenceProblem(const TubeSettings& settings, const AttenuationTables& mu) {
+// Filters too thick to compute with: the optical depth of the bin they attenuate
+// least exceeds kLargestOpticalDepth. The problem names the filter that attenuates
+// most in that bin, its thickness as typed and the largest thickness (rounded down to
+// 0.1 mm) that this same test lets through.
+std::optional<Problem> FiltersTooThick(const TubeSettings& settings, const AttenuationTables& mu) {
   const TubeFigures in = ReadTubeFigures(settings);
   const int lastBin = LastComputedBin(in.tubeVoltageKv);
   const FilterLayer layers[] = {{SpectrumField::InherentFiltration, in.inherentCm, mu.aluminium},
@@ -126,7 +134,7 @@ Problem FluenceProblem(const TubeSettings& settings, const AttenuationTables& mu
   const FilterLayer& thickest = *std::max_element(std::begin(layers), std::end(layers), [n](auto& a, auto& b) {
     return a.mu[n] * a.thicknessCm < b.mu[n] * b.thicknessCm;
   });
-  if (!(FiltersDepth(layers, n) > kLargestOpticalDepth)) return Problem{TextId::kCannotCalculate};
+  if (!(FiltersDepth(layers, n) > kLargestOpticalDepth)) return std::nullopt;
   const double largestMm = std::floor(LargestThicknessMm(layers, thickest, lastBin) * 10.0) / 10.0;
   return Problem{TextId::kFilterTooThick, FieldReset{thickest.field, DefaultSpectrumFieldText(thickest.field)},
                  {settings.Text(thickest.field), GeneralText(std::max(largestMm, 0.0), 15)}};
@@ -137,6 +145,7 @@ Problem FluenceProblem(const TubeSettings& settings, const AttenuationTables& mu
 Outcome<Spectrum> ComputeSpectrum(const TubeSettings& settings, const AttenuationTables& attenuation,
                                   const AirTable& air) {
   if (std::optional<Problem> refused = CheckTubeRange(settings)) return *refused;
+  if (std::optional<Problem> refused = FiltersTooThick(settings, attenuation)) return *refused;
   Spectrum spectrum{settings, {}, {}, 0.0, {}};
   try {
     const SpectrumResult r = FilteredSpectrum(ReadTubeFigures(settings), attenuation);
@@ -144,7 +153,7 @@ Outcome<Spectrum> ComputeSpectrum(const TubeSettings& settings, const Attenuatio
     spectrum.fluence = r.fluence;
     spectrum.unscaledMaximum = r.unscaledMaximum;
   } catch (const ArithmeticFailure&) {
-    return FluenceProblem(settings, attenuation);
+    return Problem{TextId::kCannotCalculate};
   }
   spectrum.figures = ComputeBeamFigures(spectrum.fluence, attenuation.aluminium, air);
   return spectrum;

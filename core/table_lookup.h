@@ -31,7 +31,7 @@ class LogLogTable {
   bool increasing_ = false;  // grid rows 2…45 strictly increasing
 };
 
-// Value of the column `values` at momentum transfer x (Å⁻¹), interpolated linearly in
+// Value of the column `values` at x = sin(θ/2)/λ (Å⁻¹), interpolated linearly in
 // ln x and ln V between two rows of `grid`. The search starts at row 2 and stops at
 // the first row whose grid value exceeds x; below row 2 the line through rows 1 and 2
 // is extended. Throws ArithmeticFailure when x reaches XfsGrid(45), on a logarithm of

@@ -11,7 +11,8 @@ namespace tervolin {
 
 // A scatterer material's tables.
 struct MaterialTables {
-  // Against momentum transfer x = sin(θ/2)/λ (Å⁻¹).
+  // Against x = sin(θ/2)/λ (Å⁻¹), the momentum-transfer variable of the form factor
+  // tables (the momentum transfer itself is q = 4πx, with ħ = 1).
   XfsTable grid{};             // x
   XfsTable formFactor{};       // atomic form factor F(x)
   XfsTable scatterFunction{};  // incoherent scattering function S(x)

@@ -50,9 +50,10 @@ enum class TextId {
   // The solver of a beam quality's inherent filtration.
   kQualityNeedsAirTable,
   kQualityOutOfReach,
-  // A calculation that overflowed, with its reason: the energy ({1}, keV) and the
-  // range the material's table can compute ({2}…{3} keV); a filter too thick for any photon to remain
-  // representable ({1} mm as typed, {2} the largest thickness that leaves some, mm).
+  // A calculation refused before it is made: a single energy ({1}, keV) outside the
+  // range in which the material's tables are interpolated at every angle ({2}…{3} keV);
+  // filters so thick that no bin keeps a fluence a double represents ({1} mm as typed,
+  // {2} the largest thickness that computes, mm).
   kEnergyNotCalculable,
   kFilterTooThick,
   // The title of the program's windows and message boxes.
@@ -81,13 +82,14 @@ enum class TextId {
   kCrossSectionShares,      // the magnitudes' table: σ/ρ and shares at one energy
   kMeanCrossSectionShares,  // the same, averaged over a spectrum's photons
   kMagnitudeRatio,          // {1}: incoherent σ/ρ over coherent σ/ρ
-  kCurveIntegral,           // {1}: the curve's σ/ρ; {2}: the table's over it
+  kCurveIntegral,           // {1}: the drawn curve's σ/ρ; {2}: the table's over it
   kScaledToTable,           // a table without the molar mass: the curves' shapes scaled to σ/ρ
+  kMagnitudesNote,          // the magnitudes window's and the page's note: the curves, the table, their sources
   kAngleGraphTitle,         // a slide's title line: the graph, then its kinds and views
   kSpectrumGraphTitle,
   kFreeElectronView,        // the view with the free electron's curves
-  // The angular graph's axis titles: the ordinate's, per angle and per solid angle,
-  // and the abscissa's.
+  // The angular graph's axis titles: the ordinate's, per angle and per solid angle (a
+  // relative differential cross section, each curve's maximum 1), and the abscissa's.
   kProbabilityAxisTitle,
   kPerSolidAngleAxisTitle,
   kAngleGraphAbscissa,
@@ -193,7 +195,7 @@ enum class TextId {
   kCliBadFormatWithDat,
   kCliBadFormat,
   kCliGivenTwiceForCurve,    // {1}: the option, given twice among one curve's options
-  kCliEnergyNotCalculable,   // {1}: the energy, {2}…{3}: the range the material's table computes
+  kCliEnergyNotCalculable,   // {1}: the energy, {2}…{3}: the range the material's tables hold at every angle
   kCliFilterTooThick,        // {1}: the option, {2}: its thickness, {3}: the largest that leaves photons
   kTitleWithParts,           // a slide's title: {1} the graph, {2} its kinds and views joined
   kAfterClosingBracket,      // between a closing bracket and the item after it: none after "）"
@@ -313,7 +315,6 @@ enum class TextId {
   kPageSpectrumSlideSvg,
   kPageSpectrumSlidePng,
   kPageShare,
-  kPageMagnitudesNote,
   kPageClose,
   kPageCoherentSheetTitle,
   kPageIncoherentSheetTitle,

@@ -39,13 +39,25 @@ OrProblem<AngleTable> Curve(const Comparison& c, ScatterKind scatter) {
   return FormFactorCurve(scatter, c.energyKev, c.material, molarMass);
 }
 
+// The integral of that curve over 0 … 180°, or its spectrum's mean.
+OrProblem<double> Integral(const Comparison& c, ScatterKind scatter) {
+  const double molarMass = *c.material.molarMass;
+  if (c.mode == kSpectral) return FormFactorIntegralOverSpectrum(scatter, c.material, molarMass, c.fluence);
+  return FormFactorCurveIntegral(scatter, c.energyKev, c.material, molarMass);
+}
+
 OrProblem<ScatteringMagnitudes> Absolute(const Comparison& c, double coherentSize, double incoherentSize) {
   const OrProblem<AngleTable> coherent = Curve(c, kCoherent);
   const OrProblem<AngleTable> incoherent = Curve(c, kIncoherent);
+  const OrProblem<double> coherentIntegral = Integral(c, kCoherent);
+  const OrProblem<double> incoherentIntegral = Integral(c, kIncoherent);
   if (const auto* problem = std::get_if<MagnitudeProblem>(&coherent)) return *problem;
   if (const auto* problem = std::get_if<MagnitudeProblem>(&incoherent)) return *problem;
-  return CompareAbsoluteMagnitudes(
-      {std::get<AngleTable>(coherent), std::get<AngleTable>(incoherent), coherentSize, incoherentSize});
+  if (const auto* problem = std::get_if<MagnitudeProblem>(&coherentIntegral)) return *problem;
+  if (const auto* problem = std::get_if<MagnitudeProblem>(&incoherentIntegral)) return *problem;
+  return CompareAbsoluteMagnitudes({std::get<AngleTable>(coherent), std::get<AngleTable>(incoherent), coherentSize,
+                                    incoherentSize, std::get<double>(coherentIntegral),
+                                    std::get<double>(incoherentIntegral)});
 }
 
 // A table without the molar mass: the program's shapes scaled to the tabulated σ/ρ.
@@ -76,6 +88,9 @@ MagnitudesOfMaterial MaterialMagnitudes(const std::filesystem::path& dataFolder,
                                         EnergyModeKind mode, double energyKev, const EnergyTable& fluence) {
   const auto tables = LoadMaterialTables(dataFolder, material, true);
   if (!tables) return tables.Fault();
+  if (mode == kSingleEnergy) {
+    if (std::optional<Problem> refused = CheckSingleEnergy(energyKev, tables.Value())) return *refused;
+  }
   return Compare({tables.Value(), mode, energyKev, fluence});
 }
 

@@ -16,10 +16,13 @@
 
 namespace tervolin {
 
-using MagnitudesOfMaterial = std::variant<ScatteringMagnitudes, MagnitudeProblem, ReadFailure>;
+// A Problem is a single energy outside the range the curves accept
+// (EnergyNotCalculable, core/distributions.h).
+using MagnitudesOfMaterial = std::variant<ScatteringMagnitudes, MagnitudeProblem, ReadFailure, Problem>;
 
 // For a material of dataFolder/XFS_Data: at `energyKev` for one photon energy, over
-// the accepted spectrum's `fluence` for a spectrum (energyKev is not used then).
+// the accepted spectrum's `fluence` for a spectrum (energyKev is not used then). A
+// single energy is compared where its curves are computed, SingleEnergyRange.
 MagnitudesOfMaterial MaterialMagnitudes(const std::filesystem::path& dataFolder, const std::string& material,
                                         EnergyModeKind mode, double energyKev, const EnergyTable& fluence);
 

@@ -1,6 +1,8 @@
 #include "graphs/angle_graph.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <cmath>
 #include <numeric>
 #include <vector>
@@ -22,26 +24,36 @@ inline constexpr std::array<PlacedText, 7> kAngleTexts{{
 }};
 
 // The y-axis title left of the frame: Japanese stacks its characters one under the
-// other from `top`, a pitch apart, a space leaving half a pitch more; other
-// languages run it upward from `bottom`.
+// other from `top`, a pitch apart (closer, when the title would reach below
+// kLowestStacked), a space leaving half a pitch more; other languages run it upward
+// from `bottom`.
 constexpr float kTitleX = -20, kUprightTitleX = -24;  // upright: at the left edge, clear of the scale
-constexpr double kStackPitch = 0.08;
+constexpr double kStackPitch = 0.08, kLowestStacked = 0.12;
 constexpr double kPerAngleTitleTop = 0.90, kPerSolidAngleTitleTop = 0.98, kUprightTitleBottom = 0.05;
 // The x-axis title, left-aligned under the middle of the scale.
 constexpr float kAbscissaTitleX = 91, kAbscissaTitleY = -0.07f;
 
-void PrintStacked(DrawingSurface& surface, const std::string& title, double top) {
-  double y = top;
+// The title's characters (UTF-8 sequences), a space as one of them.
+std::vector<std::string> Characters(const std::string& title) {
+  std::vector<std::string> characters;
   for (std::size_t at = 0; at < title.size();) {
     std::size_t length = 1;
     while (at + length < title.size() && (static_cast<unsigned char>(title[at + length]) & 0xC0) == 0x80) ++length;
-    if (title[at] == ' ') {
-      y -= kStackPitch / 2;
-    } else {
-      surface.Print(kTitleX, static_cast<float>(y), title.substr(at, length));
-      y -= kStackPitch;
-    }
+    characters.push_back(title.substr(at, length));
     at += length;
+  }
+  return characters;
+}
+
+void PrintStacked(DrawingSurface& surface, const std::string& title, double top) {
+  const std::vector<std::string> characters = Characters(title);
+  double steps = -1.0;  // in pitches, from the first character to the last
+  for (const std::string& c : characters) steps += c == " " ? 0.5 : 1.0;
+  const double pitch = steps > 0.0 ? std::min(kStackPitch, (top - kLowestStacked) / steps) : kStackPitch;
+  double y = top;
+  for (const std::string& c : characters) {
+    if (c != " ") surface.Print(kTitleX, static_cast<float>(y), c);
+    y -= c == " " ? pitch / 2 : pitch;
   }
 }
 

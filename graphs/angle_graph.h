@@ -1,6 +1,7 @@
 #pragma once
 // The angular distribution graph of the calculation screen: θ from 0° to 180°
-// across, scattering probability 0 to 1 upward, on the user coordinates
+// across, the relative differential cross section 0 to 1 upward (each curve's
+// maximum 1: not a probability, whose curve would have unit area), on the user coordinates
 // x -25 … 185, y -0.15 … 1.05. Curves accumulate until the axes are drawn anew.
 
 #include "core/energy_tables.h"
@@ -10,8 +11,8 @@
 namespace tervolin {
 
 // Clears the graph and draws grid, scale labels and axis titles; line width 1 after.
-// The y-axis title is that of the view: "散乱確率" per unit angle, "立体角あたり散乱確率"
-// per unit solid angle.
+// The y-axis title is that of the view: "相対微分断面積" per unit angle,
+// "立体角あたり 相対微分断面積" per unit solid angle.
 void DrawAngleAxes(DrawingSurface& graph, bool perSolidAngle);
 
 // Black frame (0, 0)–(180, 1) with line width 2; line width 2 after.

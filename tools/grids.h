@@ -7,7 +7,7 @@
 
 namespace tervolin::tables {
 
-// Momentum transfer x = sin(θ/2)/λ in 1/Å of the 45 records of a form-factor
+// The momentum-transfer variable x = sin(θ/2)/λ (the momentum transfer is 4πx) in 1/Å of the 45 records of a form-factor
 // file: the points at which xraylib tabulates both F and S for every element,
 // so that no value of those files is interpolated.  The last point lies far
 // beyond 12.1 1/Å, the largest x reached at 150 keV and θ = 180°.

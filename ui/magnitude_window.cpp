@@ -26,14 +26,6 @@ namespace tervolin::ui {
 namespace {
 
 
-const UiText kHelp = Ui(
-    "曲線は、干渉性散乱では r₀²·½(1+cos²θ)·F²(x)、非干渉性散乱ではクライン－仁科の式 × S(x) から求めた"
-    "微分断面積です（化学式単位あたりの値に N_A/M を掛けて 1 g あたり）。下の表は物質の表の断面積 σ/ρ と、"
-    "曲線の積分との比です。表の断面積は形状因子では表せない効果（異常散乱）も含むため、重い元素の高い"
-    "エネルギーでは曲線の積分より大きくなります（鉛の 140 keV の干渉性散乱で約 10 %）。"
-    "スペクトルでは各エネルギーの値を光子数で重み付けした平均（光子 1 個あたり）です。");
-
-
 QAction* WindowAction(QWidget* window, UiText text, QKeySequence keys, bool checkable = false) {
   QAction* action = MakeAction(text, window);
   action->setShortcut(keys);
@@ -71,14 +63,14 @@ MagnitudeWindow::MagnitudeWindow(QWidget* parent, SaveFolderMemory& saves)
     : QWidget(parent, Qt::Window), saves_(saves), graph_(new MagnitudeGraph(this)), summary_(new QLabel(this)) {
   SetUiText(this, Ui("散乱の大きさを比較"));
   setFont(ScreenFont(Utf8("メイリオ"), 9));
-  auto* help = new QLabel(this);
-  SetUiText(help, kHelp);
-  help->setWordWrap(true);
-  help->setStyleSheet(QStringLiteral("color: #444444"));
+  help_ = new QLabel(this);
+  help_->setText(Utf8(tervolin::TextOf(tervolin::TextId::kMagnitudesNote, language_)));
+  help_->setWordWrap(true);
+  help_->setStyleSheet(QStringLiteral("color: #444444"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(graph_, 1);
   layout->addWidget(summary_);
-  layout->addWidget(help);
+  layout->addWidget(help_);
   AddActions();
 }
 
@@ -95,6 +87,11 @@ void MagnitudeWindow::AddActions() {
   connect(WindowAction(this, Ui("閉じる"), QKeySequence(Qt::Key_Escape)), &QAction::triggered, this, &QWidget::close);
   menuKey_ = WindowAction(this, Ui("メニュー"), QKeySequence(Qt::SHIFT | Qt::Key_F10));
   connect(menuKey_, &QAction::triggered, this, &MagnitudeWindow::ShowMenuAtGraph);
+}
+
+void MagnitudeWindow::SetLanguage(tervolin::Language language) {
+  language_ = language;
+  help_->setText(Utf8(tervolin::TextOf(tervolin::TextId::kMagnitudesNote, language_)));
 }
 
 void MagnitudeWindow::ShowMagnitudes(const tervolin::CurveLabel& subject,

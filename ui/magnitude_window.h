@@ -39,8 +39,8 @@ class MagnitudeWindow : public QWidget {
   void ShowProblem(const tervolin::CurveLabel& subject, const std::string& message);
   // Nothing compared: the graph has been cleared.
   void Clear();
-  // The language of what the window shows next.
-  void SetLanguage(tervolin::Language language) { language_ = language; }
+  // The language of what the window shows next, and of its note at once.
+  void SetLanguage(tervolin::Language language);
 
   MagnitudeGraph& Graph() { return *graph_; }
   QAction& LogarithmicAction() { return *logarithmic_; }
@@ -69,6 +69,7 @@ class MagnitudeWindow : public QWidget {
 
   MagnitudeGraph* graph_;
   QLabel* summary_;
+  QLabel* help_;  // the library's note on the curves and the table
   QAction* logarithmic_;
   QAction* perSolidAngle_;
   QAction* menuKey_;  // Shift+F10, which opens the menu it is not in

@@ -95,7 +95,7 @@ constexpr PageWord kPageWords[] = {
     {"spectrumSlideSvg", TextId::kPageSpectrumSlideSvg},
     {"spectrumSlidePng", TextId::kPageSpectrumSlidePng},
     {"share", TextId::kPageShare},
-    {"magnitudesNote", TextId::kPageMagnitudesNote},
+    {"magnitudesNote", TextId::kMagnitudesNote},
     {"close", TextId::kPageClose},
     {"coherentSheetTitle", TextId::kPageCoherentSheetTitle},
     {"incoherentSheetTitle", TextId::kPageIncoherentSheetTitle},

@@ -133,6 +133,7 @@ Outcome<ScatteringMagnitudes> Workbench::Magnitudes(const CurveChoice& choice) c
   const MagnitudesOfMaterial found =
       MaterialMagnitudes(dataFolder_, choice.material, energyMode, energyKev, AcceptedFluence());
   if (const auto* failure = std::get_if<ReadFailure>(&found)) return Unreadable(*failure, language);
+  if (const auto* problem = std::get_if<Problem>(&found)) return *problem;
   if (const auto* problem = std::get_if<MagnitudeProblem>(&found)) return ProblemOf(*problem, energyKev, language);
   return std::get<ScatteringMagnitudes>(found);
 }

@@ -75,7 +75,9 @@ TEST(CalcCompare, EachColumnIntegratesToTheCrossSectionOfTheTable) {
       AngleTable values{};
       for (int j = 1; j <= kAngles; ++j) values[j] = FieldValue(rows[j - 1][column]);
       const double curve = FieldValue(table[column - 1][3]);
-      EXPECT_NEAR(IntegralOverAngles(values, 180.0) / curve, 1.0, 1e-12) << c.alias << " " << column;
+      // The integral is the curve's between its points too: the 1° rule over the
+      // printed points alone comes within 0.3 %.
+      EXPECT_NEAR(IntegralOverAngles(values, 180.0) / curve, 1.0, 3e-3) << c.alias << " " << column;
       EXPECT_NEAR(FieldValue(table[column - 1][1]) / curve, FieldValue(table[column - 1][4]), 1e-12);
     }
     const CalcRun totals = Compare({"--material", c.alias, "--energy", c.energy, "--totals"});

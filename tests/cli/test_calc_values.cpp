@@ -230,6 +230,10 @@ TEST(CalcValues, QualityFiguresMeetTheStandardsHvl1) {
     const double program = std::stod(run.out.substr(hvl + 7)), wanted = std::stod(run.out.substr(standard + 15));
     EXPECT_NEAR(program / wanted, 1.0, 0.01) << name << "\n" << run.out;
   }
+  // The standard's figures with its own two decimals.
+  EXPECT_NE(RunInTables({"spectrum", "--quality", "RQR8", "--figures"}).out.find(
+                "standard HVL1: 3.97 mm Al\nstandard homogeneity coefficient: 0.68\n"),
+            std::string::npos);
 }
 
 // A material added to the data folder with an alias in its index is found by it.

@@ -61,20 +61,26 @@ TEST_F(MonoenergeticDistribution, SameInputsGiveIdenticalArrays) {
   EXPECT_EQ(Compute(kIncoherent, 59.3).Value(), Compute(kIncoherent, 59.3).Value());
 }
 
-TEST_F(MonoenergeticDistribution, UnusableEnergiesFailWithTheMessage) {
-  for (const double energy : {0.0, -20.0, std::numeric_limits<double>::infinity(), 1e-320}) {
+// The synthetic table's first row, 0.001 Å⁻¹, is x at 1° for 12.4 × 0.001 / sin 0.5° =
+// 1.42095 keV; the energy tables end at 150 keV. Outside, nothing is computed.
+TEST_F(MonoenergeticDistribution, EnergiesOutsideTheInterpolatedTablesFailWithTheRange) {
+  for (const double energy : {0.0, -20.0, std::numeric_limits<double>::infinity(), 1e-320, 1e-300, 1.4209, 150.001,
+                              1e10}) {
     SCOPED_TRACE(energy);
     ExpectFailedWithMessage(Compute(kCoherent, energy));
     ExpectFailedWithMessage(Compute(kIncoherent, energy));
   }
+  EXPECT_EQ(Compute(kCoherent, 1e10).Fault().parameters, (std::vector<std::string>{"1e+10", "1.43", "150"}));
+  EXPECT_NEAR(SingleEnergyRange(material).lowestKev, 1.42095, 1e-5);
+  for (const double energy : {1.4210, 1.43, 150.0}) EXPECT_TRUE(Compute(kIncoherent, energy)) << energy;
 }
 
 TEST_F(MonoenergeticDistribution, SearchPastTheLastRowFails) {
   for (int r = 1; r <= kXfsRows; ++r) material.grid[r] = 0.01 * std::pow(1000.0, (r - 1) / 44.0);
   ExpectFailedWithMessage(Compute(kCoherent, 200.0));  // x reaches 10 Å⁻¹ at 77°
-  // x = E/12.4 at 180° reaches the last row, 10 Å⁻¹, at 124 keV; λ = 12.4/E is
-  // finite above 12.4/1.797e308 keV.
-  const std::vector<std::string> reason{"200", "6.9e-308", "124"};
+  // x = E/12.4 at 180° reaches the last row, 10 Å⁻¹, at 124 keV; x at 1° the first,
+  // 0.01 Å⁻¹, at 14.2 keV.
+  const std::vector<std::string> reason{"200", "14.3", "124"};
   EXPECT_EQ(Compute(kCoherent, 200.0).Fault().parameters, reason);
   EXPECT_THROW(ComputeDistribution({kCoherent, kSingleEnergy, 200.0}, {}, material, {}), ArithmeticFailure);
   EXPECT_TRUE(Compute(kCoherent, 100.0));  // 8.06 Å⁻¹ at 180°: inside the table

@@ -8,7 +8,10 @@
 
 #include "core/distributions.h"
 #include "core/scattering_magnitudes.h"
+#include "core/table_lookup.h"
+#include "data/material_magnitudes.h"
 #include "graphs/value_axis.h"
+#include "support/shipped_tables.h"
 
 namespace tervolin {
 namespace {
@@ -77,6 +80,35 @@ TEST(ScatteringMagnitudes, RefusedInputs) {
   EXPECT_EQ(std::get<MagnitudeProblem>(CompareMagnitudes({shape, shape, std::nan(""), 1.0})),
             MagnitudeProblem::kCannotCalculate);
   EXPECT_EQ(std::get<MagnitudeProblem>(CompareMagnitudes({shape, shape, 0.0, 0.0})), MagnitudeProblem::kCannotCalculate);
+}
+
+// ∫₀^π f dθ by 3-point Gauss–Legendre (nodes 0, ±√0.6; weights 8/9, 5/9) on each 1/20°.
+template <typename F>
+double GaussLegendre(F f) {
+  const double h = kProgramPi / 3600, node = std::sqrt(0.6) * h / 2;
+  double sum = 0.0;
+  for (double mid = h / 2; mid < kProgramPi; mid += h) sum += (8 * f(mid) + 5 * (f(mid - node) + f(mid + node))) * h / 18;
+  return sum;
+}
+
+// The integral shown beside the table is that of the curve drawn: r₀²/2 · 2π · N_A/M ·
+// ∫ (1 + cos²θ) sin θ F²(x) dθ, and the Klein–Nishina term × S(x), with F and S read
+// from the same 45-row table (LogLogLookup), integrated here independently.
+TEST(ScatteringMagnitudes, TheCurveIntegralShownIsTheDrawnCurvesWithinATenthOfAPercent) {
+  for (const auto& [name, energy] : {std::pair{"水", 140.0}, std::pair{"鉛", 30.0}}) {
+    const MaterialTables m = testing::ShippedMaterial(TERVOLIN_TABLES_DIR, name, true);
+    const auto shown = std::get<ScatteringMagnitudes>(MaterialMagnitudes(TERVOLIN_TABLES_DIR, name, kSingleEnergy, energy, {}));
+    const double perRadian = 0.5 * 2.8179403262e-13 * 2.8179403262e-13 * 2.0 * kProgramPi * 6.02214076e23 / *m.molarMass;
+    const auto at = [&](double t, const XfsTable& column) { return LogLogLookup(std::sin(t / 2) * energy / 12.4, m.grid, column); };
+    const double coherent =
+        GaussLegendre([&](double t) { return (1 + std::pow(std::cos(t), 2)) * std::sin(t) * std::pow(at(t, m.formFactor), 2); });
+    const double incoherent = GaussLegendre([&](double t) {
+      const double r = 1 / (1 + energy / 511 * (1 - std::cos(t)));  // E′/E
+      return r * r * (r + 1 / r - std::pow(std::sin(t), 2)) * std::sin(t) * at(t, m.scatterFunction);
+    });
+    EXPECT_NEAR(shown.coherentCurveIntegral / (coherent * perRadian), 1.0, 1e-3) << name;
+    EXPECT_NEAR(shown.incoherentCurveIntegral / (incoherent * perRadian), 1.0, 1e-3) << name;
+  }
 }
 
 TEST(ValueAxis, RoundLinearStepsAndWholeDecades) {

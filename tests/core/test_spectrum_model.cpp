@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/failure_rule.h"
 #include "core/messages.h"
+#include "core/number_text.h"
 #include "core/spectrum_model.h"
 #include "core/spectrum_physics.h"
 #include "graphs/figures_box.h"
@@ -393,6 +395,27 @@ INSTANTIATE_TEST_SUITE_P(
       }
       return name;
     });
+
+// On the shipped tables, the thickness a refusal names is the last the same test lets
+// through: the spectrum computes there, every bin holding a normal double's fluence or
+// none, and is refused 0.1 mm above with the same limit.
+TEST(SpectrumFilterLimit, ComputesUpToTheStatedThicknessAndIsRefusedJustAbove) {
+  const AttenuationTables mu = testing::ShippedAttenuation(TERVOLIN_TABLES_DIR);
+  for (const auto& [kv, field] : {std::pair{"100", SpectrumField::AluminiumFilter}, {"30", SpectrumField::AluminiumFilter},
+                                  {"150", SpectrumField::AluminiumFilter}, {"100", SpectrumField::CopperFilter}}) {
+    TubeSettings settings{kv, "12", "2.5", "0", "0"};
+    settings.Text(field) = "1e6";
+    const std::string limit = ComputeSpectrum(settings, mu, {}).Fault().parameters.at(1);
+    settings.Text(field) = limit;
+    const Outcome<Spectrum> spectrum = ComputeSpectrum(settings, mu, {});
+    ASSERT_TRUE(spectrum) << kv << " kV, " << limit << " mm";
+    for (const double f : spectrum.Value().fluence) {
+      EXPECT_TRUE(f == 0.0 || f * spectrum.Value().unscaledMaximum >= std::numeric_limits<double>::min()) << f;
+    }
+    settings.Text(field) = GeneralText(std::stod(limit) + 0.1, 15);
+    EXPECT_EQ(ComputeSpectrum(settings, mu, {}).Fault().parameters, (std::vector<std::string>{settings.Text(field), limit}));
+  }
+}
 
 TEST_F(SpectrumModel, UnusualButWorkableInputsGiveASpectrum) {
   struct Case {

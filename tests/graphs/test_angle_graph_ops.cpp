@@ -8,7 +8,7 @@ namespace tervolin {
 namespace {
 
 
-TEST(AngleAxes, ClearGridThenFifteenTextsAtLineWidthOne) {
+TEST(AngleAxes, ClearGridThenEighteenTextsAtLineWidthOne) {
   DisplayList graph;
   DrawAngleAxes(graph, false);
   const auto& ops = graph.Operations();
@@ -24,13 +24,13 @@ TEST(AngleAxes, ClearGridThenFifteenTextsAtLineWidthOne) {
   EXPECT_EQ(lines[25].y1, static_cast<float>(9 * 0.1));
   for (const DrawingOperation& line : lines) EXPECT_EQ(line.colour, (Rgb{180, 180, 180}));
   const auto texts = graph.OfKind(DrawingKind::kPrint);
-  ASSERT_EQ(texts.size(), 15u);
+  ASSERT_EQ(texts.size(), 18u);
   EXPECT_EQ(texts[0].text, "1.0");
-  EXPECT_EQ(texts[3].text, "散");
+  EXPECT_EQ(texts[3].text, "相");
   EXPECT_FLOAT_EQ(texts[6].y1, 0.66f);
-  EXPECT_EQ(texts[14].text, "散乱角度");
-  EXPECT_FLOAT_EQ(texts[14].x1, 91.0f);
-  EXPECT_FLOAT_EQ(texts[14].y1, -0.07f);
+  EXPECT_EQ(texts[17].text, "散乱角度");
+  EXPECT_FLOAT_EQ(texts[17].x1, 91.0f);
+  EXPECT_FLOAT_EQ(texts[17].y1, -0.07f);
   EXPECT_TRUE(graph.OfKind(DrawingKind::kBox).empty());
 }
 

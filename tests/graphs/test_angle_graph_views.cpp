@@ -163,7 +163,7 @@ TEST_F(ViewedGraph, PerSolidAngleChangesTheCurvesAndTheAxisTitle) {
   const std::vector<DrawingOperation> ops = Redrawn({false, true});
   const auto texts = graph.OfKind(DrawingKind::kPrint);
   EXPECT_EQ(texts[3].text, "立");
-  EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const DrawingOperation& t) { return t.text == "散"; }), 1);
+  EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const DrawingOperation& t) { return t.text == "相"; }), 1);
   ASSERT_EQ(Remembered().size(), 2u);
   EXPECT_EQ(LabelText(Remembered()[0].label), "干渉性散乱 鉄 60 keV 立体角あたり");
   EXPECT_EQ(Remembered()[0].values[0], 1.0);  // iron's coherent peak forward

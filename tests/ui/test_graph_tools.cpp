@@ -164,7 +164,7 @@ class GraphToolsTest : public QObject {
     QStringList texts;
     ReadSvg(graphs_->angleTools.FileContents(GraphFileType::kSvg), points, texts);
     QCOMPARE(points, QList<int>({181, 181, 181}));
-    for (const char* label : {"1.0", "散", "150", "散乱角度"}) QVERIFY2(texts.contains(Utf8(label)), label);
+    for (const char* label : {"1.0", "相", "150", "散乱角度"}) QVERIFY2(texts.contains(Utf8(label)), label);
     points.clear();
     texts.clear();
     ReadSvg(graphs_->spectrumTools.FileContents(GraphFileType::kSvg), points, texts);

@@ -3,15 +3,18 @@
 // views and its following the compute button.
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "calculation_fixture.h"
+#include "modal_answerer.h"
 #include "ui/angle_view_actions.h"
 #include "ui/calculation_screen.h"
 #include "ui/graph_tools.h"
@@ -94,10 +97,17 @@ class MagnitudeWindowTest : public QObject {
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY2(window->SummaryText().contains(Utf8("94.4 %")), qPrintable(window->SummaryText()));
     QCOMPARE(window->Graph().Plot().caption, Utf8("鉛 30 keV"));
+    const auto labels = window->findChildren<QLabel*>();  // the library's note among them
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel* l) { return l->text().contains(Utf8("別々の表に由来し")); }));
+    // An energy outside the tables is refused on the screen, with their range; the
+    // window keeps the comparison it showed.
     f.energyField->setText(QStringLiteral("200"));
+    ModalAnswerer answerer;
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
-    QCOMPARE(window->SummaryText(), Utf8("光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）"));
-    QVERIFY(window->Graph().Plot().curves.empty());
+    QCOMPARE(answerer.Answered().size(), 1);
+    QCOMPARE(answerer.Answered()[0].text, Utf8("　光子エネルギー 200 keV は物質の表の範囲外です（すべての角度で表を補間できる "
+                                               "1.43～150 keV の範囲で入力してください）　"));
+    QCOMPARE(window->Graph().Plot().caption, Utf8("鉛 30 keV"));
 
     // The windows follow the graph: cleared with it, closed when the screen is left.
     f.energyField->setText(QStringLiteral("30"));

@@ -203,7 +203,8 @@ def check_refusals(driver):
         assert shown == ("　光子エネルギーは 0 より大きい数値（keV）で入力してください　", energy), f"energy {energy!r}: {shown}"
 
 # The sizes of coherent and incoherent scattering as tervolin-calc compare gives them
-# (the page shows four significant digits), and an energy beyond the table refused.
+# (the page shows four significant digits), an energy beyond the tables refused, and
+# the library's note on where the table and the curves come from.
 def check_magnitudes(driver):
     role(driver, "magnitudes-toggle").click()
     choose(driver, "coherent", "single", "水", energy="60")
@@ -218,8 +219,11 @@ def check_magnitudes(driver):
     role(driver, "clear").click()
     assert role(driver, "coherent-cross-section").text == role(driver, "magnitudes-ratio").text == "", "kept after clearing"
     choose(driver, "coherent", "single", "水", energy="200")
-    shown = role(driver, "magnitudes-message").text
-    assert shown == "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）", f"200 keV: {shown!r}"
+    shown = role(driver, "message").get_attribute("textContent")
+    assert shown == "　光子エネルギー 200 keV は物質の表の範囲外です（すべての角度で表を補間できる 1.43～150 keV の範囲で入力してください）　", \
+        f"200 keV: {shown!r}"
+    note = driver.find_element(By.CSS_SELECTOR, "[data-text=magnitudesNote]").text
+    assert "別々の表に由来し" in note and "異常散乱" not in note, f"note: {note!r}"
 
 
 # The polar diagram's outline and the magnitudes graph's curves are tervolin-calc's

@@ -36,6 +36,8 @@ TEST(Workbench, CurveStepsRefuseByKindOrKeepTheCurve) {
       {"negative energy", kSingleEnergy, false, {"水", "-5"}, TextId::kEnergyNotANumber},
       {"energy 2,5 before material", kSingleEnergy, false, {"", "2,5"}, TextId::kEnergyNotANumber},
       {"energy too small to compute with", kSingleEnergy, false, {"水", "1e-320"}, TextId::kEnergyNotCalculable},
+      {"x at 1° below the tables' first row", kSingleEnergy, false, {"鉛", "1.42"}, TextId::kEnergyNotCalculable},
+      {"energy beyond the tables", kSingleEnergy, false, {"鉛", "1e10"}, TextId::kEnergyNotCalculable},
       {"full-width energy", kSingleEnergy, false, {"水", "６０"}, std::nullopt},
       {"one energy", kSingleEnergy, false, {"水", "60"}, std::nullopt},
       {"over the spectrum", kSpectral, true, {"鉛", ""}, std::nullopt},

@@ -217,11 +217,6 @@
         <oldsource>散乱の大きさを比較…</oldsource>
         <translation>Compare the sizes of scattering…</translation>
     </message>
-    <message id="曲線は、干渉性散乱では r₀²·½(1+cos²θ)·F²(x)、非干渉性散乱ではクライン－仁科の式 × S(x) から求めた微分断面積です（化学式単位あたりの値に N_A/M を掛けて 1 g あたり）。下の表は物質の表の断面積 σ/ρ と、曲線の積分との比です。表の断面積は形状因子では表せない効果（異常散乱）も含むため、重い元素の高いエネルギーでは曲線の積分より大きくなります（鉛の 140 keV の干渉性散乱で約 10 %）。スペクトルでは各エネルギーの値を光子数で重み付けした平均（光子 1 個あたり）です。">
-        <source>曲線は、干渉性散乱では r₀²·½(1+cos²θ)·F²(x)、非干渉性散乱ではクライン－仁科の式 × S(x) から求めた微分断面積です（化学式単位あたりの値に N_A/M を掛けて 1 g あたり）。下の表は物質の表の断面積 σ/ρ と、曲線の積分との比です。表の断面積は形状因子では表せない効果（異常散乱）も含むため、重い元素の高いエネルギーでは曲線の積分より大きくなります（鉛の 140 keV の干渉性散乱で約 10 %）。スペクトルでは各エネルギーの値を光子数で重み付けした平均（光子 1 個あたり）です。</source>
-        <oldsource>曲線は、干渉性散乱では r₀²·½(1+cos²θ)·F²(x)、非干渉性散乱ではクライン－仁科の式 × S(x) から求めた微分断面積です（化学式単位あたりの値に N_A/M を掛けて 1 g あたり）。下の表は物質の表の断面積 σ/ρ と、曲線の積分との比です。表の断面積は形状因子では表せない効果（異常散乱）も含むため、重い元素の高いエネルギーでは曲線の積分より大きくなります（鉛の 140 keV の干渉性散乱で約 10 %）。スペクトルでは各エネルギーの値を光子数で重み付けした平均（光子 1 個あたり）です。</oldsource>
-        <translation>The curves are differential cross sections from r₀²·½(1+cos²θ)·F²(x) for coherent scattering and from the Klein–Nishina formula × S(x) for incoherent scattering (per formula unit times N_A/M: per gram). The table below gives the material's tabulated cross sections σ/ρ and their ratio to the curves' integrals. The tabulated cross sections include effects that form factors cannot express (anomalous scattering), so for heavy elements at high energies they exceed the curves' integrals (about 10 % for coherent scattering in lead at 140 keV). For a spectrum each value is the mean over its photons (per photon).</translation>
-    </message>
     <message id="散乱の大きさを比較">
         <source>散乱の大きさを比較</source>
         <oldsource>散乱の大きさを比較</oldsource>
