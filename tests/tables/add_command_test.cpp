@@ -6,6 +6,7 @@
 
 #include "data/file_replacement.h"
 #include "data/material_catalogue.h"
+#include "data/scatterer_data.h"
 #include "support/target_kinds.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <thread>
 #include <filesystem>
@@ -254,6 +256,59 @@ TEST_F(AddCommand, KilledAddForceIsRepairedByTheNextAdd) {
         << Errors();
     EXPECT_EQ(FileCount(), 6) << k;
     EXPECT_TRUE(pair("m") == pair("LeadRef") || pair("m") == pair("WaterRef")) << k;
+  }
+}
+
+// add --force killed between its two renames (m.xfs new, m.csv old), then something
+// else in the folder: the mixed pair is never read, and the next add puts back the
+// old pair, completes the new one, or refuses it naming --force. A file that only
+// looks like a writer's stays.
+TEST_F(AddCommand, APairKilledBetweenItsRenamesIsNeverUsedMixed) {
+  ASSERT_EQ(Add("LeadRef Pb") + Add("WaterRef H2O"), 0) << Errors();
+  const fs::path folder = data_ / "XFS_Data";
+  const auto remove = [&](const std::string& suffix) {  // the killed add's files of that kind
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      const std::string name = entry.path().filename().string();
+      if (name.starts_with(".m.") && name.ends_with(suffix)) fs::remove(entry.path());
+    }
+  };
+  const fs::path lookalike = folder / ".notes.txt.tervolin-4000000-0123456789abcdef.tmp";
+  const struct {
+    std::function<void()> after;
+    std::string said;  // by the next add m
+    const char* pair;  // what m then is; nothing: refused, until add --force
+  } cases[] = {
+      {[] {}, "put back the old ", "WaterRef"},
+      {[&] { ASSERT_FALSE(ReplaceFileContents(folder / "notes.txt", "notes")); }, "put back the old ", "WaterRef"},
+      {[&] { remove(".old"); }, "completed ", "LeadRef"},
+      {[&] {
+         remove(".old");
+         remove(".tmp");
+       },
+       "m.xfs and its .csv were left half replaced by an interrupted run, and neither the old pair nor the new can "
+       "be put back (--force writes them anew)", nullptr},
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(Add("m H2O --force"), 0) << Errors();
+    std::ofstream(lookalike) << "someone's";
+    std::system(("env LD_PRELOAD=" + Quoted(TERVOLIN_KILL_AT_RENAME) + " TERVOLIN_KILL_AT_RENAME=2 " +
+                 "ASAN_OPTIONS=verify_asan_link_order=0 " + Quoted(TERVOLIN_TABLES_TOOL) + " add m Pb --force --data " +
+                 Quoted(data_) + " >/dev/null 2>&1").c_str());
+    const auto mixed = LoadMaterialTables(data_, "m", true);
+    ASSERT_FALSE(mixed) << c.said;
+    EXPECT_EQ(DescribeReadFailure(mixed.Fault(), Language::kEnglish),
+              "The file XFS_Data/m.xfs is one of a pair of tables that an interrupted tervolin-tables left half "
+              "replaced (tervolin-tables add puts it right)");
+    c.after();
+    EXPECT_EQ(Add("m H2O"), 1);
+    EXPECT_NE(Errors().find(c.said), std::string::npos) << Errors();
+    EXPECT_EQ(static_cast<bool>(LoadMaterialTables(data_, "m", true)), c.pair != nullptr);
+    if (!c.pair) {
+      EXPECT_EQ(Add("m Pb --force"), 0) << Errors();
+    }
+    EXPECT_EQ(pair("m"), pair(c.pair ? c.pair : "LeadRef")) << c.said;
+    EXPECT_EQ(FileCount(), 7 + fs::exists(folder / "notes.txt")) << "the look-alike alone is left: " << c.said;
+    EXPECT_TRUE(fs::exists(lookalike));
   }
 }
 
