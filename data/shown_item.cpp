@@ -12,7 +12,7 @@ namespace {
 std::pair<std::string, std::size_t> NextShown(std::string_view rest) {
   const std::size_t length = Utf8CharacterLength(rest);
   if (length == 0 || IsControlCharacter(rest.substr(0, length))) return {EscapedCharacter(rest.substr(0, 1)), 1};
-  if (IsFormatCharacter(CodePoint(rest.substr(0, length)))) return {EscapedCharacter(rest.substr(0, length)), length};
+  if (IsHiddenCharacter(CodePoint(rest.substr(0, length)))) return {EscapedCharacter(rest.substr(0, length)), length};
   return {std::string(rest.substr(0, length)), length};
 }
 
@@ -24,7 +24,9 @@ std::string ShownItem(std::string_view item, std::size_t limit) {
   while (!item.empty()) {
     if (characters == limit) return shown + "…";
     const auto [text, bytes] = NextShown(item);
-    shown += text;
+    // A mark first would join the quotation mark before it.
+    const bool mark = characters == 0 && bytes > 1 && IsCombiningMark(CodePoint(item.substr(0, bytes)));
+    shown += mark ? EscapedCodePoint(CodePoint(item.substr(0, bytes))) : text;
     item.remove_prefix(bytes);
     ++characters;
   }

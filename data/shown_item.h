@@ -1,8 +1,9 @@
 #pragma once
 // A data file's item as a message shows it: at most kShownItemCharacters characters,
 // then "…"; readable UTF-8 text (Japanese included) as it is, every other byte
-// (control characters, broken or overlong UTF-8) as "\xNN", a format character such
-// as the right-to-left override as "\u202E".
+// (control characters, broken or overlong UTF-8) as "\xNN", a hidden character
+// (IsHiddenCharacter) such as the right-to-left override as "\u202E", and a
+// combining mark first, which would join the quotation mark before it, as "\u0301".
 
 #include <cstddef>
 #include <string>
