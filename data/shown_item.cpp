@@ -1,5 +1,6 @@
 #include "data/shown_item.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "data/utf8_text.h"
@@ -34,5 +35,17 @@ std::string ShownItem(std::string_view item, std::size_t limit) {
 }
 
 std::string ShownArgument(std::string_view argument) { return ShownItem(argument, kShownArgumentCharacters); }
+
+std::string ShownAsciiArgument(std::string_view argument) {
+  std::string kept;
+  for (std::size_t length = 0; !argument.empty(); argument.remove_prefix(length)) {
+    length = std::max<std::size_t>(Utf8CharacterLength(argument), 1);
+    const std::string_view character = argument.substr(0, length);
+    const char32_t c = CodePoint(character);
+    const bool readable = length == 1 || c == U'\u3000' || (c >= U'\uFF01' && c <= U'\uFF5E');
+    kept += readable || IsControlCharacter(character) ? std::string(character) : EscapedCodePoint(c);
+  }
+  return ShownArgument(kept);
+}
 
 }  // namespace tervolin

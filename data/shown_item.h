@@ -21,4 +21,10 @@ std::string ShownItem(std::string_view item, std::size_t characters = kShownItem
 // ShownItem(argument, kShownArgumentCharacters).
 std::string ShownArgument(std::string_view argument);
 
+// An argument that names something in ASCII (a beam quality) as a message shows it:
+// ShownArgument, with every character beyond ASCII and the full-width forms the
+// fields read (FieldWord) escaped as "\u0420", so that a look-alike (the Cyrillic
+// "Р" for "P") shows as what it is.
+std::string ShownAsciiArgument(std::string_view argument);
+
 }  // namespace tervolin

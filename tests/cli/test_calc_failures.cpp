@@ -49,6 +49,7 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
       {{"spectrum", "--quality", "RQR8", "--al", "1"}, "--quality and --al exclude each other"},
       {{"compare", "--material", "water", "--energy", "60", "--quality", "rqa 5"}, "--energy and --quality exclude each other"},
       {{"spectrum", "--quality", "RQR 11"}, "--quality \"RQR 11\" is not a beam quality (see: tervolin-calc qualities)"},
+      {{"spectrum", "--quality", "\u0420QR8"}, "--quality \"\\u0420QR8\" is not a beam quality"},
       {{"spectrum", "--kv", "abc"}, "--kv \"abc\" is not a number from 30 to 150 (kV)\n"},
       {{"spectrum", "--kv", "100", "--al", "2,5"}, "--al \"2,5\" is not a number of 0 or more (mm)\n"},
       {{"angles", "--scattering", "coherent", "--material", "iron", "--energy", "100keV"},
