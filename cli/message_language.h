@@ -1,7 +1,9 @@
 #pragma once
-// tervolin-calc words its messages in the language its environment asks for: Japanese
-// where LANGUAGE, LC_ALL, LC_MESSAGES or LANG (the first set one) is Japanese, English
-// otherwise. Its output (CSV column names, --figures names) is English in both.
+// tervolin-calc words its messages in the language its environment asks for, as
+// gettext chooses it (TerminalLanguageOfEnvironment): Japanese where the locale, or
+// LANGUAGE in a locale other than "C", asks for it and the terminal's characters are
+// UTF-8, English otherwise. Its output (CSV column names, --figures names) is English
+// in both.
 
 #include <string>
 #include <vector>
@@ -11,7 +13,7 @@
 
 namespace tervolin::cli {
 
-inline Language MessageLanguage() { return LanguageOfProcessEnvironment(); }
+inline Language MessageLanguage() { return TerminalLanguageOfProcessEnvironment(); }
 
 // The catalogue's text of `id` in the run's language, "{n}" filled in.
 inline std::string Message(TextId id, const std::vector<std::string>& parameters = {}) {

@@ -97,6 +97,7 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
       {{"angles", "--scattering", "coherent", "--material", "nosuch", "--energy", "60"},
        "--material \"nosuch\" はデータフォルダの物質ではありません（一覧: tervolin-calc materials）", "ja_JP.UTF-8"},
       {{"spectrum", "--kv", "29"}, "--kv 29 は 30～150 kV の範囲外です", "ja"},
+      {{"spectrum", "--kv", "29"}, "--kv 29 must be 30 to 150 kV", "ja_JP.eucJP"},
       {{"compare", "--material", "water", "--energy", "150.5"}, "--energy 150.5 は断面積の表（0.5～150 keV）の外です",
        "ja_JP.UTF-8"},
   };
