@@ -119,8 +119,10 @@ bool IsFolder(const fs::path& path) {
 }  // namespace
 
 int MakeShippedTables(const fs::path& outdir) {
+  std::error_code made;
+  fs::create_directories(outdir, made);
+  if (made) return Fail(Message(TextId::kTablesCannotMakeFolder, {Shown(outdir), SystemErrorText(made.value())}));
   try {
-    fs::create_directories(outdir);
     for (const MaterialDefinition& definition : ShippedMaterials())
       WriteMaterialFiles(
           outdir, MaterialFromSource(definition.name, definition.source, definition.atomsPerUnit));

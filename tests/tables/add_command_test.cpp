@@ -94,7 +94,8 @@ TEST_F(AddCommand, RefusesUnknownFormulasAndUnsafeNamesWritingNothing) {
   }
   for (const char* name : {"''", ".", "..", "../escape", "'a\\b'", "-dash", "'tab\there'",
                            "\"$(printf 'bad\\377')\"", "'  '", "'\u3000'", "'\u200B'", "'Lead\u202Ebad'",
-                           "'鉄 '", "' Lead'", "'Lead\u3000'"}) {
+                           "'鉄 '", "' Lead'", "'Lead\u3000'", "'\uFE0F'", "'\u17B4'", "'\u180B'", "'\U000E0100'",
+                           "'a\u2029b'", "'\u3099x'"}) {
     EXPECT_EQ(Add(std::string(name) + " H2O"), 1) << name;
     EXPECT_NE(Errors().find("cannot use"), std::string::npos) << name << ": " << Errors();
   }
@@ -151,6 +152,24 @@ TEST_F(AddCommand, WrongCommandLinesAreUsageErrors) {
       {"add A H2O --wait -1", 2, "--wait \"-1\" は秒数ではありません", "ja_JP.UTF-8"},
       {"add -dash H2O --data " + Quoted(data_), 1,
        "\"-dash\" は物質の名前に使えません: 名前が \"-\" で始まっています\n", "ja_JP.UTF-8"},
+      {"add '\u034F' H2O --data " + Quoted(data_), 1, "cannot use \"\\u034F\" as a material name: the name "
+       "contains \\u034F, which shows as nothing or breaks a list's line (a variation selector, a Hangul filler, "
+       "a line separator or the like)\n"},
+      {"add 'a\u2028b' H2O --data " + Quoted(data_), 1, "cannot use \"a\\u2028b\" as a material name: the name contains \\u2028"},
+      {"add '\u0301' H2O --data " + Quoted(data_), 1,
+       "cannot use \"\\u0301\" as a material name: the name begins with the combining mark \\u0301, which has no "
+       "character to join\n"},
+      {"add 'a\u0085b' H2O --data " + Quoted(data_), 1,
+       "cannot use \"a\\xC2\\x85b\" as a material name: the name contains a control character\n"},
+      {"add Heavy H100000 --data " + Quoted(data_), 1,
+       "the formula unit of H100000 weighs 101000 g/mol, outside the 1 to 1e+05 g/mol a table may give\n"},
+      {"add Half H0.5 --data " + Quoted(data_), 1,
+       "the formula unit of H0.5 weighs 0.505 g/mol, outside the 1 to 1e+05 g/mol a table may give\n"},
+      {"make ''", 2, "make needs a folder name, not an empty one\n"},
+      {"make -x", 2, "make takes a folder, not the option -x (./-x names a folder of that name)\n"},
+      {"make -x", 2, "make には -x ではなくフォルダを指定してください（その名前のフォルダなら ./-x と書きます）\n",
+       "ja_JP.UTF-8"},
+      {"make -x", 2, "make takes a folder, not the option -x", "ja_JP.eucJP"},
   };
   for (const CommandLineCase& c : cases) {
     EXPECT_EQ(RunTool(c.arguments, log, {}, c.lang), c.status) << c.message;
@@ -158,7 +177,9 @@ TEST_F(AddCommand, WrongCommandLinesAreUsageErrors) {
     EXPECT_TRUE(errors.starts_with("tervolin-tables: " + c.message)) << errors.substr(0, 400);
     EXPECT_EQ(errors.find("usage:") != std::string::npos, c.status == 2) << errors;
   }
-  EXPECT_FALSE(fs::exists("list"));
+  EXPECT_EQ(RunTool("make --help", log, data_ / "stdout.txt"), 0);
+  EXPECT_TRUE(Output().starts_with("usage: tervolin-tables make DIR\n")) << Output();
+  EXPECT_FALSE(fs::exists("list") || fs::exists("--help") || fs::exists("-x"));
   EXPECT_FALSE(fs::exists(data_ / "missing"));
   EXPECT_EQ(RunTool("add A H2O --data " + Quoted(data_) + " >/dev/full", log), 1);
   EXPECT_EQ(ReadBytes(log), "tervolin-tables: cannot write to standard output\n");
