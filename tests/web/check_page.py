@@ -328,7 +328,8 @@ def check_links(driver, origin):
         state = driver.execute_script("return [document.documentElement.lang, document.querySelector('[data-role=compute]').disabled]")
         assert state[0] in ("ja", "en") and not state[1], f"lang={asked}: {state}"
     # A link of 1,000 curves, past the 64 KiB of a request line that the server allows.
-    many = "&".join(f"curve=kind%3Dcoherent%26material%3Dwater%26energy%3D{10 + n / 10}" for n in range(1000))
+    many = "&".join(f"curve=kind%3Dcoherent%26mode%3Dsingle%26energy%3D{10 + n / 10}%26material%3Dwater%26colour%3Ddarkgreen"
+                    for n in range(1000))
     opened(driver, f"{origin}/index.html?lang=ja#{many}")
     assert len(many) > 65536 and len(curves_of(driver, "angle-graph")) == 1000
     role(driver, "clear").click()
