@@ -232,7 +232,7 @@ TEST(TableChecks, AMolarMassOutOfRangeOrNotAloneIsRefusedByItsLine) {
   const auto sameLine = LoadMaterialTables(dir.path(), "鉄", true);
   ASSERT_FALSE(sameLine);
   EXPECT_EQ(DescribeReadFailure(sameLine.Fault()),
-            "ファイル XFS_Data/鉄.xfs の 45 行目「55.85」は分子量ではありません"
+            "ファイル XFS_Data/鉄.xfs の 45 行目「55.85」はモル質量ではありません"
             "（1～1e+05 g/mol の数値一つだけの行でなければなりません）");
 }
 
