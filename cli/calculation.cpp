@@ -37,15 +37,6 @@ T ValueOrThrow(const Outcome<T>& result) {
   return result.Value();
 }
 
-// The air table when it is usable; otherwise the reason goes to standard error.
-AirTable AirTableOrNote(const std::filesystem::path& dataFolder) {
-  const AirTableRead air = LoadAirAbsorptionTable(dataFolder, MessageLanguage());
-  if (air.failure) {
-    std::cerr << "tervolin-calc: " << EscapedForDisplay(Message(TextId::kCliFiguresLeftOut, {*air.failure}), false) << "\n";
-  }
-  return air.table;
-}
-
 // The attenuation table, read first as at start-up.
 AttenuationTables StartRun(const std::filesystem::path& dataFolder) {
   return ValueOrThrow(LoadAttenuationTable(dataFolder));
@@ -76,9 +67,10 @@ EnergyTable CalculateSpectrumFluence(const std::filesystem::path& dataFolder, co
   return ValueOrThrow(ComputeSpectrum(settings, StartRun(dataFolder), {})).fluence;
 }
 
-BeamFigures CalculateBeamFigures(const std::filesystem::path& dataFolder, const TubeSettings& settings) {
+FiguresRun CalculateBeamFigures(const std::filesystem::path& dataFolder, const TubeSettings& settings) {
   const AttenuationTables attenuation = StartRun(dataFolder);
-  return ValueOrThrow(ComputeSpectrum(settings, attenuation, AirTableOrNote(dataFolder))).figures;
+  const AirTableRead air = LoadAirAbsorptionTable(dataFolder, MessageLanguage());
+  return {ValueOrThrow(ComputeSpectrum(settings, attenuation, air.table)).figures, air.failure};
 }
 
 AngleTable CalculateAngles(const std::filesystem::path& dataFolder, const AnglesRequest& request,

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "cli/requests.h"
 #include "core/beam_figures.h"
@@ -19,8 +20,12 @@ namespace tervolin::cli {
 EnergyTable CalculateSpectrumFluence(const std::filesystem::path& dataFolder, const TubeSettings& settings);
 
 // The spectrum's beam figures. Without a usable "MuenAir.dat" the figures that need
-// it are missing, and the reason goes to standard error.
-BeamFigures CalculateBeamFigures(const std::filesystem::path& dataFolder, const TubeSettings& settings);
+// it are missing, and `airFailure` says why.
+struct FiguresRun {
+  BeamFigures figures;
+  std::optional<std::string> airFailure;
+};
+FiguresRun CalculateBeamFigures(const std::filesystem::path& dataFolder, const TubeSettings& settings);
 
 // Ends the run with the problem the library returned: why it cannot calculate, or
 // that it refused the input, with the library's message.

@@ -14,6 +14,7 @@
 #include "data/material_catalogue.h"
 #include "data/shown_item.h"
 #include "data/spectrum_file.h"
+#include "data/utf8_text.h"
 
 namespace tervolin::cli {
 
@@ -63,14 +64,28 @@ std::vector<BeamFigureLine> FigureLines(const BeamFigures& figures, const std::o
   return lines;
 }
 
+// Why the figures named could not be given: the air table they need, or the
+// aluminium column beyond whose energies the beam's lies.
+std::optional<std::string> FiguresShortfall(const FiguresRun& run, const std::vector<BeamFigureLine>& lines) {
+  std::string missing;
+  for (const BeamFigureLine& line : lines) {
+    if (!line.value || !std::isfinite(*line.value)) missing += (missing.empty() ? "" : ", ") + std::string(line.name);
+  }
+  if (missing.empty()) return std::nullopt;
+  const bool air = run.figures.problem && run.airFailure;
+  const std::string why = air ? *run.airFailure : Message(TextId::kCliFiguresBeyondTables);
+  return Message(TextId::kCliFiguresNotGiven, {missing, why});
+}
+
 // The beam figures as lines "name: value unit", or with --format as a table of
-// name, value (empty when missing) and unit.
-std::string Figures(const Invocation& invocation, const TubeSettings& settings) {
+// name, value (empty when missing) and unit; a figure missing is the run's shortfall.
+CommandOutput Figures(const Invocation& invocation, const TubeSettings& settings) {
   const bool asTable = invocation.Has("--format");
   const Format format = OutputFormat(invocation, false);
-  const BeamFigures figures = CalculateBeamFigures(DataFolder(invocation), settings);
+  const FiguresRun run = CalculateBeamFigures(DataFolder(invocation), settings);
   const std::string* quality = invocation.Value("--quality");
-  const std::vector<BeamFigureLine> lines = FigureLines(figures, quality ? FindBeamQuality(*quality) : std::nullopt);
+  const std::vector<BeamFigureLine> lines =
+      FigureLines(run.figures, quality ? FindBeamQuality(*quality) : std::nullopt);
   std::vector<Row> rows;
   std::string text;
   for (const BeamFigureLine& line : lines) {
@@ -78,24 +93,25 @@ std::string Figures(const Invocation& invocation, const TubeSettings& settings) 
     const bool known = line.value && std::isfinite(*line.value);
     rows.push_back({line.name, known ? FormatFigure(line.value, line.decimals) : "", line.unit});
   }
-  return asTable ? TableText(format, {"figure", "value", "unit"}, rows) : text;
+  return {asTable ? TableText(format, {"figure", "value", "unit"}, rows) : text, FiguresShortfall(run, lines)};
 }
 
-std::string Spectrum(const Invocation& invocation) {
+CommandOutput Spectrum(const Invocation& invocation) {
   const TubeSettings settings = SpectrumRequest(invocation);
   if (invocation.Has("--figures")) return Figures(invocation, settings);
   const Format format = OutputFormat(invocation, true);
   const EnergyTable fluence = CalculateSpectrumFluence(DataFolder(invocation), settings);
-  if (format == Format::Dat) return SpectrumFileText(fluence);
+  if (format == Format::Dat) return {SpectrumFileText(fluence)};
   std::vector<Row> rows;
   for (int n = 1; n <= kEnergyBins; ++n) rows.push_back({ShortestText(BinEnergy(n)), ShortestText(fluence[n])});
-  return TableText(format, {"energy_keV", "relative_fluence"}, rows);
+  return {TableText(format, {"energy_keV", "relative_fluence"}, rows)};
 }
 
 std::string Materials(const Invocation& invocation) {
   const Format format = OutputFormat(invocation, false);
   std::vector<Row> rows;
-  for (const MaterialEntry& entry : ListMaterials(DataFolder(invocation))) rows.push_back({entry.name, entry.alias});
+  for (const MaterialEntry& entry : ListMaterials(DataFolder(invocation)))
+    rows.push_back({EscapedName(entry.name), EscapedName(entry.alias)});
   return TableText(format, {"name", "alias"}, rows);
 }
 
@@ -145,14 +161,14 @@ std::string Plot(const Invocation& invocation) {
 
 }  // namespace
 
-std::string RunCommand(const Invocation& invocation) {
+CommandOutput RunCommand(const Invocation& invocation) {
   switch (invocation.command) {
-    case Command::Angles: return Angles(invocation);
+    case Command::Angles: return {Angles(invocation)};
     case Command::Spectrum: return Spectrum(invocation);
-    case Command::Materials: return Materials(invocation);
-    case Command::Compare: return Compare(invocation);
-    case Command::Qualities: return Qualities(invocation);
-    case Command::Plot: return Plot(invocation);
+    case Command::Materials: return {Materials(invocation)};
+    case Command::Compare: return {Compare(invocation)};
+    case Command::Qualities: return {Qualities(invocation)};
+    case Command::Plot: return {Plot(invocation)};
   }
   return {};
 }

@@ -1,6 +1,6 @@
 // tervolin-calc: the calculations of Tervolin's screens from the command line.
 // Exit status 0 done, 1 a calculation, data file or output (standard error included)
-// failed, 2 usage error.
+// failed or a beam figure asked for could not be given, 2 usage error.
 // Messages go to standard error with control and format characters escaped
 // (EscapedForDisplay), so an argument echoed cannot drive the terminal.
 
@@ -35,11 +35,15 @@ int Run(const Invocation& invocation) {
     WriteStandardOutput("tervolin-calc " TERVOLIN_VERSION "\n");
   } else {
     const std::optional<std::filesystem::path> output = OutputPath(invocation);
-    const std::string text = RunCommand(invocation);
+    const CommandOutput result = RunCommand(invocation);
     if (output) {
-      WriteFileSafely(*output, text);
+      WriteFileSafely(*output, result.text);
     } else {
-      WriteStandardOutput(text);
+      WriteStandardOutput(result.text);
+    }
+    if (result.shortfall) {
+      std::cerr << "tervolin-calc: " << tervolin::EscapedForDisplay(*result.shortfall, false) << "\n";
+      return kFailed;
     }
   }
   return 0;

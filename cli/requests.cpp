@@ -70,7 +70,7 @@ TubeSettings QualityRequest(const Invocation& invocation, const std::string& nam
   }
   const std::optional<BeamQuality> quality = FindBeamQuality(name);
   if (!quality) {
-    throw UsageError(Message(TextId::kCliNotAQuality, {ShownArgument(name)}));
+    throw UsageError(Message(TextId::kCliNotAQuality, {ShownAsciiArgument(name)}));
   }
   return QualitySettings(*quality);
 }

@@ -78,7 +78,7 @@ std::string QualityName(const BeamQuality& quality) {
 }
 
 std::optional<BeamQuality> FindBeamQuality(std::string_view name) {
-  const std::string upper = Upper(name);
+  const std::string upper = Upper(FieldWord(name));
   if (upper.size() < 4) return std::nullopt;
   std::string_view digits = std::string_view(upper).substr(3);
   if (digits.starts_with(' ')) digits.remove_prefix(1);

@@ -38,7 +38,8 @@ std::span<const BeamQuality> BeamQualities();
 std::string QualityName(const BeamQuality& quality);
 
 // The quality named "RQR8", "RQR 8", "rqa5", "Rqa 5" … (one blank at most between
-// letters and number); nothing for any other text.
+// letters and number), read as a field reads its word (FieldWord: blanks around it,
+// full-width "ＲＱＲ８"); nothing for any other text.
 std::optional<BeamQuality> FindBeamQuality(std::string_view name);
 
 // The tube settings of the quality: its voltage, a 12° target, its inherent

@@ -28,12 +28,21 @@ char AsciiFormOf(std::string_view three) {
   return numeric ? static_cast<char>(last - 0x60) : 0;
 }
 
-// The text with the full-width forms a Japanese input method types (１２０, ６０．５,
-// －１, the ideographic space) replaced by their ASCII forms.
-std::string WithAsciiForms(std::string_view text) {
+// The ASCII character of any full-width form (U+FF01…U+FF5E, EF BC 81…EF BD 9E) or
+// a blank for the ideographic space; 0 for any other three bytes.
+char AnyAsciiFormOf(std::string_view three) {
+  if (three == "\xE3\x80\x80") return ' ';
+  const unsigned char second = static_cast<unsigned char>(three[1]), last = static_cast<unsigned char>(three[2]);
+  if (three[0] != '\xEF' || (second != 0xBC && second != 0xBD) || last < 0x80 || last > 0xBF) return 0;
+  const int code = (second - 0xBC) * 0x40 + (last - 0x80) + 0xFF00;  // U+FF00…U+FF7F
+  return code >= 0xFF01 && code <= 0xFF5E ? static_cast<char>(code - 0xFF00 + 0x20) : 0;
+}
+
+// The text with the full-width forms that `formOf` knows replaced by their ASCII forms.
+std::string WithAsciiForms(std::string_view text, char (*formOf)(std::string_view) = AsciiFormOf) {
   std::string ascii;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char form = text.size() - i >= 3 ? AsciiFormOf(text.substr(i, 3)) : 0;
+    const char form = text.size() - i >= 3 ? formOf(text.substr(i, 3)) : 0;
     if (form != 0) i += 2;
     ascii += form != 0 ? form : text[i];
   }
@@ -51,5 +60,7 @@ std::optional<double> ReadFieldNumber(std::string_view text) {
 }
 
 double FieldNumberOrZero(std::string_view text) { return ReadFieldNumber(text).value_or(0.0); }
+
+std::string FieldWord(std::string_view text) { return std::string(Trimmed(WithAsciiForms(text, AnyAsciiFormOf))); }
 
 }  // namespace tervolin

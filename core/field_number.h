@@ -8,6 +8,7 @@
 // the empty text) is no number, so that no text is read as a number it does not show.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tervolin {
@@ -18,5 +19,10 @@ std::optional<double> ReadFieldNumber(std::string_view text);
 
 // The same, with nothing read as 0: the added filters, where no text is no filter.
 double FieldNumberOrZero(std::string_view text);
+
+// A word typed into a field (a beam quality's name), read as the number fields read
+// theirs: the full-width forms of ASCII (U+FF01…U+FF5E: "ＲＱＲ８") and the ideographic
+// space as their ASCII forms, the blanks around it removed.
+std::string FieldWord(std::string_view text);
 
 }  // namespace tervolin

@@ -25,11 +25,24 @@ std::vector<Language> AllLanguages();
 // none when the program has no catalogue for it.
 std::optional<Language> LanguageOfCode(std::string_view locale);
 
-// The language the environment asks for, as gettext reads it: the first set one of
-// LANGUAGE (a colon-separated list of preferences), LC_ALL, LC_MESSAGES and LANG
-// decides; a language without a catalogue, "C" or nothing set gives English.
+// The language the environment asks for, as gettext reads it: the locale of messages
+// is the first set one of LC_ALL, LC_MESSAGES and LANG; in it LANGUAGE (a
+// colon-separated list of preferences) decides, the locale's own language else. The
+// locale "C" or "POSIX", or none set, ignores LANGUAGE and gives English, and so does
+// a language without a catalogue.
 Language LanguageOfEnvironment(const char* language, const char* lcAll, const char* lcMessages, const char* lang);
 // The same, read from this process's environment.
 Language LanguageOfProcessEnvironment();
+
+// The language of messages written to a terminal: LanguageOfEnvironment's, but
+// English where the locale of characters (the first set one of LC_ALL, LC_CTYPE and
+// LANG) names a character set other than UTF-8 ("ja_JP.eucJP", "ja_JP.SJIS"), or is
+// "C" or "POSIX" (ASCII): such a terminal would show the catalogue's UTF-8 Japanese as
+// garbage, where it shows the English texts nearly whole. A locale that names no set
+// ("ja_JP") is taken as UTF-8, as systems are set up today.
+Language TerminalLanguageOfEnvironment(const char* language, const char* lcAll, const char* lcMessages,
+                                       const char* lcCtype, const char* lang);
+// The same, read from this process's environment: tervolin-calc's and tervolin-tables'.
+Language TerminalLanguageOfProcessEnvironment();
 
 }  // namespace tervolin

@@ -2,7 +2,7 @@
 
 namespace tervolin {
 
-Language MessageLanguage() { return LanguageOfProcessEnvironment(); }
+Language MessageLanguage() { return TerminalLanguageOfProcessEnvironment(); }
 
 std::string Message(TextId id, const std::vector<std::string>& parameters) {
   return TextOf(id, parameters, MessageLanguage());

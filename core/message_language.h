@@ -1,7 +1,9 @@
 #pragma once
 // The command-line programs (tervolin-calc, tervolin-tables) word their messages in the
-// language their environment asks for: Japanese where LANGUAGE, LC_ALL, LC_MESSAGES or
-// LANG (the first set one) is Japanese, English otherwise. What they write as output
+// language their environment asks for, as gettext chooses it
+// (TerminalLanguageOfEnvironment): Japanese where the locale, or LANGUAGE in a locale
+// other than "C", asks for it and the terminal's characters are UTF-8, English
+// otherwise. What they write as output
 // (CSV columns, --figures names, tables) is the same in both.
 
 #include <string>

@@ -9,6 +9,12 @@
 
 namespace tervolin {
 
+// The molar masses a formula unit may have, g/mol: from one hydrogen atom (1.008) to
+// one far heavier than any scatterer tabled. Beyond these a value is a slip, and the
+// cross sections per gram it gives would overflow or vanish.
+inline constexpr double kSmallestMolarMass = 1.0;
+inline constexpr double kLargestMolarMass = 1e5;
+
 // A scatterer material's tables.
 struct MaterialTables {
   // Against x = sin(θ/2)/λ (Å⁻¹), the momentum-transfer variable of the form factor
@@ -19,7 +25,7 @@ struct MaterialTables {
   // Molar mass of the formula unit F² and S belong to, g/mol; absent from tables
   // written before it was kept, whose curves then take their size from the cross
   // sections alone.
-  std::optional<double> molarMass;
+  std::optional<double> molarMass;  // within kSmallestMolarMass … kLargestMolarMass
   // Scattering cross sections per unit mass (cm²/g) per 0.5-keV bin; read for the
   // spectral distributions only, zero otherwise.
   EnergyTable coherent{};

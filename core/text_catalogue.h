@@ -104,6 +104,8 @@ enum class TextId {
   kReadEndedEarly,       // {2}: the items read, {3}: the items the table needs
   kReadBadRecord,        // {2}: the record's number from 1, {3}: what is wrong with it
   kReadFailed,
+  kReadHalfReplaced,           // a table of a pair left half replaced
+  kReadBadMolarMass,           // {2}: the line, {3}: its text, {4}: the range
   // What is wrong with a table's record: {1} the column's name.
   kColumnNotFinite,
   kColumnNotPositive,
@@ -199,6 +201,8 @@ enum class TextId {
   kCliFilterTooThick,        // {1}: the option, {2}: its thickness, {3}: the largest that leaves photons
   kTitleWithParts,           // a slide's title: {1} the graph, {2} its kinds and views joined
   kAfterClosingBracket,      // between a closing bracket and the item after it: none after "）"
+  kCliFiguresNotGiven,         // {1}: the figures' names, {2}: why
+  kCliFiguresBeyondTables,
   // tervolin-tables' messages
   kTablesNoCommand,
   kTablesDataNeedsFolder,
@@ -238,6 +242,13 @@ enum class TextId {
   kTablesXraylibUnknownError,  // xraylib's error without a message
   kTablesXraylibNoResult,
   kTablesNotPositive,          // {1}: the call, {2}: its value
+  kTablesCompletedPair,        // {1}: the file completed
+  kTablesHalfReplaced,         // {1}: the .xfs of a pair neither old nor new can make whole
+  kTablesMolarMassOutOfRange,  // {1}: the source, {2}: its molar mass, {3}: the range
+  kTablesNameHiddenCharacter,  // {1}: the character, escaped
+  kTablesNameBeginsWithMark,   // {1}: the mark, escaped
+  kTablesMakeEmptyFolder,
+  kTablesMakeOption,           // {1}: the option as typed
   kPolarCaption,             // the polar diagram's caption, per angle
   kPolarCaptionPerSolidAngle,
   // The page's own words: its headings, labels, buttons and accessible names. The

@@ -25,6 +25,9 @@ enum class ReadProblem {
   TooLong,         // an item longer than kLongestItem characters, longer than any number
   EndedEarly,      // fewer items than the table needs
   BadRecord,       // all items read, but a record breaks what the calculation relies on
+  HalfReplaced,    // one of a pair of tables that an interrupted writer left half replaced
+  BadMolarMass,    // a line after a .xfs table's records that begins with a number but
+                   // is not one molar mass in range alone on its line
 };
 
 // 16 MiB: the largest table the program reads is about 150 kB.

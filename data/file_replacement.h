@@ -17,14 +17,19 @@
 // SIGQUIT wait while a replacement runs; one that arrives before the rename cancels
 // it, so the old file stays, no temporary file is left, and the signal then acts.
 // A writer killed outright (SIGKILL, a power cut) leaves its temporary file, named
-// ".<name>.tervolin-<pid>-<random>.tmp"; the next replacement in that folder removes
-// those whose process is gone.
+// ".<name>.tervolin-<pid>-<random><check>.tmp": 8 random hexadecimal digits and 8
+// more that check the whole name, so that a file a user named alike is never taken
+// for one. The next replacement of the
+// same file removes those of a writer that is gone and replaced that file alone; the
+// files of a replacement of several files together are left to the one that knows how
+// to put them right (tervolin-tables add).
 
 #include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <sys/types.h>
 
@@ -75,23 +80,65 @@ struct FilesReplacementFailure {
 // failed rename puts back the files renamed before it (an old file is kept under a
 // second name, a hard link, until all are in place; on a file system without hard
 // links an old file renamed over cannot come back). On a failure every file is as
-// it was.
+// it was. Before the first rename a journal (".pair" beside the first file) records
+// each file's old and new identity, so that what a writer killed between the renames
+// left can be put right (UnfinishedReplacements); it goes when all are in place.
 [[nodiscard]] std::optional<FilesReplacementFailure> ReplaceFilesTogether(std::span<const FileText> files,
                                                                           const FileSystemCalls& calls = {});
 
 // The identity of the regular file at `file` (links followed), or nothing.
 std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file);
 
-// What the name of a writer's temporary or kept old file tells: the name of the file
-// it stands beside (at most its first 100 bytes), the writer's process id, and
-// whether it is the old file kept until a pair is replaced (".old") or a new one
-// (".tmp"). Nothing for any other name.
+// A file as a journal records it: its identity and the time it was last written
+// (ns since the epoch), which tells it from a later file given the same inode.
+struct FileVersion {
+  FileIdentity identity;
+  long long modified = 0;
+  friend bool operator==(const FileVersion&, const FileVersion&) = default;
+};
+std::optional<FileVersion> VersionOf(const std::filesystem::path& file);
+
+// What the name of a writer's file tells: the name of the file it stands beside (at
+// most its first 100 bytes), the writer's process id, what the file holds, and
+// whether the replacement was of several files together. Nothing for any other name,
+// and for a name whose check fails.
 struct WriterFile {
   std::string target;
   long writer = 0;
-  bool keptOld = false;
+  enum Role { NewText, KeptOld, Journal } role = NewText;  // ".tmp", ".old", ".pair"
+  bool together = false;
 };
 std::optional<WriterFile> WriterFileOf(std::string_view name);
+
+// Whether the process that wrote a writer's file still runs (or may, being another
+// user's); a file of a writer that is gone is left over.
+bool WriterRunning(long writer);
+
+// A replacement of several files together whose writer is gone, as the journal it kept
+// beside the first file tells. The journal is on the disk before the first rename: a
+// writer gone without one (or with one cut short) replaced no file yet.
+struct UnfinishedReplacement {
+  std::filesystem::path journal;
+  long writer = 0;
+  struct Member {
+    std::filesystem::path file;         // absolute, links followed
+    std::optional<FileVersion> old;     // the file it replaces; nothing where none was
+    FileVersion replacement;            // the new file, until renamed the temporary one
+    std::filesystem::path newText;      // the temporary file, ".tmp"
+    std::filesystem::path keptOld;      // the old file's second name, ".old"
+  };
+  std::vector<Member> members;  // empty when the journal was cut short
+};
+
+// The unfinished replacements whose journal lies in `folder`.
+std::vector<UnfinishedReplacement> UnfinishedReplacements(const std::filesystem::path& folder);
+
+// What a member's file is now: the new file, the old one (or still none), or another.
+enum class MemberState { Replaced, Old, Other };
+MemberState StateOf(const UnfinishedReplacement::Member& member);
+
+// Some members replaced and others not: files that belong together no longer do.
+bool IsMixed(const UnfinishedReplacement& replacement);
 
 // Writes the whole text to a descriptor; false with errno set on failure.
 bool WriteAllTo(int fd, std::string_view text);

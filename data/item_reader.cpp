@@ -1,9 +1,12 @@
 #include "data/item_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
 #include "core/decimal_number.h"
+#include "core/number_text.h"
+#include "core/tables.h"
 #include "data/data_file.h"
 #include "data/shown_item.h"
 
@@ -97,6 +100,39 @@ ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count
 
 namespace {
 
+// The line of `text` that begins at `start`, where the items' separators after the
+// last item end; the last item ends where those separators begin.
+TextAfterItems LineAt(const std::string& text, std::size_t start) {
+  std::size_t lastItemEnd = start;
+  while (lastItemEnd > 0 && (IsSpace(text[lastItemEnd - 1]) || text[lastItemEnd - 1] == ',')) --lastItemEnd;
+  TextAfterItems after;
+  after.number = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + start, '\n'));
+  after.lastItemsLine = text.find('\n', lastItemEnd) >= start;
+  after.line = text.substr(start, text.find('\n', start) - start);
+  while (!after.line.empty() && IsSpace(after.line.back())) after.line.pop_back();
+  return after;
+}
+
+}  // namespace
+
+ItemsAndNextLine ReadItemsAndNextLine(const std::filesystem::path& path, std::size_t count,
+                                      const std::string& fileName) {
+  const DataFileBytes file = ReadDataFileBytes(path);
+  ItemsAndNextLine result;
+  if (file.problem) {
+    result.read.failure = Failure(*file.problem, fileName, 1, "", count);
+    return result;
+  }
+  std::istringstream in(file.bytes);
+  result.read = ReadItems(in, count, fileName);
+  in.clear();
+  const std::streamoff start = in.tellg();
+  if (!result.read.failure) result.after = LineAt(file.bytes, start < 0 ? file.bytes.size() : std::size_t(start));
+  return result;
+}
+
+namespace {
+
 TextId ReadTextOf(ReadProblem problem) {
   switch (problem) {
     case ReadProblem::CannotOpen: return TextId::kReadCannotOpen;
@@ -108,6 +144,8 @@ TextId ReadTextOf(ReadProblem problem) {
     case ReadProblem::TooLong: return TextId::kReadTooLong;
     case ReadProblem::EndedEarly: return TextId::kReadEndedEarly;
     case ReadProblem::BadRecord: return TextId::kReadBadRecord;
+    case ReadProblem::HalfReplaced: return TextId::kReadHalfReplaced;
+    case ReadProblem::BadMolarMass: return TextId::kReadBadMolarMass;
   }
   return TextId::kReadFailed;
 }
@@ -122,6 +160,10 @@ std::vector<std::string> ReadParameters(const ReadFailure& f, Language language)
       return {f.fileName, std::to_string(f.itemNumber - 1), std::to_string(f.itemsNeeded)};
     case ReadProblem::BadRecord:
       return {f.fileName, std::to_string(f.record), TextOf(f.fault, {TextOf(f.column, language)}, language)};
+    case ReadProblem::BadMolarMass: {
+      const std::vector<std::string> range{ShortestText(kSmallestMolarMass), ShortestText(kLargestMolarMass)};
+      return {f.fileName, std::to_string(f.itemNumber), f.itemText, TextOf(TextId::kValueRange, range, language)};
+    }
     default: return {f.fileName, std::to_string(f.itemNumber), f.itemText};
   }
 }

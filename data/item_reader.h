@@ -23,8 +23,9 @@ inline constexpr std::size_t kLongestItem = 100;
 struct ReadFailure {
   ReadProblem problem;
   std::string fileName;     // as shown to the user, e.g. "XFS_Data/鉄.xfs"
-  std::size_t itemNumber;   // 1-based number of the offending or missing item
-  std::string itemText;     // the offending item as shown (ShownItem), for NotANumber/OutOfRange/TooLong
+  std::size_t itemNumber;   // 1-based number of the offending or missing item; for BadMolarMass its line's
+  std::string itemText;     // the offending item (for BadMolarMass its line) as shown (ShownItem), for
+                            // NotANumber/OutOfRange/TooLong/BadMolarMass
   std::size_t itemsNeeded;  // how many items the table needs
   std::size_t record = 0;   // for BadRecord: the 1-based record
   TextId fault = TextId::kReadFailed;   // for BadRecord: what is wrong (kColumn…), of
@@ -46,5 +47,23 @@ struct ItemsRead {
 // data/data_file.h); fileName is the name reported in a failure.
 [[nodiscard]] ItemsRead ReadItemsFromFile(const std::filesystem::path& path, std::size_t count,
                                           const std::string& fileName, const FileSystemCalls& calls = {});
+
+// The first line of text after a table's items, blank lines skipped: its text
+// without the line break and the blanks at its end (empty when nothing follows), its
+// 1-based number, and whether it is the line the last item stands on.
+struct TextAfterItems {
+  std::string line;
+  std::size_t number = 0;
+  bool lastItemsLine = false;
+};
+
+struct ItemsAndNextLine {
+  ItemsRead read;
+  TextAfterItems after;  // when read.failure is empty
+};
+
+// ReadItemsFromFile, and the line that follows the items.
+[[nodiscard]] ItemsAndNextLine ReadItemsAndNextLine(const std::filesystem::path& path, std::size_t count,
+                                                    const std::string& fileName);
 
 }  // namespace tervolin

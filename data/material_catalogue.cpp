@@ -127,6 +127,10 @@ std::optional<MaterialEntry> FindMaterial(const std::vector<MaterialEntry>& mate
       if (const MaterialEntry* entry = find(field, exact)) return *entry;
     }
   }
+  // Last, a name as lists show it, its hidden characters escaped (EscapedName).
+  for (const MaterialEntry& entry : materials) {
+    if (EscapedName(entry.name) == text) return entry;
+  }
   return std::nullopt;
 }
 

@@ -31,7 +31,8 @@ std::vector<MaterialEntry> ListMaterials(const std::filesystem::path& dataFolder
 // The entry that `text` names, ASCII letters compared without case: a material's
 // own name wins over another's alias, and the exact spelling over another case
 // (name as typed, name in another case, alias as typed, alias in another case; the
-// first in list order within each).
+// first in list order within each); last, a name as lists show it escaped
+// (EscapedName), so that what `tervolin-calc materials` prints finds its material.
 std::optional<MaterialEntry> FindMaterial(const std::vector<MaterialEntry>& materials,
                                           std::string_view text);
 

@@ -1,5 +1,6 @@
 #include "data/scatterer_data.h"
 
+#include "data/file_replacement.h"
 #include "data/table_checks.h"
 #include "data/utf8_text.h"
 
@@ -19,16 +20,19 @@ ItemsRead ReadTable(const std::filesystem::path& dataFolder, const std::string& 
   return read;
 }
 
-// The items of the .xfs table: its 45 records and the molar mass after them. A failure
-// within the records is told as the records alone give it; a table that ends after
-// them is an older one without the molar mass; anything else in its place fails.
+// The items of the .xfs table: its 45 records, then the molar mass on the line after
+// them when it gives one (an older table ends after the records, or goes on with
+// text that is no number, which stays unread as before).
 ItemsRead ReadFormFactorTable(const std::filesystem::path& dataFolder, const std::string& material) {
-  constexpr std::size_t kRecordItems = kXfsRows * kXfsFields;
-  ItemsRead read = ReadTable(dataFolder, material, ".xfs", kRecordItems + 1, CheckFormFactorRecords);
-  if (!read.failure) return read;
-  ItemsRead records = ReadTable(dataFolder, material, ".xfs", kRecordItems, CheckFormFactorRecords);
-  const bool older = read.failure->problem == ReadProblem::EndedEarly;
-  return records.failure || older ? records : read;
+  const std::string shown = ScattererFileName(EscapedName(material), ".xfs");
+  ItemsAndNextLine read =
+      ReadItemsAndNextLine(dataFolder / ScattererFileName(material, ".xfs"), kXfsRows * kXfsFields, shown);
+  if (!read.read.failure) read.read.failure = CheckFormFactorRecords(read.read.items, shown);
+  if (read.read.failure) return read.read;
+  const Outcome<std::optional<double>, ReadFailure> mass = ReadMolarMassLine(read.after, shown);
+  if (!mass) read.read.failure = mass.Fault();
+  else if (mass.Value()) read.read.items.push_back(*mass.Value());
+  return read.read;
 }
 
 void StoreFormFactorTable(const std::vector<double>& items, MaterialTables& tables) {
@@ -49,6 +53,22 @@ void StoreCrossSectionTable(const std::vector<double>& items, MaterialTables& ta
   }
 }
 
+// Whether a table of the material is one of a pair that a writer, gone between its
+// renames, left half replaced: its numbers would not belong to the other table's.
+bool IsHalfReplaced(const std::filesystem::path& dataFolder, const std::string& material) {
+  const std::filesystem::path folder = dataFolder / kScattererFolder;
+  for (const UnfinishedReplacement& pair : UnfinishedReplacements(folder)) {
+    if (!IsMixed(pair)) continue;
+    for (const auto& member : pair.members) {
+      const std::optional<FileIdentity> file = IdentityOf(member.file);  // the same file, whatever it holds
+      for (const char* extension : {".xfs", ".csv"}) {
+        if (file && file == IdentityOf(dataFolder / ScattererFileName(material, extension))) return true;
+      }
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string ScattererFileName(const std::string& material, const char* extension) {
@@ -57,6 +77,9 @@ std::string ScattererFileName(const std::string& material, const char* extension
 
 Outcome<MaterialTables, ReadFailure> LoadMaterialTables(const std::filesystem::path& dataFolder,
                                                         const std::string& material, bool crossSections) {
+  if (IsHalfReplaced(dataFolder, material)) {
+    return ReadFailure{ReadProblem::HalfReplaced, ScattererFileName(EscapedName(material), ".xfs"), 1, "", 0};
+  }
   const ItemsRead formFactors = ReadFormFactorTable(dataFolder, material);
   if (formFactors.failure) return *formFactors.failure;
   MaterialTables tables;

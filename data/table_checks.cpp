@@ -1,9 +1,14 @@
 #include "data/table_checks.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <span>
 
+#include "core/decimal_number.h"
 #include "core/energy_tables.h"
+#include "core/tables.h"
+#include "data/shown_item.h"
 
 namespace tervolin {
 
@@ -88,19 +93,37 @@ std::optional<ReadFailure> CheckRecords(const std::vector<double>& items, std::s
   return std::nullopt;
 }
 
+// A line's items as the item reader separates them: at commas and runs of blanks.
+std::vector<std::string_view> LineItems(std::string_view line) {
+  std::vector<std::string_view> items;
+  while (!line.empty()) {
+    const std::size_t end = std::min(line.find_first_of(", \t"), line.size());
+    if (end > 0) items.push_back(line.substr(0, end));
+    line.remove_prefix(std::min(end + 1, line.size()));
+  }
+  return items;
+}
+
 }  // namespace
 
 std::optional<ReadFailure> CheckFormFactorRecords(const std::vector<double>& items,
                                                   const std::string& fileName) {
-  if (auto failure = CheckRecords(items, kXfsFields, kFormFactorColumns, fileName)) return failure;
-  if (items.size() % kXfsFields == 0) return std::nullopt;
-  // The molar mass after the records: cross sections per gram divide by it.
-  const std::size_t record = items.size() / kXfsFields + 1;
-  if (const auto what = Violation(Rule::Positive, items.back(), std::nan(""), record)) {
-    return ReadFailure{ReadProblem::BadRecord, fileName, items.size(), "", items.size(), record, *what,
-                       TextId::kColumnMolarMass};
+  return CheckRecords(items, kXfsFields, kFormFactorColumns, fileName);
+}
+
+Outcome<std::optional<double>, ReadFailure> ReadMolarMassLine(const TextAfterItems& after,
+                                                              const std::string& fileName) {
+  const std::vector<std::string_view> items = LineItems(after.line);
+  const auto isNumber = [](std::string_view item) { return DecimalNumberLength(item) == item.size(); };
+  // No number first (a comment), or a record more as the records are written: an
+  // older table, read as before without the molar mass.
+  if (items.empty() || !isNumber(items.front())) return std::optional<double>();
+  if (items.size() == kXfsFields && std::all_of(items.begin(), items.end(), isNumber)) return std::optional<double>();
+  const double mass = DecimalNumberValue(items.front());
+  if (items.size() == 1 && !after.lastItemsLine && mass >= kSmallestMolarMass && mass <= kLargestMolarMass) {
+    return std::optional<double>(mass);
   }
-  return std::nullopt;
+  return ReadFailure{ReadProblem::BadMolarMass, fileName, after.number, ShownItem(after.line), 0};
 }
 
 std::optional<ReadFailure> CheckCrossSectionRecords(const std::vector<double>& items,

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/outcome.h"
 #include "data/item_reader.h"
 
 namespace tervolin {
@@ -23,10 +24,17 @@ inline constexpr std::size_t kAirAbsorptionFields = 2;  // E, (μen/ρ)_air
 // Each check gives the first record that breaks a rule as a BadRecord failure of the
 // file `fileName`.
 
-// Records "x, F, S" of a .xfs table, and the molar mass (positive) when an item
-// follows them.
+// Records "x, F, S" of a .xfs table.
 [[nodiscard]] std::optional<ReadFailure> CheckFormFactorRecords(const std::vector<double>& items,
                                                                 const std::string& fileName);
+
+// The molar mass on the line after a .xfs table's records: one number from
+// kSmallestMolarMass to kLargestMolarMass (core/tables.h) alone on its line. No line,
+// a line that does not begin with a number (a comment) or one more record of three
+// numbers is an older table's, which has no molar mass (nothing); any other line that
+// begins with a number fails as BadMolarMass.
+[[nodiscard]] Outcome<std::optional<double>, ReadFailure> ReadMolarMassLine(const TextAfterItems& after,
+                                                                           const std::string& fileName);
 // Records "E, coherent, incoherent" of a .csv table.
 [[nodiscard]] std::optional<ReadFailure> CheckCrossSectionRecords(const std::vector<double>& items,
                                                                   const std::string& fileName);

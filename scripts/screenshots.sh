@@ -19,8 +19,10 @@ if [[ -z "${TERVOLIN_SCREENSHOTS_INSIDE_XVFB:-}" ]]; then
   TERVOLIN_SCREENSHOTS_LANGUAGE=en exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" bash "$0" "$out/en"
 fi
 
-# The windows' titles in the language of the walk.
-export LANGUAGE="${TERVOLIN_SCREENSHOTS_LANGUAGE:-ja}"
+# The windows' titles in the language of the walk (LANGUAGE counts in a locale other
+# than "C").
+export LANGUAGE="${TERVOLIN_SCREENSHOTS_LANGUAGE:-ja}" LANG=C.UTF-8
+unset LC_ALL LC_MESSAGES
 if [[ "$LANGUAGE" == en ]]; then
   title_method='^　Spectral X-rays$' title_calc='^Angular probability density$' title_save='^Save graph$'
   title_polar='^Polar coordinates$' title_magnitudes='^Sizes of scattering$'

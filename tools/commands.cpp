@@ -95,6 +95,22 @@ std::optional<std::string> ExistingMaterialReason(const AddRequest& request) {
   return std::nullopt;
 }
 
+// Puts right what interrupted adds left in XFS_Data and says what it did. A pair it
+// cannot make whole is named; for the material to add, without --force, that is the
+// reason to refuse.
+std::optional<std::string> RepairReason(const AddRequest& request) {
+  const Repair repair = RepairLeftovers(request.dataFolder / kScattererFolder);
+  for (const std::string& line : repair.said) Say(line);
+  std::optional<std::string> reason;
+  for (const fs::path& file : repair.halfReplaced) {
+    if (file.extension() != ".xfs") continue;
+    const std::string message = Message(TextId::kTablesHalfReplaced, {Shown(file)});
+    if (!request.force && EqualIgnoringAsciiCase(DisplayName(file.stem()), request.name)) reason = message;
+    else Say(message);
+  }
+  return reason;
+}
+
 bool IsFolder(const fs::path& path) {
   std::error_code error;
   return fs::is_directory(path, error);
@@ -103,8 +119,10 @@ bool IsFolder(const fs::path& path) {
 }  // namespace
 
 int MakeShippedTables(const fs::path& outdir) {
+  std::error_code made;
+  fs::create_directories(outdir, made);
+  if (made) return Fail(Message(TextId::kTablesCannotMakeFolder, {Shown(outdir), SystemErrorText(made.value())}));
   try {
-    fs::create_directories(outdir);
     for (const MaterialDefinition& definition : ShippedMaterials())
       WriteMaterialFiles(
           outdir, MaterialFromSource(definition.name, definition.source, definition.atomsPerUnit));
@@ -127,13 +145,16 @@ int AddMaterial(const AddRequest& request) {
   const std::unique_ptr<FolderLock> lock = LockDataFolder(request.dataFolder, request.waitSeconds, failure);
   if (!lock) return Fail(failure);
   try {
-    for (const std::string& line : RepairLeftovers(request.dataFolder / kScattererFolder)) Say(line);
+    if (const auto reason = RepairReason(request)) return Fail(*reason);
     if (!request.force)
       if (const auto reason = ExistingMaterialReason(request)) return Fail(*reason);
     const Material material = MaterialFromSource(AsU8(request.name), request.source);
     for (const fs::path& file : WriteMaterialFiles(request.dataFolder, material))
       std::printf("%s\n", Message(TextId::kTablesWrote, {EscapedForDisplay(DisplayName(fs::absolute(file)), false)})
                              .c_str());
+    // A pair left half replaced and now written anew: its journal and files go.
+    if (request.force)
+      for (const std::string& line : RepairLeftovers(request.dataFolder / kScattererFolder).said) Say(line);
   } catch (const std::exception& error) {
     return Fail(error.what());
   }

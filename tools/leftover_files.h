@@ -1,32 +1,29 @@
-// What an interrupted replacement of files (data/file_replacement.h) leaves beside
-// them: ".<name>.<pid>.<serial>.tmp", the new text not yet renamed into place, and
-// ".<name>.<pid>.<serial>.old", the replaced file's second name kept until all of a
-// pair are in place.
+// What an interrupted replacement of a pair of tables (data/file_replacement.h) leaves
+// beside them: its journal (".pair"), the new texts not yet renamed into place
+// (".tmp") and the replaced files' second names kept until both are in place (".old").
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace tervolin::tables {
 
-struct Leftover {
-  std::filesystem::path path;  // the leftover file
-  std::string target;          // the name of the file it belongs to, in the same folder
-  long process = 0;            // the process that wrote it
-  bool backup = false;         // ".old"; else ".tmp"
+struct Repair {
+  std::vector<std::string> said;                         // a line for each file put right or removed
+  std::vector<std::filesystem::path> halfReplaced;       // the files of pairs left mixed
 };
 
-// The leftover that the file at `path` is, or nothing when its name is not one.
-std::optional<Leftover> LeftoverOf(const std::filesystem::path& path);
-
-// Puts right what interrupted replacements left in the folder, by a process no longer
-// running, a pair (a material's .xfs and .csv) as one. While a .tmp of a pair is left,
-// not all its files were renamed: each one replaced goes back to its .old, so the pair
-// is the old pair. Without one, all were renamed and the .old files go. Every other
-// leftover is removed. Returns one line for each file put back or removed; throws a
-// TableError when a file cannot be.
-std::vector<std::string> RepairLeftovers(const std::filesystem::path& folder);
+// Puts right what replacements of a pair (a material's .xfs and .csv) by a writer no
+// longer running left in the folder, as their journals tell. A pair left half
+// replaced goes back to the old pair from its kept old files or, where those are gone,
+// on to the new pair from its temporary files; then the temporary and kept files go,
+// and the journal. A pair that neither makes whole stays as it is, its journal
+// kept, and its files are named in `halfReplaced` (add --force writes it anew). The
+// temporary files of a writer gone before its journal was whole go too: it had
+// renamed nothing. Files whose names only look like a writer's are left alone, and so
+// is a kept file that is no longer the one its journal names. Throws a TableError
+// when a file cannot be put right or removed.
+Repair RepairLeftovers(const std::filesystem::path& folder);
 
 }  // namespace tervolin::tables

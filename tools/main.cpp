@@ -120,18 +120,36 @@ int UnknownWord(const std::string& word) {
   return Usage(TextId::kTablesNeitherCommandNorFolderHint, {ShownArgument(word), *meant});
 }
 
+bool IsHelp(const std::string& argument) {
+  const std::string name = OptionOf(argument).name;
+  return name == "--help" || name == "-h";
+}
+
+int Help(const std::string& argument) {
+  if (OptionOf(argument).value) return Usage(TextId::kCliTakesNoValue, {OptionOf(argument).name});
+  std::fputs(kUsage, stdout);
+  return kExitOk;
+}
+
+// make DIR: never an option or an empty name taken for a folder.
+int Make(const std::vector<std::string>& args) {
+  if (args.size() != 1) return Usage(TextId::kTablesMakeNeedsOneDir);
+  const std::string& folder = args.front();
+  if (IsHelp(folder)) return Help(folder);
+  if (folder.empty()) return Usage(TextId::kTablesMakeEmptyFolder);
+  if (folder.starts_with("-")) return Usage(TextId::kTablesMakeOption, {ShownArgument(folder)});
+  return MakeShippedTables(folder);
+}
+
 int Run(const std::vector<std::string>& args) {
   if (args.empty()) return Usage(TextId::kTablesNoCommand);
   const std::string& command = args.front();
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   if (command == "add") return Add(rest);
   if (command == "list-sources") return rest.empty() ? ListSources() : Usage(TextId::kTablesTooManyArguments);
-  if (command == "make")
-    return rest.size() == 1 ? MakeShippedTables(rest.front()) : Usage(TextId::kTablesMakeNeedsOneDir);
-  const Option option = OptionOf(command);
-  if (option.name == "--help" || option.name == "-h")
-    return option.value ? Usage(TextId::kCliTakesNoValue, {option.name}) : (std::fputs(kUsage, stdout), kExitOk);
-  if (command.starts_with("-")) return Usage(TextId::kCliUnknownOption, {ShownArgument(option.name)});
+  if (command == "make") return Make(rest);
+  if (IsHelp(command)) return Help(command);
+  if (command.starts_with("-")) return Usage(TextId::kCliUnknownOption, {ShownArgument(OptionOf(command).name)});
   if (args.size() > 1) return Usage(TextId::kTablesUnknownCommand, {ShownArgument(command)});
   return IsFolder(command) ? MakeShippedTables(command) : UnknownWord(command);
 }

@@ -37,13 +37,14 @@ void WriteRecords(const std::filesystem::path& path, const std::vector<Record>& 
 // whole new one, never a part.
 void WriteFileSafely(const std::filesystem::path& path, const std::string& text) {
   if (const auto failure = ReplaceFileContents(path, text))
-    throw TableError(DescribeReplacementFailureOnCommandLine(DisplayName(path), *failure, LanguageOfProcessEnvironment()));
+    throw TableError(
+        DescribeReplacementFailureOnCommandLine(DisplayName(path), *failure, TerminalLanguageOfProcessEnvironment()));
 }
 
 void WriteFilesTogether(std::span<const FileText> files) {
   if (const auto failure = ReplaceFilesTogether(files))
     throw TableError(DescribeReplacementFailureOnCommandLine(DisplayName(failure->file), failure->failure,
-                                                           LanguageOfProcessEnvironment()));
+                                                           TerminalLanguageOfProcessEnvironment()));
 }
 
 std::string DisplayName(const std::filesystem::path& path) {

@@ -7,8 +7,11 @@
 #include "scattering.h"
 #include "xrl_call.h"
 
+#include "core/number_text.h"
+#include "core/tables.h"
 #include "data/material_catalogue.h"
 #include "data/scatterer_data.h"
+#include "data/shown_item.h"
 
 namespace fs = std::filesystem;
 
@@ -20,6 +23,18 @@ constexpr int kTungsten = 74;
 constexpr int kAluminium = 13;
 constexpr int kCopper = 29;
 
+// The formula unit's molar mass M (g/mol), within what the program reads.
+double CheckedMolarMass(const Material& material) {
+  const double mass = MolarMass(material);
+  if (mass < kSmallestMolarMass || mass > kLargestMolarMass) {
+    const std::string range = Message(TextId::kValueRange, {ShortestText(kSmallestMolarMass),
+                                                            ShortestText(kLargestMolarMass)});
+    throw TableError(Message(TextId::kTablesMolarMassOutOfRange,
+                             {ShownArgument(material.compound), ShortestText(mass), range}));
+  }
+  return mass;
+}
+
 // Records "x, F, S", then one record of the formula unit's molar mass M (g/mol),
 // which turns F² and S per formula unit into cross sections per gram.  A reader
 // that takes the 45 records alone never sees it.
@@ -27,7 +42,7 @@ std::vector<Record> FormFactorRecords(const Material& material) {
   std::vector<Record> records;
   for (const double x : kMomentumTransfer)
     records.push_back({x, FormFactor(material, x), ScatteringFunction(material, x)});
-  records.push_back({MolarMass(material)});
+  records.push_back({CheckedMolarMass(material)});
   return records;
 }
 

@@ -31,7 +31,7 @@ CalcRun RunCalc(const std::vector<std::string>& arguments, const fs::path& worki
                 const std::string& dataEnvironment, const std::string& lang) {
   const fs::path capture = fs::temp_directory_path() / ("tervolin-calc-run-" + std::to_string(::getpid()));
   std::string command = "cd " + Quoted(workingDirectory.string()) + " && " +
-                        "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES " +
+                        "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LC_CTYPE " +
                         (dataEnvironment.empty() ? "-u TERVOLIN_DATA" : "TERVOLIN_DATA=" + Quoted(dataEnvironment)) +
                         " LANG=" + Quoted(lang) + " " + Quoted(TERVOLIN_CALC);
   for (const std::string& argument : arguments) command += " " + Quoted(argument);

@@ -54,6 +54,7 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
        "--quality and --cu exclude each other"},
       {{"compare", "--material", "water", "--energy", "60", "--quality", "rqa 5"}, "--energy and --quality exclude each other"},
       {{"spectrum", "--quality", "RQR 11"}, "--quality \"RQR 11\" is not a beam quality (see: tervolin-calc qualities)"},
+      {{"spectrum", "--quality", "\u0420QR8"}, "--quality \"\\u0420QR8\" is not a beam quality"},
       {{"spectrum", "--kv", "abc"}, "--kv \"abc\" is not a number from 30 to 150 (kV)\n"},
       {{"spectrum", "--kv", "100", "--al", "2,5"}, "--al \"2,5\" is not a number of 0 or more (mm)\n"},
       {{"angles", "--scattering", "coherent", "--material", "iron", "--energy", "100keV"},
@@ -98,6 +99,7 @@ TEST(CalcFailures, UsageErrorsNameTheOptionAndExitWithTwo) {
       {{"angles", "--scattering", "coherent", "--material", "nosuch", "--energy", "60"},
        "--material \"nosuch\" はデータフォルダの物質ではありません（一覧: tervolin-calc materials）", "ja_JP.UTF-8"},
       {{"spectrum", "--kv", "29"}, "--kv 29 は 30～150 kV の範囲外です", "ja"},
+      {{"spectrum", "--kv", "29"}, "--kv 29 must be 30 to 150 kV", "ja_JP.eucJP"},
   };
   for (const UsageCase& c : cases) {
     const CalcRun run = RunCalc(c.arguments, fs::current_path(), TERVOLIN_TABLES_DIR, c.lang);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "data/spectrum_file.h"
 #include "support/scratch_directory.h"
 #include "support/shipped_tables.h"
+
+#include <sys/stat.h>
 
 namespace tervolin::testing {
 namespace {
@@ -201,9 +204,10 @@ TEST(CalcValues, PlotDrawsEveryCurvesLegendRowAtALegibleSize) {
   }
 }
 
-// The beam figures are the library's, formatted alike; without the air table the
-// figures that need it read "—" and standard error says why.
-TEST(CalcValues, FiguresAreTheLibrarysAndSurviveAMissingAirTable) {
+// The beam figures are the library's, formatted alike; without a usable air table the
+// figures that need it read "—", standard error names them and says why, and the run
+// fails.
+TEST(CalcValues, FiguresAreTheLibrarysAndSayWhichTheyCannotGive) {
   const EnergyTable fluence = LibrarySpectrum({"80"});
   const CalcRun run = RunInTables({"spectrum", "--kv", "80", "--figures"});
   ASSERT_EQ(run.status, 0) << run.err;
@@ -213,16 +217,24 @@ TEST(CalcValues, FiguresAreTheLibrarysAndSurviveAMissingAirTable) {
 
   ScratchDirectory data;
   std::filesystem::copy(TERVOLIN_TABLES_DIR, data.path(), std::filesystem::copy_options::recursive);
-  std::filesystem::remove(data.path() / "MuenAir.dat");
-  const CalcRun withoutAir = RunCalc({"spectrum", "--kv", "80", "--figures"}, data.path());
-  ASSERT_EQ(withoutAir.status, 0) << withoutAir.err;
-  EXPECT_NE(withoutAir.out.find("HVL1: —"), std::string::npos) << withoutAir.out;
-  EXPECT_NE(withoutAir.err.find("MuenAir.dat"), std::string::npos) << withoutAir.err;
+  const std::filesystem::path air = data.path() / "MuenAir.dat";
+  const std::pair<std::function<void()>, std::string> cases[] = {
+      {[&] { std::filesystem::remove(air); }, "Cannot open the file MuenAir.dat (it is missing or unreadable)"},
+      {[&] { ::mkfifo(air.c_str(), 0644); },
+       "MuenAir.dat is not a regular file (devices, named pipes and the like cannot be read)"}};
+  for (const auto& [spoil, why] : cases) {
+    spoil();
+    const CalcRun withoutAir = RunCalc({"spectrum", "--kv", "80", "--figures"}, data.path());
+    EXPECT_EQ(withoutAir.status, 1);
+    EXPECT_NE(withoutAir.out.find("mean energy: 42.59 keV\neffective energy: —\nHVL1: —\n"), std::string::npos);
+    EXPECT_EQ(withoutAir.err, "tervolin-calc: cannot give effective energy, HVL1, HVL2, homogeneity coefficient: " +
+                                  why + "\n");
+  }
 }
 
 // A quality's figures: its HVL1 within 1 % of the standard's (RQR), printed beside it.
 TEST(CalcValues, QualityFiguresMeetTheStandardsHvl1) {
-  for (const char* name : {"RQR2", "RQR 5", "rqr8", "RQR10"}) {
+  for (const char* name : {"RQR2", "RQR 5", "rqr8", "RQR10", "ＲＱＲ８", " RQR8\u3000"}) {
     const CalcRun run = RunInTables({"spectrum", "--quality", name, "--figures"});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::size_t hvl = run.out.find("\nHVL1: "), standard = run.out.find("standard HVL1: ");
@@ -236,24 +248,28 @@ TEST(CalcValues, QualityFiguresMeetTheStandardsHvl1) {
             std::string::npos);
 }
 
-// A material added to the data folder with an alias in its index is found by it.
+// A material added to the data folder with an alias in its index is found by it; a
+// hidden character in its name is listed escaped, and found so too.
 TEST(CalcValues, MaterialsAddedToTheDataFolderAreListedAndComputed) {
   ScratchDirectory data;
   std::filesystem::copy(TERVOLIN_TABLES_DIR, data.path(), std::filesystem::copy_options::recursive);
-  std::filesystem::copy(data.path() / "XFS_Data/水.xfs", data.path() / "XFS_Data/Gel.xfs");
-  std::filesystem::copy(data.path() / "XFS_Data/水.csv", data.path() / "XFS_Data/Gel.csv");
-  std::ofstream(data.path() / "XFS_Data/materials.txt", std::ios::app) << "Gel\tgelatine\n";
+  std::filesystem::copy(data.path() / "XFS_Data/水.xfs", data.path() / "XFS_Data/Ge\u200Bl.xfs");
+  std::filesystem::copy(data.path() / "XFS_Data/水.csv", data.path() / "XFS_Data/Ge\u200Bl.csv");
+  std::ofstream(data.path() / "XFS_Data/materials.txt", std::ios::app) << "Ge\u200Bl\tgelatine\n";
 
   const CalcRun list = RunCalc({"materials", "--format", "tsv"}, data.path());
   EXPECT_EQ(list.out.substr(0, list.out.find("\n骨")),
             "name\talias\n水素\thydrogen\n炭素\tcarbon\n鉄\tiron\n鉛\tlead\n空気\tair\nPMMA\tpmma\n水\twater");
-  EXPECT_TRUE(list.out.ends_with("\nGel\tgelatine\n")) << list.out;
+  EXPECT_TRUE(list.out.ends_with("\nGe\\u200Bl\tgelatine\n")) << list.out;
+  const CalcRun shown = RunCalc({"angles", "--scattering", "coherent", "--material", "Ge\\u200Bl", "--energy", "20"},
+                                data.path());
   const CalcRun added = RunCalc({"angles", "--scattering", "coherent", "--material", "Gelatine", "--energy", "20"},
                                 data.path());
   const CalcRun water = RunCalc({"angles", "--scattering", "coherent", "--material", "水", "--energy", "20"},
                                 data.path());
   EXPECT_EQ(added.status, 0) << added.err;
   EXPECT_EQ(added.out, water.out);
+  EXPECT_EQ(shown.out, water.out);
 }
 
 }  // namespace

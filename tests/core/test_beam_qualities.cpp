@@ -70,7 +70,8 @@ TEST(BeamQualities, NamesAsTypedAndTargetsOutOfReach) {
     const char* found;  // nullptr: not a quality
   } cases[] = {{"RQR8", "RQR 8"}, {"RQR 8", "RQR 8"}, {"rqa5", "RQA 5"}, {"Rqa 10", "RQA 10"}, {"rQr2", "RQR 2"},
                {"RQR1", nullptr}, {"RQR11", nullptr},  {"RQR08", nullptr}, {"RQR  8", nullptr}, {"RQX8", nullptr},
-               {"", nullptr},     {"RQR8 ", nullptr},  {"RQR-8", nullptr}, {"RQ8", nullptr}};
+               {"", nullptr},     {" RQR8\t", "RQR 8"}, {"RQR-8", nullptr}, {"RQ8", nullptr},
+               {"ＲＱＲ８", "RQR 8"}, {"ｒｑａ　５", "RQA 5"}, {"\u0420QR8", nullptr}};
   for (const auto& c : cases) {
     const std::optional<BeamQuality> q = FindBeamQuality(c.typed);
     EXPECT_EQ(q ? QualityName(*q) : std::string("none"), c.found ? c.found : "none") << '"' << c.typed << '"';

@@ -116,25 +116,37 @@ TEST(Messages, MisplacedTextsAreFound) {
 }
 
 // The language of a locale as gettext chooses it: the first variable set decides,
-// LANGUAGE being a list of preferences.
+// LANGUAGE being a list of preferences that the locale "C" or "POSIX" ignores; on a
+// terminal whose characters (LC_ALL, LC_CTYPE, LANG) are not UTF-8, English.
 TEST(Messages, LanguageOfTheEnvironment) {
   struct Case {
     const char *language, *lcAll, *lcMessages, *lang;
     Language expected;
+    const char* lcCtype = nullptr;
+    Language terminal = expected;
   };
   const Case cases[] = {
       {nullptr, nullptr, nullptr, nullptr, Language::kEnglish},
       {nullptr, nullptr, nullptr, "C", Language::kEnglish},
       {nullptr, nullptr, nullptr, "ja_JP.UTF-8", Language::kJapanese},
       {nullptr, nullptr, "en_GB.UTF-8", "ja_JP.UTF-8", Language::kEnglish},
-      {nullptr, "ja_JP.eucJP", "en_US", "C", Language::kJapanese},
-      {"de:ja:en", "C", nullptr, nullptr, Language::kJapanese},
+      {nullptr, "ja_JP.eucJP", "en_US", "C", Language::kJapanese, nullptr, Language::kEnglish},
+      {"de:ja:en", "C", nullptr, nullptr, Language::kEnglish},
+      {"ja", "POSIX", nullptr, "ja_JP.UTF-8", Language::kEnglish},
+      {"ja", nullptr, nullptr, nullptr, Language::kEnglish},
+      {"de:ja:en", "C.UTF-8", nullptr, nullptr, Language::kJapanese},
       {"", "", "", "ja", Language::kJapanese},
       {"fr", nullptr, nullptr, "fr_FR", Language::kEnglish},
+      {nullptr, nullptr, nullptr, "ja_JP.SJIS", Language::kJapanese, nullptr, Language::kEnglish},
+      {nullptr, nullptr, "ja_JP.UTF-8", "C", Language::kJapanese, nullptr, Language::kEnglish},
+      {nullptr, nullptr, nullptr, "ja_JP.utf8@cjk", Language::kJapanese, "ja_JP.eucJP", Language::kEnglish},
+      {"ja", nullptr, nullptr, "en_US.ISO-8859-1", Language::kJapanese, "en_US.UTF-8", Language::kJapanese},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(LanguageOfEnvironment(c.language, c.lcAll, c.lcMessages, c.lang), c.expected)
         << (c.lang ? c.lang : "-") << " " << (c.language ? c.language : "-");
+    EXPECT_EQ(TerminalLanguageOfEnvironment(c.language, c.lcAll, c.lcMessages, c.lcCtype, c.lang), c.terminal)
+        << (c.lang ? c.lang : "-") << " " << (c.lcCtype ? c.lcCtype : "-");
   }
 }
 

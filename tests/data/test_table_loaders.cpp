@@ -70,6 +70,7 @@ TEST(ScattererData, LayoutsOfTheSameRecordsFillTheSameTables) {
     dir.Write("XFS_Data/鉄.xfs", layout);
     const auto read = LoadMaterialTables(dir.path(), "鉄", false);
     ASSERT_TRUE(read) << layout.substr(0, 40);
+    EXPECT_FALSE(read.Value().molarMass) << "a record more is an older table's, not a molar mass";
     EXPECT_EQ(read.Value().grid, reference.Value().grid);
     EXPECT_EQ(read.Value().scatterFunction, reference.Value().scatterFunction);
   }
@@ -162,8 +163,6 @@ TEST(TableChecks, AMaterialTableThatMakesNoSenseIsRefusedByRecord) {
       {CommaDecimals(iron), ironCsv, 3},
       {Replaced(iron, "2.59610000E+01", "2.5961 0000E+01"), ironCsv, 42},   // one item split in two
       {iron, CommaDecimals(ironCsv), 3},
-      {XfsText() + "-55.8\n", CsvText(1.0), 46},                          // molar mass negative
-      {XfsText() + "0\n", CsvText(1.0), 46},                              // molar mass zero
   };
   for (const auto& c : cases) {
     dir.Write("XFS_Data/鉄.xfs", c.xfs);
@@ -181,28 +180,60 @@ TEST(TableChecks, AMaterialTableThatMakesNoSenseIsRefusedByRecord) {
 }
 
 // Lead at 140 keV from the shipped .xfs, and from the same without its last record,
-// the molar mass, as tables were written before it was kept: the form factor's own
-// curves (coherent 10 % below the table's σ/ρ), or the shapes scaled to σ/ρ, flagged.
+// the molar mass, as tables were written before it was kept (or with text after the
+// records, which was never read): the form factor's own curves (coherent 10 % below
+// the table's σ/ρ), or the shapes scaled to σ/ρ, flagged.
 TEST(ScattererData, TablesWithoutTheMolarMassFallBackToTheScaledShapes) {
   ScratchDirectory dir;
   const std::string lead = ShippedText("XFS_Data/鉛.xfs");
-  const std::size_t lastRecord = lead.rfind('\n', lead.size() - 2) + 1;
+  const std::string records = lead.substr(0, lead.rfind('\n', lead.size() - 2) + 1);
   dir.Write("XFS_Data/鉛.csv", ShippedText("XFS_Data/鉛.csv"));
   const struct {
     std::string xfs;
     std::optional<double> molarMass;  // g/mol, xraylib's atomic weight of lead
     double coherentRatio;             // tabulated σ/ρ over the curve's integral
-  } cases[] = {{lead, 207.21, 1.10}, {lead.substr(0, lastRecord), std::nullopt, 1.0}};
+  } cases[] = {{lead, 207.21, 1.10}, {records, std::nullopt, 1.0}, {records + "# made by hand\n", std::nullopt, 1.0},
+               {records + "\n \n207.2 \r\n# M\n", 207.2, 1.10}};
   for (const auto& c : cases) {
     dir.Write("XFS_Data/鉛.xfs", c.xfs);
     const auto tables = LoadMaterialTables(dir.path(), "鉛", false);
-    ASSERT_TRUE(tables);
+    ASSERT_TRUE(tables) << DescribeReadFailure(tables.Fault());
     EXPECT_EQ(tables.Value().molarMass, c.molarMass);
     const auto m = std::get<ScatteringMagnitudes>(MaterialMagnitudes(dir.path(), "鉛", kSingleEnergy, 140.0, {}));
     EXPECT_EQ(m.fromFormFactor, c.molarMass.has_value());
     EXPECT_NEAR(m.coherentRatio, c.coherentRatio, 0.01);
     EXPECT_NEAR(IntegralOverAngles(m.coherent, 180.0) / m.coherentCrossSection, 1.0 / c.coherentRatio, 0.01);
   }
+}
+
+// A line after the records that begins with a number is the molar mass: one number
+// from 1 to 1e+05 g/mol alone on its line, or the table is refused, naming the line.
+TEST(TableChecks, AMolarMassOutOfRangeOrNotAloneIsRefusedByItsLine) {
+  ScratchDirectory dir;
+  const std::string records = XfsText();
+  dir.Write("XFS_Data/鉄.csv", CsvText(1.0));
+  const struct {
+    std::string after;  // the records
+    std::string line;   // as the message shows it
+    std::size_t number;
+  } cases[] = {{"1e308\n", "1e308", 46},         {"9e307", "9e307", 46},          {"1e-300\n", "1e-300", 46},
+               {"1e-320\n", "1e-320", 46},       {"18.02 abc\n", "18.02 abc", 46}, {"18.02, 19\n", "18.02, 19", 46},
+               {"\n18.02,5,6,7\n", "18.02,5,6,7", 47}, {"-55.8\n", "-55.8", 46},      {"0\n", "0", 46},
+               {"0.5\n", "0.5", 46}};
+  for (const auto& c : cases) {
+    dir.Write("XFS_Data/鉄.xfs", records + c.after);
+    const auto read = LoadMaterialTables(dir.path(), "鉄", true);
+    ASSERT_FALSE(read) << c.line;
+    EXPECT_EQ(DescribeReadFailure(read.Fault(), Language::kEnglish),
+              "Line " + std::to_string(c.number) + " of the file XFS_Data/鉄.xfs, \"" + c.line +
+                  "\", is not a molar mass (it must be one number from 1 to 1e+05 g/mol alone on its line)");
+  }
+  dir.Write("XFS_Data/鉄.xfs", records.substr(0, records.size() - 1) + ", 55.85\n");
+  const auto sameLine = LoadMaterialTables(dir.path(), "鉄", true);
+  ASSERT_FALSE(sameLine);
+  EXPECT_EQ(DescribeReadFailure(sameLine.Fault()),
+            "ファイル XFS_Data/鉄.xfs の 45 行目「55.85」はモル質量ではありません"
+            "（1～1e+05 g/mol の数値一つだけの行でなければなりません）");
 }
 
 TEST(TableChecks, AnAttenuationTableThatMakesNoSenseIsRefused) {

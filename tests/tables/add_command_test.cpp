@@ -6,6 +6,7 @@
 
 #include "data/file_replacement.h"
 #include "data/material_catalogue.h"
+#include "data/scatterer_data.h"
 #include "support/target_kinds.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <thread>
 #include <filesystem>
@@ -92,7 +94,8 @@ TEST_F(AddCommand, RefusesUnknownFormulasAndUnsafeNamesWritingNothing) {
   }
   for (const char* name : {"''", ".", "..", "../escape", "'a\\b'", "-dash", "'tab\there'",
                            "\"$(printf 'bad\\377')\"", "'  '", "'\u3000'", "'\u200B'", "'Lead\u202Ebad'",
-                           "'鉄 '", "' Lead'", "'Lead\u3000'"}) {
+                           "'鉄 '", "' Lead'", "'Lead\u3000'", "'\uFE0F'", "'\u17B4'", "'\u180B'", "'\U000E0100'",
+                           "'a\u2029b'", "'\u3099x'"}) {
     EXPECT_EQ(Add(std::string(name) + " H2O"), 1) << name;
     EXPECT_NE(Errors().find("cannot use"), std::string::npos) << name << ": " << Errors();
   }
@@ -149,6 +152,24 @@ TEST_F(AddCommand, WrongCommandLinesAreUsageErrors) {
       {"add A H2O --wait -1", 2, "--wait \"-1\" は秒数ではありません", "ja_JP.UTF-8"},
       {"add -dash H2O --data " + Quoted(data_), 1,
        "\"-dash\" は物質の名前に使えません: 名前が \"-\" で始まっています\n", "ja_JP.UTF-8"},
+      {"add '\u034F' H2O --data " + Quoted(data_), 1, "cannot use \"\\u034F\" as a material name: the name "
+       "contains \\u034F, which shows as nothing or breaks a list's line (a variation selector, a Hangul filler, "
+       "a line separator or the like)\n"},
+      {"add 'a\u2028b' H2O --data " + Quoted(data_), 1, "cannot use \"a\\u2028b\" as a material name: the name contains \\u2028"},
+      {"add '\u0301' H2O --data " + Quoted(data_), 1,
+       "cannot use \"\\u0301\" as a material name: the name begins with the combining mark \\u0301, which has no "
+       "character to join\n"},
+      {"add 'a\u0085b' H2O --data " + Quoted(data_), 1,
+       "cannot use \"a\\xC2\\x85b\" as a material name: the name contains a control character\n"},
+      {"add Heavy H100000 --data " + Quoted(data_), 1,
+       "the formula unit of H100000 weighs 101000 g/mol, outside the 1 to 1e+05 g/mol a table may give\n"},
+      {"add Half H0.5 --data " + Quoted(data_), 1,
+       "the formula unit of H0.5 weighs 0.505 g/mol, outside the 1 to 1e+05 g/mol a table may give\n"},
+      {"make ''", 2, "make needs a folder name, not an empty one\n"},
+      {"make -x", 2, "make takes a folder, not the option -x (./-x names a folder of that name)\n"},
+      {"make -x", 2, "make には -x ではなくフォルダを指定してください（その名前のフォルダなら ./-x と書きます）\n",
+       "ja_JP.UTF-8"},
+      {"make -x", 2, "make takes a folder, not the option -x", "ja_JP.eucJP"},
   };
   for (const CommandLineCase& c : cases) {
     EXPECT_EQ(RunTool(c.arguments, log, {}, c.lang), c.status) << c.message;
@@ -156,7 +177,9 @@ TEST_F(AddCommand, WrongCommandLinesAreUsageErrors) {
     EXPECT_TRUE(errors.starts_with("tervolin-tables: " + c.message)) << errors.substr(0, 400);
     EXPECT_EQ(errors.find("usage:") != std::string::npos, c.status == 2) << errors;
   }
-  EXPECT_FALSE(fs::exists("list"));
+  EXPECT_EQ(RunTool("make --help", log, data_ / "stdout.txt"), 0);
+  EXPECT_TRUE(Output().starts_with("usage: tervolin-tables make DIR\n")) << Output();
+  EXPECT_FALSE(fs::exists("list") || fs::exists("--help") || fs::exists("-x"));
   EXPECT_FALSE(fs::exists(data_ / "missing"));
   EXPECT_EQ(RunTool("add A H2O --data " + Quoted(data_) + " >/dev/full", log), 1);
   EXPECT_EQ(ReadBytes(log), "tervolin-tables: cannot write to standard output\n");
@@ -254,6 +277,59 @@ TEST_F(AddCommand, KilledAddForceIsRepairedByTheNextAdd) {
         << Errors();
     EXPECT_EQ(FileCount(), 6) << k;
     EXPECT_TRUE(pair("m") == pair("LeadRef") || pair("m") == pair("WaterRef")) << k;
+  }
+}
+
+// add --force killed between its two renames (m.xfs new, m.csv old), then something
+// else in the folder: the mixed pair is never read, and the next add puts back the
+// old pair, completes the new one, or refuses it naming --force. A file that only
+// looks like a writer's stays.
+TEST_F(AddCommand, APairKilledBetweenItsRenamesIsNeverUsedMixed) {
+  ASSERT_EQ(Add("LeadRef Pb") + Add("WaterRef H2O"), 0) << Errors();
+  const fs::path folder = data_ / "XFS_Data";
+  const auto remove = [&](const std::string& suffix) {  // the killed add's files of that kind
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      const std::string name = entry.path().filename().string();
+      if (name.starts_with(".m.") && name.ends_with(suffix)) fs::remove(entry.path());
+    }
+  };
+  const fs::path lookalike = folder / ".notes.txt.tervolin-4000000-0123456789abcdef.tmp";
+  const struct {
+    std::function<void()> after;
+    std::string said;  // by the next add m
+    const char* pair;  // what m then is; nothing: refused, until add --force
+  } cases[] = {
+      {[] {}, "put back the old ", "WaterRef"},
+      {[&] { ASSERT_FALSE(ReplaceFileContents(folder / "notes.txt", "notes")); }, "put back the old ", "WaterRef"},
+      {[&] { remove(".old"); }, "completed ", "LeadRef"},
+      {[&] {
+         remove(".old");
+         remove(".tmp");
+       },
+       "m.xfs and its .csv were left half replaced by an interrupted run, and neither the old pair nor the new can "
+       "be put back (--force writes them anew)", nullptr},
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(Add("m H2O --force"), 0) << Errors();
+    std::ofstream(lookalike) << "someone's";
+    std::system(("env LD_PRELOAD=" + Quoted(TERVOLIN_KILL_AT_RENAME) + " TERVOLIN_KILL_AT_RENAME=2 " +
+                 "ASAN_OPTIONS=verify_asan_link_order=0 " + Quoted(TERVOLIN_TABLES_TOOL) + " add m Pb --force --data " +
+                 Quoted(data_) + " >/dev/null 2>&1").c_str());
+    const auto mixed = LoadMaterialTables(data_, "m", true);
+    ASSERT_FALSE(mixed) << c.said;
+    EXPECT_EQ(DescribeReadFailure(mixed.Fault(), Language::kEnglish),
+              "The file XFS_Data/m.xfs is one of a pair of tables that an interrupted tervolin-tables left half "
+              "replaced (tervolin-tables add puts it right)");
+    c.after();
+    EXPECT_EQ(Add("m H2O"), 1);
+    EXPECT_NE(Errors().find(c.said), std::string::npos) << Errors();
+    EXPECT_EQ(static_cast<bool>(LoadMaterialTables(data_, "m", true)), c.pair != nullptr);
+    if (!c.pair) {
+      EXPECT_EQ(Add("m Pb --force"), 0) << Errors();
+    }
+    EXPECT_EQ(pair("m"), pair(c.pair ? c.pair : "LeadRef")) << c.said;
+    EXPECT_EQ(FileCount(), 7 + fs::exists(folder / "notes.txt")) << "the look-alike alone is left: " << c.said;
+    EXPECT_TRUE(fs::exists(lookalike));
   }
 }
 

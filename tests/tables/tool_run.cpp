@@ -16,7 +16,7 @@ std::string Quoted(const fs::path& path) {
 
 int RunTool(const std::string& arguments, const fs::path& errorLog, const fs::path& outputLog,
             const std::string& lang) {
-  std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=" + Quoted(lang) + " " +
+  std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LC_CTYPE LANG=" + Quoted(lang) + " " +
                         Quoted(fs::path(TERVOLIN_TABLES_TOOL)) + " " + arguments + " 2>" + Quoted(errorLog);
   if (!outputLog.empty()) command += " >" + Quoted(outputLog);
   const int status = std::system(command.c_str());

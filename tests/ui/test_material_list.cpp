@@ -157,7 +157,8 @@ class MaterialListTest : public QObject {
   void namesThatWouldHideShowEscaped() {
     const std::pair<const char*, const char*> names[] = {
         {"bidi\u202Eevil", "bidi\\u202Eevil"}, {"zw\u200Bsp", "zw\\u200Bsp"}, {"鉄 ", "鉄␠"},
-        {"\u3000a b\u3000", "\\u3000a b\\u3000"}, {"  ", "␠␠"}};
+        {"\u3000a b\u3000", "\\u3000a b\\u3000"}, {"  ", "␠␠"}, {"a\u2028b", "a\\u2028b"},
+        {"\u0301x", "\\u0301x"}, {"v\uFE0F", "v\\uFE0F"}};
     for (const auto& [name, shown] : names) AddMaterial(workspace_->Scratch().path() / "XFS_Data", name);
     CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
     for (const auto& [name, shown] : names) {

@@ -320,10 +320,26 @@ def check_links(driver, origin):
     role(driver, "share-link").click()
     WebDriverWait(driver, 5).until(lambda d: role(d, "status").get_attribute("textContent"))
     assert role(driver, "status").get_attribute("textContent") == "この設定のリンクをコピーしました"
-    opened(driver, driver.current_url)
+    link = driver.current_url
+    assert "#curve=" in link, f"the curves travel in the fragment: {link}"
+    opened(driver, f"{origin}/index.html?lang=ja")  # a fragment alone would not load the page anew
+    opened(driver, link)
     assert (curves_of(driver, "angle-graph"), role(driver, "legend").text) == shown, "the link drew another graph"
     assert role(driver, "per-solid-angle").is_selected() and len(shown[0]) == 3
+    # Any lang starts the page, in a language it has, names every object inherits too.
+    for asked in ("constructor", "__proto__", "toString", "hasOwnProperty", "valueOf"):
+        opened(driver, f"{origin}/index.html?lang={asked}")
+        state = driver.execute_script("return [document.documentElement.lang, document.querySelector('[data-role=compute]').disabled]")
+        assert state[0] in ("ja", "en") and not state[1], f"lang={asked}: {state}"
+    # A link of 1,000 curves, past the 64 KiB of a request line that the server allows.
+    many = "&".join(f"curve=kind%3Dcoherent%26mode%3Dsingle%26energy%3D{10 + n / 10}%26material%3Dwater%26colour%3Ddarkgreen"
+                    for n in range(1000))
+    opened(driver, f"{origin}/index.html?lang=ja#{many}")
+    assert len(many) > 65536 and len(curves_of(driver, "angle-graph")) == 1000
+    role(driver, "clear").click()
     for query, message, curves in (
+            ("curve=kind%3Dcoherent%26material%3Diron%26energy%3D100&curve=kind%3Dincoherent%26material%3Dwater%26energy%3D60",
+             "", 2),
             ("kind=incoherent&material=water&energy=60&views=free-electron", "", 2),
             ("kind=coherent&material=water&energy=abc", "　光子エネルギーは 0 より大きい数値（keV）で入力してください　", 0),
             ("material=nosuch&energy=60", "　散乱体が未選択　", 0),

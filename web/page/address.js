@@ -1,7 +1,10 @@
 // The page's setup in its address. The parameters are named as the controls' data-role
 // hooks; `views` lists the checked views, `lang` the language. Each curve drawn is
 // one `curve` parameter holding the settings it was drawn with, themselves written
-// as parameters (kind=incoherent&material=water&energy=60), in drawing order. A
+// as parameters (kind=incoherent&material=water&energy=60), in drawing order, in the
+// address's fragment (#curve=…&curve=…): a browser never sends that to the server,
+// whose limit on a request's length (64 KiB for Python's http.server) a link of a
+// thousand curves would pass. Links that carry their curves in the query still open. A
 // link without any `curve` but with a material draws the setup's own curve.
 
 // The controls a setup is made of, by their hooks.
@@ -23,12 +26,13 @@ function given(parameters, roles) {
   return Object.fromEntries(roles.filter((role) => parameters.has(role)).map((role) => [role, parameters.get(role)]));
 }
 
-// What an address asks for: {setup, views, language, curves}, views a list or
-// undefined when the address names none, curves a list of setups.
-export function readAddress(search) {
+// What an address's query and fragment ask for: {setup, views, language, curves},
+// views a list or undefined when the address names none, curves a list of setups.
+export function readAddress(search, fragment = '') {
   const parameters = new URLSearchParams(search);
   const setup = given(parameters, setupRoles);
-  const curves = parameters.getAll('curve').map((curve) => given(new URLSearchParams(curve), setupRoles));
+  const drawn = parameters.getAll('curve').concat(new URLSearchParams(fragment.replace(/^#/, '')).getAll('curve'));
+  const curves = drawn.map((curve) => given(new URLSearchParams(curve), setupRoles));
   if (curves.length === 0 && setup.material) curves.push(setup);
   const views = parameters.has('views') ? parameters.get('views').split(',').filter((v) => v) : undefined;
   return { setup, views, language: parameters.get('lang') ?? '', curves };
@@ -49,6 +53,6 @@ export function addressOf(setup, views, language, curves) {
   const parameters = new URLSearchParams(Object.entries(setup).filter(([, value]) => value !== ''));
   if (views.length) parameters.set('views', views.join(','));
   parameters.set('lang', language);
-  const encoded = (text) => encodeURIComponent(text);
-  return `?${parameters}${curves.map((curve) => `&curve=${encoded(curve)}`).join('')}`;
+  const fragment = curves.map((curve) => `curve=${encodeURIComponent(curve)}`).join('&');
+  return `?${parameters}${fragment ? `#${fragment}` : ''}`;
 }

@@ -320,7 +320,7 @@ function openAddress(app, asked) {
 }
 
 async function start() {
-  const asked = readAddress(location.search);
+  const asked = readAddress(location.search, location.hash);
   const language = languageOf(asked.language, navigator.languages ?? []);
   const words = applyTexts(document, language);
   element('language').value = language;
@@ -351,6 +351,9 @@ async function start() {
   // Without a worker (an insecure origin, a browser that refuses) the page simply
   // needs its server.
   navigator.serviceWorker?.register('service-worker.js').catch(() => {});
+  // A link with other curves opened over this page changes the fragment alone, which
+  // loads nothing: load it.
+  window.addEventListener('hashchange', () => location.reload());
 }
 
 start();

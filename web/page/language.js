@@ -9,12 +9,14 @@ import { texts } from './texts.js';
 const imageFolders = { ja: 'images/', en: 'images/en/' };
 
 // The page's language: the address's lang when it names one, else the first of the
-// browser's languages that is Japanese or English, else English.
+// browser's languages that is Japanese or English, else English. Only the languages
+// the page has count, never what every object inherits ("constructor", "__proto__").
 export function languageOf(asked, browserLanguages) {
-  if (asked in texts) return asked;
+  const has = (language) => Object.prototype.hasOwnProperty.call(texts, language);
+  if (has(asked)) return asked;
   for (const tag of browserLanguages) {
     const language = tag.toLowerCase().split('-')[0];
-    if (language in texts) return language;
+    if (has(language)) return language;
   }
   return 'en';
 }
