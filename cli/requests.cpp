@@ -1,12 +1,10 @@
 #include "cli/requests.h"
-#include "cli/message_language.h"
+#include "core/message_language.h"
 
 #include <optional>
 
 #include "core/field_number.h"
 #include "core/beam_qualities.h"
-#include "core/decimal_number.h"
-#include "core/spectrum_physics.h"
 #include "data/shown_item.h"
 #include "graphs/palette.h"
 
@@ -14,30 +12,21 @@ namespace tervolin::cli {
 
 namespace {
 
-// A spectrum field's option, the range the spectrum screen accepts (tested on the
-// value as the spectrum model computes with it) and what the option accepts.
+// A spectrum field's option and how its problems are worded; the range it accepts is
+// the library's (TubeSettingAllowed).
 struct SpectrumOption {
   SpectrumField field;
   const char* name;
-  bool (*accepted)(double value);
   TextId rule;     // "{1} {2} must …": the option and the value
   TextId accepts;
 };
 
 constexpr SpectrumOption kSpectrumOptions[] = {
-    {SpectrumField::TubeVoltage, "--kv",
-     [](double kv) { return kv >= kMinTubeVoltageKv && kv <= kMaxTubeVoltageKv; }, TextId::kCliRuleKv,
-     TextId::kCliAcceptsKv},
-    {SpectrumField::InherentFiltration, "--inherent",
-     [](double mm) { return mm * kMillimetresToCm >= kMinInherentFiltrationCm; }, TextId::kCliRuleInherent,
-     TextId::kCliAcceptsInherent},
-    {SpectrumField::AluminiumFilter, "--al", [](double mm) { return mm >= 0.0; }, TextId::kCliRuleNotNegative,
-     TextId::kCliAcceptsNotNegative},
-    {SpectrumField::CopperFilter, "--cu", [](double mm) { return mm >= 0.0; }, TextId::kCliRuleNotNegative,
-     TextId::kCliAcceptsNotNegative},
-    {SpectrumField::TargetAngle, "--target-angle",
-     [](double deg) { return deg >= 1.0 && deg < kMaxTargetAngleDeg; }, TextId::kCliRuleTargetAngle,
-     TextId::kCliAcceptsTargetAngle},
+    {SpectrumField::TubeVoltage, "--kv", TextId::kCliRuleKv, TextId::kCliAcceptsKv},
+    {SpectrumField::InherentFiltration, "--inherent", TextId::kCliRuleInherent, TextId::kCliAcceptsInherent},
+    {SpectrumField::AluminiumFilter, "--al", TextId::kCliRuleNotNegative, TextId::kCliAcceptsNotNegative},
+    {SpectrumField::CopperFilter, "--cu", TextId::kCliRuleNotNegative, TextId::kCliAcceptsNotNegative},
+    {SpectrumField::TargetAngle, "--target-angle", TextId::kCliRuleTargetAngle, TextId::kCliAcceptsTargetAngle},
 };
 
 constexpr TextId kEnergyAccepts = TextId::kCliAcceptsEnergy;
@@ -70,7 +59,7 @@ TubeSettings QualityRequest(const Invocation& invocation, const std::string& nam
   }
   const std::optional<BeamQuality> quality = FindBeamQuality(name);
   if (!quality) {
-    throw UsageError(Message(TextId::kCliNotAQuality, {ShownArgument(name)}));
+    throw UsageError(Message(TextId::kCliNotAQuality, {ShownAsciiArgument(name)}));
   }
   return QualitySettings(*quality);
 }
@@ -95,7 +84,7 @@ TubeSettings SpectrumRequest(const Invocation& invocation) {
   TubeSettings settings;
   for (const SpectrumOption& option : kSpectrumOptions) {
     const std::string text = OptionText(invocation, option);
-    if (!option.accepted(NumberOf(option.name, text, option.accepts))) {
+    if (!TubeSettingAllowed(option.field, NumberOf(option.name, text, option.accepts))) {
       throw UsageError(Message(option.rule, {option.name, ShownArgument(text)}));
     }
     settings.Text(option.field) = text;
