@@ -1,5 +1,5 @@
 #include "cli/requests.h"
-#include "core/message_language.h"
+#include "cli/message_language.h"
 
 #include <optional>
 
@@ -59,7 +59,7 @@ TubeSettings QualityRequest(const Invocation& invocation, const std::string& nam
   }
   const std::optional<BeamQuality> quality = FindBeamQuality(name);
   if (!quality) {
-    throw UsageError(Message(TextId::kCliNotAQuality, {ShownAsciiArgument(name)}));
+    throw UsageError(Message(TextId::kCliNotAQuality, {ShownArgument(name)}));
   }
   return QualitySettings(*quality);
 }
@@ -107,8 +107,7 @@ EnergyRequest MakeEnergyRequest(const Invocation& invocation) {
 
 AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
   AnglesRequest request{ScatterOf(Required(invocation, "--scattering")),
-                        Required(invocation, "--material"), std::nullopt, std::nullopt,
-                        {invocation.Has("--free-electron"), invocation.Has("--per-solid-angle")}};
+                        Required(invocation, "--material"), std::nullopt, std::nullopt, ChosenViews(invocation)};
   EnergyRequest energy = MakeEnergyRequest(invocation);
   request.energyText = std::move(energy.energyText);
   request.spectrum = std::move(energy.spectrum);
@@ -117,10 +116,17 @@ AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
 
 int CurveColourIndex(const Invocation& curve) {
   const std::string* text = curve.Value("--colour");
-  if (text == nullptr || *text == "red") return kPaletteRed;
-  if (*text == "darkgreen") return kPaletteDarkGreen;
-  if (*text == "blue") return kPaletteBlue;
+  if (text == nullptr) return kPaletteRed;
+  for (const CurveColourName& colour : kCurveColours) {
+    if (*text == colour.name) return colour.index;
+  }
   throw UsageError("--colour \"" + ShownArgument(*text) + "\" must be red, darkgreen or blue");
+}
+
+ViewSet ChosenViews(const Invocation& invocation) {
+  ViewSet views;
+  for (const ViewEntry& v : kViews) views = views.With(v.view, invocation.Has(v.option));
+  return views;
 }
 
 Format OutputFormat(const Invocation& invocation, bool datAllowed) {

@@ -205,6 +205,8 @@ const Catalogue kEnglishTexts{{
     {"{1} gave {2}, but every tabulated value must be positive", false},
     {"Probability per angle (each curve's maximum is 1)", false},
     {"Probability per solid angle (each curve's maximum is 1)", false},
+    {"Show per solid angle", false},
+    {"Add the free electron's curves", false},
 }};
 
 }  // namespace tervolin

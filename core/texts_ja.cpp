@@ -208,6 +208,8 @@ const Catalogue kJapaneseTexts{{
     {"{1} が {2} を返しました（表の値はすべて正でなければなりません）", false},
     {"散乱確率（角度あたり、各曲線の最大値を 1 とする）", false},
     {"立体角あたり散乱確率（各曲線の最大値を 1 とする）", false},
+    {"立体角あたりで表示", false},
+    {"自由電子の曲線を重ねる", false},
 }};
 
 }  // namespace tervolin
