@@ -4,25 +4,14 @@
 #include <iostream>
 
 #include "cli/run_failure.h"
-#include "core/distributions.h"
-#include "core/field_number.h"
 #include "core/messages.h"
-#include "core/spectrum_model.h"
-#include "data/air_absorption_table.h"
-#include "data/attenuation_table.h"
-#include "data/scatterer_data.h"
+#include "data/material_catalogue.h"
 #include "data/shown_item.h"
 #include "data/utf8_text.h"
 
 namespace tervolin::cli {
 
 namespace {
-
-template <typename T>
-T ValueOrThrow(const Outcome<T, ReadFailure>& read) {
-  if (!read) ThrowReadFailure(read.Fault());
-  return read.Value();
-}
 
 // Why a calculation failed, when the library knows: the input and its valid range.
 std::string CannotCalculate(const Problem& problem) {
@@ -37,17 +26,16 @@ T ValueOrThrow(const Outcome<T>& result) {
   return result.Value();
 }
 
-// The attenuation table, read first as at start-up.
-AttenuationTables StartRun(const std::filesystem::path& dataFolder) {
-  return ValueOrThrow(LoadAttenuationTable(dataFolder));
-}
-
 }  // namespace
 
 void ThrowProblem(const Problem& problem) {
   if (problem.kind == TextId::kCannotCalculate) throw RunFailure(Message(TextId::kCliCannotCalculate));
   if (problem.kind == TextId::kEnergyNotCalculable || problem.kind == TextId::kFilterTooThick) {
     throw RunFailure(CannotCalculate(problem));
+  }
+  // The model's description of an unreadable file, and the file's name.
+  if (problem.kind == TextId::kUnreadableData) {
+    throw RunFailure(Message(TextId::kCliCannotReadData, {problem.parameters.at(1), problem.parameters.at(0)}));
   }
   throw RunFailure(Message(TextId::kCliInputRefused, {MessageOf(problem, MessageLanguage())}));
 }
@@ -57,30 +45,43 @@ void ThrowReadFailure(const ReadFailure& failure) {
       Message(TextId::kCliCannotReadData, {failure.fileName, DescribeReadFailure(failure, MessageLanguage())}));
 }
 
-EnergyTable PrepareCalculation(const std::filesystem::path& dataFolder, const std::optional<TubeSettings>& spectrum) {
-  const AttenuationTables attenuation = StartRun(dataFolder);
-  if (!spectrum) return EnergyTable{};
-  return ValueOrThrow(ComputeSpectrum(*spectrum, attenuation, {})).fluence;
+Workbench OpenBench(const std::filesystem::path& dataFolder) { return Workbench(dataFolder, MessageLanguage()); }
+
+std::string ListName(const Workbench& bench, const std::string& typed) {
+  std::vector<MaterialEntry> entries;
+  for (const ShownMaterial& m : bench.Materials()) entries.push_back({m.key, m.alias});
+  const std::optional<MaterialEntry> entry = FindMaterial(entries, typed);
+  if (!entry) throw UsageError(Message(TextId::kCliNotAMaterial, {ShownArgument(typed)}));
+  return entry->name;
 }
 
-EnergyTable CalculateSpectrumFluence(const std::filesystem::path& dataFolder, const TubeSettings& settings) {
-  return ValueOrThrow(ComputeSpectrum(settings, StartRun(dataFolder), {})).fluence;
+void ReadTables(Workbench& bench) {
+  if (const auto failure = bench.ReadTables()) ThrowReadFailure(*failure);
 }
 
-FiguresRun CalculateBeamFigures(const std::filesystem::path& dataFolder, const TubeSettings& settings) {
-  const AttenuationTables attenuation = StartRun(dataFolder);
-  const AirTableRead air = LoadAirAbsorptionTable(dataFolder, MessageLanguage());
-  return {ValueOrThrow(ComputeSpectrum(settings, attenuation, air.table)).figures, air.failure};
+FiguresRun CalculateBeamFigures(Workbench& bench, const TubeSettings& settings) {
+  std::optional<std::string> airFailure;
+  if (const auto failure = bench.ReadTables(&airFailure)) ThrowReadFailure(*failure);
+  return {CalculateSpectrum(bench, settings).figures, airFailure};
 }
 
-AngleTable CalculateAngles(const std::filesystem::path& dataFolder, const AnglesRequest& request,
-                           const std::string& material) {
-  const EnergyTable fluence = PrepareCalculation(dataFolder, request.spectrum);
-  const EnergyModeKind mode = request.spectrum ? kSpectral : kSingleEnergy;
-  const MaterialTables tables =
-      ValueOrThrow(LoadMaterialTables(dataFolder, material, request.spectrum.has_value()));
-  const DistributionRequest what{request.scatter, mode, FieldNumberOrZero(request.energyText.value_or(""))};
-  return ValueOrThrow(Distribution(what, request.view, tables, fluence));
+Spectrum CalculateSpectrum(Workbench& bench, TubeSettings settings) {
+  return ValueOrThrow(bench.ComputeSpectrum(settings));
+}
+
+void ChooseEnergy(Workbench& bench, ScatterKind scatter, const EnergyRequest& energy) {
+  bench.StartCalculation(scatter);
+  if (!energy.spectrum) return;
+  bench.ChooseEnergyMode(kSpectral);
+  bench.ClearSpectra();
+  (void)CalculateSpectrum(bench, *energy.spectrum);
+  if (const auto problem = bench.AcceptSpectrum()) ThrowProblem(*problem);
+}
+
+AngleTable CalculateAngles(Workbench& bench, const AnglesRequest& request, const std::string& material) {
+  ChooseEnergy(bench, request.scatter, {request.energyText, request.spectrum});
+  const ViewedCurve curve = ValueOrThrow(bench.ComputeCurve({material, request.energyText.value_or("")}, request.view));
+  return *curve.In(request.view);
 }
 
 }  // namespace tervolin::cli

@@ -11,7 +11,6 @@
 #include "cli/plot.h"
 #include "cli/table_text.h"
 #include "core/beam_qualities.h"
-#include "data/material_catalogue.h"
 #include "data/shown_item.h"
 #include "data/spectrum_file.h"
 #include "data/utf8_text.h"
@@ -26,27 +25,21 @@ fs::path DataFolder(const Invocation& invocation) {
   return UsableDataFolder(FindDataFolder(invocation.Value("--data")));
 }
 
-// The list name of the material of the data folder the user named, by name or alias.
-std::string ListName(const fs::path& dataFolder, const std::string& typed) {
-  const std::optional<MaterialEntry> entry = FindMaterial(ListMaterials(dataFolder), typed);
-  if (!entry) {
-    throw UsageError(Message(TextId::kCliNotAMaterial, {ShownArgument(typed)}));
-  }
-  return entry->name;
-}
-
-// The value column names the view: "relative_density", "…_per_solid_angle",
-// "…_free_electron".
+// The value column names the views (core/views.h): "relative_density",
+// "…_per_solid_angle", "…_free_electron".
 std::string DensityColumn(const DistributionView& view) {
-  return std::string("relative_density") + (view.perSolidAngle ? "_per_solid_angle" : "") +
-         (view.freeElectron ? "_free_electron" : "");
+  std::string column = "relative_density";
+  for (const ViewEntry& v : kViews) column += view.Has(v.view) ? v.column : "";
+  return column;
 }
 
 std::string Angles(const Invocation& invocation) {
   const AnglesRequest request = MakeAnglesRequest(invocation);
   const Format format = OutputFormat(invocation, false);
-  const fs::path data = DataFolder(invocation);
-  const AngleTable distribution = CalculateAngles(data, request, ListName(data, request.material));
+  Workbench bench = OpenBench(DataFolder(invocation));
+  const std::string material = ListName(bench, request.material);
+  ReadTables(bench);
+  const AngleTable distribution = CalculateAngles(bench, request, material);
   std::vector<Row> rows;
   for (int j = 1; j <= kAngles; ++j) rows.push_back({std::to_string(j), ShortestText(distribution[j])});
   return TableText(format, {"theta_deg", DensityColumn(request.view)}, rows);
@@ -82,7 +75,8 @@ std::optional<std::string> FiguresShortfall(const FiguresRun& run, const std::ve
 CommandOutput Figures(const Invocation& invocation, const TubeSettings& settings) {
   const bool asTable = invocation.Has("--format");
   const Format format = OutputFormat(invocation, false);
-  const FiguresRun run = CalculateBeamFigures(DataFolder(invocation), settings);
+  Workbench bench = OpenBench(DataFolder(invocation));
+  const FiguresRun run = CalculateBeamFigures(bench, settings);
   const std::string* quality = invocation.Value("--quality");
   const std::vector<BeamFigureLine> lines =
       FigureLines(run.figures, quality ? FindBeamQuality(*quality) : std::nullopt);
@@ -100,7 +94,9 @@ CommandOutput Spectrum(const Invocation& invocation) {
   const TubeSettings settings = SpectrumRequest(invocation);
   if (invocation.Has("--figures")) return Figures(invocation, settings);
   const Format format = OutputFormat(invocation, true);
-  const EnergyTable fluence = CalculateSpectrumFluence(DataFolder(invocation), settings);
+  Workbench bench = OpenBench(DataFolder(invocation));
+  ReadTables(bench);
+  const EnergyTable fluence = CalculateSpectrum(bench, settings).fluence;
   if (format == Format::Dat) return {SpectrumFileText(fluence)};
   std::vector<Row> rows;
   for (int n = 1; n <= kEnergyBins; ++n) rows.push_back({ShortestText(BinEnergy(n)), ShortestText(fluence[n])});
@@ -110,8 +106,9 @@ CommandOutput Spectrum(const Invocation& invocation) {
 std::string Materials(const Invocation& invocation) {
   const Format format = OutputFormat(invocation, false);
   std::vector<Row> rows;
-  for (const MaterialEntry& entry : ListMaterials(DataFolder(invocation)))
-    rows.push_back({EscapedName(entry.name), EscapedName(entry.alias)});
+  for (const ShownMaterial& m : OpenBench(DataFolder(invocation)).Materials()) {
+    rows.push_back({EscapedName(m.key), EscapedName(m.alias)});
+  }
   return TableText(format, {"name", "alias"}, rows);
 }
 
@@ -134,29 +131,29 @@ std::string Compare(const Invocation& invocation) {
   const std::string& material = Required(invocation, "--material");
   const EnergyRequest energy = MakeEnergyRequest(invocation);
   const Format format = OutputFormat(invocation, false);
-  const fs::path data = DataFolder(invocation);
-  const ScatteringMagnitudes magnitudes = CalculateMagnitudes(data, energy, ListName(data, material));
+  Workbench bench = OpenBench(DataFolder(invocation));
+  const ScatteringMagnitudes magnitudes = CalculateMagnitudes(bench, energy, ListName(bench, material));
   if (invocation.Has("--totals")) {
     return invocation.Has("--format") ? MagnitudeTotalsTable(magnitudes, format) : MagnitudeTotalsText(magnitudes);
   }
   std::cerr << MagnitudeTotalsText(magnitudes);
-  return MagnitudeCurvesText(magnitudes, format, invocation.Has("--per-solid-angle"));
+  return MagnitudeCurvesText(magnitudes, format, ChosenViews(invocation).Has(View::kPerSolidAngle));
 }
 
 // The angular graph of the curves as SVG: each curve's options after its --scattering.
 std::string Plot(const Invocation& invocation) {
   if (invocation.curves.empty()) throw UsageError("plot needs a curve: --scattering, --material and --energy or --kv");
-  const fs::path data = DataFolder(invocation);
+  Workbench bench = OpenBench(DataFolder(invocation));
   std::vector<PlotCurve> curves;
   for (const Invocation& curve : invocation.curves) {
     const AnglesRequest request = MakeAnglesRequest(curve);
-    curves.push_back({request, ListName(data, request.material), CurveColourIndex(curve)});
+    curves.push_back({request, ListName(bench, request.material), CurveColourIndex(curve)});
   }
-  const PlotChoices choices{{invocation.Has("--free-electron"), invocation.Has("--per-solid-angle"),
-                             invocation.Has("--colour-vision-safe") ? CurvePalette::kColourVisionSafe
-                                                                    : CurvePalette::kScreen},
-                            invocation.Has("--legend"), invocation.Has("--slide"), invocation.Has("--title")};
-  return PlotPicture(data, curves, choices);
+  const AngleGraphChoices views{ChosenViews(invocation), invocation.Has("--colour-vision-safe")
+                                                             ? CurvePalette::kColourVisionSafe
+                                                             : CurvePalette::kScreen};
+  return PlotPicture(bench, curves, views,
+                     {invocation.Has("--legend"), invocation.Has("--title"), invocation.Has("--slide")});
 }
 
 }  // namespace

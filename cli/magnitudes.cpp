@@ -4,8 +4,6 @@
 #include "cli/calculation.h"
 #include "cli/run_failure.h"
 #include "cli/table_text.h"
-#include "core/field_number.h"
-#include "data/material_magnitudes.h"
 #include "data/shown_item.h"
 
 namespace tervolin::cli {
@@ -18,17 +16,6 @@ std::string OutsideTable(const std::string& energyText) {
   return Message(TextId::kCliOutsideTable, {ShownArgument(energyText), range});
 }
 
-// The comparison, or the failure that ends the run.
-ScatteringMagnitudes Unpacked(const MagnitudesOfMaterial& result, const EnergyRequest& energy) {
-  if (const auto* failure = std::get_if<ReadFailure>(&result)) ThrowReadFailure(*failure);
-  if (const auto* problem = std::get_if<Problem>(&result)) ThrowProblem(*problem);
-  if (const auto* problem = std::get_if<MagnitudeProblem>(&result)) {
-    if (*problem == MagnitudeProblem::kEnergyOutsideTable) throw UsageError(OutsideTable(*energy.energyText));
-    if (*problem == MagnitudeProblem::kNoFluence) throw RunFailure(Message(TextId::kCliNoPhotons));
-    throw RunFailure(Message(TextId::kCliCannotCalculate));
-  }
-  return std::get<ScatteringMagnitudes>(result);
-}
 
 std::string Percent(double share) { return FixedText(share, 2); }
 
@@ -37,12 +24,14 @@ constexpr const char* kScaledToTable =
 
 }  // namespace
 
-ScatteringMagnitudes CalculateMagnitudes(const std::filesystem::path& dataFolder, const EnergyRequest& energy,
-                                         const std::string& material) {
-  const EnergyTable fluence = PrepareCalculation(dataFolder, energy.spectrum);
-  const double energyKev = energy.energyText ? FieldNumberOrZero(*energy.energyText) : 0.0;
-  const EnergyModeKind mode = energy.spectrum ? kSpectral : kSingleEnergy;
-  return Unpacked(MaterialMagnitudes(dataFolder, material, mode, energyKev, fluence), energy);
+ScatteringMagnitudes CalculateMagnitudes(Workbench& bench, const EnergyRequest& energy, const std::string& material) {
+  ReadTables(bench);
+  ChooseEnergy(bench, kCoherent, energy);
+  const Outcome<ScatteringMagnitudes> compared = bench.Compare({material, energy.energyText.value_or("")});
+  if (compared) return compared.Value();
+  if (compared.Fault().kind == TextId::kEnergyOutsideTable) throw UsageError(OutsideTable(*energy.energyText));
+  if (compared.Fault().kind == TextId::kNoFluence) throw RunFailure(Message(TextId::kCliNoPhotons));
+  ThrowProblem(compared.Fault());
 }
 
 std::string MagnitudeCurvesText(const ScatteringMagnitudes& m, Format format, bool perSolidAngle) {

@@ -7,14 +7,14 @@
 
 #include "cli/requests.h"
 #include "core/scattering_magnitudes.h"
+#include "workbench/workbench.h"
 
 namespace tervolin::cli {
 
-// For a list name of the data folder, at the energy or over the tube's spectrum.
-// Throws UsageError for an energy outside the cross-section table, RunFailure on a
-// data file or a calculation that fails.
-ScatteringMagnitudes CalculateMagnitudes(const std::filesystem::path& dataFolder, const EnergyRequest& energy,
-                                         const std::string& material);
+// The model's comparison for a list name of its data folder, at the energy or over the
+// tube's spectrum. Throws UsageError for an energy outside the cross-section table,
+// RunFailure on a data file or a calculation that fails.
+ScatteringMagnitudes CalculateMagnitudes(Workbench& bench, const EnergyRequest& energy, const std::string& material);
 
 // theta_deg and the three curves, the header naming the unit.
 std::string MagnitudeCurvesText(const ScatteringMagnitudes& magnitudes, Format format, bool perSolidAngle);

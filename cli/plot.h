@@ -1,13 +1,14 @@
 #pragma once
-// The plot command: the angular graph of one or more curves, drawn by the library as
-// the calculation screen draws and saves it, as an SVG picture.
+// The plot command: the angular graph of one or more curves, as the calculation
+// screen draws and saves it, from the model (workbench/workbench.h), as an SVG
+// picture.
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cli/requests.h"
 #include "graphs/angle_graph_views.h"
+#include "workbench/workbench.h"
 
 namespace tervolin::cli {
 
@@ -17,15 +18,9 @@ struct PlotCurve {
   int colour;            // index into the 16-colour palette
 };
 
-struct PlotChoices {
-  AngleGraphChoices views;
-  bool legend = false;
-  bool slide = false;
-  bool title = false;
-};
-
-// The SVG document; throws RunFailure on a data file's or the calculation's problem.
-std::string PlotPicture(const std::filesystem::path& dataFolder, const std::vector<PlotCurve>& curves,
-                        const PlotChoices& choices);
+// The SVG document of the model's picture (PictureSvg); throws RunFailure on a data
+// file's or the calculation's problem.
+std::string PlotPicture(Workbench& bench, const std::vector<PlotCurve>& curves, const AngleGraphChoices& views,
+                        const PictureChoice& picture);
 
 }  // namespace tervolin::cli

@@ -5,8 +5,6 @@
 
 #include "core/field_number.h"
 #include "core/beam_qualities.h"
-#include "core/decimal_number.h"
-#include "core/spectrum_physics.h"
 #include "data/shown_item.h"
 #include "graphs/palette.h"
 
@@ -14,30 +12,21 @@ namespace tervolin::cli {
 
 namespace {
 
-// A spectrum field's option, the range the spectrum screen accepts (tested on the
-// value as the spectrum model computes with it) and what the option accepts.
+// A spectrum field's option and how its problems are worded; the range it accepts is
+// the library's (TubeSettingAllowed).
 struct SpectrumOption {
   SpectrumField field;
   const char* name;
-  bool (*accepted)(double value);
   TextId rule;     // "{1} {2} must …": the option and the value
   TextId accepts;
 };
 
 constexpr SpectrumOption kSpectrumOptions[] = {
-    {SpectrumField::TubeVoltage, "--kv",
-     [](double kv) { return kv >= kMinTubeVoltageKv && kv <= kMaxTubeVoltageKv; }, TextId::kCliRuleKv,
-     TextId::kCliAcceptsKv},
-    {SpectrumField::InherentFiltration, "--inherent",
-     [](double mm) { return mm * kMillimetresToCm >= kMinInherentFiltrationCm; }, TextId::kCliRuleInherent,
-     TextId::kCliAcceptsInherent},
-    {SpectrumField::AluminiumFilter, "--al", [](double mm) { return mm >= 0.0; }, TextId::kCliRuleNotNegative,
-     TextId::kCliAcceptsNotNegative},
-    {SpectrumField::CopperFilter, "--cu", [](double mm) { return mm >= 0.0; }, TextId::kCliRuleNotNegative,
-     TextId::kCliAcceptsNotNegative},
-    {SpectrumField::TargetAngle, "--target-angle",
-     [](double deg) { return deg >= 1.0 && deg < kMaxTargetAngleDeg; }, TextId::kCliRuleTargetAngle,
-     TextId::kCliAcceptsTargetAngle},
+    {SpectrumField::TubeVoltage, "--kv", TextId::kCliRuleKv, TextId::kCliAcceptsKv},
+    {SpectrumField::InherentFiltration, "--inherent", TextId::kCliRuleInherent, TextId::kCliAcceptsInherent},
+    {SpectrumField::AluminiumFilter, "--al", TextId::kCliRuleNotNegative, TextId::kCliAcceptsNotNegative},
+    {SpectrumField::CopperFilter, "--cu", TextId::kCliRuleNotNegative, TextId::kCliAcceptsNotNegative},
+    {SpectrumField::TargetAngle, "--target-angle", TextId::kCliRuleTargetAngle, TextId::kCliAcceptsTargetAngle},
 };
 
 constexpr TextId kEnergyAccepts = TextId::kCliAcceptsEnergy;
@@ -95,7 +84,7 @@ TubeSettings SpectrumRequest(const Invocation& invocation) {
   TubeSettings settings;
   for (const SpectrumOption& option : kSpectrumOptions) {
     const std::string text = OptionText(invocation, option);
-    if (!option.accepted(NumberOf(option.name, text, option.accepts))) {
+    if (!TubeSettingAllowed(option.field, NumberOf(option.name, text, option.accepts))) {
       throw UsageError(Message(option.rule, {option.name, ShownArgument(text)}));
     }
     settings.Text(option.field) = text;
@@ -118,8 +107,7 @@ EnergyRequest MakeEnergyRequest(const Invocation& invocation) {
 
 AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
   AnglesRequest request{ScatterOf(Required(invocation, "--scattering")),
-                        Required(invocation, "--material"), std::nullopt, std::nullopt,
-                        {invocation.Has("--free-electron"), invocation.Has("--per-solid-angle")}};
+                        Required(invocation, "--material"), std::nullopt, std::nullopt, ChosenViews(invocation)};
   EnergyRequest energy = MakeEnergyRequest(invocation);
   request.energyText = std::move(energy.energyText);
   request.spectrum = std::move(energy.spectrum);
@@ -128,10 +116,17 @@ AnglesRequest MakeAnglesRequest(const Invocation& invocation) {
 
 int CurveColourIndex(const Invocation& curve) {
   const std::string* text = curve.Value("--colour");
-  if (text == nullptr || *text == "red") return kPaletteRed;
-  if (*text == "darkgreen") return kPaletteDarkGreen;
-  if (*text == "blue") return kPaletteBlue;
+  if (text == nullptr) return kPaletteRed;
+  for (const CurveColourName& colour : kCurveColours) {
+    if (*text == colour.name) return colour.index;
+  }
   throw UsageError("--colour \"" + ShownArgument(*text) + "\" must be red, darkgreen or blue");
+}
+
+ViewSet ChosenViews(const Invocation& invocation) {
+  ViewSet views;
+  for (const ViewEntry& v : kViews) views = views.With(v.view, invocation.Has(v.option));
+  return views;
 }
 
 Format OutputFormat(const Invocation& invocation, bool datAllowed) {

@@ -23,7 +23,7 @@ struct AnglesRequest {
   std::string material;                   // as the user typed it; looked up later
   std::optional<std::string> energyText;  // keV, one photon energy
   std::optional<TubeSettings> spectrum;   // instead of the energy
-  DistributionView view;                  // --free-electron, --per-solid-angle
+  DistributionView view;                  // the views' flags: --free-electron, --per-solid-angle
 };
 
 enum class Format { Csv, Tsv, Dat };
@@ -47,6 +47,9 @@ AnglesRequest MakeAnglesRequest(const Invocation& invocation);
 // --colour of a plot's curve as an index into the 16-colour palette (graphs/palette.h),
 // red when absent; throws UsageError.
 int CurveColourIndex(const Invocation& curve);
+
+// The views whose flags (core/views.h) are given.
+ViewSet ChosenViews(const Invocation& invocation);
 
 // --format, csv when absent; dat only where `datAllowed`; throws UsageError.
 Format OutputFormat(const Invocation& invocation, bool datAllowed);

@@ -9,8 +9,6 @@ namespace tervolin {
 
 namespace {
 
-inline constexpr DistributionView kAllViews[] = {{false, false}, {true, false}, {false, true}, {true, true}};
-
 std::optional<AngleTable> TryCompute(const DistributionRequest& request, const DistributionView& view,
                                      const MaterialTables& material, const EnergyTable& fluence) {
   const Outcome<AngleTable> values = Distribution(request, view, material, fluence);
@@ -33,17 +31,18 @@ std::string EnergyLine(double energy, int degrees, bool withScattered) {
 
 }  // namespace
 
-int ViewIndex(const DistributionView& view) { return (view.freeElectron ? 1 : 0) + (view.perSolidAngle ? 2 : 0); }
-
 const std::optional<AngleTable>& DistributionViews::In(const DistributionView& view) const {
-  return views[ViewIndex(view)];
+  return views[view.Index()];
 }
 
-DistributionViews ComputeDistributionViews(const DistributionRequest& request, const AngleTable& computed,
-                                           const MaterialTables& material, const EnergyTable& fluence) {
+DistributionViews ComputeDistributionViews(const DistributionRequest& request, const DistributionView& view,
+                                           const AngleTable& computed, const MaterialTables& material,
+                                           const EnergyTable& fluence) {
   DistributionViews curve{request, {}};
-  curve.views[0] = computed;
-  for (int v = 1; v < 4; ++v) curve.views[v] = TryCompute(request, kAllViews[v], material, fluence);
+  for (std::size_t set = 0; set < ViewSet::kSets; ++set) {
+    const DistributionView other = ViewSet::AtIndex(set);
+    curve.views[set] = other == view ? std::optional(computed) : TryCompute(request, other, material, fluence);
+  }
   return curve;
 }
 

@@ -15,17 +15,16 @@ namespace tervolin {
 
 struct DistributionViews {
   DistributionRequest request;
-  // Indexed by ViewIndex; a view that cannot be calculated is empty.
-  std::array<std::optional<AngleTable>, 4> views;
+  // One per set of views, at its Index(); a view that cannot be calculated is empty.
+  std::array<std::optional<AngleTable>, ViewSet::kSets> views;
   const std::optional<AngleTable>& In(const DistributionView& view) const;
 };
 
-int ViewIndex(const DistributionView& view);
-
-// The distribution just computed (`computed`: the atom per unit angle) with its
-// other views, from the same material and spectrum.
-DistributionViews ComputeDistributionViews(const DistributionRequest& request, const AngleTable& computed,
-                                           const MaterialTables& material, const EnergyTable& fluence);
+// The distribution just computed in `view` (`computed`) with its other views, from
+// the same material and spectrum.
+DistributionViews ComputeDistributionViews(const DistributionRequest& request, const DistributionView& view,
+                                           const AngleTable& computed, const MaterialTables& material,
+                                           const EnergyTable& fluence);
 
 // The read-out's lines for the single-energy requests at angle index i (θ = i + 1°):
 // "60 keV: x = 2.419 Å⁻¹, E′ = 53.72 keV", E′ when an incoherent request has that

@@ -27,7 +27,7 @@ AngleGrid MakeAngleGrid() {
 // sin θ per unit angle; 1 per unit solid angle (a multiplication by 1 is exact, so
 // the order of the other factors is kept).
 double AngleFactor(const DistributionView& view, const ScatteringAngle& a) {
-  return view.perSolidAngle ? 1.0 : a.sinTheta;
+  return view.Has(View::kPerSolidAngle) ? 1.0 : a.sinTheta;
 }
 
 // The material's F(x) or S(x) from its table, or 1 for a free electron (no lookup,
@@ -35,7 +35,7 @@ double AngleFactor(const DistributionView& view, const ScatteringAngle& a) {
 class AtomicFactor {
  public:
   AtomicFactor(const XfsTable& grid, const XfsTable& column, const DistributionView& view)
-      : table_(grid, column), freeElectron_(view.freeElectron) {}
+      : table_(grid, column), freeElectron_(view.Has(View::kFreeElectron)) {}
   double At(double x) const { return freeElectron_ ? 1.0 : table_.Lookup(x); }
   double At(double x, int& bracketHint) const { return freeElectron_ ? 1.0 : table_.Lookup(x, bracketHint); }
 
@@ -92,7 +92,7 @@ double BinTerm(const SpectralSum& sum, const SpectralBin& bin, const ScatteringA
 // per unit solid angle, the same term without sin θ is divided by it too.
 double PerAngleIntegral(const AngleTable& terms, const AngleGrid& angles, const DistributionView& view) {
   AngleTable perAngle = terms;
-  if (view.perSolidAngle) {
+  if (view.Has(View::kPerSolidAngle)) {
     for (int j = 1; j <= kAngles; ++j) perAngle[j] = Checked(terms[j] * angles[j].sinTheta);
   }
   const double integral = IntegralOverAngles(perAngle, kProgramPi);
@@ -113,7 +113,7 @@ void AddSpectralBin(const SpectralSum& sum, const AngleGrid& angles, const Spect
     terms[j] = BinTerm(sum, bin, AtWavelength(angles[j], bin.wavelength), hints[j]);
   }
   const double scale =
-      sum.view.freeElectron ? bin.fluence : CheckedDivide(bin.weight, PerAngleIntegral(terms, angles, sum.view));
+      sum.view.Has(View::kFreeElectron) ? bin.fluence : CheckedDivide(bin.weight, PerAngleIntegral(terms, angles, sum.view));
   for (int j = 1; j <= kAngles; ++j) sum.distribution[j] = Checked(sum.distribution[j] + scale * terms[j]);
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/outcome.h"
 #include "core/tables.h"
+#include "core/views.h"
 
 
 namespace tervolin {
@@ -15,14 +16,11 @@ namespace tervolin {
 inline constexpr int kFirstCoherentBin = 5;     // 2.5 keV
 inline constexpr int kFirstIncoherentBin = 16;  // 8.0 keV
 
-// How a distribution is shown. Both off: the program's curves, per unit angle.
-struct DistributionView {
-  // The atomic factor replaced by 1: Thomson (F → 1) for coherent, Klein–Nishina
-  // (S → 1) for incoherent, the scattering of a free electron.
-  bool freeElectron = false;
-  // Per unit solid angle: the same terms without the factor sin θ.
-  bool perSolidAngle = false;
-};
+// How a distribution is shown (core/views.h); no view: the program's curves, per
+// unit angle. Free electron: the atomic factor replaced by 1, Thomson (F → 1) for
+// coherent, Klein–Nishina (S → 1) for incoherent. Per unit solid angle: the same
+// terms without the factor sin θ.
+using DistributionView = ViewSet;
 
 // What is computed: the kind of scattering and the photon energy, or the spectrum.
 struct DistributionRequest {

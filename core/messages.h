@@ -14,8 +14,8 @@ namespace tervolin {
 std::string Framed(const std::string& text);
 
 // The message of `problem` in `language`, "{n}" replaced by its n-th parameter.
-std::string MessageOf(const Problem& problem, Language language = Language::kJapanese);
+std::string MessageOf(const Problem& problem, Language language);
 // The message of a problem of this kind without parameters.
-std::string MessageOf(TextId kind, Language language = Language::kJapanese);
+std::string MessageOf(TextId kind, Language language);
 
 }  // namespace tervolin

@@ -339,6 +339,9 @@ enum class TextId {
   kPageCoherentTables,
   kPageIncoherentTables,
   kPageSourceTitle,
+  // The teaching views' check items (core/views.h), on the screens and the page.
+  kPerSolidAngleMenuItem,
+  kFreeElectronMenuItem,
   kCount  // the number of texts, not a text
 };
 
@@ -373,13 +376,12 @@ constexpr std::size_t FirstMisplacedText(const Catalogue& catalogue) {
 const Catalogue& CatalogueOf(Language language);
 
 // The catalogue entry of `id` in `language`.
-const CatalogueEntry& CatalogueEntryOf(TextId id, Language language = Language::kJapanese);
+const CatalogueEntry& CatalogueEntryOf(TextId id, Language language);
 
 // The text of `id` in `language`, "{n}" replaced by the n-th parameter (in one pass:
 // a parameter that holds such a mark is shown as it is); without parameters the
 // marks stay.
-std::string TextOf(TextId id, const std::vector<std::string>& parameters = {},
-                   Language language = Language::kJapanese);
+std::string TextOf(TextId id, const std::vector<std::string>& parameters, Language language);
 // The same without parameters.
 std::string TextOf(TextId id, Language language);
 

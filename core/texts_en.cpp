@@ -303,6 +303,8 @@ constexpr Catalogue kEnglishTexts{{
     {TextId::kPageCoherentTables, "The form factors of each material can be made from xraylib with the tervolin-tables tool."},
     {TextId::kPageIncoherentTables, "The incoherent scattering functions of each material can be made from xraylib with the tervolin-tables tool."},
     {TextId::kPageSourceTitle, "Data source"},
+    {TextId::kPerSolidAngleMenuItem, "Show per solid angle"},
+    {TextId::kFreeElectronMenuItem, "Add the free electron's curves"},
 }};
 static_assert(FirstMisplacedText(kEnglishTexts) == kTextCount, "every TextId once, in order");
 

@@ -306,6 +306,8 @@ constexpr Catalogue kJapaneseTexts{{
     {TextId::kPageCoherentTables, "各物質の形状因子は、付属の tervolin-tables で xraylib から作成できる"},
     {TextId::kPageIncoherentTables, "各物質の非干渉性散乱関数は、付属の tervolin-tables で xraylib から作成できる"},
     {TextId::kPageSourceTitle, "データの出典"},
+    {TextId::kPerSolidAngleMenuItem, "立体角あたりで表示"},
+    {TextId::kFreeElectronMenuItem, "自由電子の曲線を重ねる"},
 }};
 static_assert(FirstMisplacedText(kJapaneseTexts) == kTextCount, "every TextId once, in order");
 

@@ -9,10 +9,10 @@ namespace {
 
 double Number(const TubeSettings& settings, SpectrumField field) { return FieldNumberOrZero(settings.Text(field)); }
 
-bool OutsideTargetAngles(double degrees) { return degrees < 1.0 || degrees >= kMaxTargetAngleDeg; }
+bool OutsideTargetAngles(double degrees) { return !TubeSettingAllowed(SpectrumField::TargetAngle, degrees); }
 
 // A negative added filter would amplify the low-energy bins.
-bool Negative(double millimetres) { return millimetres < 0.0; }
+bool Negative(double millimetres) { return !TubeSettingAllowed(SpectrumField::AluminiumFilter, millimetres); }
 
 // The check of one setting: what an empty text says (kCount: an empty text is no
 // filter, 0 mm), what a text that is not one number says, what a number refused here
@@ -70,6 +70,17 @@ std::optional<Problem> CheckTubeRange(const TubeSettings& settings) {
     return Problem{TextId::kMinInherentFiltration, FieldReset{SpectrumField::InherentFiltration, "1"}};
   }
   return std::nullopt;
+}
+
+bool TubeSettingAllowed(SpectrumField field, double value) {
+  switch (field) {
+    case SpectrumField::TubeVoltage: return value >= kMinTubeVoltageKv && value <= kMaxTubeVoltageKv;
+    case SpectrumField::InherentFiltration: return value * kMillimetresToCm >= kMinInherentFiltrationCm;
+    case SpectrumField::AluminiumFilter:
+    case SpectrumField::CopperFilter: return value >= 0.0;
+    case SpectrumField::TargetAngle: break;
+  }
+  return value >= 1.0 && value < kMaxTargetAngleDeg;
 }
 
 std::string& TubeSettings::Text(SpectrumField field) {

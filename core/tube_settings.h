@@ -39,6 +39,10 @@ TubeSettings DefaultTubeSettings();
 std::optional<Problem> CheckTubeSettings(const TubeSettings& settings);
 // Only the second half: the range of the spectrum model, which it checks itself.
 std::optional<Problem> CheckTubeRange(const TubeSettings& settings);
+// The rule of both halves for one setting's value, in the field's unit (kV, degrees,
+// mm): whether the spectrum can be computed with it. Every front end that checks a
+// setting of its own asks this.
+bool TubeSettingAllowed(SpectrumField field, double value);
 
 // The settings in the units the spectrum model computes with.
 struct TubeFigures {

@@ -25,6 +25,6 @@ struct AirTableRead {
 };
 
 [[nodiscard]] AirTableRead LoadAirAbsorptionTable(const std::filesystem::path& dataFolder,
-                                                  Language language = Language::kJapanese);
+                                                  Language language);
 
 }  // namespace tervolin

@@ -33,7 +33,7 @@ struct ReadFailure {
 };
 
 // One-line description for the user in `language`, naming the file and the problem.
-std::string DescribeReadFailure(const ReadFailure& failure, Language language = Language::kJapanese);
+std::string DescribeReadFailure(const ReadFailure& failure, Language language);
 
 struct ItemsRead {
   std::vector<double> items;           // all `count` items when failure is empty

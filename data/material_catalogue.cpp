@@ -103,14 +103,6 @@ std::string ShownMaterialName(const MaterialEntry& material, Language language) 
   return language == Language::kJapanese || material.alias.empty() ? material.name : material.alias;
 }
 
-std::string ShownMaterialName(const fs::path& dataFolder, const std::string& name, Language language) {
-  if (language == Language::kJapanese) return name;
-  for (const MaterialEntry& material : ListMaterials(dataFolder)) {
-    if (material.name == name) return ShownMaterialName(material, language);
-  }
-  return name;
-}
-
 std::optional<MaterialEntry> FindMaterial(const std::vector<MaterialEntry>& materials,
                                           std::string_view text) {
   if (text.empty()) return std::nullopt;

@@ -39,9 +39,6 @@ std::optional<MaterialEntry> FindMaterial(const std::vector<MaterialEntry>& mate
 // The name a material shows in `language`: its own (the data's, Japanese for the
 // shipped ones) in Japanese, its English alias in another language when it has one.
 std::string ShownMaterialName(const MaterialEntry& material, Language language);
-// The same for the material of the data folder named `name`; a name the folder does not
-// list shows as it is.
-std::string ShownMaterialName(const std::filesystem::path& dataFolder, const std::string& name, Language language);
 
 // Whether two names are the same but for the case of ASCII letters ("abc", "ABC").
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);

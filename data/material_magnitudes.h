@@ -28,6 +28,6 @@ MagnitudesOfMaterial MaterialMagnitudes(const std::filesystem::path& dataFolder,
 
 // A problem of the comparison, with the energy used (keV) where it names it:
 // "光子エネルギー 200 keV の断面積は表にありません（表は 0.5～150 keV）".
-Problem ProblemOf(MagnitudeProblem problem, double energyKev, Language language = Language::kJapanese);
+Problem ProblemOf(MagnitudeProblem problem, double energyKev, Language language);
 
 }  // namespace tervolin

@@ -18,7 +18,7 @@ std::string ReplacementFailureReason(const FileReplacementFailure& failure, Lang
 // A whole sentence naming the file, for the screens:
 // "ファイル「P_Spectrum.dat」に書き込めません（ディスクの空き容量が足りません）".
 std::string DescribeReplacementFailure(const std::filesystem::path& file, const FileReplacementFailure& failure,
-                                       Language language = Language::kJapanese);
+                                       Language language);
 
 // The same for the command line: "cannot write spectrum.csv: No space left on device".
 std::string DescribeReplacementFailureInEnglish(const std::filesystem::path& file,

@@ -5,9 +5,10 @@
 namespace tervolin {
 
 std::optional<Problem> WriteAcceptedSpectrum(const std::filesystem::path& file, const Spectrum* shown,
-                                             WrittenSpectrumFile* written, const FileSystemCalls& calls, Language language) {
+                                             Language language, WrittenSpectrumFile* written,
+                                             const FileSystemCalls& calls) {
   if (shown == nullptr) return Problem{TextId::kNoSpectrum};
-  if (const auto failure = WriteSpectrumFile(file, shown->fluence, written, calls, language)) {
+  if (const auto failure = WriteSpectrumFile(file, shown->fluence, language, written, calls)) {
     return Problem{TextId::kFileNotWritten, {}, {*failure}};
   }
   return std::nullopt;

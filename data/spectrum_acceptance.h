@@ -18,9 +18,8 @@ namespace tervolin {
 // (kNoSpectrum), or the file not written (kFileNotWritten, with the reason). Then the
 // file is as it was.
 [[nodiscard]] std::optional<Problem> WriteAcceptedSpectrum(const std::filesystem::path& file,
-                                                               const Spectrum* shown,
+                                                               const Spectrum* shown, Language language,
                                                                WrittenSpectrumFile* written = nullptr,
-                                                               const FileSystemCalls& calls = {},
-                                                               Language language = Language::kJapanese);
+                                                               const FileSystemCalls& calls = {});
 
 }  // namespace tervolin

@@ -50,9 +50,8 @@ std::string SpectrumFileText(const EnergyTable& fluence) {
   return text;
 }
 
-std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence,
-                                             WrittenSpectrumFile* written, const FileSystemCalls& calls,
-                                             Language language) {
+std::optional<std::string> WriteSpectrumFile(const fs::path& file, const EnergyTable& fluence, Language language,
+                                             WrittenSpectrumFile* written, const FileSystemCalls& calls) {
   std::string text = SpectrumFileText(fluence);
   FileIdentity identity;
   if (const auto failure = ReplaceFileContents(file, text, &identity, calls)) {

@@ -39,13 +39,12 @@ std::string SpectrumFileText(const EnergyTable& fluence);
 // file is either the complete new spectrum or left as it was; a read-only file (for
 // the superuser too), a folder, a device, a named pipe or a socket of that name is
 // left alone and reported; a symbolic link is written through. Returns a description
-// of the failure in Japanese (naming the file and the reason) or nothing. What was
+// of the failure in `language` (naming the file and the reason) or nothing. What was
 // written goes to `written` (when given), for DeleteSpectrumFile.
 [[nodiscard]] std::optional<std::string> WriteSpectrumFile(const std::filesystem::path& file,
-                                                           const EnergyTable& fluence,
+                                                           const EnergyTable& fluence, Language language,
                                                            WrittenSpectrumFile* written = nullptr,
-                                                           const FileSystemCalls& calls = {},
-                                                           Language language = Language::kJapanese);
+                                                           const FileSystemCalls& calls = {});
 
 // Deletes the file when it is still the one `written` says this program wrote (the
 // same file, not replaced by another program since, holding the same bytes) and the

@@ -5,10 +5,10 @@
 #include <string>
 #include <cmath>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 #include "core/text_catalogue.h"
-#include "graphs/curve_memory.h"
 #include "graphs/line_styles.h"
 
 namespace tervolin {
@@ -29,7 +29,7 @@ inline constexpr std::array<PlacedText, 7> kAngleTexts{{
 // from `bottom`.
 constexpr float kTitleX = -20, kUprightTitleX = -24;  // upright: at the left edge, clear of the scale
 constexpr double kStackPitch = 0.08, kLowestStacked = 0.12;
-constexpr double kPerAngleTitleTop = 0.90, kPerSolidAngleTitleTop = 0.98, kUprightTitleBottom = 0.05;
+constexpr double kPerAngleTitleTop = 0.90, kOwnTitleTop = 0.98, kUprightTitleBottom = 0.05;
 // The x-axis title, left-aligned under the middle of the scale.
 constexpr float kAbscissaTitleX = 91, kAbscissaTitleY = -0.07f;
 
@@ -57,11 +57,18 @@ void PrintStacked(DrawingSurface& surface, const std::string& title, double top)
   }
 }
 
-void PrintOrdinateTitle(DrawingSurface& surface, bool perSolidAngle) {
-  const Language language = surface.TextLanguage();
-  const std::string title = TextOf(perSolidAngle ? TextId::kPerSolidAngleAxisTitle : TextId::kProbabilityAxisTitle, language);
+// The title of the last chosen view that has one of its own, else per unit angle's.
+std::optional<TextId> OwnAxisTitle(const ViewSet& views) {
+  std::optional<TextId> title;
+  for (const ViewEntry& v : kViews) title = views.Has(v.view) && v.axisTitle ? v.axisTitle : title;
+  return title;
+}
+
+void PrintOrdinateTitle(DrawingSurface& surface, const ViewSet& views, Language language) {
+  const std::optional<TextId> own = OwnAxisTitle(views);
+  const std::string title = TextOf(own.value_or(TextId::kProbabilityAxisTitle), language);
   if (language == Language::kJapanese) {
-    PrintStacked(surface, title, perSolidAngle ? kPerSolidAngleTitleTop : kPerAngleTitleTop);
+    PrintStacked(surface, title, own ? kOwnTitleTop : kPerAngleTitleTop);
     return;
   }
   surface.TextUpright(true);
@@ -93,14 +100,14 @@ bool DashDrawnAt(LineStyle style, int degree) {
 
 }  // namespace
 
-void DrawAngleAxes(DrawingSurface& surface, bool perSolidAngle) {
+void DrawAngleAxes(DrawingSurface& surface, const ViewSet& views, Language language) {
   surface.Cls();
   surface.DrawWidth(1);
   DrawGrid(surface);
   surface.PrintAll(kScaleTexts);
-  PrintOrdinateTitle(surface, perSolidAngle);
+  PrintOrdinateTitle(surface, views, language);
   surface.PrintAll(kAngleTexts);
-  surface.Print(kAbscissaTitleX, kAbscissaTitleY, TextOf(TextId::kAngleGraphAbscissa, surface.TextLanguage()));
+  surface.Print(kAbscissaTitleX, kAbscissaTitleY, TextOf(TextId::kAngleGraphAbscissa, language));
 }
 
 void DrawGraphFrame(DrawingSurface& surface) {
@@ -108,20 +115,20 @@ void DrawGraphFrame(DrawingSurface& surface) {
   surface.Box(0.0f, 0.0f, 180.0f, 1.0f, kBlack);
 }
 
-void PlotAngleCurve(DrawingSurface& surface, const AngleTable& values, Rgb colour, const CurveLabel& label,
-                    bool fromOrigin) {
+void PlotAngleCurve(DrawingSurface& surface, const AngleTable& values, Rgb colour, LineStyle style, bool fromOrigin) {
   const int first = fromOrigin ? 0 : 1;
-  const LineStyle style = NextLineStyle(surface.Curves().Curves(), colour);
   surface.StrokeStyle(style);
+  surface.BeginCurve();
   surface.PSet(static_cast<float>(first), fromOrigin ? 0.0f : static_cast<float>(values[1]), colour);
   for (int i = first + 1; i <= kAngles; ++i) surface.LineTo(static_cast<float>(i), static_cast<float>(values[i]), colour);
   surface.StrokeStyle(LineStyle::kSolid);
-  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label, false, style});
+  surface.EndCurve();
   DrawGraphFrame(surface);
 }
 
-void PlotDashedAngleCurve(DrawingSurface& surface, const AngleTable& values, Rgb colour, const CurveLabel& label,
-                          bool fromOrigin, LineStyle style) {
+void PlotDashedAngleCurve(DrawingSurface& surface, const AngleTable& values, Rgb colour, LineStyle style,
+                          bool fromOrigin) {
+  surface.BeginCurve();
   float x = fromOrigin ? 0.0f : 1.0f;
   float y = fromOrigin ? 0.0f : static_cast<float>(values[1]);
   for (int i = fromOrigin ? 1 : 2; i <= kAngles; ++i) {
@@ -130,7 +137,7 @@ void PlotDashedAngleCurve(DrawingSurface& surface, const AngleTable& values, Rgb
     x = static_cast<float>(i);
     y = yi;
   }
-  surface.Curves().Remember({std::vector<double>(values.begin() + 1, values.end()), colour, label, true, style});
+  surface.EndCurve();
   DrawGraphFrame(surface);
 }
 

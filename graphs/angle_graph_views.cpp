@@ -10,8 +10,11 @@ namespace tervolin {
 
 namespace {
 
-CurveLabel WithItem(CurveLabel label, const std::string& item) {
-  label.push_back({item, ""});
+// The label with the terms of the chosen views that name theirs in labels.
+CurveLabel WithTerms(CurveLabel label, const ViewSet& views) {
+  for (const ViewEntry& v : kViews) {
+    if (v.inLabels && views.Has(v.view)) label.push_back(WordItem(v.term));
+  }
   return label;
 }
 
@@ -26,14 +29,14 @@ bool SameFreeElectronCurve(const ViewedCurve& a, const ViewedCurve& b) {
 
 // "自由電子（トムソン散乱）", or "自由電子（クライン－仁科）100 keV" with the beam's part of
 // the curve's label (what follows the kind of scattering and the material).
-CurveLabel FreeElectronLabel(const ViewedCurve& curve, bool perSolidAngle, Language language) {
+CurveLabel FreeElectronLabel(const ViewedCurve& curve, const ViewSet& views) {
   const bool thomson = curve.request.scatter == kCoherent;
-  CurveLabel label{{TextOf(thomson ? TextId::kThomsonCurve : TextId::kKleinNishinaCurve, language), ""}};
+  CurveLabel label{WordItem(thomson ? TextId::kThomsonCurve : TextId::kKleinNishinaCurve)};
   if (!thomson && curve.label.size() > 2) {
     label.insert(label.end(), curve.label.begin() + 2, curve.label.end());
     label[1].attached = true;
   }
-  return perSolidAngle ? WithItem(label, TextOf(TextId::kPerSolidAngle, language)) : label;
+  return WithTerms(label, views);
 }
 
 std::size_t SameColourCount(const std::vector<ShownCurve>& shown, Rgb colour, bool dashed) {
@@ -42,53 +45,56 @@ std::size_t SameColourCount(const std::vector<ShownCurve>& shown, Rgb colour, bo
 }
 
 ShownCurve FreeElectronShown(const AngleTable& values, const ViewedCurve& curve, const AngleGraphChoices& choices,
-                             const std::vector<ShownCurve>& shown, Language language) {
-  const bool perSolidAngle = choices.perSolidAngle;
+                             const std::vector<ShownCurve>& shown) {
   const Rgb colour = curve.request.scatter == kCoherent ? kThomsonGrey : ShownColour(curve.colour, choices.palette);
-  return {&values, colour, FreeElectronLabel(curve, perSolidAngle, language), true,
+  return {&values, colour, FreeElectronLabel(curve, choices.views), true,
           ReferenceStyleAfter(SameColourCount(shown, colour, true))};
 }
 
 }  // namespace
 
-void AngleGraphViews::Add(ViewedCurve curve) {
-  curves_.push_back(std::move(curve));
-  if (changed) changed();
-}
-
-void AngleGraphViews::Forget() {
-  curves_.clear();
-  if (changed) changed();
-}
-
-std::vector<ShownCurve> AngleGraphViews::Shown(Language language) const {
+std::vector<ShownCurve> AngleGraphViews::Shown() const {
   std::vector<ShownCurve> shown;
-  const bool perSolidAngle = choices.perSolidAngle;
+  const ViewSet atomViews = choices_.views.With(View::kFreeElectron, false);
+  const ViewSet freeViews = atomViews.With(View::kFreeElectron);
   for (auto c = curves_.begin(); c != curves_.end(); ++c) {
-    const CurveLabel label = perSolidAngle ? WithItem(c->label, TextOf(TextId::kPerSolidAngle, language)) : c->label;
-    if (const auto& atom = c->In({false, perSolidAngle})) {
-      const Rgb colour = ShownColour(c->colour, choices.palette);
-      shown.push_back({&*atom, colour, label, false, LineStyleAfter(SameColourCount(shown, colour, false))});
+    if (const auto& atom = c->In(atomViews)) {
+      const Rgb colour = ShownColour(c->colour, choices_.palette);
+      shown.push_back({&*atom, colour, WithTerms(c->label, atomViews), false,
+                       LineStyleAfter(SameColourCount(shown, colour, false))});
     }
-    const auto& free = c->In({true, perSolidAngle});
-    const auto shownBefore = [&](const ViewedCurve& b) {
-      return b.In({true, perSolidAngle}) && SameFreeElectronCurve(b, *c);
-    };
-    if (!choices.freeElectronCurves || !free || std::any_of(curves_.begin(), c, shownBefore)) continue;
-    shown.push_back(FreeElectronShown(*free, *c, choices, shown, language));
+    const auto& free = c->In(freeViews);
+    const auto shownBefore = [&](const ViewedCurve& b) { return b.In(freeViews) && SameFreeElectronCurve(b, *c); };
+    if (!choices_.views.Has(View::kFreeElectron) || !free || std::any_of(curves_.begin(), c, shownBefore)) continue;
+    shown.push_back(FreeElectronShown(*free, *c, choices_, shown));
   }
   return shown;
 }
 
-void RedrawAngleGraph(DrawingSurface& graph, const AngleGraphViews& views) {
-  DrawAngleAxes(graph, views.choices.perSolidAngle);
+std::vector<CurveRecord> CurveRecords(const std::vector<ShownCurve>& shown) {
+  std::vector<CurveRecord> records;
+  for (const ShownCurve& c : shown) {
+    records.push_back({std::vector<double>(c.values->begin() + 1, c.values->end()), c.colour, c.label, c.dashed, c.style});
+  }
+  return records;
+}
+
+void RedrawAngleGraph(DrawingSurface& graph, const AngleGraphViews& views, Language language) {
+  DrawAngleAxes(graph, views.Choices().views, language);
   DrawGraphFrame(graph);
-  for (const ShownCurve& c : views.Shown(graph.TextLanguage())) {
-    const bool fromOrigin = !views.choices.perSolidAngle;
+  PlotShownCurves(graph, views, 0);
+}
+
+void PlotShownCurves(DrawingSurface& graph, const AngleGraphViews& views, std::size_t first) {
+  // Per unit solid angle a curve's value at 0° is not 0.
+  const bool fromOrigin = !views.Choices().views.Has(View::kPerSolidAngle);
+  const std::vector<ShownCurve> shown = views.Shown();
+  for (std::size_t i = first; i < shown.size(); ++i) {
+    const ShownCurve& c = shown[i];
     if (c.dashed) {
-      PlotDashedAngleCurve(graph, *c.values, c.colour, c.label, fromOrigin, c.style);
+      PlotDashedAngleCurve(graph, *c.values, c.colour, c.style, fromOrigin);
     } else {
-      PlotAngleCurve(graph, *c.values, c.colour, c.label, fromOrigin);
+      PlotAngleCurve(graph, *c.values, c.colour, c.style, fromOrigin);
     }
   }
 }
@@ -101,8 +107,9 @@ std::string AngleGraphTitle(const AngleGraphViews& views, Language language) {
       parts.push_back(TextOf(kind == kCoherent ? TextId::kCoherentScattering : TextId::kIncoherentScattering, language));
     }
   }
-  if (views.choices.perSolidAngle) parts.push_back(TextOf(TextId::kPerSolidAngle, language));
-  if (views.choices.freeElectronCurves) parts.push_back(TextOf(TextId::kFreeElectronView, language));
+  for (const ViewEntry& v : kViews) {
+    if (views.Choices().views.Has(v.view)) parts.push_back(TextOf(v.term, language));
+  }
   std::string joined;
   for (const std::string& part : parts) joined += (joined.empty() ? "" : TextOf(TextId::kItemJoiner, language)) + part;
   const std::string graph = TextOf(TextId::kAngleGraphTitle, language);

@@ -23,8 +23,8 @@ std::string Trimmed(const std::string& text) {
   return first < last ? std::string(first, last) : std::string();
 }
 
-std::string ScatterName(int scatterType, Language language) {
-  return TextOf(scatterType == kCoherent ? TextId::kCoherentScattering : TextId::kIncoherentScattering, language);
+LabelItem ScatterItem(int scatterType) {
+  return WordItem(scatterType == kCoherent ? TextId::kCoherentScattering : TextId::kIncoherentScattering);
 }
 
 bool AttachesDirectly(const std::string& unit) { return unit.rfind("°", 0) == 0; }
@@ -79,11 +79,28 @@ std::string PlainFileText(std::string_view text) {
   return plain;
 }
 
-std::string ItemText(const LabelItem& item) {
-  std::string text = item.name.empty() ? std::string() : item.name + ' ';
-  text += item.value;
-  if (!item.unit.empty() && !AttachesDirectly(item.unit)) text += ' ';
-  return text + item.unit;
+// The name, the value and the unit in the wording's words.
+struct WordedItem {
+  std::string name, value, unit;
+};
+
+WordedItem Worded(const LabelItem& item, const LabelWording& wording) {
+  WordedItem worded{item.nameWord ? TextOf(*item.nameWord, wording.language) : item.name, item.value, item.unit};
+  if (item.word) {
+    worded.value = TextOf(*item.word, wording.language);
+  } else if (item.material) {
+    const auto name = wording.materials.find(item.value);
+    worded.value = Trimmed(name == wording.materials.end() ? item.value : name->second);
+  }
+  return worded;
+}
+
+std::string ItemText(const LabelItem& item, const LabelWording& wording) {
+  const WordedItem w = Worded(item, wording);
+  std::string text = w.name.empty() ? std::string() : w.name + ' ';
+  text += w.value;
+  if (!w.unit.empty() && !AttachesDirectly(w.unit)) text += ' ';
+  return text + w.unit;
 }
 
 }  // namespace
@@ -93,10 +110,23 @@ std::string FieldValueText(const std::string& text) {
   return value ? ShortestText(*value) : Trimmed(text);
 }
 
-CurveLabel SpectrumLabel(const TubeSettings& c, Language language) {
+LabelItem WordItem(TextId word) {
+  LabelItem item{"", ""};
+  item.word = word;
+  return item;
+}
+
+LabelItem MaterialItem(const std::string& key) {
+  LabelItem item{key, ""};
+  item.material = true;
+  return item;
+}
+
+CurveLabel SpectrumLabel(const TubeSettings& c) {
   CurveLabel label{{FieldValueText(c.tubeVoltage), "kV"},
                    {FieldValueText(c.targetAngle), "°", "", true},
-                   {FieldValueText(c.inherentFiltration), "mmAl", TextOf(TextId::kInherentFiltration, language), true, false}};
+                   {FieldValueText(c.inherentFiltration), "mmAl", "", true, false, false, std::nullopt,
+                    TextId::kInherentFiltration}};
   // An added filter of no thickness ("0", "0.0", nothing typed) is no filter.
   for (const auto& [name, text] : {std::pair{"Al", &c.aluminiumFilter}, std::pair{"Cu", &c.copperFilter}}) {
     if (FieldNumberOrZero(*text) > 0) label.push_back({FieldValueText(*text), "mm", name, true});
@@ -104,38 +134,37 @@ CurveLabel SpectrumLabel(const TubeSettings& c, Language language) {
   return label;
 }
 
-CurveLabel MonoenergeticLabel(int scatterType, const std::string& material, const std::string& energyKev,
-                              Language language) {
-  return {{ScatterName(scatterType, language), ""}, {Trimmed(material), ""}, {FieldValueText(energyKev), "keV"}};
+CurveLabel MonoenergeticLabel(int scatterType, const std::string& material, const std::string& energyKev) {
+  return {ScatterItem(scatterType), MaterialItem(material), {FieldValueText(energyKev), "keV"}};
 }
 
-CurveLabel SpectralLabel(int scatterType, const std::string& material, const TubeSettings& conditions,
-                         Language language) {
-  CurveLabel label{{ScatterName(scatterType, language), ""}, {Trimmed(material), ""}};
-  const CurveLabel spectrum = SpectrumLabel(conditions, language);
+CurveLabel SpectralLabel(int scatterType, const std::string& material, const TubeSettings& conditions) {
+  CurveLabel label{ScatterItem(scatterType), MaterialItem(material)};
+  const CurveLabel spectrum = SpectrumLabel(conditions);
   label.insert(label.end(), spectrum.begin(), spectrum.end());
   return label;
 }
 
-std::string LabelText(const CurveLabel& label, Language language) {
-  const std::string joiner = TextOf(TextId::kItemJoiner, language);
-  const std::string afterBracket = TextOf(TextId::kAfterClosingBracket, language);
+std::string LabelText(const CurveLabel& label, const LabelWording& wording) {
+  const std::string joiner = TextOf(TextId::kItemJoiner, wording.language);
+  const std::string afterBracket = TextOf(TextId::kAfterClosingBracket, wording.language);
   std::string text;
   for (const LabelItem& item : label) {
     if (!text.empty()) text += item.attached ? afterBracket : item.joined ? joiner : " ";
-    text += ItemText(item);
+    text += ItemText(item, wording);
   }
   return text;
 }
 
-std::string LabelFileStem(const CurveLabel& label, Language language) {
+std::string LabelFileStem(const CurveLabel& label, const LabelWording& wording) {
   std::string stem;
   for (const LabelItem& item : label) {
     if (!item.inFileName) continue;
     if (!stem.empty()) stem += '_';
-    stem += PlainFileText(item.name + item.value + item.unit);
+    const WordedItem w = Worded(item, wording);
+    stem += PlainFileText(w.name + w.value + w.unit);
   }
-  return stem.empty() ? TextOf(TextId::kGraphFileStem, language) : stem;
+  return stem.empty() ? TextOf(TextId::kGraphFileStem, wording.language) : stem;
 }
 
 }  // namespace tervolin

@@ -22,9 +22,9 @@ std::string Field(const std::string& cell) {
   return quoted + '"';
 }
 
-std::string HeaderRow(const CurveAxis& axis, const std::vector<CurveRecord>& curves, Language language) {
-  std::string row = Field(TextOf(axis.heading, language));
-  for (std::size_t i = 0; i < curves.size(); ++i) row += ',' + Field(CurveTitle(curves, i, language));
+std::string HeaderRow(const CurveAxis& axis, const std::vector<CurveRecord>& curves, const LabelWording& wording) {
+  std::string row = Field(TextOf(axis.heading, wording.language));
+  for (std::size_t i = 0; i < curves.size(); ++i) row += ',' + Field(CurveTitle(curves, i, wording));
   return row;
 }
 
@@ -40,9 +40,9 @@ std::string ValueRow(const CurveAxis& axis, int index, const std::vector<CurveRe
 
 }  // namespace
 
-std::string CurvesCsv(const CurveAxis& axis, const std::vector<CurveRecord>& curves, Language language) {
+std::string CurvesCsv(const CurveAxis& axis, const std::vector<CurveRecord>& curves, const LabelWording& wording) {
   std::string csv(kByteOrderMark);
-  csv += HeaderRow(axis, curves, language);
+  csv += HeaderRow(axis, curves, wording);
   csv += kLineEnd;
   for (int i = 0; i < axis.points; ++i) {
     csv += ValueRow(axis, i, curves);

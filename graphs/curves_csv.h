@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "graphs/curve_axis.h"
-#include "graphs/curve_memory.h"
+#include "graphs/curve_record.h"
 
 namespace tervolin {
 
@@ -14,7 +14,6 @@ namespace tervolin {
 // row holds the axis heading and each curve's title, each kept from being read as a
 // formula (FormulaSafeCell); then one row per abscissa with each value in the
 // shortest text that reads back as the same double.
-std::string CurvesCsv(const CurveAxis& axis, const std::vector<CurveRecord>& curves,
-                      Language language = Language::kJapanese);
+std::string CurvesCsv(const CurveAxis& axis, const std::vector<CurveRecord>& curves, const LabelWording& wording);
 
 }  // namespace tervolin

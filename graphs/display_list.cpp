@@ -1,5 +1,6 @@
 #include "graphs/display_list.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tervolin {
@@ -29,15 +30,18 @@ DrawingOperations DisplayList::OfKind(DrawingKind kind) const {
   return found;
 }
 
-void DisplayList::Record(DrawingOperation operation) {
-  operation.curves = curves_.Count();
-  operations_.push_back(std::move(operation));
+std::size_t CurveCount(const DrawingOperations& operations) {
+  return static_cast<std::size_t>(std::count_if(operations.begin(), operations.end(), [](const DrawingOperation& op) {
+    return op.kind == DrawingKind::kBeginCurve;
+  }));
 }
+
+void DisplayList::Record(DrawingOperation operation) { operations_.push_back(std::move(operation)); }
 
 // Nothing drawn before a Cls shows after it.
 void DisplayList::Cls() {
   operations_.clear();
-  curves_.Forget();
+  ++clearings_;
   currentX_ = currentY_ = 0;
   DrawingOperation op{DrawingKind::kCls};
   op.width = width_;
@@ -113,6 +117,10 @@ void DisplayList::FillTriangle(float x1, float y1, float x2, float y2, float x3,
   Record({DrawingKind::kFillTriangle, x1, y1, x2, y2, x3, y3, colour});
 }
 
+void DisplayList::BeginCurve() { Record({DrawingKind::kBeginCurve}); }
+
+void DisplayList::EndCurve() { Record({DrawingKind::kEndCurve}); }
+
 namespace {
 
 void ReplayOne(const DrawingOperation& op, DrawingSurface& target) {
@@ -135,6 +143,8 @@ void ReplayOne(const DrawingOperation& op, DrawingSurface& target) {
     case DrawingKind::kTextUpright: target.TextUpright(op.upright); break;
     case DrawingKind::kCircle: target.Circle(op.x1, op.y1, op.x2, op.colour); break;
     case DrawingKind::kFillTriangle: target.FillTriangle(op.x1, op.y1, op.x2, op.y2, op.x3, op.y3, op.colour); break;
+    case DrawingKind::kBeginCurve: target.BeginCurve(); break;
+    case DrawingKind::kEndCurve: target.EndCurve(); break;
   }
 }
 

@@ -1,20 +1,19 @@
 #pragma once
 // A graph's picture as a list of the drawing operations that made it. A graph is
-// drawn once on a display list; every surface draws it from there: the screen's
-// image, PNG at any scale, SVG, PDF and the page.
+// drawn on a display list; every picture is made from there: the screen's image, PNG
+// at any scale and PDF (one Qt replay, ui/drawing_painter.h), SVG and the page.
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
-#include "graphs/curve_memory.h"
 #include "graphs/drawing_surface.h"
 
 namespace tervolin {
 
 enum class DrawingKind {
   kCls, kDrawWidth, kLine, kLineTo, kBox, kFillBox, kPSet, kPrint,
-  kTextColour, kStrokeStyle, kTextScale, kTextUpright, kCircle, kFillTriangle,
+  kTextColour, kStrokeStyle, kTextScale, kTextUpright, kCircle, kFillTriangle, kBeginCurve, kEndCurve,
 };
 
 // One operation as received, in user coordinates.
@@ -29,7 +28,6 @@ struct DrawingOperation {
   double scale = 1.0;                   // TextScale; a Cls keeps the scale it leaves in force
   bool upright = false;                 // TextUpright
   std::string text{};                   // Print
-  std::size_t curves = 0;  // how many curves the graph had remembered when this came
 };
 
 using DrawingOperations = std::vector<DrawingOperation>;
@@ -42,18 +40,30 @@ struct DrawingState {
   LineStyle style = LineStyle::kSolid;
   bool upright = false;
   // Takes in an operation that sets the state (a Cls resets all but the text's
-  // direction) and says so; false for one that draws.
+  // direction) and says so; false for one that draws (or marks a curve).
   bool Take(const DrawingOperation& op);
 };
+
+// How many curves (BeginCurve) the operations draw.
+std::size_t CurveCount(const DrawingOperations& operations);
 
 class DisplayList : public DrawingSurface {
  public:
   // The operations since the last Cls (which begins them), or since the start.
   const DrawingOperations& Operations() const { return operations_; }
   DrawingOperations OfKind(DrawingKind kind) const;
-  const CurveMemory& Remembered() const { return curves_; }
-  // Forgets the operations but not the curves nor the state (width, text scale).
-  void Clear() { operations_.clear(); }
+  // Forgets the operations but not the state (width, text scale).
+  void Clear() {
+    operations_.clear();
+    ++clearings_;
+  }
+  // How many times the list was cleared (Cls, Clear): a picture of it painted before
+  // then is gone; one painted since shows the list's first operations.
+  std::size_t Clearings() const { return clearings_; }
+  // The current point (user coordinates) and the line width the operations leave.
+  float CurrentX() const { return currentX_; }
+  float CurrentY() const { return currentY_; }
+  int Width() const { return width_; }
 
   void Cls() override;
   void DrawWidth(int pixels) override;
@@ -69,20 +79,21 @@ class DisplayList : public DrawingSurface {
   void TextUpright(bool upright) override;
   void Circle(float x, float y, float radius, Rgb colour) override;
   void FillTriangle(float x1, float y1, float x2, float y2, float x3, float y3, Rgb colour) override;
-  CurveMemory& Curves() override { return curves_; }
+  void BeginCurve() override;
+  void EndCurve() override;
 
  private:
   void Record(DrawingOperation operation);
 
   DrawingOperations operations_;
-  CurveMemory curves_;
+  std::size_t clearings_ = 0;
   int width_ = 1;
   double textScale_ = 1.0;
   float currentX_ = 0, currentY_ = 0;
 };
 
-// The operations made again on `target`, in its user coordinates; the target's
-// curves are not remembered. A Cls sets the width and text scale it kept.
+// The operations made again on `target`, in its user coordinates. A Cls sets the
+// width and text scale it kept.
 void Replay(const DrawingOperations& operations, DrawingSurface& target);
 
 }  // namespace tervolin

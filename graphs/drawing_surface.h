@@ -2,12 +2,11 @@
 // What the computation needs from a picture area: a retained image with a fixed
 // user coordinate system, a current point and a current line width. The display
 // list (graphs/display_list.h) records it; the screens, the files and the page
-// draw from that.
+// draw from that. A surface holds no language and no curves: the drawing procedures
+// are given the words they print, and the model keeps what its curves are.
 
 #include <cstdint>
 #include <string>
-
-#include "core/language.h"
 
 namespace tervolin {
 
@@ -18,8 +17,6 @@ struct Rgb {
 
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};
-
-class CurveMemory;
 
 // How lines are stroked. Curves of one colour on one graph take these in turn, so
 // they can be told apart without colour.
@@ -39,8 +36,7 @@ class DrawingSurface {
  public:
   virtual ~DrawingSurface() = default;
 
-  // Fills the surface with its background colour and forgets its curves; the current
-  // point becomes (0, 0).
+  // Fills the surface with its background colour; the current point becomes (0, 0).
   virtual void Cls() = 0;
   // Line width in pixels for all following lines, boxes and points.
   virtual void DrawWidth(int pixels) = 0;
@@ -72,21 +68,15 @@ class DrawingSurface {
   virtual void Circle(float x, float y, float radius, Rgb colour) = 0;
   // The triangle with these corners filled with the colour, without an outline.
   virtual void FillTriangle(float x1, float y1, float x2, float y2, float x3, float y3, Rgb colour) = 0;
-  // The curves drawn since the last Cls, which forgets them.
-  virtual CurveMemory& Curves() = 0;
+  // What follows up to EndCurve is one curve of the graph (its dots and lines), so that
+  // a picture can keep it as one line.
+  virtual void BeginCurve() = 0;
+  virtual void EndCurve() = 0;
 
   template <typename Texts>
   void PrintAll(const Texts& texts) {
     for (const PlacedText& label : texts) Print(label.x, label.y, label.text);
   }
-
-  // The language of the words the drawing procedures print on this surface (axis
-  // titles, figures' names, notes); the front end that owns the surface sets it.
-  Language TextLanguage() const { return language_; }
-  void SetTextLanguage(Language language) { language_ = language; }
-
- private:
-  Language language_ = Language::kJapanese;
 };
 
 }  // namespace tervolin

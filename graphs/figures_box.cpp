@@ -9,7 +9,6 @@
 #include "core/number_text.h"
 #include "core/text_catalogue.h"
 #include "graphs/curve_axis.h"
-#include "graphs/curve_memory.h"
 #include "graphs/drawing_surface.h"
 #include "graphs/spectrum_graph.h"
 
@@ -93,14 +92,14 @@ void PrintColumn(DrawingSurface& graph, float x, const BeamFigures& figures, Fig
   graph.TextColour(kBlack);
 }
 
-// Whether a step of a curve drawn since the graph was cleared rises above user y
-// `bottom` between user x `left` and `right`.
-bool CurvesRiseInto(const CurveMemory& memory, float left, float right, float bottom) {
+// Whether a step of a curve rises above user y `bottom` between user x `left` and
+// `right`.
+bool CurvesRiseInto(const std::vector<EnergyTable>& fluences, float left, float right, float bottom) {
   const double halfStep = SpectrumGraphX(kBinWidthKev / 2) - SpectrumGraphX(0.0);
-  for (const CurveRecord& curve : memory.Curves()) {
-    for (std::size_t i = 0; i < curve.values.size(); ++i) {
-      const double x = SpectrumGraphX(AbscissaAt(kEnergyAxis, static_cast<int>(i)));
-      if (x + halfStep >= left && x - halfStep <= right && SpectrumGraphY(curve.values[i]) < bottom) return true;
+  for (const EnergyTable& fluence : fluences) {
+    for (int n = 1; n <= kEnergyBins; ++n) {
+      const double x = SpectrumGraphX(AbscissaAt(kEnergyAxis, n - 1));
+      if (x + halfStep >= left && x - halfStep <= right && SpectrumGraphY(fluence[n]) < bottom) return true;
     }
   }
   return false;
@@ -114,11 +113,11 @@ struct BoxPlace {
 // The most columns, up to two, that a box in the upper right or else in the upper
 // left can show without a curve rising into it; the last spectra's columns as
 // many as there are, in the upper right over the curves, when none can.
-BoxPlace PlaceBox(const CurveMemory& memory, std::size_t spectra, float bottom) {
+BoxPlace PlaceBox(const std::vector<EnergyTable>& fluences, std::size_t spectra, float bottom) {
   const std::size_t most = std::min(spectra, kMostColumns);
   for (std::size_t columns = most; columns >= 1; --columns) {
     for (const float left : {kBoxRight - BoxWidth(columns), kUpperLeft}) {
-      if (!CurvesRiseInto(memory, left, left + BoxWidth(columns), bottom)) return {columns, left};
+      if (!CurvesRiseInto(fluences, left, left + BoxWidth(columns), bottom)) return {columns, left};
     }
   }
   return {most, kBoxRight - BoxWidth(most)};
@@ -137,22 +136,23 @@ Rgb ColumnColour(std::size_t spectra, std::size_t index) {
 
 }  // namespace
 
-void DrawFiguresBox(DrawingSurface& graph, const std::vector<BeamFigures>& shown) {
+void DrawFiguresBox(DrawingSurface& graph, const std::vector<BeamFigures>& shown,
+                    const std::vector<EnergyTable>& fluences, Language language) {
   if (shown.empty()) return;
   const std::optional<TextId> problem = shown.back().problem;  // one air table for every spectrum
   const FigureRows rows = RowsFor(shown);
   const auto names = RowTexts(shown.back(), rows);
   const int count = static_cast<int>(names.size());
   const float bottom = RowY(count + (problem ? 1 : 0)) + kMargin;
-  const auto [columns, left] = PlaceBox(graph.Curves(), shown.size(), bottom);
+  const auto [columns, left] = PlaceBox(fluences, shown.size(), bottom);
   DrawEmptyBox(graph, left, left + BoxWidth(columns), bottom);
   graph.TextScale(kFiguresTextScale);
-  for (int row = 0; row < count; ++row) graph.Print(left + kNameOffset, RowY(row), TextOf(names[row].first, graph.TextLanguage()));
+  for (int row = 0; row < count; ++row) graph.Print(left + kNameOffset, RowY(row), TextOf(names[row].first, language));
   for (std::size_t c = 0, first = shown.size() - columns; c < columns; ++c) {
     const float x = left + kValueOffset + kColumnPitch * static_cast<float>(c);
     PrintColumn(graph, x, shown[first + c], rows, ColumnColour(shown.size(), first + c));
   }
-  if (problem) graph.Print(left + kNameOffset, RowY(count), TextOf(*problem, graph.TextLanguage()));
+  if (problem) graph.Print(left + kNameOffset, RowY(count), TextOf(*problem, language));
   graph.TextScale(1.0);
 }
 

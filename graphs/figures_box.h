@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/beam_figures.h"
+#include "core/energy_tables.h"
+#include "core/language.h"
 #include "graphs/drawing_surface.h"
 #include "graphs/spectrum_graph.h"
 
@@ -24,10 +26,11 @@ inline constexpr float kFiguresBoxMargin = 20.0f;
 inline constexpr float kFiguresBoxLowest = kFiguresBoxTop + 2 * kFiguresBoxMargin + 8 * kFiguresLinePitch;
 
 // The box, drawn over whatever lies there (the previous computation's box included),
-// with the figures of the spectra shown, in the order they were drawn (the curves
-// drawn since the graph was cleared). With one
+// with the figures of the spectra shown, in the order they were drawn, kept clear
+// of their curves (`fluences`, as drawn), the figures' names in `language`. With one
 // spectrum its figures are black; with more, each column is in its spectrum's
 // colour (SpectrumCurveColour). Nothing is drawn for no spectrum.
-void DrawFiguresBox(DrawingSurface& graph, const std::vector<BeamFigures>& shown);
+void DrawFiguresBox(DrawingSurface& graph, const std::vector<BeamFigures>& shown,
+                    const std::vector<EnergyTable>& fluences, Language language);
 
 }  // namespace tervolin

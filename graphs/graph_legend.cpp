@@ -19,23 +19,23 @@ std::string MaximumNote(const CurveAxis& axis, const std::vector<double>& values
 }  // namespace
 
 std::vector<LegendRow> LegendRows(const CurveAxis& axis, const std::vector<CurveRecord>& curves,
-                                  bool withMaximum, Language language) {
+                                  bool withMaximum, const LabelWording& wording) {
   std::vector<LegendRow> rows;
   for (std::size_t i = 0; i < curves.size(); ++i) {
-    rows.push_back({curves[i].colour, CurveTitle(curves, i, language),
-                    withMaximum ? MaximumNote(axis, curves[i].values, language) : std::string(), curves[i].dashed,
+    rows.push_back({curves[i].colour, CurveTitle(curves, i, wording),
+                    withMaximum ? MaximumNote(axis, curves[i].values, wording.language) : std::string(), curves[i].dashed,
                     curves[i].style});
   }
   return rows;
 }
 
 std::string ReadOutText(const CurveAxis& axis, int index, const std::vector<CurveRecord>& curves,
-                        Language language) {
+                        const LabelWording& wording) {
   std::string text = std::string(axis.symbol) + " = " + AbscissaText(axis, index);
   for (std::size_t i = 0; i < curves.size(); ++i) {
     const std::vector<double>& values = curves[i].values;
     if (index < 0 || static_cast<std::size_t>(index) >= values.size()) continue;
-    text += "\n" + CurveTitle(curves, i, language) + ": " + FixedText(values[index], 3);
+    text += "\n" + CurveTitle(curves, i, wording) + ": " + FixedText(values[index], 3);
   }
   return text;
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "graphs/curve_axis.h"
-#include "graphs/curve_memory.h"
+#include "graphs/curve_record.h"
 
 namespace tervolin {
 
@@ -20,11 +20,11 @@ struct LegendRow {
 // One row per curve in drawing order; `withMaximum` adds the abscissa of each
 // curve's peak, its largest value (the first, where several are equal).
 std::vector<LegendRow> LegendRows(const CurveAxis& axis, const std::vector<CurveRecord>& curves,
-                                  bool withMaximum, Language language = Language::kJapanese);
+                                  bool withMaximum, const LabelWording& wording);
 
 // "θ = 8°" and then one line per curve with its title and its value there to three
 // decimals, lines apart by "\n".
 std::string ReadOutText(const CurveAxis& axis, int index, const std::vector<CurveRecord>& curves,
-                        Language language = Language::kJapanese);
+                        const LabelWording& wording);
 
 }  // namespace tervolin

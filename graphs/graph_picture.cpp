@@ -241,20 +241,29 @@ std::string PictureSvgDocument(const SvgSurface& graph, const PictureLayout& lay
          LegendSvg(layout, legendFont) + TitleSvg(layout, graph.Font()) + "</svg>\n";
 }
 
-std::string EstimatedPictureSvg(const SvgSurface& graph, const GraphLayout& layout, const UserScale& scale,
-                                bool legend, const std::string& title, bool slide) {
+SvgFont EstimatedLegendFont(const SvgFont& graphFont) {
+  SvgFont legendFont = graphFont;
+  legendFont.pixels *= kLegendTextScale;
+  legendFont.bold = false;
+  return legendFont;
+}
+
+PictureLayout EstimatedPictureLayout(const SvgSurface& graph, const GraphLayout& layout, const UserScale& scale,
+                                     const std::vector<LegendRow>& legend, const std::string& title, bool slide) {
   const double width = graph.PixelWidth(), height = graph.PixelHeight();
   const PixelPoint a = UserToPixel(scale, width, height, layout.frame.left, layout.frame.top);
   const PixelPoint b = UserToPixel(scale, width, height, layout.frame.right, layout.frame.bottom);
-  SvgFont legendFont = graph.Font();
-  legendFont.pixels *= kLegendTextScale;
-  legendFont.bold = false;
-  const double pixels = graph.Font().pixels;
+  const double legendPixels = EstimatedLegendFont(graph.Font()).pixels, pixels = graph.Font().pixels;
   const PictureRequest request{
       {width, height, {a.x, a.y, b.x - a.x, b.y - a.y}, pixels * SmallestTextScale(graph.Operations())},
-      legend ? LegendRows(layout.axis, graph.Remembered().Curves(), layout.legendShowsMaximum, graph.TextLanguage()) : std::vector<LegendRow>{},
-      EstimatedTextMeasures(legendFont.pixels), legendFont.pixels, title, EstimatedTextMeasures(pixels), pixels, slide};
-  return PictureSvgDocument(graph, LayOutPicture(request), legendFont);
+      legend, EstimatedTextMeasures(legendPixels), legendPixels, title, EstimatedTextMeasures(pixels), pixels, slide};
+  return LayOutPicture(request);
+}
+
+std::string EstimatedPictureSvg(const SvgSurface& graph, const GraphLayout& layout, const UserScale& scale,
+                                const std::vector<LegendRow>& legend, const std::string& title, bool slide) {
+  return PictureSvgDocument(graph, EstimatedPictureLayout(graph, layout, scale, legend, title, slide),
+                            EstimatedLegendFont(graph.Font()));
 }
 
 }  // namespace tervolin

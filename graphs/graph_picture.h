@@ -83,10 +83,16 @@ double SmallestTextScale(const DrawingOperations& operations);
 // scale, its legend in `legendFont` and its title in the graph's font.
 std::string PictureSvgDocument(const SvgSurface& graph, const PictureLayout& layout, const SvgFont& legendFont);
 
-// The SVG picture of a graph drawn where its fonts cannot be measured (tervolin-calc,
-// the page): laid out with EstimatedTextMeasures, its legend (when `legend`) in the
-// graph's font at kLegendTextScale, regular. `scale`: the graph's user coordinates.
+// A picture of a graph as every front end saves it, laid out where its fonts need not
+// be measured, with EstimatedTextMeasures: its legend (the rows; none, no legend) in
+// EstimatedLegendFont, its title in the graph's font. `scale`: the graph's user
+// coordinates. The desktop paints its PNG and PDF where this layout puts the parts.
+PictureLayout EstimatedPictureLayout(const SvgSurface& graph, const GraphLayout& layout, const UserScale& scale,
+                                     const std::vector<LegendRow>& legend, const std::string& title, bool slide);
+// The graph's font at kLegendTextScale, regular.
+SvgFont EstimatedLegendFont(const SvgFont& graphFont);
+// The same picture as SVG.
 std::string EstimatedPictureSvg(const SvgSurface& graph, const GraphLayout& layout, const UserScale& scale,
-                                bool legend, const std::string& title, bool slide);
+                                const std::vector<LegendRow>& legend, const std::string& title, bool slide);
 
 }  // namespace tervolin

@@ -20,12 +20,6 @@ bool IsReferenceStyle(LineStyle style) {
   return style == LineStyle::kDashed || style == LineStyle::kLongDashed || style == LineStyle::kSparseDashed;
 }
 
-LineStyle NextLineStyle(const std::vector<CurveRecord>& curves, Rgb colour) {
-  const auto same = std::count_if(curves.begin(), curves.end(),
-                                  [colour](const CurveRecord& c) { return !c.dashed && c.colour == colour; });
-  return LineStyleAfter(static_cast<std::size_t>(same));
-}
-
 // Long enough to read at a glance on a 2-pixel curve, short enough that a curve of
 // a few degrees' width still shows a whole period.
 const std::vector<double>& DashPattern(LineStyle style) {

@@ -2,18 +2,15 @@
 // Line styles that tell apart curves of one colour: the first curve of a colour is
 // solid, the next ones dash-dot, dotted and dash-dot-dot in turn.
 
+#include <cstddef>
 #include <vector>
 
-#include "graphs/curve_memory.h"
 #include "graphs/drawing_surface.h"
 
 namespace tervolin {
 
-// The style of a curve of `colour` drawn after `curves`: the next one after those of
-// that colour already there. Reference curves (dashed) keep their own dashes and
-// are not counted.
-LineStyle NextLineStyle(const std::vector<CurveRecord>& curves, Rgb colour);
-// The style of a curve after `sameColourBefore` curves of its colour.
+// The style of a curve after `sameColourBefore` curves of its colour. Reference
+// curves (dashed) keep their own dashes and are not counted.
 LineStyle LineStyleAfter(std::size_t sameColourBefore);
 // The same for the free-electron curves: dashed, long dashes, sparse short dashes.
 LineStyle ReferenceStyleAfter(std::size_t sameColourBefore);

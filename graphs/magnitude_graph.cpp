@@ -7,7 +7,9 @@
 #include "core/number_text.h"
 #include "core/spreadsheet_cell.h"
 #include "core/text_catalogue.h"
-#include "graphs/curve_memory.h"
+#include "graphs/curve_axis.h"
+#include "graphs/curve_record.h"
+#include "graphs/curves_csv.h"
 #include "graphs/palette.h"
 
 namespace tervolin {
@@ -78,17 +80,17 @@ void DrawGrid(DrawingSurface& surface, const MagnitudeMapping& map, const TextMe
 // The caption above the frame, the angle's title under it, the value's title upright
 // at its left.
 void DrawTitles(DrawingSurface& surface, const MagnitudePlot& plot, const MagnitudeMapping& map,
-                const TextMeasures& text) {
+                const TextMeasures& text, Language language) {
   const PixelRect& f = map.frame;
   PrintAt(surface, f.left, 6, plot.caption);
-  const std::string angleTitle = TextOf(TextId::kAngleAxisTitle, surface.TextLanguage());
+  const std::string angleTitle = TextOf(TextId::kAngleAxisTitle, language);
   PrintAt(surface, f.left + (f.width - text.width(angleTitle)) / 2, f.top + f.height + 4 + text.height, angleTitle);
   surface.TextUpright(true);
   PrintAt(surface, 8, f.top + (f.height + text.width(plot.valueTitle)) / 2, plot.valueTitle);
   surface.TextUpright(false);
 }
 
-// Each curve from 1° to 180°, held inside the frame, remembered as the graph's curve.
+// Each curve from 1° to 180°, held inside the frame.
 void DrawCurves(DrawingSurface& surface, const MagnitudePlot& plot, const MagnitudeMapping& map) {
   const PixelRect& f = map.frame;
   const auto point = [&](const MagnitudeCurve& curve, int j) {
@@ -99,14 +101,13 @@ void DrawCurves(DrawingSurface& surface, const MagnitudePlot& plot, const Magnit
   for (const MagnitudeCurve& curve : plot.curves) {
     surface.StrokeStyle(curve.dashed ? LineStyle::kDashed : LineStyle::kSolid);
     const PixelPoint first = point(curve, 1);
+    surface.BeginCurve();
     surface.PSet(static_cast<float>(first.x), static_cast<float>(first.y), curve.colour);
     for (int j = 2; j <= kAngles; ++j) {
       const PixelPoint p = point(curve, j);
       surface.LineTo(static_cast<float>(p.x), static_cast<float>(p.y), curve.colour);
     }
-    surface.Curves().Remember({std::vector<double>(curve.values.begin() + 1, curve.values.end()), curve.colour,
-                               {{curve.title, ""}}, curve.dashed,
-                               curve.dashed ? LineStyle::kDashed : LineStyle::kSolid});
+    surface.EndCurve();
   }
   surface.StrokeStyle(LineStyle::kSolid);
 }
@@ -186,6 +187,26 @@ MagnitudeTable MagnitudeTableOf(const ScatteringMagnitudes& m, bool spectral, La
           m.fromFormFactor ? std::string() : TextOf(TextId::kScaledToTable, language)};
 }
 
+MagnitudePlot MagnitudePlotOf(const std::string& subject, const std::optional<ScatteringMagnitudes>& magnitudes,
+                              bool spectral, const ViewSet& views, bool logarithmic, Language language) {
+  const bool perSolidAngle = views.Has(View::kPerSolidAngle);
+  MagnitudePlot plot{subject, perSolidAngle ? "dσ/dΩ (cm²/g/sr)" : "dσ/dθ (cm²/g/deg)",
+                     perSolidAngle ? "cm²/g/sr" : "cm²/g/deg", {}, logarithmic, {}};
+  if (!magnitudes) return plot;
+  plot.curves = MagnitudeCurvesOf(*magnitudes, perSolidAngle, language);
+  plot.table = MagnitudeTableOf(*magnitudes, spectral, language);
+  return plot;
+}
+
+std::string MagnitudePlotCsv(const MagnitudePlot& plot, Language language) {
+  std::vector<CurveRecord> records;
+  for (const MagnitudeCurve& curve : plot.curves) {
+    records.push_back({std::vector<double>(curve.values.begin() + 1, curve.values.end()), curve.colour,
+                       {{curve.title + " (" + plot.unit + ")", ""}}});
+  }
+  return CurvesCsv(kAngleAxis, records, {language}) + "\r\n" + MagnitudeTableCsv(plot.table);
+}
+
 std::string MagnitudeTableCsv(const MagnitudeTable& table) {
   std::string csv = FormulaSafeCell(table.heading) + "\r\n";
   for (const MagnitudeTableRow& row : table.rows) {
@@ -208,7 +229,7 @@ MagnitudeMapping MapMagnitudes(const MagnitudePlot& plot, double width, double h
 }
 
 void DrawMagnitudeGraph(DrawingSurface& surface, const MagnitudePlot& plot, double width, double height,
-                        const TextMeasures& text) {
+                        const TextMeasures& text, Language language) {
   const MagnitudeMapping map = MapMagnitudes(plot, width, height);
   surface.Cls();
   DrawGrid(surface, map, text);
@@ -217,7 +238,7 @@ void DrawMagnitudeGraph(DrawingSurface& surface, const MagnitudePlot& plot, doub
   surface.Box(static_cast<float>(map.frame.left), static_cast<float>(map.frame.top),
               static_cast<float>(map.frame.left + map.frame.width), static_cast<float>(map.frame.top + map.frame.height),
               kBlack);
-  DrawTitles(surface, plot, map, text);
+  DrawTitles(surface, plot, map, text, language);
   DrawLegend(surface, plot, map, text);
   DrawTable(surface, plot.table, map, text);
 }

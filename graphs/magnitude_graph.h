@@ -4,11 +4,14 @@
 // caption, a legend in the line above the frame, grid, tick labels and axis titles
 // with their units.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/energy_tables.h"
+#include "core/language.h"
 #include "core/scattering_magnitudes.h"
+#include "core/views.h"
 #include "graphs/drawing_surface.h"
 #include "graphs/legend_place.h"
 #include "graphs/text_measures.h"
@@ -44,6 +47,7 @@ struct MagnitudeTable {
 struct MagnitudePlot {
   std::string caption;     // what is compared, e.g. "水 60 keV"
   std::string valueTitle;  // the value axis's title with its unit
+  std::string unit;        // the values' unit, "cm²/g/deg"
   std::vector<MagnitudeCurve> curves;
   bool logarithmic = false;
   MagnitudeTable table;
@@ -52,16 +56,25 @@ struct MagnitudePlot {
 // The comparison's three curves in their colours, the sum dashed over its parts:
 // per degree, or per steradian.
 std::vector<MagnitudeCurve> MagnitudeCurvesOf(const ScatteringMagnitudes& magnitudes, bool perSolidAngle,
-                                              Language language = Language::kJapanese);
+                                              Language language);
 
 // The table of a comparison: σ/ρ to four significant digits, the shares to 0.1 %,
 // the ratio to three digits; `spectral` says the values are a spectrum's means.
-MagnitudeTable MagnitudeTableOf(const ScatteringMagnitudes& magnitudes, bool spectral,
-                                Language language = Language::kJapanese);
+MagnitudeTable MagnitudeTableOf(const ScatteringMagnitudes& magnitudes, bool spectral, Language language);
+
+// The plot of the comparison of `subject` (as shown): dσ/dθ in cm²/g per degree, or
+// dσ/dΩ in cm²/g/sr per unit solid angle (`views`), on a linear or logarithmic axis,
+// with its table; without magnitudes, its caption and axes alone.
+MagnitudePlot MagnitudePlotOf(const std::string& subject, const std::optional<ScatteringMagnitudes>& magnitudes,
+                              bool spectral, const ViewSet& views, bool logarithmic, Language language);
 
 // The table as lines of comma-separated cells (CR LF ends), each cell kept from being
 // read as a formula, for appending to the curves' CSV.
 std::string MagnitudeTableCsv(const MagnitudeTable& table);
+
+// The plot's curves as a table (graphs/curves_csv.h), each titled with its unit, then
+// its σ/ρ table.
+std::string MagnitudePlotCsv(const MagnitudePlot& plot, Language language);
 
 // The data-to-pixel mapping of a picture of the graph: θ across the frame, the value
 // axis up it.
@@ -75,9 +88,9 @@ struct MagnitudeMapping {
 // The mapping on a picture of width × height pixels.
 MagnitudeMapping MapMagnitudes(const MagnitudePlot& plot, double width, double height);
 
-// The whole picture on a surface whose user units are pixels; the curves are
-// remembered.
+// The whole picture on a surface whose user units are pixels, the angle's title in
+// `language`.
 void DrawMagnitudeGraph(DrawingSurface& surface, const MagnitudePlot& plot, double width, double height,
-                        const TextMeasures& text);
+                        const TextMeasures& text, Language language);
 
 }  // namespace tervolin

@@ -11,6 +11,15 @@ inline constexpr int kPaletteRed = 12;
 inline constexpr int kPaletteDarkGreen = 2;
 inline constexpr int kPaletteBlue = 9;
 
+// The three colours a curve can be chosen in, by the names tervolin-calc and the page
+// give them.
+struct CurveColourName {
+  const char* name;
+  int index;
+};
+inline constexpr CurveColourName kCurveColours[] = {
+    {"red", kPaletteRed}, {"darkgreen", kPaletteDarkGreen}, {"blue", kPaletteBlue}};
+
 // How the three colours a curve can be chosen in are drawn: as the screens name them
 // (red, dark green, blue), or as Okabe and Ito's vermillion, bluish green and blue,
 // which the common red–green colour-vision deficiencies tell apart.

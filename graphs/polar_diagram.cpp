@@ -6,8 +6,6 @@
 
 #include "core/text_catalogue.h"
 #include "core/number_text.h"
-#include "graphs/curve_memory.h"
-#include "graphs/line_styles.h"
 
 namespace tervolin {
 
@@ -80,7 +78,7 @@ void DrawScale(DrawingSurface& surface, const PolarFrame& frame, const TextMeasu
 }
 
 // The incoming beam: an arrow from the left edge to the scatterer at the centre.
-void DrawBeam(DrawingSurface& surface, const PolarFrame& frame, const TextMeasures& text) {
+void DrawBeam(DrawingSurface& surface, const PolarFrame& frame, const TextMeasures& text, Language language) {
   const auto tipX = static_cast<float>(frame.centreX - 4), y = static_cast<float>(frame.centreY);
   surface.DrawWidth(2);
   surface.Line(4, y, tipX, y, kBeamGrey);
@@ -88,21 +86,21 @@ void DrawBeam(DrawingSurface& surface, const PolarFrame& frame, const TextMeasur
   surface.Line(tipX, y, tipX - 10, y - 4, kBeamGrey);
   surface.LineTo(tipX - 10, y + 4, kBeamGrey);
   surface.LineTo(tipX, y, kBeamGrey);
-  PrintAt(surface, 6, frame.centreY + 18 - text.ascent, TextOf(TextId::kIncidentXrays, surface.TextLanguage()));
+  PrintAt(surface, 6, frame.centreY + 18 - text.ascent, TextOf(TextId::kIncidentXrays, language));
 }
 
-// A curve's closed outline, remembered as the graph's curve.
+// A curve's closed outline.
 void DrawCurve(DrawingSurface& surface, const PolarFrame& frame, const PolarCurve& curve) {
   const std::vector<PolarPoint> outline = PolarOutline(curve.values);
   surface.StrokeStyle(curve.style);
+  surface.BeginCurve();
   surface.PSet(static_cast<float>(frame.PixelX(outline.front())), static_cast<float>(frame.PixelY(outline.front())),
                curve.colour);
   for (std::size_t i = 1; i <= outline.size(); ++i) {
     const PolarPoint& p = outline[i % outline.size()];
     surface.LineTo(static_cast<float>(frame.PixelX(p)), static_cast<float>(frame.PixelY(p)), curve.colour);
   }
-  surface.Curves().Remember({std::vector<double>(curve.values.begin() + 1, curve.values.end()), curve.colour,
-                             {{curve.label, ""}}, IsReferenceStyle(curve.style), curve.style});
+  surface.EndCurve();
   surface.StrokeStyle(LineStyle::kSolid);
 }
 
@@ -129,19 +127,19 @@ PolarFrame PolarDiagramFrame(double width, double height, std::size_t curves) {
 }
 
 void DrawPolarDiagram(DrawingSurface& surface, double width, double height, const std::string& caption,
-                      const std::vector<PolarCurve>& curves, const TextMeasures& text) {
+                      const std::vector<PolarCurve>& curves, const TextMeasures& text, Language language) {
   surface.Cls();
   PrintAt(surface, 8, 4 + (kCaptionHeight - 4 - text.height) / 2, caption);
   const PolarFrame frame = PolarDiagramFrame(width, height, curves.size());
   DrawScale(surface, frame, text);
-  DrawBeam(surface, frame, text);
+  DrawBeam(surface, frame, text, language);
   for (const PolarCurve& curve : curves) DrawCurve(surface, frame, curve);
   surface.DrawWidth(2);
   DrawLegend(surface, height, curves, text);
 }
 
-std::string PolarCaption(bool perSolidAngle, Language language) {
-  return TextOf(perSolidAngle ? TextId::kPolarCaptionPerSolidAngle : TextId::kPolarCaption, language);
+std::string PolarCaption(const ViewSet& views, Language language) {
+  return TextOf(views.Has(View::kPerSolidAngle) ? TextId::kPolarCaptionPerSolidAngle : TextId::kPolarCaption, language);
 }
 
 }  // namespace tervolin

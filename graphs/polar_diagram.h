@@ -12,6 +12,7 @@
 
 #include "core/energy_tables.h"
 #include "core/language.h"
+#include "core/views.h"
 #include "graphs/drawing_surface.h"
 #include "graphs/text_measures.h"
 
@@ -60,13 +61,14 @@ struct PolarCurve {
 // above it and one legend row per curve below it.
 PolarFrame PolarDiagramFrame(double width, double height, std::size_t curves);
 
-// The caption over the diagram of the curves per angle or per solid angle.
-std::string PolarCaption(bool perSolidAngle, Language language);
+// The caption over the diagram of the curves in the views: per angle or per solid
+// angle.
+std::string PolarCaption(const ViewSet& views, Language language);
 
 // The whole picture on a surface whose user units are pixels: the caption, the value
-// circles and marked angles, the incoming beam, the curves (remembered) and their
-// legend.
+// circles and marked angles, the incoming beam (named in `language`), the curves
+// and their legend.
 void DrawPolarDiagram(DrawingSurface& surface, double width, double height, const std::string& caption,
-                      const std::vector<PolarCurve>& curves, const TextMeasures& text);
+                      const std::vector<PolarCurve>& curves, const TextMeasures& text, Language language);
 
 }  // namespace tervolin

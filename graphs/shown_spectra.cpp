@@ -27,15 +27,26 @@ std::vector<EnergyTable> FluencesOnScale(const std::vector<Spectrum>& spectra, S
   return fluences;
 }
 
-void DrawShownSpectra(DrawingSurface& graph, const std::vector<Spectrum>& spectra, SpectrumScale scale) {
+void DrawShownSpectra(DrawingSurface& graph, const std::vector<Spectrum>& spectra, SpectrumScale scale,
+                      Language language) {
   ClearSpectrumGraph(graph);
   const std::vector<EnergyTable> fluences = FluencesOnScale(spectra, scale);
   std::vector<BeamFigures> figures;
   for (std::size_t i = 0; i < spectra.size(); ++i) {
-    DrawSpectrumCurve(graph, fluences[i], SpectrumLabel(spectra[i].settings, graph.TextLanguage()));
+    DrawSpectrumCurve(graph, fluences[i], SpectrumCurveColour(i));
     figures.push_back(spectra[i].figures);
   }
-  DrawFiguresBox(graph, figures);
+  DrawFiguresBox(graph, figures, fluences, language);
+}
+
+std::vector<CurveRecord> SpectrumRecords(const std::vector<Spectrum>& spectra, SpectrumScale scale) {
+  const std::vector<EnergyTable> fluences = FluencesOnScale(spectra, scale);
+  std::vector<CurveRecord> records;
+  for (std::size_t i = 0; i < spectra.size(); ++i) {
+    records.push_back({std::vector<double>(fluences[i].begin() + 1, fluences[i].end()), SpectrumCurveColour(i),
+                       SpectrumLabel(spectra[i].settings)});
+  }
+  return records;
 }
 
 }  // namespace tervolin

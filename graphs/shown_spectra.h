@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "core/energy_tables.h"
+#include "core/language.h"
 #include "core/spectrum_model.h"
+#include "graphs/curve_record.h"
 #include "graphs/drawing_surface.h"
 
 namespace tervolin {
@@ -20,7 +22,11 @@ enum class SpectrumScale {
 std::vector<EnergyTable> FluencesOnScale(const std::vector<Spectrum>& spectra, SpectrumScale scale);
 
 // The graph cleared to its axes, then the spectra in order, each in its turn's
-// colour (SpectrumCurveColour) and labelled with its settings, then their figures.
-void DrawShownSpectra(DrawingSurface& graph, const std::vector<Spectrum>& spectra, SpectrumScale scale);
+// colour (SpectrumCurveColour), then their figures with their names in `language`.
+void DrawShownSpectra(DrawingSurface& graph, const std::vector<Spectrum>& spectra, SpectrumScale scale,
+                      Language language);
+
+// The spectra as the graph shows them, each labelled with its settings.
+std::vector<CurveRecord> SpectrumRecords(const std::vector<Spectrum>& spectra, SpectrumScale scale);
 
 }  // namespace tervolin

@@ -3,7 +3,6 @@
 #include <array>
 #include <vector>
 
-#include "graphs/curve_memory.h"
 #include "graphs/drawing_surface.h"
 #include "graphs/palette.h"
 
@@ -67,18 +66,18 @@ void ClearSpectrumGraph(DrawingSurface& graph) {
   DrawSpectrumAxes(graph);
 }
 
-void DrawSpectrumCurve(DrawingSurface& graph, const EnergyTable& fluence, const CurveLabel& label) {
-  const Rgb colour = SpectrumCurveColour(graph.Curves().Count());
+void DrawSpectrumCurve(DrawingSurface& graph, const EnergyTable& fluence, Rgb colour) {
   const double halfStep = kBinWidthKev / 2;
   graph.DrawWidth(2);
+  graph.BeginCurve();
   graph.PSet(kSpectrumFrameLeft, kSpectrumFrameBottom, kBlack);
   for (int n = 2; n <= kEnergyBins; ++n) {
     const auto y = static_cast<float>(SpectrumGraphY(fluence[n]));
     graph.LineTo(static_cast<float>(SpectrumGraphX(BinEnergy(n) - halfStep)), y, colour);
     graph.LineTo(static_cast<float>(SpectrumGraphX(BinEnergy(n) + halfStep)), y, colour);
   }
+  graph.EndCurve();
   DrawFrame(graph);
-  graph.Curves().Remember({std::vector<double>(fluence.begin() + 1, fluence.end()), colour, label});
 }
 
 Rgb SpectrumCurveColour(std::size_t curvesBefore) {

@@ -7,7 +7,6 @@
 
 #include "graphs/drawing_surface.h"
 #include "core/energy_tables.h"
-#include "graphs/curve_label.h"
 
 namespace tervolin {
 
@@ -35,10 +34,9 @@ void DrawSpectrumAxes(DrawingSurface& graph);
 void ClearSpectrumGraph(DrawingSurface& graph);
 
 // The fluence of bins 2…300 as a staircase from the corner (0 keV, φ = 0), each
-// bin a step 0.5 keV wide centred on its energy, then the frame over it. Its colour
-// follows the curves drawn since the graph was cleared (SpectrumCurveColour); the
-// graph remembers bins 1…300 with the label.
-void DrawSpectrumCurve(DrawingSurface& graph, const EnergyTable& fluence, const CurveLabel& label = {});
+// bin a step 0.5 keV wide centred on its energy, marked as a curve, then the frame
+// over it.
+void DrawSpectrumCurve(DrawingSurface& graph, const EnergyTable& fluence, Rgb colour);
 
 // Overlaid spectra take turns: red, blue, dark green, black, then red again.
 Rgb SpectrumCurveColour(std::size_t curvesBefore);

@@ -56,22 +56,21 @@ class SvgWriter {
       : scale_(scale), pixelWidth_(pixelWidth), pixelHeight_(pixelHeight), font_(font) {}
 
   void Take(const DrawingOperation& op);
-  // An operation drawn elsewhere already: only the state it sets and the curves
-  // remembered before it count.
+  // An operation drawn elsewhere already: only the state it sets counts.
   void Skip(const DrawingOperation& op);
-  // The elements, one per line, when the graph has remembered `curves` curves in all.
-  std::string Elements(std::size_t curves) const;
+  // The elements, one per line.
+  std::string Elements() const;
 
  private:
-  // One straight piece drawn by Line or LineTo, kept until it is known whether it
-  // belongs to a curve.
+  // One straight piece drawn by Line or LineTo.
   struct Segment {
     Point from, to;
     Rgb colour;
     int width;
     LineStyle style;
   };
-  // Drawn elements in order: finished SVG text, or a run of segments of one colour.
+  // Drawn elements in order: finished SVG text, or a run of segments of one colour,
+  // which is one curve's line when `curve`.
   struct Element {
     std::string svg;
     std::vector<Segment> run;
@@ -81,11 +80,9 @@ class SvgWriter {
   Point At(float x, float y) const;
   void Add(std::string svg) { elements_.push_back({std::move(svg), {}, false}); }
   void AddSegment(Point from, Point to, Rgb colour);
-  void MarkRememberedCurves(std::size_t curves);
   void Draw(const DrawingOperation& op);
   void Print(const DrawingOperation& op);
   std::string Rectangle(const DrawingOperation& op, const std::string& paint) const;
-  std::string ElementSvg(const Element& element, bool curve) const;
   std::string LinesSvg(const Element& element) const;
   std::string CurveSvg(const Element& element) const;
 
@@ -94,7 +91,8 @@ class SvgWriter {
   const SvgFont& font_;
   DrawingState state_;
   std::vector<Element> elements_;
-  std::size_t curvesMarked_ = 0;
+  bool inCurve_ = false;      // between a curve's begin and end
+  bool curveStarted_ = false;  // and its line begun
 };
 
 Point SvgWriter::At(float x, float y) const {
@@ -102,43 +100,31 @@ Point SvgWriter::At(float x, float y) const {
   return {p.x, p.y};
 }
 
-// A remembered curve is the last run of lines drawn before it was remembered; the
-// drawing procedures remember it before they draw anything else but boxes.
-void SvgWriter::MarkRememberedCurves(std::size_t curves) {
-  for (auto e = elements_.rbegin(); e != elements_.rend() && curvesMarked_ < curves; ++e) {
-    if (!e->run.empty() && !e->curve) {
-      e->curve = true;
-      ++curvesMarked_;
-    }
-  }
-  curvesMarked_ = std::max(curvesMarked_, curves);
-}
-
+// A curve's segments are one element; other segments of one colour, width and style
+// drawn one after the other are one element of lines.
 void SvgWriter::AddSegment(Point from, Point to, Rgb colour) {
   const Segment segment{from, to, colour, state_.width, state_.style};
   Element* last = elements_.empty() ? nullptr : &elements_.back();
-  const bool continues = last != nullptr && !last->run.empty() && !last->curve &&
-                         last->run.back().colour == colour && last->run.back().width == state_.width &&
-                         last->run.back().style == state_.style;
-  if (continues) {
+  const bool continuesCurve = inCurve_ && curveStarted_;
+  const bool continuesLines = !inCurve_ && last != nullptr && !last->run.empty() && !last->curve &&
+                              last->run.back().colour == colour && last->run.back().width == state_.width &&
+                              last->run.back().style == state_.style;
+  if (continuesCurve || continuesLines) {
     last->run.push_back(segment);
   } else {
-    elements_.push_back({{}, {segment}, false});
+    elements_.push_back({{}, {segment}, inCurve_});
+    curveStarted_ = inCurve_;
   }
 }
 
 void SvgWriter::Take(const DrawingOperation& op) {
-  if (op.curves > curvesMarked_) MarkRememberedCurves(op.curves);
-  if (op.kind == DrawingKind::kCls) {
-    elements_.clear();
-    curvesMarked_ = 0;
-  }
+  if (op.kind == DrawingKind::kCls) elements_.clear();
   if (!state_.Take(op)) Draw(op);
 }
 
 void SvgWriter::Skip(const DrawingOperation& op) {
-  curvesMarked_ = std::max(curvesMarked_, op.curves);
   state_.Take(op);
+  if (op.kind == DrawingKind::kBeginCurve || op.kind == DrawingKind::kEndCurve) Draw(op);
 }
 
 std::string SvgWriter::Rectangle(const DrawingOperation& op, const std::string& paint) const {
@@ -176,6 +162,8 @@ void SvgWriter::Draw(const DrawingOperation& op) {
           "\" fill=\"" + Colour(op.colour) + "\"/>");
       break;
     case DrawingKind::kPrint: Print(op); break;
+    case DrawingKind::kBeginCurve: inCurve_ = true, curveStarted_ = false; break;
+    case DrawingKind::kEndCurve: inCurve_ = false; break;
     default: break;
   }
 }
@@ -227,21 +215,9 @@ std::string SvgWriter::CurveSvg(const Element& element) const {
   return (joined ? "<polyline points=\"" : "<path d=\"") + points + paint;
 }
 
-std::string SvgWriter::ElementSvg(const Element& element, bool curve) const {
-  if (element.run.empty()) return element.svg;
-  return curve ? CurveSvg(element) : LinesSvg(element);
-}
-
-std::string SvgWriter::Elements(std::size_t curves) const {
-  // Curves remembered since the last drawing call are the last unmarked runs.
-  std::size_t pending = curves > curvesMarked_ ? curves - curvesMarked_ : 0;
-  std::vector<bool> curve(elements_.size());
-  for (std::size_t i = elements_.size(); i-- > 0;) {
-    curve[i] = elements_[i].curve || (pending > 0 && !elements_[i].run.empty());
-    if (!elements_[i].curve && curve[i]) --pending;
-  }
+std::string SvgWriter::Elements() const {
   std::string svg;
-  for (std::size_t i = 0; i < elements_.size(); ++i) svg += ElementSvg(elements_[i], curve[i]) + "\n";
+  for (const Element& e : elements_) svg += (e.run.empty() ? e.svg : e.curve ? CurveSvg(e) : LinesSvg(e)) + "\n";
   return svg;
 }
 
@@ -253,14 +229,14 @@ SvgSurface::SvgSurface(const UserScale& scale, int pixelWidth, int pixelHeight, 
 std::string SvgSurface::Elements() const {
   SvgWriter writer(scale_, pixelWidth_, pixelHeight_, font_);
   for (const DrawingOperation& op : Operations()) writer.Take(op);
-  return writer.Elements(Remembered().Count());
+  return writer.Elements();
 }
 
 std::string SvgSurface::ElementsFrom(std::size_t first) const {
   SvgWriter writer(scale_, pixelWidth_, pixelHeight_, font_);
   const DrawingOperations& ops = Operations();
   for (std::size_t i = 0; i < ops.size(); ++i) i < first ? writer.Skip(ops[i]) : writer.Take(ops[i]);
-  return writer.Elements(Remembered().Count());
+  return writer.Elements();
 }
 
 std::string SvgFontAttributes(const SvgFont& font) {

@@ -1,9 +1,9 @@
 #pragma once
 // A drawing surface that gives an SVG picture: the graph's user coordinates laid
 // on an area of logical pixels as on the screens, lines and boxes as SVG lines and
-// rectangles, text as text. Each curve the graph remembers becomes one polyline,
-// its points in drawing order (a dashed curve one path of its dashes); nothing else
-// is drawn as a polyline or path.
+// rectangles, text as text. The lines of each curve (what the drawing marks between
+// BeginCurve and EndCurve) become one polyline, its points in drawing order (a dashed
+// curve one path of its dashes); nothing else is drawn as a polyline or path.
 
 #include <string>
 #include <vector>

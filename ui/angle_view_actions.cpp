@@ -6,31 +6,18 @@
 #include <QSettings>
 #include <QWidget>
 
-#include "graphs/angle_graph_views.h"
-#include "ui/polar_diagram_widget.h"
 #include "ui/polar_diagram_window.h"
-#include "ui/qt_drawing.h"
 #include "ui/qt_text.h"
-#include "ui/ui_texts.h"
 #include "ui/screen_window.h"
+#include "ui/ui_texts.h"
 
 namespace tervolin::ui {
 
 namespace {
 
-QAction* CheckItem(QObject* owner, UiText text) {
-  QAction* action = MakeAction(text, owner);
+QAction* CheckItem(QAction* action) {
   action->setCheckable(true);
   return action;
-}
-
-std::vector<PolarCurve> PolarCurves(const tervolin::AngleGraphViews& views, tervolin::Language language) {
-  std::vector<PolarCurve> curves;
-  for (const tervolin::ShownCurve& c : views.Shown(language)) {
-    curves.push_back({*c.values, ToQColor(c.colour),
-                      QString::fromStdString(tervolin::LabelText(c.label, language)), c.dashed, c.style});
-  }
-  return curves;
 }
 
 constexpr char kPaletteKey[] = "graphs/colourVisionSafePalette";
@@ -47,49 +34,55 @@ void RememberColourVisionPalette(bool chosen) {
 
 }  // namespace
 
-AngleViewActions::AngleViewActions(QWidget& screen, tervolin::DrawingSurface& graph, tervolin::AngleGraphViews& views,
-                                   SaveFolderMemory& saves)
+AngleViewActions::AngleViewActions(QWidget& screen, tervolin::Workbench& bench, SaveFolderMemory& saves)
     : QObject(&screen),
       screen_(screen),
-      graph_(graph),
-      views_(views),
+      bench_(bench),
       saves_(saves),
-      freeElectron_(CheckItem(this, Ui("自由電子の曲線を重ねる"))),
-      perSolidAngle_(CheckItem(this, Ui("立体角あたりで表示"))),
-      palette_(CheckItem(this, Ui("色覚に配慮した配色"))),
+      palette_(CheckItem(MakeAction(Ui("色覚に配慮した配色"), this))),
       polar_(MakeAction(Ui("極座標で表示…"), this)) {
-  connect(freeElectron_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
-  connect(perSolidAngle_, &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
+  for (std::size_t i = 0; i < std::size(tervolin::kViews); ++i) {
+    views_.push_back(CheckItem(new QAction(this)));
+    connect(views_.back(), &QAction::toggled, this, &AngleViewActions::ChoicesChanged);
+  }
+  NameViews();
   palette_->setChecked(RememberedColourVisionPalette());
   connect(palette_, &QAction::toggled, this, [this](bool chosen) {
     RememberColourVisionPalette(chosen);
     ChoicesChanged();
   });
   connect(polar_, &QAction::triggered, this, &AngleViewActions::ShowPolarWindow);
-  views_.choices = {};
-  views_.choices.palette = PaletteChosen();
-  views_.Forget();  // a new screen starts with an empty graph
-  views_.changed = [this] { UpdatePolarWindow(); };
+  ChoicesChanged();
+  bench_.ClearCurves();
+  named_ = bench_.Observe([this](tervolin::Changes changes) {
+    if (changes.Has(tervolin::Change::kLanguage)) NameViews();
+  });
 }
 
-AngleViewActions::~AngleViewActions() { views_.changed = nullptr; }
+void AngleViewActions::NameViews() {
+  for (std::size_t i = 0; i < views_.size(); ++i) {
+    views_[i]->setText(FromUtf8(tervolin::TextOf(tervolin::kViews[i].menuItem, bench_.TextLanguage())));
+  }
+}
+
+QAction& AngleViewActions::ViewAction(tervolin::View view) {
+  std::size_t i = 0;
+  while (tervolin::kViews[i].view != view) ++i;
+  return *views_[i];
+}
 
 void AngleViewActions::AddTo(QMenu& menu) {
   menu.addSeparator();
-  menu.addAction(freeElectron_);
-  menu.addAction(perSolidAngle_);
+  for (QAction* view : views_) menu.addAction(view);
   menu.addAction(palette_);
   menu.addAction(polar_);
 }
 
 void AngleViewActions::ChoicesChanged() {
-  views_.choices = {freeElectron_->isChecked(), perSolidAngle_->isChecked(), PaletteChosen()};
-  tervolin::RedrawAngleGraph(graph_, views_);
-  UpdatePolarWindow();
-}
-
-tervolin::CurvePalette AngleViewActions::PaletteChosen() const {
-  return palette_->isChecked() ? tervolin::CurvePalette::kColourVisionSafe : tervolin::CurvePalette::kScreen;
+  tervolin::ViewSet views;
+  for (std::size_t i = 0; i < views_.size(); ++i) views = views.With(tervolin::kViews[i].view, views_[i]->isChecked());
+  bench_.ChooseViews(views);
+  bench_.ChoosePalette(palette_->isChecked() ? tervolin::CurvePalette::kColourVisionSafe : tervolin::CurvePalette::kScreen);
 }
 
 PolarDiagramWindow* AngleViewActions::PolarWindow() const { return polarWindow_; }
@@ -100,19 +93,10 @@ void AngleViewActions::ClosePolarWindow() {
 
 void AngleViewActions::ShowPolarWindow() {
   if (!polarWindow_) {
-    polarWindow_ = new PolarDiagramWindow(&screen_, saves_);
+    polarWindow_ = new PolarDiagramWindow(&screen_, bench_, saves_);
     polarWindow_->resize(polarWindow_->sizeHint());
   }
-  UpdatePolarWindow();
   ShowInFront(*polarWindow_);
-}
-
-void AngleViewActions::UpdatePolarWindow() {
-  if (!polarWindow_) return;
-  polarWindow_->Diagram().SetLanguage(graph_.TextLanguage());
-  polarWindow_->Diagram().SetCaption(
-      QString::fromStdString(tervolin::PolarCaption(views_.choices.perSolidAngle, graph_.TextLanguage())));
-  polarWindow_->Diagram().SetCurves(PolarCurves(views_, graph_.TextLanguage()));
 }
 
 }  // namespace tervolin::ui

@@ -1,18 +1,21 @@
 #pragma once
-// The angular graph's teaching views on the calculation screen: the check items
-// "自由電子の曲線を重ねる" and "立体角あたりで表示", which draw the graph anew from
-// its curves, "色覚に配慮した配色", which draws them in the colour-vision-safe palette
-// and is remembered between runs, and "極座標で表示…", which opens the polar diagram
-// window. The window follows the choices and the curves.
+// The angular graph's teaching views on the calculation screen: a check item for each
+// view of the table of views (core/views.h: "立体角あたりで表示", "自由電子の曲線を
+// 重ねる"), "色覚に配慮した配色", which draws the curves in the colour-vision-safe
+// palette and is remembered between runs, and "極座標で表示…", which opens the polar
+// diagram window. Each item chooses on the model; the graph and the window draw
+// themselves anew from it.
 //
 // The palette is kept in the program's settings (QSettings of the application's
 // organisation); where no organisation is named (the tests) nothing is read or kept.
 
 #include <QObject>
 #include <QPointer>
+#include <vector>
 
-#include "graphs/angle_graph_views.h"
+#include "core/views.h"
 #include "ui/save_dialog.h"
+#include "workbench/workbench.h"
 
 class QAction;
 class QMenu;
@@ -26,15 +29,12 @@ class AngleViewActions : public QObject {
   Q_OBJECT
 
  public:
-  // `screen`: the window the polar diagram belongs to (it closes with it); `graph`:
-  // the angular graph the views are drawn on; `views`: its curves in every view.
-  AngleViewActions(QWidget& screen, tervolin::DrawingSurface& graph, tervolin::AngleGraphViews& views,
-                   SaveFolderMemory& saves);
-  ~AngleViewActions() override;
+  // `screen`: the window the polar diagram belongs to (it closes with it). A new
+  // screen starts without views and curves.
+  AngleViewActions(QWidget& screen, tervolin::Workbench& bench, SaveFolderMemory& saves);
 
   void AddTo(QMenu& menu);
-  QAction& FreeElectronAction() { return *freeElectron_; }
-  QAction& PerSolidAngleAction() { return *perSolidAngle_; }
+  QAction& ViewAction(tervolin::View view);
   QAction& PaletteAction() { return *palette_; }
   QAction& PolarAction() { return *polar_; }
 
@@ -46,18 +46,17 @@ class AngleViewActions : public QObject {
 
  private:
   void ChoicesChanged();
-  tervolin::CurvePalette PaletteChosen() const;
-  void UpdatePolarWindow();
+  // The view items in the model's language.
+  void NameViews();
 
   QWidget& screen_;
-  tervolin::DrawingSurface& graph_;
-  tervolin::AngleGraphViews& views_;
+  tervolin::Workbench& bench_;
   SaveFolderMemory& saves_;
-  QAction* freeElectron_;
-  QAction* perSolidAngle_;
+  std::vector<QAction*> views_;  // in the order of kViews
   QAction* palette_;
   QAction* polar_;
   QPointer<PolarDiagramWindow> polarWindow_;
+  tervolin::Subscription named_;
 };
 
 }  // namespace tervolin::ui

@@ -1,5 +1,5 @@
-// The calculation screen's handlers: the compute button asks the workbench for the
-// chosen curve and draws it; the clear, spectrum and return buttons and the options.
+// The calculation screen's handlers: the compute button asks the model for the chosen
+// curve; the clear, spectrum and return buttons and the options.
 
 #include "ui/calculation_screen.h"
 
@@ -11,11 +11,9 @@
 #include "core/messages.h"
 #include "graphs/palette.h"
 #include "ui/angle_view_actions.h"
-#include "ui/data_folder.h"
 #include "ui/magnitude_action.h"
 #include "ui/material_list.h"
 #include "ui/message_box.h"
-#include "ui/picture_surface.h"
 #include "ui/qt_text.h"
 #include "ui/screens.h"
 #include "ui/spectrum_screen.h"
@@ -30,16 +28,12 @@ tervolin::CurveChoice ChoiceOf(const CalculationScreen& f) {
 
 }  // namespace
 
+// The model tells the graph and the graph windows to draw the curve.
 void CalculationScreen::onComputeClicked() {
   tervolin::Workbench& bench = screens_.Bench();
-  if (!bench.scatter) return;
+  if (!bench.Scattering()) return;
   const auto curve = bench.ComputeCurve(ChoiceOf(*this));
-  if (!curve) {
-    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(curve.Fault(), screens_.Bench().language)));
-    return;
-  }
-  bench.DrawLastCurve(*graph);
-  magnitudes->Follow();
+  if (!curve) ShowWarningBox(this, FromUtf8(tervolin::MessageOf(curve.Fault(), bench.TextLanguage())), bench.TextLanguage());
 }
 
 void CalculationScreen::onSpectrumClicked() { screens_.Spectrum().OpenWithDefaults(); }
@@ -50,23 +44,10 @@ void CalculationScreen::onReturnClicked() {
   HideScreen();
 }
 
-void CalculationScreen::onClearClicked() { ClearGraph(); }
+void CalculationScreen::onClearClicked() { screens_.Bench().ClearCurves(); }
 
-void CalculationScreen::ClearGraph() {
-  screens_.Bench().ClearAngleGraph(*graph);
-  if (magnitudes) magnitudes->Clear();
-}
-
-// The graph drawn anew with its words in the workbench's language (the curves keep
-// the labels they were computed with), and the graph windows with it.
-void CalculationScreen::SetTexts() {
-  tervolin::Workbench& bench = screens_.Bench();
-  graph->SetTextLanguage(bench.language);
-  ListDataFolderMaterials(*materialList, bench.DataFolder(), bench.language);
-  tervolin::RedrawAngleGraph(*graph, bench.views);
-  if (bench.views.changed) bench.views.changed();
-  if (magnitudes) magnitudes->Follow();
-}
+// The materials listed anew with their names in the model's language.
+void CalculationScreen::ListMaterials() { ListShownMaterials(*materialList, screens_.Bench().Materials()); }
 
 void CalculationScreen::CloseGraphWindows() {
   if (views) views->ClosePolarWindow();
@@ -79,19 +60,19 @@ void CalculationScreen::onCloseBoxUsed() {
 }
 
 void CalculationScreen::onSingleEnergyChosen() {
-  screens_.Bench().energyMode = tervolin::kSingleEnergy;
+  screens_.Bench().ChooseEnergyMode(tervolin::kSingleEnergy);
   spectrumButton->setEnabled(false);
 }
 
 void CalculationScreen::onSpectrumChosen() {
-  screens_.Bench().energyMode = tervolin::kSpectral;
+  screens_.Bench().ChooseEnergyMode(tervolin::kSpectral);
   spectrumButton->setEnabled(true);
 }
 
-void CalculationScreen::onRedChosen() { screens_.Bench().colour = tervolin::kPaletteRed; }
+void CalculationScreen::onRedChosen() { screens_.Bench().ChooseColour(tervolin::kPaletteRed); }
 
-void CalculationScreen::onDarkGreenChosen() { screens_.Bench().colour = tervolin::kPaletteDarkGreen; }
+void CalculationScreen::onDarkGreenChosen() { screens_.Bench().ChooseColour(tervolin::kPaletteDarkGreen); }
 
-void CalculationScreen::onBlueChosen() { screens_.Bench().colour = tervolin::kPaletteBlue; }
+void CalculationScreen::onBlueChosen() { screens_.Bench().ChooseColour(tervolin::kPaletteBlue); }
 
 }  // namespace tervolin::ui

@@ -4,6 +4,7 @@
 
 #include "core/tables.h"
 #include "ui/screen_window.h"
+#include "workbench/observers.h"
 
 class QGroupBox;
 class QLabel;
@@ -33,8 +34,8 @@ class CalculationScreen : public ScreenWindow {
   void onDarkGreenChosen();
   void onBlueChosen();
 
-  // The graph with nothing but its axes and frame; its views forget their curves.
-  void ClearGraph();
+  // The materials of the model, by their names in its language.
+  void ListMaterials();
   // The polar and magnitude windows show the graph: they close when the screen is left.
   void CloseGraphWindows();
 
@@ -62,8 +63,9 @@ class CalculationScreen : public ScreenWindow {
 
  protected:
   void onCloseBoxUsed() override;
-  void SetTexts() override;
 
+ private:
+  tervolin::Subscription listed_;  // the materials listed anew as the model changes them
 };
 
 }  // namespace tervolin::ui

@@ -10,8 +10,6 @@
 
 #include "graphs/user_coordinates.h"
 #include "ui/controls.h"
-#include "graphs/angle_graph_views.h"
-#include "graphs/graph_layout.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/angle_view_actions.h"
@@ -62,8 +60,7 @@ void BuildEnergyFrame(CalculationScreen& f) {
   f.spectrumButton->setEnabled(false);
 }
 
-void BuildMaterialList(CalculationScreen& f, Screens& screens) {
-  const std::filesystem::path& dataFolder = screens.Bench().DataFolder();
+void BuildMaterialList(CalculationScreen& f) {
   f.materialTitleLabel = MakeLabel(&f, "materialTitleLabel", Ui("散乱体"), 4080, 1080, f.font());
   f.materialList = new QListWidget(&f);
   f.materialList->setObjectName("materialList");
@@ -79,7 +76,7 @@ void BuildMaterialList(CalculationScreen& f, Screens& screens) {
   f.materialList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   f.materialList->setWordWrap(false);
   f.materialList->setTextElideMode(Qt::ElideNone);
-  ListDataFolderMaterials(*f.materialList, dataFolder, screens.Bench().language);
+  f.ListMaterials();
 }
 
 void BuildColourFrame(CalculationScreen& f) {
@@ -107,18 +104,13 @@ void BuildGraph(CalculationScreen& f, Screens& screens) {
       QSize(tervolin::kAngleGraphPixelWidth, tervolin::kAngleGraphPixelHeight), &f);
   f.graph->setObjectName("graph");
   f.graph->SetSurfaceFont(Meiryo(14.25));
-  f.graph->SetTextLanguage(bench.language);
   f.graph->move(TwipsToPixels(6120), TwipsToPixels(840));
   f.graph->setFocusPolicy(Qt::TabFocus);
-  auto* tools = new GraphTools(*f.graph, tervolin::kAngleGraphLayout, screens.SaveFolders());
-  f.views = new AngleViewActions(f, *f.graph, bench.views, screens.SaveFolders());
+  auto* tools = new GraphTools(*f.graph, bench, tervolin::GraphKind::kAngle, screens.SaveFolders());
+  f.views = new AngleViewActions(f, bench, screens.SaveFolders());
   f.views->AddTo(tools->Menu());
   f.magnitudes = new MagnitudeAction(f, bench, *f.materialList, *f.energyField, screens.SaveFolders());
   f.magnitudes->AddTo(tools->Menu());
-  tools->SetReadOutExtra([&views = bench.views](int index) {
-    return tervolin::ViewReadOutLines(views.Curves(), index);
-  });
-  tools->SetSlideTitle([&bench] { return tervolin::AngleGraphTitle(bench.views, bench.language); });
 }
 
 // Material list first, then the spectrum button, the energy box, the energy and
@@ -159,13 +151,16 @@ CalculationScreen::CalculationScreen(Screens& screens)
   setFont(Meiryo(12));
   BuildHeadings(*this);
   BuildEnergyFrame(*this);
-  BuildMaterialList(*this, screens);
+  BuildMaterialList(*this);
   BuildColourFrame(*this);
   BuildButtons(*this);
   BuildGraph(*this, screens);
   SetKeyboardOrder(*this);
   ConnectHandlers(*this);
   LetGraphGrow(*graph);
+  listed_ = screens.Bench().Observe([this](tervolin::Changes changes) {
+    if (changes.Any(tervolin::Change::kMaterials | tervolin::Change::kLanguage)) ListMaterials();
+  });
 }
 
 }  // namespace tervolin::ui

@@ -11,9 +11,7 @@
 #include "ui/fonts.h"
 #include "ui/calculation_screen.h"
 #include "ui/data_source_screen.h"
-#include "ui/material_list.h"
 #include "ui/spectral_method_screen.h"
-#include "ui/picture_surface.h"
 #include "ui/qt_text.h"
 #include "ui/screens.h"
 
@@ -59,13 +57,13 @@ ExplanationScreen::ExplanationScreen(Screens& screens, tervolin::ScatterKind sca
 void ExplanationScreen::CreatePictures() {
   const QColor formulaBackground = layout_.formulaOnWhite ? QColor(Qt::white) : palette().color(QPalette::Window);
   formulaPicture = MakePictureBox(this, "formulaPicture", Twips(layout_.formulaBox),
-                                  PictureInLanguage(Utf8(layout_.formulaSheet), screens_.Bench().language),
+                                  PictureInLanguage(Utf8(layout_.formulaSheet), screens_.Bench().TextLanguage()),
                                   formulaBackground);
   conePicture = MakePictureBox(this, "conePicture", Twips(layout_.coneBox), Utf8(layout_.coneSketch));
 }
 
 void ExplanationScreen::SetTexts() {
-  ShowInPictureBox(*formulaPicture, PictureInLanguage(Utf8(layout_.formulaSheet), screens_.Bench().language));
+  ShowInPictureBox(*formulaPicture, PictureInLanguage(Utf8(layout_.formulaSheet), screens_.Bench().TextLanguage()));
 }
 
 void ExplanationScreen::CreateTexts() {
@@ -110,14 +108,13 @@ void ExplanationScreen::onNextClicked() {
 // folder still offers the chosen material.
 void ExplanationScreen::PrepareCalculationScreen() {
   CalculationScreen& calculation = screens_.Calculation();
+  screens_.Bench().ReadMaterials();
   screens_.Bench().StartCalculation(layout_.scatter);
-  ListDataFolderMaterials(*calculation.materialList, screens_.Bench().DataFolder(), screens_.Bench().language);
   SetUiText(calculation.scatterHeadingLabel, layout_.calculationHeading);
   calculation.singleEnergyOption->setChecked(true);
   calculation.redOption->setChecked(true);
   calculation.spectrumButton->setEnabled(false);
   calculation.energyField->setText(QString());
-  calculation.ClearGraph();
 }
 
 void ExplanationScreen::HideDataSource() {

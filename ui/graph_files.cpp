@@ -1,6 +1,5 @@
 #include "ui/graph_files.h"
 
-#include "ui/qt_translations.h"
 #include "ui/ui_texts.h"
 
 #include <QBuffer>
@@ -142,13 +141,13 @@ QByteArray PdfBytes(QSize size, const QString& title, const std::function<void(Q
 
 // Not QSaveFile: Qt 6.4's commit() reports success when its final flush meets a
 // full disk, and it replaces a device, a named pipe or a symbolic link.
-std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& bytes,
+std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& bytes, tervolin::Language language,
                                        const tervolin::FileSystemCalls& calls) {
   const std::filesystem::path file(QFile::encodeName(path).toStdString());
   const auto failure =
       tervolin::ReplaceFileContents(file, std::string_view(bytes.constData(), bytes.size()), nullptr, calls);
   if (!failure) return std::nullopt;
-  return QString::fromStdString(tervolin::ReplacementFailureReason(*failure, InstalledLanguage()));
+  return QString::fromStdString(tervolin::ReplacementFailureReason(*failure, language));
 }
 
 }  // namespace tervolin::ui

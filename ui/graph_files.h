@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/language.h"
 #include "data/file_system_calls.h"
 
 class QPainter;
@@ -59,8 +60,8 @@ QByteArray PdfBytes(QSize size, const QString& title, const std::function<void(Q
 // file, every write and the final flush checked, that replaces `path` only when
 // complete; a folder, device, named pipe, socket or read-only file is refused, a
 // symbolic link written through, the permission bits kept. On failure the old file
-// is as it was, no temporary file is left and the reason is returned in Japanese.
-std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& bytes,
+// is as it was, no temporary file is left and the reason is returned in `language`.
+std::optional<QString> WriteFileSafely(const QString& path, const QByteArray& bytes, tervolin::Language language,
                                        const tervolin::FileSystemCalls& calls = {});
 
 }  // namespace tervolin::ui

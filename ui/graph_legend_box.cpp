@@ -6,7 +6,8 @@
 #include <algorithm>
 
 #include "ui/fonts.h"
-#include "ui/painter_surface.h"
+#include "graphs/display_list.h"
+#include "ui/drawing_painter.h"
 #include "ui/qt_text.h"
 
 namespace tervolin::ui {
@@ -30,9 +31,10 @@ QSizeF MeasuredLegend::Size() const {
   return QSizeF(size.width, size.height);
 }
 
-void PaintLegend(QPainter& painter, const MeasuredLegend& legend, QPointF topLeft) {
-  PainterSurface surface(painter, legend.font);
-  tervolin::DrawLegendBox(surface, legend.rows, legend.measures, {topLeft.x(), topLeft.y()});
+void PaintLegend(QPainter& painter, const MeasuredLegend& legend, QPointF topLeft, qreal ratio) {
+  tervolin::DisplayList box;
+  tervolin::DrawLegendBox(box, legend.rows, legend.measures, {topLeft.x(), topLeft.y()});
+  PaintDrawing(painter, box.Operations(), PixelArea(QSize(1, 1), legend.font), {{0, 0}, ratio});
 }
 
 }  // namespace tervolin::ui

@@ -31,8 +31,8 @@ struct MeasuredLegend {
 // The rows broken to be at most `maxWidth` logical pixels wide, and measured.
 MeasuredLegend MeasureLegend(const std::vector<tervolin::LegendRow>& rows, const QFont& font, double maxWidth);
 
-// Paints the box with its top-left corner at `topLeft` (logical pixels); nothing for
-// no rows.
-void PaintLegend(QPainter& painter, const MeasuredLegend& legend, QPointF topLeft);
+// Paints the box with its top-left corner at `topLeft` (logical pixels) on a painter
+// of `ratio` units to a logical pixel; nothing for no rows.
+void PaintLegend(QPainter& painter, const MeasuredLegend& legend, QPointF topLeft, qreal ratio);
 
 }  // namespace tervolin::ui

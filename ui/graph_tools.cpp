@@ -11,15 +11,12 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "graphs/curves_csv.h"
-#include "graphs/graph_legend.h"
+#include "graphs/display_list.h"
 #include "graphs/graph_picture.h"
 #include "graphs/legend_place.h"
-#include "graphs/svg_surface.h"
-#include "ui/drawing_replay.h"
+#include "ui/drawing_painter.h"
 #include "ui/fonts.h"
 #include "ui/graph_legend_box.h"
-#include "ui/painter_surface.h"
 #include "ui/picture_surface.h"
 #include "ui/save_dialog.h"
 #include "ui/qt_text.h"
@@ -55,10 +52,31 @@ QFont Unhinted(QFont font) {
 
 QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
 
+// What each graph shows of the model: a change of one of these draws it anew.
+tervolin::Changes ShownBy(tervolin::GraphKind graph) {
+  using tervolin::Change;
+  const tervolin::Changes words = Change::kLanguage | Change::kMaterials;
+  return graph == tervolin::GraphKind::kAngle ? words | Change::kCurves | Change::kViews : words | Change::kSpectra;
+}
+
+// A text of a picture in the layout's place (user units: pixels).
+tervolin::DrawingOperations Printed(const std::string& text) {
+  tervolin::DisplayList list;
+  list.Print(0, 0, text);
+  return list.Operations();
+}
+
 }  // namespace
 
-GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& layout, SaveFolderMemory& saves)
-    : QObject(&surface), surface_(surface), layout_(layout), saves_(saves), menu_(new QMenu(&surface)) {
+GraphTools::GraphTools(PictureSurface& surface, const tervolin::Workbench& bench, tervolin::GraphKind graph,
+                       SaveFolderMemory& saves)
+    : QObject(&surface),
+      surface_(surface),
+      bench_(bench),
+      graph_(graph),
+      layout_(graph == tervolin::GraphKind::kAngle ? tervolin::kAngleGraphLayout : tervolin::kSpectrumGraphLayout),
+      saves_(saves),
+      menu_(new QMenu(&surface)) {
   QWidget& window = *surface.window();
   copy_ = AddAction(window, *menu_, Ui("グラフをコピー"), QKeySequence(Qt::CTRL | Qt::Key_C));
   QAction* save = AddAction(window, *menu_, Ui("グラフを保存…"), QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -73,6 +91,17 @@ GraphTools::GraphTools(PictureSurface& surface, const tervolin::GraphLayout& lay
   connect(resetLegend_, &QAction::triggered, this, &GraphTools::ResetLegendPlace);
   surface.setMouseTracking(true);
   surface.installEventFilter(this);
+  bench_.DrawGraph(graph_, surface_.Drawing());
+  shown_ = bench_.Observe([this](tervolin::Changes changes) {
+    if (!changes.Any(ShownBy(graph_))) return;
+    tervolin::DisplayList& drawing = surface_.Drawing();
+    if (changes.Has(tervolin::Change::kCurveAdded)) {
+      bench_.DrawAngleCurvesFrom(drawing, tervolin::CurveCount(drawing.Operations()));
+    } else {
+      bench_.DrawGraph(graph_, drawing);
+    }
+    surface_.update();
+  });
 }
 
 GraphTools* ToolsOf(PictureSurface& surface) { return surface.findChild<GraphTools*>(QString(), Qt::FindDirectChildrenOnly); }
@@ -81,118 +110,97 @@ GraphTools* ToolsOf(PictureSurface& surface) { return surface.findChild<GraphToo
 void GraphTools::CopyGraph() { QGuiApplication::clipboard()->setImage(Picture(surface_.RetainedImage().devicePixelRatio())); }
 
 QString GraphTools::DefaultFileName(GraphFileType type) const {
-  return FromUtf8(tervolin::GraphFileStem(surface_.Curves().Curves(), surface_.TextLanguage())) + QLatin1Char('.') + FileExtension(type);
+  return FromUtf8(bench_.FileStem(graph_)) + QLatin1Char('.') + FileExtension(type);
 }
 
 void GraphTools::SaveGraph() {
   const auto chosen =
-      AskFileToSave(surface_.window(), GraphAndSlideFileFilters(), DefaultFileName(GraphFileType::kPng), saves_);
+      AskFileToSave(surface_.window(), GraphAndSlideFileFilters(), DefaultFileName(GraphFileType::kPng), saves_,
+                    bench_.TextLanguage());
   if (chosen) SaveGraphAs(chosen->path, chosen->type, chosen->pngScale, chosen->slide);
 }
 
 bool GraphTools::SaveGraphAs(const QString& path, GraphFileType type, int pngScale, bool slide) {
-  return SaveOrWarn(surface_.window(), path, FileContents(type, pngScale, slide), saves_);
+  return SaveOrWarn(surface_.window(), path, FileContents(type, pngScale, slide), saves_, bench_.TextLanguage());
 }
 
 QByteArray GraphTools::FileContents(GraphFileType type, int pngScale, bool slide) const {
   switch (type) {
     case GraphFileType::kPng: return PngBytes(Picture(pngScale, slide));
-    case GraphFileType::kSvg: return SvgDocument(slide);
+    case GraphFileType::kSvg: return Bytes(bench_.PictureSvg(graph_, PictureChosen(slide)));
     case GraphFileType::kPdf: return PdfDocument(slide);
-    case GraphFileType::kCsv: return Bytes(tervolin::CurvesCsv(layout_.axis, surface_.Curves().Curves(), surface_.TextLanguage()));
+    case GraphFileType::kCsv: return Bytes(bench_.Csv(graph_));
   }
   return {};
 }
 
-// The graph, its legend and on a slide its title, where the library lays them out.
-tervolin::PictureLayout GraphTools::LaidOutPicture(bool slide) const {
-  return tervolin::LayOutPicture(RequestedPicture(slide));
-}
-
-tervolin::PictureRequest GraphTools::RequestedPicture(bool slide) const {
+// The plot made smaller on screen to make room for the legend, measured with Qt.
+tervolin::PictureRequest GraphTools::RoomRequest() const {
   const QFont graphFont = Unhinted(surface_.SurfaceFont()), legendFont = Unhinted(LegendFont(graphFont));
   const QRectF frame = InnerRect(layout_.frame);
   const QSize inner = surface_.InnerSize();
   const tervolin::GraphArea graph{double(inner.width()), double(inner.height()),
                                   {frame.left(), frame.top(), frame.width(), frame.height()},
                                   graphFont.pixelSize() * tervolin::SmallestTextScale(surface_.Operations())};
-  return {graph, LegendRows(), TextMeasuresOf(legendFont), double(legendFont.pixelSize()),
-          slide && slideTitle_ ? slideTitle_() : std::string(), TextMeasuresOf(graphFont),
-          double(graphFont.pixelSize()), slide};
+  return {graph, LegendRows(), TextMeasuresOf(legendFont), double(legendFont.pixelSize()), {},
+          TextMeasuresOf(graphFont), double(graphFont.pixelSize()), false};
 }
 
-// A file's picture of the graph: the retained image itself at the screen's ratio,
-// else drawn anew (crisp at any size); a slide's graph drawn anew at its scale.
+// A file's picture: the graph painted anew at the scale (the retained image itself at
+// the screen's ratio), with its legend and, on a slide, its title where the model's
+// layout puts them.
 QImage GraphTools::Picture(qreal scale, bool slide) const {
-  const QImage retained = surface_.RetainedImage();
-  const QImage graph = qFuzzyCompare(scale, retained.devicePixelRatio()) ? retained : surface_.ImageAt(scale);
-  const tervolin::PictureLayout laid = LaidOutPicture(slide);
-  if (!slide && laid.legendRows.empty()) return graph;
-  QImage picture(QSize(qCeil(laid.width), qCeil(laid.height)) * scale, QImage::Format_RGB32);
-  picture.setDevicePixelRatio(scale);
-  picture.setDotsPerMeterX(graph.dotsPerMeterX());
-  picture.setDotsPerMeterY(graph.dotsPerMeterY());
-  picture.fill(Qt::white);
-  QPainter painter(&picture);
-  if (slide) {
-    PaintGraph(painter, laid);
-  } else {
-    painter.drawImage(QPointF(laid.graphAt.x, laid.graphAt.y), graph);
+  const tervolin::PictureLayout laid = bench_.PictureLayoutOf(graph_, PictureChosen(slide));
+  if (!slide && laid.legendRows.empty()) {
+    const QImage retained = surface_.RetainedImage();
+    return qFuzzyCompare(scale, retained.devicePixelRatio()) ? retained : surface_.ImageAt(scale);
   }
-  PaintLegendAndTitle(painter, laid);
+  const PaintedArea area{{0, 0, laid.width, laid.height}, QSize(qCeil(laid.width), qCeil(laid.height)), {}};
+  QImage picture = PaintedImage({}, area, scale);
+  picture.setDevicePixelRatio(1);
+  QPainter painter(&picture);
+  PaintPicture(painter, laid, scale, FilesLegendFont());
+  painter.end();
+  picture.setDevicePixelRatio(scale);
   return picture;
+}
+
+// The legend's font in files: the model's layout measures it at EstimatedLegendFont's size.
+QFont GraphTools::FilesLegendFont() const {
+  const double pixels = tervolin::EstimatedLegendFont(bench_.PictureFont(graph_)).pixels;
+  return FontOfPixels(Unhinted(LegendFont(surface_.SurfaceFont())), pixels);
 }
 
 // The graph and its legend on a vector painter (PDF).
 QByteArray GraphTools::PdfDocument(bool slide) const {
-  const tervolin::PictureLayout laid = LaidOutPicture(slide);
+  const tervolin::PictureLayout laid = bench_.PictureLayoutOf(graph_, PictureChosen(slide));
   const QSize size(qCeil(laid.width), qCeil(laid.height));
-  return PdfBytes(size, FromUtf8(tervolin::LabelFileStem({})), [&](QPainter& painter) {
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    PaintGraph(painter, laid);
-    PaintLegendAndTitle(painter, laid);
-  });
+  return PdfBytes(size, FromUtf8(tervolin::TextOf(tervolin::TextId::kGraphFileStem, bench_.TextLanguage())),
+                  [&](QPainter& painter) {
+                    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+                    PaintPicture(painter, laid, 1, FilesLegendFont());
+                  });
 }
 
-// The library's SVG picture with its legend; the graph's own document without one.
-QByteArray GraphTools::SvgDocument(bool slide) const {
-  const tervolin::SvgSurface& graph = surface_.VectorPicture();
-  const tervolin::PictureLayout laid = LaidOutPicture(slide);
-  if (!slide && laid.legendRows.empty()) return Bytes(graph.Document());
-  return Bytes(tervolin::PictureSvgDocument(graph, laid, SvgFontOf(LegendFont(surface_.SurfaceFont()))));
-}
-
-void GraphTools::PaintGraph(QPainter& painter, const tervolin::PictureLayout& laid) const {
-  painter.save();
-  painter.translate(laid.graphAt.x, laid.graphAt.y);
-  painter.scale(laid.graphScale, laid.graphScale);
-  ReplayDrawing(painter, surface_.Operations(), {surface_.Scale(), surface_.InnerSize(), surface_.SurfaceFont()});
-  painter.restore();
-}
-
-void GraphTools::PaintLegendAndTitle(QPainter& painter, const tervolin::PictureLayout& laid) const {
-  const auto paintScaled = [&painter](tervolin::PixelPoint at, double scale, const QFont& font, const auto& draw) {
-    painter.save();
-    painter.translate(at.x, at.y);
-    painter.scale(scale, scale);
-    PainterSurface surface(painter, font);
-    draw(surface);
-    painter.restore();
+// The parts of a picture on a painter of `ratio` units to the picture's pixel.
+void GraphTools::PaintPicture(QPainter& painter, const tervolin::PictureLayout& laid, qreal ratio,
+                              const QFont& legendFont) const {
+  const auto placed = [ratio](tervolin::PixelPoint at, double scale) {
+    return Placement{QPointF(at.x, at.y) * ratio, scale * ratio};
   };
-  const QFont legendFont = Unhinted(LegendFont(surface_.SurfaceFont()));
-  paintScaled(laid.legendAt, laid.legendScale, legendFont, [&](PainterSurface& surface) {
-    tervolin::DrawLegendBox(surface, laid.legendRows, laid.legendMeasures, {0, 0});
-  });
+  PaintDrawing(painter, surface_.Operations(), surface_.Area(), placed(laid.graphAt, laid.graphScale));
+  tervolin::DisplayList legend;
+  tervolin::DrawLegendBox(legend, laid.legendRows, laid.legendMeasures, {0, 0});
+  PaintDrawing(painter, legend.Operations(), PixelArea(QSize(1, 1), legendFont), placed(laid.legendAt, laid.legendScale));
   if (laid.title.empty()) return;
-  paintScaled(laid.titleAt, laid.titleScale, Unhinted(surface_.SurfaceFont()),
-              [&](PainterSurface& surface) { surface.Print(0, 0, laid.title); });
+  PaintDrawing(painter, Printed(laid.title), PixelArea(QSize(1, 1), Unhinted(surface_.SurfaceFont())),
+               placed(laid.titleAt, laid.titleScale));
 }
 
 // The legend's rows while it is shown, else none.
 std::vector<tervolin::LegendRow> GraphTools::LegendRows() const {
   if (!legendShown_) return {};
-  return tervolin::LegendRows(layout_.axis, surface_.Curves().Curves(), layout_.legendShowsMaximum,
-                              surface_.TextLanguage());
+  return bench_.LegendRows(graph_);
 }
 
 // On screen: the rows broken to fit inside the frame.
@@ -203,15 +211,14 @@ MeasuredLegend GraphTools::Legend() const {
 
 // Over the graph where the legend covers no curve, or where the user put it; else
 // beside or below a smaller plot, drawn anew.
-void GraphTools::PaintOverlay(QPainter& painter) const {
+void GraphTools::PaintOverlay(QPainter& painter, qreal ratio) const {
   if (const auto room = RoomOnScreen()) {
-    painter.fillRect(QRectF(QPointF(0, 0), QSizeF(surface_.InnerSize())), Qt::white);
-    PaintGraph(painter, *room);
-    PaintLegendAndTitle(painter, *room);
+    painter.fillRect(QRectF(QPointF(0, 0), QSizeF(surface_.InnerSize()) * ratio), Qt::white);
+    PaintPicture(painter, *room, ratio, Unhinted(LegendFont(surface_.SurfaceFont())));
     return;
   }
   const MeasuredLegend legend = Legend();
-  PaintLegend(painter, legend, LegendOnScreen(legend).topLeft());
+  PaintLegend(painter, legend, LegendOnScreen(legend).topLeft(), ratio);
 }
 
 QRectF GraphTools::LegendOnScreen() const {
@@ -236,14 +243,14 @@ std::optional<tervolin::PictureLayout> GraphTools::RoomOnScreen() const {
   if (!legendShown_ || legendMoved_) return std::nullopt;
   const MeasuredLegend legend = Legend();
   if (legend.rows.empty() || QuietestPlace(legend.Size()).clear) return std::nullopt;
-  return tervolin::LayOutPictureMakingRoom(RequestedPicture(false));
+  return tervolin::LayOutPictureMakingRoom(RoomRequest());
 }
 
 // Inside the frame, where the box covers the fewest curve pixels and none of the
 // filled boxes the graph drew (the beam's figures).
 tervolin::LegendPlace GraphTools::QuietestPlace(QSizeF size) const {
   std::vector<std::vector<tervolin::PixelPoint>> lines;
-  for (const tervolin::CurveRecord& curve : surface_.Curves().Curves()) {
+  for (const tervolin::CurveRecord& curve : bench_.ShownCurves(graph_)) {
     std::vector<tervolin::PixelPoint>& line = lines.emplace_back();
     for (std::size_t i = 0; i < curve.values.size(); ++i) {
       const QPointF p = CurvePoint(curve, i);
@@ -276,7 +283,7 @@ void GraphTools::SetLegendShown(bool shown) {
   if (legend_->isChecked() != shown) legend_->setChecked(shown);
   resetLegend_->setEnabled(shown && legendMoved_);
   if (shown) {
-    surface_.SetOverlay([this](QPainter& painter) { PaintOverlay(painter); });
+    surface_.SetOverlay([this](QPainter& painter, qreal ratio) { PaintOverlay(painter, ratio); });
   } else {
     surface_.SetOverlay({});
     surface_.unsetCursor();
@@ -348,12 +355,7 @@ std::optional<QString> GraphTools::ReadOutAt(QPointF surfacePosition) const {
   return ReadOutAtIndex(*index);
 }
 
-QString GraphTools::ReadOutAtIndex(int index) const {
-  std::string text = tervolin::ReadOutText(layout_.axis, index, surface_.Curves().Curves(), surface_.TextLanguage());
-  const std::string extra = readOutExtra_ ? readOutExtra_(index) : std::string();
-  if (!extra.empty()) text += "\n" + extra;
-  return FromUtf8(text);
-}
+QString GraphTools::ReadOutAtIndex(int index) const { return FromUtf8(bench_.ReadOut(graph_, index)); }
 
 // The arrow keys move the read-out along the abscissa (Ctrl: ten steps at a time),
 // for the keyboard as the pointer does for the mouse.

@@ -3,8 +3,9 @@
 // the focused graph) to copy the graph (Ctrl+C), save it as PNG, SVG, PDF or CSV
 // (Ctrl+S) and show a legend of its curves; and a tooltip that reads the curves off
 // under the mouse pointer. The shortcuts act while the graph's screen is active.
-// Further check items go into Menu(); the legend, table and read-out follow the
-// curves the surface remembers.
+// Further check items go into Menu(). The tools show the model's graph
+// (workbench/workbench.h): they draw it on the surface whenever the model says it
+// changed, and its legend, table, read-out and files are the model's.
 //
 // On screen the legend stands inside the frame where it covers no curve; where no
 // such place is, beside or below the plot, which is drawn smaller to make room (if
@@ -12,8 +13,10 @@
 // fewest curve pixels); or where the user dragged it (with the mouse, or Shift and
 // the arrow keys on the focused graph) until the last menu item puts it back. Its
 // rows break so that it is never wider than the frame. In copies and files it
-// stands beside or below the frame on a larger picture (graphs/graph_picture.h), so it covers nothing; the save dialog
-// also offers 16:9 slides with a title line.
+// stands beside or below the frame on a larger picture, so it covers nothing; the
+// save dialog also offers 16:9 slides with a title line. Every front end's pictures
+// are laid out by the model (PictureLayoutOf): the SVG is the model's own, and the PNG
+// and PDF paint the same parts at the same places.
 
 #include <QKeyEvent>
 #include <QObject>
@@ -27,14 +30,14 @@
 #include <optional>
 #include <string>
 
-#include "graphs/curve_memory.h"
-#include "graphs/graph_legend.h"
+#include "graphs/curve_record.h"
 #include "graphs/graph_layout.h"
 #include "graphs/graph_picture.h"
 #include "graphs/legend_place.h"
 #include "ui/graph_files.h"
-#include "ui/save_dialog.h"
 #include "ui/graph_legend_box.h"
+#include "ui/save_dialog.h"
+#include "workbench/workbench.h"
 
 class QAction;
 class QMenu;
@@ -49,8 +52,10 @@ class GraphTools : public QObject {
   Q_OBJECT
 
  public:
-  // Owned by the surface; the shortcuts go to the surface's window.
-  GraphTools(PictureSurface& surface, const tervolin::GraphLayout& layout, SaveFolderMemory& saves);
+  // Owned by the surface; the shortcuts go to the surface's window. The surface shows
+  // the model's `graph` from now on.
+  GraphTools(PictureSurface& surface, const tervolin::Workbench& bench, tervolin::GraphKind graph,
+             SaveFolderMemory& saves);
 
   QMenu& Menu() { return *menu_; }
   QAction& CopyAction() { return *copy_; }
@@ -69,13 +74,11 @@ class GraphTools : public QObject {
   // The graph at `scale` × its logical size, with the legend beside or below it when
   // shown; or a slide at `scale` × its size.
   QImage Picture(qreal scale, bool slide = false) const;
-  // Where a file's picture has its parts (graphs/graph_picture.h).
-  tervolin::PictureLayout LaidOutPicture(bool slide) const;
+  // What a file's picture holds: the legend when shown, a slide with its title line.
+  tervolin::PictureChoice PictureChosen(bool slide) const { return {legendShown_, slide, slide}; }
   // "干渉性散乱_鉄_100keV.png" after the last computed curve's label, with
   // "_自由電子" when free-electron curves are shown.
   QString DefaultFileName(GraphFileType type) const;
-  // A slide's title line (UTF-8; none when not set).
-  void SetSlideTitle(std::function<std::string()> title) { slideTitle_ = std::move(title); }
 
   void SetLegendShown(bool shown);
   bool LegendShown() const { return legendShown_; }
@@ -91,8 +94,6 @@ class GraphTools : public QObject {
   // The text the tooltip shows at a position in the surface's coordinates, or
   // nothing outside the plotting area.
   std::optional<QString> ReadOutAt(QPointF surfacePosition) const;
-  // Further lines of the read-out at a curve index (UTF-8; none when empty).
-  void SetReadOutExtra(std::function<std::string(int index)> extra) { readOutExtra_ = std::move(extra); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -101,15 +102,14 @@ class GraphTools : public QObject {
   std::vector<tervolin::LegendRow> LegendRows() const;
   MeasuredLegend Legend() const;
   QRectF LegendOnScreen(const MeasuredLegend& legend) const;
-  void PaintOverlay(QPainter& painter) const;
+  void PaintOverlay(QPainter& painter, qreal ratio) const;
   tervolin::LegendPlace QuietestPlace(QSizeF size) const;
-  tervolin::PictureRequest RequestedPicture(bool slide) const;
+  tervolin::PictureRequest RoomRequest() const;
   QRectF InnerRect(const tervolin::PlotArea& area) const;
   QPointF CurvePoint(const tervolin::CurveRecord& curve, std::size_t index) const;
-  void PaintGraph(QPainter& painter, const tervolin::PictureLayout& laid) const;
-  void PaintLegendAndTitle(QPainter& painter, const tervolin::PictureLayout& laid) const;
+  void PaintPicture(QPainter& painter, const tervolin::PictureLayout& laid, qreal ratio, const QFont& legendFont) const;
+  QFont FilesLegendFont() const;
   QByteArray PdfDocument(bool slide) const;
-  QByteArray SvgDocument(bool slide) const;
   bool DragLegend(QEvent& event);
   bool MoveLegendByKey(const QKeyEvent& key);
   void ShowMenu(const QPoint& globalPosition);
@@ -118,8 +118,11 @@ class GraphTools : public QObject {
   bool StepReadOut(const QKeyEvent& key);
 
   PictureSurface& surface_;
+  const tervolin::Workbench& bench_;
+  tervolin::GraphKind graph_;
   tervolin::GraphLayout layout_;
   SaveFolderMemory& saves_;
+  tervolin::Subscription shown_;  // the graph drawn anew when the model changes it
   QMenu* menu_;
   QAction* copy_;
   QAction* legend_;
@@ -127,8 +130,6 @@ class GraphTools : public QObject {
   bool legendShown_ = false;
   std::optional<QPointF> legendMoved_;  // where the user put the legend
   std::optional<QPointF> dragGrab_;     // the pointer's place in the legend while dragging
-  std::function<std::string(int)> readOutExtra_;
-  std::function<std::string()> slideTitle_;
   int keyReadOut_ = -1;  // the curve index the arrow keys have reached, -1 before
 };
 

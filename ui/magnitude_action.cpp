@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QMenu>
 
-#include "core/messages.h"
 #include "ui/magnitude_window.h"
 #include "ui/material_list.h"
 #include "ui/qt_text.h"
@@ -26,43 +25,25 @@ MagnitudeAction::MagnitudeAction(QWidget& screen, tervolin::Workbench& bench, co
   connect(action_, &QAction::triggered, this, &MagnitudeAction::ShowWindow);
 }
 
+// The screen's curves are compared no more.
+MagnitudeAction::~MagnitudeAction() { bench_.FollowCurvesWithComparison(false); }
+
 void MagnitudeAction::AddTo(QMenu& menu) { menu.addAction(action_); }
 
 void MagnitudeAction::ShowWindow() {
   if (!window_) {
-    window_ = new MagnitudeWindow(&screen_, saves_);
+    window_ = new MagnitudeWindow(&screen_, bench_, saves_);
     window_->resize(window_->sizeHint());
   }
-  Update();
+  bench_.FollowCurvesWithComparison(true);
+  (void)bench_.Compare({ToUtf8(ChosenMaterial(materials_)), ToUtf8(energy_.text())});
   ShowInFront(*window_);
 }
 
 MagnitudeWindow* MagnitudeAction::Window() const { return window_; }
 
-void MagnitudeAction::Clear() {
-  if (window_) window_->Clear();
-}
-
 void MagnitudeAction::Close() {
   if (window_) window_->close();
-}
-
-void MagnitudeAction::Follow() {
-  if (window_) Update();
-}
-
-// The comparison for the screen's choice, or why there is none.
-void MagnitudeAction::Update() {
-  const tervolin::CurveChoice choice{ToUtf8(ChosenMaterial(materials_)), ToUtf8(energy_.text())};
-  const tervolin::CurveLabel subject = bench_.MagnitudeSubject(choice);
-  const auto magnitudes = bench_.Magnitudes(choice);
-  if (!magnitudes) {
-    window_->SetLanguage(bench_.language);
-    window_->ShowProblem(subject, tervolin::MessageOf(magnitudes.Fault(), bench_.language));
-    return;
-  }
-  window_->SetLanguage(bench_.language);
-  window_->ShowMagnitudes(subject, magnitudes.Value(), bench_.Spectral());
 }
 
 }  // namespace tervolin::ui

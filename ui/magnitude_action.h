@@ -1,8 +1,8 @@
 #pragma once
 // The angular graph's menu item 「散乱の大きさを比較…」 on the calculation screen: it
-// opens the scattering-magnitude window for the material chosen on the screen and
-// the photon energy in its field, or for the accepted spectrum in spectral mode,
-// and the open window follows the screen each time its compute button draws a curve.
+// has the model compare the material chosen on the screen at the photon energy in its
+// field, or over the accepted spectrum in spectral mode, and opens the
+// scattering-magnitude window; from then on the model compares each curve computed.
 
 #include <QObject>
 
@@ -28,23 +28,19 @@ class MagnitudeAction : public QObject {
   // energy field it reads the choice from.
   MagnitudeAction(QWidget& screen, tervolin::Workbench& bench, const QListWidget& materials, const QLineEdit& energy,
                   SaveFolderMemory& saves);
+  ~MagnitudeAction() override;
 
   void AddTo(QMenu& menu);
   QAction& Action() { return *action_; }
 
   // Opens (or raises) the window with the comparison for the screen's choice.
   void ShowWindow();
-  // After the screen has drawn a curve: an open window shows the screen's choice.
-  void Follow();
-  // The graph has been cleared: an open window empties. Leaving the screen closes it.
-  void Clear();
+  // Leaving the screen closes the window.
   void Close();
   // The window once opened, else nullptr.
   MagnitudeWindow* Window() const;
 
  private:
-  void Update();
-
   QWidget& screen_;
   tervolin::Workbench& bench_;
   SaveFolderMemory& saves_;

@@ -6,27 +6,11 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "graphs/display_list.h"
-#include "graphs/svg_surface.h"
-#include "ui/drawing_replay.h"
-#include "ui/fonts.h"
-#include "ui/graph_zoom.h"
-#include "ui/qt_drawing.h"
 #include "ui/qt_text.h"
-#include "ui/widget_picture.h"
 
 namespace tervolin::ui {
 
 namespace {
-
-tervolin::MagnitudePlot GraphPlot(const MagnitudePlot& plot) {
-  tervolin::MagnitudePlot drawn{plot.caption.toStdString(), plot.valueTitle.toStdString(), {}, plot.logarithmic,
-                                plot.table};
-  for (const MagnitudeCurve& c : plot.curves) {
-    drawn.curves.push_back({c.values, ToRgb(c.colour), c.title.toStdString(), c.dashed});
-  }
-  return drawn;
-}
 
 bool InFrame(const tervolin::MagnitudeMapping& map, QPointF p) {
   return QRectF(map.frame.left, map.frame.top, map.frame.width, map.frame.height).contains(p);
@@ -34,64 +18,27 @@ bool InFrame(const tervolin::MagnitudeMapping& map, QPointF p) {
 
 }  // namespace
 
-MagnitudeGraph::MagnitudeGraph(QWidget* parent) : QWidget(parent) {
-  setFont(ScreenFont(Utf8("メイリオ"), 9));
-  setMinimumSize(440, 320);
+MagnitudeGraph::MagnitudeGraph(QWidget* parent) : WindowGraph({640, 530}, {440, 320}, parent) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
 }
 
-void MagnitudeGraph::SetPlot(MagnitudePlot plot) {
+void MagnitudeGraph::SetPlot(tervolin::MagnitudePlot plot, tervolin::Language language) {
   plot_ = std::move(plot);
-  update();
+  SetDrawing([this, language](tervolin::DrawingSurface& surface, QSize size, const tervolin::TextMeasures& text) {
+    tervolin::DrawMagnitudeGraph(surface, plot_, size.width(), size.height(), text, language);
+  });
 }
-
-qreal MagnitudeGraph::Zoom() const { return GraphZoom(sizeHint(), size()); }
-
-QSize MagnitudeGraph::DrawnSize() const { return (QSizeF(size()) / Zoom()).toSize(); }
 
 tervolin::MagnitudeMapping MagnitudeGraph::Mapping() const {
   const QSize drawn = DrawnSize();
-  return tervolin::MapMagnitudes(GraphPlot(plot_), drawn.width(), drawn.height());
-}
-
-void MagnitudeGraph::DrawOn(tervolin::DrawingSurface& surface) const {
-  const QSize drawn = DrawnSize();
-  surface.SetTextLanguage(plot_.language);
-  tervolin::DrawMagnitudeGraph(surface, GraphPlot(plot_), drawn.width(), drawn.height(), TextMeasuresOf(font()));
-}
-
-QImage MagnitudeGraph::Picture() const {
-  return WidgetPicture(*this, [this](QPainter& painter) { PaintOn(painter); });
-}
-
-void MagnitudeGraph::PaintOn(QPainter& painter) const {
-  tervolin::DisplayList picture;
-  DrawOn(picture);
-  painter.fillRect(rect(), Qt::white);
-  painter.save();
-  painter.scale(Zoom(), Zoom());
-  ReplayDrawing(painter, picture.Operations(), PixelArea(DrawnSize(), font()));
-  painter.restore();
-}
-
-std::string MagnitudeGraph::SvgDocument() const {
-  const QSize drawn = DrawnSize();
-  tervolin::SvgSurface svg({0.0, 0.0, double(drawn.width()), double(drawn.height())}, drawn.width(), drawn.height(),
-                           SvgFontOf(font()));
-  DrawOn(svg);
-  return svg.Document();
-}
-
-void MagnitudeGraph::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  PaintOn(painter);
+  return tervolin::MapMagnitudes(plot_, drawn.width(), drawn.height());
 }
 
 QString MagnitudeGraph::ReadOutText(int degrees) const {
   QString text = Utf8("θ = %1°").arg(degrees);
-  for (const MagnitudeCurve& curve : plot_.curves) {
-    text += Utf8("\n%1: %2 %3").arg(curve.title, QString::number(curve.values[degrees], 'g', 4), plot_.unit);
+  for (const tervolin::MagnitudeCurve& curve : plot_.curves) {
+    text += Utf8("\n%1: %2 %3").arg(Utf8(curve.title), QString::number(curve.values[degrees], 'g', 4), Utf8(plot_.unit));
   }
   return text;
 }

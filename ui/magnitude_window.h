@@ -4,19 +4,18 @@
 // cm²/g/sr, on a linear or logarithmic axis; under the graph σ/ρ of each and its
 // share of the total, and a note on where the shape and the size come from. Its
 // menu (right click, the Menu key or Shift+F10) copies the graph (Ctrl+C), saves it
-// as PNG, SVG, PDF or CSV (Ctrl+S) and holds the two check items; Esc closes it.
+// as PNG, SVG, PDF or CSV (Ctrl+S) and holds the two check items; Esc closes it. It
+// shows the model's last comparison (workbench/workbench.h), anew whenever the model
+// changes it.
 
 #include <QByteArray>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
-#include <optional>
 
-#include "graphs/curve_label.h"
-#include "core/scattering_magnitudes.h"
-#include "graphs/magnitude_graph.h"
 #include "ui/graph_files.h"
 #include "ui/save_dialog.h"
+#include "workbench/workbench.h"
 
 class QAction;
 class QLabel;
@@ -29,18 +28,7 @@ class MagnitudeWindow : public QWidget {
   Q_OBJECT
 
  public:
-  MagnitudeWindow(QWidget* parent, SaveFolderMemory& saves);
-
-  // The comparison for `subject` (material and energy, or material and the
-  // spectrum's conditions); `spectral` marks the cross sections as the spectrum's means.
-  void ShowMagnitudes(const tervolin::CurveLabel& subject, const tervolin::ScatteringMagnitudes& magnitudes,
-                      bool spectral);
-  // No comparison for `subject`, and why (UTF-8).
-  void ShowProblem(const tervolin::CurveLabel& subject, const std::string& message);
-  // Nothing compared: the graph has been cleared.
-  void Clear();
-  // The language of what the window shows next, and of its note at once.
-  void SetLanguage(tervolin::Language language);
+  MagnitudeWindow(QWidget* parent, const tervolin::Workbench& bench, SaveFolderMemory& saves);
 
   MagnitudeGraph& Graph() { return *graph_; }
   QAction& LogarithmicAction() { return *logarithmic_; }
@@ -61,22 +49,22 @@ class MagnitudeWindow : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  SaveFolderMemory& saves_;
   void AddActions();
+  // The comparison drawn anew, in the views chosen, and its problem under the graph.
   void Redraw();
+  tervolin::ViewSet ViewsChosen() const;
   void ShowMenuAtGraph();
   void ShowMenu(QPoint globalPosition);
 
+  const tervolin::Workbench& bench_;
+  SaveFolderMemory& saves_;
   MagnitudeGraph* graph_;
   QLabel* summary_;
   QLabel* help_;  // the library's note on the curves and the table
   QAction* logarithmic_;
   QAction* perSolidAngle_;
   QAction* menuKey_;  // Shift+F10, which opens the menu it is not in
-  tervolin::CurveLabel subject_;
-  std::optional<tervolin::ScatteringMagnitudes> magnitudes_;
-  tervolin::MagnitudeTable table_;  // drawn under the graph, empty without magnitudes
-  tervolin::Language language_ = tervolin::Language::kJapanese;
+  tervolin::Subscription shown_;
 };
 
 }  // namespace tervolin::ui

@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QString>
 
-#include "data/material_catalogue.h"
 #include "data/utf8_text.h"
 
 namespace tervolin::ui {
@@ -17,11 +16,10 @@ constexpr int kNameRole = Qt::UserRole;
 // The list entry; long names show whole, with the English name, when the pointer
 // rests on them. A name with invisible characters or blanks at an end shows them
 // escaped, so that it cannot pass for another material.
-void AddEntry(QListWidget& list, const tervolin::MaterialEntry& material, tervolin::Language language) {
-  const std::string shown = tervolin::ShownMaterialName(material, language);
-  auto* item = new QListWidgetItem(QString::fromStdString(tervolin::EscapedName(shown)), &list);
-  item->setData(kNameRole, QString::fromStdString(material.name));
-  const QString name = QString::fromStdString(tervolin::EscapedName(material.name));
+void AddEntry(QListWidget& list, const tervolin::ShownMaterial& material) {
+  auto* item = new QListWidgetItem(QString::fromStdString(tervolin::EscapedName(material.shown)), &list);
+  item->setData(kNameRole, QString::fromStdString(material.key));
+  const QString name = QString::fromStdString(tervolin::EscapedName(material.key));
   item->setToolTip(material.alias.empty() ? name : name + " (" + QString::fromStdString(material.alias) + ")");
 }
 
@@ -45,10 +43,10 @@ QString ChosenMaterial(const QListWidget& list) {
   return selected.isEmpty() ? QString() : selected.first()->data(kNameRole).toString();
 }
 
-void ListDataFolderMaterials(QListWidget& list, const std::filesystem::path& dataFolder, tervolin::Language language) {
+void ListShownMaterials(QListWidget& list, const std::vector<tervolin::ShownMaterial>& materials) {
   const QString chosen = ChosenMaterial(list);
   list.clear();
-  for (const tervolin::MaterialEntry& material : tervolin::ListMaterials(dataFolder)) AddEntry(list, material, language);
+  for (const tervolin::ShownMaterial& material : materials) AddEntry(list, material);
   Choose(list, chosen);
 }
 

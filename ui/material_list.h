@@ -1,22 +1,21 @@
 #pragma once
-// The calculation screen's material list, filled from the data folder.
+// The calculation screen's material list, of the model's materials.
 
-#include <filesystem>
+#include <vector>
 
-#include "core/language.h"
+#include "workbench/workbench.h"
 
 class QListWidget;
 class QString;
 
 namespace tervolin::ui {
 
-// Reads the data folder's materials afresh and lists them in the library's
-// order, each with its English name in the tool tip. The chosen material stays
-// chosen while the folder still offers it; otherwise nothing is chosen.
-void ListDataFolderMaterials(QListWidget& list, const std::filesystem::path& dataFolder,
-                             tervolin::Language language = tervolin::Language::kJapanese);
+// Lists the materials in the model's order, each by its name in the model's language
+// with its own name and English alias in the tool tip. The chosen material stays
+// chosen while it is still listed; otherwise nothing is chosen.
+void ListShownMaterials(QListWidget& list, const std::vector<tervolin::ShownMaterial>& materials);
 
-// The text of the chosen material, or the empty text when none is chosen.
+// The key of the chosen material, or the empty text when none is chosen.
 QString ChosenMaterial(const QListWidget& list);
 
 }  // namespace tervolin::ui

@@ -17,8 +17,9 @@ namespace {
 // The program's modal box: its caption, the text as plain text with what would
 // hide or reorder it shown escaped; the answer is the button pressed.
 QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton preferred) {
-  QMessageBox box(icon, FromUtf8(tervolin::TextOf(tervolin::TextId::kCaption)), ShownText(text), buttons, parent);
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton preferred,
+                                tervolin::Language language) {
+  QMessageBox box(icon, FromUtf8(tervolin::TextOf(tervolin::TextId::kCaption, language)), ShownText(text), buttons, parent);
   box.setDefaultButton(preferred);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
@@ -27,12 +28,12 @@ QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const Q
 
 }  // namespace
 
-void ShowWarningBox(QWidget* parent, const QString& text) {
-  Ask(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+void ShowWarningBox(QWidget* parent, const QString& text, tervolin::Language language) {
+  Ask(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok, language);
 }
 
-bool AskYesNo(QWidget* parent, const QString& text) {
-  return Ask(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+bool AskYesNo(QWidget* parent, const QString& text, tervolin::Language language) {
+  return Ask(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, language) ==
          QMessageBox::Yes;
 }
 

@@ -1,28 +1,18 @@
 #pragma once
-// A picture box the computation draws on: a fixed user coordinate system, a white
-// retained image that the widget paints from, a current point, a current line width
-// and a surface font. Everything drawn is kept, also while the widget is hidden.
+// A picture box that shows what the model drew for it: its display list (Drawing(),
+// in a fixed user coordinate system), painted by the one Qt replay
+// (ui/drawing_painter.h) in the surface font onto a white retained image that the
+// widget shows. The image is painted when it is shown or asked for, with only what the
+// list added since when the list only added to it. Everything drawn is kept, also
+// while the widget is hidden. The surface keeps no curves and no language: the model
+// says what its curves are.
 //
-// The image has the resolution of the screen (device pixels), and lines are laid
-// on its pixels: a pen of width w at a point covers the w × w block of whole
-// device pixels most nearly centred on it (at ratio 1 and width 1 the pixel that
-// contains the point; at width 2 the four pixels around the nearest pixel corner).
-// Horizontal and vertical lines, boxes and points are made of such blocks, crisp
-// (a 1-pixel grid line fills one column). Sloped lines run antialiased, with round
-// ends, between the centres of their end points' blocks, so a curve that ends on a
-// line drawn later is covered by it exactly. Text hangs from the logical pixel that
-// contains its point.
-//
-// Besides the image, the surface keeps the graph's display list: the curves drawn
-// since the last Cls and the drawing operations received since then, so the graph
-// can be drawn again on any painter (vector files) or as SVG; and it may paint an
-// overlay (the legend) over the image on screen without changing the image.
-//
-// In a window larger than its own size the surface may be zoomed: the widget is
-// zoom × its own size, and the image is drawn anew from the display list at zoom ×
-// the screen's ratio, so lines, texts and the overlay grow as vectors, never blurred.
-// Everything else (InnerSize, ToLogicalPixel, the overlay's coordinates) stays in the
-// logical pixels of the surface's own size.
+// It may paint an overlay (the legend) over the image on screen without changing the
+// image. In a window larger than its own size the surface may be zoomed: the widget
+// is zoom × its own size, and the image is painted anew at zoom × the screen's ratio,
+// so lines, texts and the overlay grow as vectors, never blurred. Everything else
+// (InnerSize, ToLogicalPixel, the overlay's coordinates) stays in the logical pixels
+// of the surface's own size.
 
 #include <QColor>
 #include <QFont>
@@ -35,16 +25,15 @@
 #include <string>
 #include <vector>
 
-#include "graphs/curve_memory.h"
-#include "graphs/drawing_surface.h"
-#include "graphs/svg_surface.h"
+#include "graphs/display_list.h"
 #include "graphs/user_coordinates.h"
+#include "ui/drawing_painter.h"
 
 class QPainter;
 
 namespace tervolin::ui {
 
-class PictureSurface : public QWidget, public tervolin::DrawingSurface {
+class PictureSurface : public QWidget {
   Q_OBJECT
 
  public:
@@ -59,14 +48,15 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   void SetSurfaceFont(const QFont& font);
   QFont SurfaceFont() const { return font_; }
 
+  // What the surface shows, drawn by the model; the widget is to be updated after.
+  tervolin::DisplayList& Drawing() { return drawing_; }
   // The drawing itself, innerSize × device pixel ratio pixels, with that ratio set.
   QImage RetainedImage() const;
-  // Current point in user coordinates, and the current line width in pixels.
-  QPointF CurrentPoint() const { return current_; }
-  int LineWidth() const { return lineWidth_; }
 
   const tervolin::UserScale& Scale() const { return scale_; }
   QSize InnerSize() const { return innerSize_; }
+  // Where the drawing is painted: its user scale on the inner size, in the surface font.
+  PaintedArea Area() const { return {scale_, innerSize_, font_}; }
   // User point (x, y) in logical pixels from the inner top-left corner, and back
   // from a position in widget coordinates.
   QPointF ToLogicalPixel(double x, double y) const;
@@ -75,42 +65,20 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
   QPointF InnerPosition(QPointF widgetPosition) const { return (widgetPosition - QPointF(kBorder, kBorder)) / zoom_; }
   QPointF WidgetPosition(QPointF innerPosition) const { return innerPosition * zoom_ + QPointF(kBorder, kBorder); }
 
-  // The widget at `zoom` (at least 1) times its own size, the image redrawn to match.
+  // The widget at `zoom` (at least 1) times its own size, the image painted anew.
   void SetZoom(qreal zoom);
   qreal Zoom() const { return zoom_; }
 
-  // The same drawing as an SVG picture, by the library's SVG surface.
-  const tervolin::SvgSurface& VectorPicture() const { return vector_; }
-
   // The graph's display list: the operations since the last Cls, which begins it.
-  const tervolin::DrawingOperations& Operations() const { return vector_.Operations(); }
-  // The retained image drawn anew at `ratio` device pixels per logical pixel.
+  const tervolin::DrawingOperations& Operations() const { return drawing_.Operations(); }
+  // The drawing painted anew at `ratio` device pixels per logical pixel.
   QImage ImageAt(qreal ratio) const;
 
-  // Painted over the image in logical pixels of the inner area; an empty function
-  // paints nothing.
-  void SetOverlay(std::function<void(QPainter&)> paintOverlay);
+  // Painted over the image by the one replay (the painter in device pixels, `ratio`
+  // of them to a logical pixel of the inner area); an empty function paints nothing.
+  void SetOverlay(std::function<void(QPainter&, qreal ratio)> paintOverlay);
   // The graph as the user sees it: the retained image with the overlay over it.
   QImage ShownImage() const;
-
-  // tervolin::DrawingSurface
-  void Cls() override;
-  void DrawWidth(int pixels) override;
-  void Line(float x1, float y1, float x2, float y2, tervolin::Rgb colour) override;
-  void LineTo(float x2, float y2, tervolin::Rgb colour) override;
-  void Box(float x1, float y1, float x2, float y2, tervolin::Rgb colour) override;
-  void FillBox(float x1, float y1, float x2, float y2, tervolin::Rgb colour) override;
-  void PSet(float x, float y, tervolin::Rgb colour) override;
-  // Black text with its top-left corner at (x, y), so its baseline lies one font
-  // ascent lower. The current point does not move.
-  void Print(float x, float y, const std::string& utf8Text) override;
-  void TextColour(tervolin::Rgb colour) override;
-  void StrokeStyle(tervolin::LineStyle style) override;
-  void TextScale(double factor) override;
-  void TextUpright(bool upright) override;
-  void Circle(float x, float y, float radius, tervolin::Rgb colour) override;
-  void FillTriangle(float x1, float y1, float x2, float y2, float x3, float y3, tervolin::Rgb colour) override;
-  tervolin::CurveMemory& Curves() override { return vector_.Curves(); }
 
   QSize sizeHint() const override;
 
@@ -122,31 +90,20 @@ class PictureSurface : public QWidget, public tervolin::DrawingSurface {
 
   PictureSurface(const tervolin::UserScale& scale, QSize innerSize, QWidget* parent, qreal ratio);
 
-  QPointF ToDevicePixel(float x, float y) const;
-  int PenPixels() const;
-  QRect DotRect(QPointF p) const;
-  void Stroke(QPainter& painter, QRect from, QRect to, const QColor& colour) const;
-  void StrokeStyled(QPainter& painter, QRect from, QRect to, const QColor& colour);
-  void StrokeBetween(float x1, float y1, float x2, float y2, tervolin::Rgb colour);
-  void ImageChanged();
-  void Antialiased(const std::function<void(QPainter&)>& paint);
+  // The retained image brought up to the display list.
+  void CatchUp() const;
 
   tervolin::UserScale scale_;
   QSize innerSize_;
   qreal baseRatio_;  // device pixels per logical pixel at zoom 1
   qreal zoom_ = 1.0;
-  qreal ratio_;   // device pixels per logical pixel of image_: baseRatio_ × zoom_
-  QImage image_;  // in device pixels
+  qreal ratio_;  // device pixels per logical pixel of image_: baseRatio_ × zoom_
   QFont font_;
-  QPointF current_{0.0, 0.0};
-  int lineWidth_ = 1;
-  double textScale_ = 1.0;
-  tervolin::Rgb textColour_ = tervolin::kBlack;
-  tervolin::LineStyle style_ = tervolin::LineStyle::kSolid;
-  qreal dashTravelled_ = 0;  // device pixels along the styled line since its start
-  bool upright_ = false;
-  tervolin::SvgSurface vector_;  // the display list, with the curves
-  std::function<void(QPainter&)> overlay_;
+  tervolin::DisplayList drawing_;
+  mutable QImage image_;  // in device pixels
+  // What image_ shows: the list's first operations, since its clearing of this count.
+  mutable std::size_t paintedClearings_ = 0, painted_ = 0;
+  std::function<void(QPainter&, qreal)> overlay_;
 };
 
 }  // namespace tervolin::ui

@@ -1,25 +1,28 @@
 #pragma once
-// The small non-modal window of the polar diagram, with a context menu (also
-// Ctrl+C and Ctrl+S) to copy the picture or save it as a PNG, SVG or PDF file, as
-// the graphs are saved; Esc closes it.
+// The small non-modal window of the polar diagram of the angular graph's curves
+// (graphs/polar_diagram.h), as the model draws it and anew whenever the model changes
+// them: the beam coming in from the left, θ from its direction, each curve mirrored
+// above and below the axis. A context menu (also Ctrl+C and Ctrl+S) copies the
+// picture or saves it as a PNG, SVG or PDF file, as the graphs are saved; Esc closes
+// it.
 
 #include <QByteArray>
 #include <QString>
 #include <QWidget>
 
 #include "ui/save_dialog.h"
+#include "ui/window_graph.h"
+#include "workbench/workbench.h"
 
 namespace tervolin::ui {
-
-class PolarDiagramWidget;
 
 class PolarDiagramWindow : public QWidget {
   Q_OBJECT
 
  public:
-  PolarDiagramWindow(QWidget* parent, SaveFolderMemory& saves);
+  PolarDiagramWindow(QWidget* parent, const tervolin::Workbench& bench, SaveFolderMemory& saves);
 
-  PolarDiagramWidget& Diagram() { return *diagram_; }
+  WindowGraph& Diagram() { return *diagram_; }
 
   // The picture onto the clipboard, exactly as shown.
   void CopyPicture();
@@ -34,9 +37,12 @@ class PolarDiagramWindow : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  SaveFolderMemory& saves_;
   QByteArray FileContents(const QString& path, int pngScale) const;
-  PolarDiagramWidget* diagram_;
+
+  const tervolin::Workbench& bench_;
+  SaveFolderMemory& saves_;
+  WindowGraph* diagram_;
+  tervolin::Subscription shown_;
 };
 
 }  // namespace tervolin::ui

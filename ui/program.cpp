@@ -44,8 +44,7 @@ int RunTervolin(int argc, char** argv) {
 
 std::optional<int> StartTervolin(ScreenSet& screens) {
   InstallFontSubstitutions();
-  screens.Bench().language = StartLanguage();
-  InstallLanguage(screens.Bench().language);
+  InstallLanguage(screens.Bench().TextLanguage());
   QApplication::setQuitOnLastWindowClosed(false);
   StartScreen& start = screens.Start();
   if (!start.Load()) {

@@ -11,10 +11,6 @@
 namespace tervolin::ui {
 
 inline QColor ToQColor(tervolin::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
-inline tervolin::Rgb ToRgb(const QColor& colour) {
-  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-          static_cast<std::uint8_t>(colour.blue())};
-}
 
 // A pen for a line in a line style: solid with the given ends, or the style's dashes
 // with flat ends.

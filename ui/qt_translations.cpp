@@ -46,10 +46,6 @@ bool InstallLanguage(tervolin::Language language) {
 
 bool InstallQtTranslations() { return InstallLanguage(tervolin::Language::kJapanese); }
 
-tervolin::Language InstalledLanguage() {
-  return tervolin::LanguageOfCode(QLocale().name().toStdString()).value_or(tervolin::Language::kJapanese);
-}
-
 tervolin::Language StartLanguage() {
   const QSettings settings(kSettingsOwner, kSettingsOwner);
   const QString saved = settings.value(kLanguageKey).toString();
@@ -58,7 +54,7 @@ tervolin::Language StartLanguage() {
 }
 
 void SwitchLanguage(Screens& screens, tervolin::Language language) {
-  screens.Bench().language = language;
+  screens.Bench().ChooseLanguage(language);
   InstallLanguage(language);
   QSettings settings(kSettingsOwner, kSettingsOwner);
   settings.setValue(kLanguageKey, QString::fromLatin1(tervolin::LanguageCode(language)));

@@ -18,15 +18,11 @@ bool InstallLanguage(tervolin::Language language);
 // program's.
 bool InstallQtTranslations();
 
-// The language of the translations installed now (Qt's default locale's), for the
-// library's texts shown where no workbench is at hand.
-tervolin::Language InstalledLanguage();
-
 // The language the program starts in: the one chosen on the start screen in an
 // earlier run, which wins, or else the system's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 tervolin::Language StartLanguage();
 
-// Switches the program to `language` now, for the screens' texts and the workbench's
+// Switches the program to `language` now, for the screens' texts and the model's
 // messages, labels and graphs, and keeps the choice for the next run.
 void SwitchLanguage(Screens& screens, tervolin::Language language);
 

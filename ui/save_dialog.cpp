@@ -77,15 +77,15 @@ QString Refusal(const QString& chosen, const QStringList& filters) {
 
 // The dialog asked before replacing the file it named; the name with its extension
 // added may name another.
-bool MayReplace(QWidget* parent, const QString& chosen, const QString& path) {
+bool MayReplace(QWidget* parent, const QString& chosen, const QString& path, tervolin::Language language) {
   if (path == chosen || !QFileInfo::exists(path)) return true;
-  return AskYesNo(parent, (Translated(Ui("ファイル「%1」は既にあります。")) + QLatin1Char('\n') + Translated(Ui("置き換えますか？"))).arg(QDir::toNativeSeparators(path)));
+  return AskYesNo(parent, (Translated(Ui("ファイル「%1」は既にあります。")) + QLatin1Char('\n') + Translated(Ui("置き換えますか？"))).arg(QDir::toNativeSeparators(path)), language);
 }
 
 std::optional<FileToSave> Checked(QWidget* parent, const QString& chosen, const QString& filter,
-                                  const QStringList& filters) {
+                                  const QStringList& filters, tervolin::Language language) {
   if (const QString refusal = Refusal(chosen, filters); !refusal.isEmpty()) {
-    ShowWarningBox(parent, refusal);
+    ShowWarningBox(parent, refusal, language);
     return std::nullopt;
   }
   const FileFilterChoice choice = FilterChoice(filter);
@@ -93,35 +93,36 @@ std::optional<FileToSave> Checked(QWidget* parent, const QString& chosen, const 
   const bool pngByFilter = type == GraphFileType::kPng && choice.type == GraphFileType::kPng;
   const int scale = pngByFilter ? choice.pngScale : kDefaultPngScale;
   const FileToSave file{WithExtension(chosen, type), type, scale, choice.slide && type == choice.type};
-  if (!MayReplace(parent, chosen, file.path)) return std::nullopt;
+  if (!MayReplace(parent, chosen, file.path, language)) return std::nullopt;
   return file;
 }
 
 }  // namespace
 
 std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName,
-                                        const SaveFolderMemory& memory) {
+                                        const SaveFolderMemory& memory, tervolin::Language language) {
   IconsByExtension icons;
   QFileDialog dialog(parent, Translated(Ui("グラフを保存")), StartFolder(memory));
   dialog.setIconProvider(&icons);
   SetUp(dialog, filters, defaultName);
   while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
     const QString chosen = dialog.selectedFiles().first();
-    if (auto file = Checked(parent, chosen, dialog.selectedNameFilter(), filters)) return file;
+    if (auto file = Checked(parent, chosen, dialog.selectedNameFilter(), filters, language)) return file;
     dialog.selectFile(chosen);
   }
   return std::nullopt;
 }
 
 bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes, SaveFolderMemory& memory,
-                const tervolin::FileSystemCalls& calls) {
-  const std::optional<QString> failure = WriteFileSafely(path, bytes, calls);
+                tervolin::Language language, const tervolin::FileSystemCalls& calls) {
+  const std::optional<QString> failure = WriteFileSafely(path, bytes, language, calls);
   if (!failure) {
     memory.lastFolder = QFileInfo(path).absolutePath();
     return true;
   }
   ShowWarningBox(parent, (Translated(Ui("ファイル「%1」を保存できませんでした。")) + QLatin1Char('\n') + Translated(Ui("理由: %2")))
-                             .arg(QDir::toNativeSeparators(path), *failure));
+                             .arg(QDir::toNativeSeparators(path), *failure),
+                 language);
   return false;
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/language.h"
 #include "data/file_system_calls.h"
 #include "ui/graph_files.h"
 #include "ui/termination_signals.h"
@@ -38,12 +39,13 @@ struct FileToSave {
 // opens again with it; so does a name that would, with the extension added, replace
 // an existing file the user then chooses to keep. Nothing when the user cancels.
 std::optional<FileToSave> AskFileToSave(QWidget* parent, const QStringList& filters, const QString& defaultName,
-                                        const SaveFolderMemory& memory);
+                                        const SaveFolderMemory& memory, tervolin::Language language);
 
 // Writes the bytes safely through `calls`; a failure shows a warning naming the file
-// and the reason. A successful save makes its folder the next dialog's start.
+// and the reason (the library's words in `language`). A successful save makes its
+// folder the next dialog's start.
 bool SaveOrWarn(QWidget* parent, const QString& path, const QByteArray& bytes, SaveFolderMemory& memory,
-                const tervolin::FileSystemCalls& calls = DesktopFileCalls());
+                tervolin::Language language, const tervolin::FileSystemCalls& calls = DesktopFileCalls());
 
 // The save dialog is Qt's own, not the desktop's, where TERVOLIN_QT_FILE_DIALOG is in
 // the environment (tests drive it).

@@ -3,6 +3,7 @@
 #include "ui/calculation_screen.h"
 #include "ui/data_source_screen.h"
 #include "ui/explanation_screen.h"
+#include "ui/qt_translations.h"
 #include "ui/spectral_method_screen.h"
 #include "ui/spectrum_screen.h"
 #include "ui/start_screen.h"
@@ -24,7 +25,7 @@ Screen& Made(ScreenSlot<Screen>& slot, Screens& screens, Arguments... arguments)
 
 }  // namespace
 
-ScreenSet::ScreenSet(std::filesystem::path dataFolder) : bench_(std::move(dataFolder)) {}
+ScreenSet::ScreenSet(std::filesystem::path dataFolder) : bench_(std::move(dataFolder), StartLanguage()) {}
 
 ScreenSet::~ScreenSet() {
   delete calculation_.screen.data();  // its windows first: they follow the workbench

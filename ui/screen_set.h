@@ -1,5 +1,5 @@
 #pragma once
-// The program's screens and the workbench they share, made once by the program (and
+// The program's screens and the model they share, made once by the program (and
 // by the screens' tests). Each screen exists at most once: made (hidden) on first
 // use, kept while it is only hidden, and forgotten when its window is closed, so that
 // the next use makes it afresh.
@@ -21,8 +21,9 @@ struct ScreenSlot {
 
 class ScreenSet : public Screens {
  public:
-  // The data folder is the workbench's: tables are read from it, the spectrum file
-  // is written to it.
+  // The data folder is the model's: tables are read from it, the spectrum file is
+  // written to it. The model starts in the language the program starts in
+  // (StartLanguage).
   explicit ScreenSet(std::filesystem::path dataFolder);
   // Deletes the screens still there; no close handler runs.
   ~ScreenSet() override;

@@ -1,5 +1,5 @@
 #pragma once
-// What a screen reaches of the program: the other screens and the workbench they
+// What a screen reaches of the program: the other screens and the model they
 // share. The program makes one ScreenSet (ui/screen_set.h) and hands it to each screen
 // as it is made; a screen sees only this, so that no screen depends on the one that
 // makes them all.

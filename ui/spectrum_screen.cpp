@@ -11,11 +11,7 @@
 #include "core/beam_qualities.h"
 #include "core/messages.h"
 #include "core/spectrum_model.h"
-#include "graphs/shown_spectra.h"
-#include "graphs/spectrum_graph.h"
-#include "ui/data_folder.h"
 #include "ui/message_box.h"
-#include "ui/picture_surface.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"
 #include "ui/screens.h"
@@ -40,48 +36,33 @@ tervolin::TubeSettings SpectrumScreen::TypedSettings() const {
   return settings;
 }
 
-void SpectrumScreen::ClearGraph() {
-  tervolin::ClearSpectrumGraph(*graph);
-  screens_.Bench().shownSpectra.clear();
-}
-
-// The spectra kept, drawn anew on the scale the menu's check item chooses.
-void SpectrumScreen::DrawShown() {
-  const auto scale = commonScaleAction->isChecked() ? tervolin::SpectrumScale::kCommon
-                                                    : tervolin::SpectrumScale::kEachToItsMaximum;
-  tervolin::DrawShownSpectra(*graph, screens_.Bench().shownSpectra, scale);
-}
-
-// The graph's words and the quality list's first item in the workbench's language.
-void SpectrumScreen::SetTexts() {
-  graph->SetTextLanguage(screens_.Bench().language);
-  qualityList->setItemText(0, Translated(Ui("なし")));
-  DrawShown();
-}
+// The quality list's first item in the language of the screens' texts.
+void SpectrumScreen::SetTexts() { qualityList->setItemText(0, Translated(Ui("なし"))); }
 
 void SpectrumScreen::OpenWithDefaults() {
   for (const tervolin::SpectrumField field : tervolin::kSpectrumFields) {
     FieldEdit(field).setText(Utf8(tervolin::DefaultSpectrumFieldText(field)));
   }
   qualityList->setCurrentIndex(0);
-  ClearGraph();
+  screens_.Bench().ClearSpectra();
   ShowScreen();
 }
 
 // A refused setting is said and its field reset; a computed spectrum joins those
 // shown, labelled with its settings, with its figures, and is the one OK accepts.
 void SpectrumScreen::onComputeClicked() {
+  tervolin::Workbench& bench = screens_.Bench();
   tervolin::TubeSettings settings = TypedSettings();
-  const tervolin::Outcome<tervolin::Spectrum> spectrum = screens_.Bench().ComputeSpectrum(settings);
-  if (!spectrum) {
-    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(spectrum.Fault(), screens_.Bench().language)));
-    if (const auto& reset = spectrum.Fault().reset) FieldEdit(reset->field).setText(FromUtf8(reset->text));
-    return;
-  }
-  DrawShown();
+  const tervolin::Outcome<tervolin::Spectrum> spectrum = bench.ComputeSpectrum(settings);
+  if (spectrum) return;
+  ShowWarningBox(this, FromUtf8(tervolin::MessageOf(spectrum.Fault(), bench.TextLanguage())), bench.TextLanguage());
+  if (const auto& reset = spectrum.Fault().reset) FieldEdit(reset->field).setText(FromUtf8(reset->text));
 }
 
-void SpectrumScreen::onScaleToggled() { DrawShown(); }
+void SpectrumScreen::onScaleToggled() {
+  screens_.Bench().ChooseSpectrumScale(commonScaleAction->isChecked() ? tervolin::SpectrumScale::kCommon
+                                                                      : tervolin::SpectrumScale::kEachToItsMaximum);
+}
 
 void SpectrumScreen::onQualityChosen(int index) {
   if (index < 1) return;
@@ -95,14 +76,15 @@ void SpectrumScreen::onFieldEdited() { qualityList->setCurrentIndex(0); }
 
 void SpectrumScreen::onCancelClicked() { HideScreen(); }
 
-void SpectrumScreen::onRedoClicked() { ClearGraph(); }
+void SpectrumScreen::onRedoClicked() { screens_.Bench().ClearSpectra(); }
 
 // The file goes into the data folder. With no computed spectrum on the graph, or
 // when the file cannot be written, the user is told why, nothing is accepted and the
 // screen stays open.
 void SpectrumScreen::onOkClicked() {
-  if (const auto problem = screens_.Bench().WriteAndAcceptSpectrum(DesktopFileCalls())) {
-    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(*problem, screens_.Bench().language)));
+  tervolin::Workbench& bench = screens_.Bench();
+  if (const auto problem = bench.WriteAndAcceptSpectrum(DesktopFileCalls())) {
+    ShowWarningBox(this, FromUtf8(tervolin::MessageOf(*problem, bench.TextLanguage())), bench.TextLanguage());
     return;
   }
   HideScreen();

@@ -55,8 +55,6 @@ class SpectrumScreen : public ScreenWindow {
 
  private:
   tervolin::TubeSettings TypedSettings() const;
-  void ClearGraph();
-  void DrawShown();
 };
 
 }  // namespace tervolin::ui

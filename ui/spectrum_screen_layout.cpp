@@ -13,9 +13,7 @@
 
 #include "core/beam_qualities.h"
 #include "graphs/user_coordinates.h"
-#include "core/text_catalogue.h"
 #include "ui/controls.h"
-#include "graphs/graph_layout.h"
 #include "graphs/spectrum_graph.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
@@ -168,16 +166,13 @@ void BuildGraph(SpectrumScreen& f, Screens& screens) {
       QSize(tervolin::kSpectrumGraphPixelWidth, tervolin::kSpectrumGraphPixelHeight), &f);
   f.graph->setObjectName("graph");
   f.graph->SetSurfaceFont(SpectrumGraphFont());
-  f.graph->SetTextLanguage(screens.Bench().language);
   f.graph->move(TwipsToPixels(240), TwipsToPixels(360));
   f.graph->setFocusPolicy(Qt::TabFocus);
-  auto* tools = new GraphTools(*f.graph, tervolin::kSpectrumGraphLayout, screens.SaveFolders());
-  tools->SetSlideTitle([&bench = screens.Bench()] {
-    return tervolin::TextOf(tervolin::TextId::kSpectrumGraphTitle, bench.language);
-  });
+  auto* tools = new GraphTools(*f.graph, screens.Bench(), tervolin::GraphKind::kSpectrum, screens.SaveFolders());
   // After the tools' own items, so that their order stays as users learned it.
   f.commonScaleAction = MakeAction(Ui("スペクトルを共通の尺度で表示"), &f);
   f.commonScaleAction->setCheckable(true);
+  f.commonScaleAction->setChecked(screens.Bench().SpectrumScaleChosen() == tervolin::SpectrumScale::kCommon);
   tools->Menu().addSeparator();
   tools->Menu().addAction(f.commonScaleAction);
 }

@@ -87,10 +87,11 @@ QString StartupFailureText(const tervolin::ReadFailure& failure, tervolin::Langu
            QString::fromStdString(tervolin::DescribeReadFailure(failure, language)));
 }
 
-void ReportStartupFailure(const QString& message) {
+void ReportStartupFailure(const QString& message, tervolin::Language language) {
   const QString text = ShownText(message);
   std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-  QMessageBox box(QMessageBox::Critical, FromUtf8(tervolin::TextOf(tervolin::TextId::kCaption)), text, QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, FromUtf8(tervolin::TextOf(tervolin::TextId::kCaption, language)), text,
+                  QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);  // a folder name as it is, but for ShownText's escapes
   box.exec();
 }
@@ -144,7 +145,7 @@ void StartScreen::CreateLanguageMenu() {
   for (const tervolin::Language language : tervolin::AllLanguages()) {
     QAction* item = menu->addAction(Utf8(tervolin::LanguageName(language)));
     item->setCheckable(true);
-    item->setChecked(language == screens_.Bench().language);
+    item->setChecked(language == screens_.Bench().TextLanguage());
     choices->addAction(item);
     connect(item, &QAction::triggered, this, [this, language] { SwitchLanguage(screens_, language); });
   }
@@ -158,8 +159,9 @@ void StartScreen::CreateLanguageMenu() {
 // starts all the same: the spectrum graph then shows why some figures are missing.
 bool StartScreen::Load() {
   std::optional<std::string> airFailure;
+  const tervolin::Language language = screens_.Bench().TextLanguage();
   if (const auto failure = screens_.Bench().ReadTables(&airFailure)) {
-    ReportStartupFailure(StartupFailureText(*failure, screens_.Bench().language));
+    ReportStartupFailure(StartupFailureText(*failure, language), language);
     return false;
   }
   if (airFailure) std::fprintf(stderr, "%s\n", tervolin::EscapedForDisplay(*airFailure, false).c_str());

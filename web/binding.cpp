@@ -1,39 +1,23 @@
-// The library as the page calls it: one Session per page, the program's workbench
-// with the angular and spectrum graphs as SVG surfaces. This file only turns the
-// page's requests into the workbench's steps and their results into JavaScript
-// values, each with the message a screen would have shown.
+// The library as the page calls it: one Session per page, the program's model with
+// its angular and spectrum graphs drawn as SVG. This file only hands the page's
+// requests to the model (web/page_requests.h) and its results back as JavaScript
+// values (web/page_results.h), each with the message a screen would have shown.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <map>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/beam_figures.h"
-#include "core/beam_qualities.h"
 #include "core/messages.h"
-#include "core/number_text.h"
-#include "core/text_catalogue.h"
-#include "core/tube_settings.h"
-#include "data/material_catalogue.h"
-#include "graphs/angle_graph.h"
-#include "graphs/angle_graph_views.h"
-#include "graphs/curve_axis.h"
-#include "graphs/curve_label.h"
-#include "graphs/curves_csv.h"
-#include "graphs/graph_layout.h"
-#include "graphs/graph_legend.h"
 #include "graphs/graph_picture.h"
-#include "graphs/line_styles.h"
 #include "graphs/magnitude_graph.h"
-#include "graphs/palette.h"
-#include "graphs/polar_diagram.h"
-#include "graphs/shown_spectra.h"
-#include "graphs/spectrum_graph.h"
 #include "graphs/svg_surface.h"
 #include "graphs/user_coordinates.h"
+#include "web/page_requests.h"
+#include "web/page_results.h"
 #include "workbench/workbench.h"
 
 namespace tervolin::web {
@@ -42,157 +26,13 @@ namespace {
 
 using emscripten::val;
 
-// The screens' fonts, as the page has them: Meiryo 14.25 pt on the angular graph,
-// MS P Gothic 15.75 pt bold on the spectrum graph, at 96 pixels per inch, narrowed
-// as the desktop narrows a substitute (browsers substitute for it too).
-const SvgFont kAngleFont = AngleGraphSvgFont();
-const SvgFont kSpectrumFont = SpectrumGraphSvgFont();
 // The polar diagram's and the magnitudes graph's windows: Meiryo 9 pt, and the
 // pictures at the windows' sizes (pixels).
 const SvgFont kWindowFont{"Meiryo, 'Noto Sans CJK JP', 'Noto Sans JP', sans-serif", 12.0};
 constexpr int kPolarWidth = 520, kPolarHeight = 600;
 constexpr int kMagnitudeWidth = 640, kMagnitudeHeight = 520;
-// A CJK font's line: the ascent as the SVG surface places text, the height about
-// 1.45 of the size.
-constexpr double kLineHeightPerSize = 1.45, kAscentPerSize = 0.88;
-
-
-// The tube settings by the names the page gives them.
-const std::map<std::string, SpectrumField> kFieldNames{
-    {"kv", SpectrumField::TubeVoltage},      {"inherent", SpectrumField::InherentFiltration},
-    {"al", SpectrumField::AluminiumFilter},  {"cu", SpectrumField::CopperFilter},
-    {"targetAngle", SpectrumField::TargetAngle}};
-
-const std::map<std::string, int> kColours{
-    {"red", kPaletteRed}, {"darkgreen", kPaletteDarkGreen}, {"blue", kPaletteBlue}};
-
-
-std::string Text(const val& request, const char* name) {
-  const val value = request[name];
-  return value.isUndefined() || value.isNull() ? std::string() : value.as<std::string>();
-}
-
-template <typename Table>
-val Values(const Table& table) {
-  val values = val::array();
-  for (std::size_t i = 1; i < table.size(); ++i) values.call<void>("push", table[i]);
-  return values;
-}
-
-// The curve in the teaching views: {freeElectron, perSolidAngle, freeElectronPerSolidAngle},
-// each 180 values or null where it cannot be calculated.
-val Views(const ViewedCurve& curve) {
-  const std::pair<const char*, DistributionView> kViews[] = {
-      {"freeElectron", {true, false}}, {"perSolidAngle", {false, true}}, {"freeElectronPerSolidAngle", {true, true}}};
-  val views = val::object();
-  for (const auto& [name, view] : kViews) views.set(name, curve.In(view) ? Values(*curve.In(view)) : val::null());
-  return views;
-}
-
-// A copy of the bytes in a Uint8Array.
-val Bytes(const std::string& bytes) {
-  const auto view = emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data()));
-  return val::global("Uint8Array").new_(val(view));
-}
-
-TubeSettings RequestedSettings(const val& request) {
-  TubeSettings settings;
-  for (const auto& [name, field] : kFieldNames) settings.Text(field) = Text(request, name.c_str());
-  return settings;
-}
-
-// The field a problem resets, by its name in the request, with its new text: {}
-// when none is reset.
-// The settings' texts by the page's names of the fields.
-val SettingsTexts(const TubeSettings& settings) {
-  val fields = val::object();
-  for (const auto& [name, field] : kFieldNames) fields.set(name, settings.Text(field));
-  return fields;
-}
-
-val FieldReset(const std::optional<Problem>& problem) {
-  val reset = val::object();
-  if (!problem || !problem->reset) return reset;
-  for (const auto& [name, field] : kFieldNames) {
-    if (field == problem->reset->field) reset.set(name, problem->reset->text);
-  }
-  return reset;
-}
-
-val FigureTexts(const BeamFigures& f, Language language) {
-  val figures = val::object();
-  figures.set("meanEnergy", FormatFigure(f.meanEnergyKev, 2));
-  figures.set("effectiveEnergy", FormatFigure(f.effectiveEnergyKev, 2));
-  figures.set("hvl1", FormatFigure(f.hvl1Mm, 3));
-  figures.set("hvl2", FormatFigure(f.hvl2Mm, 3));
-  figures.set("homogeneity", FormatFigure(f.homogeneity, 3));
-  figures.set("problem", f.problem ? TextOf(*f.problem, language) : std::string());
-  figures.set("standardHvl1", f.standardHvl1Mm ? FixedText(*f.standardHvl1Mm, 2) : std::string());
-  figures.set("standardHomogeneity", f.standardHomogeneity ? FixedText(*f.standardHomogeneity, 2) : std::string());
-  return figures;
-}
-
-// The figures of a beam in one line: mean and effective energies (keV), the half-value
-// layers (mm Al) and the homogeneity coefficient.
-std::string FiguresLine(const BeamFigures& f, Language language) {
-  const std::pair<TextId, std::string> parts[] = {
-      {TextId::kMeanEnergy, FormatFigure(f.meanEnergyKev, 2) + " keV"},
-      {TextId::kEffectiveEnergy, FormatFigure(f.effectiveEnergyKev, 2) + " keV"},
-      {TextId::kFirstHalfValueLayer, FormatFigure(f.hvl1Mm, 3) + " mmAl"},
-      {TextId::kSecondHalfValueLayer, FormatFigure(f.hvl2Mm, 3) + " mmAl"},
-      {TextId::kHomogeneity, FormatFigure(f.homogeneity, 3)}};
-  std::string line;
-  for (const auto& [name, value] : parts) line += (line.empty() ? "" : ", ") + TextOf(name, language) + " " + value;
-  return line;
-}
-
-// The comparison of coherent and incoherent scattering: dσ/dθ (cm²/g per degree)
-// of each and of their sum, σ/ρ (cm²/g), the shares (%) and the ratio as the
-// desktop's table words it.
-val MagnitudeValues(const ScatteringMagnitudes& m, Language language) {
-  val result = val::object();
-  result.set("coherent", Values(m.coherent));
-  result.set("incoherent", Values(m.incoherent));
-  result.set("total", Values(m.total));
-  result.set("coherentCrossSection", m.coherentCrossSection);
-  result.set("incoherentCrossSection", m.incoherentCrossSection);
-  result.set("totalCrossSection", m.totalCrossSection);
-  result.set("coherentShare", m.coherentShare);
-  result.set("incoherentShare", m.incoherentShare);
-  result.set("ratio", MagnitudeTableOf(m, false, language).ratio);
-  return result;
-}
-
-// The page's choices for one calculation.
-struct Choice {
-  ScatterKind scatter;
-  bool spectral;
-  CurveChoice curve;  // material and energy as typed
-  int colour;         // palette index
-  TubeSettings settings;
-};
-
-Choice RequestedChoice(const val& request) {
-  const auto colour = kColours.find(Text(request, "colour"));
-  return {Text(request, "kind") == "incoherent" ? kIncoherent : kCoherent, Text(request, "mode") == "spectrum",
-          {Text(request, "material"), Text(request, "energy")},
-          colour != kColours.end() ? colour->second : kPaletteRed, RequestedSettings(request)};
-}
-
-// The line styles' dash patterns for curves 2 pixels wide ("" for solid).
-std::string Dashes(LineStyle style) {
-  std::string dashes;
-  for (const double length : DashPattern(style)) dashes += (dashes.empty() ? "" : " ") + ShortestText(2 * length);
-  return dashes;
-}
-
-std::string CssColour(Rgb c) {
-  return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
-}
-
-std::string Message(const std::optional<Problem>& problem, Language language) {
-  return problem ? MessageOf(*problem, language) : "";
-}
+// A CJK font's line: the height about 1.45 of the size.
+constexpr double kLineHeightPerSize = 1.45;
 
 // The font's measures, the widths from the page's `measure(text)` (pixels at the
 // font's size).
@@ -201,85 +41,49 @@ TextMeasures MeasuresOf(const SvgFont& font, val measure) {
           [measure](const std::string& text) { return measure(text).as<double>(); }};
 }
 
-val RowValue(const LegendRow& row) {
-  val r = val::object();
-  r.set("colour", CssColour(row.colour));
-  r.set("title", row.title);
-  r.set("note", row.note);
-  r.set("dashed", row.dashed);
-  r.set("dashes", Dashes(row.style));
-  return r;
+// Whether the operations from `kept` on draw one curve (and whatever follows it but
+// curves): then the page adds it and its legend row to what it shows.
+bool OneCurveAdded(const DrawingOperations& ops, std::size_t kept) {
+  return kept > 0 && CurveCount({ops.begin() + static_cast<std::ptrdiff_t>(kept), ops.end()}) == 1;
 }
 
-// The angular graph's curves in the chosen views, as the polar diagram draws them.
-std::vector<PolarCurve> PolarCurves(const AngleGraphViews& views, Language language) {
-  std::vector<PolarCurve> curves;
-  for (const ShownCurve& c : views.Shown(language)) {
-    curves.push_back({*c.values, c.colour, LabelText(c.label, language), c.style});
-  }
-  return curves;
+SvgSurface WindowPicture(int width, int height) {
+  return SvgSurface({0.0, 0.0, double(width), double(height)}, width, height, kWindowFont);
 }
-
-// An SVG surface that counts its clearings, so that the page can tell a curve added
-// to what it shows from a graph drawn anew.
-class CountedSvgSurface : public SvgSurface {
- public:
-  using SvgSurface::SvgSurface;
-  void Cls() override {
-    SvgSurface::Cls();
-    ++clearings;
-  }
-  std::size_t clearings = 0;
-};
 
 }  // namespace
 
-// The page's workbench, with its graphs drawn as SVG.
+// The page's model, with its graphs drawn as SVG, anew whenever the model changes
+// what they show.
 class Session {
  public:
-  // The tables lie in `dataFolder` of the page's file system ("/data").
-  explicit Session(const std::string& dataFolder) : bench_(dataFolder) {
+  // The tables lie in `dataFolder` of the page's file system ("/data"). The page
+  // accepts a computed spectrum at once and keeps one of two equal ones.
+  explicit Session(const std::string& dataFolder) : bench_(dataFolder, Language::kJapanese) {
     (void)bench_.ReadTables();  // a failure is the start problem
-    bench_.ClearAngleGraph(angle_);
-    ClearSpectrumGraph(spectrum_);
+    bench_.SetSpectrumOptions({true, true});
+    drawn_ = bench_.Observe([this](Changes changes) { Redraw(changes); });
+    Redraw(Change::kLanguage);
   }
 
   // Why the program cannot calculate at all (its attenuation table), or "".
-  std::string StartProblem() const { return Message(bench_.StartProblem(), bench_.language); }
+  std::string StartProblem() const { return Message(bench_.StartProblem()); }
 
   // The language of the library's texts from now on ("ja" or "en"; another code keeps
-  // the one in use): messages, curve labels, legend rows, figures' names, the graphs'
-  // axis titles (both graphs are drawn anew) and the files' names and headings.
-  void SetLanguage(const std::string& code) {
-    bench_.language = LanguageOfCode(code).value_or(bench_.language);
-    angle_.SetTextLanguage(bench_.language);
-    spectrum_.SetTextLanguage(bench_.language);
-    RedrawAngleGraph(angle_, bench_.views);
-    DrawShownSpectra(spectrum_, bench_.shownSpectra, scale_);
-  }
+  // the one in use): messages, curve labels (those drawn already too), legend rows,
+  // figures' names, the graphs' words and the files' names and headings.
+  void SetLanguage(const std::string& code) { bench_.ChooseLanguage(LanguageOfCode(code).value_or(bench_.TextLanguage())); }
 
-  // The standard qualities: {value "RQR8", name "RQR 8", fields {kv, inherent, …}}.
-  val Qualities() const {
-    val list = val::array();
-    for (const BeamQuality& quality : BeamQualities()) {
-      std::string value = QualityName(quality);
-      value.erase(value.find(' '), 1);
-      val entry = val::object();
-      entry.set("value", value);
-      entry.set("name", QualityName(quality));
-      entry.set("fields", SettingsTexts(QualitySettings(quality)));
-      list.call<void>("push", entry);
-    }
-    return list;
-  }
+  val Qualities() const { return QualityList(); }
 
+  // {name, alias, label}: the key, the English alias, the name to show.
   val Materials() const {
     val list = val::array();
-    for (const MaterialEntry& m : ListMaterials(bench_.DataFolder())) {
+    for (const ShownMaterial& m : bench_.Materials()) {
       val entry = val::object();
-      entry.set("name", m.name);
+      entry.set("name", m.key);
       entry.set("alias", m.alias);
-      entry.set("label", ShownMaterialName(m, bench_.language));  // the name to show
+      entry.set("label", m.shown);
       list.call<void>("push", entry);
     }
     return list;
@@ -292,31 +96,31 @@ class Session {
   // (undefined when the graph was drawn anew), legendRow the new curve's row.
   // A spectral curve comes with the spectrum it is weighted by, computed first.
   val Compute(const val& request) {
-    Choice choice = RequestedChoice(request);
-    Choose(choice);
+    PageChoice choice = RequestedChoice(request);
+    Choose(bench_, choice);
     val result = val::object();
     if (auto missing = bench_.MissingInput(choice.curve, true)) return Finished(result, missing);
     if (choice.spectral) {
-      if (auto problem = DrawSpectrum(choice.settings, result)) return Finished(result, problem);
+      if (auto problem = ComputeSpectrum(choice.settings, result)) return Finished(result, problem);
     }
+    const std::size_t drawn = angle_.Operations().size(), clearings = angle_.Clearings();
     const auto curve = bench_.ComputeCurve(choice.curve);
     if (!curve) return Finished(result, curve.Fault());
-    const std::size_t drawn = angle_.Operations().size(), clearings = angle_.clearings;
-    bench_.DrawLastCurve(angle_);
-    if (angle_.clearings == clearings) result.set("added", angle_.ElementsFrom(drawn));
-    const CurveRecord& last = angle_.Curves().Curves().back();
-    result.set("legendRow", RowValue(LegendRows(kAngleAxis, {last}, true, bench_.language).front()));
-    result.set("values", Values(*curve.Value()->In({})));
-    result.set("label", LabelText(curve.Value()->label, bench_.language));
-    result.set("views", Views(*curve.Value()));
+    if (angle_.Clearings() == clearings && OneCurveAdded(angle_.Operations(), drawn)) {
+      result.set("added", angle_.ElementsFrom(drawn));
+    }
+    result.set("legendRow", RowValue(bench_.LegendRows(GraphKind::kAngle).back()));
+    result.set("values", Values(*curve.Value().In({})));
+    result.set("label", LabelText(curve.Value().label, bench_.Wording()));
+    result.set("views", Views(curve.Value()));
     return Finished(result, std::nullopt);
   }
 
   // The spectrum screen's スペクトル計算 alone: {message, reset, spectrum, figures}.
   val Spectrum(const val& request) {
-    Choice choice = RequestedChoice(request);
+    PageChoice choice = RequestedChoice(request);
     val result = val::object();
-    return Finished(result, DrawSpectrum(choice.settings, result));
+    return Finished(result, ComputeSpectrum(choice.settings, result));
   }
 
   // The comparison of the sizes of coherent and incoherent scattering for the
@@ -324,16 +128,13 @@ class Session {
   // mode: {message, subject} and, when it can be made, {magnitudes}; subject names
   // the material and the energy or spectrum used.
   val Magnitudes(const val& request) {
-    const Choice choice = RequestedChoice(request);
-    Choose(choice);
+    const PageChoice choice = RequestedChoice(request);
+    Choose(bench_, choice);
+    const auto magnitudes = bench_.Compare(choice.curve);
     val result = val::object();
-    const auto magnitudes = bench_.Magnitudes(choice.curve);
-    if (magnitudes) result.set("magnitudes", MagnitudeValues(magnitudes.Value(), bench_.language));
-    result.set("message", magnitudes ? "" : MessageOf(magnitudes.Fault(), bench_.language));
-    subject_ = bench_.MagnitudeSubject(choice.curve);
-    result.set("subject", LabelText(subject_, bench_.language));
-    compared_ = magnitudes ? std::optional(magnitudes.Value()) : std::nullopt;
-    spectralComparison_ = choice.spectral;
+    if (magnitudes) result.set("magnitudes", MagnitudeValues(magnitudes.Value(), bench_.TextLanguage()));
+    result.set("message", magnitudes ? "" : Message(magnitudes.Fault()));
+    result.set("subject", LabelText(bench_.LastComparison().subject, bench_.Wording()));
     return result;
   }
 
@@ -341,139 +142,103 @@ class Session {
   // degree or per steradian on a linear or logarithmic axis, with the σ/ρ table;
   // `measure(text)` gives a text's width in pixels of the window's font.
   std::string MagnitudeSvg(bool perSolidAngle, bool logarithmic, val measure) const {
-    MagnitudePlot plot{LabelText(subject_, bench_.language), perSolidAngle ? "dσ/dΩ (cm²/g/sr)" : "dσ/dθ (cm²/g/deg)", {}, logarithmic,
-                       {}};
-    if (compared_) {
-      plot.curves = MagnitudeCurvesOf(*compared_, perSolidAngle, bench_.language);
-      plot.table = MagnitudeTableOf(*compared_, spectralComparison_, bench_.language);
-    }
-    SvgSurface svg({0.0, 0.0, double(kMagnitudeWidth), double(kMagnitudeHeight)}, kMagnitudeWidth, kMagnitudeHeight,
-                   kWindowFont);
-    svg.SetTextLanguage(bench_.language);
-    DrawMagnitudeGraph(svg, plot, kMagnitudeWidth, kMagnitudeHeight, MeasuresOf(kWindowFont, measure));
+    SvgSurface svg = WindowPicture(kMagnitudeWidth, kMagnitudeHeight);
+    const MagnitudePlot plot = bench_.MagnitudePlotOf(ViewSet{}.With(View::kPerSolidAngle, perSolidAngle), logarithmic);
+    DrawMagnitudeGraph(svg, plot, kMagnitudeWidth, kMagnitudeHeight, MeasuresOf(kWindowFont, measure),
+                       bench_.TextLanguage());
     return svg.Picture();
   }
 
-  // The polar diagram of the angular graph's curves in its views, under `caption`.
+  // The polar diagram of the angular graph's curves in its views.
   std::string PolarSvg(val measure) const {
-    const std::string caption = PolarCaption(bench_.views.choices.perSolidAngle, bench_.language);
-    SvgSurface svg({0.0, 0.0, double(kPolarWidth), double(kPolarHeight)}, kPolarWidth, kPolarHeight, kWindowFont);
-    svg.SetTextLanguage(bench_.language);
-    DrawPolarDiagram(svg, kPolarWidth, kPolarHeight, caption, PolarCurves(bench_.views, bench_.language),
-                     MeasuresOf(kWindowFont, measure));
+    SvgSurface svg = WindowPicture(kPolarWidth, kPolarHeight);
+    bench_.DrawPolar(svg, kPolarWidth, kPolarHeight, MeasuresOf(kWindowFont, measure));
     return svg.Picture();
   }
 
   // The spectra shown, each to its own maximum or all on one scale.
   void SetCommonScale(bool common) {
-    scale_ = common ? SpectrumScale::kCommon : SpectrumScale::kEachToItsMaximum;
-    DrawShownSpectra(spectrum_, bench_.shownSpectra, scale_);
+    bench_.ChooseSpectrumScale(common ? SpectrumScale::kCommon : SpectrumScale::kEachToItsMaximum);
   }
-
-  void ClearSpectra() {
-    bench_.shownSpectra.clear();
-    ClearSpectrumGraph(spectrum_);
-  }
-
+  void ClearSpectra() { bench_.ClearSpectra(); }
   // グラフ消去.
-  void ClearAngleGraph() { bench_.ClearAngleGraph(angle_); }
-
-  void SetViews(bool freeElectron, bool perSolidAngle) {
-    bench_.views.choices.freeElectronCurves = freeElectron;
-    bench_.views.choices.perSolidAngle = perSolidAngle;
-    RedrawAngleGraph(angle_, bench_.views);
+  void ClearAngleGraph() { bench_.ClearCurves(); }
+  // The views by their page keys (core/views.h).
+  void SetViews(const val& keys) { bench_.ChooseViews(RequestedViews(keys)); }
+  // 色覚に配慮した配色: the curves drawn anew in the colour-vision-safe palette, or back.
+  void SetPalette(bool colourVisionSafe) {
+    bench_.ChoosePalette(colourVisionSafe ? CurvePalette::kColourVisionSafe : CurvePalette::kScreen);
   }
 
   std::string AngleSvg() const { return angle_.Picture(); }
   std::string SpectrumSvg() const { return spectrum_.Picture(); }
-  // The files: the graph with its legend beside or below it, as the screens save it.
-  std::string AngleSvgFile() const {
-    return EstimatedPictureSvg(angle_, kAngleGraphLayout, kAngleGraphScale, true, {}, false);
-  }
-  std::string SpectrumSvgFile() const {
-    return EstimatedPictureSvg(spectrum_, kSpectrumGraphLayout, kSpectrumGraphScale, true, {}, false);
-  }
+  // The files: the graph with its legend beside or below it, as the screens save it;
+  // 16:9 slides with their legends and title lines.
+  std::string AngleSvgFile() const { return bench_.PictureSvg(GraphKind::kAngle, {true, false, false}); }
+  std::string SpectrumSvgFile() const { return bench_.PictureSvg(GraphKind::kSpectrum, {true, false, false}); }
+  std::string AngleSlideSvg() const { return bench_.PictureSvg(GraphKind::kAngle, {true, true, true}); }
+  std::string SpectrumSlideSvg() const { return bench_.PictureSvg(GraphKind::kSpectrum, {true, true, true}); }
   // The tables as bytes: a text would lose its byte-order mark to the browser's
   // UTF-8 decoder.
-  val AngleCsv() { return Bytes(CurvesCsv(kAngleAxis, angle_.Curves().Curves(), bench_.language)); }
-  val SpectrumCsv() { return Bytes(CurvesCsv(kEnergyAxis, spectrum_.Curves().Curves(), bench_.language)); }
-  std::string AngleFileStem() { return GraphFileStem(angle_.Curves().Curves(), bench_.language); }
-  std::string SpectrumFileStem() { return GraphFileStem(spectrum_.Curves().Curves(), bench_.language); }
+  val AngleCsv() const { return Bytes(bench_.Csv(GraphKind::kAngle)); }
+  val SpectrumCsv() const { return Bytes(bench_.Csv(GraphKind::kSpectrum)); }
+  std::string AngleFileStem() const { return bench_.FileStem(GraphKind::kAngle); }
+  std::string SpectrumFileStem() const { return bench_.FileStem(GraphKind::kSpectrum); }
 
-  // 16:9 slides of the graphs with their legends and title lines.
-  std::string AngleSlideSvg() const {
-    return EstimatedPictureSvg(angle_, kAngleGraphLayout, kAngleGraphScale, true, AngleGraphTitle(bench_.views), true);
-  }
-  std::string SpectrumSlideSvg() const {
-    return EstimatedPictureSvg(spectrum_, kSpectrumGraphLayout, kSpectrumGraphScale, true,
-                               TextOf(TextId::kSpectrumGraphTitle, bench_.language), true);
-  }
-
-  // 色覚に配慮した配色: the curves drawn anew in the colour-vision-safe palette, or back.
-  void SetPalette(bool colourVisionSafe) {
-    bench_.views.choices.palette = colourVisionSafe ? CurvePalette::kColourVisionSafe : CurvePalette::kScreen;
-    RedrawAngleGraph(angle_, bench_.views);
-  }
-
-  // The angular graph's curves as its legend lists them: {colour, title, note, dashed,
-  // dashes}, dashes the stroke-dasharray of the curve's line style ("" for solid).
-  val Legend() {
+  // The angular graph's curves as its legend lists them (RowValue).
+  val Legend() const {
     val rows = val::array();
-    for (const LegendRow& row : LegendRows(kAngleAxis, angle_.Curves().Curves(), true, bench_.language)) {
-      rows.call<void>("push", RowValue(row));
-    }
+    for (const LegendRow& row : bench_.LegendRows(GraphKind::kAngle)) rows.call<void>("push", RowValue(row));
     return rows;
   }
 
   // The spectra shown, in order, as legend rows with their figures in one line.
-  val SpectrumLegend() {
+  val SpectrumLegend() const {
     val rows = val::array();
-    const std::vector<LegendRow> legend = LegendRows(kEnergyAxis, spectrum_.Curves().Curves(), false, bench_.language);
+    const std::vector<LegendRow> legend = bench_.LegendRows(GraphKind::kSpectrum);
     for (std::size_t i = 0; i < legend.size(); ++i) {
       val row = RowValue(legend[i]);
-      if (i < bench_.shownSpectra.size()) row.set("figures", FiguresLine(bench_.shownSpectra[i].figures, bench_.language));
+      row.set("figures", FiguresLine(bench_.ShownSpectra()[i].figures, bench_.TextLanguage()));
       rows.call<void>("push", row);
     }
     return rows;
   }
 
  private:
-  void Choose(const Choice& choice) {
-    bench_.scatter = choice.scatter;
-    bench_.energyMode = choice.spectral ? kSpectral : kSingleEnergy;
-    bench_.colour = choice.colour;
+  std::string Message(const std::optional<Problem>& problem) const {
+    return problem ? MessageOf(*problem, bench_.TextLanguage()) : "";
   }
 
-  // The page accepts a spectrum at once: the settings checked (a refused one reset
-  // as the screen resets it), the spectrum drawn with those shown before, the same
-  // one computed again once. A refusal leaves the graph as it was.
-  std::optional<Problem> DrawSpectrum(TubeSettings& settings, val& result) {
+  void Redraw(Changes changes) {
+    if (changes.Has(Change::kCurveAdded)) {
+      bench_.DrawAngleCurvesFrom(angle_, CurveCount(angle_.Operations()));
+    } else if (changes.Any(Change::kCurves | Change::kViews | Change::kLanguage | Change::kMaterials)) {
+      bench_.DrawGraph(GraphKind::kAngle, angle_);
+    }
+    if (changes.Any(Change::kSpectra | Change::kLanguage)) bench_.DrawGraph(GraphKind::kSpectrum, spectrum_);
+  }
+
+  // The settings checked (a refused one reset as the screen resets it), the spectrum
+  // drawn with those shown before and accepted. A refusal leaves the graph as it was.
+  std::optional<Problem> ComputeSpectrum(TubeSettings& settings, val& result) {
     const Outcome<tervolin::Spectrum> spectrum = bench_.ComputeSpectrum(settings);
     if (!spectrum) return spectrum.Fault();
-    std::vector<tervolin::Spectrum>& shown = bench_.shownSpectra;
-    if (shown.size() > 1 && shown[shown.size() - 2].fluence == shown.back().fluence) shown.erase(shown.end() - 2);
-    (void)bench_.AcceptSpectrum();
-    DrawShownSpectra(spectrum_, shown, scale_);
     result.set("spectrum", Values(spectrum.Value().fluence));
-    result.set("figures", FigureTexts(spectrum.Value().figures, bench_.language));
+    result.set("figures", FigureTexts(spectrum.Value().figures, bench_.TextLanguage()));
     return std::nullopt;
   }
 
-  val Finished(val& result, const std::optional<Problem>& problem) {
-    result.set("message", Message(problem, bench_.language));
+  val Finished(val& result, const std::optional<Problem>& problem) const {
+    result.set("message", Message(problem));
     result.set("reset", FieldReset(problem));
     return result;
   }
 
   Workbench bench_;
-  SpectrumScale scale_ = SpectrumScale::kEachToItsMaximum;
-  // The last comparison of the sizes of scattering, what it is of and whether over a
-  // spectrum.
-  std::optional<ScatteringMagnitudes> compared_;
-  CurveLabel subject_;
-  bool spectralComparison_ = false;
-  CountedSvgSurface angle_{kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, kAngleFont};
-  SvgSurface spectrum_{kSpectrumGraphScale, kSpectrumGraphPixelWidth, kSpectrumGraphPixelHeight, kSpectrumFont};
+  SvgSurface angle_{kAngleGraphScale, kAngleGraphPixelWidth, kAngleGraphPixelHeight, AngleGraphSvgFont()};
+  SvgSurface spectrum_{kSpectrumGraphScale, kSpectrumGraphPixelWidth, kSpectrumGraphPixelHeight,
+                       SpectrumGraphSvgFont()};
+  Subscription drawn_;  // last, so that it goes first
 };
 
 EMSCRIPTEN_BINDINGS(tervolin) {

@@ -112,9 +112,9 @@ TEST(CalcValues, SpectrumEqualsTheLibrarysInEveryFormat) {
 
 // The teaching views print what the calculation screen's views compute.
 TEST(CalcValues, ViewsEqualTheLibrarysAndNameThemselves) {
-  const AngleTable perSolidAngle = LibraryAngles("鉄", {kCoherent, kSingleEnergy, 60.0}, {}, {false, true});
+  const AngleTable perSolidAngle = LibraryAngles("鉄", {kCoherent, kSingleEnergy, 60.0}, {}, {View::kPerSolidAngle});
   const AngleTable freeElectron =
-      LibraryAngles("鉄", {kIncoherent, kSpectral, 0.0}, LibrarySpectrum({"80"}), {true, false});
+      LibraryAngles("鉄", {kIncoherent, kSpectral, 0.0}, LibrarySpectrum({"80"}), {View::kFreeElectron});
   const CalcRun first = RunInTables({"angles", "--scattering", "coherent", "--material", "iron", "--energy", "60",
                                      "--per-solid-angle"});
   const CalcRun second = RunInTables({"angles", "--scattering", "incoherent", "--material", "iron", "--kv", "80",
@@ -123,6 +123,9 @@ TEST(CalcValues, ViewsEqualTheLibrarysAndNameThemselves) {
   ASSERT_EQ(second.status, 0) << second.err;
   EXPECT_TRUE(first.out.starts_with("theta_deg,relative_density_per_solid_angle\n"));
   EXPECT_TRUE(second.out.starts_with("theta_deg,relative_density_free_electron\n"));
+  EXPECT_TRUE(RunInTables({"angles", "--scattering", "coherent", "--material", "iron", "--energy", "60", "--free-electron",
+                           "--per-solid-angle"})
+                  .out.starts_with("theta_deg,relative_density_per_solid_angle_free_electron\n"));
   const auto firstRows = TableRows(first.out);
   const auto secondRows = TableRows(second.out);
   ASSERT_EQ(firstRows.size(), static_cast<std::size_t>(kAngles));

@@ -98,8 +98,8 @@ class BeamFiguresOfSpectra : public ::testing::Test {
         ComputeSpectrum({kilovolts, "12", "2.5", "0", "0"}, attenuation, air);
     EXPECT_TRUE(result);
     spectrum = result.Value();
-    DrawSpectrumCurve(graph, spectrum.fluence);
-    DrawFiguresBox(graph, {spectrum.figures});
+    DrawSpectrumCurve(graph, spectrum.fluence, SpectrumCurveColour(0));
+    DrawFiguresBox(graph, {spectrum.figures}, {spectrum.fluence}, Language::kJapanese);
     return spectrum.fluence;
   }
   BeamFigures Figures(const EnergyTable& fluence) const {

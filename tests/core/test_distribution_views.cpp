@@ -15,9 +15,9 @@ namespace tervolin {
 namespace {
 
 constexpr DistributionView kPerAngle{};
-constexpr DistributionView kFreeElectron{true, false};
-constexpr DistributionView kPerSolidAngle{false, true};
-constexpr DistributionView kFreeElectronPerSolidAngle{true, true};
+constexpr DistributionView kFreeElectron{View::kFreeElectron};
+constexpr DistributionView kPerSolidAngle{View::kPerSolidAngle};
+constexpr DistributionView kFreeElectronPerSolidAngle{View::kFreeElectron, View::kPerSolidAngle};
 
 // A material's shipped tables and, for the spectral distributions, the default
 // 100-kV spectrum.

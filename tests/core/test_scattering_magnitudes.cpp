@@ -34,7 +34,7 @@ double KleinNishinaPerSteradian(int j, double k) {
 
 TEST(ScatteringMagnitudes, FreeElectronCurvesPerSteradianAreThomsonAndKleinNishinaOverTheirIntegrals) {
   const double energy = 60.0;
-  const DistributionView freeElectron{true, false};  // needs no material table
+  const DistributionView freeElectron{View::kFreeElectron};  // needs no material table
   const MagnitudeInputs inputs{ComputeDistribution({kCoherent, kSingleEnergy, energy}, freeElectron, {}, {}),
                                ComputeDistribution({kIncoherent, kSingleEnergy, energy}, freeElectron, {}, {}), 2.0,
                                3.0};

@@ -62,10 +62,10 @@ class SpectrumModel : public ::testing::Test {
   // spectrum screen does.
   void ComputeSuccessfully() {
     const Outcome<Spectrum> result = Compute();
-    ASSERT_TRUE(result) << MessageOf(result.Fault());
+    ASSERT_TRUE(result) << MessageOf(result.Fault(), Language::kJapanese);
     spectrum = result.Value();
-    DrawSpectrumCurve(graph, spectrum.fluence);
-    DrawFiguresBox(graph, {spectrum.figures});
+    DrawSpectrumCurve(graph, spectrum.fluence, SpectrumCurveColour(0));
+    DrawFiguresBox(graph, {spectrum.figures}, {spectrum.fluence}, Language::kJapanese);
   }
 
   AttenuationTables tables = SyntheticAttenuation();
@@ -442,10 +442,15 @@ TEST_F(SpectrumModel, UnusualButWorkableInputsGiveASpectrum) {
 // Drawing
 
 // The ops of the curve and its frame, without the figures' box drawn after them.
+// The operations before the figures' box, the curve's marks left out.
 std::vector<DrawingOperation> CurveOps(const DisplayList& graph) {
   const auto fill = std::find_if(graph.Operations().begin(), graph.Operations().end(),
                                  [](const DrawingOperation& op) { return op.kind == DrawingKind::kFillBox; });
-  return {graph.Operations().begin(), fill};
+  std::vector<DrawingOperation> ops(graph.Operations().begin(), fill);
+  std::erase_if(ops, [](const DrawingOperation& op) {
+    return op.kind == DrawingKind::kBeginCurve || op.kind == DrawingKind::kEndCurve;
+  });
+  return ops;
 }
 
 TEST_F(SpectrumModel, DrawsARedStaircaseFromTheCornerThenTheFrame) {

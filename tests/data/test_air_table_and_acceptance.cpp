@@ -33,7 +33,7 @@ double Falling(int n) { return 1000.0 / n; }
 TEST(AirAbsorptionTable, ReadsTheSecondFieldOfEachRecord) {
   ScratchDirectory dir;
   dir.Write("MuenAir.dat", AirText(300, Falling));
-  const AirTableRead read = LoadAirAbsorptionTable(dir.path());
+  const AirTableRead read = LoadAirAbsorptionTable(dir.path(), Language::kJapanese);
   EXPECT_FALSE(read.failure.has_value());
   EXPECT_EQ(read.table.status, kAirTableRead);
   EXPECT_EQ(read.table.muen[1], 1000.0);
@@ -42,7 +42,7 @@ TEST(AirAbsorptionTable, ReadsTheSecondFieldOfEachRecord) {
 
 TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndNotUsed) {
   ScratchDirectory dir;
-  const AirTableRead missing = LoadAirAbsorptionTable(dir.path());
+  const AirTableRead missing = LoadAirAbsorptionTable(dir.path(), Language::kJapanese);
   ASSERT_TRUE(missing.failure.has_value());
   EXPECT_NE(missing.failure->find("MuenAir.dat"), std::string::npos);
   EXPECT_EQ(missing.table.status, kAirTableMissing);
@@ -55,7 +55,7 @@ TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndNotUsed) {
   };
   for (const std::string& text : bad) {
     dir.Write("MuenAir.dat", text);
-    const AirTableRead read = LoadAirAbsorptionTable(dir.path());
+    const AirTableRead read = LoadAirAbsorptionTable(dir.path(), Language::kJapanese);
     ASSERT_TRUE(read.failure.has_value());
     EXPECT_NE(read.failure->find("MuenAir.dat"), std::string::npos) << *read.failure;
     EXPECT_EQ(read.table.status, kAirTableUnusable);
@@ -63,7 +63,7 @@ TEST(AirAbsorptionTable, MissingOrBadFileIsReportedAndNotUsed) {
   }
   std::filesystem::remove(dir.path() / "MuenAir.dat");
   std::filesystem::create_directory(dir.path() / "MuenAir.dat");  // a folder in the file's place
-  const AirTableRead folder = LoadAirAbsorptionTable(dir.path());
+  const AirTableRead folder = LoadAirAbsorptionTable(dir.path(), Language::kJapanese);
   ASSERT_TRUE(folder.failure.has_value());
   EXPECT_NE(folder.table.status, kAirTableRead);
 }
@@ -79,7 +79,7 @@ TEST(AirAbsorptionTable, ReversedOrAbsurdTableIsUnusable) {
                                      std::pair{AirText(300, [](int) { return 1e308; }),
                                                "1 番目のレコードで、「空気の質量エネルギー吸収係数」が空気の値としてありえない"}}) {
     dir.Write("MuenAir.dat", text);
-    const AirTableRead read = LoadAirAbsorptionTable(dir.path());
+    const AirTableRead read = LoadAirAbsorptionTable(dir.path(), Language::kJapanese);
     EXPECT_NE(read.failure.value_or("").find(reason), std::string::npos) << read.failure.value_or("");
     EXPECT_EQ(read.table.status, kAirTableUnusable);
     EnergyTable fluence{};
@@ -101,12 +101,12 @@ class SpectrumAcceptance : public ::testing::Test {
 };
 
 TEST_F(SpectrumAcceptance, NothingShownMeansNotComputed) {
-  EXPECT_EQ(WriteAcceptedSpectrum(file, nullptr), Problem{TextId::kNoSpectrum});
+  EXPECT_EQ(WriteAcceptedSpectrum(file, nullptr, Language::kJapanese), Problem{TextId::kNoSpectrum});
   EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST_F(SpectrumAcceptance, ShownSpectrumIsWritten) {
-  EXPECT_FALSE(WriteAcceptedSpectrum(file, &shown).has_value());
+  EXPECT_FALSE(WriteAcceptedSpectrum(file, &shown, Language::kJapanese).has_value());
   std::ifstream in(file, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
@@ -115,10 +115,10 @@ TEST_F(SpectrumAcceptance, ShownSpectrumIsWritten) {
 
 TEST_F(SpectrumAcceptance, UnwritableFileIsSaidBetweenIdeographicSpaces) {
   std::filesystem::create_directory(file);
-  const auto problem = WriteAcceptedSpectrum(file, &shown);
+  const auto problem = WriteAcceptedSpectrum(file, &shown, Language::kJapanese);
   ASSERT_TRUE(problem.has_value());
   EXPECT_EQ(problem->kind, TextId::kFileNotWritten);
-  const std::string message = MessageOf(*problem);
+  const std::string message = MessageOf(*problem, Language::kJapanese);
   EXPECT_EQ(message.rfind("　", 0), 0u);
   EXPECT_NE(message.find(kSpectrumFileName), std::string::npos);
 }

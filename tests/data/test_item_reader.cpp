@@ -77,10 +77,10 @@ TEST(ItemReader, MissingFileAndMessagesNameTheFile) {
   EXPECT_EQ(r.failure->problem, ReadProblem::CannotOpen);
   for (ReadProblem p : {ReadProblem::CannotOpen, ReadProblem::NotANumber, ReadProblem::OutOfRange,
                         ReadProblem::EndedEarly}) {
-    const std::string text = DescribeReadFailure({p, "XFS_Data/鉄.xfs", 7, "abc", 135});
+    const std::string text = DescribeReadFailure({p, "XFS_Data/鉄.xfs", 7, "abc", 135}, Language::kJapanese);
     EXPECT_NE(text.find("XFS_Data/鉄.xfs"), std::string::npos);
   }
-  EXPECT_NE(DescribeReadFailure({ReadProblem::EndedEarly, "a", 100, "", 135}).find("99"), std::string::npos);
+  EXPECT_NE(DescribeReadFailure({ReadProblem::EndedEarly, "a", 100, "", 135}, Language::kJapanese).find("99"), std::string::npos);
 }
 
 TEST(ItemReader, AnItemLongerThanAnyNumberIsTooLongNotCut) {
@@ -89,7 +89,7 @@ TEST(ItemReader, AnItemLongerThanAnyNumberIsTooLongNotCut) {
   ASSERT_TRUE(r.failure.has_value());
   EXPECT_EQ(r.failure->problem, ReadProblem::TooLong);
   EXPECT_EQ(r.failure->itemNumber, 2u);
-  const std::string text = DescribeReadFailure(*r.failure);
+  const std::string text = DescribeReadFailure(*r.failure, Language::kJapanese);
   EXPECT_NE(text.find("test.dat"), std::string::npos) << text;
   EXPECT_NE(text.find(" 2 "), std::string::npos) << text;
   EXPECT_EQ(ReadOk("1," + std::string(99, '0') + "1,3", 3)[1], 1.0);  // 100 characters
@@ -125,7 +125,7 @@ TEST(ItemReaderFile, OnlyRegularFilesAreRead) {
     const ItemsRead r = ReadItemsFromFile(c.file, 3, name);
     ASSERT_TRUE(r.failure.has_value()) << name;
     EXPECT_EQ(r.failure->problem, c.problem) << name;
-    EXPECT_NE(DescribeReadFailure(*r.failure).find(name), std::string::npos);
+    EXPECT_NE(DescribeReadFailure(*r.failure, Language::kJapanese).find(name), std::string::npos);
   }
 }
 

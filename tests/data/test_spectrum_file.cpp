@@ -173,7 +173,7 @@ class SpectrumFileOnDisk : public ::testing::Test {
 
 TEST_F(SpectrumFileOnDisk, WriteCreatesTheFileWithNothingElseBesideIt) {
   const EnergyTable fluence = RampSpectrum(1.0);
-  EXPECT_EQ(WriteSpectrumFile(file, fluence), std::nullopt);
+  EXPECT_EQ(WriteSpectrumFile(file, fluence, Language::kJapanese), std::nullopt);
   EXPECT_EQ(ReadBytes(file), SpectrumFileText(fluence));
   EXPECT_EQ(fs::file_size(file), 5400u);
   EXPECT_EQ(Names(folder), std::set<std::string>{kSpectrumFileName});
@@ -183,10 +183,10 @@ TEST_F(SpectrumFileOnDisk, SecondWriteReplacesTheFileCompletely) {
   EnergyTable longer = RampSpectrum(1.0);
   longer[2] = 5e-100;
   longer[3] = 7e-120;
-  ASSERT_EQ(WriteSpectrumFile(file, longer), std::nullopt);
+  ASSERT_EQ(WriteSpectrumFile(file, longer, Language::kJapanese), std::nullopt);
   ASSERT_EQ(fs::file_size(file), 5402u);
   const EnergyTable shorter = RampSpectrum(0.5);
-  EXPECT_EQ(WriteSpectrumFile(file, shorter), std::nullopt);
+  EXPECT_EQ(WriteSpectrumFile(file, shorter, Language::kJapanese), std::nullopt);
   EXPECT_EQ(ReadBytes(file), SpectrumFileText(shorter));
   EXPECT_EQ(Names(folder), std::set<std::string>{kSpectrumFileName});
 }
@@ -200,7 +200,7 @@ TEST_F(SpectrumFileOnDisk, FolderThatIsARegularFileOrMissingIsReported) {
   for (const Case& c : {Case{folder / "plain" / kSpectrumFileName, "途中の名前がフォルダではありません"},
                         Case{folder / "missing" / kSpectrumFileName, "フォルダが見つかりません"}}) {
     SCOPED_TRACE(c.target.string());
-    const std::optional<std::string> error = WriteSpectrumFile(c.target, RampSpectrum(1.0));
+    const std::optional<std::string> error = WriteSpectrumFile(c.target, RampSpectrum(1.0), Language::kJapanese);
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(error->find(c.target.string()), std::string::npos) << *error;
     EXPECT_NE(error->find(c.reason), std::string::npos) << *error;
@@ -216,7 +216,7 @@ TEST_F(SpectrumFileOnDisk, FolderThatIsARegularFileOrMissingIsReported) {
   ::signal(SIGXFSZ, SIG_IGN);
   const rlimit limit{1000, 1000};
   ::setrlimit(RLIMIT_FSIZE, &limit);
-  const std::optional<std::string> error = WriteSpectrumFile(file, RampSpectrum(1.0));
+  const std::optional<std::string> error = WriteSpectrumFile(file, RampSpectrum(1.0), Language::kJapanese);
   const bool reported = error && error->find(kSpectrumFileName) != std::string::npos &&
                         error->find("ファイルが大きすぎます") != std::string::npos;
   std::_Exit(reported ? 0 : 1);
@@ -247,7 +247,7 @@ TEST_F(SpectrumFileOnDisk, EndingSignalHalfWayLeavesTheOldFileAndNoTemporaryFile
     g_signal = signal;
     // The signal's default action, whatever this test was started with: a shell's
     // background job starts with SIGINT ignored.
-    EXPECT_EXIT((std::signal(signal, SIG_DFL), (void)WriteSpectrumFile(file, RampSpectrum(1.0), nullptr, calls),
+    EXPECT_EXIT((std::signal(signal, SIG_DFL), (void)WriteSpectrumFile(file, RampSpectrum(1.0), Language::kJapanese, nullptr, calls),
                  std::_Exit(0)),
                 ::testing::KilledBySignal(signal), "");
     EXPECT_EQ(ReadBytes(file), oldContent);
@@ -275,7 +275,7 @@ TEST_F(SpectrumFileOnDisk, FailureToReplaceLeavesWhatIsThereIntact) {
   // A folder of the file's name cannot be replaced by a file.
   fs::create_directory(file);
   WriteBytes(file / "inside", oldContent);
-  const std::optional<std::string> error = WriteSpectrumFile(file, RampSpectrum(1.0));
+  const std::optional<std::string> error = WriteSpectrumFile(file, RampSpectrum(1.0), Language::kJapanese);
   ASSERT_TRUE(error.has_value());
   EXPECT_NE(error->find(kSpectrumFileName), std::string::npos) << *error;
   EXPECT_TRUE(fs::is_directory(file));
@@ -286,7 +286,7 @@ TEST_F(SpectrumFileOnDisk, FailureToReplaceLeavesWhatIsThereIntact) {
 TEST_F(SpectrumFileOnDisk, ReadOnlyFileIsNotReplaced) {
   WriteBytes(file, oldContent);
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  const std::optional<std::string> error = WriteSpectrumFile(file, RampSpectrum(1.0));
+  const std::optional<std::string> error = WriteSpectrumFile(file, RampSpectrum(1.0), Language::kJapanese);
   ASSERT_TRUE(error.has_value());
   EXPECT_NE(error->find(kSpectrumFileName), std::string::npos) << *error;
   EXPECT_EQ(ReadBytes(file), oldContent);
@@ -296,11 +296,11 @@ TEST_F(SpectrumFileOnDisk, ReadOnlyFileIsNotReplaced) {
 TEST_F(SpectrumFileOnDisk, ReadOnlyFolder) {
   WriteBytes(file, oldContent);
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-  const std::optional<std::string> error = WriteSpectrumFile(file, RampSpectrum(1.0));
+  const std::optional<std::string> error = WriteSpectrumFile(file, RampSpectrum(1.0), Language::kJapanese);
   fs::permissions(folder, fs::perms::owner_all);
   // The folder, not the writable file, is named as the reason, whoever runs the test.
   for (const auto step : {FileReplacementFailure::Create, FileReplacementFailure::Replace}) {
-    EXPECT_EQ(DescribeReplacementFailure(file, {step, EACCES}),
+    EXPECT_EQ(DescribeReplacementFailure(file, {step, EACCES}, Language::kJapanese),
               "ファイル「" + file.string() + "」" + (step == FileReplacementFailure::Create ? "を作成できません" : "を置き換えられません") +
                   "（フォルダ「" + folder.string() + "」への書き込みが許可されていません）");
   }
@@ -317,7 +317,7 @@ TEST_F(SpectrumFileOnDisk, ReadOnlyFolder) {
 }
 
 TEST_F(SpectrumFileOnDisk, DeleteRemovesAWritableFile) {
-  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), &ours), std::nullopt);
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), Language::kJapanese, &ours), std::nullopt);
   DeleteSpectrumFile(file, ours);
   EXPECT_FALSE(fs::exists(file));
   EXPECT_TRUE(Names(folder).empty());
@@ -330,7 +330,7 @@ TEST_F(SpectrumFileOnDisk, DeleteIgnoresAnAbsentFile) {
 }
 
 TEST_F(SpectrumFileOnDisk, DeleteLeavesAReadOnlyFileInPlace) {
-  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), &ours), std::nullopt);  // the program's own file
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), Language::kJapanese, &ours), std::nullopt);  // the program's own file
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   EXPECT_NO_THROW(DeleteSpectrumFile(file, ours));
   EXPECT_EQ(ReadBytes(file), SpectrumFileText(RampSpectrum(1.0)));
@@ -339,19 +339,19 @@ TEST_F(SpectrumFileOnDisk, DeleteLeavesAReadOnlyFileInPlace) {
 // Two programs in one working folder: this process is A, a child process B. At its
 // end a program removes only the file it wrote, unchanged.
 TEST_F(SpectrumFileOnDisk, AtItsEndAProgramRemovesOnlyItsOwnFile) {
-  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), &ours), std::nullopt);
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), Language::kJapanese, &ours), std::nullopt);
   if (const pid_t b = ::fork(); b == 0) {
-    std::_Exit(WriteSpectrumFile(file, RampSpectrum(0.5)) ? 1 : 0);
+    std::_Exit(WriteSpectrumFile(file, RampSpectrum(0.5), Language::kJapanese) ? 1 : 0);
   } else {
     ::waitpid(b, nullptr, 0);
   }
   DeleteSpectrumFile(file, ours);
   EXPECT_EQ(ReadBytes(file), SpectrumFileText(RampSpectrum(0.5))) << "B's file stays";
-  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), &ours), std::nullopt);
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), Language::kJapanese, &ours), std::nullopt);
   std::fstream(file, std::ios::in | std::ios::out | std::ios::binary) << "1";  // changed in place since
   DeleteSpectrumFile(file, ours);
   EXPECT_TRUE(fs::exists(file));
-  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), &ours), std::nullopt);
+  ASSERT_EQ(WriteSpectrumFile(file, RampSpectrum(1.0), Language::kJapanese, &ours), std::nullopt);
   DeleteSpectrumFile(file, ours);
   EXPECT_TRUE(Names(folder).empty()) << "A's own file goes";
 }

@@ -107,8 +107,8 @@ TEST(ScattererData, AFailedReadSaysWhichFileAndWhy) {
     const auto read = LoadMaterialTables(dir.path(), c.material, true);
     ASSERT_FALSE(read) << c.material;
     EXPECT_EQ(read.Fault().problem, c.problem) << c.material;
-    EXPECT_NE(DescribeReadFailure(read.Fault()).find(std::string("XFS_Data/") + c.shown + "."), std::string::npos)
-        << DescribeReadFailure(read.Fault());
+    EXPECT_NE(DescribeReadFailure(read.Fault(), Language::kJapanese).find(std::string("XFS_Data/") + c.shown + "."), std::string::npos)
+        << DescribeReadFailure(read.Fault(), Language::kJapanese);
   }
 }
 
@@ -138,10 +138,10 @@ TEST(TableChecks, EveryShippedTablePasses) {
   }
   EXPECT_GE(materials.size(), 7u);
   const auto attenuation = LoadAttenuationTable(shipped);
-  EXPECT_TRUE(attenuation) << DescribeReadFailure(attenuation.Fault());
+  EXPECT_TRUE(attenuation) << DescribeReadFailure(attenuation.Fault(), Language::kJapanese);
   for (const std::string& material : materials) {
     const auto read = LoadMaterialTables(shipped, material, true);
-    EXPECT_TRUE(read) << DescribeReadFailure(read.Fault());
+    EXPECT_TRUE(read) << DescribeReadFailure(read.Fault(), Language::kJapanese);
   }
 }
 
@@ -172,7 +172,7 @@ TEST(TableChecks, AMaterialTableThatMakesNoSenseIsRefusedByRecord) {
     const ReadFailure* failure = &read.Fault();
     EXPECT_EQ(failure->problem, ReadProblem::BadRecord) << c.record;
     EXPECT_EQ(failure->record, c.record);
-    const std::string text = DescribeReadFailure(*failure);
+    const std::string text = DescribeReadFailure(*failure, Language::kJapanese);
     EXPECT_NE(text.find("鉄."), std::string::npos) << text;
     EXPECT_NE(text.find(" " + std::to_string(c.record) + " "), std::string::npos) << text;
     EXPECT_NE(failure->fault, TextId::kReadFailed);  // what is wrong with the record is named

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!std::isfinite(value)) std::abort();
   }
   if (!read.failure) return 0;
-  if (tervolin::DescribeReadFailure(*read.failure).empty()) std::abort();
+  if (tervolin::DescribeReadFailure(*read.failure, tervolin::Language::kJapanese).empty()) std::abort();
   const std::string& shown = read.failure->itemText;
   // At most 10 bytes a character ("\U000E0001" for a format character), then "…".
   if (shown.size() > 10 * tervolin::kShownItemCharacters + 3) std::abort();

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const tervolin::TubeSettings settings = Settings({reinterpret_cast<const char*>(data), size});
   const auto spectrum = tervolin::ComputeSpectrum(settings, LoadedTables(), {});
   if (!spectrum) {
-    if (tervolin::MessageOf(spectrum.Fault()).empty()) std::abort();
+    if (tervolin::MessageOf(spectrum.Fault(), tervolin::Language::kJapanese).empty()) std::abort();
     return 0;
   }
   const auto& fluence = spectrum.Value().fluence;

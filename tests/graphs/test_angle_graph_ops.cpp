@@ -10,7 +10,7 @@ namespace {
 
 TEST(AngleAxes, ClearGridThenEighteenTextsAtLineWidthOne) {
   DisplayList graph;
-  DrawAngleAxes(graph, false);
+  DrawAngleAxes(graph, {}, Language::kJapanese);
   const auto& ops = graph.Operations();
   ASSERT_GE(ops.size(), 2u);
   EXPECT_EQ(ops[0].kind, DrawingKind::kCls);
@@ -39,13 +39,16 @@ TEST(AngleAxes, CurveStartsAtTheOriginAndTheFrameIsDrawnOverIt) {
   AngleTable values{};
   values[0] = 0.5;
   for (int j = 1; j <= kAngles; ++j) values[j] = j / 180.0;
-  PlotAngleCurve(graph, values, PaletteColour(kPaletteDarkGreen), {}, true);
-  // The first curve of its colour is solid, and the style is solid again after it.
+  PlotAngleCurve(graph, values, PaletteColour(kPaletteDarkGreen), LineStyle::kSolid, true);
+  // The curve in its style, and the style solid again after it; marked as one curve.
   ASSERT_EQ(graph.OfKind(DrawingKind::kStrokeStyle).size(), 2u);
   EXPECT_EQ(graph.Operations().front().kind, DrawingKind::kStrokeStyle);
   EXPECT_EQ(graph.Operations().front().style, LineStyle::kSolid);
   std::vector<DrawingOperation> ops = graph.Operations();
-  std::erase_if(ops, [](const DrawingOperation& op) { return op.kind == DrawingKind::kStrokeStyle; });
+  std::erase_if(ops, [](const DrawingOperation& op) {
+    return op.kind == DrawingKind::kStrokeStyle || op.kind == DrawingKind::kBeginCurve || op.kind == DrawingKind::kEndCurve;
+  });
+  EXPECT_EQ(graph.OfKind(DrawingKind::kBeginCurve).size() + graph.OfKind(DrawingKind::kEndCurve).size(), 2u);
   ASSERT_EQ(ops.size(), 1u + 180u + 2u);
   EXPECT_EQ(ops[0].kind, DrawingKind::kPSet);
   EXPECT_EQ(ops[0].x1, 0.0f);

@@ -9,7 +9,7 @@
 #include "graphs/angle_graph.h"
 #include "graphs/angle_graph_views.h"
 #include "core/angle_readout.h"
-#include "graphs/curve_memory.h"
+#include "graphs/curve_record.h"
 #include "core/distributions.h"
 #include "graphs/palette.h"
 #include "graphs/display_list.h"
@@ -24,50 +24,52 @@ bool SameOp(const DrawingOperation& a, const DrawingOperation& b) {
          (a.kind == DrawingKind::kCls || a.width == b.width) && a.text == b.text;
 }
 
-// Iron coherent (red) and water incoherent (blue) at 60 keV, drawn as the
-// calculation screen draws them, with their views kept.
+const LabelWording kJapanese{Language::kJapanese};
+const ViewSet kFreeElectron{View::kFreeElectron};
+
+// Iron coherent (red) and water incoherent (blue) at 60 keV, computed in every view
+// and drawn as the calculation screen draws them.
 class ViewedGraph : public ::testing::Test {
  protected:
   void SetUp() override {
-    DrawAngleAxes(graph, false);
-    DrawGraphFrame(graph);
     Draw("鉄", kCoherent, kPaletteRed);
     Draw("水", kIncoherent, kPaletteBlue);
-    drawn = graph.Operations();
+    drawn = Redrawn({});
   }
   void Draw(const char* material, ScatterKind scatter, int colour) {
     const MaterialTables tables = testing::ShippedMaterial(TERVOLIN_TABLES_DIR, material, false);
     const DistributionRequest request{scatter, kSingleEnergy, 60.0};
     const AngleTable values = ComputeDistribution(request, {}, tables, {});
     const CurveLabel label = MonoenergeticLabel(scatter, material, "60");
-    PlotAngleCurve(graph, values, PaletteColour(colour), label, true);
-    views.Add({ComputeDistributionViews(request, values, tables, {}), PaletteColour(colour), label});
+    views.Add({ComputeDistributionViews(request, {}, values, tables, {}), PaletteColour(colour), label});
   }
   std::vector<DrawingOperation> Redrawn(AngleGraphChoices choices) {
     graph.Clear();
-    views.choices = choices;
-    RedrawAngleGraph(graph, views);
+    views.Choose(choices);
+    RedrawAngleGraph(graph, views, Language::kJapanese);
     return graph.Operations();
   }
-  const std::vector<CurveRecord>& Remembered() { return graph.Remembered().Curves(); }
+  // The curves as the graph shows them.
+  const std::vector<CurveRecord>& Remembered() { return records = CurveRecords(views.Shown()); }
   DisplayList graph;
   AngleGraphViews views;
   std::vector<DrawingOperation> drawn;
+  std::vector<CurveRecord> records;
 };
 
 TEST_F(ViewedGraph, WithNoViewTheRedrawnGraphIsTheDrawnOneOpForOp) {
-  Redrawn({true, true});
+  Redrawn({{View::kFreeElectron, View::kPerSolidAngle}});
   const std::vector<DrawingOperation> again = Redrawn({});
   ASSERT_EQ(again.size(), drawn.size());
   for (std::size_t i = 0; i < drawn.size(); ++i) EXPECT_TRUE(SameOp(again[i], drawn[i])) << i;
   ASSERT_EQ(Remembered().size(), 2u);
-  EXPECT_EQ(LabelText(Remembered()[1].label), "非干渉性散乱 水 60 keV");
+  EXPECT_EQ(LabelText(Remembered()[1].label, kJapanese), "非干渉性散乱 水 60 keV");
 }
 
 TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashed) {
-  const std::vector<DrawingOperation> ops = Redrawn({true, false});
+  const std::vector<DrawingOperation> ops = Redrawn({kFreeElectron});
   ASSERT_EQ(Remembered().size(), 4u);
-  EXPECT_EQ(LabelText(Remembered()[1].label), "自由電子（トムソン散乱）");
+  EXPECT_EQ(LabelText(Remembered()[1].label, kJapanese), "自由電子（トムソン散乱）");
   EXPECT_EQ(Remembered()[1].colour, kThomsonGrey);
   EXPECT_TRUE(Remembered()[1].dashed && !Remembered()[0].dashed);
   EXPECT_EQ(Remembered()[3].colour, PaletteColour(kPaletteBlue));
@@ -79,11 +81,11 @@ TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashed) {
   EXPECT_EQ(graph.OfKind(DrawingKind::kLineTo).size(), 2u * kAngles);
   // The colour-vision-safe palette: Okabe and Ito's vermillion #D55E00 and blue
   // #0072B2 for red and blue; Thomson's grey stays.
-  Redrawn({true, false, CurvePalette::kColourVisionSafe});
+  Redrawn({kFreeElectron, CurvePalette::kColourVisionSafe});
   EXPECT_EQ(Remembered()[0].colour, (Rgb{0xD5, 0x5E, 0x00}));
   EXPECT_EQ(Remembered()[1].colour, kThomsonGrey);
   EXPECT_EQ(Remembered()[3].colour, (Rgb{0x00, 0x72, 0xB2}));
-  EXPECT_EQ(AngleGraphTitle(views), "散乱角度の確率密度分布　干渉性散乱・非干渉性散乱・自由電子の曲線つき");
+  EXPECT_EQ(AngleGraphTitle(views, Language::kJapanese), "散乱角度の確率密度分布　干渉性散乱・非干渉性散乱・自由電子の曲線つき");
   EXPECT_EQ(AngleGraphTitle(views, Language::kEnglish),
             "Probability density of the scattering angle — Coherent scattering, Incoherent scattering, "
             "with the free electron's curves");
@@ -94,21 +96,21 @@ TEST_F(ViewedGraph, FreeElectronCurvesFollowTheirCurvesDashed) {
 TEST_F(ViewedGraph, SameFreeElectronCurveOnceAndRepeatedColoursTakeTheNextStyle) {
   Draw("鉛", kCoherent, kPaletteRed);
   Draw("水", kCoherent, kPaletteRed);
-  Redrawn({true, false});
+  Redrawn({kFreeElectron});
   std::vector<std::string> titles;
   std::vector<LineStyle> styles;
   for (std::size_t i = 0; i < Remembered().size(); ++i) {
-    titles.push_back(CurveTitle(Remembered(), i));
+    titles.push_back(CurveTitle(Remembered(), i, kJapanese));
     styles.push_back(Remembered()[i].style);
   }
   EXPECT_EQ(titles, (std::vector<std::string>{"干渉性散乱 鉄 60 keV", "自由電子（トムソン散乱）",
                                                "非干渉性散乱 水 60 keV", "自由電子（クライン－仁科）60 keV",
                                                "干渉性散乱 鉛 60 keV", "干渉性散乱 水 60 keV"}));
   // English sets a space after the closing bracket.
-  EXPECT_EQ(LabelText(views.Shown(Language::kEnglish)[3].label, Language::kEnglish), "Free electron (Klein-Nishina) 60 keV");
+  EXPECT_EQ(LabelText(views.Shown()[3].label, {Language::kEnglish}), "Free electron (Klein-Nishina) 60 keV");
   EXPECT_EQ(styles, (std::vector<LineStyle>{LineStyle::kSolid, LineStyle::kDashed, LineStyle::kSolid,
                                             LineStyle::kDashed, LineStyle::kDashDot, LineStyle::kDotted}));
-  EXPECT_EQ(GraphFileStem(Remembered()), "干渉性散乱_水_60keV_自由電子トムソン散乱_自由電子クライン－仁科");
+  EXPECT_EQ(GraphFileStem(Remembered(), kJapanese), "干渉性散乱_水_60keV_自由電子トムソン散乱_自由電子クライン－仁科");
 }
 
 // A curve of iron at one energy (kV 0) or over the default tube's spectrum at kV;
@@ -150,37 +152,37 @@ TEST(ReferenceCurveRule, OneCurvePerPhysicsOverKindsEnergiesAndSpectra) {
   for (const auto& c : cases) {
     AngleGraphViews views;
     for (const auto& [kind, keV, kV, colour] : c.curves) views.Add(RuleCurve(ScatterKind(kind), keV, kV, colour));
-    views.choices = {true, c.perSolidAngle};
+    views.Choose({kFreeElectron.With(View::kPerSolidAngle, c.perSolidAngle)});
     std::vector<Shown> shown;
     for (const ShownCurve& s : views.Shown()) {
-      if (s.dashed) shown.emplace_back(LabelText(s.label), s.colour, s.style);
+      if (s.dashed) shown.emplace_back(LabelText(s.label, kJapanese), s.colour, s.style);
     }
-    EXPECT_EQ(shown, c.expected) << c.curves.size() << " curves from " << LabelText(views.Curves()[0].label);
+    EXPECT_EQ(shown, c.expected) << c.curves.size() << " curves from " << LabelText(views.Curves()[0].label, kJapanese);
   }
 }
 
 TEST_F(ViewedGraph, PerSolidAngleChangesTheCurvesAndTheAxisTitle) {
-  const std::vector<DrawingOperation> ops = Redrawn({false, true});
+  const std::vector<DrawingOperation> ops = Redrawn({{View::kPerSolidAngle}});
   const auto texts = graph.OfKind(DrawingKind::kPrint);
   EXPECT_EQ(texts[3].text, "立");
   EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const DrawingOperation& t) { return t.text == "相"; }), 1);
   ASSERT_EQ(Remembered().size(), 2u);
-  EXPECT_EQ(LabelText(Remembered()[0].label), "干渉性散乱 鉄 60 keV 立体角あたり");
+  EXPECT_EQ(LabelText(Remembered()[0].label, kJapanese), "干渉性散乱 鉄 60 keV 立体角あたり");
   EXPECT_EQ(Remembered()[0].values[0], 1.0);  // iron's coherent peak forward
   const DrawingOperation start = graph.OfKind(DrawingKind::kPSet)[0];  // at 1°, not at (0, 0)
   EXPECT_EQ(start.x1, 1.0f);
   EXPECT_EQ(start.y1, 1.0f);
-  EXPECT_EQ(Remembered()[0].values, std::vector<double>(views.Curves()[0].views[2]->begin() + 1,
-                                                        views.Curves()[0].views[2]->end()));
+  const AngleTable& perSolidAngle = *views.Curves()[0].In({View::kPerSolidAngle});
+  EXPECT_EQ(Remembered()[0].values, std::vector<double>(perSolidAngle.begin() + 1, perSolidAngle.end()));
 }
 
 TEST_F(ViewedGraph, AClearedGraphForgetsItsViewsButKeepsTheChoice) {
-  views.choices.perSolidAngle = true;
+  views.Choose({{View::kPerSolidAngle}});
   graph.Clear();
   views.Forget();
-  DrawAngleAxes(graph, views.choices.perSolidAngle);
+  DrawAngleAxes(graph, views.Choices().views, Language::kJapanese);
   EXPECT_TRUE(views.Curves().empty());
-  EXPECT_TRUE(views.choices.perSolidAngle);
+  EXPECT_TRUE(views.Choices().views.Has(View::kPerSolidAngle));
   EXPECT_EQ(graph.OfKind(DrawingKind::kPrint)[3].text, "立");
 }
 

@@ -1,9 +1,10 @@
-// What the graphs remember of their curves and what the graph tools make of it:
-// labels and file names, the CSV table, the legend rows, the read-out, and the
-// spectrum curves' colours in turn.
+// The graphs' curves as the model shows them and what the graph tools make of them:
+// labels and file names worded in a language, the CSV table, the legend rows, the
+// read-out, and the spectrum curves' colours in turn.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -11,11 +12,13 @@
 #include <vector>
 
 #include "graphs/angle_graph.h"
+#include "graphs/angle_graph_views.h"
 #include "graphs/curves_csv.h"
 #include "core/spreadsheet_cell.h"
 #include "graphs/graph_layout.h"
 #include "graphs/graph_legend.h"
 #include "graphs/palette.h"
+#include "graphs/shown_spectra.h"
 #include "graphs/spectrum_graph.h"
 #include "graphs/display_list.h"
 
@@ -23,6 +26,7 @@ namespace tervolin {
 namespace {
 
 const TubeSettings kDefaultConditions{"100", "12", "2.5", "0", "0"};
+const LabelWording kJapanese{Language::kJapanese};
 
 CurveLabel WithItem(CurveLabel label, const char* item) {
   label.push_back({item, ""});
@@ -51,9 +55,14 @@ TEST(CurveLabels, TextsAndFileNamesWithTheValuesUsed) {
        "干渉性散乱_鉄_試料_1_2____keV"},
       {{}, "", "グラフ"}};
   for (const auto& [label, text, stem] : cases) {
-    EXPECT_EQ(LabelText(label), text);
-    EXPECT_EQ(LabelFileStem(label), stem) << text;
+    EXPECT_EQ(LabelText(label, kJapanese), text);
+    EXPECT_EQ(LabelFileStem(label, kJapanese), stem) << text;
   }
+  // The material by its name in the wording's language, its words from the catalogue.
+  const LabelWording english{Language::kEnglish, {{"鉄", " iron "}}};
+  const CurveLabel iron = SpectralLabel(kCoherent, "鉄", kDefaultConditions);
+  EXPECT_EQ(LabelText(iron, english), "Coherent scattering iron 100 kV, 12°, inherent 2.5 mmAl");
+  EXPECT_EQ(LabelFileStem(iron, english), "Coherent_scattering_iron_100kV_12deg");
 }
 
 std::vector<std::string> Split(const std::string& text, const std::string& separator) {
@@ -78,7 +87,7 @@ TEST(CurvesCsv, ReadsBackToTheSameDoublesAndTitles) {
   for (int i = 0; i < kAngles; ++i) awkward[i] = std::sin(i + 0.1) / 3.0 + 1e-300 * i;
   std::vector<CurveRecord> curves{{awkward, kBlack, MonoenergeticLabel(kCoherent, "鉄", "100")},
                                   {std::vector<double>(kAngles, 0.1), kBlack, {{"a,\"b\"", ""}}}};
-  const std::string csv = CurvesCsv(kAngleAxis, curves);
+  const std::string csv = CurvesCsv(kAngleAxis, curves, kJapanese);
   ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
   const std::vector<std::string> rows = Split(csv.substr(3), "\r\n");
   ASSERT_EQ(rows.size(), kAngles + 2u);  // header, 180 rows, nothing after the last line end
@@ -91,7 +100,7 @@ TEST(CurvesCsv, ReadsBackToTheSameDoublesAndTitles) {
     EXPECT_EQ(Parsed(cells[1]), awkward[i]);
     EXPECT_EQ(cells[2], "0.1");
   }
-  const std::string spectrum = CurvesCsv(kEnergyAxis, {});
+  const std::string spectrum = CurvesCsv(kEnergyAxis, {}, kJapanese);
   EXPECT_EQ(Split(spectrum, "\r\n")[1], "0.5");
   EXPECT_EQ(Split(spectrum, "\r\n")[300], "150");
 }
@@ -104,7 +113,7 @@ TEST(CurvesCsv, CellsThatASpreadsheetWouldRunGetAnApostrophe) {
     EXPECT_EQ(FormulaSafeCell(cell), safe);
   }
   const CurveLabel typed{{"+100+cmd|' /C calc'!A0", "kV"}};
-  const std::string csv = CurvesCsv(kEnergyAxis, {{std::vector<double>{-1.5e-3}, kBlack, typed}});
+  const std::string csv = CurvesCsv(kEnergyAxis, {{std::vector<double>{-1.5e-3}, kBlack, typed}}, kJapanese);
   EXPECT_EQ(Split(csv.substr(3), "\r\n")[0], "エネルギー (keV),'+100+cmd|' /C calc'!A0 kV");
   EXPECT_EQ(Split(csv.substr(3), "\r\n")[1], "0.5,-0.0015");
 }
@@ -115,14 +124,14 @@ TEST(GraphLegend, RowsInDrawingOrderWithTheAngleOfTheMaximum) {
   peaked[90] = 1.0;  // a later equal maximum does not count
   const std::vector<CurveRecord> curves{{peaked, PaletteColour(kPaletteRed), MonoenergeticLabel(kCoherent, "鉄", "100")},
                                         {std::vector<double>(kAngles, 0.5), PaletteColour(kPaletteBlue), {}}};
-  const std::vector<LegendRow> rows = LegendRows(kAngleAxis, curves, true);
+  const std::vector<LegendRow> rows = LegendRows(kAngleAxis, curves, true, kJapanese);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].title, "干渉性散乱 鉄 100 keV");
   EXPECT_EQ(rows[0].note, "ピーク 8°");
   EXPECT_EQ(rows[0].colour, PaletteColour(kPaletteRed));
   EXPECT_EQ(rows[1].title, "曲線 2");
   EXPECT_EQ(rows[1].note, "ピーク 1°");
-  EXPECT_EQ(LegendRows(kEnergyAxis, curves, false)[0].note, "");
+  EXPECT_EQ(LegendRows(kEnergyAxis, curves, false, kJapanese)[0].note, "");
 }
 
 TEST(GraphReadOut, NearestAbscissaInsideTheFrameWithEveryCurvesValue) {
@@ -131,7 +140,7 @@ TEST(GraphReadOut, NearestAbscissaInsideTheFrameWithEveryCurvesValue) {
   const std::vector<CurveRecord> curves{{values, kBlack, SpectrumLabel(kDefaultConditions)}};
   const auto index = CurveIndexAt(kSpectrumGraphLayout, SpectrumGraphX(59.6), SpectrumGraphY(0.5));
   ASSERT_TRUE(index.has_value());
-  EXPECT_EQ(ReadOutText(kEnergyAxis, *index, curves),
+  EXPECT_EQ(ReadOutText(kEnergyAxis, *index, curves, kJapanese),
             "E = 59.5 keV\n100 kV・12°・固有 2.5 mmAl: 0.988");
   EXPECT_FALSE(CurveIndexAt(kSpectrumGraphLayout, SpectrumGraphX(-1.0), SpectrumGraphY(0.5)));
   EXPECT_FALSE(CurveIndexAt(kSpectrumGraphLayout, SpectrumGraphX(50.0), SpectrumGraphY(1.01)));
@@ -139,48 +148,45 @@ TEST(GraphReadOut, NearestAbscissaInsideTheFrameWithEveryCurvesValue) {
   EXPECT_EQ(CurveIndexAt(kAngleGraphLayout, 0.2, 0.0), 0);   // θ = 1° nearest there is
   EXPECT_EQ(CurveIndexAt(kAngleGraphLayout, 180.0, 1.0), 179);
   EXPECT_FALSE(CurveIndexAt(kAngleGraphLayout, 90.0, -0.01));
-  EXPECT_EQ(ReadOutText(kAngleAxis, 7, {}), "θ = 8°");
+  EXPECT_EQ(ReadOutText(kAngleAxis, 7, {}, kJapanese), "θ = 8°");
 }
 
-class RememberedCurves : public ::testing::Test {
- protected:
-  DisplayList angleGraph;
-  DisplayList spectrumGraph;
-};
-
-TEST_F(RememberedCurves, AngularCurveKeepsItsDoublesAndColourUntilCleared) {
+// A curve as the model shows it keeps its doubles and colour; drawn, it is marked as
+// one curve of the display list.
+TEST(ShownCurves, AngularCurveKeepsItsDoublesAndIsMarkedWhereDrawn) {
   AngleTable values{};
   for (int j = 1; j <= kAngles; ++j) values[j] = 1.0 / 3.0 + j;
-  PlotAngleCurve(angleGraph, values, PaletteColour(kPaletteDarkGreen), {}, true);
-  const std::vector<CurveRecord>& curves = angleGraph.Remembered().Curves();
+  AngleGraphViews views;
+  ViewedCurve curve{{{kCoherent, kSingleEnergy, 100.0}, {}}, PaletteColour(kPaletteDarkGreen),
+                    MonoenergeticLabel(kCoherent, "鉄", "100")};
+  curve.views[0] = values;
+  views.Add(curve);
+  const std::vector<CurveRecord> curves = CurveRecords(views.Shown());
   ASSERT_EQ(curves.size(), 1u);
-  EXPECT_EQ(curves[0].values.front(), 1.0 / 3.0 + 1);
-  EXPECT_EQ(curves[0].values.back(), 1.0 / 3.0 + 180);
-  EXPECT_EQ(curves[0].values.size(), kAngles + 0u);
+  EXPECT_EQ(curves[0].values, std::vector<double>(values.begin() + 1, values.end()));
   EXPECT_EQ(curves[0].colour, PaletteColour(kPaletteDarkGreen));
-  angleGraph.Curves().LabelFrom(0, MonoenergeticLabel(kCoherent, "鉄", "100"));
-  EXPECT_EQ(LabelText(curves[0].label), "干渉性散乱 鉄 100 keV");
-  DrawAngleAxes(angleGraph, false);
-  EXPECT_EQ(angleGraph.Remembered().Count(), 0u);
+  EXPECT_EQ(LabelText(curves[0].label, kJapanese), "干渉性散乱 鉄 100 keV");
+  DisplayList graph;
+  RedrawAngleGraph(graph, views, Language::kJapanese);
+  const DrawingOperations& ops = graph.Operations();
+  const auto begin = std::find_if(ops.begin(), ops.end(), [](const auto& op) { return op.kind == DrawingKind::kBeginCurve; });
+  const auto end = std::find_if(begin, ops.end(), [](const auto& op) { return op.kind == DrawingKind::kEndCurve; });
+  EXPECT_EQ(std::count_if(begin, end, [](const auto& op) { return op.kind == DrawingKind::kLineTo; }), kAngles);
 }
 
-TEST_F(RememberedCurves, SpectrumCurvesTakeTurnsRedBlueDarkGreenBlackSinceTheClear) {
-  EnergyTable fluence{};
-  for (int n = 1; n <= kEnergyBins; ++n) fluence[n] = n / 300.0;
+TEST(ShownCurves, SpectrumCurvesTakeTurnsRedBlueDarkGreenBlack) {
+  std::vector<Spectrum> spectra(5);
+  for (int n = 1; n <= kEnergyBins; ++n) spectra[0].fluence[n] = n / 300.0;
   const std::vector<Rgb> expected{PaletteColour(kPaletteRed), PaletteColour(kPaletteBlue),
                                   PaletteColour(kPaletteDarkGreen), kBlack, PaletteColour(kPaletteRed)};
-  for (const Rgb& colour : expected) {
-    spectrumGraph.Clear();
-    DrawSpectrumCurve(spectrumGraph, fluence);
-    const std::vector<DrawingOperation> steps = spectrumGraph.OfKind(DrawingKind::kLineTo);
-    ASSERT_EQ(steps.size(), 2u * (kEnergyBins - 1));
-    for (const DrawingOperation& step : steps) ASSERT_EQ(step.colour, colour);
-    EXPECT_EQ(spectrumGraph.Remembered().Curves().back().colour, colour);
-  }
-  EXPECT_EQ(spectrumGraph.Remembered().Curves()[0].values, std::vector<double>(fluence.begin() + 1, fluence.end()));
-  spectrumGraph.Cls();
-  DrawSpectrumCurve(spectrumGraph, fluence);
-  EXPECT_EQ(spectrumGraph.OfKind(DrawingKind::kLineTo).back().colour, PaletteColour(kPaletteRed));
+  const std::vector<CurveRecord> curves = SpectrumRecords(spectra, SpectrumScale::kEachToItsMaximum);
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(curves[i].colour, expected[i]) << i;
+  EXPECT_EQ(curves[0].values, std::vector<double>(spectra[0].fluence.begin() + 1, spectra[0].fluence.end()));
+  DisplayList graph;
+  DrawShownSpectra(graph, spectra, SpectrumScale::kEachToItsMaximum, Language::kJapanese);
+  const std::vector<DrawingOperation> steps = graph.OfKind(DrawingKind::kLineTo);
+  ASSERT_EQ(steps.size(), 5u * 2u * (kEnergyBins - 1));
+  for (std::size_t i = 0; i < steps.size(); ++i) ASSERT_EQ(steps[i].colour, expected[i / (2 * (kEnergyBins - 1))]);
 }
 
 }  // namespace

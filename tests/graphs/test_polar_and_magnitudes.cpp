@@ -54,17 +54,17 @@ struct Picture {
 const Picture kPictures[] = {
     {"polar", [](SvgSurface& s) {
        DrawPolarDiagram(s, kWidth, kHeight, "散乱確率", {{Rising(0), {255, 0, 0}, "鉄"}, {Rising(0.2), {0, 0, 255}, "水", LineStyle::kDashed}},
-                        kMeasures);
+                        kMeasures, Language::kJapanese);
      }, 2, 2 * kAngles + 1, ">入射X線</text>"},
     {"magnitudes linear", [](SvgSurface& s) {
-       DrawMagnitudeGraph(s, {"水 60 keV", "dσ/dθ (cm²/g/deg)", {{Rising(0), {255, 0, 0}, "干渉性散乱"}}, false}, kWidth,
-                          kHeight, kMeasures);
+       DrawMagnitudeGraph(s, {"水 60 keV", "dσ/dθ (cm²/g/deg)", "cm²/g/deg", {{Rising(0), {255, 0, 0}, "干渉性散乱"}}, false, {}},
+                          kWidth, kHeight, kMeasures, Language::kJapanese);
      }, 1, kAngles, ">散乱角度 θ (deg)</text>"},
     {"magnitudes logarithmic", [](SvgSurface& s) {
        AngleTable withZero = Rising(0);
        withZero[90] = 0.0;  // far below a logarithmic axis: held on the frame's bottom
-       DrawMagnitudeGraph(s, {"鉛 30 keV", "dσ/dΩ (cm²/g/sr)", {{withZero, {0, 0, 0}, "合計", true}}, true}, kWidth,
-                          kHeight, kMeasures);
+       DrawMagnitudeGraph(s, {"鉛 30 keV", "dσ/dΩ (cm²/g/sr)", "cm²/g/sr", {{withZero, {0, 0, 0}, "合計", true}}, true, {}},
+                          kWidth, kHeight, kMeasures, Language::kJapanese);
      }, 1, kAngles, ">合計</text>"},
 };
 
@@ -76,7 +76,7 @@ TEST(LibraryPictures, EachCurveOnePolylineClosedOrInsideItsFrame) {
     const std::string document = svg.Document();
     const std::vector<std::vector<Point>> lines = Polylines(document);
     ASSERT_EQ(lines.size(), picture.curves);
-    EXPECT_EQ(svg.Remembered().Count(), picture.curves);
+    EXPECT_EQ(svg.OfKind(DrawingKind::kBeginCurve).size(), picture.curves);
     EXPECT_NE(document.find(picture.text), std::string::npos);
     const bool polar = lines[0].size() == 2 * kAngles + 1;
     const MagnitudeMapping map = MapMagnitudes({}, kWidth, kHeight);
@@ -103,7 +103,7 @@ TEST(LibraryPictures, EachCurveOnePolylineClosedOrInsideItsFrame) {
 
 TEST(LibraryPictures, TheValueTitleRunsUpwardBesideTheFrame) {
   SvgSurface svg({0, 0, double(kWidth), double(kHeight)}, kWidth, kHeight, {"sans-serif", 10.0});
-  DrawMagnitudeGraph(svg, {"水", "dσ/dθ", {}, false}, kWidth, kHeight, kMeasures);
+  DrawMagnitudeGraph(svg, {"水", "dσ/dθ", "", {}, false, {}}, kWidth, kHeight, kMeasures, Language::kJapanese);
   // Turned a quarter to the left: x' = y, y' = -x; its baseline an ascent (0.88 of
   // the size) right of the left edge at 8 pixels.
   EXPECT_NE(svg.Document().find("<text transform=\"matrix(0 -1.00 1 0 16.80 "), std::string::npos);

@@ -106,7 +106,7 @@ TEST(FluenceTicks, CommonScaleKeepsTheNumbers) {
   strong.unscaledMaximum = 4.0;
   weak.unscaledMaximum = 2.0;
   DisplayList graph;
-  DrawShownSpectra(graph, {strong, weak}, SpectrumScale::kCommon);
+  DrawShownSpectra(graph, {strong, weak}, SpectrumScale::kCommon, Language::kJapanese);
   std::map<std::string, double> middles;
   for (const DrawingOperation& op : graph.OfKind(DrawingKind::kPrint)) {
     if (op.x1 > 600 && op.x1 < kSpectrumFrameLeft) middles[op.text] = op.y1 + 65.0;
@@ -114,7 +114,7 @@ TEST(FluenceTicks, CommonScaleKeepsTheNumbers) {
   const std::map<std::string, double> levels{{"0", 0.0}, {"0.5", 0.5}, {"1", 1.0}};
   ASSERT_EQ(middles.size(), levels.size());
   for (const auto& [text, level] : levels) EXPECT_NEAR(middles[text], SpectrumGraphY(level), 20.0) << text;
-  EXPECT_EQ(graph.Curves().Curves()[1].values[199], 0.5);  // bin 200
+  EXPECT_EQ(SpectrumRecords({strong, weak}, SpectrumScale::kCommon)[1].values[199], 0.5);  // bin 200
 }
 
 // One column of values per spectrum, the last two when more are shown, each in its
@@ -130,7 +130,7 @@ TEST(FiguresBox, ColumnsOfTheLastSpectraInTheirColours) {
     std::vector<BeamFigures> shown(n);
     for (std::size_t i = 0; i < n; ++i) shown[i].meanEnergyKev = 40.0 + static_cast<double>(i);
     DisplayList graph;
-    DrawFiguresBox(graph, shown);
+    DrawFiguresBox(graph, shown, {}, Language::kJapanese);
     std::map<std::string, Rgb> means;
     Rgb ink = kBlack;
     for (const DrawingOperation& op : graph.Operations()) {
@@ -152,8 +152,8 @@ TEST(FiguresBox, MovesAwayFromTheCurvesWhereItCan) {
       {{hard, middle}, {1020, 2470}}, {{middle, soft}, {3150, 5480}}, {{}, {4030, 5480}}};
   for (const auto& [curves, edges] : cases) {
     DisplayList graph;
-    for (const EnergyTable& curve : curves) DrawSpectrumCurve(graph, curve);
-    DrawFiguresBox(graph, std::vector<BeamFigures>(std::max<std::size_t>(1, curves.size())));
+    DrawFiguresBox(graph, std::vector<BeamFigures>(std::max<std::size_t>(1, curves.size())), curves,
+                   Language::kJapanese);
     const DrawingOperation box = graph.OfKind(DrawingKind::kFillBox).at(0);
     EXPECT_EQ(std::pair(box.x1, box.x2), edges) << curves.size();
   }

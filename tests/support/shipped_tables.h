@@ -29,7 +29,7 @@ inline MaterialTables ShippedMaterial(const std::string& tablesDir, const std::s
 }
 
 inline AirTable ShippedAirTable(const std::string& tablesDir) {
-  const AirTableRead read = LoadAirAbsorptionTable(tablesDir);
+  const AirTableRead read = LoadAirAbsorptionTable(tablesDir, tervolin::Language::kJapanese);
   if (read.failure) throw std::runtime_error("cannot read the shipped MuenAir.dat");
   return read.table;
 }

@@ -157,7 +157,7 @@ class DistributionAgainstXraylib : public ::testing::TestWithParam<Material> {
       const tervolin::ScatterKind scatter = kind == Kind::Coherent ? tervolin::kCoherent : tervolin::kIncoherent;
       const double typed = tervolin::FieldNumberOrZero(EnergyText(energy));
       const auto computed = tervolin::Distribution({scatter, tervolin::kSingleEnergy, typed}, {}, tables, {});
-      ASSERT_TRUE(computed) << MessageOf(computed.Fault());
+      ASSERT_TRUE(computed) << MessageOf(computed.Fault(), tervolin::Language::kJapanese);
 
       const Curve& program = computed.Value();
       EXPECT_EQ(*std::max_element(program.begin() + 1, program.end()), 1.0);
@@ -259,7 +259,7 @@ TEST(FreeElectronOverSpectrum, KleinNishinaWeightedByTheFluenceForEveryMaterial)
   std::vector<Curve> curves;
   for (const char* material : {"水", "鉛"}) {
     const auto tables = tervolin::LoadMaterialTables(TablesDir(), material, true);
-    curves.push_back(tervolin::Distribution({tervolin::kIncoherent, tervolin::kSpectral, 0.0}, {true, false},
+    curves.push_back(tervolin::Distribution({tervolin::kIncoherent, tervolin::kSpectral, 0.0}, {tervolin::View::kFreeElectron},
                                             tables.Value(), spectrum.Value().fluence)
                          .Value());
   }

@@ -24,6 +24,7 @@
 #include "ui/explanation_screen.h"
 #include "ui/calculation_screen.h"
 #include "ui/qt_text.h"
+#include "ui/window_graph.h"
 #include "program_slot.h"
 
 using namespace tervolin::ui;
@@ -77,10 +78,14 @@ class ScreenWorkspace {
   bool AttenuationRead() const { return attenuationRead_; }
   const ScratchWorkingDirectory& Scratch() const { return scratch_; }
 
-  // Deletes every window without running a close handler.
+  // Deletes every window without running a close handler. A window with a parent (a
+  // combo box's popup, a screen's graph window) goes with its parent, which still
+  // uses it while it goes.
   static void DiscardWindows() {
     QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) windows.append(window);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->parentWidget() == nullptr) windows.append(window);
+    }
     for (const QPointer<QWidget>& window : windows) delete window.data();
     FlushDeletions();
   }
@@ -94,14 +99,17 @@ class ScreenWorkspace {
 };
 
 // Whether a spectrum was accepted since the calculation screen was prepared (1) or
-// not (0); setting it accepts an empty spectrum or forgets the accepted one.
-inline int SpectrumReady() { return Program().Bench().acceptedSpectrum ? 1 : 0; }
+// not (0); setting it accepts the default tube's spectrum, as the spectrum screen's OK
+// does but without its file and leaving its graph empty, or checks none is accepted.
+inline int SpectrumReady() { return Program().Bench().AcceptedSpectrum() ? 1 : 0; }
 inline void SetSpectrumReady(int ready) {
-  if (ready != 0) {
-    Program().Bench().acceptedSpectrum = Spectrum{};
-  } else {
-    Program().Bench().acceptedSpectrum.reset();
+  if (ready == 0) {
+    QVERIFY(!Program().Bench().AcceptedSpectrum());
+    return;
   }
+  TubeSettings tube = DefaultTubeSettings();
+  QVERIFY(Program().Bench().ComputeSpectrum(tube) && !Program().Bench().AcceptSpectrum());
+  Program().Bench().ClearSpectra();
 }
 
 // The calculation screen as the explanation screen's "次へ進む" leaves it.
@@ -150,6 +158,17 @@ inline int CountPixels(const QImage& image, const std::function<bool(QColor)>& t
 inline bool IsRed(QColor c) { return c.red() > c.green() + 60 && c.red() > c.blue() + 60; }
 inline bool IsGreen(QColor c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 40; }
 inline bool IsBlue(QColor c) { return c.blue() > c.red() + 60 && c.blue() > c.green() + 60; }
+
+// The line style of each curve a window's graph draws, in order.
+inline std::vector<LineStyle> CurveStyles(const WindowGraph& graph) {
+  std::vector<LineStyle> styles;
+  LineStyle style = LineStyle::kSolid;
+  for (const DrawingOperation& op : graph.Operations()) {
+    if (op.kind == DrawingKind::kStrokeStyle) style = op.style;
+    if (op.kind == DrawingKind::kBeginCurve) styles.push_back(style);
+  }
+  return styles;
+}
 
 // Saves a picture of the widget for a look by eye.
 inline void SaveShot(QWidget& widget, const char* fileName) {

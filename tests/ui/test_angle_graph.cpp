@@ -128,15 +128,16 @@ class Graphs {
 };
 
 void DrawEmptyGraph(PictureSurface& graph) {
-  tervolin::DrawAngleAxes(graph, false);
-  tervolin::DrawGraphFrame(graph);
+  tervolin::DrawAngleAxes(graph.Drawing(), {}, tervolin::Language::kJapanese);
+  tervolin::DrawGraphFrame(graph.Drawing());
 }
 
 // The curve as the calculation screen draws a computed one.
 void PlotCurve(PictureSurface& graph, int plotColor, const std::function<double(int)>& distribution) {
   tervolin::AngleTable values{};
   for (int i = 0; i <= tervolin::kAngles; ++i) values[i] = distribution(i);
-  tervolin::PlotAngleCurve(graph, values, tervolin::PaletteColour(plotColor), {}, true);
+  tervolin::PlotAngleCurve(graph.Drawing(), values, tervolin::PaletteColour(plotColor), tervolin::LineStyle::kSolid, true);
+  graph.update();
 }
 
 // A curve rising from 0 like the square of the angle; element 0 holds a value that
@@ -187,8 +188,8 @@ class AngleGraphTest : public QObject {
     PictureSurface second(pixels, QSize(200, 100));
     for (PictureSurface* s : {&first, &second})
       s->SetSurfaceFont(ScreenFont(Utf8("メイリオ"), 14.25));
-    first.Print(60, 30, "散");
-    second.Print(60, 30, "乱");
+    first.Drawing().Print(60, 30, "散");
+    second.Drawing().Print(60, 30, "乱");
     const QImage image = first.RetainedImage();
 
     const int ascent = QFontMetrics(first.SurfaceFont()).ascent();
@@ -207,24 +208,24 @@ class AngleGraphTest : public QObject {
       return CountPixels(surface.RetainedImage(), QRect(0, 0, 200, 100),
                          [&colour](QColor c) { return c == colour; });
     };
-    surface.DrawWidth(1);
-    surface.PSet(10.3f, 20.7f, tervolin::Rgb{255, 0, 0});
+    surface.Drawing().DrawWidth(1);
+    surface.Drawing().PSet(10.3f, 20.7f, tervolin::Rgb{255, 0, 0});
     QCOMPARE(count(kRed), 1);
     QCOMPARE(At(surface.RetainedImage(), 10, 20), kRed);
 
-    surface.DrawWidth(2);
-    surface.PSet(50.6f, 20.4f, tervolin::Rgb{0, 128, 0});
+    surface.Drawing().DrawWidth(2);
+    surface.Drawing().PSet(50.6f, 20.4f, tervolin::Rgb{0, 128, 0});
     QCOMPARE(count(kDarkGreen), 4);
     QCOMPARE(At(surface.RetainedImage(), 50, 20), kDarkGreen);
-    QCOMPARE(surface.CurrentPoint(), QPointF(50.6f, 20.4f));
+    QCOMPARE(QPointF(surface.Drawing().CurrentX(), surface.Drawing().CurrentY()), QPointF(50.6f, 20.4f));
 
     // A hollow ring two pixels thick around the corners' nearest pixel borders.
-    surface.Box(100.2f, 10.2f, 150.2f, 60.2f, tervolin::kBlack);
+    surface.Drawing().Box(100.2f, 10.2f, 150.2f, 60.2f, tervolin::kBlack);
     QCOMPARE(count(kBlackInk), 52 * 52 - 48 * 48);
     QCOMPARE(At(surface.RetainedImage(), 99, 9), kBlackInk);
     QCOMPARE(At(surface.RetainedImage(), 150, 60), kBlackInk);
     QCOMPARE(At(surface.RetainedImage(), 125, 35), kWhite);
-    QCOMPARE(surface.CurrentPoint(), QPointF(50.6f, 20.4f));  // a box leaves it
+    QCOMPARE(QPointF(surface.Drawing().CurrentX(), surface.Drawing().CurrentY()), QPointF(50.6f, 20.4f));  // a box leaves it
   }
 
   void emptyGraphHasFrameGridAndLabels() {
@@ -341,15 +342,15 @@ class AngleGraphTest : public QObject {
     DrawEmptyGraph(graphs_->graph);
     PlotCurve(graphs_->graph, tervolin::kPaletteBlue, FallingSquare);
     PictureSurface& graph = graphs_->graph;
-    graph.Cls();
+    graph.Drawing().Cls();
     QCOMPARE(CountPixels(graph.RetainedImage(), WholeImage(), [](QColor c) { return c != kWhite; }),
              0);
-    QCOMPARE(graph.CurrentPoint(), QPointF(0, 0));
-    QCOMPARE(graph.LineWidth(), 2);  // clearing keeps the line width
+    QCOMPARE(QPointF(graph.Drawing().CurrentX(), graph.Drawing().CurrentY()), QPointF(0, 0));
+    QCOMPARE(graph.Drawing().Width(), 2);  // clearing keeps the line width
 
-    graph.LineTo(90.0f, 0.5f, tervolin::Rgb{255, 0, 0});
+    graph.Drawing().LineTo(90.0f, 0.5f, tervolin::Rgb{255, 0, 0});
     QVERIFY(ColourNear(graph.RetainedImage(), GraphPixel(45, 0.25), kRed));
-    QCOMPARE(graph.CurrentPoint(), QPointF(90.0, 0.5));
+    QCOMPARE(QPointF(graph.Drawing().CurrentX(), graph.Drawing().CurrentY()), QPointF(90.0, 0.5));
   }
 
   // What the window shows: drawing done while hidden, and drawing done later.
@@ -376,8 +377,9 @@ class AngleGraphTest : public QObject {
   void warningBoxHasCaptionIconAndOneOkButton() {
     tervolin::testing::ModalAnswerer answerer;
     QWidget owner;
-    ShowWarningBox(nullptr, QString::fromStdString(tervolin::MessageOf(tervolin::TextId::kNoScatterer)));
-    ShowWarningBox(&owner, QString::fromStdString(tervolin::MessageOf(tervolin::TextId::kMinTubeVoltage)));
+    const tervolin::Language japanese = tervolin::Language::kJapanese;
+    ShowWarningBox(nullptr, QString::fromStdString(tervolin::MessageOf(tervolin::TextId::kNoScatterer, japanese)), japanese);
+    ShowWarningBox(&owner, QString::fromStdString(tervolin::MessageOf(tervolin::TextId::kMinTubeVoltage, japanese)), japanese);
 
     QCOMPARE(answerer.Answered().size(), 2);
     const QString texts[] = {Utf8("　散乱体が未選択　"), Utf8("最小管電圧は 30 kV です")};

@@ -32,7 +32,7 @@
 #include "ui/magnitude_graph.h"
 #include "ui/magnitude_window.h"
 #include "ui/picture_surface.h"
-#include "ui/polar_diagram_widget.h"
+#include "graphs/polar_diagram.h"
 #include "ui/polar_diagram_window.h"
 #include "ui/spectrum_screen.h"
 
@@ -189,8 +189,8 @@ class CalculationScreenTest : public QObject {
     QVERIFY(f.energyField->text().isEmpty());
     QCOMPARE(f.focusWidget(), f.materialList);
     // Creating the screen leaves the session alone.
-    QCOMPARE(Program().Bench().energyMode, tervolin::kSingleEnergy);
-    QCOMPARE(Program().Bench().colour, 0);
+    QCOMPARE(Program().Bench().EnergyMode(), tervolin::kSingleEnergy);
+    QCOMPARE(Program().Bench().Colour(), 0);
   }
 
   void tabGoesFromTheListToTheReturnButton() {
@@ -208,22 +208,22 @@ class CalculationScreenTest : public QObject {
   void optionsSetModeAndColour() {
     CalculationScreen& f = OpenCalculationScreen(tervolin::kCoherent);
     ClickOption(f.spectrumOption);
-    QCOMPARE(Program().Bench().energyMode, tervolin::kSpectral);
+    QCOMPARE(Program().Bench().EnergyMode(), tervolin::kSpectral);
     QVERIFY(f.spectrumButton->isEnabled());
     ClickOption(f.singleEnergyOption);
-    QCOMPARE(Program().Bench().energyMode, tervolin::kSingleEnergy);
+    QCOMPARE(Program().Bench().EnergyMode(), tervolin::kSingleEnergy);
     QVERIFY(!f.spectrumButton->isEnabled());
     const std::pair<QRadioButton*, int> colours[] = {{f.darkGreenOption, 2}, {f.blueOption, 9}, {f.redOption, 12}};
     for (const auto& [option, plotColor] : colours) {
       ClickOption(option);
-      QCOMPARE(Program().Bench().colour, plotColor);
+      QCOMPARE(Program().Bench().Colour(), plotColor);
     }
     // Selected by the program, an option runs its handler as well.
     f.spectrumOption->setChecked(true);
-    QCOMPARE(Program().Bench().energyMode, tervolin::kSpectral);
+    QCOMPARE(Program().Bench().EnergyMode(), tervolin::kSpectral);
     QVERIFY(f.spectrumButton->isEnabled());
     f.blueOption->setChecked(true);
-    QCOMPARE(Program().Bench().colour, 9);
+    QCOMPARE(Program().Bench().Colour(), 9);
   }
 
   void firstMissingInputIsTheOnlyMessage_data() {
@@ -231,12 +231,12 @@ class CalculationScreenTest : public QObject {
     QTest::addColumn<int>("spectrumReady");
     QTest::addColumn<QString>("energy");
     QTest::addColumn<QString>("message");
-    const QString noEnergy = FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoEnergy));
-    const QString noSpectrum = FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoSpectrum));
-    const QString noScatterer = FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoScatterer));
+    const QString noEnergy = FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoEnergy, tervolin::Language::kJapanese));
+    const QString noSpectrum = FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoSpectrum, tervolin::Language::kJapanese));
+    const QString noScatterer = FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoScatterer, tervolin::Language::kJapanese));
     QTest::newRow("single energy: no energy beats no material") << false << 0 << QString() << noEnergy;
     QTest::newRow("single energy: energy typed, no material") << false << 0 << Utf8("50") << noScatterer;
-    const QString noEnergyNumber = FromUtf8(tervolin::MessageOf(tervolin::TextId::kEnergyNotANumber));
+    const QString noEnergyNumber = FromUtf8(tervolin::MessageOf(tervolin::TextId::kEnergyNotANumber, tervolin::Language::kJapanese));
     for (const char* energy : {" ", "abc", "2,5", "0", "-5"}) {
       QTest::newRow(energy) << false << 0 << Utf8(energy) << noEnergyNumber;
     }
@@ -261,7 +261,7 @@ class CalculationScreenTest : public QObject {
     CheckWarningBoxes(answerer_);
     QVERIFY(FramedByIdeographicSpaces(message));
     QVERIFY(Graph(f) == graph);
-    QCOMPARE(Program().Bench().energyMode, spectral ? tervolin::kSpectral : tervolin::kSingleEnergy);
+    QCOMPARE(Program().Bench().EnergyMode(), spectral ? tervolin::kSpectral : tervolin::kSingleEnergy);
     QCOMPARE(SpectrumReady(), spectrumReady);
     QCOMPARE(f.energyField->text(), energy);
   }
@@ -317,8 +317,8 @@ class CalculationScreenTest : public QObject {
 
     QTest::mouseClick(f.clearButton, Qt::LeftButton);
     QVERIFY(Graph(f) == empty);
-    QCOMPARE(Program().Bench().energyMode, tervolin::kSpectral);
-    QCOMPARE(Program().Bench().colour, 9);
+    QCOMPARE(Program().Bench().EnergyMode(), tervolin::kSpectral);
+    QCOMPARE(Program().Bench().Colour(), 9);
     QCOMPARE(f.materialList->selectedItems().size(), 1);
     QCOMPARE(f.materialList->selectedItems().first()->text(), Utf8("炭素"));
     QCOMPARE(f.energyField->text(), QStringLiteral("45"));
@@ -441,8 +441,8 @@ class CalculationScreenTest : public QObject {
     QVERIFY(again.close());
     QVERIFY(Program().ExistingStart() != nullptr && Program().ExistingStart()->isVisible());
     QCOMPARE(Program().ExistingCalculation(), nullptr);
-    QCOMPARE(Program().Bench().colour, 2);  // the close leaves the session alone
-    QVERIFY(Program().Bench().scatter == tervolin::kIncoherent);
+    QCOMPARE(Program().Bench().Colour(), 2);  // the close leaves the session alone
+    QVERIFY(Program().Bench().Scattering() == tervolin::kIncoherent);
     ScreenWorkspace::FlushDeletions();
 
     CalculationScreen& afresh = OpenCalculationScreen(tervolin::kCoherent);
@@ -463,10 +463,14 @@ class CalculationScreenTest : public QObject {
     QVERIFY(ReadOut(*f.graph, 60.2, 0.5).startsWith(Utf8("θ = 60°\n")));
 
     f.views->ShowPolarWindow();
-    PolarDiagramWidget& polar = f.views->PolarWindow()->Diagram();
-    const double ownRadius = polar.Frame().radius;
+    WindowGraph& polar = f.views->PolarWindow()->Diagram();
+    const auto radius = [&polar] {  // of the unit circle, in the window's pixels
+      const QSize drawn = polar.DrawnSize();
+      return tervolin::PolarDiagramFrame(drawn.width(), drawn.height(), 1).radius * polar.Zoom();
+    };
+    const double ownRadius = radius();
     Enlarge(*f.views->PolarWindow(), polar, {}, true);
-    QVERIFY(polar.Frame().radius >= 1.6 * ownRadius);
+    QVERIFY(radius() >= 1.6 * ownRadius);
     ToolsOf(*f.graph)->Menu().actions().last()->trigger();  // 散乱の大きさを比較…
     MagnitudeGraph& magnitudes = f.magnitudes->Window()->Graph();
     Enlarge(*f.magnitudes->Window(), magnitudes, {}, true);

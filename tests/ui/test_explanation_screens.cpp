@@ -80,14 +80,14 @@ void LeaveCalculationScreenUsed() {
   calculation.blueOption->setChecked(true);
   calculation.spectrumButton->setEnabled(true);
   calculation.energyField->setText(QStringLiteral("60"));
-  calculation.graph->Line(0, 0.5, 180, 0.5, tervolin::Rgb{255, 0, 0});
+  calculation.graph->Drawing().Line(0, 0.5, 180, 0.5, tervolin::Rgb{255, 0, 0});
   QVERIFY(calculation.materialList->count() >= 2);
   calculation.materialList->setCurrentRow(1);
   tervolin::Workbench& session = Program().Bench();
-  session.scatter.reset();
-  session.energyMode = tervolin::kSpectral;
-  session.acceptedSpectrum = tervolin::Spectrum{};
-  session.colour = 9;
+  session.ChooseEnergyMode(tervolin::kSpectral);
+  tervolin::TubeSettings tube = tervolin::DefaultTubeSettings();
+  QVERIFY(session.ComputeSpectrum(tube) && !session.AcceptSpectrum());
+  session.ChooseColour(9);
 }
 
 }  // namespace
@@ -229,10 +229,10 @@ class ExplanationScreensTest : public QObject {
     QCOMPARE(calculation->energyField->text(), QString());
     QCOMPARE(calculation->materialList->currentRow(), 1);
     QFETCH(int, scatterType);
-    QVERIFY(Program().Bench().scatter == static_cast<tervolin::ScatterKind>(scatterType));
-    QCOMPARE(Program().Bench().energyMode, tervolin::kSingleEnergy);
-    QVERIFY(!Program().Bench().acceptedSpectrum);
-    QCOMPARE(Program().Bench().colour, 12);
+    QVERIFY(Program().Bench().Scattering() == static_cast<tervolin::ScatterKind>(scatterType));
+    QCOMPARE(Program().Bench().EnergyMode(), tervolin::kSingleEnergy);
+    QVERIFY(!Program().Bench().AcceptedSpectrum());
+    QCOMPARE(Program().Bench().Colour(), 12);
 
     const QImage graph = calculation->graph->RetainedImage();
     QCOMPARE(CountPixels(graph, graph.rect(), IsReddish), 0);
@@ -251,7 +251,7 @@ class ExplanationScreensTest : public QObject {
     Click(screen.nextButton);
     const QImage empty = Program().ExistingCalculation()->graph->RetainedImage();
     QVERIFY(CountPixels(empty, empty.rect(), IsInk) > 0);
-    Program().ExistingCalculation()->graph->Line(10, 0.2, 170, 0.9, tervolin::Rgb{0, 0, 255});
+    Program().ExistingCalculation()->graph->Drawing().Line(10, 0.2, 170, 0.9, tervolin::Rgb{0, 0, 255});
     Program().ExistingCalculation()->hide();
     Click(OpenFromStart(kCoherentScreen).nextButton);
     QCOMPARE(Program().ExistingCalculation()->graph->RetainedImage(), empty);
@@ -265,8 +265,8 @@ class ExplanationScreensTest : public QObject {
 
   void cancelGoesBackToTheStartScreen() {
     QFETCH(int, which);
-    Program().Bench().scatter = tervolin::kCoherent;
-    Program().Bench().colour = 2;
+    Program().Bench().ChooseScattering(tervolin::kCoherent);
+    Program().Bench().ChooseColour(2);
     ExplanationScreen& screen = OpenFromStart(which);
     Click(screen.dataSourceButton);
     Click(screen.spectralMethodButton);
@@ -277,8 +277,8 @@ class ExplanationScreensTest : public QObject {
     QVERIFY(!IsShown(Program().ExistingDataSource()));
     QVERIFY(IsShown(Program().ExistingSpectralMethod()));
     QCOMPARE(Program().ExistingCalculation(), nullptr);
-    QVERIFY(Program().Bench().scatter == tervolin::kCoherent);
-    QCOMPARE(Program().Bench().colour, 2);
+    QVERIFY(Program().Bench().Scattering() == tervolin::kCoherent);
+    QCOMPARE(Program().Bench().Colour(), 2);
   }
 
   void closeBoxGoesBackAndTheNextVisitBuildsTheScreenAnew_data() {

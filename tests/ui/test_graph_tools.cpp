@@ -1,7 +1,8 @@
-// The graph tools on real picture surfaces: copy and PNG equal the retained image,
-// CSV reads back to the curves, SVG holds polylines and text, PDF is one page, the
-// legend is an overlay only, a failed save says why and leaves nothing, and the
-// menu, save dialog and read-out are reachable by keyboard and mouse.
+// The graph tools on real picture surfaces showing a model's graphs: copy and PNG
+// equal the retained image, CSV reads back to the curves, SVG holds polylines and
+// text, PDF is one page, the legend is an overlay only and covers no curve, a failed
+// save says why and leaves nothing, and the menu, save dialog and read-out are
+// reachable by keyboard and mouse.
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,9 +19,6 @@
 #include <utility>
 #include <functional>
 
-#include "graphs/angle_graph.h"
-#include "graphs/curve_memory.h"
-#include "graphs/figures_box.h"
 #include "graphs/graph_layout.h"
 #include "graphs/palette.h"
 #include "core/energy_tables.h"
@@ -41,7 +39,9 @@ using namespace tervolin::ui;
 
 namespace {
 
-// The two graphs, each on a window of its own, with their tools.
+// The two graphs of a model, each on a window of its own, with their tools: iron,
+// lead and water coherent at 100 keV in red, dark green and blue, and the spectra of
+// 60, 90 and 120 kV.
 class Graphs {
  public:
   Graphs()
@@ -49,48 +49,38 @@ class Graphs {
                                  QSize(tervolin::kAngleGraphPixelWidth, tervolin::kAngleGraphPixelHeight), &window)),
         spectrum(new PictureSurface(tervolin::kSpectrumGraphScale,
                                     QSize(tervolin::kSpectrumGraphPixelWidth, tervolin::kSpectrumGraphPixelHeight),
-                                    &spectrumWindow)),
-        angleTools(*angle, tervolin::kAngleGraphLayout, saves),
-        spectrumTools(*spectrum, tervolin::kSpectrumGraphLayout, saves) {
+                                    &spectrumWindow)) {
     angle->SetSurfaceFont(ScreenFont(Utf8("メイリオ"), 14.25));
     spectrum->SetSurfaceFont(ScreenFont(Utf8("メイリオ"), 12));
     angle->setFocusPolicy(Qt::TabFocus);
     window.resize(700, 500);
     spectrumWindow.resize(700, 500);
+    QVERIFY(!bench.ReadTables());
+    bench.StartCalculation(tervolin::kCoherent);
+    for (const auto& [material, colour] : {std::pair{"鉄", tervolin::kPaletteRed}, {"鉛", tervolin::kPaletteDarkGreen},
+                                           {"水", tervolin::kPaletteBlue}}) {
+      Compute(material, "100", colour);
+    }
+    for (const char* kv : {"60", "90", "120"}) {
+      tervolin::TubeSettings tube{kv, "12", "2.5", "0", "0"};
+      QVERIFY(bench.ComputeSpectrum(tube));
+    }
+    angleTools = new GraphTools(*angle, bench, tervolin::GraphKind::kAngle, saves);
+    spectrumTools = new GraphTools(*spectrum, bench, tervolin::GraphKind::kSpectrum, saves);
   }
+  void Compute(const char* material, const char* energy, int colour) {
+    bench.ChooseColour(colour);
+    QVERIFY(bench.ComputeCurve({material, energy}));
+  }
+  tervolin::Workbench bench{TERVOLIN_TABLES_DIR, tervolin::Language::kJapanese};
   QWidget window;  // each graph on a screen of its own, as in the program
   QWidget spectrumWindow;
   PictureSurface* angle;
   PictureSurface* spectrum;
   SaveFolderMemory saves;
-  GraphTools angleTools;
-  GraphTools spectrumTools;
+  GraphTools* angleTools;  // owned by the surfaces
+  GraphTools* spectrumTools;
 };
-
-// Three angular curves (a peak at 8°, one at 60°, a flat one) and three spectra.
-void DrawCurves(Graphs& graphs) {
-  const int colours[] = {tervolin::kPaletteRed, tervolin::kPaletteDarkGreen, tervolin::kPaletteBlue};
-  const char* materials[] = {"鉄", "鉛", "水"};
-  tervolin::DrawAngleAxes(*graphs.angle, false);
-  tervolin::DrawGraphFrame(*graphs.angle);
-  for (int c = 0; c < 3; ++c) {
-    tervolin::AngleTable values{};
-    for (int j = 1; j <= tervolin::kAngles; ++j) {
-      values[j] = c == 2 ? 0.3 : std::exp(-std::pow((j - 8 - 52 * c) / 20.0, 2)) / 3.0 * 3;
-    }
-    tervolin::PlotAngleCurve(*graphs.angle, values, tervolin::PaletteColour(colours[c]),
-                             tervolin::MonoenergeticLabel(tervolin::kCoherent, materials[c], "100"), true);
-  }
-  graphs.spectrum->Cls();
-  tervolin::DrawSpectrumAxes(*graphs.spectrum);
-  for (int c = 0; c < 3; ++c) {
-    tervolin::EnergyTable fluence{};
-    const int last = 2 * (60 + 30 * c);
-    for (int n = 2; n <= last; ++n) fluence[n] = std::sin(M_PI * n / last) * (0.6 + 0.2 * c);
-    const std::string kv = std::to_string(60 + 30 * c);
-    tervolin::DrawSpectrumCurve(*graphs.spectrum, fluence, tervolin::SpectrumLabel({kv, "12", "2.5", "0", "0"}));
-  }
-}
 
 ssize_t NoSpace(int, const void*, std::size_t) { return errno = ENOSPC, -1; }
 int FailedFlush(int) { return errno = EIO, -1; }
@@ -124,24 +114,21 @@ class GraphToolsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    graphs_ = std::make_unique<Graphs>();
-    DrawCurves(*graphs_);
-  }
+  void init() { graphs_ = std::make_unique<Graphs>(); }
   void cleanup() { graphs_.reset(); }
 
   void pngFileAndClipboardHoldTheRetainedImage() {
     const tervolin::testing::ScratchWorkingDirectory scratch;
     const QImage retained = Rgb32(graphs_->angle->RetainedImage());
-    QVERIFY(graphs_->angleTools.SaveGraphAs("graph.png", GraphFileType::kPng));
+    QVERIFY(graphs_->angleTools->SaveGraphAs("graph.png", GraphFileType::kPng));
     QCOMPARE(Rgb32(QImage("graph.png")), retained);
-    graphs_->angleTools.CopyAction().trigger();
+    graphs_->angleTools->CopyAction().trigger();
     QCOMPARE(Rgb32(QGuiApplication::clipboard()->image()), retained);
   }
 
   void csvReadsBackToTheCurvesDoublesAndLabels() {
     const tervolin::testing::ScratchWorkingDirectory scratch;
-    QVERIFY(graphs_->spectrumTools.SaveGraphAs("spectra.csv", GraphFileType::kCsv));
+    QVERIFY(graphs_->spectrumTools->SaveGraphAs("spectra.csv", GraphFileType::kCsv));
     QFile file("spectra.csv");
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -149,7 +136,7 @@ class GraphToolsTest : public QObject {
     const QStringList rows = QString::fromUtf8(bytes.mid(3)).split("\r\n", Qt::SkipEmptyParts);
     QCOMPARE(rows.size(), 301);
     QCOMPARE(rows[0], Utf8("エネルギー (keV),60 kV・12°・固有 2.5 mmAl,90 kV・12°・固有 2.5 mmAl,120 kV・12°・固有 2.5 mmAl"));
-    const auto& curves = graphs_->spectrum->Curves().Curves();
+    const auto curves = graphs_->bench.ShownCurves(tervolin::GraphKind::kSpectrum);
     for (int n = 1; n <= tervolin::kEnergyBins; ++n) {
       const QStringList cells = rows[n].split(',');
       QCOMPARE(cells[0].toDouble(), 0.5 * n);
@@ -162,18 +149,18 @@ class GraphToolsTest : public QObject {
   void svgHoldsCurvesAsPolylinesAndLabelsAsText() {
     QList<int> points;
     QStringList texts;
-    ReadSvg(graphs_->angleTools.FileContents(GraphFileType::kSvg), points, texts);
+    ReadSvg(graphs_->angleTools->FileContents(GraphFileType::kSvg), points, texts);
     QCOMPARE(points, QList<int>({181, 181, 181}));
     for (const char* label : {"1.0", "相", "150", "散乱角度"}) QVERIFY2(texts.contains(Utf8(label)), label);
     points.clear();
     texts.clear();
-    ReadSvg(graphs_->spectrumTools.FileContents(GraphFileType::kSvg), points, texts);
+    ReadSvg(graphs_->spectrumTools->FileContents(GraphFileType::kSvg), points, texts);
     QCOMPARE(points, QList<int>({599, 599, 599}));
     QVERIFY(texts.contains("Photon energy (E) in keV"));
   }
 
   void pdfIsOnePage() {
-    const QByteArray pdf = graphs_->angleTools.FileContents(GraphFileType::kPdf);
+    const QByteArray pdf = graphs_->angleTools->FileContents(GraphFileType::kPdf);
     QVERIFY(pdf.startsWith("%PDF-"));
     QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
     QVERIFY(pdf.contains("/Count 1"));
@@ -196,52 +183,44 @@ class GraphToolsTest : public QObject {
     }
   }
 
-  // On screen the legend takes the first corner where it covers no curve: a flat
-  // curve at 0.5 leaves the upper right, one at 0.95 the lower right. Dragged, it
-  // stays where it was put until the menu puts it back.
+  // On screen the legend takes a corner where it covers no curve: iron, lead and water
+  // fall off forward of 60°, leaving the upper right. Dragged, it stays where it was
+  // put until the menu puts it back.
   void legendTakesAQuietCornerAndMovesWhereItIsPut() {
-    GraphTools& tools = graphs_->angleTools;
-    const auto legendWith = [&](double flatValue) {
-      tervolin::DrawAngleAxes(*graphs_->angle, false);
-      tervolin::AngleTable flat{};
-      for (int j = 1; j <= tervolin::kAngles; ++j) flat[j] = flatValue;
-      tervolin::PlotAngleCurve(*graphs_->angle, flat, tervolin::PaletteColour(tervolin::kPaletteBlue), {}, true);
-      return tools.LegendOnScreen();
-    };
+    GraphTools& tools = *graphs_->angleTools;
     tools.SetLegendShown(true);
     for (const PictureSurface* graph : {graphs_->angle, graphs_->spectrum}) {
       QVERIFY(LegendFont(graph->SurfaceFont()).pixelSize() >= 0.8 * graph->SurfaceFont().pixelSize());
     }
     const QRectF frame = QRectF(graphs_->angle->ToLogicalPixel(0, 1), graphs_->angle->ToLogicalPixel(180, 0));
-    const QRectF upper = legendWith(0.5);
+    const QRectF upper = tools.LegendOnScreen();
     QVERIFY(upper.right() > frame.right() - 10 && upper.top() < frame.top() + 10);
-    const QRectF lower = legendWith(0.95);
-    QVERIFY(lower.right() > frame.right() - 10 && lower.bottom() > frame.bottom() - 10);
-    const QPoint grab = (lower.center() + QPointF(2, 2)).toPoint();  // 2-pixel border
+    for (const tervolin::CurveRecord& curve : graphs_->bench.ShownCurves(tervolin::GraphKind::kAngle)) {
+      for (std::size_t i = 0; i < curve.values.size(); ++i) {
+        QVERIFY(!upper.contains(graphs_->angle->ToLogicalPixel(double(i + 1), curve.values[i])));
+      }
+    }
+    const QPoint grab = (upper.center() + QPointF(2, 2)).toPoint();  // 2-pixel border
     QTest::mousePress(graphs_->angle, Qt::LeftButton, {}, grab);
-    QTest::mouseMove(graphs_->angle, grab - QPoint(200, 150));
-    QTest::mouseRelease(graphs_->angle, Qt::LeftButton, {}, grab - QPoint(200, 150));
-    QCOMPARE(tools.LegendOnScreen().topLeft(), lower.topLeft() - QPointF(200, 150));
+    QTest::mouseMove(graphs_->angle, grab - QPoint(200, -150));
+    QTest::mouseRelease(graphs_->angle, Qt::LeftButton, {}, grab - QPoint(200, -150));
+    QCOMPARE(tools.LegendOnScreen().topLeft(), upper.topLeft() - QPointF(200, -150));
     QTest::keyClick(graphs_->angle, Qt::Key_Up, Qt::ShiftModifier);
-    QCOMPARE(tools.LegendOnScreen().topLeft(), lower.topLeft() - QPointF(200, 160));
+    QCOMPARE(tools.LegendOnScreen().topLeft(), upper.topLeft() - QPointF(200, -140));
     tools.ResetLegendAction().trigger();
-    QCOMPARE(tools.LegendOnScreen(), lower);
+    QCOMPARE(tools.LegendOnScreen(), upper);
   }
 
-  // Five flat curves leave no place for the legend inside the frame: the plot is
-  // drawn smaller (not below kSmallestPlotMakingRoom), the legend beside or below its
-  // frame inside the graph's area; the read-out follows the smaller plot; dragged,
-  // the legend stands over the full-size plot.
+  // Incoherent curves of water at 10 and 150 keV beside the coherent ones leave no
+  // place for the legend inside the frame: the plot is drawn smaller (not below
+  // kSmallestPlotMakingRoom), the legend beside or below its frame inside the graph's
+  // area; the read-out follows the smaller plot; dragged, the legend stands over the
+  // full-size plot.
   void legendMakesRoomWhereNoPlaceInsideTheFrameIsClear() {
     PictureSurface& graph = *graphs_->angle;
-    GraphTools& tools = graphs_->angleTools;
-    tervolin::DrawAngleAxes(graph, false);
-    for (int c = 0; c < 5; ++c) {
-      tervolin::AngleTable values{};
-      values.fill(0.1 + 0.2 * c);
-      tervolin::PlotAngleCurve(graph, values, tervolin::PaletteColour(tervolin::kPaletteRed),
-                               tervolin::MonoenergeticLabel(tervolin::kCoherent, "鉄", std::to_string(20 * c + 20)), true);
-    }
+    GraphTools& tools = *graphs_->angleTools;
+    graphs_->bench.ChooseScattering(tervolin::kIncoherent);
+    for (const char* energy : {"10", "150"}) graphs_->Compute("水", energy, tervolin::kPaletteRed);
     tools.SetLegendShown(true);
     const auto room = tools.RoomOnScreen();
     QVERIFY(room && room->graphScale >= tervolin::kSmallestPlotMakingRoom && room->graphScale < 1);
@@ -262,23 +241,19 @@ class GraphToolsTest : public QObject {
   // legend of three rows goes elsewhere and covers none of the box; where the curves
   // leave no place, beside or below the plot, drawn smaller with the box.
   void legendKeepsClearOfTheFiguresBox() {
-    const QImage without = Rgb32(graphs_->spectrum->RetainedImage());
-    const tervolin::BeamFigures figures{50.1, 40.2, 3.97, 7.5, 0.53, {}};
-    tervolin::DrawFiguresBox(*graphs_->spectrum, {figures, figures, figures});
-    const QImage with = Rgb32(graphs_->spectrum->RetainedImage());
-    GraphTools& tools = graphs_->spectrumTools;
+    PictureSurface& graph = *graphs_->spectrum;
+    GraphTools& tools = *graphs_->spectrumTools;
     tools.SetLegendShown(true);
-    QRect box;
-    for (int y = 0; y < with.height(); ++y) {
-      for (int x = 0; x < with.width(); ++x) {
-        if (with.pixel(x, y) != without.pixel(x, y)) box |= QRect(x, y, 1, 1);
-      }
-    }
+    const tervolin::DrawingOperation fill = graph.Operations().at(0).kind == tervolin::DrawingKind::kCls
+                                                ? *std::find_if(graph.Operations().begin(), graph.Operations().end(),
+                                                                [](const auto& op) { return op.kind == tervolin::DrawingKind::kFillBox; })
+                                                : tervolin::DrawingOperation{};
+    const QRectF box = QRectF(graph.ToLogicalPixel(fill.x1, fill.y1), graph.ToLogicalPixel(fill.x2, fill.y2)).normalized();
     QVERIFY(box.width() * box.height() > 1000);
     QRectF shownBox = box;
     if (const auto room = tools.RoomOnScreen()) {
-      shownBox = QRectF(QPointF(room->graphAt.x, room->graphAt.y) + QPointF(box.topLeft()) * room->graphScale,
-                        QSizeF(box.size()) * room->graphScale);
+      shownBox = QRectF(QPointF(room->graphAt.x, room->graphAt.y) + box.topLeft() * room->graphScale,
+                        box.size() * room->graphScale);
     }
     QVERIFY(!shownBox.intersects(tools.LegendOnScreen()));
   }
@@ -287,7 +262,7 @@ class GraphToolsTest : public QObject {
   // its curves as they were; a PNG at 2× has twice the pixels each way; the SVG's
   // labels and rows are whole text elements under a font list.
   void exportsSetTheLegendBesideTheFrame() {
-    GraphTools& tools = graphs_->angleTools;
+    GraphTools& tools = *graphs_->angleTools;
     const QImage retained = Rgb32(graphs_->angle->RetainedImage());
     tools.SetLegendShown(true);
     const QImage once = Rgb32(QImage::fromData(tools.FileContents(GraphFileType::kPng, 1)));
@@ -304,17 +279,15 @@ class GraphToolsTest : public QObject {
     QStringList texts;
     const QByteArray svg = tools.FileContents(GraphFileType::kSvg);
     ReadSvg(svg, points, texts);
-    for (const char* text : {"干渉性散乱 鉄 100 keV", "ピーク 8°", "散乱角度"}) QVERIFY2(texts.contains(Utf8(text)), text);
-    QVERIFY(svg.contains("font-family=\"&apos;Noto Sans CJK JP&apos;, Meiryo, &apos;Hiragino Sans&apos;, sans-serif\"") ||
-            svg.contains("font-family=\"'Noto Sans CJK JP', Meiryo, 'Hiragino Sans', sans-serif\""));
+    for (const char* text : {"干渉性散乱 鉄 100 keV", "ピーク 4°", "散乱角度"}) QVERIFY2(texts.contains(Utf8(text)), text);
+    QCOMPARE(svg.toStdString(), graphs_->bench.PictureSvg(tervolin::GraphKind::kAngle, {true, false, false}));
   }
 
   // A slide is 1920 × 1080: PNG at 1 or 2 ×, SVG, PDF at 72 points per 96 pixels (its
   // texts: the lecture's case; their sizes: tervolin-calc plot's test).
   void slidesAre16By9() {
-    GraphTools& tools = graphs_->angleTools;
+    GraphTools& tools = *graphs_->angleTools;
     tools.SetLegendShown(true);
-    tools.SetSlideTitle([] { return std::string("散乱角度の確率密度分布　干渉性散乱"); });
     const QList<SlideCase> cases{{GraphFileType::kPng, 1, {1920, 1080}},
                                  {GraphFileType::kPng, 2, {3840, 2160}},
                                  {GraphFileType::kSvg, 1, {1920, 1080}},
@@ -350,7 +323,7 @@ class GraphToolsTest : public QObject {
     for (GraphFileType type : {GraphFileType::kPng, GraphFileType::kCsv, GraphFileType::kSvg}) {
       answerer.Clear();
       const QString path = scratch.path().c_str() + QString("/not-a-folder/graph.") + FileExtension(type);
-      QVERIFY(!graphs_->angleTools.SaveGraphAs(path, type));
+      QVERIFY(!graphs_->angleTools->SaveGraphAs(path, type));
       QCOMPARE(answerer.Answered().size(), 1);
       QVERIFY(answerer.Answered()[0].text.contains(path));
       QCOMPARE(answerer.Answered()[0].icon, QMessageBox::Warning);
@@ -372,7 +345,7 @@ class GraphToolsTest : public QObject {
         {TargetKind::FlushFails, "ディスクの読み書きでエラーが起きました"},
         {TargetKind::ProtectedLink, "誰でも書き込めるフォルダにある、他のユーザーのシンボリックリンクです"},
         {TargetKind::DanglingLink, "シンボリックリンクの指す先がありません"}};
-    const QByteArray csv = graphs_->angleTools.FileContents(GraphFileType::kCsv);
+    const QByteArray csv = graphs_->angleTools->FileContents(GraphFileType::kCsv);
     for (const auto& [kind, row] : rows) {
       tervolin::testing::TargetCase target(kind, "keep.csv");
       const char* reason = target.kind() == kind ? row : "";
@@ -382,7 +355,7 @@ class GraphToolsTest : public QObject {
       if (kind == TargetKind::FlushFails) calls.fsync = FailedFlush;
       tervolin::testing::ModalAnswerer answerer;
       const QString path = QString::fromStdString(target.target().string());
-      const bool saved = SaveOrWarn(&graphs_->window, path, csv, graphs_->saves, calls);
+      const bool saved = SaveOrWarn(&graphs_->window, path, csv, graphs_->saves, tervolin::Language::kJapanese, calls);
       QCOMPARE(QString::fromStdString(target.Mismatch(saved, csv.toStdString())), QString());
       const QString shown = saved ? QString() : answerer.Answered().value(0).text;
       QVERIFY2(saved == !*reason && (saved || (shown.contains(path) && shown.contains(Utf8(reason)))), qPrintable(shown));
@@ -432,42 +405,42 @@ class GraphToolsTest : public QObject {
 
   void readOutGivesTheNearestAbscissaAndEveryCurve() {
     const QPointF at8 = graphs_->angle->ToLogicalPixel(8.2, 0.5) + QPointF(2, 2);  // 2-pixel border
-    const std::optional<QString> text = graphs_->angleTools.ReadOutAt(at8);
+    const std::optional<QString> text = graphs_->angleTools->ReadOutAt(at8);
     QVERIFY(text);
-    QCOMPARE(text->split('\n')[0], Utf8("θ = 8°"));
-    QCOMPARE(text->split('\n')[1], Utf8("干渉性散乱 鉄 100 keV: 1.000"));
-    QCOMPARE(text->split('\n').size(), 4);
-    QVERIFY(!graphs_->angleTools.ReadOutAt(QPointF(5, 5)));
+    const QStringList lines = text->split('\n');
+    QCOMPARE(lines[0], Utf8("θ = 8°"));
+    const double iron = graphs_->bench.ShownCurves(tervolin::GraphKind::kAngle)[0].values[7];
+    QCOMPARE(lines[1], Utf8("干渉性散乱 鉄 100 keV: ") + QString::number(iron, 'f', 3));
+    QCOMPARE(lines.size(), 5);  // a line per curve, and the energy's momentum transfer
+    QVERIFY2(lines[4].startsWith(Utf8("100 keV: x = ")), qPrintable(lines[4]));
+    QVERIFY(!graphs_->angleTools->ReadOutAt(QPointF(5, 5)));
     const QPointF at60 = graphs_->spectrum->ToLogicalPixel(tervolin::SpectrumGraphX(59.8), 1000) + QPointF(2, 2);
-    QVERIFY(graphs_->spectrumTools.ReadOutAt(at60)->startsWith("E = 60 keV\n60 kV"));
+    QVERIFY(graphs_->spectrumTools->ReadOutAt(at60)->startsWith("E = 60 keV\n60 kV"));
   }
 
   // Pictures to look at: the angular graph with ten curves (colours repeated, so in
   // line styles) and the spectra, each with the legend, on screen and in every file.
   void picturesWithTheLegend() {
+    graphs_->bench.ChooseScattering(tervolin::kIncoherent);
     for (int c = 3; c < 10; ++c) {
-      tervolin::AngleTable values{};
-      for (int j = 1; j <= tervolin::kAngles; ++j) values[j] = std::exp(-std::pow((j - 15 * c) / 25.0, 2));
       const int colours[] = {tervolin::kPaletteRed, tervolin::kPaletteDarkGreen, tervolin::kPaletteBlue};
-      tervolin::PlotAngleCurve(*graphs_->angle, values, tervolin::PaletteColour(colours[c % 3]),
-                               tervolin::MonoenergeticLabel(tervolin::kIncoherent, "水", std::to_string(10 * c)), true);
+      graphs_->Compute("水", std::to_string(10 * c).c_str(), colours[c % 3]);
     }
-    graphs_->angleTools.SetLegendShown(true);
-    graphs_->spectrumTools.SetLegendShown(true);
+    graphs_->angleTools->SetLegendShown(true);
+    graphs_->spectrumTools->SetLegendShown(true);
     const QString dir = QStringLiteral(TERVOLIN_TEST_OUTPUT_DIR "/");
     QVERIFY(graphs_->angle->ShownImage().save(dir + "angle_graph_legend.png"));
     QVERIFY(graphs_->spectrum->ShownImage().save(dir + "spectrum_graph_legend.png"));
-    QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_legend.svg", GraphFileType::kSvg));
-    QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_legend.pdf", GraphFileType::kPdf));
-    QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.svg", GraphFileType::kSvg));
-    QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend.pdf", GraphFileType::kPdf));
-    QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_legend_2x.png", GraphFileType::kPng, 2));
-    QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_legend_2x.png", GraphFileType::kPng, 2));
-    graphs_->angleTools.SetSlideTitle([] { return std::string("散乱角度の確率密度分布　非干渉性散乱"); });
+    QVERIFY(graphs_->angleTools->SaveGraphAs(dir + "angle_graph_legend.svg", GraphFileType::kSvg));
+    QVERIFY(graphs_->angleTools->SaveGraphAs(dir + "angle_graph_legend.pdf", GraphFileType::kPdf));
+    QVERIFY(graphs_->spectrumTools->SaveGraphAs(dir + "spectrum_graph_legend.svg", GraphFileType::kSvg));
+    QVERIFY(graphs_->spectrumTools->SaveGraphAs(dir + "spectrum_graph_legend.pdf", GraphFileType::kPdf));
+    QVERIFY(graphs_->angleTools->SaveGraphAs(dir + "angle_graph_legend_2x.png", GraphFileType::kPng, 2));
+    QVERIFY(graphs_->spectrumTools->SaveGraphAs(dir + "spectrum_graph_legend_2x.png", GraphFileType::kPng, 2));
     for (const auto& [name, type] : {std::pair{"png", GraphFileType::kPng}, std::pair{"svg", GraphFileType::kSvg},
                                      std::pair{"pdf", GraphFileType::kPdf}}) {
-      QVERIFY(graphs_->angleTools.SaveGraphAs(dir + "angle_graph_slide." + name, type, 1, true));
-      QVERIFY(graphs_->spectrumTools.SaveGraphAs(dir + "spectrum_graph_slide." + name, type, 1, true));
+      QVERIFY(graphs_->angleTools->SaveGraphAs(dir + "angle_graph_slide." + name, type, 1, true));
+      QVERIFY(graphs_->spectrumTools->SaveGraphAs(dir + "spectrum_graph_slide." + name, type, 1, true));
     }
   }
 

@@ -142,7 +142,7 @@ class LanguagesTest : public QObject {
     QFETCH(Language, language);
     tervolin::ui::InstallLanguage(language);
     ScreenSet& screens = Program();
-    screens.Bench().language = language;
+    screens.Bench().ChooseLanguage(language);
     QVERIFY(!screens.Bench().ReadTables());
     CalculationScreen& calculation = screens.Calculation();
     calculation.views->ShowPolarWindow();

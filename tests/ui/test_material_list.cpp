@@ -149,7 +149,7 @@ class MaterialListTest : public QObject {
     QVERIFY(SelectedEntries(*f.materialList).isEmpty());
     f.energyField->setText(QStringLiteral("30"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
-    QCOMPARE(Messages(answerer_), QStringList(FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoScatterer))));
+    QCOMPARE(Messages(answerer_), QStringList(FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoScatterer, tervolin::Language::kJapanese))));
   }
 
   // Names that would pass for others show their hidden characters as the messages

@@ -14,7 +14,7 @@
 #include "graphs/polar_diagram.h"
 #include "modal_answerer.h"
 #include "ui/fonts.h"
-#include "ui/polar_diagram_widget.h"
+#include "graphs/polar_diagram.h"
 #include "ui/polar_diagram_window.h"
 
 using namespace tervolin::ui;
@@ -40,14 +40,31 @@ bool CurveNear(const QImage& image, const tervolin::PolarFrame& frame, double r,
   return false;
 }
 
-PolarCurve ThomsonPerSolidAngle() {
-  PolarCurve curve;
+tervolin::PolarCurve ThomsonPerSolidAngle() {
+  tervolin::PolarCurve curve;
   // A free electron needs no material table.
-  curve.values = tervolin::ComputeDistribution({tervolin::kCoherent, tervolin::kSingleEnergy, 60.0}, {true, true},
+  curve.values = tervolin::ComputeDistribution({tervolin::kCoherent, tervolin::kSingleEnergy, 60.0},
+                                               {tervolin::View::kFreeElectron, tervolin::View::kPerSolidAngle},
                                                tervolin::MaterialTables{}, tervolin::EnergyTable{});
-  curve.colour = QColor(255, 0, 0);
-  curve.label = QString::fromUtf8("干渉性散乱 自由電子 60 keV");
+  curve.colour = {255, 0, 0};
+  curve.label = "干渉性散乱 自由電子 60 keV";
   return curve;
+}
+
+// The window shows the diagram of Thomson's curve per solid angle alone.
+void ShowThomson(PolarDiagramWindow& window) {
+  window.Diagram().SetDrawing([](tervolin::DrawingSurface& surface, QSize size, const tervolin::TextMeasures& text) {
+    tervolin::DrawPolarDiagram(surface, size.width(), size.height(), "立体角あたりの散乱確率（最大値を 1 とする）",
+                               {ThomsonPerSolidAngle()}, text, tervolin::Language::kJapanese);
+  });
+}
+
+// Where the diagram lies in the widget (logical pixels).
+tervolin::PolarFrame FrameOf(const WindowGraph& diagram) {
+  const QSize drawn = diagram.DrawnSize();
+  const tervolin::PolarFrame frame = tervolin::PolarDiagramFrame(drawn.width(), drawn.height(), 1);
+  const qreal zoom = diagram.Zoom();
+  return {frame.centreX * zoom, frame.centreY * zoom, frame.radius * zoom};
 }
 
 }  // namespace
@@ -60,14 +77,13 @@ class PolarDiagramTest : public QObject {
 
   void ThomsonPerSolidAngleTouchesTheUnitCircleAndHalvesAt90Degrees() {
     SaveFolderMemory saves;
-    PolarDiagramWindow window(nullptr, saves);
+    PolarDiagramWindow window(nullptr, bench_, saves);
     window.resize(520, 620);
-    window.Diagram().SetCurves({ThomsonPerSolidAngle()});
-    window.Diagram().SetCaption(QString::fromUtf8("立体角あたりの散乱確率（最大値を 1 とする）"));
+    ShowThomson(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QImage image = window.Diagram().Picture();
-    const tervolin::PolarFrame frame = window.Diagram().Frame();
+    const tervolin::PolarFrame frame = FrameOf(window.Diagram());
     QVERIFY(frame.radius > 150);
     for (bool below : {false, true}) {
       QVERIFY(CurveNear(image, frame, 1.0, 1.0, below));    // forward, on the unit circle
@@ -83,9 +99,9 @@ class PolarDiagramTest : public QObject {
 
   void CopiedAndSavedAsShownOrNotAtAll() {
     SaveFolderMemory saves;
-    PolarDiagramWindow window(nullptr, saves);
+    PolarDiagramWindow window(nullptr, bench_, saves);
     window.resize(400, 480);
-    window.Diagram().SetCurves({ThomsonPerSolidAngle()});
+    ShowThomson(window);
     const QImage shown = window.Diagram().Picture();
     window.CopyPicture();
     QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
@@ -104,6 +120,9 @@ class PolarDiagramTest : public QObject {
     QVERIFY(answerer.Answered()[0].text.contains("polar.png"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);
   }
+
+ private:
+  const tervolin::Workbench bench_{TERVOLIN_TABLES_DIR, tervolin::Language::kJapanese};  // the window's model
 };
 
 QTEST_MAIN(PolarDiagramTest)

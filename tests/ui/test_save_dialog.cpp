@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "support/scratch_directory.h"
-#include "ui/polar_diagram_widget.h"
 #include "ui/polar_diagram_window.h"
 #include "ui/qt_text.h"
 #include "ui/qt_translations.h"
@@ -104,7 +103,7 @@ class SaveDialogTest : public QObject {
     for (const auto& [filter, typed, path, type, scale, slide] : rows) {
       QStringList seen;
       const Answers answers({Save(dir + typed, &seen, filter)});
-      const auto file = AskFileToSave(nullptr, GraphAndSlideFileFilters(), Utf8("鉄.png"), saves);
+      const auto file = AskFileToSave(nullptr, GraphAndSlideFileFilters(), Utf8("鉄.png"), saves, tervolin::Language::kJapanese);
       QVERIFY(file && file->path == dir + path && file->type == type && file->pngScale == scale && file->slide == slide);
       QCOMPARE(seen.mid(1), Utf8("鉄.png|PNG 画像・画面の 2 倍 (*.png)|保存(&S)|キャンセル").split('|'));
     }
@@ -116,11 +115,11 @@ class SaveDialogTest : public QObject {
     QString message;
     QStringList again;
     const Answers graph({Save(dir + "foo.txt"), Ok(&message), Save(dir + "foo", &again)});
-    QCOMPARE(AskFileToSave(nullptr, GraphFileFilters(), "x.png", saves)->path, dir + "foo.png");
+    QCOMPARE(AskFileToSave(nullptr, GraphFileFilters(), "x.png", saves, tervolin::Language::kJapanese)->path, dir + "foo.png");
     QCOMPARE(message, Utf8("「.txt」のファイルには保存できません。保存できる種類: .png, .svg, .pdf, .csv"));
     QCOMPARE(again.value(1), QString("foo.txt"));
 
-    PolarDiagramWindow window(nullptr, saves);
+    PolarDiagramWindow window(nullptr, bench_, saves);
     const Answers polar({Save(dir + "polar.csv"), Ok(&message), Save(dir + "polar", nullptr, 2)});
     window.SaveWithDialog();
     QCOMPARE(message, Utf8("「.csv」のファイルには保存できません。保存できる種類: .png, .svg, .pdf"));
@@ -133,7 +132,7 @@ class SaveDialogTest : public QObject {
     const fs::path home = home_.path();
     fs::create_directory(home / "real");
     fs::create_directory_symlink(home / "real", home / "link");
-    PolarDiagramWindow window(nullptr, saves);
+    PolarDiagramWindow window(nullptr, bench_, saves);
     QVERIFY(window.SavePicture(QString::fromStdString((home / "link/ok.png").string())));
     fs::remove(home / "link");
     fs::create_directory_symlink("/proc/self", home / "link");
@@ -154,6 +153,7 @@ class SaveDialogTest : public QObject {
  private:
   tervolin::testing::ScratchWorkingDirectory home_;
   SaveFolderMemory saves;
+  const tervolin::Workbench bench_{TERVOLIN_TABLES_DIR, tervolin::Language::kJapanese};  // whose polar diagram is saved
 };
 
 QTEST_MAIN(SaveDialogTest)

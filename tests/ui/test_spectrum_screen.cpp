@@ -21,7 +21,7 @@
 #include <utility>
 
 #include "calculation_fixture.h"
-#include "graphs/curve_memory.h"
+#include "graphs/curve_record.h"
 #include "core/messages.h"
 #include "ui/screen_set.h"
 #include "data/spectrum_file.h"
@@ -255,7 +255,7 @@ class SpectrumScreenTest : public QObject {
     QCOMPARE(f.qualityList->currentText(), QStringLiteral("RQR 8"));
     QCOMPARE(f.tubeVoltageField->text(), QStringLiteral("100"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
-    const tervolin::BeamFigures& figures = Program().Bench().shownSpectra.back().figures;
+    const tervolin::BeamFigures& figures = Program().Bench().ShownSpectra().back().figures;
     QCOMPARE(figures.standardHvl1Mm.value_or(0.0), 3.97);
     QVERIFY(std::abs(*figures.hvl1Mm / 3.97 - 1.0) < 0.01);
     QTest::keyClick(f.copperFilterField, Qt::Key_1);
@@ -287,9 +287,9 @@ class SpectrumScreenTest : public QObject {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("after");
-    const QString enterVoltage = FromUtf8(tervolin::MessageOf(tervolin::TextId::kEnterTubeVoltage));
-    const QString reenterAngle = FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterTargetAngle));
-    const QString reenterFiltration = FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterInherentFiltration));
+    const QString enterVoltage = FromUtf8(tervolin::MessageOf(tervolin::TextId::kEnterTubeVoltage, tervolin::Language::kJapanese));
+    const QString reenterAngle = FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterTargetAngle, tervolin::Language::kJapanese));
+    const QString reenterFiltration = FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterInherentFiltration, tervolin::Language::kJapanese));
     const auto row = [](const char* name, QStringList typed, const QString& message, QStringList after) {
       for (QStringList* fields : {&typed, &after}) {
         while (fields->size() < 5) fields->append("0");
@@ -299,18 +299,18 @@ class SpectrumScreenTest : public QObject {
     row("all three empty: tube voltage first", {"", "", ""}, enterVoltage, {"", "", ""});
     row("target angle empty", {"100", "", ""}, reenterAngle, {"100", "12", ""});
     row("target angle 0.5", {"100", "0.5", "2.5"}, reenterAngle, {"100", "12", "2.5"});
-    const auto message = [](tervolin::TextId id) { return FromUtf8(tervolin::MessageOf(id)); };
+    const auto message = [](tervolin::TextId id) { return FromUtf8(tervolin::MessageOf(id, tervolin::Language::kJapanese)); };
     row("target angle not a number", {"100", "x9", "2.5"}, message(tervolin::TextId::kTargetAngleNotANumber),
         {"100", "12", "2.5"});
     row("target angle 90", {"100", "90", "2.5"}, reenterAngle, {"100", "12", "2.5"});
     row("target angle 1 passes", {"100", "1", ""}, reenterFiltration, {"100", "1", "2.5"});
-    row("negative Al filter", {"100", "89.9", "2.5", "-0.1", "-1"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterAluminiumFilter)),
+    row("negative Al filter", {"100", "89.9", "2.5", "-0.1", "-1"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterAluminiumFilter, tervolin::Language::kJapanese)),
         {"100", "89.9", "2.5", "0", "-1"});
     row("negative Cu filter, full width", {"100", "12", "2.5", "0", "－０．１"},
-        FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterCopperFilter)), {"100", "12", "2.5", "0", "0"});
-    row("200 kV passes the presence checks", {"200", "12", "2.5"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMaxTubeVoltage)),
+        FromUtf8(tervolin::MessageOf(tervolin::TextId::kReenterCopperFilter, tervolin::Language::kJapanese)), {"100", "12", "2.5", "0", "0"});
+    row("200 kV passes the presence checks", {"200", "12", "2.5"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMaxTubeVoltage, tervolin::Language::kJapanese)),
         {"150", "12", "2.5"});
-    row("full-width 200 kV reads as 200", {"２００", "１２", "２．５"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMaxTubeVoltage)),
+    row("full-width 200 kV reads as 200", {"２００", "１２", "２．５"}, FromUtf8(tervolin::MessageOf(tervolin::TextId::kMaxTubeVoltage, tervolin::Language::kJapanese)),
         {"150", "１２", "２．５"});
     row("blank tube voltage is no number, left as typed", {" ", "12", "2.5"},
         message(tervolin::TextId::kTubeVoltageNotANumber), {" ", "12", "2.5"});
@@ -346,11 +346,11 @@ class SpectrumScreenTest : public QObject {
     f.tubeVoltageField->setText(QStringLiteral("60"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QVERIFY(CountPixels(Graph(f), IsRed) > 300);
-    QVERIFY(!Program().Bench().shownSpectra.empty());
+    QVERIFY(!Program().Bench().ShownSpectra().empty());
     QTest::mouseClick(f.redoButton, Qt::LeftButton);
     QVERIFY(Graph(f) == empty);
     QCOMPARE(Fields(f), QStringList({"60", "12", "2.5", "0", "0"}));
-    QVERIFY(Program().Bench().shownSpectra.empty());  // nothing left for OK to accept
+    QVERIFY(Program().Bench().ShownSpectra().empty());  // nothing left for OK to accept
   }
 
   // The graph menu's last item draws the spectra kept anew, each in proportion to
@@ -364,8 +364,9 @@ class SpectrumScreenTest : public QObject {
     const QImage each = Graph(f);
     ToolsOf(*f.graph)->Menu().actions().back()->trigger();
     SaveShot(f, "spectrum_screen_overlaid_common.png");
-    const auto& curves = f.graph->Curves().Curves();
-    const auto& spectra = Program().Bench().shownSpectra;
+    const auto shownCurves = [] { return Program().Bench().ShownCurves(tervolin::GraphKind::kSpectrum); };
+    const std::vector<tervolin::CurveRecord> curves = shownCurves();
+    const auto& spectra = Program().Bench().ShownSpectra();
     QCOMPARE(curves.size(), std::size_t{4});
     std::vector<double> drawn, perUnscaled;
     for (std::size_t i = 0; i < 4; ++i) {
@@ -383,7 +384,8 @@ class SpectrumScreenTest : public QObject {
     QTest::mouseClick(f.redoButton, Qt::LeftButton);
     QVERIFY(f.commonScaleAction->isChecked() && spectra.empty());
     ComputeAt(f, {"120", "80"});
-    QVERIFY(*std::max_element(curves[1].values.begin(), curves[1].values.end()) < 0.5);
+    const std::vector<double> lower = shownCurves()[1].values;
+    QVERIFY(*std::max_element(lower.begin(), lower.end()) < 0.5);
     QTest::mouseClick(f.okButton, Qt::LeftButton);
     QCOMPARE(SpectrumFile().toStdString(), tervolin::SpectrumFileText(spectra.back().fluence));
     QVERIFY(SpectrumFile().contains("  1.000E+00\r\n"));
@@ -430,7 +432,7 @@ class SpectrumScreenTest : public QObject {
     }
     answerer_.Clear();
     QTest::mouseClick(f.okButton, Qt::LeftButton);
-    QCOMPARE(Messages(answerer_), QStringList{FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoSpectrum))});
+    QCOMPARE(Messages(answerer_), QStringList{FromUtf8(tervolin::MessageOf(tervolin::TextId::kNoSpectrum, tervolin::Language::kJapanese))});
     CheckWarningBoxes(answerer_);
     QVERIFY(!SpectrumFileExists());
     QCOMPARE(SpectrumReady(), 0);
@@ -450,7 +452,7 @@ class SpectrumScreenTest : public QObject {
     SpectrumScreen& f = OpenSpectrumScreen();
     f.tubeVoltageField->setText(QStringLiteral("60"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
-    const std::string computed = tervolin::SpectrumFileText(Program().Bench().shownSpectra.back().fluence);
+    const std::string computed = tervolin::SpectrumFileText(Program().Bench().ShownSpectra().back().fluence);
     QVERIFY(computed.find("  1.000E+00\r\n") != std::string::npos);
     f.tubeVoltageField->setText(QStringLiteral("200"));
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
@@ -502,9 +504,9 @@ class SpectrumScreenTest : public QObject {
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     QTest::mouseClick(f.cancelButton, Qt::LeftButton);
     QCOMPARE(SpectrumReady(), 1);
-    QCOMPARE(Program().Bench().shownSpectra.back().fluence[121], 0.0);  // the 60-kV spectrum is the one shown
-    QVERIFY(Program().Bench().shownSpectra.back().fluence[100] > 0.0);
-    QVERIFY(Program().Bench().acceptedSpectrum->fluence[121] > 0.0);  // the accepted one is still 100 kV
+    QCOMPARE(Program().Bench().ShownSpectra().back().fluence[121], 0.0);  // the 60-kV spectrum is the one shown
+    QVERIFY(Program().Bench().ShownSpectra().back().fluence[100] > 0.0);
+    QVERIFY(Program().Bench().AcceptedSpectrum()->fluence[121] > 0.0);  // the accepted one is still 100 kV
   }
 
   // The spectral curve keeps the accepted spectrum's weights whatever the spectrum
@@ -540,7 +542,7 @@ class SpectrumScreenTest : public QObject {
     QCOMPARE(SpectrumReady(), 1);
     QCOMPARE(SpectrumFile(), accepted);
     QVERIFY(AtLogicalSize(calculation.graph->RetainedImage()) == curve);
-    const std::string label = tervolin::CurveTitle(calculation.graph->Curves().Curves(), 0);
+    const std::string label = Program().Bench().LegendRows(tervolin::GraphKind::kAngle).at(0).title;
     QVERIFY2(label.find("PMMA 100 kV・12°") != std::string::npos, label.c_str());
   }
 

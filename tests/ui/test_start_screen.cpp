@@ -59,11 +59,16 @@ std::string AttenuationTable(int records, int offset = 0) {
 
 std::string SpectrumFile() { return "000.5  1.000E+00\r\n001.0  5.000E-01\r\n"; }
 
-// The spectrum file as this program writes it, the one it removes at its end.
+// The spectrum file as the spectrum screen's OK writes it, the one the program removes
+// at its end: a spectrum computed on the shipped attenuation table, the test's own
+// table put back afterwards.
 void WriteOwnSpectrumFile() {
-  tervolin::WrittenSpectrumFile written;
-  QVERIFY(!tervolin::WriteSpectrumFile(kSpectrum, tervolin::EnergyTable{}, &written));
-  Program().Bench().writtenSpectrumFile = written;  // as the spectrum screen's OK keeps it
+  fs::rename(kTable, "own.dat");
+  fs::copy_file(fs::path(TERVOLIN_TABLES_DIR) / kTable, kTable);
+  tervolin::TubeSettings tube = tervolin::DefaultTubeSettings();
+  QVERIFY(!Program().Bench().ReadTables() && Program().Bench().ComputeSpectrum(tube));
+  QVERIFY(!Program().Bench().WriteAndAcceptSpectrum());
+  fs::rename("own.dat", kTable);
 }
 
 bool Exists(const char* name) { return fs::exists(fs::path(name)); }
@@ -274,7 +279,7 @@ class StartScreenTest : public QObject {
     QVERIFY(IsShown(Program().ExistingExplanation(tervolin::kCoherent)));
     QVERIFY(!IsShown(Program().ExistingExplanation(tervolin::kIncoherent)));
     QVERIFY(!start.isVisible());
-    QVERIFY(!Program().Bench().scatter);  // nothing is fixed before 次へ進む
+    QVERIFY(!Program().Bench().Scattering());  // nothing is fixed before 次へ進む
   }
 
   void quitDeletesTheSpectrumFileAndEndsTheProgram() {
@@ -385,7 +390,7 @@ class StartScreenTest : public QObject {
     std::thread idle([] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); });
     tervolin::FileSystemCalls calls = DesktopFileCalls();
     calls.fsync = SignalledSlowFlush;
-    const auto failure = tervolin::WriteSpectrumFile(kSpectrum, tervolin::EnergyTable{}, nullptr, calls);
+    const auto failure = tervolin::WriteSpectrumFile(kSpectrum, tervolin::EnergyTable{}, tervolin::Language::kJapanese, nullptr, calls);
     idle.join();
     QVERIFY(failure.has_value());
     QVERIFY2(failure->find("終了の合図") != std::string::npos, failure->c_str());

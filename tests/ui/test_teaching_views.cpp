@@ -10,11 +10,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QDir>
+#include <QProcess>
 #include <QtTest>
 #include <memory>
 
 #include "calculation_fixture.h"
-#include "graphs/curve_memory.h"
 #include "ui/angle_view_actions.h"
 #include "ui/calculation_screen.h"
 #include "core/tube_settings.h"
@@ -22,7 +23,6 @@
 #include "ui/graph_files.h"
 #include "ui/graph_tools.h"
 #include "ui/picture_surface.h"
-#include "ui/polar_diagram_widget.h"
 #include "ui/polar_diagram_window.h"
 
 using namespace tervolin::ui;
@@ -32,8 +32,21 @@ namespace {
 
 QImage Graph(const CalculationScreen& f) { return AtLogicalSize(f.graph->RetainedImage()); }
 
-QString CurveTitleAt(const CalculationScreen& f, std::size_t i) {
-  return QString::fromStdString(tervolin::CurveTitle(f.graph->Curves().Curves(), i));
+QString CurveTitleAt(std::size_t i) {
+  return QString::fromStdString(Program().Bench().LegendRows(tervolin::GraphKind::kAngle).at(i).title);
+}
+
+std::size_t CurvesShown() { return Program().Bench().ShownCurves(tervolin::GraphKind::kAngle).size(); }
+
+// What tervolin-calc prints for the arguments in the language's environment, on the
+// working directory's tables.
+QByteArray CalcOutput(QStringList arguments, const char* language) {
+  QProcess calc;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LANGUAGE", language);
+  calc.setProcessEnvironment(environment);
+  calc.start(QStringLiteral(TERVOLIN_CALC), arguments << "--data" << QDir::currentPath());
+  return calc.waitForFinished(60000) && calc.exitCode() == 0 ? calc.readAllStandardOutput() : QByteArray();
 }
 
 // One curve at 60 keV of the material on the screen opened for `scatterType`.
@@ -62,27 +75,27 @@ class TeachingViewsTest : public QObject {
       return c.red() == c.green() && c.green() == c.blue() && c.red() > 40 && c.red() < 120;
     };
     const int grey = CountPixels(plain, isDarkGrey);
-    f.views->FreeElectronAction().trigger();
-    QCOMPARE(f.graph->Curves().Count(), std::size_t(2));
-    QCOMPARE(CurveTitleAt(f, 1), Utf8("自由電子（トムソン散乱）"));
+    f.views->ViewAction(tervolin::View::kFreeElectron).trigger();
+    QCOMPARE(CurvesShown(), std::size_t(2));
+    QCOMPARE(CurveTitleAt(1), Utf8("自由電子（トムソン散乱）"));
     QVERIFY(CountPixels(Graph(f), isDarkGrey) > grey + 200);
-    f.views->FreeElectronAction().trigger();
+    f.views->ViewAction(tervolin::View::kFreeElectron).trigger();
     QVERIFY(Graph(f) == plain);
-    QCOMPARE(f.graph->Curves().Count(), std::size_t(1));
+    QCOMPARE(CurvesShown(), std::size_t(1));
   }
 
   void PerSolidAngleRelabelsTheGraphAndTurnsBack() {
     CalculationScreen& f = DrawAt60keV(tervolin::kIncoherent, "水");
     const QImage plain = Graph(f);
-    f.views->PerSolidAngleAction().trigger();
+    f.views->ViewAction(tervolin::View::kPerSolidAngle).trigger();
     QVERIFY(Graph(f) != plain);
-    QCOMPARE(CurveTitleAt(f, 0), Utf8("非干渉性散乱 水 60 keV 立体角あたり"));
+    QCOMPARE(CurveTitleAt(0), Utf8("非干渉性散乱 水 60 keV 立体角あたり"));
     // A curve computed now comes in the chosen view too.
     ClickOption(f.blueOption);
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
-    QCOMPARE(CurveTitleAt(f, 1), Utf8("非干渉性散乱 水 60 keV 立体角あたり"));
+    QCOMPARE(CurveTitleAt(1), Utf8("非干渉性散乱 水 60 keV 立体角あたり"));
     QVERIFY(CountPixels(Graph(f), IsBlue) > 300);
-    f.views->PerSolidAngleAction().trigger();
+    f.views->ViewAction(tervolin::View::kPerSolidAngle).trigger();
     QTest::mouseClick(f.clearButton, Qt::LeftButton);
     ClickOption(f.redOption);
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
@@ -91,8 +104,8 @@ class TeachingViewsTest : public QObject {
 
   void ExportsCarryTheViews() {
     CalculationScreen& f = DrawAt60keV(tervolin::kCoherent, "鉄");
-    f.views->FreeElectronAction().trigger();
-    f.views->PerSolidAngleAction().trigger();
+    f.views->ViewAction(tervolin::View::kFreeElectron).trigger();
+    f.views->ViewAction(tervolin::View::kPerSolidAngle).trigger();
     GraphTools& tools = *ToolsOf(*f.graph);
     const QString csv = QString::fromUtf8(tools.FileContents(GraphFileType::kCsv));
     const QString header = csv.section(QStringLiteral("\r\n"), 0, 0);
@@ -103,7 +116,7 @@ class TeachingViewsTest : public QObject {
 
   void ReadOutAddsMomentumTransferAndScatteredEnergy() {
     CalculationScreen& f = DrawAt60keV(tervolin::kIncoherent, "水");
-    f.views->FreeElectronAction().trigger();
+    f.views->ViewAction(tervolin::View::kFreeElectron).trigger();
     const std::optional<QString> text = ToolsOf(*f.graph)->ReadOutAt(f.graph->rect().center());
     QVERIFY(text.has_value());
     QVERIFY2(text->contains(Utf8("自由電子（クライン－仁科）60 keV: ")), qPrintable(*text));
@@ -113,23 +126,25 @@ class TeachingViewsTest : public QObject {
   void PolarWindowFollowsTheCurvesAndTheChoices() {
     CalculationScreen& f = DrawAt60keV(tervolin::kCoherent, "鉄");
     const QList<QAction*> menu = ToolsOf(*f.graph)->Menu().actions();
-    for (QAction* item : {&f.views->FreeElectronAction(), &f.views->PerSolidAngleAction(), &f.views->PolarAction()}) {
-      QVERIFY(menu.contains(item));
+    for (const tervolin::ViewEntry& view : tervolin::kViews) {  // an item per view of the table, named by it
+      QVERIFY(menu.contains(&f.views->ViewAction(view.view)));
+      QCOMPARE(f.views->ViewAction(view.view).text(), FromUtf8(tervolin::TextOf(view.menuItem, tervolin::Language::kJapanese)));
     }
+    QVERIFY(menu.contains(&f.views->PolarAction()));
     f.views->PolarAction().trigger();
     PolarDiagramWindow* polar = f.views->PolarWindow();
     QVERIFY(polar && polar->isVisible() && !polar->isModal());
-    QCOMPARE(polar->Diagram().Curves().size(), std::size_t(1));
-    f.views->FreeElectronAction().trigger();
-    QCOMPARE(polar->Diagram().Curves().size(), std::size_t(2));
-    QVERIFY(polar->Diagram().Curves()[1].dashed);
+    QCOMPARE(CurveStyles(polar->Diagram()).size(), std::size_t(1));
+    f.views->ViewAction(tervolin::View::kFreeElectron).trigger();
+    QCOMPARE(CurveStyles(polar->Diagram()).size(), std::size_t(2));
+    QCOMPARE(CurveStyles(polar->Diagram())[1], tervolin::LineStyle::kDashed);
     ClickMaterial(f.materialList, "鉛");
     ClickOption(f.blueOption);
     QTest::mouseClick(f.computeButton, Qt::LeftButton);
     // Lead's curve joins; its free-electron curve is iron's, already shown.
-    QCOMPARE(polar->Diagram().Curves().size(), std::size_t(3));
+    QCOMPARE(CurveStyles(polar->Diagram()).size(), std::size_t(3));
     QTest::mouseClick(f.clearButton, Qt::LeftButton);
-    QCOMPARE(polar->Diagram().Curves().size(), std::size_t(0));
+    QCOMPARE(CurveStyles(polar->Diagram()).size(), std::size_t(0));
   }
 
   // The lecture's case: incoherent iron at 60 and 100 keV, lead at 100 keV and water
@@ -154,13 +169,24 @@ class TeachingViewsTest : public QObject {
     compute("", "水", f.darkGreenOption);
     GraphTools& tools = *ToolsOf(*f.graph);
     tools.SetLegendShown(true);
-    f.views->FreeElectronAction().trigger();
-    f.views->PerSolidAngleAction().trigger();
+    f.views->ViewAction(tervolin::View::kFreeElectron).trigger();
+    f.views->ViewAction(tervolin::View::kPerSolidAngle).trigger();
     QVERIFY(!tools.RoomOnScreen());
     QVERIFY(QRectF(f.graph->ToLogicalPixel(0, 1), f.graph->ToLogicalPixel(180, 0)).contains(tools.LegendOnScreen()));
     const QByteArray slide = tools.FileContents(GraphFileType::kSvg, 1, true);
     QVERIFY(slide.contains(Utf8("散乱角度の確率密度分布　非干渉性散乱・立体角あたり・自由電子の曲線つき").toUtf8()));
     QCOMPARE(slide.count(Utf8(">ピーク ").toUtf8()), 7);
+    // tervolin-calc plot's slide of the same curves, byte for byte, in either language:
+    // the curves computed in Japanese are relabelled in English.
+    const QStringList curves = Utf8("--scattering incoherent --material 鉄 --energy 60 --scattering incoherent "
+                                    "--material 鉄 --energy 100 --scattering incoherent --material 鉛 --energy 100 "
+                                    "--colour blue --scattering incoherent --material 水 --kv 100 --colour darkgreen "
+                                    "--free-electron --per-solid-angle --legend --slide --title").split(' ');
+    for (const tervolin::Language language : tervolin::AllLanguages()) {
+      Program().Bench().ChooseLanguage(language);
+      QCOMPARE(tools.FileContents(GraphFileType::kSvg, 1, true), CalcOutput(QStringList{"plot"} + curves, tervolin::LanguageCode(language)));
+    }
+    Program().Bench().ChooseLanguage(tervolin::Language::kJapanese);
     SaveShot(f, "lecture_legend_on_screen.png");
     for (const char* type : {"png", "svg", "pdf"}) {
       const GraphFileType t = ChosenFileType(QStringLiteral("x.") + QLatin1String(type), {});
@@ -202,31 +228,32 @@ class TeachingViewsTest : public QObject {
     const auto shot = [](QWidget& widget, const char* name) { return SaveShot(widget, name), Shot(widget); };
     CalculationScreen& f = DrawAt60keV(tervolin::kCoherent, "鉄");
     const int plainGrey = CountPixels(Shot(f), isDarkGrey);
-    f.views->FreeElectronAction().trigger();
+    f.views->ViewAction(tervolin::View::kFreeElectron).trigger();
     ToolsOf(*f.graph)->SetLegendShown(true);
     const QImage perAngle = shot(f, "views_iron_free_electron.png");
     QVERIFY(CountPixels(perAngle, IsRed) > 300 && CountPixels(perAngle, isDarkGrey) > plainGrey + 200);
     const QRectF frame(f.graph->ToLogicalPixel(0, 1), f.graph->ToLogicalPixel(180, 0));
     QVERIFY(frame.contains(ToolsOf(*f.graph)->LegendOnScreen()));
-    f.views->PerSolidAngleAction().trigger();
+    f.views->ViewAction(tervolin::View::kPerSolidAngle).trigger();
     QVERIFY(shot(f, "views_iron_per_solid_angle.png") != perAngle);
-    QCOMPARE(CurveTitleAt(f, 1), Utf8("自由電子（トムソン散乱） 立体角あたり"));
+    QCOMPARE(CurveTitleAt(1), Utf8("自由電子（トムソン散乱） 立体角あたり"));
     f.views->PolarAction().trigger();
     PolarDiagramWindow& polar = *f.views->PolarWindow();
     polar.resize(520, 640);
     const QImage ironPolar = shot(polar, "views_iron_polar.png");
     QVERIFY(CountPixels(ironPolar, IsRed) > 300 && CountPixels(ironPolar, isDarkGrey) > 300);
-    QCOMPARE(polar.Diagram().Curves().size(), std::size_t(2));
-    QVERIFY(std::abs(polar.Diagram().Curves()[1].values[90] - 0.5) < 1e-9);
+    const std::vector<tervolin::CurveRecord> shown = Program().Bench().ShownCurves(tervolin::GraphKind::kAngle);
+    QCOMPARE(shown.size(), std::size_t(2));
+    QVERIFY(std::abs(shown[1].values[89] - 0.5) < 1e-9);  // at 90°
     CalculationScreen& w = DrawAt60keV(tervolin::kIncoherent, "水");
     const QImage waterPerSolidAngle = shot(w, "views_water_per_solid_angle.png");
-    QCOMPARE(CurveTitleAt(w, 1), Utf8("自由電子（クライン－仁科）60 keV 立体角あたり"));
-    w.views->PerSolidAngleAction().trigger();
+    QCOMPARE(CurveTitleAt(1), Utf8("自由電子（クライン－仁科）60 keV 立体角あたり"));
+    w.views->ViewAction(tervolin::View::kPerSolidAngle).trigger();
     QVERIFY(shot(w, "views_water_per_angle.png") != waterPerSolidAngle);
-    QCOMPARE(CurveTitleAt(w, 0), Utf8("非干渉性散乱 水 60 keV"));
+    QCOMPARE(CurveTitleAt(0), Utf8("非干渉性散乱 水 60 keV"));
     QVERIFY(CountPixels(shot(*w.views->PolarWindow(), "views_water_polar.png"), IsRed) > 300);
-    const std::vector<PolarCurve>& curves = w.views->PolarWindow()->Diagram().Curves();
-    QVERIFY(curves.size() == 2 && curves[0].label == Utf8("非干渉性散乱 水 60 keV") && curves[1].values[180] < 1e-5);  // sin 180° with π to five decimals
+    const std::vector<tervolin::CurveRecord> curves = Program().Bench().ShownCurves(tervolin::GraphKind::kAngle);
+    QVERIFY(curves.size() == 2 && curves[1].values[179] < 1e-5);  // sin 180° with π to five decimals
   }
 
  private:

@@ -186,7 +186,7 @@ async function copyLink(app) {
 
 function connectViews(app) {
   const views = () => {
-    app.session.setViews(checked('free-electron'), checked('per-solid-angle'));
+    app.session.setViews(checkedViews());
     showAngleGraph(app);
     showPolar(app);
     drawMagnitudes(app);
@@ -304,7 +304,7 @@ function setControls(setup) {
 function openAddress(app, asked) {
   if (asked.views) {
     for (const [view, role] of Object.entries(viewRoles)) element(role).checked = asked.views.includes(view);
-    app.session.setViews(checked('free-electron'), checked('per-solid-angle'));
+    app.session.setViews(checkedViews());
     app.session.setCommonScale(checked('spectrum-common-scale'));
   }
   for (const curve of asked.curves) {
