@@ -124,6 +124,23 @@ SpectralBin MakeSpectralBin(int n, const SpectralSum& sum) {
   return {energy, wavelength, energy / kElectronRestEnergyKev, sum.fluence[n], weight};
 }
 
+SpectralSum SpectralSumOf(AngleTable& distribution, const AtomicFactor& column, ScatterKind scatter,
+                          const DistributionView& view, const MaterialTables& m, const EnergyTable& fluence) {
+  const bool coherent = scatter == kCoherent;
+  return {distribution, column, view, coherent, fluence, coherent ? m.coherent : m.incoherent};
+}
+
+// One bin's probability density of the angle, as AddSpectralBin weights it.
+SpectralPart PartOf(const SpectralSum& sum, const AngleGrid& angles, const SpectralBin& bin, BracketHints& hints) {
+  SpectralPart part{bin.energy, bin.weight, {}};
+  for (int j = 1; j <= kAngles; ++j) {
+    part.density[j] = BinTerm(sum, bin, AtWavelength(angles[j], bin.wavelength), hints[j]);
+  }
+  const double integral = PerAngleIntegral(part.density, angles, sum.view);
+  for (int j = 1; j <= kAngles; ++j) part.density[j] /= integral;
+  return part;
+}
+
 // The energy loop outside, the angle loop inside: coherent over bins 5…300,
 // incoherent over 16…300. `distribution` must start at 0.
 void SumOverSpectrum(AngleTable& distribution, ScatterKind scatter, const DistributionView& view,
@@ -131,7 +148,7 @@ void SumOverSpectrum(AngleTable& distribution, ScatterKind scatter, const Distri
   const bool coherent = scatter == kCoherent;
   const int firstBin = coherent ? kFirstCoherentBin : kFirstIncoherentBin;
   const AtomicFactor column(m.grid, coherent ? m.formFactor : m.scatterFunction, view);
-  const SpectralSum sum{distribution, column, view, coherent, fluence, coherent ? m.coherent : m.incoherent};
+  const SpectralSum sum = SpectralSumOf(distribution, column, scatter, view, m, fluence);
   const AngleGrid angles = MakeAngleGrid();
   BracketHints hints{};
   for (int n = firstBin; n <= kEnergyBins; ++n) AddSpectralBin(sum, angles, MakeSpectralBin(n, sum), hints);
@@ -196,6 +213,21 @@ AngleTable UnscaledDistribution(const DistributionRequest& request, const Distri
     FillIncoherent(distribution, request.energyKeV, view, material);
   }
   return distribution;
+}
+
+std::vector<SpectralPart> SpectralParts(ScatterKind scatter, const MaterialTables& m, const EnergyTable& fluence) {
+  const DistributionView perAngle{};
+  const bool coherent = scatter == kCoherent;
+  const AtomicFactor column(m.grid, coherent ? m.formFactor : m.scatterFunction, perAngle);
+  AngleTable noSum{};  // the parts are kept apart, not summed
+  const SpectralSum sum = SpectralSumOf(noSum, column, scatter, perAngle, m, fluence);
+  const AngleGrid angles = MakeAngleGrid();
+  BracketHints hints{};
+  std::vector<SpectralPart> parts;
+  for (int n = coherent ? kFirstCoherentBin : kFirstIncoherentBin; n <= kEnergyBins; ++n) {
+    parts.push_back(PartOf(sum, angles, MakeSpectralBin(n, sum), hints));
+  }
+  return parts;
 }
 
 Outcome<AngleTable> Distribution(const DistributionRequest& request, const DistributionView& view,

@@ -4,6 +4,7 @@
 // any of four views, scaled to a maximum of 1.
 
 #include <optional>
+#include <vector>
 
 #include "core/outcome.h"
 #include "core/tables.h"
@@ -46,6 +47,21 @@ AngleTable ComputeDistribution(const DistributionRequest& request, const Distrib
 // that r₀²/2 · 2π times it is dσ/dθ per formula unit (per radian).
 AngleTable UnscaledDistribution(const DistributionRequest& request, const DistributionView& view,
                                 const MaterialTables& material, const EnergyTable& fluence);
+
+// One 0.5-keV bin of a spectral distribution per unit angle of the atom: the bin's
+// photon energy (keV), its weight in the sum (fluence × the material's cross
+// section of the kind, cm²/g), and its term divided by the term's integral over
+// 0°…180°, the probability density of the angle at that energy (per rad). The
+// spectral distribution is Σ weight × density, scaled to a maximum of 1; the bins are
+// those the sum takes (coherent 5…300, incoherent 16…300). Throws ArithmeticFailure
+// as the distribution does.
+struct SpectralPart {
+  double energyKeV;
+  double weight;
+  AngleTable density;
+};
+std::vector<SpectralPart> SpectralParts(ScatterKind scatter, const MaterialTables& material,
+                                        const EnergyTable& fluence);
 
 // The same, with an arithmetic failure returned as a problem: at one energy the
 // energy and the tables' range (an energy outside SingleEnergyRange is refused

@@ -197,7 +197,7 @@ TEST(ScattererData, TablesWithoutTheMolarMassFallBackToTheScaledShapes) {
   for (const auto& c : cases) {
     dir.Write("XFS_Data/鉛.xfs", c.xfs);
     const auto tables = LoadMaterialTables(dir.path(), "鉛", false);
-    ASSERT_TRUE(tables) << DescribeReadFailure(tables.Fault());
+    ASSERT_TRUE(tables) << DescribeReadFailure(tables.Fault(), Language::kEnglish);
     EXPECT_EQ(tables.Value().molarMass, c.molarMass);
     const auto m = std::get<ScatteringMagnitudes>(MaterialMagnitudes(dir.path(), "鉛", kSingleEnergy, 140.0, {}));
     EXPECT_EQ(m.fromFormFactor, c.molarMass.has_value());
@@ -231,7 +231,7 @@ TEST(TableChecks, AMolarMassOutOfRangeOrNotAloneIsRefusedByItsLine) {
   dir.Write("XFS_Data/鉄.xfs", records.substr(0, records.size() - 1) + ", 55.85\n");
   const auto sameLine = LoadMaterialTables(dir.path(), "鉄", true);
   ASSERT_FALSE(sameLine);
-  EXPECT_EQ(DescribeReadFailure(sameLine.Fault()),
+  EXPECT_EQ(DescribeReadFailure(sameLine.Fault(), Language::kJapanese),
             "ファイル XFS_Data/鉄.xfs の 45 行目「55.85」はモル質量ではありません"
             "（1～1e+05 g/mol の数値一つだけの行でなければなりません）");
 }
